@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Session.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rv {
+
+/// Reads the 83-byte DQT table file into the session's table. On failure reports
+/// Msg::ReadDecTblError, leaves the table as it was and returns false.
+bool LoadDqtTable(Session& s, const std::string& path);
+
+/// The DQT table file beside the executable ("dec.tbl" in `programDir`).
+std::string DqtTablePath(const std::string& programDir);
+
+/// BandLow / BandHigh from the current band text.
+void SetBandLimits(Session& s);
+
+/// Storage text (digits, "FFFFFFFF" = none) to display text "000.00000"; empty for none.
+/// A non-numeric text reports Msg::NotIsNumeric and gives the lower band edge.
+std::string StorageToFreq(const Session& s, std::string_view storage);
+
+/// Display text to storage text.
+std::string FreqToStorage(const Session& s, std::string_view display);
+
+/// Validates and normalises a typed frequency (limits, 5 / 6.25 kHz step) and returns its
+/// display text; out-of-range input reports Msg::FreqOutOfRange and is corrected.
+std::string CheckFreq(const Session& s, std::string_view typed);
+
+/// The 206 tone choices in a language: none word, 39 QT tones, 83 DQT N, 83 DQT I.
+const std::vector<std::string>& ToneList(int language);
+
+/// Tone code (4 hex digits, "FFFF" none) to its ToneList text.
+std::string ToneToText(const Session& s, std::string_view code);
+
+/// ToneList text or typed QT value to tone code.
+std::string TextToTone(const Session& s, std::string_view text);
+
+} // namespace rv

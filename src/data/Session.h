@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Messages.h"
+#include "RadioData.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace rv {
+
+using MemoryImage = std::array<std::uint8_t, 1024>;
+using DqtTable = std::array<Int16, 83>;
+
+/// The program state that lives beside the document for the whole run: the document and
+/// its saved copy, the memory image, the current model and band with their limits, the
+/// DQT table and the language. The data layer has no user interface; whatever it has to
+/// tell the user goes through `report`, and the caller shows it.
+struct Session {
+    RadioData Doc;
+    RadioData SavedCopy;
+    MemoryImage Image{};
+    std::string CurModelCode = "7415";
+    std::string CurBand = "400 - 470 MHz";
+    double BandLow = 400;
+    double BandHigh = 470;
+    DqtTable Dqt{};
+    int CurLanguage = English;
+    std::string DocPath = "new.dat";
+    bool IsNewFile = true;
+
+    /// Receives the messages of the data layer (out-of-range frequency and the like).
+    std::function<void(Msg)> onMessage;
+    void report(Msg m) const {
+        if (onMessage) onMessage(m);
+    }
+};
+
+} // namespace rv

@@ -1,0 +1,49 @@
+#include "EditorRegistry.h"
+
+#include "FrmCHInfoEdit.h"
+#include "FrmDTMF.h"
+#include "FrmEmbMsg.h"
+#include "FrmFleetSync.h"
+#include "FrmKeyAssignm.h"
+#include "FrmOptFeatures.h"
+#include "FrmScanInfo.h"
+#include "FrmTestFre.h"
+#include "frmCommChInfo.h"
+
+#include <functional>
+#include <map>
+
+namespace rv::ui {
+
+namespace {
+
+template <class W>
+ChildWindow* make(AppContext& ctx, QWidget* parent) {
+    return new W(ctx, parent);
+}
+
+using Maker = ChildWindow* (*)(AppContext&, QWidget*);
+
+const std::map<QString, Maker>& makers() {
+    static const std::map<QString, Maker> m{
+        {QStringLiteral("frmCommChInfo"), &make<frmCommChInfo>},
+        {QStringLiteral("FrmCHInfoEdit"), &make<FrmCHInfoEdit>},
+        {QStringLiteral("FrmOptFeatures"), &make<FrmOptFeatures>},
+        {QStringLiteral("FrmKeyAssignm"), &make<FrmKeyAssignm>},
+        {QStringLiteral("FrmScanInfo"), &make<FrmScanInfo>},
+        {QStringLiteral("FrmDTMF"), &make<FrmDTMF>},
+        {QStringLiteral("FrmFleetSync"), &make<FrmFleetSync>},
+        {QStringLiteral("FrmTestFre"), &make<FrmTestFre>},
+        {QStringLiteral("FrmEmbMsg"), &make<FrmEmbMsg>},
+    };
+    return m;
+}
+
+} // namespace
+
+ChildWindow* CreateEditorWindow(AppContext& ctx, const QString& formName, QWidget* parent) {
+    const auto it = makers().find(formName);
+    return it == makers().end() ? nullptr : it->second(ctx, parent);
+}
+
+} // namespace rv::ui

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "shell/kit/ChildWindow.h"
+
+namespace rv::ui {
+
+/// Creates the editor window with that form name ("frmCommChInfo", "FrmOptFeatures", ...),
+/// or nullptr for a name that is not an editor.
+ChildWindow* CreateEditorWindow(AppContext& ctx, const QString& formName, QWidget* parent = nullptr);
+
+} // namespace rv::ui

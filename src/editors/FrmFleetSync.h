@@ -1,0 +1,16 @@
+#pragma once
+
+#include "shell/kit/ChildWindow.h"
+
+namespace rv::ui {
+
+// Placeholder until the window is built.
+class FrmFleetSync : public ChildWindow {
+    Q_OBJECT
+public:
+    explicit FrmFleetSync(AppContext& ctx, QWidget* parent = nullptr);
+    void changeShowByLanguage() override {}
+    void reShow() override {}
+};
+
+} // namespace rv::ui

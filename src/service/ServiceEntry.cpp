@@ -1,0 +1,10 @@
+#include "ServiceEntry.h"
+
+namespace rv::ui {
+
+// Placeholders until the service windows are built.
+void OpenTestMode(AppContext&, QWidget*) {}
+void OpenRadioInfo(AppContext&, QWidget*) {}
+void OpenSetRadioInfo(AppContext&, QWidget*) {}
+
+} // namespace rv::ui

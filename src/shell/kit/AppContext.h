@@ -1,0 +1,69 @@
+#pragma once
+
+#include "data/Session.h"
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace rv::ui {
+
+class Prompt;
+
+/// What the main window offers the windows it hosts.
+class WindowHost {
+public:
+    virtual ~WindowHost() = default;
+    /// The loaded child window with that form name, or nullptr (`FindWindowByName`).
+    virtual QWidget* findWindow(const QString& name) const = 0;
+    /// Opens the child window with that form name, or brings the open one to the front.
+    virtual QWidget* showChildWindow(const QString& name) = 0;
+    /// Unloads every child window (`CloseCurAllWindows`).
+    virtual void closeCurAllWindows() = 0;
+};
+
+/// The program state every window works on: the one document with its session, the
+/// language state, the chosen port, the prompt seam and the window host.
+class AppContext : public QObject {
+    Q_OBJECT
+public:
+    explicit AppContext(QObject* parent = nullptr);
+    ~AppContext() override;
+
+    rv::Session session;
+    int ShownLanguage = English;
+    int LanguageChoice = English;
+    /// Port 1 to 8 of the port list, or 0 for the built-in simulated radio.
+    int CommPort = 1;
+    /// Started with --service: the hidden editors and tools are reachable.
+    bool serviceMode = false;
+    /// Folder of the executable: dec.tbl and the help files live here.
+    QString programDir;
+
+    int lang() const { return session.CurLanguage; }
+    rv::RadioData& doc() { return session.Doc; }
+
+    /// Message boxes and file dialogs; tests install a scripted one.
+    Prompt& prompt() const;
+    void setPrompt(Prompt* p); ///< takes ownership; nullptr restores the interactive one
+
+    WindowHost* host = nullptr;
+
+    /// Tells every open view that a field of the document was committed.
+    void notifyEdited(QObject* source = nullptr) { emit documentEdited(source); }
+
+signals:
+    /// A window committed a change to the document; `source` is the window that did.
+    void documentEdited(QObject* source);
+
+private:
+    Prompt* prompt_ = nullptr;
+    bool ownsPrompt_ = false;
+};
+
+/// The text of a two-language entry in the context's current language.
+QString Tr(const AppContext& ctx, const rv::LangText& t);
+QString Tr(int language, const rv::LangText& t);
+
+} // namespace rv::ui

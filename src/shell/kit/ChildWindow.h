@@ -1,0 +1,29 @@
+#pragma once
+
+#include "AppContext.h"
+
+#include <QWidget>
+
+namespace rv::ui {
+
+/// An editor or tool window hosted in the main window's document area. It keeps no copy of
+/// the document: it reads the fields when shown (`reShow`) and writes each change back at
+/// once, then calls `AppContext::notifyEdited`. The objectName is the form name
+/// ("frmCommChInfo", "FrmOptFeatures", ...).
+class ChildWindow : public QWidget {
+    Q_OBJECT
+public:
+    ChildWindow(AppContext& ctx, const QString& formName, QWidget* parent = nullptr);
+
+    /// Re-captions the window and every label, heading and list in the current language.
+    virtual void changeShowByLanguage() = 0;
+    /// Re-reads every field from the document.
+    virtual void reShow() = 0;
+
+    AppContext& context() const { return ctx_; }
+
+protected:
+    AppContext& ctx_;
+};
+
+} // namespace rv::ui
