@@ -32,6 +32,8 @@ bool SaveDataFile(Session& s, const std::string& path);
 
 /// True when the two documents hold the same data (list entries matched by slot number).
 bool IsUnchanged(const RadioData& current, const RadioData& saved);
-inline bool IsUnchanged(const Session& s) { return IsUnchanged(s.Doc, s.SavedCopy); }
+inline bool IsUnchanged(const Session& s) {
+    return IsUnchanged(s.Doc, s.SavedCopy);
+}
 
 } // namespace rv

@@ -13,25 +13,31 @@ using I = MsgIcon;
 const MessageEntry Table[] = {
     {{"", "All data will be cleared.", "所有数据将被清空。"}, B::OkCancel, I::Exclamation},
     {{"", "File has been modify,save it now?", "当前文件已被修改，是否现在保存？"},
-     B::YesNoCancel, I::Exclamation},
-    {{"", "file will be Overwrite,Continue?", "文件将被覆盖，是否继续？"}, B::OkCancel,
+     B::YesNoCancel,
+     I::Exclamation},
+    {{"", "file will be Overwrite,Continue?", "文件将被覆盖，是否继续？"},
+     B::OkCancel,
      I::Question},
     {{"", "file error.", "文件错误。"}, B::Ok, I::None},
     {{"", "Cannot Open Communication Port.", "无法打开通信端口。"}, B::Ok, I::Error},
     {{"", "Read data from radio.\r\nDo you wish continue?", "从对讲机读取数据。\r\n是否继续？"},
-     B::OkCancel, I::Question},
+     B::OkCancel,
+     I::Question},
     {{"", "Write data to radio.\r\nDo you wish continue?", "向对讲机写入数据。\r\n是否继续？"},
-     B::OkCancel, I::Question},
-    {{"", "Check Connection. Retry or Cancel?", "检测连接。重试或取消？"}, B::RetryCancel,
+     B::OkCancel,
+     I::Question},
+    {{"", "Check Connection. Retry or Cancel?", "检测连接。重试或取消？"},
+     B::RetryCancel,
      I::Exclamation},
     {{"", "Read Data Completed.", "读取数据完成。"}, B::Ok, I::None},
     {{"", "Write Data Completed.", "写入数据完成。"}, B::Ok, I::None},
-    {{"", "Model type is wrong. Overwrite?", "机型类型错误。是否覆盖？"}, B::OkCancel,
+    {{"", "Model type is wrong. Overwrite?", "机型类型错误。是否覆盖？"},
+     B::OkCancel,
      I::Exclamation},
-    {{"",
-      "Test Frequency nismatch.\r\nExecute read data from radio\r\nor write to radio.",
+    {{"", "Test Frequency nismatch.\r\nExecute read data from radio\r\nor write to radio.",
       "测试频率不匹配\r\n执行“从对讲机读取数据”\r\n或“向对讲机写入数据”。"},
-     B::Ok, I::Exclamation},
+     B::Ok,
+     I::Exclamation},
     {{"", "Frequency data will be cleared.", "频率数据将被清除。"}, B::OkCancel, I::Warning},
     {{"", "Warning", "警告"}, B::None, I::None},
     {{"", "Frequency is out of range.", "频率超出范围。"}, B::Ok, I::Warning},
@@ -47,7 +53,9 @@ static_assert(sizeof(Table) / sizeof(Table[0]) == static_cast<std::size_t>(Msg::
 
 } // namespace
 
-const MessageEntry& MessageOf(Msg m) { return Table[static_cast<std::size_t>(m)]; }
+const MessageEntry& MessageOf(Msg m) {
+    return Table[static_cast<std::size_t>(m)];
+}
 
 const std::string& MsgText(Msg m, int language) {
     return MessageOf(m).text[language == Chinese ? 2 : 1];

@@ -10,8 +10,7 @@ namespace rv {
 
 /// A fixed-width text field of exactly N single-byte characters, kept byte for byte
 /// as it stands in the data file.
-template <std::size_t N>
-struct Text {
+template <std::size_t N> struct Text {
     std::array<char, N> raw{};
 
     /// Plain fixed-width assignment: the value, cut at N, padded with blanks.

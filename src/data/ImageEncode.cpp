@@ -1,0 +1,230 @@
+#include "Image.h"
+
+#include "Decimal.h"
+#include "ImageMap.h"
+
+#include <optional>
+
+namespace rv {
+
+using namespace image;
+
+namespace {
+
+std::optional<int> HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return std::nullopt;
+}
+
+// Thrown inside this file only and turned into the encoder's error text.
+struct EncodeError {
+    std::string what;
+};
+
+void PutFreq(MemoryImage& m, int at, const Text<8>& field, const char* name) {
+    std::string t = field.get();
+    if (t.empty() || t == "FFFFFFFF") {
+        for (int i = 0; i < 4; ++i)
+            m[at + i] = 0xFF;
+        return;
+    }
+    if (t.size() % 2) t += '0';
+    // Short texts mean trailing zero decimals: 146525 is 14652500.
+    while (t.size() < 8)
+        t += "00";
+    for (int i = 0; i < 4; ++i) {
+        const auto hi = HexDigit(t[6 - 2 * i]);
+        const auto lo = HexDigit(t[7 - 2 * i]);
+        if (!hi || !lo) throw EncodeError{std::string(name) + " \"" + t + "\" is not a frequency"};
+        m[at + i] = static_cast<std::uint8_t>(*hi * 16 + *lo);
+    }
+}
+
+void PutTone(MemoryImage& m, int at, const Text<4>& field, const char* name) {
+    const std::string t = field.get();
+    unsigned v = 0;
+    for (char c : t) {
+        const auto d = HexDigit(c);
+        if (!d) throw EncodeError{std::string(name) + " \"" + t + "\" is not a tone code"};
+        v = v * 16 + static_cast<unsigned>(*d);
+    }
+    if (t.empty()) v = 0xFFFF; // a field never filled holds no tone
+    Put16(m, at, static_cast<int>(v));
+}
+
+// Writes the text and, when `fill` is set, 0xFF over the rest of the field.
+template <std::size_t N>
+void PutText(MemoryImage& m, int at, const Text<N>& field, bool fill, bool keepNul = false) {
+    const std::string t = keepNul ? std::string(TrimBlanks(field.full())) : field.get();
+    for (std::size_t i = 0; i < N; ++i) {
+        if (i < t.size())
+            m[at + i] = static_cast<std::uint8_t>(t[i]);
+        else if (fill)
+            m[at + i] = 0xFF;
+    }
+}
+
+void PutChannel(MemoryImage& m, const ChannelInfo& c) {
+    const int n = c.ChNo;
+    if (n < 1 || n > 16)
+        throw EncodeError{"channel number " + std::to_string(n) + " is not 1 to 16"};
+    const int at = ChannelBase(n);
+    PutFreq(m, at, c.RxFreq, "RxFreq");
+    PutFreq(m, at + 4, c.TxFreq, "TxFreq");
+    PutTone(m, at + 8, c.RxCode, "RxCode");
+    PutTone(m, at + 10, c.TxCode, "TxCode");
+    m[at + 12] = static_cast<std::uint8_t>((c.SpUnmute & 3) * 32 + (c.BusyLockout & 3) * 8 +
+                                           (c.OptSignal & 3) * 2 + (c.Compander & 1));
+    m[at + 13] = static_cast<std::uint8_t>((c.BeatShift & 1) * 64 + (c.TxPower & 1) * 32 +
+                                           (c.WideNarrow & 1) * 16);
+    m[at + 14] =
+        static_cast<std::uint8_t>((c.AuxBit6 & 1) * 64 + (c.AuxBit4 & 1) * 16 + (c.PttId & 1));
+    m[at + 15] = static_cast<std::uint8_t>(c.AutodialMem & 0xFF);
+    const int bit = 1 << ((n - 1) % 8);
+    const int byte = n <= 8 ? 0 : 1;
+    m[ChannelMapAt + byte] |= static_cast<std::uint8_t>(bit);
+    if (c.ScanAdd == 1) m[ScanMapAt + byte] |= static_cast<std::uint8_t>(bit);
+}
+
+void PutLists(const RadioData& d, MemoryImage& m) {
+    for (int i = 0; i < Used(d.DtmfCodeCount, 8); ++i) {
+        const DtmfCode& e = d.DtmfCodes[i];
+        if (e.No < 1 || e.No > 8)
+            throw EncodeError{"autodial slot " + std::to_string(e.No) + " is not 1 to 8"};
+        PutText(m, AutodialAt(e.No), e.Code, true);
+    }
+    for (int i = 0; i < Used(d.FleetCount, 8); ++i) {
+        const FleetEntry& f = d.Fleets[i];
+        if (f.Slot < 1 || f.Slot > 8)
+            throw EncodeError{"fleet slot " + std::to_string(f.Slot) + " is not 1 to 8"};
+        if (f.IdValue < 0 || f.IdValue > 65535)
+            throw EncodeError{"fleet ID value " + std::to_string(f.IdValue) +
+                              " does not fit 16 bits"};
+        const int at = FleetSlotAt(f.Slot);
+        m[at] = static_cast<std::uint8_t>(f.Fleet & 0xFF);
+        Put16(m, at + 1, f.IdValue);
+    }
+}
+
+void PutTestFres(const RadioData& d, MemoryImage& m) {
+    for (int n = 1; n <= 16; ++n) {
+        const TestFre* found = nullptr;
+        for (int i = 0; i < Used(d.TestFreCount, 16) && !found; ++i)
+            if (d.TestFres[i].No == n) found = &d.TestFres[i];
+        if (found) {
+            PutFreq(m, TestFreAt(n), found->RxFreq, "test RxFreq");
+            PutFreq(m, TestFreAt(n) + 4, found->TxFreq, "test TxFreq");
+            m[TestSigAt(n)] =
+                static_cast<std::uint8_t>((found->RxSig & 15) * 16 + (found->TxSig & 15));
+        } else {
+            for (int i = 0; i < 8; ++i)
+                m[TestFreAt(n) + i] = 0xFF;
+            m[TestSigAt(n)] = n <= 6 ? 0x22 : 0xFF;
+        }
+    }
+}
+
+std::uint8_t B(int v) {
+    return static_cast<std::uint8_t>(v & 0xFF);
+}
+
+void PutDtmfAndFleetSync(const RadioData& d, MemoryImage& m) {
+    const DtmfInfo& t = d.DtmfInfo;
+    const int dtmf[] = {t.DtmfSpeed,   t.FirstDigitTime, t.FirstDigitDelay, t.StarHashTone,
+                        t.DCodeAssign, t.DtmfSideTone,   t.GroupCode,       t.AutoResetTimer,
+                        t.CallAlert,   t.Transpond,      t.ClearToTranspond};
+    for (int i = 0; i < 11; ++i)
+        m[DtmfInfoAt + i] = B(dtmf[i]);
+    PutText(m, IdCodeAt, t.IdCode, false, true);
+    PutText(m, StunCodeAt, t.StunCode, true);
+    m[StunTypeAt] = B(t.StunType);
+    const FleetSyncInfo& f = d.FleetSyncInfo;
+    m[FleetSyncAt] = B(f.OwnFleet);
+    Put16(m, FleetSyncAt + 1, f.OwnId);
+    Put16(m, FleetSyncAt + 3, f.TxModDelay);
+    m[FleetSyncAt + 5] = B(f.BaudRate);
+    Put16(m, FleetSyncAt + 6, f.MsgModeTimer);
+    m[FleetSyncAt + 8] = B(f.PttIdSideTone);
+}
+
+void PutOptionsAndScan(const RadioData& d, MemoryImage& m) {
+    m[KeyFunc1At] = B(d.KeyFunc1);
+    m[KeyFunc2At] = B(d.KeyFunc2);
+    const OptFeatures& o = d.OptFeatures;
+    // Bytes 300..318 in address order; 302 is always 1.
+    const int opt[] = {o.ScramblerActivation,
+                       o.ScramblerBackup,
+                       1,
+                       o.VoiceAnnunciation,
+                       o.TotTime,
+                       o.TotPreAlert,
+                       o.PttIdType,
+                       o.PttIdMode,
+                       o.SquelchLevel,
+                       o.BatterySave,
+                       o.Beep,
+                       o.VoxCancelOperation,
+                       o.VoxInhibitOnRx,
+                       o.VoxFunction,
+                       o.VoxGain,
+                       o.VoxDelay,
+                       o.VoxProceedTone,
+                       o.MicSensitivity,
+                       o.CloneMode};
+    for (int i = 0; i < 19; ++i)
+        m[OptFeaturesAt + i] = B(opt[i]);
+    PutText(m, PttIdBotAt, o.PttIdBot, false);
+    PutText(m, PttIdEotAt, o.PttIdEot, false);
+    const ScanInfo& s = d.ScanInfo;
+    const int scan[] = {s.PriorityType, s.PriorityChannel, s.LookBackA, s.LookBackB,
+                        s.RevertChannel};
+    for (int i = 0; i < 5; ++i)
+        m[ScanInfoAt + i] = B(scan[i]);
+    Put16(m, ScanInfoAt + 5, s.DropoutDelay);
+    Put16(m, ScanInfoAt + 7, s.TxDwell);
+}
+
+void Encode(const RadioData& d, MemoryImage& m) {
+    for (int i = 0; i < 4; ++i)
+        m[ChannelMapAt + i] = 0;
+    for (int i = 0; i < Used(d.ChannelCount, 16); ++i)
+        PutChannel(m, d.Channels[i]);
+    const char model[] = "P5617";
+    for (int i = 0; i < 5; ++i)
+        m[ModelBlockAt + i] = static_cast<std::uint8_t>(model[i]);
+    m[BandCodeAt] = B(d.ModelInfo.BandCode);
+    m[ModelByteAt] = B(d.ModelInfo.ModelByte);
+    m[447] = 0xFF;
+    PutLists(d, m);
+    PutText(m, EmbMsg1At, d.EmbMsg1, true);
+    PutText(m, EmbMsg2At, d.EmbMsg2, true);
+    PutTestFres(d, m);
+    PutDtmfAndFleetSync(d, m);
+    PutOptionsAndScan(d, m);
+}
+
+} // namespace
+
+void InitImage(MemoryImage& image) {
+    image.fill(0xFF);
+    for (int at : {380, 381, 382, 383, 319, 377})
+        image[at] = 0;
+    image[839] = 0x43;
+}
+
+bool EncodeImage(const RadioData& doc, MemoryImage& image, std::string* error) {
+    // Work on a copy so that a refused document leaves the image as it was.
+    MemoryImage m = image;
+    try {
+        Encode(doc, m);
+    } catch (const EncodeError& e) {
+        if (error) *error = "The document cannot be written to the radio: " + e.what + ".";
+        return false;
+    }
+    image = m;
+    return true;
+}
+
+} // namespace rv
