@@ -1,0 +1,256 @@
+#include "data/ChannelCommit.h"
+#include "data/Conversions.h"
+#include "data/DataFile.h"
+#include "data/Defaults.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using rv::ChannelChange;
+using K = rv::ChannelFieldKind;
+
+// A new 136 - 174 MHz document with the conventional DQT table.
+class ChannelCommitTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        s.CurModelCode = "7415";
+        s.CurBand = "136 - 174 MHz";
+        rv::SetBandLimits(s);
+        ASSERT_TRUE(rv::LoadDqtTable(s, std::string(RV_SOURCE_DIR) + "/resources/dec.tbl"));
+        rv::InitRadioData(s, "20260101");
+        s.onMessage = [this](rv::Msg m) { messages.push_back(m); };
+    }
+    rv::ChannelInfo& ch(int n) {
+        const int i = rv::ChannelIndexOf(s.Doc, n);
+        EXPECT_GE(i, 0) << "channel " << n;
+        return s.Doc.Channels[static_cast<std::size_t>(i < 0 ? 0 : i)];
+    }
+    void add(int n, const char* rx) {
+        ASSERT_EQ(rv::SetChannelField(s, n, K::RxFreq, rx), ChannelChange::Added);
+    }
+
+    rv::Session s;
+    std::vector<rv::Msg> messages;
+};
+
+TEST_F(ChannelCommitTest, TypingReceiveFrequencyIntoEmptySlotCreatesChannelWithDefaults) {
+    add(5, "146.5");
+    ASSERT_EQ(s.Doc.ChannelCount, 1);
+    const auto& c = ch(5);
+    EXPECT_EQ(c.RxFreq.get(), "14650000");
+    EXPECT_EQ(c.TxFreq.get(), "FFFFFFFF");
+    EXPECT_EQ(c.AuxBit4, 1);
+    EXPECT_EQ(c.RxCode.get(), "FFFF");
+    EXPECT_EQ(c.TxCode.get(), "FFFF");
+    EXPECT_EQ(c.TxPower, 1);
+    EXPECT_EQ(c.WideNarrow, 1);
+    EXPECT_EQ(c.ScanAdd, 1);
+    EXPECT_EQ(rv::ChannelFieldText(s, c, K::RxFreq), "146.50000");
+    EXPECT_EQ(rv::ChannelFieldText(s, c, K::TxFreq), "");
+    EXPECT_EQ(rv::ChannelFieldText(s, c, K::TxCode), "");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ChannelCommitTest, SettingsOfAnEmptySlotChangeNothing) {
+    const rv::RadioData before = s.Doc;
+    for (int k = 2; k <= 15; ++k)
+        EXPECT_EQ(rv::SetChannelField(s, 7, static_cast<K>(k), "High"), ChannelChange::None);
+    EXPECT_EQ(rv::SetChannelField(s, 7, K::RxFreq, ""), ChannelChange::None);
+    EXPECT_EQ(s.Doc, before);
+}
+
+TEST_F(ChannelCommitTest, ChannelNumbersOutsideTheSlotsAreRefused) {
+    EXPECT_EQ(rv::SetChannelField(s, 0, K::RxFreq, "146"), ChannelChange::None);
+    EXPECT_EQ(rv::SetChannelField(s, 17, K::RxFreq, "146"), ChannelChange::None);
+    EXPECT_EQ(s.Doc.ChannelCount, 0);
+}
+
+TEST_F(ChannelCommitTest, DeletingAChannelMovesLaterRecordsDownAndKeepsTheirNumbers) {
+    add(1, "146");
+    add(3, "147");
+    add(2, "148");
+    add(9, "149");
+    EXPECT_EQ(rv::SetChannelField(s, 3, K::RxFreq, ""), ChannelChange::Deleted);
+    ASSERT_EQ(s.Doc.ChannelCount, 3);
+    EXPECT_EQ(s.Doc.Channels[0].ChNo, 1);
+    EXPECT_EQ(s.Doc.Channels[1].ChNo, 2);
+    EXPECT_EQ(s.Doc.Channels[2].ChNo, 9);
+    EXPECT_EQ(ch(2).RxFreq.get(), "14800000");
+    EXPECT_EQ(ch(9).RxFreq.get(), "14900000");
+    EXPECT_EQ(rv::ChannelOf(s.Doc, 3), nullptr);
+    EXPECT_EQ(s.Doc.Channels[3], rv::ChannelInfo{}) << "no stale record past the count";
+}
+
+TEST_F(ChannelCommitTest, OutOfRangeFrequencyIsReportedAndCorrected) {
+    add(1, "95");
+    EXPECT_EQ(ch(1).RxFreq.get(), "13600000");
+    EXPECT_EQ(rv::SetChannelField(s, 1, K::TxFreq, "600"), ChannelChange::Changed);
+    EXPECT_EQ(ch(1).TxFreq.get(), "17400000");
+    EXPECT_EQ(messages, (std::vector<rv::Msg>{rv::Msg::FreqOutOfRange, rv::Msg::FreqOutOfRange}));
+}
+
+TEST_F(ChannelCommitTest, ClearingTransmitFrequencyResetsEncodeToneAndSetsAuxBit4) {
+    add(1, "146");
+    rv::SetChannelField(s, 1, K::TxFreq, "146.6");
+    EXPECT_EQ(ch(1).AuxBit4, 0);
+    rv::SetChannelField(s, 1, K::TxCode, "D023N");
+    EXPECT_EQ(ch(1).TxCode.get(), "2813");
+    EXPECT_EQ(rv::SetChannelField(s, 1, K::TxFreq, ""), ChannelChange::Changed);
+    EXPECT_EQ(ch(1).TxFreq.get(), "FFFFFFFF");
+    EXPECT_EQ(ch(1).AuxBit4, 1);
+    EXPECT_EQ(ch(1).TxCode.get(), "FFFF");
+}
+
+struct LockoutCase {
+    const char* name;
+    K kind;
+    const char* text;
+    int rxTone; // 1 when the channel has a decode tone before the commit
+    int optSignal;
+    int lockout;
+    int spUnmute;
+    int wantLockout;
+    int wantSpUnmute;
+};
+
+class DependentFieldTest : public ChannelCommitTest,
+                           public ::testing::WithParamInterface<LockoutCase> {};
+
+TEST_P(DependentFieldTest, CommitKeepsLockoutAndUnmuteConsistent) {
+    const auto& c = GetParam();
+    add(1, "146");
+    auto& r = ch(1);
+    r.RxCode.set(c.rxTone ? "029E" : "FFFF");
+    r.OptSignal = static_cast<rv::Int16>(c.optSignal);
+    r.BusyLockout = static_cast<rv::Int16>(c.lockout);
+    r.SpUnmute = static_cast<rv::Int16>(c.spUnmute);
+    rv::SetChannelField(s, 1, c.kind, c.text);
+    EXPECT_EQ(ch(1).BusyLockout, c.wantLockout);
+    EXPECT_EQ(ch(1).SpUnmute, c.wantSpUnmute);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, DependentFieldTest,
+    ::testing::Values(
+        LockoutCase{"NoneDecodeTurnsToneLockoutIntoCarrier", K::RxCode, "None", 1, 0, 2, 0, 1, 0},
+        LockoutCase{"NewDecodeToneKeepsToneLockout", K::RxCode, "67.0", 1, 0, 2, 0, 2, 0},
+        LockoutCase{"NoneOptSignalClearsOptLockoutAndUnmute", K::OptSignal, "None", 1, 1, 3, 2, 0,
+                    0},
+        LockoutCase{"NoneOptSignalKeepsToneLockout", K::OptSignal, "None", 1, 2, 2, 0, 2, 0},
+        LockoutCase{"OptSignalWithoutDecodeDropsToneLockout", K::OptSignal, "DTMF", 0, 0, 2, 0, 1,
+                    0},
+        LockoutCase{"UnknownOptSignalTextStillChecksLockout", K::OptSignal, "x", 0, 1, 2, 1, 1, 1},
+        LockoutCase{"UnmuteTextFollowsDecodeTone", K::SpUnmute, "QT/DQT or Opt.Sig", 1, 1, 0, 0, 0,
+                    2},
+        LockoutCase{"CarrierUnmuteTextDoesNotMatchWithDecodeTone", K::SpUnmute,
+                    "Carrier + Opt.Sig.", 1, 1, 0, 2, 0, 2},
+        LockoutCase{"LockoutEnglishTextHasNoFinalT", K::BusyLockout, "QT/DQ", 1, 0, 0, 0, 2, 0},
+        LockoutCase{"UnknownLockoutTextLeavesValue", K::BusyLockout, "QT/DQT", 1, 0, 1, 0, 1, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct TextCase {
+    K kind;
+    const char* text;
+    int want;
+};
+
+TEST_F(ChannelCommitTest, ChoiceTextsStoreTheirValues) {
+    add(1, "146");
+    const TextCase cases[] = {
+        {K::TxPower, "Low", 0},   {K::TxPower, "High", 1},        {K::ScanAdd, "No", 0},
+        {K::ScanAdd, "Yes", 1},   {K::OptSignal, "FleetSync", 2}, {K::PttId, "On", 1},
+        {K::PttId, "Off", 0},     {K::WideNarrow, "Narrow", 0},   {K::WideNarrow, "Wide", 1},
+        {K::AutodialMem, "8", 7}, {K::AutodialMem, "1", 0},       {K::AutodialMem, "9", 0},
+        {K::BeatShift, "1", 1},   {K::Compander, "1", 1},         {K::ScanAddCheck, "0", 0},
+    };
+    const auto field = [&](K k) -> rv::Int16 {
+        const auto& c = ch(1);
+        switch (k) {
+        case K::TxPower:
+            return c.TxPower;
+        case K::ScanAdd:
+        case K::ScanAddCheck:
+            return c.ScanAdd;
+        case K::OptSignal:
+            return c.OptSignal;
+        case K::PttId:
+            return c.PttId;
+        case K::WideNarrow:
+            return c.WideNarrow;
+        case K::AutodialMem:
+            return c.AutodialMem;
+        case K::BeatShift:
+            return c.BeatShift;
+        case K::Compander:
+            return c.Compander;
+        default:
+            return -1;
+        }
+    };
+    for (const auto& c : cases) {
+        rv::SetChannelField(s, 1, c.kind, c.text);
+        EXPECT_EQ(field(c.kind), c.want) << static_cast<int>(c.kind) << " " << c.text;
+    }
+}
+
+TEST_F(ChannelCommitTest, ChineseTextsCompareInTheCurrentLanguageOnly) {
+    add(1, "146");
+    rv::SetChannelField(s, 1, K::TxPower, "低");
+    EXPECT_EQ(ch(1).TxPower, 0) << "an English commit maps any other text to low";
+    s.CurLanguage = rv::Chinese;
+    rv::SetChannelField(s, 1, K::TxPower, "高");
+    rv::SetChannelField(s, 1, K::WideNarrow, "窄带");
+    rv::SetChannelField(s, 1, K::RxCode, "67.0");
+    rv::SetChannelField(s, 1, K::BusyLockout, "QT/DQT");
+    EXPECT_EQ(ch(1).TxPower, 1);
+    EXPECT_EQ(ch(1).WideNarrow, 0);
+    EXPECT_EQ(ch(1).BusyLockout, 2);
+    EXPECT_EQ(rv::ChannelFieldText(s, ch(1), K::SpUnmute), "QT/DQT");
+    rv::SetChannelField(s, 1, K::RxCode, "无");
+    EXPECT_EQ(ch(1).RxCode.get(), "FFFF");
+    EXPECT_EQ(ch(1).BusyLockout, 1);
+}
+
+TEST_F(ChannelCommitTest, ToneTextsOutsideTheListLeaveTheCodeAlone) {
+    add(1, "146");
+    rv::SetChannelField(s, 1, K::RxCode, "D023N");
+    for (const char* bad : {"", " ", "garbage", "D999N"}) {
+        rv::SetChannelField(s, 1, K::RxCode, bad);
+        EXPECT_EQ(ch(1).RxCode.get(), "2813") << '"' << bad << '"';
+    }
+}
+
+TEST_F(ChannelCommitTest, OfferedListsFollowDecodeToneAndOptionSignalling) {
+    EXPECT_EQ(rv::SpUnmuteValues(false), std::vector<int>{0});
+    EXPECT_EQ(rv::SpUnmuteValues(true), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(rv::BusyLockoutValues(false, false), (std::vector<int>{0, 1}));
+    EXPECT_EQ(rv::BusyLockoutValues(false, true), (std::vector<int>{0, 1, 3}));
+    EXPECT_EQ(rv::BusyLockoutValues(true, false), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(rv::BusyLockoutValues(true, true), (std::vector<int>{0, 1, 2, 3}));
+}
+
+TEST_F(ChannelCommitTest, DamagedChannelCountNeverReachesPastTheTable) {
+    s.Doc.ChannelCount = 40;
+    EXPECT_EQ(rv::SetChannelField(s, 4, K::RxFreq, "146"), ChannelChange::None);
+    s.Doc.ChannelCount = -3;
+    EXPECT_EQ(rv::ChannelIndexOf(s.Doc, 4), -1);
+    add(4, "146");
+    EXPECT_EQ(s.Doc.ChannelCount, 1);
+}
+
+TEST_F(ChannelCommitTest, RecommittingTheShownTextLeavesTheDocumentUnchanged) {
+    add(2, "146.525");
+    rv::SetChannelField(s, 2, K::TxFreq, "146.525");
+    s.SavedCopy = s.Doc;
+    for (int k = 1; k <= 14; ++k) {
+        const auto kind = static_cast<K>(k);
+        const std::string shown = rv::ChannelFieldText(s, ch(2), kind);
+        EXPECT_NE(rv::SetChannelField(s, 2, kind, shown), ChannelChange::Deleted);
+    }
+    EXPECT_TRUE(rv::IsUnchanged(s));
+}
+
+} // namespace
