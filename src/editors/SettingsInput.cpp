@@ -1,0 +1,184 @@
+#include "SettingsInput.h"
+
+#include "shell/kit/AppContext.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+namespace rv::ui {
+
+namespace {
+
+const rv::LangText CloseCaption{"", "&Close", "关闭(&C)"};
+const rv::LangText HelpCaption{"", "&Help", "帮助(&H)"};
+const rv::LangText OffWord{"", "Off", "关"};
+
+bool IsClipboardKey(const QKeyEvent* e) {
+    if (e->matches(QKeySequence::Copy) || e->matches(QKeySequence::Paste) ||
+        e->matches(QKeySequence::Cut))
+        return true;
+    // Ctrl+C, Ctrl+V and Ctrl+X arrive as the control characters 3, 22 and 24.
+    const QString t = e->text();
+    return t.size() == 1 && (t[0] == QChar(3) || t[0] == QChar(22) || t[0] == QChar(24));
+}
+
+bool IsEnter(const QKeyEvent* e) {
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+/// The key filter of one text box.
+class KeyRuleFilter : public QObject {
+public:
+    KeyRuleFilter(QLineEdit* box, CharRule rule, std::function<void()> onEnter)
+        : QObject(box), box_(box), rule_(rule), onEnter_(std::move(onEnter)) {}
+
+protected:
+    bool eventFilter(QObject* o, QEvent* ev) override {
+        if (o != box_) return false;
+        if (ev->type() == QEvent::ShortcutOverride) {
+            // Keep clipboard shortcuts from reaching any application-wide action.
+            auto* k = static_cast<QKeyEvent*>(ev);
+            if (IsClipboardKey(k)) k->accept();
+            return false;
+        }
+        if (ev->type() != QEvent::KeyPress) return false;
+        return handleKey(static_cast<QKeyEvent*>(ev));
+    }
+
+private:
+    bool handleKey(QKeyEvent* k) {
+        if (IsEnter(k)) {
+            if (onEnter_)
+                onEnter_();
+            else
+                FocusNext(box_);
+            return true;
+        }
+        if (IsClipboardKey(k)) return true;
+        const QString t = k->text();
+        if (t.isEmpty()) return false;
+        const QChar c = t[0];
+        if (c.unicode() > 127) return true;
+        if (c.unicode() < 32 || c.unicode() == 127) return false; // Backspace, Delete, Tab
+        const QChar mapped = rule_(c);
+        if (mapped.isNull()) return true;
+        if (mapped == c && t.size() == 1) return false;
+        box_->insert(QString(mapped));
+        return true;
+    }
+
+    QLineEdit* box_;
+    CharRule rule_;
+    std::function<void()> onEnter_;
+};
+
+class EnterFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* ev) override {
+        if (ev->type() != QEvent::KeyPress || !IsEnter(static_cast<QKeyEvent*>(ev))) return false;
+        FocusNext(static_cast<QWidget*>(o));
+        return true;
+    }
+};
+
+} // namespace
+
+SettingsCombo::SettingsCombo(const QString& objectName, QWidget* parent) : QComboBox(parent) {
+    setObjectName(objectName);
+    setEditable(false);
+    setMaxVisibleItems(16);
+}
+
+void SettingsCombo::showEntry(int index) {
+    setPlaceholderText(QString());
+    setCurrentIndex(index >= 0 && index < count() ? index : -1);
+}
+
+void SettingsCombo::showText(const QString& text) {
+    const int i = findText(text, Qt::MatchExactly);
+    setPlaceholderText(i < 0 ? text : QString());
+    setCurrentIndex(i);
+}
+
+QString SettingsCombo::shownText() const {
+    return currentIndex() >= 0 ? currentText() : placeholderText();
+}
+
+void SettingsCombo::setEntries(const QStringList& entries) {
+    clear();
+    addItems(entries);
+    setCurrentIndex(-1);
+}
+
+QChar DtmfDigitRule(QChar c) {
+    if (c.isDigit() || c == u'*' || c == u'#') return c;
+    const QChar u = c.toUpper();
+    return (u >= u'A' && u <= u'D') ? u : QChar();
+}
+
+QChar DigitRule(QChar c) {
+    return (c >= u'0' && c <= u'9') ? c : QChar();
+}
+
+QChar FreqRule(QChar c) {
+    return (DigitRule(c).isNull() && c != u'.') ? QChar() : c;
+}
+
+QChar AsciiRule(QChar c) {
+    return c;
+}
+
+void InstallKeyRule(QLineEdit* box, CharRule rule, std::function<void()> onEnter) {
+    box->installEventFilter(new KeyRuleFilter(box, rule, std::move(onEnter)));
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    box->setAcceptDrops(false);
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+void InstallEnterMovesFocus(QWidget* w) {
+    w->installEventFilter(new EnterFilter(w));
+}
+
+void FocusNext(QWidget* w) {
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &tab);
+}
+
+void SetCloseHelpCaptions(int language, QPushButton* close, QPushButton* help) {
+    if (close) close->setText(Tr(language, CloseCaption));
+    if (help) help->setText(Tr(language, HelpCaption));
+}
+
+void CloseChildWindow(QWidget* w) {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
+        frame->close();
+    else
+        w->close();
+}
+
+int EntryNumber(const QString& text) {
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    return ok ? n : 0;
+}
+
+QStringList OffAndNumbers(int language, int last) {
+    QStringList l{Tr(language, OffWord)};
+    l << Numbers(1, last);
+    return l;
+}
+
+QStringList Numbers(int first, int last, int step) {
+    QStringList l;
+    for (int n = first; n <= last; n += step)
+        l << QString::number(n);
+    return l;
+}
+
+} // namespace rv::ui

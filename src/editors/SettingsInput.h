@@ -1,0 +1,74 @@
+#pragma once
+
+#include "data/Messages.h"
+
+#include <QComboBox>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace rv::ui {
+
+/// A drop-down box that offers only its list entries: nothing can be typed into it. It can
+/// still show a text that is not an entry (a stored value outside the list) without
+/// selecting anything.
+class SettingsCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit SettingsCombo(const QString& objectName, QWidget* parent = nullptr);
+
+    /// Selects entry `index`; an index outside the list shows an empty text.
+    void showEntry(int index);
+    /// Selects the entry with that text, or shows the text alone when no entry has it.
+    void showText(const QString& text);
+    /// The text the box shows: the selected entry, or the text shown alone.
+    QString shownText() const;
+    /// Replaces the entries; the box then shows nothing until told what to show.
+    void setEntries(const QStringList& entries);
+};
+
+/// Decides what a typed printable character becomes: the character to insert, or a null
+/// QChar to swallow it.
+using CharRule = QChar (*)(QChar);
+
+/// Digits 0-9, '*', '#' and A-D (a-d are turned into capitals): DTMF digit strings.
+QChar DtmfDigitRule(QChar c);
+/// Decimal digits only.
+QChar DigitRule(QChar c);
+/// Digits and the decimal point.
+QChar FreqRule(QChar c);
+/// Every printable ASCII character.
+QChar AsciiRule(QChar c);
+
+/// Filters the keys of an editor text box: the clipboard keys and characters above 127 are
+/// swallowed, printable characters go through `rule`, Enter runs `onEnter` (by default it
+/// moves the focus to the next control) and is swallowed. The context menu is removed.
+void InstallKeyRule(QLineEdit* box, CharRule rule, std::function<void()> onEnter = {});
+
+/// Enter in `w` moves the focus to the next control, as Tab does, and is swallowed.
+void InstallEnterMovesFocus(QWidget* w);
+
+/// Moves the focus on from `w` as Tab would.
+void FocusNext(QWidget* w);
+
+/// Captions the Close and Help buttons of a window in a language.
+void SetCloseHelpCaptions(int language, QPushButton* close, QPushButton* help);
+
+/// Closes a child window, together with the document-area frame that holds it.
+void CloseChildWindow(QWidget* w);
+
+/// Stored value of a list entry given as a number ("Off" is 0, "7" is 7).
+int EntryNumber(const QString& text);
+
+/// The list "Off", "1" ... "last" with "Off" in a language.
+QStringList OffAndNumbers(int language, int last);
+
+/// "first" ... "last" in steps of `step`.
+QStringList Numbers(int first, int last, int step = 1);
+
+} // namespace rv::ui

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "data/Defaults.h"
+#include "editors/SettingsInput.h"
+#include "shell/kit/AppContext.h"
+#include "support/ScriptedPrompt.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace rv::test {
+
+/// A new document in the default model and band, with a scripted prompt.
+class SettingsFixture : public ::testing::Test {
+protected:
+    SettingsFixture() {
+        InitRadioData(ctx.session, "20260101");
+        prompt = new ScriptedPrompt;
+        ctx.setPrompt(prompt);
+    }
+
+    /// Creates a window on the document and shows it active, so focus moves as for a user.
+    template <class W> std::unique_ptr<W> open() {
+        auto w = std::make_unique<W>(ctx);
+        w->setAttribute(Qt::WA_DeleteOnClose, false);
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        return w;
+    }
+
+    rv::ui::AppContext ctx;
+    ScriptedPrompt* prompt = nullptr;
+};
+
+template <class T = QWidget> T* Child(QWidget* w, const QString& name) {
+    auto* c = w->findChild<T*>(name);
+    EXPECT_NE(c, nullptr) << name.toStdString();
+    return c;
+}
+
+inline rv::ui::SettingsCombo* Box(QWidget* w, const QString& name) {
+    return Child<rv::ui::SettingsCombo>(w, name);
+}
+
+/// Chooses the entry with that text from the keyboard, as a user does: Home, then Down.
+inline void Choose(rv::ui::SettingsCombo* box, const QString& text) {
+    const int i = box->findText(text, Qt::MatchExactly);
+    ASSERT_GE(i, 0) << text.toStdString() << " is not in " << box->objectName().toStdString();
+    if (box->currentIndex() == 0 && i == 0) QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Home);
+    for (int k = 0; k < i; ++k)
+        QTest::keyClick(box, Qt::Key_Down);
+}
+
+/// Focuses a text box, replaces its text by typing, and leaves it with Tab.
+inline void TypeInto(QLineEdit* box, const QString& keys) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, keys);
+    QTest::keyClick(box, Qt::Key_Tab);
+}
+
+inline void Click(QCheckBox* c) {
+    QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(5, c->height() / 2));
+}
+
+} // namespace rv::test
