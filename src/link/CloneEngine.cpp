@@ -1,0 +1,337 @@
+#include "link/CloneEngine.h"
+
+#include "data/Image.h"
+#include "data/ModelTables.h"
+#include "link/LinkTexts.h"
+
+#include <algorithm>
+#include <array>
+
+namespace rv::link {
+
+namespace {
+
+constexpr std::uint8_t Ack = 0x06;
+constexpr std::uint8_t IdentRequest = 0x02;
+constexpr std::uint8_t End = 0x45;
+constexpr std::uint8_t ReadCmd = 0x52;
+constexpr std::uint8_t WriteCmd = 0x57;
+constexpr std::uint8_t VersionRequest = 0x50;
+constexpr std::uint8_t VersionCmd = 0x56;
+const Bytes ProgramFrame{0x50, 0x52, 0x4F, 0x47, 0x52, 0x41, 0x4D};
+const Bytes InfoRequestFrame{0x4E, 0x52, 0x4B};
+constexpr std::array<std::uint8_t, 4> InfoFromRadio{0x48, 0x4C, 0x42, 0x2D};
+constexpr std::array<std::uint8_t, 4> InfoToRadio{0x48, 0x4C, 0x42, 0x4B};
+
+struct ModelTypeName {
+    const char* radio;
+    const char* shown;
+};
+constexpr std::array<ModelTypeName, 6> ModelTypeNames{{{"4613", "813"},
+                                                       {"4616", "816"},
+                                                       {"4617", "817"},
+                                                       {"5613", "913"},
+                                                       {"5616", "916"},
+                                                       {"5617", "917"}}};
+
+std::string trimmed(const std::string& t) {
+    const auto first = t.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return t.substr(first, t.find_last_not_of(' ') - first + 1);
+}
+
+} // namespace
+
+std::uint8_t InfoChecksum(std::span<const std::uint8_t> block) {
+    unsigned sum = 0;
+    for (std::size_t i = 1; i + 1 < block.size(); ++i)
+        sum += block[i];
+    return static_cast<std::uint8_t>(sum & 0xFF);
+}
+
+std::string TranslateModelType(std::span<const std::uint8_t, 4> bytes) {
+    if (std::find(bytes.begin(), bytes.end(), 0xFF) != bytes.end()) return {};
+    const std::string radio(bytes.begin(), bytes.end());
+    for (const auto& n : ModelTypeNames)
+        if (radio == n.radio) return n.shown;
+    return {};
+}
+
+std::string RadioModelTypeOf(const rv::Text<4>& shown) {
+    const std::string name = trimmed(shown.get());
+    for (const auto& n : ModelTypeNames)
+        if (name == n.shown) return n.radio;
+    return std::string(shown.full());
+}
+
+int TransferPercent(int address, int end) {
+    const int scaled = address * 100;
+    int q = scaled / end;
+    const int twiceRest = 2 * (scaled % end);
+    if (twiceRest > end || (twiceRest == end && q % 2 == 1)) ++q;
+    return q;
+}
+
+int NextWriteAddress(int address) {
+    // The radio's own area at 0x180..0x1B7 is never written; the short block at 0x1F8 is
+    // followed directly by 0x200.
+    const int next = address + 16;
+    if (next == 0x180) return 0x1B8;
+    if (next == 0x208) return 0x200;
+    return next;
+}
+
+int WriteBlockSize(int address) {
+    return address == 0x1F8 ? 8 : 16;
+}
+
+CloneEngine::CloneEngine(rv::Session& session, CloneHost& host) : s_(session), host_(host) {}
+
+bool CloneEngine::prepare(int mode, std::string* error) {
+    CommMode_ = Idle;
+    ReadStep = WriteStep = 0;
+    pending_ = cancelling_ = false;
+    RadioModelCode.clear();
+    RadioBandCode = 0;
+    EndAddress = mode == ReadRadio ? 1024 : mode == WriteRadio ? 832 : 0;
+    BlockSize = mode == ReadRadio ? 64 : mode == WriteRadio ? 16 : 0;
+    LastPercent = 0;
+    CurAddress = -BlockSize;
+    if (mode == ReadRadio) rv::InitImage(s_.Image);
+    if (mode == WriteRadio) {
+        rv::MemoryImage image;
+        rv::InitImage(image);
+        if (!rv::EncodeImage(s_.Doc, image, error)) return false;
+        s_.Image = image;
+    }
+    info_ = RadioInfo{s_.Doc.ModelType, s_.Doc.TypeLetter, s_.Doc.FrequencyCode,
+                      s_.Doc.SerialNumber, s_.Doc.Version};
+    CommMode_ = mode;
+    return true;
+}
+
+void CloneEngine::SendProgram() {
+    if (CommMode_ == ReadRadio || CommMode_ == ReadRadioInfo) {
+        ReadStep = 1;
+        WriteStep = 0;
+    } else if (CommMode_ == WriteRadio || CommMode_ == WriteRadioInfo) {
+        WriteStep = 1;
+        ReadStep = 0;
+    } else {
+        CommMode_ = Idle;
+        ReadStep = WriteStep = 0;
+    }
+    sendFrame(ProgramFrame, AckLength);
+}
+
+void CloneEngine::sendFrame(const Bytes& frame, int replyLength) {
+    threshold_ = replyLength;
+    host_.startWaitTimer();
+    host_.send(frame, replyLength);
+}
+
+void CloneEngine::SendIdentRequest() {
+    sendFrame({IdentRequest}, IdentLength);
+}
+void CloneEngine::SendAck() {
+    sendFrame({Ack}, AckLength);
+}
+void CloneEngine::SendEnd() {
+    sendFrame({End}, AckLength);
+}
+void CloneEngine::SendInfoRequest() {
+    sendFrame(InfoRequestFrame, InfoBlockLength);
+}
+void CloneEngine::SendVersionRequest() {
+    sendFrame({VersionRequest}, VersionBlockLength);
+}
+
+void CloneEngine::SendReadRequest() {
+    CurAddress += BlockSize;
+    if (CurAddress >= EndAddress) return BeginEnd();
+    sendFrame({ReadCmd, static_cast<std::uint8_t>(CurAddress >> 8),
+               static_cast<std::uint8_t>(CurAddress & 0xFF), static_cast<std::uint8_t>(BlockSize)},
+              DataBlockLength);
+}
+
+void CloneEngine::SendWriteBlock() {
+    CurAddress = CurAddress < 0 ? 0 : NextWriteAddress(CurAddress);
+    if (CurAddress >= EndAddress) return BeginEnd();
+    const int n = WriteBlockSize(CurAddress);
+    Bytes frame(static_cast<std::size_t>(n) + 4);
+    frame[0] = WriteCmd;
+    frame[1] = static_cast<std::uint8_t>(CurAddress >> 8);
+    frame[2] = static_cast<std::uint8_t>(CurAddress & 0xFF);
+    frame[3] = static_cast<std::uint8_t>(n);
+    std::copy_n(s_.Image.begin() + CurAddress, n, frame.begin() + 4);
+    ShowTransferProgress();
+    sendFrame(frame, AckLength);
+}
+
+void CloneEngine::SendInfoBlock() {
+    Bytes frame(InfoBlockLength, 0xFF);
+    std::copy(InfoToRadio.begin(), InfoToRadio.end(), frame.begin());
+    // The radio keeps its own model type names ("4617"), not the names shown ("817");
+    // sending the shown name would damage the radio's identity.
+    const std::string modelType = RadioModelTypeOf(info_.ModelType);
+    std::copy(modelType.begin(), modelType.end(), frame.begin() + 4);
+    frame[8] = static_cast<std::uint8_t>(info_.TypeLetter);
+    frame[13] = static_cast<std::uint8_t>(info_.FrequencyCode);
+    std::copy(info_.SerialNumber.raw.begin(), info_.SerialNumber.raw.end(), frame.begin() + 17);
+    frame[33] = InfoChecksum(frame);
+    sendFrame(frame, AckLength);
+}
+
+void CloneEngine::SendVersionBlock() {
+    Bytes frame(VersionBlockLength, 0xFF);
+    frame[0] = VersionCmd;
+    // The radio takes the version without its leading letter: "V1.00" goes out as 1.00.
+    std::copy(info_.Version.raw.begin() + 1, info_.Version.raw.end(), frame.begin() + 1);
+    sendFrame(frame, AckLength);
+}
+
+void CloneEngine::BeginEnd() {
+    if (CommMode_ == WriteRadio || CommMode_ == WriteRadioInfo) {
+        WriteStep = EndSent;
+    } else if (CommMode_ == ReadRadio || CommMode_ == ReadRadioInfo) {
+        ReadStep = EndSent;
+    } else {
+        return FinishTransfer(Outcome::NoAnswer, text(Msg::CheckConnection));
+    }
+    SendEnd();
+}
+
+void CloneEngine::onReceived(std::span<const std::uint8_t> bytes) {
+    if (CommMode_ == Idle || CommMode_ == TestMode || pending_) return;
+    // Fewer bytes than the threshold: an event left over from before the buffers were
+    // emptied. It counts as no reply.
+    if (threshold_ <= 0 || bytes.size() < static_cast<std::size_t>(threshold_)) return;
+    const auto reply = bytes.first(static_cast<std::size_t>(threshold_));
+    if (cancelling_) {
+        return FinishTransfer(Outcome::Cancelled, text(CancelledText()));
+    }
+    dispatch(reply);
+}
+
+bool CloneEngine::dispatch(std::span<const std::uint8_t> r) {
+    const std::size_t n = r.size();
+    if (n == 1 && r[0] == Ack) {
+        NextStep();
+    } else if (n == IdentLength && r[0] == 0x50) {
+        if (CommMode_ == ReadRadio || CommMode_ == WriteRadio) StoreIdent(r);
+        NextStep();
+    } else if (n >= 4 && r[0] == WriteCmd && ((r[1] << 8) | r[2]) == CurAddress &&
+               r[3] == BlockSize && n == static_cast<std::size_t>(r[3]) + 4) {
+        StoreDataBlock(r);
+        NextStep();
+    } else if (n >= InfoBlockLength &&
+               std::equal(InfoFromRadio.begin(), InfoFromRadio.end(), r.begin()) &&
+               InfoChecksum(r.first(InfoBlockLength)) == r[InfoBlockLength - 1]) {
+        StoreInfoBlock(r);
+        NextStep();
+    } else if (n == VersionBlockLength && r[0] == VersionCmd) {
+        StoreVersion(r);
+        NextStep();
+    } else {
+        return false; // the WaitTimer keeps running, the step's time-out rule applies
+    }
+    return true;
+}
+
+void CloneEngine::StoreIdent(std::span<const std::uint8_t> r) {
+    RadioBandCode = r[5];
+    RadioModelCode = rv::ModelCodeOf(r[5], r[6]);
+}
+
+void CloneEngine::StoreDataBlock(std::span<const std::uint8_t> r) {
+    for (int i = 0; i < BlockSize && CurAddress + i < 1024; ++i)
+        s_.Image[static_cast<std::size_t>(CurAddress + i)] = r[4 + static_cast<std::size_t>(i)];
+    if (CommMode_ == ReadRadio || CommMode_ == WriteRadio) ShowTransferProgress();
+}
+
+void CloneEngine::StoreInfoBlock(std::span<const std::uint8_t> r) {
+    info_.ModelType.assign(TranslateModelType(r.subspan<4, 4>()));
+    info_.TypeLetter = r[8];
+    info_.FrequencyCode = r[13];
+    std::string serial(r.begin() + 17, r.begin() + 25);
+    std::replace(serial.begin(), serial.end(), '\xFF', '\0');
+    info_.SerialNumber.assign(serial);
+}
+
+void CloneEngine::StoreVersion(std::span<const std::uint8_t> r) {
+    std::string version;
+    for (std::size_t i = 1; i < VersionBlockLength && r[i] != 0xFF; ++i)
+        version.push_back(static_cast<char>(r[i]));
+    version.push_back('\0');
+    info_.Version.assign(version);
+}
+
+void CloneEngine::ShowTransferProgress() {
+    const int percent = TransferPercent(CurAddress, EndAddress);
+    if (percent - LastPercent < 1) return;
+    LastPercent = percent;
+    host_.showProgress(percent);
+}
+
+bool CloneEngine::modelMatches() const {
+    const std::string model = trimmed(s_.CurModelCode);
+    return rv::BandCodeOf(s_.CurBand, model) == RadioBandCode && model == RadioModelCode;
+}
+
+void CloneEngine::CheckModel() {
+    host_.stopWaitTimer();
+    if (modelMatches()) return SendWriteBlock();
+    askUser(Question::ModelMismatch);
+}
+
+void CloneEngine::askUser(Question q) {
+    // No time-out may fire while the user answers.
+    host_.stopWaitTimer();
+    pending_ = true;
+    question_ = q;
+    host_.ask(q);
+}
+
+void CloneEngine::answer(bool yes) {
+    if (!pending_) return;
+    pending_ = false;
+    if (question_ == Question::ModelMismatch) {
+        if (yes) return SendWriteBlock();
+        return FinishTransfer(Outcome::ModelRefused, text(RefusedText()));
+    }
+    if (!yes) return FinishTransfer(Outcome::Cancelled, text(NoAnswerText()));
+    if (question_ == Question::RetryTransfer) return restartAfterRetry();
+    SendProgram();
+}
+
+void CloneEngine::restartAfterRetry() {
+    // The image keeps what was already received; it is read again.
+    SendProgram();
+    CurAddress = -BlockSize;
+    LastPercent = 0;
+    host_.showProgress(0);
+}
+
+void CloneEngine::cancel() {
+    if (CommMode_ == Idle || cancelling_) return;
+    pending_ = false;
+    cancelling_ = true;
+    host_.stopWaitTimer();
+    // Tell the radio to leave clone mode; its answer, or the time-out, ends the operation.
+    SendEnd();
+}
+
+void CloneEngine::portFailed(const std::string& reason) {
+    if (CommMode_ == Idle) return;
+    FinishTransfer(Outcome::PortFailed, reason);
+}
+
+std::string CloneEngine::text(rv::Msg m) const {
+    return rv::MsgText(m, s_.CurLanguage);
+}
+
+std::string CloneEngine::text(const rv::LangText& t) const {
+    return LinkText(t, s_.CurLanguage);
+}
+
+} // namespace rv::link

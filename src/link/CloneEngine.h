@@ -1,0 +1,176 @@
+#pragma once
+
+#include "data/Session.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace rv::link {
+
+using Bytes = std::vector<std::uint8_t>;
+
+/// Who owns the port's events: idle, the four clone operations, or the service test mode.
+enum CommMode : int {
+    Idle = 0,
+    ReadRadio = 1,
+    WriteRadio = 2,
+    ReadRadioInfo = 3,
+    WriteRadioInfo = 4,
+    TestMode = 5
+};
+
+/// The step value that says the End frame has been sent (the letter E).
+inline constexpr int EndSent = 69;
+
+/// Reply lengths the port waits for.
+inline constexpr int AckLength = 1;
+inline constexpr int IdentLength = 8;
+inline constexpr int DataBlockLength = 68;
+inline constexpr int InfoBlockLength = 34;
+inline constexpr int VersionBlockLength = 10;
+
+/// The questions the engine puts to its user.
+enum class Question {
+    RetryTransfer, ///< "Check Connection. Retry or Cancel?" with OK / Cancel (modes 1, 2)
+    RetryInfo,     ///< the same text with Retry / Cancel (modes 3, 4)
+    ModelMismatch  ///< "Model type is wrong. Overwrite?" before the first block of a write
+};
+
+/// Why an operation ended.
+enum class Outcome {
+    Success,
+    Cancelled,    ///< the user answered Cancel or cancelled the operation
+    ModelRefused, ///< the user refused to overwrite a radio of another model
+    NoAnswer,     ///< the radio stopped answering where no question is asked
+    PortFailed,   ///< the port reported an error (cable pulled, device gone)
+    BadDocument   ///< the document cannot be turned into an image
+};
+
+/// The side of the engine that owns the port and the 300 ms WaitTimer.
+class CloneHost {
+public:
+    virtual ~CloneHost() = default;
+    /// Empties both port buffers, sets the receive threshold to `replyLength`, writes `frame`.
+    virtual void send(const Bytes& frame, int replyLength) = 0;
+    virtual void startWaitTimer() = 0;
+    virtual void stopWaitTimer() = 0;
+    /// Shows a question; the answer comes back through `CloneEngine::answer`.
+    virtual void ask(Question q) = 0;
+    virtual void showProgress(int percent) = 0;
+    /// The operation is over: the host closes the port. `message` is empty on success.
+    virtual void finish(Outcome outcome, const std::string& message) = 0;
+};
+
+/// The clone protocol as a step machine. It holds no port and no timer: received bytes,
+/// time-outs and the user's answers go in, the host is told what to do.
+class CloneEngine {
+public:
+    CloneEngine(rv::Session& session, CloneHost& host);
+
+    /// Readies an operation (`OpenCommPort` step 1 plus the image: blank for a read, the
+    /// encoded document for a write). False with the reason when the document cannot be
+    /// encoded; the engine stays idle.
+    bool prepare(int mode, std::string* error);
+    /// Sets step 1 of the mode and sends Program.
+    void SendProgram();
+
+    /// A receive event: the bytes in the input buffer.
+    void onReceived(std::span<const std::uint8_t> bytes);
+    /// The WaitTimer fired.
+    void onTimeout();
+    /// The answer to the pending question: OK / Retry / Overwrite = true.
+    void answer(bool yes);
+    /// The user abandons the operation: End is sent, and whatever comes back (or the
+    /// time-out) ends it without success.
+    void cancel();
+    /// The port failed: ends at once, nothing more is sent.
+    void portFailed(const std::string& reason);
+
+    int mode() const { return CommMode_; }
+    int readStep() const { return ReadStep; }
+    int writeStep() const { return WriteStep; }
+    int curAddress() const { return CurAddress; }
+    int lastPercent() const { return LastPercent; }
+    bool questionPending() const { return pending_; }
+    const std::string& radioModelCode() const { return RadioModelCode; }
+    int radioBandCode() const { return RadioBandCode; }
+
+private:
+    struct RadioInfo {
+        rv::Text<4> ModelType;
+        rv::Int16 TypeLetter = 0;
+        rv::Int16 FrequencyCode = 0;
+        rv::Text<8> SerialNumber;
+        rv::Text<5> Version;
+    };
+
+    void sendFrame(const Bytes& frame, int replyLength);
+    void SendIdentRequest();
+    void SendAck();
+    void SendEnd();
+    void SendInfoRequest();
+    void SendVersionRequest();
+    void SendReadRequest();
+    void SendWriteBlock();
+    void SendInfoBlock();
+    void SendVersionBlock();
+    void BeginEnd();
+
+    bool dispatch(std::span<const std::uint8_t> reply);
+    void NextStep();
+    void nextStepRead();
+    void nextStepWrite();
+    void nextStepReadInfo();
+    void nextStepWriteInfo();
+    void StoreIdent(std::span<const std::uint8_t> reply);
+    void StoreDataBlock(std::span<const std::uint8_t> reply);
+    void StoreInfoBlock(std::span<const std::uint8_t> reply);
+    void StoreVersion(std::span<const std::uint8_t> reply);
+    bool modelMatches() const;
+    void CheckModel();
+    void ShowTransferProgress();
+    void askUser(Question q);
+    void restartAfterRetry();
+    void FinishTransfer(Outcome outcome, const std::string& message = {});
+    std::string text(rv::Msg m) const;
+    std::string text(const rv::LangText& t) const;
+
+    rv::Session& s_;
+    CloneHost& host_;
+    int CommMode_ = Idle;
+    int ReadStep = 0;
+    int WriteStep = 0;
+    int CurAddress = 0;
+    int EndAddress = 0;
+    int BlockSize = 0;
+    int LastPercent = 0;
+    int threshold_ = 0;
+    std::string RadioModelCode;
+    int RadioBandCode = 0;
+    RadioInfo info_;
+    bool pending_ = false;
+    Question question_ = Question::RetryTransfer;
+    bool cancelling_ = false;
+};
+
+/// The info block checksum: the low 8 bits of the sum of bytes 1 to size-2.
+std::uint8_t InfoChecksum(std::span<const std::uint8_t> block);
+
+/// The model type text of an info block's bytes 4 to 7 ("4617" gives "817").
+std::string TranslateModelType(std::span<const std::uint8_t, 4> bytes);
+
+/// The 4 characters the radio keeps for a model type ("817" gives "4617"); a type not in the
+/// table goes out as stored.
+std::string RadioModelTypeOf(const rv::Text<4>& shown);
+
+/// Round-half-to-even percentage of `address` within `end`.
+int TransferPercent(int address, int end);
+
+/// The image address that follows `address` in a write (the write map), and the block size
+/// there.
+int NextWriteAddress(int address);
+int WriteBlockSize(int address);
+
+} // namespace rv::link

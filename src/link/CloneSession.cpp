@@ -1,0 +1,109 @@
+#include "link/CloneSession.h"
+
+#include <span>
+
+namespace rv::link {
+
+CloneSession::CloneSession(rv::Session& s, QObject* parent)
+    : QObject(parent), s_(s), engine_(s, *this) {
+    waitTimer_.setSingleShot(true);
+    waitTimer_.setInterval(300);
+    waitTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&waitTimer_, &QTimer::timeout, this, [this] { engine_.onTimeout(); });
+    connect(&port_, &SerialPort::received, this, &CloneSession::onReceived);
+    connect(&port_, &SerialPort::portError, this, &CloneSession::onPortError);
+}
+
+CloneSession::~CloneSession() {
+    // Leaving with an operation running: the port closes with this object.
+    waitTimer_.stop();
+}
+
+bool CloneSession::start(int mode, const QString& portName, QString* error) {
+    if (running_) {
+        if (error) *error = QStringLiteral("Another radio operation is running.");
+        return false;
+    }
+    if (mode < ReadRadio || mode > WriteRadioInfo) {
+        if (error) *error = QStringLiteral("Unknown radio operation.");
+        return false;
+    }
+    // The port first: a missing port must leave image and document untouched.
+    if (!port_.open(portName, s_.CurLanguage, error)) return false;
+    std::string why;
+    if (!engine_.prepare(mode, &why)) {
+        port_.close();
+        if (error) *error = QString::fromStdString(why);
+        return false;
+    }
+    running_ = true;
+    outcome_ = Outcome::Success;
+    emit progress(0);
+    engine_.SendProgram();
+    return true;
+}
+
+void CloneSession::answer(Question q, bool yes) {
+    if (!running_ || !engine_.questionPending()) return;
+    const bool asksModel = lastQuestion_ == rv::link::Question::ModelMismatch;
+    if (asksModel != (q == Question::ModelMismatch)) return;
+    engine_.answer(yes);
+}
+
+void CloneSession::cancel() {
+    if (running_) engine_.cancel();
+}
+
+int CloneSession::mode() const {
+    return engine_.mode();
+}
+
+bool CloneSession::isRunning() const {
+    return running_;
+}
+
+void CloneSession::send(const Bytes& frame, int replyLength) {
+    port_.send(QByteArray(reinterpret_cast<const char*>(frame.data()),
+                          static_cast<qsizetype>(frame.size())),
+               replyLength);
+}
+
+void CloneSession::startWaitTimer() {
+    waitTimer_.start();
+}
+
+void CloneSession::stopWaitTimer() {
+    waitTimer_.stop();
+}
+
+void CloneSession::ask(rv::link::Question q) {
+    lastQuestion_ = q;
+    emit question(q == rv::link::Question::ModelMismatch ? Question::ModelMismatch
+                                                         : Question::Retry);
+}
+
+void CloneSession::showProgress(int percent) {
+    emit progress(percent);
+}
+
+void CloneSession::finish(Outcome outcome, const std::string& message) {
+    waitTimer_.stop();
+    // Let a last frame (End after a cancel) leave before the port goes.
+    port_.drain(100);
+    port_.close();
+    running_ = false;
+    outcome_ = outcome;
+    emit finished(outcome == Outcome::Success, QString::fromStdString(message));
+}
+
+void CloneSession::onReceived(const QByteArray& bytes) {
+    engine_.onReceived(
+        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                      static_cast<std::size_t>(bytes.size())));
+}
+
+void CloneSession::onPortError(const QString& message) {
+    engine_.portFailed(message.toStdString());
+}
+
+} // namespace rv::link

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "link/CloneEngine.h"
+#include "link/SerialPort.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+namespace rv::link {
+
+/// One clone operation (modes 1 to 4) on a real port: the engine, the port and the 300 ms
+/// WaitTimer put together. The port is opened by `start` and closed when the operation ends.
+class CloneSession : public QObject, private CloneHost {
+    Q_OBJECT
+public:
+    enum class Question { Retry, ModelMismatch };
+
+    explicit CloneSession(rv::Session& s, QObject* parent = nullptr);
+    ~CloneSession() override;
+
+    /// Prepares the image, opens the port and sends Program. False with the message (both
+    /// lines for a port that cannot be opened) when the operation cannot start.
+    bool start(int mode, const QString& portName, QString* error);
+    /// The user's answer: Retry / OK / Overwrite = yes, Cancel = no.
+    void answer(Question q, bool yes);
+    /// Abandons the running operation; `finished(false, ...)` follows.
+    void cancel();
+    int mode() const;
+    bool isRunning() const;
+    /// How the last operation ended.
+    Outcome outcome() const { return outcome_; }
+    /// The WaitTimer interval (300 ms); tests may shorten it.
+    void setWaitInterval(int msecs) { waitTimer_.setInterval(msecs); }
+    /// The engine question behind the last `question` signal.
+    rv::link::Question lastQuestion() const { return lastQuestion_; }
+
+signals:
+    void question(rv::link::CloneSession::Question q);
+    void progress(int percent);
+    void finished(bool ok, const QString& message); ///< message empty on success
+
+private:
+    void send(const Bytes& frame, int replyLength) override;
+    void startWaitTimer() override;
+    void stopWaitTimer() override;
+    void ask(rv::link::Question q) override;
+    void showProgress(int percent) override;
+    void finish(Outcome outcome, const std::string& message) override;
+
+    void onReceived(const QByteArray& bytes);
+    void onPortError(const QString& message);
+
+    rv::Session& s_;
+    SerialPort port_;
+    QTimer waitTimer_;
+    CloneEngine engine_;
+    Outcome outcome_ = Outcome::Success;
+    rv::link::Question lastQuestion_ = rv::link::Question::RetryTransfer;
+    bool running_ = false;
+};
+
+} // namespace rv::link

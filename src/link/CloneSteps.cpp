@@ -1,0 +1,190 @@
+// The step tables of the clone engine: what follows an accepted reply, what follows a
+// time-out, and how an operation ends.
+#include "link/CloneEngine.h"
+
+#include "data/Image.h"
+#include "link/LinkTexts.h"
+
+#include <array>
+
+namespace rv::link {
+
+namespace {
+
+using Action = void (CloneEngine::*)();
+
+struct StepRow {
+    int step;
+    int next;
+    Action action;
+};
+
+enum class OnTimeout { Nothing, Next, Ask, Succeed, Fail };
+
+struct TimeoutRow {
+    int mode;
+    int firstStep;
+    int lastStep;
+    OnTimeout what;
+};
+
+// In modes 3 and 4 a silent radio after the version request would otherwise keep the
+// port open for ever: a missing version ends the read, and once everything has arrived
+// (steps 7 and End) the read counts as done, as an unacknowledged End does for a clone.
+constexpr std::array<TimeoutRow, 14> TimeoutTable{{
+    {ReadRadio, 1, 3, OnTimeout::Next},
+    {ReadRadio, 4, 5, OnTimeout::Ask},
+    {ReadRadio, EndSent, EndSent, OnTimeout::Succeed},
+    {WriteRadio, 1, 3, OnTimeout::Next},
+    {WriteRadio, 4, 4, OnTimeout::Ask},
+    {WriteRadio, EndSent, EndSent, OnTimeout::Succeed},
+    {ReadRadioInfo, 1, 1, OnTimeout::Next},
+    {ReadRadioInfo, 2, 5, OnTimeout::Ask},
+    {ReadRadioInfo, 6, 6, OnTimeout::Fail},
+    {ReadRadioInfo, 7, 7, OnTimeout::Succeed},
+    {ReadRadioInfo, EndSent, EndSent, OnTimeout::Succeed},
+    {WriteRadioInfo, 1, 1, OnTimeout::Next},
+    {WriteRadioInfo, 2, 5, OnTimeout::Ask},
+    {WriteRadioInfo, EndSent, EndSent, OnTimeout::Succeed},
+}};
+
+} // namespace
+
+// The tables need the private send operations, so they live in member functions.
+void CloneEngine::nextStepRead() {
+    static constexpr std::array<StepRow, 5> table{{
+        {1, 2, &CloneEngine::SendIdentRequest},
+        {2, 3, &CloneEngine::SendAck},
+        {3, 4, &CloneEngine::SendReadRequest},
+        {4, 5, &CloneEngine::SendAck},
+        {5, 4, &CloneEngine::SendReadRequest},
+    }};
+    if (ReadStep == EndSent) return FinishTransfer(Outcome::Success);
+    for (const auto& row : table) {
+        if (row.step != ReadStep) continue;
+        ReadStep = row.next;
+        return (this->*row.action)();
+    }
+    FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
+}
+
+void CloneEngine::nextStepWrite() {
+    static constexpr std::array<StepRow, 4> table{{
+        {1, 2, &CloneEngine::SendIdentRequest},
+        {2, 3, &CloneEngine::SendAck},
+        {3, 4, &CloneEngine::CheckModel},
+        {4, 4, &CloneEngine::SendWriteBlock},
+    }};
+    if (WriteStep == EndSent) return FinishTransfer(Outcome::Success);
+    for (const auto& row : table) {
+        if (row.step != WriteStep) continue;
+        WriteStep = row.next;
+        return (this->*row.action)();
+    }
+    FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
+}
+
+void CloneEngine::nextStepReadInfo() {
+    static constexpr std::array<StepRow, 7> table{{
+        {1, 2, &CloneEngine::SendIdentRequest},
+        {2, 3, &CloneEngine::SendAck},
+        {3, 4, &CloneEngine::SendInfoRequest},
+        {4, 5, &CloneEngine::SendAck},
+        {5, 6, &CloneEngine::SendVersionRequest},
+        {6, 7, &CloneEngine::SendAck},
+        {7, EndSent, &CloneEngine::SendEnd},
+    }};
+    if (ReadStep == EndSent) return FinishTransfer(Outcome::Success);
+    for (const auto& row : table) {
+        if (row.step != ReadStep) continue;
+        ReadStep = row.next;
+        return (this->*row.action)();
+    }
+    FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
+}
+
+void CloneEngine::nextStepWriteInfo() {
+    static constexpr std::array<StepRow, 5> table{{
+        {1, 2, &CloneEngine::SendIdentRequest},
+        {2, 3, &CloneEngine::SendAck},
+        {3, 4, &CloneEngine::SendInfoBlock},
+        {4, 5, &CloneEngine::SendVersionBlock},
+        {5, EndSent, &CloneEngine::SendEnd},
+    }};
+    if (WriteStep == EndSent) return FinishTransfer(Outcome::Success);
+    for (const auto& row : table) {
+        if (row.step != WriteStep) continue;
+        WriteStep = row.next;
+        return (this->*row.action)();
+    }
+    FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
+}
+
+void CloneEngine::NextStep() {
+    host_.stopWaitTimer();
+    switch (CommMode_) {
+    case ReadRadio:
+        return nextStepRead();
+    case WriteRadio:
+        return nextStepWrite();
+    case ReadRadioInfo:
+        return nextStepReadInfo();
+    case WriteRadioInfo:
+        return nextStepWriteInfo();
+    default:
+        return FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
+    }
+}
+
+void CloneEngine::onTimeout() {
+    host_.stopWaitTimer();
+    if (CommMode_ == Idle || CommMode_ == TestMode || pending_) return;
+    if (cancelling_) return FinishTransfer(Outcome::Cancelled, text(CancelledText()));
+    const int step = (CommMode_ == ReadRadio || CommMode_ == ReadRadioInfo) ? ReadStep : WriteStep;
+    OnTimeout what = OnTimeout::Nothing;
+    for (const auto& row : TimeoutTable)
+        if (row.mode == CommMode_ && step >= row.firstStep && step <= row.lastStep) what = row.what;
+    switch (what) {
+    case OnTimeout::Next:
+        return NextStep();
+    case OnTimeout::Ask:
+        return askUser(CommMode_ <= WriteRadio ? Question::RetryTransfer : Question::RetryInfo);
+    case OnTimeout::Succeed:
+        return FinishTransfer(Outcome::Success);
+    case OnTimeout::Fail:
+        return FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
+    case OnTimeout::Nothing:
+        return;
+    }
+}
+
+void CloneEngine::FinishTransfer(Outcome outcome, const std::string& message) {
+    host_.stopWaitTimer();
+    const int mode = CommMode_;
+    if (outcome == Outcome::Success && mode == ReadRadio) {
+        // Decode into a copy so the document is replaced as a whole or not at all.
+        rv::Session decoded = s_;
+        rv::DecodeImage(s_.Image, decoded);
+        s_.Doc = decoded.Doc;
+        s_.CurModelCode = decoded.CurModelCode;
+        s_.CurBand = decoded.CurBand;
+        s_.BandLow = decoded.BandLow;
+        s_.BandHigh = decoded.BandHigh;
+        s_.DocPath = "new.dat";
+        s_.IsNewFile = true;
+    }
+    if (outcome == Outcome::Success && mode == ReadRadioInfo) {
+        s_.Doc.ModelType = info_.ModelType;
+        s_.Doc.TypeLetter = info_.TypeLetter;
+        s_.Doc.FrequencyCode = info_.FrequencyCode;
+        s_.Doc.SerialNumber = info_.SerialNumber;
+        s_.Doc.Version = info_.Version;
+    }
+    CommMode_ = Idle;
+    ReadStep = WriteStep = 0;
+    threshold_ = 0;
+    pending_ = cancelling_ = false;
+    host_.finish(outcome, outcome == Outcome::Success ? std::string{} : message);
+}
+
+} // namespace rv::link

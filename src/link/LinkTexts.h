@@ -1,0 +1,52 @@
+#pragma once
+
+#include "data/Messages.h"
+
+namespace rv::link {
+
+/// How an operation ended, when the user has not already seen it in a question.
+inline const rv::LangText& CancelledText() {
+    static const rv::LangText t{"", "The operation was cancelled.", "操作已取消。"};
+    return t;
+}
+inline const rv::LangText& NoAnswerText() {
+    static const rv::LangText t{"", "The radio did not answer.", "对讲机没有应答。"};
+    return t;
+}
+inline const rv::LangText& RefusedText() {
+    static const rv::LangText t{"", "Model type is wrong. Nothing was written to the radio.",
+                                "机型类型错误。未向对讲机写入数据。"};
+    return t;
+}
+inline const rv::LangText& PortLostText() {
+    static const rv::LangText t{"", "The connection to the radio was lost.",
+                                "与对讲机的连接已断开。"};
+    return t;
+}
+
+/// The second line of "Cannot Open Communication Port.": what the user can do about it.
+inline const rv::LangText& NoSuchPortText() {
+    static const rv::LangText t{"", "There is no such device; check that the cable is plugged in.",
+                                "没有该设备；请检查编程线是否已连接。"};
+    return t;
+}
+inline const rv::LangText& PortBusyText() {
+    static const rv::LangText t{"", "The port is in use by another program; close that program.",
+                                "端口正被其他程序使用；请关闭该程序。"};
+    return t;
+}
+inline const rv::LangText& PortPermissionText() {
+    static const rv::LangText t{"",
+                                "No permission to use the port; add your user to the dialout group "
+                                "(sudo usermod -aG dialout $USER) and log in again.",
+                                "没有使用该端口的权限；请把用户加入 dialout 组（sudo usermod -aG "
+                                "dialout $USER）后重新登录。"};
+    return t;
+}
+
+/// The text of a two-language entry in a language (1 English, 2 Chinese).
+inline const std::string& LinkText(const rv::LangText& t, int language) {
+    return t[language == rv::Chinese ? 2 : 1];
+}
+
+} // namespace rv::link

@@ -1,0 +1,137 @@
+#include "link/SerialPort.h"
+
+#include "data/Messages.h"
+#include "link/LinkTexts.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
+#include <unistd.h>
+
+#ifdef __linux__
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#endif
+
+namespace rv::link {
+
+namespace {
+
+QString qtext(const rv::LangText& t, int language) {
+    return QString::fromStdString(LinkText(t, language));
+}
+
+} // namespace
+
+bool RequestLowLatency(int fd) {
+#ifdef __linux__
+    serial_struct ss{};
+    if (fd < 0 || ioctl(fd, TIOCGSERIAL, &ss) != 0) return false;
+    if (ss.flags & ASYNC_LOW_LATENCY) return true;
+    ss.flags |= ASYNC_LOW_LATENCY;
+    return ioctl(fd, TIOCSSERIAL, &ss) == 0;
+#else
+    (void)fd;
+    return false;
+#endif
+}
+
+QString OpenFailureReason(const QString& devicePath, QSerialPort::SerialPortError error,
+                          int language) {
+    if (error == QSerialPort::DeviceNotFoundError || !QFileInfo::exists(devicePath))
+        return qtext(NoSuchPortText(), language);
+    const QByteArray path = devicePath.toLocal8Bit();
+    if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES)
+        return qtext(PortPermissionText(), language);
+    // The device exists and we may use it: someone else holds it (lock file or TIOCEXCL).
+    return qtext(PortBusyText(), language);
+}
+
+SerialPort::SerialPort(QObject* parent) : QObject(parent) {
+    connect(&port_, &QSerialPort::readyRead, this, &SerialPort::onReadyRead);
+    connect(&port_, &QSerialPort::errorOccurred, this, &SerialPort::onError);
+}
+
+SerialPort::~SerialPort() {
+    close();
+}
+
+bool SerialPort::open(const QString& portName, int language, QString* error) {
+    language_ = language;
+    close();
+    port_.setPortName(portName);
+    port_.setBaudRate(9600);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::TwoStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        const auto e = port_.error();
+        if (error) {
+            *error = QString::fromStdString(rv::MsgText(rv::Msg::CannotOpenPort, language)) + "\n" +
+                     OpenFailureReason(port_.portName(), e, language);
+        }
+        port_.clearError();
+        return false;
+    }
+    RequestLowLatency(static_cast<int>(port_.handle()));
+    port_.clear(QSerialPort::AllDirections);
+    buffer_.clear();
+    threshold_ = 1;
+    return true;
+}
+
+void SerialPort::close() {
+    if (port_.isOpen()) port_.close();
+    buffer_.clear();
+    threshold_ = 0;
+}
+
+bool SerialPort::isOpen() const {
+    return port_.isOpen();
+}
+
+QString SerialPort::portName() const {
+    return port_.portName();
+}
+
+void SerialPort::send(const QByteArray& frame, int threshold) {
+    if (!port_.isOpen()) return;
+    threshold_ = threshold;
+    port_.clear(QSerialPort::AllDirections);
+    // Bytes already taken from the driver but not yet delivered are stale as well.
+    port_.readAll();
+    buffer_.clear();
+    port_.write(frame);
+}
+
+void SerialPort::setThreshold(int threshold) {
+    threshold_ = threshold;
+}
+
+void SerialPort::drain(int msecs) {
+    if (port_.isOpen() && port_.bytesToWrite() > 0) port_.waitForBytesWritten(msecs);
+}
+
+void SerialPort::onReadyRead() {
+    buffer_.append(port_.readAll());
+    if (threshold_ <= 0 || buffer_.size() < threshold_) return;
+    const QByteArray reply = buffer_.left(threshold_);
+    buffer_.clear();
+    emit received(reply);
+}
+
+void SerialPort::onError(QSerialPort::SerialPortError e) {
+    if (e == QSerialPort::NoError || !port_.isOpen()) return;
+    // Time-outs of blocking waits are not failures of the line.
+    if (e == QSerialPort::TimeoutError) {
+        port_.clearError();
+        return;
+    }
+    const QString detail = port_.errorString();
+    port_.clearError();
+    close();
+    emit portError(qtext(PortLostText(), language_) + "\n" + detail);
+}
+
+} // namespace rv::link

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+
+namespace rv::link {
+
+/// The radio's serial line: 9600 baud, 8 data bits, no parity, 2 stop bits, no flow control.
+/// A receive threshold decides when received bytes are delivered: once that many bytes are
+/// buffered, the first `threshold` bytes go out in one `received` signal and the rest are
+/// dropped. Both buffers are emptied before each send, so no stale byte is delivered.
+class SerialPort : public QObject {
+    Q_OBJECT
+public:
+    explicit SerialPort(QObject* parent = nullptr);
+    ~SerialPort() override;
+
+    /// Opens and configures the port (`OpenCommPort`). On failure returns false and sets
+    /// `error` to "Cannot Open Communication Port." and a second line with the reason.
+    bool open(const QString& portName, int language, QString* error);
+    void close();
+    bool isOpen() const;
+    QString portName() const;
+
+    /// Empties both buffers, sets the receive threshold, writes the frame without blocking.
+    void send(const QByteArray& frame, int threshold);
+    /// Changes the threshold without sending (0: deliver nothing).
+    void setThreshold(int threshold);
+    int threshold() const { return threshold_; }
+    /// Waits (at most `msecs`) until everything written has left the program.
+    void drain(int msecs);
+
+signals:
+    /// `threshold` bytes have arrived.
+    void received(const QByteArray& bytes);
+    /// The port failed while open (cable pulled, device gone); it is closed already.
+    void portError(const QString& message);
+
+private:
+    void onReadyRead();
+    void onError(QSerialPort::SerialPortError e);
+
+    QSerialPort port_;
+    QByteArray buffer_;
+    int threshold_ = 0;
+    int language_ = 1;
+};
+
+/// The reason a port cannot be opened, as a user can act on it (second message line).
+QString OpenFailureReason(const QString& devicePath, QSerialPort::SerialPortError error,
+                          int language);
+
+/// Asks the driver to deliver received bytes at once instead of holding them for a few
+/// milliseconds (USB adapters). A port that refuses is left as it is.
+bool RequestLowLatency(int fd);
+
+} // namespace rv::link

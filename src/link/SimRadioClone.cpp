@@ -1,0 +1,169 @@
+// The clone frames the simulated radio understands once PROGRAM has been acknowledged.
+#include "link/CloneEngine.h"
+#include "link/SimRadio.h"
+
+#include <algorithm>
+
+namespace rv::link {
+
+namespace {
+
+constexpr std::uint8_t Ack = 0x06;
+
+} // namespace
+
+bool SimRadio::consumeClone(std::vector<std::uint8_t>& out, bool idle) {
+    const std::uint8_t first = in_.front();
+    const std::size_t have = in_.size();
+    // P alone is the version request; P followed by R is a new PROGRAM (a retry).
+    if (first == 'P') {
+        if (have >= 2 && in_[1] == 'R') {
+            if (have < 7) return false;
+            if (!startsWith("PROGRAM")) {
+                take(1);
+                return true;
+            }
+            take(7);
+            ++frames_;
+            answer(out, {Ack});
+            return true;
+        }
+        if (have == 1 && !idle) return false;
+        take(1);
+        ++frames_;
+        answer(out, versionBlock());
+        return true;
+    }
+    switch (first) {
+    case 0x02:
+        take(1);
+        ++frames_;
+        answer(out, ident());
+        return true;
+    case Ack:
+        take(1);
+        ++frames_;
+        answer(out, {Ack});
+        return true;
+    case 'E':
+        take(1);
+        ++frames_;
+        answer(out, {Ack});
+        state_ = State::Idle;
+        return true;
+    case 'R': {
+        if (have < 4) return false;
+        const int address = (in_[1] << 8) | in_[2];
+        const int count = in_[3];
+        take(4);
+        ++frames_;
+        answer(out, readBlock(address, count));
+        return true;
+    }
+    case 'W': {
+        if (have < 4 || have < 4u + in_[3]) return false;
+        const int address = (in_[1] << 8) | in_[2];
+        const int count = in_[3];
+        std::vector<std::uint8_t> data(in_.begin() + 4, in_.begin() + 4 + count);
+        take(4u + static_cast<std::size_t>(count));
+        ++frames_;
+        if (!answer(out, {Ack})) return true;
+        for (int i = 0; i < count && address + i < 1024; ++i)
+            memory_[static_cast<std::size_t>(address + i)] = data[static_cast<std::size_t>(i)];
+        ++blocksWritten_;
+        return true;
+    }
+    case 'N': {
+        if (have < 3) return false;
+        const bool request = in_[1] == 'R' && in_[2] == 'K';
+        take(request ? 3 : 1);
+        if (!request) return true;
+        ++frames_;
+        answer(out, infoBlock());
+        return true;
+    }
+    case 'H': {
+        if (have < InfoBlockLength) return false;
+        std::vector<std::uint8_t> block(in_.begin(), in_.begin() + InfoBlockLength);
+        take(InfoBlockLength);
+        ++frames_;
+        // A damaged block is not answered; the programmer times out and asks.
+        if (block[1] != 'L' || block[2] != 'B' || block[3] != 'K' ||
+            InfoChecksum(block) != block[InfoBlockLength - 1])
+            return true;
+        if (answer(out, {Ack})) storeInfo(block);
+        return true;
+    }
+    case 'V': {
+        if (have < VersionBlockLength) return false;
+        std::string version;
+        for (std::size_t i = 1; i < VersionBlockLength && in_[i] != 0xFF; ++i)
+            version.push_back(static_cast<char>(in_[i]));
+        take(VersionBlockLength);
+        ++frames_;
+        if (answer(out, {Ack})) info_.version = version;
+        return true;
+    }
+    default:
+        take(1);
+        return true;
+    }
+}
+
+std::vector<std::uint8_t> SimRadio::ident() const {
+    std::uint8_t model = memory_[446];
+    if (faults_.otherModel) model = model == 0xFC ? 0xF9 : 0xFC;
+    return {0x50, '5', '6', '1', '7', memory_[445], model, 0xFF};
+}
+
+std::vector<std::uint8_t> SimRadio::readBlock(int address, int count) {
+    std::vector<std::uint8_t> block{'W', static_cast<std::uint8_t>(address >> 8),
+                                    static_cast<std::uint8_t>(address & 0xFF),
+                                    static_cast<std::uint8_t>(count)};
+    for (int i = 0; i < count; ++i)
+        block.push_back(address + i < 1024 ? memory_[static_cast<std::size_t>(address + i)] : 0xFF);
+    if (address == faults_.corruptBlockAt && !corrupted_) {
+        corrupted_ = true;
+        block[2] ^= 0x01; // a garbled header: the programmer must not take this block
+    }
+    return block;
+}
+
+std::vector<std::uint8_t> SimRadio::infoBlock() const {
+    std::vector<std::uint8_t> block(InfoBlockLength, 0xFF);
+    block[0] = 'H';
+    block[1] = 'L';
+    block[2] = 'B';
+    block[3] = '-';
+    for (std::size_t i = 0; i < 4 && i < info_.modelType.size(); ++i)
+        block[4 + i] = static_cast<std::uint8_t>(info_.modelType[i]);
+    block[8] = info_.typeLetter;
+    block[13] = info_.frequencyCode;
+    for (std::size_t i = 0; i < 8 && i < info_.serialNumber.size(); ++i)
+        block[17 + i] = static_cast<std::uint8_t>(info_.serialNumber[i]);
+    block[33] = InfoChecksum(block);
+    return block;
+}
+
+std::vector<std::uint8_t> SimRadio::versionBlock() const {
+    std::vector<std::uint8_t> block(VersionBlockLength, 0xFF);
+    block[0] = 'V';
+    for (std::size_t i = 0; i < 9 && i < info_.version.size(); ++i)
+        block[1 + i] = static_cast<std::uint8_t>(info_.version[i]);
+    return block;
+}
+
+void SimRadio::storeInfo(const std::vector<std::uint8_t>& block) {
+    auto textAt = [&](std::size_t from, std::size_t n) {
+        std::string t;
+        for (std::size_t i = from; i < from + n && block[i] != 0xFF; ++i)
+            t.push_back(static_cast<char>(block[i]));
+        return t;
+    };
+    info_.modelType = textAt(4, 4);
+    info_.typeLetter = block[8];
+    info_.frequencyCode = block[13];
+    info_.serialNumber = textAt(17, 8);
+}
+
+} // namespace rv::link
