@@ -1,1 +1,37 @@
-int main() { return 0; }
+#include "cli/Commands.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+int PrintUsage(std::FILE* to) {
+    std::fprintf(to, "usage: rv52n-cli <command> [arguments]\ncommands:\n");
+    for (const auto& c : rv::cli::CommandTable())
+        std::fprintf(to, "  %s\n", c.usage);
+    return to == stdout ? 0 : 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace rv::cli;
+    if (argc < 2) return PrintUsage(stderr);
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") return PrintUsage(stdout);
+    for (const auto& c : CommandTable()) {
+        if (name != c.name) continue;
+        std::string error;
+        auto args = ParseArgs(std::vector<std::string>(argv + 2, argv + argc), c.flags, &error);
+        if (!args) return UsageError(error, c.usage);
+        args->command = name;
+        const auto language = ChooseLanguage(*args);
+        if (!language) return UsageError("--lang takes en or zh", c.usage);
+        args->language = *language;
+        args->programDir = ProgramDir();
+        return c.run(*args);
+    }
+    std::fprintf(stderr, "rv52n-cli: unknown command \"%s\"\n", name.c_str());
+    return PrintUsage(stderr);
+}

@@ -1,17 +1,12 @@
 #include "DataFile.h"
 
+#include "AtomicFile.h"
 #include "ModelTables.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <system_error>
 #include <vector>
-
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#endif
 
 namespace rv {
 
@@ -28,42 +23,6 @@ std::optional<RadioData> ReadRecord(const std::string& path) {
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(RecordSize));
     if (in.gcount() != static_cast<std::streamsize>(RecordSize)) return std::nullopt;
     return FromRecord(bytes);
-}
-
-std::string TempNameBeside(const std::string& path) {
-    std::random_device rd;
-    return path + ".tmp" + std::to_string(rd() % 1000000u);
-}
-
-bool Flush(std::FILE* f) {
-    if (std::fflush(f) != 0) return false;
-#if __has_include(<unistd.h>)
-    // The rename must not become visible before the new bytes are on disk.
-    if (::fsync(::fileno(f)) != 0) return false;
-#endif
-    return true;
-}
-
-// Writes `bytes` to a new file beside `path` and renames it over `path`. On any failure
-// the temporary file is removed and `path` is untouched.
-bool WriteAtomically(const std::string& path, const Record& bytes) {
-    std::string temp;
-    std::FILE* f = nullptr;
-    for (int attempt = 0; attempt < 8 && !f; ++attempt) {
-        temp = TempNameBeside(path);
-        f = std::fopen(temp.c_str(), "wbx"); // "x": never reuse an existing file
-    }
-    if (!f) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool flushed = written && Flush(f);
-    const bool closed = std::fclose(f) == 0;
-    std::error_code ec;
-    if (written && flushed && closed) {
-        fs::rename(temp, path, ec);
-        if (!ec) return true;
-    }
-    fs::remove(temp, ec);
-    return false;
 }
 
 template <class Entry, class Key, std::size_t N>
@@ -108,7 +67,7 @@ bool SaveDataFile(Session& s, const std::string& path) {
     refreshed.CurModelCode = s.CurModelCode;
     refreshed.CurBand = s.CurBand;
     SetModelInfo(refreshed);
-    if (!WriteAtomically(path, ToRecord(refreshed.Doc))) {
+    if (!WriteFileAtomically(path, ToRecord(refreshed.Doc))) {
         s.report(Msg::FileError);
         return false;
     }

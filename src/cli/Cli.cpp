@@ -1,0 +1,114 @@
+#include "Cli.h"
+
+#include "data/AtomicFile.h"
+#include "data/Conversions.h"
+#include "data/DataFile.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace rv::cli {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> CliArgs::value(const std::string& name) const {
+    const auto it = options.find(name);
+    if (it == options.end()) return std::nullopt;
+    return it->second;
+}
+
+std::optional<CliArgs> ParseArgs(const std::vector<std::string>& args,
+                                 const std::set<std::string>& flagNames, std::string* error) {
+    CliArgs out;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.size() < 2 || a[0] != '-') {
+            out.positional.push_back(a);
+            continue;
+        }
+        const auto eq = a.find('=');
+        if (eq != std::string::npos) {
+            out.options[a.substr(0, eq)] = a.substr(eq + 1);
+        } else if (flagNames.count(a)) {
+            out.flags.insert(a);
+        } else if (i + 1 < args.size()) {
+            out.options[a] = args[++i];
+        } else {
+            if (error) *error = "option " + a + " needs a value";
+            return std::nullopt;
+        }
+    }
+    return out;
+}
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "rv52n-cli: %s\n", message.c_str());
+    return 1;
+}
+
+int UsageError(const std::string& message, const std::string& usage) {
+    std::fprintf(stderr, "rv52n-cli: %s\nusage: rv52n-cli %s\n", message.c_str(), usage.c_str());
+    return 2;
+}
+
+int LanguageFromLocale() {
+    // The first of these that is set decides, as the C library itself chooses.
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* v = std::getenv(name);
+        if (v && *v) return std::string(v).rfind("zh_CN", 0) == 0 ? Chinese : English;
+    }
+    return English;
+}
+
+std::optional<int> ChooseLanguage(const CliArgs& args) {
+    const auto lang = args.value("--lang");
+    if (!lang) return LanguageFromLocale();
+    if (*lang == "en") return English;
+    if (*lang == "zh") return Chinese;
+    return std::nullopt;
+}
+
+std::string ProgramDir() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : exe.parent_path().string();
+}
+
+Session MakeSession(const CliArgs& args) {
+    Session s;
+    s.CurLanguage = args.language;
+    s.onMessage = [&s](Msg m) { Fail(MsgText(m, s.CurLanguage)); };
+    LoadDqtTable(s, DqtTablePath(args.programDir));
+    s.onMessage = nullptr;
+    return s;
+}
+
+bool OpenDocument(Session& s, const std::string& path) {
+    if (OpenDataFile(s, path)) return true;
+    Fail(path + ": " + MsgText(Msg::FileError, s.CurLanguage));
+    return false;
+}
+
+bool WriteOutput(const Session& s, const std::string& path, std::span<const std::uint8_t> bytes) {
+    if (WriteFileAtomically(path, bytes)) return true;
+    Fail(path + ": " + MsgText(Msg::FileError, s.CurLanguage));
+    return false;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadInput(const std::string& path, std::size_t limit) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::uint8_t> bytes;
+    char c;
+    while (bytes.size() <= limit && in.get(c))
+        bytes.push_back(static_cast<std::uint8_t>(c));
+    if (in.bad() || bytes.size() > limit) return std::nullopt;
+    return bytes;
+}
+
+} // namespace rv::cli

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "data/Session.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace rv::cli {
+
+/// The parsed command line of one command: positional arguments, options with a value
+/// ("-o FILE", "--lang=zh") and flags without one ("--json").
+struct CliArgs {
+    std::string command;
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+    std::set<std::string> flags;
+    int language = English;
+    std::string programDir;
+
+    /// The value of an option, if given.
+    std::optional<std::string> value(const std::string& name) const;
+    bool has(const std::string& flag) const { return flags.count(flag) != 0; }
+};
+
+/// Splits argv (after the command name). Options listed in `flagNames` take no value;
+/// every other option takes the next argument or its "=value". Empty on a missing value.
+std::optional<CliArgs> ParseArgs(const std::vector<std::string>& args,
+                                 const std::set<std::string>& flagNames, std::string* error);
+
+/// The one error path: "rv52n-cli: <message>" on stderr; returns the exit status 1.
+int Fail(const std::string& message);
+
+/// Usage errors: the message and the command's usage line on stderr; exit status 2.
+int UsageError(const std::string& message, const std::string& usage);
+
+/// Chinese when LC_ALL, else LC_MESSAGES, else LANG names the zh_CN locale; else English.
+int LanguageFromLocale();
+
+/// "--lang en|zh" when given, else the locale's language; nullopt for another value.
+std::optional<int> ChooseLanguage(const CliArgs& args);
+
+/// The folder of the running executable.
+std::string ProgramDir();
+
+/// A session in the chosen language with the DQT table loaded from the program folder.
+/// A missing table is reported on stderr; tones then read as the first DQT code.
+Session MakeSession(const CliArgs& args);
+
+/// Opens a data file into the session; prints the file error and returns false on failure.
+bool OpenDocument(Session& s, const std::string& path);
+
+/// Writes an output file atomically; on failure prints the file error and returns false.
+bool WriteOutput(const Session& s, const std::string& path, std::span<const std::uint8_t> bytes);
+
+/// Reads a whole file of at most `limit` bytes; nullopt when it cannot be read or is larger.
+std::optional<std::vector<std::uint8_t>> ReadInput(const std::string& path, std::size_t limit);
+
+} // namespace rv::cli

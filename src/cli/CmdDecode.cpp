@@ -1,0 +1,32 @@
+#include "Commands.h"
+
+#include "data/DataFile.h"
+#include "data/Defaults.h"
+#include "data/Image.h"
+#include "data/ModelTables.h"
+
+#include <algorithm>
+
+namespace rv::cli {
+
+int CmdDecode(CliArgs& args) {
+    const char* usage = "decode IMAGE -o FILE";
+    const auto out = args.value("-o");
+    if (!out || args.positional.size() != 1)
+        return UsageError("decode needs IMAGE and -o FILE", usage);
+    Session s = MakeSession(args);
+    const std::string& in = args.positional[0];
+    const auto bytes = ReadInput(in, s.Image.size());
+    if (!bytes) return Fail(in + ": " + MsgText(Msg::FileError, s.CurLanguage));
+    if (bytes->size() != s.Image.size())
+        return Fail(in + ": an image holds 1024 bytes, not " + std::to_string(bytes->size()));
+    std::copy(bytes->begin(), bytes->end(), s.Image.begin());
+    // As after a read from the radio: a new document whose lists and settings come from
+    // the image, with the model and band the image names.
+    InitRadioData(s);
+    DecodeImage(s.Image, s);
+    SetModelInfo(s);
+    return WriteOutput(s, *out, ToRecord(s.Doc)) ? 0 : 1;
+}
+
+} // namespace rv::cli

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Cli.h"
+
+#include <set>
+#include <string>
+
+namespace rv::cli {
+
+/// A command of the tool: its name, the function that runs it, its usage line and the
+/// options that take no value.
+struct Command {
+    const char* name;
+    int (*run)(CliArgs&);
+    const char* usage;
+    std::set<std::string> flags;
+};
+
+/// new -o FILE [--model CODE] [--band TEXT]
+int CmdNew(CliArgs& args);
+/// show FILE [--json] [--lang en|zh]
+int CmdShow(CliArgs& args);
+/// encode FILE -o IMAGE
+int CmdEncode(CliArgs& args);
+/// decode IMAGE -o FILE
+int CmdDecode(CliArgs& args);
+int CmdRead(CliArgs& args);
+int CmdWrite(CliArgs& args);
+int CmdInfo(CliArgs& args);
+int CmdSetInfo(CliArgs& args);
+int CmdPorts(CliArgs& args);
+int CmdSim(CliArgs& args);
+
+/// The table main() dispatches through.
+const std::vector<Command>& CommandTable();
+
+} // namespace rv::cli
