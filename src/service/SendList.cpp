@@ -1,0 +1,20 @@
+#include "SendList.h"
+
+namespace rv::service {
+
+bool SendList::push(const SendListEntry& e) {
+    if (full()) return false;
+    slots_[static_cast<std::size_t>(ListTail)] = e;
+    ListTail = static_cast<Int16>(next(ListTail));
+    return true;
+}
+
+const SendListEntry& SendList::at(int k) const {
+    return slots_[static_cast<std::size_t>((ListHead + k) % Slots)];
+}
+
+void SendList::pop() {
+    if (!empty()) ListHead = static_cast<Int16>(next(ListHead));
+}
+
+} // namespace rv::service

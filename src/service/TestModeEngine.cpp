@@ -1,0 +1,446 @@
+#include "TestModeEngine.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace rv::service {
+
+namespace {
+
+// Stand-ins for the parameters in the frame and step tables.
+constexpr int P = -1;
+constexpr int Q = -2;
+
+struct FrameRow {
+    Int16 frame;
+    int length;
+    std::array<int, 7> bytes;
+};
+
+const FrameRow Frames[] = {
+    {FrTuning, 7, {0x54, 0x55, 0x4E, 0x49, 0x4E, 0x47, 0x20}},
+    {FrIdent, 1, {0x02}},
+    {FrAck, 1, {0x06}},
+    {FrBlock, 1, {0x05}},
+    {FrChannel, 1, {0x10}},
+    {FrParam, 1, {P}},
+    {FrSignal, 1, {0x11}},
+    {FrWide, 1, {0x46}},
+    {FrNarrow, 1, {0x47}},
+    {FrSelect, 1, {0x0D}},
+    {FrStore, 1, {0x0E}},
+    {FrRead, 1, {0x07}},
+    {FrWrite, 3, {P, 0x20, Q}},
+    {FrPoll, 2, {P, 0x0A}},
+    {FrEnd, 1, {0x45}},
+    {FrAwait, 0, {}},
+};
+
+struct EntryTemplate {
+    int frame, condition, threshold, param1, param2;
+};
+
+/// Variant of a step: 8 and 11 await a reply only when q is 1.
+enum Variant { AnyQ, QIsOne, OtherQ };
+
+struct StepRow {
+    int step;
+    Variant variant;
+    std::vector<EntryTemplate> entries;
+};
+
+const StepRow Steps[] = {
+    {1, AnyQ, {{1, 0, 1, 0, 0}, {67, 2, 0, 0, 0}}},
+    {2, AnyQ, {{2, 0, 8, 0, 0}, {3, 3, 1, 0, 0}, {67, 2, 0, 0, 0}}},
+    {3, AnyQ, {{4, 0, 62, 0, 0}, {3, 4, 1, 0, 0}, {67, 2, 0, 0, 0}}},
+    {4, AnyQ, {{5, 0, 0, 0, 0}, {6, -76, 8, P, 0}, {3, 5, 1, P, 0}, {67, 2, 0, 0, 0}}},
+    {6, AnyQ, {{7, 0, 0, 0, 0}, {6, -76, 1, P, 0}, {67, 2, 0, P, 0}}},
+    {7, AnyQ, {{17, 0, 1, 0, 0}, {69, 2, 0, 0, 0}}},
+    {8, QIsOne, {{6, 0, 1, P, 0}, {12, -76, 1, 0, 0}, {67, 2, 0, 0, 0}}},
+    {8, OtherQ, {{6, 0, 0, P, 0}, {12, -76, 0, 0, 0}}},
+    {9, AnyQ, {{14, 0, P, 0, 0}, {3, 6, 0, P, 0}}},
+    {10, AnyQ, {{15, 0, 0, P, Q}}},
+    {11, QIsOne, {{6, 0, 1, P, 0}, {13, -76, 1, 0, 0}, {67, 2, 0, 0, 0}}},
+    {11, OtherQ, {{6, 0, 0, P, 0}, {13, -76, 0, 0, 0}}},
+    {12, AnyQ, {{8, 0, 1, 0, 0}, {67, 2, 0, 0, 0}}},
+    {13, AnyQ, {{9, 0, 1, 0, 0}, {67, 2, 0, 0, 0}}},
+    {16, AnyQ, {{16, 0, 1, P, 0}, {3, 7, 0, P, 0}}},
+};
+
+/// Items whose narrow-band value is a point of its own (point 6 of the block).
+bool SwitchesWithBand(int item) {
+    return (item >= 3 && item <= 7) || item == 9 || item == 10 || item == 11;
+}
+
+Int16 fill(int v, int p, int q) {
+    return static_cast<Int16>(v == P ? p : v == Q ? q : v);
+}
+
+std::string hexText(const Bytes& b, std::size_t from) {
+    std::string s;
+    char two[3];
+    for (std::size_t i = from; i < from + 4; ++i) {
+        std::snprintf(two, sizeof two, "%02X", b[i]);
+        s += two;
+    }
+    return s;
+}
+
+} // namespace
+
+int IntervalOf(TestTimer t) {
+    return t == TestTimer::SendComm ? 100 : 300;
+}
+
+TestModeEngine::TestModeEngine(TestModeHooks& hooks, const rv::RadioData& doc)
+    : hooks_(hooks), doc_(doc) {}
+
+void TestModeEngine::InitTestMode() {
+    st_ = TestModeState{};
+    list_.ResetSendList();
+}
+
+void TestModeEngine::append(const SendListEntry& e) {
+    // A full ring loses this entry only; the rest of the command still queues.
+    if (!list_.push(e)) hooks_.note(TestNote::CommListFull);
+}
+
+void TestModeEngine::appendStep(int op, int step, int p, int q) {
+    const Variant v = q == 1 ? QIsOne : OtherQ;
+    for (const auto& row : Steps) {
+        if (row.step != step || (row.variant != AnyQ && row.variant != v)) continue;
+        for (const auto& t : row.entries)
+            append({static_cast<Int16>(op), static_cast<Int16>(step), static_cast<Int16>(t.frame),
+                    static_cast<Int16>(t.condition), fill(t.threshold, p, q), fill(t.param1, p, q),
+                    fill(t.param2, p, q)});
+        return;
+    }
+}
+
+void TestModeEngine::appendWriteBack(int op, int count) {
+    const auto points = PointsOfCount(count);
+    if (points.empty()) return;
+    const auto& tp = st_.TunePoints;
+    for (int pt : points) {
+        const auto i = static_cast<std::size_t>(pt);
+        appendStep(op, 8, tp.Address[i], 2);
+        appendStep(op, 10, tp.Address[i], tp.Value[i]);
+    }
+    appendStep(op, 11, tp.Address[static_cast<std::size_t>(points.back())], 2);
+}
+
+void TestModeEngine::TestModeCommand(int op, int p, int q) {
+    if (!hooks_.portOpen()) return;
+    const bool wasIdle = list_.empty();
+    switch (op) {
+    case 1: {
+        appendStep(op, 1, 0, 0);
+        appendStep(op, 2, 0, 0);
+        appendStep(op, 3, 0, 0);
+        for (int n = 1; n <= 16; ++n)
+            appendStep(op, 4, n, 0);
+        int lowest = 16;
+        for (int i = 0; i < std::clamp<int>(doc_.TestFreCount, 0, 16); ++i)
+            lowest = std::min<int>(lowest, doc_.TestFres[static_cast<std::size_t>(i)].No);
+        appendStep(op, 4, lowest, 0);
+        appendStep(op, 6, 1, 0);
+        break;
+    }
+    case 2:
+        appendStep(op, 4, p, 0);
+        break;
+    case 3:
+        appendStep(op, 6, p, 0);
+        break;
+    case 4:
+        appendStep(op, 12, 0, 0);
+        break;
+    case 5:
+        appendStep(op, 13, 0, 0);
+        break;
+    case 6:
+        appendStep(op, 8, 8, 1);
+        break;
+    case 7:
+        appendStep(op, 11, 8, 1);
+        break;
+    case 8:
+        appendStep(op, 3, 0, 0);
+        appendStep(op, 8, p, 1);
+        break;
+    case 9:
+        appendStep(op, 6, p, 0);
+        appendStep(op, 7, 0, 0);
+        break;
+    case 10:
+        appendStep(op, 8, p, 2);
+        appendStep(op, 9, q, 0);
+        break;
+    case 11:
+        appendStep(op, 10, p, q);
+        break;
+    case 12:
+        appendStep(op, 11, p, 2);
+        break;
+    case 13:
+        appendWriteBack(op, p);
+        break;
+    case 14:
+        appendStep(op, 16, p, 0);
+        break;
+    default:
+        break;
+    }
+    if (wasIdle) TestModeComm(EvStart);
+}
+
+bool TestModeEngine::satisfies(const SendListEntry& e, const Bytes& b) const {
+    switch (e.Condition) {
+    case CondAck:
+        return b.size() == 1 && b[0] == 0x06;
+    case CondIdent:
+        return b.size() == 8 && b[0] == 0x50;
+    case CondBlock:
+        return b.size() == TuneBlockSize;
+    case CondChannel:
+        return b.size() == 8;
+    case CondValues:
+        return b.size() == static_cast<std::size_t>(e.Param1);
+    case CondOneValue:
+        return b.size() == 1;
+    default:
+        return false; // nothing is awaited
+    }
+}
+
+void TestModeEngine::applyReply(const SendListEntry& e, const Bytes& b) {
+    auto& v = st_.TuneValues;
+    switch (e.Condition) {
+    case CondAck:
+        if (e.Op == 1 && e.Step == 6 && st_.TestFresMatch) {
+            st_.TestFresMatch = false;
+            hooks_.startTimer(TestTimer::ShowTestFrm);
+        } else if (e.Op == 8 && e.Step == 8) {
+            hooks_.startTimer(TestTimer::TestModeParaFrm);
+        }
+        break;
+    case CondBlock:
+        if (e.Op == 8) {
+            StoreTuneBlock(b);
+            LoadTuneItem();
+        }
+        break;
+    case CondChannel:
+        if (e.Op == 1) {
+            UpdateRadioTestFres(e.Param1, b);
+            if (e.Param1 == 16) compareTestFres();
+        }
+        break;
+    case CondValues:
+        if (b.size() == 1) {
+            v[0] = b[0];
+        } else if (b.size() == 4) {
+            v[0] = b[0], v[1] = b[1], v[3] = b[2], v[5] = b[3];
+        } else if (b.size() == 6) {
+            std::copy(b.begin(), b.end(), v.begin());
+        }
+        hooks_.showData();
+        break;
+    case CondOneValue:
+        v[0] = b[0];
+        hooks_.showData();
+        break;
+    default:
+        break;
+    }
+}
+
+void TestModeEngine::emit(const SendListEntry& e, Bytes& out) {
+    if (e.Frame == FrLeave) {
+        AbortTestMode();
+        return;
+    }
+    for (const auto& f : Frames) {
+        if (f.frame != e.Frame) continue;
+        for (int i = 0; i < f.length; ++i)
+            out.push_back(static_cast<std::uint8_t>(
+                fill(f.bytes[static_cast<std::size_t>(i)], e.Param1, e.Param2)));
+    }
+    hooks_.setThreshold(e.Threshold > 0 ? e.Threshold : 0);
+    if (e.Threshold > 0) hooks_.startTimer(TestTimer::Wait);
+}
+
+void TestModeEngine::TestModeComm(int event, const Bytes& received) {
+    hooks_.stopTimer(TestTimer::Wait);
+    st_.SendBusy = true;
+    if (list_.empty()) return;
+    const SendListEntry done = list_.head();
+    if (event == EvReceived) {
+        if (!satisfies(done, received)) return; // dropped; the head keeps waiting
+        applyReply(done, received);
+    } else if (event == EvSent) {
+        if (done.Condition == CondChained) {
+            hooks_.note(TestNote::SendListError);
+            list_.pop();
+            return;
+        }
+        if (done.Condition != CondStart) return;
+    }
+    if (!st_.SendBusy) return; // a test-frequency mismatch stopped the list
+    list_.pop();
+
+    Bytes out;
+    if (done.Frame == FrAwait) {
+        // An await-only entry only closes its step; the next step's first frame goes now.
+        if (list_.empty()) return;
+        const SendListEntry next = list_.head();
+        list_.pop();
+        emit(next, out);
+    } else {
+        // The completed entry's own frame goes out even when it was the last one queued,
+        // otherwise a lone write, the 06 after a value reply and the final end would be lost.
+        emit(done, out);
+    }
+    while (!list_.empty()) {
+        const SendListEntry e = list_.head();
+        if (e.Condition == CondChained) {
+            list_.pop();
+            emit(e, out);
+            continue;
+        }
+        if (e.Condition == CondStart) hooks_.startTimer(TestTimer::SendComm);
+        break;
+    }
+    if (!out.empty()) hooks_.write(out);
+}
+
+void TestModeEngine::RetrySendList() {
+    // Back to the first entry of the last burst: the one before its chained followers.
+    for (int guard = 0; guard < SendList::Slots - 1; ++guard) {
+        list_.stepBack();
+        if (list_.head().Condition != CondChained) break;
+    }
+    TestModeComm(EvStart);
+}
+
+void TestModeEngine::AbortTestMode() {
+    list_.ResetSendList();
+    hooks_.stopTimer(TestTimer::Wait);
+    hooks_.endTestMode();
+}
+
+void TestModeEngine::onTimer(TestTimer t) {
+    hooks_.stopTimer(t);
+    switch (t) {
+    case TestTimer::Wait:
+        if (hooks_.askRetry())
+            RetrySendList();
+        else
+            AbortTestMode();
+        break;
+    case TestTimer::SendComm:
+        TestModeComm(EvStart);
+        break;
+    case TestTimer::SendEnd:
+        TestModeCommand(9, 1);
+        break;
+    case TestTimer::ShowTestFrm:
+        hooks_.showTestWindow();
+        break;
+    case TestTimer::TestModeParaFrm:
+        hooks_.showTuningWindow();
+        break;
+    }
+}
+
+void TestModeEngine::EnterTestMode() {
+    list_.ResetSendList();
+    st_.TestFresMatch = false;
+    TestModeCommand(1);
+}
+
+void TestModeEngine::ReadTunePoint(int point, int item) {
+    TestModeCommand(10, TuneAddress(item, point), TunePointCount(item, st_.WideMode));
+}
+
+void TestModeEngine::WriteTunePoint(int point, int item, int value) {
+    TestModeCommand(11, TuneAddress(item, point), std::clamp(value, 0, 255));
+}
+
+void TestModeEngine::StoreTuneBlock(const Bytes& block) {
+    if (block.size() < static_cast<std::size_t>(TuneBlockSize)) return;
+    for (int item = 1; item <= TuneItemCount; ++item)
+        for (int pt = 0; pt <= TunePointSlots; ++pt) {
+            const int at = TuneBlockIndex(item, pt);
+            if (at >= 0)
+                st_.TuneTable[static_cast<std::size_t>(item)][static_cast<std::size_t>(pt)] =
+                    block[static_cast<std::size_t>(at)];
+        }
+}
+
+void TestModeEngine::LoadTuneItem() {
+    const int item = st_.TuneItem;
+    auto& tp = st_.TunePoints;
+    tp = TunePointSet{};
+    if (item < 1 || item > TuneItemCount) {
+        st_.TuneValues = tp.Value;
+        return;
+    }
+    const auto& row = st_.TuneTable[static_cast<std::size_t>(item)];
+    // Addresses follow the wide-band layout; a narrow band keeps only the "Test" value,
+    // which the block holds as point 6 for the items that switch with the band.
+    const auto points = PointsOfCount(TunePointCount(item, true));
+    const bool narrowOnly = !st_.WideMode && SwitchesWithBand(item);
+    for (int pt : points) {
+        const auto i = static_cast<std::size_t>(pt);
+        tp.Address[i] = TuneAddress(item, pt);
+        if (!narrowOnly) tp.Value[i] = row[i];
+    }
+    if (narrowOnly) tp.Value[0] = row[6];
+    st_.TuneValues = tp.Value;
+}
+
+void TestModeEngine::UpdateRadioTestFres(int channelNo, const Bytes& reply) {
+    if (reply.size() < 8) return;
+    const std::string rx = hexText(reply, 0);
+    const std::string tx = hexText(reply, 4);
+    auto& list = st_.RadioTestFres;
+    auto it = std::find_if(list.begin(), list.end(),
+                           [&](const RadioTestFre& r) { return r.No == channelNo; });
+    if (rx == "FFFFFFFF" && tx == "FFFFFFFF") {
+        if (it != list.end()) list.erase(it);
+    } else if (it != list.end()) {
+        it->RxFreq = rx;
+        it->TxFreq = tx;
+    } else if (list.size() < 16) {
+        list.push_back({static_cast<Int16>(channelNo), rx, tx});
+    }
+}
+
+bool TestModeEngine::TestFresMatchDocument() const {
+    const int count = std::clamp<int>(doc_.TestFreCount, 0, 16);
+    if (static_cast<int>(st_.RadioTestFres.size()) != count) return false;
+    for (int i = 0; i < count; ++i) {
+        const auto& d = doc_.TestFres[static_cast<std::size_t>(i)];
+        const RadioTestFre want{d.No, d.RxFreq.get(), d.TxFreq.get()};
+        if (std::find(st_.RadioTestFres.begin(), st_.RadioTestFres.end(), want) ==
+            st_.RadioTestFres.end())
+            return false;
+    }
+    return true;
+}
+
+void TestModeEngine::compareTestFres() {
+    if (TestFresMatchDocument()) {
+        st_.TestFresMatch = true;
+        return;
+    }
+    hooks_.note(TestNote::TestFreMismatch);
+    list_.ResetSendList();
+    hooks_.stopTimer(TestTimer::Wait);
+    st_.SendBusy = false;
+    st_.TestFresMatch = false;
+    hooks_.startTimer(TestTimer::SendEnd);
+}
+
+} // namespace rv::service

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "SendList.h"
+#include "TuneTables.h"
+#include "data/RadioData.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rv::service {
+
+using Bytes = std::vector<std::uint8_t>;
+
+/// The timers of test mode; each is one-shot and stops itself when it fires.
+enum class TestTimer { Wait, SendComm, SendEnd, ShowTestFrm, TestModeParaFrm };
+
+/// Interval of a test-mode timer in milliseconds.
+int IntervalOf(TestTimer t);
+
+/// What the engine has to tell the user.
+enum class TestNote { CommListFull, SendListError, TestFreMismatch };
+
+/// Events of `TestModeComm`.
+enum TestEvent { EvSent = 0, EvReceived = 1, EvStart = 2 };
+
+/// Everything the engine does outside itself: the port, the timers, the user, the windows.
+class TestModeHooks {
+public:
+    virtual ~TestModeHooks() = default;
+    virtual bool portOpen() const = 0;
+    /// Discards both port buffers, then writes the bytes in one piece.
+    virtual void write(const Bytes& bytes) = 0;
+    /// Bytes that complete the next reply; 0 = none awaited.
+    virtual void setThreshold(int bytes) = 0;
+    virtual void startTimer(TestTimer t) = 0;
+    virtual void stopTimer(TestTimer t) = 0;
+    virtual void note(TestNote n) = 0;
+    /// The reply time-out question: true for Retry, false for Cancel.
+    virtual bool askRetry() = 0;
+    /// Closes the port and returns the link to idle (the end of `AbortTestMode`).
+    virtual void endTestMode() = 0;
+    virtual void showTestWindow() {}
+    virtual void showTuningWindow() {}
+    /// New values have arrived for the tuning window (`ShowData`).
+    virtual void showData() {}
+};
+
+/// A test channel as the radio reported it.
+struct RadioTestFre {
+    Int16 No = 0;
+    std::string RxFreq; ///< 8 upper-case hex digits
+    std::string TxFreq;
+    bool operator==(const RadioTestFre&) const = default;
+};
+
+/// Addresses and values of the selected item's points, taken when the tuning window opens.
+struct TunePointSet {
+    std::array<int, TunePointSlots> Address{};
+    std::array<int, TunePointSlots> Value{};
+};
+
+/// The test-mode state shared by the engine and the two test windows.
+struct TestModeState {
+    bool SendBusy = false;
+    bool TestFresMatch = false;
+    std::vector<RadioTestFre> RadioTestFres;
+    int TestChannel = 1;
+    int TestSignal = 1;
+    int TuneItem = 0;
+    bool WideMode = true;
+    bool PttReleased = true;
+    std::array<std::array<int, TunePointSlots + 1>, TuneItemCount + 1> TuneTable{};
+    TunePointSet TunePoints;
+    std::array<int, TunePointSlots> TuneValues{};
+};
+
+/// The test-mode protocol: turns commands into queued frames and works them off against
+/// the radio's replies and the timers. No port and no clock of its own.
+class TestModeEngine {
+public:
+    TestModeEngine(TestModeHooks& hooks, const rv::RadioData& doc);
+
+    TestModeState& state() { return st_; }
+    const TestModeState& state() const { return st_; }
+    const SendList& sendList() const { return list_; }
+
+    /// Resets the state and the send list.
+    void InitTestMode();
+    /// Appends the command's steps; starts at once when the list was idle.
+    void TestModeCommand(int op, int p = 0, int q = 0);
+    /// The engine: events 0 (send buffer emptied), 1 (bytes received), 2 (start).
+    void TestModeComm(int event, const Bytes& received = {});
+    /// Sends the last burst again (Retry after a reply time-out).
+    void RetrySendList();
+    /// Empties the list and leaves test mode at once.
+    void AbortTestMode();
+    /// A timer fired.
+    void onTimer(TestTimer t);
+
+    // The commands the windows issue.
+    void EnterTestMode();
+    void SelectTestChannel(int channelNo) { TestModeCommand(2, channelNo); }
+    void SelectTestSignal(int signal) { TestModeCommand(3, signal); }
+    void SetWide() { TestModeCommand(4); }
+    void SetNarrow() { TestModeCommand(5); }
+    void SetPtt(bool released) { TestModeCommand(released ? 6 : 7); }
+    void OpenTuning(int item) { TestModeCommand(8, TuneAddress(item, 0)); }
+    void LeaveTestMode() { TestModeCommand(9, st_.TestSignal); }
+    void ReadTunePoint(int point, int item);
+    void WriteTunePoint(int point, int item, int value);
+    void StoreTunePoint(int point, int item) { TestModeCommand(12, TuneAddress(item, point)); }
+    void WriteBackTuning(int item) { TestModeCommand(13, TunePointCount(item, st_.WideMode)); }
+    void PollTuneValue(int item) { TestModeCommand(14, TuneAddress(item, 0)); }
+
+    /// Copies the 62-byte tuning block into `TuneTable`.
+    void StoreTuneBlock(const Bytes& block);
+    /// Fills `TunePoints` and `TuneValues` for `TuneItem` and `WideMode`.
+    void LoadTuneItem();
+    /// Takes the 8-byte reply for test channel `channelNo` into `RadioTestFres`.
+    void UpdateRadioTestFres(int channelNo, const Bytes& reply);
+    /// Whether `RadioTestFres` holds exactly the document's test channels.
+    bool TestFresMatchDocument() const;
+
+private:
+    void appendStep(int op, int step, int p, int q);
+    void append(const SendListEntry& e);
+    void appendWriteBack(int op, int count);
+    bool satisfies(const SendListEntry& e, const Bytes& bytes) const;
+    void applyReply(const SendListEntry& e, const Bytes& bytes);
+    void emit(const SendListEntry& e, Bytes& out);
+    void compareTestFres();
+
+    TestModeHooks& hooks_;
+    const rv::RadioData& doc_;
+    TestModeState st_;
+    SendList list_;
+};
+
+} // namespace rv::service

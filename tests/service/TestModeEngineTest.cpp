@@ -1,0 +1,360 @@
+#include "FakeTestPort.h"
+
+#include <gtest/gtest.h>
+
+using namespace rv::service;
+using rv::test::FakeTestPort;
+using rv::test::Hex;
+
+namespace {
+
+class TestModeEngineTest : public ::testing::Test {
+protected:
+    rv::RadioData doc;
+    FakeTestPort port;
+    TestModeEngine engine{port, doc};
+
+    void SetUp() override {
+        port.engine = &engine;
+        engine.InitTestMode();
+    }
+
+    /// Answers like a radio whose test channels are all "FFFFFFFF" unless given here.
+    void answerEntry(const std::map<int, Bytes>& channels = {}) {
+        for (int guard = 0; guard < 200 && !engine.sendList().empty() && port.open; ++guard) {
+            const Bytes w = port.lastWrite();
+            if (port.threshold == 8 && w[0] == 0x02) {
+                port.reply(Hex("50 00 00 00 00 41 FC 00"));
+            } else if (port.threshold == 8) {
+                const auto it = channels.find(w[1]);
+                port.reply(it != channels.end() ? it->second : Bytes(8, 0xFF));
+            } else if (port.threshold == 62) {
+                port.reply(Bytes(62, 0x80));
+            } else if (port.threshold == 1) {
+                port.ack();
+            } else {
+                port.advance(300);
+            }
+        }
+    }
+
+    std::vector<Bytes> written() const {
+        std::vector<Bytes> out;
+        for (const auto& w : port.writes)
+            out.push_back(w.bytes);
+        return out;
+    }
+
+    void addDocTestFre(int no, const char* rx, const char* tx) {
+        auto& t = doc.TestFres[static_cast<std::size_t>(doc.TestFreCount++)];
+        t.No = static_cast<rv::Int16>(no);
+        t.RxFreq.set(rx);
+        t.TxFreq.set(tx);
+    }
+};
+
+TEST_F(TestModeEngineTest, EnteringSendsTheWholeEntrySequence) {
+    addDocTestFre(5, "43000000", "43100000");
+    engine.EnterTestMode();
+    answerEntry({{5, Hex("43 00 00 00 43 10 00 00")}});
+
+    std::vector<Bytes> want{Hex("54 55 4E 49 4E 47 20"), Hex("02"), Hex("06"), Hex("05"),
+                            Hex("06")};
+    for (int n = 1; n <= 16; ++n) {
+        want.push_back({0x10, static_cast<std::uint8_t>(n)});
+        want.push_back({0x06});
+    }
+    want.push_back(Hex("10 05")); // the lowest test channel of the document
+    want.push_back(Hex("06"));
+    want.push_back(Hex("11 01"));
+    EXPECT_EQ(written(), want);
+    ASSERT_EQ(engine.state().RadioTestFres.size(), 1u);
+    EXPECT_EQ(engine.state().RadioTestFres[0], (RadioTestFre{5, "43000000", "43100000"}));
+
+    // The test mode window opens 300 ms after the last acknowledgement.
+    EXPECT_TRUE(port.isRunning(TestTimer::ShowTestFrm));
+    port.advance(299);
+    EXPECT_EQ(port.testWindows, 0);
+    port.advance(1);
+    EXPECT_EQ(port.testWindows, 1);
+}
+
+TEST_F(TestModeEngineTest, AllChannelsBlankAgainstDocumentWithoutTestChannelsIsAMatch) {
+    engine.EnterTestMode();
+    answerEntry();
+    EXPECT_TRUE(port.notes.empty());
+    EXPECT_TRUE(engine.state().RadioTestFres.empty());
+    EXPECT_EQ(written().back(), Hex("11 01"));
+    port.advance(300);
+    EXPECT_EQ(port.testWindows, 1);
+    EXPECT_EQ(port.ended, 0);
+}
+
+TEST_F(TestModeEngineTest, MismatchLeavesTestModeInOrder) {
+    engine.EnterTestMode();
+    // The radio holds channel 2; the document holds none.
+    for (int guard = 0; guard < 100 && engine.sendList().size() > 0; ++guard) {
+        const Bytes w = port.lastWrite();
+        if (port.threshold == 8 && w[0] == 0x10)
+            port.reply(w[1] == 2 ? Hex("15 00 00 00 15 05 00 00") : Bytes(8, 0xFF));
+        else if (port.threshold == 8)
+            port.reply(Hex("50 00 00 00 00 63 F8 00"));
+        else if (port.threshold == 62)
+            port.reply(Bytes(62, 0));
+        else
+            port.ack();
+    }
+    ASSERT_EQ(port.notes, std::vector<TestNote>{TestNote::TestFreMismatch});
+    EXPECT_EQ(port.lastWrite(), Hex("10 10")); // the 06 after channel 16 is not sent
+    EXPECT_FALSE(port.isRunning(TestTimer::Wait));
+    EXPECT_FALSE(engine.state().SendBusy);
+    const auto before = port.writes.size();
+
+    port.advance(299);
+    EXPECT_EQ(port.writes.size(), before);
+    port.advance(1);
+    EXPECT_EQ(port.lastWrite(), Hex("11 01"));
+    port.ack();
+    EXPECT_EQ(port.lastWrite(), Hex("45"));
+    EXPECT_EQ(port.ended, 0);
+    port.ack();
+    EXPECT_EQ(port.ended, 1);
+    EXPECT_EQ(port.testWindows, 0);
+    EXPECT_TRUE(engine.sendList().empty());
+}
+
+TEST_F(TestModeEngineTest, KeyFramesGoInOneWriteAndAwaitTheAck) {
+    struct Case {
+        bool released;
+        const char* bytes;
+    };
+    for (const Case c : {Case{true, "08 0D"}, Case{false, "08 0E"}}) {
+        port.writes.clear();
+        engine.SetPtt(c.released);
+        ASSERT_EQ(port.writes.size(), 1u);
+        EXPECT_EQ(port.lastWrite(), Hex(c.bytes));
+        EXPECT_EQ(port.threshold, 1);
+        EXPECT_TRUE(port.isRunning(TestTimer::Wait));
+        port.ack();
+        EXPECT_TRUE(engine.sendList().empty());
+        EXPECT_FALSE(port.isRunning(TestTimer::Wait));
+    }
+}
+
+TEST_F(TestModeEngineTest, SecondCommandWaitsForTheFirstOnesAck) {
+    engine.SetWide();
+    engine.SelectTestSignal(4);
+    EXPECT_EQ(written(), std::vector<Bytes>{Hex("46")});
+    port.advance(100); // no tick while a reply is awaited
+    EXPECT_EQ(port.writes.size(), 1u);
+    port.ack();
+    EXPECT_EQ(port.lastWrite(), Hex("11 04"));
+}
+
+TEST_F(TestModeEngineTest, WritePointNeedsNoReplyAndTheNextCommandFollowsOneTickLater) {
+    engine.SetPtt(true);
+    engine.WriteTunePoint(0, 1, 123); // "RF High Power", point "Test" at address 18
+    engine.StoreTunePoint(0, 1);
+    port.now = 40;
+    port.ack();
+    ASSERT_EQ(port.writes.size(), 2u);
+    EXPECT_EQ(port.lastWrite(), Hex("12 20 7B"));
+    EXPECT_EQ(port.threshold, 0);
+    EXPECT_FALSE(port.isRunning(TestTimer::Wait));
+    port.advance(99);
+    EXPECT_EQ(port.writes.size(), 2u);
+    port.advance(1);
+    EXPECT_EQ(port.lastWrite(), Hex("12 0E"));
+    EXPECT_EQ(port.writes.back().at, 140);
+}
+
+TEST_F(TestModeEngineTest, LoneWriteGoesOutAtOnce) {
+    // Regression: the only queued entry used to be removed without its frame being sent.
+    engine.WriteTunePoint(2, 2, 7);
+    EXPECT_EQ(written(), std::vector<Bytes>{Hex("63 20 07")});
+    EXPECT_TRUE(engine.sendList().empty());
+}
+
+TEST_F(TestModeEngineTest, RetryResendsTheWholeLastBurst) {
+    engine.SelectTestChannel(3);
+    EXPECT_EQ(port.lastWrite(), Hex("10 03"));
+    port.advance(300);
+    EXPECT_EQ(port.asked, 1);
+    ASSERT_EQ(port.writes.size(), 2u);
+    EXPECT_EQ(port.lastWrite(), Hex("10 03"));
+    // A late reply after the retry completes the step as usual.
+    port.reply(Bytes(8, 0x11));
+    EXPECT_EQ(port.lastWrite(), Hex("06"));
+    port.advance(300); // no answer to the 06 either: only that 06 goes again
+    EXPECT_EQ(port.lastWrite(), Hex("06"));
+    EXPECT_EQ(port.writes.size(), 4u);
+}
+
+TEST_F(TestModeEngineTest, CancelOnTimeOutEndsTestMode) {
+    port.retryAnswers = {false};
+    engine.SetNarrow();
+    engine.SetWide();
+    port.advance(300);
+    EXPECT_EQ(port.ended, 1);
+    EXPECT_TRUE(engine.sendList().empty());
+    engine.SetWide(); // the port is closed now: ignored
+    EXPECT_EQ(port.writes.size(), 1u);
+}
+
+TEST_F(TestModeEngineTest, WrongRepliesAreDroppedAndTheHeadKeepsWaiting) {
+    engine.SetPtt(true);
+    for (const Bytes& wrong : {Hex("15"), Hex("06 06"), Bytes{}})
+        port.reply(wrong);
+    EXPECT_EQ(engine.sendList().size(), 1);
+    EXPECT_FALSE(port.isRunning(TestTimer::Wait)); // stopped on entry, not restarted
+    port.ack();
+    EXPECT_TRUE(engine.sendList().empty());
+    port.reply(Hex("06")); // nothing awaited: dropped without effect
+    EXPECT_EQ(port.writes.size(), 1u);
+}
+
+TEST_F(TestModeEngineTest, FullListDropsTheEntryWithItsMessage) {
+    engine.SetPtt(true); // leaves its await entry waiting
+    for (int i = 0; i < 98; ++i)
+        engine.WriteTunePoint(0, 1, i);
+    EXPECT_EQ(engine.sendList().size(), 99);
+    EXPECT_TRUE(port.notes.empty());
+    engine.WriteTunePoint(0, 1, 200);
+    EXPECT_EQ(port.notes, std::vector<TestNote>{TestNote::CommListFull});
+    EXPECT_EQ(engine.sendList().size(), 99);
+}
+
+TEST_F(TestModeEngineTest, LeavingSendsSignallingBeforeEnd) {
+    engine.state().TestSignal = 7;
+    engine.LeaveTestMode();
+    EXPECT_EQ(port.lastWrite(), Hex("11 07"));
+    port.ack();
+    EXPECT_EQ(port.lastWrite(), Hex("45"));
+    EXPECT_EQ(port.ended, 0);
+    port.ack();
+    EXPECT_EQ(port.ended, 1);
+    EXPECT_FALSE(port.open);
+}
+
+Bytes TuneBlock() {
+    Bytes b(62);
+    for (std::size_t i = 0; i < b.size(); ++i)
+        b[i] = static_cast<std::uint8_t>(100 + i);
+    return b;
+}
+
+TEST_F(TestModeEngineTest, OpeningTuningLoadsTheItemAndStartsTheWindowTimer) {
+    engine.state().TuneItem = 4; // "Max Deviation"
+    engine.OpenTuning(4);
+    EXPECT_EQ(port.lastWrite(), Hex("05"));
+    port.reply(TuneBlock());
+    EXPECT_EQ(port.lastWrite(), Hex("06"));
+    port.ack();
+    EXPECT_EQ(port.lastWrite(), Hex("18 0D")); // address 24 of point "Test"
+    EXPECT_FALSE(port.isRunning(TestTimer::TestModeParaFrm));
+    port.ack();
+    EXPECT_TRUE(port.isRunning(TestTimer::TestModeParaFrm));
+    port.advance(300);
+    EXPECT_EQ(port.tuningWindows, 1);
+
+    const auto& tp = engine.state().TunePoints;
+    EXPECT_EQ(tp.Address, (std::array<int, 6>{24, 36, 0, 37, 0, 38}));
+    EXPECT_EQ(tp.Value, (std::array<int, 6>{123, 124, 0, 125, 0, 126}));
+    EXPECT_EQ(engine.state().TuneValues, tp.Value);
+}
+
+TEST_F(TestModeEngineTest, LoadTuneItemByItemAndBand) {
+    engine.StoreTuneBlock(TuneBlock());
+    struct Case {
+        int item;
+        bool wide;
+        std::array<int, 6> values;
+    };
+    const Case cases[] = {
+        {1, true, {110, 111, 112, 113, 114, 115}},
+        {3, false, {132, 0, 0, 0, 0, 0}}, // narrow: point 6 only
+        {10, true, {100, 101, 0, 102, 0, 103}},
+        {7, true, {143, 0, 0, 0, 0, 0}},
+        {7, false, {144, 0, 0, 0, 0, 0}},
+        {8, false, {145, 146, 0, 147, 0, 148}}, // no narrow variant
+        {15, true, {158, 0, 0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        engine.state().TuneItem = c.item;
+        engine.state().WideMode = c.wide;
+        engine.LoadTuneItem();
+        EXPECT_EQ(engine.state().TunePoints.Value, c.values) << "item " << c.item;
+        EXPECT_EQ(engine.state().TunePoints.Address[0], TuneAddress(c.item, 0));
+    }
+}
+
+TEST_F(TestModeEngineTest, ReadPointTakesTheValuesAndAcknowledges) {
+    engine.state().TuneItem = 9;
+    engine.ReadTunePoint(3, 9); // "Squelch(Tight)", "Center": address 118, four values
+    EXPECT_EQ(port.lastWrite(), Hex("76 0D"));
+    port.advance(100);
+    EXPECT_EQ(port.lastWrite(), Hex("07"));
+    EXPECT_EQ(port.threshold, 4);
+    port.reply(Hex("0A 0B 0C 0D"));
+    EXPECT_EQ(engine.state().TuneValues, (std::array<int, 6>{10, 11, 0, 12, 0, 13}));
+    EXPECT_EQ(port.shownData, 1);
+    EXPECT_EQ(port.lastWrite(), Hex("06"));
+    EXPECT_TRUE(engine.sendList().empty());
+}
+
+TEST_F(TestModeEngineTest, PollReadsOneValue) {
+    engine.PollTuneValue(12); // "Battery Warning Level" at address 28
+    EXPECT_EQ(port.lastWrite(), Hex("1C 0A"));
+    port.reply(Hex("9A"));
+    EXPECT_EQ(engine.state().TuneValues[0], 0x9A);
+    EXPECT_EQ(port.lastWrite(), Hex("06"));
+}
+
+TEST_F(TestModeEngineTest, WriteBackRestoresEveryPointThenStoresTheLast) {
+    engine.StoreTuneBlock(TuneBlock());
+    engine.state().TuneItem = 9;
+    engine.LoadTuneItem();
+    engine.WriteBackTuning(9);
+    port.advance(100 * 9);
+    EXPECT_EQ(written(), (std::vector<Bytes>{Hex("0D 0D"), Hex("0D 20 69"), Hex("75 0D"),
+                                             Hex("75 20 6A"), Hex("76 0D"), Hex("76 20 6B"),
+                                             Hex("77 0D"), Hex("77 20 6C"), Hex("77 0E")}));
+    EXPECT_TRUE(engine.sendList().empty());
+}
+
+TEST_F(TestModeEngineTest, NarrowWriteBackWritesOnePoint) {
+    engine.state().TuneItem = 3;
+    engine.state().WideMode = false;
+    engine.StoreTuneBlock(TuneBlock());
+    engine.LoadTuneItem();
+    engine.WriteBackTuning(3);
+    port.advance(1000);
+    EXPECT_EQ(written(), (std::vector<Bytes>{Hex("18 0D"), Hex("18 20 84"), Hex("18 0E")}));
+}
+
+TEST_F(TestModeEngineTest, CommandsAreIgnoredWhileThePortIsClosed) {
+    port.open = false;
+    engine.SetPtt(false);
+    engine.EnterTestMode();
+    EXPECT_TRUE(port.writes.empty());
+    EXPECT_TRUE(engine.sendList().empty());
+}
+
+TEST_F(TestModeEngineTest, RadioTestFresFollowTheReplies) {
+    engine.UpdateRadioTestFres(4, Hex("01 02 0A FF 45 00 00 00"));
+    engine.UpdateRadioTestFres(2, Hex("15 00 00 00 15 00 00 00"));
+    ASSERT_EQ(engine.state().RadioTestFres.size(), 2u);
+    EXPECT_EQ(engine.state().RadioTestFres[0], (RadioTestFre{4, "01020AFF", "45000000"}));
+    engine.UpdateRadioTestFres(4, Hex("44 00 00 00 44 00 00 00"));
+    EXPECT_EQ(engine.state().RadioTestFres[0].RxFreq, "44000000");
+    engine.UpdateRadioTestFres(4, Bytes(8, 0xFF)); // removed, the later record moves up
+    ASSERT_EQ(engine.state().RadioTestFres.size(), 1u);
+    EXPECT_EQ(engine.state().RadioTestFres[0].No, 2);
+
+    addDocTestFre(2, "15000000", "15000000");
+    EXPECT_TRUE(engine.TestFresMatchDocument());
+    doc.TestFres[0].TxFreq.set("15012500");
+    EXPECT_FALSE(engine.TestFresMatchDocument());
+}
+
+} // namespace
