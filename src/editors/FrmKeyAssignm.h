@@ -2,15 +2,33 @@
 
 #include "shell/kit/ChildWindow.h"
 
+#include <array>
+
+class QLabel;
+class QPushButton;
+
 namespace rv::ui {
 
-// Placeholder until the window is built.
+class SettingsCombo;
+
+/// The key assignment window: the functions of the programmable keys PF1 and PF2.
 class FrmKeyAssignm : public ChildWindow {
     Q_OBJECT
 public:
     explicit FrmKeyAssignm(AppContext& ctx, QWidget* parent = nullptr);
-    void changeShowByLanguage() override {}
-    void reShow() override {}
+    void changeShowByLanguage() override;
+    void reShow() override;
+
+    /// The text a function code shows; empty for a code without one.
+    static QString FunctionText(int language, int code);
+
+private:
+    void saveKey(int key);
+
+    std::array<SettingsCombo*, 2> combo1_{};
+    std::array<QLabel*, 2> label1_{};
+    QPushButton* close_ = nullptr;
+    QPushButton* help_ = nullptr;
 };
 
 } // namespace rv::ui

@@ -1,7 +1,187 @@
 #include "FrmScanInfo.h"
 
+#include "SettingsInput.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <vector>
+
 namespace rv::ui {
 
-FrmScanInfo::FrmScanInfo(AppContext& ctx, QWidget* parent) : ChildWindow(ctx, QStringLiteral("FrmScanInfo"), parent) {}
+namespace {
+
+using L = rv::LangText;
+
+const L Caption{"", "Scan Information", "扫描信息"};
+const std::array<L, 7> Labels{{{"", "Priority", "优先"},
+                               {"", "Priority Channel", "优先信道"},
+                               {"", "Look Back Time A[s]", "回扫时间A[秒]"},
+                               {"", "Look Back Time B[s]", "回扫时间B[秒]"},
+                               {"", "Revert Channel", "返回信道"},
+                               {"", "Dropout Delay Time[s]", "扫描接收恢复延迟时间[秒]"},
+                               {"", "TX Dwell Time[s]", "扫描发射恢复延迟时间[秒]"}}};
+const std::array<L, 3> PriorityModes{
+    {{"", "None", "无"}, {"", "Fixd", "固定"}, {"", "Selected", "选定"}}};
+const L NoneWord{"", "None", "无"};
+
+/// Revert-channel texts by stored value 0 to 3.
+const std::array<L, 4> RevertTexts{{{"", "Selected", "选定"},
+                                    {"", "Selected+Talk Back", "选定+当前通话"},
+                                    {"", "Priority", "优先"},
+                                    {"", "Priority+Talk Back", "优先+当前通话"}}};
+
+/// The revert values a priority mode offers, in list order.
+const std::array<std::vector<int>, 3> RevertByMode{{{0, 1}, {0, 1, 2, 3}, {2, 3}}};
+
+enum Box { Priority, PriorityCh, LookBackA, LookBackB, Revert, Dropout, TxDwell };
+
+/// The two models with eight channels offer only those as priority channel.
+int ChannelsOfModel(const std::string& model) {
+    return model == "813" || model == "913" ? 8 : 16;
+}
+
+QStringList LookBackEntries() {
+    QStringList l;
+    for (int n = 1; n <= 91; ++n)
+        l << QString::number(0.5 + (n - 1) * 0.05, 'f', 2);
+    return l;
+}
+
+} // namespace
+
+FrmScanInfo::FrmScanInfo(AppContext& ctx, QWidget* parent)
+    : ChildWindow(ctx, QStringLiteral("FrmScanInfo"), parent) {
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (int i = 0; i < 7; ++i) {
+        combo1_[i] = new SettingsCombo(QStringLiteral("Combo1_%1").arg(i), this);
+        label1_[i] = new QLabel(this);
+        label1_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        form->addRow(label1_[i], combo1_[i]);
+        InstallEnterMovesFocus(combo1_[i]);
+        connect(combo1_[i], &QComboBox::activated, this, [this, i] { commit(i); });
+    }
+    close_ = new QPushButton(this);
+    close_->setObjectName(QStringLiteral("CommandClose"));
+    help_ = new QPushButton(this);
+    help_->setObjectName(QStringLiteral("CommandHelp"));
+    connect(close_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close_);
+    buttons->addWidget(help_);
+    auto* all = new QVBoxLayout(this);
+    all->addLayout(form);
+    all->addStretch();
+    all->addLayout(buttons);
+    changeShowByLanguage();
+}
+
+void FrmScanInfo::fillLists() {
+    const int lang = ctx_.lang();
+    QStringList channels{Tr(lang, NoneWord)};
+    channels << Numbers(1, ChannelsOfModel(ctx_.session.CurModelCode));
+    combo1_[PriorityCh]->setEntries(channels);
+    combo1_[LookBackA]->setEntries(LookBackEntries());
+    combo1_[LookBackB]->setEntries(LookBackEntries());
+    combo1_[Dropout]->setEntries(Numbers(0, 300));
+    combo1_[TxDwell]->setEntries(Numbers(0, 300));
+    QStringList modes;
+    for (const auto& m : PriorityModes)
+        modes << Tr(lang, m);
+    combo1_[Priority]->setEntries(modes);
+}
+
+void FrmScanInfo::changeShowByLanguage() {
+    const int lang = ctx_.lang();
+    setWindowTitle(Tr(lang, Caption));
+    for (int i = 0; i < 7; ++i)
+        label1_[i]->setText(Tr(lang, Labels[i]));
+    fillLists();
+    SetCloseHelpCaptions(lang, close_, help_);
+    reShow();
+}
+
+void FrmScanInfo::reShow() {
+    const auto& s = ctx_.doc().ScanInfo;
+    combo1_[Priority]->showEntry(s.PriorityType);
+    combo1_[PriorityCh]->showEntry(s.PriorityChannel == 255 ? 0 : s.PriorityChannel);
+    combo1_[LookBackA]->showEntry(s.LookBackA - 1);
+    combo1_[LookBackB]->showEntry(s.LookBackB - 1);
+    fillRevertList(s.PriorityType);
+    // The stored revert channel is shown even when the mode does not offer it.
+    const bool known = s.RevertChannel >= 0 && s.RevertChannel <= 3;
+    combo1_[Revert]->showText(known ? Tr(ctx_.lang(), RevertTexts[s.RevertChannel]) : QString());
+    combo1_[Dropout]->showEntry(s.DropoutDelay);
+    combo1_[TxDwell]->showEntry(s.TxDwell);
+    enableByMode(s.PriorityType);
+}
+
+void FrmScanInfo::fillRevertList(int mode) {
+    QStringList l;
+    if (mode >= 0 && mode <= 2)
+        for (int v : RevertByMode[std::size_t(mode)])
+            l << Tr(ctx_.lang(), RevertTexts[v]);
+    combo1_[Revert]->setEntries(l);
+}
+
+void FrmScanInfo::enableByMode(int mode) {
+    combo1_[PriorityCh]->setEnabled(mode == 1);
+    combo1_[LookBackA]->setEnabled(mode == 1 || mode == 2);
+    combo1_[LookBackB]->setEnabled(mode == 1 || mode == 2);
+}
+
+void FrmScanInfo::commit(int i) {
+    const int p = combo1_[i]->currentIndex();
+    if (p < 0) return;
+    auto& s = ctx_.doc().ScanInfo;
+    switch (i) {
+    case Priority:
+        commitPriorityMode();
+        break;
+    case PriorityCh:
+        s.PriorityChannel = Int16(p == 0 ? 255 : p);
+        break;
+    case LookBackA:
+        s.LookBackA = Int16(p + 1);
+        break;
+    case LookBackB:
+        s.LookBackB = Int16(p + 1);
+        break;
+    case Revert: {
+        const QString t = combo1_[Revert]->currentText();
+        for (int v = 0; v < 4; ++v)
+            if (t == Tr(ctx_.lang(), RevertTexts[v])) {
+                s.RevertChannel = Int16(v);
+                break;
+            }
+        break;
+    }
+    case Dropout:
+        s.DropoutDelay = Int16(p);
+        break;
+    case TxDwell:
+        s.TxDwell = Int16(p);
+        break;
+    default:
+        return;
+    }
+    ctx_.notifyEdited(this);
+}
+
+void FrmScanInfo::commitPriorityMode() {
+    auto& s = ctx_.doc().ScanInfo;
+    const int mode = combo1_[Priority]->currentIndex();
+    s.PriorityType = Int16(mode);
+    fillRevertList(mode >= 0 && mode <= 2 ? mode : 0);
+    // The revert channel keeps its stored value until the user picks one; the list only
+    // moves to the entry of the same kind (with or without talk back).
+    combo1_[Revert]->showEntry(mode == 1 ? s.RevertChannel : s.RevertChannel % 2);
+    enableByMode(mode);
+}
 
 } // namespace rv::ui

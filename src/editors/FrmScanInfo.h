@@ -2,15 +2,36 @@
 
 #include "shell/kit/ChildWindow.h"
 
+#include <array>
+
+class QLabel;
+class QPushButton;
+
 namespace rv::ui {
 
-// Placeholder until the window is built.
+class SettingsCombo;
+
+/// The scan information window: priority mode and channel, look-back times, revert
+/// channel, dropout delay and TX dwell. The revert choices and the enabled states follow
+/// the priority mode.
 class FrmScanInfo : public ChildWindow {
     Q_OBJECT
 public:
     explicit FrmScanInfo(AppContext& ctx, QWidget* parent = nullptr);
-    void changeShowByLanguage() override {}
-    void reShow() override {}
+    void changeShowByLanguage() override;
+    void reShow() override;
+
+private:
+    void fillLists();
+    void fillRevertList(int mode);
+    void enableByMode(int mode);
+    void commit(int i);
+    void commitPriorityMode();
+
+    std::array<SettingsCombo*, 7> combo1_{};
+    std::array<QLabel*, 7> label1_{};
+    QPushButton* close_ = nullptr;
+    QPushButton* help_ = nullptr;
 };
 
 } // namespace rv::ui

@@ -14,6 +14,12 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
 namespace rv::test {
 
 /// A new document in the default model and band, with a scripted prompt.
