@@ -306,10 +306,10 @@ void CloneEngine::answer(bool yes) {
 
 void CloneEngine::restartAfterRetry() {
     // The image keeps what was already received; it is read again.
-    SendProgram();
     CurAddress = -BlockSize;
     LastPercent = 0;
     host_.showProgress(0);
+    SendProgram();
 }
 
 void CloneEngine::cancel() {
