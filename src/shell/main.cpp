@@ -1,6 +1,5 @@
-#include <QApplication>
+#include "Application.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    return rv::ui::RunApplication(argc, argv);
 }

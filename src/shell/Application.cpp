@@ -1,0 +1,74 @@
+#include "Application.h"
+
+#include "Splash.h"
+#include "Startup.h"
+#include "frmMain.h"
+#include "shell/kit/AppContext.h"
+#include "shell/kit/Prompt.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QSplashScreen>
+#include <QTimer>
+#include <clocale>
+
+namespace rv::ui {
+
+namespace {
+
+struct Options {
+    bool service = false;
+    QString screenshot;
+};
+
+Options ParseOptions(const QApplication& app) {
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption service(QStringLiteral("service"),
+                                     QStringLiteral("Show the service entries and tools."));
+    const QCommandLineOption shot(QStringLiteral("screenshot"),
+                                  QStringLiteral("Save the main window as a picture and quit."),
+                                  QStringLiteral("file"));
+    parser.addOption(service);
+    parser.addOption(shot);
+    parser.process(app);
+    return {parser.isSet(service), parser.value(shot)};
+}
+
+} // namespace
+
+int RunApplication(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("RV52N"));
+    QApplication::setOrganizationName(QStringLiteral("RV52N"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    // Numbers are read and written with a point whatever the user's locale; this touches
+    // the program alone, never a system setting.
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale::c());
+    const Options options = ParseOptions(app);
+
+    QSplashScreen* splash = ShowSplash();
+    AppContext ctx;
+    ctx.serviceMode = options.service;
+    QWidget* messageParent = nullptr;
+    ctx.session.onMessage = [&ctx, &messageParent](rv::Msg m) {
+        Ask(ctx, messageParent ? messageParent : QApplication::activeWindow(), m);
+    };
+    StartUp(ctx, QCoreApplication::applicationDirPath(), QLocale::system());
+
+    frmMain window(ctx);
+    messageParent = &window;
+    splash->finish(&window);
+    delete splash;
+    window.show();
+    if (!options.screenshot.isEmpty()) {
+        QTimer::singleShot(500, &window, [&window, &options] {
+            window.grab().save(options.screenshot);
+            QApplication::exit(0);
+        });
+    }
+    return app.exec();
+}
+
+} // namespace rv::ui

@@ -1,0 +1,32 @@
+#include "DialogKit.h"
+
+#include "Captions.h"
+#include "shell/kit/AppContext.h"
+
+#include <QDialog>
+#include <QWidget>
+
+namespace rv::ui {
+
+QDialogButtonBox* OkCancelButtons(const AppContext& ctx, QDialog& dialog) {
+    auto* box = new QDialogButtonBox;
+    QPushButton* ok = box->addButton(Tr(ctx, CaptionOf(Cap::Ok)), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+    QPushButton* cancel =
+        box->addButton(Tr(ctx, CaptionOf(Cap::Cancel)), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return box;
+}
+
+bool EnterMovesFocus::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(e)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    if (auto* w = qobject_cast<QWidget*>(watched))
+        w->nextInFocusChain()->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+} // namespace rv::ui

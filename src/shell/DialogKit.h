@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QObject>
+#include <QPushButton>
+
+class QDialog;
+
+namespace rv::ui {
+
+class AppContext;
+
+/// OK (`Command1`) and Cancel (`Command2`) captioned in the current language, wired to
+/// `onOk` and to reject().
+QDialogButtonBox* OkCancelButtons(const AppContext& ctx, QDialog& dialog);
+
+/// Makes Enter in a combo box move the focus on, as Tab does, instead of closing the dialog.
+class EnterMovesFocus : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+};
+
+} // namespace rv::ui

@@ -1,0 +1,104 @@
+// The commands on the document: New, Open, Save, Save As, Print, Exit.
+#include "FrmPrintList.h"
+#include "data/DataFile.h"
+#include "data/Defaults.h"
+#include "frmMain.h"
+#include "shell/kit/AppContext.h"
+#include "shell/kit/Prompt.h"
+
+#include <QFileInfo>
+
+namespace rv::ui {
+
+namespace {
+
+QString DocPathOf(const AppContext& ctx) {
+    return QString::fromStdString(ctx.session.DocPath);
+}
+
+} // namespace
+
+void frmMain::LoadNewDoc() {
+    rv::InitRadioData(ctx_.session);
+    ctx_.session.IsNewFile = true;
+    ctx_.session.DocPath = "new.dat";
+    closeCurAllWindows();
+    Change_Language();
+    showDocument();
+}
+
+void frmMain::mnuFileNew_Click() {
+    if (Ask(ctx_, this, rv::Msg::AllDataCleared) == Answer::Ok) LoadNewDoc();
+}
+
+void frmMain::mnuFileOpen_Click() {
+    if (!rv::IsUnchanged(ctx_.session)) {
+        switch (Ask(ctx_, this, rv::Msg::FileModified)) {
+        case Answer::Cancel:
+            return;
+        case Answer::Yes:
+            // A never-saved document has no folder yet: the user picks one.
+            if (ctx_.session.IsNewFile ? !mnuFileSaveAs_Click() : !saveTo(DocPathOf(ctx_))) return;
+            break;
+        default:
+            break;
+        }
+    }
+    const QString dir = QFileInfo(DocPathOf(ctx_)).absolutePath();
+    const QString path = ctx_.prompt().openFileName(this, QString(), dir, fileFilter());
+    if (path.isEmpty()) return;
+    closeCurAllWindows();
+    // A failed open reports "file error." and leaves the document, its path and model as
+    // they were; the channel window comes back over the unchanged document.
+    if (rv::OpenDataFile(ctx_.session, path.toStdString())) {
+        ctx_.session.DocPath = path.toStdString();
+        ctx_.session.IsNewFile = false;
+        Change_Language();
+    }
+    showDocument();
+}
+
+bool frmMain::saveTo(const QString& path) {
+    if (!rv::SaveDataFile(ctx_.session, path.toStdString())) return false;
+    ctx_.session.DocPath = path.toStdString();
+    ctx_.session.IsNewFile = false;
+    UpdateTitle();
+    return true;
+}
+
+bool frmMain::mnuFileSave_Click() {
+    if (ctx_.session.IsNewFile) return mnuFileSaveAs_Click();
+    const QString quoted = QLatin1Char('"') + FileNameOf(DocPathOf(ctx_)) + QLatin1Char('"');
+    if (Ask(ctx_, this, rv::Msg::FileOverwrite, quoted) != Answer::Ok) return false;
+    return saveTo(DocPathOf(ctx_));
+}
+
+bool frmMain::mnuFileSaveAs_Click() {
+    QString path = ctx_.prompt().saveFileName(this, QString(), DocPathOf(ctx_), fileFilter());
+    if (path.isEmpty()) return false;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".dat");
+    return saveTo(path);
+}
+
+void frmMain::mnuFilePrint_Click() {
+    FrmPrintList dialog(ctx_, this);
+    dialog.exec();
+}
+
+void frmMain::mnuFileExit_Click() {
+    close();
+}
+
+bool frmMain::saveBeforeLeaving() {
+    if (rv::IsUnchanged(ctx_.session)) return true;
+    switch (Ask(ctx_, this, rv::Msg::FileModified)) {
+    case Answer::No:
+        return true;
+    case Answer::Yes:
+        return ctx_.session.IsNewFile ? mnuFileSaveAs_Click() : saveTo(DocPathOf(ctx_));
+    default:
+        return false;
+    }
+}
+
+} // namespace rv::ui

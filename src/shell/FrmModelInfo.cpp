@@ -1,0 +1,78 @@
+#include "FrmModelInfo.h"
+
+#include "Captions.h"
+#include "DialogKit.h"
+#include "data/Conversions.h"
+#include "data/ModelTables.h"
+#include "shell/kit/AppContext.h"
+#include "shell/kit/Prompt.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace rv::ui {
+
+FrmModelInfo::FrmModelInfo(AppContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), models_(new QComboBox), bands_(new QComboBox) {
+    setObjectName(QStringLiteral("FrmModelInfo"));
+    setWindowTitle(Tr(ctx_, CaptionOf(Cap::ModelInfoTitle)));
+    models_->setObjectName(QStringLiteral("Combo1"));
+    bands_->setObjectName(QStringLiteral("Combo2"));
+    auto* enter = new EnterMovesFocus(this);
+    models_->installEventFilter(enter);
+    bands_->installEventFilter(enter);
+
+    auto* form = new QFormLayout;
+    auto* modelLabel = new QLabel(Tr(ctx_, CaptionOf(Cap::ModelType)));
+    modelLabel->setObjectName(QStringLiteral("Label1_0"));
+    auto* bandLabel = new QLabel(Tr(ctx_, CaptionOf(Cap::Frequency)));
+    bandLabel->setObjectName(QStringLiteral("Label1_1"));
+    form->addRow(modelLabel, models_);
+    form->addRow(bandLabel, bands_);
+    auto* buttons = OkCancelButtons(ctx_, *this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &FrmModelInfo::onOk);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+
+    for (const auto& m : rv::ModelCodes)
+        models_->addItem(QString::fromStdString(m));
+    const QString model = QString::fromStdString(ctx_.session.CurModelCode).trimmed();
+    models_->setCurrentText(model);
+    fillBands(model);
+    bands_->setCurrentText(QString::fromStdString(ctx_.session.CurBand));
+    connect(models_, &QComboBox::currentTextChanged, this, &FrmModelInfo::fillBands);
+}
+
+void FrmModelInfo::fillBands(const QString& model) {
+    bands_->clear();
+    for (const auto& b : rv::BandsOfModel(model.toStdString()))
+        bands_->addItem(QString::fromStdString(b));
+    bands_->setCurrentIndex(0);
+}
+
+void FrmModelInfo::onOk() {
+    auto& s = ctx_.session;
+    const std::string model = models_->currentText().toStdString();
+    const std::string band = bands_->currentText().toStdString();
+    const bool differs = band != s.CurBand ||
+                         model != QString::fromStdString(s.CurModelCode).trimmed().toStdString();
+    if (differs) {
+        const auto& warning = rv::MessageOf(rv::Msg::FreqDataCleared);
+        const Answer a =
+            ctx_.prompt().message(this, Tr(ctx_, rv::MessageOf(rv::Msg::WarningTitle).text),
+                                  Tr(ctx_, warning.text), warning.buttons, warning.icon);
+        if (a == Answer::Ok) {
+            s.CurModelCode = model;
+            s.CurBand = band;
+            rv::SetModelInfo(s);
+            rv::SetBandLimits(s);
+            changed_ = true;
+        }
+    }
+    accept();
+}
+
+} // namespace rv::ui

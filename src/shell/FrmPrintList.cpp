@@ -1,0 +1,89 @@
+#include "FrmPrintList.h"
+
+#include "Captions.h"
+#include "PrintReport.h"
+#include "frmMain.h"
+#include "shell/kit/AppContext.h"
+#include "shell/kit/Prompt.h"
+
+#include <QDate>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace rv::ui {
+
+namespace {
+
+const rv::LangText SavePdfCaption{"", "Save as P&DF...", "保存为 PDF(&D)..."};
+const rv::LangText PdfFilter{"", "PDF File (*.pdf)", "PDF 文件 (*.pdf)"};
+
+void Render(const AppContext& ctx, QPrinter& printer) {
+    QTextDocument doc;
+    doc.setHtml(BuildReportHtml(ctx.session, QDate::currentDate()));
+    doc.print(&printer);
+}
+
+} // namespace
+
+FrmPrintList::FrmPrintList(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("FrmPrintList"));
+    setWindowTitle(PlainCaption(Tr(ctx_, CaptionOf(Cap::Print))));
+    auto* list = new QTreeWidget;
+    list->setObjectName(QStringLiteral("ListView1"));
+    list->setRootIsDecorated(false);
+    list->setHeaderLabels({Tr(ctx_, CaptionOf(Cap::PrintListColumn))});
+    auto* item =
+        new QTreeWidgetItem(list, {FileNameOf(QString::fromStdString(ctx_.session.DocPath))});
+    list->setCurrentItem(item);
+
+    auto* buttons = new QDialogButtonBox;
+    auto* print = buttons->addButton(Tr(ctx_, CaptionOf(Cap::Print)), QDialogButtonBox::ActionRole);
+    print->setObjectName(QStringLiteral("CommandPrint"));
+    auto* pdf = buttons->addButton(Tr(ctx_, SavePdfCaption), QDialogButtonBox::ActionRole);
+    pdf->setObjectName(QStringLiteral("CommandPdf"));
+    auto* close = buttons->addButton(Tr(ctx_, CaptionOf(Cap::Close)), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("CommandClose"));
+    connect(print, &QPushButton::clicked, this, &FrmPrintList::onPrint);
+    connect(pdf, &QPushButton::clicked, this, &FrmPrintList::onSavePdf);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    resize(420, 220);
+}
+
+void FrmPrintList::onPrint() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) Render(ctx_, printer);
+}
+
+bool FrmPrintList::savePdf(const QString& path) {
+    // QPrinter reports no failure for an unwritable file; check the folder first.
+    const QFileInfo target(path);
+    if (!QFileInfo(target.absolutePath()).isWritable()) return false;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    Render(ctx_, printer);
+    return QFileInfo(path).size() > 0;
+}
+
+void FrmPrintList::onSavePdf() {
+    const QString proposed =
+        QFileInfo(QString::fromStdString(ctx_.session.DocPath)).completeBaseName() +
+        QStringLiteral(".pdf");
+    QString path = ctx_.prompt().saveFileName(this, QString(), proposed, Tr(ctx_, PdfFilter));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+    if (!savePdf(path)) Ask(ctx_, this, rv::Msg::FileError);
+}
+
+} // namespace rv::ui

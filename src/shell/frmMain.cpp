@@ -1,0 +1,141 @@
+#include "frmMain.h"
+
+#include "Captions.h"
+#include "Placement.h"
+#include "data/DataFile.h"
+#include "editors/EditorRegistry.h"
+#include "shell/kit/ChildWindow.h"
+#include "shell/kit/Prompt.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSplitter>
+#include <QTreeWidget>
+
+namespace rv::ui {
+
+QString FileNameOf(const QString& path) {
+    const qsizetype cut =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return path.mid(cut + 1);
+}
+
+frmMain::frmMain(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("frmMain"));
+    ctx_.host = this;
+    mdi_ = new QMdiArea;
+    mdi_->setObjectName(QStringLiteral("MDIClient"));
+    splitter_ = new QSplitter(Qt::Horizontal);
+    splitter_->setObjectName(QStringLiteral("CommandMove"));
+    splitter_->setChildrenCollapsible(false);
+    buildTree();
+    splitter_->addWidget(treePanel_);
+    splitter_->addWidget(mdi_);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({200, 760});
+    setCentralWidget(splitter_);
+    buildMenus();
+    buildToolbar();
+    buildStatusBar();
+    ApplyPlacement(*this, LoadPlacement());
+    Change_Language();
+    LoadNewDoc();
+}
+
+frmMain::~frmMain() {
+    if (ctx_.host == this) ctx_.host = nullptr;
+}
+
+QWidget* frmMain::findWindow(const QString& name) const {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (!sub->isHidden() && sub->widget() && sub->widget()->objectName() == name)
+            return sub->widget();
+    }
+    return nullptr;
+}
+
+QWidget* frmMain::showChildWindow(const QString& name) {
+    if (QWidget* open = findWindow(name)) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget());
+        if (sub) {
+            if (sub->isMinimized()) sub->showNormal();
+            mdi_->setActiveSubWindow(sub);
+        }
+        open->setFocus();
+        return open;
+    }
+    ChildWindow* w = CreateEditorWindow(ctx_, name);
+    if (!w) return nullptr;
+    QMdiSubWindow* sub = mdi_->addSubWindow(w);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(windowIcon());
+    w->show();
+    cascade();
+    mdi_->setActiveSubWindow(sub);
+    return w;
+}
+
+void frmMain::closeCurAllWindows() {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        // Taken out of the area at once, so that a window reopened right after is a new one.
+        if (sub->close()) mdi_->removeSubWindow(sub);
+    }
+}
+
+void frmMain::cascade() {
+    mdi_->cascadeSubWindows();
+}
+
+QString frmMain::fileFilter() const {
+    return Tr(ctx_, rv::MessageOf(rv::Msg::DataFileWord).text) + QStringLiteral(" (*.dat)");
+}
+
+void frmMain::UpdateTitle() {
+    const auto& s = ctx_.session;
+    setWindowTitle(QStringLiteral("%1[%2:%3][%4:%5]")
+                       .arg(ProductName, QString::fromStdString(s.CurModelCode).trimmed(),
+                            QString::fromStdString(s.CurBand),
+                            Tr(ctx_, rv::MessageOf(rv::Msg::FileNameWord).text),
+                            FileNameOf(QString::fromStdString(s.DocPath))));
+}
+
+void frmMain::Change_Language() {
+    captionStatusBar();
+    UpdateTitle();
+    captionMenus();
+    fillTree();
+}
+
+void frmMain::applyLanguageChange() {
+    if (ctx_.lang() == ctx_.ShownLanguage) return;
+    ctx_.ShownLanguage = ctx_.lang();
+    Change_Language();
+    closeCurAllWindows();
+    showChildWindow(QStringLiteral("frmCommChInfo"));
+    cascade();
+}
+
+bool frmMain::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) applyLanguageChange();
+    return QMainWindow::event(e);
+}
+
+void frmMain::showDocument() {
+    showChildWindow(QStringLiteral("frmCommChInfo"));
+    UpdateTitle();
+    cascade();
+}
+
+void frmMain::closeEvent(QCloseEvent* e) {
+    if (!saveBeforeLeaving()) {
+        e->ignore();
+        return;
+    }
+    closeCurAllWindows();
+    SavePlacementOf(*this);
+    e->accept();
+}
+
+} // namespace rv::ui

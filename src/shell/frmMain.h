@@ -1,0 +1,101 @@
+#pragma once
+
+#include "shell/kit/AppContext.h"
+
+#include <QMainWindow>
+#include <map>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QSplitter;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace rv::ui {
+
+/// The main window: the document area with its child windows, the tree of configuration
+/// areas, menus, toolbar and status bar, and the commands on the one document.
+class frmMain : public QMainWindow, public WindowHost {
+    Q_OBJECT
+public:
+    explicit frmMain(AppContext& ctx, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    QWidget* findWindow(const QString& name) const override;
+    QWidget* showChildWindow(const QString& name) override;
+    void closeCurAllWindows() override;
+
+    /// New document without a question (toolbar New, start-up, model change).
+    void LoadNewDoc();
+    /// Re-captions filter, status bar, title, menus and toolbar, then rebuilds the tree.
+    void Change_Language();
+    void UpdateTitle();
+    /// Applies a language chosen in the Language Setup dialog (done on activation).
+    void applyLanguageChange();
+    /// "Data File (*.dat)" in the current language.
+    QString fileFilter() const;
+    void cascade();
+
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    bool mnuFileSave_Click();
+    bool mnuFileSaveAs_Click();
+    void mnuFilePrint_Click();
+    void mnuFileExit_Click();
+    void mnuModelInfo_Click();
+    void mnuComm_Click();
+    void mnuLanguage_Click();
+    void mnuReadFromRadio_Click();
+    void mnuWriteToRadio_Click();
+    void mnuTest_Click();
+    void mnuRadioInfo_Click();
+    void mnuSetRadioInfo_Click();
+    void mnuHelpTopic_Click();
+    void mnuHelpAbout_Click();
+
+    /// The menu entry or toolbar button with that objectName.
+    QAction* action(const QString& name) const;
+    QTreeWidget* tree() const { return tree_; }
+    QMdiArea* mdiArea() const { return mdi_; }
+    AppContext& context() const { return ctx_; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool event(QEvent* e) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildTree();
+    void buildStatusBar();
+    void captionMenus();
+    void captionStatusBar();
+    void fillTree();
+    void onTreeClicked(QTreeWidgetItem* item);
+    QAction* addEntry(QMenu* menu, const char* name, void (frmMain::*slot)());
+    QMenu* addMenu(QMenu* parent, const char* name);
+    void showDocument();
+    bool saveBeforeLeaving();
+    bool saveTo(const QString& path);
+
+    AppContext& ctx_;
+    QMdiArea* mdi_ = nullptr;
+    QWidget* treePanel_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    QLabel* panels_[3] = {};
+    std::map<QString, QAction*> actions_;
+    std::map<QString, QMenu*> menus_;
+};
+
+/// A menu caption without its access key: "信道信息(&C)" gives "信道信息".
+QString PlainCaption(const QString& caption);
+
+/// The text after the last path separator ("/" or "\").
+QString FileNameOf(const QString& path);
+
+} // namespace rv::ui
