@@ -1,0 +1,267 @@
+#include "Fixtures.h"
+
+#include "data/DataFile.h"
+#include "data/Defaults.h"
+#include "data/ModelTables.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using rv::Msg;
+using rvtest::RecordingSession;
+
+std::vector<std::uint8_t> Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class DataFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::path(testing::TempDir()) /
+              ("rv_datafile_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        rv::InitRadioData(r.s, "20260102");
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string path(const char* name) const { return (dir / name).string(); }
+    std::size_t filesInDir() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
+    }
+
+    fs::path dir;
+    RecordingSession r;
+};
+
+TEST_F(DataFileTest, NewDocumentRecordLayout) {
+    ASSERT_TRUE(rv::SaveDataFile(r.s, path("new.dat")));
+    const auto b = Bytes(path("new.dat"));
+    ASSERT_EQ(b.size(), 1641u);
+    EXPECT_EQ(b[0], 0);
+    EXPECT_EQ(b[1], 0);
+    EXPECT_EQ(std::string(b.begin() + 850, b.begin() + 855), "V1.00");
+    EXPECT_EQ(b[861], 0x43);
+    EXPECT_EQ(b[862], 0x00);
+    EXPECT_EQ(std::string(b.begin() + 834, b.begin() + 838), "7415");
+    EXPECT_EQ(b[838], 252);
+    EXPECT_EQ(b[840], 65);
+    EXPECT_EQ(b[1157], 6);             // TestFreCount
+    EXPECT_EQ(b[993], 255);            // OwnFleet
+    EXPECT_EQ(b[993 + 8], 400 & 0xFF); // TxModDelay, Int32
+    EXPECT_EQ(b[993 + 9], 400 >> 8);
+    EXPECT_EQ(filesInDir(), 1u); // no temporary file left behind
+}
+
+TEST_F(DataFileTest, SaveAndOpenReproduceEveryByte) {
+    rv::RadioData& d = r.s.Doc;
+    d.Channels[0] = rv::NewChannel(12);
+    d.Channels[0].RxFreq.set("146525");
+    d.ChannelCount = 1;
+    d.Channels[5].ChNo = 99; // beyond the count: kept as it is
+    d.Channels[5].RxFreq.assign("junk");
+    d.FleetSyncInfo.OwnId = -123456;
+    d.Fleets[7].IdValue = 70000;
+    ASSERT_TRUE(rv::SaveDataFile(r.s, path("a.dat")));
+    const rv::Record saved = rv::ToRecord(r.s.Doc);
+
+    RecordingSession other;
+    ASSERT_TRUE(rv::OpenDataFile(other.s, path("a.dat")));
+    EXPECT_EQ(other.s.Doc, r.s.Doc);
+    EXPECT_EQ(rv::ToRecord(other.s.Doc), saved);
+    EXPECT_TRUE(rv::IsUnchanged(other.s));
+    EXPECT_FALSE(other.s.IsNewFile);
+    EXPECT_EQ(other.s.DocPath, path("a.dat"));
+}
+
+TEST_F(DataFileTest, OpenSwitchesModelAndBand) {
+    const std::tuple<const char*, const char*, int, int> cases[] = {
+        {"592", "450 - 520 MHz", 48, 248},
+        {"6415", "245 - 246 MHz", 1, 248},
+        {"582", "136 - 174 MHz", 1, 249},
+    };
+    for (const auto& [model, band, code, byte] : cases) {
+        RecordingSession w;
+        w.s.CurModelCode = model;
+        w.s.CurBand = band;
+        rv::SetBandLimits(w.s);
+        rv::InitRadioData(w.s, "20260102");
+        ASSERT_TRUE(rv::SaveDataFile(w.s, path("m.dat")));
+        const auto b = Bytes(path("m.dat"));
+        EXPECT_EQ(b[840], code) << model;
+        EXPECT_EQ(b[838], byte) << model;
+
+        RecordingSession o;
+        ASSERT_TRUE(rv::OpenDataFile(o.s, path("m.dat")));
+        EXPECT_EQ(o.s.CurModelCode, model);
+        EXPECT_EQ(o.s.CurBand, band);
+        EXPECT_EQ(o.s.BandLow, w.s.BandLow);
+        EXPECT_EQ(o.s.BandHigh, w.s.BandHigh);
+    }
+}
+
+TEST_F(DataFileTest, FailedOpenChangesNothingAndCreatesNothing) {
+    std::ofstream(path("short.dat"), std::ios::binary) << std::string(1640, '\0');
+    fs::create_directory(path("folder.dat"));
+    r.s.Doc.Channels[0] = rv::NewChannel(1);
+    r.s.Doc.ChannelCount = 1; // an unsaved edit must survive
+    r.s.CurModelCode = "592";
+    r.s.CurBand = "470 - 512 MHz";
+    rv::SetBandLimits(r.s);
+    const rv::Session before = r.s;
+    for (const char* name : {"missing.dat", "short.dat", "folder.dat"}) {
+        EXPECT_FALSE(rv::OpenDataFile(r.s, path(name))) << name;
+        EXPECT_EQ(r.s.Doc, before.Doc);
+        EXPECT_EQ(r.s.SavedCopy, before.SavedCopy);
+        EXPECT_EQ(r.s.CurModelCode, "592");
+        EXPECT_EQ(r.s.CurBand, "470 - 512 MHz");
+        EXPECT_EQ(r.s.BandLow, 470);
+        EXPECT_EQ(r.s.DocPath, before.DocPath);
+    }
+    EXPECT_EQ(r.messages, std::vector<Msg>(3, Msg::FileError));
+    EXPECT_FALSE(fs::exists(path("missing.dat")));
+}
+
+TEST_F(DataFileTest, LongerFileIsReadUpToItsRecord) {
+    ASSERT_TRUE(rv::SaveDataFile(r.s, path("long.dat")));
+    std::ofstream(path("long.dat"), std::ios::binary | std::ios::app) << "trailing bytes";
+    RecordingSession o;
+    ASSERT_TRUE(rv::OpenDataFile(o.s, path("long.dat")));
+    EXPECT_EQ(o.s.Doc, r.s.Doc);
+}
+
+TEST_F(DataFileTest, FailedSaveKeepsOldFileAndSavedCopy) {
+    ASSERT_TRUE(rv::SaveDataFile(r.s, path("keep.dat")));
+    const auto old = Bytes(path("keep.dat"));
+    const rv::RadioData saved = r.s.SavedCopy;
+    r.s.Doc.KeyFunc1 = 3;
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    const bool writable = std::ofstream(path("probe")).good(); // running as root ignores modes
+    if (!writable) {
+        EXPECT_FALSE(rv::SaveDataFile(r.s, path("keep.dat")));
+        EXPECT_EQ(Bytes(path("keep.dat")), old);
+        EXPECT_EQ(r.s.SavedCopy, saved);
+        EXPECT_FALSE(rv::IsUnchanged(r.s));
+    }
+    fs::permissions(dir, fs::perms::owner_all);
+    fs::remove(path("probe"));
+    // A target that is a folder, or a folder that does not exist, fails the same way.
+    EXPECT_FALSE(rv::SaveDataFile(r.s, dir.string()));
+    EXPECT_FALSE(rv::SaveDataFile(r.s, path("no/such/folder.dat")));
+    EXPECT_EQ(r.s.SavedCopy, saved);
+    EXPECT_EQ(Bytes(path("keep.dat")), old);
+    EXPECT_EQ(filesInDir(), 1u);
+}
+
+TEST_F(DataFileTest, SaveOverLongerFileLeavesExactlyOneRecord) {
+    std::ofstream(path("big.dat"), std::ios::binary) << std::string(5000, 'x');
+    ASSERT_TRUE(rv::SaveDataFile(r.s, path("big.dat")));
+    EXPECT_EQ(fs::file_size(path("big.dat")), 1641u);
+}
+
+TEST_F(DataFileTest, SaveRefreshesModelInfoFromCurrentModel) {
+    r.s.CurModelCode = "592";
+    r.s.CurBand = "350 - 390 MHz";
+    ASSERT_TRUE(rv::SaveDataFile(r.s, path("m.dat")));
+    EXPECT_EQ(r.s.Doc.ModelInfo.BandCode, 83);
+    EXPECT_EQ(r.s.Doc.ModelInfo.ModelByte, 248);
+    EXPECT_TRUE(rv::IsUnchanged(r.s));
+}
+
+TEST(Record, ShortInputIsRefused) {
+    std::vector<std::uint8_t> bytes(1640);
+    EXPECT_FALSE(rv::FromRecord(bytes).has_value());
+    bytes.push_back(0);
+    EXPECT_TRUE(rv::FromRecord(bytes).has_value());
+}
+
+TEST(Record, FieldOffsets) {
+    rv::RadioData d;
+    d.ChannelCount = 0x0102;
+    d.Channels[15].Compander = 0x0304;
+    d.OptFeatures.CloneMode = 0x0506;
+    d.FleetSyncInfo.PttIdSideTone = 0x0708;
+    d.DtmfCodes[7].Code.assign("ZZZZZZZZZZZZZZZZ");
+    d.TestFres[15].TxSig = 0x090A;
+    d.EmbMsg1.assign("M");
+    d.Fleets[7].IdValue = 0x0B0C0D0E;
+    const rv::Record r = rv::ToRecord(d);
+    EXPECT_EQ(r[0], 0x02);
+    EXPECT_EQ(r[1], 0x01);
+    EXPECT_EQ(r[2 + 52 * 15 + 50], 0x04);
+    EXPECT_EQ(r[863 + 66], 0x06);
+    EXPECT_EQ(r[993 + 16], 0x08);
+    EXPECT_EQ(r[1013 + 18 * 7 + 2], 'Z');
+    EXPECT_EQ(r[1159 + 22 * 15 + 20], 0x0A);
+    EXPECT_EQ(r[1511], 'M');
+    EXPECT_EQ(r[1577 + 8 * 7 + 4], 0x0E);
+    EXPECT_EQ(r[1640], 0x0B);
+}
+
+class Unchanged : public testing::Test {
+protected:
+    void SetUp() override {
+        rv::InitRadioData(r.s, "20260102");
+        for (int i = 0; i < 3; ++i) {
+            r.s.Doc.Channels[i] = rv::NewChannel(i + 1);
+            r.s.Doc.Channels[i].RxFreq.set("4461");
+        }
+        r.s.Doc.ChannelCount = 3;
+        r.s.SavedCopy = r.s.Doc;
+    }
+    RecordingSession r;
+};
+
+TEST_F(Unchanged, EverySingleFieldChangeCounts) {
+    using Edit = void (*)(rv::RadioData&);
+    const Edit edits[] = {
+        [](rv::RadioData& d) { d.Channels[1].Compander = 1; },
+        [](rv::RadioData& d) { d.Channels[2].RxFreq.set("44612"); },
+        [](rv::RadioData& d) { d.Channels[0].RxFreq.assign("4461"); }, // padding differs
+        [](rv::RadioData& d) { d.OptFeatures.VoxGain = 9; },
+        [](rv::RadioData& d) { d.KeyFunc2 = 3; },
+        [](rv::RadioData& d) { d.ScanInfo.TxDwell = 7; },
+        [](rv::RadioData& d) { d.DtmfInfo.StunCode.set("1"); },
+        [](rv::RadioData& d) { d.FleetSyncInfo.MsgModeTimer = 1; },
+        [](rv::RadioData& d) { d.EmbMsg2.set("X"); },
+        [](rv::RadioData& d) { d.Version.set("V2.00"); },
+        [](rv::RadioData& d) { d.ModelInfo.BandCode = 1; },
+        [](rv::RadioData& d) { d.TestFres[5].TxSig = 3; },
+        [](rv::RadioData& d) { d.TestFres[0].No = 9; },
+        [](rv::RadioData& d) { d.DtmfCodeCount = 1; },
+        [](rv::RadioData& d) { d.TypeLetter = 66; },
+    };
+    for (std::size_t i = 0; i < std::size(edits); ++i) {
+        rv::RadioData d = r.s.SavedCopy;
+        edits[i](d);
+        EXPECT_FALSE(rv::IsUnchanged(d, r.s.SavedCopy)) << "edit " << i;
+    }
+}
+
+TEST_F(Unchanged, AddThenDeleteWithAnotherNumberCounts) {
+    rv::RadioData& d = r.s.Doc;
+    d.Channels[3] = rv::NewChannel(9);
+    d.Channels[3].RxFreq.set("4461");
+    d.ChannelCount = 4;
+    d.Channels[1] = d.Channels[3]; // channel 2 deleted: the last entry takes its place
+    d.ChannelCount = 3;
+    EXPECT_FALSE(rv::IsUnchanged(r.s));
+}
+
+TEST_F(Unchanged, ReorderedEntriesAndUnusedEntriesDoNotCount) {
+    rv::RadioData& d = r.s.Doc;
+    std::swap(d.Channels[0], d.Channels[2]);
+    std::swap(d.TestFres[0], d.TestFres[5]);
+    d.Channels[10].ChNo = 77; // beyond the count
+    d.Fleets[4].Fleet = 5;
+    EXPECT_TRUE(rv::IsUnchanged(r.s));
+}
+
+} // namespace

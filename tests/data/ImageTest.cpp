@@ -1,0 +1,351 @@
+#include "Fixtures.h"
+
+#include "data/Defaults.h"
+#include "data/Image.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using rv::MemoryImage;
+using rvtest::RecordingSession;
+
+MemoryImage Blank() {
+    MemoryImage m;
+    m.fill(0xFF);
+    return m;
+}
+
+MemoryImage Encoded(const rv::RadioData& d) {
+    MemoryImage m;
+    rv::InitImage(m);
+    std::string error;
+    EXPECT_TRUE(rv::EncodeImage(d, m, &error)) << error;
+    return m;
+}
+
+rv::ChannelInfo Channel(int n, const char* rx, const char* tx = "FFFFFFFF") {
+    rv::ChannelInfo c = rv::NewChannel(n);
+    c.RxFreq.set(rx);
+    c.TxFreq.set(tx);
+    return c;
+}
+
+rv::RadioData NewDoc() {
+    RecordingSession r;
+    rv::InitRadioData(r.s, "20260102");
+    return r.s.Doc;
+}
+
+TEST(InitImage, BlankWithItsConstants) {
+    MemoryImage m;
+    m.fill(0x00);
+    rv::InitImage(m);
+    for (int at = 0; at < 1024; ++at) {
+        const bool zero = at == 319 || at == 377 || (at >= 380 && at <= 383);
+        const int expected = zero ? 0 : at == 839 ? 0x43 : 0xFF;
+        EXPECT_EQ(m[at], expected) << "address " << at;
+    }
+}
+
+TEST(DecodeImage, BlankRadioGivesEmptyListsAndFallbacks) {
+    RecordingSession r;
+    r.s.Doc.SerialNumber.set("KEEPME");
+    rv::DecodeImage(Blank(), r.s);
+    const rv::RadioData& d = r.s.Doc;
+    EXPECT_EQ(d.ChannelCount, 0);
+    EXPECT_EQ(d.DtmfCodeCount, 0);
+    EXPECT_EQ(d.FleetCount, 0);
+    EXPECT_EQ(d.TestFreCount, 0);
+    EXPECT_EQ(d.EmbMsg1.get(), "");
+    EXPECT_EQ(d.OptFeatures.PttIdBot.get(), "");
+    EXPECT_EQ(d.DtmfInfo.IdCode.get(), "000");
+    EXPECT_EQ(d.OptFeatures.TotTime, 4);
+    EXPECT_EQ(d.OptFeatures.SquelchLevel, 5);
+    EXPECT_EQ(d.OptFeatures.Beep, 1);
+    EXPECT_EQ(d.ScanInfo.PriorityChannel, 255);
+    EXPECT_EQ(d.ScanInfo.LookBackA, 29);
+    EXPECT_EQ(d.ScanInfo.LookBackB, 49);
+    EXPECT_EQ(d.FleetSyncInfo.OwnFleet, 255);
+    EXPECT_EQ(d.FleetSyncInfo.TxModDelay, 400);
+    EXPECT_EQ(d.KeyFunc1, 255);
+    EXPECT_EQ(d.DtmfInfo.FirstDigitDelay, 10);
+    EXPECT_EQ(d.SerialNumber.get(), "KEEPME"); // radio information is not in the image
+}
+
+TEST(DecodeImage, ChannelsWithoutValidReceiveFrequencyAreSkipped) {
+    RecordingSession r;
+    MemoryImage m = Blank();
+    const std::uint8_t rx[4] = {0x00, 0x25, 0x65, 0x14};
+    for (int n : {2, 3, 5})
+        std::copy(rx, rx + 4, m.begin() + 16 * n);
+    m[16 * 3 + 1] = 0x1A; // not BCD
+    rv::DecodeImage(m, r.s);
+    ASSERT_EQ(r.s.Doc.ChannelCount, 2);
+    EXPECT_EQ(r.s.Doc.Channels[0].ChNo, 2);
+    EXPECT_EQ(r.s.Doc.Channels[0].RxFreq.get(), "14652500");
+    EXPECT_EQ(r.s.Doc.Channels[0].TxFreq.get(), "FFFFFFFF");
+    EXPECT_EQ(r.s.Doc.Channels[0].RxCode.get(), "FFFF");
+    EXPECT_EQ(r.s.Doc.Channels[1].ChNo, 5);
+}
+
+TEST(DecodeImage, TransmitFrequencyThatIsNotBcdReadsAsNone) {
+    RecordingSession r;
+    MemoryImage m = Blank();
+    const std::uint8_t ch[8] = {0x00, 0x25, 0x65, 0x14, 0x00, 0xA5, 0x65, 0x14};
+    std::copy(ch, ch + 8, m.begin() + 16);
+    rv::DecodeImage(m, r.s);
+    ASSERT_EQ(r.s.Doc.ChannelCount, 1);
+    EXPECT_EQ(r.s.Doc.Channels[0].TxFreq.get(), "FFFFFFFF");
+}
+
+TEST(EncodeImage, ChannelBytes) {
+    rv::RadioData d = NewDoc();
+    rv::ChannelInfo c = Channel(9, "1465250", "14652500");
+    c.RxCode.set("029E");
+    c.TxCode.set("A9EC");
+    c.SpUnmute = 2;
+    c.BusyLockout = 3;
+    c.OptSignal = 1;
+    c.Compander = 1;
+    c.BeatShift = 1;
+    c.TxPower = 0;
+    c.AuxBit6 = 1;
+    c.AuxBit4 = 0;
+    c.PttId = 1;
+    c.AutodialMem = 5;
+    d.Channels[0] = c;
+    d.ChannelCount = 1;
+    const MemoryImage m = Encoded(d);
+    const std::uint8_t expected[16] = {0x00, 0x25, 0x65, 0x14, 0x00, 0x25, 0x65, 0x14,
+                                       0x9E, 0x02, 0xEC, 0xA9, 0x5B, 0x50, 0x41, 0x05};
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(m[144 + i], expected[i]) << "offset " << i;
+    EXPECT_EQ(m[380], 0);
+    EXPECT_EQ(m[381], 0x01);
+    EXPECT_EQ(m[383], 0x01);
+}
+
+TEST(EncodeImage, ChannelWithoutTransmitFrequencyAndScanOff) {
+    rv::RadioData d = NewDoc();
+    d.Channels[0] = Channel(3, "146525");
+    d.Channels[0].ScanAdd = 0;
+    d.ChannelCount = 1;
+    const MemoryImage m = Encoded(d);
+    for (int i = 4; i < 8; ++i)
+        EXPECT_EQ(m[48 + i], 0xFF);
+    EXPECT_EQ(m[48 + 8], 0xFF);
+    EXPECT_EQ(m[48 + 9], 0xFF);
+    EXPECT_EQ(m[380], 0x04);
+    EXPECT_EQ(m[382], 0x00);
+}
+
+TEST(EncodeImage, ModelBlockTestSlotsAndTexts) {
+    rv::RadioData d = NewDoc();
+    d.TestFreCount = 2; // slots 1 and 2 in use
+    d.DtmfCodes[0] = {2, {}};
+    d.DtmfCodes[0].Code.set("123");
+    d.DtmfCodeCount = 1;
+    d.Fleets[0] = {5, 17, 3999};
+    d.FleetCount = 1;
+    d.EmbMsg1.set("HELLO");
+    const MemoryImage m = Encoded(d);
+    EXPECT_EQ(std::string(m.begin() + 440, m.begin() + 445), "P5617");
+    EXPECT_EQ(m[445], 65);
+    EXPECT_EQ(m[446], 252);
+    EXPECT_EQ(m[447], 0xFF);
+    EXPECT_EQ(m[480], 0xFF);
+    EXPECT_EQ(m[482], 0x22); // slot 3 without an entry
+    EXPECT_EQ(m[486], 0xFF); // slot 7 without an entry
+    EXPECT_EQ(m[528], '1');
+    EXPECT_EQ(m[530], '3');
+    for (int at = 531; at <= 543; ++at)
+        EXPECT_EQ(m[at], 0xFF);
+    EXPECT_EQ(m[467], 17);
+    EXPECT_EQ(m[468], 3999 & 0xFF);
+    EXPECT_EQ(m[469], 3999 >> 8);
+    EXPECT_EQ(m[772], 'O');
+    EXPECT_EQ(m[773], 0xFF);
+    EXPECT_EQ(m[302], 1);
+    EXPECT_EQ(m[288], '0');
+    EXPECT_EQ(m[291], 0xFF);
+    EXPECT_EQ(m[320], '1');
+    EXPECT_EQ(m[325], 0xFF);
+}
+
+TEST(EncodeImage, RefusesDamagedTextsAndLeavesImageAlone) {
+    struct Damage {
+        const char* what;
+        void (*apply)(rv::RadioData&);
+    };
+    const Damage cases[] = {
+        {"rx", [](rv::RadioData& d) { d.Channels[0].RxFreq.set("14G525"); }},
+        {"tx", [](rv::RadioData& d) { d.Channels[0].TxFreq.set("1465 500"); }},
+        {"tone", [](rv::RadioData& d) { d.Channels[0].RxCode.set("02X9"); }},
+        {"test", [](rv::RadioData& d) { d.TestFres[0].RxFreq.set("15?05"); }},
+        {"fleet",
+         [](rv::RadioData& d) {
+             d.Fleets[0] = {1, 1, 65536};
+             d.FleetCount = 1;
+         }},
+        {"chno", [](rv::RadioData& d) { d.Channels[0].ChNo = -3; }},
+    };
+    for (const auto& c : cases) {
+        rv::RadioData d = NewDoc();
+        d.Channels[0] = Channel(1, "14652500");
+        d.ChannelCount = 1;
+        c.apply(d);
+        MemoryImage m;
+        rv::InitImage(m);
+        const MemoryImage before = m;
+        std::string error;
+        EXPECT_FALSE(rv::EncodeImage(d, m, &error)) << c.what;
+        EXPECT_FALSE(error.empty()) << c.what;
+        EXPECT_EQ(m, before) << c.what;
+    }
+}
+
+TEST(EncodeImage, DamagedCountsStayWithinTheLists) {
+    rv::RadioData d = NewDoc();
+    d.ChannelCount = 300;
+    d.DtmfCodeCount = -5;
+    d.TestFreCount = 99;
+    d.FleetCount = 1000;
+    for (int i = 0; i < 16; ++i)
+        d.Channels[i] = Channel(i + 1, "4461");
+    for (int i = 0; i < 8; ++i)
+        d.Fleets[i] = {static_cast<rv::Int16>(i + 1), 1, 1};
+    MemoryImage m;
+    rv::InitImage(m);
+    EXPECT_TRUE(rv::EncodeImage(d, m));
+    EXPECT_EQ(m[380], 0xFF);
+    EXPECT_EQ(m[381], 0xFF);
+}
+
+struct CheckCase {
+    rv::Setting setting;
+    int raw;
+    int expected;
+};
+
+TEST(CheckDecodedValue, RangesAndFallbacks) {
+    using S = rv::Setting;
+    const CheckCase cases[] = {
+        {S::TotTime, 0, 4},
+        {S::TotTime, 40, 40},
+        {S::TotTime, 41, 4},
+        {S::FirstDigitDelay, 37, 35},
+        {S::FirstDigitDelay, 105, 10},
+        {S::FirstDigitDelay, 9, 10},
+        {S::FirstDigitDelay, 100, 100},
+        {S::KeyFunc, 1, 255},
+        {S::KeyFunc, 11, 11},
+        {S::KeyFunc, 12, 255},
+        {S::KeyFunc, 0, 0},
+        {S::KeyFunc, 255, 255},
+        {S::GroupCode, 'A', 'A'},
+        {S::GroupCode, '#', '#'},
+        {S::GroupCode, 'E', 0},
+        {S::PriorityChannel, 16, 16},
+        {S::PriorityChannel, 17, 255},
+        {S::LookBackA, 0, 29},
+        {S::LookBackB, 92, 49},
+        {S::OwnFleet, 0, 255},
+        {S::OwnFleet, 250, 250},
+        {S::OwnId, 4001, 0},
+        {S::TxModDelay, 6001, 400},
+        {S::MsgModeTimer, 301, 10},
+        {S::DropoutDelay, 300, 300},
+        {S::TxDwell, 65535, 3},
+        {S::Beep, 2, 1},
+        {S::DtmfSideTone, 7, 1},
+        {S::VoxGain, 11, 5},
+        {S::VoxDelay, 6, 1},
+        {S::RevertChannel, 4, 1},
+        {S::AutoResetTimer, 16, 10},
+        {S::SquelchLevel, 10, 5},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(rv::CheckDecodedValue(c.setting, c.raw), c.expected)
+            << static_cast<int>(c.setting) << " raw " << c.raw;
+}
+
+TEST(ImageRoundTrip, DocumentSurvivesEncodeDecode) {
+    RecordingSession r;
+    rv::InitRadioData(r.s, "20260102");
+    rv::RadioData& d = r.s.Doc;
+    d.Channels[0] = Channel(4, "14652500", "14700000");
+    d.Channels[0].RxCode.set("2813");
+    d.Channels[0].AutodialMem = 5;
+    d.Channels[1] = Channel(1, "44600625");
+    d.ChannelCount = 2;
+    d.DtmfCodes[0] = {3, {}};
+    d.DtmfCodes[0].Code.set("*12#");
+    d.DtmfCodeCount = 1;
+    d.Fleets[0] = {8, 250, 4000};
+    d.FleetCount = 1;
+    d.OptFeatures.PttIdEot.set("ABCD0123456789*#");
+    d.DtmfInfo.IdCode.assign("0123456789");
+    d.DtmfInfo.GroupCode = '*';
+    d.EmbMsg2.set("SECOND LINE");
+    const MemoryImage m = Encoded(d);
+
+    RecordingSession back;
+    back.s.Doc = d;
+    rv::DecodeImage(m, back.s);
+    const rv::RadioData& e = back.s.Doc;
+    ASSERT_EQ(e.ChannelCount, 2);
+    // A read lists channels in ascending order.
+    EXPECT_EQ(e.Channels[0].ChNo, 1);
+    EXPECT_EQ(e.Channels[0].RxFreq.get(), "44600625");
+    EXPECT_EQ(e.Channels[1].RxFreq.get(), "14652500");
+    EXPECT_EQ(e.Channels[1].TxFreq.get(), "14700000");
+    EXPECT_EQ(e.Channels[1].RxCode.get(), "2813");
+    EXPECT_EQ(e.Channels[1].AutodialMem, 5);
+    EXPECT_EQ(e.DtmfCodes[0].No, 3);
+    EXPECT_EQ(e.DtmfCodes[0].Code.get(), "*12#");
+    EXPECT_EQ(e.Fleets[0], d.Fleets[0]);
+    EXPECT_EQ(e.OptFeatures, d.OptFeatures);
+    EXPECT_EQ(e.DtmfInfo, d.DtmfInfo);
+    EXPECT_EQ(e.FleetSyncInfo, d.FleetSyncInfo);
+    EXPECT_EQ(e.ScanInfo, d.ScanInfo);
+    EXPECT_EQ(e.EmbMsg2, d.EmbMsg2);
+    EXPECT_EQ(e.TestFreCount, 6);
+    EXPECT_EQ(e.TestFres[0].RxFreq.get(), "43505000");
+    EXPECT_EQ(e.ModelInfo, d.ModelInfo);
+    EXPECT_EQ(back.s.CurModelCode, "7415");
+    EXPECT_EQ(back.s.CurBand, "400 - 470 MHz");
+    // Encoding what was decoded gives the same bytes again.
+    EXPECT_EQ(Encoded(e), m);
+}
+
+TEST(ImageModel, ModelAndBandComeFromTheImage) {
+    const std::tuple<int, int, const char*, const char*> cases[] = {
+        {67, 248, "592", "400 - 470 MHz"},
+        {65, 252, "7415", "400 - 470 MHz"},
+        {99, 248, "6415", "136 - 174 MHz"},
+        {1, 249, "582", "136 - 174 MHz"},
+    };
+    for (const auto& [band, byte, model, text] : cases) {
+        RecordingSession r;
+        MemoryImage m = Blank();
+        m[445] = static_cast<std::uint8_t>(band);
+        m[446] = static_cast<std::uint8_t>(byte);
+        rv::DecodeImage(m, r.s);
+        EXPECT_EQ(r.s.CurModelCode, model);
+        EXPECT_EQ(r.s.CurBand, text);
+    }
+}
+
+TEST(ImageModel, UnknownPairKeepsTheBandLimits) {
+    RecordingSession r;
+    MemoryImage m = Blank();
+    m[445] = 77;
+    m[446] = 249;
+    rv::DecodeImage(m, r.s);
+    EXPECT_EQ(r.s.CurModelCode, "7415");
+    EXPECT_EQ(r.s.CurBand, "400 - 470 MHz");
+    EXPECT_EQ(r.s.BandLow, 400);
+}
+
+} // namespace
