@@ -2,15 +2,26 @@
 
 #include "shell/kit/ChildWindow.h"
 
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+
 namespace rv::ui {
 
-// Placeholder until the window is built.
+/// The embedded message window: the two 32-character lines the radio shows.
 class FrmEmbMsg : public ChildWindow {
     Q_OBJECT
 public:
     explicit FrmEmbMsg(AppContext& ctx, QWidget* parent = nullptr);
-    void changeShowByLanguage() override {}
-    void reShow() override {}
+    void changeShowByLanguage() override;
+    void reShow() override;
+
+private:
+    void store(int line);
+
+    std::array<QLineEdit*, 2> text1_{};
+    QPushButton* close_ = nullptr;
 };
 
 } // namespace rv::ui
