@@ -1,7 +1,342 @@
 #include "FrmCHInfoEdit.h"
 
+#include "ChannelHistory.h"
+#include "ChannelInput.h"
+#include "ChannelTexts.h"
+#include "ChannelWindows.h"
+#include "data/Conversions.h"
+#include "frmCommChInfo.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+
 namespace rv::ui {
 
-FrmCHInfoEdit::FrmCHInfoEdit(AppContext& ctx, QWidget* parent) : ChildWindow(ctx, QStringLiteral("FrmCHInfoEdit"), parent) {}
+namespace {
+
+using K = rv::ChannelFieldKind;
+
+// The setting each box Combo2(i) commits, by i.
+constexpr std::array<K, 9> BoxKinds{K::RxCode,      K::TxCode,  K::OptSignal,
+                                    K::SpUnmute,    K::TxPower, K::WideNarrow,
+                                    K::BusyLockout, K::PttId,   K::AutodialMem};
+// The setting each check box Check1(i) commits.
+constexpr std::array<K, 3> CheckKinds{K::BeatShift, K::ScanAddCheck, K::Compander};
+
+enum Box { Decode, Encode, OptSignal, SpUnmute, Power, WideNarrow, Lockout, PttId, Autodial };
+
+constexpr int Px(int twips) {
+    return twips / 15;
+}
+constexpr const char* NoTone = "FFFF";
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+void FillTexts(QComboBox* box, const std::vector<std::string>& texts) {
+    box->clear();
+    for (const auto& t : texts)
+        box->addItem(Q(t));
+}
+
+// Fills a box with value-tagged entries and shows `value`, or `fallback` when not offered.
+void FillValues(QComboBox* box, const std::vector<std::pair<int, std::string>>& entries, int value,
+                int fallback) {
+    box->clear();
+    for (const auto& [v, text] : entries)
+        box->addItem(Q(text), v);
+    int i = box->findData(value);
+    if (i < 0) i = box->findData(fallback);
+    box->setCurrentIndex(i);
+}
+
+void ShowText(QComboBox* box, const QString& text) {
+    box->setCurrentIndex(box->findText(text, Qt::MatchExactly));
+}
+
+} // namespace
+
+FrmCHInfoEdit::FrmCHInfoEdit(AppContext& ctx, QWidget* parent)
+    : ChildWindow(ctx, QStringLiteral("FrmCHInfoEdit"), parent) {
+    resize(Px(7155), Px(6675));
+    buildControls();
+    layOut();
+    changeShowByLanguage();
+    connect(&ctx_, &AppContext::documentEdited, this, &FrmCHInfoEdit::onDocumentEdited);
+    SetGridEditData(true);
+    checks_[2]->hide(); // the compander is kept but not offered
+}
+
+void FrmCHInfoEdit::buildControls() {
+    selector_ = new QComboBox(this);
+    selector_->setObjectName(QStringLiteral("Combo1"));
+    for (int n = 1; n <= 16; ++n)
+        selector_->addItem(QString::number(n));
+    selectorLabel_ = new QLabel(this);
+    selectorLabel_->setObjectName(QStringLiteral("Label1"));
+    connect(selector_, &QComboBox::activated, this, [this] { SetGridEditData(false); });
+
+    const auto onShortcut = [this](const QKeyEvent& k) {
+        if (k.matches(QKeySequence::Undo))
+            undoRedo(true);
+        else if (!k.matches(QKeySequence::Copy) && !k.matches(QKeySequence::Paste))
+            undoRedo(false);
+    };
+    rxBox_ = new QLineEdit(this);
+    rxBox_->setObjectName(QStringLiteral("Text1"));
+    txBox_ = new QLineEdit(this);
+    txBox_->setObjectName(QStringLiteral("Text2"));
+    for (auto* box : {rxBox_, txBox_}) {
+        // The dialog's boxes take 8 characters, one fewer than the grid's.
+        new FrequencyKeyFilter(box, 8, onShortcut);
+        box->installEventFilter(this);
+    }
+    for (int i = 0; i < 9; ++i) {
+        boxes_[i] = new QComboBox(this);
+        boxes_[i]->setObjectName(QStringLiteral("Combo2_%1").arg(i));
+        boxes_[i]->setMaxVisibleItems(16);
+        boxes_[i]->installEventFilter(this);
+        connect(boxes_[i], &QComboBox::activated, this, [this, i] { onComboActivated(i); });
+    }
+    for (int i = 0; i < 3; ++i) {
+        checks_[i] = new QCheckBox(this);
+        checks_[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
+        checks_[i]->installEventFilter(this);
+        connect(checks_[i], &QCheckBox::clicked, this, [this, i](bool on) {
+            commit(CheckKinds[i], on ? QStringLiteral("1") : QStringLiteral("0"));
+        });
+    }
+    for (int i = 0; i < 11; ++i) {
+        labels_[i] = new QLabel(this);
+        labels_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
+    }
+    closeButton_ = new QPushButton(this);
+    closeButton_->setObjectName(QStringLiteral("CommandClose"));
+    helpButton_ = new QPushButton(this);
+    helpButton_->setObjectName(QStringLiteral("CommandHelp"));
+    for (auto* b : {closeButton_, helpButton_})
+        b->setAutoDefault(false);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* undo = new QShortcut(QKeySequence::Undo, this, [this] { undoRedo(true); });
+    auto* redo =
+        new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this, [this] { undoRedo(false); });
+    for (auto* s : {undo, redo})
+        s->setContext(Qt::WidgetWithChildrenShortcut);
+}
+
+void FrmCHInfoEdit::layOut() {
+    auto* grid = new QGridLayout;
+    // Each label ends 100 twips left of its control.
+    grid->setHorizontalSpacing(Px(100));
+    const auto addRow = [grid](int row, QLabel* label, QWidget* control) {
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setBuddy(control);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(control, row, 1);
+    };
+    addRow(0, selectorLabel_, selector_);
+    addRow(1, labels_[0], rxBox_);
+    addRow(2, labels_[1], txBox_);
+    for (int i = 0; i < 9; ++i)
+        addRow(3 + i, labels_[2 + i], boxes_[i]);
+    auto* checks = new QHBoxLayout;
+    for (auto* c : checks_)
+        checks->addWidget(c);
+    grid->addLayout(checks, 12, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(closeButton_);
+    buttons->addWidget(helpButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+}
+
+void FrmCHInfoEdit::changeShowByLanguage() {
+    setWindowTitle(Tr(ctx_, ChannelTexts::ChannelEdit));
+    selectorLabel_->setText(Tr(ctx_, ChannelTexts::SelectorLabel));
+    for (std::size_t i = 0; i < labels_.size(); ++i)
+        labels_[i]->setText(Tr(ctx_, ChannelTexts::DialogLabels[i]));
+    for (std::size_t i = 0; i < checks_.size(); ++i)
+        checks_[i]->setText(Tr(ctx_, ChannelTexts::CheckLabels[i]));
+    closeButton_->setText(Tr(ctx_, ChannelTexts::Close));
+    helpButton_->setText(Tr(ctx_, ChannelTexts::Help));
+    loadChannel();
+}
+
+void FrmCHInfoEdit::reShow() {
+    loadChannel();
+}
+
+frmCommChInfo* FrmCHInfoEdit::grid() const {
+    return FindChannelWindow<frmCommChInfo>(ctx_, QStringLiteral("frmCommChInfo"));
+}
+
+void FrmCHInfoEdit::SetGridEditData(bool fromGrid) {
+    if (fromGrid) {
+        if (auto* g = grid()) channel_ = g->editRow();
+    } else {
+        channel_ = selector_->currentIndex() + 1;
+    }
+    channel_ = std::clamp(channel_, 1, 16);
+    selector_->setCurrentIndex(channel_ - 1);
+    loadChannel();
+}
+
+void FrmCHInfoEdit::loadChannel() {
+    loading_ = true;
+    const rv::ChannelInfo* ch = rv::ChannelOf(ctx_.session.Doc, channel_);
+    if (ch) {
+        const auto& s = ctx_.session;
+        rxBox_->setText(Q(rv::ChannelFieldText(s, *ch, K::RxFreq)));
+        txBox_->setEnabled(true);
+        txBox_->setText(Q(rv::ChannelFieldText(s, *ch, K::TxFreq)));
+        fillLists(*ch);
+        for (int i = 0; i < 3; ++i)
+            checks_[i]->setEnabled(true);
+        checks_[0]->setChecked(ch->BeatShift != 0);
+        checks_[1]->setChecked(ch->ScanAdd != 0);
+        checks_[2]->setChecked(ch->Compander != 0);
+    } else {
+        loadBlank();
+    }
+    loading_ = false;
+}
+
+void FrmCHInfoEdit::fillLists(const rv::ChannelInfo& ch) {
+    const auto& s = ctx_.session;
+    const int lang = ctx_.lang();
+    const bool hasDecode = ch.RxCode.get() != NoTone;
+    const bool hasOpt = ch.OptSignal != 0;
+    for (auto* box : boxes_)
+        box->setEnabled(true);
+
+    FillTexts(boxes_[Decode], rv::ToneList(lang));
+    ShowText(boxes_[Decode], Q(rv::ToneToText(s, ch.RxCode.get())));
+    if (ch.TxFreq.get().empty()) {
+        // Only a transmit frequency that is no text at all disables the encode box.
+        FillTexts(boxes_[Encode], {" "});
+        boxes_[Encode]->setEnabled(false);
+    } else {
+        FillTexts(boxes_[Encode], rv::ToneList(lang));
+        ShowText(boxes_[Encode], Q(rv::ToneToText(s, ch.TxCode.get())));
+    }
+    FillTexts(boxes_[OptSignal], rv::ChannelChoiceTexts(K::OptSignal, lang));
+    ShowText(boxes_[OptSignal], Q(rv::ChannelValueText(K::OptSignal, ch.OptSignal, lang)));
+
+    std::vector<std::pair<int, std::string>> unmute;
+    for (int v : rv::SpUnmuteValues(hasOpt))
+        unmute.emplace_back(v, rv::SpUnmuteText(v, hasDecode, lang));
+    FillValues(boxes_[SpUnmute], unmute, ch.SpUnmute, -1);
+
+    FillTexts(boxes_[Power], rv::ChannelChoiceTexts(K::TxPower, lang));
+    ShowText(boxes_[Power], Q(rv::ChannelValueText(K::TxPower, ch.TxPower, lang)));
+    FillTexts(boxes_[WideNarrow], rv::ChannelChoiceTexts(K::WideNarrow, lang));
+    ShowText(boxes_[WideNarrow], Q(rv::ChannelValueText(K::WideNarrow, ch.WideNarrow, lang)));
+
+    std::vector<std::pair<int, std::string>> lockout;
+    for (int v : rv::BusyLockoutValues(hasDecode, hasOpt))
+        lockout.emplace_back(v, rv::ChannelValueText(K::BusyLockout, v, lang));
+    // A stored lockout the list does not offer shows as "Off"; the value stays stored.
+    FillValues(boxes_[Lockout], lockout, ch.BusyLockout, 0);
+
+    FillTexts(boxes_[PttId], rv::ChannelChoiceTexts(K::PttId, lang));
+    ShowText(boxes_[PttId], Q(rv::ChannelValueText(K::PttId, ch.PttId, lang)));
+    FillTexts(boxes_[Autodial], {"1", "2", "3", "4", "5", "6", "7", "8"});
+    boxes_[Autodial]->setCurrentIndex(ch.AutodialMem >= 0 && ch.AutodialMem < 8 ? ch.AutodialMem
+                                                                                : -1);
+}
+
+void FrmCHInfoEdit::loadBlank() {
+    rxBox_->clear();
+    txBox_->clear();
+    txBox_->setEnabled(false);
+    for (auto* box : boxes_) {
+        FillTexts(box, {" "});
+        box->setEnabled(false);
+    }
+    for (auto* c : checks_) {
+        c->setChecked(false);
+        c->setEnabled(false);
+    }
+}
+
+void FrmCHInfoEdit::commit(K kind, const QString& text) {
+    if (loading_) return;
+    ChannelTransaction t(ctx_, this, this);
+    t.commit(channel_, kind, text);
+}
+
+void FrmCHInfoEdit::commitFrequency(QLineEdit* box, K kind) {
+    const rv::ChannelInfo* ch = rv::ChannelOf(ctx_.session.Doc, channel_);
+    const QString shown = ch ? Q(rv::ChannelFieldText(ctx_.session, *ch, kind)) : QString();
+    // Leaving a box whose text was not changed writes nothing.
+    if (box->text() != shown) commit(kind, box->text());
+    SetGridEditData(false);
+}
+
+void FrmCHInfoEdit::onComboActivated(int i) {
+    const QString text = boxes_[i]->currentText();
+    if (text.isEmpty() || text == QStringLiteral(" ")) return;
+    // The commit reloads the dialog, which rebuilds the unmute and lockout lists from the
+    // new decode tone and option signalling.
+    commit(BoxKinds[i], text);
+}
+
+void FrmCHInfoEdit::onDocumentEdited(QObject* source) {
+    if (source && source == grid())
+        SetGridEditData(true);
+    else
+        loadChannel();
+}
+
+void FrmCHInfoEdit::undoRedo(bool undo) {
+    if (undo)
+        UndoChannelEdit(ctx_, this);
+    else
+        RedoChannelEdit(ctx_, this);
+    loadChannel();
+}
+
+bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    const bool isFreq = box && (box == rxBox_ || box == txBox_);
+    const K kind = box == rxBox_ ? K::RxFreq : K::TxFreq;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) break;
+        // Enter commits a frequency and moves on, in every control.
+        if (isFreq) commitFrequency(box, kind);
+        focusNextChild();
+        return true;
+    }
+    case QEvent::FocusIn:
+        if (!isFreq) break;
+        if (box == txBox_ && txBox_->text().isEmpty()) txBox_->setText(rxBox_->text());
+        QTimer::singleShot(0, box, [box] {
+            if (!box->text().isEmpty()) box->selectAll();
+        });
+        break;
+    case QEvent::FocusOut:
+        if (isFreq && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            commitFrequency(box, kind);
+        break;
+    default:
+        break;
+    }
+    return ChildWindow::eventFilter(watched, event);
+}
 
 } // namespace rv::ui

@@ -1,7 +1,478 @@
 #include "frmCommChInfo.h"
 
+#include "ChannelCellDelegate.h"
+#include "ChannelClipboard.h"
+#include "ChannelHistory.h"
+#include "ChannelInput.h"
+#include "ChannelTableModel.h"
+#include "ChannelTexts.h"
+#include "ChannelWindows.h"
+#include "FrmCHInfoEdit.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <set>
+
 namespace rv::ui {
 
-frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent) : ChildWindow(ctx, QStringLiteral("frmCommChInfo"), parent) {}
+namespace {
+
+using M = ChannelTableModel;
+
+// Twips of the original layout at 96 dots per inch.
+constexpr int Px(int twips) {
+    return twips / 15;
+}
+
+constexpr int ColumnTwips[M::ColumnCount] = {500,  1000, 1000, 1000, 1000, 1000,
+                                             1000, 0,    0,    1000, 1000};
+
+bool IsEditable(int column) {
+    return column >= M::RxFreq && column <= M::WideNarrow;
+}
+
+} // namespace
+
+frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent)
+    : ChildWindow(ctx, QStringLiteral("frmCommChInfo"), parent) {
+    resize(Px(8700), Px(6000));
+    buildGrid();
+
+    channelEditButton_ = new QPushButton(this);
+    channelEditButton_->setObjectName(QStringLiteral("CommandCHInfoEdit"));
+    closeButton_ = new QPushButton(this);
+    closeButton_->setObjectName(QStringLiteral("CommandClose"));
+    helpButton_ = new QPushButton(this);
+    helpButton_->setObjectName(QStringLiteral("CommandHelp"));
+    for (auto* b : {channelEditButton_, closeButton_, helpButton_})
+        b->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(channelEditButton_);
+    buttons->addStretch();
+    buttons->addWidget(closeButton_);
+    buttons->addWidget(helpButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    connect(channelEditButton_, &QPushButton::clicked, this, [this] {
+        SaveShowGridData();
+        showChannelEdit();
+    });
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(&ctx_, &AppContext::documentEdited, this, &frmCommChInfo::onDocumentEdited);
+
+    changeShowByLanguage();
+    // Loading selects row 1, column 1; the first activation opens its editor.
+    skipNextEnterCell_ = true;
+    setCurrentCell(1, M::RxFreq);
+}
+
+frmCommChInfo::~frmCommChInfo() = default;
+
+void frmCommChInfo::buildGrid() {
+    model_ = new ChannelTableModel(ctx_, this);
+    delegate_ = new ChannelCellDelegate(ctx_, this);
+    delegate_->setEventHandler([this](QWidget* e, QEvent* ev) { return onEditorEvent(e, ev); });
+    delegate_->setShortcutHandler([this](const QKeyEvent& k) { handleChannelShortcut(k); });
+
+    grid_ = new QTableView(this);
+    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    grid_->setModel(model_);
+    grid_->setItemDelegate(delegate_);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid_->setTabKeyNavigation(false);
+    grid_->verticalHeader()->hide();
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    for (int c = 0; c < M::ColumnCount; ++c) {
+        grid_->setColumnWidth(c, Px(ColumnTwips[c]));
+        grid_->setColumnHidden(c, ColumnTwips[c] == 0);
+    }
+    // All 16 channel rows are visible without scrolling.
+    const int rowHeight = grid_->verticalHeader()->defaultSectionSize();
+    grid_->setFixedHeight((M::RowCount + 1) * rowHeight + 2 * grid_->frameWidth());
+    grid_->installEventFilter(this);
+
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { onCurrentChanged(current); });
+    connect(grid_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        // A click on the current cell reopens its editor (or the dialog in column 10).
+        if (index == grid_->currentIndex() && !editor_) enterCell(true);
+    });
+    connect(grid_, &QTableView::customContextMenuRequested, this, &frmCommChInfo::showContextMenu);
+}
+
+void frmCommChInfo::changeShowByLanguage() {
+    setCaption();
+    model_->reShowAll();
+    channelEditButton_->setText(Tr(ctx_, ChannelTexts::ChannelEdit));
+    closeButton_->setText(Tr(ctx_, ChannelTexts::Close));
+    helpButton_->setText(Tr(ctx_, ChannelTexts::Help));
+    // An open drop-down box gets its list in the new language.
+    if (editor_ && qobject_cast<QComboBox*>(editor_)) openEditorAt(editRow_, editCol_);
+    SetShowEditData();
+}
+
+void frmCommChInfo::reShow() {
+    model_->reShowAll();
+    SetShowEditData();
+}
+
+void frmCommChInfo::ReShowChInfoByLanguage() {
+    changeShowByLanguage();
+    reShow();
+}
+
+void frmCommChInfo::reShowGrid(int chNo) {
+    model_->reShowRow(chNo);
+}
+
+void frmCommChInfo::setCaption() {
+    setWindowTitle(Tr(ctx_, ChannelTexts::GridCaption) + QLatin1Char(' ') +
+                   QString::number(currentChannel_) + QLatin1Char(']'));
+}
+
+int frmCommChInfo::currentRow() const {
+    return grid_->currentIndex().row() + 1;
+}
+int frmCommChInfo::currentColumn() const {
+    return grid_->currentIndex().column();
+}
+QString frmCommChInfo::cell(int row, int column) const {
+    return model_->cellText(row, column);
+}
+
+void frmCommChInfo::setCurrentCell(int row, int column) {
+    grid_->setCurrentIndex(model_->index(row - 1, column));
+}
+
+void frmCommChInfo::showEvent(QShowEvent* event) {
+    ChildWindow::showEvent(event);
+    if (!firstActivate_) return;
+    firstActivate_ = false;
+    enterCell(true);
+}
+
+void frmCommChInfo::closeEvent(QCloseEvent* event) {
+    SaveShowGridData();
+    ChildWindow::closeEvent(event);
+}
+
+void frmCommChInfo::onCurrentChanged(const QModelIndex& current) {
+    if (!current.isValid()) return;
+    if (skipNextEnterCell_) {
+        skipNextEnterCell_ = false;
+        return;
+    }
+    enterCell(true);
+}
+
+void frmCommChInfo::enterCell(bool commitFirst) {
+    const int row = currentRow();
+    const int column = currentColumn();
+    currentChannel_ = row;
+    setCaption();
+    prevEditRow_ = editRow_;
+    prevEditCol_ = editCol_;
+    if (skipNextCommit_) {
+        skipNextCommit_ = false;
+    } else if (commitFirst) {
+        SaveShowGridData();
+    }
+    if (column == M::OptSignal || column == M::PttId) {
+        setCurrentCell(row, M::WideNarrow);
+        return;
+    }
+    if (IsEditable(column) && column != M::RxFreq && !FlexConcludeRx()) return;
+    if (column == M::Enc && cell(row, M::TxFreq).isEmpty()) {
+        // An encode tone needs a transmit frequency first.
+        editCol_ = M::TxFreq;
+        editRow_ = row;
+        skipNextCommit_ = true;
+        setCurrentCell(row, M::TxFreq);
+        return;
+    }
+    EnterGridEdit();
+}
+
+bool frmCommChInfo::FlexConcludeRx() {
+    const int row = currentRow();
+    if (!cell(row, M::RxFreq).isEmpty()) return true;
+    editCol_ = M::RxFreq;
+    editRow_ = row;
+    skipNextCommit_ = true;
+    setCurrentCell(row, M::RxFreq);
+    return false;
+}
+
+void frmCommChInfo::EnterGridEdit() {
+    editCol_ = currentColumn();
+    editRow_ = currentRow();
+    if (auto* d = channelEdit()) d->SetGridEditData(true);
+    if (editCol_ == M::RxFreq || editCol_ == M::TxFreq) {
+        QString text = cell(editRow_, editCol_);
+        // The transmit frequency starts equal to the receive frequency just entered.
+        if (text.isEmpty() && editCol_ == M::TxFreq && prevEditRow_ == editRow_ &&
+            prevEditCol_ == M::RxFreq)
+            text = cell(editRow_, M::RxFreq);
+        openEditorAt(editRow_, editCol_);
+        auto* box = qobject_cast<QLineEdit*>(editor_);
+        if (!box) return;
+        box->setText(text);
+        box->setFocus();
+        if (!text.isEmpty()) box->selectAll();
+    } else if (IsEditable(editCol_)) {
+        openEditorAt(editRow_, editCol_);
+        if (editor_) editor_->setFocus();
+    } else if (editCol_ == M::More) {
+        showChannelEdit();
+    }
+}
+
+void frmCommChInfo::openEditorAt(int row, int column) {
+    closeEditor();
+    const QModelIndex index = model_->index(row - 1, column);
+    grid_->openPersistentEditor(index);
+    editor_ = grid_->indexWidget(index);
+    editorIndex_ = index;
+    if (auto* combo = qobject_cast<QComboBox*>(editor_))
+        connect(combo, &QComboBox::activated, this, &frmCommChInfo::onComboActivated);
+}
+
+void frmCommChInfo::closeEditor() {
+    if (!editorIndex_.isValid()) return;
+    const QModelIndex index = editorIndex_;
+    const bool hadFocus = editor_ && IsInside(QApplication::focusWidget(), editor_);
+    editorIndex_ = QPersistentModelIndex();
+    editor_ = nullptr;
+    if (hadFocus) grid_->setFocus();
+    grid_->closePersistentEditor(index);
+}
+
+QString frmCommChInfo::editorText() const {
+    if (auto* box = qobject_cast<QLineEdit*>(editor_)) return box->text();
+    if (auto* combo = qobject_cast<QComboBox*>(editor_)) return combo->currentText();
+    return {};
+}
+
+void frmCommChInfo::SaveShowGridData() {
+    if (!editor_ || committing_) return;
+    const int row = editorIndex_.row() + 1;
+    const int column = editorIndex_.column();
+    const QString text = editorText();
+    committing_ = true;
+    closeEditor();
+    // Passing through a cell commits nothing: only a changed text is written, so a
+    // value the user did not touch is neither re-stepped nor reported again.
+    if (IsEditable(column) && text != cell(row, column)) {
+        ChannelTransaction t(ctx_, this, this);
+        t.commit(row, M::kindOf(column), text);
+    }
+    committing_ = false;
+}
+
+void frmCommChInfo::SetShowEditData() {
+    if (!editor_) return;
+    const QString text = cell(editorIndex_.row() + 1, editorIndex_.column());
+    if (auto* box = qobject_cast<QLineEdit*>(editor_)) box->setText(text);
+    if (auto* combo = qobject_cast<QComboBox*>(editor_))
+        combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+}
+
+void frmCommChInfo::GridNextCol() {
+    const int row = currentRow();
+    const int next = currentColumn() + 1;
+    if (next < M::More) {
+        setCurrentCell(row, next);
+        return;
+    }
+    skipNextEnterCell_ = true;
+    setCurrentCell(row, M::RxFreq);
+    GridNextLine();
+}
+
+void frmCommChInfo::GridNextLine() {
+    int row = currentRow() + 1;
+    if (row > M::RowCount) row = 1;
+    setCurrentCell(row, currentColumn());
+}
+
+bool frmCommChInfo::onEnterKey() {
+    const int column = editorIndex_.isValid() ? editorIndex_.column() : currentColumn();
+    if (column == M::RxFreq && editorText().isEmpty())
+        GridNextLine();
+    else if (IsEditable(column))
+        GridNextCol();
+    else if (column == M::More && !channelEdit())
+        showChannelEdit();
+    return true;
+}
+
+bool frmCommChInfo::onEditorEvent(QWidget* editor, QEvent* event) {
+    if (editor != editor_) return false;
+    const bool isCombo = qobject_cast<QComboBox*>(editor) != nullptr;
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        if (isCombo && IsChannelShortcut(*static_cast<QKeyEvent*>(event))) {
+            event->accept();
+            return true;
+        }
+        return false;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return onEnterKey();
+        case Qt::Key_Tab:
+            GridNextCol();
+            return true;
+        case Qt::Key_Backtab:
+            return true;
+        case Qt::Key_Escape:
+            // Leaves the cell as it is; the grid keeps the cursor.
+            closeEditor();
+            return true;
+        default:
+            break;
+        }
+        if (isCombo && IsChannelShortcut(*key)) return handleChannelShortcut(*key);
+        return false;
+    }
+    case QEvent::FocusOut: {
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) return false;
+        if (IsInside(QApplication::focusWidget(), editor)) return false;
+        // Leaving the editor (another cell, a button, another window) commits it.
+        SaveShowGridData();
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != grid_ || event->type() != QEvent::KeyPress)
+        return ChildWindow::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        EnterGridEdit();
+        return true;
+    }
+    if (IsChannelShortcut(*key)) return handleChannelShortcut(*key);
+    return false;
+}
+
+bool frmCommChInfo::handleChannelShortcut(const QKeyEvent& key) {
+    if (key.matches(QKeySequence::Copy))
+        copyChannels();
+    else if (key.matches(QKeySequence::Paste))
+        pasteChannels();
+    else if (key.matches(QKeySequence::Undo))
+        undo();
+    else
+        redo();
+    return true;
+}
+
+void frmCommChInfo::onComboActivated() {
+    SaveShowGridData();
+    grid_->setFocus();
+}
+
+void frmCommChInfo::onDocumentEdited(QObject* source) {
+    model_->reShowAll();
+    // Another window's commit reaches an editor left open here as well.
+    if (source != this) SetShowEditData();
+}
+
+FrmCHInfoEdit* frmCommChInfo::channelEdit() const {
+    return FindChannelWindow<FrmCHInfoEdit>(ctx_, QStringLiteral("FrmCHInfoEdit"));
+}
+
+void frmCommChInfo::showChannelEdit() {
+    if (auto* d = channelEdit()) {
+        d->raise();
+        d->activateWindow();
+        d->setFocus();
+        return;
+    }
+    if (ctx_.host) {
+        ctx_.host->showChildWindow(QStringLiteral("FrmCHInfoEdit"));
+        return;
+    }
+    ownDialog_ = new FrmCHInfoEdit(ctx_);
+    ownDialog_->show();
+}
+
+void frmCommChInfo::copyChannels() {
+    std::set<int> rows;
+    for (const QModelIndex& i : grid_->selectionModel()->selectedIndexes())
+        rows.insert(i.row() + 1);
+    if (rows.empty()) rows.insert(currentRow());
+    const QString text = ChannelRowsText(ctx_.session, {rows.begin(), rows.end()});
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void frmCommChInfo::pasteChannels() {
+    const auto rows = ParseChannelRows(QGuiApplication::clipboard()->text());
+    if (rows.empty()) return;
+    SaveShowGridData();
+    {
+        ChannelTransaction t(ctx_, this, this);
+        PasteChannelRows(t, currentRow(), rows);
+    }
+    skipNextCommit_ = true;
+    enterCell(false);
+}
+
+void frmCommChInfo::undo() {
+    // Typing not yet committed is dropped, as a spreadsheet drops it.
+    closeEditor();
+    if (UndoChannelEdit(ctx_, this)) {
+        skipNextCommit_ = true;
+        enterCell(false);
+    }
+}
+
+void frmCommChInfo::redo() {
+    closeEditor();
+    if (RedoChannelEdit(ctx_, this)) {
+        skipNextCommit_ = true;
+        enterCell(false);
+    }
+}
+
+void frmCommChInfo::showContextMenu(const QPoint& pos) {
+    SaveShowGridData();
+    QMenu menu(this);
+    auto& history = ChannelHistory::of(ctx_);
+    menu.addAction(Tr(ctx_, ChannelTexts::CopyChannels), QKeySequence::Copy, this,
+                   &frmCommChInfo::copyChannels);
+    menu.addAction(Tr(ctx_, ChannelTexts::PasteChannels), QKeySequence::Paste, this,
+                   &frmCommChInfo::pasteChannels);
+    menu.addSeparator();
+    menu.addAction(Tr(ctx_, ChannelTexts::Undo), QKeySequence::Undo, this, &frmCommChInfo::undo)
+        ->setEnabled(history.canUndo(ctx_.session.Doc));
+    menu.addAction(Tr(ctx_, ChannelTexts::Redo), QKeySequence(Qt::CTRL | Qt::Key_Y), this,
+                   &frmCommChInfo::redo)
+        ->setEnabled(history.canRedo(ctx_.session.Doc));
+    menu.exec(grid_->viewport()->mapToGlobal(pos));
+}
 
 } // namespace rv::ui

@@ -1,0 +1,94 @@
+#include "ChannelCellDelegate.h"
+
+#include "ChannelInput.h"
+#include "ChannelTableModel.h"
+#include "data/Conversions.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace rv::ui {
+
+namespace {
+
+using M = ChannelTableModel;
+
+QStringList ToQStringList(const std::vector<std::string>& v) {
+    QStringList l;
+    for (const auto& s : v)
+        l << QString::fromStdString(s);
+    return l;
+}
+
+} // namespace
+
+ChannelCellDelegate::ChannelCellDelegate(AppContext& ctx, QObject* parent)
+    : QStyledItemDelegate(parent), ctx_(ctx) {}
+
+QString ChannelCellDelegate::editorName(int column) {
+    switch (column) {
+    case M::RxFreq:
+    case M::TxFreq:
+        return QStringLiteral("Text1");
+    case M::Dec:
+    case M::Enc:
+        return QStringLiteral("Combo1_0");
+    case M::Power:
+        return QStringLiteral("Combo2_0");
+    case M::ScanAdd:
+        return QStringLiteral("Combo4_0");
+    case M::OptSignal:
+        return QStringLiteral("Combo5_0");
+    case M::PttId:
+        return QStringLiteral("Combo4_1");
+    case M::WideNarrow:
+        return QStringLiteral("Combo3_0");
+    default:
+        return {};
+    }
+}
+
+QStringList ChannelCellDelegate::listOf(int column) const {
+    if (column == M::Dec || column == M::Enc) return ToQStringList(rv::ToneList(ctx_.lang()));
+    return ToQStringList(rv::ChannelChoiceTexts(M::kindOf(column), ctx_.lang()));
+}
+
+QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                           const QModelIndex& index) const {
+    const int column = index.column();
+    const QString name = editorName(column);
+    if (name.isEmpty()) return nullptr;
+    if (column == M::RxFreq || column == M::TxFreq) {
+        auto* box = new QLineEdit(parent);
+        box->setObjectName(name);
+        box->setFrame(false);
+        // A full frequency text such as 146.52500 has nine characters.
+        new FrequencyKeyFilter(box, 9, shortcuts_);
+        return box;
+    }
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->addItems(listOf(column));
+    box->setMaxVisibleItems(16);
+    return box;
+}
+
+void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (auto* box = qobject_cast<QLineEdit*>(editor)) {
+        box->setText(text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        // A blank cell shows no entry; the box never holds a text outside its list.
+        combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+    }
+}
+
+bool ChannelCellDelegate::eventFilter(QObject* watched, QEvent* event) {
+    auto* editor = qobject_cast<QWidget*>(watched);
+    // The window decides about Enter, Tab, Escape and leaving the editor; the default
+    // handling would commit through the model behind its back.
+    if (editor && handler_) return handler_(editor, event);
+    return false;
+}
+
+} // namespace rv::ui

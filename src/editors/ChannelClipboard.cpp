@@ -1,0 +1,56 @@
+#include "ChannelClipboard.h"
+
+#include "ChannelHistory.h"
+#include "data/ChannelCommit.h"
+
+namespace rv::ui {
+
+QString ChannelRowsText(const rv::Session& s, const std::vector<int>& chNos) {
+    QString text;
+    for (const int n : chNos) {
+        QStringList fields{QString::number(n)};
+        const rv::ChannelInfo* ch = rv::ChannelOf(s.Doc, n);
+        for (int k = 1; k <= ChannelRowFields; ++k) {
+            const auto kind = static_cast<rv::ChannelFieldKind>(k);
+            fields << (ch ? QString::fromStdString(rv::ChannelFieldText(s, *ch, kind)) : QString());
+        }
+        text += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+std::vector<QStringList> ParseChannelRows(const QString& text) {
+    std::vector<QStringList> rows;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+        QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() < 2) continue;
+        bool isNumber = false;
+        fields.first().trimmed().toInt(&isNumber);
+        if (!isNumber) continue;
+        fields.removeFirst();
+        for (QString& f : fields)
+            f = f.trimmed();
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+void PasteChannelRows(ChannelTransaction& t, int firstChNo, const std::vector<QStringList>& rows) {
+    int n = firstChNo;
+    for (const QStringList& fields : rows) {
+        if (n > 16) break;
+        const auto change = t.commit(n, rv::ChannelFieldKind::RxFreq, fields.value(0));
+        if (change != rv::ChannelChange::Deleted && !fields.value(0).isEmpty()) {
+            for (int k = 2; k <= ChannelRowFields && k <= fields.size(); ++k) {
+                const QString& f = fields[k - 1];
+                // An empty TX clears the transmit frequency; other empty fields keep the value.
+                if (f.isEmpty() && k != static_cast<int>(rv::ChannelFieldKind::TxFreq)) continue;
+                t.commit(n, static_cast<rv::ChannelFieldKind>(k), f);
+            }
+        }
+        ++n;
+    }
+}
+
+} // namespace rv::ui

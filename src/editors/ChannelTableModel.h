@@ -1,0 +1,55 @@
+#pragma once
+
+#include "data/ChannelCommit.h"
+#include "shell/kit/AppContext.h"
+
+#include <QAbstractTableModel>
+
+namespace rv::ui {
+
+/// The 16 channel slots of the document as grid rows; it reads `RadioData` on every
+/// request and keeps no copy. Row r - 1 stands for channel r whether or not it exists.
+class ChannelTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column {
+        ChNo,
+        RxFreq,
+        TxFreq,
+        Dec,
+        Enc,
+        Power,
+        ScanAdd,
+        OptSignal,
+        PttId,
+        WideNarrow,
+        More,
+        ColumnCount
+    };
+    static constexpr int RowCount = 16;
+
+    explicit ChannelTableModel(AppContext& ctx, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    /// The shown text of a cell; `chNo` 1..16.
+    QString cellText(int chNo, int column) const;
+    /// Redraws the row of one channel (`reShowGrid`).
+    void reShowRow(int chNo);
+    /// Redraws every row and the headers.
+    void reShowAll();
+
+    /// The commit kind of an editable column (1..9).
+    static rv::ChannelFieldKind kindOf(int column) {
+        return static_cast<rv::ChannelFieldKind>(column);
+    }
+
+private:
+    AppContext& ctx_;
+};
+
+} // namespace rv::ui

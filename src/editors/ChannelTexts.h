@@ -1,0 +1,58 @@
+#pragma once
+
+#include "data/Messages.h"
+
+#include <array>
+
+namespace rv::ui::ChannelTexts {
+
+/// Column headers of the channel grid, by column.
+inline const std::array<rv::LangText, 11> GridHeaders{{
+    {"", "CH No.", "信道"},
+    {"", "RX Frequency", "接收频率"},
+    {"", "TX FreQuency", "发射频率"},
+    {"", "QT/DQT Dec", "解码"},
+    {"", "QT/DQT Enc", "编码"},
+    {"", "TX Power", "发射功率"},
+    {"", "Scan Add", "扫描添加"},
+    {"", "Opt Signal", "可选信令"},
+    {"", "PTT ID", "PTT ID"},
+    {"", "W/N", "带宽"},
+    {"", "more", "更多"},
+}};
+
+/// The grid window's caption before the channel number.
+inline const rv::LangText GridCaption{"", "Channel Information[Channel -", "信道信息[信道 -"};
+/// The grid's button that opens the channel edit dialog, and the dialog's caption.
+inline const rv::LangText ChannelEdit{"", "Channel", "信道编辑"};
+inline const rv::LangText Close{"", "&Close", "关闭(&C)"};
+inline const rv::LangText Help{"", "&Help", "帮助(&H)"};
+
+/// The dialog's selector label and its row labels, top to bottom.
+inline const rv::LangText SelectorLabel{"", "Channel Edit", "信道"};
+inline const std::array<rv::LangText, 11> DialogLabels{{
+    {"", "Receive Frequency", "接收频率"},
+    {"", "Transmit Frequency", "发射频率"},
+    {"", "QT/DQT Decode", "QT/DQT 解码"},
+    {"", "QT/DQT Encode", "QT/DQT 编码"},
+    {"", "Option Signalling", "可选信令"},
+    {"", "SP Unmute", "SP不静音"},
+    {"", "TX Power", "发射功率"},
+    {"", "Wide/Narrow", "宽带/窄带"},
+    {"", "Busy Channel Lockout", "繁忙信道锁定"},
+    {"", "PTT ID", "PTT ID"},
+    {"", "Autodial Memory", "自动拨号存储器"},
+}};
+inline const std::array<rv::LangText, 3> CheckLabels{{
+    {"", "Beat Shift", "拍频偏移"},
+    {"", "Scan Add", "扫描添加"},
+    {"", "Compander", "压扩器"},
+}};
+
+/// The grid's context menu.
+inline const rv::LangText CopyChannels{"", "Copy Channels", "复制信道"};
+inline const rv::LangText PasteChannels{"", "Paste Channels", "粘贴信道"};
+inline const rv::LangText Undo{"", "Undo", "撤销"};
+inline const rv::LangText Redo{"", "Redo", "重做"};
+
+} // namespace rv::ui::ChannelTexts
