@@ -223,7 +223,8 @@ bool CloneEngine::dispatch(std::span<const std::uint8_t> r) {
     } else if (n >= 4 && r[0] == WriteCmd && ((r[1] << 8) | r[2]) == CurAddress &&
                r[3] == BlockSize && n == static_cast<std::size_t>(r[3]) + 4) {
         StoreDataBlock(r);
-        NextStep();
+        // Showing the progress may have let the user cancel.
+        if (!cancelling_ && CommMode_ != Idle) NextStep();
     } else if (n >= InfoBlockLength &&
                std::equal(InfoFromRadio.begin(), InfoFromRadio.end(), r.begin()) &&
                InfoChecksum(r.first(InfoBlockLength)) == r[InfoBlockLength - 1]) {

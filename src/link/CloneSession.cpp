@@ -47,11 +47,23 @@ void CloneSession::answer(Question q, bool yes) {
     if (!running_ || !engine_.questionPending()) return;
     const bool asksModel = lastQuestion_ == rv::link::Question::ModelMismatch;
     if (asksModel != (q == Question::ModelMismatch)) return;
-    engine_.answer(yes);
+    // Answers and cancels may come from a slot of one of our own signals, in the middle of
+    // an engine step: they take effect once that step is over.
+    QMetaObject::invokeMethod(
+        this,
+        [this, yes] {
+            if (running_ && engine_.questionPending()) engine_.answer(yes);
+        },
+        Qt::QueuedConnection);
 }
 
 void CloneSession::cancel() {
-    if (running_) engine_.cancel();
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (running_) engine_.cancel();
+        },
+        Qt::QueuedConnection);
 }
 
 int CloneSession::mode() const {

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 #ifdef __linux__
@@ -38,12 +39,26 @@ bool RequestLowLatency(int fd) {
 
 QString OpenFailureReason(const QString& devicePath, QSerialPort::SerialPortError error,
                           int language) {
-    if (error == QSerialPort::DeviceNotFoundError || !QFileInfo::exists(devicePath))
+    if (!QFileInfo::exists(devicePath)) return qtext(NoSuchPortText(), language);
+    if (error == QSerialPort::PermissionError || error == QSerialPort::DeviceNotFoundError ||
+        error == QSerialPort::OpenError || error == QSerialPort::NoError ||
+        error == QSerialPort::UnknownError) {
+        // The port's own error is not precise enough (a lock held by another program and a
+        // missing permission look alike): ask the device itself.
+        const QByteArray path = devicePath.toLocal8Bit();
+        const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        const int why = fd < 0 ? errno : 0;
+        if (fd >= 0) ::close(fd);
+        return OpenFailureReasonOf(why, language);
+    }
+    return qtext(PortBusyText(), language);
+}
+
+QString OpenFailureReasonOf(int openErrno, int language) {
+    if (openErrno == EACCES || openErrno == EPERM) return qtext(PortPermissionText(), language);
+    if (openErrno == ENOENT || openErrno == ENODEV || openErrno == ENXIO || openErrno == EIO)
         return qtext(NoSuchPortText(), language);
-    const QByteArray path = devicePath.toLocal8Bit();
-    if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES)
-        return qtext(PortPermissionText(), language);
-    // The device exists and we may use it: someone else holds it (lock file or TIOCEXCL).
+    // The device opens for us, or says it is busy: another program holds it.
     return qtext(PortBusyText(), language);
 }
 
@@ -69,7 +84,7 @@ bool SerialPort::open(const QString& portName, int language, QString* error) {
         const auto e = port_.error();
         if (error) {
             *error = QString::fromStdString(rv::MsgText(rv::Msg::CannotOpenPort, language)) + "\n" +
-                     OpenFailureReason(port_.portName(), e, language);
+                     OpenFailureReason(portName, e, language);
         }
         port_.clearError();
         return false;

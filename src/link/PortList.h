@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace rv::link {
+
+/// One choosable port: number 1 to 8 and the device behind it.
+struct PortEntry {
+    int number = 0;
+    QString device;      ///< e.g. /dev/ttyUSB0
+    QString description; ///< what the system says about it (adapter name), may be empty
+};
+
+/// The serial devices offered as ports 1 to 8 (`ListPorts`): USB adapters first
+/// (/dev/ttyUSB*, then /dev/ttyACM*), then the others, each group in natural name order.
+QList<PortEntry> ListPorts();
+
+/// The order of `ListPorts` applied to a list of device paths, at most 8 kept.
+QStringList OrderPorts(QStringList devices);
+
+/// The word that names the built-in simulated radio.
+inline const QString SimPortName = QStringLiteral("sim");
+
+/// The device for a port given as a number 1 to 8 or a device path. Empty with `error` set
+/// when the number names no port.
+QString ResolvePort(const QString& port, QString* error);
+
+} // namespace rv::link

@@ -1,0 +1,204 @@
+#include "PtyHarness.h"
+
+#include "data/Image.h"
+#include "link/PortList.h"
+
+#include <QThread>
+
+#include <cerrno>
+
+namespace rv::link::test {
+namespace {
+
+TEST(PtyTransfer, ReadGivesTheRadioMemoryAsDecoded) {
+    PtyHarness h;
+    ASSERT_TRUE(h.run(ReadRadio));
+    ASSERT_TRUE(*h.ok) << h.message.toStdString();
+    EXPECT_TRUE(h.message.isEmpty());
+    const rv::MemoryImage memory = h.sim.withRadio([](SimRadio& r) { return r.memory(); });
+    EXPECT_EQ(h.s.Image, memory);
+    rv::Session expected = h.s;
+    rv::DecodeImage(memory, expected);
+    EXPECT_EQ(h.s.Doc, expected.Doc);
+    EXPECT_EQ(h.s.Doc.ChannelCount, 6);
+    EXPECT_EQ(h.s.Doc.EmbMsg1.get(), "DEALER DEMO");
+    EXPECT_EQ(h.progress.front(), 0);
+    EXPECT_EQ(h.progress.back(), 94);
+}
+
+TEST(PtyTransfer, WriteThenReadBackGivesTheSameDocument) {
+    PtyHarness h;
+    rv::ChannelInfo ch = rv::NewChannel(7);
+    ch.RxFreq.set("43012500");
+    ch.TxFreq.set("43512500");
+    ch.RxCode.set("2813");
+    h.s.Doc.ChannelCount = 1;
+    h.s.Doc.Channels[0] = ch;
+    h.s.Doc.OptFeatures.TotTime = 20;
+    h.s.Doc.EmbMsg2.set("WRITTEN");
+    ASSERT_TRUE(h.run(WriteRadio));
+    ASSERT_TRUE(*h.ok) << h.message.toStdString();
+    EXPECT_EQ(h.progress.back(), 98);
+    // What a read gives for the image that was sent (frequencies come back with 8 digits).
+    rv::Session expected = h.s;
+    rv::DecodeImage(h.s.Image, expected);
+
+    h.s.Doc.ChannelCount = 0;
+    h.s.Doc.EmbMsg2.set("");
+    ASSERT_TRUE(h.run(ReadRadio));
+    ASSERT_TRUE(*h.ok) << h.message.toStdString();
+    EXPECT_EQ(h.s.Doc, expected.Doc);
+    EXPECT_EQ(h.s.Doc.ChannelCount, 1);
+    EXPECT_EQ(h.s.Doc.Channels[0].ChNo, 7);
+    EXPECT_EQ(h.s.Doc.Channels[0].RxFreq.get(), "43012500");
+    EXPECT_EQ(h.s.Doc.Channels[0].RxCode.get(), "2813");
+    EXPECT_EQ(h.s.Doc.OptFeatures.TotTime, 20);
+    EXPECT_EQ(h.s.Doc.EmbMsg2.get(), "WRITTEN");
+}
+
+TEST(PtyTransfer, InfoWriteThenRead) {
+    PtyHarness h;
+    h.s.Doc.ModelType.assign("916");
+    h.s.Doc.FrequencyCode = 77;
+    h.s.Doc.SerialNumber.assign("20261207");
+    h.s.Doc.Version.assign("V2.10");
+    ASSERT_TRUE(h.run(WriteRadioInfo));
+    ASSERT_TRUE(*h.ok) << h.message.toStdString();
+
+    h.s.Doc = rv::RadioData{};
+    ASSERT_TRUE(h.run(ReadRadioInfo));
+    ASSERT_TRUE(*h.ok) << h.message.toStdString();
+    EXPECT_EQ(h.s.Doc.ModelType.get(), "916");
+    EXPECT_EQ(h.s.Doc.FrequencyCode, 77);
+    EXPECT_EQ(h.s.Doc.SerialNumber.get(), "20261207");
+    EXPECT_EQ(h.s.Doc.Version.get(), "2.10");
+}
+
+// Every fault ends with a message and leaves the document as it was.
+struct FaultCase {
+    const char* name;
+    int mode;
+    SimFaults faults;
+    int retries; ///< Retry answers before Cancel
+    bool succeeds;
+};
+
+TEST(PtyTransfer, FaultsEndCleanly) {
+    const FaultCase cases[] = {
+        {"silent radio", ReadRadio, {.silentAfterFrames = 0}, 1, false},
+        {"silent on info", ReadRadioInfo, {.silentAfterFrames = 0}, 0, false},
+        {"corrupted block, retry", ReadRadio, {.corruptBlockAt = 0x2C0}, 1, true},
+        {"corrupted block, cancel", ReadRadio, {.corruptBlockAt = 0x2C0}, 0, false},
+        {"hang-up during read", ReadRadio, {.hangUpAfterFrames = 9}, 2, false},
+        {"hang-up during write", WriteRadio, {.hangUpAfterFrames = 9}, 2, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PtyHarness h;
+        h.sim.withRadio([&](SimRadio& r) { r.faults() = c.faults; });
+        int retries = c.retries;
+        h.answerer = [&](CloneSession::Question) { return retries-- > 0; };
+        const rv::RadioData before = h.s.Doc;
+        ASSERT_TRUE(h.run(c.mode, 100));
+        EXPECT_EQ(*h.ok, c.succeeds) << h.message.toStdString();
+        if (c.succeeds) continue;
+        EXPECT_FALSE(h.message.isEmpty());
+        EXPECT_EQ(h.s.Doc, before);
+        EXPECT_EQ(h.s.DocPath, "new.dat");
+    }
+}
+
+TEST(PtyTransfer, WrongModelIsRefusedWithoutWriting) {
+    PtyHarness h;
+    h.sim.withRadio([](SimRadio& r) { r.faults().otherModel = true; });
+    const rv::MemoryImage before = h.sim.withRadio([](SimRadio& r) { return r.memory(); });
+    ASSERT_TRUE(h.run(WriteRadio));
+    EXPECT_FALSE(*h.ok);
+    EXPECT_EQ(h.asked, std::vector<CloneSession::Question>{CloneSession::Question::ModelMismatch});
+    EXPECT_EQ(h.message.toStdString(), "Model type is wrong. Nothing was written to the radio.");
+    h.sim.withRadio([&](SimRadio& r) {
+        EXPECT_EQ(r.blocksWritten(), 0);
+        EXPECT_EQ(r.memory(), before);
+    });
+}
+
+TEST(PtyTransfer, CancelMidReadLeavesTheDocument) {
+    PtyHarness h(true); // at line pace, so there is time to cancel
+    const rv::RadioData before = h.s.Doc;
+    CloneSession session(h.s);
+    QEventLoop loop;
+    std::optional<bool> ok;
+    QObject::connect(&session, &CloneSession::progress, &session, [&](int p) {
+        if (p >= 30) session.cancel();
+    });
+    QObject::connect(&session, &CloneSession::finished, &session,
+                     [&](bool success, const QString&) {
+                         ok = success;
+                         loop.quit();
+                     });
+    ASSERT_TRUE(session.start(ReadRadio, QString::fromStdString(h.sim.devicePath()), nullptr));
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    ASSERT_TRUE(ok.has_value());
+    EXPECT_FALSE(*ok);
+    EXPECT_EQ(session.outcome(), Outcome::Cancelled);
+    EXPECT_EQ(h.s.Doc, before);
+    // The radio got End and left clone mode.
+    QThread::msleep(50);
+    EXPECT_FALSE(h.sim.withRadio([](SimRadio& r) { return r.inCloneMode(); }));
+}
+
+TEST(PtyPortErrors, MissingPortIsReportedWithItsReason) {
+    PtyHarness h;
+    const rv::MemoryImage image = h.s.Image;
+    const rv::RadioData before = h.s.Doc;
+    EXPECT_FALSE(h.run(ReadRadio, 300, "/dev/ttyUSB-none"));
+    EXPECT_EQ(h.message.toStdString(), "Cannot Open Communication Port.\nThere is no such device; "
+                                       "check that the cable is plugged in.");
+    EXPECT_EQ(h.s.Image, image);
+    EXPECT_EQ(h.s.Doc, before);
+}
+
+TEST(PtyPortErrors, PortInUseIsNamedAsSuch) {
+    PtyHarness h;
+    SerialPort first;
+    QString error;
+    ASSERT_TRUE(first.open(QString::fromStdString(h.sim.devicePath()), rv::English, &error));
+    EXPECT_FALSE(h.run(ReadRadio));
+    EXPECT_TRUE(h.message.startsWith("Cannot Open Communication Port.\n"));
+    EXPECT_TRUE(h.message.contains("in use by another program")) << h.message.toStdString();
+}
+
+TEST(PtyPortErrors, OpenErrorsGiveActionableReasons) {
+    const std::pair<int, const char*> cases[] = {
+        {EACCES, "dialout"},       {EPERM, "dialout"}, {ENOENT, "no such device"},
+        {ENXIO, "no such device"}, {EBUSY, "in use"},  {0, "in use"}};
+    for (const auto& [err, words] : cases) {
+        const QString reason = OpenFailureReasonOf(err, rv::English);
+        EXPECT_TRUE(reason.contains(words, Qt::CaseInsensitive)) << err << reason.toStdString();
+        EXPECT_FALSE(OpenFailureReasonOf(err, rv::Chinese).isEmpty());
+    }
+}
+
+TEST(PortList, UsbAdaptersFirstInNaturalOrder) {
+    const QStringList devices{"/dev/ttyS1",   "/dev/ttyUSB10", "/dev/ttyACM0", "/dev/ttyS0",
+                              "/dev/ttyUSB2", "/dev/ttyUSB0",  "/dev/ttyS2",   "/dev/ttyS3",
+                              "/dev/ttyS4",   "/dev/ttyS0"};
+    const QStringList expected{"/dev/ttyUSB0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyACM0",
+                               "/dev/ttyS0",   "/dev/ttyS1",   "/dev/ttyS2",    "/dev/ttyS3"};
+    EXPECT_EQ(OrderPorts(devices), expected);
+}
+
+TEST(PortList, NumbersAndPathsResolve) {
+    QString error;
+    EXPECT_EQ(ResolvePort("/dev/ttyUSB3", &error), "/dev/ttyUSB3");
+    EXPECT_TRUE(ResolvePort("9", &error).isEmpty());
+    EXPECT_EQ(error, "A port number is 1 to 8.");
+    const auto ports = ListPorts();
+    EXPECT_LE(ports.size(), 8);
+    for (const auto& p : ports)
+        EXPECT_EQ(ResolvePort(QString::number(p.number), &error), p.device);
+}
+
+} // namespace
+} // namespace rv::link::test
