@@ -1,0 +1,269 @@
+#include "data/Conversions.h"
+#include "data/DataFile.h"
+#include "data/Defaults.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class CodecCommands : public testing::Test {
+protected:
+    CliRun cli(const QStringList& args, const QString& lang = "C.UTF-8") {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("LC_MESSAGES");
+        env.remove("LANG");
+        env.insert("LC_ALL", lang);
+        if (lang.isEmpty()) env.remove("LC_ALL");
+        p.setProcessEnvironment(env);
+        p.start(RV_BIN_DIR "/rv52n-cli", args);
+        EXPECT_TRUE(p.waitForFinished(20000));
+        CliRun r;
+        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QByteArray bytes(const QString& name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QJsonObject json(const QString& name) {
+        const CliRun r = cli({"show", "--json", path(name)});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        QJsonParseError error;
+        const auto doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << r.out.toStdString();
+        return doc.object();
+    }
+    // A document with two channels stored out of channel order.
+    void writeSample(const QString& name) {
+        rv::Session s;
+        s.CurModelCode = "582";
+        s.CurBand = "136 - 174 MHz";
+        rv::SetBandLimits(s);
+        rv::LoadDqtTable(s, RV_BIN_DIR "/dec.tbl");
+        rv::InitRadioData(s, "20260102");
+        rv::ChannelInfo a = rv::NewChannel(5);
+        a.RxFreq.set("14652500");
+        a.RxCode.set("029E");
+        a.TxCode.set("2813");
+        rv::ChannelInfo b = rv::NewChannel(2);
+        b.RxFreq.set("1551");
+        b.TxFreq.set("15515");
+        b.TxPower = 0;
+        b.WideNarrow = 0;
+        s.Doc.Channels[0] = a;
+        s.Doc.Channels[1] = b;
+        s.Doc.ChannelCount = 2;
+        s.Doc.DtmfCodes[0].No = 4;
+        s.Doc.DtmfCodes[0].Code.set("12*#");
+        s.Doc.DtmfCodeCount = 1;
+        s.Doc.EmbMsg1.set("HELLO \"RADIO\"");
+        ASSERT_TRUE(rv::SaveDataFile(s, path(name).toStdString()));
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(CodecCommands, NewWritesDefaultDocument) {
+    const CliRun r = cli({"new", "-o", path("n.dat")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(bytes("n.dat").size(), 1641);
+    const QJsonObject j = json("n.dat");
+    EXPECT_EQ(j["ModelInfo"].toObject()["ModelCode"].toString(), "7415");
+    EXPECT_EQ(j["ModelInfo"].toObject()["BandCode"].toInt(), 65);
+    EXPECT_EQ(j["ChannelCount"].toInt(), 0);
+    EXPECT_TRUE(j["Channels"].toArray().isEmpty());
+    EXPECT_EQ(j["TestFres"].toArray().size(), 6);
+    EXPECT_EQ(j["OptFeatures"].toObject()["PttIdBot"].toString(), "12345");
+    EXPECT_EQ(j["OptFeatures"].toObject()["PttIdEot"].toString(), "");
+    EXPECT_EQ(j["FleetSyncInfo"].toObject()["TxModDelay"].toInt(), 400);
+    EXPECT_EQ(j["DtmfInfo"].toObject()["IdCode"].toString(), "000");
+    EXPECT_EQ(j["Version"].toString(), "V1.00");
+}
+
+TEST_F(CodecCommands, NewWithModelAndBand) {
+    struct Case {
+        QStringList extra;
+        const char* model;
+        int band;
+        int byte;
+    };
+    const Case cases[] = {
+        {{"--model", "582", "--band", "245 - 246 MHz"}, "582", 0, 249},
+        {{"--model", "592", "--band", "450 - 520 MHz"}, "592", 48, 248},
+        {{"--model", "6415"}, "6415", 99, 248}, // first band of the model
+    };
+    for (const auto& c : cases) {
+        const CliRun r = cli(QStringList{"new", "-o", path("m.dat")} + c.extra);
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        const QJsonObject m = json("m.dat")["ModelInfo"].toObject();
+        EXPECT_EQ(m["ModelCode"].toString(), c.model);
+        EXPECT_EQ(m["BandCode"].toInt(), c.band) << c.model;
+        EXPECT_EQ(m["ModelByte"].toInt(), c.byte);
+    }
+}
+
+TEST_F(CodecCommands, BadArgumentsFailWithoutOutput) {
+    struct Case {
+        QStringList args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"new", "-o", path("x.dat"), "--model", "999"}, "unknown model"},
+        {{"new", "-o", path("x.dat"), "--model", "582", "--band", "400 - 470 MHz"}, "no band"},
+        {{"new"}, "usage"},
+        {{"new", "-o"}, "needs a value"},
+        {{"show", path("missing.dat")}, "file error."},
+        {{"show", path("x.dat"), "--lang", "fr"}, "--lang"},
+        {{"encode", path("missing.dat"), "-o", path("x.dat")}, "file error."},
+        {{"decode", path("missing.img"), "-o", path("x.dat")}, "file error."},
+        {{"frobnicate"}, "unknown command"},
+    };
+    for (const auto& c : cases) {
+        const CliRun r = cli(c.args);
+        EXPECT_NE(r.status, 0) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_FALSE(QFile::exists(path("x.dat")));
+    }
+}
+
+TEST_F(CodecCommands, ShowJsonListsUsedEntriesInArrayOrder) {
+    writeSample("s.dat");
+    const QJsonObject j = json("s.dat");
+    const QJsonArray ch = j["Channels"].toArray();
+    ASSERT_EQ(ch.size(), 2);
+    EXPECT_EQ(ch[0].toObject()["ChNo"].toInt(), 5);
+    EXPECT_EQ(ch[0].toObject()["RxFreq"].toString(), "14652500");
+    EXPECT_EQ(ch[0].toObject()["TxFreq"].toString(), "FFFFFFFF");
+    EXPECT_EQ(ch[0].toObject()["RxCode"].toString(), "029E");
+    EXPECT_TRUE(ch[0].toObject()["TxPower"].isDouble());
+    EXPECT_EQ(ch[1].toObject()["ChNo"].toInt(), 2);
+    EXPECT_EQ(ch[1].toObject()["RxFreq"].toString(), "1551");
+    EXPECT_EQ(ch[1].toObject().keys().size(), 18);
+    EXPECT_EQ(j["DtmfCodes"].toArray().size(), 1);
+    EXPECT_EQ(j["DtmfCodes"].toArray()[0].toObject()["Code"].toString(), "12*#");
+    EXPECT_EQ(j["EmbMsg1"].toString(), "HELLO \"RADIO\"");
+    EXPECT_TRUE(j["Fleets"].toArray().isEmpty());
+    const QStringList members{"ChannelCount", "Channels",      "ModelInfo",     "SerialNumber",
+                              "Version",      "ModelType",     "FrequencyCode", "TypeLetter",
+                              "OptFeatures",  "KeyFunc1",      "KeyFunc2",      "ScanInfo",
+                              "DtmfInfo",     "FleetSyncInfo", "DtmfCodeCount", "DtmfCodes",
+                              "TestFreCount", "TestFres",      "EmbMsg1",       "EmbMsg2",
+                              "FleetCount",   "Fleets"};
+    for (const QString& m : members)
+        EXPECT_TRUE(j.contains(m)) << m.toStdString();
+    EXPECT_EQ(j.keys().size(), members.size());
+}
+
+TEST_F(CodecCommands, ShowTextInBothLanguages) {
+    writeSample("s.dat");
+    const CliRun en = cli({"show", path("s.dat"), "--lang", "en"});
+    ASSERT_EQ(en.status, 0) << en.err.toStdString();
+    const QStringList lines = en.out.split('\n');
+    ASSERT_GT(lines.size(), 17);
+    EXPECT_TRUE(lines[0].startsWith("CH No."));
+    EXPECT_TRUE(lines[2].contains("155.10000") && lines[2].contains("155.15000"));
+    EXPECT_TRUE(lines[2].contains("Low") && lines[2].contains("Narrow"));
+    EXPECT_TRUE(lines[5].contains("146.52500") && lines[5].contains("67.0"));
+    EXPECT_TRUE(lines[5].contains("D023N") && lines[5].contains("High"));
+    EXPECT_TRUE(lines[5].contains("Wide"));
+    EXPECT_EQ(lines[16].trimmed(), "16");
+    EXPECT_TRUE(en.out.contains("Frequency band: 136 - 174 MHz"));
+    EXPECT_TRUE(en.out.contains("Beep: On"));
+
+    const CliRun zh = cli({"show", path("s.dat"), "--lang", "zh"});
+    ASSERT_EQ(zh.status, 0);
+    EXPECT_TRUE(zh.out.startsWith(QString::fromUtf8("信道")));
+    EXPECT_TRUE(zh.out.contains(QString::fromUtf8("高")));
+    EXPECT_TRUE(zh.out.contains(QString::fromUtf8("窄带")));
+}
+
+TEST_F(CodecCommands, LanguageFollowsTheLocale) {
+    writeSample("s.dat");
+    const QString chinese = QString::fromUtf8("信道");
+    EXPECT_TRUE(cli({"show", path("s.dat")}, "zh_CN.UTF-8").out.startsWith(chinese));
+    EXPECT_TRUE(cli({"show", path("s.dat")}, "zh_TW.UTF-8").out.startsWith("CH No."));
+    EXPECT_TRUE(
+        cli({"show", path("s.dat"), "--lang", "en"}, "zh_CN.UTF-8").out.startsWith("CH No."));
+}
+
+TEST_F(CodecCommands, EncodeDecodeRoundTrip) {
+    writeSample("s.dat");
+    CliRun r = cli({"encode", path("s.dat"), "-o", path("s.img")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QByteArray image = bytes("s.img");
+    ASSERT_EQ(image.size(), 1024);
+    EXPECT_EQ(image.mid(440, 5), "P5617");
+    EXPECT_EQ(static_cast<unsigned char>(image[446]), 249);
+
+    r = cli({"decode", path("s.img"), "-o", path("d.dat")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(bytes("d.dat").size(), 1641);
+    const QJsonObject j = json("d.dat");
+    const QJsonArray ch = j["Channels"].toArray();
+    ASSERT_EQ(ch.size(), 2);
+    EXPECT_EQ(ch[0].toObject()["ChNo"].toInt(), 2); // ascending after a read
+    EXPECT_EQ(ch[0].toObject()["RxFreq"].toString(), "15510000");
+    EXPECT_EQ(ch[1].toObject()["TxCode"].toString(), "2813");
+    EXPECT_EQ(j["ModelInfo"].toObject()["ModelCode"].toString(), "582");
+    EXPECT_EQ(j["DtmfCodes"].toArray()[0].toObject()["No"].toInt(), 4);
+
+    // Encoding the decoded document gives the same image.
+    ASSERT_EQ(cli({"encode", path("d.dat"), "-o", path("d.img")}).status, 0);
+    EXPECT_EQ(bytes("d.img"), image);
+}
+
+TEST_F(CodecCommands, RefusedInputLeavesExistingOutputAlone) {
+    // A damaged frequency text cannot be encoded.
+    writeSample("s.dat");
+    QFile f(path("s.dat"));
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.seek(2 + 4);
+    f.write("14X5");
+    f.close();
+    QFile old(path("out.img"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("previous");
+    old.close();
+
+    CliRun r = cli({"encode", path("s.dat"), "-o", path("out.img")});
+    EXPECT_NE(r.status, 0);
+    EXPECT_TRUE(r.err.contains("RxFreq")) << r.err.toStdString();
+    EXPECT_EQ(bytes("out.img"), "previous");
+
+    // An image of the wrong size is refused as well.
+    QFile img(path("short.img"));
+    ASSERT_TRUE(img.open(QIODevice::WriteOnly));
+    img.write(QByteArray(1000, '\xff'));
+    img.close();
+    r = cli({"decode", path("short.img"), "-o", path("out.img")});
+    EXPECT_NE(r.status, 0);
+    EXPECT_TRUE(r.err.contains("1024")) << r.err.toStdString();
+    EXPECT_EQ(bytes("out.img"), "previous");
+
+    r = cli({"new", "-o", path("no/such/folder/n.dat")});
+    EXPECT_NE(r.status, 0);
+    EXPECT_TRUE(r.err.contains("file error.")) << r.err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3); // nothing half-written
+}
+
+} // namespace
