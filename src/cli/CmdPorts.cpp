@@ -1,12 +1,20 @@
 #include "Commands.h"
 
+#include "link/PortList.h"
+
 #include <cstdio>
 
 namespace rv::cli {
 
 int CmdPorts(CliArgs&) {
-    std::fprintf(stderr, "rv52n-cli: ports is not available yet\n");
-    return 2;
+    const auto ports = rv::link::ListPorts();
+    for (const auto& p : ports) {
+        std::printf("%d  %s%s%s\n", p.number, qPrintable(p.device),
+                    p.description.isEmpty() ? "" : "  ", qPrintable(p.description));
+    }
+    if (ports.isEmpty()) std::printf("No serial ports found.\n");
+    std::printf("sim  the built-in simulated radio\n");
+    return 0;
 }
 
 } // namespace rv::cli

@@ -1,12 +1,30 @@
 #include "Commands.h"
+#include "RadioOperation.h"
+
+#include "data/DataFile.h"
 
 #include <cstdio>
 
 namespace rv::cli {
 
-int CmdRead(CliArgs&) {
-    std::fprintf(stderr, "rv52n-cli: read is not available yet\n");
-    return 2;
+namespace {
+constexpr const char* Usage = "read [--port PORT] -o FILE [--retries N]";
+}
+
+int CmdRead(CliArgs& args) {
+    const auto out = args.value("-o");
+    if (!out || out->empty()) return UsageError("read needs -o FILE", Usage);
+    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
+    Session s = MakeSession(args);
+    const auto target = OpenTarget(args);
+    if (!target) return 1;
+    const auto result = RunOperation(s, rv::link::ReadRadio, *target, args);
+    if (!result.ok) return Fail(result.message);
+    // The file is written only now, so a failed read leaves it as it was.
+    const Record record = ToRecord(s.Doc);
+    if (!WriteOutput(s, *out, record)) return 1;
+    std::printf("%s\n", MsgText(Msg::ReadCompleted, s.CurLanguage).c_str());
+    return 0;
 }
 
 } // namespace rv::cli

@@ -1,0 +1,105 @@
+#include "RadioOperation.h"
+
+#include "link/CloneSession.h"
+#include "link/PortList.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace rv::cli {
+
+namespace {
+
+using rv::link::CloneSession;
+
+// The tool has no application object of its own; the port and the timer need one.
+void EnsureApplication() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "rv52n-cli";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+}
+
+void ShowProgress(int percent) {
+    if (!::isatty(STDERR_FILENO)) return;
+    std::fprintf(stderr, "\r%3d%%", percent);
+    std::fflush(stderr);
+}
+
+} // namespace
+
+std::optional<int> RetriesOf(const CliArgs& args) {
+    const auto text = args.value("--retries");
+    if (!text) return 2;
+    try {
+        std::size_t used = 0;
+        const int n = std::stoi(*text, &used);
+        if (used == text->size() && n >= 0 && n <= 100) return n;
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
+std::optional<RadioTarget> OpenTarget(const CliArgs& args) {
+    EnsureApplication();
+    const QString port = QString::fromStdString(args.value("--port").value_or("sim"));
+    RadioTarget target;
+    if (port == rv::link::SimPortName) {
+        target.sim = std::make_unique<rv::link::SimRadioPty>();
+        std::string error;
+        if (!target.sim->start(false, &error)) {
+            Fail(error);
+            return std::nullopt;
+        }
+        target.device = QString::fromStdString(target.sim->devicePath());
+        return target;
+    }
+    QString error;
+    target.device = rv::link::ResolvePort(port, &error);
+    if (target.device.isEmpty()) {
+        Fail(error.toStdString());
+        return std::nullopt;
+    }
+    return target;
+}
+
+OperationResult RunOperation(rv::Session& s, int mode, const RadioTarget& target,
+                             const CliArgs& args, bool force) {
+    EnsureApplication();
+    OperationResult result;
+    int retries = RetriesOf(args).value_or(2);
+    CloneSession session(s);
+    QEventLoop loop;
+    QObject::connect(&session, &CloneSession::question, &session, [&](CloneSession::Question q) {
+        const bool model = q == CloneSession::Question::ModelMismatch;
+        const bool yes = model ? force : retries-- > 0;
+        const rv::Msg m = model ? rv::Msg::ModelWrong : rv::Msg::CheckConnection;
+        std::fprintf(stderr, "%s%s %s\n", ::isatty(STDERR_FILENO) ? "\r" : "",
+                     rv::MsgText(m, s.CurLanguage).c_str(),
+                     yes ? (model ? "OK" : "Retry") : "Cancel");
+        session.answer(q, yes);
+    });
+    QObject::connect(&session, &CloneSession::progress, &session, ShowProgress);
+    QObject::connect(&session, &CloneSession::finished, &session,
+                     [&](bool ok, const QString& message) {
+                         result.ok = ok;
+                         result.message = message.toStdString();
+                         loop.quit();
+                     });
+    QString error;
+    if (!session.start(mode, target.device, &error)) {
+        result.outcome = rv::link::Outcome::PortFailed;
+        result.message = error.toStdString();
+        return result;
+    }
+    loop.exec();
+    if (::isatty(STDERR_FILENO)) std::fprintf(stderr, "\r");
+    result.outcome = session.outcome();
+    return result;
+}
+
+} // namespace rv::cli
