@@ -2,15 +2,34 @@
 
 #include "shell/kit/ChildWindow.h"
 
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
 namespace rv::ui {
 
-// Placeholder until the window is built.
+class SettingsCellEditor;
+
+/// The test frequency window: receive and transmit frequency of the 16 test channels,
+/// with the marks that tell whether each is still its band's default.
 class FrmTestFre : public ChildWindow {
     Q_OBJECT
 public:
     explicit FrmTestFre(AppContext& ctx, QWidget* parent = nullptr);
-    void changeShowByLanguage() override {}
-    void reShow() override {}
+    ~FrmTestFre() override;
+    void changeShowByLanguage() override;
+    void reShow() override;
+
+private:
+    void commitCell(int row, int col, const QString& text);
+    void storeRow(int row);
+    void recomputeMarks();
+    void onEnter();
+
+    QTableWidget* grid_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    SettingsCellEditor* cellEditor_ = nullptr;
+    QPushButton* close_ = nullptr;
 };
 
 } // namespace rv::ui

@@ -46,12 +46,19 @@ void SettingsCellEditor::enter(int row, int col) {
 }
 
 void SettingsCellEditor::commit() {
-    if (busy_ || row_ < 0 || !box_) return;
+    // Only typing changes a cell: a box left as it was opened commits nothing, so leaving
+    // it twice (focus, then the next cell) does not warn twice.
+    if (busy_ || row_ < 0 || !box_ || !box_->isModified()) return;
     busy_ = true; // a message box shown by the commit takes the focus away from the box
     commit_(row_, col_, box_->text());
     const auto* item = grid_->item(row_, col_);
     box_->setText(item ? item->text() : QString());
     busy_ = false;
+}
+
+void SettingsCellEditor::close() {
+    row_ = col_ = -1;
+    if (box_) box_->hide();
 }
 
 void SettingsCellEditor::moveTo(int row, int col) {

@@ -25,8 +25,10 @@ public:
 
     /// Commits the open box, then opens it over (row, col) when that cell is editable.
     void enter(int row, int col);
-    /// Writes the box's text through the commit function; nothing when the box is closed.
+    /// Writes the box's text through the commit function when it was typed into.
     void commit();
+    /// Hides the box without committing it (the grid is being refilled).
+    void close();
     /// Moves the grid's current cell, which enters it.
     void moveTo(int row, int col);
 

@@ -1,12 +1,17 @@
 #include "SettingsInput.h"
 
+#include "data/Conversions.h"
 #include "shell/kit/AppContext.h"
+#include "shell/kit/Prompt.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+
+#include <utility>
+#include <vector>
 
 namespace rv::ui {
 
@@ -148,6 +153,18 @@ void InstallEnterMovesFocus(QWidget* w) {
 void FocusNext(QWidget* w) {
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
     QCoreApplication::sendEvent(w, &tab);
+}
+
+QString CheckFreqShown(AppContext& ctx, QWidget* parent, const QString& typed) {
+    // The warning belongs to this window: collect it here instead of leaving it to whoever
+    // else listens to the session, and show it once the value is known.
+    std::vector<rv::Msg> said;
+    auto previous = std::exchange(ctx.session.onMessage, [&said](rv::Msg m) { said.push_back(m); });
+    const std::string shown = rv::CheckFreq(ctx.session, typed.toLatin1().toStdString());
+    ctx.session.onMessage = std::move(previous);
+    for (rv::Msg m : said)
+        Ask(ctx, parent, m);
+    return QString::fromLatin1(shown);
 }
 
 void SetCloseHelpCaptions(int language, QPushButton* close, QPushButton* help) {

@@ -14,6 +14,8 @@ class QWidget;
 
 namespace rv::ui {
 
+class AppContext;
+
 /// A drop-down box that offers only its list entries: nothing can be typed into it. It can
 /// still show a text that is not an entry (a stored value outside the list) without
 /// selecting anything.
@@ -34,7 +36,7 @@ public:
 
 /// Decides what a typed printable character becomes: the character to insert, or a null
 /// QChar to swallow it.
-using CharRule = QChar (*)(QChar);
+using CharRule = std::function<QChar(QChar)>;
 
 /// Digits 0-9, '*', '#' and A-D (a-d are turned into capitals): DTMF digit strings.
 QChar DtmfDigitRule(QChar c);
@@ -55,6 +57,10 @@ void InstallEnterMovesFocus(QWidget* w);
 
 /// Moves the focus on from `w` as Tab would.
 void FocusNext(QWidget* w);
+
+/// Checks a typed frequency against the band (limits and channel step) and returns its
+/// display text; an out-of-range warning is shown through the prompt of `ctx`.
+QString CheckFreqShown(AppContext& ctx, QWidget* parent, const QString& typed);
 
 /// Captions the Close and Help buttons of a window in a language.
 void SetCloseHelpCaptions(int language, QPushButton* close, QPushButton* help);
