@@ -1,10 +1,56 @@
 #include "ServiceEntry.h"
 
+#include "FrmRadioInfoSet.h"
+#include "FrmTestMode.h"
+#include "ServicePort.h"
+#include "TestModeHost.h"
+#include "shell/kit/AppContext.h"
+#include "shell/kit/Prompt.h"
+
+#include <QPointer>
+
 namespace rv::ui {
 
-// Placeholders until the service windows are built.
-void OpenTestMode(AppContext&, QWidget*) {}
-void OpenRadioInfo(AppContext&, QWidget*) {}
-void OpenSetRadioInfo(AppContext&, QWidget*) {}
+namespace {
+QPointer<TestModeHost> RunningTestMode;
+}
+
+TestModeHost* StartTestMode(AppContext& ctx, QWidget* mainWindow, const QString& portName) {
+    if (RunningTestMode) return nullptr; // one test mode at a time
+    auto* host = new TestModeHost(ctx, mainWindow, mainWindow);
+    QString error;
+    if (portName.isEmpty() || !host->enter(portName, &error)) {
+        Tell(ctx, mainWindow, error, rv::MsgIcon::Error);
+        delete host;
+        return nullptr;
+    }
+    RunningTestMode = host;
+    QObject::connect(host, &TestModeHost::testWindowDue, host, [&ctx, host, mainWindow] {
+        auto* w = new FrmTestMode(ctx, *host, mainWindow);
+        QObject::connect(host, &TestModeHost::ended, w, &QWidget::close);
+        w->show();
+    });
+    QObject::connect(host, &TestModeHost::ended, host, &QObject::deleteLater);
+    return host;
+}
+
+void OpenTestMode(AppContext& ctx, QWidget* mainWindow) {
+    QString error;
+    const QString port = ServicePortName(ctx, &error);
+    if (port.isEmpty()) {
+        Tell(ctx, mainWindow, error, rv::MsgIcon::Error);
+        return;
+    }
+    StartTestMode(ctx, mainWindow, port);
+}
+
+void OpenRadioInfo(AppContext& ctx, QWidget* mainWindow) {
+    ReadRadioInfo(ctx, mainWindow);
+}
+
+void OpenSetRadioInfo(AppContext& ctx, QWidget* mainWindow) {
+    FrmRadioInfoSet dialog(ctx, mainWindow);
+    dialog.exec();
+}
 
 } // namespace rv::ui

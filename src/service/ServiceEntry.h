@@ -1,10 +1,12 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace rv::ui {
 
 class AppContext;
+class TestModeHost;
 
 /// Enters test mode and shows the test mode window (the Test Mode menu entry).
 void OpenTestMode(AppContext& ctx, QWidget* mainWindow);
@@ -12,5 +14,10 @@ void OpenTestMode(AppContext& ctx, QWidget* mainWindow);
 void OpenRadioInfo(AppContext& ctx, QWidget* mainWindow);
 /// Shows the dialog that sets and writes the radio information (Tools, Set Radio Information).
 void OpenSetRadioInfo(AppContext& ctx, QWidget* mainWindow);
+
+/// Enters test mode on a given device; the test mode window follows once the radio's test
+/// channels matched. Null (after telling the user) when the port cannot be opened or test
+/// mode is already running.
+TestModeHost* StartTestMode(AppContext& ctx, QWidget* mainWindow, const QString& portName);
 
 } // namespace rv::ui

@@ -67,11 +67,6 @@ const StepRow Steps[] = {
     {16, AnyQ, {{16, 0, 1, P, 0}, {3, 7, 0, P, 0}}},
 };
 
-/// Items whose narrow-band value is a point of its own (point 6 of the block).
-bool SwitchesWithBand(int item) {
-    return (item >= 3 && item <= 7) || item == 9 || item == 10 || item == 11;
-}
-
 Int16 fill(int v, int p, int q) {
     return static_cast<Int16>(v == P ? p : v == Q ? q : v);
 }
@@ -255,7 +250,7 @@ void TestModeEngine::applyReply(const SendListEntry& e, const Bytes& b) {
     }
 }
 
-void TestModeEngine::emit(const SendListEntry& e, Bytes& out) {
+void TestModeEngine::sendEntry(const SendListEntry& e, Bytes& out) {
     if (e.Frame == FrLeave) {
         AbortTestMode();
         return;
@@ -295,17 +290,17 @@ void TestModeEngine::TestModeComm(int event, const Bytes& received) {
         if (list_.empty()) return;
         const SendListEntry next = list_.head();
         list_.pop();
-        emit(next, out);
+        sendEntry(next, out);
     } else {
         // The completed entry's own frame goes out even when it was the last one queued,
         // otherwise a lone write, the 06 after a value reply and the final end would be lost.
-        emit(done, out);
+        sendEntry(done, out);
     }
     while (!list_.empty()) {
         const SendListEntry e = list_.head();
         if (e.Condition == CondChained) {
             list_.pop();
-            emit(e, out);
+            sendEntry(e, out);
             continue;
         }
         if (e.Condition == CondStart) hooks_.startTimer(TestTimer::SendComm);

@@ -129,7 +129,7 @@ private:
     void appendWriteBack(int op, int count);
     bool satisfies(const SendListEntry& e, const Bytes& bytes) const;
     void applyReply(const SendListEntry& e, const Bytes& bytes);
-    void emit(const SendListEntry& e, Bytes& out);
+    void sendEntry(const SendListEntry& e, Bytes& out);
     void compareTestFres();
 
     TestModeHooks& hooks_;

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace rv::ui {
+
+class AppContext;
+
+/// The model types the radio-information dialogs offer.
+QStringList RadioModelTypes();
+/// The bands of a model type, in list order (empty for an unknown type).
+QStringList RadioInfoBands(const QString& modelType);
+
+/// Runs a radio-information read (mode 3) or write (mode 4) on the chosen port, asking the
+/// user through the prompt; `done` gets whether it succeeded.
+void RunRadioInfoOperation(AppContext& ctx, QWidget* parent, int mode,
+                           std::function<void(bool)> done);
+/// Reads the radio information and shows it in `FrmRadioInfo`.
+void ReadRadioInfo(AppContext& ctx, QWidget* parent, std::function<void(bool)> done = {});
+
+/// The identity fields shared by both dialogs: model type, band and serial number.
+class RadioInfoFields : public QDialog {
+    Q_OBJECT
+public:
+    RadioInfoFields(AppContext& ctx, const QString& formName, QWidget* parent);
+
+protected:
+    /// Shows `ModelType`, the band of `FrequencyCode` and `SerialNumber`.
+    void showIdentity();
+    void fillBands(const QString& modelType);
+    void setIdentityCaptions();
+
+    AppContext& ctx_;
+    QComboBox* model_ = nullptr;
+    QComboBox* band_ = nullptr;
+    QLineEdit* serial_ = nullptr;
+    QLabel* modelLabel_ = nullptr;
+    QLabel* bandLabel_ = nullptr;
+    QLabel* serialLabel_ = nullptr;
+};
+
+/// "Radio Information": what a radio-information read delivered.
+class FrmRadioInfo : public RadioInfoFields {
+    Q_OBJECT
+public:
+    FrmRadioInfo(AppContext& ctx, QWidget* parent = nullptr);
+};
+
+} // namespace rv::ui

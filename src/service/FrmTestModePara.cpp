@@ -1,0 +1,307 @@
+#include "FrmTestModePara.h"
+
+#include "Lamp.h"
+#include "TestModeHost.h"
+#include "data/Conversions.h"
+#include "shell/kit/AppContext.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace rv::ui {
+
+namespace {
+
+using rv::LangText;
+
+const LangText TabNames[6] = {{"", "Test", "测试"},   {"", "Low", "低"},     {"", "Low'", "较低"},
+                              {"", "Center", "中心"}, {"", "High'", "较高"}, {"", "High", "高"}};
+const LangText StartCaption{"", "&Start", "开始(&S)"};
+const LangText OkCaption{"", "&OK", "确定(&O)"};
+const LangText CancelCaption{"", "&Cancel", "取消(&C)"};
+const LangText RxCaption{"", "RX", "接收"};
+const LangText TxCaption{"", "TX", "发射"};
+constexpr int LevelIndex = 6;
+
+QString Mhz(double v) {
+    return QString::asprintf("%09.5f", v);
+}
+
+} // namespace
+
+FrmTestModePara::FrmTestModePara(AppContext& ctx, TestModeHost& host, int item, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), host_(host), item_(item) {
+    setObjectName(QStringLiteral("FrmTestModePara"));
+    build();
+    timerGetPara_.setInterval(500);
+    connect(&timerGetPara_, &QTimer::timeout, this, &FrmTestModePara::poll);
+    connect(&host_, &TestModeHost::valuesArrived, this, &FrmTestModePara::ShowData);
+    connect(&host_, &TestModeHost::ended, this, [this] {
+        unloaded_ = true; // nothing can be written back any more
+        close();
+    });
+
+    pttReleased_ = true;
+    showFrequencies();
+    showFrame();
+    setCaptions();
+    showFirstValues();
+}
+
+FrmTestModePara::~FrmTestModePara() = default;
+
+void FrmTestModePara::build() {
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    auto addRow = [this](QGridLayout* grid, int i, QWidget* owner) {
+        auto idx = static_cast<std::size_t>(i);
+        bars_[idx] = new QProgressBar(owner);
+        bars_[idx]->setObjectName(QStringLiteral("ProgressBar1_%1").arg(i));
+        bars_[idx]->setRange(0, 255);
+        bars_[idx]->setTextVisible(false);
+        texts_[idx] = new QLineEdit(owner);
+        texts_[idx]->setObjectName(QStringLiteral("Text2_%1").arg(i));
+        texts_[idx]->installEventFilter(this);
+        rxLabels_[idx] = new QLabel(owner);
+        rxLabels_[idx]->setObjectName(QStringLiteral("Label3_%1").arg(i));
+        txLabels_[idx] = new QLabel(owner);
+        txLabels_[idx]->setObjectName(QStringLiteral("Label4_%1").arg(i));
+        rxFreq_[idx] = new QLabel(owner);
+        rxFreq_[idx]->setObjectName(QStringLiteral("Label5_%1").arg(i));
+        txFreq_[idx] = new QLabel(owner);
+        txFreq_[idx]->setObjectName(QStringLiteral("Label6_%1").arg(i));
+        grid->addWidget(rxLabels_[idx], 0, 0);
+        grid->addWidget(rxFreq_[idx], 0, 1);
+        grid->addWidget(txLabels_[idx], 1, 0);
+        grid->addWidget(txFreq_[idx], 1, 1);
+        grid->addWidget(bars_[idx], 3, 0, 1, 2);
+        grid->addWidget(texts_[idx], 3, 2);
+    };
+    for (int i = 0; i < 6; ++i) {
+        auto* page = new QWidget(tabs_);
+        auto* grid = new QGridLayout(page);
+        auto* s = new QSlider(Qt::Horizontal, page);
+        s->setObjectName(QStringLiteral("Slider1_%1").arg(i));
+        s->setRange(0, 255);
+        s->setSingleStep(1);
+        s->setPageStep(5);
+        sliders_[static_cast<std::size_t>(i)] = s;
+        grid->addWidget(s, 2, 0, 1, 3);
+        addRow(grid, i, page);
+        tabs_->addTab(page, QString());
+        connect(s, &QSlider::valueChanged, this, [this, i](int v) { onSlider(i, v); });
+    }
+    level_ = new QGroupBox(this);
+    level_->setObjectName(QStringLiteral("LevelGroup"));
+    addRow(new QGridLayout(level_), LevelIndex, level_);
+
+    start_ = new QPushButton(this);
+    start_->setObjectName(QStringLiteral("Command1"));
+    ptt_ = new QPushButton(QStringLiteral("PTT"), this);
+    ptt_->setObjectName(QStringLiteral("Command2"));
+    ok_ = new QPushButton(this);
+    ok_->setObjectName(QStringLiteral("Command3"));
+    cancel_ = new QPushButton(this);
+    cancel_->setObjectName(QStringLiteral("Command4"));
+    lamp_ = new Lamp(QStringLiteral("Picture1"), this);
+    lamp_->setColor(QStringLiteral("green"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(lamp_);
+    for (auto* b : {start_, ptt_, ok_, cancel_})
+        buttons->addWidget(b);
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(tabs_);
+    main->addWidget(level_);
+    main->addLayout(buttons);
+
+    connect(tabs_, &QTabWidget::currentChanged, this, &FrmTestModePara::onTabChanged);
+    connect(start_, &QPushButton::clicked, this, &FrmTestModePara::onStart);
+    connect(ptt_, &QPushButton::clicked, this, &FrmTestModePara::onPtt);
+    connect(ok_, &QPushButton::clicked, this, &FrmTestModePara::onOk);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FrmTestModePara::showFrequencies() {
+    const auto& st = host_.state();
+    QString rx0, tx0;
+    const auto k = static_cast<std::size_t>(st.TestChannel - 1);
+    if (st.TestChannel >= 1 && k < st.RadioTestFres.size()) {
+        rx0 = QString::fromStdString(rv::StorageToFreq(ctx_.session, st.RadioTestFres[k].RxFreq));
+        tx0 = QString::fromStdString(rv::StorageToFreq(ctx_.session, st.RadioTestFres[k].TxFreq));
+    }
+    for (std::size_t i : {std::size_t{0}, std::size_t{LevelIndex}}) {
+        rxFreq_[i]->setText(rx0);
+        txFreq_[i]->setText(tx0);
+    }
+    const double low = ctx_.session.BandLow;
+    const double high = ctx_.session.BandHigh;
+    const double step = (high - low) / 4;
+    for (int tab = 1; tab <= 5; ++tab) {
+        const auto i = static_cast<std::size_t>(tab);
+        const bool last = tab == 5;
+        const double base = low + (tab - 1) * step;
+        rxFreq_[i]->setText(Mhz(last ? high - 0.05 : base + 0.05));
+        txFreq_[i]->setText(Mhz(last ? high - 0.1 : base + 0.1));
+    }
+}
+
+bool FrmTestModePara::tabVisible(int tab) const {
+    const int count = rv::service::TunePointCount(item_, host_.state().WideMode);
+    const auto points = rv::service::PointsOfCount(count);
+    return std::find(points.begin(), points.end(), tab) != points.end();
+}
+
+void FrmTestModePara::showFrame() {
+    const bool level = levelLayout();
+    tabs_->setVisible(!level);
+    ptt_->setVisible(!level);
+    lamp_->setVisible(!level);
+    level_->setVisible(level);
+    start_->setVisible(level);
+    for (int tab = 0; tab < 6; ++tab)
+        tabs_->setTabVisible(tab, tabVisible(tab));
+}
+
+void FrmTestModePara::setCaptions() {
+    setWindowTitle(Tr(ctx_, rv::service::TuneItemName(item_)));
+    for (int tab = 0; tab < 6; ++tab)
+        tabs_->setTabText(tab, Tr(ctx_, TabNames[tab]));
+    start_->setText(Tr(ctx_, StartCaption));
+    ok_->setText(Tr(ctx_, OkCaption));
+    cancel_->setText(Tr(ctx_, CancelCaption));
+    for (std::size_t i = 0; i < rxLabels_.size(); ++i) {
+        rxLabels_[i]->setText(Tr(ctx_, RxCaption));
+        txLabels_[i]->setText(Tr(ctx_, TxCaption));
+    }
+}
+
+void FrmTestModePara::showFirstValues() {
+    const int v = host_.state().TunePoints.Value[0];
+    const std::size_t i = levelLayout() ? LevelIndex : 0;
+    if (!levelLayout()) {
+        // Programmatic changes are not user actions: nothing is read or sent for them.
+        const QSignalBlocker tabs(tabs_);
+        tabs_->setCurrentIndex(0);
+        const QSignalBlocker slider(sliders_[0]);
+        sliders_[0]->setValue(v);
+    }
+    shownTab_ = 0;
+    bars_[i]->setValue(v);
+    texts_[i]->setText(QString::number(v));
+}
+
+void FrmTestModePara::ShowData() {
+    const auto& values = host_.state().TuneValues;
+    if (levelLayout()) {
+        bars_[LevelIndex]->setValue(values[0]);
+        texts_[LevelIndex]->setText(QString::number(bars_[LevelIndex]->value()));
+        return;
+    }
+    const int t = tabs_->currentIndex();
+    const auto i = static_cast<std::size_t>(t);
+    {
+        const QSignalBlocker block(sliders_[i]);
+        sliders_[i]->setValue(values[i]);
+    }
+    bars_[i]->setValue(sliders_[i]->value());
+    texts_[i]->setText(QString::number(sliders_[i]->value()));
+}
+
+void FrmTestModePara::onSlider(int tab, int value) {
+    auto& values = host_.state().TuneValues;
+    const auto t = static_cast<std::size_t>(tab);
+    if (tab == 0) {
+        // The "Test" point moves the whole curve, as far as every shown point can follow.
+        int delta = value - bars_[0]->value();
+        const int wanted = delta;
+        for (int i = 1; i <= 5; ++i) {
+            if (!tabVisible(i)) continue;
+            const int v = values[static_cast<std::size_t>(i)];
+            if (v + delta > 255) delta = 255 - v;
+            if (v + delta < 0) delta = -v;
+        }
+        for (auto& v : values)
+            v += delta;
+        if (delta != wanted) {
+            const QSignalBlocker block(sliders_[0]);
+            sliders_[0]->setValue(bars_[0]->value() + delta);
+        }
+    } else {
+        values[t] = value;
+    }
+    bars_[t]->setValue(sliders_[t]->value());
+    texts_[t]->setText(QString::number(sliders_[t]->value()));
+    host_.engine().WriteTunePoint(tab, item_, sliders_[t]->value());
+}
+
+void FrmTestModePara::onTabChanged(int tab) {
+    if (tab == shownTab_ || tab < 0) return;
+    shownTab_ = tab;
+    ShowData();
+    host_.engine().ReadTunePoint(tab, item_);
+}
+
+void FrmTestModePara::onStart() {
+    if (timerGetPara_.isActive()) {
+        timerGetPara_.stop();
+        lamp_->setColor(QStringLiteral("green"));
+    } else {
+        timerGetPara_.start();
+        lamp_->setColor(QStringLiteral("yellow"));
+    }
+}
+
+void FrmTestModePara::poll() {
+    host_.engine().PollTuneValue(item_);
+}
+
+void FrmTestModePara::onPtt() {
+    pttReleased_ = !pttReleased_;
+    lamp_->setColor(pttReleased_ ? QStringLiteral("green") : QStringLiteral("red"));
+    host_.engine().SetPtt(pttReleased_);
+}
+
+void FrmTestModePara::onOk() {
+    host_.engine().StoreTunePoint(tabs_->currentIndex(), item_);
+}
+
+void FrmTestModePara::done(int r) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        timerGetPara_.stop();
+        if (!pttReleased_) host_.engine().SetPtt(true);
+        // The points go back to what the radio held at opening; stored points stay stored.
+        host_.engine().WriteBackTuning(item_);
+    }
+    QDialog::done(r);
+}
+
+bool FrmTestModePara::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() != QEvent::KeyPress) return QDialog::eventFilter(o, e);
+    auto* k = static_cast<QKeyEvent*>(e);
+    if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+        focusNextChild();
+        return true;
+    }
+    if (k->matches(QKeySequence::Copy) || k->matches(QKeySequence::Paste) ||
+        k->matches(QKeySequence::Cut))
+        return true;
+    const QString t = k->text();
+    if (t.isEmpty()) return false;
+    const QChar c = t.at(0);
+    if (c.unicode() > 127) return true;
+    return c.isPrint() && !c.isDigit();
+}
+
+} // namespace rv::ui

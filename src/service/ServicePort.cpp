@@ -1,0 +1,35 @@
+#include "ServicePort.h"
+
+#include "link/PortList.h"
+#include "link/SimRadioPty.h"
+#include "shell/kit/AppContext.h"
+
+#include <memory>
+
+namespace rv::ui {
+
+rv::link::SimRadioPty* ServiceSimRadio(bool paced) {
+    static std::unique_ptr<rv::link::SimRadioPty> sim;
+    if (!sim) {
+        auto fresh = std::make_unique<rv::link::SimRadioPty>();
+        std::string error;
+        if (!fresh->start(paced, &error)) return nullptr;
+        sim = std::move(fresh);
+    }
+    return sim.get();
+}
+
+QString ServicePortName(const AppContext& ctx, QString* error) {
+    if (ctx.CommPort == 0) {
+        auto* sim = ServiceSimRadio();
+        if (!sim) {
+            if (error)
+                *error = QString::fromStdString(MsgText(rv::Msg::CannotOpenPort, ctx.lang()));
+            return {};
+        }
+        return QString::fromStdString(sim->devicePath());
+    }
+    return rv::link::ResolvePort(QString::number(ctx.CommPort), error);
+}
+
+} // namespace rv::ui

@@ -1,0 +1,101 @@
+#include "TestModeHost.h"
+
+#include "shell/kit/AppContext.h"
+#include "shell/kit/Prompt.h"
+
+namespace rv::ui {
+
+using rv::service::TestNote;
+using rv::service::TestTimer;
+
+TestModeHost::TestModeHost(AppContext& ctx, QWidget* dialogParent, QObject* parent)
+    : QObject(parent), ctx_(ctx), dialogParent_(dialogParent), engine_(*this, ctx.doc()) {
+    for (int i = 0; i < static_cast<int>(timers_.size()); ++i) {
+        auto& t = timers_[static_cast<std::size_t>(i)];
+        const auto which = static_cast<TestTimer>(i);
+        t.setSingleShot(true); // each timer switches itself off when it fires
+        t.setInterval(rv::service::IntervalOf(which));
+        connect(&t, &QTimer::timeout, this, [this, which] { engine_.onTimer(which); });
+    }
+    connect(&port_, &rv::link::SerialPort::received, this, &TestModeHost::onReceived);
+    connect(&port_, &rv::link::SerialPort::portError, this, &TestModeHost::onPortError);
+    engine_.InitTestMode();
+}
+
+TestModeHost::~TestModeHost() {
+    for (auto& t : timers_)
+        t.stop();
+    port_.close();
+}
+
+bool TestModeHost::enter(const QString& portName, QString* error) {
+    if (!port_.open(portName, ctx_.lang(), error)) return false;
+    engine_.EnterTestMode();
+    return true;
+}
+
+QTimer& TestModeHost::timer(TestTimer t) {
+    return timers_[static_cast<std::size_t>(t)];
+}
+
+void TestModeHost::write(const rv::service::Bytes& bytes) {
+    port_.send(QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                          static_cast<qsizetype>(bytes.size())),
+               pendingThreshold_);
+}
+
+void TestModeHost::setThreshold(int bytes) {
+    // The engine sets the threshold of every frame of a burst before the burst goes out
+    // in one write; the last one counts.
+    pendingThreshold_ = bytes;
+    port_.setThreshold(bytes);
+}
+
+void TestModeHost::startTimer(TestTimer t) {
+    timer(t).start();
+}
+void TestModeHost::stopTimer(TestTimer t) {
+    timer(t).stop();
+}
+
+void TestModeHost::note(TestNote n) {
+    switch (n) {
+    case TestNote::CommListFull:
+        ctx_.prompt().message(dialogParent_, {}, QStringLiteral("Comm List is full!"),
+                              rv::MsgButtons::Ok, rv::MsgIcon::None);
+        break;
+    case TestNote::SendListError:
+        ctx_.prompt().message(dialogParent_, {}, QStringLiteral("SendList Error!"),
+                              rv::MsgButtons::Ok, rv::MsgIcon::None);
+        break;
+    case TestNote::TestFreMismatch:
+        ctx_.prompt().message(
+            dialogParent_, QStringLiteral("RV52N"),
+            QString::fromStdString(rv::MsgText(rv::Msg::TestFreMismatch, ctx_.lang())),
+            rv::MsgButtons::Ok, rv::MsgIcon::Error);
+        break;
+    }
+}
+
+bool TestModeHost::askRetry() {
+    return Ask(ctx_, dialogParent_, rv::Msg::CheckConnection) == Answer::Retry;
+}
+
+void TestModeHost::endTestMode() {
+    for (auto& t : timers_)
+        t.stop();
+    port_.close();
+    emit ended();
+}
+
+void TestModeHost::onReceived(const QByteArray& bytes) {
+    engine_.TestModeComm(rv::service::EvReceived, rv::service::Bytes(bytes.begin(), bytes.end()));
+}
+
+void TestModeHost::onPortError(const QString& message) {
+    // The cable was pulled or the adapter vanished: the port is closed already.
+    engine_.AbortTestMode();
+    Tell(ctx_, dialogParent_, message, rv::MsgIcon::Error);
+}
+
+} // namespace rv::ui
