@@ -186,7 +186,10 @@ void CloneEngine::SendVersionBlock() {
     Bytes frame(VersionBlockLength, 0xFF);
     frame[0] = VersionCmd;
     // The radio takes the version without its leading letter: "V1.00" goes out as 1.00.
-    std::copy(info_.Version.raw.begin() + 1, info_.Version.raw.end(), frame.begin() + 1);
+    // The field's padding (blanks, NUL) is the block's padding, 0xFF.
+    const std::string version = info_.Version.get();
+    for (std::size_t i = 1; i < version.size() && i < 5; ++i)
+        frame[i] = static_cast<std::uint8_t>(version[i]);
     sendFrame(frame, AckLength);
 }
 

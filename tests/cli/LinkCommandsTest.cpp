@@ -1,0 +1,243 @@
+#include "data/DataFile.h"
+#include "data/Defaults.h"
+#include "data/Image.h"
+#include "link/SimRadioPty.h"
+
+#include <QDate>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+using rv::link::SimRadio;
+using rv::link::SimRadioPty;
+
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class LinkCommands : public testing::Test {
+protected:
+    CliRun cli(QStringList args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LC_ALL", "C.UTF-8");
+        p.setProcessEnvironment(env);
+        p.start(RV_BIN_DIR "/rv52n-cli", args);
+        EXPECT_TRUE(p.waitForFinished(30000));
+        CliRun r;
+        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+    /// A radio in this process, for fault switches and a look at its memory afterwards.
+    QString startRadio(const rv::link::SimFaults& faults = {}) {
+        radio.emplace();
+        std::string error;
+        EXPECT_TRUE(radio->start(false, &error)) << error;
+        radio->withRadio([&](SimRadio& r) { r.faults() = faults; });
+        return QString::fromStdString(radio->devicePath());
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QByteArray bytes(const QString& name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void writeFile(const QString& name, const QByteArray& content) {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    std::optional<rv::RadioData> document(const QString& name) const {
+        const QByteArray b = bytes(name);
+        return rv::FromRecord(
+            std::span(reinterpret_cast<const std::uint8_t*>(b.constData()), b.size()));
+    }
+
+    QTemporaryDir dir;
+    std::optional<SimRadioPty> radio;
+};
+
+TEST_F(LinkCommands, ReadFromTheBuiltInRadio) {
+    const CliRun r = cli({"read", "--port", "sim", "-o", path("radio.dat")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "Read Data Completed.\n");
+    rv::Session expected;
+    rv::DecodeImage(rv::link::DemoRadioMemory(), expected);
+    const auto doc = document("radio.dat");
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(*doc, expected.Doc);
+    EXPECT_EQ(doc->ChannelCount, 6);
+}
+
+TEST_F(LinkCommands, WriteThenReadBack) {
+    rv::Session s;
+    rv::InitRadioData(s, "20260101");
+    s.Doc.ChannelCount = 1;
+    s.Doc.Channels[0] = rv::NewChannel(3);
+    s.Doc.Channels[0].RxFreq.set("46000000");
+    s.Doc.Channels[0].TxFreq.set("46500000");
+    s.Doc.EmbMsg1.set("FROM CLI");
+    ASSERT_TRUE(rv::SaveDataFile(s, path("mine.dat").toStdString()));
+    const QString port = startRadio();
+
+    const CliRun w = cli({"write", path("mine.dat"), "--port", port});
+    ASSERT_EQ(w.status, 0) << w.err.toStdString();
+    EXPECT_EQ(w.out, "Write Data Completed.\n");
+    const CliRun r = cli({"read", "--port", port, "-o", path("back.dat")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const auto back = document("back.dat");
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->ChannelCount, 1);
+    EXPECT_EQ(back->Channels[0].ChNo, 3);
+    EXPECT_EQ(back->Channels[0].TxFreq.get(), "46500000");
+    EXPECT_EQ(back->EmbMsg1.get(), "FROM CLI");
+    EXPECT_EQ(back->OptFeatures, s.Doc.OptFeatures);
+}
+
+TEST_F(LinkCommands, WrongModelIsRefusedUnlessForced) {
+    rv::Session s;
+    rv::InitRadioData(s, "20260101");
+    ASSERT_TRUE(rv::SaveDataFile(s, path("mine.dat").toStdString()));
+    const QString port = startRadio({.otherModel = true});
+
+    const CliRun refused = cli({"write", path("mine.dat"), "--port", port});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains("Model type is wrong. Overwrite?"))
+        << refused.err.toStdString();
+    EXPECT_EQ(radio->withRadio([](SimRadio& r) { return r.blocksWritten(); }), 0);
+
+    const CliRun forced = cli({"write", path("mine.dat"), "--port", port, "--force"});
+    EXPECT_EQ(forced.status, 0) << forced.err.toStdString();
+    EXPECT_EQ(radio->withRadio([](SimRadio& r) { return r.blocksWritten(); }), 49);
+}
+
+// Failed reads: a clear message, a non-zero status and the output file as it was.
+TEST_F(LinkCommands, FailedReadLeavesTheOutputFile) {
+    struct Case {
+        const char* name;
+        rv::link::SimFaults faults;
+        const char* retries;
+        int retryLines;
+    };
+    const Case cases[] = {
+        {"silent radio", {.silentAfterFrames = 0}, "1", 1},
+        {"hang-up", {.hangUpAfterFrames = 12}, "0", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile("kept.dat", "old contents");
+        const QString port = startRadio(c.faults);
+        const CliRun r =
+            cli({"read", "--port", port, "-o", path("kept.dat"), "--retries", c.retries});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err.count("Retry or Cancel? Retry"), c.retryLines) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains("rv52n-cli: ")) << r.err.toStdString();
+        EXPECT_EQ(bytes("kept.dat"), "old contents");
+        EXPECT_FALSE(QFile::exists(path("new.dat")));
+    }
+}
+
+TEST_F(LinkCommands, CorruptedBlockIsRetried) {
+    const QString port = startRadio({.corruptBlockAt = 0x140});
+    const CliRun r = cli({"read", "--port", port, "-o", path("radio.dat")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.err.count("Check Connection. Retry or Cancel? Retry"), 1);
+    const rv::MemoryImage memory = radio->withRadio([](SimRadio& r) { return r.memory(); });
+    rv::Session expected;
+    rv::DecodeImage(memory, expected);
+    EXPECT_EQ(document("radio.dat"), expected.Doc);
+}
+
+TEST_F(LinkCommands, MissingPortCreatesNoFile) {
+    const CliRun r = cli({"read", "--port", "/dev/ttyUSB-missing", "-o", path("x.dat")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("Cannot Open Communication Port.\nThere is no such device"))
+        << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("x.dat")));
+}
+
+TEST_F(LinkCommands, UsageErrors) {
+    EXPECT_EQ(cli({"read", "--port", "sim"}).status, 2);
+    EXPECT_EQ(cli({"read", "-o", path("a.dat"), "--retries", "many"}).status, 2);
+    EXPECT_EQ(cli({"write", "--port", "sim"}).status, 2);
+    EXPECT_EQ(cli({"read", "--port", "12", "-o", path("a.dat")}).status, 1);
+    EXPECT_FALSE(QFile::exists(path("a.dat")));
+}
+
+TEST_F(LinkCommands, InfoAndSetInfo) {
+    const QString port = startRadio();
+    const CliRun info = cli({"info", "--port", port});
+    ASSERT_EQ(info.status, 0) << info.err.toStdString();
+    EXPECT_TRUE(info.out.contains("Model type:    817\n")) << info.out.toStdString();
+    EXPECT_TRUE(info.out.contains("Serial number: 20261201\n"));
+    EXPECT_TRUE(info.out.contains("Version:       1.00\n"));
+
+    const CliRun set = cli({"set-info", "--port", port, "--model-type", "916", "--band", "49",
+                            "--serial", "SN0000427", "--version", "2.1"});
+    ASSERT_EQ(set.status, 0) << set.err.toStdString();
+    radio->withRadio([](SimRadio& r) {
+        EXPECT_EQ(r.info().modelType, "5616");
+        EXPECT_EQ(r.info().frequencyCode, 49);
+        EXPECT_EQ(r.info().typeLetter, 'C');
+        EXPECT_EQ(r.info().serialNumber, "SN000042"); // cut to 8 characters
+        EXPECT_EQ(r.info().version, "2.1");           // sent without its leading V
+    });
+
+    const CliRun sync = cli({"set-info", "--port", port, "--time-sync"});
+    ASSERT_EQ(sync.status, 0) << sync.err.toStdString();
+    const std::string today = QDate::currentDate().toString("yyyyMMdd").toStdString();
+    radio->withRadio([&](SimRadio& r) {
+        EXPECT_EQ(r.info().serialNumber, today);
+        EXPECT_EQ(r.info().modelType, "5616"); // what was not given stays
+    });
+}
+
+TEST_F(LinkCommands, SimCommandServesALinkedDevice) {
+    const QString link = path("radio-link");
+    QProcess sim;
+    sim.start(RV_BIN_DIR "/rv52n-cli", {"sim", "--fast", "--link", link});
+    ASSERT_TRUE(sim.waitForReadyRead(10000));
+    const QString device = QString::fromUtf8(sim.readLine()).trimmed();
+    EXPECT_TRUE(device.startsWith("/dev/")) << device.toStdString();
+    EXPECT_EQ(QFile::symLinkTarget(link), device);
+
+    const CliRun r = cli({"read", "--port", link, "-o", path("viaLink.dat")});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    sim.terminate();
+    ASSERT_TRUE(sim.waitForFinished(5000));
+    EXPECT_EQ(sim.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(link));
+}
+
+TEST_F(LinkCommands, SimStartsFromADataFile) {
+    rv::Session s;
+    rv::InitRadioData(s, "20260101");
+    s.Doc.EmbMsg1.set("IMAGE SOURCE");
+    ASSERT_TRUE(rv::SaveDataFile(s, path("source.dat").toStdString()));
+    QProcess sim;
+    sim.start(RV_BIN_DIR "/rv52n-cli", {"sim", "--fast", "--image", path("source.dat")});
+    ASSERT_TRUE(sim.waitForReadyRead(10000));
+    const QString device = QString::fromUtf8(sim.readLine()).trimmed();
+    const CliRun r = cli({"read", "--port", device, "-o", path("out.dat")});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    sim.terminate();
+    sim.waitForFinished(5000);
+    const auto doc = document("out.dat");
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(doc->EmbMsg1.get(), "IMAGE SOURCE");
+
+    writeFile("junk.bin", "short");
+    EXPECT_EQ(cli({"sim", "--image", path("junk.bin")}).status, 1);
+}
+
+} // namespace
