@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "ModelTables.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -25,24 +26,15 @@ std::optional<RadioData> ReadRecord(const std::string& path) {
     return FromRecord(bytes);
 }
 
-template <class Entry, class Key, std::size_t N>
-const Entry* FindBy(const std::array<Entry, N>& list, int count, Key key, int value) {
-    if (count > static_cast<int>(N)) count = static_cast<int>(N);
-    for (int i = 0; i < count; ++i)
-        if (list[i].*key == value) return &list[i];
-    return nullptr;
-}
-
-// Every used saved entry has a used current entry with the same slot number that equals it.
-template <class Entry, class Key, std::size_t N>
-bool SameEntries(const std::array<Entry, N>& cur, const std::array<Entry, N>& saved, int count,
-                 Key key) {
-    if (count > static_cast<int>(N)) count = static_cast<int>(N);
-    for (int i = 0; i < count; ++i) {
-        const Entry* c = FindBy(cur, count, key, saved[i].*key);
-        if (!c || !(*c == saved[i])) return false;
-    }
-    return true;
+// Every used saved entry has an equal used current entry. Equal entries carry the same slot
+// number, so entries are matched by slot, not by position; a damaged file that repeats a
+// slot number still equals itself.
+template <class Entry, std::size_t N>
+bool SameEntries(const std::array<Entry, N>& cur, const std::array<Entry, N>& saved, int count) {
+    const auto used = static_cast<std::ptrdiff_t>(std::clamp(count, 0, static_cast<int>(N)));
+    return std::all_of(saved.begin(), saved.begin() + used, [&](const Entry& e) {
+        return std::find(cur.begin(), cur.begin() + used, e) != cur.begin() + used;
+    });
 }
 
 } // namespace
@@ -82,10 +74,10 @@ bool IsUnchanged(const RadioData& cur, const RadioData& saved) {
     if (cur.ChannelCount != saved.ChannelCount || cur.DtmfCodeCount != saved.DtmfCodeCount ||
         cur.FleetCount != saved.FleetCount || cur.TestFreCount != saved.TestFreCount)
         return false;
-    if (!SameEntries(cur.Channels, saved.Channels, saved.ChannelCount, &ChannelInfo::ChNo) ||
-        !SameEntries(cur.DtmfCodes, saved.DtmfCodes, saved.DtmfCodeCount, &DtmfCode::No) ||
-        !SameEntries(cur.TestFres, saved.TestFres, saved.TestFreCount, &TestFre::No) ||
-        !SameEntries(cur.Fleets, saved.Fleets, saved.FleetCount, &FleetEntry::Slot))
+    if (!SameEntries(cur.Channels, saved.Channels, saved.ChannelCount) ||
+        !SameEntries(cur.DtmfCodes, saved.DtmfCodes, saved.DtmfCodeCount) ||
+        !SameEntries(cur.TestFres, saved.TestFres, saved.TestFreCount) ||
+        !SameEntries(cur.Fleets, saved.Fleets, saved.FleetCount))
         return false;
     return cur.Version == saved.Version && cur.SerialNumber == saved.SerialNumber &&
            cur.ModelType == saved.ModelType && cur.ModelInfo == saved.ModelInfo &&

@@ -97,7 +97,7 @@ int BandIndexOf(std::string_view bandText) {
 }
 
 std::array<std::array<std::string, 2>, 16> DefaultTestFrequencies(int bandIndex) {
-    std::array<std::array<std::string, 2>, 16> table{};
+    std::array<std::array<std::string, 2>, 16> table; // every entry starts empty
     if (bandIndex < 0 || bandIndex >= static_cast<int>(BandLimits.size())) bandIndex = 0;
     const int low = BandLimits[bandIndex].low * 100;
     const int high = BandLimits[bandIndex].high * 100;

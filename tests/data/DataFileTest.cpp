@@ -265,3 +265,19 @@ TEST_F(Unchanged, ReorderedEntriesAndUnusedEntriesDoNotCount) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(UnchangedRegression, DocumentWithRepeatedSlotNumbersEqualsItself) {
+    rv::RadioData d;
+    d.ChannelCount = 2;
+    d.Channels[0] = rv::NewChannel(3);
+    d.Channels[1] = rv::NewChannel(3);
+    d.Channels[1].TxPower = 0;
+    d.FleetCount = 2;
+    d.Fleets[0] = {1, 5, 5};
+    d.Fleets[1] = {1, 6, 6};
+    EXPECT_TRUE(rv::IsUnchanged(d, d));
+}
+
+} // namespace
