@@ -143,10 +143,11 @@ void SerialPort::onError(QSerialPort::SerialPortError e) {
         port_.clearError();
         return;
     }
-    const QString detail = port_.errorString();
+    // The driver's own words ("Inappropriate ioctl for device" for a vanished adapter) tell
+    // the user nothing; the plain fact does.
     port_.clearError();
     close();
-    emit portError(qtext(PortLostText(), language_) + "\n" + detail);
+    emit portError(qtext(PortLostText(), language_));
 }
 
 } // namespace rv::link

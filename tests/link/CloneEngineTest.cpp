@@ -144,6 +144,21 @@ TEST(CloneEngineInfo, WriteInfoWireBytes) {
     EXPECT_EQ(h.radio.info().version, "1.00");
 }
 
+TEST(CloneEngineInfo, VersionPaddingGoesOutAsFF) {
+    const std::pair<const char*, Bytes> cases[] = {
+        {"V1.00", {0x56, '1', '.', '0', '0', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {"V2.1", {0x56, '2', '.', '1', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {"V", {0x56, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+    };
+    for (const auto& [version, frame] : cases) {
+        EngineHarness h;
+        h.s.Doc.Version.assign(version);
+        h.run(WriteRadioInfo);
+        ASSERT_EQ(h.sent.size(), 6u);
+        EXPECT_EQ(h.sent[4], frame) << version;
+    }
+}
+
 TEST(CloneEngineInfo, WrittenModelTypeReadsBackUnchanged) {
     // Regression: the shown name "817" used to go to the radio as is and read back empty.
     EngineHarness h;

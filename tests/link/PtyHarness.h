@@ -23,6 +23,7 @@ struct PtyHarness {
     std::vector<int> progress;
     std::optional<bool> ok;
     QString message;
+    Outcome outcome = Outcome::Success;
     std::function<bool(CloneSession::Question)> answerer = [](CloneSession::Question) {
         return false;
     };
@@ -65,6 +66,7 @@ struct PtyHarness {
         loop.exec();
         EXPECT_TRUE(ok.has_value()) << "the operation never ended";
         EXPECT_FALSE(session.isRunning());
+        outcome = session.outcome();
         return true;
     }
 };

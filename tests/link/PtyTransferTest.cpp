@@ -3,6 +3,7 @@
 #include "data/Image.h"
 #include "link/PortList.h"
 
+#include <QElapsedTimer>
 #include <QThread>
 
 #include <cerrno>
@@ -80,17 +81,35 @@ struct FaultCase {
     int mode;
     SimFaults faults;
     int retries; ///< Retry answers before Cancel
-    bool succeeds;
+    Outcome outcome;
+    const char* message;
 };
 
 TEST(PtyTransfer, FaultsEndCleanly) {
+    const char* noAnswer = "The radio did not answer.";
+    const char* lost = "The connection to the radio was lost.";
     const FaultCase cases[] = {
-        {"silent radio", ReadRadio, {.silentAfterFrames = 0}, 1, false},
-        {"silent on info", ReadRadioInfo, {.silentAfterFrames = 0}, 0, false},
-        {"corrupted block, retry", ReadRadio, {.corruptBlockAt = 0x2C0}, 1, true},
-        {"corrupted block, cancel", ReadRadio, {.corruptBlockAt = 0x2C0}, 0, false},
-        {"hang-up during read", ReadRadio, {.hangUpAfterFrames = 9}, 2, false},
-        {"hang-up during write", WriteRadio, {.hangUpAfterFrames = 9}, 2, false},
+        {"silent radio", ReadRadio, {.silentAfterFrames = 0}, 1, Outcome::Cancelled, noAnswer},
+        {"silent on info",
+         ReadRadioInfo,
+         {.silentAfterFrames = 0},
+         0,
+         Outcome::Cancelled,
+         noAnswer},
+        {"corrupted block, retry", ReadRadio, {.corruptBlockAt = 0x2C0}, 1, Outcome::Success, ""},
+        {"corrupted block, cancel",
+         ReadRadio,
+         {.corruptBlockAt = 0x2C0},
+         0,
+         Outcome::Cancelled,
+         noAnswer},
+        {"hang-up during read", ReadRadio, {.hangUpAfterFrames = 9}, 2, Outcome::PortFailed, lost},
+        {"hang-up during write",
+         WriteRadio,
+         {.hangUpAfterFrames = 9},
+         2,
+         Outcome::PortFailed,
+         lost},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -100,9 +119,9 @@ TEST(PtyTransfer, FaultsEndCleanly) {
         h.answerer = [&](CloneSession::Question) { return retries-- > 0; };
         const rv::RadioData before = h.s.Doc;
         ASSERT_TRUE(h.run(c.mode, 100));
-        EXPECT_EQ(*h.ok, c.succeeds) << h.message.toStdString();
-        if (c.succeeds) continue;
-        EXPECT_FALSE(h.message.isEmpty());
+        EXPECT_EQ(h.outcome, c.outcome);
+        EXPECT_EQ(h.message.toStdString(), c.message);
+        if (c.outcome == Outcome::Success) continue;
         EXPECT_EQ(h.s.Doc, before);
         EXPECT_EQ(h.s.DocPath, "new.dat");
     }
@@ -146,6 +165,16 @@ TEST(PtyTransfer, CancelMidReadLeavesTheDocument) {
     // The radio got End and left clone mode.
     QThread::msleep(50);
     EXPECT_FALSE(h.sim.withRadio([](SimRadio& r) { return r.inCloneMode(); }));
+}
+
+TEST(PtyTransfer, PacedRadioKeepsTheLinePace) {
+    // An info read moves 74 bytes: it cannot be over sooner than they take on the line.
+    PtyHarness h(true);
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(h.run(ReadRadioInfo));
+    ASSERT_TRUE(*h.ok);
+    EXPECT_GE(clock.nsecsElapsed(), 74 * ByteTime.count());
 }
 
 TEST(PtyPortErrors, MissingPortIsReportedWithItsReason) {

@@ -1,0 +1,108 @@
+#include "EngineHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace rv::link::test {
+namespace {
+
+Bytes feed(SimRadio& r, const Bytes& in, bool idle = true) {
+    Bytes out;
+    r.receive(in, out);
+    if (idle) r.lineIdle(out);
+    return out;
+}
+
+TEST(SimRadio, StartFramesAndLineNoise) {
+    SimRadio r(DemoRadioMemory());
+    EXPECT_TRUE(feed(r, {0x00, 0x13, 'P', 'R', 'O'}).empty());
+    EXPECT_FALSE(r.inCloneMode());
+    EXPECT_EQ(feed(r, ascii("GRAM")), Bytes{0x06});
+    EXPECT_TRUE(r.inCloneMode());
+    EXPECT_EQ(feed(r, {0x45}), Bytes{0x06});
+    EXPECT_FALSE(r.inCloneMode());
+
+    SimRadio t(DemoRadioMemory());
+    EXPECT_EQ(feed(t, ascii("TUNING ")), Bytes{0x06});
+    EXPECT_TRUE(t.inTestMode());
+}
+
+TEST(SimRadio, LonePIsAVersionRequestOnlyOnAQuietLine) {
+    SimRadio r(DemoRadioMemory());
+    feed(r, ascii("PROGRAM"));
+    Bytes out;
+    r.receive(ascii("P"), out);
+    EXPECT_TRUE(out.empty()); // it may still become PROGRAM
+    EXPECT_TRUE(r.hasPendingInput());
+    r.lineIdle(out);
+    ASSERT_EQ(out.size(), 10u);
+    EXPECT_EQ(out[0], 'V');
+    // A retry's PROGRAM in the middle of clone mode starts over.
+    EXPECT_EQ(feed(r, ascii("PROGRAM"), false), Bytes{0x06});
+}
+
+TEST(SimRadio, IdentCarriesBandCodeAndModelByte) {
+    SimRadio r(DemoRadioMemory());
+    r.memory()[445] = 99;
+    r.memory()[446] = 0xF8;
+    feed(r, ascii("PROGRAM"));
+    EXPECT_EQ(feed(r, {0x02}), (Bytes{0x50, '5', '6', '1', '7', 99, 0xF8, 0xFF}));
+    r.faults().otherModel = true;
+    EXPECT_EQ(feed(r, {0x02})[6], 0xFC);
+}
+
+TEST(SimRadio, InfoWriteNeedsItsChecksum) {
+    SimRadio r(DemoRadioMemory());
+    feed(r, ascii("PROGRAM"));
+    Bytes block(34, 0xFF);
+    std::memcpy(block.data(), "HLBK5613C", 9);
+    block[33] = InfoChecksum(block) ^ 0x01;
+    EXPECT_TRUE(feed(r, block).empty());
+    EXPECT_EQ(r.info().modelType, "4617");
+    block[33] = InfoChecksum(block);
+    EXPECT_EQ(feed(r, block), Bytes{0x06});
+    EXPECT_EQ(r.info().modelType, "5613");
+    EXPECT_EQ(r.info().serialNumber, "");
+}
+
+TEST(SimRadio, FaultSwitchesCountFrames) {
+    SimRadio silent(DemoRadioMemory());
+    silent.faults().silentAfterFrames = 2;
+    EXPECT_EQ(feed(silent, ascii("PROGRAM")), Bytes{0x06});
+    EXPECT_EQ(feed(silent, {0x02}).size(), 8u);
+    EXPECT_TRUE(feed(silent, {0x06}).empty());
+    EXPECT_EQ(silent.framesReceived(), 3);
+
+    SimRadio hangs(DemoRadioMemory());
+    hangs.faults().hangUpAfterFrames = 1;
+    feed(hangs, ascii("PROGRAM"));
+    EXPECT_TRUE(feed(hangs, {0x02}).empty());
+    EXPECT_TRUE(hangs.hungUp());
+    EXPECT_TRUE(feed(hangs, ascii("PROGRAM")).empty());
+
+    SimRadio corrupt(DemoRadioMemory());
+    corrupt.faults().corruptBlockAt = 0x40;
+    feed(corrupt, ascii("PROGRAM"));
+    const Bytes request{'R', 0x00, 0x40, 0x40};
+    EXPECT_NE(feed(corrupt, request)[2], 0x40);
+    EXPECT_EQ(feed(corrupt, request)[2], 0x40); // damaged once only
+}
+
+TEST(SimRadio, DemoMemoryIsAProgrammedRadio) {
+    rv::Session s;
+    rv::DecodeImage(DemoRadioMemory(), s);
+    EXPECT_EQ(s.CurModelCode, "7415");
+    EXPECT_EQ(s.Doc.ChannelCount, 6);
+    int noTx = 0, dqt = 0;
+    for (int i = 0; i < s.Doc.ChannelCount; ++i) {
+        noTx += s.Doc.Channels[i].TxFreq.get() == "FFFFFFFF";
+        dqt += s.Doc.Channels[i].RxCode.get().rfind("28", 0) == 0 ||
+               s.Doc.Channels[i].RxCode.get().rfind("A9", 0) == 0;
+    }
+    EXPECT_EQ(noTx, 2);
+    EXPECT_EQ(dqt, 2);
+    EXPECT_EQ(s.Doc.EmbMsg1.get(), "DEALER DEMO");
+    EXPECT_NE(s.Doc.OptFeatures.TotTime, 4);
+}
+
+} // namespace
+} // namespace rv::link::test
