@@ -72,6 +72,15 @@ private:
     bool consumeIdle(std::vector<std::uint8_t>& out);
     bool consumeClone(std::vector<std::uint8_t>& out, bool idle);
     bool consumeTest(std::vector<std::uint8_t>& out);
+    bool onProgramOrVersion(std::vector<std::uint8_t>& out, bool idle);
+    bool onIdentRequest(std::vector<std::uint8_t>& out, bool idle);
+    bool onAck(std::vector<std::uint8_t>& out, bool idle);
+    bool onEnd(std::vector<std::uint8_t>& out, bool idle);
+    bool onReadRequest(std::vector<std::uint8_t>& out, bool idle);
+    bool onWriteBlock(std::vector<std::uint8_t>& out, bool idle);
+    bool onInfoRequest(std::vector<std::uint8_t>& out, bool idle);
+    bool onInfoBlock(std::vector<std::uint8_t>& out, bool idle);
+    bool onVersionBlock(std::vector<std::uint8_t>& out, bool idle);
     /// Counts nothing; sends the reply unless a fault switch mutes the radio. True if sent.
     bool answer(std::vector<std::uint8_t>& out, const std::vector<std::uint8_t>& reply);
     bool startsWith(const char* text) const;

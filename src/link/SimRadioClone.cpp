@@ -12,102 +12,124 @@ constexpr std::uint8_t Ack = 0x06;
 
 } // namespace
 
+// Each handler looks at the frame at the front of the input. It returns false when the
+// frame is not complete yet, and true once it has taken bytes (a frame, or noise).
 bool SimRadio::consumeClone(std::vector<std::uint8_t>& out, bool idle) {
-    const std::uint8_t first = in_.front();
-    const std::size_t have = in_.size();
+    using Handler = bool (SimRadio::*)(std::vector<std::uint8_t>&, bool);
+    static constexpr std::pair<std::uint8_t, Handler> handlers[] = {
+        {'P', &SimRadio::onProgramOrVersion},
+        {0x02, &SimRadio::onIdentRequest},
+        {Ack, &SimRadio::onAck},
+        {'E', &SimRadio::onEnd},
+        {'R', &SimRadio::onReadRequest},
+        {'W', &SimRadio::onWriteBlock},
+        {'N', &SimRadio::onInfoRequest},
+        {'H', &SimRadio::onInfoBlock},
+        {'V', &SimRadio::onVersionBlock},
+    };
+    for (const auto& [first, handler] : handlers)
+        if (in_.front() == first) return (this->*handler)(out, idle);
+    take(1);
+    return true;
+}
+
+bool SimRadio::onProgramOrVersion(std::vector<std::uint8_t>& out, bool idle) {
     // P alone is the version request; P followed by R is a new PROGRAM (a retry).
-    if (first == 'P') {
-        if (have >= 2 && in_[1] == 'R') {
-            if (have < 7) return false;
-            if (!startsWith("PROGRAM")) {
-                take(1);
-                return true;
-            }
-            take(7);
-            ++frames_;
-            answer(out, {Ack});
+    if (in_.size() >= 2 && in_[1] == 'R') {
+        if (in_.size() < 7) return false;
+        if (!startsWith("PROGRAM")) {
+            take(1);
             return true;
         }
-        if (have == 1 && !idle) return false;
-        take(1);
-        ++frames_;
-        answer(out, versionBlock());
-        return true;
-    }
-    switch (first) {
-    case 0x02:
-        take(1);
-        ++frames_;
-        answer(out, ident());
-        return true;
-    case Ack:
-        take(1);
+        take(7);
         ++frames_;
         answer(out, {Ack});
         return true;
-    case 'E':
-        take(1);
-        ++frames_;
-        answer(out, {Ack});
-        state_ = State::Idle;
-        return true;
-    case 'R': {
-        if (have < 4) return false;
-        const int address = (in_[1] << 8) | in_[2];
-        const int count = in_[3];
-        take(4);
-        ++frames_;
-        answer(out, readBlock(address, count));
-        return true;
     }
-    case 'W': {
-        if (have < 4 || have < 4u + in_[3]) return false;
-        const int address = (in_[1] << 8) | in_[2];
-        const int count = in_[3];
-        std::vector<std::uint8_t> data(in_.begin() + 4, in_.begin() + 4 + count);
-        take(4u + static_cast<std::size_t>(count));
-        ++frames_;
-        if (!answer(out, {Ack})) return true;
-        for (int i = 0; i < count && address + i < 1024; ++i)
-            memory_[static_cast<std::size_t>(address + i)] = data[static_cast<std::size_t>(i)];
-        ++blocksWritten_;
+    if (in_.size() == 1 && !idle) return false;
+    take(1);
+    ++frames_;
+    answer(out, versionBlock());
+    return true;
+}
+
+bool SimRadio::onIdentRequest(std::vector<std::uint8_t>& out, bool) {
+    take(1);
+    ++frames_;
+    answer(out, ident());
+    return true;
+}
+
+bool SimRadio::onAck(std::vector<std::uint8_t>& out, bool) {
+    take(1);
+    ++frames_;
+    answer(out, {Ack});
+    return true;
+}
+
+bool SimRadio::onEnd(std::vector<std::uint8_t>& out, bool) {
+    take(1);
+    ++frames_;
+    if (answer(out, {Ack})) state_ = State::Idle;
+    return true;
+}
+
+bool SimRadio::onReadRequest(std::vector<std::uint8_t>& out, bool) {
+    if (in_.size() < 4) return false;
+    const int address = (in_[1] << 8) | in_[2];
+    const int count = in_[3];
+    take(4);
+    ++frames_;
+    answer(out, readBlock(address, count));
+    return true;
+}
+
+bool SimRadio::onWriteBlock(std::vector<std::uint8_t>& out, bool) {
+    if (in_.size() < 4 || in_.size() < 4u + in_[3]) return false;
+    const int address = (in_[1] << 8) | in_[2];
+    const int count = in_[3];
+    std::vector<std::uint8_t> data(in_.begin() + 4, in_.begin() + 4 + count);
+    take(4u + static_cast<std::size_t>(count));
+    ++frames_;
+    if (!answer(out, {Ack})) return true;
+    for (int i = 0; i < count && address + i < 1024; ++i)
+        memory_[static_cast<std::size_t>(address + i)] = data[static_cast<std::size_t>(i)];
+    ++blocksWritten_;
+    return true;
+}
+
+bool SimRadio::onInfoRequest(std::vector<std::uint8_t>& out, bool) {
+    if (in_.size() < 3) return false;
+    const bool request = in_[1] == 'R' && in_[2] == 'K';
+    take(request ? 3 : 1);
+    if (!request) return true;
+    ++frames_;
+    answer(out, infoBlock());
+    return true;
+}
+
+bool SimRadio::onInfoBlock(std::vector<std::uint8_t>& out, bool) {
+    if (in_.size() < InfoBlockLength) return false;
+    std::vector<std::uint8_t> block(in_.begin(), in_.begin() + InfoBlockLength);
+    take(InfoBlockLength);
+    ++frames_;
+    // A damaged block is not answered; the programmer times out and asks.
+    if (block[1] != 'L' || block[2] != 'B' || block[3] != 'K' ||
+        InfoChecksum(block) != block[InfoBlockLength - 1])
         return true;
-    }
-    case 'N': {
-        if (have < 3) return false;
-        const bool request = in_[1] == 'R' && in_[2] == 'K';
-        take(request ? 3 : 1);
-        if (!request) return true;
-        ++frames_;
-        answer(out, infoBlock());
-        return true;
-    }
-    case 'H': {
-        if (have < InfoBlockLength) return false;
-        std::vector<std::uint8_t> block(in_.begin(), in_.begin() + InfoBlockLength);
-        take(InfoBlockLength);
-        ++frames_;
-        // A damaged block is not answered; the programmer times out and asks.
-        if (block[1] != 'L' || block[2] != 'B' || block[3] != 'K' ||
-            InfoChecksum(block) != block[InfoBlockLength - 1])
-            return true;
-        if (answer(out, {Ack})) storeInfo(block);
-        return true;
-    }
-    case 'V': {
-        if (have < VersionBlockLength) return false;
-        std::string version;
-        for (std::size_t i = 1; i < VersionBlockLength && in_[i] != 0xFF; ++i)
-            version.push_back(static_cast<char>(in_[i]));
-        take(VersionBlockLength);
-        ++frames_;
-        if (answer(out, {Ack})) info_.version = version;
-        return true;
-    }
-    default:
-        take(1);
-        return true;
-    }
+    if (answer(out, {Ack})) storeInfo(block);
+    return true;
+}
+
+bool SimRadio::onVersionBlock(std::vector<std::uint8_t>& out, bool) {
+    if (in_.size() < VersionBlockLength) return false;
+    std::string version;
+    for (std::size_t i = 1; i < VersionBlockLength && in_[i] != 0xFF; ++i)
+        version.push_back(static_cast<char>(in_[i]));
+    take(VersionBlockLength);
+    ++frames_;
+    if (answer(out, {Ack})) info_.version = version;
+    return true;
 }
 
 std::vector<std::uint8_t> SimRadio::ident() const {
