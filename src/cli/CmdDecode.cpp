@@ -6,6 +6,7 @@
 #include "data/ModelTables.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace rv::cli {
 
@@ -26,6 +27,11 @@ int CmdDecode(CliArgs& args) {
     InitRadioData(s);
     DecodeImage(s.Image, s);
     SetModelInfo(s);
+    if (s.Doc.ModelInfo.BandCode != s.Image[445] || s.Doc.ModelInfo.ModelByte != s.Image[446])
+        std::fprintf(stderr,
+                     "rv52n-cli: the image names no known model and band (band code %d, model "
+                     "byte %d); the document keeps %s, %s\n",
+                     s.Image[445], s.Image[446], s.CurModelCode.c_str(), s.CurBand.c_str());
     return WriteOutput(s, *out, ToRecord(s.Doc)) ? 0 : 1;
 }
 

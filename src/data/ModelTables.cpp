@@ -45,10 +45,6 @@ std::string Trimmed(std::string_view s) {
     return std::string(TrimBlanks(s.substr(0, nul)));
 }
 
-bool IsKnownModel(std::string_view code) {
-    return std::find(ModelCodes.begin(), ModelCodes.end(), code) != ModelCodes.end();
-}
-
 } // namespace
 
 std::vector<std::string> BandsOfModel(std::string_view modelCode) {
@@ -126,8 +122,10 @@ void SetModelInfo(Session& s) {
 void TakeModelInfo(Session& s) {
     const std::string code = Trimmed(s.Doc.ModelInfo.ModelCode.get());
     const std::string band = BandTextOf(s.Doc.ModelInfo.BandCode, code);
-    // Without a known model and a band the program would have no frequency limits.
-    if (IsKnownModel(code) && !band.empty()) {
+    // A pair that no model offers (byte 249 with band code 83, a damaged file) would leave
+    // the program with a band the radio does not have, or none: keep the previous one.
+    const auto bands = BandsOfModel(code);
+    if (std::find(bands.begin(), bands.end(), band) != bands.end()) {
         s.CurModelCode = code;
         s.CurBand = band;
     }

@@ -338,14 +338,16 @@ TEST(ImageModel, ModelAndBandComeFromTheImage) {
 }
 
 TEST(ImageModel, UnknownPairKeepsTheBandLimits) {
-    RecordingSession r;
-    MemoryImage m = Blank();
-    m[445] = 77;
-    m[446] = 249;
-    rv::DecodeImage(m, r.s);
-    EXPECT_EQ(r.s.CurModelCode, "7415");
-    EXPECT_EQ(r.s.CurBand, "400 - 470 MHz");
-    EXPECT_EQ(r.s.BandLow, 400);
+    for (const auto& [band, byte] : {std::pair{77, 249}, std::pair{83, 249}, std::pair{0, 0}}) {
+        RecordingSession r;
+        MemoryImage m = Blank();
+        m[445] = static_cast<std::uint8_t>(band);
+        m[446] = static_cast<std::uint8_t>(byte);
+        rv::DecodeImage(m, r.s);
+        EXPECT_EQ(r.s.CurModelCode, "7415") << band << "/" << byte;
+        EXPECT_EQ(r.s.CurBand, "400 - 470 MHz");
+        EXPECT_EQ(r.s.BandLow, 400);
+    }
 }
 
 } // namespace

@@ -46,7 +46,8 @@ TEST(TakeModelInfo, SetsModelBandAndLimits) {
 }
 
 TEST(TakeModelInfo, UnknownPairKeepsPreviousModelAndBand) {
-    const std::pair<const char*, int> bad[] = {{"582", 77}, {"XYZ", 65}, {"", 65}};
+    const std::pair<const char*, int> bad[] = {
+        {"582", 77}, {"582", 83}, {"6415", 65}, {"XYZ", 65}, {"", 65}};
     for (const auto& [model, code] : bad) {
         rv::Session s;
         s.CurModelCode = "592";
