@@ -1,7 +1,326 @@
 #include "FrmFleetSync.h"
 
+#include "SettingsCellEditor.h"
+#include "SettingsInput.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
 namespace rv::ui {
 
-FrmFleetSync::FrmFleetSync(AppContext& ctx, QWidget* parent) : ChildWindow(ctx, QStringLiteral("FrmFleetSync"), parent) {}
+namespace {
+
+using L = rv::LangText;
+
+const L Caption{"", "FleetSync", "FleetSync(队列同步)"};
+const std::array<L, 2> TabCaptions{{{"", "FleetSync", "队列同步"}, {"", "Fleet List", "队列表"}}};
+const std::array<L, 3> GridHeaders{{{"", "No.", "编号"}, {"", "Fleet", "队列"}, {"", "ID", "ID"}}};
+const std::array<L, 5> Labels{
+    {{"", "Fleet(Own)", "队列（自身）"},
+     {"", "ID(Own)", "ID（自身）"},
+     {"", "FleetSync Baud Rate[bps]", "队列同步波特率[bps]"},
+     {"", "Data TX Modulation Delay Time[ms]", "数据发射调制延迟时间[毫秒]"},
+     {"", "Message Mode Timer[s]", "信息模式定时器[秒]"}}};
+const L SideTone{"", "PTT ID Side Tone", "PTT ID 侧音"};
+const L AllWord{"", "All", "所有"};
+const QString Blank = QStringLiteral(" ");
+
+enum Box { OwnFleet, OwnId, Baud, TxDelay, MsgTimer };
+enum Column { NoCol, FleetCol, IdCol };
+constexpr int Rows = 8;
+
+/// The numbers a column holds and what is stored for them: fleet 100 to 349 as 1 to 250,
+/// ID 1000 to 4999 as 1 to 4000.
+struct Range {
+    int low, high, offset, digits;
+};
+constexpr Range FleetRange{100, 349, 99, 3};
+constexpr Range IdRange{1000, 4999, 999, 4};
+const Range& RangeOf(int col) {
+    return col == FleetCol ? FleetRange : IdRange;
+}
+
+QStringList WithBlank(QStringList l) {
+    l.prepend(Blank);
+    return l;
+}
+
+/// Removes the blank first entry, keeping what the box shows.
+void DropBlank(SettingsCombo* box) {
+    if (box->count() == 0 || box->itemText(0) != Blank) return;
+    const QString shown = box->shownText();
+    box->removeItem(0);
+    box->showText(shown);
+}
+
+void AddBlank(SettingsCombo* box) {
+    if (box->count() == 0 || box->itemText(0) != Blank) box->insertItem(0, Blank);
+}
+
+} // namespace
+
+FrmFleetSync::FrmFleetSync(AppContext& ctx, QWidget* parent)
+    : ChildWindow(ctx, QStringLiteral("FrmFleetSync"), parent) {
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->addTab(buildSettingsTab(), QString());
+    tabs_->addTab(buildListTab(), QString());
+    close_ = new QPushButton(this);
+    close_->setObjectName(QStringLiteral("CommandClose"));
+    connect(close_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close_);
+    auto* all = new QVBoxLayout(this);
+    all->addWidget(tabs_);
+    all->addLayout(buttons);
+    for (QWidget* w : findChildren<QWidget*>())
+        if (!qobject_cast<QLineEdit*>(w) && w != grid_) InstallEnterMovesFocus(w);
+    changeShowByLanguage();
+}
+
+FrmFleetSync::~FrmFleetSync() {
+    delete cellEditor_;
+}
+
+QWidget* FrmFleetSync::buildSettingsTab() {
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (int i = 0; i < 5; ++i) {
+        combo1_[i] = new SettingsCombo(QStringLiteral("Combo1_%1").arg(i), page);
+        label1_[i] = new QLabel(page);
+        form->addRow(label1_[i], combo1_[i]);
+    }
+    check1_ = new QCheckBox(page);
+    check1_->setObjectName(QStringLiteral("Check1"));
+    form->addRow(check1_);
+
+    connect(combo1_[OwnFleet], &QComboBox::activated, this, [this] { ownFleetChosen(); });
+    connect(combo1_[OwnId], &QComboBox::activated, this, [this] { ownIdChosen(); });
+    auto& f = ctx_.doc().FleetSyncInfo;
+    connect(combo1_[Baud], &QComboBox::activated, this, [this, &f](int p) {
+        f.BaudRate = Int16(p);
+        ctx_.notifyEdited(this);
+    });
+    connect(combo1_[TxDelay], &QComboBox::activated, this, [this, &f](int p) {
+        f.TxModDelay = p;
+        ctx_.notifyEdited(this);
+    });
+    connect(combo1_[MsgTimer], &QComboBox::activated, this, [this, &f](int p) {
+        f.MsgModeTimer = p;
+        ctx_.notifyEdited(this);
+    });
+    connect(check1_, &QCheckBox::clicked, this, [this, &f](bool on) {
+        f.PttIdSideTone = on ? 1 : 0;
+        ctx_.notifyEdited(this);
+    });
+    return page;
+}
+
+QWidget* FrmFleetSync::buildListTab() {
+    auto* page = new QWidget;
+    grid_ = new QTableWidget(Rows, 3, page);
+    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    grid_->verticalHeader()->hide();
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->horizontalHeader()->setSectionResizeMode(FleetCol, QHeaderView::Stretch);
+    grid_->horizontalHeader()->setSectionResizeMode(IdCol, QHeaderView::Stretch);
+    for (int r = 0; r < Rows; ++r) {
+        auto* no = new QTableWidgetItem(QString::number(r + 1));
+        no->setFlags(Qt::ItemIsEnabled);
+        grid_->setItem(r, NoCol, no);
+        grid_->setItem(r, FleetCol, new QTableWidgetItem);
+        grid_->setItem(r, IdCol, new QTableWidgetItem);
+    }
+    grid_->setMinimumHeight(grid_->horizontalHeader()->sizeHint().height() +
+                            Rows * grid_->verticalHeader()->defaultSectionSize() + 4);
+    text1_ = new QLineEdit;
+    text1_->setObjectName(QStringLiteral("Text1"));
+    InstallKeyRule(text1_, [this](QChar c) { return cellKey(c); });
+    cellEditor_ = new SettingsCellEditor(
+        grid_, text1_, {FleetCol, IdCol},
+        [this](int row, int col, const QString& t) { commitCell(row, col, t); });
+    (new QVBoxLayout(page))->addWidget(grid_);
+    return page;
+}
+
+void FrmFleetSync::fillLists() {
+    combo1_[OwnFleet]->setEntries(WithBlank(Numbers(FleetRange.low, FleetRange.high)));
+    combo1_[OwnId]->setEntries(WithBlank(Numbers(IdRange.low, IdRange.high)));
+    combo1_[Baud]->setEntries({"1200", "2400"});
+    combo1_[TxDelay]->setEntries(Numbers(0, 6000));
+    combo1_[MsgTimer]->setEntries(OffAndNumbers(ctx_.lang(), 300));
+}
+
+void FrmFleetSync::changeShowByLanguage() {
+    const int lang = ctx_.lang();
+    setWindowTitle(Tr(lang, Caption));
+    for (int i = 0; i < 2; ++i)
+        tabs_->setTabText(i, Tr(lang, TabCaptions[i]));
+    for (int i = 0; i < 5; ++i)
+        label1_[i]->setText(Tr(lang, Labels[i]));
+    check1_->setText(Tr(lang, SideTone));
+    grid_->setHorizontalHeaderLabels(
+        {Tr(lang, GridHeaders[0]), Tr(lang, GridHeaders[1]), Tr(lang, GridHeaders[2])});
+    SetCloseHelpCaptions(lang, close_, nullptr);
+    fillLists();
+    reShow();
+}
+
+void FrmFleetSync::reShow() {
+    const auto& f = ctx_.doc().FleetSyncInfo;
+    showOwn();
+    combo1_[Baud]->showEntry(f.BaudRate);
+    combo1_[TxDelay]->showEntry(f.TxModDelay);
+    combo1_[MsgTimer]->showEntry(f.MsgModeTimer);
+    check1_->setChecked(f.PttIdSideTone == 1);
+    showGrid();
+}
+
+void FrmFleetSync::showOwn() {
+    const auto& f = ctx_.doc().FleetSyncInfo;
+    auto* fleet = combo1_[OwnFleet];
+    auto* id = combo1_[OwnId];
+    if (f.OwnFleet == 255) {
+        AddBlank(fleet);
+        AddBlank(id);
+        fleet->showEntry(0);
+        id->showEntry(0);
+        return;
+    }
+    DropBlank(fleet);
+    DropBlank(id);
+    // A value outside the lists shows nothing rather than a number the radio cannot hold.
+    fleet->showEntry(f.OwnFleet - 1);
+    id->showEntry(f.OwnId - 1);
+}
+
+void FrmFleetSync::ownFleetChosen() {
+    auto& f = ctx_.doc().FleetSyncInfo;
+    auto* fleet = combo1_[OwnFleet];
+    auto* id = combo1_[OwnId];
+    if (fleet->currentIndex() < 0) return;
+    if (fleet->currentText() == Blank) {
+        AddBlank(id);
+        id->showEntry(0);
+        f.OwnFleet = 255;
+        f.OwnId = 0;
+    } else {
+        if (id->shownText() == Blank) {
+            DropBlank(id);
+            id->showEntry(0);
+            f.OwnId = 1;
+        }
+        DropBlank(fleet);
+        f.OwnFleet = Int16(fleet->currentText().toInt() - FleetRange.offset);
+    }
+    ctx_.notifyEdited(this);
+}
+
+void FrmFleetSync::ownIdChosen() {
+    auto& f = ctx_.doc().FleetSyncInfo;
+    auto* fleet = combo1_[OwnFleet];
+    auto* id = combo1_[OwnId];
+    if (id->currentIndex() < 0) return;
+    if (id->currentText() == Blank) {
+        f.OwnId = 0;
+    } else {
+        const int chosen = id->currentText().toInt();
+        if (fleet->shownText() == Blank) {
+            DropBlank(fleet);
+            fleet->showEntry(0);
+            ownFleetChosen();
+        }
+        DropBlank(id);
+        f.OwnId = chosen - IdRange.offset;
+    }
+    ctx_.notifyEdited(this);
+}
+
+void FrmFleetSync::showGrid() {
+    cellEditor_->close();
+    for (int r = 0; r < Rows; ++r) {
+        grid_->item(r, FleetCol)->setText(QString());
+        grid_->item(r, IdCol)->setText(QString());
+    }
+    const auto& d = ctx_.doc();
+    const auto text = [this](int v, int offset) {
+        return v == 255 ? QString() : v == 0 ? Tr(ctx_, AllWord) : QString::number(v + offset);
+    };
+    for (int i = 0; i < std::clamp<int>(d.FleetCount, 0, Rows); ++i) {
+        const auto& e = d.Fleets[std::size_t(i)];
+        if (e.Slot < 1 || e.Slot > Rows) continue;
+        grid_->item(e.Slot - 1, FleetCol)->setText(text(e.Fleet, FleetRange.offset));
+        grid_->item(e.Slot - 1, IdCol)->setText(text(e.IdValue, IdRange.offset));
+    }
+}
+
+QChar FrmFleetSync::cellKey(QChar c) const {
+    const QChar k = c == u'a' ? QChar(u'A') : c;
+    if (k != u'A' && !k.isDigit()) return {};
+    const QString t = text1_->text();
+    const bool replacesAll = t.isEmpty() || text1_->selectedText() == t;
+    const bool holdsAll = t == QStringLiteral("A") || t == Tr(ctx_, AllWord);
+    if (k == u'A' || holdsAll) return replacesAll ? k : QChar();
+    const int digits = int(t.size() - text1_->selectedText().size()) + 1;
+    return digits <= RangeOf(cellEditor_->editCol()).digits ? k : QChar();
+}
+
+void FrmFleetSync::commitCell(int row, int col, const QString& typed) {
+    QString t = typed;
+    bool ok = false;
+    const int n = typed.toInt(&ok);
+    if (typed == QStringLiteral("A")) {
+        t = Tr(ctx_, AllWord);
+    } else if (ok) {
+        const Range& r = RangeOf(col);
+        t = QString::number(std::clamp(n, r.low, r.high));
+    }
+    grid_->item(row, col)->setText(t);
+    auto* other = grid_->item(row, col == FleetCol ? IdCol : FleetCol);
+    if (t.isEmpty())
+        other->setText(QString());
+    else if (other->text().isEmpty())
+        other->setText(Tr(ctx_, AllWord));
+    storeRow(row);
+    ctx_.notifyEdited(this);
+}
+
+void FrmFleetSync::storeRow(int row) {
+    auto& d = ctx_.doc();
+    const Int16 slot = Int16(row + 1);
+    auto* begin = d.Fleets.begin();
+    auto* end = begin + std::clamp<int>(d.FleetCount, 0, Rows);
+    auto* it = std::find_if(begin, end, [slot](const rv::FleetEntry& e) { return e.Slot == slot; });
+    const QString fleet = grid_->item(row, FleetCol)->text();
+    if (fleet.isEmpty()) {
+        if (it == end) return;
+        std::move(it + 1, end, it); // later entries move up
+        *(end - 1) = rv::FleetEntry{};
+        --d.FleetCount;
+        return;
+    }
+    if (it == end) {
+        if (end == d.Fleets.end()) return; // a damaged list already fills every slot
+        it->Slot = slot;
+        ++d.FleetCount;
+    }
+    const auto value = [this](const QString& s, int offset) {
+        return s == Tr(ctx_, AllWord) ? 0 : s.toInt() - offset;
+    };
+    it->Fleet = Int16(value(fleet, FleetRange.offset));
+    it->IdValue = value(grid_->item(row, IdCol)->text(), IdRange.offset);
+}
 
 } // namespace rv::ui

@@ -20,7 +20,7 @@ SettingsCellEditor::SettingsCellEditor(QTableWidget* grid, QLineEdit* box,
             [this](int row, int col) { enter(row, col); });
     // A click on the current cell (the first click after opening) opens the box too.
     connect(grid, &QTableWidget::cellClicked, this, [this](int row, int col) {
-        if (row != row_ || col != col_ || !box_->isVisible()) enter(row, col);
+        if (row != row_ || col != col_ || !box_->isVisible() || !box_->hasFocus()) enter(row, col);
     });
     connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { place(); });
     connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { place(); });

@@ -151,8 +151,16 @@ void InstallEnterMovesFocus(QWidget* w) {
 }
 
 void FocusNext(QWidget* w) {
-    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &tab);
+    // Walk the focus chain instead of sending Tab, which a grid would take as its own
+    // cell navigation.
+    for (QWidget* next = w->nextInFocusChain(); next && next != w;
+         next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled() &&
+            next->window() == w->window()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 QString CheckFreqShown(AppContext& ctx, QWidget* parent, const QString& typed) {

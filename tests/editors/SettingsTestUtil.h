@@ -5,6 +5,7 @@
 #include "shell/kit/AppContext.h"
 #include "support/ScriptedPrompt.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -55,14 +56,17 @@ inline rv::ui::SettingsCombo* Box(QWidget* w, const QString& name) {
     return Child<rv::ui::SettingsCombo>(w, name);
 }
 
-/// Chooses the entry with that text from the keyboard, as a user does: Home, then Down.
+/// Chooses the entry with that text as a user does: opens the list, moves to the entry
+/// and presses Enter.
 inline void Choose(rv::ui::SettingsCombo* box, const QString& text) {
     const int i = box->findText(text, Qt::MatchExactly);
     ASSERT_GE(i, 0) << text.toStdString() << " is not in " << box->objectName().toStdString();
-    if (box->currentIndex() == 0 && i == 0) QTest::keyClick(box, Qt::Key_End);
-    QTest::keyClick(box, Qt::Key_Home);
-    for (int k = 0; k < i; ++k)
-        QTest::keyClick(box, Qt::Key_Down);
+    ASSERT_TRUE(box->isEnabled()) << box->objectName().toStdString();
+    box->showPopup();
+    auto* view = box->view();
+    view->setCurrentIndex(view->model()->index(i, box->modelColumn()));
+    QTest::keyClick(view, Qt::Key_Return);
+    ASSERT_EQ(box->shownText(), text);
 }
 
 /// Focuses a text box, replaces its text by typing, and leaves it with Tab.

@@ -1,0 +1,164 @@
+#include "editors/FrmFleetSync.h"
+
+#include "SettingsTestUtil.h"
+
+#include <QTabWidget>
+#include <QTableWidget>
+
+using namespace rv::test;
+using rv::ui::FrmFleetSync;
+
+namespace {
+
+class SettingsFleetSyncTest : public SettingsFixture {
+protected:
+    /// Clicks a cell of the fleet list (row 1..8, column 1 fleet / 2 ID), types, leaves.
+    void typeCell(QWidget* w, int row, int col, const QString& keys) {
+        Child<QTabWidget>(w, "SSTab1")->setCurrentIndex(1);
+        auto* grid = Child<QTableWidget>(w, "MSFlexGrid1");
+        const QRect r = grid->visualItemRect(grid->item(row - 1, col));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, r.center());
+        auto* editor = Child<QLineEdit>(w, "Text1");
+        ASSERT_TRUE(editor->isVisible());
+        EXPECT_EQ(editor->selectedText(), editor->text());
+        QTest::keyClicks(editor, keys);
+        QTest::keyClick(editor, Qt::Key_Return);
+    }
+    static QString cell(QWidget* w, int row, int col) {
+        return Child<QTableWidget>(w, "MSFlexGrid1")->item(row - 1, col)->text();
+    }
+    std::vector<std::array<int, 3>> fleets() const {
+        std::vector<std::array<int, 3>> v;
+        const auto& d = ctx.session.Doc;
+        for (int i = 0; i < d.FleetCount; ++i)
+            v.push_back({d.Fleets[i].Slot, d.Fleets[i].Fleet, d.Fleets[i].IdValue});
+        return v;
+    }
+    using Fleets = std::vector<std::array<int, 3>>;
+};
+
+TEST_F(SettingsFleetSyncTest, ChoosingAFleetGivesTheFirstId) {
+    auto w = open<FrmFleetSync>();
+    auto* fleet = Box(w.get(), "Combo1_0");
+    auto* id = Box(w.get(), "Combo1_1");
+    EXPECT_EQ(fleet->shownText(), " ");
+    EXPECT_EQ(id->shownText(), " ");
+    Choose(fleet, "100");
+    EXPECT_EQ(id->shownText(), "1000");
+    EXPECT_EQ(ctx.doc().FleetSyncInfo.OwnFleet, 1);
+    EXPECT_EQ(ctx.doc().FleetSyncInfo.OwnId, 1);
+    EXPECT_EQ(fleet->findText(" "), -1);
+    EXPECT_EQ(id->findText(" "), -1);
+    Choose(id, "4999");
+    EXPECT_EQ(ctx.doc().FleetSyncInfo.OwnId, 4000);
+    EXPECT_EQ(ctx.doc().FleetSyncInfo.OwnFleet, 1);
+}
+
+TEST_F(SettingsFleetSyncTest, ChoosingAnIdWithoutFleetGivesTheFirstFleet) {
+    auto w = open<FrmFleetSync>();
+    Choose(Box(w.get(), "Combo1_1"), "1500");
+    EXPECT_EQ(Box(w.get(), "Combo1_0")->shownText(), "100");
+    EXPECT_EQ(ctx.doc().FleetSyncInfo.OwnFleet, 1);
+    EXPECT_EQ(ctx.doc().FleetSyncInfo.OwnId, 501);
+}
+
+TEST_F(SettingsFleetSyncTest, BlankIdLeavesNoFleetAndBlankFleetClearsId) {
+    auto w = open<FrmFleetSync>();
+    Choose(Box(w.get(), "Combo1_1"), " ");
+    EXPECT_EQ(ctx.doc().FleetSyncInfo.OwnFleet, 255);
+    EXPECT_EQ(ctx.doc().FleetSyncInfo.OwnId, 0);
+    Choose(Box(w.get(), "Combo1_0"), " ");
+    EXPECT_EQ(Box(w.get(), "Combo1_1")->shownText(), " ");
+    EXPECT_EQ(ctx.doc().FleetSyncInfo.OwnFleet, 255);
+    EXPECT_EQ(ctx.doc().FleetSyncInfo.OwnId, 0);
+}
+
+TEST_F(SettingsFleetSyncTest, StoredOwnFleetShowsWithoutBlanks) {
+    ctx.doc().FleetSyncInfo.OwnFleet = 250;
+    ctx.doc().FleetSyncInfo.OwnId = 4000;
+    auto w = open<FrmFleetSync>();
+    EXPECT_EQ(Box(w.get(), "Combo1_0")->shownText(), "349");
+    EXPECT_EQ(Box(w.get(), "Combo1_1")->shownText(), "4999");
+    EXPECT_EQ(Box(w.get(), "Combo1_0")->count(), 250);
+}
+
+TEST_F(SettingsFleetSyncTest, OtherSettingsStoreTheirPosition) {
+    auto w = open<FrmFleetSync>();
+    const auto& f = ctx.doc().FleetSyncInfo;
+    EXPECT_EQ(Box(w.get(), "Combo1_3")->shownText(), "400");
+    EXPECT_EQ(Box(w.get(), "Combo1_4")->shownText(), "10");
+    Choose(Box(w.get(), "Combo1_2"), "2400");
+    Choose(Box(w.get(), "Combo1_3"), "250");
+    Choose(Box(w.get(), "Combo1_4"), "Off");
+    Click(Child<QCheckBox>(w.get(), "Check1"));
+    EXPECT_EQ(f.BaudRate, 1);
+    EXPECT_EQ(f.TxModDelay, 250);
+    EXPECT_EQ(f.MsgModeTimer, 0);
+    EXPECT_EQ(f.PttIdSideTone, 0);
+}
+
+TEST_F(SettingsFleetSyncTest, ListNumbersAreClampedAndPairedWithAll) {
+    auto w = open<FrmFleetSync>();
+    typeCell(w.get(), 3, 1, "50");
+    EXPECT_EQ(cell(w.get(), 3, 1), "100");
+    EXPECT_EQ(cell(w.get(), 3, 2), "All");
+    typeCell(w.get(), 3, 2, "5000");
+    EXPECT_EQ(cell(w.get(), 3, 2), "4999");
+    typeCell(w.get(), 1, 1, "150");
+    EXPECT_EQ(fleets(), (Fleets{{3, 1, 4000}, {1, 51, 0}}));
+    typeCell(w.get(), 5, 2, "a");
+    EXPECT_EQ(cell(w.get(), 5, 1), "All");
+    EXPECT_EQ(cell(w.get(), 5, 2), "All");
+    EXPECT_EQ(fleets(), (Fleets{{3, 1, 4000}, {1, 51, 0}, {5, 0, 0}}));
+}
+
+TEST_F(SettingsFleetSyncTest, ClearingACellClearsTheRowAndItsEntry) {
+    auto& d = ctx.doc();
+    d.FleetCount = 3;
+    d.Fleets[0] = {2, 51, 0};
+    d.Fleets[1] = {4, 1, 1};
+    d.Fleets[2] = {6, 0, 4000};
+    auto w = open<FrmFleetSync>();
+    EXPECT_EQ(cell(w.get(), 2, 1), "150");
+    EXPECT_EQ(cell(w.get(), 2, 2), "All");
+    EXPECT_EQ(cell(w.get(), 6, 1), "All");
+    EXPECT_EQ(cell(w.get(), 6, 2), "4999");
+    typeCell(w.get(), 4, 2, "\b");
+    EXPECT_EQ(cell(w.get(), 4, 1), "");
+    EXPECT_EQ(fleets(), (Fleets{{2, 51, 0}, {6, 0, 4000}}));
+}
+
+TEST_F(SettingsFleetSyncTest, CellKeysKeepNumbersShortAndAllWhole) {
+    auto w = open<FrmFleetSync>();
+    Child<QTabWidget>(w.get(), "SSTab1")->setCurrentIndex(1);
+    auto* grid = Child<QTableWidget>(w.get(), "MSFlexGrid1");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualItemRect(grid->item(0, 1)).center());
+    auto* editor = Child<QLineEdit>(w.get(), "Text1");
+    QTest::keyClicks(editor, "1x2*345");
+    EXPECT_EQ(editor->text(), "123");
+    QTest::keyClicks(editor, "a");
+    EXPECT_EQ(editor->text(), "123");
+    editor->selectAll();
+    QTest::keyClicks(editor, "a");
+    EXPECT_EQ(editor->text(), "A");
+    QTest::keyClicks(editor, "7");
+    EXPECT_EQ(editor->text(), "A");
+    QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(grid->item(0, 1)->text(), "All");
+}
+
+TEST_F(SettingsFleetSyncTest, ChineseCaptions) {
+    ctx.doc().FleetCount = 1;
+    ctx.doc().Fleets[0] = {1, 0, 0};
+    auto w = open<FrmFleetSync>();
+    ctx.session.CurLanguage = rv::Chinese;
+    w->changeShowByLanguage();
+    EXPECT_EQ(w->windowTitle(), "FleetSync(队列同步)");
+    EXPECT_EQ(Child<QTabWidget>(w.get(), "SSTab1")->tabText(1), "队列表");
+    EXPECT_EQ(cell(w.get(), 1, 1), "所有");
+    EXPECT_EQ(Box(w.get(), "Combo1_4")->itemText(0), "关");
+}
+
+} // namespace
