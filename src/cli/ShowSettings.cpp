@@ -39,6 +39,34 @@ template <class Rec> Value OnOff(Rec RadioData::*rec, Int16 Rec::*field) {
     };
 }
 
+// An index into a list of words; a value outside the list (a damaged file) as its number.
+template <class Rec>
+Value Choice(Rec RadioData::*rec, Int16 Rec::*field,
+             std::vector<std::pair<const char*, const char*>> words) {
+    return [rec, field, words](const Session& s) {
+        const int v = (s.Doc.*rec).*field;
+        if (v < 0 || v >= static_cast<int>(words.size())) return N(v);
+        const auto& w = words[static_cast<std::size_t>(v)];
+        return std::string(s.CurLanguage == Chinese ? w.second : w.first);
+    };
+}
+
+template <class Rec> Value OffOrNumber(Rec RadioData::*rec, Int16 Rec::*field) {
+    return [rec, field](const Session& s) {
+        const int v = (s.Doc.*rec).*field;
+        return v == 0 ? std::string(s.CurLanguage == Chinese ? "关" : "Off") : N(v);
+    };
+}
+
+// Look-back times: list position + 1, from 0.50 s in steps of 0.05 s.
+Value LookBack(Int16 ScanInfo::*field) {
+    return [field](const Session& s) {
+        const int hundredths = 45 + 5 * (s.Doc.ScanInfo.*field);
+        const std::string cents = N(100 + hundredths % 100).substr(1);
+        return N(hundredths / 100) + "." + cents;
+    };
+}
+
 const std::vector<Setting>& Settings() {
     using D = RadioData;
     using O = OptFeatures;
@@ -53,35 +81,52 @@ const std::vector<Setting>& Settings() {
         {"Model type", "机型类型", [](const Session& s) { return s.Doc.ModelType.get(); }},
         {"Frequency code", "频率代码", [](const Session& s) { return N(s.Doc.FrequencyCode); }},
         {"Type letter", "类型字母", [](const Session& s) { return N(s.Doc.TypeLetter); }},
-        {"TOT (x 15 s)", "发射限时 (x 15 秒)", Num(&D::OptFeatures, &O::TotTime)},
-        {"TOT pre-alert (s)", "发射限时预警 (秒)", Num(&D::OptFeatures, &O::TotPreAlert)},
-        {"Squelch level", "静噪等级", Num(&D::OptFeatures, &O::SquelchLevel)},
-        {"Mic sensitivity", "话筒灵敏度", Num(&D::OptFeatures, &O::MicSensitivity)},
-        {"Voice annunciation", "语音提示", Num(&D::OptFeatures, &O::VoiceAnnunciation)},
-        {"Battery save", "省电", OnOff(&D::OptFeatures, &O::BatterySave)},
-        {"Beep", "按键音", OnOff(&D::OptFeatures, &O::Beep)},
-        {"Scrambler activation", "加密启用", OnOff(&D::OptFeatures, &O::ScramblerActivation)},
-        {"Scrambler backup", "加密备份", OnOff(&D::OptFeatures, &O::ScramblerBackup)},
-        {"PTT ID mode", "PTT ID 模式", Num(&D::OptFeatures, &O::PttIdMode)},
-        {"PTT ID type", "PTT ID 类型", Num(&D::OptFeatures, &O::PttIdType)},
-        {"PTT ID BOT", "PTT ID 首发", Txt(&D::OptFeatures, &O::PttIdBot)},
-        {"PTT ID EOT", "PTT ID 尾发", Txt(&D::OptFeatures, &O::PttIdEot)},
-        {"VOX", "声控", OnOff(&D::OptFeatures, &O::VoxFunction)},
-        {"VOX gain", "声控增益", Num(&D::OptFeatures, &O::VoxGain)},
-        {"VOX delay", "声控延时", Num(&D::OptFeatures, &O::VoxDelay)},
-        {"VOX cancel operation", "声控取消操作", OnOff(&D::OptFeatures, &O::VoxCancelOperation)},
-        {"VOX proceed tone", "声控提示音", OnOff(&D::OptFeatures, &O::VoxProceedTone)},
-        {"VOX inhibit on RX", "接收时禁止声控", OnOff(&D::OptFeatures, &O::VoxInhibitOnRx)},
-        {"Clone mode", "克隆模式", OnOff(&D::OptFeatures, &O::CloneMode)},
+        {"Time Out Timer(TOT)[s]", "超时定时器(TOT)[秒]",
+         [](const Session& s) { return N(s.Doc.OptFeatures.TotTime * 15); }},
+        {"TOT Pre-Alert[s]", "超时定时器预警[秒]", OffOrNumber(&D::OptFeatures, &O::TotPreAlert)},
+        {"Squelch Level", "静躁电平", Num(&D::OptFeatures, &O::SquelchLevel)},
+        {"Mic Sensitivity", "麦克风灵敏度",
+         Choice(&D::OptFeatures, &O::MicSensitivity, {{"Normal", "常规"}, {"High", "高"}})},
+        {"Voice Annunciation", "语音通知",
+         Choice(&D::OptFeatures, &O::VoiceAnnunciation,
+                {{"Off", "关"}, {"Chinese", "中文"}, {"English", "英语"}, {"Russian", "俄语"}})},
+        {"Battery Save", "电池省电", OnOff(&D::OptFeatures, &O::BatterySave)},
+        {"Beep", "哗音", OnOff(&D::OptFeatures, &O::Beep)},
+        {"Scrambler Activation", "扰频器激活", OnOff(&D::OptFeatures, &O::ScramblerActivation)},
+        {"Scrambler Backup", "扰频器备份", OnOff(&D::OptFeatures, &O::ScramblerBackup)},
+        {"PTT ID Type", "PTT ID类型",
+         Choice(&D::OptFeatures, &O::PttIdMode,
+                {{"DTMF", "DTMF(双音多频)"}, {"FleetSync", "FleetSync(队列同步)"}})},
+        {"PTT ID", "PTT ID",
+         Choice(&D::OptFeatures, &O::PttIdType,
+                {{"BOT", "发射开始"}, {"EOT", "发射结束"}, {"Both", "两者"}})},
+        {"Begin of TX", "发射开始", Txt(&D::OptFeatures, &O::PttIdBot)},
+        {"End of TX", "发射结束", Txt(&D::OptFeatures, &O::PttIdEot)},
+        {"VOX Function", "VOX功能", OnOff(&D::OptFeatures, &O::VoxFunction)},
+        {"VOX Gain Level", "VOX增益电平", OffOrNumber(&D::OptFeatures, &O::VoxGain)},
+        {"VOX Delay Time[s]", "VOX延迟时间[秒]",
+         Choice(
+             &D::OptFeatures, &O::VoxDelay,
+             {{"0.3", "0.3"}, {"0.5", "0.5"}, {"1", "1"}, {"1.5", "1.5"}, {"2", "2"}, {"3", "3"}})},
+        {"Cancel Operation", "取消操作", OnOff(&D::OptFeatures, &O::VoxCancelOperation)},
+        {"VOX Proceed Tone", "VOX可进行音调", OnOff(&D::OptFeatures, &O::VoxProceedTone)},
+        {"VOX Inhibit on Receive", "接收时禁止VOX", OnOff(&D::OptFeatures, &O::VoxInhibitOnRx)},
+        {"Clone Mode", "复制模式", OnOff(&D::OptFeatures, &O::CloneMode)},
         {"Key 1 function", "按键 1 功能", [](const Session& s) { return N(s.Doc.KeyFunc1); }},
         {"Key 2 function", "按键 2 功能", [](const Session& s) { return N(s.Doc.KeyFunc2); }},
-        {"Priority type", "优先类型", Num(&D::ScanInfo, &Sc::PriorityType)},
-        {"Priority channel", "优先信道", Num(&D::ScanInfo, &Sc::PriorityChannel)},
-        {"Look back time A", "回看时间 A", Num(&D::ScanInfo, &Sc::LookBackA)},
-        {"Look back time B", "回看时间 B", Num(&D::ScanInfo, &Sc::LookBackB)},
-        {"Revert channel", "回复信道", Num(&D::ScanInfo, &Sc::RevertChannel)},
-        {"Dropout delay", "掉线延时", Num(&D::ScanInfo, &Sc::DropoutDelay)},
-        {"TX dwell", "发射停留", Num(&D::ScanInfo, &Sc::TxDwell)},
+        {"Priority", "优先",
+         Choice(&D::ScanInfo, &Sc::PriorityType,
+                {{"None", "无"}, {"Fixd", "固定"}, {"Selected", "选定"}})},
+        {"Priority Channel", "优先信道",
+         [](const Session& s) {
+             const int v = s.Doc.ScanInfo.PriorityChannel;
+             return v == 255 ? std::string(s.CurLanguage == Chinese ? "无" : "None") : N(v);
+         }},
+        {"Look Back Time A[s]", "回扫时间A[秒]", LookBack(&Sc::LookBackA)},
+        {"Look Back Time B[s]", "回扫时间B[秒]", LookBack(&Sc::LookBackB)},
+        {"Revert Channel", "返回信道", Num(&D::ScanInfo, &Sc::RevertChannel)},
+        {"Dropout Delay Time[s]", "扫描接收恢复延迟时间[秒]", Num(&D::ScanInfo, &Sc::DropoutDelay)},
+        {"TX Dwell Time[s]", "扫描发射恢复延迟时间[秒]", Num(&D::ScanInfo, &Sc::TxDwell)},
         {"DTMF speed", "DTMF 速度", Num(&D::DtmfInfo, &T::DtmfSpeed)},
         {"First digit time", "首位时间", Num(&D::DtmfInfo, &T::FirstDigitTime)},
         {"First digit delay (x 10 ms)", "首位延时 (x 10 毫秒)",
@@ -110,7 +155,7 @@ const std::vector<Setting>& Settings() {
 }
 
 std::string Line(const Session& s, const char* en, const char* zh, const std::string& v) {
-    return std::string(s.CurLanguage == Chinese ? zh : en) + ": " + v + "\n";
+    return std::string(s.CurLanguage == Chinese ? zh : en) + (v.empty() ? ":" : ": " + v) + "\n";
 }
 
 std::string ListsText(const Session& s) {
