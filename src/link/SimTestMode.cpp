@@ -173,8 +173,13 @@ private:
 
     static std::vector<std::uint8_t> testChannel(const rv::MemoryImage& m, int n) {
         if (n < 1 || n > 16) return std::vector<std::uint8_t>(8, 0xFF);
+        // Memory keeps each frequency lowest digit pair first; test mode reports the
+        // digits in reading order.
         const auto at = m.begin() + static_cast<std::ptrdiff_t>(TestChannelBase + 8 * (n - 1));
-        return {at, at + 8};
+        std::vector<std::uint8_t> reply{at, at + 8};
+        std::reverse(reply.begin(), reply.begin() + 4);
+        std::reverse(reply.begin() + 4, reply.end());
+        return reply;
     }
 
     static bool holds(int item, int address) {
