@@ -80,7 +80,7 @@ QWidget* frmMain::showChildWindow(const QString& name) {
 void frmMain::closeCurAllWindows() {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) {
         // Taken out of the area at once, so that a window reopened right after is a new one.
-        if (sub->close()) mdi_->removeSubWindow(sub);
+        if (sub->close() && mdi_->subWindowList().contains(sub)) mdi_->removeSubWindow(sub);
     }
 }
 

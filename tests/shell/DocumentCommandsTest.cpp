@@ -1,0 +1,259 @@
+#include "ShellFixture.h"
+#include "data/DataFile.h"
+
+#include <QFile>
+
+using rv::test::ShellTest;
+using rv::ui::Answer;
+
+namespace {
+
+const QString Overwrite = QStringLiteral("file will be Overwrite,Continue?");
+const QString Modified = QStringLiteral("File has been modify,save it now?");
+
+/// The squelch level stored in a data file, or -1 when it cannot be read.
+int SquelchIn(const QString& file) {
+    rv::Session s;
+    if (!rv::OpenDataFile(s, file.toStdString())) return -1;
+    return s.Doc.OptFeatures.SquelchLevel;
+}
+
+} // namespace
+
+class DocumentTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        start();
+    }
+    /// A data file with squelch level `level`, written outside the window.
+    QString dataFile(const QString& name, int level) {
+        rv::Session s;
+        s.Doc = ctx->session.Doc;
+        s.Doc.OptFeatures.SquelchLevel = static_cast<rv::Int16>(level);
+        EXPECT_TRUE(rv::SaveDataFile(s, path(name).toStdString()));
+        return path(name);
+    }
+    /// Opens a file while the document is unchanged.
+    void openFile(const QString& file) {
+        prompt->fileNames.push_back(file);
+        main->mnuFileOpen_Click();
+        ASSERT_EQ(QString::fromStdString(ctx->session.DocPath), file);
+    }
+};
+
+TEST_F(DocumentTest, NewFromMenuAsksAndToolbarDoesNot) {
+    modify();
+    prompt->answers = {Answer::Cancel};
+    act("mnuFileNew")->trigger();
+    EXPECT_EQ(prompt->asked, QStringList{"All data will be cleared."});
+    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 8);
+
+    prompt->answers = {Answer::Ok};
+    act("mnuFileNew")->trigger();
+    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 5);
+
+    modify();
+    prompt->asked.clear();
+    act("新建")->trigger();
+    EXPECT_TRUE(prompt->asked.isEmpty());
+    EXPECT_TRUE(rv::IsUnchanged(ctx->session));
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat]");
+    EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
+}
+
+TEST_F(DocumentTest, OpenUnchangedDocumentAsksNothing) {
+    const QString file = dataFile("a.dat", 3);
+    openFile(file);
+    EXPECT_TRUE(prompt->asked.isEmpty());
+    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 3);
+    EXPECT_FALSE(ctx->session.IsNewFile);
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:a.dat]");
+    EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
+}
+
+TEST_F(DocumentTest, OpenModifiedDocumentEveryAnswer) {
+    const QString current = dataFile("current.dat", 2);
+    const QString other = dataFile("other.dat", 7);
+
+    // Cancel: no file dialog, nothing changes.
+    openFile(current);
+    modify();
+    prompt->answers = {Answer::Cancel};
+    main->mnuFileOpen_Click();
+    EXPECT_EQ(prompt->asked, QStringList{Modified});
+    EXPECT_EQ(prompt->dialogs.size(), 1);
+    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 8);
+
+    // No: the edits are dropped, the other file opens, the current file is untouched.
+    prompt->answers = {Answer::No};
+    prompt->fileNames = {other};
+    main->mnuFileOpen_Click();
+    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 7);
+    EXPECT_EQ(SquelchIn(current), 2);
+
+    // Yes: the edits go to the current file, without the overwrite question, before the
+    // open dialog is shown.
+    modify();
+    prompt->asked.clear();
+    prompt->answers = {Answer::Yes};
+    prompt->fileNames = {current};
+    main->mnuFileOpen_Click();
+    EXPECT_EQ(prompt->asked, QStringList{Modified});
+    EXPECT_EQ(SquelchIn(other), 8);
+    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 2);
+    EXPECT_TRUE(rv::IsUnchanged(ctx->session));
+}
+
+TEST_F(DocumentTest, OpenModifiedNewDocumentWithYesGoesThroughSaveAs) {
+    const QString other = dataFile("other.dat", 7);
+    modify();
+    prompt->answers = {Answer::Yes};
+    prompt->fileNames = {path("kept.dat"), other};
+    main->mnuFileOpen_Click();
+    EXPECT_EQ(prompt->dialogs.first(), "save:new.dat");
+    EXPECT_EQ(SquelchIn(path("kept.dat")), 8);
+    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 7);
+
+    // Cancelling that Save As cancels the open.
+    modify();
+    ctx->session.IsNewFile = true;
+    prompt->answers = {Answer::Yes};
+    prompt->fileNames = {QString()};
+    const int dialogs = prompt->dialogs.size();
+    main->mnuFileOpen_Click();
+    EXPECT_EQ(prompt->dialogs.size(), dialogs + 1);
+    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 8);
+}
+
+TEST_F(DocumentTest, CancelledOpenDialogChangesNothing) {
+    modify();
+    prompt->answers = {Answer::No};
+    main->mnuFileOpen_Click();
+    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 8);
+    EXPECT_EQ(ctx->session.DocPath, "new.dat");
+    EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
+}
+
+TEST_F(DocumentTest, FailedOpenLeavesTheDocumentAsItWas) {
+    const QString good = dataFile("good.dat", 4);
+    openFile(good);
+    modify();
+    QFile damaged(path("damaged.dat"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(100, '\x01'));
+    damaged.close();
+    const rv::RadioData before = ctx->doc();
+    const QString title = main->windowTitle();
+
+    for (const QString& bad : {path("damaged.dat"), path("missing.dat")}) {
+        prompt->asked.clear();
+        prompt->answers = {Answer::No};
+        prompt->fileNames = {bad};
+        main->mnuFileOpen_Click();
+        EXPECT_EQ(prompt->asked, (QStringList{Modified, "file error."}));
+        EXPECT_EQ(ctx->doc(), before);
+        EXPECT_EQ(QString::fromStdString(ctx->session.DocPath), good);
+        EXPECT_FALSE(ctx->session.IsNewFile);
+        EXPECT_EQ(main->windowTitle(), title);
+        EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
+    }
+    EXPECT_FALSE(QFile::exists(path("missing.dat")));
+}
+
+TEST_F(DocumentTest, SaveOfNewDocumentGoesToSaveAsWithNewDatProposed) {
+    modify();
+    prompt->fileNames = {path("first")};
+    act("mnuFileSave")->trigger();
+    EXPECT_EQ(prompt->dialogs, QStringList{"save:new.dat"});
+    EXPECT_TRUE(prompt->asked.isEmpty());
+    EXPECT_EQ(SquelchIn(path("first.dat")), 8);
+    EXPECT_FALSE(ctx->session.IsNewFile);
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:first.dat]");
+}
+
+TEST_F(DocumentTest, SaveOfOpenedFileAlwaysAsksOverwrite) {
+    const QString file = dataFile("b.dat", 1);
+    openFile(file);
+    prompt->answers = {Answer::Cancel};
+    act("保存")->trigger();
+    EXPECT_EQ(prompt->asked, QStringList{"\"b.dat\"" + Overwrite});
+
+    modify();
+    prompt->answers = {Answer::Cancel};
+    act("mnuFileSave")->trigger();
+    EXPECT_EQ(SquelchIn(file), 1);
+
+    prompt->answers = {Answer::Ok};
+    act("mnuFileSave")->trigger();
+    EXPECT_EQ(SquelchIn(file), 8);
+    EXPECT_TRUE(rv::IsUnchanged(ctx->session));
+}
+
+TEST_F(DocumentTest, SaveAsFailureKeepsNameAndDocument) {
+    modify();
+    prompt->fileNames = {path("no/such/folder/c.dat")};
+    EXPECT_FALSE(main->mnuFileSaveAs_Click());
+    EXPECT_EQ(prompt->asked, QStringList{"file error."});
+    EXPECT_EQ(ctx->session.DocPath, "new.dat");
+    EXPECT_TRUE(ctx->session.IsNewFile);
+    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 8);
+
+    prompt->fileNames = {QString()};
+    EXPECT_FALSE(main->mnuFileSaveAs_Click());
+    EXPECT_EQ(ctx->session.DocPath, "new.dat");
+}
+
+TEST_F(DocumentTest, SaveAsProposesTheCurrentPath) {
+    const QString file = dataFile("d.dat", 6);
+    openFile(file);
+    prompt->fileNames = {path("e.dat")};
+    EXPECT_TRUE(main->mnuFileSaveAs_Click());
+    EXPECT_EQ(prompt->dialogs.last(), "save:" + file);
+    EXPECT_EQ(SquelchIn(path("e.dat")), 6);
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:e.dat]");
+}
+
+TEST_F(DocumentTest, ExitWithoutChangesAsksNothing) {
+    main->show();
+    act("mnuFileExit")->trigger();
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_TRUE(prompt->asked.isEmpty());
+}
+
+TEST_F(DocumentTest, ExitWithUnsavedChangesEveryAnswer) {
+    main->show();
+    modify();
+    prompt->answers = {Answer::Cancel};
+    act("mnuFileExit")->trigger();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(prompt->asked, QStringList{Modified});
+
+    // Yes on a new document goes through Save As; cancelling it keeps the program open.
+    prompt->answers = {Answer::Yes};
+    prompt->fileNames = {QString()};
+    EXPECT_FALSE(main->close());
+    EXPECT_TRUE(main->isVisible());
+
+    prompt->answers = {Answer::Yes};
+    prompt->fileNames = {path("exit.dat")};
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(SquelchIn(path("exit.dat")), 8);
+}
+
+TEST_F(DocumentTest, CloseWithUnsavedChangesAndNoQuitsWithoutSaving) {
+    main->show();
+    modify();
+    prompt->answers = {Answer::No};
+    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(prompt->dialogs.isEmpty());
+}
+
+TEST_F(DocumentTest, CloseOfOpenedFileWithYesSavesInPlace) {
+    const QString file = dataFile("f.dat", 2);
+    openFile(file);
+    modify();
+    prompt->answers = {Answer::Yes};
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(SquelchIn(file), 8);
+}

@@ -1,0 +1,183 @@
+#include "ShellFixture.h"
+#include "shell/Captions.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolBar>
+
+using rv::test::ShellTest;
+
+namespace {
+
+QStringList TreeKeys(QTreeWidget* tree) {
+    QStringList keys;
+    QTreeWidgetItemIterator it(tree);
+    for (; *it; ++it)
+        keys << (*it)->data(0, Qt::UserRole).toString();
+    return keys;
+}
+
+QTreeWidgetItem* TreeNode(QTreeWidget* tree, const QString& key) {
+    QTreeWidgetItemIterator it(tree);
+    for (; *it; ++it)
+        if ((*it)->data(0, Qt::UserRole).toString() == key) return *it;
+    return nullptr;
+}
+
+const char* const ServiceEntries[] = {"mnuTest",      "mnuTools",   "mnuDTMF",
+                                      "mnuFleetSync", "mnuTestFre", "mnuFilePrint"};
+
+} // namespace
+
+TEST_F(ShellTest, StartsWithNewDocumentTitleAndChannelWindow) {
+    start();
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat]");
+    EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
+    EXPECT_TRUE(prompt->asked.isEmpty()) << prompt->asked.join('|').toStdString();
+    EXPECT_EQ(main->findChild<QLabel*>("Panel2")->text(), "7415[400 - 470 MHz]");
+    EXPECT_EQ(main->findChild<QLabel*>("Panel3")->text(), "COM1");
+}
+
+TEST_F(ShellTest, ChineseSystemStartsInChinese) {
+    start(QLocale(QLocale::Chinese, QLocale::China));
+    EXPECT_EQ(ctx->lang(), rv::Chinese);
+    EXPECT_EQ(ctx->LanguageChoice, rv::Chinese);
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][文件名:new.dat]");
+    EXPECT_EQ(main->findChild<QLabel*>("Panel3")->text(), "通信口1");
+}
+
+TEST_F(ShellTest, MenuCaptionsInBothLanguages) {
+    struct Row {
+        const char* name;
+        const char* english;
+        const char* chinese;
+    };
+    const Row rows[] = {
+        {"mnuFile", "&File", "文件&F"},
+        {"mnuFileSaveAs", "Save &As", "另存为(&A)"},
+        {"mnuEdit", "&Edit", "编辑(E)"},
+        {"mnuTestFre", "&Test FreQuence", "测试频率(&T)"},
+        {"mnuReadFromRadio", "&Read from Radio", "从对讲机读取数据(&R)"},
+        {"mnuComm", "&Communication Port", "通讯端口(&C)"},
+        {"mnuWindowTileVertical", "Tile Windows &Vertically", "纵向平铺窗口(&V)"},
+        {"mnuHelpAbout", "&About RV52N", "关于 RV52N(&A)"},
+    };
+    start();
+    for (const Row& r : rows)
+        EXPECT_EQ(act(r.name)->text(), r.english) << r.name;
+    ctx->session.CurLanguage = rv::Chinese;
+    main->Change_Language();
+    for (const Row& r : rows)
+        EXPECT_EQ(act(r.name)->text(), r.chinese) << r.name;
+}
+
+TEST_F(ShellTest, HiddenEntriesAndNodesStayHiddenWithoutServiceMode) {
+    start();
+    for (const char* n : ServiceEntries)
+        EXPECT_FALSE(act(n)->isVisible()) << n;
+    for (const char* n :
+         {"mnuWindowTileVertical", "mnuWindowTileHorizontal", "mnuWindowArrangeIcons"})
+        EXPECT_FALSE(act(n)->isVisible()) << n;
+    for (const char* n : {"mnuFileNew", "mnuModelInfo", "mnuChannelInfo", "mnuEmbeddedMsg",
+                          "mnuWriteToRadio", "mnuLanguage", "mnuCloseAll", "mnuHelpTopic"})
+        EXPECT_TRUE(act(n)->isVisible()) << n;
+    EXPECT_EQ(TreeKeys(main->tree()), (QStringList{"N0", "N1", "N2", "N3", "N4", "N8"}));
+    // Print stays reachable from the toolbar.
+    EXPECT_TRUE(act("打印")->isVisible());
+}
+
+TEST_F(ShellTest, ServiceModeShowsServiceEntriesAndNodes) {
+    start(QLocale(QLocale::English, QLocale::UnitedStates), true);
+    for (const char* n : ServiceEntries)
+        EXPECT_TRUE(act(n)->isVisible()) << n;
+    EXPECT_FALSE(act("mnuWindowArrangeIcons")->isVisible());
+    EXPECT_EQ(TreeKeys(main->tree()),
+              (QStringList{"N0", "N1", "N2", "N3", "N4", "N5", "N6", "N7", "N8"}));
+}
+
+TEST_F(ShellTest, TreeCaptionsFollowTheEditMenuInBothLanguages) {
+    start();
+    EXPECT_EQ(TreeNode(main->tree(), "N0")->text(0), "RV52N");
+    EXPECT_EQ(TreeNode(main->tree(), "N1")->text(0), "Channel Information");
+    EXPECT_EQ(TreeNode(main->tree(), "N8")->text(0), "Embedded Message");
+    ctx->session.CurLanguage = rv::Chinese;
+    main->Change_Language();
+    EXPECT_EQ(TreeNode(main->tree(), "N1")->text(0), "信道信息");
+    EXPECT_EQ(TreeNode(main->tree(), "N3")->text(0), "键设置");
+}
+
+TEST_F(ShellTest, ToolbarHasEightButtonsWithMenuTooltips) {
+    start();
+    auto* bar = main->findChild<QToolBar*>("tbToolBar");
+    ASSERT_NE(bar, nullptr);
+    QStringList keys;
+    for (QAction* a : bar->actions())
+        keys << a->objectName();
+    EXPECT_EQ(keys, (QStringList{"新建", "打开", "保存", "打印", "ReadRadio", "CommSet",
+                                 "WriteRadio", "About"}));
+    EXPECT_EQ(act("ReadRadio")->toolTip(), "Read from Radio");
+    EXPECT_EQ(act("CommSet")->toolTip(), "Communication Port");
+    for (QAction* a : bar->actions())
+        EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
+}
+
+TEST_F(ShellTest, TreeClickOpensOneWindowOfEachKind) {
+    start();
+    auto* node = TreeNode(main->tree(), "N2");
+    emit main->tree()->itemClicked(node, 0);
+    emit main->tree()->itemClicked(node, 0);
+    EXPECT_EQ(openWindows().count("FrmOptFeatures"), 1);
+    EXPECT_EQ(main->mdiArea()->activeSubWindow()->widget()->objectName(), "FrmOptFeatures");
+    // Bringing the channel window back to the front does not open a second one.
+    QWidget* channels = main->findWindow("frmCommChInfo");
+    EXPECT_EQ(main->showChildWindow("frmCommChInfo"), channels);
+    EXPECT_EQ(main->mdiArea()->activeSubWindow()->widget(), channels);
+    emit main->tree()->itemClicked(TreeNode(main->tree(), "N0"), 0);
+    EXPECT_EQ(openWindows().size(), 2);
+}
+
+TEST_F(ShellTest, CloseAllWindowsLeavesNoneAndReopensFresh) {
+    start();
+    main->showChildWindow("FrmScanInfo");
+    QWidget* before = main->findWindow("frmCommChInfo");
+    act("mnuCloseAll")->trigger();
+    EXPECT_TRUE(openWindows().isEmpty());
+    EXPECT_EQ(main->findWindow("FrmScanInfo"), nullptr);
+    QWidget* after = main->showChildWindow("frmCommChInfo");
+    EXPECT_NE(after, nullptr);
+    EXPECT_NE(after, before);
+}
+
+TEST_F(ShellTest, ViewEntriesToggleTheirPanels) {
+    start();
+    main->show();
+    const struct {
+        const char* entry;
+        QWidget* panel;
+    } rows[] = {{"mnuTreeView", main->findChild<QWidget*>("Picture1")},
+                {"mnuViewToolbar", main->findChild<QWidget*>("tbToolBar")},
+                {"mnuViewStatusBar", main->statusBar()}};
+    for (const auto& r : rows) {
+        ASSERT_NE(r.panel, nullptr) << r.entry;
+        EXPECT_TRUE(act(r.entry)->isChecked());
+        act(r.entry)->trigger();
+        EXPECT_FALSE(act(r.entry)->isChecked());
+        EXPECT_FALSE(r.panel->isVisible()) << r.entry;
+        act(r.entry)->trigger();
+        EXPECT_TRUE(r.panel->isVisible()) << r.entry;
+    }
+    // The small toolbar on the tree panel hides the panel and clears the check mark.
+    main->findChild<QToolBar*>("Toolbar1")->actions().first()->trigger();
+    EXPECT_FALSE(act("mnuTreeView")->isChecked());
+    main->hide();
+}
+
+TEST(Captions, PlainCaptionDropsAccessKeys) {
+    EXPECT_EQ(rv::ui::PlainCaption("&Channel Information"), "Channel Information");
+    EXPECT_EQ(rv::ui::PlainCaption("信道信息(&C)"), "信道信息");
+    EXPECT_EQ(rv::ui::PlainCaption("Fleet Sync(队列同步)(&F)"), "Fleet Sync(队列同步)");
+    EXPECT_EQ(rv::ui::FileNameOf("C:\\radio\\a.dat"), "a.dat");
+    EXPECT_EQ(rv::ui::FileNameOf("/home/u/b.dat"), "b.dat");
+    EXPECT_EQ(rv::ui::FileNameOf("new.dat"), "new.dat");
+}

@@ -1,0 +1,99 @@
+#include "ShellFixture.h"
+#include "data/DataFile.h"
+#include "shell/Placement.h"
+
+#include <QSettings>
+
+using rv::test::ShellTest;
+
+TEST(Startup, LanguageFollowsTheSystemLocale) {
+    const struct {
+        QLocale locale;
+        int language;
+    } rows[] = {
+        {QLocale(QLocale::Chinese, QLocale::China), rv::Chinese},
+        {QLocale(QLocale::Chinese, QLocale::Taiwan), rv::English},
+        {QLocale(QLocale::Chinese, QLocale::HongKong), rv::English},
+        {QLocale(QLocale::English, QLocale::UnitedStates), rv::English},
+        {QLocale(QLocale::German, QLocale::Germany), rv::English},
+        {QLocale::c(), rv::English},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(rv::ui::StartupLanguage(r.locale), r.language) << r.locale.name().toStdString();
+}
+
+TEST(Startup, MissingToneTableIsReportedAndStartUpGoesOn) {
+    QTemporaryDir empty;
+    rv::ui::AppContext ctx;
+    auto* prompt = new rv::test::ScriptedPrompt;
+    ctx.setPrompt(prompt);
+    ctx.session.onMessage = [&ctx](rv::Msg m) { rv::ui::Ask(ctx, nullptr, m); };
+    ctx.session.CurModelCode = "582";
+    rv::ui::StartUp(ctx, empty.path(), QLocale::c());
+    EXPECT_EQ(prompt->asked, QStringList{"Read dec.TBL File Error!"});
+    EXPECT_EQ(ctx.session.CurModelCode, "7415");
+    EXPECT_EQ(ctx.session.CurBand, "400 - 470 MHz");
+    EXPECT_EQ(ctx.session.BandLow, 400);
+    EXPECT_EQ(ctx.session.BandHigh, 470);
+    EXPECT_EQ(ctx.CommPort, 1);
+    EXPECT_TRUE(rv::IsUnchanged(ctx.session));
+}
+
+TEST(Startup, HelpFileOfEachLanguage) {
+    EXPECT_EQ(rv::ui::HelpFilePath("/opt/rv", rv::English), "/opt/rv/RVPS-52N_e.html");
+    EXPECT_EQ(rv::ui::HelpFilePath("/opt/rv", rv::Chinese), "/opt/rv/RVPS-52N_c.html");
+    // The pages ship beside the program.
+    EXPECT_TRUE(QFile::exists(rv::ui::HelpFilePath(RV_BIN_DIR, rv::English)));
+    EXPECT_TRUE(QFile::exists(rv::ui::HelpFilePath(RV_BIN_DIR, rv::Chinese)));
+}
+
+class PlacementTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        QSettings(QStringLiteral("RV52N"), QStringLiteral("RV52N")).clear();
+    }
+};
+
+TEST_F(PlacementTest, FirstStartUsesTheDefaults) {
+    const rv::ui::Placement p = rv::ui::LoadPlacement();
+    // 100, 100, 14500 x 10500 twips at 15 twips a pixel.
+    EXPECT_EQ(p, (rv::ui::Placement{7, 7, 967, 700}));
+    start();
+    EXPECT_EQ(main->size(), QSize(967, 700));
+}
+
+TEST_F(PlacementTest, ClosingStoresThePlacementUnderSettings) {
+    start();
+    main->move(40, 50);
+    main->resize(800, 600);
+    ASSERT_TRUE(main->close());
+    QSettings s(QStringLiteral("RV52N"), QStringLiteral("RV52N"));
+    EXPECT_EQ(s.value("Settings/MainWidth").toInt(), 800);
+    EXPECT_EQ(s.value("Settings/MainHeight").toInt(), 600);
+    EXPECT_EQ(s.value("Settings/MainLeft").toInt(), 40);
+    EXPECT_EQ(s.value("Settings/MainTop").toInt(), 50);
+    // The next start opens where this one ended.
+    start();
+    EXPECT_EQ(main->size(), QSize(800, 600));
+}
+
+TEST_F(PlacementTest, MinimizedWindowKeepsThePlacementFromBefore) {
+    rv::ui::StorePlacement({11, 12, 640, 480});
+    start();
+    main->resize(900, 650);
+    main->showMinimized();
+    ASSERT_TRUE(main->isMinimized());
+    ASSERT_TRUE(main->close());
+    EXPECT_EQ(rv::ui::LoadPlacement(), (rv::ui::Placement{11, 12, 640, 480}));
+}
+
+TEST_F(PlacementTest, DamagedValueFallsBackToItsDefault) {
+    QSettings s(QStringLiteral("RV52N"), QStringLiteral("RV52N"));
+    s.setValue("Settings/MainWidth", "wide");
+    s.setValue("Settings/MainHeight", 555);
+    s.sync();
+    const rv::ui::Placement p = rv::ui::LoadPlacement();
+    EXPECT_EQ(p.width, 967);
+    EXPECT_EQ(p.height, 555);
+}
