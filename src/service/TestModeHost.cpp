@@ -28,8 +28,12 @@ TestModeHost::~TestModeHost() {
     port_.close();
 }
 
+bool TestModeHost::openPort(const QString& portName, QString* error) {
+    return port_.open(portName, ctx_.lang(), error);
+}
+
 bool TestModeHost::enter(const QString& portName, QString* error) {
-    if (!port_.open(portName, ctx_.lang(), error)) return false;
+    if (!openPort(portName, error)) return false;
     engine_.EnterTestMode();
     return true;
 }

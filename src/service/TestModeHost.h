@@ -25,6 +25,9 @@ public:
     /// Opens the port and sends the entry sequence; false with the message when the port
     /// cannot be opened (nothing is sent then).
     bool enter(const QString& portName, QString* error);
+    /// Opens the port without the entry sequence: the windows then drive a radio that is
+    /// already in test mode.
+    bool openPort(const QString& portName, QString* error);
     /// Test mode is running: the port is open.
     bool active() const { return port_.isOpen(); }
 

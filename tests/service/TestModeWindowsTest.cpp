@@ -1,0 +1,240 @@
+// The test mode and tuning windows on a line whose radio the test plays by hand.
+#include "FakeTestPort.h"
+#include "PtyLine.h"
+#include "service/FrmTestMode.h"
+#include "service/FrmTestModePara.h"
+#include "service/Lamp.h"
+#include "service/TestModeHost.h"
+#include "shell/kit/AppContext.h"
+#include "support/ScriptedPrompt.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using rv::service::Bytes;
+using rv::test::Hex;
+using namespace rv::ui;
+
+namespace {
+
+class TestModeWindowsTest : public ::testing::Test {
+protected:
+    AppContext ctx;
+    rv::test::ScriptedPrompt* prompt = new rv::test::ScriptedPrompt;
+    rv::test::PtyLine line;
+    std::unique_ptr<TestModeHost> host;
+    FrmTestMode* window = nullptr;
+
+    void SetUp() override {
+        ctx.setPrompt(prompt);
+        host = std::make_unique<TestModeHost>(ctx, nullptr);
+        QString error;
+        ASSERT_TRUE(host->openPort(line.path(), &error)) << error.toStdString();
+        auto& st = host->state();
+        st.RadioTestFres = {{1, "43505000", "43510000"}, {4, "40005000", "40010000"}};
+        window = new FrmTestMode(ctx, *host);
+        window->show();
+    }
+    void TearDown() override {
+        if (window) {
+            window->setAttribute(Qt::WA_DeleteOnClose, false);
+            delete window;
+        }
+        host.reset();
+    }
+
+    template <class T> T* find(QWidget* in, const char* name) {
+        auto* w = in->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QPushButton* button(const char* name) { return find<QPushButton>(window, name); }
+    bool lit(int lamp) {
+        return find<Lamp>(window, QStringLiteral("Picture1_%1").arg(lamp).toLatin1())->lit();
+    }
+    /// Expects exactly these bytes next on the line and acknowledges them.
+    void expectAcked(const char* bytes) {
+        const auto want = Hex(bytes);
+        EXPECT_EQ(line.read(want.size()), want);
+        line.reply({0x06});
+    }
+    void keyDown() {
+        button("CommandPTT")->click();
+        expectAcked("08 0E");
+        QTest::qWait(20);
+    }
+    void choose(QComboBox* box, int index) {
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    void openTuning(int item) {
+        auto& st = host->state();
+        st.TuneItem = item;
+        st.TunePoints = {};
+        for (int pt : rv::service::PointsOfCount(rv::service::TunePointCount(item, st.WideMode))) {
+            st.TunePoints.Address[static_cast<std::size_t>(pt)] =
+                rv::service::TuneAddress(item, pt);
+            st.TunePoints.Value[static_cast<std::size_t>(pt)] = 100 + 10 * pt;
+        }
+        if (item == 1) st.TunePoints.Value[5] = 250;
+        st.TuneValues = st.TunePoints.Value;
+        emit host->tuningWindowDue();
+        ASSERT_NE(window->tuningWindow(), nullptr);
+    }
+};
+
+TEST_F(TestModeWindowsTest, LoadingShowsTheFirstChannelAndSignalling) {
+    EXPECT_EQ(find<QComboBox>(window, "Combo1_0")->count(), 2);
+    EXPECT_EQ(find<QComboBox>(window, "Combo1_1")->count(), 9);
+    EXPECT_EQ(find<QLabel>(window, "LabelChannelRx")->text(), "435.05000");
+    EXPECT_EQ(find<QLabel>(window, "LabelSignalTx")->text(), "None");
+    EXPECT_EQ(find<QListWidget>(window, "List1")->count(), 15);
+    EXPECT_FALSE(button("CommandTune")->isEnabled()); // until an item is chosen
+    EXPECT_TRUE(lit(0) && lit(2) && lit(4));
+    EXPECT_FALSE(lit(1) || lit(3) || lit(5));
+    find<QListWidget>(window, "List1")->setCurrentRow(2);
+    EXPECT_TRUE(button("CommandTune")->isEnabled());
+    EXPECT_EQ(host->state().TuneItem, 3);
+}
+
+TEST_F(TestModeWindowsTest, ChoosingAChannelWhileKeyedReleasesTheKeyFirst) {
+    keyDown();
+    EXPECT_TRUE(lit(1) && lit(3));
+    EXPECT_EQ(find<Lamp>(window, "Picture1_6")->color(), "red");
+    choose(find<QComboBox>(window, "Combo1_0"), 1);
+    expectAcked("08 0D");
+    EXPECT_EQ(line.read(2), Hex("10 04")); // the channel number, not its position
+    EXPECT_EQ(find<QLabel>(window, "LabelChannelTx")->text(), "400.10000");
+    EXPECT_TRUE(host->state().PttReleased);
+    EXPECT_EQ(find<Lamp>(window, "Picture1_6")->color(), "green");
+
+    choose(find<QComboBox>(window, "Combo1_0"), 1); // the same channel again: nothing
+    line.reply(Bytes(8, 0xFF));
+    expectAcked("06");
+    EXPECT_TRUE(line.drain(150).empty());
+}
+
+TEST_F(TestModeWindowsTest, NarrowWhileKeyedStaysKeyedButWideReleases) {
+    keyDown();
+    button("CommandNarrow")->click();
+    expectAcked("47");
+    EXPECT_FALSE(host->state().PttReleased);
+    EXPECT_TRUE(lit(5) && !lit(4) && lit(1));
+    QTest::qWait(20);
+    button("CommandWide")->click();
+    expectAcked("08 0D");
+    expectAcked("46");
+    EXPECT_TRUE(host->state().PttReleased && host->state().WideMode);
+}
+
+TEST_F(TestModeWindowsTest, SignallingAndPrintReleaseTheKey) {
+    keyDown();
+    button("CommandPrint")->click();
+    expectAcked("08 0D");
+    QTest::qWait(20);
+    choose(find<QComboBox>(window, "Combo1_1"), 7);
+    expectAcked("11 08");
+    EXPECT_EQ(find<QLabel>(window, "LabelSignalRx")->text(), "DTMF DEC(159D)");
+}
+
+TEST_F(TestModeWindowsTest, ClosingWhileKeyedLeavesWithoutReleasing) {
+    keyDown();
+    choose(find<QComboBox>(window, "Combo1_1"), 2); // releases, then signalling 3
+    expectAcked("08 0D");
+    expectAcked("11 03");
+    keyDown();
+    window->close();
+    window = nullptr;
+    expectAcked("11 03");
+    expectAcked("45");
+    QTest::qWait(50);
+    EXPECT_FALSE(host->active());
+}
+
+TEST_F(TestModeWindowsTest, MovingTestMovesTheCurveAsFarAsHighAllows) {
+    openTuning(1);
+    auto* para = window->tuningWindow();
+    auto* test = find<QSlider>(para, "Slider1_0");
+    EXPECT_EQ(test->value(), 100);
+    test->setValue(110);
+    EXPECT_EQ(test->value(), 105);
+    EXPECT_EQ(host->state().TuneValues, (std::array<int, 6>{105, 115, 125, 135, 145, 255}));
+    EXPECT_EQ(line.read(3), Hex("12 20 69"));
+    EXPECT_EQ(find<QProgressBar>(para, "ProgressBar1_0")->value(), 105);
+
+    test->setValue(95); // down is free
+    EXPECT_EQ(line.read(3), Hex("12 20 5F"));
+    EXPECT_EQ(host->state().TuneValues[5], 245);
+}
+
+TEST_F(TestModeWindowsTest, TabChangeReadsBackAndOkStores) {
+    openTuning(8);
+    auto* para = window->tuningWindow();
+    auto* tabs = find<QTabWidget>(para, "SSTab1");
+    EXPECT_FALSE(tabs->isTabVisible(2) || tabs->isTabVisible(4));
+    tabs->setCurrentIndex(3);
+    EXPECT_EQ(line.read(2), Hex("36 0D"));
+    EXPECT_EQ(line.read(1), Hex("07"));
+    line.reply(Hex("01 02 03 04"));
+    EXPECT_EQ(line.read(1), Hex("06"));
+    QTest::qWait(20);
+    EXPECT_EQ(find<QSlider>(para, "Slider1_3")->value(), 3);
+    EXPECT_TRUE(line.drain(20).empty()); // the value shown is not sent back
+
+    find<QPushButton>(para, "Command3")->click();
+    EXPECT_EQ(line.read(2), Hex("36 0E"));
+}
+
+TEST_F(TestModeWindowsTest, NarrowItemShowsOnlyTestAndWritesBackOnePoint) {
+    host->state().WideMode = false;
+    openTuning(3);
+    auto* para = window->tuningWindow();
+    auto* tabs = find<QTabWidget>(para, "SSTab1");
+    for (int t = 0; t < 6; ++t)
+        EXPECT_EQ(tabs->isTabVisible(t), t == 0) << t;
+    EXPECT_EQ(para->windowTitle(), "DQT Balance");
+    find<QPushButton>(para, "Command4")->click(); // no change: the write-back still goes
+    EXPECT_EQ(line.read(2), Hex("18 0D"));
+    EXPECT_EQ(line.read(3, 500), Hex("18 20 64"));
+    EXPECT_EQ(line.read(2, 500), Hex("18 0E"));
+    EXPECT_TRUE(line.drain(250).empty());
+}
+
+TEST_F(TestModeWindowsTest, ClosingKeyedTuningReleasesThenWritesBack) {
+    openTuning(7);
+    auto* para = window->tuningWindow();
+    find<QPushButton>(para, "Command2")->click();
+    expectAcked("08 0E");
+    EXPECT_EQ(find<Lamp>(para, "Picture1")->color(), "red");
+    QTest::qWait(20);
+    para->close();
+    expectAcked("08 0D");
+    EXPECT_EQ(line.read(2), Hex("1D 0D"));
+}
+
+TEST_F(TestModeWindowsTest, LevelItemsPollTwiceASecond) {
+    openTuning(12);
+    auto* para = window->tuningWindow();
+    EXPECT_FALSE(find<QTabWidget>(para, "SSTab1")->isVisible());
+    EXPECT_TRUE(find<QGroupBox>(para, "LevelGroup")->isVisible());
+    EXPECT_EQ(find<QProgressBar>(para, "ProgressBar1_6")->value(), 100);
+    find<QPushButton>(para, "Command1")->click();
+    EXPECT_EQ(find<Lamp>(para, "Picture1")->color(), "yellow");
+    EXPECT_EQ(line.read(2, 800), Hex("1C 0A"));
+    line.reply(Hex("7B"));
+    EXPECT_EQ(line.read(1), Hex("06"));
+    QTest::qWait(20);
+    EXPECT_EQ(find<QProgressBar>(para, "ProgressBar1_6")->value(), 0x7B);
+    EXPECT_EQ(line.read(2, 800), Hex("1C 0A")); // the next tick
+}
+
+} // namespace
