@@ -48,6 +48,10 @@ void PasteChannelRows(ChannelTransaction& t, int firstChNo, const std::vector<QS
                 if (f.isEmpty() && k != static_cast<int>(rv::ChannelFieldKind::TxFreq)) continue;
                 t.commit(n, static_cast<rv::ChannelFieldKind>(k), f);
             }
+            // Lockout and unmute arrive after the option signalling they depend on; its
+            // commit once more applies the rules that tie them to it and the decode tone.
+            const QString opt = fields.value(static_cast<int>(rv::ChannelFieldKind::OptSignal) - 1);
+            if (!opt.isEmpty()) t.commit(n, rv::ChannelFieldKind::OptSignal, opt);
         }
         ++n;
     }

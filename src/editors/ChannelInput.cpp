@@ -38,8 +38,7 @@ bool IsDiscardedFrequencyKey(const QKeyEvent& e) {
 }
 
 FrequencyKeyFilter::FrequencyKeyFilter(QLineEdit* box, int maxLength, ShortcutHandler onShortcut)
-    : QObject(box), onShortcut_(std::move(onShortcut)) {
-    box->setMaxLength(maxLength);
+    : QObject(box), box_(box), maxLength_(maxLength), onShortcut_(std::move(onShortcut)) {
     box->setContextMenuPolicy(Qt::NoContextMenu);
     box->setAcceptDrops(false);
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -47,6 +46,13 @@ FrequencyKeyFilter::FrequencyKeyFilter(QLineEdit* box, int maxLength, ShortcutHa
     box->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), box));
     box->installEventFilter(this);
+}
+
+// The limit holds for typing only: the program may show a longer canonical text.
+bool FrequencyKeyFilter::isTooLong(const QKeyEvent& e) const {
+    const QString t = e.text();
+    if (t.isEmpty() || t[0].unicode() < 32 || (e.modifiers() & Qt::ControlModifier)) return false;
+    return box_->text().size() - box_->selectedText().size() >= maxLength_;
 }
 
 bool FrequencyKeyFilter::eventFilter(QObject*, QEvent* event) {
@@ -66,7 +72,7 @@ bool FrequencyKeyFilter::eventFilter(QObject*, QEvent* event) {
             if (onShortcut_) onShortcut_(*key);
             return true;
         }
-        return IsDiscardedFrequencyKey(*key);
+        return IsDiscardedFrequencyKey(*key) || isTooLong(*key);
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

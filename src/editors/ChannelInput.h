@@ -18,8 +18,8 @@ bool IsDiscardedFrequencyKey(const QKeyEvent& e);
 bool IsChannelShortcut(const QKeyEvent& e);
 
 /// Applies the frequency key rule to a box and keeps text from reaching it any other way
-/// (context menu, middle-click paste, drops, input methods). Channel shortcuts go to
-/// `onShortcut` when one is given; otherwise they are discarded too.
+/// (context menu, middle-click paste, drops, input methods); typing stops at `maxLength`. Channel
+/// shortcuts go to `onShortcut` when one is given; otherwise they are discarded too.
 class FrequencyKeyFilter : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +30,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool isTooLong(const QKeyEvent& e) const;
+
+    QLineEdit* box_;
+    int maxLength_;
     ShortcutHandler onShortcut_;
 };
 

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "data/ChannelCommit.h"
+#include "data/Conversions.h"
+#include "data/DataFile.h"
+#include "data/Defaults.h"
+#include "editors/FrmCHInfoEdit.h"
+#include "editors/frmCommChInfo.h"
+#include "shell/kit/AppContext.h"
+#include "support/ScriptedPrompt.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace rv::test {
+
+/// A context with a new 136 - 174 MHz document, the DQT table and a scripted prompt.
+class ChannelFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ctx = std::make_unique<rv::ui::AppContext>();
+        prompt = new ScriptedPrompt;
+        ctx->setPrompt(prompt);
+        auto& s = ctx->session;
+        s.CurModelCode = "7415";
+        s.CurBand = "136 - 174 MHz";
+        rv::SetBandLimits(s);
+        ASSERT_TRUE(rv::LoadDqtTable(s, rv::DqtTablePath(RV_BIN_DIR)));
+        rv::InitRadioData(s, "20260101");
+    }
+    void TearDown() override {
+        // Windows go before the context they work on.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            delete w;
+        ctx.reset();
+    }
+
+    rv::Session& session() { return ctx->session; }
+    rv::RadioData& doc() { return ctx->session.Doc; }
+
+    /// Creates channel n through the commit, as the grid would.
+    void addChannel(int n, const char* rx, const char* tx = "") {
+        rv::SetChannelField(session(), n, rv::ChannelFieldKind::RxFreq, rx);
+        if (*tx) rv::SetChannelField(session(), n, rv::ChannelFieldKind::TxFreq, tx);
+    }
+    const rv::ChannelInfo* channel(int n) { return rv::ChannelOf(doc(), n); }
+
+    rv::ui::frmCommChInfo* openGrid() {
+        auto* g = new rv::ui::frmCommChInfo(*ctx);
+        g->show();
+        return g;
+    }
+    rv::ui::FrmCHInfoEdit* openDialog() {
+        auto* d = new rv::ui::FrmCHInfoEdit(*ctx);
+        d->show();
+        return d;
+    }
+
+    template <class T> static T* child(QWidget* w, const char* name) {
+        return w->findChild<T*>(QString::fromLatin1(name));
+    }
+    /// The grid's open frequency editor.
+    static QLineEdit* text1(rv::ui::frmCommChInfo* g) {
+        return qobject_cast<QLineEdit*>(g->openEditor());
+    }
+    static QString cell(rv::ui::frmCommChInfo* g, int row, int column) {
+        auto* view = child<QTableView>(g, "MSFlexGrid1");
+        return view->model()->index(row - 1, column).data().toString();
+    }
+    static std::pair<int, int> current(rv::ui::frmCommChInfo* g) {
+        auto* view = child<QTableView>(g, "MSFlexGrid1");
+        return {view->currentIndex().row() + 1, view->currentIndex().column()};
+    }
+    /// Replaces the text of a frequency box the way a user would: select all, type, Enter.
+    static void typeAndEnter(QLineEdit* box, const QString& text) {
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        if (!text.isEmpty()) QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    /// Picks a list entry with the keyboard, which a drop-down box reports as a choice.
+    static void choose(QComboBox* box, const QString& text) {
+        const int i = box->findText(text, Qt::MatchExactly);
+        ASSERT_GE(i, 0) << text.toStdString() << " not offered by "
+                        << box->objectName().toStdString();
+        if (i == 0) {
+            box->setCurrentIndex(1);
+            QTest::keyClick(box, Qt::Key_Up);
+        } else {
+            box->setCurrentIndex(i - 1);
+            QTest::keyClick(box, Qt::Key_Down);
+        }
+        ASSERT_EQ(box->currentText(), text);
+    }
+    static QStringList items(QComboBox* box) {
+        QStringList l;
+        for (int i = 0; i < box->count(); ++i)
+            l << box->itemText(i);
+        return l;
+    }
+
+    std::unique_ptr<rv::ui::AppContext> ctx;
+    ScriptedPrompt* prompt = nullptr;
+};
+
+} // namespace rv::test
