@@ -267,3 +267,34 @@ TEST_F(CodecCommands, RefusedInputLeavesExistingOutputAlone) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CodecCommands, DamagedInputIsShownWithWarnings) {
+    // A stored frequency that is not a number shows as the band edge, with the warning.
+    writeSample("s.dat");
+    QFile f(path("s.dat"));
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.seek(2 + 4);
+    f.write("14G5");
+    f.close();
+    const CliRun shown = cli({"show", path("s.dat")});
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_TRUE(shown.out.split('\n')[5].contains(" 136 ")) << shown.out.toStdString();
+    EXPECT_TRUE(shown.err.contains("Not IsNumeric"));
+
+    // An image naming a model/band pair no model offers keeps the default model and says so.
+    QByteArray image(1024, '\xff');
+    image[445] = 83;
+    image[446] = static_cast<char>(249);
+    QFile img(path("odd.img"));
+    ASSERT_TRUE(img.open(QIODevice::WriteOnly));
+    img.write(image);
+    img.close();
+    const CliRun decoded = cli({"decode", path("odd.img"), "-o", path("odd.dat")});
+    EXPECT_EQ(decoded.status, 0);
+    EXPECT_TRUE(decoded.err.contains("no known model")) << decoded.err.toStdString();
+    EXPECT_EQ(json("odd.dat")["ModelInfo"].toObject()["ModelCode"].toString(), "7415");
+}
+
+} // namespace
