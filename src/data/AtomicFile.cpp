@@ -45,6 +45,9 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     const bool flushed = written && Flush(f);
     const bool closed = std::fclose(f) == 0;
     if (written && flushed && closed) {
+        // The replacement keeps the access rights of the file it replaces.
+        const auto old = fs::status(path, ec);
+        if (!ec && fs::exists(old)) fs::permissions(temp, old.permissions(), ec);
         fs::rename(temp, path, ec);
         if (!ec) return true;
     }

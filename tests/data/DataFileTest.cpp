@@ -166,6 +166,14 @@ TEST_F(DataFileTest, SaveOverLongerFileLeavesExactlyOneRecord) {
     EXPECT_EQ(fs::file_size(path("big.dat")), 1641u);
 }
 
+TEST_F(DataFileTest, SaveOverAFileKeepsItsAccessRights) {
+    ASSERT_TRUE(rv::SaveDataFile(r.s, path("p.dat")));
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write;
+    fs::permissions(path("p.dat"), mode);
+    ASSERT_TRUE(rv::SaveDataFile(r.s, path("p.dat")));
+    EXPECT_EQ(fs::status(path("p.dat")).permissions(), mode);
+}
+
 TEST_F(DataFileTest, SaveRefreshesModelInfoFromCurrentModel) {
     r.s.CurModelCode = "592";
     r.s.CurBand = "350 - 390 MHz";
