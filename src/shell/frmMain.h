@@ -50,6 +50,9 @@ public:
     void mnuLanguage_Click();
     void mnuReadFromRadio_Click();
     void mnuWriteToRadio_Click();
+    /// Reads (mode 1) or writes (mode 2) the radio on the chosen port, with the confirmation
+    /// and the progress window; true when the transfer completed.
+    bool runTransfer(int mode);
     void mnuTest_Click();
     void mnuRadioInfo_Click();
     void mnuSetRadioInfo_Click();
