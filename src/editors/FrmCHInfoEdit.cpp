@@ -85,12 +85,7 @@ void FrmCHInfoEdit::buildControls() {
     selectorLabel_->setObjectName(QStringLiteral("Label1"));
     connect(selector_, &QComboBox::activated, this, [this] { SetGridEditData(false); });
 
-    const auto onShortcut = [this](const QKeyEvent& k) {
-        if (k.matches(QKeySequence::Undo))
-            undoRedo(true);
-        else if (!k.matches(QKeySequence::Copy) && !k.matches(QKeySequence::Paste))
-            undoRedo(false);
-    };
+    const auto onShortcut = [this](const QKeyEvent& k) { onChannelShortcut(k); };
     rxBox_ = new QLineEdit(this);
     rxBox_->setObjectName(QStringLiteral("Text1"));
     txBox_ = new QLineEdit(this);
@@ -309,13 +304,26 @@ void FrmCHInfoEdit::undoRedo(bool undo) {
     loadChannel();
 }
 
+void FrmCHInfoEdit::onChannelShortcut(const QKeyEvent& key) {
+    // Whole channels are copied in the grid; here only the history applies.
+    if (key.matches(QKeySequence::Undo))
+        undoRedo(true);
+    else if (!key.matches(QKeySequence::Copy) && !key.matches(QKeySequence::Paste))
+        undoRedo(false);
+}
+
 bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
     const bool isFreq = box && (box == rxBox_ || box == txBox_);
     const K kind = box == rxBox_ ? K::RxFreq : K::TxFreq;
     switch (event->type()) {
     case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (!isFreq && IsChannelShortcut(*keyEvent)) {
+            onChannelShortcut(*keyEvent);
+            return true;
+        }
+        const int key = keyEvent->key();
         if (key != Qt::Key_Return && key != Qt::Key_Enter) break;
         // Enter commits a frequency and moves on, in every control.
         if (isFreq) commitFrequency(box, kind);

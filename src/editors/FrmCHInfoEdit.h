@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -45,6 +46,7 @@ private:
     void onComboActivated(int box);
     void onDocumentEdited(QObject* source);
     void undoRedo(bool undo);
+    void onChannelShortcut(const QKeyEvent& key);
     frmCommChInfo* grid() const;
 
     QComboBox* selector_ = nullptr;

@@ -1,0 +1,174 @@
+#include "ChannelFixture.h"
+
+#include "editors/ChannelTableModel.h"
+
+namespace {
+
+using K = rv::ChannelFieldKind;
+using M = rv::ui::ChannelTableModel;
+using rv::test::ChannelFixture;
+
+class ChannelClipboardTest : public ChannelFixture {
+protected:
+    void SetUp() override {
+        ChannelFixture::SetUp();
+        addChannel(1, "146.5", "146.6");
+        set(1, K::RxCode, "D023N");
+        set(1, K::TxCode, "100.0");
+        set(1, K::TxPower, "Low");
+        set(1, K::OptSignal, "DTMF");
+        set(1, K::BusyLockout, "Option Signalling");
+        set(1, K::SpUnmute, "QT/DQT or Opt.Sig");
+        set(1, K::AutodialMem, "5");
+        set(1, K::BeatShift, "1");
+        addChannel(2, "150");
+        set(2, K::ScanAdd, "No");
+        set(2, K::WideNarrow, "Narrow");
+        addChannel(3, "160.00625", "165");
+        set(3, K::RxCode, "67.0");
+        set(3, K::BusyLockout, "QT/DQ");
+        set(3, K::PttId, "On");
+        set(3, K::Compander, "1");
+        session().SavedCopy = doc();
+    }
+    void set(int n, K kind, const char* text) { rv::SetChannelField(session(), n, kind, text); }
+    static void key(rv::ui::frmCommChInfo* g, Qt::Key k) {
+        // Keys go to the open cell editor, or to the grid when none is open.
+        QWidget* target = g->openEditor();
+        if (!target) target = child<QTableView>(g, "MSFlexGrid1");
+        QTest::keyClick(target, k, Qt::ControlModifier);
+    }
+    static void selectRows(rv::ui::frmCommChInfo* g, int first, int last) {
+        auto* view = child<QTableView>(g, "MSFlexGrid1");
+        const auto* m = view->model();
+        view->selectionModel()->select(
+            QItemSelection(m->index(first - 1, M::RxFreq), m->index(last - 1, M::WideNarrow)),
+            QItemSelectionModel::ClearAndSelect);
+    }
+    // Every setting of a channel but its number.
+    static rv::ChannelInfo settingsOf(const rv::ChannelInfo* ch) {
+        rv::ChannelInfo c = ch ? *ch : rv::ChannelInfo{};
+        c.ChNo = 0;
+        return c;
+    }
+};
+
+TEST_F(ChannelClipboardTest, CopiedRowsPasteAsTheSameChannelsAndUndoExactly) {
+    auto* g = openGrid();
+    selectRows(g, 1, 3);
+    key(g, Qt::Key_C);
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(
+        copied.startsWith("1\t146.50000\t146.60000\tD023N\t100.0\tLow\tYes\tDTMF\tOff\tWide\t"
+                          "QT/DQT or Opt.Sig\tOption Signalling\t5\t1\t0\n"))
+        << copied.toStdString();
+
+    const rv::RadioData beforePaste = doc();
+    g->setCurrentCell(9, M::RxFreq);
+    key(g, Qt::Key_V);
+    ASSERT_EQ(doc().ChannelCount, 6);
+    for (int n = 1; n <= 3; ++n) {
+        ASSERT_NE(channel(8 + n), nullptr);
+        EXPECT_EQ(settingsOf(channel(8 + n)), settingsOf(channel(n))) << "channel " << n;
+    }
+    EXPECT_EQ(cell(g, 11, M::Dec), "67.0");
+    EXPECT_TRUE(prompt->asked.isEmpty());
+
+    key(g, Qt::Key_Z);
+    EXPECT_EQ(doc(), beforePaste) << "the whole paste is one step";
+    EXPECT_EQ(cell(g, 9, M::RxFreq), "");
+    key(g, Qt::Key_Y);
+    EXPECT_EQ(settingsOf(channel(10)), settingsOf(channel(2)));
+}
+
+TEST_F(ChannelClipboardTest, PastingOverExistingRowsReplacesThemAndEmptyRxEmptiesTheSlot) {
+    auto* g = openGrid();
+    QApplication::clipboard()->setText("7\t150\t\tNone\t\tHigh\tYes\tNone\tOff\tWide\n"
+                                       "8\t\t\t\t\t\t\t\t\t\n");
+    g->setCurrentCell(2, M::RxFreq);
+    key(g, Qt::Key_V);
+    EXPECT_EQ(settingsOf(channel(2)).WideNarrow, 1) << "row 7's settings land on channel 2";
+    EXPECT_EQ(channel(2)->ScanAdd, 1);
+    EXPECT_EQ(channel(3), nullptr);
+    EXPECT_EQ(channel(1)->TxPower, 0) << "rows above the cursor are left alone";
+}
+
+TEST_F(ChannelClipboardTest, SpreadsheetTextGoesThroughTheCommitRules) {
+    auto* g = openGrid();
+    QApplication::clipboard()->setText(
+        "CH No.\tRX Frequency\tTX FreQuency\r\n"
+        "1\t600\t95\tNone\t67.0\tLow\tNo\tNone\tOn\tNarrow\tCarrier + Opt.Sig.\tQT/DQ\t9\t2\t1\r\n"
+        "2\t146.0070\r\n");
+    g->setCurrentCell(5, M::RxFreq);
+    key(g, Qt::Key_V);
+    const auto* c5 = channel(5);
+    ASSERT_NE(c5, nullptr);
+    EXPECT_EQ(c5->RxFreq.get(), "17400000");
+    EXPECT_EQ(c5->TxFreq.get(), "13600000");
+    EXPECT_EQ(c5->TxCode.get(), "029E");
+    EXPECT_EQ(c5->TxPower, 0);
+    EXPECT_EQ(c5->ScanAdd, 0);
+    EXPECT_EQ(c5->PttId, 1);
+    EXPECT_EQ(c5->WideNarrow, 0);
+    EXPECT_EQ(c5->BusyLockout, 1) << "no decode tone: a tone lockout becomes carrier";
+    EXPECT_EQ(c5->SpUnmute, 0) << "no option signalling: plain unmute";
+    EXPECT_EQ(c5->AutodialMem, 0) << "9 is no autodial memory";
+    EXPECT_EQ(c5->BeatShift, 0) << "2 is no flag";
+    EXPECT_EQ(c5->Compander, 1);
+    ASSERT_NE(channel(6), nullptr);
+    EXPECT_EQ(channel(6)->RxFreq.get(), "14600500");
+    EXPECT_EQ(prompt->asked, QStringList{"Frequency is out of range."}) << "one warning per paste";
+}
+
+TEST_F(ChannelClipboardTest, UndoingEveryEditMakesTheDocumentUnchangedAgain) {
+    auto* g = openGrid();
+    g->setCurrentCell(5, M::RxFreq);
+    typeAndEnter(text1(g), "146.5"); // creates 5 and moves to TX
+    typeAndEnter(text1(g), "147");   // TX of 5
+    g->setCurrentCell(1, M::RxFreq);
+    typeAndEnter(text1(g), ""); // deletes 1
+    g->setCurrentCell(2, M::Power);
+    choose(qobject_cast<QComboBox*>(g->openEditor()), "Low");
+    selectRows(g, 2, 3);
+    key(g, Qt::Key_C);
+    g->setCurrentCell(12, M::RxFreq);
+    key(g, Qt::Key_V);
+    const rv::RadioData edited = doc();
+    ASSERT_FALSE(rv::IsUnchanged(session()));
+
+    int steps = 0;
+    while (!rv::IsUnchanged(session()) && steps < 20) {
+        key(g, Qt::Key_Z);
+        ++steps;
+    }
+    EXPECT_EQ(steps, 5);
+    EXPECT_EQ(doc(), session().SavedCopy);
+    for (int i = 0; i < steps; ++i)
+        key(g, Qt::Key_Y);
+    EXPECT_EQ(doc(), edited);
+}
+
+TEST_F(ChannelClipboardTest, UndoAfterTheDocumentWasReplacedBringsNothingBack) {
+    auto* g = openGrid();
+    g->setCurrentCell(2, M::RxFreq);
+    typeAndEnter(text1(g), "151");
+    rv::InitRadioData(session(), "20260101");
+    g->reShow();
+    key(g, Qt::Key_Z);
+    EXPECT_EQ(doc().ChannelCount, 0);
+    EXPECT_TRUE(rv::IsUnchanged(session()));
+}
+
+TEST_F(ChannelClipboardTest, DialogEditsUndoFromTheDialog) {
+    auto* d = openDialog();
+    choose(child<QComboBox>(d, "Combo1"), "2");
+    choose(child<QComboBox>(d, "Combo2_4"), "Low");
+    EXPECT_EQ(channel(2)->TxPower, 0);
+    QTest::keyClick(child<QComboBox>(d, "Combo2_4"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(channel(2)->TxPower, 1);
+    EXPECT_EQ(child<QComboBox>(d, "Combo2_4")->currentText(), "High");
+    QTest::keyClick(child<QLineEdit>(d, "Text1"), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(channel(2)->TxPower, 0);
+}
+
+} // namespace
