@@ -15,6 +15,10 @@ namespace {
 QPointer<TestModeHost> RunningTestMode;
 }
 
+TestModeHost* CurrentTestMode() {
+    return RunningTestMode;
+}
+
 TestModeHost* StartTestMode(AppContext& ctx, QWidget* mainWindow, const QString& portName) {
     if (RunningTestMode) return nullptr; // one test mode at a time
     auto* host = new TestModeHost(ctx, mainWindow, mainWindow);

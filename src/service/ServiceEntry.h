@@ -20,4 +20,7 @@ void OpenSetRadioInfo(AppContext& ctx, QWidget* mainWindow);
 /// mode is already running.
 TestModeHost* StartTestMode(AppContext& ctx, QWidget* mainWindow, const QString& portName);
 
+/// The running test mode, or nullptr.
+TestModeHost* CurrentTestMode();
+
 } // namespace rv::ui

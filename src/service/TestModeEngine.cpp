@@ -93,6 +93,7 @@ TestModeEngine::TestModeEngine(TestModeHooks& hooks, const rv::RadioData& doc)
 void TestModeEngine::InitTestMode() {
     st_ = TestModeState{};
     list_.ResetSendList();
+    settling_ = false;
 }
 
 void TestModeEngine::append(const SendListEntry& e) {
@@ -126,7 +127,7 @@ void TestModeEngine::appendWriteBack(int op, int count) {
 
 void TestModeEngine::TestModeCommand(int op, int p, int q) {
     if (!hooks_.portOpen()) return;
-    const bool wasIdle = list_.empty();
+    const bool wasIdle = list_.empty() && !settling_;
     switch (op) {
     case 1: {
         appendStep(op, 1, 0, 0);
@@ -261,7 +262,8 @@ void TestModeEngine::sendEntry(const SendListEntry& e, Bytes& out) {
             out.push_back(static_cast<std::uint8_t>(
                 fill(f.bytes[static_cast<std::size_t>(i)], e.Param1, e.Param2)));
     }
-    hooks_.setThreshold(e.Threshold > 0 ? e.Threshold : 0);
+    lastThreshold_ = e.Threshold > 0 ? e.Threshold : 0;
+    hooks_.setThreshold(lastThreshold_);
     if (e.Threshold > 0) hooks_.startTimer(TestTimer::Wait);
 }
 
@@ -307,6 +309,10 @@ void TestModeEngine::TestModeComm(int event, const Bytes& received) {
         break;
     }
     if (!out.empty()) hooks_.write(out);
+    if (list_.empty() && !out.empty() && lastThreshold_ == 0) {
+        settling_ = true;
+        hooks_.startTimer(TestTimer::SendComm);
+    }
 }
 
 void TestModeEngine::RetrySendList() {
@@ -320,6 +326,7 @@ void TestModeEngine::RetrySendList() {
 
 void TestModeEngine::AbortTestMode() {
     list_.ResetSendList();
+    settling_ = false;
     hooks_.stopTimer(TestTimer::Wait);
     hooks_.endTestMode();
 }
@@ -334,6 +341,7 @@ void TestModeEngine::onTimer(TestTimer t) {
             AbortTestMode();
         break;
     case TestTimer::SendComm:
+        settling_ = false;
         TestModeComm(EvStart);
         break;
     case TestTimer::SendEnd:
@@ -350,6 +358,7 @@ void TestModeEngine::onTimer(TestTimer t) {
 
 void TestModeEngine::EnterTestMode() {
     list_.ResetSendList();
+    settling_ = false;
     st_.TestFresMatch = false;
     TestModeCommand(1);
 }

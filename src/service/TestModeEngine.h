@@ -136,6 +136,10 @@ private:
     const rv::RadioData& doc_;
     TestModeState st_;
     SendList list_;
+    int lastThreshold_ = 0;
+    /// A frame without reply has just gone out: the next command waits one tick so that
+    /// its send, which empties the output buffer, cannot cut that frame off.
+    bool settling_ = false;
 };
 
 } // namespace rv::service

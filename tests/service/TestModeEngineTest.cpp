@@ -173,6 +173,13 @@ TEST_F(TestModeEngineTest, LoneWriteGoesOutAtOnce) {
     engine.WriteTunePoint(2, 2, 7);
     EXPECT_EQ(written(), std::vector<Bytes>{Hex("63 20 07")});
     EXPECT_TRUE(engine.sendList().empty());
+    // A command right behind it waits one tick: its send empties the output buffer and
+    // would cut the write off on the line.
+    engine.StoreTunePoint(2, 2);
+    EXPECT_EQ(port.writes.size(), 1u);
+    port.advance(100);
+    EXPECT_EQ(port.lastWrite(), Hex("63 0E"));
+    EXPECT_EQ(port.writes.back().at, 100);
 }
 
 TEST_F(TestModeEngineTest, RetryResendsTheWholeLastBurst) {

@@ -1,0 +1,168 @@
+// Test mode and the radio information through a pseudo-terminal to the simulated radio.
+#include "data/Image.h"
+#include "link/SimRadioPty.h"
+#include "service/FrmRadioInfoSet.h"
+#include "service/FrmTestMode.h"
+#include "service/FrmTestModePara.h"
+#include "service/ServiceEntry.h"
+#include "service/ServicePort.h"
+#include "service/TestModeHost.h"
+#include "shell/kit/AppContext.h"
+#include "support/ScriptedPrompt.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace rv::ui;
+
+namespace {
+
+template <class T> T* TopLevel(const char* name) {
+    for (auto* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible()) return qobject_cast<T*>(w);
+    return nullptr;
+}
+
+template <class T> T* Child(QWidget* in, const char* name) {
+    auto* w = in->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+class ServiceEndToEndTest : public ::testing::Test {
+protected:
+    AppContext ctx;
+    rv::test::ScriptedPrompt* prompt = new rv::test::ScriptedPrompt;
+
+    void SetUp() override {
+        ctx.setPrompt(prompt);
+        ctx.session.Image = rv::link::DemoRadioMemory();
+        rv::DecodeImage(ctx.session.Image, ctx.session);
+    }
+    void TearDown() override {
+        delete CurrentTestMode();
+        for (auto* w : QApplication::topLevelWidgets())
+            w->close();
+        QTest::qWait(10);
+    }
+};
+
+TEST_F(ServiceEndToEndTest, TuneStoreAndReadBack) {
+    rv::link::SimRadioPty sim;
+    std::string error;
+    ASSERT_TRUE(sim.start(false, &error)) << error;
+    QPointer<TestModeHost> host =
+        StartTestMode(ctx, nullptr, QString::fromStdString(sim.devicePath()));
+    ASSERT_TRUE(host);
+    auto idle = [&] {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return host->engine().sendList().empty(); }, 3000));
+    };
+
+    ASSERT_TRUE(QTest::qWaitFor([] { return TopLevel<FrmTestMode>("FrmTestMode"); }, 5000));
+    auto* window = TopLevel<FrmTestMode>("FrmTestMode");
+    auto* channels = Child<QComboBox>(window, "Combo1_0");
+    EXPECT_EQ(channels->count(), ctx.doc().TestFreCount);
+    channels->setCurrentIndex(2);
+    emit channels->activated(2);
+    auto* signalling = Child<QComboBox>(window, "Combo1_1");
+    signalling->setCurrentIndex(4);
+    emit signalling->activated(4);
+    idle();
+    Child<QPushButton>(window, "CommandPTT")->click();
+    idle();
+    EXPECT_FALSE(host->state().PttReleased);
+    Child<QPushButton>(window, "CommandPTT")->click();
+    idle();
+
+    Child<QListWidget>(window, "List1")->setCurrentRow(0); // "RF High Power"
+    Child<QPushButton>(window, "CommandTune")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->tuningWindow() != nullptr; }, 3000));
+    auto* para = window->tuningWindow();
+    Child<QTabWidget>(para, "SSTab1")->setCurrentIndex(1); // "Low": read back first
+    idle();
+    auto* low = Child<QSlider>(para, "Slider1_1");
+    const int opened = host->state().TunePoints.Value[1];
+    EXPECT_EQ(low->value(), opened);
+    const int moved = opened > 128 ? opened - 9 : opened + 9;
+    low->setValue(moved);
+    Child<QPushButton>(para, "Command3")->click();
+    idle();
+    QPointer<FrmTestModePara> first = para;
+    para->close();
+    idle();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }, 1000));
+
+    Child<QPushButton>(window, "CommandTune")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->tuningWindow() != nullptr; }, 3000));
+    para = window->tuningWindow();
+    EXPECT_EQ(host->state().TunePoints.Value[1], moved);
+    Child<QTabWidget>(para, "SSTab1")->setCurrentIndex(1);
+    idle();
+    EXPECT_EQ(Child<QSlider>(para, "Slider1_1")->value(), moved);
+    para->close();
+    idle();
+
+    window->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return host.isNull(); }, 3000));
+    EXPECT_TRUE(prompt->asked.isEmpty()) << prompt->asked.join("|").toStdString();
+}
+
+TEST_F(ServiceEndToEndTest, MismatchedTestChannelsEndTestModeWithoutTheWindow) {
+    rv::link::SimRadioPty sim;
+    std::string error;
+    ASSERT_TRUE(sim.start(false, &error)) << error;
+    ctx.doc().TestFreCount = 0;
+    QPointer<TestModeHost> host =
+        StartTestMode(ctx, nullptr, QString::fromStdString(sim.devicePath()));
+    ASSERT_TRUE(host);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return host.isNull(); }, 5000));
+    ASSERT_EQ(prompt->asked.size(), 1);
+    EXPECT_TRUE(prompt->asked[0].startsWith("Test Frequency nismatch."));
+    EXPECT_EQ(TopLevel<FrmTestMode>("FrmTestMode"), nullptr);
+}
+
+TEST_F(ServiceEndToEndTest, MissingPortIsReportedAndNothingStarts) {
+    EXPECT_EQ(StartTestMode(ctx, nullptr, "/dev/rv52n-no-such-port"), nullptr);
+    ASSERT_EQ(prompt->asked.size(), 1);
+    EXPECT_TRUE(prompt->asked[0].startsWith("Cannot Open Communication Port."));
+}
+
+TEST_F(ServiceEndToEndTest, ReadAndWriteTheRadioInformation) {
+    ASSERT_NE(ServiceSimRadio(false), nullptr);
+    ctx.CommPort = 0;
+    bool done = false, ok = false;
+    ReadRadioInfo(ctx, nullptr, [&](bool r) { done = true, ok = r; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 5000));
+    ASSERT_TRUE(ok) << prompt->asked.join("|").toStdString();
+    auto* shown = TopLevel<QDialog>("FrmRadioInfo");
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(Child<QComboBox>(shown, "Combo1_0")->currentText(), "817");
+    EXPECT_EQ(Child<QLineEdit>(shown, "Text1")->text(), "20261201");
+    shown->close();
+
+    {
+        FrmRadioInfoSet set(ctx);
+        Child<QLineEdit>(&set, "Text1_0")->setText("A1234567");
+        Child<QLineEdit>(&set, "Text1_1")->setText("2.1");
+        done = false;
+        Child<QPushButton>(&set, "CommandWrite")->click();
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return Child<QPushButton>(&set, "CommandWrite")->isEnabled(); }, 5000));
+        EXPECT_EQ(Child<QLineEdit>(&set, "Text1_1")->text(), "V2.1");
+    }
+    const auto info = ServiceSimRadio()->withRadio([](auto& r) { return r.info(); });
+    EXPECT_EQ(info.serialNumber, "A1234567");
+    EXPECT_EQ(info.version.substr(0, 3), "2.1");
+    EXPECT_TRUE(prompt->asked.isEmpty()) << prompt->asked.join("|").toStdString();
+}
+
+} // namespace
