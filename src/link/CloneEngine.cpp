@@ -177,7 +177,9 @@ void CloneEngine::SendInfoBlock() {
     std::copy(modelType.begin(), modelType.end(), frame.begin() + 4);
     frame[8] = static_cast<std::uint8_t>(info_.TypeLetter);
     frame[13] = static_cast<std::uint8_t>(info_.FrequencyCode);
-    std::copy(info_.SerialNumber.raw.begin(), info_.SerialNumber.raw.end(), frame.begin() + 17);
+    // NUL marks an unused position here and 0xFF in the radio (the reverse of StoreInfoBlock).
+    std::replace_copy(info_.SerialNumber.raw.begin(), info_.SerialNumber.raw.end(),
+                      frame.begin() + 17, '\0', '\xFF');
     frame[33] = InfoChecksum(frame);
     sendFrame(frame, AckLength);
 }

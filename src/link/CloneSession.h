@@ -11,6 +11,8 @@ namespace rv::link {
 
 /// One clone operation (modes 1 to 4) on a real port: the engine, the port and the 300 ms
 /// WaitTimer put together. The port is opened by `start` and closed when the operation ends.
+/// Answers and cancels take effect from the event loop, so they may be given from any slot;
+/// a session that is no longer needed is deleted with deleteLater from its `finished` slot.
 class CloneSession : public QObject, private CloneHost {
     Q_OBJECT
 public:

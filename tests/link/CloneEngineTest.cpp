@@ -23,8 +23,11 @@ int frameAddress(const Bytes& f) {
 
 TEST(CloneEngineRead, WireBytesAndDecodedDocument) {
     EngineHarness h;
+    const rv::RadioData saved = h.s.SavedCopy;
     h.run(ReadRadio);
     ASSERT_EQ(h.outcome, Outcome::Success) << h.message;
+    // The copy of the last open or save stays: a read document counts as unsaved.
+    EXPECT_EQ(h.s.SavedCopy, saved);
 
     std::vector<Bytes> expected{Program, IdentReq, AckFrame};
     std::vector<int> expectedThresholds{1, 8, 1};
@@ -157,6 +160,19 @@ TEST(CloneEngineInfo, VersionPaddingGoesOutAsFF) {
         ASSERT_EQ(h.sent.size(), 6u);
         EXPECT_EQ(h.sent[4], frame) << version;
     }
+}
+
+TEST(CloneEngineInfo, SerialNumberRoundTripsThroughTheRadio) {
+    EngineHarness h;
+    h.radio.info().serialNumber = "A123";
+    h.run(ReadRadioInfo);
+    ASSERT_EQ(h.outcome, Outcome::Success);
+    h.outcome.reset();
+    h.run(WriteRadioInfo);
+    ASSERT_EQ(h.outcome, Outcome::Success);
+    EXPECT_EQ(Bytes(h.sent[3].begin() + 17, h.sent[3].begin() + 25),
+              (Bytes{'A', '1', '2', '3', 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(h.radio.info().serialNumber, "A123");
 }
 
 TEST(CloneEngineInfo, WrittenModelTypeReadsBackUnchanged) {
