@@ -1,0 +1,127 @@
+#include "service/FrmRadioInfoSet.h"
+#include "shell/kit/AppContext.h"
+#include "support/ScriptedPrompt.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDate>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace rv::ui;
+
+namespace {
+
+class RadioInfoDialogsTest : public ::testing::Test {
+protected:
+    AppContext ctx;
+
+    void SetUp() override {
+        ctx.setPrompt(new rv::test::ScriptedPrompt);
+        auto& doc = ctx.doc();
+        doc.ModelType.assign("817");
+        doc.FrequencyCode = 65;
+        doc.SerialNumber.assign("20261201");
+        doc.Version.assign("V1.00");
+    }
+    template <class T> T* find(QWidget* in, const char* name) {
+        auto* w = in->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    void chooseModel(QWidget* dialog, const QString& type) {
+        auto* box = find<QComboBox>(dialog, "Combo1_0");
+        const int i = box->findText(type);
+        box->setCurrentIndex(i);
+        emit box->activated(i);
+    }
+};
+
+TEST_F(RadioInfoDialogsTest, VersionRule) {
+    struct Case {
+        const char* typed;
+        const char* kept;
+    };
+    for (const Case c : {Case{"", "V"}, Case{"V2.10", "V2.10"}, Case{"2.1", "V2.1"},
+                         Case{"12345", "V1234"}, Case{"v1.0", "Vv1.0"}})
+        EXPECT_EQ(FrmRadioInfoSet::FixVersion(c.typed), c.kept) << c.typed;
+
+    FrmRadioInfoSet dialog(ctx);
+    auto* version = find<QLineEdit>(&dialog, "Text1_1");
+    version->setText("300");
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(version, &out);
+    EXPECT_EQ(version->text(), "V300");
+}
+
+TEST_F(RadioInfoDialogsTest, ModelTypeOffersItsBands) {
+    FrmRadioInfoSet dialog(ctx);
+    auto* bands = find<QComboBox>(&dialog, "Combo1_1");
+    chooseModel(&dialog, "917");
+    EXPECT_EQ(bands->count(), 5);
+    EXPECT_EQ(bands->currentText(), "450 - 490 MHz(M)");
+    chooseModel(&dialog, "813");
+    EXPECT_EQ(bands->count(), 2);
+    EXPECT_EQ(bands->currentText(), "136 - 174 MHz(M)");
+    EXPECT_EQ(find<QComboBox>(&dialog, "Combo1_0")->count(), 6);
+}
+
+TEST_F(RadioInfoDialogsTest, UnknownModelTypeShowsNoBand) {
+    ctx.doc().ModelType.assign("");
+    FrmRadioInfo shown(ctx);
+    EXPECT_EQ(find<QComboBox>(&shown, "Combo1_0")->currentText(), "");
+    EXPECT_EQ(find<QComboBox>(&shown, "Combo1_1")->count(), 0);
+    EXPECT_EQ(find<QComboBox>(&shown, "Combo1_1")->currentText(), "");
+    EXPECT_EQ(find<QLineEdit>(&shown, "Text1")->text(), "20261201");
+}
+
+TEST_F(RadioInfoDialogsTest, TimeSyncThenCloseStoresTodayAndTheIdentity) {
+    {
+        FrmRadioInfoSet dialog(ctx);
+        chooseModel(&dialog, "916");
+        find<QLineEdit>(&dialog, "Text1_1")->setText("2.0");
+        find<QPushButton>(&dialog, "CommandTimeSync")->click();
+        EXPECT_EQ(find<QLineEdit>(&dialog, "Text1_0")->text(),
+                  QDate::currentDate().toString("yyyyMMdd"));
+        find<QPushButton>(&dialog, "CommandClose")->click();
+    }
+    const auto& doc = ctx.doc();
+    EXPECT_EQ(doc.SerialNumber.get(), QDate::currentDate().toString("yyyyMMdd").toStdString());
+    EXPECT_EQ(doc.ModelType.full(), "916 ");
+    EXPECT_EQ(doc.TypeLetter, 67);
+    EXPECT_EQ(doc.Version.get(), "V2.0");
+    // Regression: a band name without a code in the band table used to store code 0.
+    EXPECT_EQ(doc.FrequencyCode, 65);
+}
+
+TEST_F(RadioInfoDialogsTest, TextBoxesRefuseCharactersAbove127) {
+    FrmRadioInfoSet dialog(ctx);
+    auto* serial = find<QLineEdit>(&dialog, "Text1_0");
+    serial->clear();
+    for (const QString& c : {QString("1"), QString("2"), QString::fromUtf8("é"), QString("3")}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c);
+        QApplication::sendEvent(serial, &press);
+    }
+    EXPECT_EQ(serial->text(), "123");
+    EXPECT_EQ(serial->contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+TEST_F(RadioInfoDialogsTest, ChineseCaptions) {
+    ctx.session.CurLanguage = rv::Chinese;
+    FrmRadioInfoSet dialog(ctx);
+    EXPECT_EQ(dialog.windowTitle(), "设置对讲机信息");
+    EXPECT_EQ(find<QPushButton>(&dialog, "CommandTimeSync")->text(), "时间同步(&T)");
+    QStringList labels;
+    for (auto* l : dialog.findChildren<QLabel*>())
+        labels << l->text();
+    EXPECT_TRUE(labels.contains("版本"));
+    EXPECT_TRUE(labels.contains("序号"));
+}
+
+} // namespace
