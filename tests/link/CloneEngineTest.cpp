@@ -168,6 +168,7 @@ TEST(CloneEngineInfo, SerialNumberRoundTripsThroughTheRadio) {
     h.run(ReadRadioInfo);
     ASSERT_EQ(h.outcome, Outcome::Success);
     h.outcome.reset();
+    h.sent.clear();
     h.run(WriteRadioInfo);
     ASSERT_EQ(h.outcome, Outcome::Success);
     EXPECT_EQ(Bytes(h.sent[3].begin() + 17, h.sent[3].begin() + 25),
