@@ -23,7 +23,7 @@ struct EncodeError {
     std::string what;
 };
 
-void PutFreq(MemoryImage& m, int at, const Text<8>& field, const char* name) {
+void PutFreq(MemoryImage& m, int at, const Text<8>& field, const std::string& name) {
     std::string t = field.get();
     if (t.empty() || t == "FFFFFFFF") {
         for (int i = 0; i < 4; ++i)
@@ -37,17 +37,17 @@ void PutFreq(MemoryImage& m, int at, const Text<8>& field, const char* name) {
     for (int i = 0; i < 4; ++i) {
         const auto hi = HexDigit(t[6 - 2 * i]);
         const auto lo = HexDigit(t[7 - 2 * i]);
-        if (!hi || !lo) throw EncodeError{std::string(name) + " \"" + t + "\" is not a frequency"};
+        if (!hi || !lo) throw EncodeError{name + " \"" + t + "\" is not a frequency"};
         m[at + i] = static_cast<std::uint8_t>(*hi * 16 + *lo);
     }
 }
 
-void PutTone(MemoryImage& m, int at, const Text<4>& field, const char* name) {
+void PutTone(MemoryImage& m, int at, const Text<4>& field, const std::string& name) {
     const std::string t = field.get();
     unsigned v = 0;
     for (char c : t) {
         const auto d = HexDigit(c);
-        if (!d) throw EncodeError{std::string(name) + " \"" + t + "\" is not a tone code"};
+        if (!d) throw EncodeError{name + " \"" + t + "\" is not a tone code"};
         v = v * 16 + static_cast<unsigned>(*d);
     }
     if (t.empty()) v = 0xFFFF; // a field never filled holds no tone
@@ -71,10 +71,11 @@ void PutChannel(MemoryImage& m, const ChannelInfo& c) {
     if (n < 1 || n > 16)
         throw EncodeError{"channel number " + std::to_string(n) + " is not 1 to 16"};
     const int at = ChannelBase(n);
-    PutFreq(m, at, c.RxFreq, "RxFreq");
-    PutFreq(m, at + 4, c.TxFreq, "TxFreq");
-    PutTone(m, at + 8, c.RxCode, "RxCode");
-    PutTone(m, at + 10, c.TxCode, "TxCode");
+    const std::string channel = "channel " + std::to_string(n) + " ";
+    PutFreq(m, at, c.RxFreq, channel + "RxFreq");
+    PutFreq(m, at + 4, c.TxFreq, channel + "TxFreq");
+    PutTone(m, at + 8, c.RxCode, channel + "RxCode");
+    PutTone(m, at + 10, c.TxCode, channel + "TxCode");
     m[at + 12] = static_cast<std::uint8_t>((c.SpUnmute & 3) * 32 + (c.BusyLockout & 3) * 8 +
                                            (c.OptSignal & 3) * 2 + (c.Compander & 1));
     m[at + 13] = static_cast<std::uint8_t>((c.BeatShift & 1) * 64 + (c.TxPower & 1) * 32 +
@@ -114,8 +115,9 @@ void PutTestFres(const RadioData& d, MemoryImage& m) {
         for (int i = 0; i < Used(d.TestFreCount, 16) && !found; ++i)
             if (d.TestFres[i].No == n) found = &d.TestFres[i];
         if (found) {
-            PutFreq(m, TestFreAt(n), found->RxFreq, "test RxFreq");
-            PutFreq(m, TestFreAt(n) + 4, found->TxFreq, "test TxFreq");
+            const std::string test = "test frequency " + std::to_string(n) + " ";
+            PutFreq(m, TestFreAt(n), found->RxFreq, test + "RxFreq");
+            PutFreq(m, TestFreAt(n) + 4, found->TxFreq, test + "TxFreq");
             m[TestSigAt(n)] =
                 static_cast<std::uint8_t>((found->RxSig & 15) * 16 + (found->TxSig & 15));
         } else {

@@ -176,19 +176,21 @@ TEST(EncodeImage, ModelBlockTestSlotsAndTexts) {
 TEST(EncodeImage, RefusesDamagedTextsAndLeavesImageAlone) {
     struct Damage {
         const char* what;
+        const char* names;
         void (*apply)(rv::RadioData&);
     };
     const Damage cases[] = {
-        {"rx", [](rv::RadioData& d) { d.Channels[0].RxFreq.set("14G525"); }},
-        {"tx", [](rv::RadioData& d) { d.Channels[0].TxFreq.set("1465 500"); }},
-        {"tone", [](rv::RadioData& d) { d.Channels[0].RxCode.set("02X9"); }},
-        {"test", [](rv::RadioData& d) { d.TestFres[0].RxFreq.set("15?05"); }},
-        {"fleet",
+        {"rx", "channel 1 RxFreq", [](rv::RadioData& d) { d.Channels[0].RxFreq.set("14G525"); }},
+        {"tx", "channel 1 TxFreq", [](rv::RadioData& d) { d.Channels[0].TxFreq.set("1465 500"); }},
+        {"tone", "channel 1 RxCode", [](rv::RadioData& d) { d.Channels[0].RxCode.set("02X9"); }},
+        {"test", "test frequency 1 RxFreq",
+         [](rv::RadioData& d) { d.TestFres[0].RxFreq.set("15?05"); }},
+        {"fleet", "65536",
          [](rv::RadioData& d) {
              d.Fleets[0] = {1, 1, 65536};
              d.FleetCount = 1;
          }},
-        {"chno", [](rv::RadioData& d) { d.Channels[0].ChNo = -3; }},
+        {"chno", "-3", [](rv::RadioData& d) { d.Channels[0].ChNo = -3; }},
     };
     for (const auto& c : cases) {
         rv::RadioData d = NewDoc();
@@ -200,7 +202,7 @@ TEST(EncodeImage, RefusesDamagedTextsAndLeavesImageAlone) {
         const MemoryImage before = m;
         std::string error;
         EXPECT_FALSE(rv::EncodeImage(d, m, &error)) << c.what;
-        EXPECT_FALSE(error.empty()) << c.what;
+        EXPECT_NE(error.find(c.names), std::string::npos) << error;
         EXPECT_EQ(m, before) << c.what;
     }
 }
