@@ -118,6 +118,9 @@ void SerialPort::send(const QByteArray& frame, int threshold) {
     port_.readAll();
     buffer_.clear();
     port_.write(frame);
+    // Hand the frame to the driver now rather than on the next pass of the event loop:
+    // every exchange waits for it, so the delay would add up over a transfer.
+    port_.flush();
 }
 
 void SerialPort::setThreshold(int threshold) {
