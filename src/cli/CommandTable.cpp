@@ -11,7 +11,8 @@ const std::vector<Command>& CommandTable() {
         {"read", CmdRead, "read [--port PORT] -o FILE [--retries N]", {}},
         {"write", CmdWrite, "write FILE [--port PORT] [--force] [--retries N]", {"--force"}},
         {"info", CmdInfo, "info [--port PORT] [--retries N]", {}},
-        {"set-info", CmdSetInfo,
+        {"set-info",
+         CmdSetInfo,
          "set-info [--port PORT] [--model-type T] [--band B] [--serial S] [--version V] "
          "[--time-sync]",
          {"--time-sync"}},
