@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QPainter>
 #include <QSplashScreen>
 #include <QTimer>
 #include <clocale>
@@ -19,6 +20,7 @@ namespace {
 struct Options {
     bool service = false;
     QString screenshot;
+    QString file;
 };
 
 Options ParseOptions(const QApplication& app) {
@@ -31,8 +33,28 @@ Options ParseOptions(const QApplication& app) {
                                   QStringLiteral("file"));
     parser.addOption(service);
     parser.addOption(shot);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Data file to open."),
+                                 QStringLiteral("[file]"));
     parser.process(app);
-    return {parser.isSet(service), parser.value(shot)};
+    const QStringList files = parser.positionalArguments();
+    return {parser.isSet(service), parser.value(shot), files.value(0)};
+}
+
+/// The window as a picture, with a title strip in place of the window manager's frame
+/// (there is none under a bare X server).
+bool SaveScreenshot(QWidget& window, const QString& path) {
+    const QPixmap content = window.grab();
+    const int strip = window.fontMetrics().height() + 12;
+    QImage picture(content.width(), content.height() + strip, QImage::Format_RGB32);
+    picture.fill(window.palette().color(QPalette::Highlight));
+    QPainter p(&picture);
+    p.setPen(window.palette().color(QPalette::HighlightedText));
+    p.setFont(window.font());
+    p.drawText(QRect(8, 0, content.width() - 16, strip), Qt::AlignVCenter | Qt::AlignLeft,
+               window.windowTitle());
+    p.drawPixmap(0, strip, content);
+    p.end();
+    return picture.save(path);
 }
 
 } // namespace
@@ -59,13 +81,13 @@ int RunApplication(int argc, char** argv) {
 
     frmMain window(ctx);
     messageParent = &window;
+    if (!options.file.isEmpty()) window.openFile(options.file);
     splash->finish(&window);
     delete splash;
     window.show();
     if (!options.screenshot.isEmpty()) {
         QTimer::singleShot(500, &window, [&window, &options] {
-            window.grab().save(options.screenshot);
-            QApplication::exit(0);
+            QApplication::exit(SaveScreenshot(window, options.screenshot) ? 0 : 1);
         });
     }
     return app.exec();

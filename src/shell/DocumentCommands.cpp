@@ -47,15 +47,21 @@ void frmMain::mnuFileOpen_Click() {
     const QString dir = QFileInfo(DocPathOf(ctx_)).absolutePath();
     const QString path = ctx_.prompt().openFileName(this, QString(), dir, fileFilter());
     if (path.isEmpty()) return;
+    openFile(path);
+}
+
+bool frmMain::openFile(const QString& path) {
     closeCurAllWindows();
     // A failed open reports "file error." and leaves the document, its path and model as
     // they were; the channel window comes back over the unchanged document.
-    if (rv::OpenDataFile(ctx_.session, path.toStdString())) {
+    const bool ok = rv::OpenDataFile(ctx_.session, path.toStdString());
+    if (ok) {
         ctx_.session.DocPath = path.toStdString();
         ctx_.session.IsNewFile = false;
         Change_Language();
     }
     showDocument();
+    return ok;
 }
 
 bool frmMain::saveTo(const QString& path) {

@@ -12,6 +12,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSplitter>
+#include <QStyle>
 #include <QTreeWidget>
 
 namespace rv::ui {
@@ -68,8 +69,13 @@ QWidget* frmMain::showChildWindow(const QString& name) {
     }
     ChildWindow* w = CreateEditorWindow(ctx_, name);
     if (!w) return nullptr;
+    // A window that chose its own size keeps it as its smallest: the document area would
+    // otherwise shrink it to its size hint when it lays itself out.
+    if (w->testAttribute(Qt::WA_Resized))
+        w->setMinimumSize(w->size().expandedTo(w->minimumSizeHint()));
     QMdiSubWindow* sub = mdi_->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->resize(sub->sizeHint().expandedTo(sub->minimumSizeHint()));
     sub->setWindowIcon(windowIcon());
     w->show();
     cascade();

@@ -39,6 +39,8 @@ public:
     QString fileFilter() const;
     void cascade();
 
+    /// Opens a data file without any question (Open after its dialog, a file named at start).
+    bool openFile(const QString& path);
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
     bool mnuFileSave_Click();
