@@ -237,4 +237,17 @@ TEST_F(TestModeWindowsTest, LevelItemsPollTwiceASecond) {
     EXPECT_EQ(line.read(2, 800), Hex("1C 0A")); // the next tick
 }
 
+TEST_F(TestModeWindowsTest, SilentRadioIsAskedAboutThenRetriedOrLeft) {
+    prompt->answers = {rv::ui::Answer::Retry, rv::ui::Answer::Cancel};
+    button("CommandPTT")->click();
+    EXPECT_EQ(line.read(2), Hex("08 0E"));
+    EXPECT_EQ(line.read(2, 1000), Hex("08 0E")); // Retry sends the whole burst again
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !host->active(); }, 1000));
+    EXPECT_EQ(prompt->asked, QStringList({"Check Connection. Retry or Cancel?",
+                                          "Check Connection. Retry or Cancel?"}));
+    EXPECT_TRUE(host->engine().sendList().empty());
+    button("CommandWide")->click(); // the port is closed: nothing is sent
+    EXPECT_TRUE(line.drain(50).empty());
+}
+
 } // namespace
