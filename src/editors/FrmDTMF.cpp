@@ -91,8 +91,7 @@ FrmDTMF::FrmDTMF(AppContext& ctx, QWidget* parent)
     auto* all = new QVBoxLayout(this);
     all->addWidget(tabs_);
     all->addLayout(buttons);
-    for (QWidget* w : findChildren<QWidget*>())
-        if (!qobject_cast<QLineEdit*>(w) && w != grid_) InstallEnterMovesFocus(w);
+    InstallEnterMovesFocusOnControls(this);
     changeShowByLanguage();
 }
 

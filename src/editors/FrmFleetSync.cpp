@@ -84,8 +84,7 @@ FrmFleetSync::FrmFleetSync(AppContext& ctx, QWidget* parent)
     auto* all = new QVBoxLayout(this);
     all->addWidget(tabs_);
     all->addLayout(buttons);
-    for (QWidget* w : findChildren<QWidget*>())
-        if (!qobject_cast<QLineEdit*>(w) && w != grid_) InstallEnterMovesFocus(w);
+    InstallEnterMovesFocusOnControls(this);
     changeShowByLanguage();
 }
 
@@ -108,21 +107,20 @@ QWidget* FrmFleetSync::buildSettingsTab() {
 
     connect(combo1_[OwnFleet], &QComboBox::activated, this, [this] { ownFleetChosen(); });
     connect(combo1_[OwnId], &QComboBox::activated, this, [this] { ownIdChosen(); });
-    auto& f = ctx_.doc().FleetSyncInfo;
-    connect(combo1_[Baud], &QComboBox::activated, this, [this, &f](int p) {
-        f.BaudRate = Int16(p);
+    connect(combo1_[Baud], &QComboBox::activated, this, [this](int p) {
+        ctx_.doc().FleetSyncInfo.BaudRate = Int16(p);
         ctx_.notifyEdited(this);
     });
-    connect(combo1_[TxDelay], &QComboBox::activated, this, [this, &f](int p) {
-        f.TxModDelay = p;
+    connect(combo1_[TxDelay], &QComboBox::activated, this, [this](int p) {
+        ctx_.doc().FleetSyncInfo.TxModDelay = p;
         ctx_.notifyEdited(this);
     });
-    connect(combo1_[MsgTimer], &QComboBox::activated, this, [this, &f](int p) {
-        f.MsgModeTimer = p;
+    connect(combo1_[MsgTimer], &QComboBox::activated, this, [this](int p) {
+        ctx_.doc().FleetSyncInfo.MsgModeTimer = p;
         ctx_.notifyEdited(this);
     });
-    connect(check1_, &QCheckBox::clicked, this, [this, &f](bool on) {
-        f.PttIdSideTone = on ? 1 : 0;
+    connect(check1_, &QCheckBox::clicked, this, [this](bool on) {
+        ctx_.doc().FleetSyncInfo.PttIdSideTone = on ? 1 : 0;
         ctx_.notifyEdited(this);
     });
     return page;

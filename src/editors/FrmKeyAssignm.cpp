@@ -52,7 +52,6 @@ FrmKeyAssignm::FrmKeyAssignm(AppContext& ctx, QWidget* parent)
         label1_[i] = new QLabel(QStringLiteral("PF%1").arg(i + 1), this);
         label1_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
         form->addRow(label1_[i], combo1_[i]);
-        InstallEnterMovesFocus(combo1_[i]);
         connect(combo1_[i], &QComboBox::activated, this, [this, i] { saveKey(i); });
     }
     close_ = new QPushButton(this);
@@ -68,6 +67,7 @@ FrmKeyAssignm::FrmKeyAssignm(AppContext& ctx, QWidget* parent)
     all->addLayout(form);
     all->addStretch();
     all->addLayout(buttons);
+    InstallEnterMovesFocusOnControls(this);
     changeShowByLanguage();
 }
 

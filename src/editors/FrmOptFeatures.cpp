@@ -112,6 +112,7 @@ void FrmOptFeatures::buildControls() {
     for (int i = 0; i < 2; ++i) {
         text1_[i] = new QLineEdit(pttFrame_);
         text1_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        text1_[i]->setMaxLength(16);
         InstallKeyRule(text1_[i], &DtmfDigitRule);
         ptt->addRow(label2_[2 + i], text1_[i]);
     }
@@ -163,8 +164,7 @@ void FrmOptFeatures::buildControls() {
     all->addLayout(columns);
     all->addLayout(buttons);
 
-    for (QWidget* w : findChildren<QWidget*>())
-        if (!qobject_cast<QLineEdit*>(w)) InstallEnterMovesFocus(w);
+    InstallEnterMovesFocusOnControls(this);
 
     // Carried but never shown: their values still pass through unchanged.
     check1_[2]->hide();

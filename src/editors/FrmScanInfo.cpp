@@ -62,7 +62,6 @@ FrmScanInfo::FrmScanInfo(AppContext& ctx, QWidget* parent)
         label1_[i] = new QLabel(this);
         label1_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
         form->addRow(label1_[i], combo1_[i]);
-        InstallEnterMovesFocus(combo1_[i]);
         connect(combo1_[i], &QComboBox::activated, this, [this, i] { commit(i); });
     }
     close_ = new QPushButton(this);
@@ -78,6 +77,7 @@ FrmScanInfo::FrmScanInfo(AppContext& ctx, QWidget* parent)
     all->addLayout(form);
     all->addStretch();
     all->addLayout(buttons);
+    InstallEnterMovesFocusOnControls(this);
     changeShowByLanguage();
 }
 

@@ -2,9 +2,10 @@
 
 #include "data/Conversions.h"
 #include "shell/kit/AppContext.h"
+#include "shell/kit/ChildWindow.h"
 #include "shell/kit/Prompt.h"
 
-#include <QCoreApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -150,13 +151,25 @@ void InstallEnterMovesFocus(QWidget* w) {
     w->installEventFilter(new EnterFilter(w));
 }
 
+void InstallEnterMovesFocusOnControls(QWidget* window) {
+    for (auto* box : window->findChildren<QComboBox*>())
+        InstallEnterMovesFocus(box);
+    for (auto* check : window->findChildren<QCheckBox*>())
+        InstallEnterMovesFocus(check);
+}
+
 void FocusNext(QWidget* w) {
+    // The focus stays inside the child window: the other windows of the document area
+    // share the focus chain.
+    QWidget* scope = w;
+    while (scope->parentWidget() && !qobject_cast<ChildWindow*>(scope))
+        scope = scope->parentWidget();
     // Walk the focus chain instead of sending Tab, which a grid would take as its own
     // cell navigation.
     for (QWidget* next = w->nextInFocusChain(); next && next != w;
          next = next->nextInFocusChain()) {
         if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled() &&
-            next->window() == w->window()) {
+            scope->isAncestorOf(next)) {
             next->setFocus(Qt::TabFocusReason);
             return;
         }

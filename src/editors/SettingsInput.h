@@ -55,7 +55,10 @@ void InstallKeyRule(QLineEdit* box, CharRule rule, std::function<void()> onEnter
 /// Enter in `w` moves the focus to the next control, as Tab does, and is swallowed.
 void InstallEnterMovesFocus(QWidget* w);
 
-/// Moves the focus on from `w` as Tab would.
+/// Enter moves the focus on in every drop-down box and check box of a window.
+void InstallEnterMovesFocusOnControls(QWidget* window);
+
+/// Moves the focus to the next control of the same child window, as Tab would.
 void FocusNext(QWidget* w);
 
 /// Checks a typed frequency against the band (limits and channel step) and returns its

@@ -171,3 +171,17 @@ TEST_F(SettingsScanTest, ChineseCaptions) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SettingsScanTest, EnterMovesToTheNextEnabledBox) {
+    auto w = open<FrmScanInfo>();
+    auto* priority = Box(w.get(), "Combo1_0");
+    priority->setFocus();
+    QTest::keyClick(priority, Qt::Key_Return);
+    // Priority channel and look-back times are disabled under priority "None".
+    EXPECT_TRUE(Box(w.get(), "Combo1_4")->hasFocus());
+    EXPECT_EQ(ctx.doc().ScanInfo, rv::ScanInfo(ctx.session.SavedCopy.ScanInfo));
+}
+
+} // namespace
