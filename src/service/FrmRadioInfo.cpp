@@ -55,10 +55,14 @@ QStringList RadioInfoBands(const QString& modelType) {
 
 void RunRadioInfoOperation(AppContext& ctx, QWidget* parent, int mode,
                            std::function<void(bool)> done) {
+    const QString port = ServicePortOrTell(ctx, parent);
+    if (port.isEmpty()) {
+        if (done) done(false);
+        return;
+    }
     QString error;
-    const QString port = ServicePortName(ctx, &error);
     auto* session = new rv::link::CloneSession(ctx.session, parent);
-    if (port.isEmpty() || !session->start(mode, port, &error)) {
+    if (!session->start(mode, port, &error)) {
         delete session;
         Tell(ctx, parent, error, rv::MsgIcon::Error);
         if (done) done(false);

@@ -39,13 +39,8 @@ TestModeHost* StartTestMode(AppContext& ctx, QWidget* mainWindow, const QString&
 }
 
 void OpenTestMode(AppContext& ctx, QWidget* mainWindow) {
-    QString error;
-    const QString port = ServicePortName(ctx, &error);
-    if (port.isEmpty()) {
-        Tell(ctx, mainWindow, error, rv::MsgIcon::Error);
-        return;
-    }
-    StartTestMode(ctx, mainWindow, port);
+    const QString port = ServicePortOrTell(ctx, mainWindow);
+    if (!port.isEmpty()) StartTestMode(ctx, mainWindow, port);
 }
 
 void OpenRadioInfo(AppContext& ctx, QWidget* mainWindow) {

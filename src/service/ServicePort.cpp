@@ -3,6 +3,7 @@
 #include "link/PortList.h"
 #include "link/SimRadioPty.h"
 #include "shell/kit/AppContext.h"
+#include "shell/kit/Prompt.h"
 
 #include <memory>
 
@@ -30,6 +31,17 @@ QString ServicePortName(const AppContext& ctx, QString* error) {
         return QString::fromStdString(sim->devicePath());
     }
     return rv::link::ResolvePort(QString::number(ctx.CommPort), error);
+}
+
+QString ServicePortOrTell(const AppContext& ctx, QWidget* parent) {
+    QString error;
+    const QString device = ServicePortName(ctx, &error);
+    if (device.isEmpty()) {
+        Tell(ctx, parent,
+             Tr(ctx, rv::MessageOf(rv::Msg::CannotOpenPort).text) + QLatin1Char('\n') + error,
+             rv::MsgIcon::Error);
+    }
+    return device;
 }
 
 } // namespace rv::ui

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace rv::link {
 class SimRadioPty;
 }
@@ -13,6 +15,10 @@ class AppContext;
 /// The device the service tools open for the chosen port; port 0 is the built-in
 /// simulated radio, started on first use. Empty with `error` set when there is none.
 QString ServicePortName(const AppContext& ctx, QString* error);
+
+/// Like `ServicePortName`, but a port number that names no device is told to the user with
+/// the usual message and its reason; empty then.
+QString ServicePortOrTell(const AppContext& ctx, QWidget* parent);
 
 /// The built-in simulated radio the service tools talk to on port 0 (started if needed;
 /// `paced` only matters for the first call).
