@@ -43,6 +43,7 @@ FrmTestModePara::FrmTestModePara(AppContext& ctx, TestModeHost& host, int item, 
     : QDialog(parent), ctx_(ctx), host_(host), item_(item) {
     setObjectName(QStringLiteral("FrmTestModePara"));
     build();
+    setMinimumWidth(440); // room for all six tab captions
     timerGetPara_.setInterval(500);
     connect(&timerGetPara_, &QTimer::timeout, this, &FrmTestModePara::poll);
     connect(&host_, &TestModeHost::valuesArrived, this, &FrmTestModePara::ShowData);
