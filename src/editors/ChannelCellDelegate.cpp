@@ -83,12 +83,4 @@ void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
     }
 }
 
-bool ChannelCellDelegate::eventFilter(QObject* watched, QEvent* event) {
-    auto* editor = qobject_cast<QWidget*>(watched);
-    // The window decides about Enter, Tab, Escape and leaving the editor; the default
-    // handling would commit through the model behind its back.
-    if (editor && handler_) return handler_(editor, event);
-    return false;
-}
-
 } // namespace rv::ui

@@ -10,16 +10,11 @@ namespace rv::ui {
 
 /// The in-place editors of the channel grid: the frequency box `Text1` for the RX and TX
 /// columns and a drop-down box (`Combo1_0` ... `Combo5_0`) that offers only its list for the
-/// others. The grid window commits; the delegate never writes to the model itself, and
-/// hands every editor event to the window first.
+/// others. The grid window places and commits them; the delegate never writes to the model.
 class ChannelCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    /// Returns true when the window has dealt with the event.
-    using EventHandler = std::function<bool(QWidget* editor, QEvent* event)>;
-
     ChannelCellDelegate(AppContext& ctx, QObject* parent = nullptr);
-    void setEventHandler(EventHandler h) { handler_ = std::move(h); }
     /// Handler for the channel shortcuts typed into the frequency box.
     void setShortcutHandler(std::function<void(const QKeyEvent&)> h) { shortcuts_ = std::move(h); }
 
@@ -33,12 +28,8 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     AppContext& ctx_;
-    EventHandler handler_;
     std::function<void(const QKeyEvent&)> shortcuts_;
 };
 

@@ -85,7 +85,6 @@ frmCommChInfo::~frmCommChInfo() = default;
 void frmCommChInfo::buildGrid() {
     model_ = new ChannelTableModel(ctx_, this);
     delegate_ = new ChannelCellDelegate(ctx_, this);
-    delegate_->setEventHandler([this](QWidget* e, QEvent* ev) { return onEditorEvent(e, ev); });
     delegate_->setShortcutHandler([this](const QKeyEvent& k) { handleChannelShortcut(k); });
 
     grid_ = new QTableView(this);
@@ -107,6 +106,7 @@ void frmCommChInfo::buildGrid() {
     const int rowHeight = grid_->verticalHeader()->defaultSectionSize();
     grid_->setFixedHeight((M::RowCount + 1) * rowHeight + 2 * grid_->frameWidth());
     grid_->installEventFilter(this);
+    buildEditors();
 
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { onCurrentChanged(current); });
@@ -244,24 +244,55 @@ void frmCommChInfo::EnterGridEdit() {
     }
 }
 
+void frmCommChInfo::buildEditors() {
+    // One editor per kind, made once and moved over the cell being edited.
+    for (int c = M::RxFreq; c <= M::WideNarrow; ++c) {
+        const QString name = ChannelCellDelegate::editorName(c);
+        if (editors_.contains(name)) continue;
+        QWidget* w = delegate_->createEditor(grid_->viewport(), {}, model_->index(0, c));
+        w->hide();
+        w->installEventFilter(this);
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            combo->setProperty("language", ctx_.lang());
+            connect(combo, &QComboBox::activated, this, &frmCommChInfo::onComboActivated);
+        }
+        editors_.insert(name, w);
+    }
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (editor_) editor_->setGeometry(grid_->visualRect(editorIndex_));
+    });
+}
+
 void frmCommChInfo::openEditorAt(int row, int column) {
     closeEditor();
     const QModelIndex index = model_->index(row - 1, column);
-    grid_->openPersistentEditor(index);
-    editor_ = grid_->indexWidget(index);
+    QWidget* w = editors_.value(ChannelCellDelegate::editorName(column));
+    if (!w) return;
+    auto* combo = qobject_cast<QComboBox*>(w);
+    if (combo && (combo->property("language").toInt() != ctx_.lang() ||
+                  combo->count() != delegate_->listOf(column).size() ||
+                  combo->itemText(0) != delegate_->listOf(column).value(0))) {
+        // The list follows the language and, for a shared box, the column.
+        combo->clear();
+        combo->addItems(delegate_->listOf(column));
+        combo->setProperty("language", ctx_.lang());
+    }
+    delegate_->setEditorData(w, index);
+    w->setGeometry(grid_->visualRect(index));
+    w->show();
+    w->raise();
+    editor_ = w;
     editorIndex_ = index;
-    if (auto* combo = qobject_cast<QComboBox*>(editor_))
-        connect(combo, &QComboBox::activated, this, &frmCommChInfo::onComboActivated);
 }
 
 void frmCommChInfo::closeEditor() {
-    if (!editorIndex_.isValid()) return;
-    const QModelIndex index = editorIndex_;
-    const bool hadFocus = editor_ && IsInside(QApplication::focusWidget(), editor_);
+    if (!editor_) return;
+    QWidget* w = editor_;
+    const bool hadFocus = IsInside(QApplication::focusWidget(), w);
     editorIndex_ = QPersistentModelIndex();
     editor_ = nullptr;
     if (hadFocus) grid_->setFocus();
-    grid_->closePersistentEditor(index);
+    w->hide();
 }
 
 QString frmCommChInfo::editorText() const {
@@ -367,6 +398,7 @@ bool frmCommChInfo::onEditorEvent(QWidget* editor, QEvent* event) {
 }
 
 bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editor_) return onEditorEvent(editor_, event);
     if (watched != grid_ || event->type() != QEvent::KeyPress)
         return ChildWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
@@ -406,14 +438,15 @@ FrmCHInfoEdit* frmCommChInfo::channelEdit() const {
 }
 
 void frmCommChInfo::showChannelEdit() {
+    // The main window brings an open dialog to the front or opens it.
+    if (ctx_.host) {
+        ctx_.host->showChildWindow(QStringLiteral("FrmCHInfoEdit"));
+        return;
+    }
     if (auto* d = channelEdit()) {
         d->raise();
         d->activateWindow();
         d->setFocus();
-        return;
-    }
-    if (ctx_.host) {
-        ctx_.host->showChildWindow(QStringLiteral("FrmCHInfoEdit"));
         return;
     }
     ownDialog_ = new FrmCHInfoEdit(ctx_);

@@ -2,6 +2,7 @@
 
 #include "shell/kit/ChildWindow.h"
 
+#include <QHash>
 #include <QPersistentModelIndex>
 #include <QPointer>
 
@@ -67,6 +68,7 @@ private:
     void enterCell(bool commitFirst);
     void SaveShowGridData();
     void SetShowEditData();
+    void buildEditors();
     void openEditorAt(int row, int column);
     void closeEditor();
     QString editorText() const;
@@ -88,6 +90,7 @@ private:
     QPushButton* channelEditButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
+    QHash<QString, QWidget*> editors_;
     QPointer<QWidget> editor_;
     QPersistentModelIndex editorIndex_;
     QPointer<FrmCHInfoEdit> ownDialog_;

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -41,8 +42,11 @@ protected:
     }
     void TearDown() override {
         // Windows go before the context they work on.
+        // Popups of drop-down boxes are windows too, but their box owns them.
+        QList<QPointer<QWidget>> windows;
         for (QWidget* w : QApplication::topLevelWidgets())
-            delete w;
+            if (!w->parentWidget()) windows << w;
+        for (const auto& w : windows) delete w.data();
         ctx.reset();
     }
 

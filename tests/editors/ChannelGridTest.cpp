@@ -188,3 +188,34 @@ TEST_F(ChannelGridTest, ChoosingInADropDownCommitsAndLanguageSwitchRedraws) {
 }
 
 } // namespace
+
+namespace {
+
+using M = rv::ui::ChannelTableModel;
+
+class ChannelGridFocusTest : public rv::test::ChannelFixture {};
+
+// In an active window the editor commits when the user clicks elsewhere.
+TEST_F(ChannelGridFocusTest, ClickingAnotherCellCommitsTheTypedText) {
+    auto* g = openGrid();
+    g->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(g));
+    g->setCurrentCell(3, M::RxFreq);
+    QTest::keyClicks(text1(g), "147.5");
+    auto* view = child<QTableView>(g, "MSFlexGrid1");
+    const QRect target = view->visualRect(view->model()->index(5, M::RxFreq));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, target.center());
+    ASSERT_NE(channel(3), nullptr);
+    EXPECT_EQ(channel(3)->RxFreq.get(), "14750000");
+    EXPECT_EQ(current(g), std::make_pair(6, int(M::RxFreq)));
+    ASSERT_NE(text1(g), nullptr);
+    EXPECT_TRUE(text1(g)->hasFocus());
+    // Clicking the row's Enc cell without TX goes to TX, pre-filled from RX only when
+    // coming straight from RX.
+    const QRect enc = view->visualRect(view->model()->index(2, M::Enc));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, enc.center());
+    EXPECT_EQ(current(g), std::make_pair(3, int(M::TxFreq)));
+    EXPECT_EQ(doc().ChannelCount, 1);
+}
+
+} // namespace
