@@ -49,10 +49,11 @@ protected:
         rv::DecodeImage(ctx.session.Image, ctx.session);
     }
     void TearDown() override {
-        delete CurrentTestMode();
+        // The windows go first: they talk to the test mode while they close.
         for (auto* w : QApplication::topLevelWidgets())
             w->close();
         QTest::qWait(10);
+        delete CurrentTestMode();
     }
 };
 
