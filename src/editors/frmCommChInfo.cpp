@@ -21,6 +21,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <set>
 
 namespace rv::ui {
@@ -45,7 +46,6 @@ bool IsEditable(int column) {
 
 frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent)
     : ChildWindow(ctx, QStringLiteral("frmCommChInfo"), parent) {
-    resize(Px(8700), Px(6000));
     buildGrid();
 
     channelEditButton_ = new QPushButton(this);
@@ -75,6 +75,7 @@ frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent)
     connect(&ctx_, &AppContext::documentEdited, this, &frmCommChInfo::onDocumentEdited);
 
     changeShowByLanguage();
+    resize(std::max(Px(8700), grid_->maximumWidth() + 24), Px(6000));
     // Loading selects row 1, column 1; the first activation opens its editor.
     skipNextEnterCell_ = true;
     setCurrentCell(1, M::RxFreq);
@@ -98,12 +99,12 @@ void frmCommChInfo::buildGrid() {
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-    for (int c = 0; c < M::ColumnCount; ++c) {
-        grid_->setColumnWidth(c, Px(ColumnTwips[c]));
+    for (int c = 0; c < M::ColumnCount; ++c)
         grid_->setColumnHidden(c, ColumnTwips[c] == 0);
-    }
     // All 16 channel rows are visible without scrolling.
-    const int rowHeight = grid_->verticalHeader()->defaultSectionSize();
+    const int rowHeight = grid_->fontMetrics().height() + 8;
+    grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grid_->horizontalHeader()->setFixedHeight(rowHeight);
     grid_->setFixedHeight((M::RowCount + 1) * rowHeight + 2 * grid_->frameWidth());
     grid_->installEventFilter(this);
     buildEditors();
@@ -120,12 +121,34 @@ void frmCommChInfo::buildGrid() {
 void frmCommChInfo::changeShowByLanguage() {
     setCaption();
     model_->reShowAll();
+    sizeColumns();
     channelEditButton_->setText(Tr(ctx_, ChannelTexts::ChannelEdit));
     closeButton_->setText(Tr(ctx_, ChannelTexts::Close));
     helpButton_->setText(Tr(ctx_, ChannelTexts::Help));
     // An open drop-down box gets its list in the new language.
     if (editor_ && qobject_cast<QComboBox*>(editor_)) openEditorAt(editRow_, editCol_);
     SetShowEditData();
+}
+
+void frmCommChInfo::sizeColumns() {
+    // The twips widths, widened where this font needs more room for a full frequency
+    // or a heading.
+    const QFontMetrics fm = grid_->fontMetrics();
+    const int pad = 2 * fm.averageCharWidth();
+    int total = 2 * grid_->frameWidth();
+    for (int c = 0; c < M::ColumnCount; ++c) {
+        if (ColumnTwips[c] == 0) continue;
+        int need = fm.horizontalAdvance(
+                       model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                   pad;
+        if (c == M::RxFreq || c == M::TxFreq)
+            need = std::max(need, fm.horizontalAdvance(QStringLiteral("000.00000")) + pad);
+        grid_->setColumnWidth(c, std::max(Px(ColumnTwips[c]), need));
+        total += grid_->columnWidth(c);
+    }
+    grid_->setMinimumWidth(total);
+    grid_->setMaximumWidth(total);
+    if (editor_) editor_->setGeometry(grid_->visualRect(editorIndex_));
 }
 
 void frmCommChInfo::reShow() {

@@ -69,6 +69,7 @@ private:
     void SaveShowGridData();
     void SetShowEditData();
     void buildEditors();
+    void sizeColumns();
     void openEditorAt(int row, int column);
     void closeEditor();
     QString editorText() const;
