@@ -1,7 +1,6 @@
 #include "TestModeEngine.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace rv::service {
 
@@ -69,16 +68,6 @@ const StepRow Steps[] = {
 
 Int16 fill(int v, int p, int q) {
     return static_cast<Int16>(v == P ? p : v == Q ? q : v);
-}
-
-std::string hexText(const Bytes& b, std::size_t from) {
-    std::string s;
-    char two[3];
-    for (std::size_t i = from; i < from + 4; ++i) {
-        std::snprintf(two, sizeof two, "%02X", b[i]);
-        s += two;
-    }
-    return s;
 }
 
 } // namespace
@@ -369,82 +358,6 @@ void TestModeEngine::ReadTunePoint(int point, int item) {
 
 void TestModeEngine::WriteTunePoint(int point, int item, int value) {
     TestModeCommand(11, TuneAddress(item, point), std::clamp(value, 0, 255));
-}
-
-void TestModeEngine::StoreTuneBlock(const Bytes& block) {
-    if (block.size() < static_cast<std::size_t>(TuneBlockSize)) return;
-    for (int item = 1; item <= TuneItemCount; ++item)
-        for (int pt = 0; pt <= TunePointSlots; ++pt) {
-            const int at = TuneBlockIndex(item, pt);
-            if (at >= 0)
-                st_.TuneTable[static_cast<std::size_t>(item)][static_cast<std::size_t>(pt)] =
-                    block[static_cast<std::size_t>(at)];
-        }
-}
-
-void TestModeEngine::LoadTuneItem() {
-    const int item = st_.TuneItem;
-    auto& tp = st_.TunePoints;
-    tp = TunePointSet{};
-    if (item < 1 || item > TuneItemCount) {
-        st_.TuneValues = tp.Value;
-        return;
-    }
-    const auto& row = st_.TuneTable[static_cast<std::size_t>(item)];
-    // Addresses follow the wide-band layout; a narrow band keeps only the "Test" value,
-    // which the block holds as point 6 for the items that switch with the band.
-    const auto points = PointsOfCount(TunePointCount(item, true));
-    const bool narrowOnly = !st_.WideMode && SwitchesWithBand(item);
-    for (int pt : points) {
-        const auto i = static_cast<std::size_t>(pt);
-        tp.Address[i] = TuneAddress(item, pt);
-        if (!narrowOnly) tp.Value[i] = row[i];
-    }
-    if (narrowOnly) tp.Value[0] = row[6];
-    st_.TuneValues = tp.Value;
-}
-
-void TestModeEngine::UpdateRadioTestFres(int channelNo, const Bytes& reply) {
-    if (reply.size() < 8) return;
-    const std::string rx = hexText(reply, 0);
-    const std::string tx = hexText(reply, 4);
-    auto& list = st_.RadioTestFres;
-    auto it = std::find_if(list.begin(), list.end(),
-                           [&](const RadioTestFre& r) { return r.No == channelNo; });
-    if (rx == "FFFFFFFF" && tx == "FFFFFFFF") {
-        if (it != list.end()) list.erase(it);
-    } else if (it != list.end()) {
-        it->RxFreq = rx;
-        it->TxFreq = tx;
-    } else if (list.size() < 16) {
-        list.push_back({static_cast<Int16>(channelNo), rx, tx});
-    }
-}
-
-bool TestModeEngine::TestFresMatchDocument() const {
-    const int count = std::clamp<int>(doc_.TestFreCount, 0, 16);
-    if (static_cast<int>(st_.RadioTestFres.size()) != count) return false;
-    for (int i = 0; i < count; ++i) {
-        const auto& d = doc_.TestFres[static_cast<std::size_t>(i)];
-        const RadioTestFre want{d.No, d.RxFreq.get(), d.TxFreq.get()};
-        if (std::find(st_.RadioTestFres.begin(), st_.RadioTestFres.end(), want) ==
-            st_.RadioTestFres.end())
-            return false;
-    }
-    return true;
-}
-
-void TestModeEngine::compareTestFres() {
-    if (TestFresMatchDocument()) {
-        st_.TestFresMatch = true;
-        return;
-    }
-    hooks_.note(TestNote::TestFreMismatch);
-    list_.ResetSendList();
-    hooks_.stopTimer(TestTimer::Wait);
-    st_.SendBusy = false;
-    st_.TestFresMatch = false;
-    hooks_.startTimer(TestTimer::SendEnd);
 }
 
 } // namespace rv::service
