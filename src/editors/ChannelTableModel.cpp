@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QPalette>
 
+#include <algorithm>
+#include <utility>
+
 namespace rv::ui {
 
 ChannelTableModel::ChannelTableModel(AppContext& ctx, QObject* parent)
@@ -23,7 +26,22 @@ QString ChannelTableModel::cellText(int chNo, int column) const {
     if (column == More) return QStringLiteral(">>");
     const rv::ChannelInfo* ch = rv::ChannelOf(ctx_.session.Doc, chNo);
     if (!ch || column < RxFreq || column > WideNarrow) return {};
-    return QString::fromStdString(rv::ChannelFieldText(ctx_.session, *ch, kindOf(column)));
+    // Cells are read on every paint; a damaged frequency is reported when the grid is
+    // filled, not once per paint.
+    auto& session = ctx_.session;
+    const auto handler = std::exchange(session.onMessage, nullptr);
+    const std::string text = rv::ChannelFieldText(session, *ch, kindOf(column));
+    session.onMessage = handler;
+    return QString::fromStdString(text);
+}
+
+void ChannelTableModel::reportDamagedFrequencies() const {
+    const auto& doc = ctx_.session.Doc;
+    for (int i = 0; i < std::clamp<int>(doc.ChannelCount, 0, RowCount); ++i) {
+        const rv::ChannelInfo& ch = doc.Channels[static_cast<std::size_t>(i)];
+        rv::ChannelFieldText(ctx_.session, ch, rv::ChannelFieldKind::RxFreq);
+        rv::ChannelFieldText(ctx_.session, ch, rv::ChannelFieldKind::TxFreq);
+    }
 }
 
 QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {

@@ -42,6 +42,8 @@ public:
     void reShowRow(int chNo);
     /// Redraws every row and the headers.
     void reShowAll();
+    /// Reports each stored frequency that is not a number, as filling the grid does.
+    void reportDamagedFrequencies() const;
 
     /// The commit kind of an editable column (1..9).
     static rv::ChannelFieldKind kindOf(int column) {

@@ -75,6 +75,7 @@ frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent)
     connect(&ctx_, &AppContext::documentEdited, this, &frmCommChInfo::onDocumentEdited);
 
     changeShowByLanguage();
+    model_->reportDamagedFrequencies();
     resize(std::max(Px(8700), grid_->maximumWidth() + 24), Px(6000));
     // Loading selects row 1, column 1; the first activation opens its editor.
     skipNextEnterCell_ = true;
@@ -152,6 +153,7 @@ void frmCommChInfo::sizeColumns() {
 }
 
 void frmCommChInfo::reShow() {
+    model_->reportDamagedFrequencies();
     model_->reShowAll();
     SetShowEditData();
 }

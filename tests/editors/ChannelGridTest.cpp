@@ -219,3 +219,26 @@ TEST_F(ChannelGridFocusTest, ClickingAnotherCellCommitsTheTypedText) {
 }
 
 } // namespace
+
+namespace {
+
+class ChannelGridDamageTest : public rv::test::ChannelFixture {};
+
+// Regression: a damaged frequency text must be reported when the grid is filled, not on
+// every paint (which would stack message boxes without end).
+TEST_F(ChannelGridDamageTest, DamagedFrequencyIsReportedOncePerFillNotPerPaint) {
+    addChannel(4, "146");
+    doc().Channels[0].RxFreq.set("14x52500");
+    QStringList shown;
+    session().onMessage = [&](rv::Msg m) { shown << QString::fromStdString(rv::MsgText(m, 1)); };
+    auto* g = openGrid();
+    EXPECT_EQ(shown, QStringList{"Not IsNumeric"});
+    g->grab();
+    g->grab();
+    EXPECT_EQ(shown.size(), 1);
+    EXPECT_EQ(cell(g, 4, rv::ui::ChannelTableModel::RxFreq), "136") << "the lower band edge";
+    g->reShow();
+    EXPECT_EQ(shown.size(), 2);
+}
+
+} // namespace
