@@ -32,6 +32,7 @@ void frmMain::mnuFileNew_Click() {
 }
 
 void frmMain::mnuFileOpen_Click() {
+    commitPendingEdits();
     if (!rv::IsUnchanged(ctx_.session)) {
         switch (Ask(ctx_, this, rv::Msg::FileModified)) {
         case Answer::Cancel:
@@ -73,6 +74,7 @@ bool frmMain::saveTo(const QString& path) {
 }
 
 bool frmMain::mnuFileSave_Click() {
+    commitPendingEdits();
     if (ctx_.session.IsNewFile) return mnuFileSaveAs_Click();
     const QString quoted = QLatin1Char('"') + FileNameOf(DocPathOf(ctx_)) + QLatin1Char('"');
     if (Ask(ctx_, this, rv::Msg::FileOverwrite, quoted) != Answer::Ok) return false;
@@ -80,6 +82,7 @@ bool frmMain::mnuFileSave_Click() {
 }
 
 bool frmMain::mnuFileSaveAs_Click() {
+    commitPendingEdits();
     QString path = ctx_.prompt().saveFileName(this, QString(), DocPathOf(ctx_), fileFilter());
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".dat");
@@ -87,6 +90,7 @@ bool frmMain::mnuFileSaveAs_Click() {
 }
 
 void frmMain::mnuFilePrint_Click() {
+    commitPendingEdits();
     FrmPrintList dialog(ctx_, this);
     dialog.exec();
 }

@@ -49,6 +49,7 @@ void frmMain::mnuWriteToRadio_Click() {
 
 bool frmMain::runTransfer(int mode) {
     const bool read = mode == rv::link::ReadRadio;
+    commitPendingEdits();
     const QString device = OpenablePort(ctx_, this);
     if (device.isEmpty()) return false;
     if (Ask(ctx_, this, read ? rv::Msg::ConfirmRead : rv::Msg::ConfirmWrite) != Answer::Ok)

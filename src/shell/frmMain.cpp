@@ -7,6 +7,7 @@
 #include "shell/kit/ChildWindow.h"
 #include "shell/kit/Prompt.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -134,7 +135,15 @@ void frmMain::showDocument() {
     cascade();
 }
 
+void frmMain::commitPendingEdits() {
+    // An edit still open in a child window (a grid cell being typed in) is committed when
+    // its control loses the focus; menus and the close box do not take it.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && isAncestorOf(focus)) focus->clearFocus();
+}
+
 void frmMain::closeEvent(QCloseEvent* e) {
+    commitPendingEdits();
     if (!saveBeforeLeaving()) {
         e->ignore();
         return;

@@ -83,6 +83,7 @@ private:
     QAction* addEntry(QMenu* menu, const char* name, void (frmMain::*slot)());
     QMenu* addMenu(QMenu* parent, const char* name);
     void showDocument();
+    void commitPendingEdits();
     bool saveBeforeLeaving();
     bool saveTo(const QString& path);
 

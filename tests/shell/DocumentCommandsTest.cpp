@@ -2,6 +2,8 @@
 #include "data/DataFile.h"
 
 #include <QFile>
+#include <QLineEdit>
+#include <QTest>
 
 using rv::test::ShellTest;
 using rv::ui::Answer;
@@ -256,4 +258,25 @@ TEST_F(DocumentTest, CloseOfOpenedFileWithYesSavesInPlace) {
     prompt->answers = {Answer::Yes};
     EXPECT_TRUE(main->close());
     EXPECT_EQ(SquelchIn(file), 8);
+}
+
+TEST_F(DocumentTest, EditStillBeingTypedCountsWhenClosing) {
+    // A control that commits its value when it loses the focus, as the editors' cells do.
+    QWidget* channels = main->findWindow("frmCommChInfo");
+    ASSERT_NE(channels, nullptr);
+    auto* cell = new QLineEdit(channels);
+    QObject::connect(cell, &QLineEdit::editingFinished, cell, [this, cell] {
+        ctx->doc().OptFeatures.SquelchLevel = static_cast<rv::Int16>(cell->text().toInt());
+    });
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    cell->show();
+    cell->setFocus();
+    ASSERT_TRUE(cell->hasFocus());
+    cell->setText("7");
+    prompt->answers = {Answer::Cancel};
+    EXPECT_FALSE(main->close());
+    EXPECT_EQ(prompt->asked, QStringList{Modified});
+    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 7);
 }

@@ -1,12 +1,35 @@
 #include "ShellFixture.h"
 #include "shell/Captions.h"
 
+#include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 
 using rv::test::ShellTest;
+
+namespace rv::test {
+
+/// Catches the URLs the program hands to the desktop for one scheme while it lives.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    explicit UrlCatcher(const QString& scheme) : scheme_(scheme) {
+        QDesktopServices::setUrlHandler(scheme_, this, "open");
+    }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(scheme_); }
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+
+private:
+    QString scheme_;
+};
+
+} // namespace rv::test
 
 namespace {
 
@@ -181,3 +204,27 @@ TEST(Captions, PlainCaptionDropsAccessKeys) {
     EXPECT_EQ(rv::ui::FileNameOf("/home/u/b.dat"), "b.dat");
     EXPECT_EQ(rv::ui::FileNameOf("new.dat"), "new.dat");
 }
+
+TEST_F(ShellTest, HelpOpensThePageOfTheCurrentLanguage) {
+    start();
+    rv::test::UrlCatcher catcher(QStringLiteral("file"));
+    act("mnuHelpTopic")->trigger();
+    ctx->session.CurLanguage = rv::Chinese;
+    act("mnuHelpTopic")->trigger();
+    ASSERT_EQ(catcher.opened.size(), 2);
+    EXPECT_EQ(catcher.opened[0].toLocalFile(), QDir(RV_BIN_DIR).filePath("RVPS-52N_e.html"));
+    EXPECT_EQ(catcher.opened[1].toLocalFile(), QDir(RV_BIN_DIR).filePath("RVPS-52N_c.html"));
+    EXPECT_TRUE(prompt->asked.isEmpty());
+}
+
+TEST_F(ShellTest, HelpWithoutItsFileSaysWhereItLooked) {
+    start();
+    rv::test::UrlCatcher catcher(QStringLiteral("file"));
+    ctx->programDir = dir.path();
+    act("mnuHelpTopic")->trigger();
+    EXPECT_TRUE(catcher.opened.isEmpty());
+    ASSERT_EQ(prompt->asked.size(), 1);
+    EXPECT_TRUE(prompt->asked[0].endsWith(dir.filePath("RVPS-52N_e.html")));
+}
+
+#include "MainWindowTest.moc"
