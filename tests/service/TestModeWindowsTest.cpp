@@ -8,9 +8,12 @@
 #include "shell/kit/AppContext.h"
 #include "support/ScriptedPrompt.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
@@ -248,6 +251,34 @@ TEST_F(TestModeWindowsTest, SilentRadioIsAskedAboutThenRetriedOrLeft) {
     EXPECT_TRUE(host->engine().sendList().empty());
     button("CommandWide")->click(); // the port is closed: nothing is sent
     EXPECT_TRUE(line.drain(50).empty());
+}
+
+TEST_F(TestModeWindowsTest, ValueBoxesTakeDigitsOnlyAndSendNothing) {
+    openTuning(2);
+    auto* box = find<QLineEdit>(window->tuningWindow(), "Text2_0");
+    box->clear();
+    for (const QString& c : {QString("4"), QString("x"), QString::fromUtf8("é"), QString("2")}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c);
+        QApplication::sendEvent(box, &press);
+    }
+    EXPECT_EQ(box->text(), "42");
+    EXPECT_TRUE(line.drain(150).empty());
+}
+
+TEST(TestModeCaptions, ChineseWindow) {
+    AppContext ctx;
+    ctx.session.CurLanguage = rv::Chinese;
+    TestModeHost host(ctx, nullptr);
+    FrmTestMode window(ctx, host);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    EXPECT_EQ(window.windowTitle(), "测试模式");
+    EXPECT_EQ(window.findChild<QPushButton*>("CommandTune")->text(), "调协模式(&T)");
+    EXPECT_EQ(window.findChild<QListWidget*>("List1")->item(11)->text(), "电池告警电平");
+    auto* signalling = window.findChild<QComboBox*>("Combo1_1");
+    signalling->setCurrentIndex(8);
+    emit signalling->activated(8); // the port is closed: only the names change
+    EXPECT_EQ(window.findChild<QLabel*>("LabelSignalRx")->text(), "无");
+    EXPECT_EQ(window.findChild<QLabel*>("LabelSignalTx")->text(), "DTMF 音调 9");
 }
 
 } // namespace
