@@ -76,9 +76,7 @@ void SetFieldLook(QWidget* w, bool normal) {
 FrmOptFeatures::FrmOptFeatures(AppContext& ctx, QWidget* parent)
     : ChildWindow(ctx, QStringLiteral("FrmOptFeatures"), parent) {
     buildControls();
-    fillLists();
-    changeShowByLanguage();
-    reShow();
+    changeShowByLanguage(); // fills the lists and shows the stored values
     wireControls();
 }
 

@@ -100,6 +100,19 @@ TEST_F(SettingsOptFeaturesTest, HiddenPttIdControlsCarryTheirValues) {
     EXPECT_FALSE(Child(w.get(), "Text1_0")->isEnabled());
     EXPECT_TRUE(Child(w.get(), "Text1_1")->isEnabled());
     EXPECT_EQ(Child<QLineEdit>(w.get(), "Text1_0")->text(), "12345");
+
+    const struct {
+        const char* type;
+        bool bot, eot;
+    } rules[] = {{"Both", true, true}, {"BOT", true, false}, {"EOT", false, true}};
+    for (const auto& r : rules) {
+        Choose(Box(w.get(), "Combo2_1"), r.type);
+        EXPECT_EQ(Child(w.get(), "Text1_0")->isEnabled(), r.bot) << r.type;
+        EXPECT_EQ(Child(w.get(), "Text1_1")->isEnabled(), r.eot) << r.type;
+    }
+    EXPECT_EQ(f.PttIdType, 1);
+    Choose(Box(w.get(), "Combo2_0"), "FleetSync");
+    EXPECT_EQ(f.PttIdMode, 1);
 }
 
 TEST_F(SettingsOptFeaturesTest, PttIdTextTakesOnlyDtmfDigits) {

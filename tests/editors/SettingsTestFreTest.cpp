@@ -95,7 +95,8 @@ TEST_F(SettingsTestFreTest, ClearingTheReceiveCellDeletesTheEntry) {
 }
 
 TEST_F(SettingsTestFreTest, OutOfBandFrequenciesWarnAndAreCorrected) {
-    const std::pair<const char*, const char*> cases[] = {{"380", "380.00000"}, {"50", "400.00000"}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"380", "380.00000"}, {"50", "400.00000"}, {"4.5.6", "400.00000"}};
     for (const auto& [typed, shown] : cases) {
         prompt->asked.clear();
         typeCell(9, 1, typed);
