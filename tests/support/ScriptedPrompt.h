@@ -15,20 +15,25 @@ public:
     std::deque<rv::ui::Answer> answers;
     std::deque<QString> fileNames; ///< answers of the file dialogs; empty text = cancelled
     QStringList asked;             ///< texts of every message shown, in order
+    QStringList titles;            ///< their titles, in the same order
     QStringList dialogs;           ///< "open:<dir>" / "save:<proposed>" for every file dialog
 
-    rv::ui::Answer message(QWidget*, const QString&, const QString& text, rv::MsgButtons buttons,
-                           rv::MsgIcon) override {
+    rv::ui::Answer message(QWidget*, const QString& title, const QString& text,
+                           rv::MsgButtons buttons, rv::MsgIcon) override {
         asked << text;
+        titles << title;
         if (!answers.empty()) {
             const auto a = answers.front();
             answers.pop_front();
             return a;
         }
         switch (buttons) {
-        case rv::MsgButtons::YesNoCancel: return rv::ui::Answer::Yes;
-        case rv::MsgButtons::RetryCancel: return rv::ui::Answer::Retry;
-        default: return rv::ui::Answer::Ok;
+        case rv::MsgButtons::YesNoCancel:
+            return rv::ui::Answer::Yes;
+        case rv::MsgButtons::RetryCancel:
+            return rv::ui::Answer::Retry;
+        default:
+            return rv::ui::Answer::Ok;
         }
     }
     QString openFileName(QWidget*, const QString&, const QString& dir, const QString&) override {
