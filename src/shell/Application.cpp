@@ -82,9 +82,9 @@ int RunApplication(int argc, char** argv) {
     frmMain window(ctx);
     messageParent = &window;
     if (!options.file.isEmpty()) window.openFile(options.file);
+    window.show();
     splash->finish(&window);
     delete splash;
-    window.show();
     if (!options.screenshot.isEmpty()) {
         QTimer::singleShot(500, &window, [&window, &options] {
             QApplication::exit(SaveScreenshot(window, options.screenshot) ? 0 : 1);

@@ -66,6 +66,7 @@ TEST_F(ModelInfoTest, WarningCancelledKeepsModelAndDocument) {
     prompt->answers = {Answer::Cancel};
     choose("7415", "450 - 520 MHz");
     EXPECT_EQ(prompt->asked, QStringList{"Frequency data will be cleared."});
+    EXPECT_EQ(prompt->titles, QStringList{"Warning"});
     EXPECT_EQ(ctx->session.CurBand, "400 - 470 MHz");
     EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 8);
 }

@@ -71,6 +71,7 @@ TEST_F(TransferTest, ReadReplacesTheDocumentAndNamesItNewDat) {
     EXPECT_TRUE(ctx->session.IsNewFile);
     EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat]");
     EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
+    EXPECT_EQ(main->findChild<QLabel*>("Panel3")->text(), "Simulated radio");
     // What was read is not saved yet: leaving asks.
     EXPECT_FALSE(rv::IsUnchanged(ctx->session));
     // Saving it goes through Save As with new.dat proposed.
