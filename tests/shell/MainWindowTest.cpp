@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -193,6 +194,18 @@ TEST_F(ShellTest, ViewEntriesToggleTheirPanels) {
     // The small toolbar on the tree panel hides the panel and clears the check mark.
     main->findChild<QToolBar*>("Toolbar1")->actions().first()->trigger();
     EXPECT_FALSE(act("mnuTreeView")->isChecked());
+    main->hide();
+}
+
+TEST_F(ShellTest, SplitterKeepsTheTreePanelAtLeast300Twips) {
+    start();
+    main->show();
+    auto* splitter = main->findChild<QSplitter*>("CommandMove");
+    ASSERT_NE(splitter, nullptr);
+    splitter->setSizes({2, 2000});
+    EXPECT_GE(splitter->sizes().at(0), 20);
+    splitter->setSizes({300, 600});
+    EXPECT_GT(splitter->sizes().at(0), 200);
     main->hide();
 }
 
