@@ -185,8 +185,7 @@ QWidget* FrmDTMF::buildAutodialTab() {
         grid_->setItem(r, 0, no);
         grid_->setItem(r, 1, new QTableWidgetItem);
     }
-    grid_->setMinimumHeight(grid_->horizontalHeader()->sizeHint().height() +
-                            8 * grid_->verticalHeader()->defaultSectionSize() + 4);
+    FitGridToRows(grid_, false);
     text3_ = new QLineEdit;
     text3_->setObjectName(QStringLiteral("Text3"));
     text3_->setMaxLength(16);

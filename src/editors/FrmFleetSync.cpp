@@ -141,8 +141,7 @@ QWidget* FrmFleetSync::buildListTab() {
         grid_->setItem(r, FleetCol, new QTableWidgetItem);
         grid_->setItem(r, IdCol, new QTableWidgetItem);
     }
-    grid_->setMinimumHeight(grid_->horizontalHeader()->sizeHint().height() +
-                            Rows * grid_->verticalHeader()->defaultSectionSize() + 4);
+    FitGridToRows(grid_, false);
     text1_ = new QLineEdit;
     text1_->setObjectName(QStringLiteral("Text1"));
     InstallKeyRule(text1_, [this](QChar c) { return cellKey(c); });

@@ -53,11 +53,9 @@ FrmTestFre::FrmTestFre(AppContext& ctx, QWidget* parent)
         grid_->setItem(r, RxCol, new QTableWidgetItem);
         grid_->setItem(r, TxCol, new QTableWidgetItem);
     }
-    grid_->setColumnWidth(RxCol, 110);
-    grid_->setColumnWidth(TxCol, 110);
-    // All 16 channels and the header in view, no scrolling.
-    grid_->setMinimumHeight(grid_->horizontalHeader()->sizeHint().height() +
-                            Rows * grid_->verticalHeader()->defaultSectionSize() + 4);
+    const int digits = grid_->fontMetrics().horizontalAdvance(QStringLiteral("000.00000"));
+    grid_->setColumnWidth(RxCol, digits * 3 / 2);
+    grid_->setColumnWidth(TxCol, digits * 3 / 2);
     text1_ = new QLineEdit;
     text1_->setObjectName(QStringLiteral("Text1"));
     InstallKeyRule(text1_, &FreqRule, [this] { onEnter(); });
@@ -87,6 +85,9 @@ void FrmTestFre::changeShowByLanguage() {
     setWindowTitle(Tr(lang, Caption));
     grid_->setHorizontalHeaderLabels(
         {Tr(lang, Headers[0]), Tr(lang, Headers[1]), Tr(lang, Headers[2])});
+    grid_->resizeColumnToContents(ChannelCol);
+    // All 16 channels and the header in view, no scrolling.
+    FitGridToRows(grid_, true);
     SetCloseHelpCaptions(lang, close_, nullptr);
 }
 

@@ -2,11 +2,22 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTableWidget>
 
 namespace rv::ui {
+
+void FitGridToRows(QTableWidget* grid, bool fitWidth) {
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->resizeRowsToContents();
+    const int frame = 2 * grid->frameWidth();
+    grid->setMinimumHeight(grid->horizontalHeader()->height() + grid->verticalHeader()->length() +
+                           frame);
+    if (fitWidth) grid->setMinimumWidth(grid->horizontalHeader()->length() + frame);
+}
 
 SettingsCellEditor::SettingsCellEditor(QTableWidget* grid, QLineEdit* box,
                                        std::set<int> editableColumns, Commit commit)

@@ -11,6 +11,10 @@ class QTableWidget;
 
 namespace rv::ui {
 
+/// Sizes a grid so that every row shows without scrolling; with `fitWidth` also every
+/// column, otherwise the stretching columns share what the window gives.
+void FitGridToRows(QTableWidget* grid, bool fitWidth);
+
 /// One text box laid over the current cell of a grid: entering a cell commits the box for
 /// the cell it was on and opens it on the new one; leaving the box commits it as well.
 class SettingsCellEditor : public QObject {
