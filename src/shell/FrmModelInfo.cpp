@@ -36,6 +36,7 @@ FrmModelInfo::FrmModelInfo(AppContext& ctx, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    setMinimumWidth(300);
 
     for (const auto& m : rv::ModelCodes)
         models_->addItem(QString::fromStdString(m));

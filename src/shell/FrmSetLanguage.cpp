@@ -34,6 +34,7 @@ FrmSetLanguage::FrmSetLanguage(AppContext& ctx, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(line);
     layout->addWidget(buttons);
+    setMinimumWidth(300);
 }
 
 void FrmSetLanguage::onOk() {
