@@ -8,9 +8,11 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QSplashScreen>
 #include <QTimer>
+#include <QTranslator>
 #include <clocale>
 
 namespace rv::ui {
@@ -69,6 +71,12 @@ int RunApplication(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale::c());
     const Options options = ParseOptions(app);
+    // Standard buttons and dialogs (message box buttons, file dialog) speak the system's
+    // language, as the platform's own do.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale::system(), QStringLiteral("qt"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     QSplashScreen* splash = ShowSplash();
     AppContext ctx;
