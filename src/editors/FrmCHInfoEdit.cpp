@@ -83,6 +83,7 @@ void FrmCHInfoEdit::buildControls() {
         selector_->addItem(QString::number(n));
     selectorLabel_ = new QLabel(this);
     selectorLabel_->setObjectName(QStringLiteral("Label1"));
+    selector_->installEventFilter(this);
     connect(selector_, &QComboBox::activated, this, [this] { SetGridEditData(false); });
 
     const auto onShortcut = [this](const QKeyEvent& k) { onChannelShortcut(k); };

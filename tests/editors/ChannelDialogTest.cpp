@@ -181,3 +181,31 @@ TEST_F(ChannelDialogTest, GridAndDialogStayInStep) {
 }
 
 } // namespace
+
+namespace {
+
+class ChannelDialogFocusTest : public rv::test::ChannelFixture {};
+
+// Enter commits and moves on; an empty TX box takes the RX frequency when entered.
+TEST_F(ChannelDialogFocusTest, EnterMovesOnAndTxStartsFromRx) {
+    auto* d = openDialog();
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+    auto* selector = child<QComboBox>(d, "Combo1");
+    choose(selector, "6");
+    selector->setFocus();
+    QTest::keyClick(selector, Qt::Key_Return);
+    auto* rx = child<QLineEdit>(d, "Text1");
+    auto* tx = child<QLineEdit>(d, "Text2");
+    EXPECT_TRUE(rx->hasFocus());
+    QTest::keyClicks(rx, "146.5");
+    QTest::keyClick(rx, Qt::Key_Return);
+    ASSERT_NE(channel(6), nullptr);
+    EXPECT_TRUE(tx->hasFocus());
+    EXPECT_EQ(tx->text(), "146.50000");
+    QTest::keyClick(tx, Qt::Key_Return);
+    EXPECT_EQ(channel(6)->TxFreq.get(), "14650000");
+    EXPECT_EQ(channel(6)->AuxBit4, 0);
+}
+
+} // namespace
