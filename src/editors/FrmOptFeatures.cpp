@@ -245,7 +245,7 @@ void FrmOptFeatures::reShow() {
     // A mode or type outside its list shows the first entry; the stored value stays.
     for (int i = 0; i < 2; ++i) {
         const int v = i == 0 ? f.PttIdMode : f.PttIdType;
-        combo2_[i]->showEntry(v >= 0 && v < combo2_[i]->count() ? v : 0);
+        combo2_[i]->showEntry(NotInComboList(combo2_[i], v) || v < 0 ? 0 : v);
     }
     applyPttIdTextRule(combo2_[1]->currentIndex());
     const std::array<Int16, 4> c1{f.BatterySave, f.Beep, f.ScramblerActivation, f.ScramblerBackup};
@@ -358,6 +358,10 @@ void FrmOptFeatures::applyPttIdTextRule(int position) {
     if (position < 0 || position > 2) return;
     SetFieldLook(text1_[0], position != 1);
     SetFieldLook(text1_[1], position != 0);
+}
+
+bool FrmOptFeatures::NotInComboList(const QComboBox* box, int index) {
+    return index > box->count() - 1;
 }
 
 void FrmOptFeatures::EnableVOX(int on) {

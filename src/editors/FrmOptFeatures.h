@@ -5,6 +5,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -28,6 +29,8 @@ public:
     void SaveOptFeat(int id);
     /// Enables the VOX detail controls when `on` is 1, greys them otherwise.
     void EnableVOX(int on);
+    /// True when `index` lies past the last entry of the box.
+    static bool NotInComboList(const QComboBox* box, int index);
 
 private:
     void buildControls();
