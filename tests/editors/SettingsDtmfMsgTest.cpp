@@ -4,6 +4,7 @@
 #include "SettingsTestUtil.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QTableWidget>
 
 using namespace rv::test;
@@ -179,6 +180,18 @@ TEST_F(SettingsDtmfTest, ChineseCaptions) {
     EXPECT_EQ(Box(w.get(), "Combo2_0")->shownText(), "关");
     EXPECT_EQ(Box(w.get(), "Combo1_4")->itemText(3), "3秒");
     EXPECT_EQ(Box(w.get(), "Combo3")->shownText(), "发射抑制");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SettingsEmbMsgTest, ChineseCaptions) {
+    auto w = open<FrmEmbMsg>();
+    ctx.session.CurLanguage = rv::Chinese;
+    w->changeShowByLanguage();
+    EXPECT_EQ(w->windowTitle(), "嵌入信息");
+    EXPECT_EQ(Child<QPushButton>(w.get(), "CommandClose")->text(), "关闭(&C)");
 }
 
 } // namespace
