@@ -2,6 +2,7 @@
 
 #include "SettingsTestUtil.h"
 
+#include <QPushButton>
 #include <QTableWidget>
 
 using namespace rv::test;
@@ -129,6 +130,18 @@ TEST_F(SettingsTestFreTest, ChineseHeaders) {
     EXPECT_EQ(w->windowTitle(), "测试频率");
     EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "信道");
     EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "发射[MHz]");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SettingsTestFreTest, ClosingTheWindowKeepsTheCellBeingTyped) {
+    typeCell(12, 1, "451");
+    QTest::mouseClick(Child<QPushButton>(w.get(), "CommandClose"), Qt::LeftButton);
+    EXPECT_FALSE(w->isVisible());
+    ASSERT_NE(entry(12), nullptr);
+    EXPECT_EQ(entry(12)->RxFreq.get(), "45100000");
 }
 
 } // namespace
