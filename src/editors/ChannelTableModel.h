@@ -45,6 +45,8 @@ public:
     /// Reports each stored frequency that is not a number, as filling the grid does.
     void reportDamagedFrequencies() const;
 
+    /// True for the columns edited in place (RX to W/N).
+    static bool isEditable(int column) { return column >= RxFreq && column <= WideNarrow; }
     /// The commit kind of an editable column (1..9).
     static rv::ChannelFieldKind kindOf(int column) {
         return static_cast<rv::ChannelFieldKind>(column);

@@ -1,28 +1,21 @@
 #include "frmCommChInfo.h"
 
 #include "ChannelCellDelegate.h"
-#include "ChannelClipboard.h"
 #include "ChannelHistory.h"
-#include "ChannelInput.h"
 #include "ChannelTableModel.h"
 #include "ChannelTexts.h"
 #include "ChannelWindows.h"
 #include "FrmCHInfoEdit.h"
 
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <set>
 
 namespace rv::ui {
 
@@ -37,10 +30,6 @@ constexpr int Px(int twips) {
 
 constexpr int ColumnTwips[M::ColumnCount] = {500,  1000, 1000, 1000, 1000, 1000,
                                              1000, 0,    0,    1000, 1000};
-
-bool IsEditable(int column) {
-    return column >= M::RxFreq && column <= M::WideNarrow;
-}
 
 } // namespace
 
@@ -223,7 +212,7 @@ void frmCommChInfo::enterCell(bool commitFirst) {
         setCurrentCell(row, M::WideNarrow);
         return;
     }
-    if (IsEditable(column) && column != M::RxFreq && !FlexConcludeRx()) return;
+    if (M::isEditable(column) && column != M::RxFreq && !FlexConcludeRx()) return;
     if (column == M::Enc && cell(row, M::TxFreq).isEmpty()) {
         // An encode tone needs a transmit frequency first.
         editCol_ = M::TxFreq;
@@ -261,93 +250,12 @@ void frmCommChInfo::EnterGridEdit() {
         box->setText(text);
         box->setFocus();
         if (!text.isEmpty()) box->selectAll();
-    } else if (IsEditable(editCol_)) {
+    } else if (M::isEditable(editCol_)) {
         openEditorAt(editRow_, editCol_);
         if (editor_) editor_->setFocus();
     } else if (editCol_ == M::More) {
         showChannelEdit();
     }
-}
-
-void frmCommChInfo::buildEditors() {
-    // One editor per kind, made once and moved over the cell being edited.
-    for (int c = M::RxFreq; c <= M::WideNarrow; ++c) {
-        const QString name = ChannelCellDelegate::editorName(c);
-        if (editors_.contains(name)) continue;
-        QWidget* w = delegate_->createEditor(grid_->viewport(), {}, model_->index(0, c));
-        w->hide();
-        w->installEventFilter(this);
-        if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            combo->setProperty("language", ctx_.lang());
-            connect(combo, &QComboBox::activated, this, &frmCommChInfo::onComboActivated);
-        }
-        editors_.insert(name, w);
-    }
-    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
-        if (editor_) editor_->setGeometry(grid_->visualRect(editorIndex_));
-    });
-}
-
-void frmCommChInfo::openEditorAt(int row, int column) {
-    closeEditor();
-    const QModelIndex index = model_->index(row - 1, column);
-    QWidget* w = editors_.value(ChannelCellDelegate::editorName(column));
-    if (!w) return;
-    auto* combo = qobject_cast<QComboBox*>(w);
-    if (combo && (combo->property("language").toInt() != ctx_.lang() ||
-                  combo->count() != delegate_->listOf(column).size() ||
-                  combo->itemText(0) != delegate_->listOf(column).value(0))) {
-        // The list follows the language and, for a shared box, the column.
-        combo->clear();
-        combo->addItems(delegate_->listOf(column));
-        combo->setProperty("language", ctx_.lang());
-    }
-    delegate_->setEditorData(w, index);
-    w->setGeometry(grid_->visualRect(index));
-    w->show();
-    w->raise();
-    editor_ = w;
-    editorIndex_ = index;
-}
-
-void frmCommChInfo::closeEditor() {
-    if (!editor_) return;
-    QWidget* w = editor_;
-    const bool hadFocus = IsInside(QApplication::focusWidget(), w);
-    editorIndex_ = QPersistentModelIndex();
-    editor_ = nullptr;
-    if (hadFocus) grid_->setFocus();
-    w->hide();
-}
-
-QString frmCommChInfo::editorText() const {
-    if (auto* box = qobject_cast<QLineEdit*>(editor_)) return box->text();
-    if (auto* combo = qobject_cast<QComboBox*>(editor_)) return combo->currentText();
-    return {};
-}
-
-void frmCommChInfo::SaveShowGridData() {
-    if (!editor_ || committing_) return;
-    const int row = editorIndex_.row() + 1;
-    const int column = editorIndex_.column();
-    const QString text = editorText();
-    committing_ = true;
-    closeEditor();
-    // Passing through a cell commits nothing: only a changed text is written, so a
-    // value the user did not touch is neither re-stepped nor reported again.
-    if (IsEditable(column) && text != cell(row, column)) {
-        ChannelTransaction t(ctx_, this, this);
-        t.commit(row, M::kindOf(column), text);
-    }
-    committing_ = false;
-}
-
-void frmCommChInfo::SetShowEditData() {
-    if (!editor_) return;
-    const QString text = cell(editorIndex_.row() + 1, editorIndex_.column());
-    if (auto* box = qobject_cast<QLineEdit*>(editor_)) box->setText(text);
-    if (auto* combo = qobject_cast<QComboBox*>(editor_))
-        combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
 }
 
 void frmCommChInfo::GridNextCol() {
@@ -372,84 +280,11 @@ bool frmCommChInfo::onEnterKey() {
     const int column = editorIndex_.isValid() ? editorIndex_.column() : currentColumn();
     if (column == M::RxFreq && editorText().isEmpty())
         GridNextLine();
-    else if (IsEditable(column))
+    else if (M::isEditable(column))
         GridNextCol();
     else if (column == M::More && !channelEdit())
         showChannelEdit();
     return true;
-}
-
-bool frmCommChInfo::onEditorEvent(QWidget* editor, QEvent* event) {
-    if (editor != editor_) return false;
-    const bool isCombo = qobject_cast<QComboBox*>(editor) != nullptr;
-    switch (event->type()) {
-    case QEvent::ShortcutOverride:
-        if (isCombo && IsChannelShortcut(*static_cast<QKeyEvent*>(event))) {
-            event->accept();
-            return true;
-        }
-        return false;
-    case QEvent::KeyPress: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        switch (key->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return onEnterKey();
-        case Qt::Key_Tab:
-            GridNextCol();
-            return true;
-        case Qt::Key_Backtab:
-            return true;
-        case Qt::Key_Escape:
-            // Leaves the cell as it is; the grid keeps the cursor.
-            closeEditor();
-            return true;
-        default:
-            break;
-        }
-        if (isCombo && IsChannelShortcut(*key)) return handleChannelShortcut(*key);
-        return false;
-    }
-    case QEvent::FocusOut: {
-        if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) return false;
-        if (IsInside(QApplication::focusWidget(), editor)) return false;
-        // Leaving the editor (another cell, a button, another window) commits it.
-        SaveShowGridData();
-        return false;
-    }
-    default:
-        return false;
-    }
-}
-
-bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == editor_) return onEditorEvent(editor_, event);
-    if (watched != grid_ || event->type() != QEvent::KeyPress)
-        return ChildWindow::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        EnterGridEdit();
-        return true;
-    }
-    if (IsChannelShortcut(*key)) return handleChannelShortcut(*key);
-    return false;
-}
-
-bool frmCommChInfo::handleChannelShortcut(const QKeyEvent& key) {
-    if (key.matches(QKeySequence::Copy))
-        copyChannels();
-    else if (key.matches(QKeySequence::Paste))
-        pasteChannels();
-    else if (key.matches(QKeySequence::Undo))
-        undo();
-    else
-        redo();
-    return true;
-}
-
-void frmCommChInfo::onComboActivated() {
-    SaveShowGridData();
-    grid_->setFocus();
 }
 
 void frmCommChInfo::onDocumentEdited(QObject* source) {
@@ -476,61 +311,6 @@ void frmCommChInfo::showChannelEdit() {
     }
     ownDialog_ = new FrmCHInfoEdit(ctx_);
     ownDialog_->show();
-}
-
-void frmCommChInfo::copyChannels() {
-    std::set<int> rows;
-    for (const QModelIndex& i : grid_->selectionModel()->selectedIndexes())
-        rows.insert(i.row() + 1);
-    if (rows.empty()) rows.insert(currentRow());
-    const QString text = ChannelRowsText(ctx_.session, {rows.begin(), rows.end()});
-    QGuiApplication::clipboard()->setText(text);
-}
-
-void frmCommChInfo::pasteChannels() {
-    const auto rows = ParseChannelRows(QGuiApplication::clipboard()->text());
-    if (rows.empty()) return;
-    SaveShowGridData();
-    {
-        ChannelTransaction t(ctx_, this, this);
-        PasteChannelRows(t, currentRow(), rows);
-    }
-    skipNextCommit_ = true;
-    enterCell(false);
-}
-
-void frmCommChInfo::undo() {
-    // Typing not yet committed is dropped, as a spreadsheet drops it.
-    closeEditor();
-    if (UndoChannelEdit(ctx_, this)) {
-        skipNextCommit_ = true;
-        enterCell(false);
-    }
-}
-
-void frmCommChInfo::redo() {
-    closeEditor();
-    if (RedoChannelEdit(ctx_, this)) {
-        skipNextCommit_ = true;
-        enterCell(false);
-    }
-}
-
-void frmCommChInfo::showContextMenu(const QPoint& pos) {
-    SaveShowGridData();
-    QMenu menu(this);
-    auto& history = ChannelHistory::of(ctx_);
-    menu.addAction(Tr(ctx_, ChannelTexts::CopyChannels), QKeySequence::Copy, this,
-                   &frmCommChInfo::copyChannels);
-    menu.addAction(Tr(ctx_, ChannelTexts::PasteChannels), QKeySequence::Paste, this,
-                   &frmCommChInfo::pasteChannels);
-    menu.addSeparator();
-    menu.addAction(Tr(ctx_, ChannelTexts::Undo), QKeySequence::Undo, this, &frmCommChInfo::undo)
-        ->setEnabled(history.canUndo(ctx_.session.Doc));
-    menu.addAction(Tr(ctx_, ChannelTexts::Redo), QKeySequence(Qt::CTRL | Qt::Key_Y), this,
-                   &frmCommChInfo::redo)
-        ->setEnabled(history.canRedo(ctx_.session.Doc));
-    menu.exec(grid_->viewport()->mapToGlobal(pos));
 }
 
 } // namespace rv::ui

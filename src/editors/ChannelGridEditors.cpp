@@ -1,0 +1,164 @@
+// The in-place editors of the channel grid: placing, committing and their keys.
+#include "frmCommChInfo.h"
+
+#include "ChannelCellDelegate.h"
+#include "ChannelHistory.h"
+#include "ChannelInput.h"
+#include "ChannelTableModel.h"
+#include "ChannelWindows.h"
+#include "FrmCHInfoEdit.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableView>
+
+namespace rv::ui {
+
+using M = ChannelTableModel;
+
+void frmCommChInfo::buildEditors() {
+    // One editor per kind, made once and moved over the cell being edited.
+    for (int c = M::RxFreq; c <= M::WideNarrow; ++c) {
+        const QString name = ChannelCellDelegate::editorName(c);
+        if (editors_.contains(name)) continue;
+        QWidget* w = delegate_->createEditor(grid_->viewport(), {}, model_->index(0, c));
+        w->hide();
+        w->installEventFilter(this);
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            combo->setProperty("language", ctx_.lang());
+            connect(combo, &QComboBox::activated, this, &frmCommChInfo::onComboActivated);
+        }
+        editors_.insert(name, w);
+    }
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (editor_) editor_->setGeometry(grid_->visualRect(editorIndex_));
+    });
+}
+
+void frmCommChInfo::openEditorAt(int row, int column) {
+    closeEditor();
+    const QModelIndex index = model_->index(row - 1, column);
+    QWidget* w = editors_.value(ChannelCellDelegate::editorName(column));
+    if (!w) return;
+    auto* combo = qobject_cast<QComboBox*>(w);
+    if (combo && (combo->property("language").toInt() != ctx_.lang() ||
+                  combo->count() != delegate_->listOf(column).size() ||
+                  combo->itemText(0) != delegate_->listOf(column).value(0))) {
+        // The list follows the language and, for a shared box, the column.
+        combo->clear();
+        combo->addItems(delegate_->listOf(column));
+        combo->setProperty("language", ctx_.lang());
+    }
+    delegate_->setEditorData(w, index);
+    w->setGeometry(grid_->visualRect(index));
+    w->show();
+    w->raise();
+    editor_ = w;
+    editorIndex_ = index;
+}
+
+void frmCommChInfo::closeEditor() {
+    if (!editor_) return;
+    QWidget* w = editor_;
+    const bool hadFocus = IsInside(QApplication::focusWidget(), w);
+    editorIndex_ = QPersistentModelIndex();
+    editor_ = nullptr;
+    if (hadFocus) grid_->setFocus();
+    w->hide();
+}
+
+QString frmCommChInfo::editorText() const {
+    if (auto* box = qobject_cast<QLineEdit*>(editor_)) return box->text();
+    if (auto* combo = qobject_cast<QComboBox*>(editor_)) return combo->currentText();
+    return {};
+}
+
+void frmCommChInfo::SaveShowGridData() {
+    if (!editor_ || committing_) return;
+    const int row = editorIndex_.row() + 1;
+    const int column = editorIndex_.column();
+    const QString text = editorText();
+    committing_ = true;
+    closeEditor();
+    // Passing through a cell commits nothing: only a changed text is written, so a
+    // value the user did not touch is neither re-stepped nor reported again.
+    if (M::isEditable(column) && text != cell(row, column)) {
+        ChannelTransaction t(ctx_, this, this);
+        t.commit(row, M::kindOf(column), text);
+    }
+    committing_ = false;
+}
+
+void frmCommChInfo::SetShowEditData() {
+    if (!editor_) return;
+    const QString text = cell(editorIndex_.row() + 1, editorIndex_.column());
+    if (auto* box = qobject_cast<QLineEdit*>(editor_)) box->setText(text);
+    if (auto* combo = qobject_cast<QComboBox*>(editor_))
+        combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+}
+
+bool frmCommChInfo::onEditorEvent(QWidget* editor, QEvent* event) {
+    if (editor != editor_) return false;
+    const bool isCombo = qobject_cast<QComboBox*>(editor) != nullptr;
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        if (isCombo && IsChannelShortcut(*static_cast<QKeyEvent*>(event))) {
+            event->accept();
+            return true;
+        }
+        return false;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return onEnterKey();
+        case Qt::Key_Tab:
+            GridNextCol();
+            return true;
+        case Qt::Key_Backtab:
+            return true;
+        case Qt::Key_Escape:
+            // Leaves the cell as it is; the grid keeps the cursor.
+            closeEditor();
+            return true;
+        default:
+            break;
+        }
+        if (isCombo && IsChannelShortcut(*key)) return handleChannelShortcut(*key);
+        return false;
+    }
+    case QEvent::FocusOut: {
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) return false;
+        if (IsInside(QApplication::focusWidget(), editor)) return false;
+        // Leaving the editor (another cell, a button, another window) commits it.
+        SaveShowGridData();
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editor_) return onEditorEvent(editor_, event);
+    if (watched != grid_ || event->type() != QEvent::KeyPress)
+        return ChildWindow::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        EnterGridEdit();
+        return true;
+    }
+    if (IsChannelShortcut(*key)) return handleChannelShortcut(*key);
+    return false;
+}
+
+void frmCommChInfo::onComboActivated() {
+    SaveShowGridData();
+    grid_->setFocus();
+}
+
+} // namespace rv::ui
