@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QSplitter>
 #include <QStyle>
 #include <QTreeWidget>
@@ -85,6 +86,11 @@ QWidget* frmMain::showChildWindow(const QString& name) {
 }
 
 void frmMain::closeCurAllWindows() {
+    // Tool windows of their own (test mode) go as well; a modal dialog is left to its caller.
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow() && w->isVisible() && !w->isModal() && !qobject_cast<QMenu*>(w))
+            w->close();
+    }
     for (QMdiSubWindow* sub : mdi_->subWindowList()) {
         // Taken out of the area at once, so that a window reopened right after is a new one.
         if (sub->close() && mdi_->subWindowList().contains(sub)) mdi_->removeSubWindow(sub);

@@ -2,8 +2,10 @@
 #include "shell/Captions.h"
 
 #include <QDesktopServices>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -171,6 +173,24 @@ TEST_F(ShellTest, CloseAllWindowsLeavesNoneAndReopensFresh) {
     QWidget* after = main->showChildWindow("frmCommChInfo");
     EXPECT_NE(after, nullptr);
     EXPECT_NE(after, before);
+}
+
+TEST_F(ShellTest, CloseAllWindowsClosesToolWindowsButNotModalDialogs) {
+    start();
+    main->show();
+    auto* tool = new QWidget(main.get(), Qt::Window);
+    tool->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<QWidget> toolAlive(tool);
+    tool->show();
+    QDialog modal(main.get());
+    modal.setModal(true);
+    modal.show();
+    main->closeCurAllWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(toolAlive.isNull());
+    EXPECT_TRUE(modal.isVisible());
+    modal.hide();
+    main->hide();
 }
 
 TEST_F(ShellTest, ViewEntriesToggleTheirPanels) {
