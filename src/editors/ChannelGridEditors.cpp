@@ -44,10 +44,8 @@ void frmCommChInfo::openEditorAt(int row, int column) {
     QWidget* w = editors_.value(ChannelCellDelegate::editorName(column));
     if (!w) return;
     auto* combo = qobject_cast<QComboBox*>(w);
-    if (combo && (combo->property("language").toInt() != ctx_.lang() ||
-                  combo->count() != delegate_->listOf(column).size() ||
-                  combo->itemText(0) != delegate_->listOf(column).value(0))) {
-        // The list follows the language and, for a shared box, the column.
+    if (combo && combo->property("language").toInt() != ctx_.lang()) {
+        // The box was filled in the other language.
         combo->clear();
         combo->addItems(delegate_->listOf(column));
         combo->setProperty("language", ctx_.lang());
@@ -145,8 +143,14 @@ bool frmCommChInfo::onEditorEvent(QWidget* editor, QEvent* event) {
 
 bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
     if (watched == editor_) return onEditorEvent(editor_, event);
-    if (watched != grid_ || event->type() != QEvent::KeyPress)
-        return ChildWindow::eventFilter(watched, event);
+    if (watched != grid_) return ChildWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride &&
+        IsChannelShortcut(*static_cast<QKeyEvent*>(event))) {
+        // The grid's own copy, paste and history win over any menu shortcut.
+        event->accept();
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         EnterGridEdit();

@@ -339,7 +339,9 @@ bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event) {
         });
         break;
     case QEvent::FocusOut:
-        if (isFreq && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        // Loading may disable the box that has the focus; that is no edit to commit.
+        if (isFreq && !loading_ &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
             commitFrequency(box, kind);
         break;
     default:
