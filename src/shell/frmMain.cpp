@@ -56,6 +56,10 @@ QWidget* frmMain::findWindow(const QString& name) const {
         if (!sub->isHidden() && sub->widget() && sub->widget()->objectName() == name)
             return sub->widget();
     }
+    // A tool window of its own (test mode) counts as loaded as well.
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow() && w->isVisible() && w->objectName() == name) return w;
+    }
     return nullptr;
 }
 

@@ -179,12 +179,14 @@ TEST_F(ShellTest, CloseAllWindowsClosesToolWindowsButNotModalDialogs) {
     start();
     main->show();
     auto* tool = new QWidget(main.get(), Qt::Window);
+    tool->setObjectName("FrmTestMode");
     tool->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<QWidget> toolAlive(tool);
     tool->show();
     QDialog modal(main.get());
     modal.setModal(true);
     modal.show();
+    EXPECT_EQ(main->findWindow("FrmTestMode"), tool);
     main->closeCurAllWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(toolAlive.isNull());
