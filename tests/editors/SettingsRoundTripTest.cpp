@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include <map>
 
@@ -77,9 +78,19 @@ protected:
     }
     void TearDown() override { main.reset(); }
 
+    /// Opens a window as the technician does: by its node in the tree.
     QWidget* window(const char* name) {
-        QWidget* w = main->showChildWindow(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
+        const QString form = QString::fromLatin1(name);
+        QTreeWidget* tree = main->tree();
+        for (auto* item : tree->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive)) {
+            if (item->data(0, Qt::UserRole + 1).toString() != form) continue;
+            tree->scrollToItem(item);
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                              tree->visualItemRect(item).center());
+            break;
+        }
+        QWidget* w = main->findWindow(form);
+        EXPECT_NE(w, nullptr) << name << " did not open from the tree";
         return w;
     }
     void saveAs(const QString& file) {
