@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 #include <QTableView>
 #include <QTest>
 
@@ -30,6 +31,8 @@ namespace rv::test {
 class ChannelFixture : public ::testing::Test {
 protected:
     void SetUp() override {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            before.insert(w);
         ctx = std::make_unique<rv::ui::AppContext>();
         prompt = new ScriptedPrompt;
         ctx->setPrompt(prompt);
@@ -45,8 +48,9 @@ protected:
         // Popups of drop-down boxes are windows too, but their box owns them.
         QList<QPointer<QWidget>> windows;
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (!w->parentWidget()) windows << w;
-        for (const auto& w : windows) delete w.data();
+            if (!w->parentWidget() && !before.contains(w)) windows << w;
+        for (const auto& w : windows)
+            delete w.data();
         ctx.reset();
     }
 
@@ -116,6 +120,7 @@ protected:
 
     std::unique_ptr<rv::ui::AppContext> ctx;
     ScriptedPrompt* prompt = nullptr;
+    QSet<QWidget*> before; ///< windows that were there before the test
 };
 
 } // namespace rv::test
