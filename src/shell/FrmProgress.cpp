@@ -53,7 +53,7 @@ void FrmProgress::SetProgressValue(int value) {
 
 void FrmProgress::finish() {
     finished_ = true;
-    done(finished_ ? Accepted : Rejected);
+    done(Accepted);
 }
 
 void FrmProgress::reject() {
