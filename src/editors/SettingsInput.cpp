@@ -99,6 +99,11 @@ SettingsCombo::SettingsCombo(const QString& objectName, QWidget* parent) : QComb
     setObjectName(objectName);
     setEditable(false);
     setMaxVisibleItems(16);
+    // A stored value outside the list is shown like any other value, not as a grey hint.
+    QPalette p = palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        p.setColor(group, QPalette::PlaceholderText, p.color(group, QPalette::Text));
+    setPalette(p);
 }
 
 void SettingsCombo::showEntry(int index) {
