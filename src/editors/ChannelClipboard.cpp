@@ -36,7 +36,17 @@ std::vector<QStringList> ParseChannelRows(const QString& text) {
     return rows;
 }
 
-void PasteChannelRows(ChannelTransaction& t, int firstChNo, const std::vector<QStringList>& rows) {
+namespace {
+
+// A row copied while the other language was shown still means the same settings.
+QString InLanguage(rv::ChannelFieldKind kind, const QString& text, int language) {
+    return QString::fromStdString(rv::ChannelTextInLanguage(kind, text.toStdString(), language));
+}
+
+} // namespace
+
+void PasteChannelRows(ChannelTransaction& t, int firstChNo, const std::vector<QStringList>& rows,
+                      int language) {
     int n = firstChNo;
     for (const QStringList& fields : rows) {
         if (n > 16) break;
@@ -46,12 +56,15 @@ void PasteChannelRows(ChannelTransaction& t, int firstChNo, const std::vector<QS
                 const QString& f = fields[k - 1];
                 // An empty TX clears the transmit frequency; other empty fields keep the value.
                 if (f.isEmpty() && k != static_cast<int>(rv::ChannelFieldKind::TxFreq)) continue;
-                t.commit(n, static_cast<rv::ChannelFieldKind>(k), f);
+                const auto kind = static_cast<rv::ChannelFieldKind>(k);
+                t.commit(n, kind, InLanguage(kind, f, language));
             }
             // Lockout and unmute arrive after the option signalling they depend on; its
             // commit once more applies the rules that tie them to it and the decode tone.
             const QString opt = fields.value(static_cast<int>(rv::ChannelFieldKind::OptSignal) - 1);
-            if (!opt.isEmpty()) t.commit(n, rv::ChannelFieldKind::OptSignal, opt);
+            if (!opt.isEmpty())
+                t.commit(n, rv::ChannelFieldKind::OptSignal,
+                         InLanguage(rv::ChannelFieldKind::OptSignal, opt, language));
         }
         ++n;
     }

@@ -26,7 +26,8 @@ std::vector<QStringList> ParseChannelRows(const QString& text);
 
 /// Commits pasted rows to the channels from `firstChNo` on (stopping after 16), field by
 /// field in commit order, so every rule and correction of a typed value applies. A row
-/// with an empty receive frequency empties its slot.
-void PasteChannelRows(ChannelTransaction& t, int firstChNo, const std::vector<QStringList>& rows);
+/// with an empty receive frequency empties its slot. Texts of either language are taken.
+void PasteChannelRows(ChannelTransaction& t, int firstChNo, const std::vector<QStringList>& rows,
+                      int language);
 
 } // namespace rv::ui

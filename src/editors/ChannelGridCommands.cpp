@@ -44,7 +44,7 @@ void frmCommChInfo::pasteChannels() {
     SaveShowGridData();
     {
         ChannelTransaction t(ctx_, this, this);
-        PasteChannelRows(t, currentRow(), rows);
+        PasteChannelRows(t, currentRow(), rows, ctx_.lang());
     }
     skipNextCommit_ = true;
     enterCell(false);

@@ -172,3 +172,26 @@ TEST_F(ChannelClipboardTest, DialogEditsUndoFromTheDialog) {
 }
 
 } // namespace
+
+namespace {
+
+class ChannelClipboardLanguageTest : public rv::test::ChannelFixture {};
+
+TEST_F(ChannelClipboardLanguageTest, RowsCopiedInEnglishPasteTheSameInChinese) {
+    addChannel(1, "146", "146.5");
+    rv::SetChannelField(session(), 1, rv::ChannelFieldKind::TxPower, "Low");
+    rv::SetChannelField(session(), 1, rv::ChannelFieldKind::ScanAdd, "No");
+    rv::SetChannelField(session(), 1, rv::ChannelFieldKind::WideNarrow, "Narrow");
+    auto* g = openGrid();
+    QTest::keyClick(g->openEditor(), Qt::Key_C, Qt::ControlModifier);
+    session().CurLanguage = rv::Chinese;
+    g->ReShowChInfoByLanguage();
+    g->setCurrentCell(2, rv::ui::ChannelTableModel::RxFreq);
+    QTest::keyClick(g->openEditor(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_NE(channel(2), nullptr);
+    rv::ChannelInfo copy = *channel(2);
+    copy.ChNo = 1;
+    EXPECT_EQ(copy, *channel(1));
+}
+
+} // namespace
