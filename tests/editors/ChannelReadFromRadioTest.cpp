@@ -51,7 +51,8 @@ TEST_F(ChannelReadFromRadioTest, GridShowsTheChannelsReadFromTheRadio) {
     ASSERT_GT(doc().ChannelCount, 0);
     auto* g = openGrid();
     std::set<int> inDocument;
-    for (int i = 0; i < doc().ChannelCount; ++i) inDocument.insert(doc().Channels[i].ChNo);
+    for (int i = 0; i < doc().ChannelCount; ++i)
+        inDocument.insert(doc().Channels[i].ChNo);
     for (int row = 1; row <= 16; ++row) {
         EXPECT_EQ(!cell(g, row, M::RxFreq).isEmpty(), inDocument.count(row) == 1) << "row " << row;
         EXPECT_EQ(cell(g, row, M::Power).isEmpty(), inDocument.count(row) == 0) << "row " << row;
