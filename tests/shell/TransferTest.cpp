@@ -135,11 +135,15 @@ TEST_F(TransferTest, WriteOfADocumentThatCannotBeEncodedSendsNothing) {
 TEST_F(TransferTest, CancelButtonEndsTheTransferAndKeepsTheDocument) {
     const rv::RadioData before = ctx->doc();
     silentAfter(8);
-    QTimer::singleShot(100, [] {
+    // Cancel as soon as the progress window is up (the radio has gone quiet by then).
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&poll] {
         auto* progress = qobject_cast<rv::ui::FrmProgress*>(QApplication::activeModalWidget());
-        ASSERT_NE(progress, nullptr);
+        if (!progress) return;
+        poll.stop();
         progress->findChild<QPushButton*>("CommandCancel")->click();
     });
+    poll.start(20);
     EXPECT_FALSE(main->runTransfer(1));
     EXPECT_EQ(prompt->asked, QStringList{ConfirmRead});
     EXPECT_EQ(ctx->doc(), before);
