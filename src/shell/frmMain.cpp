@@ -39,9 +39,9 @@ frmMain::frmMain(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(c
     splitter_->setStretchFactor(1, 1);
     splitter_->setSizes({200, 760});
     setCentralWidget(splitter_);
-    buildMenus();
     buildToolbar();
     buildStatusBar();
+    buildMenus();
     ApplyPlacement(*this, LoadPlacement());
     Change_Language();
     LoadNewDoc();

@@ -80,8 +80,9 @@ private:
     void captionStatusBar();
     void fillTree();
     void onTreeClicked(QTreeWidgetItem* item);
-    QAction* addEntry(QMenu* menu, const char* name, void (frmMain::*slot)());
-    QMenu* addMenu(QMenu* parent, const char* name);
+    void buildViewToggles();
+    QAction* addEntry(QMenu* menu, const char* name);
+    QMenu* addMenu(const char* name);
     void showDocument();
     void commitPendingEdits();
     bool saveBeforeLeaving();

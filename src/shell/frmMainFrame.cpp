@@ -12,6 +12,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <string_view>
+#include <utility>
 
 namespace rv::ui {
 
@@ -78,8 +80,8 @@ QAction* frmMain::action(const QString& name) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
-QMenu* frmMain::addMenu(QMenu* parent, const char* name) {
-    QMenu* m = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
+QMenu* frmMain::addMenu(const char* name) {
+    QMenu* m = menuBar()->addMenu(QString());
     m->setObjectName(Name(name));
     m->menuAction()->setObjectName(Name(name));
     menus_[Name(name)] = m;
@@ -87,80 +89,90 @@ QMenu* frmMain::addMenu(QMenu* parent, const char* name) {
     return m;
 }
 
-QAction* frmMain::addEntry(QMenu* menu, const char* name, void (frmMain::*slot)()) {
+QAction* frmMain::addEntry(QMenu* menu, const char* name) {
     QAction* a = menu->addAction(QString());
     a->setObjectName(Name(name));
     actions_[Name(name)] = a;
-    if (slot) connect(a, &QAction::triggered, this, slot);
     return a;
 }
 
 void frmMain::buildMenus() {
-    QMenu* file = addMenu(nullptr, "mnuFile");
-    addEntry(file, "mnuFileNew", &frmMain::mnuFileNew_Click);
-    addEntry(file, "mnuFileOpen", &frmMain::mnuFileOpen_Click);
-    connect(addEntry(file, "mnuFileSave", nullptr), &QAction::triggered, this,
-            [this] { mnuFileSave_Click(); });
-    connect(addEntry(file, "mnuFileSaveAs", nullptr), &QAction::triggered, this,
-            [this] { mnuFileSaveAs_Click(); });
-    file->addSeparator();
-    addEntry(file, "mnuFilePrint", &frmMain::mnuFilePrint_Click);
-    file->addSeparator();
-    addEntry(file, "mnuFileExit", &frmMain::mnuFileExit_Click);
-
-    addEntry(addMenu(nullptr, "mnuModel"), "mnuModelInfo", &frmMain::mnuModelInfo_Click);
-
-    QMenu* edit = addMenu(nullptr, "mnuEdit");
+    using Command = void (*)(frmMain&);
+    struct Entry {
+        const char* menu; ///< nullptr for a menu of the menu bar
+        const char* name; ///< "-" for a separator
+        Command run;
+    };
+    // The menu bar in order; the Edit entries come from the tree node table.
+    static const Entry Menus[] = {
+        {nullptr, "mnuFile", nullptr},
+        {"mnuFile", "mnuFileNew", [](frmMain& m) { m.mnuFileNew_Click(); }},
+        {"mnuFile", "mnuFileOpen", [](frmMain& m) { m.mnuFileOpen_Click(); }},
+        {"mnuFile", "mnuFileSave", [](frmMain& m) { m.mnuFileSave_Click(); }},
+        {"mnuFile", "mnuFileSaveAs", [](frmMain& m) { m.mnuFileSaveAs_Click(); }},
+        {"mnuFile", "-", nullptr},
+        {"mnuFile", "mnuFilePrint", [](frmMain& m) { m.mnuFilePrint_Click(); }},
+        {"mnuFile", "-", nullptr},
+        {"mnuFile", "mnuFileExit", [](frmMain& m) { m.mnuFileExit_Click(); }},
+        {nullptr, "mnuModel", nullptr},
+        {"mnuModel", "mnuModelInfo", [](frmMain& m) { m.mnuModelInfo_Click(); }},
+        {nullptr, "mnuEdit", nullptr},
+        {nullptr, "mnuProgram", nullptr},
+        {"mnuProgram", "mnuReadFromRadio", [](frmMain& m) { m.mnuReadFromRadio_Click(); }},
+        {"mnuProgram", "mnuWriteToRadio", [](frmMain& m) { m.mnuWriteToRadio_Click(); }},
+        {"mnuProgram", "mnuTest", [](frmMain& m) { m.mnuTest_Click(); }},
+        {nullptr, "mnuTools", nullptr},
+        {"mnuTools", "mnuRadioInfo", [](frmMain& m) { m.mnuRadioInfo_Click(); }},
+        {"mnuTools", "mnuSetRadioInfo", [](frmMain& m) { m.mnuSetRadioInfo_Click(); }},
+        {nullptr, "mnuSetup", nullptr},
+        {"mnuSetup", "mnuComm", [](frmMain& m) { m.mnuComm_Click(); }},
+        {"mnuSetup", "mnuLanguage", [](frmMain& m) { m.mnuLanguage_Click(); }},
+        {nullptr, "mnuView", nullptr},
+        {"mnuView", "mnuTreeView", nullptr},
+        {"mnuView", "mnuViewToolbar", nullptr},
+        {"mnuView", "mnuViewStatusBar", nullptr},
+        {nullptr, "mnuWindow", nullptr},
+        {"mnuWindow", "mnuWindowCascade", [](frmMain& m) { m.cascade(); }},
+        {"mnuWindow", "mnuWindowTileVertical", [](frmMain& m) { m.mdi_->tileSubWindows(); }},
+        {"mnuWindow", "mnuWindowTileHorizontal", [](frmMain& m) { m.mdi_->tileSubWindows(); }},
+        {"mnuWindow", "mnuWindowArrangeIcons", nullptr},
+        {"mnuWindow", "mnuCloseAll", [](frmMain& m) { m.closeCurAllWindows(); }},
+        {nullptr, "mnuHelp", nullptr},
+        {"mnuHelp", "mnuHelpTopic", [](frmMain& m) { m.mnuHelpTopic_Click(); }},
+        {"mnuHelp", "mnuHelpAbout", [](frmMain& m) { m.mnuHelpAbout_Click(); }},
+    };
+    for (const Entry& e : Menus) {
+        if (!e.menu) {
+            addMenu(e.name);
+        } else if (std::string_view(e.name) == "-") {
+            menus_[Name(e.menu)]->addSeparator();
+        } else {
+            QAction* a = addEntry(menus_[Name(e.menu)], e.name);
+            if (e.run) connect(a, &QAction::triggered, this, [this, run = e.run] { run(*this); });
+        }
+    }
     for (const Node& n : Nodes) {
-        QAction* a = addEntry(edit, n.menu, nullptr);
-        const QString form = Name(n.form);
-        connect(a, &QAction::triggered, this, [this, form] { showChildWindow(form); });
+        QAction* a = addEntry(menus_[QStringLiteral("mnuEdit")], n.menu);
+        connect(a, &QAction::triggered, this,
+                [this, form = Name(n.form)] { showChildWindow(form); });
     }
-
-    QMenu* program = addMenu(nullptr, "mnuProgram");
-    addEntry(program, "mnuReadFromRadio", &frmMain::mnuReadFromRadio_Click);
-    addEntry(program, "mnuWriteToRadio", &frmMain::mnuWriteToRadio_Click);
-    addEntry(program, "mnuTest", &frmMain::mnuTest_Click);
-
-    QMenu* tools = addMenu(nullptr, "mnuTools");
-    addEntry(tools, "mnuRadioInfo", &frmMain::mnuRadioInfo_Click);
-    addEntry(tools, "mnuSetRadioInfo", &frmMain::mnuSetRadioInfo_Click);
-
-    QMenu* setup = addMenu(nullptr, "mnuSetup");
-    addEntry(setup, "mnuComm", &frmMain::mnuComm_Click);
-    addEntry(setup, "mnuLanguage", &frmMain::mnuLanguage_Click);
-
-    QMenu* view = addMenu(nullptr, "mnuView");
-    for (const char* n : {"mnuTreeView", "mnuViewToolbar", "mnuViewStatusBar"}) {
-        QAction* a = addEntry(view, n, nullptr);
-        a->setCheckable(true);
-        a->setChecked(true);
-    }
-    connect(action(QStringLiteral("mnuTreeView")), &QAction::toggled, this,
-            [this](bool on) { treePanel_->setVisible(on); });
-    connect(action(QStringLiteral("mnuViewToolbar")), &QAction::toggled, this,
-            [this](bool on) { toolbar_->setVisible(on); });
-    connect(action(QStringLiteral("mnuViewStatusBar")), &QAction::toggled, this,
-            [this](bool on) { statusBar()->setVisible(on); });
-
-    QMenu* window = addMenu(nullptr, "mnuWindow");
-    addEntry(window, "mnuWindowCascade", &frmMain::cascade);
-    connect(addEntry(window, "mnuWindowTileVertical", nullptr), &QAction::triggered, mdi_,
-            &QMdiArea::tileSubWindows);
-    connect(addEntry(window, "mnuWindowTileHorizontal", nullptr), &QAction::triggered, mdi_,
-            &QMdiArea::tileSubWindows);
-    addEntry(window, "mnuWindowArrangeIcons", nullptr);
-    connect(addEntry(window, "mnuCloseAll", nullptr), &QAction::triggered, this,
-            [this] { closeCurAllWindows(); });
-
-    QMenu* help = addMenu(nullptr, "mnuHelp");
-    addEntry(help, "mnuHelpTopic", &frmMain::mnuHelpTopic_Click);
-    addEntry(help, "mnuHelpAbout", &frmMain::mnuHelpAbout_Click);
-
+    buildViewToggles();
     for (const char* n : NeverShown)
         action(Name(n))->setVisible(false);
     for (const char* n : ServiceEntries)
         action(Name(n))->setVisible(ctx_.serviceMode);
+}
+
+void frmMain::buildViewToggles() {
+    const std::pair<const char*, QWidget*> toggles[] = {{"mnuTreeView", treePanel_},
+                                                        {"mnuViewToolbar", toolbar_},
+                                                        {"mnuViewStatusBar", statusBar()}};
+    for (const auto& [name, panel] : toggles) {
+        QAction* a = action(Name(name));
+        a->setCheckable(true);
+        a->setChecked(true);
+        connect(a, &QAction::toggled, panel, &QWidget::setVisible);
+    }
 }
 
 void frmMain::buildToolbar() {
