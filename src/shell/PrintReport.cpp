@@ -74,33 +74,47 @@ QString ChannelTable(const rv::Session& s) {
     return html + QStringLiteral("</table>");
 }
 
+enum class Kind { Number, Flag, Channel };
+
 struct Setting {
     rv::LangText name;
     int value;
-    bool flag;
+    Kind kind;
 };
+
+const rv::LangText NoneWord{"", "None", "无"};
+
+QString ValueText(const rv::Session& s, const Setting& r) {
+    switch (r.kind) {
+    case Kind::Flag:
+        return T(s, r.value ? On : Off);
+    case Kind::Channel:
+        return r.value == 255 ? T(s, NoneWord) : QString::number(r.value);
+    default:
+        return QString::number(r.value);
+    }
+}
 
 QString SettingsTable(const rv::Session& s) {
     const auto& o = s.Doc.OptFeatures;
     const auto& sc = s.Doc.ScanInfo;
     const Setting rows[] = {
-        {{"", "Time-out timer (s)", "发射限时(秒)"}, o.TotTime * 15, false},
-        {{"", "TOT pre-alert (s)", "发射限时预警(秒)"}, o.TotPreAlert, false},
-        {{"", "Squelch level", "静噪等级"}, o.SquelchLevel, false},
-        {{"", "Battery save", "省电"}, o.BatterySave, true},
-        {{"", "Beep", "按键音"}, o.Beep, true},
-        {{"", "Scrambler", "扰频"}, o.ScramblerActivation, true},
-        {{"", "VOX", "声控"}, o.VoxFunction, true},
-        {{"", "VOX gain", "声控增益"}, o.VoxGain, false},
-        {{"", "Clone mode", "克隆模式"}, o.CloneMode, true},
-        {{"", "Key 1 function", "按键1功能"}, s.Doc.KeyFunc1, false},
-        {{"", "Key 2 function", "按键2功能"}, s.Doc.KeyFunc2, false},
-        {{"", "Priority channel", "优先信道"}, sc.PriorityChannel, false},
+        {{"", "Time-out timer (s)", "发射限时(秒)"}, o.TotTime * 15, Kind::Number},
+        {{"", "TOT pre-alert (s)", "发射限时预警(秒)"}, o.TotPreAlert, Kind::Number},
+        {{"", "Squelch level", "静噪等级"}, o.SquelchLevel, Kind::Number},
+        {{"", "Battery save", "省电"}, o.BatterySave, Kind::Flag},
+        {{"", "Beep", "按键音"}, o.Beep, Kind::Flag},
+        {{"", "Scrambler", "扰频"}, o.ScramblerActivation, Kind::Flag},
+        {{"", "VOX", "声控"}, o.VoxFunction, Kind::Flag},
+        {{"", "VOX gain", "声控增益"}, o.VoxGain, Kind::Number},
+        {{"", "Clone mode", "克隆模式"}, o.CloneMode, Kind::Flag},
+        {{"", "Key 1 function", "按键1功能"}, s.Doc.KeyFunc1, Kind::Number},
+        {{"", "Key 2 function", "按键2功能"}, s.Doc.KeyFunc2, Kind::Number},
+        {{"", "Priority channel", "优先信道"}, sc.PriorityChannel, Kind::Channel},
     };
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
     for (const Setting& r : rows) {
-        const QString v = r.flag ? T(s, r.value ? On : Off) : QString::number(r.value);
-        html += Row({T(s, r.name), v});
+        html += Row({T(s, r.name), ValueText(s, r)});
     }
     return html + QStringLiteral("</table>");
 }

@@ -121,6 +121,8 @@ TEST_F(PrintTest, ReportHoldsTitleBlockChannelsAndSettings) {
     for (const char* part : {"RV52N", "7415", "400 - 470 MHz", "new.dat", "2026-12-07", "440.12500",
                              "Low", "Squelch level"})
         EXPECT_TRUE(html.contains(QString::fromUtf8(part))) << part;
+    // A new document has no priority channel (255).
+    EXPECT_TRUE(html.contains("<td>Priority channel</td><td>None</td>"));
     // No transmit frequency: neither frequency nor encode tone is printed for it.
     EXPECT_FALSE(html.contains("FFFFFFFF"));
     ctx->session.CurLanguage = rv::Chinese;
