@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QTest>
 
 using rv::test::ShellTest;
 
@@ -93,4 +94,18 @@ TEST_F(LanguageTest, SwitchRecaptionsAtActivationAndReopensTheChannelWindow) {
     choose("Chinese");
     activate();
     EXPECT_EQ(act("mnuHelpTopic")->text(), "帮助主题(&H)");
+}
+
+TEST_F(LanguageTest, EnterInTheListMovesOnInsteadOfClosing) {
+    start(QLocale(QLocale::Chinese, QLocale::China));
+    rv::ui::FrmSetLanguage dialog(*ctx);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto* combo = dialog.findChild<QComboBox*>("Combo1");
+    combo->setFocus();
+    combo->setCurrentText("英语");
+    QTest::keyClick(combo, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(combo->hasFocus());
+    EXPECT_EQ(ctx->lang(), rv::Chinese);
 }
