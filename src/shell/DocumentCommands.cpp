@@ -19,10 +19,11 @@ QString DocPathOf(const AppContext& ctx) {
 } // namespace
 
 void frmMain::LoadNewDoc() {
+    // Windows go first: an edit they still hold lands in the old document, not the new one.
+    closeCurAllWindows();
     rv::InitRadioData(ctx_.session);
     ctx_.session.IsNewFile = true;
     ctx_.session.DocPath = "new.dat";
-    closeCurAllWindows();
     Change_Language();
     showDocument();
 }

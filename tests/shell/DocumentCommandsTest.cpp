@@ -260,21 +260,35 @@ TEST_F(DocumentTest, CloseOfOpenedFileWithYesSavesInPlace) {
     EXPECT_EQ(SquelchIn(file), 8);
 }
 
-TEST_F(DocumentTest, EditStillBeingTypedCountsWhenClosing) {
-    // A control that commits its value when it loses the focus, as the editors' cells do.
-    QWidget* channels = main->findWindow("frmCommChInfo");
-    ASSERT_NE(channels, nullptr);
-    auto* cell = new QLineEdit(channels);
-    QObject::connect(cell, &QLineEdit::editingFinished, cell, [this, cell] {
-        ctx->doc().OptFeatures.SquelchLevel = static_cast<rv::Int16>(cell->text().toInt());
-    });
-    main->show();
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    cell->show();
-    cell->setFocus();
-    ASSERT_TRUE(cell->hasFocus());
-    cell->setText("7");
+/// Fixture with a control in the channel window that commits its value when it loses the
+/// focus, as the editors' cells do, holding a typed value.
+class PendingEditTest : public DocumentTest {
+protected:
+    void SetUp() override {
+        DocumentTest::SetUp();
+        QWidget* channels = main->findWindow("frmCommChInfo");
+        ASSERT_NE(channels, nullptr);
+        auto* cell = new QLineEdit(channels);
+        QObject::connect(cell, &QLineEdit::editingFinished, cell, [this, cell] {
+            ctx->doc().OptFeatures.SquelchLevel = static_cast<rv::Int16>(cell->text().toInt());
+        });
+        main->show();
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+        cell->show();
+        cell->setFocus();
+        ASSERT_TRUE(cell->hasFocus());
+        cell->setText("7");
+    }
+};
+
+TEST_F(PendingEditTest, ToolbarNewLeavesTheNewDocumentClean) {
+    act("新建")->trigger();
+    EXPECT_TRUE(rv::IsUnchanged(ctx->session));
+    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 5);
+}
+
+TEST_F(PendingEditTest, EditStillBeingTypedCountsWhenClosing) {
     prompt->answers = {Answer::Cancel};
     EXPECT_FALSE(main->close());
     EXPECT_EQ(prompt->asked, QStringList{Modified});
