@@ -2,6 +2,8 @@
 #include "data/DataFile.h"
 #include "shell/Placement.h"
 
+#include <QImage>
+#include <QProcess>
 #include <QSettings>
 
 using rv::test::ShellTest;
@@ -96,4 +98,28 @@ TEST_F(PlacementTest, DamagedValueFallsBackToItsDefault) {
     const rv::ui::Placement p = rv::ui::LoadPlacement();
     EXPECT_EQ(p.width, 967);
     EXPECT_EQ(p.height, 555);
+}
+
+TEST(Startup, ProgramStartsAndDrawsItsWindowInEitherLanguage) {
+    // The real executable: a message box on the way (a missing tone table, say) would hold
+    // it until the time-out.
+    const QString exe = QDir(RV_BIN_DIR).filePath("rv52n");
+    if (!QFile::exists(exe)) GTEST_SKIP() << "the program is not built";
+    QTemporaryDir out;
+    for (const char* lang : {"en_US.UTF-8", "zh_CN.UTF-8"}) {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("LANG", lang);
+        env.insert("LC_ALL", lang);
+        env.insert("XDG_CONFIG_HOME", out.path());
+        program.setProcessEnvironment(env);
+        const QString shot = out.filePath(QString("main-%1.png").arg(lang));
+        program.start(exe, {"--screenshot", shot});
+        ASSERT_TRUE(program.waitForFinished(30000)) << lang;
+        EXPECT_EQ(program.exitCode(), 0) << lang;
+        const QImage picture(shot);
+        EXPECT_GE(picture.width(), 900) << lang;
+        EXPECT_GE(picture.height(), 650) << lang;
+    }
 }
