@@ -1,4 +1,5 @@
 // Read from Radio, Write to Radio and the port choice.
+#include "Captions.h"
 #include "FrmProgress.h"
 #include "FrmSetComm.h"
 #include "frmMain.h"
@@ -62,10 +63,14 @@ bool frmMain::runTransfer(int mode) {
     connect(&session, &CloneSession::progress, &progress, &FrmProgress::SetProgressValue);
     connect(&progress, &FrmProgress::cancelRequested, &session, &CloneSession::cancel);
     connect(&session, &CloneSession::question, this, [&](CloneSession::Question q) {
-        const bool model = q == CloneSession::Question::ModelMismatch;
+        // During a read or write the connection question offers OK (start again) and Cancel.
         const Answer a =
-            Ask(ctx_, &progress, model ? rv::Msg::ModelWrong : rv::Msg::CheckConnection);
-        session.answer(q, a == Answer::Ok || a == Answer::Retry);
+            q == CloneSession::Question::ModelMismatch
+                ? Ask(ctx_, &progress, rv::Msg::ModelWrong)
+                : ctx_.prompt().message(&progress, ProductName,
+                                        Tr(ctx_, rv::MessageOf(rv::Msg::CheckConnection).text),
+                                        rv::MsgButtons::OkCancel, rv::MsgIcon::Question);
+        session.answer(q, a == Answer::Ok);
     });
     connect(&session, &CloneSession::finished, this, [&](bool success, const QString& message) {
         ok = success;
