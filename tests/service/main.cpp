@@ -1,9 +1,5 @@
-#include <QApplication>
-
-#include <gtest/gtest.h>
+#include "support/GuiTestMain.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return rv::test::RunGuiTests(argc, argv);
 }
