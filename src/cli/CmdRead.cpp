@@ -2,6 +2,7 @@
 #include "RadioOperation.h"
 
 #include "data/DataFile.h"
+#include "data/Defaults.h"
 
 #include <cstdio>
 
@@ -16,6 +17,9 @@ int CmdRead(CliArgs& args) {
     if (!out || out->empty()) return UsageError("read needs -o FILE", Usage);
     if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
     Session s = MakeSession(args);
+    // A read replaces channels and settings but not the radio-information members, so the
+    // document it lands in starts as a new one, as in the desktop program.
+    InitRadioData(s);
     const auto target = OpenTarget(args);
     if (!target) return 1;
     const auto result = RunOperation(s, rv::link::ReadRadio, *target, args);

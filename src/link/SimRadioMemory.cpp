@@ -3,6 +3,8 @@
 #include "data/Image.h"
 #include "link/SimRadio.h"
 
+#include <string_view>
+
 namespace rv::link {
 
 namespace {
@@ -46,6 +48,7 @@ rv::MemoryImage DemoRadioMemory() {
         ch.TxPower = static_cast<rv::Int16>(c.txPower);
         ch.WideNarrow = static_cast<rv::Int16>(c.wideNarrow);
         ch.ScanAdd = static_cast<rv::Int16>(c.scanAdd);
+        ch.AuxBit4 = std::string_view(c.tx) == "FFFFFFFF" ? 1 : 0;
         ch.BusyLockout = 1;
         d.Channels[static_cast<std::size_t>(d.ChannelCount++)] = ch;
     }
