@@ -1,6 +1,7 @@
 #include "Show.h"
 
 #include "data/Conversions.h"
+#include "data/SettingTexts.h"
 
 #include <algorithm>
 #include <functional>
@@ -31,39 +32,47 @@ template <class Rec, std::size_t W> Value Txt(Rec RadioData::*rec, Text<W> Rec::
 }
 
 template <class Rec> Value OnOff(Rec RadioData::*rec, Int16 Rec::*field) {
-    return [rec, field](const Session& s) {
-        const int v = (s.Doc.*rec).*field;
-        if (v != 0 && v != 1) return N(v);
-        if (s.CurLanguage == Chinese) return std::string(v ? "开" : "关");
-        return std::string(v ? "On" : "Off");
+    return [rec, field](const Session& s) { return OnOffText((s.Doc.*rec).*field, s.CurLanguage); };
+}
+
+// A drop-down value as its window shows it; a value outside the list (a damaged file) as
+// its number.
+template <class Rec, class Field>
+Value Pick(Rec RadioData::*rec, Field Rec::*field, const ChoiceList& (*list)()) {
+    return [rec, field, list](const Session& s) {
+        return ShownValue(list(), (s.Doc.*rec).*field, s.CurLanguage);
     };
 }
 
-// An index into a list of words; a value outside the list (a damaged file) as its number.
-template <class Rec>
-Value Choice(Rec RadioData::*rec, Int16 Rec::*field,
-             std::vector<std::pair<const char*, const char*>> words) {
-    return [rec, field, words](const Session& s) {
-        const int v = (s.Doc.*rec).*field;
-        if (v < 0 || v >= static_cast<int>(words.size())) return N(v);
-        const auto& w = words[static_cast<std::size_t>(v)];
-        return std::string(s.CurLanguage == Chinese ? w.second : w.first);
-    };
-}
-
-template <class Rec> Value OffOrNumber(Rec RadioData::*rec, Int16 Rec::*field) {
+template <class Rec, class Field> Value OffOrNumber(Rec RadioData::*rec, Field Rec::*field) {
     return [rec, field](const Session& s) {
-        const int v = (s.Doc.*rec).*field;
-        return v == 0 ? std::string(s.CurLanguage == Chinese ? "关" : "Off") : N(v);
+        return OffOrNumberText((s.Doc.*rec).*field, s.CurLanguage);
     };
 }
 
 // Look-back times: list position + 1, from 0.50 s in steps of 0.05 s.
 Value LookBack(Int16 ScanInfo::*field) {
     return [field](const Session& s) {
-        const int hundredths = 45 + 5 * (s.Doc.ScanInfo.*field);
-        const std::string cents = N(100 + hundredths % 100).substr(1);
-        return N(hundredths / 100) + "." + cents;
+        const int v = s.Doc.ScanInfo.*field;
+        const std::string t = LookBackText(v);
+        return t.empty() ? N(v) : t;
+    };
+}
+
+Value KeyFunction(Int16 RadioData::*field) {
+    return [field](const Session& s) {
+        const int v = s.Doc.*field;
+        const std::string t = KeyFunctionText(v, s.CurLanguage);
+        return t.empty() ? N(v) : t;
+    };
+}
+
+// Own fleet and ID: both blank while no own fleet is set (255).
+Value OwnFleetNumber(bool id) {
+    return [id](const Session& s) {
+        const FleetSyncInfo& f = s.Doc.FleetSyncInfo;
+        if (f.OwnFleet == 255) return std::string();
+        return id ? N(f.OwnId + IdOffset) : N(f.OwnFleet + FleetOffset);
     };
 }
 
@@ -82,71 +91,64 @@ const std::vector<Setting>& Settings() {
         {"Frequency code", "频率代码", [](const Session& s) { return N(s.Doc.FrequencyCode); }},
         {"Type letter", "类型字母", [](const Session& s) { return N(s.Doc.TypeLetter); }},
         {"Time Out Timer(TOT)[s]", "超时定时器(TOT)[秒]",
-         [](const Session& s) { return N(s.Doc.OptFeatures.TotTime * 15); }},
+         [](const Session& s) { return N(TotSeconds(s.Doc.OptFeatures.TotTime)); }},
         {"TOT Pre-Alert[s]", "超时定时器预警[秒]", OffOrNumber(&D::OptFeatures, &O::TotPreAlert)},
         {"Squelch Level", "静躁电平", Num(&D::OptFeatures, &O::SquelchLevel)},
         {"Mic Sensitivity", "麦克风灵敏度",
-         Choice(&D::OptFeatures, &O::MicSensitivity, {{"Normal", "常规"}, {"High", "高"}})},
+         Pick(&D::OptFeatures, &O::MicSensitivity, &MicSensitivityChoices)},
         {"Voice Annunciation", "语音通知",
-         Choice(&D::OptFeatures, &O::VoiceAnnunciation,
-                {{"Off", "关"}, {"Chinese", "中文"}, {"English", "英语"}, {"Russian", "俄语"}})},
+         Pick(&D::OptFeatures, &O::VoiceAnnunciation, &VoiceChoices)},
         {"Battery Save", "电池省电", OnOff(&D::OptFeatures, &O::BatterySave)},
         {"Beep", "哗音", OnOff(&D::OptFeatures, &O::Beep)},
         {"Scrambler Activation", "扰频器激活", OnOff(&D::OptFeatures, &O::ScramblerActivation)},
         {"Scrambler Backup", "扰频器备份", OnOff(&D::OptFeatures, &O::ScramblerBackup)},
-        {"PTT ID Type", "PTT ID类型",
-         Choice(&D::OptFeatures, &O::PttIdMode,
-                {{"DTMF", "DTMF(双音多频)"}, {"FleetSync", "FleetSync(队列同步)"}})},
-        {"PTT ID", "PTT ID",
-         Choice(&D::OptFeatures, &O::PttIdType,
-                {{"BOT", "发射开始"}, {"EOT", "发射结束"}, {"Both", "两者"}})},
+        {"PTT ID Type", "PTT ID类型", Pick(&D::OptFeatures, &O::PttIdMode, &PttIdModeChoices)},
+        {"PTT ID", "PTT ID", Pick(&D::OptFeatures, &O::PttIdType, &PttIdTypeChoices)},
         {"Begin of TX", "发射开始", Txt(&D::OptFeatures, &O::PttIdBot)},
         {"End of TX", "发射结束", Txt(&D::OptFeatures, &O::PttIdEot)},
         {"VOX Function", "VOX功能", OnOff(&D::OptFeatures, &O::VoxFunction)},
         {"VOX Gain Level", "VOX增益电平", OffOrNumber(&D::OptFeatures, &O::VoxGain)},
         {"VOX Delay Time[s]", "VOX延迟时间[秒]",
-         Choice(
-             &D::OptFeatures, &O::VoxDelay,
-             {{"0.3", "0.3"}, {"0.5", "0.5"}, {"1", "1"}, {"1.5", "1.5"}, {"2", "2"}, {"3", "3"}})},
+         Pick(&D::OptFeatures, &O::VoxDelay, &VoxDelayChoices)},
         {"Cancel Operation", "取消操作", OnOff(&D::OptFeatures, &O::VoxCancelOperation)},
         {"VOX Proceed Tone", "VOX可进行音调", OnOff(&D::OptFeatures, &O::VoxProceedTone)},
         {"VOX Inhibit on Receive", "接收时禁止VOX", OnOff(&D::OptFeatures, &O::VoxInhibitOnRx)},
         {"Clone Mode", "复制模式", OnOff(&D::OptFeatures, &O::CloneMode)},
-        {"Key 1 function", "按键 1 功能", [](const Session& s) { return N(s.Doc.KeyFunc1); }},
-        {"Key 2 function", "按键 2 功能", [](const Session& s) { return N(s.Doc.KeyFunc2); }},
-        {"Priority", "优先",
-         Choice(&D::ScanInfo, &Sc::PriorityType,
-                {{"None", "无"}, {"Fixd", "固定"}, {"Selected", "选定"}})},
+        {"Key 1 function", "按键 1 功能", KeyFunction(&D::KeyFunc1)},
+        {"Key 2 function", "按键 2 功能", KeyFunction(&D::KeyFunc2)},
+        {"Priority", "优先", Pick(&D::ScanInfo, &Sc::PriorityType, &PriorityModeChoices)},
         {"Priority Channel", "优先信道",
          [](const Session& s) {
-             const int v = s.Doc.ScanInfo.PriorityChannel;
-             return v == 255 ? std::string(s.CurLanguage == Chinese ? "无" : "None") : N(v);
+             return PriorityChannelText(s.Doc.ScanInfo.PriorityChannel, s.CurLanguage);
          }},
         {"Look Back Time A[s]", "回扫时间A[秒]", LookBack(&Sc::LookBackA)},
         {"Look Back Time B[s]", "回扫时间B[秒]", LookBack(&Sc::LookBackB)},
-        {"Revert Channel", "返回信道", Num(&D::ScanInfo, &Sc::RevertChannel)},
+        {"Revert Channel", "返回信道",
+         Pick(&D::ScanInfo, &Sc::RevertChannel, &RevertChannelChoices)},
         {"Dropout Delay Time[s]", "扫描接收恢复延迟时间[秒]", Num(&D::ScanInfo, &Sc::DropoutDelay)},
         {"TX Dwell Time[s]", "扫描发射恢复延迟时间[秒]", Num(&D::ScanInfo, &Sc::TxDwell)},
-        {"DTMF speed", "DTMF 速度", Num(&D::DtmfInfo, &T::DtmfSpeed)},
-        {"First digit time", "首位时间", Num(&D::DtmfInfo, &T::FirstDigitTime)},
-        {"First digit delay (x 10 ms)", "首位延时 (x 10 毫秒)",
-         Num(&D::DtmfInfo, &T::FirstDigitDelay)},
-        {"*/# tone", "*/# 音", Num(&D::DtmfInfo, &T::StarHashTone)},
-        {"D code assign", "D 码分配", Num(&D::DtmfInfo, &T::DCodeAssign)},
+        {"DTMF speed", "DTMF 速度", Pick(&D::DtmfInfo, &T::DtmfSpeed, &DtmfSpeedChoices)},
+        {"First digit time", "首位时间", Pick(&D::DtmfInfo, &T::FirstDigitTime, &DigitTimeChoices)},
+        {"First digit delay (ms)", "首位延时 (毫秒)",
+         [](const Session& s) { return N(FirstDigitDelayMs(s.Doc.DtmfInfo.FirstDigitDelay)); }},
+        {"*/# tone", "*/# 音", Pick(&D::DtmfInfo, &T::StarHashTone, &DigitTimeChoices)},
+        {"D code assign", "D 码分配", Pick(&D::DtmfInfo, &T::DCodeAssign, &DCodeChoices)},
         {"DTMF side tone", "DTMF 侧音", OnOff(&D::DtmfInfo, &T::DtmfSideTone)},
         {"ID code", "ID 码", Txt(&D::DtmfInfo, &T::IdCode)},
-        {"Group code", "组码", Num(&D::DtmfInfo, &T::GroupCode)},
-        {"Auto reset timer (s)", "自动复位时间 (秒)", Num(&D::DtmfInfo, &T::AutoResetTimer)},
-        {"Call alert", "呼叫提示", Num(&D::DtmfInfo, &T::CallAlert)},
-        {"Transpond", "应答", Num(&D::DtmfInfo, &T::Transpond)},
+        {"Group code", "组码", Pick(&D::DtmfInfo, &T::GroupCode, &GroupCodeChoices)},
+        {"Auto reset timer (s)", "自动复位时间 (秒)",
+         OffOrNumber(&D::DtmfInfo, &T::AutoResetTimer)},
+        {"Call alert", "呼叫提示", Pick(&D::DtmfInfo, &T::CallAlert, &CallAlertChoices)},
+        {"Transpond", "应答", Pick(&D::DtmfInfo, &T::Transpond, &TranspondChoices)},
         {"Clear to transpond", "清除应答", OnOff(&D::DtmfInfo, &T::ClearToTranspond)},
         {"Stun code", "遥毙码", Txt(&D::DtmfInfo, &T::StunCode)},
-        {"Stun type", "遥毙类型", Num(&D::DtmfInfo, &T::StunType)},
-        {"Own fleet", "本机组号", Num(&D::FleetSyncInfo, &F::OwnFleet)},
-        {"Own ID", "本机 ID", Num(&D::FleetSyncInfo, &F::OwnId)},
-        {"Baud rate", "波特率", Num(&D::FleetSyncInfo, &F::BaudRate)},
+        {"Stun type", "遥毙类型", Pick(&D::DtmfInfo, &T::StunType, &StunTypeChoices)},
+        {"Own fleet", "本机组号", OwnFleetNumber(false)},
+        {"Own ID", "本机 ID", OwnFleetNumber(true)},
+        {"Baud rate", "波特率", Pick(&D::FleetSyncInfo, &F::BaudRate, &BaudRateChoices)},
         {"TX modulation delay (ms)", "发射调制延时 (毫秒)", Num(&D::FleetSyncInfo, &F::TxModDelay)},
-        {"Message mode timer (s)", "消息模式时间 (秒)", Num(&D::FleetSyncInfo, &F::MsgModeTimer)},
+        {"Message mode timer (s)", "消息模式时间 (秒)",
+         OffOrNumber(&D::FleetSyncInfo, &F::MsgModeTimer)},
         {"PTT ID side tone", "PTT ID 侧音", OnOff(&D::FleetSyncInfo, &F::PttIdSideTone)},
         {"Embedded message 1", "开机信息 1", [](const Session& s) { return s.Doc.EmbMsg1.get(); }},
         {"Embedded message 2", "开机信息 2", [](const Session& s) { return s.Doc.EmbMsg2.get(); }},
@@ -174,7 +176,8 @@ std::string ListsText(const Session& s) {
     for (int i = 0; i < std::clamp<int>(d.FleetCount, 0, 8); ++i) {
         const FleetEntry& f = d.Fleets[i];
         out += Line(s, ("Fleet " + N(f.Slot)).c_str(), ("组 " + N(f.Slot)).c_str(),
-                    N(f.Fleet) + " / " + N(f.IdValue));
+                    FleetNumberText(f.Fleet, FleetOffset, true, s.CurLanguage) + " / " +
+                        FleetNumberText(f.IdValue, IdOffset, true, s.CurLanguage));
     }
     return out;
 }

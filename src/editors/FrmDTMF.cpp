@@ -42,29 +42,8 @@ const L StunCodeLabel{"", "Stun Code", "遥毙码"};
 const L StunTypeLabel{"", "Stun Type", "遥毙类型"};
 const std::array<L, 2> GridHeaders{{{"", "No.", "编号"}, {"", "D Code", "D 码"}}};
 
-const L DCodeWord{"", "D Code", "D 码"};
-const L SecondsSuffix{"", "s", "秒"};
-const L OffWord{"", "Off", "关"};
-const std::array<L, 3> CallAlertEntries{
-    {{"", "Off", "关"}, {"", "Normal", "常规"}, {"", "Continuous", "连续"}}};
-const std::array<L, 3> TranspondEntries{
-    {{"", "Off", "关"}, {"", "Alert", "告警"}, {"", "ID Code", "ID 码"}}};
-const std::array<L, 2> StunTypeEntries{
-    {{"", "TX Inhibit", "发射抑制"}, {"", "TX/RX Inhibit", "发射/接收 抑制"}}};
-const QStringList TimeEntries{"0", "100", "500", "1000"};
-const QStringList SpeedEntries{"6", "8", "10", "15"};
-/// The group codes after "Off": the characters the radio accepts.
-const QStringList GroupCodes{"A", "B", "C", "D", "*", "#"};
-
 enum Encode { Speed, FirstTime, FirstDelay, StarHash, DCode };
 enum Decode { Group, AutoReset, CallAlert, Transpond };
-
-template <std::size_t N> QStringList Entries(int language, const std::array<L, N>& table) {
-    QStringList l;
-    for (const auto& e : table)
-        l << Tr(language, e);
-    return l;
-}
 
 QString Latin1(const std::string& s) {
     return QString::fromLatin1(s);
@@ -198,19 +177,16 @@ QWidget* FrmDTMF::buildAutodialTab() {
 
 void FrmDTMF::fillLists() {
     const int lang = ctx_.lang();
-    combo1_[Speed]->setEntries(SpeedEntries);
-    combo1_[FirstTime]->setEntries(TimeEntries);
+    combo1_[Speed]->setEntries(Entries(rv::DtmfSpeedChoices(), lang));
+    combo1_[FirstTime]->setEntries(Entries(rv::DigitTimeChoices(), lang));
     combo1_[FirstDelay]->setEntries(Numbers(100, 1000, 50));
-    combo1_[StarHash]->setEntries(TimeEntries);
-    QStringList dcode{Tr(lang, DCodeWord)};
-    for (int n = 1; n <= 16; ++n)
-        dcode << QString::number(n) + Tr(lang, SecondsSuffix);
-    combo1_[DCode]->setEntries(dcode);
-    combo2_[Group]->setEntries(QStringList{Tr(lang, OffWord)} + GroupCodes);
+    combo1_[StarHash]->setEntries(Entries(rv::DigitTimeChoices(), lang));
+    combo1_[DCode]->setEntries(Entries(rv::DCodeChoices(), lang));
+    combo2_[Group]->setEntries(Entries(rv::GroupCodeChoices(), lang));
     combo2_[AutoReset]->setEntries(OffAndNumbers(lang, 15));
-    combo2_[CallAlert]->setEntries(Entries(lang, CallAlertEntries));
-    combo2_[Transpond]->setEntries(Entries(lang, TranspondEntries));
-    combo3_->setEntries(Entries(lang, StunTypeEntries));
+    combo2_[CallAlert]->setEntries(Entries(rv::CallAlertChoices(), lang));
+    combo2_[Transpond]->setEntries(Entries(rv::TranspondChoices(), lang));
+    combo3_->setEntries(Entries(rv::StunTypeChoices(), lang));
 }
 
 void FrmDTMF::changeShowByLanguage() {
@@ -238,12 +214,12 @@ void FrmDTMF::reShow() {
     const auto& d = ctx_.doc().DtmfInfo;
     combo1_[Speed]->showEntry(d.DtmfSpeed);
     combo1_[FirstTime]->showEntry(d.FirstDigitTime);
-    combo1_[FirstDelay]->showText(QString::number(d.FirstDigitDelay * 10));
+    combo1_[FirstDelay]->showText(QString::number(rv::FirstDigitDelayMs(d.FirstDigitDelay)));
     combo1_[StarHash]->showEntry(d.StarHashTone);
     combo1_[DCode]->showEntry(d.DCodeAssign);
     check1_->setChecked(d.DtmfSideTone == 1);
     text1_->setText(Latin1(d.IdCode.get()));
-    combo2_[Group]->showText(d.GroupCode == 0 ? Tr(ctx_, OffWord)
+    combo2_[Group]->showText(d.GroupCode == 0 ? QString::fromStdString(rv::OffText(ctx_.lang()))
                                               : QString(QChar(char16_t(d.GroupCode))));
     combo2_[AutoReset]->showEntry(d.AutoResetTimer);
     combo2_[CallAlert]->showEntry(d.CallAlert);
@@ -299,7 +275,7 @@ void FrmDTMF::saveCombo2(int i) {
     auto& d = ctx_.doc().DtmfInfo;
     switch (i) {
     case Group:
-        d.GroupCode = Int16(p == 0 ? 0 : box->currentText().at(0).unicode());
+        d.GroupCode = Int16(rv::ChoiceValue(rv::GroupCodeChoices(), p));
         break;
     case AutoReset:
         d.AutoResetTimer = Int16(p);

@@ -32,7 +32,6 @@ const std::array<L, 5> Labels{
      {"", "Data TX Modulation Delay Time[ms]", "数据发射调制延迟时间[毫秒]"},
      {"", "Message Mode Timer[s]", "信息模式定时器[秒]"}}};
 const L SideTone{"", "PTT ID Side Tone", "PTT ID 侧音"};
-const L AllWord{"", "All", "所有"};
 const QString Blank = QStringLiteral(" ");
 
 enum Box { OwnFleet, OwnId, Baud, TxDelay, MsgTimer };
@@ -44,10 +43,14 @@ constexpr int Rows = 8;
 struct Range {
     int low, high, offset, digits;
 };
-constexpr Range FleetRange{100, 349, 99, 3};
-constexpr Range IdRange{1000, 4999, 999, 4};
+constexpr Range FleetRange{100, 349, rv::FleetOffset, 3};
+constexpr Range IdRange{1000, 4999, rv::IdOffset, 4};
 const Range& RangeOf(int col) {
     return col == FleetCol ? FleetRange : IdRange;
+}
+
+QString AllText(int language) {
+    return QString::fromStdString(rv::AllText(language));
 }
 
 QStringList WithBlank(QStringList l) {
@@ -155,7 +158,7 @@ QWidget* FrmFleetSync::buildListTab() {
 void FrmFleetSync::fillLists() {
     combo1_[OwnFleet]->setEntries(WithBlank(Numbers(FleetRange.low, FleetRange.high)));
     combo1_[OwnId]->setEntries(WithBlank(Numbers(IdRange.low, IdRange.high)));
-    combo1_[Baud]->setEntries({"1200", "2400"});
+    combo1_[Baud]->setEntries(Entries(rv::BaudRateChoices(), ctx_.lang()));
     combo1_[TxDelay]->setEntries(Numbers(0, 6000));
     combo1_[MsgTimer]->setEntries(OffAndNumbers(ctx_.lang(), 300));
 }
@@ -253,7 +256,7 @@ void FrmFleetSync::showGrid() {
     }
     const auto& d = ctx_.doc();
     const auto text = [this](int v, int offset) {
-        return v == 255 ? QString() : v == 0 ? Tr(ctx_, AllWord) : QString::number(v + offset);
+        return QString::fromStdString(rv::FleetNumberText(v, offset, true, ctx_.lang()));
     };
     for (int i = 0; i < std::clamp<int>(d.FleetCount, 0, Rows); ++i) {
         const auto& e = d.Fleets[std::size_t(i)];
@@ -268,7 +271,7 @@ QChar FrmFleetSync::cellKey(QChar c) const {
     if (k != u'A' && !k.isDigit()) return {};
     const QString t = text1_->text();
     const bool replacesAll = t.isEmpty() || text1_->selectedText() == t;
-    const bool holdsAll = t == QStringLiteral("A") || t == Tr(ctx_, AllWord);
+    const bool holdsAll = t == QStringLiteral("A") || t == AllText(ctx_.lang());
     if (k == u'A' || holdsAll) return replacesAll ? k : QChar();
     const int digits = int(t.size() - text1_->selectedText().size()) + 1;
     return digits <= RangeOf(cellEditor_->editCol()).digits ? k : QChar();
@@ -279,7 +282,7 @@ void FrmFleetSync::commitCell(int row, int col, const QString& typed) {
     bool ok = false;
     const int n = typed.toInt(&ok);
     if (typed == QStringLiteral("A")) {
-        t = Tr(ctx_, AllWord);
+        t = AllText(ctx_.lang());
     } else if (ok) {
         const Range& r = RangeOf(col);
         t = QString::number(std::clamp(n, r.low, r.high));
@@ -289,7 +292,7 @@ void FrmFleetSync::commitCell(int row, int col, const QString& typed) {
     if (t.isEmpty())
         other->setText(QString());
     else if (other->text().isEmpty())
-        other->setText(Tr(ctx_, AllWord));
+        other->setText(AllText(ctx_.lang()));
     storeRow(row);
     ctx_.notifyEdited(this);
 }
@@ -314,7 +317,7 @@ void FrmFleetSync::storeRow(int row) {
         ++d.FleetCount;
     }
     const auto value = [this](const QString& s, int offset) {
-        return s == Tr(ctx_, AllWord) ? 0 : s.toInt() - offset;
+        return s == AllText(ctx_.lang()) ? 0 : s.toInt() - offset;
     };
     it->Fleet = Int16(value(fleet, FleetRange.offset));
     it->IdValue = value(grid_->item(row, IdCol)->text(), IdRange.offset);

@@ -43,21 +43,9 @@ const std::array<L, 2> Label3Captions{
 const L ModeFrame{"", "Mode", "模式"};
 const L CloneCaption{"", "Clone Mode", "复制模式"};
 
-const std::array<L, 2> MicEntries{{{"", "Normal", "常规"}, {"", "High", "高"}}};
-const std::array<L, 4> VoiceEntries{
-    {{"", "Off", "关"}, {"", "Chinese", "中文"}, {"", "English", "英语"}, {"", "Russian", "俄语"}}};
-const std::array<L, 2> PttModeEntries{
-    {{"", "DTMF", "DTMF(双音多频)"}, {"", "FleetSync", "FleetSync(队列同步)"}}};
-const std::array<L, 3> PttTypeEntries{
-    {{"", "BOT", "发射开始"}, {"", "EOT", "发射结束"}, {"", "Both", "两者"}}};
-const QStringList VoxDelayEntries{"0.3", "0.5", "1", "1.5", "2", "3"};
-
-template <std::size_t N>
-QStringList Entries(int language, const std::array<L, N>& table, std::size_t count = N) {
-    QStringList l;
-    for (std::size_t i = 0; i < count; ++i)
-        l << Tr(language, table[i]);
-    return l;
+/// The first `count` texts of a value list.
+QStringList FirstEntries(const rv::ChoiceList& list, int language, int count) {
+    return Entries(list, language).mid(0, count);
 }
 
 /// Russian voice prompts exist only in the export models.
@@ -198,14 +186,11 @@ void FrmOptFeatures::wireControls() {
 
 void FrmOptFeatures::fillLists() {
     const int lang = ctx_.lang();
-    QStringList tot;
-    for (int s = 15; s <= 600; s += 15)
-        tot << QString::number(s);
-    combo1_[0]->setEntries(tot);
+    combo1_[0]->setEntries(Numbers(15, 600, 15));
     combo1_[1]->setEntries(OffAndNumbers(lang, 10));
     combo1_[2]->setEntries(Numbers(0, 9));
     combo3_[0]->setEntries(OffAndNumbers(lang, 10));
-    combo3_[1]->setEntries(VoxDelayEntries);
+    combo3_[1]->setEntries(Entries(rv::VoxDelayChoices(), lang));
 }
 
 void FrmOptFeatures::changeShowByLanguage() {
@@ -224,18 +209,18 @@ void FrmOptFeatures::changeShowByLanguage() {
     voxFrame_->setTitle(Tr(lang, VoxFrame));
     modeFrame_->setTitle(Tr(lang, ModeFrame));
     check3_->setText(Tr(lang, CloneCaption));
-    combo1_[3]->setEntries(Entries(lang, MicEntries));
+    combo1_[3]->setEntries(Entries(rv::MicSensitivityChoices(), lang));
     combo1_[4]->setEntries(
-        Entries(lang, VoiceEntries, HasRussianVoice(ctx_.session.CurModelCode) ? 4 : 3));
-    combo2_[0]->setEntries(Entries(lang, PttModeEntries));
-    combo2_[1]->setEntries(Entries(lang, PttTypeEntries));
+        FirstEntries(rv::VoiceChoices(), lang, HasRussianVoice(ctx_.session.CurModelCode) ? 4 : 3));
+    combo2_[0]->setEntries(Entries(rv::PttIdModeChoices(), lang));
+    combo2_[1]->setEntries(Entries(rv::PttIdTypeChoices(), lang));
     SetCloseHelpCaptions(lang, close_, help_);
     reShow();
 }
 
 void FrmOptFeatures::reShow() {
     const auto& f = ctx_.doc().OptFeatures;
-    combo1_[0]->showText(QString::number(f.TotTime * 15));
+    combo1_[0]->showText(QString::number(rv::TotSeconds(f.TotTime)));
     combo1_[1]->showEntry(f.TotPreAlert);
     combo1_[2]->showText(QString::number(f.SquelchLevel));
     combo1_[3]->showEntry(f.MicSensitivity);

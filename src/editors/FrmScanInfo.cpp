@@ -8,8 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <vector>
-
 namespace rv::ui {
 
 namespace {
@@ -24,19 +22,6 @@ const std::array<L, 7> Labels{{{"", "Priority", "优先"},
                                {"", "Revert Channel", "返回信道"},
                                {"", "Dropout Delay Time[s]", "扫描接收恢复延迟时间[秒]"},
                                {"", "TX Dwell Time[s]", "扫描发射恢复延迟时间[秒]"}}};
-const std::array<L, 3> PriorityModes{
-    {{"", "None", "无"}, {"", "Fixd", "固定"}, {"", "Selected", "选定"}}};
-const L NoneWord{"", "None", "无"};
-
-/// Revert-channel texts by stored value 0 to 3.
-const std::array<L, 4> RevertTexts{{{"", "Selected", "选定"},
-                                    {"", "Selected+Talk Back", "选定+当前通话"},
-                                    {"", "Priority", "优先"},
-                                    {"", "Priority+Talk Back", "优先+当前通话"}}};
-
-/// The revert values a priority mode offers, in list order.
-const std::array<std::vector<int>, 3> RevertByMode{{{0, 1}, {0, 1, 2, 3}, {2, 3}}};
-
 enum Box { Priority, PriorityCh, LookBackA, LookBackB, Revert, Dropout, TxDwell };
 
 /// The two models with eight channels offer only those as priority channel.
@@ -46,9 +31,13 @@ int ChannelsOfModel(const std::string& model) {
 
 QStringList LookBackEntries() {
     QStringList l;
-    for (int n = 1; n <= 91; ++n)
-        l << QString::number(0.5 + (n - 1) * 0.05, 'f', 2);
+    for (int n = 1; n <= rv::LookBackCount; ++n)
+        l << QString::fromStdString(rv::LookBackText(n));
     return l;
+}
+
+QString RevertText(int value, int language) {
+    return QString::fromStdString(rv::ChoiceText(rv::RevertChannelChoices(), value, language));
 }
 
 } // namespace
@@ -83,17 +72,14 @@ FrmScanInfo::FrmScanInfo(AppContext& ctx, QWidget* parent)
 
 void FrmScanInfo::fillLists() {
     const int lang = ctx_.lang();
-    QStringList channels{Tr(lang, NoneWord)};
+    QStringList channels{QString::fromStdString(rv::PriorityChannelText(255, lang))};
     channels << Numbers(1, ChannelsOfModel(ctx_.session.CurModelCode));
     combo1_[PriorityCh]->setEntries(channels);
     combo1_[LookBackA]->setEntries(LookBackEntries());
     combo1_[LookBackB]->setEntries(LookBackEntries());
     combo1_[Dropout]->setEntries(Numbers(0, 300));
     combo1_[TxDwell]->setEntries(Numbers(0, 300));
-    QStringList modes;
-    for (const auto& m : PriorityModes)
-        modes << Tr(lang, m);
-    combo1_[Priority]->setEntries(modes);
+    combo1_[Priority]->setEntries(Entries(rv::PriorityModeChoices(), lang));
 }
 
 void FrmScanInfo::changeShowByLanguage() {
@@ -114,19 +100,14 @@ void FrmScanInfo::reShow() {
     combo1_[LookBackB]->showEntry(s.LookBackB - 1);
     fillRevertList(s.PriorityType);
     // The stored revert channel is shown even when the mode does not offer it.
-    const bool known = s.RevertChannel >= 0 && s.RevertChannel <= 3;
-    combo1_[Revert]->showText(known ? Tr(ctx_.lang(), RevertTexts[s.RevertChannel]) : QString());
+    combo1_[Revert]->showText(RevertText(s.RevertChannel, ctx_.lang()));
     combo1_[Dropout]->showEntry(s.DropoutDelay);
     combo1_[TxDwell]->showEntry(s.TxDwell);
     enableByMode(s.PriorityType);
 }
 
 void FrmScanInfo::fillRevertList(int mode) {
-    QStringList l;
-    if (mode >= 0 && mode <= 2)
-        for (int v : RevertByMode[std::size_t(mode)])
-            l << Tr(ctx_.lang(), RevertTexts[v]);
-    combo1_[Revert]->setEntries(l);
+    combo1_[Revert]->setEntries(Entries(rv::RevertChoicesOfMode(mode), ctx_.lang()));
 }
 
 void FrmScanInfo::enableByMode(int mode) {
@@ -153,12 +134,8 @@ void FrmScanInfo::commit(int i) {
         s.LookBackB = Int16(p + 1);
         break;
     case Revert: {
-        const QString t = combo1_[Revert]->currentText();
-        for (int v = 0; v < 4; ++v)
-            if (t == Tr(ctx_.lang(), RevertTexts[v])) {
-                s.RevertChannel = Int16(v);
-                break;
-            }
+        const int v = rv::ChoiceValue(rv::RevertChoicesOfMode(s.PriorityType), p);
+        if (v >= 0) s.RevertChannel = Int16(v);
         break;
     }
     case Dropout:

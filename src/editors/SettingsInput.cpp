@@ -20,7 +20,6 @@ namespace {
 
 const rv::LangText CloseCaption{"", "&Close", "关闭(&C)"};
 const rv::LangText HelpCaption{"", "&Help", "帮助(&H)"};
-const rv::LangText OffWord{"", "Off", "关"};
 
 bool IsClipboardKey(const QKeyEvent* e) {
     if (e->matches(QKeySequence::Copy) || e->matches(QKeySequence::Paste) ||
@@ -212,8 +211,15 @@ int EntryNumber(const QString& text) {
 }
 
 QStringList OffAndNumbers(int language, int last) {
-    QStringList l{Tr(language, OffWord)};
+    QStringList l{QString::fromStdString(rv::OffText(language))};
     l << Numbers(1, last);
+    return l;
+}
+
+QStringList Entries(const rv::ChoiceList& list, int language) {
+    QStringList l;
+    for (const std::string& t : rv::ChoiceTexts(list, language))
+        l << QString::fromStdString(t);
     return l;
 }
 

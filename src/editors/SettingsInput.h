@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Messages.h"
+#include "data/SettingTexts.h"
 
 #include <QComboBox>
 #include <QObject>
@@ -76,6 +77,9 @@ int EntryNumber(const QString& text);
 
 /// The list "Off", "1" ... "last" with "Off" in a language.
 QStringList OffAndNumbers(int language, int last);
+
+/// The texts of a value list in a language, in list order.
+QStringList Entries(const rv::ChoiceList& list, int language);
 
 /// "first" ... "last" in steps of `step`.
 QStringList Numbers(int first, int last, int step = 1);

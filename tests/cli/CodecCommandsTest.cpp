@@ -11,6 +11,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -53,7 +55,7 @@ protected:
         return doc.object();
     }
     // A document with two channels stored out of channel order.
-    void writeSample(const QString& name) {
+    void writeSample(const QString& name, const std::function<void(rv::Session&)>& edit = {}) {
         rv::Session s;
         s.CurModelCode = "582";
         s.CurBand = "136 - 174 MHz";
@@ -76,6 +78,7 @@ protected:
         s.Doc.DtmfCodes[0].Code.set("12*#");
         s.Doc.DtmfCodeCount = 1;
         s.Doc.EmbMsg1.set("HELLO \"RADIO\"");
+        if (edit) edit(s);
         ASSERT_TRUE(rv::SaveDataFile(s, path(name).toStdString()));
     }
 
@@ -195,6 +198,39 @@ TEST_F(CodecCommands, ShowTextInBothLanguages) {
     EXPECT_TRUE(zh.out.startsWith(QString::fromUtf8("信道")));
     EXPECT_TRUE(zh.out.contains(QString::fromUtf8("高")));
     EXPECT_TRUE(zh.out.contains(QString::fromUtf8("窄带")));
+}
+
+TEST_F(CodecCommands, ShowPrintsSettingsAsTheirWindowsShowThem) {
+    writeSample("s.dat", [](rv::Session& s) {
+        s.Doc.KeyFunc1 = 4;
+        s.Doc.KeyFunc2 = 255;
+        s.Doc.ScanInfo.RevertChannel = 3;
+        s.Doc.DtmfInfo.GroupCode = '#';
+        s.Doc.DtmfInfo.CallAlert = 9; // outside its list: a damaged file
+        s.Doc.FleetSyncInfo.OwnFleet = 255;
+        s.Doc.Fleets[0] = {1, 0, 4000};
+        s.Doc.FleetCount = 1;
+    });
+    struct Case {
+        const char* lang;
+        std::vector<const char*> lines;
+    };
+    const Case cases[] = {
+        {"en",
+         {"Key 1 function: Monitor", "Key 2 function: None", "Revert Channel: Priority+Talk Back",
+          "Group code: #", "Call alert: 9", "Own fleet:", "Own ID:", "Fleet 1: All / 4999",
+          "Baud rate: 1200"}},
+        {"zh",
+         {"按键 1 功能: 监听", "按键 2 功能: 无", "返回信道: 优先+当前通话", "组码: #",
+          "呼叫提示: 9", "本机组号:", "组 1: 所有 / 4999"}},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = cli({"show", path("s.dat"), "--lang", c.lang});
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        const QStringList lines = r.out.split('\n');
+        for (const char* line : c.lines)
+            EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << c.lang << ": " << line;
+    }
 }
 
 TEST_F(CodecCommands, LanguageFollowsTheLocale) {
