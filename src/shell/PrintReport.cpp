@@ -3,6 +3,7 @@
 #include "Captions.h"
 #include "data/Conversions.h"
 #include "data/Session.h"
+#include "data/SettingTexts.h"
 
 #include <QStringList>
 
@@ -36,7 +37,6 @@ const rv::LangText ChannelHeads[] = {
 const rv::LangText High{"", "High", "高"}, Low{"", "Low", "低"};
 const rv::LangText Yes{"", "Yes", "有"}, No{"", "No", "无"};
 const rv::LangText Wide{"", "Wide", "宽带"}, Narrow{"", "Narrow", "窄带"};
-const rv::LangText On{"", "On", "开"}, Off{"", "Off", "关"};
 
 bool IsNone(const std::string& storage) {
     return storage.empty() || storage == "FFFFFFFF";
@@ -74,48 +74,39 @@ QString ChannelTable(const rv::Session& s) {
     return html + QStringLiteral("</table>");
 }
 
-enum class Kind { Number, Flag, Channel };
-
 struct Setting {
     rv::LangText name;
-    int value;
-    Kind kind;
+    std::string value;
 };
 
-const rv::LangText NoneWord{"", "None", "无"};
-
-QString ValueText(const rv::Session& s, const Setting& r) {
-    switch (r.kind) {
-    case Kind::Flag:
-        return T(s, r.value ? On : Off);
-    case Kind::Channel:
-        return r.value == 255 ? T(s, NoneWord) : QString::number(r.value);
-    default:
-        return QString::number(r.value);
-    }
+/// A key function by name; a code without one (a damaged file) as its number.
+std::string KeyText(int code, int language) {
+    const std::string t = rv::KeyFunctionText(code, language);
+    return t.empty() ? std::to_string(code) : t;
 }
 
 QString SettingsTable(const rv::Session& s) {
     const auto& o = s.Doc.OptFeatures;
     const auto& sc = s.Doc.ScanInfo;
+    const int lang = s.CurLanguage;
+    // Values read as the settings windows show them.
     const Setting rows[] = {
-        {{"", "Time-out timer (s)", "发射限时(秒)"}, o.TotTime * 15, Kind::Number},
-        {{"", "TOT pre-alert (s)", "发射限时预警(秒)"}, o.TotPreAlert, Kind::Number},
-        {{"", "Squelch level", "静噪等级"}, o.SquelchLevel, Kind::Number},
-        {{"", "Battery save", "省电"}, o.BatterySave, Kind::Flag},
-        {{"", "Beep", "按键音"}, o.Beep, Kind::Flag},
-        {{"", "Scrambler", "扰频"}, o.ScramblerActivation, Kind::Flag},
-        {{"", "VOX", "声控"}, o.VoxFunction, Kind::Flag},
-        {{"", "VOX gain", "声控增益"}, o.VoxGain, Kind::Number},
-        {{"", "Clone mode", "克隆模式"}, o.CloneMode, Kind::Flag},
-        {{"", "Key 1 function", "按键1功能"}, s.Doc.KeyFunc1, Kind::Number},
-        {{"", "Key 2 function", "按键2功能"}, s.Doc.KeyFunc2, Kind::Number},
-        {{"", "Priority channel", "优先信道"}, sc.PriorityChannel, Kind::Channel},
+        {{"", "Time-out timer (s)", "发射限时(秒)"}, std::to_string(rv::TotSeconds(o.TotTime))},
+        {{"", "TOT pre-alert (s)", "发射限时预警(秒)"}, rv::OffOrNumberText(o.TotPreAlert, lang)},
+        {{"", "Squelch level", "静噪等级"}, std::to_string(o.SquelchLevel)},
+        {{"", "Battery save", "省电"}, rv::OnOffText(o.BatterySave, lang)},
+        {{"", "Beep", "按键音"}, rv::OnOffText(o.Beep, lang)},
+        {{"", "Scrambler", "扰频"}, rv::OnOffText(o.ScramblerActivation, lang)},
+        {{"", "VOX", "声控"}, rv::OnOffText(o.VoxFunction, lang)},
+        {{"", "VOX gain", "声控增益"}, rv::OffOrNumberText(o.VoxGain, lang)},
+        {{"", "Clone mode", "克隆模式"}, rv::OnOffText(o.CloneMode, lang)},
+        {{"", "Key 1 function", "按键1功能"}, KeyText(s.Doc.KeyFunc1, lang)},
+        {{"", "Key 2 function", "按键2功能"}, KeyText(s.Doc.KeyFunc2, lang)},
+        {{"", "Priority channel", "优先信道"}, rv::PriorityChannelText(sc.PriorityChannel, lang)},
     };
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
-    for (const Setting& r : rows) {
-        html += Row({T(s, r.name), ValueText(s, r)});
-    }
+    for (const Setting& r : rows)
+        html += Row({T(s, r.name), Esc(r.value)});
     return html + QStringLiteral("</table>");
 }
 
