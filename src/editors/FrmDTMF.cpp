@@ -7,11 +7,9 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -61,15 +59,8 @@ FrmDTMF::FrmDTMF(AppContext& ctx, QWidget* parent)
     tabs_->addTab(buildEncodeTab(), QString());
     tabs_->addTab(buildDecodeTab(), QString());
     tabs_->addTab(buildAutodialTab(), QString());
-    close_ = new QPushButton(this);
-    close_->setObjectName(QStringLiteral("CommandClose"));
-    connect(close_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close_);
-    auto* all = new QVBoxLayout(this);
-    all->addWidget(tabs_);
-    all->addLayout(buttons);
+    buttons_ = MakeCommandButtons(this, false);
+    LayOutWindow(this, tabs_, buttons_);
     InstallEnterMovesFocusOnControls(this);
     changeShowByLanguage();
 }
@@ -80,14 +71,9 @@ FrmDTMF::~FrmDTMF() {
 
 QWidget* FrmDTMF::buildEncodeTab() {
     auto* page = new QWidget;
-    auto* form = new QFormLayout(page);
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (int i = 0; i < 5; ++i) {
-        combo1_[i] = new SettingsCombo(QStringLiteral("Combo1_%1").arg(i), page);
-        label1_[i] = new QLabel(page);
-        form->addRow(label1_[i], combo1_[i]);
-        connect(combo1_[i], &QComboBox::activated, this, [this, i] { saveCombo1(i); });
-    }
+    auto* form = NewForm(page);
+    AddComboRows(form, page, combo1_, label1_, QStringLiteral("Combo1"), {},
+                 [this](int i) { saveCombo1(i); });
     check1_ = new QCheckBox(page);
     check1_->setObjectName(QStringLiteral("Check1"));
     form->addRow(check1_);
@@ -100,8 +86,7 @@ QWidget* FrmDTMF::buildEncodeTab() {
 
 QWidget* FrmDTMF::buildDecodeTab() {
     auto* page = new QWidget;
-    auto* form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* form = NewForm();
     text1_ = new QLineEdit(page);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setMaxLength(10);
@@ -109,12 +94,8 @@ QWidget* FrmDTMF::buildDecodeTab() {
     text1Label_ = new QLabel(page);
     form->addRow(text1Label_, text1_);
     connect(text1_, &QLineEdit::editingFinished, this, [this] { saveIdCode(); });
-    for (int i = 0; i < 4; ++i) {
-        combo2_[i] = new SettingsCombo(QStringLiteral("Combo2_%1").arg(i), page);
-        label2_[i] = new QLabel(page);
-        form->addRow(label2_[i], combo2_[i]);
-        connect(combo2_[i], &QComboBox::activated, this, [this, i] { saveCombo2(i); });
-    }
+    AddComboRows(form, page, combo2_, label2_, QStringLiteral("Combo2"), {},
+                 [this](int i) { saveCombo2(i); });
     check2_ = new QCheckBox(page);
     check2_->setObjectName(QStringLiteral("Check2"));
     form->addRow(check2_);
@@ -124,8 +105,7 @@ QWidget* FrmDTMF::buildDecodeTab() {
     });
 
     stunFrame_ = new QGroupBox(page);
-    auto* stun = new QFormLayout(stunFrame_);
-    stun->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* stun = NewForm(stunFrame_);
     text2_ = new QLineEdit(stunFrame_);
     text2_->setObjectName(QStringLiteral("Text2"));
     text2_->setMaxLength(10);
@@ -153,17 +133,8 @@ QWidget* FrmDTMF::buildDecodeTab() {
 
 QWidget* FrmDTMF::buildAutodialTab() {
     auto* page = new QWidget;
-    grid_ = new QTableWidget(8, 2, page);
-    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid_->verticalHeader()->hide();
+    grid_ = NewNumberedGrid(8, 2, page);
     grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (int r = 0; r < 8; ++r) {
-        auto* no = new QTableWidgetItem(QString::number(r + 1));
-        no->setFlags(Qt::ItemIsEnabled);
-        grid_->setItem(r, 0, no);
-        grid_->setItem(r, 1, new QTableWidgetItem);
-    }
     FitGridToRows(grid_, false);
     text3_ = new QLineEdit;
     text3_->setObjectName(QStringLiteral("Text3"));
@@ -205,7 +176,7 @@ void FrmDTMF::changeShowByLanguage() {
     text2Label_->setText(Tr(lang, StunCodeLabel));
     combo3Label_->setText(Tr(lang, StunTypeLabel));
     grid_->setHorizontalHeaderLabels({Tr(lang, GridHeaders[0]), Tr(lang, GridHeaders[1])});
-    SetCloseHelpCaptions(lang, close_, nullptr);
+    buttons_.caption(lang);
     fillLists();
     reShow();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SettingsLayout.h"
 #include "shell/kit/ChildWindow.h"
 
 #include <array>
@@ -8,7 +9,6 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
@@ -55,7 +55,7 @@ private:
     QTableWidget* grid_ = nullptr;
     QLineEdit* text3_ = nullptr;
     SettingsCellEditor* cellEditor_ = nullptr;
-    QPushButton* close_ = nullptr;
+    CommandButtons buttons_;
 };
 
 } // namespace rv::ui

@@ -2,9 +2,7 @@
 
 #include "SettingsInput.h"
 
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace rv::ui {
@@ -15,29 +13,24 @@ const rv::LangText Caption{"", "Embedded Message", "嵌入信息"};
 
 FrmEmbMsg::FrmEmbMsg(AppContext& ctx, QWidget* parent)
     : ChildWindow(ctx, QStringLiteral("FrmEmbMsg"), parent) {
-    auto* all = new QVBoxLayout(this);
+    auto* lines = new QVBoxLayout;
     for (int i = 0; i < 2; ++i) {
         text1_[i] = new QLineEdit(this);
         text1_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
         text1_[i]->setMinimumWidth(text1_[i]->fontMetrics().horizontalAdvance(QString(34, 'W')));
         InstallKeyRule(text1_[i], &AsciiRule);
-        all->addWidget(text1_[i]);
+        lines->addWidget(text1_[i]);
         connect(text1_[i], &QLineEdit::editingFinished, this, [this, i] { store(i); });
     }
-    close_ = new QPushButton(this);
-    close_->setObjectName(QStringLiteral("CommandClose"));
-    connect(close_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close_);
-    all->addLayout(buttons);
+    buttons_ = MakeCommandButtons(this, false);
+    LayOutWindow(this, lines, buttons_, false);
     changeShowByLanguage();
     reShow();
 }
 
 void FrmEmbMsg::changeShowByLanguage() {
     setWindowTitle(Tr(ctx_, Caption));
-    SetCloseHelpCaptions(ctx_.lang(), close_, nullptr);
+    buttons_.caption(ctx_.lang());
 }
 
 void FrmEmbMsg::reShow() {

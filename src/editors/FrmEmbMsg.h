@@ -1,11 +1,11 @@
 #pragma once
 
+#include "SettingsLayout.h"
 #include "shell/kit/ChildWindow.h"
 
 #include <array>
 
 class QLineEdit;
-class QPushButton;
 
 namespace rv::ui {
 
@@ -21,7 +21,7 @@ private:
     void store(int line);
 
     std::array<QLineEdit*, 2> text1_{};
-    QPushButton* close_ = nullptr;
+    CommandButtons buttons_;
 };
 
 } // namespace rv::ui

@@ -5,11 +5,9 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -78,15 +76,8 @@ FrmFleetSync::FrmFleetSync(AppContext& ctx, QWidget* parent)
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     tabs_->addTab(buildSettingsTab(), QString());
     tabs_->addTab(buildListTab(), QString());
-    close_ = new QPushButton(this);
-    close_->setObjectName(QStringLiteral("CommandClose"));
-    connect(close_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close_);
-    auto* all = new QVBoxLayout(this);
-    all->addWidget(tabs_);
-    all->addLayout(buttons);
+    buttons_ = MakeCommandButtons(this, false);
+    LayOutWindow(this, tabs_, buttons_);
     InstallEnterMovesFocusOnControls(this);
     changeShowByLanguage();
 }
@@ -97,13 +88,8 @@ FrmFleetSync::~FrmFleetSync() {
 
 QWidget* FrmFleetSync::buildSettingsTab() {
     auto* page = new QWidget;
-    auto* form = new QFormLayout(page);
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (int i = 0; i < 5; ++i) {
-        combo1_[i] = new SettingsCombo(QStringLiteral("Combo1_%1").arg(i), page);
-        label1_[i] = new QLabel(page);
-        form->addRow(label1_[i], combo1_[i]);
-    }
+    auto* form = NewForm(page);
+    AddComboRows(form, page, combo1_, label1_, QStringLiteral("Combo1"));
     check1_ = new QCheckBox(page);
     check1_->setObjectName(QStringLiteral("Check1"));
     form->addRow(check1_);
@@ -131,19 +117,9 @@ QWidget* FrmFleetSync::buildSettingsTab() {
 
 QWidget* FrmFleetSync::buildListTab() {
     auto* page = new QWidget;
-    grid_ = new QTableWidget(Rows, 3, page);
-    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid_->verticalHeader()->hide();
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_ = NewNumberedGrid(Rows, 3, page);
     grid_->horizontalHeader()->setSectionResizeMode(FleetCol, QHeaderView::Stretch);
     grid_->horizontalHeader()->setSectionResizeMode(IdCol, QHeaderView::Stretch);
-    for (int r = 0; r < Rows; ++r) {
-        auto* no = new QTableWidgetItem(QString::number(r + 1));
-        no->setFlags(Qt::ItemIsEnabled);
-        grid_->setItem(r, NoCol, no);
-        grid_->setItem(r, FleetCol, new QTableWidgetItem);
-        grid_->setItem(r, IdCol, new QTableWidgetItem);
-    }
     FitGridToRows(grid_, false);
     text1_ = new QLineEdit;
     text1_->setObjectName(QStringLiteral("Text1"));
@@ -173,7 +149,7 @@ void FrmFleetSync::changeShowByLanguage() {
     check1_->setText(Tr(lang, SideTone));
     grid_->setHorizontalHeaderLabels(
         {Tr(lang, GridHeaders[0]), Tr(lang, GridHeaders[1]), Tr(lang, GridHeaders[2])});
-    SetCloseHelpCaptions(lang, close_, nullptr);
+    buttons_.caption(lang);
     fillLists();
     reShow();
 }

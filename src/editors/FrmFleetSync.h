@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SettingsLayout.h"
 #include "shell/kit/ChildWindow.h"
 
 #include <array>
@@ -7,7 +8,6 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
@@ -45,7 +45,7 @@ private:
     QTableWidget* grid_ = nullptr;
     QLineEdit* text1_ = nullptr;
     SettingsCellEditor* cellEditor_ = nullptr;
-    QPushButton* close_ = nullptr;
+    CommandButtons buttons_;
 };
 
 } // namespace rv::ui

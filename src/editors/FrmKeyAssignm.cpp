@@ -1,13 +1,11 @@
 #include "FrmKeyAssignm.h"
 
 #include "SettingsInput.h"
+#include "SettingsLayout.h"
 #include "data/SettingTexts.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace rv::ui {
 
@@ -23,28 +21,13 @@ QString FrmKeyAssignm::FunctionText(int language, int code) {
 
 FrmKeyAssignm::FrmKeyAssignm(AppContext& ctx, QWidget* parent)
     : ChildWindow(ctx, QStringLiteral("FrmKeyAssignm"), parent) {
-    auto* form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (int i = 0; i < 2; ++i) {
-        combo1_[i] = new SettingsCombo(QStringLiteral("Combo1_%1").arg(i), this);
-        label1_[i] = new QLabel(QStringLiteral("PF%1").arg(i + 1), this);
-        label1_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        form->addRow(label1_[i], combo1_[i]);
-        connect(combo1_[i], &QComboBox::activated, this, [this, i] { saveKey(i); });
-    }
-    close_ = new QPushButton(this);
-    close_->setObjectName(QStringLiteral("CommandClose"));
-    help_ = new QPushButton(this);
-    help_->setObjectName(QStringLiteral("CommandHelp"));
-    connect(close_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close_);
-    buttons->addWidget(help_);
-    auto* all = new QVBoxLayout(this);
-    all->addLayout(form);
-    all->addStretch();
-    all->addLayout(buttons);
+    auto* form = NewForm();
+    AddComboRows(form, this, combo1_, label1_, QStringLiteral("Combo1"), QStringLiteral("Label1"),
+                 [this](int key) { saveKey(key); });
+    for (int i = 0; i < 2; ++i)
+        label1_[i]->setText(QStringLiteral("PF%1").arg(i + 1));
+    buttons_ = MakeCommandButtons(this, true);
+    LayOutWindow(this, form, buttons_, true);
     InstallEnterMovesFocusOnControls(this);
     changeShowByLanguage();
 }
@@ -54,7 +37,7 @@ void FrmKeyAssignm::changeShowByLanguage() {
     setWindowTitle(Tr(lang, Caption));
     for (auto* box : combo1_)
         box->setEntries(Entries(rv::KeyFunctionChoices(), lang));
-    SetCloseHelpCaptions(lang, close_, help_);
+    buttons_.caption(lang);
     reShow();
 }
 

@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -69,14 +68,8 @@ FrmOptFeatures::FrmOptFeatures(AppContext& ctx, QWidget* parent)
 }
 
 void FrmOptFeatures::buildControls() {
-    auto* top = new QFormLayout;
-    top->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (int i = 0; i < 5; ++i) {
-        combo1_[i] = new SettingsCombo(QStringLiteral("Combo1_%1").arg(i), this);
-        label1_[i] = new QLabel(this);
-        label1_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        top->addRow(label1_[i], combo1_[i]);
-    }
+    auto* top = NewForm();
+    AddComboRows(top, this, combo1_, label1_, QStringLiteral("Combo1"), QStringLiteral("Label1"));
     auto* checks = new QVBoxLayout;
     for (int i = 0; i < 4; ++i) {
         check1_[i] = new QCheckBox(this);
@@ -85,8 +78,7 @@ void FrmOptFeatures::buildControls() {
     }
 
     pttFrame_ = new QGroupBox(QStringLiteral("PTT ID"), this);
-    auto* ptt = new QFormLayout(pttFrame_);
-    ptt->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* ptt = NewForm(pttFrame_);
     for (int i = 0; i < 4; ++i) {
         label2_[i] = new QLabel(pttFrame_);
         label2_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
@@ -104,8 +96,7 @@ void FrmOptFeatures::buildControls() {
     }
 
     voxFrame_ = new QGroupBox(this);
-    auto* vox = new QFormLayout(voxFrame_);
-    vox->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* vox = NewForm(voxFrame_);
     for (int i = 0; i < 4; ++i) {
         check2_[i] = new QCheckBox(voxFrame_);
         check2_[i]->setObjectName(QStringLiteral("Check2_%1").arg(i));
@@ -125,15 +116,6 @@ void FrmOptFeatures::buildControls() {
     check3_->setObjectName(QStringLiteral("Check3"));
     (new QVBoxLayout(modeFrame_))->addWidget(check3_);
 
-    close_ = new QPushButton(this);
-    close_->setObjectName(QStringLiteral("CommandClose"));
-    help_ = new QPushButton(this);
-    help_->setObjectName(QStringLiteral("CommandHelp"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close_);
-    buttons->addWidget(help_);
-
     auto* left = new QVBoxLayout;
     left->addLayout(top);
     left->addLayout(checks);
@@ -146,9 +128,8 @@ void FrmOptFeatures::buildControls() {
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right);
-    auto* all = new QVBoxLayout(this);
-    all->addLayout(columns);
-    all->addLayout(buttons);
+    buttons_ = MakeCommandButtons(this, true);
+    LayOutWindow(this, columns, buttons_, false);
 
     InstallEnterMovesFocusOnControls(this);
 
@@ -181,7 +162,6 @@ void FrmOptFeatures::wireControls() {
     connect(check3_, &QCheckBox::clicked, this, [this] { SaveOptFeat(20); });
     for (int i = 0; i < 2; ++i)
         connect(text1_[i], &QLineEdit::editingFinished, this, [this, i] { SaveOptFeat(12 + i); });
-    connect(close_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
 }
 
 void FrmOptFeatures::fillLists() {
@@ -214,7 +194,7 @@ void FrmOptFeatures::changeShowByLanguage() {
         FirstEntries(rv::VoiceChoices(), lang, HasRussianVoice(ctx_.session.CurModelCode) ? 4 : 3));
     combo2_[0]->setEntries(Entries(rv::PttIdModeChoices(), lang));
     combo2_[1]->setEntries(Entries(rv::PttIdTypeChoices(), lang));
-    SetCloseHelpCaptions(lang, close_, help_);
+    buttons_.caption(lang);
     reShow();
 }
 

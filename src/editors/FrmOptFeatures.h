@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SettingsLayout.h"
 #include "shell/kit/ChildWindow.h"
 
 #include <array>
@@ -9,7 +10,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace rv::ui {
 
@@ -53,8 +53,7 @@ private:
     QGroupBox* pttFrame_ = nullptr;
     QGroupBox* voxFrame_ = nullptr;
     QGroupBox* modeFrame_ = nullptr;
-    QPushButton* close_ = nullptr;
-    QPushButton* help_ = nullptr;
+    CommandButtons buttons_;
 };
 
 } // namespace rv::ui

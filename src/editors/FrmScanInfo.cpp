@@ -1,12 +1,10 @@
 #include "FrmScanInfo.h"
 
 #include "SettingsInput.h"
+#include "SettingsLayout.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace rv::ui {
 
@@ -44,28 +42,11 @@ QString RevertText(int value, int language) {
 
 FrmScanInfo::FrmScanInfo(AppContext& ctx, QWidget* parent)
     : ChildWindow(ctx, QStringLiteral("FrmScanInfo"), parent) {
-    auto* form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (int i = 0; i < 7; ++i) {
-        combo1_[i] = new SettingsCombo(QStringLiteral("Combo1_%1").arg(i), this);
-        label1_[i] = new QLabel(this);
-        label1_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        form->addRow(label1_[i], combo1_[i]);
-        connect(combo1_[i], &QComboBox::activated, this, [this, i] { commit(i); });
-    }
-    close_ = new QPushButton(this);
-    close_->setObjectName(QStringLiteral("CommandClose"));
-    help_ = new QPushButton(this);
-    help_->setObjectName(QStringLiteral("CommandHelp"));
-    connect(close_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close_);
-    buttons->addWidget(help_);
-    auto* all = new QVBoxLayout(this);
-    all->addLayout(form);
-    all->addStretch();
-    all->addLayout(buttons);
+    auto* form = NewForm();
+    AddComboRows(form, this, combo1_, label1_, QStringLiteral("Combo1"), QStringLiteral("Label1"),
+                 [this](int i) { commit(i); });
+    buttons_ = MakeCommandButtons(this, true);
+    LayOutWindow(this, form, buttons_, true);
     InstallEnterMovesFocusOnControls(this);
     changeShowByLanguage();
 }
@@ -88,7 +69,7 @@ void FrmScanInfo::changeShowByLanguage() {
     for (int i = 0; i < 7; ++i)
         label1_[i]->setText(Tr(lang, Labels[i]));
     fillLists();
-    SetCloseHelpCaptions(lang, close_, help_);
+    buttons_.caption(lang);
     reShow();
 }
 

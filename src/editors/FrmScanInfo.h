@@ -1,11 +1,11 @@
 #pragma once
 
+#include "SettingsLayout.h"
 #include "shell/kit/ChildWindow.h"
 
 #include <array>
 
 class QLabel;
-class QPushButton;
 
 namespace rv::ui {
 
@@ -30,8 +30,7 @@ private:
 
     std::array<SettingsCombo*, 7> combo1_{};
     std::array<QLabel*, 7> label1_{};
-    QPushButton* close_ = nullptr;
-    QPushButton* help_ = nullptr;
+    CommandButtons buttons_;
 };
 
 } // namespace rv::ui

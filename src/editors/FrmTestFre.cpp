@@ -2,15 +2,13 @@
 
 #include "SettingsCellEditor.h"
 #include "SettingsInput.h"
+#include "SettingsLayout.h"
 #include "data/Conversions.h"
 #include "data/Defaults.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -42,17 +40,7 @@ Int16 MarkOf(const std::string& stored, const std::string& defaultStorage) {
 
 FrmTestFre::FrmTestFre(AppContext& ctx, QWidget* parent)
     : ChildWindow(ctx, QStringLiteral("FrmTestFre"), parent) {
-    grid_ = new QTableWidget(Rows, 3, this);
-    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid_->verticalHeader()->hide();
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (int r = 0; r < Rows; ++r) {
-        auto* no = new QTableWidgetItem(QString::number(r + 1));
-        no->setFlags(Qt::ItemIsEnabled);
-        grid_->setItem(r, ChannelCol, no);
-        grid_->setItem(r, RxCol, new QTableWidgetItem);
-        grid_->setItem(r, TxCol, new QTableWidgetItem);
-    }
+    grid_ = NewNumberedGrid(Rows, 3, this);
     const int digits = grid_->fontMetrics().horizontalAdvance(QStringLiteral("000.00000"));
     grid_->setColumnWidth(RxCol, digits * 3 / 2);
     grid_->setColumnWidth(TxCol, digits * 3 / 2);
@@ -63,15 +51,8 @@ FrmTestFre::FrmTestFre(AppContext& ctx, QWidget* parent)
         grid_, text1_, {RxCol, TxCol},
         [this](int row, int col, const QString& t) { commitCell(row, col, t); });
 
-    close_ = new QPushButton(this);
-    close_->setObjectName(QStringLiteral("CommandClose"));
-    connect(close_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close_);
-    auto* all = new QVBoxLayout(this);
-    all->addWidget(grid_);
-    all->addLayout(buttons);
+    buttons_ = MakeCommandButtons(this, false);
+    LayOutWindow(this, grid_, buttons_);
     changeShowByLanguage();
     reShow();
 }
@@ -88,7 +69,7 @@ void FrmTestFre::changeShowByLanguage() {
     grid_->resizeColumnToContents(ChannelCol);
     // All 16 channels and the header in view, no scrolling.
     FitGridToRows(grid_, true);
-    SetCloseHelpCaptions(lang, close_, nullptr);
+    buttons_.caption(lang);
 }
 
 void FrmTestFre::reShow() {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "SettingsLayout.h"
 #include "shell/kit/ChildWindow.h"
 
 class QLineEdit;
-class QPushButton;
 class QTableWidget;
 
 namespace rv::ui {
@@ -29,7 +29,7 @@ private:
     QTableWidget* grid_ = nullptr;
     QLineEdit* text1_ = nullptr;
     SettingsCellEditor* cellEditor_ = nullptr;
-    QPushButton* close_ = nullptr;
+    CommandButtons buttons_;
 };
 
 } // namespace rv::ui
