@@ -2,173 +2,186 @@
 #include "Show.h"
 
 #include <algorithm>
+#include <functional>
+#include <vector>
 
 namespace rv::cli {
 
 namespace {
 
-int Used(int count, int capacity) {
-    return std::clamp(count, 0, capacity);
+/// Writes one member of a record; a record is written as the list of its members.
+template <class Rec> using Member = std::function<void(Json&, const Rec&)>;
+template <class Rec> using Members = std::vector<Member<Rec>>;
+
+void Put(Json& j, const char* key, long long v) {
+    j.number(key, v);
 }
 
-void Channel(Json& j, const ChannelInfo& c) {
-    j.beginObject();
-    j.number("ChNo", c.ChNo);
-    j.number("InUse", c.InUse);
-    j.string("RxFreq", c.RxFreq.get());
-    j.string("TxFreq", c.TxFreq.get());
-    j.number("AuxBit6", c.AuxBit6);
-    j.number("AuxBit4", c.AuxBit4);
-    j.string("RxCode", c.RxCode.get());
-    j.string("TxCode", c.TxCode.get());
-    j.number("OptSignal", c.OptSignal);
-    j.number("SpUnmute", c.SpUnmute);
-    j.number("TxPower", c.TxPower);
-    j.number("WideNarrow", c.WideNarrow);
-    j.number("BusyLockout", c.BusyLockout);
-    j.number("PttId", c.PttId);
-    j.number("AutodialMem", c.AutodialMem);
-    j.number("BeatShift", c.BeatShift);
-    j.number("ScanAdd", c.ScanAdd);
-    j.number("Compander", c.Compander);
-    j.endObject();
+template <std::size_t N> void Put(Json& j, const char* key, const Text<N>& t) {
+    j.string(key, t.get());
 }
 
-void Options(Json& j, const OptFeatures& o) {
-    j.beginObject("OptFeatures");
-    j.number("TotTime", o.TotTime);
-    j.number("TotPreAlert", o.TotPreAlert);
-    j.number("SquelchLevel", o.SquelchLevel);
-    j.number("MicSensitivity", o.MicSensitivity);
-    j.number("VoiceAnnunciation", o.VoiceAnnunciation);
-    j.number("BatterySave", o.BatterySave);
-    j.number("Beep", o.Beep);
-    j.number("ScramblerActivation", o.ScramblerActivation);
-    j.number("ScramblerBackup", o.ScramblerBackup);
-    j.number("PttIdMode", o.PttIdMode);
-    j.number("PttIdType", o.PttIdType);
-    j.string("PttIdBot", o.PttIdBot.get());
-    j.string("PttIdEot", o.PttIdEot.get());
-    j.number("VoxFunction", o.VoxFunction);
-    j.number("VoxGain", o.VoxGain);
-    j.number("VoxDelay", o.VoxDelay);
-    j.number("VoxCancelOperation", o.VoxCancelOperation);
-    j.number("VoxProceedTone", o.VoxProceedTone);
-    j.number("VoxInhibitOnRx", o.VoxInhibitOnRx);
-    j.number("CloneMode", o.CloneMode);
-    j.endObject();
+template <class Rec> void Write(Json& j, const Rec& r, const Members<Rec>& members) {
+    for (const Member<Rec>& m : members)
+        m(j, r);
 }
 
-void Scan(Json& j, const ScanInfo& s) {
-    j.beginObject("ScanInfo");
-    j.number("PriorityType", s.PriorityType);
-    j.number("PriorityChannel", s.PriorityChannel);
-    j.number("LookBackA", s.LookBackA);
-    j.number("LookBackB", s.LookBackB);
-    j.number("RevertChannel", s.RevertChannel);
-    j.number("DropoutDelay", s.DropoutDelay);
-    j.number("TxDwell", s.TxDwell);
-    j.endObject();
+/// A number or text field.
+template <class Rec, class T> Member<Rec> F(const char* key, T Rec::*field) {
+    return [key, field](Json& j, const Rec& r) { Put(j, key, r.*field); };
 }
 
-void Dtmf(Json& j, const DtmfInfo& t) {
-    j.beginObject("DtmfInfo");
-    j.number("DtmfSpeed", t.DtmfSpeed);
-    j.number("FirstDigitTime", t.FirstDigitTime);
-    j.number("FirstDigitDelay", t.FirstDigitDelay);
-    j.number("StarHashTone", t.StarHashTone);
-    j.number("DCodeAssign", t.DCodeAssign);
-    j.number("DtmfSideTone", t.DtmfSideTone);
-    j.string("IdCode", t.IdCode.get());
-    j.number("GroupCode", t.GroupCode);
-    j.number("AutoResetTimer", t.AutoResetTimer);
-    j.number("CallAlert", t.CallAlert);
-    j.number("Transpond", t.Transpond);
-    j.number("ClearToTranspond", t.ClearToTranspond);
-    j.string("StunCode", t.StunCode.get());
-    j.number("StunType", t.StunType);
-    j.endObject();
-}
-
-void FleetSync(Json& j, const FleetSyncInfo& f) {
-    j.beginObject("FleetSyncInfo");
-    j.number("OwnFleet", f.OwnFleet);
-    j.number("OwnId", f.OwnId);
-    j.number("BaudRate", f.BaudRate);
-    j.number("TxModDelay", f.TxModDelay);
-    j.number("MsgModeTimer", f.MsgModeTimer);
-    j.number("PttIdSideTone", f.PttIdSideTone);
-    j.endObject();
-}
-
-void Lists(Json& j, const RadioData& d) {
-    j.number("DtmfCodeCount", d.DtmfCodeCount);
-    j.beginArray("DtmfCodes");
-    for (int i = 0; i < Used(d.DtmfCodeCount, 8); ++i) {
-        j.beginObject();
-        j.number("No", d.DtmfCodes[i].No);
-        j.string("Code", d.DtmfCodes[i].Code.get());
+/// A record held inside another, as a nested object.
+template <class Rec, class Sub>
+Member<Rec> Object(const char* key, Sub Rec::*field, const Members<Sub>& members) {
+    return [key, field, &members](Json& j, const Rec& r) {
+        j.beginObject(key);
+        Write(j, r.*field, members);
         j.endObject();
-    }
-    j.endArray();
-    j.number("TestFreCount", d.TestFreCount);
-    j.beginArray("TestFres");
-    for (int i = 0; i < Used(d.TestFreCount, 16); ++i) {
-        const TestFre& t = d.TestFres[i];
-        j.beginObject();
-        j.number("No", t.No);
-        j.string("RxFreq", t.RxFreq.get());
-        j.string("TxFreq", t.TxFreq.get());
-        j.number("RxSig", t.RxSig);
-        j.number("TxSig", t.TxSig);
-        j.endObject();
-    }
-    j.endArray();
+    };
 }
 
-void Fleets(Json& j, const RadioData& d) {
-    j.number("FleetCount", d.FleetCount);
-    j.beginArray("Fleets");
-    for (int i = 0; i < Used(d.FleetCount, 8); ++i) {
-        j.beginObject();
-        j.number("Slot", d.Fleets[i].Slot);
-        j.number("Fleet", d.Fleets[i].Fleet);
-        j.number("IdValue", d.Fleets[i].IdValue);
-        j.endObject();
-    }
-    j.endArray();
+/// A list with its count: the count as stored, then the entries in use (at most the
+/// list's capacity, however damaged the count).
+template <class Rec, class Entry, std::size_t N>
+Member<Rec> List(const char* countKey, Int16 Rec::*count, const char* key,
+                 std::array<Entry, N> Rec::*list, const Members<Entry>& members) {
+    return [=, &members](Json& j, const Rec& r) {
+        j.number(countKey, r.*count);
+        j.beginArray(key);
+        for (int i = 0; i < std::clamp<int>(r.*count, 0, N); ++i) {
+            j.beginObject();
+            Write(j, (r.*list)[std::size_t(i)], members);
+            j.endObject();
+        }
+        j.endArray();
+    };
 }
+
+using C = ChannelInfo;
+const Members<C> ChannelMembers{
+    F("ChNo", &C::ChNo),
+    F("InUse", &C::InUse),
+    F("RxFreq", &C::RxFreq),
+    F("TxFreq", &C::TxFreq),
+    F("AuxBit6", &C::AuxBit6),
+    F("AuxBit4", &C::AuxBit4),
+    F("RxCode", &C::RxCode),
+    F("TxCode", &C::TxCode),
+    F("OptSignal", &C::OptSignal),
+    F("SpUnmute", &C::SpUnmute),
+    F("TxPower", &C::TxPower),
+    F("WideNarrow", &C::WideNarrow),
+    F("BusyLockout", &C::BusyLockout),
+    F("PttId", &C::PttId),
+    F("AutodialMem", &C::AutodialMem),
+    F("BeatShift", &C::BeatShift),
+    F("ScanAdd", &C::ScanAdd),
+    F("Compander", &C::Compander),
+};
+
+using M = ModelInfo;
+const Members<M> ModelMembers{F("ModelCode", &M::ModelCode), F("ModelByte", &M::ModelByte),
+                              F("BandCode", &M::BandCode)};
+
+using O = OptFeatures;
+const Members<O> OptionMembers{
+    F("TotTime", &O::TotTime),
+    F("TotPreAlert", &O::TotPreAlert),
+    F("SquelchLevel", &O::SquelchLevel),
+    F("MicSensitivity", &O::MicSensitivity),
+    F("VoiceAnnunciation", &O::VoiceAnnunciation),
+    F("BatterySave", &O::BatterySave),
+    F("Beep", &O::Beep),
+    F("ScramblerActivation", &O::ScramblerActivation),
+    F("ScramblerBackup", &O::ScramblerBackup),
+    F("PttIdMode", &O::PttIdMode),
+    F("PttIdType", &O::PttIdType),
+    F("PttIdBot", &O::PttIdBot),
+    F("PttIdEot", &O::PttIdEot),
+    F("VoxFunction", &O::VoxFunction),
+    F("VoxGain", &O::VoxGain),
+    F("VoxDelay", &O::VoxDelay),
+    F("VoxCancelOperation", &O::VoxCancelOperation),
+    F("VoxProceedTone", &O::VoxProceedTone),
+    F("VoxInhibitOnRx", &O::VoxInhibitOnRx),
+    F("CloneMode", &O::CloneMode),
+};
+
+using S = ScanInfo;
+const Members<S> ScanMembers{
+    F("PriorityType", &S::PriorityType),
+    F("PriorityChannel", &S::PriorityChannel),
+    F("LookBackA", &S::LookBackA),
+    F("LookBackB", &S::LookBackB),
+    F("RevertChannel", &S::RevertChannel),
+    F("DropoutDelay", &S::DropoutDelay),
+    F("TxDwell", &S::TxDwell),
+};
+
+using T = DtmfInfo;
+const Members<T> DtmfMembers{
+    F("DtmfSpeed", &T::DtmfSpeed),
+    F("FirstDigitTime", &T::FirstDigitTime),
+    F("FirstDigitDelay", &T::FirstDigitDelay),
+    F("StarHashTone", &T::StarHashTone),
+    F("DCodeAssign", &T::DCodeAssign),
+    F("DtmfSideTone", &T::DtmfSideTone),
+    F("IdCode", &T::IdCode),
+    F("GroupCode", &T::GroupCode),
+    F("AutoResetTimer", &T::AutoResetTimer),
+    F("CallAlert", &T::CallAlert),
+    F("Transpond", &T::Transpond),
+    F("ClearToTranspond", &T::ClearToTranspond),
+    F("StunCode", &T::StunCode),
+    F("StunType", &T::StunType),
+};
+
+using FS = FleetSyncInfo;
+const Members<FS> FleetSyncMembers{
+    F("OwnFleet", &FS::OwnFleet),         F("OwnId", &FS::OwnId),
+    F("BaudRate", &FS::BaudRate),         F("TxModDelay", &FS::TxModDelay),
+    F("MsgModeTimer", &FS::MsgModeTimer), F("PttIdSideTone", &FS::PttIdSideTone),
+};
+
+const Members<DtmfCode> DtmfCodeMembers{F("No", &DtmfCode::No), F("Code", &DtmfCode::Code)};
+
+const Members<TestFre> TestFreMembers{
+    F("No", &TestFre::No),       F("RxFreq", &TestFre::RxFreq), F("TxFreq", &TestFre::TxFreq),
+    F("RxSig", &TestFre::RxSig), F("TxSig", &TestFre::TxSig),
+};
+
+const Members<FleetEntry> FleetMembers{F("Slot", &FleetEntry::Slot), F("Fleet", &FleetEntry::Fleet),
+                                       F("IdValue", &FleetEntry::IdValue)};
+
+using D = RadioData;
+const Members<D> DocumentMembers{
+    List("ChannelCount", &D::ChannelCount, "Channels", &D::Channels, ChannelMembers),
+    Object("ModelInfo", &D::ModelInfo, ModelMembers),
+    F("SerialNumber", &D::SerialNumber),
+    F("Version", &D::Version),
+    F("ModelType", &D::ModelType),
+    F("FrequencyCode", &D::FrequencyCode),
+    F("TypeLetter", &D::TypeLetter),
+    Object("OptFeatures", &D::OptFeatures, OptionMembers),
+    F("KeyFunc1", &D::KeyFunc1),
+    F("KeyFunc2", &D::KeyFunc2),
+    Object("ScanInfo", &D::ScanInfo, ScanMembers),
+    Object("DtmfInfo", &D::DtmfInfo, DtmfMembers),
+    Object("FleetSyncInfo", &D::FleetSyncInfo, FleetSyncMembers),
+    List("DtmfCodeCount", &D::DtmfCodeCount, "DtmfCodes", &D::DtmfCodes, DtmfCodeMembers),
+    List("TestFreCount", &D::TestFreCount, "TestFres", &D::TestFres, TestFreMembers),
+    F("EmbMsg1", &D::EmbMsg1),
+    F("EmbMsg2", &D::EmbMsg2),
+    List("FleetCount", &D::FleetCount, "Fleets", &D::Fleets, FleetMembers),
+};
 
 } // namespace
 
 std::string DocumentJson(const RadioData& d) {
     Json j;
     j.beginObject();
-    j.number("ChannelCount", d.ChannelCount);
-    j.beginArray("Channels");
-    for (int i = 0; i < Used(d.ChannelCount, 16); ++i)
-        Channel(j, d.Channels[i]);
-    j.endArray();
-    j.beginObject("ModelInfo");
-    j.string("ModelCode", d.ModelInfo.ModelCode.get());
-    j.number("ModelByte", d.ModelInfo.ModelByte);
-    j.number("BandCode", d.ModelInfo.BandCode);
-    j.endObject();
-    j.string("SerialNumber", d.SerialNumber.get());
-    j.string("Version", d.Version.get());
-    j.string("ModelType", d.ModelType.get());
-    j.number("FrequencyCode", d.FrequencyCode);
-    j.number("TypeLetter", d.TypeLetter);
-    Options(j, d.OptFeatures);
-    j.number("KeyFunc1", d.KeyFunc1);
-    j.number("KeyFunc2", d.KeyFunc2);
-    Scan(j, d.ScanInfo);
-    Dtmf(j, d.DtmfInfo);
-    FleetSync(j, d.FleetSyncInfo);
-    Lists(j, d);
-    j.string("EmbMsg1", d.EmbMsg1.get());
-    j.string("EmbMsg2", d.EmbMsg2.get());
-    Fleets(j, d);
+    Write(j, d, DocumentMembers);
     j.endObject();
     return j.text() + "\n";
 }
