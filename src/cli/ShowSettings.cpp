@@ -54,25 +54,33 @@ template <class Rec, class Field> Value OffOrNumber(Rec RadioData::*rec, Field R
 Value LookBack(Int16 ScanInfo::*field) {
     return [field](const Session& s) {
         const int v = s.Doc.ScanInfo.*field;
-        const std::string t = LookBackText(v);
-        return t.empty() ? N(v) : t;
+        return OrNumber(LookBackText(v), v);
     };
 }
 
 Value KeyFunction(Int16 RadioData::*field) {
     return [field](const Session& s) {
         const int v = s.Doc.*field;
-        const std::string t = KeyFunctionText(v, s.CurLanguage);
-        return t.empty() ? N(v) : t;
+        return OrNumber(KeyFunctionText(v, s.CurLanguage), v);
     };
 }
 
+// A fleet or ID number with its offset; in the fleet list 0 is "All" and 255 an empty
+// cell. A value beyond the numbers (a damaged file) prints as stored.
+std::string FleetNumber(const Session& s, int value, bool isId, bool inList) {
+    const int count = isId ? IdNumberCount : FleetNumberCount;
+    if (value >= 1 && value <= count) return N(value + (isId ? IdOffset : FleetOffset));
+    if (inList && value == 0) return AllText(s.CurLanguage);
+    if (inList && value == 255) return {};
+    return N(value);
+}
+
 // Own fleet and ID: both blank while no own fleet is set (255).
-Value OwnFleetNumber(bool id) {
-    return [id](const Session& s) {
+Value OwnFleetNumber(bool isId) {
+    return [isId](const Session& s) {
         const FleetSyncInfo& f = s.Doc.FleetSyncInfo;
         if (f.OwnFleet == 255) return std::string();
-        return id ? N(f.OwnId + IdOffset) : N(f.OwnFleet + FleetOffset);
+        return FleetNumber(s, isId ? f.OwnId : f.OwnFleet, isId, false);
     };
 }
 
@@ -176,8 +184,8 @@ std::string ListsText(const Session& s) {
     for (int i = 0; i < std::clamp<int>(d.FleetCount, 0, 8); ++i) {
         const FleetEntry& f = d.Fleets[i];
         out += Line(s, ("Fleet " + N(f.Slot)).c_str(), ("组 " + N(f.Slot)).c_str(),
-                    FleetNumberText(f.Fleet, FleetOffset, true, s.CurLanguage) + " / " +
-                        FleetNumberText(f.IdValue, IdOffset, true, s.CurLanguage));
+                    FleetNumber(s, f.Fleet, false, true) + " / " +
+                        FleetNumber(s, f.IdValue, true, true));
     }
     return out;
 }

@@ -69,8 +69,11 @@ int ChoiceValue(const ChoiceList& list, int pos) {
 }
 
 std::string ShownValue(const ChoiceList& list, int value, int language) {
-    const Choice* c = Find(list, value);
-    return c ? InLanguage(c->text, language) : std::to_string(value);
+    return OrNumber(ChoiceText(list, value, language), value);
+}
+
+std::string OrNumber(const std::string& text, int value) {
+    return text.empty() ? std::to_string(value) : text;
 }
 
 std::string OffText(int language) {

@@ -31,6 +31,9 @@ int ChoiceValue(const ChoiceList& list, int pos);
 /// As a setting prints: the list text, or the number for a value outside the list.
 std::string ShownValue(const ChoiceList& list, int value, int language);
 
+/// `text`, or the number `value` when the text is empty (a value without a text).
+std::string OrNumber(const std::string& text, int value);
+
 /// "Off" in a language.
 std::string OffText(int language);
 /// "On" for 1, "Off" for 0, the number otherwise.
@@ -73,6 +76,8 @@ const ChoiceList& BaudRateChoices();
 /// Fleet numbers 100 to 349 are stored as 1 to 250, IDs 1000 to 4999 as 1 to 4000.
 constexpr int FleetOffset = 99;
 constexpr int IdOffset = 999;
+constexpr int FleetNumberCount = 250;
+constexpr int IdNumberCount = 4000;
 /// The number a fleet or ID field shows: blank for 255 (own fleet unset), "All" for 0 in
 /// the fleet list when `allowsAll`, the stored value plus its offset otherwise.
 std::string FleetNumberText(int value, int offset, bool allowsAll, int language);

@@ -81,8 +81,7 @@ struct Setting {
 
 /// A key function by name; a code without one (a damaged file) as its number.
 std::string KeyText(int code, int language) {
-    const std::string t = rv::KeyFunctionText(code, language);
-    return t.empty() ? std::to_string(code) : t;
+    return rv::OrNumber(rv::KeyFunctionText(code, language), code);
 }
 
 QString SettingsTable(const rv::Session& s) {

@@ -209,7 +209,8 @@ TEST_F(CodecCommands, ShowPrintsSettingsAsTheirWindowsShowThem) {
         s.Doc.DtmfInfo.CallAlert = 9; // outside its list: a damaged file
         s.Doc.FleetSyncInfo.OwnFleet = 255;
         s.Doc.Fleets[0] = {1, 0, 4000};
-        s.Doc.FleetCount = 1;
+        s.Doc.Fleets[1] = {2, 250, 4001}; // the ID beyond its numbers
+        s.Doc.FleetCount = 2;
     });
     struct Case {
         const char* lang;
