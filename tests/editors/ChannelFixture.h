@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSet>
 #include <QTableView>
 #include <QTest>
 
@@ -32,7 +31,7 @@ class ChannelFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         for (QWidget* w : QApplication::topLevelWidgets())
-            before.insert(w);
+            before << w;
         ctx = std::make_unique<rv::ui::AppContext>();
         prompt = new ScriptedPrompt;
         ctx->setPrompt(prompt);
@@ -48,7 +47,7 @@ protected:
         // Popups of drop-down boxes are windows too, but their box owns them.
         QList<QPointer<QWidget>> windows;
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (!w->parentWidget() && !before.contains(w)) windows << w;
+            if (!w->parentWidget() && !existedBefore(w)) windows << w;
         for (const auto& w : windows)
             delete w.data();
         ctx.reset();
@@ -120,7 +119,16 @@ protected:
 
     std::unique_ptr<rv::ui::AppContext> ctx;
     ScriptedPrompt* prompt = nullptr;
-    QSet<QWidget*> before; ///< windows that were there before the test
+    /// Windows that were there before the test. Guarded, because one of them may be deleted
+    /// during the test and a window of the test then be born at its address.
+    QList<QPointer<QWidget>> before;
+
+private:
+    bool existedBefore(QWidget* w) const {
+        for (const auto& b : before)
+            if (b.data() == w) return true;
+        return false;
+    }
 };
 
 } // namespace rv::test

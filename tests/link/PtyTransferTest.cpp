@@ -162,8 +162,11 @@ TEST(PtyTransfer, CancelMidReadLeavesTheDocument) {
     EXPECT_FALSE(*ok);
     EXPECT_EQ(session.outcome(), Outcome::Cancelled);
     EXPECT_EQ(h.s.Doc, before);
-    // The radio got End and left clone mode.
-    QThread::msleep(50);
+    // The radio got End and left clone mode; at line pace that may take a moment.
+    QElapsedTimer clock;
+    clock.start();
+    while (h.sim.withRadio([](SimRadio& r) { return r.inCloneMode(); }) && clock.elapsed() < 10000)
+        QThread::msleep(5);
     EXPECT_FALSE(h.sim.withRadio([](SimRadio& r) { return r.inCloneMode(); }));
 }
 

@@ -38,7 +38,7 @@ public:
     const QString& path() const { return path_; }
 
     /// Everything sent until `count` bytes have come or `msecs` passed, events running.
-    rv::service::Bytes read(std::size_t count, int msecs = 2000) {
+    rv::service::Bytes read(std::size_t count, int msecs = 10000) {
         QElapsedTimer clock;
         clock.start();
         while (buffer_.size() < count && clock.elapsed() < msecs) {

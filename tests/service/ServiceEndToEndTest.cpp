@@ -65,10 +65,10 @@ TEST_F(ServiceEndToEndTest, TuneStoreAndReadBack) {
         StartTestMode(ctx, nullptr, QString::fromStdString(sim.devicePath()));
     ASSERT_TRUE(host);
     auto idle = [&] {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return host->engine().sendList().empty(); }, 3000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return host->engine().sendList().empty(); }, 10000));
     };
 
-    ASSERT_TRUE(QTest::qWaitFor([] { return TopLevel<FrmTestMode>("FrmTestMode"); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([] { return TopLevel<FrmTestMode>("FrmTestMode"); }, 10000));
     auto* window = TopLevel<FrmTestMode>("FrmTestMode");
     auto* channels = Child<QComboBox>(window, "Combo1_0");
     EXPECT_EQ(channels->count(), ctx.doc().TestFreCount);
@@ -86,7 +86,7 @@ TEST_F(ServiceEndToEndTest, TuneStoreAndReadBack) {
 
     Child<QListWidget>(window, "List1")->setCurrentRow(0); // "RF High Power"
     Child<QPushButton>(window, "CommandTune")->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->tuningWindow() != nullptr; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->tuningWindow() != nullptr; }, 10000));
     auto* para = window->tuningWindow();
     Child<QTabWidget>(para, "SSTab1")->setCurrentIndex(1); // "Low": read back first
     idle();
@@ -100,10 +100,10 @@ TEST_F(ServiceEndToEndTest, TuneStoreAndReadBack) {
     QPointer<FrmTestModePara> first = para;
     para->close();
     idle();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }, 10000));
 
     Child<QPushButton>(window, "CommandTune")->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->tuningWindow() != nullptr; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->tuningWindow() != nullptr; }, 10000));
     para = window->tuningWindow();
     EXPECT_EQ(host->state().TunePoints.Value[1], moved);
     Child<QTabWidget>(para, "SSTab1")->setCurrentIndex(1);
@@ -113,7 +113,7 @@ TEST_F(ServiceEndToEndTest, TuneStoreAndReadBack) {
     idle();
 
     window->close();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return host.isNull(); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return host.isNull(); }, 10000));
     EXPECT_TRUE(prompt->asked.isEmpty()) << prompt->asked.join("|").toStdString();
 }
 
@@ -125,7 +125,7 @@ TEST_F(ServiceEndToEndTest, MismatchedTestChannelsEndTestModeWithoutTheWindow) {
     QPointer<TestModeHost> host =
         StartTestMode(ctx, nullptr, QString::fromStdString(sim.devicePath()));
     ASSERT_TRUE(host);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return host.isNull(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return host.isNull(); }, 10000));
     ASSERT_EQ(prompt->asked.size(), 1);
     EXPECT_TRUE(prompt->asked[0].startsWith("Test Frequency nismatch."));
     EXPECT_EQ(TopLevel<FrmTestMode>("FrmTestMode"), nullptr);
@@ -139,10 +139,19 @@ TEST_F(ServiceEndToEndTest, MissingPortIsReportedAndNothingStarts) {
 
 TEST_F(ServiceEndToEndTest, ReadAndWriteTheRadioInformation) {
     ASSERT_NE(ServiceSimRadio(false), nullptr);
+    // The built-in radio outlives the test: leave its information as it was found, so a
+    // repeated run reads the same again.
+    const auto found = ServiceSimRadio()->withRadio([](auto& r) { return r.info(); });
+    struct Restore {
+        rv::link::SimRadioInfo info;
+        ~Restore() {
+            ServiceSimRadio()->withRadio([this](auto& r) { r.info() = info; });
+        }
+    } restore{found};
     ctx.CommPort = 0;
     bool done = false, ok = false;
     ReadRadioInfo(ctx, nullptr, [&](bool r) { done = true, ok = r; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 10000));
     ASSERT_TRUE(ok) << prompt->asked.join("|").toStdString();
     auto* shown = TopLevel<QDialog>("FrmRadioInfo");
     ASSERT_NE(shown, nullptr);
@@ -157,7 +166,7 @@ TEST_F(ServiceEndToEndTest, ReadAndWriteTheRadioInformation) {
         done = false;
         Child<QPushButton>(&set, "CommandWrite")->click();
         EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return Child<QPushButton>(&set, "CommandWrite")->isEnabled(); }, 5000));
+            [&] { return Child<QPushButton>(&set, "CommandWrite")->isEnabled(); }, 10000));
         EXPECT_EQ(Child<QLineEdit>(&set, "Text1_1")->text(), "V2.1");
     }
     const auto info = ServiceSimRadio()->withRadio([](auto& r) { return r.info(); });
