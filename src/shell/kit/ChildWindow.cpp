@@ -8,4 +8,12 @@ ChildWindow::ChildWindow(AppContext& ctx, const QString& formName, QWidget* pare
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
+ChildWindow::~ChildWindow() {
+    // The derived window is gone by now, but its boxes live on until QWidget's destructor,
+    // which hides the window and so takes the focus away: the editingFinished of a box being
+    // typed in must not reach a slot of the window that no longer exists.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+}
+
 } // namespace rv::ui

@@ -14,6 +14,7 @@ class ChildWindow : public QWidget {
     Q_OBJECT
 public:
     ChildWindow(AppContext& ctx, const QString& formName, QWidget* parent = nullptr);
+    ~ChildWindow() override;
 
     /// Re-captions the window and every label, heading and list in the current language.
     virtual void changeShowByLanguage() = 0;
