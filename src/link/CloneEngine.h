@@ -120,10 +120,7 @@ private:
 
     bool dispatch(std::span<const std::uint8_t> reply);
     void NextStep();
-    void nextStepRead();
-    void nextStepWrite();
-    void nextStepReadInfo();
-    void nextStepWriteInfo();
+    template <class Table> void runStep(int& step, const Table& table);
     void StoreIdent(std::span<const std::uint8_t> reply);
     void StoreDataBlock(std::span<const std::uint8_t> reply);
     void StoreInfoBlock(std::span<const std::uint8_t> reply);

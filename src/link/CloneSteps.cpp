@@ -50,42 +50,33 @@ constexpr std::array<TimeoutRow, 14> TimeoutTable{{
 
 } // namespace
 
-// The tables need the private send operations, so they live in member functions.
-void CloneEngine::nextStepRead() {
-    static constexpr std::array<StepRow, 5> table{{
+// Moves `step` on by its row of `table` and sends what that row says; End sent means done.
+template <class Table> void CloneEngine::runStep(int& step, const Table& table) {
+    if (step == EndSent) return FinishTransfer(Outcome::Success);
+    for (const auto& row : table) {
+        if (row.step != step) continue;
+        step = row.next;
+        return (this->*row.action)();
+    }
+    FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
+}
+
+// The tables need the private send operations, so they live in a member function.
+void CloneEngine::NextStep() {
+    static constexpr std::array<StepRow, 5> ReadSteps{{
         {1, 2, &CloneEngine::SendIdentRequest},
         {2, 3, &CloneEngine::SendAck},
         {3, 4, &CloneEngine::SendReadRequest},
         {4, 5, &CloneEngine::SendAck},
         {5, 4, &CloneEngine::SendReadRequest},
     }};
-    if (ReadStep == EndSent) return FinishTransfer(Outcome::Success);
-    for (const auto& row : table) {
-        if (row.step != ReadStep) continue;
-        ReadStep = row.next;
-        return (this->*row.action)();
-    }
-    FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
-}
-
-void CloneEngine::nextStepWrite() {
-    static constexpr std::array<StepRow, 4> table{{
+    static constexpr std::array<StepRow, 4> WriteSteps{{
         {1, 2, &CloneEngine::SendIdentRequest},
         {2, 3, &CloneEngine::SendAck},
         {3, 4, &CloneEngine::CheckModel},
         {4, 4, &CloneEngine::SendWriteBlock},
     }};
-    if (WriteStep == EndSent) return FinishTransfer(Outcome::Success);
-    for (const auto& row : table) {
-        if (row.step != WriteStep) continue;
-        WriteStep = row.next;
-        return (this->*row.action)();
-    }
-    FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
-}
-
-void CloneEngine::nextStepReadInfo() {
-    static constexpr std::array<StepRow, 7> table{{
+    static constexpr std::array<StepRow, 7> ReadInfoSteps{{
         {1, 2, &CloneEngine::SendIdentRequest},
         {2, 3, &CloneEngine::SendAck},
         {3, 4, &CloneEngine::SendInfoRequest},
@@ -94,43 +85,23 @@ void CloneEngine::nextStepReadInfo() {
         {6, 7, &CloneEngine::SendAck},
         {7, EndSent, &CloneEngine::SendEnd},
     }};
-    if (ReadStep == EndSent) return FinishTransfer(Outcome::Success);
-    for (const auto& row : table) {
-        if (row.step != ReadStep) continue;
-        ReadStep = row.next;
-        return (this->*row.action)();
-    }
-    FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
-}
-
-void CloneEngine::nextStepWriteInfo() {
-    static constexpr std::array<StepRow, 5> table{{
+    static constexpr std::array<StepRow, 5> WriteInfoSteps{{
         {1, 2, &CloneEngine::SendIdentRequest},
         {2, 3, &CloneEngine::SendAck},
         {3, 4, &CloneEngine::SendInfoBlock},
         {4, 5, &CloneEngine::SendVersionBlock},
         {5, EndSent, &CloneEngine::SendEnd},
     }};
-    if (WriteStep == EndSent) return FinishTransfer(Outcome::Success);
-    for (const auto& row : table) {
-        if (row.step != WriteStep) continue;
-        WriteStep = row.next;
-        return (this->*row.action)();
-    }
-    FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
-}
-
-void CloneEngine::NextStep() {
     host_.stopWaitTimer();
     switch (CommMode_) {
     case ReadRadio:
-        return nextStepRead();
+        return runStep(ReadStep, ReadSteps);
     case WriteRadio:
-        return nextStepWrite();
+        return runStep(WriteStep, WriteSteps);
     case ReadRadioInfo:
-        return nextStepReadInfo();
+        return runStep(ReadStep, ReadInfoSteps);
     case WriteRadioInfo:
-        return nextStepWriteInfo();
+        return runStep(WriteStep, WriteInfoSteps);
     default:
         return FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
     }
