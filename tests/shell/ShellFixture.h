@@ -25,6 +25,8 @@ class ShellTest : public ::testing::Test {
 protected:
     void start(const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates),
                bool service = false) {
+        // A second start in one test: the old window goes before the context it works on.
+        main.reset();
         ctx = std::make_unique<rv::ui::AppContext>();
         prompt = new ScriptedPrompt;
         ctx->setPrompt(prompt);
