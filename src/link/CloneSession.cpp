@@ -9,7 +9,11 @@ CloneSession::CloneSession(rv::Session& s, QObject* parent)
     waitTimer_.setSingleShot(true);
     waitTimer_.setInterval(300);
     waitTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&waitTimer_, &QTimer::timeout, this, [this] { engine_.onTimeout(); });
+    connect(&waitTimer_, &QTimer::timeout, this, [this] {
+        // A time-out that falls due while a cancel is on its way asks nothing: the cancel
+        // ends the operation.
+        if (!cancelQueued_) engine_.onTimeout();
+    });
     connect(&port_, &SerialPort::received, this, &CloneSession::onReceived);
     connect(&port_, &SerialPort::portError, this, &CloneSession::onPortError);
 }
@@ -37,6 +41,7 @@ bool CloneSession::start(int mode, const QString& portName, QString* error) {
         return false;
     }
     running_ = true;
+    cancelQueued_ = false;
     outcome_ = Outcome::Success;
     emit progress(0);
     engine_.SendProgram();
@@ -58,9 +63,12 @@ void CloneSession::answer(Question q, bool yes) {
 }
 
 void CloneSession::cancel() {
+    if (!running_) return;
+    cancelQueued_ = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
+            cancelQueued_ = false;
             if (running_) engine_.cancel();
         },
         Qt::QueuedConnection);

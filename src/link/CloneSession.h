@@ -60,6 +60,7 @@ private:
     Outcome outcome_ = Outcome::Success;
     rv::link::Question lastQuestion_ = rv::link::Question::RetryTransfer;
     bool running_ = false;
+    bool cancelQueued_ = false; ///< cancel() was called; it takes effect from the event loop
 };
 
 } // namespace rv::link

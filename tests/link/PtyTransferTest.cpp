@@ -3,6 +3,7 @@
 #include "data/Image.h"
 #include "link/PortList.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -168,6 +169,37 @@ TEST(PtyTransfer, CancelMidReadLeavesTheDocument) {
     while (h.sim.withRadio([](SimRadio& r) { return r.inCloneMode(); }) && clock.elapsed() < 10000)
         QThread::msleep(5);
     EXPECT_FALSE(h.sim.withRadio([](SimRadio& r) { return r.inCloneMode(); }));
+}
+
+TEST(PtyTransfer, TimeOutDueBehindACancelAsksNothing) {
+    // The radio falls silent while blocks are being read; the user's cancel and the reply
+    // time-out then fall due in one pass of the event loop, the cancel first.
+    PtyHarness h;
+    h.sim.withRadio([](SimRadio& r) { r.faults().silentAfterFrames = 8; });
+    CloneSession session(h.s);
+    session.setWaitInterval(1000);
+    QEventLoop loop;
+    std::vector<CloneSession::Question> asked;
+    QObject::connect(&session, &CloneSession::question, &session,
+                     [&](CloneSession::Question q) { asked.push_back(q); });
+    QObject::connect(&session, &CloneSession::finished, &loop, &QEventLoop::quit);
+    ASSERT_TRUE(session.start(ReadRadio, QString::fromStdString(h.sim.devicePath()), nullptr));
+    QElapsedTimer clock;
+    clock.start();
+    while (h.sim.withRadio([](SimRadio& r) { return r.framesReceived(); }) < 8 &&
+           clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QTimer cancel;
+    cancel.setSingleShot(true);
+    cancel.setTimerType(Qt::PreciseTimer);
+    cancel.callOnTimeout([&] { session.cancel(); });
+    cancel.start(1);
+    QThread::msleep(1500); // both are due now
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_FALSE(session.isRunning());
+    EXPECT_EQ(session.outcome(), Outcome::Cancelled);
+    EXPECT_TRUE(asked.empty());
 }
 
 TEST(PtyTransfer, PacedRadioKeepsTheLinePace) {
