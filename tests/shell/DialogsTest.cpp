@@ -11,19 +11,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+using rv::test::Items;
 using rv::test::ShellTest;
 using rv::ui::Answer;
-
-namespace {
-
-QStringList Items(const QComboBox* c) {
-    QStringList items;
-    for (int i = 0; i < c->count(); ++i)
-        items << c->itemText(i);
-    return items;
-}
-
-} // namespace
 
 class ModelInfoTest : public ShellTest {
 protected:

@@ -5,18 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using rv::test::Items;
 using rv::test::ShellTest;
-
-namespace {
-
-QStringList Items(const QComboBox* c) {
-    QStringList items;
-    for (int i = 0; i < c->count(); ++i)
-        items << c->itemText(i);
-    return items;
-}
-
-} // namespace
 
 class LanguageTest : public ShellTest {
 protected:

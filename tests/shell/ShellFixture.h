@@ -8,9 +8,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -18,6 +20,14 @@
 #include <memory>
 
 namespace rv::test {
+
+/// The entries of a drop-down box, in order.
+inline QStringList Items(const QComboBox* c) {
+    QStringList items;
+    for (int i = 0; i < c->count(); ++i)
+        items << c->itemText(i);
+    return items;
+}
 
 /// A started program: context with a scripted prompt, start-up done from the build's program
 /// folder in the given locale, and the main window.
