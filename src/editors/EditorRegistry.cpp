@@ -17,8 +17,7 @@ namespace rv::ui {
 
 namespace {
 
-template <class W>
-ChildWindow* make(AppContext& ctx, QWidget* parent) {
+template <class W> ChildWindow* make(AppContext& ctx, QWidget* parent) {
     return new W(ctx, parent);
 }
 

@@ -6,6 +6,7 @@ namespace rv::ui {
 
 /// Creates the editor window with that form name ("frmCommChInfo", "FrmOptFeatures", ...),
 /// or nullptr for a name that is not an editor.
-ChildWindow* CreateEditorWindow(AppContext& ctx, const QString& formName, QWidget* parent = nullptr);
+ChildWindow* CreateEditorWindow(AppContext& ctx, const QString& formName,
+                                QWidget* parent = nullptr);
 
 } // namespace rv::ui

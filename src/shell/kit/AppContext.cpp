@@ -26,6 +26,8 @@ QString Tr(int language, const rv::LangText& t) {
     return QString::fromStdString(t[static_cast<std::size_t>(i)]);
 }
 
-QString Tr(const AppContext& ctx, const rv::LangText& t) { return Tr(ctx.lang(), t); }
+QString Tr(const AppContext& ctx, const rv::LangText& t) {
+    return Tr(ctx.lang(), t);
+}
 
 } // namespace rv::ui

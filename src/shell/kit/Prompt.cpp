@@ -11,20 +11,28 @@ namespace {
 
 QMessageBox::StandardButtons buttonsOf(rv::MsgButtons b) {
     switch (b) {
-    case rv::MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case rv::MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case rv::MsgButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
-    default: return QMessageBox::Ok;
+    case rv::MsgButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case rv::MsgButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case rv::MsgButtons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    default:
+        return QMessageBox::Ok;
     }
 }
 
 QMessageBox::Icon iconOf(rv::MsgIcon i) {
     switch (i) {
     case rv::MsgIcon::Exclamation:
-    case rv::MsgIcon::Warning: return QMessageBox::Warning;
-    case rv::MsgIcon::Question: return QMessageBox::Question;
-    case rv::MsgIcon::Error: return QMessageBox::Critical;
-    default: return QMessageBox::NoIcon;
+    case rv::MsgIcon::Warning:
+        return QMessageBox::Warning;
+    case rv::MsgIcon::Question:
+        return QMessageBox::Question;
+    case rv::MsgIcon::Error:
+        return QMessageBox::Critical;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
@@ -34,11 +42,16 @@ Answer Prompt::message(QWidget* parent, const QString& title, const QString& tex
                        rv::MsgButtons buttons, rv::MsgIcon icon) {
     QMessageBox box(iconOf(icon), title, text, buttonsOf(buttons), parent);
     switch (box.exec()) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Retry: return Answer::Retry;
-    default: return Answer::Cancel;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Retry:
+        return Answer::Retry;
+    default:
+        return Answer::Cancel;
     }
 }
 
