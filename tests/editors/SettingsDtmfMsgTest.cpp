@@ -111,13 +111,7 @@ TEST_F(SettingsDtmfTest, ListsStoreTheirValues) {
     EXPECT_EQ(Box(w.get(), "Combo1_2")->shownText(), "100");
     EXPECT_EQ(Box(w.get(), "Combo2_0")->shownText(), "Off");
     EXPECT_EQ(Box(w.get(), "Combo2_1")->shownText(), "10");
-    struct Case {
-        const char* box;
-        const char* text;
-        const rv::Int16* field;
-        int stored;
-    };
-    const Case cases[] = {
+    const ChoiceCase cases[] = {
         {"Combo1_0", "15", &d.DtmfSpeed, 3},         {"Combo1_1", "500", &d.FirstDigitTime, 2},
         {"Combo1_2", "350", &d.FirstDigitDelay, 35}, {"Combo1_2", "1000", &d.FirstDigitDelay, 100},
         {"Combo1_3", "1000", &d.StarHashTone, 3},    {"Combo1_4", "16s", &d.DCodeAssign, 16},
@@ -126,10 +120,7 @@ TEST_F(SettingsDtmfTest, ListsStoreTheirValues) {
         {"Combo2_1", "Off", &d.AutoResetTimer, 0},   {"Combo2_2", "Continuous", &d.CallAlert, 2},
         {"Combo2_3", "ID Code", &d.Transpond, 2},    {"Combo3", "TX/RX Inhibit", &d.StunType, 1},
     };
-    for (const auto& c : cases) {
-        Choose(Box(w.get(), c.box), c.text);
-        EXPECT_EQ(*c.field, c.stored) << c.box << " " << c.text;
-    }
+    ExpectChoicesStore(w.get(), cases);
     EXPECT_FALSE(Box(w.get(), "Combo2_0")->isEditable());
 }
 

@@ -134,22 +134,13 @@ TEST_F(SettingsScanTest, ChosenEntriesStoreTheirValues) {
     ctx.doc().ScanInfo.PriorityType = 1;
     auto w = open<FrmScanInfo>();
     const auto& s = ctx.doc().ScanInfo;
-    struct Case {
-        const char* box;
-        const char* text;
-        const rv::Int16* field;
-        int stored;
-    };
-    const Case cases[] = {
+    const ChoiceCase cases[] = {
         {"Combo1_1", "12", &s.PriorityChannel, 12}, {"Combo1_1", "None", &s.PriorityChannel, 255},
         {"Combo1_2", "0.50", &s.LookBackA, 1},      {"Combo1_2", "5.00", &s.LookBackA, 91},
         {"Combo1_3", "2.55", &s.LookBackB, 42},     {"Combo1_5", "300", &s.DropoutDelay, 300},
         {"Combo1_6", "0", &s.TxDwell, 0},           {"Combo1_4", "Priority", &s.RevertChannel, 2},
     };
-    for (const auto& c : cases) {
-        Choose(Box(w.get(), c.box), c.text);
-        EXPECT_EQ(*c.field, c.stored) << c.box << " " << c.text;
-    }
+    ExpectChoicesStore(w.get(), cases);
 }
 
 TEST_F(SettingsScanTest, EightChannelModelsOfferEightPriorityChannels) {

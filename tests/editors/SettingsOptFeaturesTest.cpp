@@ -19,13 +19,7 @@ TEST_F(SettingsOptFeaturesTest, ListsShowStoredValuesAndStoreChosenOnes) {
     EXPECT_EQ(Box(w.get(), "Combo1_2")->shownText(), "5");
     EXPECT_EQ(Box(w.get(), "Combo3_1")->shownText(), "0.5");
 
-    struct Case {
-        const char* box;
-        const char* text;
-        const rv::Int16* field;
-        int stored;
-    };
-    const Case cases[] = {
+    const ChoiceCase cases[] = {
         {"Combo1_0", "600", &f.TotTime, 40},
         {"Combo1_0", "15", &f.TotTime, 1},
         {"Combo1_1", "7", &f.TotPreAlert, 7},
@@ -38,10 +32,7 @@ TEST_F(SettingsOptFeaturesTest, ListsShowStoredValuesAndStoreChosenOnes) {
         {"Combo3_1", "0.3", &f.VoxDelay, 0},
         {"Combo3_1", "3", &f.VoxDelay, 5},
     };
-    for (const auto& c : cases) {
-        Choose(Box(w.get(), c.box), c.text);
-        EXPECT_EQ(*c.field, c.stored) << c.box << " " << c.text;
-    }
+    ExpectChoicesStore(w.get(), cases);
 }
 
 TEST_F(SettingsOptFeaturesTest, VoiceListOffersRussianOnlyForExportModels) {

@@ -69,6 +69,22 @@ inline void Choose(rv::ui::SettingsCombo* box, const QString& text) {
     ASSERT_EQ(box->shownText(), text);
 }
 
+/// A list entry and what choosing it must store.
+struct ChoiceCase {
+    const char* box;
+    const char* text;
+    const rv::Int16* field;
+    int stored;
+};
+
+/// Chooses each entry in turn and checks the field it stores.
+template <std::size_t N> void ExpectChoicesStore(QWidget* w, const ChoiceCase (&cases)[N]) {
+    for (const auto& c : cases) {
+        Choose(Box(w, c.box), c.text);
+        EXPECT_EQ(*c.field, c.stored) << c.box << " " << c.text;
+    }
+}
+
 /// Focuses a text box, replaces its text by typing, and leaves it with Tab.
 inline void TypeInto(QLineEdit* box, const QString& keys) {
     box->setFocus();
