@@ -1,6 +1,6 @@
 #include "ChannelHistory.h"
 
-#include "shell/kit/Prompt.h"
+#include "kit/Prompt.h"
 
 #include <algorithm>
 

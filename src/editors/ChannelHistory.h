@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/ChannelCommit.h"
-#include "shell/kit/AppContext.h"
+#include "kit/AppContext.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/kit/ChildWindow.h"
+#include "kit/ChildWindow.h"
 
 namespace rv::ui {
 

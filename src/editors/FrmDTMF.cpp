@@ -2,7 +2,7 @@
 
 #include "SettingsCellEditor.h"
 #include "SettingsInput.h"
-#include "shell/kit/Prompt.h"
+#include "kit/Prompt.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

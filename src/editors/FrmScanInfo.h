@@ -1,7 +1,7 @@
 #pragma once
 
 #include "SettingsLayout.h"
-#include "shell/kit/ChildWindow.h"
+#include "kit/ChildWindow.h"
 
 #include <array>
 

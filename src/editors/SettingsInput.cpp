@@ -1,9 +1,9 @@
 #include "SettingsInput.h"
 
 #include "data/Conversions.h"
-#include "shell/kit/AppContext.h"
-#include "shell/kit/ChildWindow.h"
-#include "shell/kit/Prompt.h"
+#include "kit/AppContext.h"
+#include "kit/ChildWindow.h"
+#include "kit/Prompt.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>

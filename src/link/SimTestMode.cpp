@@ -1,7 +1,7 @@
 // The radio's test mode: live alignment values per tuning address, a stored alignment
 // block that "p 0E" commits to, and the test channels from the radio's memory.
 #include "link/SimRadio.h"
-#include "service/TuneTables.h"
+#include "link/TuneTables.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
 #include "FrmRadioInfo.h"
 
-#include "ServicePort.h"
+#include "kit/RadioPort.h"
 #include "data/ModelTables.h"
 #include "link/CloneSession.h"
-#include "shell/kit/AppContext.h"
-#include "shell/kit/Prompt.h"
+#include "kit/AppContext.h"
+#include "kit/Prompt.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

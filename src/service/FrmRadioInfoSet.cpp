@@ -2,7 +2,7 @@
 
 #include "data/ModelTables.h"
 #include "link/CloneEngine.h"
-#include "shell/kit/AppContext.h"
+#include "kit/AppContext.h"
 
 #include <QComboBox>
 #include <QDate>

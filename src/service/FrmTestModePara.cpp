@@ -3,7 +3,7 @@
 #include "Lamp.h"
 #include "TestModeHost.h"
 #include "data/Conversions.h"
-#include "shell/kit/AppContext.h"
+#include "kit/AppContext.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -2,10 +2,10 @@
 
 #include "FrmRadioInfoSet.h"
 #include "FrmTestMode.h"
-#include "ServicePort.h"
+#include "kit/RadioPort.h"
 #include "TestModeHost.h"
-#include "shell/kit/AppContext.h"
-#include "shell/kit/Prompt.h"
+#include "kit/AppContext.h"
+#include "kit/Prompt.h"
 
 #include <QPointer>
 

@@ -1,7 +1,7 @@
 #include "TestModeHost.h"
 
-#include "shell/kit/AppContext.h"
-#include "shell/kit/Prompt.h"
+#include "kit/AppContext.h"
+#include "kit/Prompt.h"
 
 namespace rv::ui {
 

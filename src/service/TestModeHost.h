@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TestModeEngine.h"
+#include "link/TestModeEngine.h"
 #include "link/SerialPort.h"
 
 #include <QObject>

@@ -3,8 +3,8 @@
 #include "Splash.h"
 #include "Startup.h"
 #include "frmMain.h"
-#include "shell/kit/AppContext.h"
-#include "shell/kit/Prompt.h"
+#include "kit/AppContext.h"
+#include "kit/Prompt.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

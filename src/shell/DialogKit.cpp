@@ -1,7 +1,7 @@
 #include "DialogKit.h"
 
 #include "Captions.h"
-#include "shell/kit/AppContext.h"
+#include "kit/AppContext.h"
 
 #include <QDialog>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "FrmAbout.h"
 
 #include "Captions.h"
-#include "shell/kit/AppContext.h"
-#include "shell/kit/Prompt.h"
+#include "kit/AppContext.h"
+#include "kit/Prompt.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -4,8 +4,8 @@
 #include "DialogKit.h"
 #include "data/Conversions.h"
 #include "data/ModelTables.h"
-#include "shell/kit/AppContext.h"
-#include "shell/kit/Prompt.h"
+#include "kit/AppContext.h"
+#include "kit/Prompt.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -3,8 +3,8 @@
 #include "Captions.h"
 #include "PrintReport.h"
 #include "frmMain.h"
-#include "shell/kit/AppContext.h"
-#include "shell/kit/Prompt.h"
+#include "kit/AppContext.h"
+#include "kit/Prompt.h"
 
 #include <QDate>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #include "FrmProgress.h"
 
 #include "Captions.h"
-#include "shell/kit/AppContext.h"
+#include "kit/AppContext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

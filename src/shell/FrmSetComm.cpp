@@ -2,7 +2,7 @@
 
 #include "Captions.h"
 #include "DialogKit.h"
-#include "shell/kit/AppContext.h"
+#include "kit/AppContext.h"
 
 #include <QGroupBox>
 #include <QRadioButton>

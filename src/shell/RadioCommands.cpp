@@ -5,9 +5,9 @@
 #include "frmMain.h"
 #include "link/CloneSession.h"
 #include "link/SerialPort.h"
-#include "service/ServicePort.h"
-#include "shell/kit/AppContext.h"
-#include "shell/kit/Prompt.h"
+#include "kit/RadioPort.h"
+#include "kit/AppContext.h"
+#include "kit/Prompt.h"
 
 namespace rv::ui {
 

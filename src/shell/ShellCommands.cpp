@@ -5,8 +5,8 @@
 #include "Startup.h"
 #include "frmMain.h"
 #include "service/ServiceEntry.h"
-#include "shell/kit/AppContext.h"
-#include "shell/kit/Prompt.h"
+#include "kit/AppContext.h"
+#include "kit/Prompt.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

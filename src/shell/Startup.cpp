@@ -2,7 +2,7 @@
 
 #include "data/Conversions.h"
 #include "data/Defaults.h"
-#include "shell/kit/AppContext.h"
+#include "kit/AppContext.h"
 
 #include <QDir>
 

@@ -4,8 +4,8 @@
 #include "Placement.h"
 #include "data/DataFile.h"
 #include "editors/EditorRegistry.h"
-#include "shell/kit/ChildWindow.h"
-#include "shell/kit/Prompt.h"
+#include "kit/ChildWindow.h"
+#include "kit/Prompt.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/kit/AppContext.h"
+#include "kit/AppContext.h"
 
 #include <QMainWindow>
 #include <map>

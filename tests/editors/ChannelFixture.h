@@ -6,7 +6,7 @@
 #include "data/Defaults.h"
 #include "editors/FrmCHInfoEdit.h"
 #include "editors/frmCommChInfo.h"
-#include "shell/kit/AppContext.h"
+#include "kit/AppContext.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QApplication>

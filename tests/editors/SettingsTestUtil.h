@@ -2,7 +2,7 @@
 
 #include "data/Defaults.h"
 #include "editors/SettingsInput.h"
-#include "shell/kit/AppContext.h"
+#include "kit/AppContext.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QAbstractItemView>

@@ -1,5 +1,5 @@
 #include "service/FrmRadioInfoSet.h"
-#include "shell/kit/AppContext.h"
+#include "kit/AppContext.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QApplication>

@@ -5,9 +5,9 @@
 #include "service/FrmTestMode.h"
 #include "service/FrmTestModePara.h"
 #include "service/ServiceEntry.h"
-#include "service/ServicePort.h"
+#include "kit/RadioPort.h"
 #include "service/TestModeHost.h"
-#include "shell/kit/AppContext.h"
+#include "kit/AppContext.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QApplication>

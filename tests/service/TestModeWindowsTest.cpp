@@ -1,11 +1,11 @@
 // The test mode and tuning windows on a line whose radio the test plays by hand.
-#include "FakeTestPort.h"
+#include "link/FakeTestPort.h"
 #include "PtyLine.h"
 #include "service/FrmTestMode.h"
 #include "service/FrmTestModePara.h"
 #include "service/Lamp.h"
 #include "service/TestModeHost.h"
-#include "shell/kit/AppContext.h"
+#include "kit/AppContext.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // A child window that goes away while one of its boxes is being typed in.
-#include "shell/kit/ChildWindow.h"
+#include "kit/ChildWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "data/DataFile.h"
 #include "shell/Startup.h"
 #include "shell/frmMain.h"
-#include "shell/kit/AppContext.h"
+#include "kit/AppContext.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 #include "data/Defaults.h"
 #include "link/PortList.h"
 #include "link/SimRadioPty.h"
-#include "service/ServicePort.h"
+#include "kit/RadioPort.h"
 #include "shell/FrmProgress.h"
 #include "shell/FrmSetComm.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/kit/Prompt.h"
+#include "kit/Prompt.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
-#include "ServicePort.h"
+#include "RadioPort.h"
 
 #include "link/PortList.h"
 #include "link/SimRadioPty.h"
-#include "shell/kit/AppContext.h"
-#include "shell/kit/Prompt.h"
+#include "kit/AppContext.h"
+#include "kit/Prompt.h"
 
 #include <memory>
 

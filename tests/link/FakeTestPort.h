@@ -1,6 +1,6 @@
 #pragma once
 
-#include "service/TestModeEngine.h"
+#include "link/TestModeEngine.h"
 
 #include <deque>
 #include <map>
