@@ -21,7 +21,12 @@ std::optional<std::string> CliArgs::value(const std::string& name) const {
 }
 
 std::optional<CliArgs> ParseArgs(const std::vector<std::string>& args,
-                                 const std::set<std::string>& flagNames, std::string* error) {
+                                 const std::set<std::string>& flagNames,
+                                 const std::set<std::string>& optionNames, std::string* error) {
+    const auto refuse = [error](const std::string& why) {
+        if (error) *error = why;
+        return std::nullopt;
+    };
     CliArgs out;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -30,15 +35,18 @@ std::optional<CliArgs> ParseArgs(const std::vector<std::string>& args,
             continue;
         }
         const auto eq = a.find('=');
-        if (eq != std::string::npos) {
-            out.options[a.substr(0, eq)] = a.substr(eq + 1);
-        } else if (flagNames.count(a)) {
-            out.flags.insert(a);
+        const std::string name = a.substr(0, eq);
+        if (flagNames.count(name)) {
+            if (eq != std::string::npos) return refuse("option " + name + " takes no value");
+            out.flags.insert(name);
+        } else if (!optionNames.count(name) && name != "--lang") {
+            return refuse("unknown option " + name);
+        } else if (eq != std::string::npos) {
+            out.options[name] = a.substr(eq + 1);
         } else if (i + 1 < args.size()) {
-            out.options[a] = args[++i];
+            out.options[name] = args[++i];
         } else {
-            if (error) *error = "option " + a + " needs a value";
-            return std::nullopt;
+            return refuse("option " + name + " needs a value");
         }
     }
     return out;

@@ -27,10 +27,13 @@ struct CliArgs {
     bool has(const std::string& flag) const { return flags.count(flag) != 0; }
 };
 
-/// Splits argv (after the command name). Options listed in `flagNames` take no value;
-/// every other option takes the next argument or its "=value". Empty on a missing value.
+/// Splits argv (after the command name). Options listed in `flagNames` take no value; those
+/// in `optionNames` (and "--lang", which every command takes) take the next argument or
+/// their "=value". Empty, with `error` set, on any other option, a flag given a value or a
+/// missing value.
 std::optional<CliArgs> ParseArgs(const std::vector<std::string>& args,
-                                 const std::set<std::string>& flagNames, std::string* error);
+                                 const std::set<std::string>& flagNames,
+                                 const std::set<std::string>& optionNames, std::string* error);
 
 /// The one error path: "rv52n-cli: <message>" on stderr; returns the exit status 1.
 int Fail(const std::string& message);

@@ -7,13 +7,14 @@
 
 namespace rv::cli {
 
-/// A command of the tool: its name, the function that runs it, its usage line and the
-/// options that take no value.
+/// A command of the tool: its name, the function that runs it, its usage line, the
+/// options that take no value and those that take one. Any other option is refused.
 struct Command {
     const char* name;
     int (*run)(CliArgs&);
     const char* usage;
     std::set<std::string> flags;
+    std::set<std::string> options;
 };
 
 /// new -o FILE [--model CODE] [--band TEXT]

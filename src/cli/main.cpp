@@ -22,8 +22,13 @@ int main(int argc, char** argv) {
     if (name == "--help" || name == "-h" || name == "help") return PrintUsage(stdout);
     for (const auto& c : CommandTable()) {
         if (name != c.name) continue;
+        const std::vector<std::string> rest(argv + 2, argv + argc);
+        if (rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h")) {
+            std::printf("usage: rv52n-cli %s\n", c.usage);
+            return 0;
+        }
         std::string error;
-        auto args = ParseArgs(std::vector<std::string>(argv + 2, argv + argc), c.flags, &error);
+        auto args = ParseArgs(rest, c.flags, c.options, &error);
         if (!args) return UsageError(error, c.usage);
         args->command = name;
         const auto language = ChooseLanguage(*args);

@@ -180,6 +180,16 @@ TEST_F(LinkCommands, UsageErrors) {
     EXPECT_EQ(cli({"read", "-o", path("a.dat"), "--retries", "many"}).status, 2);
     EXPECT_EQ(cli({"write", "--port", "sim"}).status, 2);
     EXPECT_EQ(cli({"read", "--port", "12", "-o", path("a.dat")}).status, 1);
+    // A mistyped option is refused before the radio is touched, never taken as absent.
+    for (const QStringList& args :
+         {QStringList{"read", "--port", "sim", "-o", path("a.dat"), "--retires", "3"},
+          QStringList{"write", path("a.dat"), "--port", "sim", "--no-verfy"},
+          QStringList{"write", path("a.dat"), "--force=yes"},
+          QStringList{"info", "--port"}}) {
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("usage: rv52n-cli")) << r.err.toStdString();
+    }
     EXPECT_FALSE(QFile::exists(path("a.dat")));
 }
 
