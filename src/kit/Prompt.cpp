@@ -2,8 +2,12 @@
 
 #include "AppContext.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
 
 namespace rv::ui {
 
@@ -36,6 +40,13 @@ QMessageBox::Icon iconOf(rv::MsgIcon i) {
     }
 }
 
+/// The browser named by the user ($BROWSER) or the system's chosen one; empty when neither.
+QString NamedBrowser() {
+    const QString chosen = qEnvironmentVariable("BROWSER").section(QLatin1Char(':'), 0, 0);
+    if (!chosen.isEmpty() && !QStandardPaths::findExecutable(chosen).isEmpty()) return chosen;
+    return QStandardPaths::findExecutable(QStringLiteral("x-www-browser"));
+}
+
 } // namespace
 
 Answer Prompt::message(QWidget* parent, const QString& title, const QString& text,
@@ -65,6 +76,17 @@ QString Prompt::saveFileName(QWidget* parent, const QString& caption, const QStr
     // The overwrite question is the program's own (Save asks it), so the dialog does not ask.
     return QFileDialog::getSaveFileName(parent, caption, proposed, filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+bool Prompt::openUrl(const QUrl& url) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // A browser started by name keeps the section of the page; the desktop's opener drops it
+    // and, outside a desktop session, reports success even when it finds no browser.
+    const QString browser = NamedBrowser();
+    if (!browser.isEmpty()) return QProcess::startDetached(browser, {url.toString()});
+    if (qEnvironmentVariableIsEmpty("XDG_CURRENT_DESKTOP")) return false;
+#endif
+    return QDesktopServices::openUrl(url);
 }
 
 Answer Ask(const AppContext& ctx, QWidget* parent, rv::Msg m, const QString& prefix) {

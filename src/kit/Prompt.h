@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QUrl;
 class QWidget;
 
 namespace rv::ui {
@@ -24,6 +25,8 @@ public:
                                  const QString& filter);
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& proposed,
                                  const QString& filter);
+    /// Shows a page in the user's web browser; false when the machine has none.
+    virtual bool openUrl(const QUrl& url);
 };
 
 /// Shows a shared message in the current language with its own buttons and icon;

@@ -1,9 +1,9 @@
 #include "RadioPort.h"
 
-#include "link/PortList.h"
-#include "link/SimRadioPty.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "link/PortList.h"
+#include "link/SimRadioPty.h"
 
 #include <memory>
 
@@ -30,7 +30,7 @@ QString ServicePortName(const AppContext& ctx, QString* error) {
         }
         return QString::fromStdString(sim->devicePath());
     }
-    return rv::link::ResolvePort(QString::number(ctx.CommPort), error);
+    return rv::link::ResolvePort(QString::number(ctx.CommPort), error, ctx.lang());
 }
 
 QString ServicePortOrTell(const AppContext& ctx, QWidget* parent) {

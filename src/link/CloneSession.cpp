@@ -1,5 +1,7 @@
 #include "link/CloneSession.h"
 
+#include "link/LinkTexts.h"
+
 #include <span>
 
 namespace rv::link {
@@ -25,11 +27,13 @@ CloneSession::~CloneSession() {
 
 bool CloneSession::start(int mode, const QString& portName, QString* error) {
     if (running_) {
-        if (error) *error = QStringLiteral("Another radio operation is running.");
+        if (error)
+            *error = QString::fromStdString(LinkText(OperationRunningText(), s_.CurLanguage));
         return false;
     }
     if (mode < ReadRadio || mode > WriteRadioInfo) {
-        if (error) *error = QStringLiteral("Unknown radio operation.");
+        if (error)
+            *error = QString::fromStdString(LinkText(UnknownOperationText(), s_.CurLanguage));
         return false;
     }
     // The port first: a missing port must leave image and document untouched.

@@ -44,6 +44,27 @@ inline const rv::LangText& PortPermissionText() {
     return t;
 }
 
+/// Refusals of a radio operation before anything is sent.
+inline const rv::LangText& OperationRunningText() {
+    static const rv::LangText t{"", "Another radio operation is running.",
+                                "另一个对讲机操作正在进行。"};
+    return t;
+}
+inline const rv::LangText& UnknownOperationText() {
+    static const rv::LangText t{"", "Unknown radio operation.", "未知的对讲机操作。"};
+    return t;
+}
+/// A port number that names no device ("%1" is the number).
+inline const rv::LangText& NoSerialPortText() {
+    static const rv::LangText t{"", "There is no serial port %1 on this computer.",
+                                "本计算机上没有串口 %1。"};
+    return t;
+}
+inline const rv::LangText& PortNumberRangeText() {
+    static const rv::LangText t{"", "A port number is 1 to 8.", "端口号为 1 到 8。"};
+    return t;
+}
+
 /// The text of a two-language entry in a language (1 English, 2 Chinese).
 inline const std::string& LinkText(const rv::LangText& t, int language) {
     return t[language == rv::Chinese ? 2 : 1];

@@ -1,5 +1,7 @@
 #include "link/PortList.h"
 
+#include "link/LinkTexts.h"
+
 #include <QSerialPortInfo>
 
 #include <algorithm>
@@ -54,7 +56,7 @@ QList<PortEntry> ListPorts() {
     return ports;
 }
 
-QString ResolvePort(const QString& port, QString* error) {
+QString ResolvePort(const QString& port, QString* error, int language) {
     bool isNumber = false;
     const int n = port.toInt(&isNumber);
     if (!isNumber) return port;
@@ -62,8 +64,8 @@ QString ResolvePort(const QString& port, QString* error) {
     if (n >= 1 && n <= ports.size()) return ports[n - 1].device;
     if (error) {
         *error = n >= 1 && n <= MaxPorts
-                     ? QStringLiteral("There is no serial port %1 on this computer.").arg(n)
-                     : QStringLiteral("A port number is 1 to 8.");
+                     ? QString::fromStdString(LinkText(NoSerialPortText(), language)).arg(n)
+                     : QString::fromStdString(LinkText(PortNumberRangeText(), language));
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Messages.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,7 +26,7 @@ QStringList OrderPorts(QStringList devices);
 inline const QString SimPortName = QStringLiteral("sim");
 
 /// The device for a port given as a number 1 to 8 or a device path. Empty with `error` set
-/// when the number names no port.
-QString ResolvePort(const QString& port, QString* error);
+/// when the number names no port, the reason in `language`.
+QString ResolvePort(const QString& port, QString* error, int language = rv::English);
 
 } // namespace rv::link

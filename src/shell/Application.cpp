@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "Screenshot.h"
 #include "Splash.h"
 #include "Startup.h"
 #include "frmMain.h"
@@ -8,11 +9,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
-#include <QPainter>
 #include <QSplashScreen>
 #include <QTimer>
-#include <QTranslator>
 #include <clocale>
 
 namespace rv::ui {
@@ -22,6 +20,7 @@ namespace {
 struct Options {
     bool service = false;
     QString screenshot;
+    QString window;
     QString file;
 };
 
@@ -33,30 +32,18 @@ Options ParseOptions(const QApplication& app) {
     const QCommandLineOption shot(QStringLiteral("screenshot"),
                                   QStringLiteral("Save the main window as a picture and quit."),
                                   QStringLiteral("file"));
+    const QCommandLineOption window(
+        QStringLiteral("window"),
+        QStringLiteral("With --screenshot: picture this window (a form name) or the report."),
+        QStringLiteral("name"));
     parser.addOption(service);
     parser.addOption(shot);
+    parser.addOption(window);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Data file to open."),
                                  QStringLiteral("[file]"));
     parser.process(app);
     const QStringList files = parser.positionalArguments();
-    return {parser.isSet(service), parser.value(shot), files.value(0)};
-}
-
-/// The window as a picture, with a title strip in place of the window manager's frame
-/// (there is none under a bare X server).
-bool SaveScreenshot(QWidget& window, const QString& path) {
-    const QPixmap content = window.grab();
-    const int strip = window.fontMetrics().height() + 12;
-    QImage picture(content.width(), content.height() + strip, QImage::Format_RGB32);
-    picture.fill(window.palette().color(QPalette::Highlight));
-    QPainter p(&picture);
-    p.setPen(window.palette().color(QPalette::HighlightedText));
-    p.setFont(window.font());
-    p.drawText(QRect(8, 0, content.width() - 16, strip), Qt::AlignVCenter | Qt::AlignLeft,
-               window.windowTitle());
-    p.drawPixmap(0, strip, content);
-    p.end();
-    return picture.save(path);
+    return {parser.isSet(service), parser.value(shot), parser.value(window), files.value(0)};
 }
 
 } // namespace
@@ -71,13 +58,6 @@ int RunApplication(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale::c());
     const Options options = ParseOptions(app);
-    // Standard buttons and dialogs (message box buttons, file dialog) speak the system's
-    // language, as the platform's own do.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale::system(), QStringLiteral("qt"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-
     QSplashScreen* splash = ShowSplash();
     AppContext ctx;
     ctx.serviceMode = options.service;
@@ -94,8 +74,9 @@ int RunApplication(int argc, char** argv) {
     splash->finish(&window);
     delete splash;
     if (!options.screenshot.isEmpty()) {
-        QTimer::singleShot(500, &window, [&window, &options] {
-            QApplication::exit(SaveScreenshot(window, options.screenshot) ? 0 : 1);
+        QTimer::singleShot(500, &window, [&ctx, &window, &options] {
+            QApplication::exit(SaveScreenshot(ctx, window, options.window, options.screenshot) ? 0
+                                                                                               : 1);
         });
     }
     return app.exec();

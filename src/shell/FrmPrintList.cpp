@@ -6,13 +6,13 @@
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
 
-#include <QDate>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTextDocument>
+#include <QStandardPaths>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -23,10 +23,13 @@ namespace {
 const rv::LangText SavePdfCaption{"", "Save as P&DF...", "保存为 PDF(&D)..."};
 const rv::LangText PdfFilter{"", "PDF File (*.pdf)", "PDF 文件 (*.pdf)"};
 
-void Render(const AppContext& ctx, QPrinter& printer) {
-    QTextDocument doc;
-    doc.setHtml(BuildReportHtml(ctx.session, QDate::currentDate()));
-    doc.print(&printer);
+/// The report's PDF file beside the document; a document never saved proposes the
+/// documents folder.
+QString ProposedPdf(const std::string& docPath) {
+    const QFileInfo doc(QString::fromStdString(docPath));
+    const QString name = doc.completeBaseName() + QStringLiteral(".pdf");
+    if (doc.exists()) return doc.absoluteDir().filePath(name);
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
 }
 
 } // namespace
@@ -61,8 +64,10 @@ FrmPrintList::FrmPrintList(AppContext& ctx, QWidget* parent) : QDialog(parent), 
 
 void FrmPrintList::onPrint() {
     QPrinter printer(QPrinter::HighResolution);
+    // The channel table needs the width of a landscape page.
+    printer.setPageOrientation(QPageLayout::Landscape);
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted) Render(ctx_, printer);
+    if (dialog.exec() == QDialog::Accepted) PrintReport(ctx_, printer);
 }
 
 bool FrmPrintList::savePdf(const QString& path) {
@@ -71,15 +76,14 @@ bool FrmPrintList::savePdf(const QString& path) {
     if (!QFileInfo(target.absolutePath()).isWritable()) return false;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageOrientation(QPageLayout::Landscape);
     printer.setOutputFileName(path);
-    Render(ctx_, printer);
+    PrintReport(ctx_, printer);
     return QFileInfo(path).size() > 0;
 }
 
 void FrmPrintList::onSavePdf() {
-    const QString proposed =
-        QFileInfo(QString::fromStdString(ctx_.session.DocPath)).completeBaseName() +
-        QStringLiteral(".pdf");
+    const QString proposed = ProposedPdf(ctx_.session.DocPath);
     QString path = ctx_.prompt().saveFileName(this, QString(), proposed, Tr(ctx_, PdfFilter));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");

@@ -2,23 +2,13 @@
 #include "FrmAbout.h"
 #include "FrmModelInfo.h"
 #include "FrmSetLanguage.h"
-#include "Startup.h"
+#include "HelpWindow.h"
 #include "frmMain.h"
-#include "service/ServiceEntry.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
-
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QUrl>
+#include "service/ServiceEntry.h"
 
 namespace rv::ui {
-
-namespace {
-
-const rv::LangText HelpMissing{"", "The help file cannot be found:", "找不到帮助文件："};
-
-} // namespace
 
 void frmMain::mnuModelInfo_Click() {
     FrmModelInfo dialog(ctx_, this);
@@ -36,12 +26,7 @@ void frmMain::mnuLanguage_Click() {
 }
 
 void frmMain::mnuHelpTopic_Click() {
-    const QString path = HelpFilePath(ctx_.programDir, ctx_.lang());
-    if (!QFileInfo::exists(path)) {
-        Tell(ctx_, this, Tr(ctx_, HelpMissing) + QLatin1Char('\n') + path, rv::MsgIcon::Error);
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    OpenHelp(ctx_, this, QString());
 }
 
 void frmMain::mnuHelpAbout_Click() {

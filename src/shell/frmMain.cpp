@@ -1,7 +1,9 @@
 #include "frmMain.h"
 
 #include "Captions.h"
+#include "HelpWindow.h"
 #include "Placement.h"
+#include "QtTranslation.h"
 #include "data/DataFile.h"
 #include "editors/EditorRegistry.h"
 #include "kit/ChildWindow.h"
@@ -43,6 +45,7 @@ frmMain::frmMain(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(c
     buildStatusBar();
     buildMenus();
     ApplyPlacement(*this, LoadPlacement());
+    InstallHelpKey(ctx_, this);
     Change_Language();
     LoadNewDoc();
 }
@@ -83,6 +86,7 @@ QWidget* frmMain::showChildWindow(const QString& name) {
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->resize(sub->sizeHint().expandedTo(sub->minimumSizeHint()));
     sub->setWindowIcon(windowIcon());
+    ConnectHelpButton(ctx_, w);
     w->show();
     cascade();
     mdi_->setActiveSubWindow(sub);
@@ -119,6 +123,7 @@ void frmMain::UpdateTitle() {
 }
 
 void frmMain::Change_Language() {
+    UseQtTranslation(ctx_.lang());
     captionStatusBar();
     UpdateTitle();
     captionMenus();

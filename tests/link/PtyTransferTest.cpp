@@ -264,5 +264,25 @@ TEST(PortList, NumbersAndPathsResolve) {
         EXPECT_EQ(ResolvePort(QString::number(p.number), &error), p.device);
 }
 
+TEST(PortList, RefusalsBeforeAnythingIsSentSpeakChinese) {
+    QString error;
+    EXPECT_TRUE(ResolvePort("9", &error, rv::Chinese).isEmpty());
+    EXPECT_EQ(error, "端口号为 1 到 8。");
+
+    PtyHarness h(true);
+    h.s.CurLanguage = rv::Chinese;
+    CloneSession session(h.s);
+    const QString device = QString::fromStdString(h.sim.devicePath());
+    ASSERT_TRUE(session.start(ReadRadio, device, nullptr));
+    EXPECT_FALSE(session.start(ReadRadio, device, &error));
+    EXPECT_EQ(error, "另一个对讲机操作正在进行。");
+    QEventLoop loop;
+    QObject::connect(&session, &CloneSession::finished, &loop, &QEventLoop::quit);
+    session.cancel();
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_FALSE(session.isRunning());
+}
+
 } // namespace
 } // namespace rv::link::test

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 
 using rv::test::Items;
 using rv::test::ShellTest;
@@ -94,6 +95,7 @@ TEST_F(ShellTest, AboutShowsNameAndVersionByLanguage) {
 
 class PrintTest : public ShellTest {
 protected:
+    QString report() { return rv::ui::BuildReportHtml(*ctx, QDate(2026, 12, 7)); }
     void SetUp() override {
         ShellTest::SetUp();
         start();
@@ -107,16 +109,59 @@ protected:
 };
 
 TEST_F(PrintTest, ReportHoldsTitleBlockChannelsAndSettings) {
-    const QString html = rv::ui::BuildReportHtml(ctx->session, QDate(2026, 12, 7));
+    const QString html = report();
     for (const char* part : {"RV52N", "7415", "400 - 470 MHz", "new.dat", "2026-12-07", "440.12500",
-                             "Low", "Squelch level"})
+                             "Low", "<td>Squelch Level</td><td>5</td>"})
         EXPECT_TRUE(html.contains(QString::fromUtf8(part))) << part;
-    // A new document has no priority channel (255).
-    EXPECT_TRUE(html.contains("<td>Priority channel</td><td>None</td>"));
     // No transmit frequency: neither frequency nor encode tone is printed for it.
     EXPECT_FALSE(html.contains("FFFFFFFF"));
     ctx->session.CurLanguage = rv::Chinese;
-    EXPECT_TRUE(rv::ui::BuildReportHtml(ctx->session, QDate(2026, 12, 7)).contains("接收频率"));
+    EXPECT_TRUE(report().contains("<td>静躁电平</td><td>5</td>"));
+}
+
+// What a technician files must be what the windows show, under their own captions.
+TEST_F(PrintTest, ReportShowsEveryChannelColumnAndEveryOpenWindow) {
+    const QString html = report();
+    const QStringList columns{
+        "CH No.",          "RX Frequency", "TX FreQuency", "QT/DQT Dec",
+        "QT/DQT Enc",      "TX Power",     "Scan Add",     "Opt Signal",
+        "PTT ID",          "W/N",          "SP Unmute",    "Busy Channel Lockout",
+        "Autodial Memory", "Beat Shift"};
+    EXPECT_TRUE(html.contains("<th>" + columns.join("</th><th>") + "</th>"));
+    for (const char* part : {"<h3>Optional Features</h3>", "<td>VOX Delay Time[s]</td>",
+                             "<h3>Key Assignment</h3>", "<td>PF1</td>", "<h3>Scan Information</h3>",
+                             "<td>Revert Channel</td>", "<h3>Embedded Message</h3>"})
+        EXPECT_TRUE(html.contains(part)) << part;
+    // Settings no window offers are not printed.
+    for (const char* hidden : {"Scrambler", "Mic Sensitivity", "Begin of TX", "Compander"})
+        EXPECT_FALSE(html.contains(hidden)) << hidden;
+    // The service windows only for the service program.
+    EXPECT_FALSE(html.contains("<h3>DTMF</h3>"));
+    ctx->serviceMode = true;
+    auto& code = ctx->doc().DtmfCodes[0];
+    code.No = 1;
+    code.Code.set("1234");
+    ctx->doc().DtmfCodeCount = 1;
+    const QString service = report();
+    for (const char* part : {"<h3>DTMF</h3>", "<h4>Autodial Memory</h4>", "<h3>FleetSync</h3>",
+                             "<h3>Test Frequency</h3>", "<td>Stun Code</td>"})
+        EXPECT_TRUE(service.contains(part)) << part;
+}
+
+TEST_F(PrintTest, PriorityChannelIsNoneWithoutPriority) {
+    auto& scan = ctx->doc().ScanInfo;
+    scan.PriorityChannel = 3;
+    scan.PriorityType = 0;
+    EXPECT_TRUE(report().contains("<td>Priority Channel</td><td>None</td>"));
+    scan.PriorityType = 1;
+    EXPECT_TRUE(report().contains("<td>Priority Channel</td><td>3</td>"));
+}
+
+TEST_F(PrintTest, EmbeddedMessageKeepsItsSpacesInAFixedWidthFont) {
+    ctx->doc().EmbMsg1.set("CH 1   & 2 ");
+    const QString html = report();
+    EXPECT_TRUE(html.contains(
+        QRegularExpression("<pre style=\"font-family: monospace[^\"]*\">CH 1   &amp; 2 </pre>")));
 }
 
 TEST_F(PrintTest, SaveAsPdfWorksWithoutAPrinter) {
@@ -129,4 +174,21 @@ TEST_F(PrintTest, SaveAsPdfWorksWithoutAPrinter) {
     EXPECT_TRUE(prompt->asked.isEmpty());
 
     EXPECT_FALSE(dialog.savePdf(path("no/such/folder/r.pdf")));
+}
+
+TEST_F(PrintTest, PdfIsLandscapeAndProposedBesideTheDocument) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath("customer"));
+    const QString doc = path("customer/radio.dat");
+    ASSERT_TRUE(rv::SaveDataFile(ctx->session, doc.toStdString()));
+    ctx->session.DocPath = doc.toStdString();
+    rv::ui::FrmPrintList dialog(*ctx);
+    prompt->fileNames = {path("customer/radio.pdf")};
+    dialog.findChild<QPushButton*>("CommandPdf")->click();
+    EXPECT_EQ(prompt->dialogs.last(), "save:" + path("customer/radio.pdf"));
+    QFile pdf(path("customer/radio.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const auto box = QRegularExpression("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")
+                         .match(QString::fromLatin1(pdf.readAll()));
+    ASSERT_TRUE(box.hasMatch());
+    EXPECT_GT(box.captured(1).toDouble(), box.captured(2).toDouble());
 }

@@ -1,7 +1,9 @@
 #include "ShellFixture.h"
 #include "shell/FrmSetLanguage.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -84,6 +86,25 @@ TEST_F(LanguageTest, SwitchRecaptionsAtActivationAndReopensTheChannelWindow) {
     choose("Chinese");
     activate();
     EXPECT_EQ(act("mnuHelpTopic")->text(), "帮助主题(&H)");
+}
+
+// Qt's own buttons (message boxes, file and print dialogs) follow every switch, whatever
+// language the system has.
+TEST_F(LanguageTest, StandardButtonsFollowTheProgramsLanguage) {
+    const auto cancelText = [] {
+        QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Ok | QMessageBox::Cancel);
+        return box.button(QMessageBox::Cancel)->text();
+    };
+    start(QLocale(QLocale::Chinese, QLocale::China));
+    EXPECT_EQ(cancelText(), "取消");
+    choose("英语");
+    activate();
+    EXPECT_EQ(cancelText(), "Cancel");
+    choose("Chinese");
+    activate();
+    EXPECT_EQ(cancelText(), "取消");
+    start();
+    EXPECT_EQ(cancelText(), "Cancel");
 }
 
 TEST_F(LanguageTest, EnterInTheListMovesOnInsteadOfClosing) {

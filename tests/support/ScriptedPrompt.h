@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <deque>
 
 namespace rv::test {
@@ -17,6 +18,8 @@ public:
     QStringList asked;             ///< texts of every message shown, in order
     QStringList titles;            ///< their titles, in the same order
     QStringList dialogs;           ///< "open:<dir>" / "save:<proposed>" for every file dialog
+    QList<QUrl> opened;            ///< pages handed to the browser
+    bool hasBrowser = true;        ///< false: the machine has no web browser
 
     rv::ui::Answer message(QWidget*, const QString& title, const QString& text,
                            rv::MsgButtons buttons, rv::MsgIcon) override {
@@ -44,6 +47,10 @@ public:
                          const QString&) override {
         dialogs << QStringLiteral("save:") + proposed;
         return next();
+    }
+    bool openUrl(const QUrl& url) override {
+        if (hasBrowser) opened << url;
+        return hasBrowser;
     }
 
 private:

@@ -1,0 +1,124 @@
+#include "HelpWindow.h"
+
+#include "Captions.h"
+#include "Startup.h"
+#include "kit/AppContext.h"
+#include "kit/HelpTopics.h"
+#include "kit/Prompt.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace rv::ui {
+
+namespace {
+
+const rv::LangText HelpMissing{"", "The help file cannot be found:", "找不到帮助文件："};
+const rv::LangText HelpTitle{"", "RV52N Help", "RV52N 帮助"};
+const rv::LangText HelpFileWord{"", "Help file:", "帮助文件："};
+
+QPointer<FrmHelp> Viewer;
+
+/// The help window, made anew when a modal dialog is up: only its own child windows take
+/// input then.
+FrmHelp* ViewerFor(AppContext& ctx, QWidget* from) {
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner && from) owner = from->window();
+    if (Viewer && Viewer->parentWidget() != owner) delete Viewer;
+    if (!Viewer) Viewer = new FrmHelp(ctx, owner);
+    return Viewer;
+}
+
+/// Turns F1 into the section of the window that receives it.
+class HelpKey : public QObject {
+public:
+    HelpKey(AppContext& ctx, QObject* owner) : QObject(owner), ctx_(ctx) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(e);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return widget && OpenHelpFor(ctx_, widget);
+    }
+
+private:
+    AppContext& ctx_;
+};
+
+} // namespace
+
+FrmHelp::FrmHelp(AppContext& ctx, QWidget* parent)
+    : QWidget(parent, Qt::Window), ctx_(ctx), browser_(new QTextBrowser), where_(new QLabel) {
+    setObjectName(QStringLiteral("FrmHelp"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    browser_->setObjectName(QStringLiteral("TextBrowser1"));
+    browser_->setOpenExternalLinks(true);
+    where_->setObjectName(QStringLiteral("Label1"));
+    where_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* buttons = new QDialogButtonBox;
+    auto* close = buttons->addButton(Tr(ctx_, CaptionOf(Cap::Close)), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("CommandClose"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(browser_, 1);
+    layout->addWidget(where_);
+    layout->addWidget(buttons);
+    resize(760, 620);
+}
+
+void FrmHelp::showPage(const QUrl& url) {
+    setWindowTitle(Tr(ctx_, HelpTitle));
+    where_->setText(Tr(ctx_, HelpFileWord) + QLatin1Char(' ') + url.toLocalFile());
+    // The same page at another section only scrolls; a page of the other language loads.
+    browser_->setSource(url);
+    if (!url.fragment().isEmpty()) browser_->scrollToAnchor(url.fragment());
+    show();
+    raise();
+    activateWindow();
+}
+
+void OpenHelp(AppContext& ctx, QWidget* from, const QString& topic) {
+    const QString path = HelpFilePath(ctx.programDir, ctx.lang());
+    if (!QFileInfo::exists(path)) {
+        Tell(ctx, from, Tr(ctx, HelpMissing) + QLatin1Char('\n') + path, rv::MsgIcon::Error);
+        return;
+    }
+    QUrl url = QUrl::fromLocalFile(path);
+    if (!topic.isEmpty()) url.setFragment(topic);
+    if (ctx.prompt().openUrl(url)) return;
+    ViewerFor(ctx, from)->showPage(url);
+}
+
+bool OpenHelpFor(AppContext& ctx, QWidget* widget) {
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        if (qobject_cast<FrmHelp*>(w)) return false;
+        if (const auto topic = HelpTopicOf(w->objectName())) {
+            OpenHelp(ctx, w, *topic);
+            return true;
+        }
+    }
+    return false;
+}
+
+void ConnectHelpButton(AppContext& ctx, QWidget* window) {
+    auto* button = window->findChild<QPushButton*>(QStringLiteral("CommandHelp"));
+    if (!button) return;
+    QObject::connect(button, &QPushButton::clicked, window,
+                     [&ctx, window] { OpenHelpFor(ctx, window); });
+}
+
+void InstallHelpKey(AppContext& ctx, QObject* owner) {
+    qApp->installEventFilter(new HelpKey(ctx, owner));
+}
+
+} // namespace rv::ui

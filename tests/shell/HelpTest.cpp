@@ -1,0 +1,113 @@
+#include "ShellFixture.h"
+#include "editors/EditorRegistry.h"
+#include "kit/HelpTopics.h"
+#include "shell/FrmModelInfo.h"
+#include "shell/HelpWindow.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QTextBrowser>
+
+using rv::test::ShellTest;
+
+namespace {
+
+/// The ids of the sections of a help page in the program folder.
+QSet<QString> Anchors(const char* page) {
+    QFile f(QDir(RV_BIN_DIR).filePath(QString::fromLatin1(page)));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QString html = QString::fromUtf8(f.readAll());
+    QSet<QString> ids;
+    static const QRegularExpression id(QStringLiteral("\\bid=\"([^\"]+)\""));
+    for (auto it = id.globalMatch(html); it.hasNext();)
+        ids << it.next().captured(1);
+    return ids;
+}
+
+void PressF1(QWidget* w) {
+    QTest::keyClick(w, Qt::Key_F1);
+}
+
+} // namespace
+
+TEST(HelpPages, BothLanguagesHaveTheSameSections) {
+    const QSet<QString> english = Anchors("RVPS-52N_e.html");
+    const QSet<QString> chinese = Anchors("RVPS-52N_c.html");
+    ASSERT_FALSE(english.isEmpty());
+    EXPECT_EQ(english - chinese, QSet<QString>()) << "missing from the Chinese page";
+    EXPECT_EQ(chinese - english, QSet<QString>()) << "missing from the English page";
+    for (const QString& form : rv::ui::HelpForms()) {
+        const QString topic = *rv::ui::HelpTopicOf(form);
+        EXPECT_TRUE(topic.isEmpty() || english.contains(topic)) << form.toStdString();
+    }
+}
+
+// The Help button where a window has one, F1 in every window, each to the window's section
+// of the page in the current language.
+TEST_F(ShellTest, EveryWindowsHelpLeadsToItsOwnSection) {
+    for (const int language : {rv::English, rv::Chinese}) {
+        start(language == rv::Chinese ? QLocale(QLocale::Chinese, QLocale::China)
+                                      : QLocale(QLocale::English, QLocale::UnitedStates),
+              true);
+        const QString page = language == rv::Chinese ? "RVPS-52N_c.html" : "RVPS-52N_e.html";
+        int buttons = 0;
+        for (const QString& form : rv::ui::HelpForms()) {
+            if (!std::unique_ptr<QWidget>(rv::ui::CreateEditorWindow(*ctx, form))) continue;
+            QWidget* w = main->showChildWindow(form);
+            ASSERT_TRUE(w) << form.toStdString();
+            for (QWidget* control : w->findChildren<QWidget*>()) {
+                // A key in any field of the window, the window's own button.
+                if (!control->focusPolicy() || !control->isVisibleTo(w)) continue;
+                PressF1(control);
+                break;
+            }
+            if (auto* help = w->findChild<QPushButton*>("CommandHelp")) {
+                help->click();
+                ++buttons;
+            }
+            ASSERT_FALSE(prompt->opened.isEmpty()) << form.toStdString();
+            for (const QUrl& url : prompt->opened) {
+                EXPECT_EQ(url.fileName(), page);
+                EXPECT_EQ(url.fragment(), rv::ui::HelpTopicOf(form)) << form.toStdString();
+            }
+            prompt->opened.clear();
+            w->close();
+        }
+        EXPECT_EQ(buttons, 5); // grid, channel edit, features, keys, scan
+    }
+}
+
+TEST_F(ShellTest, F1InADialogOpensTheDialogsSection) {
+    start();
+    rv::ui::FrmModelInfo dialog(*ctx, main.get());
+    dialog.show();
+    PressF1(dialog.focusWidget() ? dialog.focusWidget() : &dialog);
+    ASSERT_EQ(prompt->opened.size(), 1);
+    EXPECT_EQ(prompt->opened[0].fragment(), "model-information");
+    PressF1(main.get());
+    ASSERT_EQ(prompt->opened.size(), 2);
+    EXPECT_FALSE(prompt->opened[1].hasFragment()); // the main window: the top of the page
+}
+
+TEST_F(ShellTest, WithoutABrowserThePageOpensInTheProgramsOwnWindow) {
+    start();
+    prompt->hasBrowser = false;
+    act("mnuHelpTopic")->trigger();
+    auto* viewer = main->findChild<rv::ui::FrmHelp*>();
+    ASSERT_TRUE(viewer);
+    EXPECT_TRUE(viewer->isVisible());
+    const QString page = QDir(RV_BIN_DIR).filePath("RVPS-52N_e.html");
+    EXPECT_EQ(viewer->browser()->source().toLocalFile(), page);
+    EXPECT_FALSE(viewer->browser()->toPlainText().isEmpty());
+    // It says where the page is, for a browser installed later.
+    EXPECT_TRUE(viewer->findChild<QLabel*>("Label1")->text().endsWith(page));
+
+    main->showChildWindow("FrmScanInfo")->findChild<QPushButton*>("CommandHelp")->click();
+    EXPECT_EQ(main->findChildren<rv::ui::FrmHelp*>().size(), 1);
+    EXPECT_EQ(viewer->browser()->source().fragment(), "scan-information");
+    EXPECT_TRUE(prompt->asked.isEmpty());
+}
