@@ -19,6 +19,7 @@ const std::vector<Command>& CommandTable() {
          {"--port", "--retries", "--model-type", "--band", "--serial", "--version"}},
         {"ports", CmdPorts, "ports", {}, {}},
         {"sim", CmdSim, "sim [--link PATH] [--image FILE] [--fast]", {"--fast"}, {"--link", "--image"}},
+        {"help", CmdHelp, "help [COMMAND] [--lang en|zh]", {}, {}},
     };
     return table;
 }

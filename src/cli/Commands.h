@@ -31,6 +31,8 @@ int CmdInfo(CliArgs& args);
 int CmdSetInfo(CliArgs& args);
 int CmdPorts(CliArgs& args);
 int CmdSim(CliArgs& args);
+/// help [COMMAND]: the command-line section of the help page, or one command's part of it
+int CmdHelp(CliArgs& args);
 
 /// The table main() dispatches through.
 const std::vector<Command>& CommandTable();

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     using namespace rv::cli;
     if (argc < 2) return PrintUsage(stderr);
     const std::string name = argv[1];
-    if (name == "--help" || name == "-h" || name == "help") return PrintUsage(stdout);
+    if (name == "--help" || name == "-h" || (name == "help" && argc == 2))
+        return PrintUsage(stdout);
     for (const auto& c : CommandTable()) {
         if (name != c.name) continue;
         const std::vector<std::string> rest(argv + 2, argv + argc);

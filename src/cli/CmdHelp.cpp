@@ -1,0 +1,41 @@
+#include "Commands.h"
+#include "HelpText.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace rv::cli {
+
+namespace {
+
+std::string HelpPagePath(const std::string& programDir, int language) {
+    const char* name = language == Chinese ? "RVPS-52N_c.html" : "RVPS-52N_e.html";
+    return programDir.empty() ? name : programDir + "/" + name;
+}
+
+} // namespace
+
+int CmdHelp(CliArgs& args) {
+    if (args.positional.size() > 1) return UsageError("one topic at a time", "help [COMMAND]");
+    const std::string path = HelpPagePath(args.programDir, args.language);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return Fail("the help page cannot be read: " + path);
+    std::stringstream page;
+    page << in.rdbuf();
+    // The section of the desktop program's help page that tells about this tool.
+    const std::string id = args.positional.empty() ? "command-line" : "cli-" + args.positional[0];
+    if (const auto text = HelpSection(page.str(), id)) {
+        std::fputs(text->c_str(), stdout);
+        return 0;
+    }
+    // A command the page does not describe yet still has its usage.
+    for (const auto& c : CommandTable()) {
+        if (args.positional[0] != c.name) continue;
+        std::printf("usage: rv52n-cli %s\n", c.usage);
+        return 0;
+    }
+    return UsageError("no command \"" + args.positional[0] + "\"", "help [COMMAND]");
+}
+
+} // namespace rv::cli
