@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "QtTranslation.h"
 #include "Screenshot.h"
 #include "Splash.h"
 #include "Startup.h"
@@ -58,6 +59,8 @@ int RunApplication(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale::c());
     const Options options = ParseOptions(app);
+    // Qt's own buttons speak the program's language from the first message on.
+    UseQtTranslation(StartupLanguage(QLocale::system()));
     QSplashScreen* splash = ShowSplash();
     AppContext ctx;
     ctx.serviceMode = options.service;

@@ -44,6 +44,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
+        // Dialogs and tool windows not hosted in the document area get their Help button
+        // when they first show.
+        if (e->type() == QEvent::Show) {
+            auto* shown = qobject_cast<QWidget*>(watched);
+            if (shown && HelpTopicOf(shown->objectName())) ConnectHelpButton(ctx_, shown);
+            return false;
+        }
         if (e->type() != QEvent::KeyPress) return false;
         const auto* key = static_cast<QKeyEvent*>(e);
         if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
@@ -112,7 +119,8 @@ bool OpenHelpFor(AppContext& ctx, QWidget* widget) {
 
 void ConnectHelpButton(AppContext& ctx, QWidget* window) {
     auto* button = window->findChild<QPushButton*>(QStringLiteral("CommandHelp"));
-    if (!button) return;
+    if (!button || button->property("opensHelp").toBool()) return;
+    button->setProperty("opensHelp", true);
     QObject::connect(button, &QPushButton::clicked, window,
                      [&ctx, window] { OpenHelpFor(ctx, window); });
 }

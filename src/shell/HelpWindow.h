@@ -36,10 +36,12 @@ void OpenHelp(AppContext& ctx, QWidget* from, const QString& topic);
 /// main window with a section of its own. False when none has one.
 bool OpenHelpFor(AppContext& ctx, QWidget* widget);
 
-/// Makes the Help button of `window` ("CommandHelp"), when it has one, open its section.
+/// Makes the Help button of `window` ("CommandHelp"), when it has one, open its section;
+/// once, however often it is called.
 void ConnectHelpButton(AppContext& ctx, QWidget* window);
 
-/// Makes F1 open the section of the window being worked in, while `owner` lives.
+/// Makes F1 open the section of the window being worked in, and the Help button of every
+/// window with a section open it, while `owner` lives.
 void InstallHelpKey(AppContext& ctx, QObject* owner);
 
 } // namespace rv::ui

@@ -4,6 +4,7 @@
 #include "shell/FrmModelInfo.h"
 #include "shell/HelpWindow.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -91,6 +92,25 @@ TEST_F(ShellTest, F1InADialogOpensTheDialogsSection) {
     PressF1(main.get());
     ASSERT_EQ(prompt->opened.size(), 2);
     EXPECT_FALSE(prompt->opened[1].hasFragment()); // the main window: the top of the page
+}
+
+// Windows outside the document area get their Help button when they show; a shown window of
+// the document area opens its section once per click.
+TEST_F(ShellTest, HelpButtonsOfShownWindowsOpenTheirSectionOnce) {
+    start();
+    QDialog dialog(main.get());
+    dialog.setObjectName("FrmSetComm");
+    auto* help = new QPushButton(&dialog);
+    help->setObjectName("CommandHelp");
+    dialog.show();
+    help->click();
+    main->show();
+    QWidget* scan = main->showChildWindow("FrmScanInfo");
+    QApplication::processEvents();
+    scan->findChild<QPushButton*>("CommandHelp")->click();
+    ASSERT_EQ(prompt->opened.size(), 2);
+    EXPECT_EQ(prompt->opened[0].fragment(), "communication-port");
+    EXPECT_EQ(prompt->opened[1].fragment(), "scan-information");
 }
 
 TEST_F(ShellTest, WithoutABrowserThePageOpensInTheProgramsOwnWindow) {
