@@ -123,3 +123,35 @@ TEST(Startup, ProgramStartsAndDrawsItsWindowInEitherLanguage) {
         EXPECT_GE(picture.height(), 650) << lang;
     }
 }
+
+// Pictures of single windows for the help pages, and of the report; an unknown window fails.
+TEST(Startup, ScreenshotOfOneWindowOrTheReport) {
+    const QString exe = QDir(RV_BIN_DIR).filePath("rv52n");
+    QTemporaryDir out;
+    struct Case {
+        const char* window;
+        int exitCode;
+        int minWidth, maxWidth;
+    };
+    const Case cases[] = {{"FrmScanInfo", 0, 150, 700},
+                          {"FrmModelInfo", 0, 150, 700},
+                          {"FrmDTMF", 0, 150, 800},
+                          {"report", 0, 1123, 1123},
+                          {"NoSuchWindow", 1, 0, 0}};
+    for (const Case& c : cases) {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_CONFIG_HOME", out.path());
+        program.setProcessEnvironment(env);
+        const QString shot = out.filePath(QString("%1.png").arg(c.window));
+        program.start(exe, {"--service", "--screenshot", shot, "--window", c.window});
+        ASSERT_TRUE(program.waitForFinished(30000)) << c.window;
+        EXPECT_EQ(program.exitCode(), c.exitCode) << c.window;
+        const QImage picture(shot);
+        EXPECT_EQ(picture.isNull(), c.exitCode != 0) << c.window;
+        if (picture.isNull()) continue;
+        EXPECT_GE(picture.width(), c.minWidth) << c.window;
+        EXPECT_LE(picture.width(), c.maxWidth) << c.window;
+    }
+}
