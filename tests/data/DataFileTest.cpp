@@ -190,29 +190,6 @@ TEST(Record, ShortInputIsRefused) {
     EXPECT_TRUE(rv::FromRecord(bytes).has_value());
 }
 
-TEST(Record, FieldOffsets) {
-    rv::RadioData d;
-    d.ChannelCount = 0x0102;
-    d.Channels[15].Compander = 0x0304;
-    d.OptFeatures.CloneMode = 0x0506;
-    d.FleetSyncInfo.PttIdSideTone = 0x0708;
-    d.DtmfCodes[7].Code.assign("ZZZZZZZZZZZZZZZZ");
-    d.TestFres[15].TxSig = 0x090A;
-    d.EmbMsg1.assign("M");
-    d.Fleets[7].IdValue = 0x0B0C0D0E;
-    const rv::Record r = rv::ToRecord(d);
-    EXPECT_EQ(r[0], 0x02);
-    EXPECT_EQ(r[1], 0x01);
-    EXPECT_EQ(r[2 + 52 * 15 + 50], 0x04);
-    EXPECT_EQ(r[863 + 66], 0x06);
-    EXPECT_EQ(r[993 + 16], 0x08);
-    EXPECT_EQ(r[1013 + 18 * 7 + 2], 'Z');
-    EXPECT_EQ(r[1159 + 22 * 15 + 20], 0x0A);
-    EXPECT_EQ(r[1511], 'M');
-    EXPECT_EQ(r[1577 + 8 * 7 + 4], 0x0E);
-    EXPECT_EQ(r[1640], 0x0B);
-}
-
 class Unchanged : public testing::Test {
 protected:
     void SetUp() override {
