@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -142,16 +145,24 @@ TEST_F(DataFileTest, FailedSaveKeepsOldFileAndSavedCopy) {
     const auto old = Bytes(path("keep.dat"));
     const rv::RadioData saved = r.s.SavedCopy;
     r.s.Doc.KeyFunc1 = 3;
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-    const bool writable = std::ofstream(path("probe")).good(); // running as root ignores modes
-    if (!writable) {
-        EXPECT_FALSE(rv::SaveDataFile(r.s, path("keep.dat")));
+    {
+        // A file size limit stops the write for every user, root included (which ignores
+        // the folder's modes): the save fails half-way through its data.
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+        rlimit small = limit;
+        small.rlim_cur = 1000;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool savedAnyway = rv::SaveDataFile(r.s, path("keep.dat"));
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, oldHandler);
+        EXPECT_FALSE(savedAnyway);
         EXPECT_EQ(Bytes(path("keep.dat")), old);
         EXPECT_EQ(r.s.SavedCopy, saved);
         EXPECT_FALSE(rv::IsUnchanged(r.s));
+        EXPECT_EQ(filesInDir(), 1u) << "the half-written copy is left behind";
     }
-    fs::permissions(dir, fs::perms::owner_all);
-    fs::remove(path("probe"));
     // A target that is a folder, or a folder that does not exist, fails the same way.
     EXPECT_FALSE(rv::SaveDataFile(r.s, dir.string()));
     EXPECT_FALSE(rv::SaveDataFile(r.s, path("no/such/folder.dat")));
