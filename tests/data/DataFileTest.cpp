@@ -1,3 +1,4 @@
+#include "FileLayout.h"
 #include "Fixtures.h"
 
 #include "data/DataFile.h"
@@ -238,6 +239,16 @@ TEST_F(Unchanged, EverySingleFieldChangeCounts) {
         rv::RadioData d = r.s.SavedCopy;
         edits[i](d);
         EXPECT_FALSE(rv::IsUnchanged(d, r.s.SavedCopy)) << "edit " << i;
+    }
+    // Every stored field, but for entries beyond the counts (three channels, six test
+    // frequencies, no autodial codes or fleets), which a reader ignores.
+    for (const rvtest::FileField& f : rvtest::FileLayout) {
+        const std::string name = f.name;
+        const bool unused = name.starts_with("Channel 16") || name.starts_with("DtmfCodes ") ||
+                            name.starts_with("TestFres 16") || name.starts_with("Fleets ");
+        rv::RadioData d = r.s.SavedCopy;
+        f.set(d);
+        EXPECT_EQ(rv::IsUnchanged(d, r.s.SavedCopy), unused) << name;
     }
 }
 
