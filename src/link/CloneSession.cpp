@@ -8,6 +8,9 @@ namespace rv::link {
 
 CloneSession::CloneSession(rv::Session& s, QObject* parent)
     : QObject(parent), s_(s), engine_(s, *this) {
+    // A child, so that tests can make it fall due at a moment of their choosing.
+    waitTimer_.setParent(this);
+    waitTimer_.setObjectName(QStringLiteral("waitTimer"));
     waitTimer_.setSingleShot(true);
     waitTimer_.setInterval(300);
     waitTimer_.setTimerType(Qt::PreciseTimer);

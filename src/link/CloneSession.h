@@ -34,6 +34,7 @@ public:
     Outcome outcome() const { return outcome_; }
     /// The WaitTimer interval (300 ms); tests may shorten it.
     void setWaitInterval(int msecs) { waitTimer_.setInterval(msecs); }
+    int waitInterval() const { return waitTimer_.interval(); }
     /// The engine question behind the last `question` signal.
     rv::link::Question lastQuestion() const { return lastQuestion_; }
 

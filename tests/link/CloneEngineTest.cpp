@@ -139,7 +139,8 @@ TEST(CloneEngineInfo, WriteInfoWireBytes) {
     EXPECT_EQ(Bytes(info.begin() + 17, info.begin() + 25), ascii("20261207"));
     for (int i : {9, 10, 11, 12, 14, 15, 16, 25, 32})
         EXPECT_EQ(info[i], 0xFF) << i;
-    EXPECT_EQ(info[33], InfoChecksum(info));
+    // The checksum worked out by hand: bytes 1 to 32 summed, byte 0 left out.
+    EXPECT_EQ(info[33], 0xA5);
     EXPECT_EQ(h.sent[4], (Bytes{0x56, '1', '.', '0', '0', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(h.sent[5], EndFrame);
     EXPECT_EQ(h.radio.info().modelType, "5617");
@@ -254,7 +255,9 @@ TEST(CloneEngineRetry, CorruptedBlockIsReadAgainAfterRetry) {
     ASSERT_EQ(h.asked, std::vector<Question>{Question::RetryTransfer});
     EXPECT_EQ(std::count(h.sent.begin(), h.sent.end(), Program), 2);
     // The restart shows 0% again before climbing.
-    EXPECT_NE(std::find(h.progress.begin(), h.progress.end(), 0), h.progress.end());
+    const auto climbed =
+        std::find_if(h.progress.begin(), h.progress.end(), [](int p) { return p > 0; });
+    EXPECT_NE(std::find(climbed, h.progress.end(), 0), h.progress.end());
     EXPECT_EQ(h.s.Image, h.radio.memory());
 }
 
@@ -289,6 +292,24 @@ TEST(CloneEngineWrite, RefusedModelSendsNoBlock) {
     for (const auto& f : h.sent)
         EXPECT_NE(f[0], 0x57);
     EXPECT_EQ(h.radio.memory(), before);
+}
+
+TEST(CloneEngineWrite, SameModelOnAnotherBandIsAsked) {
+    EngineHarness h;
+    h.radio.memory()[445] = 33; // the 470 - 512 MHz version of the document's model
+    h.run(WriteRadio);
+    EXPECT_EQ(h.outcome, Outcome::ModelRefused);
+    EXPECT_EQ(h.asked, std::vector<Question>{Question::ModelMismatch});
+}
+
+TEST(CloneEngineRead, BandLimitsFollowTheRadioRead) {
+    EngineHarness h;
+    h.radio.memory()[445] = 33;
+    h.run(ReadRadio);
+    ASSERT_EQ(h.outcome, Outcome::Success) << h.message;
+    EXPECT_EQ(h.s.CurBand, "470 - 512 MHz");
+    EXPECT_EQ(h.s.BandLow, 470);
+    EXPECT_EQ(h.s.BandHigh, 512);
 }
 
 TEST(CloneEngineWrite, MatchingModelIsNotAsked) {

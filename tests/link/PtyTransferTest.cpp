@@ -172,29 +172,32 @@ TEST(PtyTransfer, CancelMidReadLeavesTheDocument) {
 }
 
 TEST(PtyTransfer, TimeOutDueBehindACancelAsksNothing) {
-    // The radio falls silent while blocks are being read; the user's cancel and the reply
-    // time-out then fall due in one pass of the event loop, the cancel first.
+    // The radio falls silent; the user's cancel is on its way when the reply time-out falls
+    // due. The time-out is fired by hand right behind the cancel, so the order is certain.
     PtyHarness h;
     h.sim.withRadio([](SimRadio& r) { r.faults().silentAfterFrames = 8; });
     CloneSession session(h.s);
-    session.setWaitInterval(1000);
-    QEventLoop loop;
+    session.setWaitInterval(60000);
     std::vector<CloneSession::Question> asked;
     QObject::connect(&session, &CloneSession::question, &session,
                      [&](CloneSession::Question q) { asked.push_back(q); });
+    QEventLoop loop;
     QObject::connect(&session, &CloneSession::finished, &loop, &QEventLoop::quit);
     ASSERT_TRUE(session.start(ReadRadio, QString::fromStdString(h.sim.devicePath()), nullptr));
+    auto* waitTimer = session.findChild<QTimer*>(QStringLiteral("waitTimer"));
+    ASSERT_NE(waitTimer, nullptr);
+    // Silent in the middle of the blocks, where a time-out asks Retry or Cancel.
     QElapsedTimer clock;
     clock.start();
     while (h.sim.withRadio([](SimRadio& r) { return r.framesReceived(); }) < 8 &&
            clock.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QTimer cancel;
-    cancel.setSingleShot(true);
-    cancel.setTimerType(Qt::PreciseTimer);
-    cancel.callOnTimeout([&] { session.cancel(); });
-    cancel.start(1);
-    QThread::msleep(1500); // both are due now
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    ASSERT_TRUE(waitTimer->isActive());
+    session.cancel();
+    QMetaObject::invokeMethod(waitTimer, "timeout");
+    EXPECT_TRUE(asked.empty());
+    session.setWaitInterval(50); // the unanswered End after the cancel
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);
     loop.exec();
     EXPECT_FALSE(session.isRunning());

@@ -87,22 +87,5 @@ TEST(SimRadio, FaultSwitchesCountFrames) {
     EXPECT_EQ(feed(corrupt, request)[2], 0x40); // damaged once only
 }
 
-TEST(SimRadio, DemoMemoryIsAProgrammedRadio) {
-    rv::Session s;
-    rv::DecodeImage(DemoRadioMemory(), s);
-    EXPECT_EQ(s.CurModelCode, "7415");
-    EXPECT_EQ(s.Doc.ChannelCount, 6);
-    int noTx = 0, dqt = 0;
-    for (int i = 0; i < s.Doc.ChannelCount; ++i) {
-        noTx += s.Doc.Channels[i].TxFreq.get() == "FFFFFFFF";
-        dqt += s.Doc.Channels[i].RxCode.get().rfind("28", 0) == 0 ||
-               s.Doc.Channels[i].RxCode.get().rfind("A9", 0) == 0;
-    }
-    EXPECT_EQ(noTx, 2);
-    EXPECT_EQ(dqt, 2);
-    EXPECT_EQ(s.Doc.EmbMsg1.get(), "DEALER DEMO");
-    EXPECT_NE(s.Doc.OptFeatures.TotTime, 4);
-}
-
 } // namespace
 } // namespace rv::link::test
