@@ -31,6 +31,10 @@ int CmdInfo(CliArgs& args);
 int CmdSetInfo(CliArgs& args);
 int CmdPorts(CliArgs& args);
 int CmdSim(CliArgs& args);
+/// import-csv FILE.csv -o OUT.dat [--into DOC.dat | --model CODE --band TEXT] [options]
+int CmdImportCsv(CliArgs& args);
+/// export-csv DOC.dat -o FILE.csv
+int CmdExportCsv(CliArgs& args);
 
 /// The table main() dispatches through.
 const std::vector<Command>& CommandTable();

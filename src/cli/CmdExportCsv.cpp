@@ -1,0 +1,19 @@
+#include "Commands.h"
+
+#include "data/ChannelCsv.h"
+
+namespace rv::cli {
+
+int CmdExportCsv(CliArgs& args) {
+    const char* usage = "export-csv DOC.dat -o FILE.csv";
+    const auto out = args.value("-o");
+    if (!out || args.positional.size() != 1)
+        return UsageError("export-csv needs DOC.dat and -o FILE.csv", usage);
+    Session s = MakeSession(args);
+    if (!OpenDocument(s, args.positional[0])) return 1;
+    const std::string text = ExportChannelsCsv(s);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    return WriteOutput(s, *out, {bytes, text.size()}) ? 0 : 1;
+}
+
+} // namespace rv::cli
