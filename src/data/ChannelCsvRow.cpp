@@ -29,6 +29,10 @@ bool ExactAt(const Decimal& d, std::size_t places) {
            d.fracDigits.find_first_not_of('0', places) == std::string::npos;
 }
 
+// ToneList: the none word, the QT tones from entry 1, the DQT codes from entry 40.
+constexpr std::ptrdiff_t FirstQt = 1;
+constexpr std::ptrdiff_t FirstDqt = 40;
+
 // Where a tone of a cross mode comes from.
 enum class Source { None, QtEncode, QtDecode, DqtEncode, DqtDecode };
 struct CrossRow {
@@ -156,7 +160,8 @@ private:
         const std::string value = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
         const auto& list = ToneList(s_.CurLanguage);
         if (!ExactAt(*d, 1) || d->negative ||
-            std::find(list.begin() + 1, list.begin() + 40, value) == list.begin() + 40)
+            std::find(list.begin() + FirstQt, list.begin() + FirstDqt, value) ==
+                list.begin() + FirstDqt)
             fail(CsvSkip::ToneNotOffered, Quoted(column, text));
         return value;
     }
@@ -171,7 +176,7 @@ private:
         if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
         const std::string value = "D" + digits + (polarity == 'R' ? "I" : "N");
         const auto& list = ToneList(s_.CurLanguage);
-        if (std::find(list.begin() + 40, list.end(), value) == list.end())
+        if (std::find(list.begin() + FirstDqt, list.end(), value) == list.end())
             fail(CsvSkip::ToneNotOffered, Quoted(column, text));
         return value;
     }

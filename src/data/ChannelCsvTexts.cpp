@@ -65,8 +65,8 @@ const LangText ChannelCap{"", "Channel ", "信道 "};
 const LangText Cleared{"", "Cleared", "清除"};
 const LangText Sep{"", ", ", "，"};
 const LangText Colon{"", ": ", "："};
-const LangText Summary{"", "%1 rows imported, %2 skipped, %3 channels cleared.",
-                       "导入 %1 行，跳过 %2 行，清除 %3 个信道。"};
+const LangText Summary{"", "Rows imported: %1; rows skipped: %2; channels cleared: %3.",
+                       "导入行数：%1；跳过行数：%2；清除信道数：%3。"};
 
 std::string LabelOf(K kind, int language) {
     for (const Label& l : FieldLabels)

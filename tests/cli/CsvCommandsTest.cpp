@@ -60,7 +60,7 @@ TEST_F(CsvCommands, ImportReportsEveryRowAndWritesTheDocument) {
                      "W/N Narrow\n"
                      "Row 4, channel 3: Skipped: unknown mode (the radio has FM and NFM) "
                      "(Mode \"AM\")\n"
-                     "2 rows imported, 1 skipped, 0 channels cleared.\n");
+                     "Rows imported: 2; rows skipped: 1; channels cleared: 0.\n");
     rv::Session s;
     ASSERT_TRUE(rv::OpenDataFile(s, path("out.dat").toStdString()));
     EXPECT_EQ(s.CurBand, "136 - 174 MHz");
@@ -74,7 +74,7 @@ TEST_F(CsvCommands, StrictAndDryRunWriteNothing) {
     EXPECT_EQ(r.err, "rv52n-cli: rows were skipped; nothing written (--strict)\n");
     r = cli({"import-csv", csv, "-o", path("dry.dat"), "--dry-run", "--model", "582"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.out.endsWith("2 rows imported, 1 skipped, 0 channels cleared.\n"));
+    EXPECT_TRUE(r.out.endsWith("Rows imported: 2; rows skipped: 1; channels cleared: 0.\n"));
     EXPECT_FALSE(QFile::exists(path("strict.dat")));
     EXPECT_FALSE(QFile::exists(path("dry.dat")));
 }

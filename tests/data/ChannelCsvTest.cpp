@@ -389,7 +389,7 @@ TEST_F(ChannelCsvTest, SkipReportReadsInBothLanguages) {
                   "Row 2, channel 3: Skipped: outside the band (Frequency \"480\")",
                   "Row 3, channel 4: New: RX 446.00000, TX 446.00000, Dec None, Enc None, "
                   "Power High, Scan add Yes, W/N Wide",
-                  "1 rows imported, 1 skipped, 0 channels cleared."}));
+                  "Rows imported: 1; rows skipped: 1; channels cleared: 0."}));
     EXPECT_EQ(rv::CsvImportReport(plan, rv::Chinese)[0],
               "第 2 行，信道 3：跳过：超出频段 (Frequency \"480\")");
 }

@@ -98,7 +98,7 @@ TEST_F(ChannelCsvMenuTest, PreviewListsEveryRowAndOkIsOneUndoableStep) {
         ASSERT_EQ(t->rowCount(), 4);
         EXPECT_EQ(RowTexts(t, 3), " | 3 | Cleared | ");
         EXPECT_EQ(d.findChild<QLabel*>("lblSummary")->text(),
-                  "2 rows imported, 1 skipped, 1 channels cleared.");
+                  "Rows imported: 2; rows skipped: 1; channels cleared: 1.");
         EXPECT_EQ(ctx->doc(), before);
         click(d, "Command1");
     });
@@ -111,7 +111,7 @@ TEST_F(ChannelCsvMenuTest, PreviewListsEveryRowAndOkIsOneUndoableStep) {
     EXPECT_EQ(ctx->doc(), before);
 }
 
-TEST_F(ChannelCsvMenuTest, ChinesePreviewAndCancelChangesNothing) {
+TEST_F(ChannelCsvMenuTest, ChinesePreviewCancelAndUndo) {
     start(QLocale(QLocale::Chinese, QLocale::China));
     const rv::RadioData before = ctx->doc();
     EXPECT_EQ(act("mnuFileImportCsv")->text(), "导入信道(&I)…");
@@ -124,6 +124,11 @@ TEST_F(ChannelCsvMenuTest, ChinesePreviewAndCancelChangesNothing) {
         EXPECT_EQ(d.findChild<QCheckBox*>("chkRenumber")->text(), "按文件顺序从信道 1 开始填充");
         click(d, "Command2");
     });
+    EXPECT_EQ(ctx->doc(), before);
+
+    importVia(path("plan.csv"), [&](rv::ui::FrmImportCsv& d) { click(d, "Command1"); });
+    EXPECT_EQ(ctx->doc().ChannelCount, 2);
+    undoInGrid();
     EXPECT_EQ(ctx->doc(), before);
 }
 
