@@ -10,10 +10,11 @@ int CmdExportCsv(CliArgs& args) {
     if (!out || args.positional.size() != 1)
         return UsageError("export-csv needs DOC.dat and -o FILE.csv", usage);
     Session s = MakeSession(args);
-    if (!OpenDocument(s, args.positional[0])) return 1;
+    // A file that cannot be read or written is trouble (2), never a negative answer.
+    if (!OpenDocument(s, args.positional[0])) return 2;
     const std::string text = ExportChannelsCsv(s);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    return WriteOutput(s, *out, {bytes, text.size()}) ? 0 : 1;
+    return WriteOutput(s, *out, {bytes, text.size()}) ? 0 : 2;
 }
 
 } // namespace rv::cli

@@ -18,6 +18,15 @@ const char* const Usage = "import-csv FILE.csv -o OUT.dat [--into DOC.dat | --mo
 
 constexpr std::size_t CsvLimit = 4 * 1024 * 1024;
 
+// Exit status of a file that cannot be read or written: trouble, as opposed to the skipped
+// rows --strict answers 1 for.
+constexpr int Trouble = 2;
+
+int TroubleWith(const std::string& message) {
+    Fail(message);
+    return Trouble;
+}
+
 const LangText StrictRefused{"", "rows were skipped; nothing written (--strict)",
                              "有行被跳过；未写入任何文件（--strict）"};
 
@@ -55,15 +64,15 @@ int CmdImportCsv(CliArgs& args) {
         return UsageError("--into keeps the model and band of DOC.dat", Usage);
 
     Session s = MakeSession(args);
-    if (into ? !OpenDocument(s, *into) : !StartNewDocument(s, args)) return 1;
+    if (into ? !OpenDocument(s, *into) : !StartNewDocument(s, args)) return Trouble;
     const std::string& path = args.positional[0];
     const auto bytes = ReadInput(path, CsvLimit);
-    if (!bytes) return Fail(path + ": " + MsgText(Msg::FileError, s.CurLanguage));
+    if (!bytes) return TroubleWith(path + ": " + MsgText(Msg::FileError, s.CurLanguage));
     const std::string text(bytes->begin(), bytes->end());
     const CsvImportPlan plan =
         PlanChannelImport(s, text, {args.has("--renumber"), args.has("--replace-all")});
     if (plan.error != CsvFileError::None)
-        return Fail(path + ": " + CsvFileErrorText(plan.error, s.CurLanguage));
+        return TroubleWith(path + ": " + CsvFileErrorText(plan.error, s.CurLanguage));
 
     for (const std::string& line : CsvImportReport(plan, s.CurLanguage))
         std::printf("%s\n", line.c_str());
@@ -71,7 +80,7 @@ int CmdImportCsv(CliArgs& args) {
         return Fail(StrictRefused[s.CurLanguage == Chinese ? 2 : 1]);
     if (dryRun) return 0;
     ApplyChannelImport(s, plan);
-    return WriteOutput(s, *out, ToRecord(s.Doc)) ? 0 : 1;
+    return WriteOutput(s, *out, ToRecord(s.Doc)) ? 0 : Trouble;
 }
 
 } // namespace rv::cli

@@ -103,15 +103,15 @@ TEST_F(CsvCommands, BadCallsAndBadFiles) {
          2,
          "rv52n-cli: --into keeps the model and band of DOC.dat\n"},
         {{"import-csv", path("missing.csv"), "-o", path("x.dat")},
-         1,
+         2,
          "rv52n-cli: " + path("missing.csv") + ": file error.\n"},
         {{"import-csv", notCsv, "-o", path("x.dat")},
-         1,
+         2,
          "rv52n-cli: " + notCsv +
              ": No header row naming a Frequency column was found: the file is not a channel "
              "list in the community CSV layout.\n"},
         {{"export-csv", path("missing.dat"), "-o", path("x.csv")},
-         1,
+         2,
          "rv52n-cli: " + path("missing.dat") + ": file error.\n"},
     };
     for (const auto& c : cases) {
