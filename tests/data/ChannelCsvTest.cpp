@@ -19,19 +19,20 @@ const std::string Header21 =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\n";
 
-// A new 400 - 470 MHz document with the conventional DQT table.
+// A new document of the band with the conventional DQT table.
+rv::Session NewSession(const std::string& band) {
+    rv::Session n;
+    n.CurBand = band;
+    rv::SetBandLimits(n);
+    EXPECT_TRUE(rv::LoadDqtTable(n, RV_SOURCE_DIR "/resources/dec.tbl"));
+    rv::InitRadioData(n, "20260101");
+    return n;
+}
+
 class ChannelCsvTest : public ::testing::Test {
 protected:
     void SetUp() override { s = NewSession("400 - 470 MHz"); }
 
-    static rv::Session NewSession(const std::string& band) {
-        rv::Session n;
-        n.CurBand = band;
-        rv::SetBandLimits(n);
-        EXPECT_TRUE(rv::LoadDqtTable(n, RV_SOURCE_DIR "/resources/dec.tbl"));
-        rv::InitRadioData(n, "20260101");
-        return n;
-    }
     rv::CsvImportPlan import(const std::string& csv, rv::CsvImportOptions options = {}) {
         auto plan = rv::PlanChannelImport(s, csv, options);
         rv::ApplyChannelImport(s, plan);
@@ -76,14 +77,7 @@ protected:
 
 // A document whose channels hold random valid settings, created in random order.
 rv::Session RandomDocument(std::mt19937& rng, const std::string& band) {
-    rv::Session d = [&] {
-        rv::Session n;
-        n.CurBand = band;
-        rv::SetBandLimits(n);
-        EXPECT_TRUE(rv::LoadDqtTable(n, RV_SOURCE_DIR "/resources/dec.tbl"));
-        rv::InitRadioData(n, "20260101");
-        return n;
-    }();
+    rv::Session d = NewSession(band);
     const auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
     const std::int64_t low = static_cast<std::int64_t>(d.BandLow) * 100000;
     const std::int64_t span = static_cast<std::int64_t>(d.BandHigh - d.BandLow) * 100000;
