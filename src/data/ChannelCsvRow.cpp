@@ -91,9 +91,10 @@ private:
     }
 
     // A number, with a decimal comma where the file is not comma-separated.
-    std::optional<Decimal> number(std::string_view column, std::string text) {
-        if (delimiter_ != ',') std::replace(text.begin(), text.end(), ',', '.');
-        auto d = ParseDecimal(text);
+    std::optional<Decimal> number(std::string_view column, const std::string& text) {
+        std::string point = text;
+        if (delimiter_ != ',') std::replace(point.begin(), point.end(), ',', '.');
+        auto d = ParseDecimal(point);
         if (!d) fail(CsvSkip::BadNumber, Quoted(column, text));
         return d;
     }

@@ -360,6 +360,9 @@ TEST_F(ChannelCsvTest, UnusableRowsAreSkippedWithTheirReason) {
         EXPECT_EQ(row.detail, c.detail);
         EXPECT_EQ(s.Doc, before) << c.detail;
     }
+    // The fault is quoted as the file has it, decimal comma and all.
+    const auto semicolons = rv::PlanChannelImport(s, "Location;Frequency\n1;44a,5\n", {});
+    EXPECT_EQ(semicolons.rows.at(0).detail, "Frequency \"44a,5\"");
 }
 
 TEST_F(ChannelCsvTest, ToneColumnsTheModeDoesNotUseAreIgnored) {
