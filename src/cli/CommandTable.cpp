@@ -20,6 +20,13 @@ const std::vector<Command>& CommandTable() {
         {"ports", CmdPorts, "ports", {}, {}},
         {"sim", CmdSim, "sim [--link PATH] [--image FILE] [--fast]", {"--fast"}, {"--link", "--image"}},
         {"help", CmdHelp, "help [COMMAND] [--lang en|zh]", {}, {}},
+        {"import-csv",
+         CmdImportCsv,
+         "import-csv FILE.csv -o OUT.dat [--into DOC.dat | --model CODE --band TEXT] [--renumber] "
+         "[--replace-all] [--strict] [--dry-run]",
+         {"--renumber", "--replace-all", "--strict", "--dry-run"},
+         {"-o", "--into", "--model", "--band"}},
+        {"export-csv", CmdExportCsv, "export-csv DOC.dat -o FILE.csv", {}, {"-o"}},
     };
     return table;
 }

@@ -33,6 +33,10 @@ int CmdPorts(CliArgs& args);
 int CmdSim(CliArgs& args);
 /// help [COMMAND]: the command-line section of the help page, or one command's part of it
 int CmdHelp(CliArgs& args);
+/// import-csv FILE.csv -o OUT.dat [--into DOC.dat | --model CODE --band TEXT] [options]
+int CmdImportCsv(CliArgs& args);
+/// export-csv DOC.dat -o FILE.csv
+int CmdExportCsv(CliArgs& args);
 
 /// The table main() dispatches through.
 const std::vector<Command>& CommandTable();

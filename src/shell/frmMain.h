@@ -46,6 +46,10 @@ public:
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();
     void mnuFilePrint_Click();
+    /// Channels from a CSV file, after a preview; one undoable step.
+    void mnuFileImportCsv_Click();
+    /// The channels to a CSV file.
+    void mnuFileExportCsv_Click();
     void mnuFileExit_Click();
     void mnuModelInfo_Click();
     void mnuComm_Click();

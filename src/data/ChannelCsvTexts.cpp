@@ -1,0 +1,131 @@
+#include "ChannelCsv.h"
+
+#include "Messages.h"
+
+#include <algorithm>
+
+namespace rv {
+
+namespace {
+
+using K = ChannelFieldKind;
+
+const std::string& In(const LangText& t, int language) {
+    return t[language == Chinese ? 2 : 1];
+}
+
+// In the order of CsvRowAction.
+const LangText ActionTexts[] = {
+    {"", "New", "新建"},
+    {"", "Change", "修改"},
+    {"", "No change", "无变化"},
+    {"", "Skipped", "跳过"},
+};
+
+// In the order of CsvSkip.
+const LangText SkipTexts[] = {
+    {"", "not a number", "不是有效数字"},
+    {"", "no channel 1 to 16", "信道号不在 1 至 16 之间"},
+    {"", "no channel left, all 16 are filled", "已无空余信道，16 个信道已满"},
+    {"", "the channel is already set by an earlier row", "该信道已由前面的行设置"},
+    {"", "outside the band", "超出频段"},
+    {"", "not on the 5 / 6.25 kHz raster", "不在 5 / 6.25 kHz 步进上"},
+    {"", "tone not in the radio's lists", "对讲机不支持该亚音"},
+    {"", "unknown tone mode", "未知的亚音方式"},
+    {"", "unknown mode (the radio has FM and NFM)", "未知的调制方式（对讲机只有 FM 和 NFM）"},
+    {"", "unknown duplex", "未知的双工方式"},
+};
+
+// In the order of CsvFileError.
+const LangText FileErrorTexts[] = {
+    {"", "", ""},
+    {"",
+     "No header row naming a Frequency column was found: the file is not a channel list in "
+     "the community CSV layout.",
+     "未找到含 Frequency 列的标题行：该文件不是社区 CSV 格式的信道表。"},
+    {"", "The header has no Location column: fill the channels from 1 in file order instead.",
+     "标题行没有 Location 列：请改为按文件顺序从 1 开始填充信道。"},
+};
+
+struct Label {
+    K kind;
+    LangText text;
+};
+const Label FieldLabels[] = {
+    {K::RxFreq, {"", "RX", "接收"}},      {K::TxFreq, {"", "TX", "发射"}},
+    {K::RxCode, {"", "Dec", "解码"}},     {K::TxCode, {"", "Enc", "编码"}},
+    {K::TxPower, {"", "Power", "功率"}},  {K::ScanAdd, {"", "Scan add", "扫描添加"}},
+    {K::WideNarrow, {"", "W/N", "带宽"}},
+};
+
+const LangText Row{"", "Row ", "第 "};
+const LangText RowEnd{"", "", " 行"};
+const LangText Channel{"", "channel ", "信道 "};
+const LangText ChannelCap{"", "Channel ", "信道 "};
+const LangText Cleared{"", "Cleared", "清除"};
+const LangText Sep{"", ", ", "，"};
+const LangText Colon{"", ": ", "："};
+const LangText Summary{"", "Rows imported: %1; rows skipped: %2; channels cleared: %3.",
+                       "导入行数：%1；跳过行数：%2；清除信道数：%3。"};
+
+std::string LabelOf(K kind, int language) {
+    for (const Label& l : FieldLabels)
+        if (l.kind == kind) return In(l.text, language);
+    return {};
+}
+
+std::string Fill(std::string text, const std::vector<int>& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::string mark = "%" + std::to_string(i + 1);
+        const auto at = text.find(mark);
+        if (at != std::string::npos) text.replace(at, mark.size(), std::to_string(values[i]));
+    }
+    return text;
+}
+
+} // namespace
+
+std::string CsvFileErrorText(CsvFileError error, int language) {
+    return In(FileErrorTexts[static_cast<int>(error)], language);
+}
+
+std::string CsvActionText(CsvRowAction action, int language) {
+    return In(ActionTexts[static_cast<int>(action)], language);
+}
+
+std::string CsvRowDetails(const CsvRowPlan& row, int language) {
+    if (row.action == CsvRowAction::Skip) {
+        const std::string why = In(SkipTexts[static_cast<int>(row.skip)], language);
+        return row.detail.empty() ? why : why + " (" + row.detail + ")";
+    }
+    std::string text;
+    for (const CsvField& f : row.fields) {
+        if (!text.empty()) text += In(Sep, language);
+        // No transmit frequency shows as a dash rather than as nothing.
+        text += LabelOf(f.kind, language) + " " + (f.text.empty() ? "-" : f.text);
+    }
+    return text;
+}
+
+std::vector<std::string> CsvImportReport(const CsvImportPlan& plan, int language) {
+    if (plan.error != CsvFileError::None) return {CsvFileErrorText(plan.error, language)};
+    std::vector<std::string> lines;
+    for (const CsvRowPlan& row : plan.rows) {
+        std::string line = In(Row, language) + std::to_string(row.line) + In(RowEnd, language);
+        if (row.chNo > 0)
+            line += In(Sep, language) + In(Channel, language) + std::to_string(row.chNo);
+        line += In(Colon, language) + CsvActionText(row.action, language) + In(Colon, language) +
+                CsvRowDetails(row, language);
+        lines.push_back(line);
+    }
+    for (const int n : plan.cleared)
+        lines.push_back(In(ChannelCap, language) + std::to_string(n) + In(Colon, language) +
+                        In(Cleared, language));
+    const int skipped = plan.skippedCount();
+    const int used = static_cast<int>(plan.rows.size()) - skipped;
+    lines.push_back(
+        Fill(In(Summary, language), {used, skipped, static_cast<int>(plan.cleared.size())}));
+    return lines;
+}
+
+} // namespace rv

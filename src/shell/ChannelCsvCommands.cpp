@@ -1,0 +1,71 @@
+// File menu commands that bring channels in from a CSV file and take them out to one.
+#include "FrmImportCsv.h"
+#include "data/AtomicFile.h"
+#include "data/ChannelCsv.h"
+#include "editors/ChannelHistory.h"
+#include "frmMain.h"
+#include "kit/AppContext.h"
+#include "kit/Prompt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <optional>
+
+namespace rv::ui {
+
+namespace {
+
+const rv::LangText CsvFilter{"", "CSV file (*.csv)", "CSV 文件 (*.csv)"};
+const rv::LangText ImportCaption{"", "Import Channels", "导入信道"};
+const rv::LangText ExportCaption{"", "Export Channels", "导出信道"};
+
+// A channel list is a few kilobytes; anything far larger is not one.
+constexpr qint64 CsvLimit = 4 * 1024 * 1024;
+
+std::optional<std::string> ReadCsv(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > CsvLimit) return std::nullopt;
+    const QByteArray bytes = f.readAll();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+} // namespace
+
+void frmMain::mnuFileImportCsv_Click() {
+    commitPendingEdits();
+    const QString dir = QFileInfo(QString::fromStdString(ctx_.session.DocPath)).absolutePath();
+    const QString path =
+        ctx_.prompt().openFileName(this, Tr(ctx_, ImportCaption), dir, Tr(ctx_, CsvFilter));
+    if (path.isEmpty()) return;
+    const auto csv = ReadCsv(path);
+    if (!csv) {
+        Ask(ctx_, this, rv::Msg::FileError);
+        return;
+    }
+    FrmImportCsv preview(ctx_, *csv, FileNameOf(path), this);
+    if (preview.exec() != QDialog::Accepted) return;
+    {
+        // One step for the whole import, so one Ctrl+Z takes it back.
+        ChannelTransaction step(ctx_, this, this);
+        rv::ApplyChannelImport(ctx_.session, preview.plan());
+    }
+    showChildWindow(QStringLiteral("frmCommChInfo"));
+}
+
+void frmMain::mnuFileExportCsv_Click() {
+    commitPendingEdits();
+    const QFileInfo doc(QString::fromStdString(ctx_.session.DocPath));
+    const QString proposed = doc.absoluteDir().filePath(doc.completeBaseName() + ".csv");
+    QString path =
+        ctx_.prompt().saveFileName(this, Tr(ctx_, ExportCaption), proposed, Tr(ctx_, CsvFilter));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+    const std::string text = rv::ExportChannelsCsv(ctx_.session);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    if (!rv::WriteFileAtomically(path.toStdString(), {bytes, text.size()}))
+        Ask(ctx_, this, rv::Msg::FileError);
+}
+
+} // namespace rv::ui
