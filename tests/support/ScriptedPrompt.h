@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 namespace rv::test {
 
@@ -17,11 +18,14 @@ public:
     QStringList asked;             ///< texts of every message shown, in order
     QStringList titles;            ///< their titles, in the same order
     QStringList dialogs;           ///< "open:<dir>" / "save:<proposed>" for every file dialog
+    /// Runs while a message is open, before it is answered.
+    std::function<void()> whenAsked;
 
     rv::ui::Answer message(QWidget*, const QString& title, const QString& text,
                            rv::MsgButtons buttons, rv::MsgIcon) override {
         asked << text;
         titles << title;
+        if (whenAsked) whenAsked();
         if (!answers.empty()) {
             const auto a = answers.front();
             answers.pop_front();
