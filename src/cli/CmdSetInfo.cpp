@@ -3,6 +3,8 @@
 
 #include "data/ModelTables.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <ctime>
 
@@ -12,6 +14,9 @@ namespace {
 
 constexpr const char* Usage = "set-info [--port PORT] [--model-type T] [--band B] [--serial S] "
                               "[--version V] [--time-sync]";
+
+/// The model types the radio information offers.
+constexpr std::array<const char*, 6> ModelTypes{"813", "816", "817", "913", "916", "917"};
 
 std::string Today() {
     const std::time_t now = std::time(nullptr);
@@ -29,38 +34,123 @@ std::string VersionText(const std::string& typed) {
     return ("V" + typed).substr(0, 5);
 }
 
-// --band: the band code itself, or a band text of the model type.
-std::optional<int> BandCode(const std::string& band, const std::string& modelType) {
-    if (!band.empty() && band.find_first_not_of("0123456789") == std::string::npos)
-        return band.size() <= 3 && std::stoi(band) <= 255 ? std::optional(std::stoi(band))
-                                                          : std::nullopt;
-    const int code = BandCodeOf(band, modelType);
-    return code != 0 ? std::optional(code) : std::nullopt;
+// The radio keeps the version without its leading letter; the field it is written from
+// starts with one, so the read text goes back with a V put in front.
+std::string VersionAsRead(const std::string& read) {
+    return ("V" + read).substr(0, 5);
+}
+
+bool Ascii(const std::string& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return c != 0 && static_cast<unsigned char>(c) < 128; });
+}
+
+// --band: the code itself, or a band name as the radio information shows it
+// ("400 - 470 MHz"). A name that several codes show gives them all, the code most models
+// use for that band first.
+std::vector<int> BandCodes(const std::string& band) {
+    if (!band.empty() && band.find_first_not_of("0123456789") == std::string::npos) {
+        if (band.size() <= 3 && std::stoi(band) <= 255) return {std::stoi(band)};
+        return {};
+    }
+    std::vector<std::pair<int, int>> usedBy; // (models using the code, code)
+    for (int code = 0; code <= 255; ++code) {
+        if (BandTextOf(code, "") != band) continue;
+        const auto n = std::count_if(ModelCodes.begin(), ModelCodes.end(),
+                                     [&](const auto& m) { return BandCodeOf(band, m) == code; });
+        usedBy.emplace_back(static_cast<int>(n), code);
+    }
+    std::stable_sort(usedBy.begin(), usedBy.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<int> codes;
+    for (const auto& u : usedBy)
+        codes.push_back(u.second);
+    return codes;
+}
+
+/// What the command line asks to change; everything else stays as the radio has it.
+struct Changes {
+    std::optional<std::string> modelType;
+    std::vector<int> bandCodes;
+    std::optional<std::string> serial;
+    std::optional<std::string> version;
+};
+
+// Every argument is checked before the radio is touched.
+std::optional<Changes> CheckArguments(const CliArgs& args, std::string* error) {
+    Changes c;
+    if (const auto t = args.value("--model-type")) {
+        if (std::find(ModelTypes.begin(), ModelTypes.end(), *t) == ModelTypes.end()) {
+            *error = "unknown model type \"" + *t + "\" (813, 816, 817, 913, 916 or 917)";
+            return std::nullopt;
+        }
+        c.modelType = *t;
+    }
+    if (const auto b = args.value("--band")) {
+        c.bandCodes = BandCodes(*b);
+        if (c.bandCodes.empty()) {
+            *error = "unknown band \"" + *b +
+                     "\": give a code 0 to 255 or a band as `info` shows it (136 - 174 MHz, "
+                     "245 - 246 MHz, 350 - 390 MHz, 400 - 470 MHz, 470 - 512 MHz, 450 - 520 "
+                     "MHz); the radio's codes of the other band names are not known";
+            return std::nullopt;
+        }
+    }
+    if (args.value("--serial") && args.has("--time-sync")) {
+        *error = "--serial and --time-sync both set the serial number; give one";
+        return std::nullopt;
+    }
+    c.serial = args.has("--time-sync") ? std::optional(Today()) : args.value("--serial");
+    if (c.serial && !Ascii(*c.serial)) {
+        *error = "the serial number takes characters 1 to 127 only";
+        return std::nullopt;
+    }
+    if (const auto v = args.value("--version")) {
+        if (!Ascii(*v)) {
+            *error = "the version takes characters 1 to 127 only";
+            return std::nullopt;
+        }
+        c.version = VersionText(*v);
+    }
+    if (!c.modelType && c.bandCodes.empty() && !c.serial && !c.version) {
+        *error = "nothing to set: give --model-type, --band, --serial, --version or --time-sync";
+        return std::nullopt;
+    }
+    return c;
+}
+
+void Apply(const Changes& c, Session& s) {
+    RadioData& d = s.Doc;
+    if (c.modelType) {
+        d.ModelType.assign(*c.modelType);
+        d.TypeLetter = 'C';
+    } else {
+        // A model type the table does not know reads as empty: send back the radio's own.
+        d.ModelType.assign(s.RadioModelType);
+    }
+    if (!c.bandCodes.empty()) {
+        const auto& codes = c.bandCodes;
+        // A band the radio already has keeps the radio's code.
+        if (std::find(codes.begin(), codes.end(), d.FrequencyCode) == codes.end())
+            d.FrequencyCode = static_cast<Int16>(codes.front());
+    }
+    if (c.serial) d.SerialNumber.assign(c.serial->substr(0, 8));
+    d.Version.assign(c.version ? *c.version : VersionAsRead(d.Version.get()));
 }
 
 } // namespace
 
 int CmdSetInfo(CliArgs& args) {
     if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
+    std::string error;
+    const auto changes = CheckArguments(args, &error);
+    if (!changes) return UsageError(error, Usage);
     Session s = MakeSession(args);
     const auto target = OpenTarget(args);
     if (!target) return 1;
-    // What is not given on the command line stays as the radio has it.
     const auto current = RunOperation(s, rv::link::ReadRadioInfo, *target, args);
     if (!current.ok) return Fail(current.message);
-
-    RadioData& d = s.Doc;
-    if (const auto t = args.value("--model-type")) d.ModelType.assign(t->substr(0, 4));
-    if (const auto b = args.value("--band")) {
-        const auto code = BandCode(*b, d.ModelType.get());
-        if (!code) return UsageError("unknown band \"" + *b + "\"", Usage);
-        d.FrequencyCode = static_cast<Int16>(*code);
-    }
-    d.TypeLetter = 'C';
-    if (const auto serial = args.value("--serial")) d.SerialNumber.assign(serial->substr(0, 8));
-    if (args.has("--time-sync")) d.SerialNumber.assign(Today());
-    if (const auto v = args.value("--version")) d.Version.assign(VersionText(*v));
-
+    Apply(*changes, s);
     const auto result = RunOperation(s, rv::link::WriteRadioInfo, *target, args);
     if (!result.ok) return Fail(result.message);
     std::printf("Radio information written.\n");

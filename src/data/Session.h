@@ -29,6 +29,8 @@ struct Session {
     int CurLanguage = English;
     std::string DocPath = "new.dat";
     bool IsNewFile = true;
+    /// The model type bytes of the last radio-information read, untranslated ("4617").
+    std::string RadioModelType;
 
     /// Receives the messages of the data layer (out-of-range frequency and the like).
     std::function<void(Msg)> onMessage;

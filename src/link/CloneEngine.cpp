@@ -90,7 +90,7 @@ CloneEngine::CloneEngine(rv::Session& session, CloneHost& host) : s_(session), h
 bool CloneEngine::prepare(int mode, std::string* error) {
     CommMode_ = Idle;
     ReadStep = WriteStep = 0;
-    pending_ = cancelling_ = false;
+    pending_ = cancelling_ = failing_ = false;
     RadioModelCode.clear();
     RadioBandCode = 0;
     EndAddress = mode == ReadRadio ? 1024 : mode == WriteRadio ? 832 : 0;
@@ -215,6 +215,7 @@ void CloneEngine::onReceived(std::span<const std::uint8_t> bytes) {
     if (cancelling_) {
         return FinishTransfer(Outcome::Cancelled, text(CancelledText()));
     }
+    if (failing_) return FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
     dispatch(reply);
 }
 
@@ -257,6 +258,7 @@ void CloneEngine::StoreDataBlock(std::span<const std::uint8_t> r) {
 
 void CloneEngine::StoreInfoBlock(std::span<const std::uint8_t> r) {
     info_.ModelType.assign(TranslateModelType(r.subspan<4, 4>()));
+    rawModelType_.assign(r.begin() + 4, r.begin() + 8);
     info_.TypeLetter = r[8];
     info_.FrequencyCode = r[13];
     std::string serial(r.begin() + 17, r.begin() + 25);

@@ -147,9 +147,11 @@ private:
     std::string RadioModelCode;
     int RadioBandCode = 0;
     RadioInfo info_;
+    std::string rawModelType_; ///< bytes 4 to 7 of the info block as the radio sent them
     bool pending_ = false;
     Question question_ = Question::RetryTransfer;
     bool cancelling_ = false;
+    bool failing_ = false; ///< End went out after a missing reply; the operation fails
 };
 
 /// The info block checksum: the low 8 bits of the sum of bytes 1 to size-2.

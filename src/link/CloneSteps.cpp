@@ -19,7 +19,7 @@ struct StepRow {
     Action action;
 };
 
-enum class OnTimeout { Nothing, Next, Ask, Succeed, Fail };
+enum class OnTimeout { Nothing, Next, Ask, Succeed, EndThenFail };
 
 struct TimeoutRow {
     int mode;
@@ -29,9 +29,10 @@ struct TimeoutRow {
 };
 
 // In modes 3 and 4 a silent radio after the version request would otherwise keep the
-// port open for ever: a missing version ends the read, and once everything has arrived
-// (steps 7 and End) the read counts as done, as an unacknowledged End does for a clone.
-constexpr std::array<TimeoutRow, 14> TimeoutTable{{
+// port open for ever: a missing version, or a missing acknowledgement of it, sends End so
+// the radio leaves clone mode, and the read fails; an unacknowledged End alone counts as
+// done, as it does for a clone.
+constexpr std::array<TimeoutRow, 13> TimeoutTable{{
     {ReadRadio, 1, 3, OnTimeout::Next},
     {ReadRadio, 4, 5, OnTimeout::Ask},
     {ReadRadio, EndSent, EndSent, OnTimeout::Succeed},
@@ -40,8 +41,7 @@ constexpr std::array<TimeoutRow, 14> TimeoutTable{{
     {WriteRadio, EndSent, EndSent, OnTimeout::Succeed},
     {ReadRadioInfo, 1, 1, OnTimeout::Next},
     {ReadRadioInfo, 2, 5, OnTimeout::Ask},
-    {ReadRadioInfo, 6, 6, OnTimeout::Fail},
-    {ReadRadioInfo, 7, 7, OnTimeout::Succeed},
+    {ReadRadioInfo, 6, 7, OnTimeout::EndThenFail},
     {ReadRadioInfo, EndSent, EndSent, OnTimeout::Succeed},
     {WriteRadioInfo, 1, 1, OnTimeout::Next},
     {WriteRadioInfo, 2, 5, OnTimeout::Ask},
@@ -111,6 +111,7 @@ void CloneEngine::onTimeout() {
     host_.stopWaitTimer();
     if (CommMode_ == Idle || CommMode_ == TestMode || pending_) return;
     if (cancelling_) return FinishTransfer(Outcome::Cancelled, text(CancelledText()));
+    if (failing_) return FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
     const int step = (CommMode_ == ReadRadio || CommMode_ == ReadRadioInfo) ? ReadStep : WriteStep;
     OnTimeout what = OnTimeout::Nothing;
     for (const auto& row : TimeoutTable)
@@ -122,8 +123,10 @@ void CloneEngine::onTimeout() {
         return askUser(CommMode_ <= WriteRadio ? Question::RetryTransfer : Question::RetryInfo);
     case OnTimeout::Succeed:
         return FinishTransfer(Outcome::Success);
-    case OnTimeout::Fail:
-        return FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
+    case OnTimeout::EndThenFail:
+        failing_ = true;
+        ReadStep = EndSent;
+        return SendEnd();
     case OnTimeout::Nothing:
         return;
     }
@@ -150,11 +153,12 @@ void CloneEngine::FinishTransfer(Outcome outcome, const std::string& message) {
         s_.Doc.FrequencyCode = info_.FrequencyCode;
         s_.Doc.SerialNumber = info_.SerialNumber;
         s_.Doc.Version = info_.Version;
+        s_.RadioModelType = rawModelType_;
     }
     CommMode_ = Idle;
     ReadStep = WriteStep = 0;
     threshold_ = 0;
-    pending_ = cancelling_ = false;
+    pending_ = cancelling_ = failing_ = false;
     host_.finish(outcome, outcome == Outcome::Success ? std::string{} : message);
 }
 

@@ -66,6 +66,9 @@ public:
     const SendListEntry& head() const { return slots_[static_cast<std::size_t>(ListHead)]; }
     /// The waiting entry k places behind the head.
     const SendListEntry& at(int k) const;
+    SendListEntry& at(int k);
+    /// Removes the waiting entry k places behind the head; the later ones move up.
+    void erase(int k);
     void pop();
     /// Moves the head back one slot; the entry there is still the one that was sent.
     void stepBack() { ListHead = static_cast<Int16>(prev(ListHead)); }

@@ -21,8 +21,11 @@ public:
                          rv::MemoryImage& memory) = 0;
 };
 
+struct SimFaults;
+
 /// The handler the radio hands every byte to after "TUNING " (nullptr: bytes are dropped).
-std::unique_ptr<SimModeHandler> MakeTestModeHandler();
+/// It reads the fault switches as they are when each frame comes in.
+std::unique_ptr<SimModeHandler> MakeTestModeHandler(const SimFaults& faults);
 
 /// Fault switches of the simulated radio, for tests.
 struct SimFaults {
@@ -30,6 +33,10 @@ struct SimFaults {
     int hangUpAfterFrames = -1; ///< hangs up the line once this many frames came in
     int corruptBlockAt = -1;    ///< the read block at this address comes back once damaged
     bool otherModel = false;    ///< the ident names another model than its memory holds
+    /// Test mode answers this frame with 15 instead of its reply.
+    std::vector<std::uint8_t> testModeNakFrame{};
+    /// Test mode answers nothing from the first poll ("p 0A") on.
+    bool testModeSilentOnPoll = false;
 };
 
 /// The radio-information block the radio keeps beside its memory.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 
 namespace rv::link {
 
@@ -44,15 +45,24 @@ Block FactoryBlock() {
             0x70, 0x6C, 0x70, 0x74};                                    // RSSI
 }
 
+constexpr std::uint8_t Nak = 0x15;
+
 class TestModeRadio : public SimModeHandler {
 public:
-    TestModeRadio() : stored_(FactoryBlock()) { loadLive(); }
+    explicit TestModeRadio(const SimFaults& faults) : faults_(faults), stored_(FactoryBlock()) {
+        loadLive();
+    }
 
     bool consume(std::deque<std::uint8_t>& in, std::vector<std::uint8_t>& out,
                  rv::MemoryImage& memory) override {
         if (in.empty()) return false;
         in_ = &in;
         out_ = &out;
+        if (dead_) {
+            in.clear();
+            return true;
+        }
+        if (const auto nak = nakFrame(); nak.has_value()) return *nak;
         const bool opening = openPending_;
         openPending_ = false;
         const bool quiet = quietAck_;
@@ -94,6 +104,20 @@ public:
     }
 
 private:
+    /// The fault switch's frame: answered with 15 and otherwise ignored. Empty when the
+    /// bytes are not that frame; false while they may still become it.
+    std::optional<bool> nakFrame() {
+        const auto& f = faults_.testModeNakFrame;
+        if (f.empty()) return std::nullopt;
+        const std::size_t n = std::min(in_->size(), f.size());
+        if (!std::equal(f.begin(), f.begin() + static_cast<std::ptrdiff_t>(n), in_->begin()))
+            return std::nullopt;
+        if (n < f.size()) return false;
+        take(f.size());
+        out_->push_back(Nak);
+        return true;
+    }
+
     bool restart() {
         const std::size_t n = std::strlen(Tuning);
         const std::size_t have = std::min(in_->size(), n);
@@ -149,6 +173,10 @@ private:
             return true;
         case 0x0A:
             take(2);
+            if (faults_.testModeSilentOnPoll) {
+                dead_ = true;
+                return true;
+            }
             quietAck_ = true;
             out_->push_back(value(p));
             return true;
@@ -243,6 +271,7 @@ private:
         }
     }
 
+    const SimFaults& faults_;
     Block stored_;
     std::array<std::uint8_t, 256> wideBank_{};
     std::array<std::uint8_t, 256> narrow_{};
@@ -255,12 +284,13 @@ private:
     bool afterBlock_ = false;  ///< the block went out; its acknowledgement comes next
     bool openPending_ = false; ///< block acknowledged: the item selection is answered
     bool quietAck_ = false;    ///< values went out: their acknowledgement gets no reply
+    bool dead_ = false;        ///< a fault switch silenced the radio
 };
 
 } // namespace
 
-std::unique_ptr<SimModeHandler> MakeTestModeHandler() {
-    return std::make_unique<TestModeRadio>();
+std::unique_ptr<SimModeHandler> MakeTestModeHandler(const SimFaults& faults) {
+    return std::make_unique<TestModeRadio>(faults);
 }
 
 } // namespace rv::link

@@ -77,12 +77,15 @@ int IntervalOf(TestTimer t) {
 }
 
 TestModeEngine::TestModeEngine(TestModeHooks& hooks, const rv::RadioData& doc)
-    : hooks_(hooks), doc_(doc) {}
+    : hooks_(hooks), doc_(doc) {
+    forgetSentValues();
+}
 
 void TestModeEngine::InitTestMode() {
     st_ = TestModeState{};
     list_.ResetSendList();
-    settling_ = false;
+    settling_ = leaving_ = false;
+    forgetSentValues();
 }
 
 void TestModeEngine::append(const SendListEntry& e) {
@@ -114,9 +117,30 @@ void TestModeEngine::appendWriteBack(int op, int count) {
     appendStep(op, 11, tp.Address[static_cast<std::size_t>(points.back())], 2);
 }
 
+// A slider drag gives one write per mouse step, far more than the line carries at one
+// write per tick. The radio only needs a point's latest value: a write still waiting takes
+// the new value instead of queuing another, and a value the radio already has is not sent.
+void TestModeEngine::queueWrite(int op, int address, int value) {
+    const bool known = lastSent_[static_cast<std::size_t>(address & 0xFF)] == value;
+    // Only the run of writes at the end of the list is looked at: a store or a read queued
+    // behind a write must see the value written before it.
+    for (int k = list_.size() - 1; k >= 0 && list_.at(k).Frame == FrWrite; --k) {
+        SendListEntry& e = list_.at(k);
+        if (e.Param1 != address) continue;
+        if (e.Op != op) break; // a write-back's write to this point stays as it is
+        if (known)
+            list_.erase(k);
+        else
+            e.Param2 = static_cast<Int16>(value);
+        return;
+    }
+    if (!known) appendStep(op, 10, address, value);
+}
+
 void TestModeEngine::TestModeCommand(int op, int p, int q) {
     if (!hooks_.portOpen()) return;
     const bool wasIdle = list_.empty() && !settling_;
+    if (op == 9) leaving_ = true;
     switch (op) {
     case 1: {
         appendStep(op, 1, 0, 0);
@@ -162,7 +186,7 @@ void TestModeEngine::TestModeCommand(int op, int p, int q) {
         appendStep(op, 9, q, 0);
         break;
     case 11:
-        appendStep(op, 10, p, q);
+        queueWrite(op, p, q);
         break;
     case 12:
         appendStep(op, 11, p, 2);
@@ -251,18 +275,28 @@ void TestModeEngine::sendEntry(const SendListEntry& e, Bytes& out) {
             out.push_back(static_cast<std::uint8_t>(
                 fill(f.bytes[static_cast<std::size_t>(i)], e.Param1, e.Param2)));
     }
+    if (e.Frame == FrWrite) {
+        lastSent_[static_cast<std::size_t>(e.Param1 & 0xFF)] = e.Param2;
+    } else if (e.Frame == FrTuning || e.Frame == FrBlock || e.Frame == FrWide ||
+               e.Frame == FrNarrow || e.Frame == FrEnd) {
+        forgetSentValues(); // the radio reloads or switches its live values
+    }
     lastThreshold_ = e.Threshold > 0 ? e.Threshold : 0;
     hooks_.setThreshold(lastThreshold_);
     if (e.Threshold > 0) hooks_.startTimer(TestTimer::Wait);
 }
 
 void TestModeEngine::TestModeComm(int event, const Bytes& received) {
-    hooks_.stopTimer(TestTimer::Wait);
+    // A wrong reply leaves the reply time-out running: one stray byte must not leave the
+    // head waiting for ever with nothing that could ever end the wait.
+    const bool wanted =
+        event != EvReceived || (!list_.empty() && satisfies(list_.head(), received));
+    if (wanted) hooks_.stopTimer(TestTimer::Wait);
     st_.SendBusy = true;
     if (list_.empty()) return;
     const SendListEntry done = list_.head();
     if (event == EvReceived) {
-        if (!satisfies(done, received)) return; // dropped; the head keeps waiting
+        if (!wanted) return; // dropped; the head keeps waiting
         applyReply(done, received);
     } else if (event == EvSent) {
         if (done.Condition == CondChained) {
@@ -315,7 +349,8 @@ void TestModeEngine::RetrySendList() {
 
 void TestModeEngine::AbortTestMode() {
     list_.ResetSendList();
-    settling_ = false;
+    settling_ = leaving_ = false;
+    forgetSentValues();
     hooks_.stopTimer(TestTimer::Wait);
     hooks_.endTestMode();
 }
@@ -324,7 +359,11 @@ void TestModeEngine::onTimer(TestTimer t) {
     hooks_.stopTimer(t);
     switch (t) {
     case TestTimer::Wait:
-        if (hooks_.askRetry())
+        if (leaving_) {
+            // Closing the window ends test mode even when the radio has stopped answering.
+            AbortTestMode();
+            hooks_.note(TestNote::LeaveNoAnswer);
+        } else if (hooks_.askRetry())
             RetrySendList();
         else
             AbortTestMode();
@@ -347,7 +386,8 @@ void TestModeEngine::onTimer(TestTimer t) {
 
 void TestModeEngine::EnterTestMode() {
     list_.ResetSendList();
-    settling_ = false;
+    settling_ = leaving_ = false;
+    forgetSentValues();
     st_.TestFresMatch = false;
     TestModeCommand(1);
 }

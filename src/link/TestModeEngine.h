@@ -20,7 +20,12 @@ enum class TestTimer { Wait, SendComm, SendEnd, ShowTestFrm, TestModeParaFrm };
 int IntervalOf(TestTimer t);
 
 /// What the engine has to tell the user.
-enum class TestNote { CommListFull, SendListError, TestFreMismatch };
+enum class TestNote {
+    CommListFull,
+    SendListError,
+    TestFreMismatch,
+    LeaveNoAnswer ///< the radio did not answer while leaving; the port was closed anyway
+};
 
 /// Events of `TestModeComm`.
 enum TestEvent { EvSent = 0, EvReceived = 1, EvStart = 2 };
@@ -94,6 +99,8 @@ public:
     void TestModeComm(int event, const Bytes& received = {});
     /// Sends the last burst again (Retry after a reply time-out).
     void RetrySendList();
+    /// The leave sequence is queued: a reply time-out now ends test mode without asking.
+    bool leaving() const { return leaving_; }
     /// Empties the list and leaves test mode at once.
     void AbortTestMode();
     /// A timer fired.
@@ -127,6 +134,8 @@ private:
     void appendStep(int op, int step, int p, int q);
     void append(const SendListEntry& e);
     void appendWriteBack(int op, int count);
+    void queueWrite(int op, int address, int value);
+    void forgetSentValues() { lastSent_.fill(-1); }
     bool satisfies(const SendListEntry& e, const Bytes& bytes) const;
     void applyReply(const SendListEntry& e, const Bytes& bytes);
     void sendEntry(const SendListEntry& e, Bytes& out);
@@ -140,6 +149,10 @@ private:
     /// A frame without reply has just gone out: the next command waits one tick so that
     /// its send, which empties the output buffer, cannot cut that frame off.
     bool settling_ = false;
+    bool leaving_ = false;
+    /// The value last written to each tuning address since the radio last reloaded its
+    /// live values; -1 = not known.
+    std::array<int, 256> lastSent_{};
 };
 
 } // namespace rv::service

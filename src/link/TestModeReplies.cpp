@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 namespace rv::service {
 
@@ -17,6 +18,25 @@ std::string hexText(const Bytes& b, std::size_t from) {
         s += two;
     }
     return s;
+}
+
+// A frequency text as its value: the document keeps "43505" where the radio reports
+// "43505000", both 435.05 MHz. Digits after the three of the MHz are filled up to the
+// radio's eight; no frequency (empty, all F) becomes one text; anything else is compared
+// as it is.
+std::string freqValue(std::string_view text) {
+    if (text.empty() || text == "FFFFFFFF") return "none";
+    if (text.size() < 3 || text.size() > 8 ||
+        text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::string(text);
+    std::string v(text);
+    v.resize(8, '0');
+    return v;
+}
+
+bool sameTestFre(const RadioTestFre& radio, const rv::TestFre& doc) {
+    return radio.No == doc.No && freqValue(radio.RxFreq) == freqValue(doc.RxFreq.get()) &&
+           freqValue(radio.TxFreq) == freqValue(doc.TxFreq.get());
 }
 
 } // namespace
@@ -76,9 +96,8 @@ bool TestModeEngine::TestFresMatchDocument() const {
     if (static_cast<int>(st_.RadioTestFres.size()) != count) return false;
     for (int i = 0; i < count; ++i) {
         const auto& d = doc_.TestFres[static_cast<std::size_t>(i)];
-        const RadioTestFre want{d.No, d.RxFreq.get(), d.TxFreq.get()};
-        if (std::find(st_.RadioTestFres.begin(), st_.RadioTestFres.end(), want) ==
-            st_.RadioTestFres.end())
+        if (std::none_of(st_.RadioTestFres.begin(), st_.RadioTestFres.end(),
+                         [&](const RadioTestFre& r) { return sameTestFre(r, d); }))
             return false;
     }
     return true;

@@ -1,10 +1,13 @@
 #include "FrmRadioInfo.h"
 
-#include "kit/RadioPort.h"
+#include "ServiceEntry.h"
+#include "TestModeHost.h"
+
 #include "data/ModelTables.h"
-#include "link/CloneSession.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "kit/RadioPort.h"
+#include "link/CloneSession.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -37,6 +40,9 @@ const rv::LangText TitleText{"", "Radio Information", "对讲机信息"};
 const rv::LangText ModelText{"", "Model Type", "机型类型"};
 const rv::LangText BandText{"", "Frequency", "频率"};
 const rv::LangText SerialText{"", "Serial Number", "序号"};
+const rv::LangText TestModeBusyText{
+    "", "Test mode is using the port. Close the Test Mode window first.",
+    "测试模式正在使用端口。请先关闭测试模式窗口。"};
 
 } // namespace
 
@@ -55,6 +61,11 @@ QStringList RadioInfoBands(const QString& modelType) {
 
 void RunRadioInfoOperation(AppContext& ctx, QWidget* parent, int mode,
                            std::function<void(bool)> done) {
+    if (const auto* running = CurrentTestMode(); running && running->active()) {
+        Tell(ctx, parent, Tr(ctx, TestModeBusyText), rv::MsgIcon::Exclamation);
+        if (done) done(false);
+        return;
+    }
     const QString port = ServicePortOrTell(ctx, parent);
     if (port.isEmpty()) {
         if (done) done(false);
@@ -109,7 +120,9 @@ RadioInfoFields::RadioInfoFields(AppContext& ctx, const QString& formName, QWidg
     modelLabel_ = new QLabel(this);
     bandLabel_ = new QLabel(this);
     serialLabel_ = new QLabel(this);
-    connect(model_, &QComboBox::activated, this, [this](int i) { fillBands(model_->itemText(i)); });
+    connect(model_, &QComboBox::activated, this, [this](int i) {
+        if (bandFollowsModel_) fillBands(model_->itemText(i));
+    });
 }
 
 void RadioInfoFields::setIdentityCaptions() {
@@ -125,17 +138,22 @@ void RadioInfoFields::fillBands(const QString& modelType) {
     if (band_->count() == 0) band_->setEditText({});
 }
 
+QString RadioInfoFields::bandText(const QString& modelType) const {
+    // A model type outside the table has no bands, so no band is shown either.
+    if (RadioInfoBands(modelType).isEmpty()) return {};
+    return QString::fromStdString(
+        rv::BandTextOf(ctx_.doc().FrequencyCode, modelType.toStdString()));
+}
+
 void RadioInfoFields::showIdentity() {
     const auto& doc = ctx_.doc();
     const QString type = QString::fromStdString(doc.ModelType.get()).trimmed();
+    // The entry itself is chosen, not only its text: an editable box whose index does not
+    // match its text picks the entry when it loses the focus, and the bands would follow.
+    model_->setCurrentIndex(model_->findText(type));
     model_->setEditText(type);
     fillBands(type);
-    // A model type outside the table has no bands, so no band is shown either.
-    const QString band =
-        RadioInfoBands(type).isEmpty()
-            ? QString()
-            : QString::fromStdString(rv::BandTextOf(doc.FrequencyCode, type.toStdString()));
-    band_->setEditText(band);
+    band_->setEditText(bandText(type));
     serial_->setText(QString::fromStdString(doc.SerialNumber.get()));
 }
 

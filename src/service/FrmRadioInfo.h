@@ -38,6 +38,8 @@ protected:
     void showIdentity();
     void fillBands(const QString& modelType);
     void setIdentityCaptions();
+    /// The band text shown for the document's band code and a model type.
+    QString bandText(const QString& modelType) const;
 
     AppContext& ctx_;
     QComboBox* model_ = nullptr;
@@ -46,6 +48,8 @@ protected:
     QLabel* modelLabel_ = nullptr;
     QLabel* bandLabel_ = nullptr;
     QLabel* serialLabel_ = nullptr;
+    /// Choosing a model type refills the band list and shows its first band.
+    bool bandFollowsModel_ = true;
 };
 
 /// "Radio Information": what a radio-information read delivered.

@@ -1,8 +1,8 @@
 #include "FrmRadioInfoSet.h"
 
 #include "data/ModelTables.h"
-#include "link/CloneEngine.h"
 #include "kit/AppContext.h"
+#include "link/CloneEngine.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -22,6 +22,11 @@ const rv::LangText ReadText{"", "&Read", "读出(&R)"};
 const rv::LangText WriteText{"", "&Write", "写入(&W)"};
 const rv::LangText TimeSyncText{"", "&Time Sync", "时间同步(&T)"};
 const rv::LangText CloseText{"", "&Close", "关闭(&C)"};
+const rv::LangText BandKeptText{
+    "",
+    "The band stays as the radio holds it (code %1). The radio's codes for these bands are "
+    "not known, so the band cannot be changed here.",
+    "频段保持对讲机中的设置（代码 %1）。这些频段在对讲机中的代码未知，因此不能在此更改。"};
 
 QPushButton* button(const char* name, QWidget* parent) {
     auto* b = new QPushButton(parent);
@@ -34,6 +39,9 @@ QPushButton* button(const char* name, QWidget* parent) {
 FrmRadioInfoSet::FrmRadioInfoSet(AppContext& ctx, QWidget* parent)
     : RadioInfoFields(ctx, QStringLiteral("FrmRadioInfoSet"), parent) {
     serial_->setObjectName(QStringLiteral("Text1_0"));
+    // The band is shown, not chosen: a choice could not be written (see storeFields).
+    bandFollowsModel_ = false;
+    band_->setEnabled(false);
     serial_->setMaxLength(10);
     version_ = new QLineEdit(this);
     version_->setObjectName(QStringLiteral("Text1_1"));
@@ -76,6 +84,11 @@ FrmRadioInfoSet::FrmRadioInfoSet(AppContext& ctx, QWidget* parent)
     version_->setText(QString::fromStdString(ctx_.doc().Version.get()));
 }
 
+void FrmRadioInfoSet::showIdentity() {
+    RadioInfoFields::showIdentity();
+    band_->setToolTip(Tr(ctx_, BandKeptText).arg(ctx_.doc().FrequencyCode));
+}
+
 QString FrmRadioInfoSet::FixVersion(const QString& typed) {
     if (typed.isEmpty()) return QStringLiteral("V");
     if (typed.startsWith(QLatin1Char('V'))) return typed;
@@ -90,11 +103,15 @@ void FrmRadioInfoSet::storeFields() {
     auto& doc = ctx_.doc();
     version_->setText(FixVersion(version_->text()));
     const std::string type = model_->currentText().left(4).toStdString();
-    doc.ModelType.assign(type);
-    // The band names of these model types have no code in the band table; a band the
-    // table does not know keeps the code the radio reported instead of turning it into 0.
-    const int code = rv::BandCodeOf(band_->currentText().toStdString(), type);
-    if (code != 0) doc.FrequencyCode = static_cast<rv::Int16>(code);
+    // A model type the table does not know reads as empty; left empty, it goes back as the
+    // radio sent it instead of as four blanks.
+    const std::string& fromRadio = ctx_.session.RadioModelType;
+    if (type.empty() && !fromRadio.empty())
+        doc.ModelType.assign(fromRadio);
+    else
+        doc.ModelType.assign(type);
+    // FrequencyCode stays: the band names of these model types have no code that the radio
+    // is known to understand, so the band box only shows the band.
     doc.TypeLetter = 67;
     doc.SerialNumber.assign(serial_->text().left(8).toStdString());
     doc.Version.assign(version_->text().left(5).toStdString());

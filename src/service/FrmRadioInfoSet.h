@@ -19,6 +19,8 @@ public:
 
 protected:
     void done(int r) override;
+    /// Shows the identity; the band box says why it cannot be changed.
+    void showIdentity();
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:

@@ -45,6 +45,7 @@ FrmTestModePara::FrmTestModePara(AppContext& ctx, TestModeHost& host, int item, 
     build();
     setMinimumWidth(440); // room for all six tab captions
     timerGetPara_.setInterval(500);
+    timerGetPara_.setTimerType(Qt::PreciseTimer);
     connect(&timerGetPara_, &QTimer::timeout, this, &FrmTestModePara::poll);
     connect(&host_, &TestModeHost::valuesArrived, this, &FrmTestModePara::ShowData);
     connect(&host_, &TestModeHost::ended, this, [this] {
@@ -264,6 +265,10 @@ void FrmTestModePara::onStart() {
 }
 
 void FrmTestModePara::poll() {
+    // A poll goes out only when everything before it has been answered. While the radio
+    // is silent, and so while "Check Connection" is asked, the ticks queue nothing: one
+    // dead radio must not fill the list with polls.
+    if (!host_.engine().sendList().empty()) return;
     host_.engine().PollTuneValue(item_);
 }
 

@@ -2,10 +2,10 @@
 
 #include "FrmRadioInfoSet.h"
 #include "FrmTestMode.h"
-#include "kit/RadioPort.h"
 #include "TestModeHost.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "kit/RadioPort.h"
 
 #include <QPointer>
 
@@ -13,14 +13,26 @@ namespace rv::ui {
 
 namespace {
 QPointer<TestModeHost> RunningTestMode;
-}
+QPointer<FrmTestMode> RunningWindow;
+} // namespace
 
 TestModeHost* CurrentTestMode() {
     return RunningTestMode;
 }
 
 TestModeHost* StartTestMode(AppContext& ctx, QWidget* mainWindow, const QString& portName) {
-    if (RunningTestMode) return nullptr; // one test mode at a time
+    if (RunningTestMode) {
+        // One test mode at a time: an open test mode window comes to the front.
+        if (RunningWindow && RunningWindow->isVisible()) {
+            RunningWindow->raise();
+            RunningWindow->activateWindow();
+            return nullptr;
+        }
+        // A test mode without its window (still entering, or still leaving) ends here, so
+        // that this entry starts clean with an empty list on a freshly opened port.
+        RunningTestMode->engine().AbortTestMode();
+        delete RunningTestMode.data();
+    }
     auto* host = new TestModeHost(ctx, mainWindow, mainWindow);
     QString error;
     if (portName.isEmpty() || !host->enter(portName, &error)) {
@@ -31,6 +43,7 @@ TestModeHost* StartTestMode(AppContext& ctx, QWidget* mainWindow, const QString&
     RunningTestMode = host;
     QObject::connect(host, &TestModeHost::testWindowDue, host, [&ctx, host, mainWindow] {
         auto* w = new FrmTestMode(ctx, *host, mainWindow);
+        RunningWindow = w;
         QObject::connect(host, &TestModeHost::ended, w, &QWidget::close);
         w->show();
     });

@@ -8,12 +8,19 @@ namespace rv::ui {
 using rv::service::TestNote;
 using rv::service::TestTimer;
 
+namespace {
+const rv::LangText LeaveNoAnswerText{
+    "", "The radio did not answer when leaving test mode. The port has been closed.",
+    "退出测试模式时对讲机没有应答。端口已关闭。"};
+}
+
 TestModeHost::TestModeHost(AppContext& ctx, QWidget* dialogParent, QObject* parent)
     : QObject(parent), ctx_(ctx), dialogParent_(dialogParent), engine_(*this, ctx.doc()) {
     for (int i = 0; i < static_cast<int>(timers_.size()); ++i) {
         auto& t = timers_[static_cast<std::size_t>(i)];
         const auto which = static_cast<TestTimer>(i);
         t.setSingleShot(true); // each timer switches itself off when it fires
+        t.setTimerType(Qt::PreciseTimer);
         t.setInterval(rv::service::IntervalOf(which));
         connect(&t, &QTimer::timeout, this, [this, which] { engine_.onTimer(which); });
     }
@@ -77,6 +84,9 @@ void TestModeHost::note(TestNote n) {
             dialogParent_, QStringLiteral("RV52N"),
             QString::fromStdString(rv::MsgText(rv::Msg::TestFreMismatch, ctx_.lang())),
             rv::MsgButtons::Ok, rv::MsgIcon::Error);
+        break;
+    case TestNote::LeaveNoAnswer:
+        Tell(ctx_, dialogParent_, Tr(ctx_, LeaveNoAnswerText), rv::MsgIcon::Exclamation);
         break;
     }
 }

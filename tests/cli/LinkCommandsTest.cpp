@@ -184,8 +184,7 @@ TEST_F(LinkCommands, UsageErrors) {
     for (const QStringList& args :
          {QStringList{"read", "--port", "sim", "-o", path("a.dat"), "--retires", "3"},
           QStringList{"write", path("a.dat"), "--port", "sim", "--no-verfy"},
-          QStringList{"write", path("a.dat"), "--force=yes"},
-          QStringList{"info", "--port"}}) {
+          QStringList{"write", path("a.dat"), "--force=yes"}, QStringList{"info", "--port"}}) {
         const CliRun r = cli(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains("usage: rv52n-cli")) << r.err.toStdString();
@@ -219,6 +218,63 @@ TEST_F(LinkCommands, InfoAndSetInfo) {
         EXPECT_EQ(r.info().serialNumber, today);
         EXPECT_EQ(r.info().modelType, "5616"); // what was not given stays
     });
+}
+
+TEST_F(LinkCommands, SetInfoSendsBackWhatIsNotGivenAsTheRadioHadIt) {
+    const QString port = startRadio();
+    radio->withRadio([](SimRadio& r) {
+        r.info().version = "1.23";
+        r.info().modelType = "4615"; // not in the table: reads as empty
+        r.info().typeLetter = 'D';
+        r.info().frequencyCode = 48;
+    });
+    for (int run = 0; run < 2; ++run) { // nothing wears away over repeated runs
+        const CliRun r = cli({"set-info", "--port", port, "--serial", "87654321"});
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    }
+    radio->withRadio([](SimRadio& r) {
+        EXPECT_EQ(r.info().version, "1.23");
+        EXPECT_EQ(r.info().modelType, "4615");
+        EXPECT_EQ(r.info().typeLetter, 'D');
+        EXPECT_EQ(r.info().frequencyCode, 48);
+        EXPECT_EQ(r.info().serialNumber, "87654321");
+    });
+
+    // A band name as `info` shows it: the radio's own code when it already names that
+    // band, else the code most models use for it.
+    struct Band {
+        const char* name;
+        int code;
+    };
+    for (const Band b : {Band{"450 - 520 MHz", 48}, Band{"400 - 470 MHz", 65},
+                         Band{"136 - 174 MHz", 99}, Band{"7", 7}}) {
+        ASSERT_EQ(cli({"set-info", "--port", port, "--band", b.name}).status, 0) << b.name;
+        radio->withRadio([&](SimRadio& r) { EXPECT_EQ(r.info().frequencyCode, b.code); });
+    }
+}
+
+TEST_F(LinkCommands, SetInfoChecksEveryArgumentBeforeTouchingTheRadio) {
+    const QString port = startRadio();
+    for (const QStringList& bad :
+         {QStringList{"--model-type", "918"}, QStringList{"--band", "450 - 490 MHz(M)"},
+          QStringList{"--band", "256"}, QStringList{"--serial", "1", "--time-sync"},
+          QStringList{"--serial", QString::fromUtf8("序号")},
+          QStringList{"--version", QString::fromUtf8("1.0é")}, QStringList{}}) {
+        const CliRun r = cli(QStringList{"set-info", "--port", port} + bad);
+        EXPECT_EQ(r.status, 2) << bad.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("usage: rv52n-cli")) << r.err.toStdString();
+    }
+    radio->withRadio([](SimRadio& r) { EXPECT_EQ(r.framesReceived(), 0); });
+}
+
+TEST_F(LinkCommands, InfoWithoutAcknowledgementOfTheVersionSendsEndAndFails) {
+    rv::link::SimFaults faults;
+    faults.silentAfterFrames = 6; // the 06 after the version block goes unanswered
+    const QString port = startRadio(faults);
+    const CliRun r = cli({"info", "--port", port, "--retries", "0"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    radio->withRadio([](SimRadio& s) { EXPECT_EQ(s.framesReceived(), 8); }); // End came
 }
 
 TEST_F(LinkCommands, SimCommandServesALinkedDevice) {

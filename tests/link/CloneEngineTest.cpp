@@ -236,14 +236,20 @@ TEST(CloneEngineTimeouts, UnacknowledgedEndStillSucceeds) {
     }
 }
 
-TEST(CloneEngineTimeouts, InfoReadWithoutVersionEndsInsteadOfHanging) {
-    EngineHarness h;
-    const rv::RadioData before = h.s.Doc;
-    h.radio.faults().silentAfterFrames = 5; // the version request goes unanswered
-    h.run(ReadRadioInfo);
-    EXPECT_EQ(h.outcome, Outcome::NoAnswer);
-    EXPECT_TRUE(h.asked.empty());
-    EXPECT_EQ(h.s.Doc, before); // the info block that did arrive is not half-applied
+TEST(CloneEngineTimeouts, InfoReadWithoutVersionOrItsAckSendsEndAndFails) {
+    // 5: the version request goes unanswered; 6: the version came, its 06 is not answered.
+    for (const int silentAfter : {5, 6}) {
+        SCOPED_TRACE(silentAfter);
+        EngineHarness h;
+        const rv::RadioData before = h.s.Doc;
+        h.radio.faults().silentAfterFrames = silentAfter;
+        h.run(ReadRadioInfo);
+        EXPECT_EQ(h.outcome, Outcome::NoAnswer);
+        EXPECT_EQ(h.sent.back(), EndFrame);
+        EXPECT_TRUE(h.asked.empty());
+        EXPECT_EQ(h.s.Doc, before); // the info block that did arrive is not half-applied
+        EXPECT_EQ(h.engine.mode(), Idle);
+    }
 }
 
 TEST(CloneEngineRetry, CorruptedBlockIsReadAgainAfterRetry) {

@@ -1,5 +1,7 @@
 #include "FakeTestPort.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using namespace rv::service;
@@ -208,22 +210,100 @@ TEST_F(TestModeEngineTest, CancelOnTimeOutEndsTestMode) {
     EXPECT_EQ(port.writes.size(), 1u);
 }
 
-TEST_F(TestModeEngineTest, WrongRepliesAreDroppedAndTheHeadKeepsWaiting) {
+TEST_F(TestModeEngineTest, WrongRepliesAreDroppedButTheTimeOutStillComes) {
     engine.SetPtt(true);
+    port.now = 100;
     for (const Bytes& wrong : {Hex("15"), Hex("06 06"), Bytes{}})
         port.reply(wrong);
     EXPECT_EQ(engine.sendList().size(), 1);
-    EXPECT_FALSE(port.isRunning(TestTimer::Wait)); // stopped on entry, not restarted
+    // Regression: a wrong reply stopped the time-out, and the list then waited for ever.
+    ASSERT_TRUE(port.isRunning(TestTimer::Wait));
+    EXPECT_EQ(port.running.at(TestTimer::Wait), 300); // still counted from the send
+    port.advance(200);
+    EXPECT_EQ(port.asked, 1);
+    EXPECT_EQ(port.writes.size(), 2u); // Retry sent the key frame again
     port.ack();
     EXPECT_TRUE(engine.sendList().empty());
     port.reply(Hex("06")); // nothing awaited: dropped without effect
-    EXPECT_EQ(port.writes.size(), 1u);
+    EXPECT_EQ(port.writes.size(), 2u);
+}
+
+TEST_F(TestModeEngineTest, LeavingEndsTestModeWhenTheRadioStopsAnswering) {
+    // Either a command before the leave sequence or the leave sequence itself is not
+    // answered: the port is closed after one time-out, without the Retry question.
+    for (const bool wrongReplyFirst : {true, false}) {
+        SCOPED_TRACE(wrongReplyFirst);
+        FakeTestPort p;
+        TestModeEngine e{p, doc};
+        p.engine = &e;
+        if (wrongReplyFirst) {
+            e.SetPtt(false);
+            p.reply(Hex("15"));
+            e.SetWide();
+        }
+        e.LeaveTestMode();
+        p.advance(300);
+        EXPECT_EQ(p.asked, 0);
+        EXPECT_EQ(p.ended, 1);
+        EXPECT_EQ(p.notes, std::vector<TestNote>{TestNote::LeaveNoAnswer});
+        EXPECT_TRUE(e.sendList().empty());
+        EXPECT_FALSE(e.leaving()); // a later entry starts clean
+    }
+}
+
+TEST_F(TestModeEngineTest, SliderDragCoalescesAndEndsOnTheLastValue) {
+    // 200 slider steps in one second, held at 120 for the last 80 (a clipped curve).
+    for (int step = 0; step < 200; ++step) {
+        engine.WriteTunePoint(1, 1, std::min(step, 120)); // "RF High Power", "Low": 0x30
+        port.advance(5);
+    }
+    port.advance(300);
+    std::vector<int> values;
+    for (const auto& w : port.writes) {
+        ASSERT_EQ(w.bytes.size(), 3u);
+        EXPECT_EQ(w.bytes[0], 0x30);
+        values.push_back(w.bytes[2]);
+    }
+    EXPECT_LE(values.size(), 11u); // one write per 100 ms tick at most
+    EXPECT_EQ(values.back(), 120);
+    EXPECT_TRUE(std::is_sorted(values.begin(), values.end()));
+    EXPECT_EQ(std::adjacent_find(values.begin(), values.end()), values.end()); // no repeats
+    EXPECT_TRUE(port.notes.empty());
+}
+
+TEST_F(TestModeEngineTest, OnlyWritesNotYetFollowedByAnotherCommandAreMerged) {
+    engine.SetPtt(true); // holds the list while the rest queues
+    engine.WriteTunePoint(1, 1, 5);
+    engine.WriteTunePoint(1, 1, 6); // replaces 5
+    engine.StoreTunePoint(1, 1);
+    engine.WriteTunePoint(1, 1, 7); // behind the store: a write of its own
+    engine.WriteTunePoint(3, 1, 9);
+    engine.WriteTunePoint(1, 1, 8); // replaces 7; the write to 0x31 does not hold it
+    port.ack();
+    port.advance(1000);
+    EXPECT_EQ(written(), (std::vector<Bytes>{Hex("08 0D"), Hex("30 20 06"), Hex("30 0E"),
+                                             Hex("30 20 08"), Hex("31 20 09")}));
+
+    engine.SetPtt(true);
+    engine.WriteTunePoint(1, 1, 8); // the radio has 8 already
+    engine.WriteTunePoint(3, 1, 4);
+    engine.WriteTunePoint(3, 1, 9); // back to what was sent: the waiting 4 is dropped
+    port.ack();
+    port.advance(1000);
+    EXPECT_EQ(port.writes.size(), 6u);
+    EXPECT_EQ(port.lastWrite(), Hex("08 0D"));
+
+    engine.SetWide(); // the radio reloads its live values: 8 must go again
+    port.ack();
+    engine.WriteTunePoint(1, 1, 8);
+    port.advance(1000);
+    EXPECT_EQ(port.lastWrite(), Hex("30 20 08"));
 }
 
 TEST_F(TestModeEngineTest, FullListDropsTheEntryWithItsMessage) {
     engine.SetPtt(true); // leaves its await entry waiting
-    for (int i = 0; i < 98; ++i)
-        engine.WriteTunePoint(0, 1, i);
+    for (int i = 0; i < 49; ++i)
+        engine.StoreTunePoint(0, 1); // two entries each
     EXPECT_EQ(engine.sendList().size(), 99);
     EXPECT_TRUE(port.notes.empty());
     engine.WriteTunePoint(0, 1, 200);
@@ -362,6 +442,24 @@ TEST_F(TestModeEngineTest, RadioTestFresFollowTheReplies) {
     EXPECT_TRUE(engine.TestFresMatchDocument());
     doc.TestFres[0].TxFreq.set("15012500");
     EXPECT_FALSE(engine.TestFresMatchDocument());
+}
+
+TEST_F(TestModeEngineTest, TestFrequenciesMatchByValue) {
+    // A new document keeps "43505" where the radio reports "43505000".
+    engine.UpdateRadioTestFres(1, Hex("43 50 50 00 43 51 00 00"));
+    addDocTestFre(1, "", "");
+    struct Case {
+        const char* rx;
+        const char* tx;
+        bool match;
+    };
+    for (const Case c : {Case{"43505", "4351", true}, Case{"43505000", "43510000", true},
+                         Case{"4350500", "435100", true}, Case{"43505", "43512", false},
+                         Case{"4350", "4351", false}, Case{"43505", "FFFFFFFF", false}}) {
+        doc.TestFres[0].RxFreq.set(c.rx);
+        doc.TestFres[0].TxFreq.set(c.tx);
+        EXPECT_EQ(engine.TestFresMatchDocument(), c.match) << c.rx << " " << c.tx;
+    }
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "service/FrmRadioInfoSet.h"
 #include "kit/AppContext.h"
+#include "service/FrmRadioInfoSet.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QApplication>
@@ -61,7 +61,7 @@ TEST_F(RadioInfoDialogsTest, VersionRule) {
 }
 
 TEST_F(RadioInfoDialogsTest, ModelTypeOffersItsBands) {
-    FrmRadioInfoSet dialog(ctx);
+    FrmRadioInfo dialog(ctx);
     auto* bands = find<QComboBox>(&dialog, "Combo1_1");
     chooseModel(&dialog, "917");
     EXPECT_EQ(bands->count(), 5);
@@ -70,6 +70,38 @@ TEST_F(RadioInfoDialogsTest, ModelTypeOffersItsBands) {
     EXPECT_EQ(bands->count(), 2);
     EXPECT_EQ(bands->currentText(), "136 - 174 MHz(M)");
     EXPECT_EQ(find<QComboBox>(&dialog, "Combo1_0")->count(), 6);
+}
+
+TEST_F(RadioInfoDialogsTest, SetDialogShowsTheRadiosBandAndKeepsIt) {
+    ctx.doc().ModelType.assign("917");
+    {
+        // Regression: leaving the model box matched its text to an entry and refilled the
+        // bands.
+        FrmRadioInfo shown(ctx);
+        emit find<QComboBox>(&shown, "Combo1_0")->lineEdit()->editingFinished();
+        EXPECT_EQ(find<QComboBox>(&shown, "Combo1_1")->currentText(), "400 - 470 MHz");
+    }
+    FrmRadioInfoSet dialog(ctx);
+    auto* band = find<QComboBox>(&dialog, "Combo1_1");
+    EXPECT_EQ(band->currentText(), "400 - 470 MHz");
+    // The band cannot be chosen: no code for these band names is known to the radio.
+    EXPECT_FALSE(band->isEnabled());
+    EXPECT_TRUE(band->toolTip().contains("code 65"));
+    chooseModel(&dialog, "913");
+    EXPECT_EQ(band->currentText(), "400 - 470 MHz");
+    find<QPushButton>(&dialog, "CommandClose")->click();
+    EXPECT_EQ(ctx.doc().ModelType.full(), "913 ");
+    EXPECT_EQ(ctx.doc().FrequencyCode, 65);
+}
+
+TEST_F(RadioInfoDialogsTest, UnknownModelTypeGoesBackAsTheRadioSentIt) {
+    ctx.doc().ModelType.assign("");
+    ctx.session.RadioModelType = "4615";
+    {
+        FrmRadioInfoSet dialog(ctx);
+        find<QPushButton>(&dialog, "CommandClose")->click();
+    }
+    EXPECT_EQ(ctx.doc().ModelType.full(), "4615");
 }
 
 TEST_F(RadioInfoDialogsTest, UnknownModelTypeShowsNoBand) {

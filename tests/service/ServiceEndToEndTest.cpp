@@ -1,13 +1,13 @@
 // Test mode and the radio information through a pseudo-terminal to the simulated radio.
 #include "data/Image.h"
+#include "kit/AppContext.h"
+#include "kit/RadioPort.h"
 #include "link/SimRadioPty.h"
 #include "service/FrmRadioInfoSet.h"
 #include "service/FrmTestMode.h"
 #include "service/FrmTestModePara.h"
 #include "service/ServiceEntry.h"
-#include "kit/RadioPort.h"
 #include "service/TestModeHost.h"
-#include "kit/AppContext.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QApplication>
@@ -94,7 +94,12 @@ TEST_F(ServiceEndToEndTest, TuneStoreAndReadBack) {
     const int opened = host->state().TunePoints.Value[1];
     EXPECT_EQ(low->value(), opened);
     const int moved = opened > 128 ? opened - 9 : opened + 9;
-    low->setValue(moved);
+    // A drag: 200 mouse steps in one second, back and forth, ending on `moved`; then OK
+    // at once. The radio must store what the slider shows.
+    for (int step = 0; step < 200; ++step) {
+        low->setValue(step == 199 ? moved : opened + (step * 7) % 21 - 10);
+        QTest::qWait(5);
+    }
     Child<QPushButton>(para, "Command3")->click();
     idle();
     QPointer<FrmTestModePara> first = para;
@@ -115,6 +120,66 @@ TEST_F(ServiceEndToEndTest, TuneStoreAndReadBack) {
     window->close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return host.isNull(); }, 10000));
     EXPECT_TRUE(prompt->asked.isEmpty()) << prompt->asked.join("|").toStdString();
+}
+
+TEST_F(ServiceEndToEndTest, WrongReplyThenCloseEndsTestModeAndItCanBeEnteredAgain) {
+    rv::link::SimRadioPty sim;
+    std::string error;
+    ASSERT_TRUE(sim.start(false, &error)) << error;
+    sim.withRadio([](auto& r) { r.faults().testModeNakFrame = {0x08, 0x0E}; });
+    const QString device = QString::fromStdString(sim.devicePath());
+    QPointer<TestModeHost> host = StartTestMode(ctx, nullptr, device);
+    ASSERT_TRUE(host);
+    ASSERT_TRUE(QTest::qWaitFor([] { return TopLevel<FrmTestMode>("FrmTestMode"); }, 10000));
+    auto* window = TopLevel<FrmTestMode>("FrmTestMode");
+    Child<QPushButton>(window, "CommandPTT")->click(); // answered 15
+    Child<QPushButton>(window, "CommandWide")->click();
+    window->close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.isNull(); }, 10000));
+    EXPECT_EQ(prompt->asked,
+              QStringList{"The radio did not answer when leaving test mode. The port has been "
+                          "closed."});
+
+    sim.withRadio([](auto& r) { r.faults().testModeNakFrame.clear(); });
+    host = StartTestMode(ctx, nullptr, device);
+    ASSERT_TRUE(host);
+    ASSERT_TRUE(QTest::qWaitFor([] { return TopLevel<FrmTestMode>("FrmTestMode"); }, 10000));
+    bool infoDone = false;
+    ReadRadioInfo(ctx, nullptr, [&](bool) { infoDone = true; }); // the port is taken
+    EXPECT_TRUE(infoDone);
+    EXPECT_EQ(prompt->asked.last(),
+              "Test mode is using the port. Close the Test Mode window first.");
+    TopLevel<FrmTestMode>("FrmTestMode")->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return host.isNull(); }, 10000));
+    EXPECT_EQ(prompt->asked.size(), 2);
+}
+
+TEST_F(ServiceEndToEndTest, DeadRadioWhilePollingQueuesNoPollsDuringTheQuestion) {
+    rv::link::SimRadioPty sim;
+    std::string error;
+    ASSERT_TRUE(sim.start(false, &error)) << error;
+    sim.withRadio([](auto& r) { r.faults().testModeSilentOnPoll = true; });
+    QPointer<TestModeHost> host =
+        StartTestMode(ctx, nullptr, QString::fromStdString(sim.devicePath()));
+    ASSERT_TRUE(host);
+    ASSERT_TRUE(QTest::qWaitFor([] { return TopLevel<FrmTestMode>("FrmTestMode"); }, 10000));
+    auto* window = TopLevel<FrmTestMode>("FrmTestMode");
+    Child<QListWidget>(window, "List1")->setCurrentRow(14); // "RSSI"
+    Child<QPushButton>(window, "CommandTune")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->tuningWindow() != nullptr; }, 10000));
+
+    // The user takes 1.5 s to answer; the poll timer keeps ticking meanwhile.
+    int queuedAtQuestion = -1, queuedAtAnswer = -1;
+    prompt->whenAsked = [&] {
+        queuedAtQuestion = host->engine().sendList().size();
+        QTest::qWait(1500);
+        queuedAtAnswer = host->engine().sendList().size();
+    };
+    prompt->answers = {rv::ui::Answer::Cancel};
+    Child<QPushButton>(window->tuningWindow(), "Command1")->click(); // "Start"
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.isNull(); }, 10000));
+    EXPECT_EQ(queuedAtAnswer, queuedAtQuestion);
+    EXPECT_EQ(prompt->asked, QStringList{"Check Connection. Retry or Cancel?"});
 }
 
 TEST_F(ServiceEndToEndTest, MismatchedTestChannelsEndTestModeWithoutTheWindow) {

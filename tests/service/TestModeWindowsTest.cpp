@@ -1,11 +1,11 @@
 // The test mode and tuning windows on a line whose radio the test plays by hand.
-#include "link/FakeTestPort.h"
 #include "PtyLine.h"
+#include "kit/AppContext.h"
+#include "link/FakeTestPort.h"
 #include "service/FrmTestMode.h"
 #include "service/FrmTestModePara.h"
 #include "service/Lamp.h"
 #include "service/TestModeHost.h"
-#include "kit/AppContext.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QApplication>
@@ -182,6 +182,25 @@ TEST_F(TestModeWindowsTest, MovingTestMovesTheCurveAsFarAsHighAllows) {
     EXPECT_EQ(host->state().TuneValues[5], 245);
 }
 
+TEST_F(TestModeWindowsTest, DragSendsAFewWritesEndingOnTheSliderValue) {
+    openTuning(1);
+    auto* test = find<QSlider>(window->tuningWindow(), "Slider1_0");
+    // 200 mouse steps in a second; "High" at 250 clips the curve at +5 after five of them.
+    for (int step = 1; step <= 200; ++step) {
+        test->setValue(100 + step);
+        QTest::qWait(5);
+    }
+    EXPECT_EQ(test->value(), 105);
+    const Bytes sent = line.drain(300);
+    ASSERT_EQ(sent.size() % 3, 0u);
+    const auto writes = sent.size() / 3;
+    EXPECT_GE(writes, 1u);
+    EXPECT_LE(writes, 5u);
+    for (std::size_t i = 0; i < sent.size(); i += 3)
+        EXPECT_EQ(Bytes(sent.begin() + i, sent.begin() + i + 2), Hex("12 20"));
+    EXPECT_EQ(sent.back(), 105);
+}
+
 TEST_F(TestModeWindowsTest, TabChangeReadsBackAndOkStores) {
     openTuning(8);
     auto* para = window->tuningWindow();
@@ -233,6 +252,7 @@ TEST_F(TestModeWindowsTest, LevelItemsPollTwiceASecond) {
     EXPECT_FALSE(find<QTabWidget>(para, "SSTab1")->isVisible());
     EXPECT_TRUE(find<QGroupBox>(para, "LevelGroup")->isVisible());
     EXPECT_EQ(find<QProgressBar>(para, "ProgressBar1_6")->value(), 100);
+    EXPECT_EQ(para->timerGetPara().timerType(), Qt::PreciseTimer);
     find<QPushButton>(para, "Command1")->click();
     EXPECT_EQ(find<Lamp>(para, "Picture1")->color(), "yellow");
     EXPECT_EQ(line.read(2, 800), Hex("1C 0A"));

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QUrl>
 #include <deque>
+#include <functional>
 
 namespace rv::test {
 
@@ -20,11 +21,14 @@ public:
     QStringList dialogs;           ///< "open:<dir>" / "save:<proposed>" for every file dialog
     QList<QUrl> opened;            ///< pages handed to the browser
     bool hasBrowser = true;        ///< false: the machine has no web browser
+    /// Runs while a message is open, before it is answered.
+    std::function<void()> whenAsked;
 
     rv::ui::Answer message(QWidget*, const QString& title, const QString& text,
                            rv::MsgButtons buttons, rv::MsgIcon) override {
         asked << text;
         titles << title;
+        if (whenAsked) whenAsked();
         if (!answers.empty()) {
             const auto a = answers.front();
             answers.pop_front();
