@@ -8,8 +8,10 @@ const std::vector<Command>& CommandTable() {
         {"show", CmdShow, "show FILE [--json] [--lang en|zh]", {"--json"}, {}},
         {"encode", CmdEncode, "encode FILE -o IMAGE", {}, {"-o"}},
         {"decode", CmdDecode, "decode IMAGE -o FILE", {}, {"-o"}},
-        {"read", CmdRead, "read [--port PORT] -o FILE [--retries N]", {}, {"--port", "-o", "--retries"}},
-        {"write", CmdWrite, "write FILE [--port PORT] [--force] [--retries N]", {"--force"}, {"--port", "--retries"}},
+        {"read", CmdRead, "read [--port PORT] -o FILE [--retries N] [--verify]", {"--verify"}, {"--port", "-o", "--retries"}},
+        {"write", CmdWrite, "write FILE [--port PORT] [--force] [--retries N] [--backup-dir DIR] [--no-backup] [--no-verify]", {"--force", "--no-backup", "--no-verify"}, {"--port", "--retries", "--backup-dir"}},
+        {"restore", CmdRestore, "restore BACKUP.img [--port PORT] [--force] [--retries N] [--backup-dir DIR] [--no-backup] [--no-verify]", {"--force", "--no-backup", "--no-verify"}, {"--port", "--retries", "--backup-dir"}},
+        {"diff", CmdDiff, "diff A B [--port PORT] [--json] [--lang en|zh] [--retries N]", {"--json"}, {"--port", "--retries"}},
         {"info", CmdInfo, "info [--port PORT] [--retries N]", {}, {"--port", "--retries"}},
         {"set-info",
          CmdSetInfo,
@@ -18,7 +20,7 @@ const std::vector<Command>& CommandTable() {
          {"--time-sync"},
          {"--port", "--retries", "--model-type", "--band", "--serial", "--version"}},
         {"ports", CmdPorts, "ports", {}, {}},
-        {"sim", CmdSim, "sim [--link PATH] [--image FILE] [--fast]", {"--fast"}, {"--link", "--image"}},
+        {"sim", CmdSim, "sim [--link PATH] [--image FILE] [--fast] [--corrupt-write ADDR] [--corrupt-read ADDR] [--garbage-ident] [--hang-up-after N]", {"--fast", "--garbage-ident"}, {"--link", "--image", "--corrupt-write", "--corrupt-read", "--hang-up-after"}},
     };
     return table;
 }

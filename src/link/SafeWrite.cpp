@@ -25,7 +25,8 @@ const rv::LangText NoRadioRead{"",
 const rv::LangText ReadsDisagree{"", "Three reads of the radio disagree at ",
                                  "三次读取对讲机的数据不一致，地址："};
 const rv::LangText VerifyReadFailed{
-    "", "The radio was written, but reading it back failed: ", "已写入对讲机，但回读失败："};
+    "", "Verify failed: the radio was written, but reading it back failed: ",
+    "校验失败：已写入对讲机，但回读失败："};
 const rv::LangText BackupFailed{"", "The backup cannot be kept: ", "无法保存备份："};
 
 QString Q(const std::string& s) {
