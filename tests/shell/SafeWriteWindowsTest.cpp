@@ -168,4 +168,22 @@ TEST_F(SafeWriteWindows, CompareWithFileListsDifferencesWithoutChangingTheDocume
     EXPECT_EQ(same.findChild<QLabel*>("NoDifferences")->text(), "No differences.");
 }
 
+TEST_F(SafeWriteWindows, RadioOfAnUnknownModelWarnsOnReadAndCompare) {
+    sim->withRadio([](rv::link::SimRadio& r) { r.memory()[445] = 7; });
+    const rv::RadioData before = ctx->doc();
+    act("mnuCompareRadio")->trigger();
+    ASSERT_EQ(prompt->asked.size(), 1);
+    EXPECT_TRUE(prompt->asked[0].startsWith("The radio names no known model and band"));
+    auto* window = main->findChild<rv::ui::FrmCompare*>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_GT(window->findChild<QTableWidget*>("Differences")->rowCount(), 0);
+    EXPECT_EQ(ctx->doc(), before);
+
+    prompt->asked.clear();
+    EXPECT_TRUE(main->runTransfer(1));
+    ASSERT_EQ(prompt->asked.size(), 3);
+    EXPECT_TRUE(prompt->asked[1].startsWith("The radio names no known model and band"));
+    EXPECT_EQ(prompt->asked[2], "Read Data Completed.");
+}
+
 } // namespace
