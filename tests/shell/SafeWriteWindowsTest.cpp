@@ -6,12 +6,14 @@
 #include "link/SafeWrite.h"
 #include "link/SimRadioPty.h"
 #include "shell/FrmCompare.h"
+#include "shell/FrmProgress.h"
 #include "shell/FrmRestore.h"
 #include "shell/RadioJob.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -109,6 +111,27 @@ TEST_F(SafeWriteWindows, BrokenOffWriteNamesTheBackupAndRestoreGivesItBack) {
     EXPECT_TRUE(prompt->asked[0].startsWith("Write the backup ")) << prompt->asked[0].toStdString();
     EXPECT_EQ(prompt->asked[1], "Write Data Completed.\r\nThe radio was verified.");
     EXPECT_EQ(memory(), first);
+}
+
+TEST_F(SafeWriteWindows, WriteCancelledWithTheButtonSaysItIsPartlyWritten) {
+    // The radio stops answering after 5 blocks; Cancel is pressed while the write waits.
+    sim->withRadio(
+        [](rv::link::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 80; });
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* progress = qobject_cast<rv::ui::FrmProgress*>(QApplication::activeModalWidget());
+        if (!progress ||
+            sim->withRadio([](rv::link::SimRadio& r) { return r.blocksWritten(); }) < 5)
+            return;
+        poll.stop();
+        progress->findChild<QPushButton*>("CommandCancel")->click();
+    });
+    poll.start(10);
+    prompt->answers = {Answer::Ok, Answer::Cancel};
+    EXPECT_FALSE(main->runTransfer(2));
+    ASSERT_FALSE(prompt->asked.isEmpty());
+    EXPECT_TRUE(prompt->asked.last().contains("partly written"))
+        << prompt->asked.last().toStdString();
 }
 
 TEST_F(SafeWriteWindows, SilentRadioIsNoRadioNotAWrongModel) {
