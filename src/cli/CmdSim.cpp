@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "SimFaultOptions.h"
 
 #include "data/DataFile.h"
 #include "data/Image.h"
@@ -12,7 +13,8 @@ namespace rv::cli {
 
 namespace {
 
-constexpr const char* Usage = "sim [--link PATH] [--image FILE] [--fast]";
+constexpr const char* Usage = "sim [--link PATH] [--image FILE] [--fast] [--corrupt-write ADDR] "
+                              "[--corrupt-read ADDR] [--garbage-ident] [--hang-up-after N]";
 
 // A 1024-byte memory image, or a data file whose document becomes the radio's memory.
 std::optional<MemoryImage> LoadMemory(const std::string& path, std::string* error) {
@@ -50,8 +52,11 @@ int CmdSim(CliArgs& args) {
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    rv::link::SimRadioPty sim(memory);
     std::string error;
+    const auto faults = SimFaultsOf(args, &error);
+    if (!faults) return UsageError(error, Usage);
+    rv::link::SimRadioPty sim(memory);
+    sim.withRadio([&](rv::link::SimRadio& r) { r.faults() = *faults; });
     if (!sim.start(!args.has("--fast"), &error)) return Fail(error);
     const auto link = args.value("--link");
     namespace fs = std::filesystem;

@@ -4,12 +4,36 @@ namespace rv::cli {
 
 const std::vector<Command>& CommandTable() {
     static const std::vector<Command> table{
-        {"new", CmdNew, "new -o FILE [--model CODE] [--band TEXT]", {}, {"-o", "--model", "--band"}},
+        {"new",
+         CmdNew,
+         "new -o FILE [--model CODE] [--band TEXT]",
+         {},
+         {"-o", "--model", "--band"}},
         {"show", CmdShow, "show FILE [--json] [--lang en|zh]", {"--json"}, {}},
         {"encode", CmdEncode, "encode FILE -o IMAGE", {}, {"-o"}},
         {"decode", CmdDecode, "decode IMAGE -o FILE", {}, {"-o"}},
-        {"read", CmdRead, "read [--port PORT] -o FILE [--retries N]", {}, {"--port", "-o", "--retries"}},
-        {"write", CmdWrite, "write FILE [--port PORT] [--force] [--retries N]", {"--force"}, {"--port", "--retries"}},
+        {"read",
+         CmdRead,
+         "read [--port PORT] -o FILE [--retries N] [--verify]",
+         {"--verify"},
+         {"--port", "-o", "--retries"}},
+        {"write",
+         CmdWrite,
+         "write FILE [--port PORT] [--force] [--retries N] [--backup-dir DIR] [--no-backup] "
+         "[--no-verify]",
+         {"--force", "--no-backup", "--no-verify"},
+         {"--port", "--retries", "--backup-dir"}},
+        {"restore",
+         CmdRestore,
+         "restore BACKUP.img [--port PORT] [--force] [--retries N] [--backup-dir DIR] "
+         "[--no-backup] [--no-verify]",
+         {"--force", "--no-backup", "--no-verify"},
+         {"--port", "--retries", "--backup-dir"}},
+        {"diff",
+         CmdDiff,
+         "diff A B [--port PORT] [--json] [--lang en|zh] [--retries N]",
+         {"--json"},
+         {"--port", "--retries"}},
         {"info", CmdInfo, "info [--port PORT] [--retries N]", {}, {"--port", "--retries"}},
         {"set-info",
          CmdSetInfo,
@@ -18,7 +42,6 @@ const std::vector<Command>& CommandTable() {
          {"--time-sync"},
          {"--port", "--retries", "--model-type", "--band", "--serial", "--version"}},
         {"ports", CmdPorts, "ports", {}, {}},
-        {"sim", CmdSim, "sim [--link PATH] [--image FILE] [--fast]", {"--fast"}, {"--link", "--image"}},
         {"help", CmdHelp, "help [COMMAND] [--lang en|zh]", {}, {}},
         {"import-csv",
          CmdImportCsv,
@@ -27,6 +50,12 @@ const std::vector<Command>& CommandTable() {
          {"--renumber", "--replace-all", "--strict", "--dry-run"},
          {"-o", "--into", "--model", "--band"}},
         {"export-csv", CmdExportCsv, "export-csv DOC.dat -o FILE.csv", {}, {"-o"}},
+        {"sim",
+         CmdSim,
+         "sim [--link PATH] [--image FILE] [--fast] [--corrupt-write ADDR] [--corrupt-read ADDR] "
+         "[--garbage-ident] [--hang-up-after N]",
+         {"--fast", "--garbage-ident"},
+         {"--link", "--image", "--corrupt-write", "--corrupt-read", "--hang-up-after"}},
     };
     return table;
 }

@@ -37,6 +37,10 @@ int CmdHelp(CliArgs& args);
 int CmdImportCsv(CliArgs& args);
 /// export-csv DOC.dat -o FILE.csv
 int CmdExportCsv(CliArgs& args);
+/// restore BACKUP.img: writes a kept memory image back, then verifies it
+int CmdRestore(CliArgs& args);
+/// diff A B: the settings in which two documents (file, image or radio) differ
+int CmdDiff(CliArgs& args);
 
 /// The table main() dispatches through.
 const std::vector<Command>& CommandTable();

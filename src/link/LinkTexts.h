@@ -13,6 +13,14 @@ inline const rv::LangText& NoAnswerText() {
     static const rv::LangText t{"", "The radio did not answer.", "对讲机没有应答。"};
     return t;
 }
+inline const rv::LangText& NoRadioText() {
+    static const rv::LangText t{"",
+                                "No radio answered. Nothing was written to the radio; check that "
+                                "the radio is switched on and the cable is plugged in.",
+                                "没有对讲机应答。未向对讲机写入数据；请检查对讲机是否已开机、"
+                                "编程线是否已连接。"};
+    return t;
+}
 inline const rv::LangText& RefusedText() {
     static const rv::LangText t{"", "Model type is wrong. Nothing was written to the radio.",
                                 "机型类型错误。未向对讲机写入数据。"};
@@ -33,6 +41,29 @@ inline const rv::LangText& NoSuchPortText() {
 inline const rv::LangText& PortBusyText() {
     static const rv::LangText t{"", "The port is in use by another program; close that program.",
                                 "端口正被其他程序使用；请关闭该程序。"};
+    return t;
+}
+inline const rv::LangText& FolderNotPortText() {
+    static const rv::LangText t{"", "This is a folder, not a serial port; choose the radio's port.",
+                                "这是一个文件夹，不是串口；请选择对讲机所在的端口。"};
+    return t;
+}
+inline const rv::LangText& FileNotPortText() {
+    static const rv::LangText t{"", "This is a file, not a serial port; choose the radio's port.",
+                                "这是一个文件，不是串口；请选择对讲机所在的端口。"};
+    return t;
+}
+inline const rv::LangText& DeviceNotPortText() {
+    static const rv::LangText t{"", "This device is not a serial port; choose the radio's port.",
+                                "该设备不是串口；请选择对讲机所在的端口。"};
+    return t;
+}
+inline const rv::LangText& PortSharedText() {
+    static const rv::LangText t{
+        "",
+        "Another program is reading from the port and takes the radio's "
+        "answers; close that program and try again.",
+        "另一个程序正在读取该端口并取走了对讲机的应答；请关闭该程序后重试。"};
     return t;
 }
 inline const rv::LangText& PortPermissionText() {

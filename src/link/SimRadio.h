@@ -37,6 +37,10 @@ struct SimFaults {
     std::vector<std::uint8_t> testModeNakFrame{};
     /// Test mode answers nothing from the first poll ("p 0A") on.
     bool testModeSilentOnPoll = false;
+    int corruptWriteAt = -1;    ///< the byte written here is stored with its lowest bit flipped
+    int flipReadAt = -1;        ///< reads of this byte come back damaged ...
+    int flipReadTimes = 1;      ///< ... this many times, each time differently
+    bool garbageIdent = false;  ///< answers the ident request with bytes that are no ident
 };
 
 /// The radio-information block the radio keeps beside its memory.
@@ -107,6 +111,7 @@ private:
     std::unique_ptr<SimModeHandler> testMode_;
     int frames_ = 0;
     int blocksWritten_ = 0;
+    int readFlips_ = 0;
     bool corrupted_ = false;
     bool hungUp_ = false;
 };
