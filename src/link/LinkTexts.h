@@ -44,6 +44,13 @@ inline const rv::LangText& PortPermissionText() {
     return t;
 }
 
+/// Said where the simulated radio cannot run.
+inline const rv::LangText& NoSimulatedRadioText() {
+    static const rv::LangText t{"", "The simulated radio needs a POSIX system.",
+                                "模拟对讲机需要 POSIX 系统。"};
+    return t;
+}
+
 /// The text of a two-language entry in a language (1 English, 2 Chinese).
 inline const std::string& LinkText(const rv::LangText& t, int language) {
     return t[language == rv::Chinese ? 2 : 1];

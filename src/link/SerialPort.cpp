@@ -2,17 +2,9 @@
 
 #include "data/Messages.h"
 #include "link/LinkTexts.h"
-
-#include <QFileInfo>
+#include "link/Os.h"
 
 #include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
-
-#ifdef __linux__
-#include <linux/serial.h>
-#include <sys/ioctl.h>
-#endif
 
 namespace rv::link {
 
@@ -24,32 +16,16 @@ QString qtext(const rv::LangText& t, int language) {
 
 } // namespace
 
-bool RequestLowLatency(int fd) {
-#ifdef __linux__
-    serial_struct ss{};
-    if (fd < 0 || ioctl(fd, TIOCGSERIAL, &ss) != 0) return false;
-    if (ss.flags & ASYNC_LOW_LATENCY) return true;
-    ss.flags |= ASYNC_LOW_LATENCY;
-    return ioctl(fd, TIOCSSERIAL, &ss) == 0;
-#else
-    (void)fd;
-    return false;
-#endif
-}
-
 QString OpenFailureReason(const QString& devicePath, QSerialPort::SerialPortError error,
                           int language) {
-    if (!QFileInfo::exists(devicePath)) return qtext(NoSuchPortText(), language);
+    const int openErrno = os::OpenErrno(devicePath.toStdString());
+    if (openErrno == ENOENT) return qtext(NoSuchPortText(), language);
     if (error == QSerialPort::PermissionError || error == QSerialPort::DeviceNotFoundError ||
         error == QSerialPort::OpenError || error == QSerialPort::NoError ||
         error == QSerialPort::UnknownError) {
         // The port's own error is not precise enough (a lock held by another program and a
         // missing permission look alike): ask the device itself.
-        const QByteArray path = devicePath.toLocal8Bit();
-        const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        const int why = fd < 0 ? errno : 0;
-        if (fd >= 0) ::close(fd);
-        return OpenFailureReasonOf(why, language);
+        return OpenFailureReasonOf(openErrno, language);
     }
     return qtext(PortBusyText(), language);
 }
@@ -89,7 +65,7 @@ bool SerialPort::open(const QString& portName, int language, QString* error) {
         port_.clearError();
         return false;
     }
-    RequestLowLatency(static_cast<int>(port_.handle()));
+    os::RequestLowLatency(static_cast<std::intptr_t>(port_.handle()));
     port_.clear(QSerialPort::AllDirections);
     buffer_.clear();
     threshold_ = 1;

@@ -2,9 +2,11 @@
 
 #include "Splash.h"
 #include "Startup.h"
+#include "data/Version.h"
 #include "frmMain.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "kit/RadioPort.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -14,6 +16,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <clocale>
+#include <cstdio>
 
 namespace rv::ui {
 
@@ -21,25 +24,49 @@ namespace {
 
 struct Options {
     bool service = false;
+    QString port;
     QString screenshot;
     QString file;
 };
 
 Options ParseOptions(const QApplication& app) {
     QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Reads, edits, stores and writes the configuration of the RV52N "
+                       "hand-held FM radio."));
     parser.addHelpOption();
-    const QCommandLineOption service(QStringLiteral("service"),
-                                     QStringLiteral("Show the service entries and tools."));
+    parser.addVersionOption();
+    const QCommandLineOption service(
+        QStringLiteral("service"),
+        QStringLiteral("Show the service entries: test mode, tools, DTMF, FleetSync, test "
+                       "frequencies."));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("Talk to the radio on <port>: a port number 1 "
+                                                 "to 8, sim for the simulated radio, or a "
+                                                 "device path."),
+                                  QStringLiteral("port"));
     const QCommandLineOption shot(QStringLiteral("screenshot"),
-                                  QStringLiteral("Save the main window as a picture and quit."),
+                                  QStringLiteral("Save a picture of the main window to <file> "
+                                                 "and quit."),
                                   QStringLiteral("file"));
     parser.addOption(service);
+    parser.addOption(port);
     parser.addOption(shot);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Data file to open."),
                                  QStringLiteral("[file]"));
     parser.process(app);
     const QStringList files = parser.positionalArguments();
-    return {parser.isSet(service), parser.value(shot), files.value(0)};
+    return {parser.isSet(service), parser.value(port), parser.value(shot), files.value(0)};
+}
+
+// Help and version need no screen: without one they would fail for want of a display.
+void PrintWithoutScreen(int argc, char** argv) {
+    static const QByteArrayList textOnly{"-h", "--help", "--help-all", "-v", "--version"};
+    for (int i = 1; i < argc; ++i) {
+        if (textOnly.contains(QByteArray(argv[i])) &&
+            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
 }
 
 /// The window as a picture, with a title strip in place of the window manager's frame
@@ -62,10 +89,11 @@ bool SaveScreenshot(QWidget& window, const QString& path) {
 } // namespace
 
 int RunApplication(int argc, char** argv) {
+    PrintWithoutScreen(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("RV52N"));
     QApplication::setOrganizationName(QStringLiteral("RV52N"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setApplicationVersion(QString::fromLatin1(rv::Version));
     // Numbers are read and written with a point whatever the user's locale; this touches
     // the program alone, never a system setting.
     std::setlocale(LC_NUMERIC, "C");
@@ -86,6 +114,13 @@ int RunApplication(int argc, char** argv) {
         Ask(ctx, messageParent ? messageParent : QApplication::activeWindow(), m);
     };
     StartUp(ctx, QCoreApplication::applicationDirPath(), QLocale::system());
+    QString portError;
+    if (!options.port.isEmpty() && !ChoosePort(ctx, options.port, &portError)) {
+        std::fprintf(stderr, "rv52n: --port %s: %s\n", qPrintable(options.port),
+                     qPrintable(portError));
+        delete splash;
+        return 2;
+    }
 
     frmMain window(ctx);
     messageParent = &window;
