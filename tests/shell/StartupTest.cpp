@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 #include "data/DataFile.h"
+#include "kit/RadioPort.h"
 #include "shell/Placement.h"
 
 #include <QImage>
@@ -121,5 +122,28 @@ TEST(Startup, ProgramStartsAndDrawsItsWindowInEitherLanguage) {
         const QImage picture(shot);
         EXPECT_GE(picture.width(), 900) << lang;
         EXPECT_GE(picture.height(), 650) << lang;
+    }
+}
+
+TEST(Startup, PortOptionChoosesNumberSimulatedRadioOrDevice) {
+    struct Case {
+        const char* port;
+        bool ok;
+        int commPort;
+        const char* device;
+    };
+    const Case cases[] = {{"3", true, 3, ""},
+                          {"sim", true, 0, ""},
+                          {"/dev/rfcomm0", true, 5, "/dev/rfcomm0"},
+                          {"0", false, 5, ""},
+                          {"9", false, 5, ""}};
+    for (const auto& c : cases) {
+        rv::ui::AppContext ctx;
+        ctx.CommPort = 5;
+        QString error;
+        EXPECT_EQ(rv::ui::ChoosePort(ctx, c.port, &error), c.ok) << c.port;
+        EXPECT_EQ(ctx.CommPort, c.commPort) << c.port;
+        EXPECT_EQ(ctx.portDevice, c.device) << c.port;
+        EXPECT_EQ(error.isEmpty(), c.ok) << c.port;
     }
 }
