@@ -51,6 +51,7 @@ bool SerialPort::open(const QString& portName, int language, QString* error) {
     language_ = language;
     close();
     port_.setPortName(portName);
+    device_ = portName;
     port_.setBaudRate(9600);
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);
@@ -119,6 +120,13 @@ void SerialPort::onError(QSerialPort::SerialPortError e) {
     if (e == QSerialPort::NoError || !port_.isOpen()) return;
     // Time-outs of blocking waits are not failures of the line.
     if (e == QSerialPort::TimeoutError) {
+        port_.clearError();
+        return;
+    }
+    // A read that found nothing counts as a read error: it happens when `send` has just
+    // emptied the input the port was about to read. The line is lost only when the device
+    // has gone as well.
+    if (e == QSerialPort::ReadError && os::OpenErrno(device_.toStdString()) != ENOENT) {
         port_.clearError();
         return;
     }

@@ -43,6 +43,7 @@ private:
     void onError(QSerialPort::SerialPortError e);
 
     QSerialPort port_;
+    QString device_; ///< as given to `open`
     QByteArray buffer_;
     int threshold_ = 0;
     int language_ = 1;
