@@ -6,7 +6,7 @@ _rv52n_cli() {
     _init_completion -s || return
     local cli=${words[0]}
     if ((cword == 1)); then
-        COMPREPLY=($(compgen -W "$("$cli" --completion-words 2>/dev/null) --help --version" -- "$cur"))
+        mapfile -t COMPREPLY < <(compgen -W "$("$cli" --completion-words 2>/dev/null) --help --version" -- "$cur")
         return
     fi
     local options
@@ -14,8 +14,8 @@ _rv52n_cli() {
     # Options that take a value are listed with a trailing "=".
     if [[ $prev == -* ]] && grep -qxF -- "$prev=" <<<"$options"; then
         case $prev in
-            --port) COMPREPLY=($(compgen -W "$("$cli" --completion-words --port 2>/dev/null)" -- "$cur")) ;;
-            --lang) COMPREPLY=($(compgen -W "en zh" -- "$cur")) ;;
+            --port) mapfile -t COMPREPLY < <(compgen -W "$("$cli" --completion-words --port 2>/dev/null)" -- "$cur") ;;
+            --lang) mapfile -t COMPREPLY < <(compgen -W "en zh" -- "$cur") ;;
             --retries | --model | --model-type | --band | --serial | --version) ;;
             *) _filedir ;;
         esac
@@ -23,7 +23,7 @@ _rv52n_cli() {
     fi
     $split && return
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "${options//=/}" -- "$cur"))
+        mapfile -t COMPREPLY < <(compgen -W "${options//=/}" -- "$cur")
         return
     fi
     _filedir
