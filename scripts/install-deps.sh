@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the screenshots need, when missing.
+# Installs the Debian 12 packages the build, the tests, the screenshots and the package
+# checks need, when missing.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ libgtest-dev qt6-base-dev qt6-serialport-dev fonts-noto-cjk xvfb xauth)
+# The Debian package: its icons, its checks (scripts/check-package).
+pkgs+=(librsvg2-bin dpkg-dev file lintian man-db desktop-file-utils appstream bash-completion)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,6 +3,7 @@
 #include "data/AtomicFile.h"
 #include "data/Conversions.h"
 #include "data/DataFile.h"
+#include "link/Os.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -80,9 +81,8 @@ std::optional<int> ChooseLanguage(const CliArgs& args) {
 }
 
 std::string ProgramDir() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : exe.parent_path().string();
+    const std::string dir = rv::link::os::ExecutableDir();
+    return dir.empty() ? std::string(".") : dir;
 }
 
 Session MakeSession(const CliArgs& args) {

@@ -1,11 +1,12 @@
 #include "Commands.h"
+#include "RadioOperation.h"
 #include "SimFaultOptions.h"
 
 #include "data/DataFile.h"
 #include "data/Image.h"
+#include "link/Os.h"
 #include "link/SimRadioPty.h"
 
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 
@@ -45,19 +46,14 @@ int CmdSim(CliArgs& args) {
         if (!loaded) return Fail(error);
         memory = *loaded;
     }
-    // Signals are taken by sigwait below, in this thread only.
-    sigset_t stopSignals;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGINT);
-    sigaddset(&stopSignals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
-
+    // Held before the radio's thread starts, so that only the wait below receives them.
+    rv::link::os::HoldStopSignals();
     std::string error;
     const auto faults = SimFaultsOf(args, &error);
     if (!faults) return UsageError(error, Usage);
     rv::link::SimRadioPty sim(memory);
     sim.withRadio([&](rv::link::SimRadio& r) { r.faults() = *faults; });
-    if (!sim.start(!args.has("--fast"), &error)) return Fail(error);
+    if (!StartSimRadio(sim, !args.has("--fast"), args)) return 1;
     const auto link = args.value("--link");
     namespace fs = std::filesystem;
     if (link) {
@@ -68,8 +64,7 @@ int CmdSim(CliArgs& args) {
     }
     std::printf("%s\n", sim.devicePath().c_str());
     std::fflush(stdout);
-    int signal = 0;
-    sigwait(&stopSignals, &signal);
+    rv::link::os::WaitForStopSignal();
     sim.stop();
     if (link) {
         std::error_code ec;

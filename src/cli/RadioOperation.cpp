@@ -3,13 +3,14 @@
 #include "StopSignals.h"
 
 #include "link/CloneSession.h"
+#include "link/LinkTexts.h"
+#include "link/Os.h"
 #include "link/PortList.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace rv::cli {
 
@@ -27,7 +28,7 @@ void EnsureApplication() {
 }
 
 void ShowProgress(int percent) {
-    if (!::isatty(STDERR_FILENO)) return;
+    if (!rv::link::os::StderrIsTerminal()) return;
     std::fprintf(stderr, "\r%3d%%", percent);
     std::fflush(stderr);
 }
@@ -46,17 +47,24 @@ std::optional<int> RetriesOf(const CliArgs& args) {
     return std::nullopt;
 }
 
+bool StartSimRadio(rv::link::SimRadioPty& sim, bool paced, const CliArgs& args) {
+    if (!rv::link::os::HasPseudoTerminals()) {
+        Fail(rv::link::LinkText(rv::link::NoSimulatedRadioText(), args.language));
+        return false;
+    }
+    std::string error;
+    if (sim.start(paced, &error)) return true;
+    Fail(error);
+    return false;
+}
+
 std::optional<RadioTarget> OpenTarget(const CliArgs& args) {
     EnsureApplication();
     const QString port = QString::fromStdString(args.value("--port").value_or("sim"));
     RadioTarget target;
     if (port == rv::link::SimPortName) {
         target.sim = std::make_unique<rv::link::SimRadioPty>();
-        std::string error;
-        if (!target.sim->start(false, &error)) {
-            Fail(error);
-            return std::nullopt;
-        }
+        if (!StartSimRadio(*target.sim, false, args)) return std::nullopt;
         target.device = QString::fromStdString(target.sim->devicePath());
         return target;
     }

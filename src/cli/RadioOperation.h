@@ -18,6 +18,10 @@ struct RadioTarget {
     std::unique_ptr<rv::link::SimRadioPty> sim; ///< set when --port sim (the default)
 };
 
+/// Starts a simulated radio; prints why not (in the user's language where the system has
+/// no pseudo-terminals) and returns false when it cannot.
+bool StartSimRadio(rv::link::SimRadioPty& sim, bool paced, const CliArgs& args);
+
 /// Resolves --port: a device path, a port number 1 to 8, or "sim" (also when not given),
 /// which starts the built-in simulated radio. Prints the error and returns nullopt on failure.
 std::optional<RadioTarget> OpenTarget(const CliArgs& args);

@@ -1,4 +1,7 @@
 #include "cli/Commands.h"
+#include "cli/Completion.h"
+
+#include "data/Version.h"
 
 #include <cstdio>
 #include <string>
@@ -7,10 +10,16 @@
 namespace {
 
 int PrintUsage(std::FILE* to) {
-    std::fprintf(to, "usage: rv52n-cli <command> [arguments]\ncommands:\n");
+    std::fprintf(to, "usage: rv52n-cli <command> [arguments]\n"
+                     "       rv52n-cli --help | --version\n"
+                     "commands:\n");
     for (const auto& c : rv::cli::CommandTable())
         std::fprintf(to, "  %s\n", c.usage);
-    return to == stdout ? 0 : 2;
+    if (to != stdout) return 2;
+    std::printf("options of every command:\n"
+                "  --lang en|zh  language of messages and output (default: from LANG)\n"
+                "  --help        usage of the command\n");
+    return 0;
 }
 
 } // namespace
@@ -21,6 +30,11 @@ int main(int argc, char** argv) {
     const std::string name = argv[1];
     if (name == "--help" || name == "-h" || (name == "help" && argc == 2))
         return PrintUsage(stdout);
+    if (name == "--version") {
+        std::printf("rv52n-cli %s\n", rv::Version);
+        return 0;
+    }
+    if (name == CompletionOption) return PrintCompletionWords({argv + 2, argv + argc});
     for (const auto& c : CommandTable()) {
         if (name != c.name) continue;
         const std::vector<std::string> rest(argv + 2, argv + argc);

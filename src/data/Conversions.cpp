@@ -1,6 +1,7 @@
 #include "Conversions.h"
 
 #include "Decimal.h"
+#include "Resources.h"
 
 #include <cmath>
 #include <cstdint>
@@ -37,9 +38,7 @@ std::string_view StorageBody(std::string_view s) {
 } // namespace
 
 std::string DqtTablePath(const std::string& programDir) {
-    if (programDir.empty()) return "dec.tbl";
-    if (programDir.back() == '/') return programDir + "dec.tbl";
-    return programDir + "/dec.tbl";
+    return FindResource(programDir, "dec.tbl");
 }
 
 bool LoadDqtTable(Session& s, const std::string& path) {

@@ -12,7 +12,7 @@ namespace rv {
 /// Msg::ReadDecTblError, leaves the table as it was and returns false.
 bool LoadDqtTable(Session& s, const std::string& path);
 
-/// The DQT table file beside the executable ("dec.tbl" in `programDir`).
+/// The DQT table file "dec.tbl" beside the executable or in the installed data folder.
 std::string DqtTablePath(const std::string& programDir);
 
 /// BandLow / BandHigh from the current band text.

@@ -36,6 +36,8 @@ public:
     int LanguageChoice = English;
     /// Port 1 to 8 of the port list, or 0 for the built-in simulated radio.
     int CommPort = 1;
+    /// A device chosen by its path (`--port PATH`); when set it is used instead of `CommPort`.
+    QString portDevice;
     /// Started with --service: the hidden editors and tools are reachable.
     bool serviceMode = false;
     /// Folder of the executable: dec.tbl and the help files live here.

@@ -2,6 +2,8 @@
 
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "link/LinkTexts.h"
+#include "link/Os.h"
 #include "link/PortList.h"
 #include "link/SimRadioPty.h"
 
@@ -20,12 +22,33 @@ rv::link::SimRadioPty* ServiceSimRadio(bool paced) {
     return sim.get();
 }
 
+bool ChoosePort(AppContext& ctx, const QString& port, QString* error) {
+    bool isNumber = false;
+    const int n = port.toInt(&isNumber);
+    if (isNumber && (n < 1 || n > 8)) {
+        if (error) *error = QStringLiteral("A port number is 1 to 8.");
+        return false;
+    }
+    ctx.portDevice.clear();
+    if (port == rv::link::SimPortName)
+        ctx.CommPort = 0;
+    else if (isNumber)
+        ctx.CommPort = n;
+    else
+        ctx.portDevice = port;
+    return true;
+}
+
 QString ServicePortName(const AppContext& ctx, QString* error) {
+    if (!ctx.portDevice.isEmpty()) return ctx.portDevice;
     if (ctx.CommPort == 0) {
         auto* sim = ServiceSimRadio();
         if (!sim) {
-            if (error)
-                *error = QString::fromStdString(MsgText(rv::Msg::CannotOpenPort, ctx.lang()));
+            if (error) {
+                *error = rv::link::os::HasPseudoTerminals()
+                             ? QString::fromStdString(MsgText(rv::Msg::CannotOpenPort, ctx.lang()))
+                             : Tr(ctx, rv::link::NoSimulatedRadioText());
+            }
             return {};
         }
         return QString::fromStdString(sim->devicePath());

@@ -12,6 +12,11 @@ namespace rv::ui {
 
 class AppContext;
 
+/// Chooses the port from a command line's `--port`: a number 1 to 8 or "sim" (the built-in
+/// simulated radio) as in Setup > Communication Port, anything else as a device path. False
+/// with `error` set, and the choice unchanged, for a number outside 1 to 8.
+bool ChoosePort(AppContext& ctx, const QString& port, QString* error);
+
 /// The device the service tools open for the chosen port; port 0 is the built-in
 /// simulated radio, started on first use. Empty with `error` set when there is none.
 QString ServicePortName(const AppContext& ctx, QString* error);

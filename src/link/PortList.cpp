@@ -1,7 +1,9 @@
 #include "link/PortList.h"
 
 #include "link/LinkTexts.h"
+#include "link/Os.h"
 
+#include <QRegularExpression>
 #include <QSerialPortInfo>
 
 #include <algorithm>
@@ -39,19 +41,34 @@ QStringList OrderPorts(QStringList devices) {
     return devices;
 }
 
-QList<PortEntry> ListPorts() {
-    QStringList devices;
-    QList<QSerialPortInfo> infos = QSerialPortInfo::availablePorts();
-    for (const auto& info : infos)
-        devices << info.systemLocation();
+QList<PortEntry> NumberPorts(const QStringList& devices, bool comNumbers) {
     QList<PortEntry> ports;
-    for (const QString& device : OrderPorts(devices)) {
-        PortEntry e;
-        e.number = static_cast<int>(ports.size()) + 1;
-        e.device = device;
-        for (const auto& info : infos)
-            if (info.systemLocation() == device) e.description = info.description();
-        ports << e;
+    if (comNumbers) {
+        static const QRegularExpression com(QStringLiteral("^COM([1-9][0-9]*)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+        for (const QString& device : devices) {
+            const auto m = com.match(device);
+            const int n = m.hasMatch() ? m.captured(1).toInt() : 0;
+            if (n >= 1 && n <= MaxPorts) ports << PortEntry{n, device, {}};
+        }
+        std::sort(ports.begin(), ports.end(),
+                  [](const PortEntry& a, const PortEntry& b) { return a.number < b.number; });
+        return ports;
+    }
+    for (const QString& device : OrderPorts(devices))
+        ports << PortEntry{static_cast<int>(ports.size()) + 1, device, {}};
+    return ports;
+}
+
+QList<PortEntry> ListPorts() {
+    const QList<QSerialPortInfo> infos = QSerialPortInfo::availablePorts();
+    QStringList devices;
+    for (const auto& info : infos)
+        devices << (os::PortsAreComNumbers() ? info.portName() : info.systemLocation());
+    QList<PortEntry> ports = NumberPorts(devices, os::PortsAreComNumbers());
+    for (auto& port : ports) {
+        for (qsizetype i = 0; i < infos.size(); ++i)
+            if (devices[i] == port.device) port.description = infos[i].description();
     }
     return ports;
 }
@@ -60,8 +77,8 @@ QString ResolvePort(const QString& port, QString* error, int language) {
     bool isNumber = false;
     const int n = port.toInt(&isNumber);
     if (!isNumber) return port;
-    const auto ports = ListPorts();
-    if (n >= 1 && n <= ports.size()) return ports[n - 1].device;
+    for (const auto& p : ListPorts())
+        if (p.number == n) return p.device;
     if (error) {
         *error = n >= 1 && n <= MaxPorts
                      ? QString::fromStdString(LinkText(NoSerialPortText(), language)).arg(n)

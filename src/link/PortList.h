@@ -15,12 +15,18 @@ struct PortEntry {
     QString description; ///< what the system says about it (adapter name), may be empty
 };
 
-/// The serial devices offered as ports 1 to 8 (`ListPorts`): USB adapters first
-/// (/dev/ttyUSB*, then /dev/ttyACM*), then the others, each group in natural name order.
+/// The serial devices offered as ports 1 to 8 (`ListPorts`): COMn as port n on Windows;
+/// elsewhere USB adapters first (/dev/ttyUSB*, then /dev/ttyACM*), then the others, each
+/// group in natural name order.
 QList<PortEntry> ListPorts();
 
 /// The order of `ListPorts` applied to a list of device paths, at most 8 kept.
 QStringList OrderPorts(QStringList devices);
+
+/// Port numbers for the system's device names. Where the system numbers its ports
+/// (`comNumbers`: COM1, COM2, ...), COMn is port n and names beyond COM8 have none;
+/// elsewhere ports are numbered in the order of `OrderPorts`.
+QList<PortEntry> NumberPorts(const QStringList& devices, bool comNumbers);
 
 /// The word that names the built-in simulated radio.
 inline const QString SimPortName = QStringLiteral("sim");

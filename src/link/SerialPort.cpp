@@ -2,18 +2,12 @@
 
 #include "data/Messages.h"
 #include "link/LinkTexts.h"
+#include "link/Os.h"
 
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
-
-#ifdef __linux__
-#include <linux/serial.h>
-#include <sys/ioctl.h>
-#endif
 
 namespace rv::link {
 
@@ -25,24 +19,13 @@ QString qtext(const rv::LangText& t, int language) {
 
 } // namespace
 
-bool RequestLowLatency(int fd) {
-#ifdef __linux__
-    serial_struct ss{};
-    if (fd < 0 || ioctl(fd, TIOCGSERIAL, &ss) != 0) return false;
-    if (ss.flags & ASYNC_LOW_LATENCY) return true;
-    ss.flags |= ASYNC_LOW_LATENCY;
-    return ioctl(fd, TIOCSSERIAL, &ss) == 0;
-#else
-    (void)fd;
-    return false;
-#endif
-}
-
 QString OpenFailureReason(const QString& devicePath, QSerialPort::SerialPortError error,
                           int language) {
-    const QFileInfo info(devicePath);
-    if (!info.exists()) return qtext(NoSuchPortText(), language);
+    bool terminal = true;
+    const int openErrno = os::OpenErrno(devicePath.toStdString(), &terminal);
+    if (openErrno == ENOENT) return qtext(NoSuchPortText(), language);
     // A folder or an ordinary file named as the port is no serial port at all.
+    const QFileInfo info(devicePath);
     if (info.isDir()) return qtext(FolderNotPortText(), language);
     if (info.isFile()) return qtext(FileNotPortText(), language);
     if (error == QSerialPort::PermissionError || error == QSerialPort::DeviceNotFoundError ||
@@ -50,14 +33,9 @@ QString OpenFailureReason(const QString& devicePath, QSerialPort::SerialPortErro
         error == QSerialPort::UnknownError || error == QSerialPort::UnsupportedOperationError) {
         // The port's own error is not precise enough (a lock held by another program and a
         // missing permission look alike): ask the device itself.
-        const QByteArray path = devicePath.toLocal8Bit();
-        const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        const int why = fd < 0 ? errno : 0;
-        const bool terminal = fd >= 0 && ::isatty(fd);
-        if (fd >= 0) ::close(fd);
         // A device that opens but has no line settings (/dev/null) is not a serial port.
-        if (fd >= 0 && !terminal) return qtext(DeviceNotPortText(), language);
-        return OpenFailureReasonOf(why, language);
+        if (openErrno == 0 && !terminal) return qtext(DeviceNotPortText(), language);
+        return OpenFailureReasonOf(openErrno, language);
     }
     return qtext(PortBusyText(), language);
 }
@@ -92,6 +70,7 @@ bool SerialPort::open(const QString& portName, int language, QString* error) {
     language_ = language;
     close();
     port_.setPortName(portName);
+    device_ = portName;
     port_.setBaudRate(9600);
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);
@@ -106,7 +85,7 @@ bool SerialPort::open(const QString& portName, int language, QString* error) {
         port_.clearError();
         return false;
     }
-    RequestLowLatency(static_cast<int>(port_.handle()));
+    os::RequestLowLatency(static_cast<std::intptr_t>(port_.handle()));
     port_.clear(QSerialPort::AllDirections);
     buffer_.clear();
     threshold_ = 1;
@@ -160,6 +139,13 @@ void SerialPort::onError(QSerialPort::SerialPortError e) {
     if (e == QSerialPort::NoError || !port_.isOpen()) return;
     // Time-outs of blocking waits are not failures of the line.
     if (e == QSerialPort::TimeoutError) {
+        port_.clearError();
+        return;
+    }
+    // A read that found nothing counts as a read error: it happens when `send` has just
+    // emptied the input the port was about to read. The line is lost only when the device
+    // has gone as well.
+    if (e == QSerialPort::ReadError && os::OpenErrno(device_.toStdString()) != ENOENT) {
         port_.clearError();
         return;
     }

@@ -43,6 +43,7 @@ private:
     void onError(QSerialPort::SerialPortError e);
 
     QSerialPort port_;
+    QString device_; ///< as given to `open`
     QByteArray buffer_;
     int threshold_ = 0;
     int language_ = 1;
@@ -58,9 +59,5 @@ QString OpenFailureReasonOf(int openErrno, int language);
 /// What a failure of an open port means (from the port's error text): another program
 /// reading the same port, or the connection lost.
 QString PortFailureText(const QString& errorString, int language);
-
-/// Asks the driver to deliver received bytes at once instead of holding them for a few
-/// milliseconds (USB adapters). A port that refuses is left as it is.
-bool RequestLowLatency(int fd);
 
 } // namespace rv::link

@@ -1,12 +1,6 @@
 #include "link/SimRadioPty.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <poll.h>
-#include <pty.h>
-#include <termios.h>
-#include <unistd.h>
+#include <algorithm>
 
 namespace rv::link {
 
@@ -14,22 +8,6 @@ namespace {
 
 // The quiet time after which a lone P counts as the version request.
 constexpr auto IdleGap = 2 * ByteTime;
-
-bool makeRaw(int fd) {
-    termios t{};
-    if (tcgetattr(fd, &t) != 0) return false;
-    cfmakeraw(&t);
-    cfsetispeed(&t, B9600);
-    cfsetospeed(&t, B9600);
-    t.c_cflag |= CSTOPB | CLOCAL | CREAD;
-    return tcsetattr(fd, TCSANOW, &t) == 0;
-}
-
-timespec toTimespec(std::chrono::nanoseconds d) {
-    if (d.count() < 0) d = std::chrono::nanoseconds{0};
-    return timespec{static_cast<time_t>(d.count() / 1'000'000'000),
-                    static_cast<long>(d.count() % 1'000'000'000)};
-}
 
 } // namespace
 
@@ -41,15 +19,7 @@ SimRadioPty::~SimRadioPty() {
 
 bool SimRadioPty::start(bool paced, std::string* error) {
     paced_ = paced;
-    char name[256] = {};
-    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0 || !makeRaw(slave_) ||
-        pipe(wake_) != 0) {
-        if (error) *error = std::string("Cannot create a pseudo-terminal: ") + std::strerror(errno);
-        stop();
-        return false;
-    }
-    fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
-    path_ = name;
+    if (!pty_.open(error)) return false;
     stop_ = false;
     thread_ = std::thread([this] { serve(); });
     return true;
@@ -57,24 +27,15 @@ bool SimRadioPty::start(bool paced, std::string* error) {
 
 void SimRadioPty::stop() {
     stop_ = true;
-    if (wake_[1] >= 0) {
-        const char c = 'x';
-        [[maybe_unused]] auto n = ::write(wake_[1], &c, 1);
-    }
+    pty_.wake();
     if (thread_.joinable()) thread_.join();
-    for (int* fd : {&master_, &slave_, &wake_[0], &wake_[1]}) {
-        if (*fd >= 0) ::close(*fd);
-        *fd = -1;
-    }
+    pty_.close();
 }
 
 void SimRadioPty::hangUp() {
-    // Closing the master side is what a pulled cable looks like to the program.
+    // Closing the radio's end is what a pulled cable looks like to the program.
     hungUp_ = true;
-    ::close(master_);
-    master_ = -1;
-    ::close(slave_);
-    slave_ = -1;
+    pty_.hangUp();
 }
 
 void SimRadioPty::schedule(const std::vector<std::uint8_t>& reply, Clock::time_point requestEnd) {
@@ -92,14 +53,15 @@ void SimRadioPty::schedule(const std::vector<std::uint8_t>& reply, Clock::time_p
 }
 
 void SimRadioPty::writeDue(Clock::time_point now) {
-    if (outgoing_.empty() || now < outgoingDue_ || master_ < 0) return;
-    const auto n = ::write(master_, outgoing_.data(), outgoing_.size());
+    if (outgoing_.empty() || now < outgoingDue_ || !pty_.isOpen()) return;
+    const auto n = pty_.write(outgoing_.data(), outgoing_.size());
     if (n > 0) outgoing_.erase(outgoing_.begin(), outgoing_.begin() + n);
 }
 
 void SimRadioPty::serve() {
+    using Event = os::PseudoTerminal::Event;
     std::vector<std::uint8_t> reply;
-    while (!stop_ && master_ >= 0) {
+    while (!stop_ && pty_.isOpen()) {
         const auto now = Clock::now();
         std::chrono::nanoseconds wait = std::chrono::hours(1);
         if (!outgoing_.empty()) wait = std::min<std::chrono::nanoseconds>(wait, outgoingDue_ - now);
@@ -110,15 +72,13 @@ void SimRadioPty::serve() {
         }
         if (pendingInput)
             wait = std::min<std::chrono::nanoseconds>(wait, lastArrival_ + IdleGap - now);
-        pollfd fds[2] = {{master_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
-        const timespec ts = toTimespec(wait);
-        if (ppoll(fds, 2, &ts, nullptr) < 0 && errno != EINTR) break;
-        if (stop_) break;
+        const Event event = pty_.wait(wait);
+        if (event == Event::Failed || stop_) break;
         const auto t = Clock::now();
         reply.clear();
-        if (fds[0].revents & POLLIN) {
+        if (event == Event::Input) {
             std::uint8_t buf[512];
-            const auto n = ::read(master_, buf, sizeof buf);
+            const auto n = pty_.read(buf, sizeof buf);
             if (n > 0) {
                 lastArrival_ = t;
                 // The bytes reach the radio one after the other at the line's pace.

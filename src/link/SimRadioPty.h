@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/Os.h"
 #include "link/SimRadio.h"
 
 #include <atomic>
@@ -24,11 +25,12 @@ public:
     SimRadioPty(const SimRadioPty&) = delete;
     SimRadioPty& operator=(const SimRadioPty&) = delete;
 
-    /// Opens the pseudo-terminal (raw, 9600 8N2) and starts answering.
+    /// Opens the pseudo-terminal (raw, 9600 8N2) and starts answering; false with `error`
+    /// set where the system has no pseudo-terminals.
     bool start(bool paced, std::string* error);
     void stop();
     /// The device the program opens, e.g. /dev/pts/7.
-    const std::string& devicePath() const { return path_; }
+    const std::string& devicePath() const { return pty_.path(); }
     bool hungUp() const { return hungUp_; }
 
     /// Runs `f` on the radio while the radio thread waits (to look at its memory or set
@@ -51,10 +53,7 @@ private:
     std::atomic<bool> stop_{false};
     std::atomic<bool> hungUp_{false};
     bool paced_ = true;
-    int master_ = -1;
-    int slave_ = -1;
-    int wake_[2] = {-1, -1};
-    std::string path_;
+    os::PseudoTerminal pty_;
     // Line model: when the last request byte reaches the radio and when the reply line is
     // free again; the reply waiting to go out and the moment its last byte is through.
     Clock::time_point rxFree_{};

@@ -4,15 +4,19 @@
 #include "Screenshot.h"
 #include "Splash.h"
 #include "Startup.h"
+#include "data/Version.h"
 #include "frmMain.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "kit/RadioPort.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QSplashScreen>
 #include <QTimer>
 #include <clocale>
+#include <cstdio>
 
 namespace rv::ui {
 
@@ -20,6 +24,7 @@ namespace {
 
 struct Options {
     bool service = false;
+    QString port;
     QString screenshot;
     QString window;
     QString file;
@@ -27,33 +32,63 @@ struct Options {
 
 Options ParseOptions(const QApplication& app) {
     QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Reads, edits, stores and writes the configuration of the RV52N "
+                       "hand-held FM radio."));
     parser.addHelpOption();
-    const QCommandLineOption service(QStringLiteral("service"),
-                                     QStringLiteral("Show the service entries and tools."));
+    parser.addVersionOption();
+    const QCommandLineOption service(
+        QStringLiteral("service"),
+        QStringLiteral("Show the service entries: test mode, tools, DTMF, FleetSync, test "
+                       "frequencies."));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("Talk to the radio on <port>: a port number 1 "
+                                                 "to 8, sim for the simulated radio, or a "
+                                                 "device path."),
+                                  QStringLiteral("port"));
     const QCommandLineOption shot(QStringLiteral("screenshot"),
-                                  QStringLiteral("Save the main window as a picture and quit."),
+                                  QStringLiteral("Save a picture of the main window to <file> "
+                                                 "and quit."),
                                   QStringLiteral("file"));
     const QCommandLineOption window(
         QStringLiteral("window"),
         QStringLiteral("With --screenshot: picture this window (a form name) or the report."),
         QStringLiteral("name"));
     parser.addOption(service);
+    parser.addOption(port);
     parser.addOption(shot);
     parser.addOption(window);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Data file to open."),
                                  QStringLiteral("[file]"));
     parser.process(app);
     const QStringList files = parser.positionalArguments();
-    return {parser.isSet(service), parser.value(shot), parser.value(window), files.value(0)};
+    return {parser.isSet(service), parser.value(port), parser.value(shot), parser.value(window),
+            files.value(0)};
+}
+
+// Help and version need no screen: without one they would fail for want of a display.
+void PrintWithoutScreen(int argc, char** argv) {
+    static const QByteArrayList textOnly{"-h", "--help", "--help-all", "-v", "--version"};
+    for (int i = 1; i < argc; ++i) {
+        if (textOnly.contains(QByteArray(argv[i])) &&
+            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
 }
 
 } // namespace
 
 int RunApplication(int argc, char** argv) {
+    PrintWithoutScreen(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("RV52N"));
     QApplication::setOrganizationName(QStringLiteral("RV52N"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setApplicationVersion(QString::fromLatin1(rv::Version));
+    // Ties the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.rv52n.rv52n"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.rv52n.rv52n")));
     // Numbers are read and written with a point whatever the user's locale; this touches
     // the program alone, never a system setting.
     std::setlocale(LC_NUMERIC, "C");
@@ -69,6 +104,13 @@ int RunApplication(int argc, char** argv) {
         Ask(ctx, messageParent ? messageParent : QApplication::activeWindow(), m);
     };
     StartUp(ctx, QCoreApplication::applicationDirPath(), QLocale::system());
+    QString portError;
+    if (!options.port.isEmpty() && !ChoosePort(ctx, options.port, &portError)) {
+        std::fprintf(stderr, "rv52n: --port %s: %s\n", qPrintable(options.port),
+                     qPrintable(portError));
+        delete splash;
+        return 2;
+    }
 
     frmMain window(ctx);
     messageParent = &window;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Messages.h"
+#include "data/Version.h"
 
 #include <QString>
 
@@ -9,7 +10,7 @@ namespace rv::ui {
 /// The product name: window title, tree root, About.
 inline const QString ProductName = QStringLiteral("RV52N");
 /// Program version shown in About.
-inline const QString ProgramVersion = QStringLiteral("1.0.0");
+inline const QString ProgramVersion = QString::fromLatin1(rv::Version);
 
 /// Captions shared by the main window and its dialogs.
 enum class Cap {

@@ -59,6 +59,7 @@ void FrmSetComm::onOk() {
     for (int i = 0; i < options_.size(); ++i) {
         if (!options_[i]->isChecked()) continue;
         ctx_.CommPort = i < PortButtons ? i + 1 : 0;
+        ctx_.portDevice.clear();
         break;
     }
     accept();

@@ -2,9 +2,8 @@
 
 #include "data/Conversions.h"
 #include "data/Defaults.h"
+#include "data/Resources.h"
 #include "kit/AppContext.h"
-
-#include <QDir>
 
 namespace rv::ui {
 
@@ -32,7 +31,7 @@ void StartUp(AppContext& ctx, const QString& programDir, const QLocale& systemLo
 QString HelpFilePath(const QString& programDir, int language) {
     const QString name = language == rv::Chinese ? QStringLiteral("RVPS-52N_c.html")
                                                  : QStringLiteral("RVPS-52N_e.html");
-    return QDir(programDir).filePath(name);
+    return QString::fromStdString(rv::FindResource(programDir.toStdString(), name.toStdString()));
 }
 
 } // namespace rv::ui

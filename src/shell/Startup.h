@@ -16,7 +16,7 @@ int StartupLanguage(const QLocale& systemLocale);
 /// through the session ("Read dec.TBL File Error!") and start-up goes on.
 void StartUp(AppContext& ctx, const QString& programDir, const QLocale& systemLocale);
 
-/// The help file of a language in the program folder.
+/// The help file of a language, beside the program or in the installed data folder.
 QString HelpFilePath(const QString& programDir, int language);
 
 } // namespace rv::ui

@@ -266,6 +266,7 @@ void frmMain::captionStatusBar() {
     panels_[2]->setText(ctx_.CommPort == 0 ? Tr(ctx_, CaptionOf(Cap::SimulatedRadio))
                                            : Tr(ctx_, CaptionOf(Cap::PortPrefix)) +
                                                  QString::number(ctx_.CommPort));
+    if (!ctx_.portDevice.isEmpty()) panels_[2]->setText(ctx_.portDevice);
 }
 
 void frmMain::captionMenus() {

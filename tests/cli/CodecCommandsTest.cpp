@@ -1,6 +1,8 @@
+#include "cli/Commands.h"
 #include "data/Conversions.h"
 #include "data/DataFile.h"
 #include "data/Defaults.h"
+#include "data/Version.h"
 
 #include <QDir>
 #include <QFile>
@@ -332,6 +334,25 @@ TEST_F(CodecCommands, DamagedInputIsShownWithWarnings) {
     EXPECT_EQ(decoded.status, 0);
     EXPECT_TRUE(decoded.err.contains("no known model")) << decoded.err.toStdString();
     EXPECT_EQ(json("odd.dat")["ModelInfo"].toObject()["ModelCode"].toString(), "7415");
+}
+
+} // namespace
+
+namespace {
+
+// The words the shell completion asks for: every command of the table, a command's options
+// with those taking a value marked, the ports; nonsense is a usage error.
+TEST_F(CodecCommands, CompletionWordsComeFromTheCommandTable) {
+    const CliRun commands = cli({"--completion-words"});
+    EXPECT_EQ(commands.status, 0);
+    EXPECT_EQ(commands.out.split('\n', Qt::SkipEmptyParts).size(),
+              static_cast<qsizetype>(rv::cli::CommandTable().size()));
+    const QStringList write = cli({"--completion-words", "write"}).out.split('\n');
+    for (const char* word : {"--force", "--port=", "--retries=", "--lang=", "--help"})
+        EXPECT_TRUE(write.contains(word)) << word;
+    EXPECT_TRUE(cli({"--completion-words", "--port"}).out.startsWith("sim\n"));
+    EXPECT_EQ(cli({"--completion-words", "nonsense"}).status, 2);
+    EXPECT_EQ(cli({"--version"}).out, QString("rv52n-cli %1\n").arg(rv::Version));
 }
 
 } // namespace

@@ -256,6 +256,24 @@ TEST(PortList, UsbAdaptersFirstInNaturalOrder) {
     EXPECT_EQ(OrderPorts(devices), expected);
 }
 
+TEST(PortList, WindowsPortNumberIsTheComNumber) {
+    const QStringList devices{"COM12", "COM3", "com1", "COM8", "COM0", "COMX", "COM9", "LPT1"};
+    QList<int> numbers;
+    QStringList names;
+    for (const auto& p : NumberPorts(devices, true)) {
+        numbers << p.number;
+        names << p.device;
+    }
+    EXPECT_EQ(numbers, (QList<int>{1, 3, 8}));
+    EXPECT_EQ(names, (QStringList{"com1", "COM3", "COM8"}));
+    // Elsewhere the numbers follow the order, whatever the names.
+    const auto ordered = NumberPorts({"/dev/ttyS0", "/dev/ttyUSB0"}, false);
+    ASSERT_EQ(ordered.size(), 2);
+    EXPECT_EQ(ordered[0].number, 1);
+    EXPECT_EQ(ordered[0].device, "/dev/ttyUSB0");
+    EXPECT_EQ(ordered[1].number, 2);
+}
+
 TEST(PortList, NumbersAndPathsResolve) {
     QString error;
     EXPECT_EQ(ResolvePort("/dev/ttyUSB3", &error), "/dev/ttyUSB3");

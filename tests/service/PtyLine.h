@@ -1,16 +1,12 @@
 #pragma once
 
+#include "link/Os.h"
 #include "link/TestModeEngine.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 #include <QTest>
-
-#include <fcntl.h>
-#include <pty.h>
-#include <termios.h>
-#include <unistd.h>
 
 namespace rv::test {
 
@@ -19,18 +15,8 @@ namespace rv::test {
 class PtyLine {
 public:
     PtyLine() {
-        char name[128] = {};
-        if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) return;
-        termios t{};
-        tcgetattr(master_, &t);
-        cfmakeraw(&t);
-        tcsetattr(master_, TCSANOW, &t);
-        fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
-        path_ = QString::fromLocal8Bit(name);
-    }
-    ~PtyLine() {
-        if (master_ >= 0) close(master_);
-        if (slave_ >= 0) close(slave_);
+        std::string error;
+        if (pty_.open(&error)) path_ = QString::fromStdString(pty_.path());
     }
     PtyLine(const PtyLine&) = delete;
     PtyLine& operator=(const PtyLine&) = delete;
@@ -59,22 +45,19 @@ public:
         buffer_.clear();
         return out;
     }
-    void reply(const rv::service::Bytes& b) {
-        if (::write(master_, b.data(), b.size()) < 0) return;
-    }
+    void reply(const rv::service::Bytes& b) { pty_.write(b.data(), b.size()); }
 
 private:
     void pull() {
         std::uint8_t chunk[256];
         for (;;) {
-            const auto n = ::read(master_, chunk, sizeof chunk);
+            const auto n = pty_.read(chunk, sizeof chunk);
             if (n <= 0) break;
             buffer_.insert(buffer_.end(), chunk, chunk + n);
         }
     }
 
-    int master_ = -1;
-    int slave_ = -1;
+    rv::link::os::PseudoTerminal pty_;
     QString path_;
     rv::service::Bytes buffer_;
 };

@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 #include "data/DataFile.h"
+#include "kit/RadioPort.h"
 #include "shell/Placement.h"
 
 #include <QImage>
@@ -153,5 +154,28 @@ TEST(Startup, ScreenshotOfOneWindowOrTheReport) {
         if (picture.isNull()) continue;
         EXPECT_GE(picture.width(), c.minWidth) << c.window;
         EXPECT_LE(picture.width(), c.maxWidth) << c.window;
+    }
+}
+
+TEST(Startup, PortOptionChoosesNumberSimulatedRadioOrDevice) {
+    struct Case {
+        const char* port;
+        bool ok;
+        int commPort;
+        const char* device;
+    };
+    const Case cases[] = {{"3", true, 3, ""},
+                          {"sim", true, 0, ""},
+                          {"/dev/rfcomm0", true, 5, "/dev/rfcomm0"},
+                          {"0", false, 5, ""},
+                          {"9", false, 5, ""}};
+    for (const auto& c : cases) {
+        rv::ui::AppContext ctx;
+        ctx.CommPort = 5;
+        QString error;
+        EXPECT_EQ(rv::ui::ChoosePort(ctx, c.port, &error), c.ok) << c.port;
+        EXPECT_EQ(ctx.CommPort, c.commPort) << c.port;
+        EXPECT_EQ(ctx.portDevice, c.device) << c.port;
+        EXPECT_EQ(error.isEmpty(), c.ok) << c.port;
     }
 }
