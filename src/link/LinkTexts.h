@@ -93,6 +93,9 @@ inline const rv::LangText& NoSerialPortText() {
 }
 inline const rv::LangText& PortNumberRangeText() {
     static const rv::LangText t{"", "A port number is 1 to 8.", "端口号为 1 到 8。"};
+    return t;
+}
+
 /// Said where the simulated radio cannot run.
 inline const rv::LangText& NoSimulatedRadioText() {
     static const rv::LangText t{"", "The simulated radio needs a POSIX system.",
