@@ -77,6 +77,7 @@ TEST_F(DataFileTest, SaveAndOpenReproduceEveryByte) {
     const rv::Record saved = rv::ToRecord(r.s.Doc);
 
     RecordingSession other;
+    other.s.IsNewFile = true; // as a new document is
     ASSERT_TRUE(rv::OpenDataFile(other.s, path("a.dat")));
     EXPECT_EQ(other.s.Doc, r.s.Doc);
     EXPECT_EQ(rv::ToRecord(other.s.Doc), saved);
