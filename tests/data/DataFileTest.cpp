@@ -73,7 +73,9 @@ TEST_F(DataFileTest, SaveAndOpenReproduceEveryByte) {
     d.Channels[5].RxFreq.assign("junk");
     d.FleetSyncInfo.OwnId = -123456;
     d.Fleets[7].IdValue = 70000;
+    r.s.IsNewFile = true;
     ASSERT_TRUE(rv::SaveDataFile(r.s, path("a.dat")));
+    EXPECT_FALSE(r.s.IsNewFile);
     const rv::Record saved = rv::ToRecord(r.s.Doc);
 
     RecordingSession other;
