@@ -73,10 +73,13 @@ TEST_F(DataFileTest, SaveAndOpenReproduceEveryByte) {
     d.Channels[5].RxFreq.assign("junk");
     d.FleetSyncInfo.OwnId = -123456;
     d.Fleets[7].IdValue = 70000;
+    r.s.IsNewFile = true;
     ASSERT_TRUE(rv::SaveDataFile(r.s, path("a.dat")));
+    EXPECT_FALSE(r.s.IsNewFile);
     const rv::Record saved = rv::ToRecord(r.s.Doc);
 
     RecordingSession other;
+    other.s.IsNewFile = true; // as a new document is
     ASSERT_TRUE(rv::OpenDataFile(other.s, path("a.dat")));
     EXPECT_EQ(other.s.Doc, r.s.Doc);
     EXPECT_EQ(rv::ToRecord(other.s.Doc), saved);

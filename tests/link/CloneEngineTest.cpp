@@ -106,6 +106,7 @@ TEST(CloneEngineInfo, ReadInfoWireAndTranslation) {
     h.radio.info().modelType = "5616";
     h.radio.info().serialNumber = "A123";
     h.radio.info().version = "1.07";
+    h.s.Doc.TypeLetter = 0; // so that the letter read is seen to arrive
     h.run(ReadRadioInfo);
     ASSERT_EQ(h.outcome, Outcome::Success) << h.message;
     const std::vector<Bytes> expected{Program,  IdentReq,   AckFrame, ascii("NRK"),
