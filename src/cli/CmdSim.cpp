@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "SimSwitches.h"
 
 #include "data/DataFile.h"
 #include "data/Image.h"
@@ -7,12 +8,16 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 namespace rv::cli {
 
 namespace {
 
-constexpr const char* Usage = "sim [--link PATH] [--image FILE] [--fast]";
+constexpr const char* Usage =
+    "sim [--link PATH] [--image FILE] [--fast] [--count N] [--silent] [--silent-after N] "
+    "[--hang-up-after N] [--corrupt-block ADDR] [--other-model]";
 
 // A 1024-byte memory image, or a data file whose document becomes the radio's memory.
 std::optional<MemoryImage> LoadMemory(const std::string& path, std::string* error) {
@@ -50,9 +55,22 @@ int CmdSim(CliArgs& args) {
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    rv::link::SimRadioPty sim(memory);
     std::string error;
-    if (!sim.start(!args.has("--fast"), &error)) return Fail(error);
+    const auto faults = SimFaultsOf(args, &error);
+    const auto count = SimCountOf(args);
+    if (!faults) return UsageError(error, Usage);
+    if (!count) return UsageError("--count takes a number 1 to 16", Usage);
+    std::vector<std::unique_ptr<rv::link::SimRadioPty>> radios;
+    for (int i = 0; i < *count; ++i) {
+        auto sim = std::make_unique<rv::link::SimRadioPty>(memory);
+        if (!sim->start(!args.has("--fast"), &error)) return Fail(error);
+        sim->withRadio([&](rv::link::SimRadio& r) {
+            r.faults() = *faults;
+            r.info().serialNumber = NthSerial(r.info().serialNumber, i);
+        });
+        radios.push_back(std::move(sim));
+    }
+    rv::link::SimRadioPty& sim = *radios.front();
     const auto link = args.value("--link");
     namespace fs = std::filesystem;
     if (link) {
@@ -61,11 +79,12 @@ int CmdSim(CliArgs& args) {
         fs::create_symlink(sim.devicePath(), *link, ec);
         if (ec) return Fail(*link + ": " + ec.message());
     }
-    std::printf("%s\n", sim.devicePath().c_str());
+    for (const auto& r : radios)
+        std::printf("%s\n", r->devicePath().c_str());
     std::fflush(stdout);
     int signal = 0;
     sigwait(&stopSignals, &signal);
-    sim.stop();
+    radios.clear();
     if (link) {
         std::error_code ec;
         fs::remove(*link, ec);

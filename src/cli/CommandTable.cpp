@@ -18,7 +18,13 @@ const std::vector<Command>& CommandTable() {
          {"--time-sync"},
          {"--port", "--retries", "--model-type", "--band", "--serial", "--version"}},
         {"ports", CmdPorts, "ports", {}, {}},
-        {"sim", CmdSim, "sim [--link PATH] [--image FILE] [--fast]", {"--fast"}, {"--link", "--image"}},
+        {"sim",
+         CmdSim,
+         "sim [--link PATH] [--image FILE] [--fast] [--count N] [--silent] [--silent-after N] "
+         "[--hang-up-after N] [--corrupt-block ADDR] [--other-model]",
+         {"--fast", "--silent", "--other-model"},
+         {"--link", "--image", "--count", "--silent-after", "--hang-up-after", "--corrupt-block"}},
+        {"find", CmdFind, "find [--ports LIST] [--json]", {"--json"}, {"--ports"}},
     };
     return table;
 }

@@ -31,6 +31,7 @@ int CmdInfo(CliArgs& args);
 int CmdSetInfo(CliArgs& args);
 int CmdPorts(CliArgs& args);
 int CmdSim(CliArgs& args);
+int CmdFind(CliArgs& args);
 
 /// The table main() dispatches through.
 const std::vector<Command>& CommandTable();

@@ -27,7 +27,29 @@ std::tuple<int, QString, long> sortKey(const QString& device) {
     return {groupOf(device), stem, number};
 }
 
+void describe(PortEntry& e, const QSerialPortInfo& info) {
+    e.description = info.description();
+    e.manufacturer = info.manufacturer();
+    e.serialNumber = info.serialNumber();
+    if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
+        e.usbId = QStringLiteral("%1:%2")
+                      .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                      .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
+    }
+}
+
 } // namespace
+
+QString PortDetails(const PortEntry& port) {
+    QStringList parts;
+    if (!port.description.isEmpty()) parts << port.description;
+    // Many adapters repeat their maker in the description.
+    if (!port.manufacturer.isEmpty() && !port.description.contains(port.manufacturer))
+        parts << port.manufacturer;
+    if (!port.usbId.isEmpty()) parts << QStringLiteral("USB ") + port.usbId;
+    if (!port.serialNumber.isEmpty()) parts << QStringLiteral("S/N ") + port.serialNumber;
+    return parts.join(QStringLiteral(", "));
+}
 
 QStringList OrderPorts(QStringList devices) {
     devices.removeDuplicates();
@@ -48,7 +70,7 @@ QList<PortEntry> ListPorts() {
         e.number = static_cast<int>(ports.size()) + 1;
         e.device = device;
         for (const auto& info : infos)
-            if (info.systemLocation() == device) e.description = info.description();
+            if (info.systemLocation() == device) describe(e, info);
         ports << e;
     }
     return ports;
