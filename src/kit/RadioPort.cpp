@@ -1,9 +1,9 @@
 #include "RadioPort.h"
 
-#include "link/PortList.h"
-#include "link/SimRadioPty.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "link/PortList.h"
+#include "link/SimRadioPty.h"
 
 #include <memory>
 
@@ -30,6 +30,7 @@ QString ServicePortName(const AppContext& ctx, QString* error) {
         }
         return QString::fromStdString(sim->devicePath());
     }
+    if (ctx.CommPort == OtherDevicePort) return ctx.CommDevice;
     return rv::link::ResolvePort(QString::number(ctx.CommPort), error);
 }
 

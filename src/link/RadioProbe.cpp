@@ -15,6 +15,11 @@ int OpenErrnoOf(const QString& device) {
     return 0;
 }
 
+int AccessErrnoOf(const QString& device) {
+    const QByteArray path = device.toLocal8Bit();
+    return ::access(path.constData(), R_OK | W_OK) == 0 ? 0 : errno;
+}
+
 RadioProbe::RadioProbe(QObject* parent) : QObject(parent), engine_(*this) {
     timer_.setSingleShot(true);
     timer_.setInterval(300);

@@ -19,6 +19,10 @@ using OpenCheck = std::function<int(const QString& device)>;
 /// Opens the device read-write and closes it again; 0 or the error number.
 int OpenErrnoOf(const QString& device);
 
+/// Whether the user may read and write the device, without opening it (opening a serial
+/// port can reset what is attached to it); 0 or the error number.
+int AccessErrnoOf(const QString& device);
+
 /// One probe of one port (`ProbeEngine` on a real port with its reply timer).
 class RadioProbe : public QObject, private ProbeHost {
     Q_OBJECT

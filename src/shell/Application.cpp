@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "PortOption.h"
 #include "Splash.h"
 #include "Startup.h"
 #include "frmMain.h"
@@ -23,6 +24,7 @@ struct Options {
     bool service = false;
     QString screenshot;
     QString file;
+    QString port;
 };
 
 Options ParseOptions(const QApplication& app) {
@@ -37,9 +39,11 @@ Options ParseOptions(const QApplication& app) {
     parser.addOption(shot);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Data file to open."),
                                  QStringLiteral("[file]"));
+    AddPortOption(parser);
     parser.process(app);
     const QStringList files = parser.positionalArguments();
-    return {parser.isSet(service), parser.value(shot), files.value(0)};
+    return {parser.isSet(service), parser.value(shot), files.value(0),
+            parser.value(QStringLiteral("port"))};
 }
 
 /// The window as a picture, with a title strip in place of the window manager's frame
@@ -86,6 +90,7 @@ int RunApplication(int argc, char** argv) {
         Ask(ctx, messageParent ? messageParent : QApplication::activeWindow(), m);
     };
     StartUp(ctx, QCoreApplication::applicationDirPath(), QLocale::system());
+    if (!options.port.isEmpty()) ChoosePort(ctx, options.port);
 
     frmMain window(ctx);
     messageParent = &window;
