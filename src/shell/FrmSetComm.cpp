@@ -68,7 +68,7 @@ FrmSetComm::FrmSetComm(AppContext& ctx, QWidget* parent, const QList<rv::link::P
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* buttons = OkCancelButtons(ctx_, *this);
-    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_ = buttons;
     connect(buttons, &QDialogButtonBox::accepted, this, &FrmSetComm::onOk);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);

@@ -48,6 +48,7 @@ private:
     void showPorts(const QList<rv::link::PortEntry>& ports);
     void showPermissionAdvice();
     void onFindFinished();
+    void setBusy(bool busy);
     bool acceptOtherDevice();
     void onOk();
     QString tr(const rv::LangText& t) const;
@@ -62,7 +63,7 @@ private:
     QLabel* status_ = nullptr;
     QPushButton* refresh_ = nullptr;
     QPushButton* find_ = nullptr;
-    QPushButton* ok_ = nullptr;
+    QWidget* ok_ = nullptr; ///< OK and Cancel
     rv::link::PortFinder* finder_ = nullptr;
 };
 

@@ -18,6 +18,11 @@ const QString OtherTarget = QStringLiteral("other");
 
 } // namespace
 
+void FrmSetComm::setBusy(bool busy) {
+    for (QWidget* w : {static_cast<QWidget*>(refresh_), static_cast<QWidget*>(find_), ok_})
+        w->setEnabled(!busy);
+}
+
 void FrmSetComm::findRadio() {
     if (finder_) return;
     QList<rv::link::ProbeTarget> targets;
@@ -30,17 +35,13 @@ void FrmSetComm::findRadio() {
     finder_->setStopAtFirst(true);
     if (openCheck_) finder_->setOpenCheck(openCheck_);
     connect(finder_, &rv::link::PortFinder::finished, this, &FrmSetComm::onFindFinished);
-    for (QWidget* w : {static_cast<QWidget*>(refresh_), static_cast<QWidget*>(find_),
-                       static_cast<QWidget*>(ok_)})
-        w->setEnabled(false);
+    setBusy(true);
     status_->setText(tr(PortTexts::Searching));
     finder_->start(targets);
 }
 
 void FrmSetComm::onFindFinished() {
-    for (QWidget* w : {static_cast<QWidget*>(refresh_), static_cast<QWidget*>(find_),
-                       static_cast<QWidget*>(ok_)})
-        w->setEnabled(true);
+    setBusy(false);
     const rv::link::ProbeResult* found = finder_->firstAnswer();
     if (!found) {
         const QString advice = finder_->permissionAdvice();
