@@ -1,5 +1,6 @@
 #include "Commands.h"
 #include "RadioOperation.h"
+#include "SafeJob.h"
 
 #include "data/DataFile.h"
 #include "data/Defaults.h"
@@ -9,8 +10,24 @@
 namespace rv::cli {
 
 namespace {
-constexpr const char* Usage = "read [--port PORT] -o FILE [--retries N]";
+
+constexpr const char* Usage = "read [--port PORT] -o FILE [--retries N] [--verify]";
+
+// Reads twice (a third read decides where they differ); the image then lands in `s`.
+bool CheckedRead(Session& s, const CliArgs& args, const RadioTarget& target) {
+    rv::link::SafeWriteOptions o;
+    o.readVerify = true;
+    o.retries = RetriesOf(args).value_or(2);
+    o.askUser = true;
+    const auto r = RunSafeJob(s, args, [&](rv::link::SafeWrite& job, QString* error) {
+        return job.startRead(s, target.device, o, error);
+    });
+    if (!r.ok()) return Fail(r.message.toStdString()), false;
+    rv::link::TakeReadImage(s, r.before);
+    return true;
 }
+
+} // namespace
 
 int CmdRead(CliArgs& args) {
     const auto out = args.value("-o");
@@ -22,8 +39,13 @@ int CmdRead(CliArgs& args) {
     InitRadioData(s);
     const auto target = OpenTarget(args);
     if (!target) return 1;
-    const auto result = RunOperation(s, rv::link::ReadRadio, *target, args);
-    if (!result.ok) return Fail(result.message);
+    if (args.has("--verify")) {
+        if (!CheckedRead(s, args, *target)) return 1;
+    } else {
+        const auto result = RunOperation(s, rv::link::ReadRadio, *target, args);
+        if (!result.ok) return Fail(result.message);
+    }
+    WarnUnknownModel(s, s.Image);
     // The file is written only now, so a failed read leaves it as it was.
     const Record record = ToRecord(s.Doc);
     if (!WriteOutput(s, *out, record)) return 1;

@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "SimFaultOptions.h"
 #include "SimSwitches.h"
 
 #include "data/DataFile.h"
@@ -16,8 +17,9 @@ namespace rv::cli {
 namespace {
 
 constexpr const char* Usage =
-    "sim [--link PATH] [--image FILE] [--fast] [--count N] [--silent] [--silent-after N] "
-    "[--hang-up-after N] [--corrupt-block ADDR] [--other-model]";
+    "sim [--link PATH] [--image FILE] [--fast] [--count N] [--corrupt-write ADDR] "
+    "[--corrupt-read ADDR] [--garbage-ident] [--hang-up-after N] [--silent] [--silent-after N] "
+    "[--other-model]";
 
 // A 1024-byte memory image, or a data file whose document becomes the radio's memory.
 std::optional<MemoryImage> LoadMemory(const std::string& path, std::string* error) {
@@ -56,9 +58,9 @@ int CmdSim(CliArgs& args) {
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
     std::string error;
-    const auto faults = SimFaultsOf(args, &error);
+    auto faults = SimFaultsOf(args, &error);
     const auto count = SimCountOf(args);
-    if (!faults) return UsageError(error, Usage);
+    if (!faults || !AddSilenceSwitches(args, *faults, &error)) return UsageError(error, Usage);
     if (!count) return UsageError("--count takes a number 1 to 16", Usage);
     std::vector<std::unique_ptr<rv::link::SimRadioPty>> radios;
     for (int i = 0; i < *count; ++i) {

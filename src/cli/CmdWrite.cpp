@@ -1,12 +1,11 @@
 #include "Commands.h"
-#include "RadioOperation.h"
-
-#include <cstdio>
+#include "SafeJob.h"
 
 namespace rv::cli {
 
 namespace {
-constexpr const char* Usage = "write FILE [--port PORT] [--force] [--retries N]";
+constexpr const char* Usage = "write FILE [--port PORT] [--force] [--retries N] [--backup-dir DIR] "
+                              "[--no-backup] [--no-verify]";
 }
 
 int CmdWrite(CliArgs& args) {
@@ -16,12 +15,12 @@ int CmdWrite(CliArgs& args) {
     if (!OpenDocument(s, args.positional[0])) return 1;
     const auto target = OpenTarget(args);
     if (!target) return 1;
-    const auto result = RunOperation(s, rv::link::WriteRadio, *target, args, args.has("--force"));
-    if (result.outcome == rv::link::Outcome::ModelRefused)
-        return Fail(result.message + " (--force overwrites it)");
-    if (!result.ok) return Fail(result.message);
-    std::printf("%s\n", MsgText(Msg::WriteCompleted, s.CurLanguage).c_str());
-    return 0;
+    // Backup read, write, verify read: each a whole session of its own.
+    const auto options = SafeOptionsOf(args);
+    const auto result = RunSafeJob(s, args, [&](rv::link::SafeWrite& job, QString* error) {
+        return job.startWrite(s, target->device, options, error);
+    });
+    return ReportWrite(s, args, result, options);
 }
 
 } // namespace rv::cli

@@ -8,8 +8,10 @@ const std::vector<Command>& CommandTable() {
         {"show", CmdShow, "show FILE [--json] [--lang en|zh]", {"--json"}, {}},
         {"encode", CmdEncode, "encode FILE -o IMAGE", {}, {"-o"}},
         {"decode", CmdDecode, "decode IMAGE -o FILE", {}, {"-o"}},
-        {"read", CmdRead, "read [--port PORT] -o FILE [--retries N]", {}, {"--port", "-o", "--retries"}},
-        {"write", CmdWrite, "write FILE [--port PORT] [--force] [--retries N]", {"--force"}, {"--port", "--retries"}},
+        {"read", CmdRead, "read [--port PORT] -o FILE [--retries N] [--verify]", {"--verify"}, {"--port", "-o", "--retries"}},
+        {"write", CmdWrite, "write FILE [--port PORT] [--force] [--retries N] [--backup-dir DIR] [--no-backup] [--no-verify]", {"--force", "--no-backup", "--no-verify"}, {"--port", "--retries", "--backup-dir"}},
+        {"restore", CmdRestore, "restore BACKUP.img [--port PORT] [--force] [--retries N] [--backup-dir DIR] [--no-backup] [--no-verify]", {"--force", "--no-backup", "--no-verify"}, {"--port", "--retries", "--backup-dir"}},
+        {"diff", CmdDiff, "diff A B [--port PORT] [--json] [--lang en|zh] [--retries N]", {"--json"}, {"--port", "--retries"}},
         {"info", CmdInfo, "info [--port PORT] [--retries N]", {}, {"--port", "--retries"}},
         {"set-info",
          CmdSetInfo,
@@ -20,10 +22,12 @@ const std::vector<Command>& CommandTable() {
         {"ports", CmdPorts, "ports", {}, {}},
         {"sim",
          CmdSim,
-         "sim [--link PATH] [--image FILE] [--fast] [--count N] [--silent] [--silent-after N] "
-         "[--hang-up-after N] [--corrupt-block ADDR] [--other-model]",
-         {"--fast", "--silent", "--other-model"},
-         {"--link", "--image", "--count", "--silent-after", "--hang-up-after", "--corrupt-block"}},
+         "sim [--link PATH] [--image FILE] [--fast] [--count N] [--corrupt-write ADDR] "
+         "[--corrupt-read ADDR] [--garbage-ident] [--hang-up-after N] [--silent] "
+         "[--silent-after N] [--other-model]",
+         {"--fast", "--garbage-ident", "--silent", "--other-model"},
+         {"--link", "--image", "--count", "--corrupt-write", "--corrupt-read", "--hang-up-after",
+          "--silent-after"}},
         {"find", CmdFind, "find [--ports LIST] [--json]", {"--json"}, {"--ports"}},
     };
     return table;

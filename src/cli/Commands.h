@@ -31,6 +31,10 @@ int CmdInfo(CliArgs& args);
 int CmdSetInfo(CliArgs& args);
 int CmdPorts(CliArgs& args);
 int CmdSim(CliArgs& args);
+/// restore BACKUP.img: writes a kept memory image back, then verifies it
+int CmdRestore(CliArgs& args);
+/// diff A B: the settings in which two documents (file, image or radio) differ
+int CmdDiff(CliArgs& args);
 int CmdFind(CliArgs& args);
 
 /// The table main() dispatches through.

@@ -1,5 +1,7 @@
 #include "RadioOperation.h"
 
+#include "StopSignals.h"
+
 #include "link/CloneSession.h"
 #include "link/PortList.h"
 
@@ -89,6 +91,8 @@ OperationResult RunOperation(rv::Session& s, int mode, const RadioTarget& target
                          result.message = message.toStdString();
                          loop.quit();
                      });
+    // A stop signal ends the transfer properly: End to the radio, the port closed.
+    StopSignals stop([&session] { session.cancel(); });
     QString error;
     if (!session.start(mode, target.device, &error)) {
         result.outcome = rv::link::Outcome::PortFailed;

@@ -6,10 +6,10 @@ namespace rv::cli {
 
 namespace {
 
-std::optional<int> numberOf(const std::string& text, int low, int high, int base = 10) {
+std::optional<int> numberOf(const std::string& text, int low, int high) {
     try {
         std::size_t used = 0;
-        const int n = std::stoi(text, &used, base);
+        const int n = std::stoi(text, &used, 10);
         if (used == text.size() && n >= low && n <= high) return n;
     } catch (const std::exception&) {
     }
@@ -18,33 +18,18 @@ std::optional<int> numberOf(const std::string& text, int low, int high, int base
 
 } // namespace
 
-std::optional<rv::link::SimFaults> SimFaultsOf(const CliArgs& args, std::string* error) {
-    rv::link::SimFaults faults;
-    struct Switch {
-        const char* name;
-        int rv::link::SimFaults::*field;
-        int high;
-        int base;
-    };
-    static constexpr Switch switches[] = {
-        {"--silent-after", &rv::link::SimFaults::silentAfterFrames, 100000, 10},
-        {"--hang-up-after", &rv::link::SimFaults::hangUpAfterFrames, 100000, 10},
-        {"--corrupt-block", &rv::link::SimFaults::corruptBlockAt, 1023, 0},
-    };
-    for (const auto& s : switches) {
-        const auto text = args.value(s.name);
-        if (!text) continue;
-        const auto n = numberOf(*text, 0, s.high, s.base);
+bool AddSilenceSwitches(const CliArgs& args, rv::link::SimFaults& faults, std::string* error) {
+    if (const auto text = args.value("--silent-after")) {
+        const auto n = numberOf(*text, 0, 100000);
         if (!n) {
-            if (error)
-                *error = std::string(s.name) + " takes a number 0 to " + std::to_string(s.high);
-            return std::nullopt;
+            if (error) *error = "--silent-after takes a number 0 to 100000";
+            return false;
         }
-        faults.*s.field = *n;
+        faults.silentAfterFrames = *n;
     }
     if (args.has("--silent")) faults.silentAfterFrames = 0;
     faults.otherModel = args.has("--other-model");
-    return faults;
+    return true;
 }
 
 std::optional<int> SimCountOf(const CliArgs& args) {

@@ -8,10 +8,10 @@
 
 namespace rv::cli {
 
-/// The fault switches of `sim`: --silent, --silent-after N, --hang-up-after N,
-/// --corrupt-block ADDR, --other-model. Nullopt with `error` for a value that is not a
-/// number (ADDR may be given in hex, 0x1C0).
-std::optional<rv::link::SimFaults> SimFaultsOf(const CliArgs& args, std::string* error);
+/// The switches of `sim` that make a radio keep quiet or look like another: --silent,
+/// --silent-after N (frames), --other-model. False with `error` for a value that is not a
+/// number.
+bool AddSilenceSwitches(const CliArgs& args, rv::link::SimFaults& faults, std::string* error);
 
 /// --count: 1 to 16, 1 when not given; nullopt for anything else.
 std::optional<int> SimCountOf(const CliArgs& args);

@@ -286,6 +286,9 @@ bool CloneEngine::modelMatches() const {
 
 void CloneEngine::CheckModel() {
     host_.stopWaitTimer();
+    // No ident (silence, or bytes that are no ident): no radio answered, so there is no model
+    // to compare and nothing to overwrite.
+    if (RadioModelCode.empty()) return FinishTransfer(Outcome::NoAnswer, text(NoRadioText()));
     if (modelMatches()) return SendWriteBlock();
     askUser(Question::ModelMismatch);
 }

@@ -42,9 +42,20 @@ bool CloneSession::start(int mode, const QString& portName, QString* error) {
     }
     running_ = true;
     cancelQueued_ = false;
+    blocksSent_ = 0;
+    writtenUpTo_ = 0;
     outcome_ = Outcome::Success;
     emit progress(0);
     engine_.SendProgram();
+    return true;
+}
+
+bool CloneSession::startWrite(const rv::MemoryImage& image, const QString& portName,
+                              QString* error) {
+    // The engine encodes the session's document; a restore sends the kept bytes instead.
+    // Both happen before the first frame leaves.
+    if (!start(WriteRadio, portName, error)) return false;
+    s_.Image = image;
     return true;
 }
 
@@ -83,6 +94,10 @@ bool CloneSession::isRunning() const {
 }
 
 void CloneSession::send(const Bytes& frame, int replyLength) {
+    if (engine_.mode() == WriteRadio && frame.size() > 4 && frame[0] == 'W') {
+        ++blocksSent_;
+        writtenUpTo_ = ((frame[1] << 8) | frame[2]) + frame[3];
+    }
     port_.send(QByteArray(reinterpret_cast<const char*>(frame.data()),
                           static_cast<qsizetype>(frame.size())),
                replyLength);

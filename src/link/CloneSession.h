@@ -24,6 +24,9 @@ public:
     /// Prepares the image, opens the port and sends Program. False with the message (both
     /// lines for a port that cannot be opened) when the operation cannot start.
     bool start(int mode, const QString& portName, QString* error);
+    /// Writes `image` as it is over the write map (a restore): the model check compares the
+    /// radio with the session's model and band.
+    bool startWrite(const rv::MemoryImage& image, const QString& portName, QString* error);
     /// The user's answer: Retry / OK / Overwrite = yes, Cancel = no.
     void answer(Question q, bool yes);
     /// Abandons the running operation; `finished(false, ...)` follows.
@@ -36,6 +39,12 @@ public:
     void setWaitInterval(int msecs) { waitTimer_.setInterval(msecs); }
     /// The engine question behind the last `question` signal.
     rv::link::Question lastQuestion() const { return lastQuestion_; }
+    /// Write blocks sent in the last operation, and the address after the last one sent.
+    int blocksSent() const { return blocksSent_; }
+    int writtenUpTo() const { return writtenUpTo_; }
+    /// The model and band code of the radio's ident; empty model when no ident came.
+    std::string radioModelCode() const { return engine_.radioModelCode(); }
+    int radioBandCode() const { return engine_.radioBandCode(); }
 
 signals:
     void question(rv::link::CloneSession::Question q);
@@ -60,6 +69,8 @@ private:
     Outcome outcome_ = Outcome::Success;
     rv::link::Question lastQuestion_ = rv::link::Question::RetryTransfer;
     bool running_ = false;
+    int blocksSent_ = 0;
+    int writtenUpTo_ = 0;
     bool cancelQueued_ = false; ///< cancel() was called; it takes effect from the event loop
 };
 

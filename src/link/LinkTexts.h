@@ -13,6 +13,14 @@ inline const rv::LangText& NoAnswerText() {
     static const rv::LangText t{"", "The radio did not answer.", "对讲机没有应答。"};
     return t;
 }
+inline const rv::LangText& NoRadioText() {
+    static const rv::LangText t{"",
+                                "No radio answered. Nothing was written to the radio; check that "
+                                "the radio is switched on and the cable is plugged in.",
+                                "没有对讲机应答。未向对讲机写入数据；请检查对讲机是否已开机、"
+                                "编程线是否已连接。"};
+    return t;
+}
 inline const rv::LangText& RefusedText() {
     static const rv::LangText t{"", "Model type is wrong. Nothing was written to the radio.",
                                 "机型类型错误。未向对讲机写入数据。"};

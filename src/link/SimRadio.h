@@ -30,6 +30,10 @@ struct SimFaults {
     int hangUpAfterFrames = -1; ///< hangs up the line once this many frames came in
     int corruptBlockAt = -1;    ///< the read block at this address comes back once damaged
     bool otherModel = false;    ///< the ident names another model than its memory holds
+    int corruptWriteAt = -1;    ///< the byte written here is stored with its lowest bit flipped
+    int flipReadAt = -1;        ///< reads of this byte come back damaged ...
+    int flipReadTimes = 1;      ///< ... this many times, each time differently
+    bool garbageIdent = false;  ///< answers the ident request with bytes that are no ident
 };
 
 /// The radio-information block the radio keeps beside its memory.
@@ -100,6 +104,7 @@ private:
     std::unique_ptr<SimModeHandler> testMode_;
     int frames_ = 0;
     int blocksWritten_ = 0;
+    int readFlips_ = 0;
     bool corrupted_ = false;
     bool hungUp_ = false;
 };

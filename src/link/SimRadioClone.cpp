@@ -56,6 +56,10 @@ bool SimRadio::onProgramOrVersion(std::vector<std::uint8_t>& out, bool idle) {
 bool SimRadio::onIdentRequest(std::vector<std::uint8_t>& out, bool) {
     take(1);
     ++frames_;
+    if (faults_.garbageIdent) {
+        answer(out, {0x3F, 0x00, 0xA5, 0x5A, 0xFF, 0x13, 0x37, 0x00});
+        return true;
+    }
     answer(out, ident());
     return true;
 }
@@ -92,8 +96,11 @@ bool SimRadio::onWriteBlock(std::vector<std::uint8_t>& out, bool) {
     take(4u + static_cast<std::size_t>(count));
     ++frames_;
     if (!answer(out, {Ack})) return true;
-    for (int i = 0; i < count && address + i < 1024; ++i)
-        memory_[static_cast<std::size_t>(address + i)] = data[static_cast<std::size_t>(i)];
+    for (int i = 0; i < count && address + i < 1024; ++i) {
+        const bool damaged = address + i == faults_.corruptWriteAt;
+        memory_[static_cast<std::size_t>(address + i)] =
+            static_cast<std::uint8_t>(data[static_cast<std::size_t>(i)] ^ (damaged ? 1 : 0));
+    }
     ++blocksWritten_;
     return true;
 }
@@ -144,6 +151,12 @@ std::vector<std::uint8_t> SimRadio::readBlock(int address, int count) {
                                     static_cast<std::uint8_t>(count)};
     for (int i = 0; i < count; ++i)
         block.push_back(address + i < 1024 ? memory_[static_cast<std::size_t>(address + i)] : 0xFF);
+    const int flip = faults_.flipReadAt - address;
+    if (flip >= 0 && flip < count && readFlips_ < faults_.flipReadTimes) {
+        // A byte damaged on the line: the frame looks right, the data is not.
+        ++readFlips_;
+        block[4 + static_cast<std::size_t>(flip)] ^= static_cast<std::uint8_t>(readFlips_);
+    }
     if (address == faults_.corruptBlockAt && !corrupted_) {
         corrupted_ = true;
         block[2] ^= 0x01; // a garbled header: the programmer must not take this block

@@ -30,6 +30,7 @@ protected:
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("LC_ALL", "C.UTF-8");
+        env.insert("XDG_DATA_HOME", dir.filePath("data")); // backups before each write
         p.setProcessEnvironment(env);
         p.start(RV_BIN_DIR "/rv52n-cli", args);
         EXPECT_TRUE(p.waitForFinished(30000));
@@ -98,7 +99,8 @@ TEST_F(LinkCommands, WriteThenReadBack) {
 
     const CliRun w = cli({"write", path("mine.dat"), "--port", port});
     ASSERT_EQ(w.status, 0) << w.err.toStdString();
-    EXPECT_EQ(w.out, "Write Data Completed.\n");
+    EXPECT_TRUE(w.out.startsWith("Backup: ")) << w.out.toStdString();
+    EXPECT_TRUE(w.out.endsWith("Write Data Completed.\nVerified\n")) << w.out.toStdString();
     const CliRun r = cli({"read", "--port", port, "-o", path("back.dat")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const auto back = document("back.dat");

@@ -1,0 +1,34 @@
+#include "Commands.h"
+#include "SafeJob.h"
+
+#include <algorithm>
+
+namespace rv::cli {
+
+namespace {
+constexpr const char* Usage = "restore BACKUP.img [--port PORT] [--force] [--retries N] "
+                              "[--backup-dir DIR] [--no-backup] [--no-verify]";
+}
+
+int CmdRestore(CliArgs& args) {
+    if (args.positional.size() != 1) return UsageError("restore needs one backup image", Usage);
+    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
+    Session s = MakeSession(args);
+    const std::string& path = args.positional[0];
+    const auto bytes = ReadInput(path, s.Image.size());
+    if (!bytes) return Fail(path + ": " + MsgText(Msg::FileError, s.CurLanguage));
+    if (bytes->size() != s.Image.size())
+        return Fail(path + ": an image holds 1024 bytes, not " + std::to_string(bytes->size()));
+    MemoryImage image;
+    std::copy(bytes->begin(), bytes->end(), image.begin());
+    const auto target = OpenTarget(args);
+    if (!target) return 1;
+    // The radio that is there now is kept too: restoring the wrong backup loses nothing.
+    const auto options = SafeOptionsOf(args);
+    const auto result = RunSafeJob(s, args, [&](rv::link::SafeWrite& job, QString* error) {
+        return job.startRestore(s, image, target->device, options, error);
+    });
+    return ReportWrite(s, args, result, options);
+}
+
+} // namespace rv::cli

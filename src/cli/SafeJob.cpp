@@ -1,0 +1,123 @@
+#include "SafeJob.h"
+
+#include "StopSignals.h"
+#include "data/ImageCompare.h"
+#include "data/ModelTables.h"
+
+#include <QEventLoop>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace rv::cli {
+
+namespace {
+
+using rv::link::CloneSession;
+using rv::link::SafeWrite;
+using rv::link::SafeWriteResult;
+using rv::link::SafeWriteStatus;
+
+std::string Say(const Session& s, const char* en, const char* zh) {
+    return s.CurLanguage == Chinese ? zh : en;
+}
+
+} // namespace
+
+rv::link::SafeWriteOptions SafeOptionsOf(const CliArgs& args) {
+    rv::link::SafeWriteOptions o;
+    if (!args.has("--no-backup"))
+        o.backupDir = args.value("--backup-dir")
+                          ? QString::fromStdString(*args.value("--backup-dir"))
+                          : rv::link::DefaultBackupDir();
+    o.verify = !args.has("--no-verify");
+    o.retries = RetriesOf(args).value_or(2);
+    o.force = args.has("--force");
+    o.askUser = true;
+    return o;
+}
+
+SafeWriteResult RunSafeJob(const Session& s, const CliArgs& args,
+                           const std::function<bool(SafeWrite&, QString*)>& start, int* signalled) {
+    SafeWrite job;
+    QEventLoop loop;
+    SafeWriteResult result;
+    int retries = RetriesOf(args).value_or(2);
+    const bool force = args.has("--force");
+    QObject::connect(&job, &SafeWrite::question, &job, [&](CloneSession::Question q) {
+        const bool model = q == CloneSession::Question::ModelMismatch;
+        const bool yes = model ? force : retries-- > 0;
+        const rv::Msg m = model ? rv::Msg::ModelWrong : rv::Msg::CheckConnection;
+        std::fprintf(stderr, "%s%s %s\n", ::isatty(STDERR_FILENO) ? "\r" : "",
+                     rv::MsgText(m, s.CurLanguage).c_str(),
+                     yes ? (model ? "OK" : "Retry") : "Cancel");
+        job.answer(q, yes);
+    });
+    // Each stage has its own course 0 to 100; a terminal shows which one runs.
+    QObject::connect(&job, &SafeWrite::progress, &job, [&](rv::link::SafeWriteStage, int p) {
+        if (!::isatty(STDERR_FILENO)) return;
+        std::fprintf(stderr, "\r%3d%%", p);
+        std::fflush(stderr);
+    });
+    QObject::connect(&job, &SafeWrite::finished, &job, [&](const SafeWriteResult& r) {
+        result = r;
+        loop.quit();
+    });
+    StopSignals stop([&job] { job.cancel(); });
+    QString error;
+    if (!start(job, &error)) {
+        result.status = SafeWriteStatus::PortError;
+        result.message = error;
+        return result;
+    }
+    loop.exec();
+    if (::isatty(STDERR_FILENO)) std::fprintf(stderr, "\r");
+    if (signalled) *signalled = stop.received();
+    return result;
+}
+
+void PrintBackup(const SafeWriteResult& r) {
+    if (!r.backupImage.isEmpty()) std::printf("Backup: %s\n", qPrintable(r.backupImage));
+    std::fflush(stdout);
+}
+
+int ReportWrite(const Session& s, const CliArgs& args, const SafeWriteResult& r,
+                const rv::link::SafeWriteOptions& options) {
+    PrintBackup(r);
+    const std::string message = r.message.toStdString();
+    switch (r.status) {
+    case SafeWriteStatus::Ok:
+        std::printf("%s\n", MsgText(Msg::WriteCompleted, s.CurLanguage).c_str());
+        if (options.verify) std::printf("%s\n", Say(s, "Verified", "已校验").c_str());
+        return 0;
+    case SafeWriteStatus::VerifyFailed:
+        std::fprintf(stderr, "%s\n", message.c_str());
+        return 3;
+    case SafeWriteStatus::WrongModel:
+        return Fail(message + " (--force overwrites it)");
+    case SafeWriteStatus::PartlyWritten:
+        if (r.backupImage.isEmpty()) return Fail(message);
+        return Fail(message + "\n" + Say(s, "Restore it with: ", "恢复命令：") +
+                    "rv52n-cli restore " + r.backupImage.toStdString() + " --port " +
+                    args.value("--port").value_or("sim"));
+    default:
+        return Fail(message);
+    }
+}
+
+void WarnUnknownModel(const Session& s, const rv::MemoryImage& image) {
+    if (rv::NamesKnownModel(image)) return;
+    const std::string codes = std::to_string(image[445]) + ", " + std::to_string(image[446]);
+    const std::string kept = s.CurModelCode + ", " + s.CurBand;
+    if (s.CurLanguage == Chinese)
+        std::fprintf(stderr,
+                     "rv52n-cli: 对讲机的频段代码和机型字节（%s）不属于任何已知机型；文档保留 %s\n",
+                     codes.c_str(), kept.c_str());
+    else
+        std::fprintf(stderr,
+                     "rv52n-cli: the radio names no known model and band (band code, model byte: "
+                     "%s); the document keeps %s\n",
+                     codes.c_str(), kept.c_str());
+}
+
+} // namespace rv::cli

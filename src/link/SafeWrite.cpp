@@ -1,0 +1,369 @@
+#include "link/SafeWrite.h"
+
+#include "data/DataFile.h"
+#include "data/Defaults.h"
+#include "data/Image.h"
+#include "data/ImageCompare.h"
+#include "data/ModelTables.h"
+#include "link/LinkTexts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace rv::link {
+
+namespace {
+
+const rv::LangText NothingWritten{"", "Nothing was written to the radio.", "未向对讲机写入数据。"};
+const rv::LangText NoRadioRead{"",
+                               "No radio answered; check that the radio is switched on and "
+                               "the cable is plugged in.",
+                               "没有对讲机应答；请检查对讲机是否已开机、编程线是否已连接。"};
+const rv::LangText ReadsDisagree{"", "Three reads of the radio disagree at ",
+                                 "三次读取对讲机的数据不一致，地址："};
+const rv::LangText VerifyReadFailed{
+    "", "Verify failed: the radio was written, but reading it back failed: ",
+    "校验失败：已写入对讲机，但回读失败："};
+const rv::LangText BackupFailed{"", "The backup cannot be kept: ", "无法保存备份："};
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QString Join(const QString& a, const QString& b) {
+    return a.isEmpty() ? b : a + QLatin1Char('\n') + b;
+}
+
+// A new file that no one else may have taken meanwhile (parallel jobs, same second).
+bool WriteNew(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return false;
+    if (f.write(bytes) != bytes.size() || !f.flush()) {
+        f.close();
+        f.remove();
+        return false;
+    }
+    return true;
+}
+
+QByteArray AsBytes(const std::uint8_t* data, std::size_t n) {
+    return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(n));
+}
+
+} // namespace
+
+QString DefaultBackupDir() {
+    // The desktop program's own data folder, also for the command-line tool.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/RV52N/RV52N/backups");
+}
+
+void TakeReadImage(rv::Session& s, const rv::MemoryImage& image) {
+    rv::Session decoded = s;
+    rv::DecodeImage(image, decoded);
+    decoded.Image = image;
+    decoded.DocPath = "new.dat";
+    decoded.IsNewFile = true;
+    s = decoded;
+}
+
+bool SaveBackup(const rv::Session& s, const rv::MemoryImage& image, const QString& dir,
+                const QDateTime& when, QString* imagePath, QString* dataPath, QString* error) {
+    if (!QDir().mkpath(dir)) {
+        if (error) *error = dir;
+        return false;
+    }
+    rv::Session doc = s;
+    rv::InitRadioData(doc);
+    TakeReadImage(doc, image);
+    const std::string model = rv::ModelCodeOf(image[445], image[446]);
+    const QString stem = dir + QLatin1Char('/') + when.toString(QStringLiteral("yyyyMMdd-HHmmss")) +
+                         QLatin1Char('-') + Q(model);
+    const auto record = rv::ToRecord(doc.Doc);
+    for (int n = 1; n < 1000; ++n) {
+        const QString base = n == 1 ? stem : stem + QLatin1Char('-') + QString::number(n);
+        if (QFile::exists(base + QStringLiteral(".dat"))) continue;
+        if (!WriteNew(base + QStringLiteral(".img"), AsBytes(image.data(), image.size()))) {
+            if (QFile::exists(base + QStringLiteral(".img"))) continue;
+            break;
+        }
+        if (!WriteNew(base + QStringLiteral(".dat"), AsBytes(record.data(), record.size()))) {
+            QFile::remove(base + QStringLiteral(".img"));
+            break;
+        }
+        if (imagePath) *imagePath = base + QStringLiteral(".img");
+        if (dataPath) *dataPath = base + QStringLiteral(".dat");
+        return true;
+    }
+    if (error) *error = stem + QStringLiteral(".img");
+    return false;
+}
+
+QString PartlyWrittenText(int writtenUpTo, const QString& backupImage, int language) {
+    const bool zh = language == rv::Chinese;
+    const QString upTo = Q(rv::HexAddress(writtenUpTo));
+    QString t =
+        zh ? QStringLiteral("对讲机可能只写入了一部分：%1 之前为新数据，之后仍为旧数据。").arg(upTo)
+           : QStringLiteral("The radio may be partly written: new data up to %1, old data "
+                            "after it.")
+                 .arg(upTo);
+    if (backupImage.isEmpty())
+        return t + (zh ? QStringLiteral("没有备份；请重新写入对讲机。")
+                       : QStringLiteral(" No backup was kept; write the radio again."));
+    return t + (zh ? QStringLiteral("备份 %1 可将其恢复。").arg(backupImage)
+                   : QStringLiteral(" The backup %1 restores it.").arg(backupImage));
+}
+
+QString VerifyFailedText(const std::vector<int>& mismatches, int language) {
+    if (mismatches.empty()) return {};
+    const int first = mismatches.front();
+    const QString where = Q(rv::HexAddress(first));
+    const QString setting = Q(rv::AddressSetting(first, language));
+    const auto n = static_cast<int>(mismatches.size());
+    if (language == rv::Chinese)
+        return QStringLiteral("校验失败：%1 个字节不同，第一个在 %2（%3）。")
+            .arg(n)
+            .arg(where, setting);
+    return QStringLiteral("Verify failed: %1 %2 differ%3, the first at %4 (%5).")
+        .arg(n)
+        .arg(n == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"),
+             n == 1 ? QStringLiteral("s") : QString(), where, setting);
+}
+
+SafeWrite::SafeWrite(QObject* parent) : QObject(parent) {}
+
+SafeWrite::~SafeWrite() = default;
+
+bool SafeWrite::startWrite(const rv::Session& s, const QString& device,
+                           const SafeWriteOptions& options, QString* error) {
+    return begin(Job::Write, s, device, options, error);
+}
+
+bool SafeWrite::startRestore(const rv::Session& s, const rv::MemoryImage& image,
+                             const QString& device, const SafeWriteOptions& options,
+                             QString* error) {
+    rv::Session restored = s;
+    TakeReadImage(restored, image);
+    result_.sent = image;
+    return begin(Job::Restore, restored, device, options, error);
+}
+
+bool SafeWrite::startRead(const rv::Session& s, const QString& device,
+                          const SafeWriteOptions& options, QString* error) {
+    return begin(Job::Read, s, device, options, error);
+}
+
+bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
+                      const SafeWriteOptions& options, QString* error) {
+    if (running_) {
+        if (error) *error = QStringLiteral("Another radio operation is running.");
+        return false;
+    }
+    const rv::MemoryImage restoring = result_.sent;
+    result_ = SafeWriteResult{};
+    work_ = s;
+    device_ = device;
+    options_ = options;
+    job_ = job;
+    reads_.clear();
+    cancelled_ = false;
+    if (job == Job::Restore) {
+        result_.sent = restoring;
+    } else if (job == Job::Write) {
+        std::string why;
+        rv::InitImage(result_.sent);
+        if (!rv::EncodeImage(work_.Doc, result_.sent, &why)) {
+            if (error) *error = Q(why);
+            return false;
+        }
+    }
+    stage_ = job == Job::Read               ? SafeWriteStage::Read
+             : options_.backupDir.isEmpty() ? SafeWriteStage::Write
+                                            : SafeWriteStage::Backup;
+    const int mode = stage_ == SafeWriteStage::Write ? WriteRadio : ReadRadio;
+    if (!runSession(mode, error)) return false;
+    running_ = true;
+    return true;
+}
+
+bool SafeWrite::runSession(int mode, QString* error) {
+    // Reads decode into a scratch copy: the write's model check must see the document's
+    // model, not the radio's.
+    scratch_ = work_;
+    auto session = std::make_unique<CloneSession>(mode == WriteRadio ? work_ : scratch_);
+    session->setWaitInterval(options_.waitMs);
+    connect(session.get(), &CloneSession::progress, this,
+            [this](int p) { emit progress(stage_, p); });
+    connect(session.get(), &CloneSession::question, this, &SafeWrite::onQuestion);
+    connect(session.get(), &CloneSession::finished, this, &SafeWrite::onSessionFinished);
+    retriesLeft_ = options_.retries;
+    emit stageStarted(stage_, static_cast<int>(reads_.size()) + 1);
+    const bool started = mode == WriteRadio ? session->startWrite(result_.sent, device_, error)
+                                            : session->start(mode, device_, error);
+    if (session_) session_.release()->deleteLater();
+    session_ = std::move(session);
+    return started;
+}
+
+void SafeWrite::onQuestion(CloneSession::Question q) {
+    if (cancelled_) return session_->answer(q, false);
+    if (options_.askUser) return emit question(q);
+    const bool yes =
+        q == CloneSession::Question::ModelMismatch ? options_.force : retriesLeft_-- > 0;
+    session_->answer(q, yes);
+}
+
+void SafeWrite::answer(CloneSession::Question q, bool yes) {
+    if (q == CloneSession::Question::Retry && yes && cancelled_) yes = false;
+    if (session_) session_->answer(q, yes);
+}
+
+void SafeWrite::cancel() {
+    if (!running_ || cancelled_) return;
+    cancelled_ = true;
+    if (session_ && session_->isRunning()) session_->cancel();
+}
+
+void SafeWrite::noteIdent() {
+    const std::string model = session_->radioModelCode();
+    if (model.empty() || !result_.radioModel.empty()) return;
+    result_.radioModel = model;
+    result_.radioBandCode = session_->radioBandCode();
+    const std::string band = rv::BandTextOf(result_.radioBandCode, model);
+    const auto bands = rv::BandsOfModel(model);
+    if (std::find(bands.begin(), bands.end(), band) != bands.end()) result_.radioBand = band;
+}
+
+void SafeWrite::onSessionFinished(bool ok, const QString& message) {
+    noteIdent();
+    switch (stage_) {
+    case SafeWriteStage::Backup:
+    case SafeWriteStage::Read:
+        return afterRead(ok, message);
+    case SafeWriteStage::Write:
+        return afterWrite(ok, message);
+    case SafeWriteStage::Verify:
+        return afterVerify(ok, message);
+    }
+}
+
+void SafeWrite::afterRead(bool ok, const QString& message) {
+    const bool beforeWrite = stage_ == SafeWriteStage::Backup;
+    const QString tail = beforeWrite ? text(NothingWritten) : QString();
+    if (!ok) {
+        if (session_->outcome() == Outcome::PortFailed)
+            return end(SafeWriteStatus::PortError, Join(message, tail));
+        if (result_.radioModel.empty() && !cancelled_)
+            return end(SafeWriteStatus::NoRadio, Join(text(NoRadioRead), tail));
+        return end(SafeWriteStatus::Failed, Join(message, tail));
+    }
+    reads_.push_back(scratch_.Image);
+    const bool settled = !options_.readVerify || (reads_.size() == 2 && reads_[0] == reads_[1]) ||
+                         reads_.size() == 3;
+    if (!settled) return nextStep(&SafeWrite::startReadPass);
+    if (reads_.size() == 3) {
+        const rv::ReadVote vote = rv::VoteReads(reads_[0], reads_[1], reads_[2]);
+        if (!vote.image) {
+            result_.unsettled = vote.addresses;
+            return end(SafeWriteStatus::ReadsDisagree,
+                       Join(text(ReadsDisagree) + Q(rv::AddressList(vote.addresses)) +
+                                (work_.CurLanguage == rv::Chinese ? "。" : "."),
+                            tail));
+        }
+        result_.before = *vote.image;
+    } else {
+        result_.before = reads_.back();
+    }
+    if (!beforeWrite) return end(SafeWriteStatus::Ok);
+    QString why;
+    if (!SaveBackup(work_, result_.before, options_.backupDir, QDateTime::currentDateTime(),
+                    &result_.backupImage, &result_.backupData, &why))
+        return end(SafeWriteStatus::BackupFailed, Join(text(BackupFailed) + why, tail));
+    nextStep(&SafeWrite::startWriteStage);
+}
+
+void SafeWrite::afterWrite(bool ok, const QString& message) {
+    result_.blocksWritten = session_->blocksSent();
+    result_.writtenUpTo = session_->writtenUpTo();
+    if (ok) {
+        if (options_.verify) return nextStep(&SafeWrite::startVerifyStage);
+        return end(SafeWriteStatus::Ok);
+    }
+    if (result_.blocksWritten > 0)
+        return end(SafeWriteStatus::PartlyWritten,
+                   Join(message, PartlyWrittenText(result_.writtenUpTo, result_.backupImage,
+                                                   work_.CurLanguage)));
+    const Outcome outcome = session_->outcome();
+    if (outcome == Outcome::ModelRefused) return end(SafeWriteStatus::WrongModel, message);
+    if (outcome == Outcome::PortFailed)
+        return end(SafeWriteStatus::PortError, Join(message, text(NothingWritten)));
+    // The engine's own words already say nothing was written.
+    if (result_.radioModel.empty() && !cancelled_) return end(SafeWriteStatus::NoRadio, message);
+    end(SafeWriteStatus::Failed, Join(message, text(NothingWritten)));
+}
+
+void SafeWrite::afterVerify(bool ok, const QString& message) {
+    if (!ok) return end(SafeWriteStatus::VerifyFailed, text(VerifyReadFailed) + message);
+    result_.after = scratch_.Image;
+    result_.mismatches = rv::DifferingAddresses(result_.sent, result_.after, true);
+    if (result_.mismatches.empty()) return end(SafeWriteStatus::Ok);
+    end(SafeWriteStatus::VerifyFailed, VerifyFailedText(result_.mismatches, work_.CurLanguage));
+}
+
+void SafeWrite::startReadPass() {
+    QString error;
+    if (!runSession(ReadRadio, &error)) end(SafeWriteStatus::PortError, error);
+}
+
+void SafeWrite::startWriteStage() {
+    stage_ = SafeWriteStage::Write;
+    reads_.clear();
+    QString error;
+    if (!runSession(WriteRadio, &error))
+        end(SafeWriteStatus::PortError, Join(error, text(NothingWritten)));
+}
+
+void SafeWrite::startVerifyStage() {
+    stage_ = SafeWriteStage::Verify;
+    reads_.clear();
+    QString error;
+    if (!runSession(ReadRadio, &error))
+        end(SafeWriteStatus::VerifyFailed, text(VerifyReadFailed) + error);
+}
+
+void SafeWrite::nextStep(void (SafeWrite::*step)()) {
+    // The next session starts once the last one has left its own signal.
+    QMetaObject::invokeMethod(
+        this,
+        [this, step] {
+            if (!running_) return;
+            if (!cancelled_) return (this->*step)();
+            const bool written = stage_ == SafeWriteStage::Write;
+            end(SafeWriteStatus::Failed,
+                Q(LinkText(CancelledText(), work_.CurLanguage)) +
+                    (written ? QString() : QLatin1Char('\n') + text(NothingWritten)));
+        },
+        Qt::QueuedConnection);
+}
+
+void SafeWrite::end(SafeWriteStatus status, const QString& message) {
+    result_.status = status;
+    result_.message = status == SafeWriteStatus::Ok ? QString() : message;
+    // Listeners may delete this job from their slot: tell them from the event loop.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            running_ = false;
+            emit finished(result_);
+        },
+        Qt::QueuedConnection);
+}
+
+QString SafeWrite::text(const rv::LangText& t) const {
+    return Q(LinkText(t, work_.CurLanguage));
+}
+
+} // namespace rv::link

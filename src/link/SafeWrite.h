@@ -1,0 +1,145 @@
+#pragma once
+
+#include "link/CloneSession.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace rv::link {
+
+/// What a safe write does around the write itself.
+struct SafeWriteOptions {
+    QString backupDir;      ///< where the backup before a write goes; empty: no backup
+    bool verify = true;     ///< read the radio back after the write and compare the write map
+    bool readVerify = true; ///< reads are taken twice; when they differ a third decides
+    int retries = 2;        ///< "Check Connection. Retry or Cancel?" answered Retry this often
+    bool force = false;     ///< a radio of another model is overwritten
+    bool askUser = false;   ///< emit `question` instead of answering by `retries` and `force`
+    int waitMs = 300;       ///< the reply time-out
+};
+
+/// How a job ended.
+enum class SafeWriteStatus {
+    Ok,
+    NoRadio,       ///< no ident came: nothing was written
+    WrongModel,    ///< the radio is another model and may not be overwritten: nothing written
+    PortError,     ///< the port cannot be opened or failed before the first block
+    Failed,        ///< ended before the first block for another reason (cancel, no answer)
+    PartlyWritten, ///< ended after the first block: new data up to `writtenUpTo`, old after
+    VerifyFailed,  ///< the read-back differs from what was sent, or could not be taken
+    ReadsDisagree, ///< three reads gave three different values at `unsettled`
+    BackupFailed   ///< the backup files cannot be written: nothing was written
+};
+
+/// The stages of a job, in order.
+enum class SafeWriteStage { Backup, Write, Verify, Read };
+
+/// The outcome of a job and everything a caller reports from it.
+struct SafeWriteResult {
+    SafeWriteStatus status = SafeWriteStatus::Ok;
+    QString message;        ///< in the session's language; empty on success
+    QString backupImage;    ///< the backup's .img (empty when none was kept)
+    QString backupData;     ///< the backup's .dat
+    std::string radioModel; ///< from the radio's ident; empty when none came
+    int radioBandCode = 0;
+    std::string radioBand;       ///< band text of the ident; empty for an unknown pair
+    int blocksWritten = 0;       ///< write blocks sent
+    int writtenUpTo = 0;         ///< the address after the last block sent
+    std::vector<int> mismatches; ///< write-map addresses whose read-back differs
+    std::vector<int> unsettled;  ///< addresses where three reads all differ
+    rv::MemoryImage before{};    ///< the radio before the write, or what a read gave
+    rv::MemoryImage sent{};      ///< the image the write sent
+    rv::MemoryImage after{};     ///< the read-back
+    bool ok() const { return status == SafeWriteStatus::Ok; }
+};
+
+/// Backup read, write, verify read: each its own clone session on one port. Holds its own
+/// copy of the document, so several jobs may run at once on different ports.
+class SafeWrite : public QObject {
+    Q_OBJECT
+public:
+    explicit SafeWrite(QObject* parent = nullptr);
+    ~SafeWrite() override;
+
+    /// Writes the document of `s` with backup and verify as `options` say. False with the
+    /// reason when nothing could be started (port, a document that cannot be encoded).
+    bool startWrite(const rv::Session& s, const QString& device, const SafeWriteOptions& options,
+                    QString* error);
+    /// Writes a kept memory image byte for byte over the write map (a restore). The model
+    /// check compares the radio with the model and band the image names.
+    bool startRestore(const rv::Session& s, const rv::MemoryImage& image, const QString& device,
+                      const SafeWriteOptions& options, QString* error);
+    /// Only reads (checked as `readVerify` says); the image lands in `result().before`.
+    bool startRead(const rv::Session& s, const QString& device, const SafeWriteOptions& options,
+                   QString* error);
+    /// The answer to a `question` (askUser mode).
+    void answer(rv::link::CloneSession::Question q, bool yes);
+    /// Abandons the job; the running session sends End and `finished` follows.
+    void cancel();
+    bool isRunning() const { return running_; }
+    const SafeWriteResult& result() const { return result_; }
+
+signals:
+    /// A stage begins; `pass` counts the reads of one stage from 1.
+    void stageStarted(rv::link::SafeWriteStage stage, int pass);
+    void progress(rv::link::SafeWriteStage stage, int percent);
+    void question(rv::link::CloneSession::Question q);
+    void finished(const rv::link::SafeWriteResult& result);
+
+private:
+    enum class Job { Write, Restore, Read };
+    bool begin(Job job, const rv::Session& s, const QString& device,
+               const SafeWriteOptions& options, QString* error);
+    bool runSession(int mode, QString* error);
+    void onSessionFinished(bool ok, const QString& message);
+    void onQuestion(rv::link::CloneSession::Question q);
+    void afterRead(bool ok, const QString& message);
+    void afterWrite(bool ok, const QString& message);
+    void afterVerify(bool ok, const QString& message);
+    void startReadPass();
+    void startWriteStage();
+    void startVerifyStage();
+    void nextStep(void (SafeWrite::*step)());
+    void end(SafeWriteStatus status, const QString& message = {});
+    void noteIdent();
+    QString text(const rv::LangText& t) const;
+
+    rv::Session work_;
+    rv::Session scratch_;
+    QString device_;
+    SafeWriteOptions options_;
+    Job job_ = Job::Write;
+    SafeWriteStage stage_ = SafeWriteStage::Backup;
+    std::unique_ptr<CloneSession> session_;
+    std::vector<rv::MemoryImage> reads_;
+    int retriesLeft_ = 0;
+    bool running_ = false;
+    bool cancelled_ = false;
+    SafeWriteResult result_;
+};
+
+/// The folder backups go to by default: backups/ under the program's per-user data folder.
+QString DefaultBackupDir();
+
+/// Keeps a radio's memory as `dir`/YYYYMMDD-HHMMSS-<model>.img and the data file decoded from
+/// it beside it (.dat); a name already taken gets -2, -3 ... Nothing is overwritten.
+bool SaveBackup(const rv::Session& s, const rv::MemoryImage& image, const QString& dir,
+                const QDateTime& when, QString* imagePath, QString* dataPath, QString* error);
+
+/// A read image into the session as a completed read leaves it: a new document "new.dat"
+/// decoded from the image, the model and band it names.
+void TakeReadImage(rv::Session& s, const rv::MemoryImage& image);
+
+/// The message for a write that broke off after `blocks` blocks, naming the backup that
+/// restores the radio (none: write the radio again).
+QString PartlyWrittenText(int writtenUpTo, const QString& backupImage, int language);
+
+/// "Verify failed: N bytes differ, the first at 0x0123 (channel 3 receive frequency)."
+QString VerifyFailedText(const std::vector<int>& mismatches, int language);
+
+} // namespace rv::link
