@@ -29,6 +29,12 @@ const std::vector<Command>& CommandTable() {
          {"--link", "--image", "--count", "--corrupt-write", "--corrupt-read", "--hang-up-after",
           "--silent-after"}},
         {"find", CmdFind, "find [--ports LIST] [--json]", {"--json"}, {"--ports"}},
+        {"fleet",
+         CmdFleet,
+         "fleet FILE --ports LIST [--log LOG.csv] [--repeat] [--again] [--no-backup] "
+         "[--no-verify] [--backup-dir DIR] [--force] [--retries N]",
+         {"--repeat", "--again", "--no-backup", "--no-verify", "--force"},
+         {"--ports", "--log", "--backup-dir", "--retries"}},
     };
     return table;
 }
