@@ -4,6 +4,7 @@
 
 #include "data/DataFile.h"
 #include "data/Image.h"
+#include "link/SimFleet.h"
 #include "link/SimRadioPty.h"
 
 #include <csignal>
@@ -68,7 +69,7 @@ int CmdSim(CliArgs& args) {
         if (!sim->start(!args.has("--fast"), &error)) return Fail(error);
         sim->withRadio([&](rv::link::SimRadio& r) {
             r.faults() = *faults;
-            r.info().serialNumber = NthSerial(r.info().serialNumber, i);
+            r.info().serialNumber = rv::link::NthSerial(r.info().serialNumber, i);
         });
         radios.push_back(std::move(sim));
     }

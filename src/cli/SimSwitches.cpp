@@ -1,7 +1,5 @@
 #include "SimSwitches.h"
 
-#include <cstdio>
-
 namespace rv::cli {
 
 namespace {
@@ -35,15 +33,6 @@ bool AddSilenceSwitches(const CliArgs& args, rv::link::SimFaults& faults, std::s
 std::optional<int> SimCountOf(const CliArgs& args) {
     const auto text = args.value("--count");
     return text ? numberOf(*text, 1, 16) : 1;
-}
-
-std::string NthSerial(const std::string& first, int index) {
-    if (index == 0) return first;
-    const auto n = numberOf(first, 0, 99999999 - 16);
-    if (!n) return first.substr(0, 6) + std::to_string(10 + index);
-    char text[16];
-    std::snprintf(text, sizeof text, "%08d", *n + index);
-    return text;
 }
 
 } // namespace rv::cli

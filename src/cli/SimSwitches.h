@@ -16,8 +16,4 @@ bool AddSilenceSwitches(const CliArgs& args, rv::link::SimFaults& faults, std::s
 /// --count: 1 to 16, 1 when not given; nullopt for anything else.
 std::optional<int> SimCountOf(const CliArgs& args);
 
-/// The serial number of the `index`th of several simulated radios (0 keeps `first`): the
-/// number counted on, so that each radio of a fleet has its own.
-std::string NthSerial(const std::string& first, int index);
-
 } // namespace rv::cli

@@ -120,6 +120,7 @@ void frmMain::buildMenus() {
         {nullptr, "mnuProgram", nullptr},
         {"mnuProgram", "mnuReadFromRadio", [](frmMain& m) { m.mnuReadFromRadio_Click(); }},
         {"mnuProgram", "mnuWriteToRadio", [](frmMain& m) { m.mnuWriteToRadio_Click(); }},
+        {"mnuProgram", "mnuFleet", [](frmMain& m) { m.mnuFleet_Click(); }},
         {"mnuProgram", "mnuTest", [](frmMain& m) { m.mnuTest_Click(); }},
         {nullptr, "mnuTools", nullptr},
         {"mnuTools", "mnuRadioInfo", [](frmMain& m) { m.mnuRadioInfo_Click(); }},
