@@ -2,11 +2,13 @@
 // compares each with the time the bytes alone need on the line.
 #include "data/Defaults.h"
 #include "link/CloneSession.h"
+#include "link/SafeWrite.h"
 #include "link/SimRadioPty.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -40,6 +42,37 @@ double RunOnce(rv::Session& s, int mode, const std::string& device) {
     return ok ? static_cast<double>(clock.nsecsElapsed()) / 1e9 : -1;
 }
 
+// A write with its backup (one read, or two when `checkedBackup`) and its verify read.
+double RunSafeWrite(const rv::Session& s, const std::string& device, bool checkedBackup,
+                    const QString& backupDir) {
+    SafeWrite job;
+    SafeWriteOptions options;
+    options.backupDir = backupDir;
+    options.readVerify = checkedBackup;
+    QEventLoop loop;
+    bool ok = false;
+    QObject::connect(&job, &SafeWrite::finished, &loop, [&](const SafeWriteResult& r) {
+        ok = r.ok();
+        if (!ok) std::fprintf(stderr, "failed: %s\n", qPrintable(r.message));
+        loop.quit();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    if (qEnvironmentVariableIsSet("BENCH_STAGES"))
+        QObject::connect(&job, &SafeWrite::stageStarted, &loop, [&](SafeWriteStage st, int pass) {
+            std::fprintf(stderr, "  stage %d pass %d at %.3f s\n", static_cast<int>(st), pass,
+                         static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        });
+    QString error;
+    if (!job.startWrite(s, QString::fromStdString(device), options, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return -1;
+    }
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return ok ? static_cast<double>(clock.nsecsElapsed()) / 1e9 : -1;
+}
+
 void Report(const char* name, double seconds, int lineBytes) {
     const double minimum = lineBytes * 11.0 / 9600.0;
     std::printf("%-6s measured %.3f s   line minimum %.3f s (%d bytes)   ratio %.3f\n", name,
@@ -68,8 +101,24 @@ int main(int argc, char** argv) {
         bestRead = std::min(bestRead, r);
         bestWrite = std::min(bestWrite, w);
     }
+    // Backup + write + verify against the line time of the reads and the write it holds.
+    QTemporaryDir backups;
+    double bestSafe = 1e9, bestChecked = 1e9;
+    for (int i = 0; i < rounds; ++i) {
+        const double safe = RunSafeWrite(s, sim.devicePath(), false, backups.path());
+        const double checked = RunSafeWrite(s, sim.devicePath(), true, backups.path());
+        if (safe < 0 || checked < 0) return 1;
+        std::printf("round %d: backup+write+verify %.3f s, with checked backup %.3f s\n", i + 1,
+                    safe, checked);
+        bestSafe = std::min(bestSafe, safe);
+        bestChecked = std::min(bestChecked, checked);
+    }
     std::printf("best of %d rounds:\n", rounds);
     Report("read", bestRead, ReadLineBytes);
     Report("write", bestWrite, WriteLineBytes);
+    Report("safe", bestSafe, 2 * ReadLineBytes + WriteLineBytes);
+    Report("safe2", bestChecked, 3 * ReadLineBytes + WriteLineBytes);
+    std::printf("safe: backup (one read) + write + verify over read + write + read (goal <= 1.03)\n"
+                "safe2: backup read twice + write + verify over read + read + write + read\n");
     return 0;
 }

@@ -43,6 +43,29 @@ inline const rv::LangText& PortBusyText() {
                                 "端口正被其他程序使用；请关闭该程序。"};
     return t;
 }
+inline const rv::LangText& FolderNotPortText() {
+    static const rv::LangText t{"", "This is a folder, not a serial port; choose the radio's port.",
+                                "这是一个文件夹，不是串口；请选择对讲机所在的端口。"};
+    return t;
+}
+inline const rv::LangText& FileNotPortText() {
+    static const rv::LangText t{"", "This is a file, not a serial port; choose the radio's port.",
+                                "这是一个文件，不是串口；请选择对讲机所在的端口。"};
+    return t;
+}
+inline const rv::LangText& DeviceNotPortText() {
+    static const rv::LangText t{"", "This device is not a serial port; choose the radio's port.",
+                                "该设备不是串口；请选择对讲机所在的端口。"};
+    return t;
+}
+inline const rv::LangText& PortSharedText() {
+    static const rv::LangText t{
+        "",
+        "Another program is reading from the port and takes the radio's "
+        "answers; close that program and try again.",
+        "另一个程序正在读取该端口并取走了对讲机的应答；请关闭该程序后重试。"};
+    return t;
+}
 inline const rv::LangText& PortPermissionText() {
     static const rv::LangText t{"",
                                 "No permission to use the port; add your user to the dialout group "

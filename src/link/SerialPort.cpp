@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -39,16 +40,23 @@ bool RequestLowLatency(int fd) {
 
 QString OpenFailureReason(const QString& devicePath, QSerialPort::SerialPortError error,
                           int language) {
-    if (!QFileInfo::exists(devicePath)) return qtext(NoSuchPortText(), language);
+    const QFileInfo info(devicePath);
+    if (!info.exists()) return qtext(NoSuchPortText(), language);
+    // A folder or an ordinary file named as the port is no serial port at all.
+    if (info.isDir()) return qtext(FolderNotPortText(), language);
+    if (info.isFile()) return qtext(FileNotPortText(), language);
     if (error == QSerialPort::PermissionError || error == QSerialPort::DeviceNotFoundError ||
         error == QSerialPort::OpenError || error == QSerialPort::NoError ||
-        error == QSerialPort::UnknownError) {
+        error == QSerialPort::UnknownError || error == QSerialPort::UnsupportedOperationError) {
         // The port's own error is not precise enough (a lock held by another program and a
         // missing permission look alike): ask the device itself.
         const QByteArray path = devicePath.toLocal8Bit();
         const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         const int why = fd < 0 ? errno : 0;
+        const bool terminal = fd >= 0 && ::isatty(fd);
         if (fd >= 0) ::close(fd);
+        // A device that opens but has no line settings (/dev/null) is not a serial port.
+        if (fd >= 0 && !terminal) return qtext(DeviceNotPortText(), language);
         return OpenFailureReasonOf(why, language);
     }
     return qtext(PortBusyText(), language);
@@ -58,8 +66,17 @@ QString OpenFailureReasonOf(int openErrno, int language) {
     if (openErrno == EACCES || openErrno == EPERM) return qtext(PortPermissionText(), language);
     if (openErrno == ENOENT || openErrno == ENODEV || openErrno == ENXIO || openErrno == EIO)
         return qtext(NoSuchPortText(), language);
+    if (openErrno == EISDIR) return qtext(FolderNotPortText(), language);
+    if (openErrno == ENOTTY) return qtext(DeviceNotPortText(), language);
     // The device opens for us, or says it is busy: another program holds it.
     return qtext(PortBusyText(), language);
+}
+
+QString PortFailureText(const QString& errorString, int language) {
+    // Bytes announced but gone when read: another program reads the same port.
+    if (errorString == QString::fromLocal8Bit(std::strerror(EAGAIN)))
+        return qtext(PortSharedText(), language);
+    return qtext(PortLostText(), language);
 }
 
 SerialPort::SerialPort(QObject* parent) : QObject(parent) {
@@ -148,9 +165,10 @@ void SerialPort::onError(QSerialPort::SerialPortError e) {
     }
     // The driver's own words ("Inappropriate ioctl for device" for a vanished adapter) tell
     // the user nothing; the plain fact does.
+    const QString why = PortFailureText(port_.errorString(), language_);
     port_.clearError();
     close();
-    emit portError(qtext(PortLostText(), language_));
+    emit portError(why);
 }
 
 } // namespace rv::link

@@ -55,6 +55,10 @@ QString OpenFailureReason(const QString& devicePath, QSerialPort::SerialPortErro
 /// The same reason from the error number of a plain open() of the device (0: it opened).
 QString OpenFailureReasonOf(int openErrno, int language);
 
+/// What a failure of an open port means (from the port's error text): another program
+/// reading the same port, or the connection lost.
+QString PortFailureText(const QString& errorString, int language);
+
 /// Asks the driver to deliver received bytes at once instead of holding them for a few
 /// milliseconds (USB adapters). A port that refuses is left as it is.
 bool RequestLowLatency(int fd);

@@ -2,9 +2,9 @@
 
 #include "Captions.h"
 #include "FleetTexts.h"
+#include "RadioJob.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
-#include "link/SafeWrite.h"
 #include "link/SimFleet.h"
 
 #include <QCheckBox>
@@ -22,7 +22,8 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::link::ProbeTarget>& ports, Q
     : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("FrmFleet"));
     setWindowTitle(tr(FleetWindowTexts::Title));
-    options_.write.backupDir = rv::link::DefaultBackupDir();
+    // Backup and verify as chosen in the Setup menu; each port answers its own questions.
+    options_.write = JobOptions();
     table_ = new QTableWidget(0, ColumnCount);
     table_->setObjectName(QStringLiteral("grdPorts"));
     table_->setHorizontalHeaderLabels({tr(FleetWindowTexts::Port), tr(FleetWindowTexts::Progress),

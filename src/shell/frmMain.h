@@ -57,6 +57,11 @@ public:
     /// Reads (mode 1) or writes (mode 2) the radio on the chosen port, with the confirmation
     /// and the progress window; true when the transfer completed.
     bool runTransfer(int mode);
+    /// Program > Restore From Backup: a kept image back into the radio, then verified.
+    void mnuRestore_Click();
+    /// File > Compare With File and Program > Compare With Radio: a window of differences.
+    void mnuCompareFile_Click();
+    void mnuCompareRadio_Click();
     void mnuTest_Click();
     void mnuRadioInfo_Click();
     void mnuSetRadioInfo_Click();
@@ -83,6 +88,10 @@ private:
     void fillTree();
     void onTreeClicked(QTreeWidgetItem* item);
     void buildViewToggles();
+    void buildSafetyToggles();
+    bool readRadio(const QString& device);
+    bool writeRadio(const QString& device, const rv::MemoryImage* restore);
+    void showComparison(const rv::Session& other, const QString& otherName);
     QAction* addEntry(QMenu* menu, const char* name);
     QMenu* addMenu(const char* name);
     void showDocument();

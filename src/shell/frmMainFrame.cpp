@@ -110,6 +110,7 @@ void frmMain::buildMenus() {
         {"mnuFile", "mnuFileOpen", [](frmMain& m) { m.mnuFileOpen_Click(); }},
         {"mnuFile", "mnuFileSave", [](frmMain& m) { m.mnuFileSave_Click(); }},
         {"mnuFile", "mnuFileSaveAs", [](frmMain& m) { m.mnuFileSaveAs_Click(); }},
+        {"mnuFile", "mnuCompareFile", [](frmMain& m) { m.mnuCompareFile_Click(); }},
         {"mnuFile", "-", nullptr},
         {"mnuFile", "mnuFilePrint", [](frmMain& m) { m.mnuFilePrint_Click(); }},
         {"mnuFile", "-", nullptr},
@@ -120,6 +121,8 @@ void frmMain::buildMenus() {
         {nullptr, "mnuProgram", nullptr},
         {"mnuProgram", "mnuReadFromRadio", [](frmMain& m) { m.mnuReadFromRadio_Click(); }},
         {"mnuProgram", "mnuWriteToRadio", [](frmMain& m) { m.mnuWriteToRadio_Click(); }},
+        {"mnuProgram", "mnuRestore", [](frmMain& m) { m.mnuRestore_Click(); }},
+        {"mnuProgram", "mnuCompareRadio", [](frmMain& m) { m.mnuCompareRadio_Click(); }},
         {"mnuProgram", "mnuFleet", [](frmMain& m) { m.mnuFleet_Click(); }},
         {"mnuProgram", "mnuTest", [](frmMain& m) { m.mnuTest_Click(); }},
         {nullptr, "mnuTools", nullptr},
@@ -128,6 +131,10 @@ void frmMain::buildMenus() {
         {nullptr, "mnuSetup", nullptr},
         {"mnuSetup", "mnuComm", [](frmMain& m) { m.mnuComm_Click(); }},
         {"mnuSetup", "mnuLanguage", [](frmMain& m) { m.mnuLanguage_Click(); }},
+        {"mnuSetup", "-", nullptr},
+        {"mnuSetup", "mnuBackUpBeforeWriting", nullptr},
+        {"mnuSetup", "mnuVerifyAfterWriting", nullptr},
+        {"mnuSetup", "mnuVerifyReads", nullptr},
         {nullptr, "mnuView", nullptr},
         {"mnuView", "mnuTreeView", nullptr},
         {"mnuView", "mnuViewToolbar", nullptr},
@@ -158,6 +165,7 @@ void frmMain::buildMenus() {
                 [this, form = Name(n.form)] { showChildWindow(form); });
     }
     buildViewToggles();
+    buildSafetyToggles();
     for (const char* n : NeverShown)
         action(Name(n))->setVisible(false);
     for (const char* n : ServiceEntries)

@@ -133,6 +133,22 @@ TEST_F(SafeWriteCommands, CorruptedByteFailsTheVerifyWithStatus3) {
         << r.err.toStdString();
 }
 
+TEST_F(SafeWriteCommands, SimCommandFaultSwitches) {
+    QProcess sim;
+    start(sim, {"sim", "--fast", "--corrupt-write", "0x300"});
+    ASSERT_TRUE(sim.waitForReadyRead(10000));
+    const QString device = QString::fromUtf8(sim.readLine()).trimmed();
+    const CliResult r = cli({"write", path("mine.dat"), "--port", device, "--no-backup"});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_TRUE(r.err.contains("0x0300 (embedded message line 1)")) << r.err.toStdString();
+    sim.terminate();
+    ASSERT_TRUE(sim.waitForFinished(5000));
+    for (const QStringList& bad :
+         {QStringList{"--corrupt-write", "1024"}, QStringList{"--corrupt-read", "x"},
+          QStringList{"--hang-up-after", "-1"}})
+        EXPECT_EQ(cli(QStringList{"sim"} + bad).status, 2) << bad.join(' ').toStdString();
+}
+
 TEST_F(SafeWriteCommands, BrokenOffWriteIsRestoredFromItsBackup) {
     // Two backup reads of 36 frames, PROGRAM, ident and Ack, then 20 blocks.
     QString port = startRadio({.hangUpAfterFrames = 72 + 3 + 20});

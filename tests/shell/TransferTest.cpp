@@ -1,8 +1,8 @@
 #include "ShellFixture.h"
 #include "data/Defaults.h"
+#include "kit/RadioPort.h"
 #include "link/PortList.h"
 #include "link/SimRadioPty.h"
-#include "kit/RadioPort.h"
 #include "shell/FrmProgress.h"
 #include "shell/FrmSetComm.h"
 
@@ -104,7 +104,8 @@ TEST_F(TransferTest, ReadAbandonedAtRetryLeavesTheDocument) {
 TEST_F(TransferTest, WriteSendsTheDocumentAndReportsCompletion) {
     const int written = blocks();
     act("WriteRadio")->trigger();
-    EXPECT_EQ(prompt->asked, (QStringList{ConfirmWrite, "Write Data Completed."}));
+    EXPECT_EQ(prompt->asked,
+              (QStringList{ConfirmWrite, "Write Data Completed.\r\nThe radio was verified."}));
     EXPECT_EQ(blocks(), written + 49);
 }
 

@@ -18,6 +18,8 @@ inline int RunGuiTests(int argc, char** argv) {
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    // Backups before writes go to the same folder, never the user's.
+    qputenv("XDG_DATA_HOME", settings.path().toUtf8());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

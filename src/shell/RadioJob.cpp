@@ -1,0 +1,141 @@
+#include "RadioJob.h"
+
+#include "Captions.h"
+#include "FrmProgress.h"
+#include "data/ImageCompare.h"
+#include "kit/AppContext.h"
+#include "kit/Prompt.h"
+#include "kit/RadioPort.h"
+#include "link/SerialPort.h"
+
+#include <QEventLoop>
+#include <QSettings>
+
+namespace rv::ui {
+
+namespace {
+
+using rv::link::CloneSession;
+using rv::link::SafeWrite;
+using rv::link::SafeWriteStage;
+
+struct SafetyRow {
+    const char* key;
+    bool byDefault;
+};
+constexpr SafetyRow SafetyRows[] = {
+    {"Settings/BackUpBeforeWriting", true},
+    {"Settings/VerifyAfterWriting", true},
+    {"Settings/VerifyReads", false},
+};
+
+const rv::LangText BackupTitle{"", "Backing up the radio", "备份对讲机"};
+const rv::LangText VerifyTitle{"", "Verifying the radio", "校验对讲机"};
+const rv::LangText UnknownModel{
+    "",
+    "The radio names no known model and band (band code %1, model "
+    "byte %2); the document keeps %3 [%4].",
+    "对讲机的频段代码（%1）和机型字节（%2）不属于任何已知机型；文档保留 "
+    "%3 [%4]。"};
+
+QString StageTitle(const AppContext& ctx, int mode, SafeWriteStage stage) {
+    if (stage == SafeWriteStage::Backup) return Tr(ctx, BackupTitle);
+    if (stage == SafeWriteStage::Verify) return Tr(ctx, VerifyTitle);
+    return ProgressTitle(ctx.lang(), stage == SafeWriteStage::Write ? 2 : mode);
+}
+
+} // namespace
+
+QString OpenablePort(AppContext& ctx, QWidget* parent) {
+    QString error;
+    const QString device = ServicePortName(ctx, &error);
+    if (!device.isEmpty()) {
+        rv::link::SerialPort probe;
+        if (probe.open(device, ctx.lang(), &error)) {
+            probe.close();
+            return device;
+        }
+    } else {
+        // The port number names no device: the ordinary message, then the reason.
+        error = Tr(ctx, rv::MessageOf(rv::Msg::CannotOpenPort).text) + QLatin1Char('\n') + error;
+    }
+    Tell(ctx, parent, error, rv::MsgIcon::Error);
+    return {};
+}
+
+bool SafetyChoice(Safety which) {
+    const SafetyRow& row = SafetyRows[static_cast<int>(which)];
+    return QSettings(QStringLiteral("RV52N"), QStringLiteral("RV52N"))
+        .value(QLatin1String(row.key), row.byDefault)
+        .toBool();
+}
+
+void SetSafetyChoice(Safety which, bool on) {
+    QSettings(QStringLiteral("RV52N"), QStringLiteral("RV52N"))
+        .setValue(QLatin1String(SafetyRows[static_cast<int>(which)].key), on);
+}
+
+rv::link::SafeWriteOptions JobOptions() {
+    rv::link::SafeWriteOptions o;
+    if (SafetyChoice(Safety::BackUpBeforeWriting)) o.backupDir = rv::link::DefaultBackupDir();
+    o.verify = SafetyChoice(Safety::VerifyAfterWriting);
+    o.readVerify = SafetyChoice(Safety::VerifyReads);
+    o.askUser = true;
+    return o;
+}
+
+rv::link::SafeWriteResult RunRadioJob(AppContext& ctx, QWidget* parent, int mode,
+                                      const std::function<bool(SafeWrite&, QString*)>& start,
+                                      bool* cancelled) {
+    SafeWrite job;
+    FrmProgress progress(ctx, mode, parent);
+    rv::link::SafeWriteResult result;
+    bool userCancelled = false;
+    QObject::connect(&job, &SafeWrite::stageStarted, &progress, [&](SafeWriteStage stage, int) {
+        progress.setWindowTitle(StageTitle(ctx, mode, stage));
+        progress.SetProgressValue(0);
+    });
+    QObject::connect(&job, &SafeWrite::progress, &progress,
+                     [&](SafeWriteStage, int p) { progress.SetProgressValue(p); });
+    QObject::connect(&progress, &FrmProgress::cancelRequested, &job, [&] {
+        userCancelled = true;
+        job.cancel();
+    });
+    QObject::connect(&job, &SafeWrite::question, &progress, [&](CloneSession::Question q) {
+        // During a read or write the connection question offers OK (start again) and Cancel.
+        const Answer a =
+            q == CloneSession::Question::ModelMismatch
+                ? Ask(ctx, &progress, rv::Msg::ModelWrong)
+                : ctx.prompt().message(&progress, ProductName,
+                                       Tr(ctx, rv::MessageOf(rv::Msg::CheckConnection).text),
+                                       rv::MsgButtons::OkCancel, rv::MsgIcon::Question);
+        job.answer(q, a == Answer::Ok);
+    });
+    QObject::connect(&job, &SafeWrite::finished, &progress,
+                     [&](const rv::link::SafeWriteResult& r) {
+                         result = r;
+                         progress.finish();
+                     });
+    QString error;
+    if (!start(job, &error)) {
+        result.status = rv::link::SafeWriteStatus::PortError;
+        result.message = error;
+    } else if (job.isRunning()) {
+        progress.exec();
+    }
+    if (cancelled) *cancelled = userCancelled;
+    return result;
+}
+
+void WarnIfUnknownModel(AppContext& ctx, QWidget* parent, const rv::MemoryImage& image) {
+    if (rv::NamesKnownModel(image)) return;
+    Tell(ctx, parent,
+         Tr(ctx, UnknownModel)
+             .arg(image[445])
+             .arg(image[446])
+             .arg(QString::fromStdString(ctx.session.CurModelCode),
+                  QString::fromStdString(ctx.session.CurBand)),
+         rv::MsgIcon::Warning);
+}
+
+} // namespace rv::ui

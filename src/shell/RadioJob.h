@@ -1,0 +1,37 @@
+#pragma once
+
+#include "link/SafeWrite.h"
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace rv::ui {
+
+class AppContext;
+
+/// The device of the chosen port, after checking that it can be opened; empty after the
+/// failure message. Nothing is sent.
+QString OpenablePort(AppContext& ctx, QWidget* parent);
+
+/// The Setup menu's choices for writes and reads, kept in QSettings.
+enum class Safety { BackUpBeforeWriting, VerifyAfterWriting, VerifyReads };
+bool SafetyChoice(Safety which);
+void SetSafetyChoice(Safety which, bool on);
+
+/// The job options the Setup menu asks for; questions go to the user.
+rv::link::SafeWriteOptions JobOptions();
+
+/// Runs a job with the progress window of `mode` (1 read, 2 write) and the user's answers to
+/// its questions. `cancelled` tells whether the user pressed Cancel.
+rv::link::SafeWriteResult
+RunRadioJob(AppContext& ctx, QWidget* parent, int mode,
+            const std::function<bool(rv::link::SafeWrite&, QString*)>& start, bool* cancelled);
+
+/// A read image into the session as a read leaves it; a warning first when the image names
+/// no known model and band.
+void WarnIfUnknownModel(AppContext& ctx, QWidget* parent, const rv::MemoryImage& image);
+
+} // namespace rv::ui

@@ -1,0 +1,210 @@
+// Read and write with backup and verify, restore from a backup, and the comparisons.
+#include "Captions.h"
+#include "FrmCompare.h"
+#include "FrmRestore.h"
+#include "RadioJob.h"
+#include "frmMain.h"
+
+#include "data/DataFile.h"
+#include "data/Defaults.h"
+#include "kit/AppContext.h"
+#include "kit/Prompt.h"
+
+#include <QAction>
+#include <QFile>
+
+namespace rv::ui {
+
+namespace {
+
+using rv::link::SafeWrite;
+using rv::link::SafeWriteResult;
+using rv::link::SafeWriteStatus;
+using L = rv::LangText;
+
+const L Verified{"", "The radio was verified.", "已校验对讲机。"};
+const L RetryWrite{"", "Retry writes the radio again.", "重试将再次写入对讲机。"};
+const L RestoreHint{"", "To restore it: Program > Restore From Backup…",
+                    "恢复方法：编程 > 从备份恢复…"};
+const L ConfirmRestore{"", "Write the backup %1 to the radio.\r\nDo you wish continue?",
+                       "将备份 %1 写入对讲机。\r\n是否继续？"};
+const L RadioName{"", "Radio", "对讲机"};
+const L CompareFilter{"", "Data File (*.dat);;Memory Image (*.img)",
+                      "数据文件 (*.dat);;存储映像 (*.img)"};
+
+// A data file or a 1024-byte memory image as a document beside the open one.
+std::optional<rv::Session> LoadOther(const rv::Session& open, const QString& path) {
+    rv::Session other = open;
+    other.onMessage = nullptr;
+    QFile f(path);
+    if (f.size() == 1024 && f.open(QIODevice::ReadOnly)) {
+        const QByteArray b = f.readAll();
+        rv::MemoryImage image;
+        std::copy_n(b.constData(), 1024, image.begin());
+        rv::link::TakeReadImage(other, image);
+        return other;
+    }
+    if (!rv::OpenDataFile(other, path.toStdString())) return std::nullopt;
+    return other;
+}
+
+} // namespace
+
+bool frmMain::runTransfer(int mode) {
+    const bool read = mode == rv::link::ReadRadio;
+    commitPendingEdits();
+    const QString device = OpenablePort(ctx_, this);
+    if (device.isEmpty()) return false;
+    if (Ask(ctx_, this, read ? rv::Msg::ConfirmRead : rv::Msg::ConfirmWrite) != Answer::Ok)
+        return false;
+    return read ? readRadio(device) : writeRadio(device, nullptr);
+}
+
+bool frmMain::readRadio(const QString& device) {
+    const auto options = JobOptions();
+    bool cancelled = false;
+    const SafeWriteResult r = RunRadioJob(
+        ctx_, this, rv::link::ReadRadio,
+        [&](SafeWrite& job, QString* e) { return job.startRead(ctx_.session, device, options, e); },
+        &cancelled);
+    if (!r.ok()) {
+        // A cancel answered in a question or with the button needs no second word.
+        const bool quiet = cancelled || r.status == SafeWriteStatus::Failed;
+        if (!quiet && !r.message.isEmpty()) Tell(ctx_, this, r.message, rv::MsgIcon::Exclamation);
+        return false;
+    }
+    rv::link::TakeReadImage(ctx_.session, r.before);
+    // The document has been replaced; show it afresh under the name new.dat.
+    closeCurAllWindows();
+    Change_Language();
+    showDocument();
+    WarnIfUnknownModel(ctx_, this, r.before);
+    Ask(ctx_, this, rv::Msg::ReadCompleted);
+    return true;
+}
+
+bool frmMain::writeRadio(const QString& device, const rv::MemoryImage* restore) {
+    auto options = JobOptions();
+    for (;;) {
+        bool cancelled = false;
+        const SafeWriteResult r = RunRadioJob(
+            ctx_, this, rv::link::WriteRadio,
+            [&](SafeWrite& job, QString* e) {
+                return restore ? job.startRestore(ctx_.session, *restore, device, options, e)
+                               : job.startWrite(ctx_.session, device, options, e);
+            },
+            &cancelled);
+        switch (r.status) {
+        case SafeWriteStatus::Ok: {
+            const QString done = Tr(ctx_, rv::MessageOf(rv::Msg::WriteCompleted).text);
+            Tell(ctx_, this,
+                 options.verify ? done + QStringLiteral("\r\n") + Tr(ctx_, Verified) : done);
+            return true;
+        }
+        case SafeWriteStatus::VerifyFailed:
+            if (ctx_.prompt().message(
+                    this, ProductName, r.message + QLatin1Char('\n') + Tr(ctx_, RetryWrite),
+                    rv::MsgButtons::RetryCancel, rv::MsgIcon::Warning) != Answer::Retry)
+                return false;
+            // The first backup holds the radio as it was; another would hold this write.
+            options.backupDir.clear();
+            continue;
+        case SafeWriteStatus::PartlyWritten:
+            Tell(ctx_, this,
+                 r.message + (r.backupImage.isEmpty() ? QString()
+                                                      : QLatin1Char('\n') + Tr(ctx_, RestoreHint)),
+                 rv::MsgIcon::Exclamation);
+            return false;
+        case SafeWriteStatus::Failed:
+            if (cancelled) return false;
+            [[fallthrough]];
+        default:
+            if (!r.message.isEmpty()) Tell(ctx_, this, r.message, rv::MsgIcon::Exclamation);
+            return false;
+        }
+    }
+}
+
+void frmMain::mnuRestore_Click() {
+    commitPendingEdits();
+    FrmRestore chooser(ctx_, ListBackups(rv::link::DefaultBackupDir()), this);
+    if (chooser.exec() != QDialog::Accepted || chooser.chosen().isEmpty()) return;
+    QFile f(chooser.chosen());
+    if (!f.open(QIODevice::ReadOnly) || f.size() != 1024) {
+        Tell(ctx_, this, Tr(ctx_, rv::MessageOf(rv::Msg::FileError).text), rv::MsgIcon::Error);
+        return;
+    }
+    const QByteArray b = f.readAll();
+    rv::MemoryImage image;
+    std::copy_n(b.constData(), 1024, image.begin());
+    const QString device = OpenablePort(ctx_, this);
+    if (device.isEmpty()) return;
+    if (ctx_.prompt().message(this, ProductName,
+                              Tr(ctx_, ConfirmRestore).arg(FileNameOf(chooser.chosen())),
+                              rv::MsgButtons::OkCancel, rv::MsgIcon::Question) != Answer::Ok)
+        return;
+    writeRadio(device, &image);
+}
+
+void frmMain::mnuCompareFile_Click() {
+    commitPendingEdits();
+    const QString path =
+        ctx_.prompt().openFileName(this, PlainCaption(Tr(ctx_, MenuCaption("mnuCompareFile"))),
+                                   QString(), Tr(ctx_, CompareFilter));
+    if (path.isEmpty()) return;
+    const auto other = LoadOther(ctx_.session, path);
+    if (!other) {
+        Tell(ctx_, this,
+             FileNameOf(path) + QStringLiteral(": ") +
+                 Tr(ctx_, rv::MessageOf(rv::Msg::FileError).text),
+             rv::MsgIcon::Error);
+        return;
+    }
+    showComparison(*other, FileNameOf(path));
+}
+
+void frmMain::mnuCompareRadio_Click() {
+    commitPendingEdits();
+    const QString device = OpenablePort(ctx_, this);
+    if (device.isEmpty()) return;
+    const auto options = JobOptions();
+    bool cancelled = false;
+    // The radio is read into a copy: the open document never changes.
+    const SafeWriteResult r = RunRadioJob(
+        ctx_, this, rv::link::ReadRadio,
+        [&](SafeWrite& job, QString* e) { return job.startRead(ctx_.session, device, options, e); },
+        &cancelled);
+    if (!r.ok()) {
+        if (!cancelled && r.status != SafeWriteStatus::Failed && !r.message.isEmpty())
+            Tell(ctx_, this, r.message, rv::MsgIcon::Exclamation);
+        return;
+    }
+    rv::Session radio = ctx_.session;
+    radio.onMessage = nullptr;
+    rv::link::TakeReadImage(radio, r.before);
+    WarnIfUnknownModel(ctx_, this, r.before);
+    showComparison(radio, Tr(ctx_, RadioName));
+}
+
+void frmMain::showComparison(const rv::Session& other, const QString& otherName) {
+    rv::Session open = ctx_.session;
+    open.onMessage = nullptr;
+    auto* window = new FrmCompare(ctx_, rv::CompareDocuments(open, other), otherName, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+}
+
+void frmMain::buildSafetyToggles() {
+    const std::pair<const char*, Safety> toggles[] = {
+        {"mnuBackUpBeforeWriting", Safety::BackUpBeforeWriting},
+        {"mnuVerifyAfterWriting", Safety::VerifyAfterWriting},
+        {"mnuVerifyReads", Safety::VerifyReads}};
+    for (const auto& [name, which] : toggles) {
+        QAction* a = action(QString::fromUtf8(name));
+        a->setCheckable(true);
+        a->setChecked(SafetyChoice(which));
+        connect(a, &QAction::toggled, this, [which](bool on) { SetSafetyChoice(which, on); });
+    }
+}
+
+} // namespace rv::ui

@@ -1,0 +1,189 @@
+// Backup, verify, restore and compare in the desktop program, against the built-in radio.
+#include "ShellFixture.h"
+#include "data/Defaults.h"
+#include "data/Image.h"
+#include "kit/RadioPort.h"
+#include "link/SafeWrite.h"
+#include "link/SimRadioPty.h"
+#include "shell/FrmCompare.h"
+#include "shell/FrmRestore.h"
+#include "shell/RadioJob.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTreeWidget>
+
+using rv::test::ShellTest;
+using rv::ui::Answer;
+
+namespace {
+
+const QString ConfirmWrite = QStringLiteral("Write data to radio.\r\nDo you wish continue?");
+
+class SafeWriteWindows : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        QDir(rv::link::DefaultBackupDir()).removeRecursively();
+        sim = rv::ui::ServiceSimRadio(false);
+        ASSERT_NE(sim, nullptr);
+        sim->withRadio([](rv::link::SimRadio& r) {
+            r.faults() = {};
+            r.memory() = rv::link::DemoRadioMemory();
+        });
+        start();
+        ctx->CommPort = 0;
+        for (auto s : {rv::ui::Safety::BackUpBeforeWriting, rv::ui::Safety::VerifyAfterWriting})
+            rv::ui::SetSafetyChoice(s, true);
+    }
+    void TearDown() override {
+        sim->withRadio([](rv::link::SimRadio& r) { r.faults() = {}; });
+        ShellTest::TearDown();
+    }
+    rv::MemoryImage memory() {
+        return sim->withRadio([](rv::link::SimRadio& r) { return r.memory(); });
+    }
+    QStringList backups() const {
+        return QDir(rv::link::DefaultBackupDir()).entryList({"*.img"}, QDir::Files);
+    }
+
+    rv::link::SimRadioPty* sim = nullptr;
+};
+
+TEST_F(SafeWriteWindows, SetupChoicesAreCheckableAndKept) {
+    const char* names[] = {"mnuBackUpBeforeWriting", "mnuVerifyAfterWriting", "mnuVerifyReads"};
+    for (const char* n : names)
+        EXPECT_TRUE(act(n)->isCheckable()) << n;
+    EXPECT_TRUE(act("mnuBackUpBeforeWriting")->isChecked());
+    EXPECT_TRUE(act("mnuVerifyAfterWriting")->isChecked());
+    act("mnuBackUpBeforeWriting")->setChecked(false);
+    start();
+    EXPECT_FALSE(act("mnuBackUpBeforeWriting")->isChecked());
+    EXPECT_EQ(act("mnuBackUpBeforeWriting")->text(), "&Back Up Radio Before Writing");
+    // Without a backup the write keeps nothing.
+    ctx->CommPort = 0;
+    EXPECT_TRUE(main->runTransfer(2));
+    EXPECT_TRUE(backups().isEmpty());
+}
+
+TEST_F(SafeWriteWindows, VerifyFailureOffersRetryThenCancel) {
+    sim->withRadio([](rv::link::SimRadio& r) { r.faults().corruptWriteAt = 0x30; });
+    prompt->answers = {Answer::Ok, Answer::Retry, Answer::Cancel};
+    EXPECT_FALSE(main->runTransfer(2));
+    ASSERT_EQ(prompt->asked.size(), 3);
+    for (int i = 1; i < 3; ++i)
+        EXPECT_TRUE(prompt->asked[i].startsWith("Verify failed: 1 byte differs, the first at "
+                                                "0x0030 (channel 3 receive frequency)."))
+            << prompt->asked[i].toStdString();
+    // Only the first write kept a backup: the radio as it was.
+    EXPECT_EQ(backups().size(), 1);
+}
+
+TEST_F(SafeWriteWindows, BrokenOffWriteNamesTheBackupAndRestoreGivesItBack) {
+    const rv::MemoryImage first = memory();
+    // Two backup reads of 36 frames, PROGRAM, ident and Ack, then 5 blocks.
+    sim->withRadio(
+        [](rv::link::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 80; });
+    prompt->answers = {Answer::Ok, Answer::Cancel};
+    EXPECT_FALSE(main->runTransfer(2));
+    ASSERT_EQ(prompt->asked.size(), 3);
+    const QString told = prompt->asked.last();
+    ASSERT_EQ(backups().size(), 1);
+    EXPECT_TRUE(told.contains("partly written")) << told.toStdString();
+    EXPECT_TRUE(told.contains(backups().first())) << told.toStdString();
+    EXPECT_TRUE(told.contains("Program > Restore From Backup")) << told.toStdString();
+    EXPECT_NE(memory(), first);
+
+    sim->withRadio([](rv::link::SimRadio& r) { r.faults() = {}; });
+    prompt->asked.clear();
+    QTimer::singleShot(0, [] {
+        auto* chooser = qobject_cast<rv::ui::FrmRestore*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        chooser->accept();
+    });
+    act("mnuRestore")->trigger();
+    ASSERT_EQ(prompt->asked.size(), 2);
+    EXPECT_TRUE(prompt->asked[0].startsWith("Write the backup ")) << prompt->asked[0].toStdString();
+    EXPECT_EQ(prompt->asked[1], "Write Data Completed.\r\nThe radio was verified.");
+    EXPECT_EQ(memory(), first);
+}
+
+TEST_F(SafeWriteWindows, SilentRadioIsNoRadioNotAWrongModel) {
+    sim->withRadio([](rv::link::SimRadio& r) { r.faults().garbageIdent = true; });
+    rv::ui::SetSafetyChoice(rv::ui::Safety::BackUpBeforeWriting, false);
+    EXPECT_FALSE(main->runTransfer(2));
+    ASSERT_EQ(prompt->asked.size(), 2);
+    EXPECT_TRUE(prompt->asked[1].startsWith("No radio answered."))
+        << prompt->asked[1].toStdString();
+}
+
+TEST_F(SafeWriteWindows, BackupsAreListedNewestFirst) {
+    const QString folder = path("kept");
+    QDir().mkpath(folder);
+    rv::MemoryImage m = rv::link::DemoRadioMemory();
+    const char* names[] = {"20260105-101010-7415.img", "20261130-080000-582.img",
+                           "20260701-000000-7415.img", "short.img"};
+    for (const char* n : names) {
+        QFile f(folder + "/" + n);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        if (QString(n) == "20261130-080000-582.img") m[446] = 0xF9, m[445] = 1;
+        f.write(reinterpret_cast<const char*>(m.data()), QString(n) == "short.img" ? 10 : 1024);
+    }
+    const auto list = rv::ui::ListBackups(folder);
+    ASSERT_EQ(list.size(), 3);
+    EXPECT_TRUE(list[0].imagePath.endsWith("20261130-080000-582.img"));
+    EXPECT_EQ(list[0].model, "582");
+    EXPECT_EQ(list[0].band, "136 - 174 MHz");
+    EXPECT_TRUE(list[2].imagePath.endsWith("20260105-101010-7415.img"));
+    rv::ui::FrmRestore chooser(*ctx, list);
+    EXPECT_EQ(chooser.findChild<QTreeWidget*>("Backups")->topLevelItem(0)->text(0),
+              "2026-11-30 08:00:00");
+    EXPECT_EQ(chooser.chosen(), list[0].imagePath);
+}
+
+TEST_F(SafeWriteWindows, CompareWithFileListsDifferencesWithoutChangingTheDocument) {
+    ctx->doc().OptFeatures.BatterySave = 0;
+    rv::Session other = ctx->session;
+    other.Doc.OptFeatures.BatterySave = 1;
+    other.Doc.EmbMsg1.set("SHOP");
+    ASSERT_TRUE(rv::SaveDataFile(other, path("other.dat").toStdString()));
+    const rv::RadioData before = ctx->doc();
+    prompt->fileNames = {path("other.dat")};
+    act("mnuCompareFile")->trigger();
+    auto* window = main->findChild<rv::ui::FrmCompare*>();
+    ASSERT_NE(window, nullptr);
+    auto* table = window->findChild<QTableWidget*>("Differences");
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->horizontalHeaderItem(3)->text(), "other.dat");
+    EXPECT_EQ(window->copyText(), "Optional Features\tBattery Save\tOff\tOn\n"
+                                  "Embedded Message\tLine 1\t(none)\tSHOP\n");
+    EXPECT_EQ(ctx->doc(), before);
+    delete window;
+
+    rv::ui::FrmCompare same(*ctx, {}, "x");
+    EXPECT_EQ(same.findChild<QLabel*>("NoDifferences")->text(), "No differences.");
+}
+
+TEST_F(SafeWriteWindows, RadioOfAnUnknownModelWarnsOnReadAndCompare) {
+    sim->withRadio([](rv::link::SimRadio& r) { r.memory()[445] = 7; });
+    const rv::RadioData before = ctx->doc();
+    act("mnuCompareRadio")->trigger();
+    ASSERT_EQ(prompt->asked.size(), 1);
+    EXPECT_TRUE(prompt->asked[0].startsWith("The radio names no known model and band"));
+    auto* window = main->findChild<rv::ui::FrmCompare*>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_GT(window->findChild<QTableWidget*>("Differences")->rowCount(), 0);
+    EXPECT_EQ(ctx->doc(), before);
+
+    prompt->asked.clear();
+    EXPECT_TRUE(main->runTransfer(1));
+    ASSERT_EQ(prompt->asked.size(), 3);
+    EXPECT_TRUE(prompt->asked[1].startsWith("The radio names no known model and band"));
+    EXPECT_EQ(prompt->asked[2], "Read Data Completed.");
+}
+
+} // namespace
