@@ -61,6 +61,7 @@ int FleetRun::exec(const QList<rv::link::ProbeTarget>& targets, std::FILE* out, 
     for (const auto& target : targets) {
         const int index = static_cast<int>(stations.size());
         lines_ << QString();
+        names_ << target.port;
         auto station = std::make_unique<FleetStation>(s_, target, options, programmedBefore);
         QObject::connect(
             station.get(), &FleetStation::status, station.get(),
@@ -113,12 +114,10 @@ void FleetRun::showLine(int index, const QString& text) {
     lines_[index] = text;
     if (!live_) return;
     // Redraw the block of port lines in place.
-    static bool drawn = false;
-    if (drawn) std::fprintf(err_, "\x1b[%dA", static_cast<int>(lines_.size()));
-    drawn = true;
+    if (drawn_) std::fprintf(err_, "\x1b[%dA", static_cast<int>(lines_.size()));
+    drawn_ = true;
     for (int i = 0; i < lines_.size(); ++i)
-        std::fprintf(err_, "\r\x1b[K%-14s %s\n", qPrintable(QString::number(i + 1)),
-                     qPrintable(lines_[i]));
+        std::fprintf(err_, "\r\x1b[K%-14s %s\n", qPrintable(names_[i]), qPrintable(lines_[i]));
     std::fflush(err_);
 }
 

@@ -37,7 +37,9 @@ private:
     std::set<std::string> programmed_;
     std::ofstream log_;
     std::vector<rv::link::FleetRecord> records_;
-    QStringList lines_;
+    QStringList lines_; ///< what each port is doing
+    QStringList names_; ///< each port as the user named it
+    bool drawn_ = false;
     std::FILE* err_ = stderr;
     bool live_ = false; ///< stderr is a terminal: the port lines are redrawn in place
 };
