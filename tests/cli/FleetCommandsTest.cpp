@@ -149,3 +149,40 @@ TEST(FindCommand, PermissionAdviceWhenNoPortMayBeOpened) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(FindCommand, FindsEachOfSeveralSimulatedRadiosAndNotASilentOne) {
+    QProcess radios, mute;
+    radios.start(RV_BIN_DIR "/rv52n-cli", {"sim", "--count", "3", "--fast"});
+    mute.start(RV_BIN_DIR "/rv52n-cli", {"sim", "--silent", "--fast"});
+    const auto linesOf = [](QProcess& p, int n) {
+        QStringList lines;
+        while (lines.size() < n && p.waitForReadyRead(5000))
+            lines += QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        return lines;
+    };
+    const QStringList devices = linesOf(radios, 3);
+    const QStringList silent = linesOf(mute, 1);
+    ASSERT_EQ(devices.size(), 3);
+    ASSERT_EQ(silent.size(), 1);
+    const struct {
+        QStringList ports;
+        int status;
+        int found;
+    } cases[] = {{silent + devices, 0, 3}, {silent, 1, 0}};
+    for (const auto& c : cases) {
+        QProcess find;
+        find.start(RV_BIN_DIR "/rv52n-cli", {"find", "--ports", c.ports.join(','), "--json"});
+        ASSERT_TRUE(find.waitForFinished(10000));
+        EXPECT_EQ(find.exitCode(), c.status);
+        const QString out = QString::fromUtf8(find.readAllStandardOutput());
+        EXPECT_EQ(out.count("\"model\": \"7415\""), c.found) << out.toStdString();
+    }
+    for (QProcess* p : {&radios, &mute}) {
+        ::kill(static_cast<pid_t>(p->processId()), SIGTERM);
+        p->waitForFinished(5000);
+    }
+}
+
+} // namespace
