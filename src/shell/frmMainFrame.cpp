@@ -262,9 +262,9 @@ void frmMain::captionStatusBar() {
     panels_[1]->setText(QString::fromStdString(s.CurModelCode).trimmed() + QLatin1Char('[') +
                         QString::fromStdString(s.CurBand) + QLatin1Char(']'));
     panels_[2]->setText(ctx_.CommPort == 0 ? Tr(ctx_, CaptionOf(Cap::SimulatedRadio))
-                        : ctx_.CommPort == OtherDevicePort
-                            ? ctx_.CommDevice
-                            : Tr(ctx_, CaptionOf(Cap::PortPrefix)) + QString::number(ctx_.CommPort));
+                        : ctx_.CommPort == OtherDevicePort ? ctx_.CommDevice
+                                                           : Tr(ctx_, CaptionOf(Cap::PortPrefix)) +
+                                                                 QString::number(ctx_.CommPort));
 }
 
 void frmMain::captionMenus() {
