@@ -9,8 +9,9 @@ namespace rv::cli {
 int CmdPorts(CliArgs&) {
     const auto ports = rv::link::ListPorts();
     for (const auto& p : ports) {
-        std::printf("%d  %s%s%s\n", p.number, qPrintable(p.device),
-                    p.description.isEmpty() ? "" : "  ", qPrintable(p.description));
+        const QString details = rv::link::PortDetails(p);
+        std::printf("%d  %s%s%s\n", p.number, qPrintable(p.device), details.isEmpty() ? "" : "  ",
+                    qPrintable(details));
     }
     if (ports.isEmpty()) std::printf("No serial ports found.\n");
     std::printf("sim  the built-in simulated radio\n");

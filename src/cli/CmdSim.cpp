@@ -1,21 +1,27 @@
 #include "Commands.h"
 #include "RadioOperation.h"
 #include "SimFaultOptions.h"
+#include "SimSwitches.h"
 
 #include "data/DataFile.h"
 #include "data/Image.h"
 #include "link/Os.h"
+#include "link/SimFleet.h"
 #include "link/SimRadioPty.h"
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 namespace rv::cli {
 
 namespace {
 
-constexpr const char* Usage = "sim [--link PATH] [--image FILE] [--fast] [--corrupt-write ADDR] "
-                              "[--corrupt-read ADDR] [--garbage-ident] [--hang-up-after N]";
+constexpr const char* Usage =
+    "sim [--link PATH] [--image FILE] [--fast] [--count N] [--corrupt-write ADDR] "
+    "[--corrupt-read ADDR] [--garbage-ident] [--hang-up-after N] [--silent] [--silent-after N] "
+    "[--other-model]";
 
 // A 1024-byte memory image, or a data file whose document becomes the radio's memory.
 std::optional<MemoryImage> LoadMemory(const std::string& path, std::string* error) {
@@ -49,11 +55,21 @@ int CmdSim(CliArgs& args) {
     // Held before the radio's thread starts, so that only the wait below receives them.
     rv::link::os::HoldStopSignals();
     std::string error;
-    const auto faults = SimFaultsOf(args, &error);
-    if (!faults) return UsageError(error, Usage);
-    rv::link::SimRadioPty sim(memory);
-    sim.withRadio([&](rv::link::SimRadio& r) { r.faults() = *faults; });
-    if (!StartSimRadio(sim, !args.has("--fast"), args)) return 1;
+    auto faults = SimFaultsOf(args, &error);
+    const auto count = SimCountOf(args);
+    if (!faults || !AddSilenceSwitches(args, *faults, &error)) return UsageError(error, Usage);
+    if (!count) return UsageError("--count takes a number 1 to 16", Usage);
+    std::vector<std::unique_ptr<rv::link::SimRadioPty>> radios;
+    for (int i = 0; i < *count; ++i) {
+        auto sim = std::make_unique<rv::link::SimRadioPty>(memory);
+        if (!StartSimRadio(*sim, !args.has("--fast"), args)) return 1;
+        sim->withRadio([&](rv::link::SimRadio& r) {
+            r.faults() = *faults;
+            r.info().serialNumber = rv::link::NthSerial(r.info().serialNumber, i);
+        });
+        radios.push_back(std::move(sim));
+    }
+    rv::link::SimRadioPty& sim = *radios.front();
     const auto link = args.value("--link");
     namespace fs = std::filesystem;
     if (link) {
@@ -62,10 +78,11 @@ int CmdSim(CliArgs& args) {
         fs::create_symlink(sim.devicePath(), *link, ec);
         if (ec) return Fail(*link + ": " + ec.message());
     }
-    std::printf("%s\n", sim.devicePath().c_str());
+    for (const auto& r : radios)
+        std::printf("%s\n", r->devicePath().c_str());
     std::fflush(stdout);
     rv::link::os::WaitForStopSignal();
-    sim.stop();
+    radios.clear();
     if (link) {
         std::error_code ec;
         fs::remove(*link, ec);

@@ -52,10 +52,19 @@ const std::vector<Command>& CommandTable() {
         {"export-csv", CmdExportCsv, "export-csv DOC.dat -o FILE.csv", {}, {"-o"}},
         {"sim",
          CmdSim,
-         "sim [--link PATH] [--image FILE] [--fast] [--corrupt-write ADDR] [--corrupt-read ADDR] "
-         "[--garbage-ident] [--hang-up-after N]",
-         {"--fast", "--garbage-ident"},
-         {"--link", "--image", "--corrupt-write", "--corrupt-read", "--hang-up-after"}},
+         "sim [--link PATH] [--image FILE] [--fast] [--count N] [--corrupt-write ADDR] "
+         "[--corrupt-read ADDR] [--garbage-ident] [--hang-up-after N] [--silent] "
+         "[--silent-after N] [--other-model]",
+         {"--fast", "--garbage-ident", "--silent", "--other-model"},
+         {"--link", "--image", "--count", "--corrupt-write", "--corrupt-read", "--hang-up-after",
+          "--silent-after"}},
+        {"find", CmdFind, "find [--ports LIST] [--json]", {"--json"}, {"--ports"}},
+        {"fleet",
+         CmdFleet,
+         "fleet FILE --ports LIST [--log LOG.csv] [--repeat] [--again] [--no-backup] "
+         "[--no-verify] [--backup-dir DIR] [--force] [--retries N]",
+         {"--repeat", "--again", "--no-backup", "--no-verify", "--force"},
+         {"--ports", "--log", "--backup-dir", "--retries"}},
     };
     return table;
 }

@@ -41,6 +41,9 @@ int CmdExportCsv(CliArgs& args);
 int CmdRestore(CliArgs& args);
 /// diff A B: the settings in which two documents (file, image or radio) differ
 int CmdDiff(CliArgs& args);
+int CmdFind(CliArgs& args);
+/// fleet FILE --ports LIST: writes one file to the radios on several ports at once
+int CmdFleet(CliArgs& args);
 
 /// The table main() dispatches through.
 const std::vector<Command>& CommandTable();

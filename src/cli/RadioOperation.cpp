@@ -18,15 +18,6 @@ namespace {
 
 using rv::link::CloneSession;
 
-// The tool has no application object of its own; the port and the timer need one.
-void EnsureApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "rv52n-cli";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-}
-
 void ShowProgress(int percent) {
     if (!rv::link::os::StderrIsTerminal()) return;
     std::fprintf(stderr, "\r%3d%%", percent);
@@ -34,6 +25,14 @@ void ShowProgress(int percent) {
 }
 
 } // namespace
+
+void EnsureApplication() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "rv52n-cli";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+}
 
 std::optional<int> RetriesOf(const CliArgs& args) {
     const auto text = args.value("--retries");

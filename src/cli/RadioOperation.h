@@ -39,6 +39,9 @@ struct OperationResult {
 OperationResult RunOperation(rv::Session& s, int mode, const RadioTarget& target,
                              const CliArgs& args, bool force = false);
 
+/// The tool has no application object of its own; the ports and timers need one.
+void EnsureApplication();
+
 /// --retries: a number 0 to 100; nullopt for anything else.
 std::optional<int> RetriesOf(const CliArgs& args);
 

@@ -11,6 +11,9 @@ namespace rv::ui {
 
 class Prompt;
 
+/// `CommPort` for a device named by its path rather than by a port number.
+inline constexpr int OtherDevicePort = -1;
+
 /// What the main window offers the windows it hosts.
 class WindowHost {
 public:
@@ -34,10 +37,10 @@ public:
     rv::Session session;
     int ShownLanguage = English;
     int LanguageChoice = English;
-    /// Port 1 to 8 of the port list, or 0 for the built-in simulated radio.
+    /// Port 1 to 8 of the port list, 0 for the built-in simulated radio, or `OtherDevicePort`.
     int CommPort = 1;
-    /// A device chosen by its path (`--port PATH`); when set it is used instead of `CommPort`.
-    QString portDevice;
+    /// The device typed in as "Other device" (used when `CommPort` is `OtherDevicePort`).
+    QString CommDevice;
     /// Started with --service: the hidden editors and tools are reachable.
     bool serviceMode = false;
     /// Folder of the executable: dec.tbl and the help files live here.

@@ -26,21 +26,21 @@ bool ChoosePort(AppContext& ctx, const QString& port, QString* error) {
     bool isNumber = false;
     const int n = port.toInt(&isNumber);
     if (isNumber && (n < 1 || n > 8)) {
-        if (error) *error = QStringLiteral("A port number is 1 to 8.");
+        if (error) *error = Tr(ctx, rv::link::PortNumberRangeText());
         return false;
     }
-    ctx.portDevice.clear();
-    if (port == rv::link::SimPortName)
+    if (port == rv::link::SimPortName) {
         ctx.CommPort = 0;
-    else if (isNumber)
+    } else if (isNumber) {
         ctx.CommPort = n;
-    else
-        ctx.portDevice = port;
+    } else {
+        ctx.CommPort = OtherDevicePort;
+        ctx.CommDevice = port;
+    }
     return true;
 }
 
 QString ServicePortName(const AppContext& ctx, QString* error) {
-    if (!ctx.portDevice.isEmpty()) return ctx.portDevice;
     if (ctx.CommPort == 0) {
         auto* sim = ServiceSimRadio();
         if (!sim) {
@@ -53,6 +53,7 @@ QString ServicePortName(const AppContext& ctx, QString* error) {
         }
         return QString::fromStdString(sim->devicePath());
     }
+    if (ctx.CommPort == OtherDevicePort) return ctx.CommDevice;
     return rv::link::ResolvePort(QString::number(ctx.CommPort), error, ctx.lang());
 }
 

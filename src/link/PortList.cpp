@@ -31,7 +31,29 @@ std::tuple<int, QString, long> sortKey(const QString& device) {
     return {groupOf(device), stem, number};
 }
 
+void describe(PortEntry& e, const QSerialPortInfo& info) {
+    e.description = info.description();
+    e.manufacturer = info.manufacturer();
+    e.serialNumber = info.serialNumber();
+    if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
+        e.usbId = QStringLiteral("%1:%2")
+                      .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                      .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
+    }
+}
+
 } // namespace
+
+QString PortDetails(const PortEntry& port) {
+    QStringList parts;
+    if (!port.description.isEmpty()) parts << port.description;
+    // Many adapters repeat their maker in the description.
+    if (!port.manufacturer.isEmpty() && !port.description.contains(port.manufacturer))
+        parts << port.manufacturer;
+    if (!port.usbId.isEmpty()) parts << QStringLiteral("USB ") + port.usbId;
+    if (!port.serialNumber.isEmpty()) parts << QStringLiteral("S/N ") + port.serialNumber;
+    return parts.join(QStringLiteral(", "));
+}
 
 QStringList OrderPorts(QStringList devices) {
     devices.removeDuplicates();
@@ -49,14 +71,14 @@ QList<PortEntry> NumberPorts(const QStringList& devices, bool comNumbers) {
         for (const QString& device : devices) {
             const auto m = com.match(device);
             const int n = m.hasMatch() ? m.captured(1).toInt() : 0;
-            if (n >= 1 && n <= MaxPorts) ports << PortEntry{n, device, {}};
+            if (n >= 1 && n <= MaxPorts) ports << PortEntry{n, device, {}, {}, {}, {}};
         }
         std::sort(ports.begin(), ports.end(),
                   [](const PortEntry& a, const PortEntry& b) { return a.number < b.number; });
         return ports;
     }
     for (const QString& device : OrderPorts(devices))
-        ports << PortEntry{static_cast<int>(ports.size()) + 1, device, {}};
+        ports << PortEntry{static_cast<int>(ports.size()) + 1, device, {}, {}, {}, {}};
     return ports;
 }
 
@@ -68,7 +90,7 @@ QList<PortEntry> ListPorts() {
     QList<PortEntry> ports = NumberPorts(devices, os::PortsAreComNumbers());
     for (auto& port : ports) {
         for (qsizetype i = 0; i < infos.size(); ++i)
-            if (devices[i] == port.device) port.description = infos[i].description();
+            if (devices[i] == port.device) describe(port, infos[i]);
     }
     return ports;
 }

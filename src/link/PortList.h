@@ -11,9 +11,16 @@ namespace rv::link {
 /// One choosable port: number 1 to 8 and the device behind it.
 struct PortEntry {
     int number = 0;
-    QString device;      ///< e.g. /dev/ttyUSB0
-    QString description; ///< what the system says about it (adapter name), may be empty
+    QString device;       ///< e.g. /dev/ttyUSB0
+    QString description;  ///< what the system says about it (adapter name), may be empty
+    QString manufacturer; ///< the adapter's maker, may be empty
+    QString usbId;        ///< USB vendor:product in hex ("0403:6001"), empty when not USB
+    QString serialNumber; ///< the adapter's own serial number, may be empty
 };
+
+/// What the system knows of a port, for telling two cables apart: description, maker,
+/// "USB 0403:6001", "S/N ..."; the parts it has, joined by commas.
+QString PortDetails(const PortEntry& port);
 
 /// The serial devices offered as ports 1 to 8 (`ListPorts`): COMn as port n on Windows;
 /// elsewhere USB adapters first (/dev/ttyUSB*, then /dev/ttyACM*), then the others, each

@@ -60,6 +60,7 @@ const MenuRow MenuTable[] = {
     {"mnuWriteToRadio", {"", "&Write to Radio", "向对讲机写入数据(&W)"}},
     {"mnuRestore", {"", "R&estore From Backup…", "从备份恢复(&E)…"}},
     {"mnuCompareRadio", {"", "&Compare With Radio…", "与对讲机比较(&C)…"}},
+    {"mnuFleet", {"", "&Fleet Programming…", "批量编程(&F)…"}},
     {"mnuTest", {"", "&Test Mode", "测试模式(&T)"}},
     {"mnuTools", {"", "&Tools", "工具(&T)"}},
     {"mnuRadioInfo", {"", "&Radio Information", "对讲机信息(&R)"}},

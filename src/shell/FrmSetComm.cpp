@@ -2,35 +2,123 @@
 
 #include "Captions.h"
 #include "DialogKit.h"
+#include "PortTexts.h"
 #include "kit/AppContext.h"
+#include "kit/Prompt.h"
+#include "link/PortFinder.h"
+#include "link/SerialPort.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QSettings>
 #include <QVBoxLayout>
+
+#include <cerrno>
 
 namespace rv::ui {
 
 namespace {
 
 constexpr int PortButtons = 8;
+constexpr int SimIndex = PortButtons;
+constexpr int OtherIndex = PortButtons + 1;
+
+QSettings Settings() {
+    return QSettings(QStringLiteral("RV52N"), QStringLiteral("RV52N"));
+}
+const QString OtherDeviceKey = QStringLiteral("Settings/OtherDevice");
 
 } // namespace
 
-FrmSetComm::FrmSetComm(AppContext& ctx, QWidget* parent, const QList<rv::link::PortEntry>& ports)
-    : QDialog(parent), ctx_(ctx) {
+QString RememberedOtherDevice() {
+    return Settings().value(OtherDeviceKey).toString();
+}
+
+void RememberOtherDevice(const QString& path) {
+    Settings().setValue(OtherDeviceKey, path);
+}
+
+FrmSetComm::FrmSetComm(AppContext& ctx, QWidget* parent, const QList<rv::link::PortEntry>& ports,
+                       rv::link::OpenCheck openCheck)
+    : QDialog(parent), ctx_(ctx), openCheck_(std::move(openCheck)) {
     setObjectName(QStringLiteral("FrmSetComm"));
     const QString title = Tr(ctx_, CaptionOf(Cap::CommPortTitle));
     setWindowTitle(title);
     auto* frame = new QGroupBox(title);
     frame->setObjectName(QStringLiteral("Frame1"));
-    auto* column = new QVBoxLayout(frame);
+    auto* grid = new QGridLayout(frame);
+    buildPortRows(grid);
+
+    auto* tools = new QHBoxLayout;
+    refresh_ = new QPushButton(tr(PortTexts::Refresh));
+    refresh_->setObjectName(QStringLiteral("cmdRefresh"));
+    find_ = new QPushButton(tr(PortTexts::FindRadio));
+    find_->setObjectName(QStringLiteral("cmdFindRadio"));
+    tools->addWidget(refresh_);
+    tools->addWidget(find_);
+    tools->addStretch();
+    connect(refresh_, &QPushButton::clicked, this, &FrmSetComm::refresh);
+    connect(find_, &QPushButton::clicked, this, &FrmSetComm::findRadio);
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("lblStatus"));
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* buttons = OkCancelButtons(ctx_, *this);
+    ok_ = buttons;
+    connect(buttons, &QDialogButtonBox::accepted, this, &FrmSetComm::onOk);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(tools);
+    layout->addWidget(status_);
+    layout->addWidget(buttons);
+
+    showPorts(ports);
+    // The current choice stays selected even when its device has gone, so that OK keeps it.
+    const int current = ctx_.CommPort == 0                 ? SimIndex
+                        : ctx_.CommPort == OtherDevicePort ? OtherIndex
+                                                           : ctx_.CommPort - 1;
+    if (QRadioButton* option = options_.value(current)) option->setChecked(true);
+}
+
+void FrmSetComm::buildPortRows(QGridLayout* grid) {
     const QString prefix = Tr(ctx_, CaptionOf(Cap::PortPrefix));
     for (int i = 0; i < PortButtons; ++i) {
         auto* option = new QRadioButton(prefix + QString::number(i + 1));
         option->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        option->setEnabled(false);
+        auto* details = new QLabel;
+        details->setObjectName(QStringLiteral("Details_%1").arg(i));
         options_ << option;
-        column->addWidget(option);
+        details_ << details;
+        grid->addWidget(option, i, 0);
+        grid->addWidget(details, i, 1);
+    }
+    auto* sim = new QRadioButton(Tr(ctx_, CaptionOf(Cap::SimulatedRadio)));
+    sim->setObjectName(QStringLiteral("OptionSim"));
+    auto* other = new QRadioButton(tr(PortTexts::OtherDevice));
+    other->setObjectName(QStringLiteral("OptionOther"));
+    otherPath_ =
+        new QLineEdit(ctx_.CommDevice.isEmpty() ? RememberedOtherDevice() : ctx_.CommDevice);
+    otherPath_->setObjectName(QStringLiteral("txtOtherDevice"));
+    otherPath_->setPlaceholderText(QStringLiteral("/dev/rfcomm0"));
+    connect(otherPath_, &QLineEdit::textEdited, other, [other] { other->setChecked(true); });
+    options_ << sim << other;
+    grid->addWidget(sim, PortButtons, 0, 1, 2);
+    grid->addWidget(other, PortButtons + 1, 0);
+    grid->addWidget(otherPath_, PortButtons + 1, 1);
+}
+
+void FrmSetComm::showPorts(const QList<rv::link::PortEntry>& ports) {
+    ports_ = ports;
+    const QString prefix = Tr(ctx_, CaptionOf(Cap::PortPrefix));
+    for (int i = 0; i < PortButtons; ++i) {
+        options_[i]->setEnabled(false);
+        options_[i]->setText(prefix + QString::number(i + 1));
+        options_[i]->setToolTip({});
+        details_[i]->clear();
     }
     for (const auto& port : ports) {
         if (port.number < 1 || port.number > PortButtons) continue;
@@ -38,31 +126,72 @@ FrmSetComm::FrmSetComm(AppContext& ctx, QWidget* parent, const QList<rv::link::P
         option->setEnabled(true);
         option->setText(option->text() + QStringLiteral("  (") + port.device + QLatin1Char(')'));
         option->setToolTip(port.description);
+        details_[port.number - 1]->setText(rv::link::PortDetails(port));
     }
-    auto* sim = new QRadioButton(Tr(ctx_, CaptionOf(Cap::SimulatedRadio)));
-    sim->setObjectName(QStringLiteral("OptionSim"));
-    options_ << sim;
-    column->addWidget(sim);
+    status_->clear();
+    showPermissionAdvice();
+}
 
-    auto* buttons = OkCancelButtons(ctx_, *this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &FrmSetComm::onOk);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addWidget(buttons);
+void FrmSetComm::showPermissionAdvice() {
+    // Only when there are ports and every one of them is closed to the user.
+    if (ports_.isEmpty()) return;
+    const auto check = openCheck_ ? openCheck_ : rv::link::AccessErrnoOf;
+    for (const auto& port : ports_) {
+        const int why = check(port.device);
+        if (why != EACCES && why != EPERM) return;
+    }
+    status_->setText(
+        rv::link::PermissionAdvice(rv::link::SerialGroupOf(ports_.first().device), ctx_.lang()));
+}
 
-    // The current choice stays selected even when its device has gone, so that OK keeps it.
-    QRadioButton* current = ctx_.CommPort == 0 ? sim : options_.value(ctx_.CommPort - 1);
-    if (current) current->setChecked(true);
+void FrmSetComm::setPortSource(std::function<QList<rv::link::PortEntry>()> source) {
+    portSource_ = std::move(source);
+}
+
+void FrmSetComm::refresh() {
+    showPorts(portSource_());
+}
+
+QString FrmSetComm::status() const {
+    return status_->text();
+}
+
+bool FrmSetComm::acceptOtherDevice() {
+    const QString path = otherPath_->text().trimmed();
+    if (path.isEmpty()) {
+        Tell(ctx_, this, tr(PortTexts::NoPath), rv::MsgIcon::Exclamation);
+        return false;
+    }
+    // Checked by opening it, as the transfer will; nothing is sent.
+    rv::link::SerialPort port;
+    QString error;
+    const int why = openCheck_ ? openCheck_(path) : 0;
+    if (why != 0) {
+        error = QString::fromStdString(rv::MsgText(rv::Msg::CannotOpenPort, ctx_.lang())) +
+                QLatin1Char('\n') + rv::link::OpenFailureReasonOf(why, ctx_.lang());
+    }
+    if (why != 0 || !port.open(path, ctx_.lang(), &error)) {
+        Tell(ctx_, this, error, rv::MsgIcon::Error);
+        return false;
+    }
+    port.close();
+    ctx_.CommDevice = path;
+    RememberOtherDevice(path);
+    return true;
 }
 
 void FrmSetComm::onOk() {
     for (int i = 0; i < options_.size(); ++i) {
         if (!options_[i]->isChecked()) continue;
-        ctx_.CommPort = i < PortButtons ? i + 1 : 0;
-        ctx_.portDevice.clear();
+        if (i == OtherIndex && !acceptOtherDevice()) return;
+        ctx_.CommPort = i < PortButtons ? i + 1 : i == SimIndex ? 0 : OtherDevicePort;
         break;
     }
     accept();
+}
+
+QString FrmSetComm::tr(const rv::LangText& t) const {
+    return Tr(ctx_, t);
 }
 
 } // namespace rv::ui

@@ -56,6 +56,8 @@ public:
     void mnuLanguage_Click();
     void mnuReadFromRadio_Click();
     void mnuWriteToRadio_Click();
+    /// Opens the Fleet Programming window (one for the program).
+    void mnuFleet_Click();
     /// Reads (mode 1) or writes (mode 2) the radio on the chosen port, with the confirmation
     /// and the progress window; true when the transfer completed.
     bool runTransfer(int mode);

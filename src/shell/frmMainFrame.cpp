@@ -126,6 +126,7 @@ void frmMain::buildMenus() {
         {"mnuProgram", "mnuWriteToRadio", [](frmMain& m) { m.mnuWriteToRadio_Click(); }},
         {"mnuProgram", "mnuRestore", [](frmMain& m) { m.mnuRestore_Click(); }},
         {"mnuProgram", "mnuCompareRadio", [](frmMain& m) { m.mnuCompareRadio_Click(); }},
+        {"mnuProgram", "mnuFleet", [](frmMain& m) { m.mnuFleet_Click(); }},
         {"mnuProgram", "mnuTest", [](frmMain& m) { m.mnuTest_Click(); }},
         {nullptr, "mnuTools", nullptr},
         {"mnuTools", "mnuRadioInfo", [](frmMain& m) { m.mnuRadioInfo_Click(); }},
@@ -264,9 +265,9 @@ void frmMain::captionStatusBar() {
     panels_[1]->setText(QString::fromStdString(s.CurModelCode).trimmed() + QLatin1Char('[') +
                         QString::fromStdString(s.CurBand) + QLatin1Char(']'));
     panels_[2]->setText(ctx_.CommPort == 0 ? Tr(ctx_, CaptionOf(Cap::SimulatedRadio))
-                                           : Tr(ctx_, CaptionOf(Cap::PortPrefix)) +
-                                                 QString::number(ctx_.CommPort));
-    if (!ctx_.portDevice.isEmpty()) panels_[2]->setText(ctx_.portDevice);
+                        : ctx_.CommPort == OtherDevicePort ? ctx_.CommDevice
+                                                           : Tr(ctx_, CaptionOf(Cap::PortPrefix)) +
+                                                                 QString::number(ctx_.CommPort));
 }
 
 void frmMain::captionMenus() {

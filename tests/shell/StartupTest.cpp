@@ -166,7 +166,7 @@ TEST(Startup, PortOptionChoosesNumberSimulatedRadioOrDevice) {
     };
     const Case cases[] = {{"3", true, 3, ""},
                           {"sim", true, 0, ""},
-                          {"/dev/rfcomm0", true, 5, "/dev/rfcomm0"},
+                          {"/dev/rfcomm0", true, rv::ui::OtherDevicePort, "/dev/rfcomm0"},
                           {"0", false, 5, ""},
                           {"9", false, 5, ""}};
     for (const auto& c : cases) {
@@ -175,7 +175,7 @@ TEST(Startup, PortOptionChoosesNumberSimulatedRadioOrDevice) {
         QString error;
         EXPECT_EQ(rv::ui::ChoosePort(ctx, c.port, &error), c.ok) << c.port;
         EXPECT_EQ(ctx.CommPort, c.commPort) << c.port;
-        EXPECT_EQ(ctx.portDevice, c.device) << c.port;
+        EXPECT_EQ(ctx.CommDevice, c.device) << c.port;
         EXPECT_EQ(error.isEmpty(), c.ok) << c.port;
     }
 }

@@ -187,7 +187,8 @@ TEST_F(ShellTest, ProgressWindowTitlesAndPercentage) {
 
 TEST_F(ShellTest, PortDialogOffersFoundPortsAndTheSimulatedRadio) {
     start();
-    const QList<rv::link::PortEntry> ports{{1, "/dev/ttyUSB0", "adapter"}, {2, "/dev/ttyS0", {}}};
+    const QList<rv::link::PortEntry> ports{{1, "/dev/ttyUSB0", "adapter", {}, {}, {}},
+                                           {2, "/dev/ttyS0", {}, {}, {}, {}}};
     {
         rv::ui::FrmSetComm dialog(*ctx, nullptr, ports);
         auto* com1 = dialog.findChild<QRadioButton*>("Option1_0");

@@ -1,0 +1,80 @@
+#include "Commands.h"
+#include "Find.h"
+#include "Json.h"
+#include "PortArgs.h"
+#include "RadioOperation.h"
+
+#include <QEventLoop>
+
+namespace rv::cli {
+
+namespace {
+
+constexpr const char* Usage = "find [--ports LIST] [--json]";
+
+void printTable(const QList<rv::link::ProbeResult>& found, std::FILE* out) {
+    std::fprintf(out, "%-14s %-20s %-6s %s\n", "port", "device", "model", "band");
+    for (const auto& r : found) {
+        std::fprintf(out, "%-14s %-20s %-6s %s\n", qPrintable(r.target.port),
+                     qPrintable(r.target.device), r.ident->modelCode.c_str(),
+                     r.ident->band.c_str());
+    }
+}
+
+void printJson(const QList<rv::link::ProbeResult>& found, std::FILE* out) {
+    Json j;
+    j.beginArray();
+    for (const auto& r : found) {
+        j.beginObject();
+        j.string("port", r.target.port.toStdString());
+        j.string("device", r.target.device.toStdString());
+        j.string("model", r.ident->modelCode);
+        j.string("band", r.ident->band);
+        j.endObject();
+    }
+    j.endArray();
+    std::fprintf(out, "%s\n", j.text().c_str());
+}
+
+} // namespace
+
+int FindRadios(const QList<rv::link::ProbeTarget>& targets, const FindOptions& options,
+               std::FILE* out, std::FILE* err) {
+    EnsureApplication();
+    rv::link::PortFinder finder(options.language);
+    if (options.openCheck) finder.setOpenCheck(options.openCheck);
+    QEventLoop loop;
+    QObject::connect(&finder, &rv::link::PortFinder::finished, &loop, &QEventLoop::quit);
+    finder.start(targets);
+    loop.exec();
+    QList<rv::link::ProbeResult> found;
+    for (const auto& r : finder.results())
+        if (r.ident) found << r;
+    if (options.json)
+        printJson(found, out);
+    else if (!found.isEmpty())
+        printTable(found, out);
+    if (!found.isEmpty()) return 0;
+    const QString advice = finder.permissionAdvice();
+    if (!advice.isEmpty())
+        std::fprintf(err, "%s\n", qPrintable(advice));
+    else if (targets.isEmpty())
+        std::fprintf(err, "%s\n",
+                     InLanguage(options.language, "No serial ports found.", "未找到串口。"));
+    else
+        std::fprintf(err, "%s\n",
+                     InLanguage(options.language, "No radio answered.", "没有对讲机应答。"));
+    return 1;
+}
+
+int CmdFind(CliArgs& args) {
+    std::string error;
+    const auto targets = PortsOf(args, &error);
+    if (!targets) return UsageError(error, Usage);
+    FindOptions options;
+    options.language = args.language;
+    options.json = args.has("--json");
+    return FindRadios(*targets, options, stdout, stderr);
+}
+
+} // namespace rv::cli

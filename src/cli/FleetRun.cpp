@@ -1,0 +1,134 @@
+#include "FleetRun.h"
+
+#include "PortArgs.h"
+#include "RadioOperation.h"
+#include "StopSignals.h"
+#include "data/FleetLog.h"
+
+#include <QEventLoop>
+
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <unistd.h>
+
+namespace rv::cli {
+
+namespace {
+
+using rv::link::FleetRecord;
+using rv::link::FleetStation;
+
+std::string Cell(const std::string& text) {
+    return text.empty() ? std::string("-") : text;
+}
+
+} // namespace
+
+bool FleetRun::openLog(const std::string& path, std::string* error) {
+    std::error_code ec;
+    const bool fresh =
+        !std::filesystem::exists(path, ec) || std::filesystem::file_size(path, ec) == 0;
+    if (!fresh) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        if (!in) {
+            if (error) *error = path + ": " + MsgText(Msg::FileError, language_);
+            return false;
+        }
+        programmed_ = rv::ProgrammedSerials(text.str());
+    }
+    log_.open(path, std::ios::binary | std::ios::app);
+    if (!log_) {
+        if (error) *error = path + ": " + MsgText(Msg::FileError, language_);
+        return false;
+    }
+    if (fresh) log_ << rv::FleetLogHeader() << std::flush;
+    return true;
+}
+
+int FleetRun::exec(const QList<rv::link::ProbeTarget>& targets, std::FILE* out, std::FILE* err) {
+    EnsureApplication();
+    err_ = err;
+    live_ = err == stderr && ::isatty(STDERR_FILENO);
+    std::vector<std::unique_ptr<FleetStation>> stations;
+    QEventLoop loop;
+    int running = 0;
+    const auto programmedBefore = [this](const std::string& serial) {
+        return programmed_.count(serial) != 0;
+    };
+    for (const auto& target : targets) {
+        const int index = static_cast<int>(stations.size());
+        lines_ << QString();
+        names_ << target.port;
+        auto station = std::make_unique<FleetStation>(s_, target, options, programmedBefore);
+        QObject::connect(
+            station.get(), &FleetStation::status, station.get(),
+            [this, index](const QString& text, int percent) {
+                showLine(index, percent >= 0 ? text + QStringLiteral(" %1%").arg(percent) : text);
+            });
+        QObject::connect(station.get(), &FleetStation::radioDone, station.get(),
+                         [this](const FleetRecord& r) { onRadioDone(r); });
+        QObject::connect(station.get(), &FleetStation::finished, &loop, [&] {
+            if (--running == 0) loop.quit();
+        });
+        stations.push_back(std::move(station));
+    }
+    StopSignals stop([&] {
+        for (auto& st : stations)
+            st->stop();
+    });
+    for (auto& st : stations) {
+        ++running;
+        st->start();
+    }
+    loop.exec();
+    if (live_) std::fprintf(err_, "\n");
+    printTable(out);
+    for (const auto& r : records_)
+        if (!r.ok) return 1;
+    return 0;
+}
+
+void FleetRun::onRadioDone(const FleetRecord& r) {
+    records_.push_back(r);
+    if (r.ok && !r.skipped) programmed_.insert(r.serial);
+    if (options.repeat && !r.skipped) std::fputc('\a', err_);
+    if (!live_) {
+        std::fprintf(err_, "%s: %s%s%s\n", qPrintable(r.target.port), qPrintable(r.result),
+                     r.message.isEmpty() ? "" : ": ", qPrintable(r.message));
+    }
+    if (r.skipped || !log_.is_open()) return;
+    rv::FleetLogRow row{r.time.toString(Qt::ISODate).toStdString(),
+                        r.target.port.toStdString(),
+                        r.model,
+                        r.band,
+                        r.serial,
+                        r.result.toStdString(),
+                        r.backup.toStdString()};
+    log_ << rv::FleetLogLine(row) << std::flush;
+}
+
+void FleetRun::showLine(int index, const QString& text) {
+    lines_[index] = text;
+    if (!live_) return;
+    // Redraw the block of port lines in place.
+    if (drawn_) std::fprintf(err_, "\x1b[%dA", static_cast<int>(lines_.size()));
+    drawn_ = true;
+    for (int i = 0; i < lines_.size(); ++i)
+        std::fprintf(err_, "\r\x1b[K%-14s %s\n", qPrintable(names_[i]), qPrintable(lines_[i]));
+    std::fflush(err_);
+}
+
+void FleetRun::printTable(std::FILE* out) const {
+    std::fprintf(out, "%-14s %-6s %-9s %-15s %s\n", "port", "model", "serial", "result", "backup");
+    for (const auto& r : records_) {
+        std::fprintf(out, "%-14s %-6s %-9s %-15s %s\n", qPrintable(r.target.port),
+                     Cell(r.model).c_str(), Cell(r.serial).c_str(), qPrintable(r.result),
+                     r.backup.isEmpty() ? "-" : qPrintable(r.backup));
+    }
+    std::fflush(out);
+}
+
+} // namespace rv::cli

@@ -1,0 +1,74 @@
+#include "FleetLog.h"
+
+namespace rv {
+
+namespace {
+
+constexpr std::size_t SerialColumn = 4;
+constexpr std::size_t ResultColumn = 5;
+
+std::string quoted(const std::string& field) {
+    if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
+    std::string out = "\"";
+    for (char c : field) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + '"';
+}
+
+} // namespace
+
+std::string FleetLogHeader() {
+    return "time,port,model,band,serial,result,backup\n";
+}
+
+std::string FleetLogLine(const FleetLogRow& r) {
+    std::string line;
+    for (const std::string* f :
+         {&r.time, &r.port, &r.model, &r.band, &r.serial, &r.result, &r.backup}) {
+        if (!line.empty() || f != &r.time) line += ',';
+        line += quoted(*f);
+    }
+    return line + '\n';
+}
+
+std::vector<std::string> ReadCsvRecord(std::string_view text, std::size_t& pos) {
+    std::vector<std::string> fields(1);
+    bool inQuotes = false;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (inQuotes) {
+            if (c != '"')
+                fields.back() += c;
+            else if (pos + 1 < text.size() && text[pos + 1] == '"')
+                fields.back() += text[++pos];
+            else
+                inQuotes = false;
+        } else if (c == '"') {
+            inQuotes = true;
+        } else if (c == ',') {
+            fields.emplace_back();
+        } else if (c == '\n') {
+            ++pos;
+            break;
+        } else if (c != '\r') {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+std::set<std::string> ProgrammedSerials(std::string_view logText) {
+    std::set<std::string> serials;
+    std::size_t pos = 0;
+    while (pos < logText.size()) {
+        const auto fields = ReadCsvRecord(logText, pos);
+        if (fields.size() > ResultColumn && fields[ResultColumn] == "OK" &&
+            !fields[SerialColumn].empty())
+            serials.insert(fields[SerialColumn]);
+    }
+    return serials;
+}
+
+} // namespace rv

@@ -1,0 +1,211 @@
+#include "link/FleetStation.h"
+
+#include "link/CloneSession.h"
+#include "link/FleetTexts.h"
+#include "link/LinkTexts.h"
+
+namespace rv::link {
+
+namespace {
+
+std::string trimmed(const std::string& t) {
+    const auto first = t.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return t.substr(first, t.find_last_not_of(" \t") - first + 1);
+}
+
+} // namespace
+
+QString FleetResultWord(SafeWriteStatus status) {
+    switch (status) {
+    case SafeWriteStatus::Ok:
+        return QStringLiteral("OK");
+    case SafeWriteStatus::NoRadio:
+        return QStringLiteral("no radio");
+    case SafeWriteStatus::WrongModel:
+        return QStringLiteral("wrong model");
+    case SafeWriteStatus::PortError:
+        return QStringLiteral("port error");
+    case SafeWriteStatus::Failed:
+        return QStringLiteral("failed");
+    case SafeWriteStatus::PartlyWritten:
+        return QStringLiteral("partly written");
+    case SafeWriteStatus::VerifyFailed:
+        return QStringLiteral("verify failed");
+    case SafeWriteStatus::ReadsDisagree:
+        return QStringLiteral("reads disagree");
+    case SafeWriteStatus::BackupFailed:
+        return QStringLiteral("backup failed");
+    }
+    return QStringLiteral("failed");
+}
+
+FleetStation::FleetStation(const rv::Session& s, const ProbeTarget& target,
+                           const FleetOptions& options,
+                           std::function<bool(const std::string&)> programmedBefore,
+                           QObject* parent)
+    : QObject(parent), session_(s), target_(target), options_(options),
+      programmedBefore_(std::move(programmedBefore)) {
+    options_.write.askUser = false;
+    options_.write.waitMs = options_.replyMs;
+    probe_.setReplyTime(options_.replyMs);
+    pollTimer_.setSingleShot(true);
+    pollTimer_.setInterval(options_.pollMs);
+    connect(&pollTimer_, &QTimer::timeout, this, &FleetStation::poll);
+    connect(&probe_, &RadioProbe::finished, this, &FleetStation::onProbed);
+}
+
+FleetStation::~FleetStation() = default;
+
+void FleetStation::start() {
+    running_ = true;
+    stopping_ = false;
+    phase_ = Phase::Waiting;
+    say(FleetTexts::Waiting);
+    QTimer::singleShot(0, this, &FleetStation::poll);
+}
+
+void FleetStation::stop() {
+    stopping_ = true;
+    // Between two polls nothing is on the line: end now. A probe or a radio in progress
+    // ends first.
+    if (pollTimer_.isActive()) {
+        pollTimer_.stop();
+        finish();
+    }
+}
+
+void FleetStation::poll() {
+    if (stopping_) return finish();
+    QString error;
+    if (probe_.start(target_.device, session_.CurLanguage, &error)) return;
+    if (options_.repeat) {
+        // A cable pulled out between two radios: keep asking.
+        emit status(error.section(QLatin1Char('\n'), -1), -1);
+        return pollTimer_.start();
+    }
+    FleetRecord r;
+    r.time = QDateTime::currentDateTime();
+    r.target = target_;
+    r.result = FleetResultWord(SafeWriteStatus::PortError);
+    r.message = error;
+    done(r);
+}
+
+void FleetStation::onProbed() {
+    if (stopping_) return finish();
+    const auto& ident = probe_.ident();
+    if (phase_ == Phase::Removal) {
+        // The programmed radio is still on the port; the next one comes once it is off.
+        if (!ident) {
+            phase_ = Phase::Waiting;
+            say(FleetTexts::Waiting);
+        }
+        return pollTimer_.start();
+    }
+    if (!ident) {
+        if (options_.repeat) return pollTimer_.start();
+        FleetRecord r;
+        r.time = QDateTime::currentDateTime();
+        r.target = target_;
+        r.result = FleetResultWord(SafeWriteStatus::NoRadio);
+        r.message = text(NoAnswerText());
+        return done(r);
+    }
+    current_ = FleetRecord{};
+    current_.time = QDateTime::currentDateTime();
+    current_.target = target_;
+    current_.model = ident->modelCode;
+    current_.band = ident->band;
+    readInfo();
+}
+
+void FleetStation::readInfo() {
+    phase_ = Phase::Reading;
+    say(FleetTexts::Reading);
+    retriesLeft_ = options_.write.retries;
+    info_.reset();
+    infoSession_ = session_;
+    info_ = std::make_unique<CloneSession>(infoSession_);
+    info_->setWaitInterval(options_.replyMs);
+    connect(info_.get(), &CloneSession::question, this, [this](CloneSession::Question q) {
+        info_->answer(q, q == CloneSession::Question::Retry && retriesLeft_-- > 0);
+    });
+    connect(info_.get(), &CloneSession::finished, this, &FleetStation::onInfoRead);
+    QString error;
+    if (!info_->start(ReadRadioInfo, target_.device, &error)) onInfoRead(false, error);
+}
+
+void FleetStation::onInfoRead(bool ok, const QString& message) {
+    if (!ok) {
+        current_.result = FleetResultWord(SafeWriteStatus::NoRadio);
+        current_.message = message;
+        return done(current_);
+    }
+    current_.serial = trimmed(infoSession_.Doc.SerialNumber.get());
+    if (!options_.again && programmedBefore_ && programmedBefore_(current_.serial)) {
+        current_.skipped = true;
+        current_.ok = true;
+        current_.result = QStringLiteral("skipped");
+        return done(current_);
+    }
+    startWrite();
+}
+
+void FleetStation::startWrite() {
+    phase_ = Phase::Writing;
+    job_ = std::make_unique<SafeWrite>();
+    connect(job_.get(), &SafeWrite::progress, this, [this](SafeWriteStage stage, int percent) {
+        say(stage == SafeWriteStage::Write    ? FleetTexts::Writing
+            : stage == SafeWriteStage::Verify ? FleetTexts::Verifying
+                                              : FleetTexts::Backup,
+            percent);
+    });
+    connect(job_.get(), &SafeWrite::finished, this, &FleetStation::onWritten);
+    QString error;
+    if (!job_->startWrite(session_, target_.device, options_.write, &error)) {
+        current_.result = FleetResultWord(SafeWriteStatus::PortError);
+        current_.message = error;
+        done(current_);
+    }
+}
+
+void FleetStation::onWritten(const SafeWriteResult& r) {
+    current_.ok = r.ok();
+    current_.result = FleetResultWord(r.status);
+    current_.message = r.message;
+    current_.backup = r.backupImage;
+    if (!r.radioModel.empty()) current_.model = r.radioModel;
+    if (!r.radioBand.empty()) current_.band = r.radioBand;
+    done(current_);
+}
+
+void FleetStation::done(FleetRecord record) {
+    emit radioDone(record);
+    if (record.skipped)
+        say(FleetTexts::Skipped);
+    else if (record.ok)
+        say(options_.repeat ? FleetTexts::Done : FleetTexts::Ok, 100);
+    else
+        emit status(text(FleetTexts::Failed) + QStringLiteral(": ") + record.message, -1);
+    if (!options_.repeat || stopping_) return finish();
+    phase_ = Phase::Removal;
+    pollTimer_.start();
+}
+
+void FleetStation::finish() {
+    if (!running_) return;
+    phase_ = Phase::Stopped;
+    running_ = false;
+    emit finished();
+}
+
+void FleetStation::say(const rv::LangText& t, int percent) {
+    emit status(text(t), percent);
+}
+
+QString FleetStation::text(const rv::LangText& t) const {
+    return QString::fromStdString(LinkText(t, session_.CurLanguage));
+}
+
+} // namespace rv::link

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "link/PortFinder.h"
+#include "link/SafeWrite.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace rv::link {
+
+class CloneSession;
+
+/// How a fleet programs each radio.
+struct FleetOptions {
+    SafeWriteOptions write; ///< backup, verify, retries, force (answered without a user)
+    bool repeat = false;    ///< after each radio wait for the next one on the same port
+    bool again = false;     ///< program a radio whose serial number was programmed before
+    int pollMs = 1000;      ///< how often a waiting port is asked for a radio
+    int replyMs = 300;      ///< the reply time of the probe and of the transfers
+};
+
+/// One radio a fleet met: what it is, and what became of it.
+struct FleetRecord {
+    QDateTime time;
+    ProbeTarget target;
+    std::string model;
+    std::string band;
+    std::string serial;
+    bool ok = false;
+    bool skipped = false; ///< its serial number was programmed before
+    QString result;       ///< "OK", "skipped" or the failure word ("verify failed")
+    QString message;      ///< the failure in the user's language
+    QString backup;       ///< the backup image, empty when none was kept
+};
+
+/// The word the log keeps for a job's end.
+QString FleetResultWord(SafeWriteStatus status);
+
+/// Programs the radio on one port: waits for it (probe), reads its radio information (the
+/// serial number), then backup, write, verify. With `repeat` it waits for the radio to be
+/// taken off and the next to come, until stopped. Each station has its own engines, so
+/// stations on different ports run at the same time.
+class FleetStation : public QObject {
+    Q_OBJECT
+public:
+    /// `programmedBefore` says whether a serial number was programmed already (by the log or
+    /// another station).
+    FleetStation(const rv::Session& s, const ProbeTarget& target, const FleetOptions& options,
+                 std::function<bool(const std::string&)> programmedBefore,
+                 QObject* parent = nullptr);
+    ~FleetStation() override;
+
+    void start();
+    /// Ends after the radio in progress; a port that is only waiting ends at once.
+    void stop();
+    bool isRunning() const { return running_; }
+    const ProbeTarget& target() const { return target_; }
+
+signals:
+    /// What the port is doing, in the user's language ("writing 40%").
+    void status(const QString& text, int percent);
+    /// A radio is done (programmed, failed or skipped).
+    void radioDone(const rv::link::FleetRecord& record);
+    void finished();
+
+private:
+    enum class Phase { Waiting, Reading, Writing, Removal, Stopped };
+
+    void poll();
+    void onProbed();
+    void readInfo();
+    void onInfoRead(bool ok, const QString& message);
+    void startWrite();
+    void onWritten(const SafeWriteResult& r);
+    void done(FleetRecord record);
+    void finish();
+    void say(const rv::LangText& t, int percent = -1);
+    QString text(const rv::LangText& t) const;
+
+    rv::Session session_;
+    rv::Session infoSession_; ///< the radio information lands here, not in the document
+    ProbeTarget target_;
+    FleetOptions options_;
+    std::function<bool(const std::string&)> programmedBefore_;
+    RadioProbe probe_;
+    QTimer pollTimer_;
+    std::unique_ptr<CloneSession> info_;
+    std::unique_ptr<SafeWrite> job_;
+    FleetRecord current_;
+    Phase phase_ = Phase::Stopped;
+    int retriesLeft_ = 0;
+    bool running_ = false;
+    bool stopping_ = false;
+};
+
+} // namespace rv::link

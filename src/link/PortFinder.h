@@ -1,0 +1,72 @@
+#pragma once
+
+#include "link/RadioProbe.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+namespace rv::link {
+
+/// A port to probe: as the user named it (a number, a path) and the device behind it.
+struct ProbeTarget {
+    QString port;
+    QString device;
+};
+
+/// What probing one port found.
+struct ProbeResult {
+    enum class Status { Answered, Silent, CannotOpen };
+    ProbeTarget target;
+    Status status = Status::Silent;
+    std::optional<RadioIdent> ident;
+    QString error;                 ///< why the port could not be opened
+    bool permissionDenied = false; ///< it could not be opened for lack of permission
+};
+
+/// Probes ports one after the other (Find Radio, `find`).
+class PortFinder : public QObject {
+    Q_OBJECT
+public:
+    explicit PortFinder(int language, QObject* parent = nullptr);
+
+    /// Stops after the first port where a radio answers.
+    void setStopAtFirst(bool stop) { stopAtFirst_ = stop; }
+    /// Replaces the open check that comes before each probe.
+    void setOpenCheck(OpenCheck check) { openCheck_ = std::move(check); }
+    void setReplyTime(int msecs) { probe_.setReplyTime(msecs); }
+    /// Starts probing; `finished` follows (also for an empty list).
+    void start(const QList<ProbeTarget>& targets);
+    const QList<ProbeResult>& results() const { return results_; }
+    /// The first port where a radio answered, or nullptr.
+    const ProbeResult* firstAnswer() const;
+    /// The advice when ports exist but none could be opened for lack of permission;
+    /// empty otherwise.
+    QString permissionAdvice() const;
+
+signals:
+    /// The probe of `results()[index]` is over.
+    void portProbed(int index);
+    void finished();
+
+private:
+    void next();
+    void onProbeFinished();
+
+    int language_;
+    bool stopAtFirst_ = false;
+    OpenCheck openCheck_ = OpenErrnoOf;
+    RadioProbe probe_;
+    QList<ProbeTarget> pending_;
+    QList<ProbeResult> results_;
+};
+
+/// "No permission to use the serial ports..." with the group to join and the command.
+QString PermissionAdvice(const QString& group, int language);
+
+/// The group that owns the device, when it is a group one joins for it; else "dialout".
+QString SerialGroupOf(const QString& device);
+
+} // namespace rv::link

@@ -1,0 +1,59 @@
+#include "link/RadioProbe.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <span>
+#include <unistd.h>
+
+namespace rv::link {
+
+int OpenErrnoOf(const QString& device) {
+    const QByteArray path = device.toLocal8Bit();
+    const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return errno;
+    ::close(fd);
+    return 0;
+}
+
+int AccessErrnoOf(const QString& device) {
+    const QByteArray path = device.toLocal8Bit();
+    return ::access(path.constData(), R_OK | W_OK) == 0 ? 0 : errno;
+}
+
+RadioProbe::RadioProbe(QObject* parent) : QObject(parent), engine_(*this) {
+    timer_.setSingleShot(true);
+    timer_.setInterval(300);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, [this] { engine_.onTimeout(); });
+    connect(&port_, &SerialPort::received, this, [this](const QByteArray& bytes) {
+        timer_.stop();
+        engine_.onReceived(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                     static_cast<std::size_t>(bytes.size())));
+    });
+    // A port that fails half-way has no radio we could use.
+    connect(&port_, &SerialPort::portError, this, [this] { finish(std::nullopt); });
+}
+
+bool RadioProbe::start(const QString& device, int language, QString* error) {
+    ident_.reset();
+    if (!port_.open(device, language, error)) return false;
+    engine_.start();
+    return true;
+}
+
+void RadioProbe::send(const Bytes& frame, int replyLength) {
+    timer_.start();
+    port_.send(QByteArray(reinterpret_cast<const char*>(frame.data()),
+                          static_cast<qsizetype>(frame.size())),
+               replyLength);
+}
+
+void RadioProbe::finish(const std::optional<RadioIdent>& ident) {
+    timer_.stop();
+    port_.drain(100);
+    port_.close();
+    ident_ = ident;
+    emit finished();
+}
+
+} // namespace rv::link

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "link/ProbeEngine.h"
+#include "link/SerialPort.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+namespace rv::link {
+
+/// The error number a plain open of the device gives (0: it opens). The seam through which
+/// tests make a device refuse, as a missing permission would.
+using OpenCheck = std::function<int(const QString& device)>;
+
+/// Opens the device read-write and closes it again; 0 or the error number.
+int OpenErrnoOf(const QString& device);
+
+/// Whether the user may read and write the device, without opening it (opening a serial
+/// port can reset what is attached to it); 0 or the error number.
+int AccessErrnoOf(const QString& device);
+
+/// One probe of one port (`ProbeEngine` on a real port with its reply timer).
+class RadioProbe : public QObject, private ProbeHost {
+    Q_OBJECT
+public:
+    explicit RadioProbe(QObject* parent = nullptr);
+
+    /// Opens the port and sends Program. False with the two-line message when the port
+    /// cannot be opened.
+    bool start(const QString& device, int language, QString* error);
+    /// What the radio said; empty when none answered.
+    const std::optional<RadioIdent>& ident() const { return ident_; }
+    /// The reply time (300 ms); tests may shorten it.
+    void setReplyTime(int msecs) { timer_.setInterval(msecs); }
+
+signals:
+    void finished();
+
+private:
+    void send(const Bytes& frame, int replyLength) override;
+    void finish(const std::optional<RadioIdent>& ident) override;
+
+    SerialPort port_;
+    QTimer timer_;
+    ProbeEngine engine_;
+    std::optional<RadioIdent> ident_;
+};
+
+} // namespace rv::link

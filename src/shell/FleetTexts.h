@@ -1,0 +1,25 @@
+#pragma once
+
+#include "data/Messages.h"
+
+namespace rv::ui {
+
+/// Texts of the Fleet Programming window.
+struct FleetWindowTexts {
+    static inline const rv::LangText Title{"", "Fleet Programming", "批量编程"};
+    static inline const rv::LangText Port{"", "Port", "端口"};
+    static inline const rv::LangText Progress{"", "Progress", "进度"};
+    static inline const rv::LangText Serial{"", "Serial Number", "序列号"};
+    static inline const rv::LangText Result{"", "Result", "结果"};
+    static inline const rv::LangText Start{"", "&Start", "开始(&S)"};
+    static inline const rv::LangText Stop{"", "S&top", "停止(&T)"};
+    static inline const rv::LangText AddSim{"", "&Add Simulated Radio", "添加模拟对讲机(&A)"};
+    static inline const rv::LangText Repeat{"", "&Repeat for the next radio",
+                                            "为下一台对讲机重复(&R)"};
+    static inline const rv::LangText SaveLog{"", "Save &Log As...", "日志另存为(&L)..."};
+    static inline const rv::LangText LogFilter{"", "Log (*.csv)", "日志 (*.csv)"};
+    static inline const rv::LangText NoPortChecked{"", "Tick the ports to program first.",
+                                                   "请先勾选要编程的端口。"};
+};
+
+} // namespace rv::ui

@@ -1,0 +1,126 @@
+#include "FrmFleet.h"
+
+#include "Captions.h"
+#include "FleetTexts.h"
+#include "RadioJob.h"
+#include "kit/AppContext.h"
+#include "kit/Prompt.h"
+#include "link/SimFleet.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace rv::ui {
+
+FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::link::ProbeTarget>& ports, QWidget* parent)
+    : QDialog(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("FrmFleet"));
+    setWindowTitle(tr(FleetWindowTexts::Title));
+    // Backup and verify as chosen in the Setup menu; each port answers its own questions.
+    options_.write = JobOptions();
+    table_ = new QTableWidget(0, ColumnCount);
+    table_->setObjectName(QStringLiteral("grdPorts"));
+    table_->setHorizontalHeaderLabels({tr(FleetWindowTexts::Port), tr(FleetWindowTexts::Progress),
+                                       tr(FleetWindowTexts::Serial), tr(FleetWindowTexts::Result)});
+    table_->horizontalHeader()->setSectionResizeMode(ResultColumn, QHeaderView::Stretch);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+
+    repeat_ = new QCheckBox(tr(FleetWindowTexts::Repeat));
+    repeat_->setObjectName(QStringLiteral("chkRepeat"));
+    const auto button = [this](const rv::LangText& text, const char* name) {
+        auto* b = new QPushButton(tr(text));
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    };
+    start_ = button(FleetWindowTexts::Start, "cmdStart");
+    stop_ = button(FleetWindowTexts::Stop, "cmdStop");
+    addSim_ = button(FleetWindowTexts::AddSim, "cmdAddSim");
+    auto* saveLog = button(FleetWindowTexts::SaveLog, "cmdSaveLog");
+    auto* close = button(CaptionOf(Cap::Close), "cmdClose");
+    stop_->setEnabled(false);
+    connect(start_, &QPushButton::clicked, this, &FrmFleet::startFleet);
+    connect(stop_, &QPushButton::clicked, this, &FrmFleet::stopFleet);
+    connect(addSim_, &QPushButton::clicked, this, &FrmFleet::addSimulatedRadio);
+    connect(saveLog, &QPushButton::clicked, this, &FrmFleet::chooseLogFile);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+
+    log_ = new QPlainTextEdit;
+    log_->setObjectName(QStringLiteral("txtLog"));
+    log_->setReadOnly(true);
+    auto* row = new QHBoxLayout;
+    for (QWidget* w : {static_cast<QWidget*>(start_), static_cast<QWidget*>(stop_),
+                       static_cast<QWidget*>(addSim_), static_cast<QWidget*>(repeat_)})
+        row->addWidget(w);
+    row->addStretch();
+    row->addWidget(saveLog);
+    row->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_, 2);
+    layout->addLayout(row);
+    layout->addWidget(log_, 1);
+    for (const auto& port : ports)
+        addPortRow(port, false);
+    resize(720, 480);
+}
+
+FrmFleet::~FrmFleet() {
+    // The stations close their ports before the simulated radios behind them go.
+    stations_.clear();
+}
+
+void FrmFleet::addPortRow(const rv::link::ProbeTarget& target, bool checked) {
+    const int row = table_->rowCount();
+    table_->insertRow(row);
+    ports_ << target;
+    auto* port =
+        new QTableWidgetItem(target.port == target.device ? target.device
+                                                          : target.port + QStringLiteral("  (") +
+                                                                target.device + QLatin1Char(')'));
+    port->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    port->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    table_->setItem(row, PortColumn, port);
+    auto* bar = new QProgressBar;
+    bar->setRange(0, 100);
+    bar->setValue(0);
+    table_->setCellWidget(row, ProgressColumn, bar);
+    table_->setItem(row, SerialColumn, new QTableWidgetItem);
+    table_->setItem(row, ResultColumn, new QTableWidgetItem);
+    table_->resizeColumnToContents(PortColumn);
+}
+
+bool FrmFleet::addSimulatedRadio() {
+    std::string error;
+    auto sim = rv::link::StartFleetSim(static_cast<int>(sims_.size()), true, &error);
+    if (!sim) {
+        Tell(ctx_, this, QString::fromStdString(error), rv::MsgIcon::Error);
+        return false;
+    }
+    const QString device = QString::fromStdString(sim->devicePath());
+    sims_.push_back(std::move(sim));
+    addPortRow({Tr(ctx_, CaptionOf(Cap::SimulatedRadio)) + QStringLiteral(" %1").arg(sims_.size()),
+                device},
+               true);
+    return true;
+}
+
+void FrmFleet::setTiming(int replyMs, int pollMs) {
+    options_.replyMs = replyMs;
+    options_.pollMs = pollMs;
+}
+
+QString FrmFleet::logText() const {
+    return log_->toPlainText();
+}
+
+QString FrmFleet::tr(const rv::LangText& t) const {
+    return Tr(ctx_, t);
+}
+
+} // namespace rv::ui

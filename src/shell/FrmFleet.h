@@ -1,0 +1,83 @@
+#pragma once
+
+#include "link/FleetStation.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <set>
+#include <vector>
+
+class QCheckBox;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace rv::link {
+class SimRadioPty;
+}
+
+namespace rv::ui {
+
+class AppContext;
+
+/// Fleet Programming: the open document written to the radios on the ticked ports at the
+/// same time, each with backup and verify; a progress bar, serial number and result per
+/// port; the log beneath, kept in a CSV file of the user's choosing.
+class FrmFleet : public QDialog {
+    Q_OBJECT
+public:
+    enum Column { PortColumn, ProgressColumn, SerialColumn, ResultColumn, ColumnCount };
+
+    FrmFleet(AppContext& ctx, const QList<rv::link::ProbeTarget>& ports, QWidget* parent = nullptr);
+    ~FrmFleet() override;
+
+    /// Adds a simulated radio with a serial number of its own as a ticked port.
+    bool addSimulatedRadio();
+    /// Starts a station on every ticked port; false when none is ticked.
+    bool startFleet();
+    /// Stops after the radios in progress.
+    void stopFleet();
+    bool isRunning() const { return running_ > 0; }
+    /// Keeps the log in `path` (CSV, appended); serial numbers it names as programmed are
+    /// skipped unless programmed again on purpose.
+    bool setLogFile(const QString& path);
+    /// Time-outs and polling for tests.
+    void setTiming(int replyMs, int pollMs);
+    QTableWidget* table() const { return table_; }
+    QString logText() const;
+
+signals:
+    void fleetFinished();
+
+protected:
+    /// While radios are being programmed the window stays: it stops them and waits.
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
+
+private:
+    void addPortRow(const rv::link::ProbeTarget& target, bool checked);
+    void onStatus(int row, const QString& text, int percent);
+    void onRadioDone(int row, const rv::link::FleetRecord& r);
+    void onStationFinished();
+    void chooseLogFile();
+    void setControlsRunning(bool running);
+    QString tr(const rv::LangText& t) const;
+
+    AppContext& ctx_;
+    rv::link::FleetOptions options_;
+    QList<rv::link::ProbeTarget> ports_;
+    QTableWidget* table_ = nullptr;
+    QPlainTextEdit* log_ = nullptr;
+    QCheckBox* repeat_ = nullptr;
+    QPushButton* start_ = nullptr;
+    QPushButton* stop_ = nullptr;
+    QPushButton* addSim_ = nullptr;
+    QString logPath_;
+    std::set<std::string> programmed_;
+    std::vector<std::unique_ptr<rv::link::SimRadioPty>> sims_;
+    std::vector<std::unique_ptr<rv::link::FleetStation>> stations_;
+    int running_ = 0;
+};
+
+} // namespace rv::ui

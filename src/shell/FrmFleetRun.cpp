@@ -1,0 +1,142 @@
+// Running the fleet window's stations and keeping its log.
+#include "FleetTexts.h"
+#include "FrmFleet.h"
+#include "data/FleetLog.h"
+#include "kit/AppContext.h"
+#include "kit/Prompt.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace rv::ui {
+
+namespace {
+
+rv::FleetLogRow RowOf(const rv::link::FleetRecord& r) {
+    return {r.time.toString(Qt::ISODate).toStdString(),
+            r.target.device.toStdString(),
+            r.model,
+            r.band,
+            r.serial,
+            r.result.toStdString(),
+            r.backup.toStdString()};
+}
+
+} // namespace
+
+bool FrmFleet::startFleet() {
+    if (running_ > 0) return false;
+    options_.repeat = repeat_->isChecked();
+    stations_.clear();
+    const auto programmedBefore = [this](const std::string& serial) {
+        return programmed_.count(serial) != 0;
+    };
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        if (table_->item(row, PortColumn)->checkState() != Qt::Checked) continue;
+        auto station = std::make_unique<rv::link::FleetStation>(ctx_.session, ports_[row], options_,
+                                                                programmedBefore);
+        connect(station.get(), &rv::link::FleetStation::status, this,
+                [this, row](const QString& text, int percent) { onStatus(row, text, percent); });
+        connect(station.get(), &rv::link::FleetStation::radioDone, this,
+                [this, row](const rv::link::FleetRecord& r) { onRadioDone(row, r); });
+        connect(station.get(), &rv::link::FleetStation::finished, this,
+                &FrmFleet::onStationFinished);
+        table_->item(row, SerialColumn)->setText({});
+        stations_.push_back(std::move(station));
+    }
+    if (stations_.empty()) {
+        Tell(ctx_, this, tr(FleetWindowTexts::NoPortChecked), rv::MsgIcon::Exclamation);
+        return false;
+    }
+    running_ = static_cast<int>(stations_.size());
+    setControlsRunning(true);
+    for (auto& s : stations_)
+        s->start();
+    return true;
+}
+
+void FrmFleet::stopFleet() {
+    for (auto& s : stations_)
+        if (s->isRunning()) s->stop();
+}
+
+void FrmFleet::closeEvent(QCloseEvent* e) {
+    if (running_ == 0) return QDialog::closeEvent(e);
+    // A radio left half-written is worse than a window that closes a moment later.
+    stopFleet();
+    e->ignore();
+}
+
+void FrmFleet::reject() {
+    if (running_ == 0)
+        QDialog::reject();
+    else
+        stopFleet();
+}
+
+void FrmFleet::onStatus(int row, const QString& text, int percent) {
+    table_->item(row, ResultColumn)->setText(text);
+    if (percent >= 0)
+        static_cast<QProgressBar*>(table_->cellWidget(row, ProgressColumn))->setValue(percent);
+}
+
+void FrmFleet::onRadioDone(int row, const rv::link::FleetRecord& r) {
+    table_->item(row, SerialColumn)->setText(QString::fromStdString(r.serial));
+    if (r.skipped) return;
+    if (r.ok) programmed_.insert(r.serial);
+    if (!r.ok) table_->item(row, ResultColumn)->setToolTip(r.message);
+    const std::string line = rv::FleetLogLine(RowOf(r));
+    log_->appendPlainText(QString::fromStdString(line).trimmed());
+    if (logPath_.isEmpty()) return;
+    QFile file(logPath_);
+    if (file.open(QIODevice::Append)) file.write(line.data(), static_cast<qint64>(line.size()));
+}
+
+void FrmFleet::onStationFinished() {
+    if (--running_ > 0) return;
+    setControlsRunning(false);
+    emit fleetFinished();
+}
+
+void FrmFleet::setControlsRunning(bool running) {
+    start_->setEnabled(!running);
+    repeat_->setEnabled(!running);
+    stop_->setEnabled(running);
+}
+
+bool FrmFleet::setLogFile(const QString& path) {
+    QFile file(path);
+    const bool fresh = !file.exists() || file.size() == 0;
+    if (!fresh && file.open(QIODevice::ReadOnly)) {
+        const QByteArray text = file.readAll();
+        const auto before = rv::ProgrammedSerials(std::string_view(text.constData(), text.size()));
+        programmed_.insert(before.begin(), before.end());
+        file.close();
+    }
+    if (!file.open(QIODevice::Append)) {
+        Tell(ctx_, this,
+             path + QStringLiteral(": ") + Tr(ctx_, rv::MessageOf(rv::Msg::FileError).text),
+             rv::MsgIcon::Error);
+        return false;
+    }
+    // The rows so far go to the new file as well, so that nothing shown is lost.
+    std::string text = fresh ? rv::FleetLogHeader() : std::string();
+    if (!log_->toPlainText().isEmpty()) text += log_->toPlainText().toStdString() + '\n';
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    logPath_ = path;
+    return true;
+}
+
+void FrmFleet::chooseLogFile() {
+    const QString path = ctx_.prompt().saveFileName(this, tr(FleetWindowTexts::SaveLog),
+                                                    QStringLiteral("fleet-log.csv"),
+                                                    tr(FleetWindowTexts::LogFilter));
+    if (!path.isEmpty()) setLogFile(path);
+}
+
+} // namespace rv::ui

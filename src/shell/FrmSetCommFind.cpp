@@ -1,0 +1,63 @@
+// Find Radio in the Communication Port dialog.
+#include "Captions.h"
+#include "FrmSetComm.h"
+#include "PortTexts.h"
+#include "kit/AppContext.h"
+#include "link/PortFinder.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace rv::ui {
+
+namespace {
+
+const QString OtherTarget = QStringLiteral("other");
+
+} // namespace
+
+void FrmSetComm::setBusy(bool busy) {
+    for (QWidget* w : {static_cast<QWidget*>(refresh_), static_cast<QWidget*>(find_), ok_})
+        w->setEnabled(!busy);
+}
+
+void FrmSetComm::findRadio() {
+    if (finder_) return;
+    QList<rv::link::ProbeTarget> targets;
+    for (const auto& port : ports_)
+        if (port.number >= 1 && port.number <= 8)
+            targets << rv::link::ProbeTarget{QString::number(port.number), port.device};
+    const QString other = otherPath_->text().trimmed();
+    if (!other.isEmpty()) targets << rv::link::ProbeTarget{OtherTarget, other};
+    finder_ = new rv::link::PortFinder(ctx_.lang(), this);
+    finder_->setStopAtFirst(true);
+    if (openCheck_) finder_->setOpenCheck(openCheck_);
+    connect(finder_, &rv::link::PortFinder::finished, this, &FrmSetComm::onFindFinished);
+    setBusy(true);
+    status_->setText(tr(PortTexts::Searching));
+    finder_->start(targets);
+}
+
+void FrmSetComm::onFindFinished() {
+    setBusy(false);
+    const rv::link::ProbeResult* found = finder_->firstAnswer();
+    if (!found) {
+        const QString advice = finder_->permissionAdvice();
+        status_->setText(advice.isEmpty() ? tr(PortTexts::NoRadio) : advice);
+    } else {
+        const bool other = found->target.port == OtherTarget;
+        const int index =
+            other ? static_cast<int>(options_.size()) - 1 : found->target.port.toInt() - 1;
+        options_[index]->setChecked(true);
+        const QString where = other ? found->target.device : options_[index]->text();
+        status_->setText(tr(PortTexts::RadioFound)
+                             .arg(where, QString::fromStdString(found->ident->modelCode),
+                                  QString::fromStdString(found->ident->band)));
+    }
+    finder_->deleteLater();
+    finder_ = nullptr;
+}
+
+} // namespace rv::ui

@@ -1,0 +1,188 @@
+#include "cli/Find.h"
+#include "data/FleetLog.h"
+#include "link/SimRadioPty.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <memory>
+
+namespace {
+
+using rv::link::SimRadio;
+using rv::link::SimRadioPty;
+
+class FleetCommands : public testing::Test {
+protected:
+    void SetUp() override {
+        QProcess p;
+        p.start(RV_BIN_DIR "/rv52n-cli", {"read", "--port", "sim", "-o", path("fleet.dat")});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        ASSERT_EQ(p.exitCode(), 0);
+    }
+    QString addRadio(const std::string& serial, const rv::link::SimFaults& faults = {}) {
+        auto sim = std::make_unique<SimRadioPty>();
+        std::string error;
+        EXPECT_TRUE(sim->start(false, &error)) << error;
+        sim->withRadio([&](SimRadio& r) {
+            r.faults() = faults;
+            r.info().serialNumber = serial;
+        });
+        radios.push_back(std::move(sim));
+        return QString::fromStdString(radios.back()->devicePath());
+    }
+    void startCli(QProcess& p, const QStringList& args) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LC_ALL", "C.UTF-8");
+        p.setProcessEnvironment(env);
+        p.start(RV_BIN_DIR "/rv52n-cli", args);
+        ASSERT_TRUE(p.waitForStarted());
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString log() const {
+        QFile f(path("log.csv"));
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+    int blocksWritten(std::size_t i) {
+        return radios[i]->withRadio([](SimRadio& r) { return r.blocksWritten(); });
+    }
+
+    QTemporaryDir dir;
+    std::vector<std::unique_ptr<SimRadioPty>> radios;
+};
+
+TEST_F(FleetCommands, ThreeRadiosAtOnceOneSilentOneCorruptingAWrite) {
+    rv::link::SimFaults silent, corrupt;
+    silent.silentAfterFrames = 0;
+    corrupt.corruptWriteAt = 0x20;
+    const QString good = addRadio("11110001");
+    const QString mute = addRadio("11110002", silent);
+    const QString bad = addRadio("11110003", corrupt);
+    QProcess p;
+    startCli(p, {"fleet", path("fleet.dat"), "--ports", good + "," + mute + "," + bad, "--log",
+                 path("log.csv"), "--backup-dir", path("backups")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_EQ(p.exitCode(), 1) << out.toStdString();
+    const QStringList rows = log().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 4) << log().toStdString();
+    EXPECT_EQ(rows[0], "time,port,model,band,serial,result,backup");
+    const auto rowOf = [&](const QString& port) {
+        for (const QString& r : rows)
+            if (r.section(',', 1, 1) == port) return r.section(',', 1);
+        return QString();
+    };
+    EXPECT_TRUE(
+        rowOf(good).startsWith(good + ",7415,400 - 470 MHz,11110001,OK," + path("backups")));
+    EXPECT_EQ(rowOf(mute), mute + ",,,,no radio,");
+    EXPECT_TRUE(rowOf(bad).startsWith(bad + ",7415,400 - 470 MHz,11110003,verify failed,"));
+    EXPECT_TRUE(out.contains(QRegularExpression(good + " +7415 +11110001 +OK ")));
+    EXPECT_EQ(rv::ProgrammedSerials(log().toStdString()), std::set<std::string>{"11110001"});
+    EXPECT_EQ(blocksWritten(1), 0);
+}
+
+TEST_F(FleetCommands, RepeatSkipsASerialNumberAlreadyProgrammed) {
+    QFile seed(path("log.csv"));
+    ASSERT_TRUE(seed.open(QIODevice::WriteOnly));
+    seed.write("time,port,model,band,serial,result,backup\n"
+               "2026-12-01T09:00:00,1,7415,400 - 470 MHz,22220001,OK,\n"
+               "2026-12-01T09:01:00,1,7415,400 - 470 MHz,22220002,verify failed,\n");
+    seed.close();
+    const QString done = addRadio("22220001");
+    const QString failedBefore = addRadio("22220002");
+    QProcess p;
+    startCli(p, {"fleet", path("fleet.dat"), "--ports", done + "," + failedBefore, "--log",
+                 path("log.csv"), "--repeat", "--no-backup"});
+    QString err;
+    for (int i = 0; i < 100 && !(err.contains("skipped") && err.contains(": OK")); ++i) {
+        p.waitForReadyRead(100);
+        err += QString::fromUtf8(p.readAllStandardError());
+    }
+    ::kill(static_cast<pid_t>(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(10000));
+    err += QString::fromUtf8(p.readAllStandardError());
+    EXPECT_EQ(p.exitCode(), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains('\a')) << "the bell rings for the radio programmed";
+    EXPECT_EQ(blocksWritten(0), 0);
+    EXPECT_GT(blocksWritten(1), 0);
+    const QStringList rows = log().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_TRUE(rows[3].contains(failedBefore + ",7415,400 - 470 MHz,22220002,OK,"));
+}
+
+TEST(FindCommand, PermissionAdviceWhenNoPortMayBeOpened) {
+    SimRadioPty sim;
+    std::string error;
+    ASSERT_TRUE(sim.start(false, &error));
+    const QString device = QString::fromStdString(sim.devicePath());
+    struct Case {
+        int openError;
+        int status;
+        const char* says;
+    };
+    const Case cases[] = {
+        {0, 0, ""}, {EACCES, 1, "sudo usermod -aG "}, {EBUSY, 1, "No radio answered."}};
+    for (const auto& c : cases) {
+        rv::cli::FindOptions options;
+        options.openCheck = [&](const QString&) { return c.openError; };
+        std::FILE* out = std::tmpfile();
+        std::FILE* err = std::tmpfile();
+        EXPECT_EQ(rv::cli::FindRadios({{"1", device}}, options, out, err), c.status);
+        std::rewind(out);
+        std::rewind(err);
+        char buffer[512] = {};
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer - 1, c.status ? err : out);
+        const std::string text(buffer, n);
+        // A radio that answers is printed with its model and band; otherwise the reason.
+        const std::string expected = c.status ? c.says : "7415   400 - 470 MHz";
+        EXPECT_NE(text.find(expected), std::string::npos) << text;
+        std::fclose(out);
+        std::fclose(err);
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(FindCommand, FindsEachOfSeveralSimulatedRadiosAndNotASilentOne) {
+    QProcess radios, mute;
+    radios.start(RV_BIN_DIR "/rv52n-cli", {"sim", "--count", "3", "--fast"});
+    mute.start(RV_BIN_DIR "/rv52n-cli", {"sim", "--silent", "--fast"});
+    const auto linesOf = [](QProcess& p, int n) {
+        QStringList lines;
+        while (lines.size() < n && p.waitForReadyRead(5000))
+            lines += QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        return lines;
+    };
+    const QStringList devices = linesOf(radios, 3);
+    const QStringList silent = linesOf(mute, 1);
+    ASSERT_EQ(devices.size(), 3);
+    ASSERT_EQ(silent.size(), 1);
+    const struct {
+        QStringList ports;
+        int status;
+        int found;
+    } cases[] = {{silent + devices, 0, 3}, {silent, 1, 0}};
+    for (const auto& c : cases) {
+        QProcess find;
+        find.start(RV_BIN_DIR "/rv52n-cli", {"find", "--ports", c.ports.join(','), "--json"});
+        ASSERT_TRUE(find.waitForFinished(10000));
+        EXPECT_EQ(find.exitCode(), c.status);
+        const QString out = QString::fromUtf8(find.readAllStandardOutput());
+        EXPECT_EQ(out.count("\"model\": \"7415\""), c.found) << out.toStdString();
+    }
+    for (QProcess* p : {&radios, &mute}) {
+        ::kill(static_cast<pid_t>(p->processId()), SIGTERM);
+        p->waitForFinished(5000);
+    }
+}
+
+} // namespace

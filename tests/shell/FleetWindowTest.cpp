@@ -1,0 +1,47 @@
+#include "ShellFixture.h"
+#include "shell/FrmFleet.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+
+using rv::test::ShellTest;
+using rv::ui::FrmFleet;
+
+TEST_F(ShellTest, FleetWindowProgramsSimulatedRadiosAndKeepsTheLog) {
+    start();
+    QTemporaryDir dir;
+    FrmFleet window(*ctx, {});
+    window.setTiming(300, 100);
+    ASSERT_TRUE(window.addSimulatedRadio());
+    ASSERT_TRUE(window.addSimulatedRadio());
+    QTableWidget* table = window.table();
+    ASSERT_EQ(table->rowCount(), 2);
+    const QString logPath = dir.filePath("log.csv");
+    ASSERT_TRUE(window.setLogFile(logPath));
+
+    QSignalSpy finished(&window, &FrmFleet::fleetFinished);
+    window.findChild<QPushButton*>("cmdStart")->click();
+    EXPECT_FALSE(window.findChild<QPushButton*>("cmdStart")->isEnabled());
+    ASSERT_TRUE(finished.wait(60000));
+    EXPECT_EQ(table->item(0, FrmFleet::SerialColumn)->text(), "20261201");
+    EXPECT_EQ(table->item(1, FrmFleet::SerialColumn)->text(), "20261202");
+    EXPECT_EQ(table->item(0, FrmFleet::ResultColumn)->text(), "OK");
+    EXPECT_EQ(window.logText().count(",OK,"), 2);
+    QFile log(logPath);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(log.readAll()).count('\n'), 3) << "header and two rows";
+
+    // Programmed again with "Repeat": both serial numbers are in the log, so both radios are
+    // passed over; Stop ends the wait.
+    window.findChild<QCheckBox*>("chkRepeat")->setChecked(true);
+    window.findChild<QPushButton*>("cmdStart")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(table->item(1, FrmFleet::ResultColumn)->text(),
+                              QStringLiteral("programmed before; skipped"), 20000);
+    window.findChild<QPushButton*>("cmdStop")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, 20000);
+    EXPECT_EQ(window.logText().count('\n'), 1);
+}
