@@ -76,8 +76,6 @@ void PrintWithoutScreen(int argc, char** argv) {
     }
 }
 
-}
-
 } // namespace
 
 int RunApplication(int argc, char** argv) {
