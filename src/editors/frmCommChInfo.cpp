@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -30,6 +31,23 @@ constexpr int Px(int twips) {
 
 constexpr int ColumnTwips[M::ColumnCount] = {500,  1000, 1000, 1000, 1000, 1000,
                                              1000, 0,    0,    1000, 1000};
+
+/// The grid itself. Typing never searches the cells for a text, which would move to another
+/// channel; and when the window sends a clicked cell's cursor elsewhere in the row (RX of an
+/// empty row, TX before an encode tone), the highlight goes with it.
+class ChannelGridView : public QTableView {
+public:
+    using QTableView::QTableView;
+    void keyboardSearch(const QString&) override {}
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        QTableView::mousePressEvent(e);
+        const QModelIndex current = currentIndex();
+        if (current.isValid() && current != indexAt(e->position().toPoint()))
+            selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+    }
+};
 
 } // namespace
 
@@ -78,7 +96,7 @@ void frmCommChInfo::buildGrid() {
     delegate_ = new ChannelCellDelegate(ctx_, this);
     delegate_->setShortcutHandler([this](const QKeyEvent& k) { handleChannelShortcut(k); });
 
-    grid_ = new QTableView(this);
+    grid_ = new ChannelGridView(this);
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
     grid_->setModel(model_);
     grid_->setItemDelegate(delegate_);
