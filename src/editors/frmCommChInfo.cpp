@@ -6,11 +6,13 @@
 #include "ChannelTexts.h"
 #include "ChannelWindows.h"
 #include "FrmCHInfoEdit.h"
+#include "SettingsInput.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
@@ -49,6 +51,27 @@ protected:
     }
 };
 
+/// The frame of a window: its document-area frame, or the window itself.
+QWidget* FrameOf(QWidget* w) {
+    auto* frame = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+    return frame ? static_cast<QWidget*>(frame) : w;
+}
+
+/// Places `w` to the right of `anchor`, so that it hides none of the rows it follows; in a
+/// document area too narrow for both it keeps to the area's right edge.
+void PlaceBeside(QWidget* anchor, QWidget* w) {
+    QWidget* anchorFrame = FrameOf(anchor);
+    QWidget* frame = FrameOf(w);
+    int x = anchorFrame->frameGeometry().right() + 1;
+    if (frame->isWindow()) {
+        frame->move(x, anchorFrame->frameGeometry().top());
+        return;
+    }
+    if (QWidget* area = frame->parentWidget())
+        x = std::max(0, std::min(x, area->width() - frame->width()));
+    frame->move(x, anchorFrame->y());
+}
+
 } // namespace
 
 frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent)
@@ -78,7 +101,8 @@ frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent)
         SaveShowGridData();
         showChannelEdit();
     });
-    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    // The frame goes too: an empty one would stay behind in the document area.
+    connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
     connect(&ctx_, &AppContext::documentEdited, this, &frmCommChInfo::onDocumentEdited);
 
     changeShowByLanguage();
@@ -316,9 +340,11 @@ FrmCHInfoEdit* frmCommChInfo::channelEdit() const {
 }
 
 void frmCommChInfo::showChannelEdit() {
+    const bool wasOpen = channelEdit() != nullptr;
     // The main window brings an open dialog to the front or opens it.
     if (ctx_.host) {
-        ctx_.host->showChildWindow(QStringLiteral("FrmCHInfoEdit"));
+        QWidget* d = ctx_.host->showChildWindow(QStringLiteral("FrmCHInfoEdit"));
+        if (d && !wasOpen) PlaceBeside(this, d);
         return;
     }
     if (auto* d = channelEdit()) {
@@ -329,6 +355,7 @@ void frmCommChInfo::showChannelEdit() {
     }
     ownDialog_ = new FrmCHInfoEdit(ctx_);
     ownDialog_->show();
+    PlaceBeside(this, ownDialog_);
 }
 
 } // namespace rv::ui

@@ -3,11 +3,11 @@
 #include "FrmProgress.h"
 #include "FrmSetComm.h"
 #include "frmMain.h"
-#include "link/CloneSession.h"
-#include "link/SerialPort.h"
-#include "kit/RadioPort.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "kit/RadioPort.h"
+#include "link/CloneSession.h"
+#include "link/SerialPort.h"
 
 namespace rv::ui {
 
@@ -94,6 +94,7 @@ bool frmMain::runTransfer(int mode) {
     if (read) {
         // The engine has replaced the document; show it afresh under the name new.dat.
         closeCurAllWindows();
+        ctx_.notifyReplaced();
         Change_Language();
         showDocument();
     }
