@@ -342,7 +342,9 @@ ChannelChange SetChannelField(Session& s, int n, ChannelFieldKind kind, std::str
     if (kind == K::RxFreq && !value.empty()) {
         const int before = s.Doc.ChannelCount;
         AddChannel(s, n, value);
-        return s.Doc.ChannelCount != before ? ChannelChange::Added : ChannelChange::None;
+        if (s.Doc.ChannelCount != before) return ChannelChange::Added;
+        // Only a damaged record can fill the list while this slot is empty.
+        s.report(Msg::NoFreeChannelRecord);
     }
     return ChannelChange::None;
 }

@@ -46,6 +46,13 @@ const MessageEntry Table[] = {
     {{"", "File Name", "文件名"}, B::None, I::None},
     {{"", "Not IsNumeric", "Not IsNumeric"}, B::Ok, I::None},
     {{"", "Read dec.TBL File Error!", "Read dec.TBL File Error!"}, B::Ok, I::None},
+    {{"",
+      "Channel not added: all 16 channel records are in use, one of them by a damaged record "
+      "(a channel number outside 1 to 16, or one given twice). Clear another channel first.",
+      "信道未添加：16个信道记录均已占用，其中有损坏的记录（信道号超出1至16或重复）。"
+      "请先清除另一个信道。"},
+     B::Ok,
+     I::Warning},
 };
 
 static_assert(sizeof(Table) / sizeof(Table[0]) == static_cast<std::size_t>(Msg::Count),

@@ -12,26 +12,27 @@ enum Language : int { English = 1, Chinese = 2 };
 
 /// The messages shared by every part of the program, in both languages.
 enum class Msg {
-    AllDataCleared,  ///< New (menu)
-    FileModified,    ///< Open with a modified document; also Exit/close with unsaved edits
-    FileOverwrite,   ///< Save over an existing file, after the quoted name
-    FileError,       ///< open or save failed
-    CannotOpenPort,  ///< serial port cannot be opened
-    ConfirmRead,     ///< before a read from the radio
-    ConfirmWrite,    ///< before a write to the radio
-    CheckConnection, ///< no answer from the radio
-    ReadCompleted,   ///< read finished
-    WriteCompleted,  ///< write finished
-    ModelWrong,      ///< model mismatch before a write
-    TestFreMismatch, ///< test frequencies of radio and document differ
-    FreqDataCleared, ///< model or band change
-    WarningTitle,    ///< title of the model/band warning
-    FreqOutOfRange,  ///< typed frequency outside the band
-    InvalidData,     ///< bad code entry
-    DataFileWord,    ///< file dialog filter word
-    FileNameWord,    ///< title word
-    NotIsNumeric,    ///< a stored frequency that is not a number (English only)
-    ReadDecTblError, ///< the DQT table could not be read (English only)
+    AllDataCleared,      ///< New (menu)
+    FileModified,        ///< Open with a modified document; also Exit/close with unsaved edits
+    FileOverwrite,       ///< Save over an existing file, after the quoted name
+    FileError,           ///< open or save failed
+    CannotOpenPort,      ///< serial port cannot be opened
+    ConfirmRead,         ///< before a read from the radio
+    ConfirmWrite,        ///< before a write to the radio
+    CheckConnection,     ///< no answer from the radio
+    ReadCompleted,       ///< read finished
+    WriteCompleted,      ///< write finished
+    ModelWrong,          ///< model mismatch before a write
+    TestFreMismatch,     ///< test frequencies of radio and document differ
+    FreqDataCleared,     ///< model or band change
+    WarningTitle,        ///< title of the model/band warning
+    FreqOutOfRange,      ///< typed frequency outside the band
+    InvalidData,         ///< bad code entry
+    DataFileWord,        ///< file dialog filter word
+    FileNameWord,        ///< title word
+    NotIsNumeric,        ///< a stored frequency that is not a number (English only)
+    ReadDecTblError,     ///< the DQT table could not be read (English only)
+    NoFreeChannelRecord, ///< a channel cannot be added: a damaged record holds the last free one
     Count
 };
 

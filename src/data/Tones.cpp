@@ -129,4 +129,23 @@ std::string TextToTone(const Session& s, std::string_view text) {
     return Hex4(static_cast<unsigned>(v));
 }
 
+int ToneEntryOfTyped(const Session& s, std::string_view typed) {
+    const std::string t = Upper(TrimBlanks(typed));
+    if (t.empty()) return -1;
+    const auto& list = ToneList(s.CurLanguage);
+    const auto at = [&list](const std::string& text) {
+        for (std::size_t i = 0; i < list.size(); ++i)
+            if (Upper(list[i]) == text) return static_cast<int>(i);
+        return -1;
+    };
+    if (const int i = at(t); i >= 0) return i;
+    // A QT value typed another way: whole hertz, more decimals, leading zeros.
+    const char last = t.back();
+    if (last == 'N' || last == 'I') return -1;
+    const std::string code = TextToTone(s, t);
+    if (code.empty() || code == "FFFF") return -1;
+    const int i = at(ToneToText(s, code));
+    return i > 0 && i <= static_cast<int>(QtTones.size()) ? i : -1;
+}
+
 } // namespace rv

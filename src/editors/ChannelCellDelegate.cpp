@@ -1,5 +1,6 @@
 #include "ChannelCellDelegate.h"
 
+#include "ChannelChoiceBox.h"
 #include "ChannelInput.h"
 #include "ChannelTableModel.h"
 #include "data/Conversions.h"
@@ -66,10 +67,15 @@ QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
         new FrequencyKeyFilter(box, 9, shortcuts_);
         return box;
     }
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
+    ChannelChoiceBox::Reader reader;
+    if (column == M::Dec || column == M::Enc) {
+        // "88.5", "d754n" and "67" name their tones as the commit reads them.
+        reader = [this](const QString& t) {
+            return rv::ToneEntryOfTyped(ctx_.session, t.toStdString());
+        };
+    }
+    auto* box = new ChannelChoiceBox(name, reader, parent);
     box->addItems(listOf(column));
-    box->setMaxVisibleItems(16);
     return box;
 }
 

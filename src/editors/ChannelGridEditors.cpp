@@ -19,6 +19,16 @@ namespace rv::ui {
 
 using M = ChannelTableModel;
 
+namespace {
+
+bool IsTypedCharacter(const QKeyEvent& key) {
+    const QString t = key.text();
+    const auto mods = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    return mods == Qt::NoModifier && !t.isEmpty() && t[0].isPrint();
+}
+
+} // namespace
+
 void frmCommChInfo::buildEditors() {
     // One editor per kind, made once and moved over the cell being edited.
     for (int c = M::RxFreq; c <= M::WideNarrow; ++c) {
@@ -157,7 +167,22 @@ bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (IsChannelShortcut(*key)) return handleChannelShortcut(*key);
+    if (IsTypedCharacter(*key)) {
+        typeIntoCell(key);
+        return true;
+    }
     return false;
+}
+
+void frmCommChInfo::typeIntoCell(QKeyEvent* key) {
+    // As in a spreadsheet, a character typed on a cell opens its editor and starts anew.
+    if (!editor_) {
+        if (!M::isEditable(currentColumn())) return;
+        enterCell(true);
+        if (!editor_) return;
+        if (auto* box = qobject_cast<QLineEdit*>(editor_)) box->clear();
+    }
+    QApplication::sendEvent(editor_, key);
 }
 
 void frmCommChInfo::onComboActivated() {

@@ -17,7 +17,10 @@ void Restore(rv::RadioData& doc, const ChannelSnapshot& snapshot) {
 
 ChannelHistory& ChannelHistory::of(AppContext& ctx) {
     if (auto* h = ctx.findChild<ChannelHistory*>(QString(), Qt::FindDirectChildrenOnly)) return *h;
-    return *new ChannelHistory(&ctx);
+    auto* h = new ChannelHistory(&ctx);
+    // Steps of another document must never reach this one, however alike their channels.
+    connect(&ctx, &AppContext::documentReplaced, h, &ChannelHistory::clear);
+    return *h;
 }
 
 void ChannelHistory::record(const ChannelSnapshot& before, const ChannelSnapshot& after) {

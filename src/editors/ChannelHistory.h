@@ -25,7 +25,7 @@ void Restore(rv::RadioData& doc, const ChannelSnapshot& snapshot);
 
 /// Undo and redo of channel commits over the one document, shared by every channel window
 /// of a context. A step applies only while the channel list is still the one it left
-/// behind; once the document has been replaced (New, Open, Read) the history is dropped.
+/// behind, and the history is dropped when the document is replaced (New, Open, Read).
 class ChannelHistory : public QObject {
     Q_OBJECT
 public:

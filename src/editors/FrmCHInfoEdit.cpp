@@ -4,6 +4,7 @@
 #include "ChannelInput.h"
 #include "ChannelTexts.h"
 #include "ChannelWindows.h"
+#include "SettingsInput.h"
 #include "data/Conversions.h"
 #include "frmCommChInfo.h"
 
@@ -121,7 +122,8 @@ void FrmCHInfoEdit::buildControls() {
     helpButton_->setObjectName(QStringLiteral("CommandHelp"));
     for (auto* b : {closeButton_, helpButton_})
         b->setAutoDefault(false);
-    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    // The frame goes too: an empty one would stay behind in the document area.
+    connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
 
     auto* undo = new QShortcut(QKeySequence::Undo, this, [this] { undoRedo(true); });
     auto* redo =

@@ -2,6 +2,7 @@
 
 #include "SettingsCellEditor.h"
 #include "SettingsInput.h"
+#include "data/SettingCommit.h"
 #include "kit/Prompt.h"
 
 #include <QCheckBox>
@@ -46,8 +47,9 @@ enum Decode { Group, AutoReset, CallAlert, Transpond };
 QString Latin1(const std::string& s) {
     return QString::fromLatin1(s);
 }
-std::string Latin1(const QString& s) {
-    return s.toLatin1().toStdString();
+// A character beyond ASCII becomes a byte no code rule accepts.
+std::string CodeBytes(const QString& s) {
+    return s.toUtf8().toStdString();
 }
 
 } // namespace
@@ -112,10 +114,7 @@ QWidget* FrmDTMF::buildDecodeTab() {
     InstallKeyRule(text2_, &DtmfDigitRule);
     text2Label_ = new QLabel(stunFrame_);
     stun->addRow(text2Label_, text2_);
-    connect(text2_, &QLineEdit::editingFinished, this, [this] {
-        ctx_.doc().DtmfInfo.StunCode.set(Latin1(text2_->text()));
-        ctx_.notifyEdited(this);
-    });
+    connect(text2_, &QLineEdit::editingFinished, this, [this] { saveStunCode(); });
     combo3_ = new SettingsCombo(QStringLiteral("Combo3"), stunFrame_);
     combo3Label_ = new QLabel(stunFrame_);
     stun->addRow(combo3Label_, combo3_);
@@ -264,19 +263,29 @@ void FrmDTMF::saveCombo2(int i) {
 }
 
 void FrmDTMF::saveIdCode() {
-    const QString t = text1_->text();
-    if (t.size() < 3) {
-        Tell(ctx_, this, QString::fromStdString(rv::MsgText(rv::Msg::InvalidData, ctx_.lang())),
-             rv::MsgIcon::Error);
+    if (!rv::SetIdCode(ctx_.doc().DtmfInfo, CodeBytes(text1_->text()))) {
+        TellInvalidData(ctx_, this);
         text1_->setText(QStringLiteral("000"));
         return;
     }
-    // The ID code is kept as typed, blank-filled, without an end mark.
-    ctx_.doc().DtmfInfo.IdCode.assign(Latin1(t));
+    ctx_.notifyEdited(this);
+}
+
+void FrmDTMF::saveStunCode() {
+    auto& d = ctx_.doc().DtmfInfo;
+    if (!rv::SetStunCode(d, CodeBytes(text2_->text()))) {
+        TellInvalidData(ctx_, this);
+        text2_->setText(Latin1(d.StunCode.get()));
+        return;
+    }
     ctx_.notifyEdited(this);
 }
 
 void FrmDTMF::saveAutodial(int row, const QString& text) {
+    if (!rv::IsAutodialCode(CodeBytes(text))) {
+        TellInvalidData(ctx_, this); // the cell keeps its stored code
+        return;
+    }
     grid_->item(row, 1)->setText(text);
     auto& d = ctx_.doc();
     const Int16 no = Int16(row + 1);
@@ -288,11 +297,11 @@ void FrmDTMF::saveAutodial(int row, const QString& text) {
         *(end - 1) = rv::DtmfCode{};
         --d.DtmfCodeCount;
     } else if (it != end) {
-        it->Code.set(Latin1(text));
+        it->Code.set(CodeBytes(text));
     } else if (!text.isEmpty() && end != d.DtmfCodes.end()) {
         // An empty code makes no entry: a memory without digits has nothing to dial.
         end->No = no;
-        end->Code.set(Latin1(text));
+        end->Code.set(CodeBytes(text));
         ++d.DtmfCodeCount;
     } else {
         return;

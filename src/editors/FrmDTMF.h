@@ -36,6 +36,7 @@ private:
     void saveCombo1(int i);
     void saveCombo2(int i);
     void saveIdCode();
+    void saveStunCode();
     void saveAutodial(int row, const QString& text);
 
     QTabWidget* tabs_ = nullptr;

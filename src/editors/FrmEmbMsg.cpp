@@ -1,6 +1,7 @@
 #include "FrmEmbMsg.h"
 
 #include "SettingsInput.h"
+#include "data/SettingCommit.h"
 
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -40,9 +41,13 @@ void FrmEmbMsg::reShow() {
 }
 
 void FrmEmbMsg::store(int line) {
-    // 32 characters or more fill the line; a shorter text ends with a NUL.
-    (line == 0 ? ctx_.doc().EmbMsg1 : ctx_.doc().EmbMsg2)
-        .set(text1_[line]->text().toLatin1().toStdString());
+    auto& field = line == 0 ? ctx_.doc().EmbMsg1 : ctx_.doc().EmbMsg2;
+    // A character beyond ASCII arrives as bytes above 127, which the line refuses.
+    if (!rv::SetEmbMsgLine(field, text1_[line]->text().toUtf8().toStdString())) {
+        TellInvalidData(ctx_, this);
+        text1_[line]->setText(QString::fromLatin1(field.get()));
+        return;
+    }
     ctx_.notifyEdited(this);
 }
 

@@ -2,6 +2,7 @@
 
 #include "SettingsCellEditor.h"
 #include "SettingsInput.h"
+#include "data/SettingCommit.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -45,6 +46,9 @@ constexpr Range FleetRange{100, 349, rv::FleetOffset, 3};
 constexpr Range IdRange{1000, 4999, rv::IdOffset, 4};
 const Range& RangeOf(int col) {
     return col == FleetCol ? FleetRange : IdRange;
+}
+rv::FleetColumn ColumnOf(int col) {
+    return col == FleetCol ? rv::FleetColumn::Fleet : rv::FleetColumn::Id;
 }
 
 QString AllText(int language) {
@@ -226,20 +230,8 @@ void FrmFleetSync::ownIdChosen() {
 
 void FrmFleetSync::showGrid() {
     cellEditor_->close();
-    for (int r = 0; r < Rows; ++r) {
-        grid_->item(r, FleetCol)->setText(QString());
-        grid_->item(r, IdCol)->setText(QString());
-    }
-    const auto& d = ctx_.doc();
-    const auto text = [this](int v, int offset) {
-        return QString::fromStdString(rv::FleetNumberText(v, offset, true, ctx_.lang()));
-    };
-    for (int i = 0; i < std::clamp<int>(d.FleetCount, 0, Rows); ++i) {
-        const auto& e = d.Fleets[std::size_t(i)];
-        if (e.Slot < 1 || e.Slot > Rows) continue;
-        grid_->item(e.Slot - 1, FleetCol)->setText(text(e.Fleet, FleetRange.offset));
-        grid_->item(e.Slot - 1, IdCol)->setText(text(e.IdValue, IdRange.offset));
-    }
+    for (int r = 0; r < Rows; ++r)
+        showRow(r);
 }
 
 QChar FrmFleetSync::cellKey(QChar c) const {
@@ -254,49 +246,46 @@ QChar FrmFleetSync::cellKey(QChar c) const {
 }
 
 void FrmFleetSync::commitCell(int row, int col, const QString& typed) {
-    QString t = typed;
-    bool ok = false;
-    const int n = typed.toInt(&ok);
-    if (typed == QStringLiteral("A")) {
-        t = AllText(ctx_.lang());
-    } else if (ok) {
-        const Range& r = RangeOf(col);
-        t = QString::number(std::clamp(n, r.low, r.high));
+    auto& d = ctx_.doc();
+    const int slot = row + 1;
+    if (typed.isEmpty()) {
+        // An emptied cell empties its row.
+        rv::RemoveFleetEntry(d, slot);
+    } else {
+        // A number outside its range is brought into it; the other cell of a new row
+        // becomes "All".
+        const int other = col == FleetCol ? IdCol : FleetCol;
+        const QString otherText = grid_->item(row, other)->text();
+        const auto value = rv::FleetCellValue(typed.toUtf8().toStdString(), ColumnOf(col));
+        const auto otherValue =
+            otherText.isEmpty()
+                ? std::optional<int>(0)
+                : rv::FleetCellValue(otherText.toUtf8().toStdString(), ColumnOf(other));
+        const bool stored = value && otherValue &&
+                            rv::SetFleetEntry(d, slot, col == FleetCol ? *value : *otherValue,
+                                              col == IdCol ? *value : *otherValue);
+        if (!stored) {
+            TellInvalidData(ctx_, this); // the row keeps its stored entry
+            return;
+        }
     }
-    grid_->item(row, col)->setText(t);
-    auto* other = grid_->item(row, col == FleetCol ? IdCol : FleetCol);
-    if (t.isEmpty())
-        other->setText(QString());
-    else if (other->text().isEmpty())
-        other->setText(AllText(ctx_.lang()));
-    storeRow(row);
+    showRow(row);
     ctx_.notifyEdited(this);
 }
 
-void FrmFleetSync::storeRow(int row) {
-    auto& d = ctx_.doc();
-    const Int16 slot = Int16(row + 1);
-    auto* begin = d.Fleets.begin();
-    auto* end = begin + std::clamp<int>(d.FleetCount, 0, Rows);
-    auto* it = std::find_if(begin, end, [slot](const rv::FleetEntry& e) { return e.Slot == slot; });
-    const QString fleet = grid_->item(row, FleetCol)->text();
-    if (fleet.isEmpty()) {
-        if (it == end) return;
-        std::move(it + 1, end, it); // later entries move up
-        *(end - 1) = rv::FleetEntry{};
-        --d.FleetCount;
-        return;
+void FrmFleetSync::showRow(int row) {
+    const auto& d = ctx_.doc();
+    QString fleet, id;
+    for (int i = 0; i < std::clamp<int>(d.FleetCount, 0, Rows); ++i) {
+        const auto& e = d.Fleets[std::size_t(i)];
+        if (e.Slot != row + 1) continue;
+        fleet = QString::fromStdString(
+            rv::FleetNumberText(e.Fleet, FleetRange.offset, true, ctx_.lang()));
+        id = QString::fromStdString(
+            rv::FleetNumberText(e.IdValue, IdRange.offset, true, ctx_.lang()));
     }
-    if (it == end) {
-        if (end == d.Fleets.end()) return; // a damaged list already fills every slot
-        it->Slot = slot;
-        ++d.FleetCount;
-    }
-    const auto value = [this](const QString& s, int offset) {
-        return s == AllText(ctx_.lang()) ? 0 : s.toInt() - offset;
-    };
-    it->Fleet = Int16(value(fleet, FleetRange.offset));
-    it->IdValue = value(grid_->item(row, IdCol)->text(), IdRange.offset);
+    grid_->item(row, FleetCol)->setText(fleet);
+    grid_->item(row, IdCol)->setText(id);
 }
 
 } // namespace rv::ui

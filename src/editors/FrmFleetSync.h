@@ -35,7 +35,7 @@ private:
     void ownFleetChosen();
     void ownIdChosen();
     void commitCell(int row, int col, const QString& text);
-    void storeRow(int row);
+    void showRow(int row);
     QChar cellKey(QChar c) const;
 
     QTabWidget* tabs_ = nullptr;

@@ -110,6 +110,11 @@ void FrmOptFeatures::buildControls() {
     }
     for (int i = 1; i < 4; ++i)
         vox->addRow(check2_[i]);
+    // Tab and Enter go through the frame in screen order: the gain and delay boxes were
+    // made after the check boxes below them.
+    QWidget::setTabOrder(check2_[0], combo3_[0]);
+    QWidget::setTabOrder(combo3_[0], combo3_[1]);
+    QWidget::setTabOrder(combo3_[1], check2_[1]);
 
     modeFrame_ = new QGroupBox(this);
     check3_ = new QCheckBox(modeFrame_);

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include <utility>
@@ -49,8 +50,19 @@ protected:
             if (IsClipboardKey(k)) k->accept();
             return false;
         }
-        if (ev->type() != QEvent::KeyPress) return false;
-        return handleKey(static_cast<QKeyEvent*>(ev));
+        switch (ev->type()) {
+        case QEvent::KeyPress:
+            return handleKey(static_cast<QKeyEvent*>(ev));
+        case QEvent::InputMethod:
+            // Composed text would pass no key rule; the commit refuses it as well.
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+            // X11 pastes the selection on a middle click.
+            return static_cast<QMouseEvent*>(ev)->button() == Qt::MiddleButton;
+        default:
+            return false;
+        }
     }
 
 private:
@@ -190,6 +202,11 @@ QString CheckFreqShown(AppContext& ctx, QWidget* parent, const QString& typed) {
     for (rv::Msg m : said)
         Ask(ctx, parent, m);
     return QString::fromLatin1(shown);
+}
+
+void TellInvalidData(AppContext& ctx, QWidget* parent) {
+    Tell(ctx, parent, QString::fromStdString(rv::MsgText(rv::Msg::InvalidData, ctx.lang())),
+         rv::MsgIcon::Error);
 }
 
 void SetCloseHelpCaptions(int language, QPushButton* close, QPushButton* help) {

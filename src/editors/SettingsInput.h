@@ -50,7 +50,8 @@ QChar AsciiRule(QChar c);
 
 /// Filters the keys of an editor text box: the clipboard keys and characters above 127 are
 /// swallowed, printable characters go through `rule`, Enter runs `onEnter` (by default it
-/// moves the focus to the next control) and is swallowed. The context menu is removed.
+/// moves the focus to the next control) and is swallowed. The context menu, drops, input
+/// methods and the middle-click paste are closed; the commit checks the text all the same.
 void InstallKeyRule(QLineEdit* box, CharRule rule, std::function<void()> onEnter = {});
 
 /// Enter in `w` moves the focus to the next control, as Tab does, and is swallowed.
@@ -65,6 +66,9 @@ void FocusNext(QWidget* w);
 /// Checks a typed frequency against the band (limits and channel step) and returns its
 /// display text; an out-of-range warning is shown through the prompt of `ctx`.
 QString CheckFreqShown(AppContext& ctx, QWidget* parent, const QString& typed);
+
+/// Tells the user that a value was refused: "Invalid Data" with an error icon.
+void TellInvalidData(AppContext& ctx, QWidget* parent);
 
 /// Captions the Close and Help buttons of a window in a language.
 void SetCloseHelpCaptions(int language, QPushButton* close, QPushButton* help);

@@ -6,11 +6,14 @@
 #include "ChannelTexts.h"
 #include "ChannelWindows.h"
 #include "FrmCHInfoEdit.h"
+#include "SettingsInput.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -30,6 +33,44 @@ constexpr int Px(int twips) {
 
 constexpr int ColumnTwips[M::ColumnCount] = {500,  1000, 1000, 1000, 1000, 1000,
                                              1000, 0,    0,    1000, 1000};
+
+/// The grid itself. Typing never searches the cells for a text, which would move to another
+/// channel; and when the window sends a clicked cell's cursor elsewhere in the row (RX of an
+/// empty row, TX before an encode tone), the highlight goes with it.
+class ChannelGridView : public QTableView {
+public:
+    using QTableView::QTableView;
+    void keyboardSearch(const QString&) override {}
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        QTableView::mousePressEvent(e);
+        const QModelIndex current = currentIndex();
+        if (current.isValid() && current != indexAt(e->position().toPoint()))
+            selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+    }
+};
+
+/// The frame of a window: its document-area frame, or the window itself.
+QWidget* FrameOf(QWidget* w) {
+    auto* frame = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+    return frame ? static_cast<QWidget*>(frame) : w;
+}
+
+/// Places `w` to the right of `anchor`, so that it hides none of the rows it follows; in a
+/// document area too narrow for both it keeps to the area's right edge.
+void PlaceBeside(QWidget* anchor, QWidget* w) {
+    QWidget* anchorFrame = FrameOf(anchor);
+    QWidget* frame = FrameOf(w);
+    int x = anchorFrame->frameGeometry().right() + 1;
+    if (frame->isWindow()) {
+        frame->move(x, anchorFrame->frameGeometry().top());
+        return;
+    }
+    if (QWidget* area = frame->parentWidget())
+        x = std::max(0, std::min(x, area->width() - frame->width()));
+    frame->move(x, anchorFrame->y());
+}
 
 } // namespace
 
@@ -60,7 +101,8 @@ frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent)
         SaveShowGridData();
         showChannelEdit();
     });
-    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    // The frame goes too: an empty one would stay behind in the document area.
+    connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
     connect(&ctx_, &AppContext::documentEdited, this, &frmCommChInfo::onDocumentEdited);
 
     changeShowByLanguage();
@@ -78,7 +120,7 @@ void frmCommChInfo::buildGrid() {
     delegate_ = new ChannelCellDelegate(ctx_, this);
     delegate_->setShortcutHandler([this](const QKeyEvent& k) { handleChannelShortcut(k); });
 
-    grid_ = new QTableView(this);
+    grid_ = new ChannelGridView(this);
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
     grid_->setModel(model_);
     grid_->setItemDelegate(delegate_);
@@ -298,9 +340,11 @@ FrmCHInfoEdit* frmCommChInfo::channelEdit() const {
 }
 
 void frmCommChInfo::showChannelEdit() {
+    const bool wasOpen = channelEdit() != nullptr;
     // The main window brings an open dialog to the front or opens it.
     if (ctx_.host) {
-        ctx_.host->showChildWindow(QStringLiteral("FrmCHInfoEdit"));
+        QWidget* d = ctx_.host->showChildWindow(QStringLiteral("FrmCHInfoEdit"));
+        if (d && !wasOpen) PlaceBeside(this, d);
         return;
     }
     if (auto* d = channelEdit()) {
@@ -311,6 +355,7 @@ void frmCommChInfo::showChannelEdit() {
     }
     ownDialog_ = new FrmCHInfoEdit(ctx_);
     ownDialog_->show();
+    PlaceBeside(this, ownDialog_);
 }
 
 } // namespace rv::ui

@@ -75,6 +75,7 @@ private:
     QString editorText() const;
     bool onEditorEvent(QWidget* editor, QEvent* event);
     bool onEnterKey();
+    void typeIntoCell(QKeyEvent* key);
     bool handleChannelShortcut(const QKeyEvent& key);
     void onComboActivated();
     void onDocumentEdited(QObject* source);

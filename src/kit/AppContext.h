@@ -57,10 +57,14 @@ public:
 
     /// Tells every open view that a field of the document was committed.
     void notifyEdited(QObject* source = nullptr) { emit documentEdited(source); }
+    /// Tells whoever keeps state about the document that it was replaced (New, Open, Read).
+    void notifyReplaced() { emit documentReplaced(); }
 
 signals:
     /// A window committed a change to the document; `source` is the window that did.
     void documentEdited(QObject* source);
+    /// The document was replaced by another one.
+    void documentReplaced();
 
 private:
     Prompt* prompt_ = nullptr;

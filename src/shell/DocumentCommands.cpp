@@ -22,6 +22,7 @@ void frmMain::LoadNewDoc() {
     // Windows go first: an edit they still hold lands in the old document, not the new one.
     closeCurAllWindows();
     rv::InitRadioData(ctx_.session);
+    ctx_.notifyReplaced();
     ctx_.session.IsNewFile = true;
     ctx_.session.DocPath = "new.dat";
     Change_Language();
@@ -30,6 +31,12 @@ void frmMain::LoadNewDoc() {
 
 void frmMain::mnuFileNew_Click() {
     if (Ask(ctx_, this, rv::Msg::AllDataCleared) == Answer::Ok) LoadNewDoc();
+}
+
+void frmMain::toolFileNew_Click() {
+    // The toolbar's New asks only when there is something to lose, as Open does.
+    commitPendingEdits();
+    if (saveBeforeLeaving()) LoadNewDoc();
 }
 
 void frmMain::mnuFileOpen_Click() {
@@ -58,6 +65,7 @@ bool frmMain::openFile(const QString& path) {
     // they were; the channel window comes back over the unchanged document.
     const bool ok = rv::OpenDataFile(ctx_.session, path.toStdString());
     if (ok) {
+        ctx_.notifyReplaced();
         ctx_.session.DocPath = path.toStdString();
         ctx_.session.IsNewFile = false;
         Change_Language();

@@ -76,6 +76,7 @@ bool frmMain::readRadio(const QString& device) {
     rv::link::TakeReadImage(ctx_.session, r.before);
     // The document has been replaced; show it afresh under the name new.dat.
     closeCurAllWindows();
+    ctx_.notifyReplaced();
     Change_Language();
     showDocument();
     WarnIfUnknownModel(ctx_, this, r.before);

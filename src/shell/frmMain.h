@@ -42,6 +42,8 @@ public:
     /// Opens a data file without any question (Open after its dialog, a file named at start).
     bool openFile(const QString& path);
     void mnuFileNew_Click();
+    /// New from the toolbar: asks about unsaved changes first.
+    void toolFileNew_Click();
     void mnuFileOpen_Click();
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();

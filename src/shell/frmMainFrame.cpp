@@ -196,9 +196,9 @@ void frmMain::buildToolbar() {
         a->setObjectName(Name(b.key));
         actions_[Name(b.key)] = a;
     }
-    // The toolbar's New does not ask; Print stays reachable here although its menu entry
-    // is hidden.
-    connect(action(Name("新建")), &QAction::triggered, this, &frmMain::LoadNewDoc);
+    // The toolbar's New asks only about unsaved changes; Print stays reachable here although
+    // its menu entry is hidden.
+    connect(action(Name("新建")), &QAction::triggered, this, &frmMain::toolFileNew_Click);
     connect(action(Name("打开")), &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
     connect(action(Name("保存")), &QAction::triggered, this, [this] { mnuFileSave_Click(); });
     connect(action(Name("打印")), &QAction::triggered, this, &frmMain::mnuFilePrint_Click);

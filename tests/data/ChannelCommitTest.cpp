@@ -36,6 +36,21 @@ protected:
     std::vector<rv::Msg> messages;
 };
 
+// Regression: in a file whose 16 records include one numbered outside 1 to 16, the blank row
+// took typed frequencies without a word and stored nothing.
+TEST_F(ChannelCommitTest, ChannelThatFindsNoFreeRecordSaysWhy) {
+    for (int n = 1; n <= 16; ++n)
+        add(n, "146");
+    s.Doc.Channels[4].ChNo = 20; // channel 5's record, damaged
+    messages.clear();
+    EXPECT_EQ(rv::SetChannelField(s, 5, K::RxFreq, "147"), ChannelChange::None);
+    EXPECT_EQ(messages, std::vector<rv::Msg>{rv::Msg::NoFreeChannelRecord});
+    EXPECT_EQ(s.Doc.ChannelCount, 16);
+    messages.clear();
+    EXPECT_EQ(rv::SetChannelField(s, 5, K::TxFreq, "147"), ChannelChange::None);
+    EXPECT_TRUE(messages.empty()) << "only a new channel needs a record";
+}
+
 TEST_F(ChannelCommitTest, TypingReceiveFrequencyIntoEmptySlotCreatesChannelWithDefaults) {
     add(5, "146.5");
     ASSERT_EQ(s.Doc.ChannelCount, 1);

@@ -9,6 +9,7 @@
 #include "kit/AppContext.h"
 #include "support/ScriptedPrompt.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -96,18 +97,14 @@ protected:
         if (!text.isEmpty()) QTest::keyClicks(box, text);
         QTest::keyClick(box, Qt::Key_Return);
     }
-    /// Picks a list entry with the keyboard, which a drop-down box reports as a choice.
+    /// Picks a list entry as a user does: opens the list, moves to the entry, presses Enter.
     static void choose(QComboBox* box, const QString& text) {
         const int i = box->findText(text, Qt::MatchExactly);
         ASSERT_GE(i, 0) << text.toStdString() << " not offered by "
                         << box->objectName().toStdString();
-        if (i == 0) {
-            box->setCurrentIndex(1);
-            QTest::keyClick(box, Qt::Key_Up);
-        } else {
-            box->setCurrentIndex(i - 1);
-            QTest::keyClick(box, Qt::Key_Down);
-        }
+        box->showPopup();
+        box->view()->setCurrentIndex(box->view()->model()->index(i, box->modelColumn()));
+        QTest::keyClick(box->view(), Qt::Key_Return);
         ASSERT_EQ(box->currentText(), text);
     }
     static QStringList items(QComboBox* box) {

@@ -242,3 +242,20 @@ TEST_F(ChannelGridDamageTest, DamagedFrequencyIsReportedOncePerFillNotPerPaint) 
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ChannelGridDamageTest, BlankRowOfAFullDamagedListSaysWhyNothingIsStored) {
+    for (int n = 1; n <= 16; ++n)
+        addChannel(n, "146");
+    doc().Channels[4].ChNo = 0; // channel 5's record, damaged
+    auto* g = openGrid();
+    g->setCurrentCell(5, rv::ui::ChannelTableModel::RxFreq);
+    typeAndEnter(text1(g), "147");
+    ASSERT_EQ(prompt->asked.size(), 1);
+    EXPECT_TRUE(
+        prompt->asked[0].startsWith("Channel not added: all 16 channel records are in use"));
+    EXPECT_EQ(cell(g, 5, rv::ui::ChannelTableModel::RxFreq), "");
+}
+
+} // namespace

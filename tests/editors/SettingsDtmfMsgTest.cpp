@@ -43,6 +43,20 @@ TEST_F(SettingsEmbMsgTest, NonAsciiAndClipboardKeysHaveNoEffect) {
     EXPECT_EQ(line->contextMenuPolicy(), Qt::NoContextMenu);
 }
 
+TEST_F(SettingsEmbMsgTest, CharactersBeyondAsciiAreRefusedHoweverTheyArrive) {
+    ctx.doc().EmbMsg1.set("hello");
+    auto w = open<FrmEmbMsg>();
+    auto* line = Child<QLineEdit>(w.get(), "Text1_0");
+    line->setFocus();
+    CommitByInputMethod(line, QString::fromUtf8("你好"));
+    EXPECT_EQ(line->text(), "hello");
+    SlipIn(line, QString::fromUtf8("café"));
+    QTest::keyClick(line, Qt::Key_Tab);
+    EXPECT_EQ(prompt->asked, QStringList({"Invalid Data"}));
+    EXPECT_EQ(ctx.doc().EmbMsg1.get(), "hello");
+    EXPECT_EQ(line->text(), "hello");
+}
+
 TEST_F(SettingsEmbMsgTest, EnterMovesToTheNextLineAndStores) {
     ctx.doc().EmbMsg2.set("second");
     auto w = open<FrmEmbMsg>();
@@ -103,6 +117,26 @@ TEST_F(SettingsDtmfTest, StunCodeTakesDtmfDigitsWithNul) {
     TypeInto(Child<QLineEdit>(w.get(), "Text2"), "aE#1");
     EXPECT_EQ(Child<QLineEdit>(w.get(), "Text2")->text(), "A#1");
     EXPECT_EQ(ctx.doc().DtmfInfo.StunCode.full(), std::string("A#1\0", 4) + "      ");
+}
+
+TEST_F(SettingsDtmfTest, CodesArrivingWithoutKeysAreRefused) {
+    ctx.doc().DtmfInfo.IdCode.assign("4711");
+    ctx.doc().DtmfInfo.StunCode.set("12");
+    auto w = open<FrmDTMF>();
+    Child<QTabWidget>(w.get(), "SSTab1")->setCurrentIndex(1);
+    auto* id = Child<QLineEdit>(w.get(), "Text1");
+    auto* stun = Child<QLineEdit>(w.get(), "Text2");
+    for (QLineEdit* box : {id, stun}) {
+        box->setFocus();
+        CommitByInputMethod(box, "9");
+        EXPECT_EQ(box->text(), box == id ? "4711" : "12") << "input method";
+        SlipIn(box, box == id ? "000ABCDEF" : "ABCDEF");
+        QTest::keyClick(box, Qt::Key_Tab);
+    }
+    EXPECT_EQ(prompt->asked, QStringList({"Invalid Data", "Invalid Data"}));
+    EXPECT_EQ(ctx.doc().DtmfInfo.IdCode.get(), "4711");
+    EXPECT_EQ(ctx.doc().DtmfInfo.StunCode.get(), "12");
+    EXPECT_EQ(stun->text(), "12");
 }
 
 TEST_F(SettingsDtmfTest, ListsStoreTheirValues) {

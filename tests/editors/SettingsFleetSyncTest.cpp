@@ -149,6 +149,21 @@ TEST_F(SettingsFleetSyncTest, CellKeysKeepNumbersShortAndAllWhole) {
     EXPECT_EQ(grid->item(0, 1)->text(), "All");
 }
 
+TEST_F(SettingsFleetSyncTest, PastedLettersNeverReachTheList) {
+    auto w = open<FrmFleetSync>();
+    typeCell(w.get(), 2, 1, "a");
+    ASSERT_EQ(fleets(), (Fleets{{2, 0, 0}}));
+    Child<QTableWidget>(w.get(), "MSFlexGrid1")->setCurrentCell(1, 2);
+    auto* editor = Child<QLineEdit>(w.get(), "Text1");
+    CommitByInputMethod(editor, "12");
+    EXPECT_EQ(editor->text(), "All");
+    SlipIn(editor, "ABCDEF");
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(prompt->asked, QStringList({"Invalid Data"}));
+    EXPECT_EQ(fleets(), (Fleets{{2, 0, 0}}));
+    EXPECT_EQ(cell(w.get(), 2, 2), "All");
+}
+
 TEST_F(SettingsFleetSyncTest, ChineseCaptions) {
     ctx.doc().FleetCount = 1;
     ctx.doc().Fleets[0] = {1, 0, 0};

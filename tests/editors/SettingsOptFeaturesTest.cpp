@@ -66,6 +66,20 @@ TEST_F(SettingsOptFeaturesTest, VoxFunctionGreysDetailsAndKeepsTheirValues) {
     EXPECT_EQ(f.VoxProceedTone, 1);
 }
 
+TEST_F(SettingsOptFeaturesTest, TabAndEnterWalkTheVoxFrameInScreenOrder) {
+    ctx.doc().OptFeatures.VoxFunction = 1;
+    auto w = open<FrmOptFeatures>();
+    const char* order[] = {"Check2_0", "Combo3_0", "Combo3_1", "Check2_1"};
+    for (int key : {int(Qt::Key_Tab), int(Qt::Key_Return)}) {
+        Child(w.get(), order[0])->setFocus();
+        for (std::size_t i = 1; i < std::size(order); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            ASSERT_NE(QApplication::focusWidget(), nullptr);
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), order[i]) << "key " << key;
+        }
+    }
+}
+
 TEST_F(SettingsOptFeaturesTest, ChecksStoreTheirValue) {
     auto w = open<FrmOptFeatures>();
     auto& f = ctx.doc().OptFeatures;

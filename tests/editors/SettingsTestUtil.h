@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -96,6 +97,23 @@ inline void TypeInto(QLineEdit* box, const QString& keys) {
 
 inline void Click(QCheckBox* c) {
     QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(5, c->height() / 2));
+}
+
+} // namespace rv::test
+
+namespace rv::test {
+
+/// Text that reaches a box without a key press: an input method's commit.
+inline void CommitByInputMethod(QWidget* box, const QString& text) {
+    QInputMethodEvent e;
+    e.setCommitString(text);
+    QApplication::sendEvent(box, &e);
+}
+
+/// Text that got into a box past its key rule, by whatever way: the commit must refuse it.
+inline void SlipIn(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    box->setModified(true);
 }
 
 } // namespace rv::test

@@ -1,5 +1,7 @@
 #include "ShellFixture.h"
 #include "data/DataFile.h"
+#include "editors/ChannelHistory.h"
+#include "editors/frmCommChInfo.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -44,7 +46,7 @@ protected:
     }
 };
 
-TEST_F(DocumentTest, NewFromMenuAsksAndToolbarDoesNot) {
+TEST_F(DocumentTest, NewFromMenuAsksAndToolbarAsksOnlyAboutUnsavedChanges) {
     modify();
     prompt->answers = {Answer::Cancel};
     act("mnuFileNew")->trigger();
@@ -55,13 +57,44 @@ TEST_F(DocumentTest, NewFromMenuAsksAndToolbarDoesNot) {
     act("mnuFileNew")->trigger();
     EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 5);
 
-    modify();
+    // Regression: the toolbar's New threw unsaved edits away without a word.
     prompt->asked.clear();
     act("新建")->trigger();
     EXPECT_TRUE(prompt->asked.isEmpty());
+    modify();
+    prompt->answers = {Answer::Cancel};
+    act("新建")->trigger();
+    EXPECT_EQ(prompt->asked, QStringList{Modified});
+    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 8);
+    prompt->answers = {Answer::No};
+    act("新建")->trigger();
     EXPECT_TRUE(rv::IsUnchanged(ctx->session));
+    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 5);
     EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat]");
     EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
+}
+
+TEST_F(DocumentTest, ReplacingTheDocumentDropsTheChannelHistory) {
+    const auto typeRx = [this](const QString& text) {
+        rv::ui::ChannelTransaction t(*ctx, nullptr, nullptr);
+        t.commit(1, rv::ChannelFieldKind::RxFreq, text);
+    };
+    const QString file = dataFile("other.dat", 3);
+    for (const char* how : {"new", "open"}) {
+        typeRx("446.5");
+        typeRx("");
+        ASSERT_EQ(ctx->doc().ChannelCount, 0);
+        if (QByteArray(how) == "new") {
+            main->LoadNewDoc();
+        } else {
+            prompt->fileNames.push_back(file);
+            prompt->answers = {Answer::No};
+            main->mnuFileOpen_Click();
+        }
+        auto* grid = static_cast<rv::ui::frmCommChInfo*>(main->findWindow("frmCommChInfo"));
+        grid->undo();
+        EXPECT_EQ(ctx->doc().ChannelCount, 0) << how << ": a channel of the old document came back";
+    }
 }
 
 TEST_F(DocumentTest, OpenUnchangedDocumentAsksNothing) {
@@ -283,7 +316,9 @@ protected:
 };
 
 TEST_F(PendingEditTest, ToolbarNewLeavesTheNewDocumentClean) {
+    prompt->answers = {Answer::No};
     act("新建")->trigger();
+    EXPECT_EQ(prompt->asked, QStringList{Modified}) << "the edit being typed counts";
     EXPECT_TRUE(rv::IsUnchanged(ctx->session));
     EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 5);
 }

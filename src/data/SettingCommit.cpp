@@ -1,0 +1,95 @@
+#include "SettingCommit.h"
+
+#include "SettingTexts.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+
+namespace rv {
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool AllOf(std::string_view s, bool (*ok)(char)) {
+    return std::all_of(s.begin(), s.end(), ok);
+}
+
+FleetEntry* EntryOfSlot(RadioData& d, int slot) {
+    auto* end = d.Fleets.begin() + std::clamp<int>(d.FleetCount, 0, int(d.Fleets.size()));
+    auto* it =
+        std::find_if(d.Fleets.begin(), end, [slot](const FleetEntry& e) { return e.Slot == slot; });
+    return it == end ? nullptr : it;
+}
+
+} // namespace
+
+bool IsDtmfDigit(char c) {
+    return IsDigit(c) || c == '*' || c == '#' || (c >= 'A' && c <= 'D');
+}
+
+bool SetIdCode(DtmfInfo& d, std::string_view code) {
+    if (code.size() < 3 || code.size() > d.IdCode.size() || !AllOf(code, IsDigit)) return false;
+    d.IdCode.assign(code);
+    return true;
+}
+
+bool SetStunCode(DtmfInfo& d, std::string_view code) {
+    if (code.size() > d.StunCode.size()) return false;
+    std::string upper(code);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'd') c = char(c - 'a' + 'A');
+    if (!AllOf(upper, IsDtmfDigit)) return false;
+    d.StunCode.set(upper);
+    return true;
+}
+
+bool IsAutodialCode(std::string_view code) {
+    return code.size() <= Text<16>::size() && AllOf(code, IsDtmfDigit);
+}
+
+bool SetEmbMsgLine(Text<32>& line, std::string_view text) {
+    if (!AllOf(text, [](char c) { return c >= ' ' && c <= '~'; })) return false;
+    line.set(text);
+    return true;
+}
+
+std::optional<int> FleetCellValue(std::string_view typed, FleetColumn column) {
+    if (typed == "A" || typed == AllText(English) || typed == AllText(Chinese)) return 0;
+    const bool isFleet = column == FleetColumn::Fleet;
+    if (typed.empty() || typed.size() > (isFleet ? 3u : 4u) || !AllOf(typed, IsDigit))
+        return std::nullopt;
+    int n = 0;
+    std::from_chars(typed.data(), typed.data() + typed.size(), n);
+    return isFleet ? std::clamp(n, 100, 349) - FleetOffset : std::clamp(n, 1000, 4999) - IdOffset;
+}
+
+bool SetFleetEntry(RadioData& d, int slot, int fleet, int id) {
+    if (slot < 1 || slot > int(d.Fleets.size())) return false;
+    if (fleet < 0 || fleet > FleetNumberCount || id < 0 || id > IdNumberCount) return false;
+    FleetEntry* e = EntryOfSlot(d, slot);
+    if (!e) {
+        const int count = std::clamp<int>(d.FleetCount, 0, int(d.Fleets.size()));
+        if (count == int(d.Fleets.size())) return false; // a damaged list fills every slot
+        e = &d.Fleets[std::size_t(count)];
+        e->Slot = Int16(slot);
+        d.FleetCount = Int16(count + 1);
+    }
+    e->Fleet = Int16(fleet);
+    e->IdValue = id;
+    return true;
+}
+
+void RemoveFleetEntry(RadioData& d, int slot) {
+    FleetEntry* e = EntryOfSlot(d, slot);
+    if (!e) return;
+    auto* end = d.Fleets.begin() + std::clamp<int>(d.FleetCount, 0, int(d.Fleets.size()));
+    std::move(e + 1, end, e);
+    *(end - 1) = FleetEntry{};
+    --d.FleetCount;
+}
+
+} // namespace rv

@@ -1,0 +1,102 @@
+#include "ChannelChoiceBox.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace rv::ui {
+
+ChannelChoiceBox::ChannelChoiceBox(const QString& objectName, Reader reader, QWidget* parent)
+    : QComboBox(parent), reader_(std::move(reader)) {
+    setObjectName(objectName);
+    setEditable(false);
+    setMaxVisibleItems(16);
+}
+
+int ChannelChoiceBox::match(const QString& typed) const {
+    const int whole = reader_ ? reader_(typed) : -1;
+    return whole >= 0 && whole < count() ? whole : entryStartingWith(typed);
+}
+
+int ChannelChoiceBox::entryStartingWith(const QString& typed) const {
+    for (int i = 0; i < count(); ++i)
+        if (itemText(i).startsWith(typed, Qt::CaseInsensitive)) return i;
+    return -1;
+}
+
+void ChannelChoiceBox::showEvent(QShowEvent* e) {
+    // Each opening of the cell starts a new entry.
+    typed_.clear();
+    QComboBox::showEvent(e);
+}
+
+void ChannelChoiceBox::keyPressEvent(QKeyEvent* e) {
+    const auto mods = e->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    if (mods == Qt::NoModifier && step(e->key())) return;
+    if (mods == Qt::NoModifier && e->key() == Qt::Key_Backspace) {
+        typed_.chop(1);
+        if (const int i = match(typed_); i >= 0) setCurrentIndex(i);
+        return;
+    }
+    const QString text = e->text();
+    const bool printable = !text.isEmpty() && text[0].isPrint();
+    if (mods == Qt::NoModifier && printable && !(text == QStringLiteral(" ") && typed_.isEmpty())) {
+        if (!type(text)) QApplication::beep();
+        return;
+    }
+    // Space on an untouched box, Alt+Down and F4 open the list as usual.
+    QComboBox::keyPressEvent(e);
+}
+
+bool ChannelChoiceBox::step(int key) {
+    int i = currentIndex();
+    const int last = count() - 1;
+    const int page = std::max(1, maxVisibleItems() - 1);
+    switch (key) {
+    case Qt::Key_Up:
+        i = i < 0 ? 0 : std::max(0, i - 1);
+        break;
+    case Qt::Key_Down:
+        i = std::min(last, i + 1);
+        break;
+    case Qt::Key_PageUp:
+        i = std::max(0, i - page);
+        break;
+    case Qt::Key_PageDown:
+        i = std::min(last, std::max(0, i) + page);
+        break;
+    case Qt::Key_Home:
+        i = 0;
+        break;
+    case Qt::Key_End:
+        i = last;
+        break;
+    default:
+        return false;
+    }
+    typed_.clear();
+    setCurrentIndex(i);
+    return true;
+}
+
+bool ChannelChoiceBox::type(const QString& text) {
+    // A key that leads nowhere from what was typed may start a new entry on its own.
+    for (const QString& candidate : {typed_ + text, text}) {
+        const int i = match(candidate);
+        if (i < 0) continue;
+        typed_ = candidate;
+        setCurrentIndex(i);
+        return true;
+    }
+    return false;
+}
+
+void ChannelChoiceBox::wheelEvent(QWheelEvent* e) {
+    const int dy = e->angleDelta().y();
+    if (dy != 0) step(dy > 0 ? Qt::Key_Up : Qt::Key_Down);
+    e->accept();
+}
+
+} // namespace rv::ui

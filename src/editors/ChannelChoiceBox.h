@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QComboBox>
+
+#include <functional>
+
+namespace rv::ui {
+
+/// The drop-down box of a channel grid cell. It offers only its list, and nothing but a
+/// click on a list entry chooses at once: arrow keys and the wheel step through the list,
+/// typed characters build up to an entry, and the grid commits what the box shows when the
+/// cell is left (Enter, Tab, a click elsewhere). A key that leads to no entry is refused.
+class ChannelChoiceBox : public QComboBox {
+    Q_OBJECT
+public:
+    /// The entry position a whole typed text names, however it is written; -1 for none.
+    using Reader = std::function<int(const QString& typed)>;
+
+    /// Without a `reader` only the beginnings of the entries are matched.
+    ChannelChoiceBox(const QString& objectName, Reader reader = {}, QWidget* parent = nullptr);
+
+    /// The first entry whose text starts with `typed`, in either case; -1 for none.
+    int entryStartingWith(const QString& typed) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    bool step(int key);
+    bool type(const QString& text);
+    int match(const QString& typed) const;
+
+    Reader reader_;
+    QString typed_;
+};
+
+} // namespace rv::ui

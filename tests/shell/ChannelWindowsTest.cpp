@@ -1,0 +1,52 @@
+// The channel grid and its edit dialog inside the main window's document area.
+#include "ShellFixture.h"
+
+#include <QPushButton>
+#include <QTest>
+
+using rv::test::ShellTest;
+
+namespace {
+
+class ChannelWindowsTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        start();
+        main->resize(1600, 1000);
+        main->show();
+    }
+    QWidget* window(const char* name) const { return main->findWindow(QString::fromLatin1(name)); }
+    void click(QWidget* w, const char* button) {
+        auto* b = w->findChild<QPushButton*>(QString::fromLatin1(button));
+        ASSERT_NE(b, nullptr) << button;
+        b->click();
+    }
+};
+
+TEST_F(ChannelWindowsTest, CloseButtonsTakeTheirFrameAlong) {
+    click(window("frmCommChInfo"), "CommandCHInfoEdit");
+    ASSERT_NE(window("FrmCHInfoEdit"), nullptr);
+    for (const char* name : {"FrmCHInfoEdit", "frmCommChInfo"}) {
+        click(window(name), "CommandClose");
+        QTest::qWait(0); // the frame goes with the deferred deletion
+        EXPECT_EQ(window(name), nullptr) << name;
+    }
+    EXPECT_TRUE(main->mdiArea()->subWindowList().isEmpty()) << "an empty frame stayed";
+    main->showChildWindow("frmCommChInfo");
+    EXPECT_EQ(main->mdiArea()->subWindowList().size(), 1);
+}
+
+TEST_F(ChannelWindowsTest, EditDialogOpensBesideTheGrid) {
+    QWidget* grid = window("frmCommChInfo");
+    click(grid, "CommandCHInfoEdit");
+    QWidget* dialog = window("FrmCHInfoEdit");
+    ASSERT_NE(dialog, nullptr);
+    const QRect g = grid->parentWidget()->geometry();
+    const QRect d = dialog->parentWidget()->geometry();
+    EXPECT_FALSE(g.intersects(d)) << "grid " << g.x() << "+" << g.width() << ", dialog " << d.x()
+                                  << "+" << d.width();
+    EXPECT_EQ(d.top(), g.top());
+}
+
+} // namespace
