@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "SimLink.h"
 
 #include "data/DataFile.h"
 #include "data/Image.h"
@@ -6,7 +7,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <filesystem>
 
 namespace rv::cli {
 
@@ -48,28 +48,22 @@ int CmdSim(CliArgs& args) {
     sigemptyset(&stopSignals);
     sigaddset(&stopSignals, SIGINT);
     sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGHUP);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
     rv::link::SimRadioPty sim(memory);
     std::string error;
     if (!sim.start(!args.has("--fast"), &error)) return Fail(error);
-    const auto link = args.value("--link");
-    namespace fs = std::filesystem;
-    if (link) {
-        std::error_code ec;
-        if (fs::is_symlink(*link, ec)) fs::remove(*link, ec);
-        fs::create_symlink(sim.devicePath(), *link, ec);
-        if (ec) return Fail(*link + ": " + ec.message());
+    SimLink link;
+    if (const auto path = args.value("--link")) {
+        if (!link.claim(*path, sim.devicePath(), args.language, &error)) return Fail(error);
     }
     std::printf("%s\n", sim.devicePath().c_str());
     std::fflush(stdout);
     int signal = 0;
     sigwait(&stopSignals, &signal);
     sim.stop();
-    if (link) {
-        std::error_code ec;
-        fs::remove(*link, ec);
-    }
+    link.release();
     return 0;
 }
 

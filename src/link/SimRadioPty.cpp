@@ -108,8 +108,10 @@ void SimRadioPty::serve() {
             std::lock_guard lock(mutex_);
             pendingInput = radio_.hasPendingInput();
         }
-        if (pendingInput)
-            wait = std::min<std::chrono::nanoseconds>(wait, lastArrival_ + IdleGap - now);
+        // The quiet line is reported once per burst of input; bytes the radio keeps after
+        // that wait for more input, not for the clock.
+        const bool idleDue = pendingInput && !idleReported_;
+        if (idleDue) wait = std::min<std::chrono::nanoseconds>(wait, lastArrival_ + IdleGap - now);
         pollfd fds[2] = {{master_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
         const timespec ts = toTimespec(wait);
         if (ppoll(fds, 2, &ts, nullptr) < 0 && errno != EINTR) break;
@@ -121,6 +123,7 @@ void SimRadioPty::serve() {
             const auto n = ::read(master_, buf, sizeof buf);
             if (n > 0) {
                 lastArrival_ = t;
+                idleReported_ = false;
                 // The bytes reach the radio one after the other at the line's pace.
                 rxFree_ = std::max(rxFree_, t) + n * ByteTime;
                 std::lock_guard lock(mutex_);
@@ -130,7 +133,8 @@ void SimRadioPty::serve() {
                     break;
                 }
             }
-        } else if (pendingInput && t - lastArrival_ >= IdleGap) {
+        } else if (idleDue && t - lastArrival_ >= IdleGap) {
+            idleReported_ = true;
             std::lock_guard lock(mutex_);
             radio_.lineIdle(reply);
         }
