@@ -102,7 +102,10 @@ void SimRadioPty::serve() {
     while (!stop_ && master_ >= 0) {
         const auto now = Clock::now();
         std::chrono::nanoseconds wait = std::chrono::hours(1);
-        if (!outgoing_.empty()) wait = std::min<std::chrono::nanoseconds>(wait, outgoingDue_ - now);
+        // A reply that is due waits for room on the line (a program that does not read
+        // fills it), not for the clock.
+        const bool replyDue = !outgoing_.empty() && now >= outgoingDue_;
+        if (!outgoing_.empty() && !replyDue) wait = outgoingDue_ - now;
         bool pendingInput = false;
         {
             std::lock_guard lock(mutex_);
@@ -112,7 +115,8 @@ void SimRadioPty::serve() {
         // that wait for more input, not for the clock.
         const bool idleDue = pendingInput && !idleReported_;
         if (idleDue) wait = std::min<std::chrono::nanoseconds>(wait, lastArrival_ + IdleGap - now);
-        pollfd fds[2] = {{master_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+        const short events = replyDue ? POLLIN | POLLOUT : POLLIN;
+        pollfd fds[2] = {{master_, events, 0}, {wake_[0], POLLIN, 0}};
         const timespec ts = toTimespec(wait);
         if (ppoll(fds, 2, &ts, nullptr) < 0 && errno != EINTR) break;
         if (stop_) break;
