@@ -94,15 +94,27 @@ Session MakeSession(const CliArgs& args) {
     return s;
 }
 
+namespace {
+
+// "PATH: file error." and, below it, the reason.
+std::string FileErrorText(const Session& s, const std::string& path, const FileFault& fault) {
+    std::string text = path + ": " + MsgText(Msg::FileError, s.CurLanguage);
+    if (fault.kind != FileFault::None) text += "\n" + FileFaultText(fault, s.CurLanguage);
+    return text;
+}
+
+} // namespace
+
 bool OpenDocument(Session& s, const std::string& path) {
     if (OpenDataFile(s, path)) return true;
-    Fail(path + ": " + MsgText(Msg::FileError, s.CurLanguage));
+    Fail(FileErrorText(s, path, s.LastFileFault));
     return false;
 }
 
 bool WriteOutput(const Session& s, const std::string& path, std::span<const std::uint8_t> bytes) {
-    if (WriteFileAtomically(path, bytes)) return true;
-    Fail(path + ": " + MsgText(Msg::FileError, s.CurLanguage));
+    FileFault fault;
+    if (WriteFileAtomically(path, bytes, &fault)) return true;
+    Fail(FileErrorText(s, path, fault));
     return false;
 }
 

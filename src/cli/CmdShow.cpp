@@ -1,6 +1,8 @@
 #include "Commands.h"
 #include "Show.h"
 
+#include "data/DamagedFields.h"
+
 #include <cstdio>
 
 namespace rv::cli {
@@ -10,8 +12,16 @@ int CmdShow(CliArgs& args) {
         return UsageError("show needs one FILE", "show FILE [--json] [--lang en|zh]");
     Session s = MakeSession(args);
     if (!OpenDocument(s, args.positional[0])) return 1;
-    // A stored frequency that is not a number is shown as the band edge; say so.
-    s.onMessage = [&s](Msg m) { Fail(MsgText(m, s.CurLanguage)); };
+    // Stored frequencies that are not numbers are shown as the band edge; one message
+    // names them all, and the single fields then pass without another word.
+    s.onMessage = [&s](Msg m) {
+        const std::string& detail = s.MessageDetail;
+        Fail(MsgText(m, s.CurLanguage) + (detail.empty() ? "" : "\n" + detail));
+    };
+    ReportDamagedFrequencies(s);
+    s.onMessage = [&s](Msg m) {
+        if (m != Msg::NotIsNumeric) Fail(MsgText(m, s.CurLanguage));
+    };
     const std::string text = args.has("--json") ? DocumentJson(s.Doc) : DocumentText(s);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;

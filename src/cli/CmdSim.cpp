@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "RadioOperation.h"
 #include "SimFaultOptions.h"
+#include "SimLink.h"
 #include "SimSwitches.h"
 
 #include "data/DataFile.h"
@@ -10,7 +11,6 @@
 #include "link/SimRadioPty.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -70,23 +70,16 @@ int CmdSim(CliArgs& args) {
         radios.push_back(std::move(sim));
     }
     rv::link::SimRadioPty& sim = *radios.front();
-    const auto link = args.value("--link");
-    namespace fs = std::filesystem;
-    if (link) {
-        std::error_code ec;
-        if (fs::is_symlink(*link, ec)) fs::remove(*link, ec);
-        fs::create_symlink(sim.devicePath(), *link, ec);
-        if (ec) return Fail(*link + ": " + ec.message());
+    SimLink link;
+    if (const auto path = args.value("--link")) {
+        if (!link.claim(*path, sim.devicePath(), args.language, &error)) return Fail(error);
     }
     for (const auto& r : radios)
         std::printf("%s\n", r->devicePath().c_str());
     std::fflush(stdout);
     rv::link::os::WaitForStopSignal();
+    link.release();
     radios.clear();
-    if (link) {
-        std::error_code ec;
-        fs::remove(*link, ec);
-    }
     return 0;
 }
 

@@ -23,12 +23,31 @@ std::string N(int v) {
     return std::to_string(v);
 }
 
+// A text of the file as the program's windows read it: one byte, one Latin-1 character
+// (as --json reads it too), written as UTF-8. Control characters, which would act on the
+// terminal, show as the replacement character.
+std::string Shown(const std::string& raw) {
+    std::string out;
+    for (const char ch : raw) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
+            out += "\xEF\xBF\xBD";
+        } else if (c < 0x80) {
+            out += ch;
+        } else {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 template <class Rec, class Field> Value Num(Rec RadioData::*rec, Field Rec::*field) {
     return [rec, field](const Session& s) { return N((s.Doc.*rec).*field); };
 }
 
 template <class Rec, std::size_t W> Value Txt(Rec RadioData::*rec, Text<W> Rec::*field) {
-    return [rec, field](const Session& s) { return ((s.Doc.*rec).*field).get(); };
+    return [rec, field](const Session& s) { return Shown(((s.Doc.*rec).*field).get()); };
 }
 
 template <class Rec> Value OnOff(Rec RadioData::*rec, Int16 Rec::*field) {
@@ -93,9 +112,10 @@ const std::vector<Setting>& Settings() {
     static const std::vector<Setting> table{
         {"Model", "机型", [](const Session& s) { return s.CurModelCode; }},
         {"Frequency band", "频段", [](const Session& s) { return s.CurBand; }},
-        {"Serial number", "序列号", [](const Session& s) { return s.Doc.SerialNumber.get(); }},
-        {"Version", "版本", [](const Session& s) { return s.Doc.Version.get(); }},
-        {"Model type", "机型类型", [](const Session& s) { return s.Doc.ModelType.get(); }},
+        {"Serial number", "序列号",
+         [](const Session& s) { return Shown(s.Doc.SerialNumber.get()); }},
+        {"Version", "版本", [](const Session& s) { return Shown(s.Doc.Version.get()); }},
+        {"Model type", "机型类型", [](const Session& s) { return Shown(s.Doc.ModelType.get()); }},
         {"Frequency code", "频率代码", [](const Session& s) { return N(s.Doc.FrequencyCode); }},
         {"Type letter", "类型字母", [](const Session& s) { return N(s.Doc.TypeLetter); }},
         {"Time Out Timer(TOT)[s]", "超时定时器(TOT)[秒]",
@@ -158,8 +178,10 @@ const std::vector<Setting>& Settings() {
         {"Message mode timer (s)", "消息模式时间 (秒)",
          OffOrNumber(&D::FleetSyncInfo, &F::MsgModeTimer)},
         {"PTT ID side tone", "PTT ID 侧音", OnOff(&D::FleetSyncInfo, &F::PttIdSideTone)},
-        {"Embedded message 1", "开机信息 1", [](const Session& s) { return s.Doc.EmbMsg1.get(); }},
-        {"Embedded message 2", "开机信息 2", [](const Session& s) { return s.Doc.EmbMsg2.get(); }},
+        {"Embedded message 1", "开机信息 1",
+         [](const Session& s) { return Shown(s.Doc.EmbMsg1.get()); }},
+        {"Embedded message 2", "开机信息 2",
+         [](const Session& s) { return Shown(s.Doc.EmbMsg2.get()); }},
     };
     return table;
 }
@@ -173,7 +195,8 @@ std::string ListsText(const Session& s) {
     std::string out;
     for (int i = 0; i < std::clamp<int>(d.DtmfCodeCount, 0, 8); ++i)
         out += Line(s, ("Autodial memory " + N(d.DtmfCodes[i].No)).c_str(),
-                    ("自动拨号存储 " + N(d.DtmfCodes[i].No)).c_str(), d.DtmfCodes[i].Code.get());
+                    ("自动拨号存储 " + N(d.DtmfCodes[i].No)).c_str(),
+                    Shown(d.DtmfCodes[i].Code.get()));
     for (int i = 0; i < std::clamp<int>(d.TestFreCount, 0, 16); ++i) {
         const TestFre& t = d.TestFres[i];
         const std::string v = StorageToFreq(s, t.RxFreq.get()) + " / " +

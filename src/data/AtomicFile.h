@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileFault.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -8,6 +10,11 @@ namespace rv {
 
 /// Writes the bytes to a new file beside `path` and renames it over `path`, so that a
 /// failed write leaves whatever stood at `path` untouched and never a half-written file.
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+/// A symbolic link is followed: the file it names gets the bytes and the link stays. The
+/// replacement keeps the old file's permissions and, where the system allows, its owner;
+/// a read-only file is not replaced. Leftovers of an earlier save of the same file that
+/// was killed before its rename are removed. On failure `fault` (if given) says why.
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+                         FileFault* fault = nullptr);
 
 } // namespace rv

@@ -63,13 +63,31 @@ void SetBandLimits(Session& s) {
     s.BandHigh = static_cast<double>(ScaledValue(*high, 0));
 }
 
-std::string StorageToFreq(const Session& s, std::string_view storage) {
-    const std::string_view body = StorageBody(storage);
-    if (body.empty() || body == "FFFFFFFF") return {};
+namespace {
+
+// The stored digits with the point after the third; nullopt when they are no number.
+std::optional<Decimal> StoredNumber(std::string_view body) {
     std::string withPoint(body.substr(0, 3));
     withPoint += '.';
     if (body.size() > 3) withPoint += body.substr(3);
-    const auto number = ParseDecimal(body) ? ParseDecimal(withPoint) : std::nullopt;
+    return ParseDecimal(body) ? ParseDecimal(withPoint) : std::nullopt;
+}
+
+bool IsNone(std::string_view body) {
+    return body.empty() || body == "FFFFFFFF";
+}
+
+} // namespace
+
+bool IsDamagedFreq(std::string_view storage) {
+    const std::string_view body = StorageBody(storage);
+    return !IsNone(body) && !StoredNumber(body);
+}
+
+std::string StorageToFreq(const Session& s, std::string_view storage) {
+    const std::string_view body = StorageBody(storage);
+    if (IsNone(body)) return {};
+    const auto number = StoredNumber(body);
     if (!number) {
         s.report(Msg::NotIsNumeric);
         return ShortestText(s.BandLow);

@@ -22,6 +22,10 @@ void SetBandLimits(Session& s);
 /// A non-numeric text reports Msg::NotIsNumeric and gives the lower band edge.
 std::string StorageToFreq(const Session& s, std::string_view storage);
 
+/// True when a stored frequency holds something other than a number or "none" (a damaged
+/// file): StorageToFreq reports it.
+bool IsDamagedFreq(std::string_view storage);
+
 /// Display text to storage text.
 std::string FreqToStorage(const Session& s, std::string_view display);
 

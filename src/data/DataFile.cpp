@@ -4,6 +4,7 @@
 #include "ModelTables.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -15,15 +16,36 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::optional<RadioData> ReadRecord(const std::string& path) {
+std::optional<RadioData> ReadRecord(const std::string& path, FileFault& fault) {
     std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return std::nullopt;
+    const auto status = fs::status(path, ec);
+    if (!fs::is_regular_file(status)) {
+        if (fs::exists(status))
+            fault = {FileFault::NotAFile, 0};
+        else if (ec && ec != std::errc::no_such_file_or_directory)
+            fault = FaultOfError(ec.value());
+        else
+            fault = {FileFault::NotFound, ENOENT};
+        return std::nullopt;
+    }
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in) {
+        fault = FaultOfError(errno != 0 ? errno : EIO);
+        return std::nullopt;
+    }
     std::vector<std::uint8_t> bytes(RecordSize);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(RecordSize));
-    if (in.gcount() != static_cast<std::streamsize>(RecordSize)) return std::nullopt;
+    if (in.gcount() != static_cast<std::streamsize>(RecordSize)) {
+        fault = {FileFault::TooShort, 0};
+        return std::nullopt;
+    }
     return FromRecord(bytes);
+}
+
+void ReportFileError(Session& s, const FileFault& fault) {
+    s.LastFileFault = fault;
+    s.report(Msg::FileError, FileFaultText(fault, s.CurLanguage));
 }
 
 // Every used saved entry has an equal used current entry. Equal entries carry the same slot
@@ -40,9 +62,10 @@ bool SameEntries(const std::array<Entry, N>& cur, const std::array<Entry, N>& sa
 } // namespace
 
 bool OpenDataFile(Session& s, const std::string& path) {
-    const auto record = ReadRecord(path);
+    FileFault fault;
+    const auto record = ReadRecord(path, fault);
     if (!record) {
-        s.report(Msg::FileError);
+        ReportFileError(s, fault);
         return false;
     }
     s.SavedCopy = *record;
@@ -59,8 +82,9 @@ bool SaveDataFile(Session& s, const std::string& path) {
     refreshed.CurModelCode = s.CurModelCode;
     refreshed.CurBand = s.CurBand;
     SetModelInfo(refreshed);
-    if (!WriteFileAtomically(path, ToRecord(refreshed.Doc))) {
-        s.report(Msg::FileError);
+    FileFault fault;
+    if (!WriteFileAtomically(path, ToRecord(refreshed.Doc), &fault)) {
+        ReportFileError(s, fault);
         return false;
     }
     s.Doc = refreshed.Doc;

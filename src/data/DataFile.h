@@ -21,13 +21,14 @@ Record ToRecord(const RadioData& d);
 std::optional<RadioData> FromRecord(std::span<const std::uint8_t> bytes);
 
 /// Opens a data file into the document. On failure (missing, short, unreadable) reports
-/// Msg::FileError and leaves document, saved copy, model and band exactly as they were.
-/// Never creates a file.
+/// Msg::FileError, with the reason in `LastFileFault`, and leaves document, saved copy, model and
+/// band exactly as they were. Never creates a file.
 bool OpenDataFile(Session& s, const std::string& path);
 
 /// Saves the document (ModelInfo refreshed first) atomically: the record goes to a
-/// temporary file in the same folder that then replaces the target. On failure reports
-/// Msg::FileError and leaves the old file and the document as they were.
+/// temporary file in the same folder that then replaces the target (see WriteFileAtomically).
+/// On failure reports Msg::FileError, with the reason in `LastFileFault`, and leaves the old file
+/// and the document as they were.
 bool SaveDataFile(Session& s, const std::string& path);
 
 /// True when the two documents hold the same data (list entries matched by slot number).

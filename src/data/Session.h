@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileFault.h"
 #include "Messages.h"
 #include "RadioData.h"
 
@@ -32,10 +33,21 @@ struct Session {
     /// The model type bytes of the last radio-information read, untranslated ("4617").
     std::string RadioModelType;
 
+    /// Why the last open or save failed, told with Msg::FileError.
+    FileFault LastFileFault;
+
     /// Receives the messages of the data layer (out-of-range frequency and the like).
     std::function<void(Msg)> onMessage;
+    /// A second line for the message being reported (why a file failed, which fields are
+    /// damaged); it holds text only while `onMessage` runs.
+    mutable std::string MessageDetail;
     void report(Msg m) const {
         if (onMessage) onMessage(m);
+    }
+    void report(Msg m, const std::string& detail) const {
+        MessageDetail = detail;
+        report(m);
+        MessageDetail.clear();
     }
 };
 

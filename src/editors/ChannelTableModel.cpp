@@ -1,6 +1,7 @@
 #include "ChannelTableModel.h"
 
 #include "ChannelTexts.h"
+#include "data/DamagedFields.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -36,12 +37,8 @@ QString ChannelTableModel::cellText(int chNo, int column) const {
 }
 
 void ChannelTableModel::reportDamagedFrequencies() const {
-    const auto& doc = ctx_.session.Doc;
-    for (int i = 0; i < std::clamp<int>(doc.ChannelCount, 0, RowCount); ++i) {
-        const rv::ChannelInfo& ch = doc.Channels[static_cast<std::size_t>(i)];
-        rv::ChannelFieldText(ctx_.session, ch, rv::ChannelFieldKind::RxFreq);
-        rv::ChannelFieldText(ctx_.session, ch, rv::ChannelFieldKind::TxFreq);
-    }
+    // One message names every damaged field, not one message per field.
+    rv::ReportDamagedFrequencies(ctx_.session);
 }
 
 QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {

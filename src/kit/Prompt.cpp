@@ -92,7 +92,11 @@ bool Prompt::openUrl(const QUrl& url) {
 Answer Ask(const AppContext& ctx, QWidget* parent, rv::Msg m, const QString& prefix) {
     const auto& e = rv::MessageOf(m);
     const QString title = QStringLiteral("RV52N");
-    return ctx.prompt().message(parent, title, prefix + Tr(ctx, e.text), e.buttons, e.icon);
+    QString text = prefix + Tr(ctx, e.text);
+    // What the data layer adds (why a file failed, which fields) goes on a second line.
+    if (!ctx.session.MessageDetail.empty())
+        text += QLatin1Char('\n') + QString::fromStdString(ctx.session.MessageDetail);
+    return ctx.prompt().message(parent, title, text, e.buttons, e.icon);
 }
 
 void Tell(const AppContext& ctx, QWidget* parent, const QString& text, rv::MsgIcon icon) {

@@ -28,9 +28,10 @@ public:
     bool isOpen() const { return radio_ >= 0; }
 
     /// What ended a `wait`.
-    enum class Event { Input, Woken, TimedOut, Failed };
-    /// Waits at most `timeout` for bytes from the program or a `wake()`.
-    Event wait(std::chrono::nanoseconds timeout);
+    enum class Event { Input, Writable, Woken, TimedOut, Failed };
+    /// Waits at most `timeout` for bytes from the program or a `wake()`, and with
+    /// `untilWritable` also for room on the line to write.
+    Event wait(std::chrono::nanoseconds timeout, bool untilWritable = false);
     /// Takes what has arrived without waiting; 0 when nothing has.
     long read(std::uint8_t* buffer, std::size_t size);
     /// Sends as much as the line takes now; the count sent, or -1.

@@ -47,6 +47,7 @@ sigset_t stopSignals() {
     sigemptyset(&set);
     sigaddset(&set, SIGINT);
     sigaddset(&set, SIGTERM);
+    sigaddset(&set, SIGHUP);
     return set;
 }
 
@@ -69,7 +70,7 @@ bool PseudoTerminal::open(std::string* error) {
     return true;
 }
 
-PseudoTerminal::Event PseudoTerminal::wait(std::chrono::nanoseconds timeout) {
+PseudoTerminal::Event PseudoTerminal::wait(std::chrono::nanoseconds timeout, bool untilWritable) {
     if (timeout.count() < 0) timeout = std::chrono::nanoseconds{0};
     const timespec ts{static_cast<time_t>(timeout.count() / 1'000'000'000),
                       static_cast<long>(timeout.count() % 1'000'000'000)};
@@ -77,10 +78,14 @@ PseudoTerminal::Event PseudoTerminal::wait(std::chrono::nanoseconds timeout) {
     FD_ZERO(&ready);
     FD_SET(radio_, &ready);
     FD_SET(wake_[0], &ready);
-    const int n = pselect(std::max(radio_, wake_[0]) + 1, &ready, nullptr, nullptr, &ts, nullptr);
+    fd_set writable;
+    FD_ZERO(&writable);
+    if (untilWritable) FD_SET(radio_, &writable);
+    const int n = pselect(std::max(radio_, wake_[0]) + 1, &ready, &writable, nullptr, &ts, nullptr);
     if (n < 0) return errno == EINTR ? Event::TimedOut : Event::Failed;
     if (n == 0) return Event::TimedOut;
-    return FD_ISSET(radio_, &ready) ? Event::Input : Event::Woken;
+    if (FD_ISSET(radio_, &ready)) return Event::Input;
+    return FD_ISSET(wake_[0], &ready) ? Event::Woken : Event::Writable;
 }
 
 long PseudoTerminal::read(std::uint8_t* buffer, std::size_t size) {

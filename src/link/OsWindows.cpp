@@ -32,7 +32,7 @@ bool PseudoTerminal::open(std::string* error) {
     return false;
 }
 
-PseudoTerminal::Event PseudoTerminal::wait(std::chrono::nanoseconds) {
+PseudoTerminal::Event PseudoTerminal::wait(std::chrono::nanoseconds, bool) {
     return Event::Failed;
 }
 

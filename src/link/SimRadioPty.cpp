@@ -64,15 +64,20 @@ void SimRadioPty::serve() {
     while (!stop_ && pty_.isOpen()) {
         const auto now = Clock::now();
         std::chrono::nanoseconds wait = std::chrono::hours(1);
-        if (!outgoing_.empty()) wait = std::min<std::chrono::nanoseconds>(wait, outgoingDue_ - now);
+        // A reply that is due waits for room on the line (a program that does not read
+        // fills it), not for the clock.
+        const bool replyDue = !outgoing_.empty() && now >= outgoingDue_;
+        if (!outgoing_.empty() && !replyDue) wait = outgoingDue_ - now;
         bool pendingInput = false;
         {
             std::lock_guard lock(mutex_);
             pendingInput = radio_.hasPendingInput();
         }
-        if (pendingInput)
-            wait = std::min<std::chrono::nanoseconds>(wait, lastArrival_ + IdleGap - now);
-        const Event event = pty_.wait(wait);
+        // The quiet line is reported once per burst of input; bytes the radio keeps after
+        // that wait for more input, not for the clock.
+        const bool idleDue = pendingInput && !idleReported_;
+        if (idleDue) wait = std::min<std::chrono::nanoseconds>(wait, lastArrival_ + IdleGap - now);
+        const Event event = pty_.wait(wait, replyDue);
         if (event == Event::Failed || stop_) break;
         const auto t = Clock::now();
         reply.clear();
@@ -81,6 +86,7 @@ void SimRadioPty::serve() {
             const auto n = pty_.read(buf, sizeof buf);
             if (n > 0) {
                 lastArrival_ = t;
+                idleReported_ = false;
                 // The bytes reach the radio one after the other at the line's pace.
                 rxFree_ = std::max(rxFree_, t) + n * ByteTime;
                 std::lock_guard lock(mutex_);
@@ -90,7 +96,8 @@ void SimRadioPty::serve() {
                     break;
                 }
             }
-        } else if (pendingInput && t - lastArrival_ >= IdleGap) {
+        } else if (idleDue && t - lastArrival_ >= IdleGap) {
+            idleReported_ = true;
             std::lock_guard lock(mutex_);
             radio_.lineIdle(reply);
         }

@@ -61,6 +61,7 @@ private:
     std::vector<std::uint8_t> outgoing_;
     Clock::time_point outgoingDue_{};
     Clock::time_point lastArrival_{};
+    bool idleReported_ = false; ///< the radio was told of the quiet after the last input
 };
 
 } // namespace rv::link

@@ -301,7 +301,13 @@ TEST_F(CodecCommands, RefusedInputLeavesExistingOutputAlone) {
 
     r = cli({"new", "-o", path("no/such/folder/n.dat")});
     EXPECT_NE(r.status, 0);
-    EXPECT_TRUE(r.err.contains("file error.")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("file error.\nThe folder does not exist.")) << r.err.toStdString();
+    // A read-only file is not replaced; the reason comes in the user's language.
+    QFile::setPermissions(path("out.img"), QFileDevice::ReadOwner);
+    r = cli({"new", "-o", path("out.img"), "--lang", "zh"});
+    EXPECT_NE(r.status, 0);
+    EXPECT_TRUE(r.err.contains("文件错误。\n该文件是只读的。")) << r.err.toStdString();
+    EXPECT_EQ(bytes("out.img"), "previous");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3); // nothing half-written
 }
 
@@ -310,17 +316,28 @@ TEST_F(CodecCommands, RefusedInputLeavesExistingOutputAlone) {
 namespace {
 
 TEST_F(CodecCommands, DamagedInputIsShownWithWarnings) {
-    // A stored frequency that is not a number shows as the band edge, with the warning.
-    writeSample("s.dat");
-    QFile f(path("s.dat"));
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    f.seek(2 + 4);
-    f.write("14G5");
-    f.close();
+    // Stored frequencies that are not numbers show as the band edge, with one warning that
+    // names them all.
+    writeSample("s.dat", [](rv::Session& s) {
+        s.Doc.Channels[0].RxFreq.set("14G5");
+        s.Doc.Channels[1].TxFreq.set("1X");
+    });
     const CliRun shown = cli({"show", path("s.dat")});
     EXPECT_EQ(shown.status, 0);
     EXPECT_TRUE(shown.out.split('\n')[5].contains(" 136 ")) << shown.out.toStdString();
-    EXPECT_TRUE(shown.err.contains("Not IsNumeric"));
+    EXPECT_EQ(shown.err.count("Not IsNumeric"), 1) << shown.err.toStdString();
+    EXPECT_TRUE(shown.err.contains("channel 5 RX frequency, channel 2 TX frequency."))
+        << shown.err.toStdString();
+    const CliRun zh = cli({"show", path("s.dat"), "--lang", "zh"});
+    EXPECT_TRUE(zh.err.contains("信道 5 接收频率，信道 2 发射频率。")) << zh.err.toStdString();
+
+    // Bytes above 127 in a text are Latin-1 characters for the text and the JSON alike;
+    // control characters never reach the terminal.
+    writeSample("t.dat", [](rv::Session& s) { s.Doc.EmbMsg1.set("CAF\xC9 \x1B[2J\x85"); });
+    const CliRun text = cli({"show", path("t.dat")});
+    EXPECT_TRUE(text.out.contains(QString::fromUtf8("Embedded message 1: CAFÉ \uFFFD[2J\uFFFD\n")))
+        << text.out.toStdString();
+    EXPECT_EQ(json("t.dat")["EmbMsg1"].toString(), QString::fromUtf8("CAFÉ \x1B[2J\u0085"));
 
     // An image naming a model/band pair no model offers keeps the default model and says so.
     QByteArray image(1024, '\xff');

@@ -5,12 +5,14 @@
 
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <optional>
 
 namespace {
@@ -294,6 +296,37 @@ TEST_F(LinkCommands, SimCommandServesALinkedDevice) {
     ASSERT_TRUE(sim.waitForFinished(5000));
     EXPECT_EQ(sim.exitCode(), 0);
     EXPECT_FALSE(QFile::exists(link));
+}
+
+TEST_F(LinkCommands, SimLinkIsNeitherTakenOverNorLeftBehind) {
+    const QString link = path("radio-link");
+    const auto startSim = [&](QProcess& sim) {
+        sim.start(RV_BIN_DIR "/rv52n-cli", {"sim", "--fast", "--link", link});
+        EXPECT_TRUE(sim.waitForReadyRead(10000));
+        return QString::fromUtf8(sim.readLine()).trimmed();
+    };
+    QProcess first;
+    const QString device = startSim(first);
+    const CliRun second = cli({"sim", "--fast", "--link", link});
+    EXPECT_EQ(second.status, 1);
+    EXPECT_TRUE(second.err.contains("in use")) << second.err.toStdString();
+    EXPECT_EQ(QFile::symLinkTarget(link), device);
+    // A hang-up stops the radio and takes its link along.
+    ::kill(static_cast<pid_t>(first.processId()), SIGHUP);
+    ASSERT_TRUE(first.waitForFinished(5000));
+    EXPECT_EQ(first.exitCode(), 0);
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+
+    // A link left dangling by a radio that is gone is taken; a link someone else has made
+    // in the meantime is left alone.
+    ASSERT_TRUE(QFile::link("/dev/pts/no-such-radio", link));
+    QProcess third;
+    EXPECT_EQ(QFile::symLinkTarget(link), startSim(third));
+    writeFile("other", "x");
+    ASSERT_TRUE(QFile::remove(link) && QFile::link(path("other"), link));
+    third.terminate();
+    ASSERT_TRUE(third.waitForFinished(5000));
+    EXPECT_EQ(QFile::symLinkTarget(link), path("other"));
 }
 
 TEST_F(LinkCommands, SimStartsFromADataFile) {

@@ -13,6 +13,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -123,8 +127,14 @@ TEST_F(DataFileTest, FailedOpenChangesNothingAndCreatesNothing) {
     r.s.CurBand = "470 - 512 MHz";
     rv::SetBandLimits(r.s);
     const rv::Session before = r.s;
-    for (const char* name : {"missing.dat", "short.dat", "folder.dat"}) {
+    const std::pair<const char*, rv::FileFault::Kind> cases[] = {
+        {"missing.dat", rv::FileFault::NotFound},
+        {"short.dat", rv::FileFault::TooShort},
+        {"folder.dat", rv::FileFault::NotAFile},
+    };
+    for (const auto& [name, why] : cases) {
         EXPECT_FALSE(rv::OpenDataFile(r.s, path(name))) << name;
+        EXPECT_EQ(r.s.LastFileFault.kind, why) << name;
         EXPECT_EQ(r.s.Doc, before.Doc);
         EXPECT_EQ(r.s.SavedCopy, before.SavedCopy);
         EXPECT_EQ(r.s.CurModelCode, "592");
@@ -187,6 +197,61 @@ TEST_F(DataFileTest, SaveOverAFileKeepsItsAccessRights) {
     fs::permissions(path("p.dat"), mode);
     ASSERT_TRUE(rv::SaveDataFile(r.s, path("p.dat")));
     EXPECT_EQ(fs::status(path("p.dat")).permissions(), mode);
+}
+
+TEST_F(DataFileTest, SaveThroughLinksReachesTheFileTheyName) {
+    ASSERT_TRUE(rv::SaveDataFile(r.s, path("real.dat")));
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(path("real.dat"), mode);
+    // The owner stays too, where the system lets us give the file away (running as root).
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(path("real.dat").c_str(), 1, 1), 0);
+    }
+    fs::create_symlink("real.dat", path("relative.dat"));
+    fs::create_symlink(path("relative.dat"), path("chain.dat"));
+    r.s.Doc.KeyFunc1 = 3;
+    ASSERT_TRUE(rv::SaveDataFile(r.s, path("chain.dat")));
+    EXPECT_TRUE(fs::is_symlink(path("chain.dat")) && fs::is_symlink(path("relative.dat")));
+    RecordingSession o;
+    ASSERT_TRUE(rv::OpenDataFile(o.s, path("real.dat")));
+    EXPECT_EQ(o.s.Doc.KeyFunc1, 3);
+    EXPECT_EQ(fs::status(path("real.dat")).permissions(), mode);
+    struct stat st {};
+    ASSERT_EQ(::stat(path("real.dat").c_str(), &st), 0);
+    if (root) {
+        EXPECT_EQ(std::make_pair(st.st_uid, st.st_gid), std::make_pair(1u, 1u));
+    }
+    EXPECT_EQ(filesInDir(), 3u);
+}
+
+TEST_F(DataFileTest, ReadOnlyFileIsNotReplaced) {
+    ASSERT_TRUE(rv::SaveDataFile(r.s, path("ro.dat")));
+    const auto old = Bytes(path("ro.dat"));
+    fs::permissions(path("ro.dat"), fs::perms::owner_read | fs::perms::group_read);
+    r.s.Doc.KeyFunc1 = 3;
+    EXPECT_FALSE(rv::SaveDataFile(r.s, path("ro.dat")));
+    EXPECT_EQ(r.messages, std::vector<Msg>{Msg::FileError});
+    EXPECT_EQ(r.s.LastFileFault.kind, rv::FileFault::ReadOnlyFile);
+    EXPECT_EQ(rv::FileFaultText(r.s.LastFileFault, rv::Chinese), "该文件是只读的。");
+    EXPECT_EQ(Bytes(path("ro.dat")), old);
+    EXPECT_EQ(fs::status(path("ro.dat")).permissions(),
+              fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(filesInDir(), 1u);
+}
+
+TEST_F(DataFileTest, NextSaveRemovesLeftoversOfAKilledSave) {
+    // A save killed between write and rename leaves NAME.tmpNNNNNN; only those of this
+    // file go, not another file's nor a name that merely looks alike.
+    for (const char* name :
+         {"a.dat.tmp123456", "a.dat.tmp42", "a.dat.tmp1234567", "a.dat.tmpx1", "b.dat.tmp123456"})
+        std::ofstream(path(name)) << "left over";
+    ASSERT_TRUE(rv::SaveDataFile(r.s, path("a.dat")));
+    std::set<std::string> left;
+    for (const auto& e : fs::directory_iterator(dir))
+        left.insert(e.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{"a.dat", "a.dat.tmp1234567", "a.dat.tmpx1",
+                                           "b.dat.tmp123456"}));
 }
 
 TEST_F(DataFileTest, SaveRefreshesModelInfoFromCurrentModel) {

@@ -228,11 +228,17 @@ class ChannelGridDamageTest : public rv::test::ChannelFixture {};
 // every paint (which would stack message boxes without end).
 TEST_F(ChannelGridDamageTest, DamagedFrequencyIsReportedOncePerFillNotPerPaint) {
     addChannel(4, "146");
+    addChannel(7, "147");
     doc().Channels[0].RxFreq.set("14x52500");
+    doc().Channels[1].TxFreq.set("1?");
     QStringList shown;
-    session().onMessage = [&](rv::Msg m) { shown << QString::fromStdString(rv::MsgText(m, 1)); };
+    session().onMessage = [&](rv::Msg m) {
+        shown << QString::fromStdString(rv::MsgText(m, 1) + "\n" + session().MessageDetail);
+    };
     auto* g = openGrid();
-    EXPECT_EQ(shown, QStringList{"Not IsNumeric"});
+    // One message for all damaged fields, naming each.
+    EXPECT_EQ(shown, QStringList{"Not IsNumeric\nNot a number, shown as the lower band edge: "
+                                 "channel 4 RX frequency, channel 7 TX frequency."});
     g->grab();
     g->grab();
     EXPECT_EQ(shown.size(), 1);

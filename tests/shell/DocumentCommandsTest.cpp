@@ -181,12 +181,16 @@ TEST_F(DocumentTest, FailedOpenLeavesTheDocumentAsItWas) {
     const rv::RadioData before = ctx->doc();
     const QString title = main->windowTitle();
 
-    for (const QString& bad : {path("damaged.dat"), path("missing.dat")}) {
+    const std::pair<QString, QString> cases[] = {
+        {path("damaged.dat"), "The file is too short for a data file (1641 bytes)."},
+        {path("missing.dat"), "The file does not exist."},
+    };
+    for (const auto& [bad, why] : cases) {
         prompt->asked.clear();
         prompt->answers = {Answer::No};
         prompt->fileNames = {bad};
         main->mnuFileOpen_Click();
-        EXPECT_EQ(prompt->asked, (QStringList{Modified, "file error."}));
+        EXPECT_EQ(prompt->asked, (QStringList{Modified, "file error.\n" + why}));
         EXPECT_EQ(ctx->doc(), before);
         EXPECT_EQ(QString::fromStdString(ctx->session.DocPath), good);
         EXPECT_FALSE(ctx->session.IsNewFile);
@@ -229,7 +233,7 @@ TEST_F(DocumentTest, SaveAsFailureKeepsNameAndDocument) {
     modify();
     prompt->fileNames = {path("no/such/folder/c.dat")};
     EXPECT_FALSE(main->mnuFileSaveAs_Click());
-    EXPECT_EQ(prompt->asked, QStringList{"file error."});
+    EXPECT_EQ(prompt->asked, QStringList{"file error.\nThe folder does not exist."});
     EXPECT_EQ(ctx->session.DocPath, "new.dat");
     EXPECT_TRUE(ctx->session.IsNewFile);
     EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 8);
