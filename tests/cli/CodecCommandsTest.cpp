@@ -15,33 +15,18 @@
 
 #include <functional>
 
+#include "CliRunner.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using rvtest::CliRun;
 
 class CodecCommands : public testing::Test {
 protected:
     CliRun cli(const QStringList& args, const QString& lang = "C.UTF-8") {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("LC_MESSAGES");
-        env.remove("LANG");
-        env.insert("LC_ALL", lang);
-        if (lang.isEmpty()) env.remove("LC_ALL");
-        p.setProcessEnvironment(env);
-        p.start(RV_BIN_DIR "/rv52n-cli", args);
-        EXPECT_TRUE(p.waitForFinished(20000));
-        CliRun r;
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.out = QString::fromUtf8(p.readAllStandardOutput());
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
+        return rvtest::RunCli(args, lang);
     }
     QString path(const QString& name) const { return dir.filePath(name); }
     QByteArray bytes(const QString& name) const {

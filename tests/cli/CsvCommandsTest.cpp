@@ -6,29 +6,17 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include "CliRunner.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliResult {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using CliResult = rvtest::CliRun;
 
 class CsvCommands : public testing::Test {
 protected:
-    CliResult cli(const QStringList& args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("LC_ALL", "C.UTF-8");
-        p.setProcessEnvironment(env);
-        p.start(RV_BIN_DIR "/rv52n-cli", args);
-        EXPECT_TRUE(p.waitForFinished(20000));
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-                QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
-    }
+    CliResult cli(const QStringList& args) { return rvtest::RunCli(args); }
     QString path(const QString& name) const { return dir.filePath(name); }
     QString write(const QString& name, const QByteArray& bytes) {
         QFile f(path(name));

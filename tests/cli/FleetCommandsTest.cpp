@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "CliRunner.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -39,10 +41,7 @@ protected:
         return QString::fromStdString(radios.back()->devicePath());
     }
     void startCli(QProcess& p, const QStringList& args) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("LC_ALL", "C.UTF-8");
-        p.setProcessEnvironment(env);
-        p.start(RV_BIN_DIR "/rv52n-cli", args);
+        rvtest::StartCli(p, args);
         ASSERT_TRUE(p.waitForStarted());
     }
     QString path(const QString& name) const { return dir.filePath(name); }

@@ -10,6 +10,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include "CliRunner.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -20,27 +22,12 @@ namespace {
 using rv::link::SimRadio;
 using rv::link::SimRadioPty;
 
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using rvtest::CliRun;
 
 class LinkCommands : public testing::Test {
 protected:
-    CliRun cli(QStringList args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("LC_ALL", "C.UTF-8");
-        env.insert("XDG_DATA_HOME", dir.filePath("data")); // backups before each write
-        p.setProcessEnvironment(env);
-        p.start(RV_BIN_DIR "/rv52n-cli", args);
-        EXPECT_TRUE(p.waitForFinished(30000));
-        CliRun r;
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.out = QString::fromUtf8(p.readAllStandardOutput());
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
+    CliRun cli(const QStringList& args) {
+        return rvtest::RunCli(args, "C.UTF-8", dir.filePath("data")); // backups before a write
     }
     /// A radio in this process, for fault switches and a look at its memory afterwards.
     QString startRadio(const rv::link::SimFaults& faults = {}) {

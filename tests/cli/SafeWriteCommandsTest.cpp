@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "CliRunner.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -26,11 +28,7 @@ using rv::link::SimFaults;
 using rv::link::SimRadio;
 using rv::link::SimRadioPty;
 
-struct CliResult {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using CliResult = rvtest::CliRun;
 
 class SafeWriteCommands : public testing::Test {
 protected:
@@ -45,23 +43,10 @@ protected:
         ASSERT_TRUE(rv::SaveDataFile(s, path("mine.dat").toStdString()));
     }
     void start(QProcess& p, const QStringList& args) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("LC_ALL", "C.UTF-8");
-        env.insert("XDG_DATA_HOME", path("data"));
-        p.setProcessEnvironment(env);
-        p.start(RV_BIN_DIR "/rv52n-cli", args);
+        rvtest::StartCli(p, args, "C.UTF-8", path("data"));
     }
-    CliResult finish(QProcess& p) {
-        EXPECT_TRUE(p.waitForFinished(30000));
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-                QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
-    }
-    CliResult cli(const QStringList& args) {
-        QProcess p;
-        start(p, args);
-        return finish(p);
-    }
+    CliResult finish(QProcess& p) { return rvtest::FinishCli(p); }
+    CliResult cli(const QStringList& args) { return rvtest::RunCli(args, "C.UTF-8", path("data")); }
     QString startRadio(const SimFaults& faults = {}, bool paced = false,
                        const rv::MemoryImage& memory = rv::link::DemoRadioMemory()) {
         radio.reset();
