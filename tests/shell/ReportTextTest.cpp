@@ -12,18 +12,16 @@
 
 namespace {
 
-// The printed words that mix digits with other characters (D023N, PF1, RV52N): where shaping
+// The printed words that mix digits with letters (D023N, PF1, RV52N): where shaping
 // chose glyphs that no character maps to, the PDF's text layer lost their digits.
 QStringList MixedWords(const QString& html) {
     QTextDocument doc;
     doc.setHtml(html);
-    static const QRegularExpression gaps(
-        QStringLiteral("[\\s\\x{2028}\\x{2029}\\x{fdd0}\\x{fdd1}]+"));
+    static const QRegularExpression word(QStringLiteral("[A-Za-z0-9]*[A-Za-z][0-9][A-Za-z0-9]*|"
+                                                        "[0-9]+[A-Za-z][A-Za-z0-9]*"));
     QStringList words;
-    for (const QString& w : doc.toPlainText().split(gaps, Qt::SkipEmptyParts))
-        if (w.contains(QRegularExpression(QStringLiteral("[0-9]"))) &&
-            w.contains(QRegularExpression(QStringLiteral("[^0-9.:-]"))))
-            words << w;
+    for (auto it = word.globalMatch(doc.toPlainText()); it.hasNext();)
+        words << it.next().captured();
     words.removeDuplicates();
     return words;
 }
