@@ -81,7 +81,6 @@ TEST_F(CsvCommands, ExportThenImportIntoTheSameDocumentChangesNoByte) {
 TEST_F(CsvCommands, BadCallsAndBadFiles) {
     const QString csv = write("plan.csv", Plan);
     const QString notCsv = write("notes.csv", "just some text\n");
-    const QString big = write("big.csv", QByteArray(4 * 1024 * 1024 + 1, ' '));
     const QString skipped = write("skipped.csv", "Location,Frequency\n1,999\n");
     ASSERT_EQ(cli({"new", "-o", path("y.dat")}).status, 0);
     const QByteArray doc = read("y.dat");
@@ -99,10 +98,9 @@ TEST_F(CsvCommands, BadCallsAndBadFiles) {
         {{"import-csv", path("missing.csv"), "-o", path("x.dat")},
          2,
          "rv52n-cli: " + path("missing.csv") + ": file error.\nThe file does not exist.\n"},
-        {{"import-csv", big, "-o", path("x.dat")}, 2, "The file is larger than 4194304 bytes"},
-        {{"import-csv", write("u.csv", QByteArray("\xFF\xFEL\0", 4)), "-o", path("x.dat")},
+        {{"import-csv", write("big.csv", QByteArray(4 << 20 | 1, ' ')), "-o", path("x.dat")},
          2,
-         "The file is in UTF-16"},
+         "The file is larger than 4194304 bytes"},
         {{"import-csv", skipped, "-o", path("x.dat"), "--into", path("y.dat"), "--replace-all"},
          1,
          "no row can be imported"},
@@ -112,6 +110,12 @@ TEST_F(CsvCommands, BadCallsAndBadFiles) {
         {{"diff", path("y.dat"), write("x.img", QByteArray(2048, 0))},
          2,
          "A data file holds exactly 1641 bytes and a memory image 1024; this file holds 2048."},
+        {{"diff", path("y.dat"), write("huge.bin", QByteArray(5000000, 0))},
+         2,
+         "A data file holds exactly 1641 bytes and a memory image 1024; this file holds 5000000."},
+        {{"write", write("long.dat", doc + doc), "--port", "sim"},
+         1,
+         "A data file holds exactly 1641 bytes; this file holds 3282."},
         {{"restore", path("y.dat"), "--port", "sim"},
          1,
          "A memory image (backup) holds exactly 1024 bytes; this file holds 1641."},

@@ -14,7 +14,6 @@
 #include <fstream>
 #include <iterator>
 #include <set>
-#include <tuple>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -145,26 +144,6 @@ TEST_F(DataFileTest, FailedOpenChangesNothingAndCreatesNothing) {
     }
     EXPECT_EQ(r.messages, std::vector<Msg>(3, Msg::FileError));
     EXPECT_FALSE(fs::exists(path("missing.dat")));
-}
-
-TEST_F(DataFileTest, OnlyTheExactSizesAreTakenAndTheRefusalSaysBoth) {
-    using D = rv::DocumentFile;
-    const std::tuple<std::size_t, D, const char*> cases[] = {
-        {1641, D::Data, ""},
-        {1024, D::Image, ""},
-        {1024, D::DataOrImage, ""},
-        {1641, D::DataOrImage, ""},
-        {3282, D::Data, "A data file holds exactly 1641 bytes; this file holds 3282."},
-        {1641, D::Image, "A memory image (backup) holds exactly 1024 bytes; this file holds 1641."},
-        {5000000, D::DataOrImage,
-         "A data file holds exactly 1641 bytes and a memory image 1024; this file holds 5000000."},
-    };
-    for (const auto& [size, accept, refusal] : cases) {
-        std::ofstream(path("f"), std::ios::binary | std::ios::trunc) << std::string(size, 'x');
-        rv::FileFault fault;
-        EXPECT_EQ(rv::ReadDocumentFile(path("f"), accept, fault).has_value(), !*refusal) << size;
-        EXPECT_EQ(rv::FileFaultText(fault, rv::English), refusal);
-    }
 }
 
 TEST_F(DataFileTest, FailedSaveKeepsOldFileAndSavedCopy) {
