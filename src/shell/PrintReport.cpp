@@ -9,6 +9,7 @@
 #include "frmMain.h"
 #include "kit/AppContext.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -115,6 +116,12 @@ QString Row(const QString& a, const QString& b) {
 }
 
 void Layout(AppContext& ctx, QTextDocument& doc) {
+    // Each glyph straight from the font's character map: shaping may choose glyphs that no
+    // character maps to (digits beside Latin letters in the CJK fonts), and a PDF's text layer
+    // then loses those characters although the page shows them.
+    QFont font = doc.defaultFont();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    doc.setDefaultFont(font);
     doc.setDefaultStyleSheet(QStringLiteral("body { font-size: 8pt; } th { text-align: left; }"));
     doc.setHtml(BuildReportHtml(ctx, QDate::currentDate()));
 }
