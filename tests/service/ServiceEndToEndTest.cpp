@@ -98,7 +98,7 @@ TEST_F(ServiceEndToEndTest, TuneStoreAndReadBack) {
     // at once. The radio must store what the slider shows.
     for (int step = 0; step < 200; ++step) {
         low->setValue(step == 199 ? moved : opened + (step * 7) % 21 - 10);
-        QTest::qWait(5);
+        if (step % 20 == 19 && step != 199) idle(); // the line catches up now and then
     }
     Child<QPushButton>(para, "Command3")->click();
     idle();
@@ -168,11 +168,15 @@ TEST_F(ServiceEndToEndTest, DeadRadioWhilePollingQueuesNoPollsDuringTheQuestion)
     Child<QPushButton>(window, "CommandTune")->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->tuningWindow() != nullptr; }, 10000));
 
-    // The user takes 1.5 s to answer; the poll timer keeps ticking meanwhile.
+    // The user takes three poll ticks to answer; the poll timer keeps ticking meanwhile.
     int queuedAtQuestion = -1, queuedAtAnswer = -1;
     prompt->whenAsked = [&] {
         queuedAtQuestion = host->engine().sendList().size();
-        QTest::qWait(1500);
+        int ticks = 0;
+        const auto c = QObject::connect(&window->tuningWindow()->timerGetPara(), &QTimer::timeout,
+                                        [&ticks] { ++ticks; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 10000));
+        QObject::disconnect(c);
         queuedAtAnswer = host->engine().sendList().size();
     };
     prompt->answers = {rv::ui::Answer::Cancel};
