@@ -1,6 +1,7 @@
 // The radio's alignment from the command line: keep it, and write a kept one back.
 #include "Commands.h"
 #include "RadioOperation.h"
+#include "StopSignals.h"
 
 #include "link/AlignmentJob.h"
 #include "link/AlignmentStore.h"
@@ -35,6 +36,8 @@ std::string S(const QString& q) {
 /// kept in the backups folder as every entry does.
 struct Entered {
     std::unique_ptr<AlignmentJob> job;
+    /// A stop request (Ctrl+C, SIGTERM) leaves test mode before the tool ends.
+    std::unique_ptr<StopSignals> stop;
     AlignmentRecord now;
     QString keptAs;
 };
@@ -48,6 +51,7 @@ std::optional<Entered> Enter(CliArgs& args, const RadioTarget& target, int retri
     }
     Entered e;
     e.job = std::make_unique<AlignmentJob>(args.language, retries);
+    e.stop = std::make_unique<StopSignals>([job = e.job.get()] { job->giveUp(); });
     QString error;
     if (!e.job->enter(target.device, &error)) {
         Fail(S(error));

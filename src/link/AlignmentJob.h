@@ -28,6 +28,8 @@ public:
         engine_.RestoreAlignment(chosen);
     }
     void leave() { engine_.LeaveTestMode(); }
+    /// Drops what is queued and leaves at once (the tool was told to stop).
+    void giveUp() { engine_.LeaveSafely(); }
 
     /// Runs events until `done` holds or test mode ends; false when it ended first.
     bool runUntil(const std::function<bool()>& done);

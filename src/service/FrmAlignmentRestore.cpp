@@ -111,7 +111,10 @@ void FrmAlignmentRestore::refresh() {
 
 void FrmAlignmentRestore::showChanges() {
     const auto& block = host_.state().Block;
-    if (block.size() != kept_.block.size()) return;
+    // Values of single points arrive too: the list (and what is ticked) stays until the
+    // block itself is read again.
+    if (block.size() != kept_.block.size() || block == shownBlock_) return;
+    shownBlock_ = block;
     changes_ = rv::service::DiffAlignment(kept_.block, BlockOf(block));
     tree_->clear();
     for (const auto& c : changes_) {
@@ -148,6 +151,7 @@ void FrmAlignmentRestore::onRestored(const std::vector<PointChange>& unverified)
     if (!restoring_) return;
     const int written = chosenCount_;
     restoring_ = false;
+    shownBlock_.clear();
     showChanges();
     if (unverified.empty()) {
         result_->setText(Tr(ctx_, Verified).arg(written));

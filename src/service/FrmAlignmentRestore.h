@@ -38,6 +38,7 @@ private:
     QPushButton* write_ = nullptr;
     bool restoring_ = false;
     int chosenCount_ = 0;
+    std::vector<std::uint8_t> shownBlock_;
 };
 
 /// Asks for a kept alignment and, for one of another radio, whether to use it anyway;

@@ -192,7 +192,9 @@ TEST_F(SimTestModeTest, RestoreWritesTheChosenPointsAndVerifiesThem) {
         for (const auto& u : port->restores[0])
             unverified.push_back(u.at.byte);
         EXPECT_EQ(unverified, c.unverified);
-        if (c.unverified.empty()) EXPECT_EQ(radioBlock, kept);
+        if (c.unverified.empty()) {
+            EXPECT_EQ(radioBlock, kept);
+        }
         EXPECT_EQ(st().Block, Bytes(radioBlock.begin(), radioBlock.end()));
         // The radio is on the band the window shows: its reply has the length awaited.
         engine->ReadTunePoint(0, 4);
