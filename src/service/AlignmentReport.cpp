@@ -44,7 +44,7 @@ QString AlignmentTableHtml(const rv::link::AlignmentRecord& r, int language) {
 
 QString AlignmentReportHtml(const AppContext& ctx) {
     if (!ctx.serviceMode) return {};
-    if (const auto* host = CurrentTestMode();
+    if (auto* host = CurrentTestMode();
         host && host->state().Block.size() == rv::service::TuneBlock{}.size()) {
         auto r = host->entryAlignment();
         std::copy(host->state().Block.begin(), host->state().Block.end(), r.block.begin());

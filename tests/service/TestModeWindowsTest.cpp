@@ -153,7 +153,7 @@ TEST_F(TestModeWindowsTest, SignallingAndPrintReleaseTheKey) {
     EXPECT_EQ(find<QLabel>(window, "LabelSignalRx")->text(), "DTMF DEC(159D)");
 }
 
-TEST_F(TestModeWindowsTest, ClosingWhileKeyedLeavesWithoutReleasing) {
+TEST_F(TestModeWindowsTest, ClosingWhileKeyedReleasesTheKeyBeforeLeaving) {
     keyDown();
     choose(find<QComboBox>(window, "Combo1_1"), 2); // releases, then signalling 3
     expectAcked("08 0D");
@@ -161,6 +161,7 @@ TEST_F(TestModeWindowsTest, ClosingWhileKeyedLeavesWithoutReleasing) {
     keyDown();
     window->close();
     window = nullptr;
+    expectAcked("08 0D");
     expectAcked("11 03");
     expectAcked("45");
     EXPECT_TRUE(QTest::qWaitFor([&] { return !host->active(); }, 10000));
