@@ -105,8 +105,7 @@ TEST_P(RestoreTest, KeptAlignmentIsRestoredAndVerified) {
     const int moved = opened > 128 ? opened - 9 : opened + 9;
     Child<QSlider>(para, "Slider1_1")->setValue(moved);
     Child<QPushButton>(para, "Command3")->click(); // OK: stored
-    idle();
-    ASSERT_EQ(radioByte(11), moved);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return radioByte(11) == moved; }, 10000));
     sim.withRadio([&](auto& r) { r.faults().testModeStoreLostAt = c.storeLostAt; });
 
     QString path = kept.absoluteFilePath();

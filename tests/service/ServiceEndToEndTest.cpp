@@ -136,9 +136,8 @@ TEST_F(ServiceEndToEndTest, WrongReplyThenCloseEndsTestModeAndItCanBeEnteredAgai
     Child<QPushButton>(window, "CommandWide")->click();
     window->close();
     ASSERT_TRUE(QTest::qWaitFor([&] { return host.isNull(); }, 10000));
-    EXPECT_EQ(prompt->asked,
-              QStringList{"The radio did not answer when leaving test mode. The port has been "
-                          "closed."});
+    // The unanswered key-down is passed over; key-up and end are answered: nothing to say.
+    EXPECT_TRUE(prompt->asked.isEmpty()) << prompt->asked.join("|").toStdString();
 
     sim.withRadio([](auto& r) { r.faults().testModeNakFrame.clear(); });
     host = StartTestMode(ctx, nullptr, device);
@@ -151,7 +150,7 @@ TEST_F(ServiceEndToEndTest, WrongReplyThenCloseEndsTestModeAndItCanBeEnteredAgai
               "Test mode is using the port. Close the Test Mode window first.");
     TopLevel<FrmTestMode>("FrmTestMode")->close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return host.isNull(); }, 10000));
-    EXPECT_EQ(prompt->asked.size(), 2);
+    EXPECT_EQ(prompt->asked.size(), 1);
 }
 
 TEST_F(ServiceEndToEndTest, DeadRadioWhilePollingQueuesNoPollsDuringTheQuestion) {
