@@ -75,6 +75,7 @@ FrmTestModePara::FrmTestModePara(AppContext& ctx, TestModeHost& host, int item, 
     pttReleased_ = true;
     showFrequencies();
     showFrame();
+    if (hasCurve()) setMinimumWidth(660); // the tab captions and the curve side by side
     setCaptions();
     showFirstValues();
     showCurve();
