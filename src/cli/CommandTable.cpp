@@ -65,6 +65,17 @@ const std::vector<Command>& CommandTable() {
          "[--no-verify] [--backup-dir DIR] [--force] [--retries N]",
          {"--repeat", "--again", "--no-backup", "--no-verify", "--force"},
          {"--ports", "--log", "--backup-dir", "--retries"}},
+        {"alignment-save",
+         CmdAlignmentSave,
+         "alignment-save [--port PORT] [-o FILE] [--backup-dir DIR] [--retries N]",
+         {},
+         {"--port", "-o", "--backup-dir", "--retries"}},
+        {"alignment-restore",
+         CmdAlignmentRestore,
+         "alignment-restore FILE [--port PORT] [--other-serial] [--dry-run] [--backup-dir DIR] "
+         "[--retries N]",
+         {"--other-serial", "--dry-run"},
+         {"--port", "--backup-dir", "--retries"}},
     };
     return table;
 }

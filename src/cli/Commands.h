@@ -45,6 +45,11 @@ int CmdFind(CliArgs& args);
 /// fleet FILE --ports LIST: writes one file to the radios on several ports at once
 int CmdFleet(CliArgs& args);
 
+/// alignment-save: keeps the radio's alignment (tuning block) as a JSON file
+int CmdAlignmentSave(CliArgs& args);
+/// alignment-restore FILE: writes the points of a kept alignment back and verifies them
+int CmdAlignmentRestore(CliArgs& args);
+
 /// The table main() dispatches through.
 const std::vector<Command>& CommandTable();
 

@@ -8,6 +8,7 @@
 #include "editors/EditorRegistry.h"
 #include "frmMain.h"
 #include "kit/AppContext.h"
+#include "service/AlignmentReport.h"
 
 #include <QFont>
 #include <QImage>
@@ -140,6 +141,7 @@ QString BuildReportHtml(AppContext& ctx, const QDate& date) {
     html += Row(Tr(ctx, CaptionOf(Cap::PrintListColumn)), fileName);
     html += Row(Tr(ctx, DateWord), date.toString(Qt::ISODate));
     html += QStringLiteral("</table>") + ChannelTable(ctx) + SettingsSections(ctx);
+    html += AlignmentReportHtml(ctx); // service mode: the radio's alignment table
     s.onMessage = handler;
     return html + QStringLiteral("</body></html>");
 }
