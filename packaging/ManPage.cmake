@@ -2,7 +2,7 @@
 #   cmake -DPROGRAM=<exe> -DTEMPLATE=<page.in> -DOUTPUT=<page> -DVERSION=<v> -P ManPage.cmake
 # In the template @SYNOPSIS@ becomes the usage lines, @DESCRIPTION@ the program's own
 # description line, @OPTIONS@ the sections of the help ("Options:", "commands:", ...) with
-# their entries, @VERSION@ the version.
+# their entries, @VERSION@ the version, @SECTIONS@ what the program's --man-sections prints.
 
 execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
 if(NOT status EQUAL 0 OR help STREQUAL "")
@@ -70,6 +70,17 @@ if(synopsis STREQUAL "")
   message(FATAL_ERROR "${PROGRAM} --help shows no usage line")
 endif()
 string(APPEND synopsis ".fi")
+
+# Sections the program makes itself from its own tables (@SECTIONS@, where the page has it).
+set(SECTIONS "")
+file(READ ${TEMPLATE} template)
+if(template MATCHES "@SECTIONS@")
+  execute_process(COMMAND ${PROGRAM} --man-sections OUTPUT_VARIABLE SECTIONS
+                  RESULT_VARIABLE status)
+  if(NOT status EQUAL 0 OR SECTIONS STREQUAL "")
+    message(FATAL_ERROR "${PROGRAM} --man-sections failed (${status})")
+  endif()
+endif()
 
 set(SYNOPSIS "${synopsis}")
 set(DESCRIPTION "${description}")
