@@ -5,6 +5,8 @@ set -euo pipefail
 pkgs=(cmake ninja-build g++ libgtest-dev qt6-base-dev qt6-serialport-dev fonts-noto-cjk xvfb xauth)
 # The Debian package: its icons, its checks (scripts/check-package).
 pkgs+=(librsvg2-bin dpkg-dev file lintian man-db desktop-file-utils appstream bash-completion)
+# readelf, with which scripts/check-package reads the programs' hardening.
+pkgs+=(binutils)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
