@@ -109,10 +109,10 @@ TEST(CommandNotes, CompletionOffersTheValuesOfOptions) {
                 {{"--ports"}, "sim", ""}};
     for (const auto& row : rows) {
         const rvtest::CliRun r = rvtest::RunCli(QStringList{"--completion-words"} + row.ask);
-        const QStringList words = r.out.split('\n', Qt::SkipEmptyParts);
+        QStringList words = r.out.split('\n', Qt::SkipEmptyParts);
         EXPECT_EQ(r.status, 0) << row.ask.join(' ').toStdString();
         EXPECT_TRUE(words.contains(row.expected)) << row.ask.join(' ').toStdString();
-        if (!row.absent.isEmpty()) EXPECT_FALSE(words.contains(row.absent));
+        EXPECT_TRUE(row.absent.isEmpty() || !words.contains(row.absent));
         EXPECT_EQ(words.removeDuplicates(), 0) << row.ask.join(' ').toStdString();
     }
 }
