@@ -33,8 +33,8 @@ std::vector<std::uint8_t> Bytes(const std::string& path) {
 class DataFileTest : public testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::path(testing::TempDir()) /
-              ("rv_datafile_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        dir = rvtest::UniqueTempPath("datafile_" +
+                                     std::to_string(reinterpret_cast<std::uintptr_t>(this)));
         fs::remove_all(dir);
         fs::create_directories(dir);
         rv::InitRadioData(r.s, "20260102");

@@ -88,9 +88,14 @@ TEST_F(ShellTest, AboutShowsNameAndVersionByLanguage) {
     EXPECT_EQ(english.objectName(), "FrmAbout2");
     EXPECT_EQ(english.findChild<QLabel*>("lblTitle")->text(), "RV52N");
     EXPECT_EQ(english.findChild<QLabel*>("lblVersion")->text(), "版本 1.0.0");
+    EXPECT_TRUE(english.findChild<QLabel*>("lblLicence")
+                    ->text()
+                    .contains("GNU General Public License, version 3 or"));
     ctx->session.CurLanguage = rv::Chinese;
     rv::ui::FrmAbout chinese(*ctx);
     EXPECT_EQ(chinese.objectName(), "frmAbout");
+    EXPECT_TRUE(
+        chinese.findChild<QLabel*>("lblLicence")->text().contains("GNU 通用公共许可证第 3 版"));
 }
 
 class PrintTest : public ShellTest {
