@@ -23,6 +23,11 @@ if(RV_DEBIAN_FLAGS AND RV_DPKG_BUILDFLAGS AND NOT MSVC AND NOT RV_FUZZ
   rv_debian_flags(CFLAGS cflags)
   rv_debian_flags(CXXFLAGS cxxflags)
   rv_debian_flags(LDFLAGS ldflags)
+  # The checkout's own path stays out of the flags, so that a compiler cache serves every
+  # checkout of the tree alike.
+  foreach(var cflags cxxflags cppflags)
+    string(REGEX REPLACE "-f(file|debug)-prefix-map=[^ ]*" "" ${var} "${${var}}")
+  endforeach()
   # First on the command line, so that the build type's own optimisation level still wins.
   string(PREPEND CMAKE_C_FLAGS "${cflags} ${cppflags} ")
   string(PREPEND CMAKE_CXX_FLAGS "${cxxflags} ${cppflags} ")
