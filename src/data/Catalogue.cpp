@@ -126,7 +126,8 @@ SettingRow Stored(std::string key, const L& area, L label, RowKind kind, int add
 // Fills in what a row leaves to its kind: the decode range of a choice, how it shows and
 // how it is stored.
 void Finish(SettingRow& r) {
-    if (r.kind == RowKind::Choice && r.low == 0 && r.high == 0) {
+    if (r.kind == RowKind::Choice && r.low == 0 && r.high == 0 && !r.choices.empty()) {
+        r.low = r.high = r.choices.front().value;
         for (const Choice& c : r.choices) {
             r.low = std::min(r.low, c.value);
             r.high = std::max(r.high, c.value);
@@ -631,6 +632,15 @@ void AddChannels(Rows& rows) {
             r.mask = c.offset < 0 ? 1u << ((n - 1) % 8) : c.mask;
             for (const ChannelChoice& ch : ChannelChoices(k))
                 r.choices.push_back({ch.value, ch.text});
+            if (k == ChannelFieldKind::RxCode || k == ChannelFieldKind::TxCode)
+                for (std::size_t i = 0; i < ToneList(English).size(); ++i)
+                    r.choices.push_back({int(i), {"", ToneList(English)[i], ToneList(Chinese)[i]}});
+            if (k == ChannelFieldKind::SpUnmute)
+                for (const bool tone : {false, true})
+                    for (int v = 0; v < 3; ++v)
+                        r.choices.push_back(
+                            {v,
+                             {"", SpUnmuteText(v, tone, English), SpUnmuteText(v, tone, Chinese)}});
             if (k == ChannelFieldKind::AutodialMem)
                 for (int v = 0; v < 8; ++v)
                     r.choices.push_back({v, {"", N(v + 1), N(v + 1)}});
@@ -719,7 +729,7 @@ void MarkTestFrequencies(Session& s) {
     }
 }
 
-void AddLists(Rows& rows) {
+void AddAutodial(Rows& rows) {
     for (int n = 1; n <= 8; ++n) {
         SettingRow r = TextRow(
             "autodial." + N(n) + ".code", DtmfArea,
@@ -741,6 +751,9 @@ void AddLists(Rows& rows) {
             "", DtmfDigits);
         rows.push_back(std::move(r));
     }
+}
+
+void AddFleetList(Rows& rows) {
     for (int n = 1; n <= 8; ++n) {
         for (const bool isId : {false, true}) {
             SettingRow r;
@@ -783,6 +796,9 @@ void AddLists(Rows& rows) {
             rows.push_back(std::move(r));
         }
     }
+}
+
+void AddTestFrequencies(Rows& rows) {
     for (int n = 1; n <= 16; ++n) {
         for (const bool tx : {false, true}) {
             SettingRow r;
@@ -834,9 +850,11 @@ Rows BuildCatalogue() {
     AddOptions(rows);
     AddKeysAndScan(rows);
     AddDtmf(rows);
+    AddAutodial(rows);
     AddFleetSync(rows);
+    AddFleetList(rows);
+    AddTestFrequencies(rows);
     AddMessageAndInfo(rows);
-    AddLists(rows);
     return rows;
 }
 
