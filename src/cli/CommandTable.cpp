@@ -65,6 +65,9 @@ const std::vector<Command>& CommandTable() {
          "[--no-verify] [--backup-dir DIR] [--force] [--retries N]",
          {"--repeat", "--again", "--no-backup", "--no-verify", "--force"},
          {"--ports", "--log", "--backup-dir", "--retries"}},
+        {"keys", CmdKeys, "keys [--json] [--lang en|zh]", {"--json"}, {}},
+        {"get", CmdGet, "get FILE [KEY...] [--json] [--lang en|zh]", {"--json"}, {}},
+        {"set", CmdSet, "set FILE KEY=VALUE... [-o OUT] [--lang en|zh]", {}, {"-o"}},
     };
     return table;
 }

@@ -45,6 +45,12 @@ int CmdFind(CliArgs& args);
 /// fleet FILE --ports LIST: writes one file to the radios on several ports at once
 int CmdFleet(CliArgs& args);
 
+/// keys [--json]: every setting's key, label, kind, rule and default
+int CmdKeys(CliArgs& args);
+/// get FILE [KEY...] [--json]: settings by key, as their windows show them
+int CmdGet(CliArgs& args);
+/// set FILE KEY=VALUE... [-o OUT]: changes settings by key, each by its window's rule
+int CmdSet(CliArgs& args);
 /// The table main() dispatches through.
 const std::vector<Command>& CommandTable();
 

@@ -108,7 +108,7 @@ std::optional<int> StoredOf(const SettingRow& r, std::string_view t) {
 }
 
 std::string Refusal(const SettingRow& r, std::string_view value, const std::string& rule) {
-    return r.key + "=" + std::string(value) + ": " + rule;
+    return r.key + "=" + ShownText(value) + ": " + rule;
 }
 
 // Rows holding one stored number: number, choice and flag settings.
