@@ -55,17 +55,35 @@ std::optional<int> ParseInt(std::string_view t) {
     return v;
 }
 
-// ---- binding a row to its member -------------------------------------------------------
+// ---- rows of one stored number ----------------------------------------------------------
 
-template <class Rec, class F> void Bind(SettingRow& r, Rec RadioData::*rec, F Rec::*field) {
-    r.get = [=](const RadioData& d) { return int((d.*rec).*field); };
-    r.put = [=](RadioData& d, int v) { (d.*rec).*field = F(v); };
+// How a row reaches its stored number in the document.
+struct Field {
+    std::function<int(const RadioData&)> get;
+    std::function<void(RadioData&, int)> put;
+};
+
+template <class Rec, class F> Field In(Rec RadioData::*rec, F Rec::*field) {
+    return {[=](const RadioData& d) { return int((d.*rec).*field); },
+            [=](RadioData& d, int v) { (d.*rec).*field = F(v); }};
 }
 
-void Bind(SettingRow& r, Int16 RadioData::*field) {
-    r.get = [=](const RadioData& d) { return int(d.*field); };
-    r.put = [=](RadioData& d, int v) { d.*field = Int16(v); };
+Field In(Int16 RadioData::*field) {
+    return {[=](const RadioData& d) { return int(d.*field); },
+            [=](RadioData& d, int v) { d.*field = Int16(v); }};
 }
+
+// What a row of one stored number may add to its kind's usual shape.
+struct Shape {
+    int fallback = 0;
+    const char* unit = "";
+    int scale = 1;
+    int step = 1;
+    int offset = 0;
+    bool offAtZero = false;
+    int low = 0; // a choice's decode range when it is not that of its entries
+    int high = 0;
+};
 
 std::string NumberShown(const SettingRow& r, int v, int language) {
     if (r.offAtZero && v == 0) return OffText(language);
@@ -111,16 +129,49 @@ std::string Refusal(const SettingRow& r, std::string_view value, const std::stri
     return r.key + "=" + ShownText(value) + ": " + rule;
 }
 
-// Rows holding one stored number: number, choice and flag settings.
-SettingRow Stored(std::string key, const L& area, L label, RowKind kind, int address) {
+SettingRow Stored(const char* key, const L& area, L label, RowKind kind, int address, Field f,
+                  const char* def, const Shape& x) {
     SettingRow r;
-    r.key = std::move(key);
+    r.key = key;
     r.area = area;
     r.label = std::move(label);
     r.kind = kind;
     r.address = address;
-    if (kind == RowKind::Flag) r.high = 1;
+    r.get = std::move(f.get);
+    r.put = std::move(f.put);
+    r.defaultText = def;
+    r.fallback = x.fallback;
+    r.unit = x.unit;
+    r.scale = x.scale;
+    r.step = x.step;
+    r.offset = x.offset;
+    r.offAtZero = x.offAtZero;
+    r.low = x.low;
+    r.high = kind == RowKind::Flag ? 1 : x.high;
     return r;
+}
+
+SettingRow Num(const char* key, const L& area, L label, int at, Field f, int low, int high,
+               const char* def, Shape x = {}) {
+    x.low = low;
+    x.high = high;
+    SettingRow r = Stored(key, area, std::move(label), RowKind::Number, at, std::move(f), def, x);
+    r.width = high > 255 ? 2 : 1;
+    r.mask = high > 255 ? 0xFFFF : 0xFF;
+    return r;
+}
+
+SettingRow Pick(const char* key, const L& area, L label, int at, Field f, ChoiceList choices,
+                const char* def, Shape x = {}) {
+    SettingRow r = Stored(key, area, std::move(label), RowKind::Choice, at, std::move(f), def, x);
+    r.choices = std::move(choices);
+    return r;
+}
+
+SettingRow Flag(const char* key, const L& area, L label, int at, Field f, const char* def,
+                int fallback = 0) {
+    return Stored(key, area, std::move(label), RowKind::Flag, at, std::move(f), def,
+                  {.fallback = fallback});
 }
 
 // Fills in what a row leaves to its kind: the decode range of a choice, how it shows and
@@ -145,39 +196,6 @@ void Finish(SettingRow& r) {
             row.put(s.Doc, *v);
             return std::nullopt;
         };
-}
-
-template <class Rec, class F>
-SettingRow Num(std::string key, const L& area, L label, int address, Rec RadioData::*rec,
-               F Rec::*field, int low, int high, const char* def, const char* unit = "") {
-    SettingRow r = Stored(std::move(key), area, std::move(label), RowKind::Number, address);
-    Bind(r, rec, field);
-    if constexpr (sizeof(F) > 1) r.width = high > 255 ? 2 : 1;
-    if (high > 255) r.mask = 0xFFFF;
-    r.low = low;
-    r.high = high;
-    r.defaultText = def;
-    r.unit = unit;
-    return r;
-}
-
-template <class Rec, class F>
-SettingRow Pick(std::string key, const L& area, L label, int address, Rec RadioData::*rec,
-                F Rec::*field, ChoiceList choices, const char* def) {
-    SettingRow r = Stored(std::move(key), area, std::move(label), RowKind::Choice, address);
-    Bind(r, rec, field);
-    r.choices = std::move(choices);
-    r.defaultText = def;
-    return r;
-}
-
-template <class Rec, class F>
-SettingRow Flag(std::string key, const L& area, L label, int address, Rec RadioData::*rec,
-                F Rec::*field, const char* def) {
-    SettingRow r = Stored(std::move(key), area, std::move(label), RowKind::Flag, address);
-    Bind(r, rec, field);
-    r.defaultText = def;
-    return r;
 }
 
 // True when `t` keeps a text row's rule: its length and its characters.
@@ -237,251 +255,185 @@ ChoiceList PriorityChannelChoices() {
 }
 
 void AddOptions(Rows& rows) {
-    using D = RadioData;
     using O = OptFeatures;
-    const auto o = &D::OptFeatures;
+    const auto o = &RadioData::OptFeatures;
     const int at = image::OptFeaturesAt;
-    SettingRow tot = Num("optional.time_out_timer", OptArea,
-                         {"", "Time Out Timer(TOT)[s]", "超时定时器(TOT)[秒]"}, at + 4, o,
-                         &O::TotTime, 1, 40, "60", "s");
-    tot.scale = 15;
-    tot.fallback = 4;
-    rows.push_back(tot);
-    SettingRow pre =
-        Num("optional.tot_pre_alert", OptArea, {"", "TOT Pre-Alert[s]", "超时定时器预警[秒]"},
-            at + 5, o, &O::TotPreAlert, 0, 10, "Off", "s");
-    pre.offAtZero = true;
-    rows.push_back(pre);
-    SettingRow sq = Num("optional.squelch_level", OptArea, {"", "Squelch Level", "静躁电平"},
-                        at + 8, o, &O::SquelchLevel, 0, 9, "5");
-    sq.fallback = 5;
-    rows.push_back(sq);
-    rows.push_back(Pick("optional.mic_sensitivity", OptArea,
-                        {"", "Mic Sensitivity", "麦克风灵敏度"}, at + 17, o, &O::MicSensitivity,
-                        MicSensitivityChoices(), "Normal"));
-    rows.push_back(Pick("optional.voice_annunciation", OptArea,
-                        {"", "Voice Annunciation", "语音通知"}, at + 3, o, &O::VoiceAnnunciation,
-                        VoiceChoices(), "Off"));
-    rows.push_back(Flag("optional.battery_save", OptArea, {"", "Battery Save", "电池省电"}, at + 9,
-                        o, &O::BatterySave, "Off"));
-    SettingRow beep =
-        Flag("optional.beep", OptArea, {"", "Beep", "哗音"}, at + 10, o, &O::Beep, "On");
-    beep.fallback = 1;
-    rows.push_back(beep);
-    rows.push_back(Flag("optional.scrambler_activation", OptArea,
-                        {"", "Scrambler Activation", "扰频器激活"}, at, o, &O::ScramblerActivation,
-                        "Off"));
-    rows.push_back(Flag("optional.scrambler_backup", OptArea,
-                        {"", "Scrambler Backup", "扰频器备份"}, at + 1, o, &O::ScramblerBackup,
-                        "Off"));
-    SettingRow mode = Pick("optional.ptt_id_type", OptArea, {"", "PTT ID Type", "PTT ID类型"},
-                           at + 7, o, &O::PttIdMode, PttIdModeChoices(), "DTMF");
-    mode.high = 2;
-    rows.push_back(mode);
-    rows.push_back(Pick("optional.ptt_id", OptArea, {"", "PTT ID", "PTT ID"}, at + 6, o,
-                        &O::PttIdType, PttIdTypeChoices(), "BOT"));
-    const auto pttText = [](Text<16> O::*f) {
-        return std::pair{std::function<std::string(const RadioData&)>(
-                             [f](const RadioData& d) { return (d.OptFeatures.*f).get(); }),
-                         std::function<void(RadioData&, std::string_view)>(
-                             [f](RadioData& d, std::string_view t) {
-                                 (d.OptFeatures.*f).assign(t); // the window's fixed-width field
-                             })};
+    const auto ptt = [](Text<16> O::*f) {
+        return std::pair{[f](const RadioData& d) { return (d.OptFeatures.*f).get(); },
+                         // the window's fixed-width field
+                         [f](RadioData& d, std::string_view t) { (d.OptFeatures.*f).assign(t); }};
     };
-    const auto bot = pttText(&O::PttIdBot);
-    rows.push_back(TextRow("optional.begin_of_tx", OptArea, {"", "Begin of TX", "发射开始"},
-                           image::PttIdBotAt, 16, bot.first, bot.second, "12345", DtmfDigits));
-    const auto eot = pttText(&O::PttIdEot);
-    rows.push_back(TextRow("optional.end_of_tx", OptArea, {"", "End of TX", "发射结束"},
-                           image::PttIdEotAt, 16, eot.first, eot.second, "", DtmfDigits));
-    rows.push_back(Flag("optional.vox_function", OptArea, {"", "VOX Function", "VOX功能"}, at + 13,
-                        o, &O::VoxFunction, "Off"));
-    SettingRow gain = Num("optional.vox_gain_level", OptArea, {"", "VOX Gain Level", "VOX增益电平"},
-                          at + 14, o, &O::VoxGain, 0, 10, "5");
-    gain.offAtZero = true;
-    gain.fallback = 5;
-    rows.push_back(gain);
-    SettingRow delay =
-        Pick("optional.vox_delay_time", OptArea, {"", "VOX Delay Time[s]", "VOX延迟时间[秒]"},
-             at + 15, o, &O::VoxDelay, VoxDelayChoices(), "0.5");
-    delay.fallback = 1;
-    delay.unit = "s";
-    rows.push_back(delay);
-    rows.push_back(Flag("optional.vox_cancel_operation", OptArea,
-                        {"", "Cancel Operation", "取消操作"}, at + 11, o, &O::VoxCancelOperation,
-                        "Off"));
-    rows.push_back(Flag("optional.vox_proceed_tone", OptArea,
-                        {"", "VOX Proceed Tone", "VOX可进行音调"}, at + 16, o, &O::VoxProceedTone,
-                        "Off"));
-    rows.push_back(Flag("optional.vox_inhibit_on_receive", OptArea,
-                        {"", "VOX Inhibit on Receive", "接收时禁止VOX"}, at + 12, o,
-                        &O::VoxInhibitOnRx, "Off"));
-    rows.push_back(Flag("optional.clone_mode", OptArea, {"", "Clone Mode", "复制模式"}, at + 18, o,
-                        &O::CloneMode, "Off"));
+    const auto bot = ptt(&O::PttIdBot), eot = ptt(&O::PttIdEot);
+    rows.insert(
+        rows.end(),
+        {Num("optional.time_out_timer", OptArea,
+             {"", "Time Out Timer(TOT)[s]", "超时定时器(TOT)[秒]"}, at + 4, In(o, &O::TotTime), 1,
+             40, "60", {.fallback = 4, .unit = "s", .scale = 15}),
+         Num("optional.tot_pre_alert", OptArea, {"", "TOT Pre-Alert[s]", "超时定时器预警[秒]"},
+             at + 5, In(o, &O::TotPreAlert), 0, 10, "Off", {.unit = "s", .offAtZero = true}),
+         Num("optional.squelch_level", OptArea, {"", "Squelch Level", "静躁电平"}, at + 8,
+             In(o, &O::SquelchLevel), 0, 9, "5", {.fallback = 5}),
+         Pick("optional.mic_sensitivity", OptArea, {"", "Mic Sensitivity", "麦克风灵敏度"}, at + 17,
+              In(o, &O::MicSensitivity), MicSensitivityChoices(), "Normal"),
+         Pick("optional.voice_annunciation", OptArea, {"", "Voice Annunciation", "语音通知"},
+              at + 3, In(o, &O::VoiceAnnunciation), VoiceChoices(), "Off"),
+         Flag("optional.battery_save", OptArea, {"", "Battery Save", "电池省电"}, at + 9,
+              In(o, &O::BatterySave), "Off"),
+         Flag("optional.beep", OptArea, {"", "Beep", "哗音"}, at + 10, In(o, &O::Beep), "On", 1),
+         Flag("optional.scrambler_activation", OptArea, {"", "Scrambler Activation", "扰频器激活"},
+              at, In(o, &O::ScramblerActivation), "Off"),
+         Flag("optional.scrambler_backup", OptArea, {"", "Scrambler Backup", "扰频器备份"}, at + 1,
+              In(o, &O::ScramblerBackup), "Off"),
+         Pick("optional.ptt_id_type", OptArea, {"", "PTT ID Type", "PTT ID类型"}, at + 7,
+              In(o, &O::PttIdMode), PttIdModeChoices(), "DTMF", {.high = 2}),
+         Pick("optional.ptt_id", OptArea, {"", "PTT ID", "PTT ID"}, at + 6, In(o, &O::PttIdType),
+              PttIdTypeChoices(), "BOT"),
+         TextRow("optional.begin_of_tx", OptArea, {"", "Begin of TX", "发射开始"},
+                 image::PttIdBotAt, 16, bot.first, bot.second, "12345", DtmfDigits),
+         TextRow("optional.end_of_tx", OptArea, {"", "End of TX", "发射结束"}, image::PttIdEotAt,
+                 16, eot.first, eot.second, "", DtmfDigits),
+         Flag("optional.vox_function", OptArea, {"", "VOX Function", "VOX功能"}, at + 13,
+              In(o, &O::VoxFunction), "Off"),
+         Num("optional.vox_gain_level", OptArea, {"", "VOX Gain Level", "VOX增益电平"}, at + 14,
+             In(o, &O::VoxGain), 0, 10, "5", {.fallback = 5, .offAtZero = true}),
+         Pick("optional.vox_delay_time", OptArea, {"", "VOX Delay Time[s]", "VOX延迟时间[秒]"},
+              at + 15, In(o, &O::VoxDelay), VoxDelayChoices(), "0.5", {.fallback = 1, .unit = "s"}),
+         Flag("optional.vox_cancel_operation", OptArea, {"", "Cancel Operation", "取消操作"},
+              at + 11, In(o, &O::VoxCancelOperation), "Off"),
+         Flag("optional.vox_proceed_tone", OptArea, {"", "VOX Proceed Tone", "VOX可进行音调"},
+              at + 16, In(o, &O::VoxProceedTone), "Off"),
+         Flag("optional.vox_inhibit_on_receive", OptArea,
+              {"", "VOX Inhibit on Receive", "接收时禁止VOX"}, at + 12, In(o, &O::VoxInhibitOnRx),
+              "Off"),
+         Flag("optional.clone_mode", OptArea, {"", "Clone Mode", "复制模式"}, at + 18,
+              In(o, &O::CloneMode), "Off")});
 }
 
 void AddKeysAndScan(Rows& rows) {
     using Sc = ScanInfo;
+    // Reserved codes show by name but are not offered.
     const auto key = [](const char* k, const char* name, int at, Int16 RadioData::*f,
                         const char* def) {
-        SettingRow r = Stored(k, KeyArea, {"", name, name}, RowKind::Choice, at);
-        Bind(r, f);
-        r.choices = KeyFunctionChoices();
-        r.defaultText = def;
-        r.low = 0;
-        r.high = 255;
-        r.fallback = 255;
+        SettingRow r = Pick(k, KeyArea, {"", name, name}, at, In(f), KeyFunctionChoices(), def,
+                            {.fallback = 255, .high = 255});
         r.show = [f](const SettingRow&, const Session& s) {
             return OrNumber(KeyFunctionText(s.Doc.*f, s.CurLanguage), s.Doc.*f);
         };
         return r;
     };
-    rows.push_back(key("key.pf1", "PF1", image::KeyFunc1At, &RadioData::KeyFunc1, "None"));
-    rows.push_back(
-        key("key.pf2", "PF2", image::KeyFunc2At, &RadioData::KeyFunc2, "Squelch Off Momentary"));
     const auto s = &RadioData::ScanInfo;
     const int at = image::ScanInfoAt;
-    rows.push_back(Pick("scan.priority", ScanArea, {"", "Priority", "优先"}, at, s,
-                        &Sc::PriorityType, PriorityModeChoices(), "None"));
-    SettingRow ch = Pick("scan.priority_channel", ScanArea, {"", "Priority Channel", "优先信道"},
-                         at + 1, s, &Sc::PriorityChannel, PriorityChannelChoices(), "None");
-    ch.high = 16;
-    ch.fallback = 255;
-    rows.push_back(ch);
-    SettingRow a =
-        Pick("scan.look_back_time_a", ScanArea, {"", "Look Back Time A[s]", "回扫时间A[秒]"},
-             at + 2, s, &Sc::LookBackA, LookBackChoices(), "2.00");
-    a.fallback = 29;
-    a.unit = "s";
-    rows.push_back(a);
-    SettingRow b =
-        Pick("scan.look_back_time_b", ScanArea, {"", "Look Back Time B[s]", "回扫时间B[秒]"},
-             at + 3, s, &Sc::LookBackB, LookBackChoices(), "3.00");
-    b.fallback = 49;
-    b.unit = "s";
-    rows.push_back(b);
-    SettingRow rev =
-        Pick("scan.revert_channel", ScanArea, {"", "Revert Channel", "返回信道"}, at + 4, s,
-             &Sc::RevertChannel, RevertChannelChoices(), "Selected+Talk Back");
-    rev.fallback = 1;
-    rows.push_back(rev);
-    SettingRow drop = Num("scan.dropout_delay_time", ScanArea,
-                          {"", "Dropout Delay Time[s]", "扫描接收恢复延迟时间[秒]"}, at + 5, s,
-                          &Sc::DropoutDelay, 0, 300, "3", "s");
-    drop.fallback = 3;
-    rows.push_back(drop);
-    SettingRow dwell =
-        Num("scan.tx_dwell_time", ScanArea, {"", "TX Dwell Time[s]", "扫描发射恢复延迟时间[秒]"},
-            at + 7, s, &Sc::TxDwell, 0, 300, "3", "s");
-    dwell.fallback = 3;
-    rows.push_back(dwell);
+    rows.insert(
+        rows.end(),
+        {key("key.pf1", "PF1", image::KeyFunc1At, &RadioData::KeyFunc1, "None"),
+         key("key.pf2", "PF2", image::KeyFunc2At, &RadioData::KeyFunc2, "Squelch Off Momentary"),
+         Pick("scan.priority", ScanArea, {"", "Priority", "优先"}, at, In(s, &Sc::PriorityType),
+              PriorityModeChoices(), "None"),
+         Pick("scan.priority_channel", ScanArea, {"", "Priority Channel", "优先信道"}, at + 1,
+              In(s, &Sc::PriorityChannel), PriorityChannelChoices(), "None",
+              {.fallback = 255, .high = 16}),
+         Pick("scan.look_back_time_a", ScanArea, {"", "Look Back Time A[s]", "回扫时间A[秒]"},
+              at + 2, In(s, &Sc::LookBackA), LookBackChoices(), "2.00",
+              {.fallback = 29, .unit = "s"}),
+         Pick("scan.look_back_time_b", ScanArea, {"", "Look Back Time B[s]", "回扫时间B[秒]"},
+              at + 3, In(s, &Sc::LookBackB), LookBackChoices(), "3.00",
+              {.fallback = 49, .unit = "s"}),
+         Pick("scan.revert_channel", ScanArea, {"", "Revert Channel", "返回信道"}, at + 4,
+              In(s, &Sc::RevertChannel), RevertChannelChoices(), "Selected+Talk Back",
+              {.fallback = 1}),
+         Num("scan.dropout_delay_time", ScanArea,
+             {"", "Dropout Delay Time[s]", "扫描接收恢复延迟时间[秒]"}, at + 5,
+             In(s, &Sc::DropoutDelay), 0, 300, "3", {.fallback = 3, .unit = "s"}),
+         Num("scan.tx_dwell_time", ScanArea, {"", "TX Dwell Time[s]", "扫描发射恢复延迟时间[秒]"},
+             at + 7, In(s, &Sc::TxDwell), 0, 300, "3", {.fallback = 3, .unit = "s"})});
 }
 
 void AddDtmf(Rows& rows) {
     using T = DtmfInfo;
     const auto t = &RadioData::DtmfInfo;
     const int at = image::DtmfInfoAt;
-    rows.push_back(Pick("dtmf.speed", DtmfArea, {"", "DTMF Speed[digit/s]", "DTMF 速率[数字/秒]"},
-                        at, t, &T::DtmfSpeed, DtmfSpeedChoices(), "6"));
-    rows.push_back(Pick("dtmf.first_digit_time", DtmfArea,
-                        {"", "First Digit Time[ms]", "首位数码时间[毫秒]"}, at + 1, t,
-                        &T::FirstDigitTime, DigitTimeChoices(), "0"));
-    SettingRow delay =
-        Num("dtmf.first_digit_delay", DtmfArea, {"", "First Digit Delay[ms]", "首位数码延迟[毫秒]"},
-            at + 2, t, &T::FirstDigitDelay, 10, 100, "100", "ms");
-    delay.scale = 10;
-    delay.step = 5;
-    delay.fallback = 10;
-    rows.push_back(delay);
-    rows.push_back(Pick("dtmf.star_hash_tone", DtmfArea, {"", "* and # Tone[ms]", "*和#音[毫秒]"},
-                        at + 3, t, &T::StarHashTone, DigitTimeChoices(), "0"));
-    rows.push_back(Pick("dtmf.d_code_assignment", DtmfArea, {"", "D Code Assignment", "D键设定"},
-                        at + 4, t, &T::DCodeAssign, DCodeChoices(), "D Code"));
-    SettingRow side = Flag("dtmf.side_tone", DtmfArea, {"", "DTMF Side Tone", "DTMF 侧音"}, at + 5,
-                           t, &T::DtmfSideTone, "On");
-    side.fallback = 1;
-    rows.push_back(side);
     SettingRow id = TextRow(
         "dtmf.id_code", DtmfArea, {"", "ID Code", "ID 码"}, image::IdCodeAt, 10,
         [](const RadioData& d) { return d.DtmfInfo.IdCode.get(); },
         [](RadioData& d, std::string_view v) { d.DtmfInfo.IdCode.assign(v); }, "000", "0123456789",
         3);
     id.unique = true;
-    rows.push_back(id);
-    SettingRow group = Pick("dtmf.group_code", DtmfArea, {"", "Group Code", "组呼码"}, at + 6, t,
-                            &T::GroupCode, GroupCodeChoices(), "Off");
-    rows.push_back(group);
-    SettingRow reset =
-        Num("dtmf.auto_reset_timer", DtmfArea, {"", "Auto Reset Timer[s]", "自动复位定时器[秒]"},
-            at + 7, t, &T::AutoResetTimer, 0, 15, "10", "s");
-    reset.offAtZero = true;
-    reset.fallback = 10;
-    rows.push_back(reset);
-    rows.push_back(Pick("dtmf.call_alert", DtmfArea, {"", "Call Alert", "呼叫告警"}, at + 8, t,
-                        &T::CallAlert, CallAlertChoices(), "Off"));
-    rows.push_back(Pick("dtmf.transpond", DtmfArea, {"", "Transpond", "自动应答"}, at + 9, t,
-                        &T::Transpond, TranspondChoices(), "Off"));
-    rows.push_back(Flag("dtmf.clear_to_transpond", DtmfArea,
-                        {"", "Clear to Transpond", "清除自动应答"}, at + 10, t,
-                        &T::ClearToTranspond, "Off"));
-    rows.push_back(TextRow(
-        "dtmf.stun_code", DtmfArea, {"", "Stun Code", "遥毙码"}, image::StunCodeAt, 10,
-        [](const RadioData& d) { return d.DtmfInfo.StunCode.get(); },
-        [](RadioData& d, std::string_view v) {
-            std::string upper(v); // a-d count as A-D
-            for (char& c : upper)
-                if (c >= 'a' && c <= 'd') c = char(c - 'a' + 'A');
-            d.DtmfInfo.StunCode.set(upper);
-        },
-        "", DtmfDigits + "abcd"));
-    rows.push_back(Pick("dtmf.stun_type", DtmfArea, {"", "Stun Type", "遥毙类型"},
-                        image::StunTypeAt, t, &T::StunType, StunTypeChoices(), "TX Inhibit"));
+    rows.insert(
+        rows.end(),
+        {Pick("dtmf.speed", DtmfArea, {"", "DTMF Speed[digit/s]", "DTMF 速率[数字/秒]"}, at,
+              In(t, &T::DtmfSpeed), DtmfSpeedChoices(), "6"),
+         Pick("dtmf.first_digit_time", DtmfArea, {"", "First Digit Time[ms]", "首位数码时间[毫秒]"},
+              at + 1, In(t, &T::FirstDigitTime), DigitTimeChoices(), "0"),
+         Num("dtmf.first_digit_delay", DtmfArea,
+             {"", "First Digit Delay[ms]", "首位数码延迟[毫秒]"}, at + 2,
+             In(t, &T::FirstDigitDelay), 10, 100, "100",
+             {.fallback = 10, .unit = "ms", .scale = 10, .step = 5}),
+         Pick("dtmf.star_hash_tone", DtmfArea, {"", "* and # Tone[ms]", "*和#音[毫秒]"}, at + 3,
+              In(t, &T::StarHashTone), DigitTimeChoices(), "0"),
+         Pick("dtmf.d_code_assignment", DtmfArea, {"", "D Code Assignment", "D键设定"}, at + 4,
+              In(t, &T::DCodeAssign), DCodeChoices(), "D Code"),
+         Flag("dtmf.side_tone", DtmfArea, {"", "DTMF Side Tone", "DTMF 侧音"}, at + 5,
+              In(t, &T::DtmfSideTone), "On", 1),
+         id,
+         Pick("dtmf.group_code", DtmfArea, {"", "Group Code", "组呼码"}, at + 6,
+              In(t, &T::GroupCode), GroupCodeChoices(), "Off"),
+         Num("dtmf.auto_reset_timer", DtmfArea, {"", "Auto Reset Timer[s]", "自动复位定时器[秒]"},
+             at + 7, In(t, &T::AutoResetTimer), 0, 15, "10",
+             {.fallback = 10, .unit = "s", .offAtZero = true}),
+         Pick("dtmf.call_alert", DtmfArea, {"", "Call Alert", "呼叫告警"}, at + 8,
+              In(t, &T::CallAlert), CallAlertChoices(), "Off"),
+         Pick("dtmf.transpond", DtmfArea, {"", "Transpond", "自动应答"}, at + 9,
+              In(t, &T::Transpond), TranspondChoices(), "Off"),
+         Flag("dtmf.clear_to_transpond", DtmfArea, {"", "Clear to Transpond", "清除自动应答"},
+              at + 10, In(t, &T::ClearToTranspond), "Off"),
+         TextRow(
+             "dtmf.stun_code", DtmfArea, {"", "Stun Code", "遥毙码"}, image::StunCodeAt, 10,
+             [](const RadioData& d) { return d.DtmfInfo.StunCode.get(); },
+             [](RadioData& d, std::string_view v) {
+                 std::string upper(v); // a-d count as A-D
+                 for (char& c : upper)
+                     if (c >= 'a' && c <= 'd') c = char(c - 'a' + 'A');
+                 d.DtmfInfo.StunCode.set(upper);
+             },
+             "", DtmfDigits + "abcd"),
+         Pick("dtmf.stun_type", DtmfArea, {"", "Stun Type", "遥毙类型"}, image::StunTypeAt,
+              In(t, &T::StunType), StunTypeChoices(), "TX Inhibit")});
 }
 
 void AddFleetSync(Rows& rows) {
     using F = FleetSyncInfo;
     const auto f = &RadioData::FleetSyncInfo;
     const int at = image::FleetSyncAt;
-    SettingRow fleet = Num("fleetsync.own_fleet", FleetArea, {"", "Fleet(Own)", "队列（自身）"}, at,
-                           f, &F::OwnFleet, 1, FleetNumberCount, "");
-    fleet.offset = FleetOffset;
-    fleet.fallback = 255;
-    fleet.unique = true;
-    fleet.show = [](const SettingRow&, const Session& s) {
-        const int v = s.Doc.FleetSyncInfo.OwnFleet;
-        return v == 255 ? std::string() : N(v + FleetOffset);
+    // Own fleet and ID show blank while no own fleet is set (255).
+    const auto own = [](bool isId) {
+        return [isId](const SettingRow& r, const Session& s) {
+            const FleetSyncInfo& fs = s.Doc.FleetSyncInfo;
+            return fs.OwnFleet == 255 ? std::string()
+                                      : N((isId ? fs.OwnId : fs.OwnFleet) + r.offset);
+        };
     };
-    rows.push_back(fleet);
-    SettingRow id = Num("fleetsync.own_id", FleetArea, {"", "ID(Own)", "ID（自身）"}, at + 1, f,
-                        &F::OwnId, 1, IdNumberCount, "");
-    id.width = 2;
-    id.mask = 0xFFFF;
-    id.offset = IdOffset;
-    id.unique = true;
-    id.show = [](const SettingRow&, const Session& s) {
-        const FleetSyncInfo& fs = s.Doc.FleetSyncInfo;
-        return fs.OwnFleet == 255 ? std::string() : N(fs.OwnId + IdOffset);
-    };
-    rows.push_back(id);
-    rows.push_back(Pick("fleetsync.baud_rate", FleetArea,
-                        {"", "FleetSync Baud Rate[bps]", "队列同步波特率[bps]"}, at + 5, f,
-                        &F::BaudRate, BaudRateChoices(), "1200"));
-    SettingRow mod = Num("fleetsync.tx_modulation_delay", FleetArea,
-                         {"", "Data TX Modulation Delay Time[ms]", "数据发射调制延迟时间[毫秒]"},
-                         at + 3, f, &F::TxModDelay, 0, 6000, "400", "ms");
-    mod.fallback = 400;
-    rows.push_back(mod);
-    SettingRow msg = Num("fleetsync.message_mode_timer", FleetArea,
-                         {"", "Message Mode Timer[s]", "信息模式定时器[秒]"}, at + 6, f,
-                         &F::MsgModeTimer, 0, 300, "10", "s");
-    msg.width = 2;
-    msg.mask = 0xFFFF;
-    msg.offAtZero = true;
-    msg.fallback = 10;
-    rows.push_back(msg);
-    rows.push_back(Flag("fleetsync.ptt_id_side_tone", FleetArea,
-                        {"", "PTT ID Side Tone", "PTT ID 侧音"}, at + 8, f, &F::PttIdSideTone,
-                        "On"));
+    SettingRow fleet =
+        Num("fleetsync.own_fleet", FleetArea, {"", "Fleet(Own)", "队列（自身）"}, at,
+            In(f, &F::OwnFleet), 1, FleetNumberCount, "", {.fallback = 255, .offset = FleetOffset});
+    SettingRow id = Num("fleetsync.own_id", FleetArea, {"", "ID(Own)", "ID（自身）"}, at + 1,
+                        In(f, &F::OwnId), 1, IdNumberCount, "", {.offset = IdOffset});
+    fleet.show = own(false);
+    id.show = own(true);
+    fleet.unique = id.unique = true;
+    rows.insert(
+        rows.end(),
+        {fleet, id,
+         Pick("fleetsync.baud_rate", FleetArea,
+              {"", "FleetSync Baud Rate[bps]", "队列同步波特率[bps]"}, at + 5, In(f, &F::BaudRate),
+              BaudRateChoices(), "1200"),
+         Num("fleetsync.tx_modulation_delay", FleetArea,
+             {"", "Data TX Modulation Delay Time[ms]", "数据发射调制延迟时间[毫秒]"}, at + 3,
+             In(f, &F::TxModDelay), 0, 6000, "400", {.fallback = 400, .unit = "ms"}),
+         Num("fleetsync.message_mode_timer", FleetArea,
+             {"", "Message Mode Timer[s]", "信息模式定时器[秒]"}, at + 6, In(f, &F::MsgModeTimer),
+             0, 300, "10", {.fallback = 10, .unit = "s", .offAtZero = true}),
+         Flag("fleetsync.ptt_id_side_tone", FleetArea, {"", "PTT ID Side Tone", "PTT ID 侧音"},
+              at + 8, In(f, &F::PttIdSideTone), "On")});
 }
 
 void AddMessageAndInfo(Rows& rows) {
@@ -575,43 +527,18 @@ bool IsFlagColumn(ChannelFieldKind k) {
 std::optional<std::string> BandFrequency(const Session& s, std::string_view t);
 
 // The window's text of a typed channel value, or nothing when the window offers no such
-// entry.
-std::optional<std::string> ChannelTyped(const Session& s, const ChannelInfo* ch, ChannelFieldKind k,
+// entry: a frequency of the band or an entry of the column's list.
+std::optional<std::string> ChannelTyped(const Session& s, const SettingRow& row,
+                                        const ChannelInfo* ch, ChannelFieldKind k,
                                         std::string_view t) {
     using K = ChannelFieldKind;
-    switch (k) {
-    case K::RxFreq:
-    case K::TxFreq:
-        if (t.empty()) return std::string();
-        return BandFrequency(s, t);
-    case K::RxCode:
-    case K::TxCode:
-        if (ToneEntryOfTyped(s, t) < 0) return std::nullopt;
-        return std::string(t);
-    case K::AutodialMem: {
-        const auto v = ParseInt(t);
-        if (!v || *v < 1 || *v > 8) return std::nullopt;
-        return std::string(t);
-    }
-    case K::BeatShift:
-    case K::Compander:
-        if (SameWord(t, OnWord) || t == "1") return std::string("1");
-        if (SameWord(t, {"", OffText(English), OffText(Chinese)}) || t == "0")
-            return std::string("0");
-        return std::nullopt;
-    default:
-        break;
-    }
-    for (const ChannelChoice& c : ChannelChoices(k))
-        if (SameWord(t, c.text)) return ChannelValueText(k, c.value, s.CurLanguage);
-    if (k == K::SpUnmute) {
-        for (int v = 0; v < 3; ++v)
-            for (bool tone : {false, true})
-                if (SameWord(t,
-                             {"", SpUnmuteText(v, tone, English), SpUnmuteText(v, tone, Chinese)}))
-                    return SpUnmuteText(v, ch && ch->RxCode.get() != "FFFF", s.CurLanguage);
-    }
-    return std::nullopt;
+    if (k == K::RxFreq || k == K::TxFreq)
+        return t.empty() ? std::optional<std::string>("") : BandFrequency(s, t);
+    const auto v = StoredOf(row, t);
+    if (!v) return std::nullopt;
+    if (row.kind == RowKind::Flag) return N(*v);
+    if (k == K::SpUnmute) return SpUnmuteText(*v, ch && ch->RxCode.get() != "FFFF", s.CurLanguage);
+    return ChoiceText(row.choices, *v, s.CurLanguage);
 }
 
 void AddChannels(Rows& rows) {
@@ -658,14 +585,13 @@ void AddChannels(Rows& rows) {
                 const ChannelInfo* ch = ChannelOf(s.Doc, n);
                 if (!ch && k != ChannelFieldKind::RxFreq)
                     return "channel " + N(n) + " is not programmed: set its rx_frequency first";
-                const auto typed = ChannelTyped(s, ch, k, t);
+                const auto typed = ChannelTyped(s, row, ch, k, t);
                 if (!typed) return RuleText(row, English);
                 Session trial = s;
                 trial.onMessage = nullptr;
                 SetChannelField(trial, n, k, *typed);
                 // Some entries are offered only with the channel's other settings.
-                if (row.kind == RowKind::Choice && k != ChannelFieldKind::RxCode &&
-                    k != ChannelFieldKind::TxCode && row.show(row, trial) != *typed)
+                if (row.kind == RowKind::Choice && row.show(row, trial) != *typed)
                     return "not offered with the channel's other settings";
                 s.Doc = trial.Doc;
                 return std::nullopt;
