@@ -169,7 +169,7 @@ TEST(Catalogue, RefusedValuesNameKeyValueAndRuleAndChangeNothing) {
             rv::Session s = base;
             const auto refusal = rv::setFromText(s, r.key, v);
             ASSERT_TRUE(refusal) << r.key << "=" << v;
-            EXPECT_EQ(refusal->rfind(r.key + "=" + v + ": ", 0), 0u) << *refusal;
+            EXPECT_EQ(refusal->rfind(r.key + "=" + rv::ShownText(v) + ": ", 0), 0u) << *refusal;
             EXPECT_EQ(s.Doc, base.Doc) << r.key << "=" << v;
         }
     }
