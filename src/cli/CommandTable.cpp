@@ -76,6 +76,9 @@ const std::vector<Command>& CommandTable() {
          "[--retries N]",
          {"--other-serial", "--dry-run"},
          {"--port", "--backup-dir", "--retries"}},
+        {"keys", CmdKeys, "keys [--json] [--lang en|zh]", {"--json"}, {}},
+        {"get", CmdGet, "get FILE [KEY...] [--json] [--lang en|zh]", {"--json"}, {}},
+        {"set", CmdSet, "set FILE KEY=VALUE... [-o OUT] [--lang en|zh]", {}, {"-o"}},
     };
     return table;
 }

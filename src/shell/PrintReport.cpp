@@ -89,25 +89,13 @@ QString ChannelTable(const AppContext& ctx) {
            head + QStringLiteral("</tr>") + rows + QStringLiteral("</table>");
 }
 
-/// What the report says where a window shows a value that does not apply.
-FieldOverride OverrideOf(const AppContext& ctx, const QString& form) {
-    if (form != QLatin1String("FrmScanInfo")) return {};
-    // The priority channel box keeps the stored channel, greyed, while there is no priority.
-    return [&ctx](const QString& field) -> std::optional<QString> {
-        const auto& scan = ctx.session.Doc.ScanInfo;
-        if (field == QLatin1String("Combo1_1") && scan.PriorityType == 0)
-            return QString::fromStdString(rv::PriorityChannelText(255, ctx.lang()));
-        return std::nullopt;
-    };
-}
-
 QString SettingsSections(AppContext& ctx) {
     QString html;
     for (const Window& w : Windows) {
         if (w.service && !ctx.serviceMode) continue;
         const QString form = QString::fromLatin1(w.form);
         std::unique_ptr<ChildWindow> window(CreateEditorWindow(ctx, form));
-        if (window) html += WindowReportHtml(*window, ctx.lang(), OverrideOf(ctx, form));
+        if (window) html += WindowReportHtml(*window, ctx.lang(), {});
     }
     return html;
 }

@@ -153,13 +153,14 @@ TEST_F(PrintTest, ReportShowsEveryChannelColumnAndEveryOpenWindow) {
         EXPECT_TRUE(service.contains(part)) << part;
 }
 
-TEST_F(PrintTest, PriorityChannelIsNoneWithoutPriority) {
+// The report prints the stored channel as the Scan window shows it, with or without priority.
+TEST_F(PrintTest, PriorityChannelIsTheStoredOne) {
     auto& scan = ctx->doc().ScanInfo;
     scan.PriorityChannel = 3;
-    scan.PriorityType = 0;
-    EXPECT_TRUE(report().contains("<td>Priority Channel</td><td>None</td>"));
-    scan.PriorityType = 1;
-    EXPECT_TRUE(report().contains("<td>Priority Channel</td><td>3</td>"));
+    for (const int type : {0, 1}) {
+        scan.PriorityType = rv::Int16(type);
+        EXPECT_TRUE(report().contains("<td>Priority Channel</td><td>3</td>")) << type;
+    }
 }
 
 TEST_F(PrintTest, EmbeddedMessageKeepsItsSpacesInAFixedWidthFont) {
