@@ -189,6 +189,12 @@ void frmCommChInfo::reShow() {
     SetShowEditData();
 }
 
+void frmCommChInfo::cancelEdit() {
+    // The text of the open cell belongs to the document being left; closing the window
+    // later must not write it into the one that replaces it.
+    closeEditor();
+}
+
 void frmCommChInfo::ReShowChInfoByLanguage() {
     changeShowByLanguage();
     reShow();

@@ -26,6 +26,7 @@ public:
 
     void changeShowByLanguage() override;
     void reShow() override;
+    void cancelEdit() override;
     /// Re-captions and refills the whole grid (`ReShowChInfoByLanguage`).
     void ReShowChInfoByLanguage();
     /// Redraws the row of one channel from the document.

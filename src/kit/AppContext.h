@@ -59,12 +59,17 @@ public:
     void notifyEdited(QObject* source = nullptr) { emit documentEdited(source); }
     /// Tells whoever keeps state about the document that it was replaced (New, Open, Read).
     void notifyReplaced() { emit documentReplaced(); }
+    /// Drops whatever is being typed in any window, without committing it: the document it
+    /// was typed over is about to be replaced.
+    void cancelOpenEdits() { emit editsCancelled(); }
 
 signals:
     /// A window committed a change to the document; `source` is the window that did.
     void documentEdited(QObject* source);
     /// The document was replaced by another one.
     void documentReplaced();
+    /// Every window drops its open editor (see `cancelOpenEdits`).
+    void editsCancelled();
 
 private:
     Prompt* prompt_ = nullptr;

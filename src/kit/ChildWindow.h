@@ -23,6 +23,10 @@ public:
 
     AppContext& context() const { return ctx_; }
 
+    /// Drops typing not yet committed: the boxes show the document again and none keeps the
+    /// focus, so closing the window later commits nothing.
+    virtual void cancelEdit();
+
 protected:
     AppContext& ctx_;
 };

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <map>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -39,6 +40,12 @@ public:
     QString fileFilter() const;
     void cascade();
 
+    /// Before a command replaces the document: drops any open editor, then asks about unsaved
+    /// changes (Save/Discard/Cancel), after `warning` when one is given; without unsaved
+    /// changes only `warning` is asked. False when the user cancels or saving fails.
+    bool readyToReplace(std::optional<rv::Msg> warning = std::nullopt);
+    /// The document differs from what was last saved, opened or read.
+    bool isModified() const;
     /// Opens a data file without any question (Open after its dialog, a file named at start).
     bool openFile(const QString& path);
     void mnuFileNew_Click();

@@ -1,7 +1,11 @@
 #include "ShellFixture.h"
 #include "data/DataFile.h"
 #include "editors/ChannelHistory.h"
+#include "editors/ChannelTableModel.h"
 #include "editors/frmCommChInfo.h"
+#include "kit/RadioPort.h"
+#include "link/SafeWrite.h"
+#include "link/SimRadioPty.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -332,4 +336,34 @@ TEST_F(PendingEditTest, EditStillBeingTypedCountsWhenClosing) {
     EXPECT_FALSE(main->close());
     EXPECT_EQ(prompt->asked, QStringList{Modified});
     EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 7);
+}
+
+// Regression: the text of the cell editor open on channel 1 was written into the document
+// just read when the channel window was closed after the read.
+TEST_F(DocumentTest, ReadFromRadioDropsTheCellBeingTyped) {
+    auto* sim = rv::ui::ServiceSimRadio(false);
+    ASSERT_NE(sim, nullptr);
+    sim->withRadio([](rv::link::SimRadio& r) {
+        r.faults() = {};
+        r.memory() = rv::link::DemoRadioMemory();
+    });
+    ctx->CommPort = 0;
+    rv::Session expected = ctx->session;
+    rv::link::TakeReadImage(expected, rv::link::DemoRadioMemory());
+    ASSERT_GT(expected.Doc.ChannelCount, 0);
+
+    for (const char* typed : {"", "450.00000"}) {
+        auto* grid = static_cast<rv::ui::frmCommChInfo*>(main->findWindow("frmCommChInfo"));
+        ASSERT_NE(grid, nullptr);
+        grid->setCurrentCell(1, rv::ui::ChannelTableModel::RxFreq);
+        grid->EnterGridEdit();
+        auto* box = qobject_cast<QLineEdit*>(grid->openEditor());
+        ASSERT_NE(box, nullptr);
+        box->setText(QString::fromUtf8(typed));
+        // What was read before is not saved: it is discarded; then the read is confirmed.
+        prompt->answers =
+            main->isModified() ? std::deque{Answer::No, Answer::Ok} : std::deque{Answer::Ok};
+        act("ReadRadio")->trigger();
+        EXPECT_EQ(ctx->doc(), expected.Doc) << "typed: " << typed;
+    }
 }
