@@ -9,6 +9,11 @@ ChildWindow::ChildWindow(AppContext& ctx, const QString& formName, QWidget* pare
     setObjectName(formName);
     setAttribute(Qt::WA_DeleteOnClose);
     connect(&ctx_, &AppContext::editsCancelled, this, &ChildWindow::cancelEdit);
+    connect(&ctx_, &AppContext::documentEdited, this, &ChildWindow::onDocumentEdited);
+}
+
+void ChildWindow::onDocumentEdited(QObject* source) {
+    if (source != this) reShow();
 }
 
 void ChildWindow::cancelEdit() {

@@ -28,6 +28,10 @@ public:
     virtual void cancelEdit();
 
 protected:
+    /// A change reached the document (`source` made it; nullptr for undo and redo). A
+    /// window shows the document again unless the change was its own.
+    virtual void onDocumentEdited(QObject* source);
+
     AppContext& ctx_;
 };
 

@@ -8,6 +8,7 @@
 #include "kit/Prompt.h"
 
 #include <QFileInfo>
+#include <QUndoStack>
 
 namespace rv::ui {
 
@@ -51,7 +52,7 @@ bool frmMain::readyToReplace(std::optional<rv::Msg> warning) {
 }
 
 bool frmMain::isModified() const {
-    return !rv::IsUnchanged(ctx_.session);
+    return !ctx_.undoStack().isClean() || !rv::IsUnchanged(ctx_.session);
 }
 
 void frmMain::mnuFileNew_Click() {
@@ -90,6 +91,7 @@ bool frmMain::saveTo(const QString& path) {
     if (!rv::SaveDataFile(ctx_.session, path.toStdString())) return false;
     ctx_.session.DocPath = path.toStdString();
     ctx_.session.IsNewFile = false;
+    ctx_.markSaved();
     UpdateTitle();
     return true;
 }

@@ -28,6 +28,7 @@ public:
     QWidget* findWindow(const QString& name) const override;
     QWidget* showChildWindow(const QString& name) override;
     void closeCurAllWindows() override;
+    void previewChannelImport(const std::string& csv, const QString& source) override;
 
     /// New document without a question (toolbar New, start-up, model change).
     void LoadNewDoc();
@@ -80,6 +81,8 @@ public:
     void mnuSetRadioInfo_Click();
     void mnuHelpTopic_Click();
     void mnuHelpAbout_Click();
+    /// Edit > Undo and Edit > Redo: the latest committed change from any window.
+    void undoRedo(bool undo);
 
     /// The menu entry or toolbar button with that objectName.
     QAction* action(const QString& name) const;
@@ -96,6 +99,8 @@ private:
     void buildToolbar();
     void buildTree();
     void buildStatusBar();
+    void buildEditMenu();
+    void captionEditMenu();
     void captionMenus();
     void captionStatusBar();
     void fillTree();
@@ -121,6 +126,7 @@ private:
     QLabel* panels_[3] = {};
     std::map<QString, QAction*> actions_;
     std::map<QString, QMenu*> menus_;
+    QMenu* channelsMenu_ = nullptr;
 };
 
 /// A menu caption without its access key: "信道信息(&C)" gives "信道信息".
