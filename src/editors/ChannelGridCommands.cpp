@@ -46,8 +46,8 @@ void frmCommChInfo::copyChannels() {
 
 void frmCommChInfo::pasteChannels() {
     const QString text = QGuiApplication::clipboard()->text();
-    SaveShowGridData();
     if (IsCommunityLayout(text)) {
+        SaveShowGridData();
         // Rows of a channel file go through the import and its preview.
         if (ctx_.host)
             ctx_.host->previewChannelImport(CommunityCsvOfPaste(text),
@@ -56,6 +56,7 @@ void frmCommChInfo::pasteChannels() {
     }
     auto rows = ParseChannelRows(text);
     if (rows.empty()) return;
+    SaveShowGridData();
     const auto refused = ReadPastedRows(ctx_.session, currentRow(), rows);
     if (!refused.empty()) {
         Tell(ctx_, this, RefusedCellsText(refused, ctx_.lang()), rv::MsgIcon::Exclamation);

@@ -2,6 +2,8 @@
 
 #include "editors/ChannelTableModel.h"
 
+#include <QUndoStack>
+
 namespace {
 
 using M = rv::ui::ChannelTableModel;

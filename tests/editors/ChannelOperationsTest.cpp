@@ -3,6 +3,8 @@
 #include "editors/ChannelOperations.h"
 #include "editors/ChannelTableModel.h"
 
+#include <QUndoStack>
+
 #include <functional>
 
 namespace {
@@ -69,8 +71,8 @@ TEST_F(ChannelOperationsTest, SettingAColumnForSelectedRowsIsOneStep) {
     auto* g = openGrid();
     g->setCurrentCell(2, M::Power);
     choose(qobject_cast<QComboBox*>(g->openEditor()), "Low");
-    g->selectRows(2, 5);
     g->setCurrentCell(2, M::Power);
+    g->selectRows(2, 5);
     const int steps = ctx->undoStack().count();
     g->fillColumn();
     for (int n : {2, 3, 5})

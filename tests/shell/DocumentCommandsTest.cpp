@@ -125,9 +125,9 @@ TEST_F(DocumentTest, UndoAndRedoTakeEveryKindOfEditWithItsName) {
         e.change(ctx->doc());
         ctx->notifyEdited(nullptr);
     }
-    {
+    for (const char* rx : {"446.5", "446.7"}) {
         rv::ui::ChannelTransaction t(*ctx, nullptr, nullptr);
-        t.commit(3, rv::ChannelFieldKind::RxFreq, "446.5");
+        t.commit(3, rv::ChannelFieldKind::RxFreq, rx);
     }
     EXPECT_EQ(act("mnuUndo")->text(), "Undo Channel 3 RX Frequency");
     EXPECT_EQ(act("mnuUndo")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -138,7 +138,7 @@ TEST_F(DocumentTest, UndoAndRedoTakeEveryKindOfEditWithItsName) {
     int steps = 0;
     for (; act("mnuUndo")->isEnabled() && steps < 10; ++steps)
         act("mnuUndo")->trigger();
-    EXPECT_EQ(steps, 4);
+    EXPECT_EQ(steps, 5);
     EXPECT_EQ(ctx->doc(), start);
     EXPECT_FALSE(main->isModified());
     EXPECT_EQ(act("mnuRedo")->text(), "Redo Squelch Level");
