@@ -16,8 +16,8 @@ namespace rv::cli {
 
 namespace {
 
-using rv::link::FleetRecord;
-using rv::link::FleetStation;
+using rv::jobs::FleetRecord;
+using rv::jobs::FleetStation;
 
 std::string Cell(const std::string& text) {
     return text.empty() ? std::string("-") : text;
@@ -48,7 +48,7 @@ bool FleetRun::openLog(const std::string& path, std::string* error) {
     return true;
 }
 
-int FleetRun::exec(const QList<rv::link::ProbeTarget>& targets, std::FILE* out, std::FILE* err) {
+int FleetRun::exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, std::FILE* err) {
     EnsureApplication();
     err_ = err;
     live_ = err == stderr && ::isatty(STDERR_FILENO);

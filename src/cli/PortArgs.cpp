@@ -4,12 +4,12 @@
 
 namespace rv::cli {
 
-std::optional<QList<rv::link::ProbeTarget>> PortsOf(const CliArgs& args, std::string* error) {
-    QList<rv::link::ProbeTarget> targets;
+std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, std::string* error) {
+    QList<rv::jobs::ProbeTarget> targets;
     const auto list = args.value("--ports");
     if (!list) {
         for (const auto& p : rv::link::ListPorts())
-            targets << rv::link::ProbeTarget{QString::number(p.number), p.device};
+            targets << rv::jobs::ProbeTarget{QString::number(p.number), p.device};
         return targets;
     }
     for (const QString& port : QString::fromStdString(*list).split(QLatin1Char(','))) {
@@ -22,7 +22,7 @@ std::optional<QList<rv::link::ProbeTarget>> PortsOf(const CliArgs& args, std::st
                     name.isEmpty() ? std::string("--ports has an empty entry") : why.toStdString();
             return std::nullopt;
         }
-        targets << rv::link::ProbeTarget{name, device};
+        targets << rv::jobs::ProbeTarget{name, device};
     }
     return targets;
 }

@@ -14,9 +14,9 @@ namespace rv::cli {
 namespace {
 
 using rv::link::CloneSession;
-using rv::link::SafeWrite;
-using rv::link::SafeWriteResult;
-using rv::link::SafeWriteStatus;
+using rv::jobs::SafeWrite;
+using rv::jobs::SafeWriteResult;
+using rv::jobs::SafeWriteStatus;
 
 std::string Say(const Session& s, const char* en, const char* zh) {
     return s.CurLanguage == Chinese ? zh : en;
@@ -24,12 +24,12 @@ std::string Say(const Session& s, const char* en, const char* zh) {
 
 } // namespace
 
-rv::link::SafeWriteOptions SafeOptionsOf(const CliArgs& args) {
-    rv::link::SafeWriteOptions o;
+rv::jobs::SafeWriteOptions SafeOptionsOf(const CliArgs& args) {
+    rv::jobs::SafeWriteOptions o;
     if (!args.has("--no-backup"))
         o.backupDir = args.value("--backup-dir")
                           ? QString::fromStdString(*args.value("--backup-dir"))
-                          : rv::link::DefaultBackupDir();
+                          : rv::jobs::DefaultBackupDir();
     o.verify = !args.has("--no-verify");
     o.retries = RetriesOf(args).value_or(2);
     o.force = args.has("--force");
@@ -54,7 +54,7 @@ SafeWriteResult RunSafeJob(const Session& s, const CliArgs& args,
         job.answer(q, yes);
     });
     // Each stage has its own course 0 to 100; a terminal shows which one runs.
-    QObject::connect(&job, &SafeWrite::progress, &job, [&](rv::link::SafeWriteStage, int p) {
+    QObject::connect(&job, &SafeWrite::progress, &job, [&](rv::jobs::SafeWriteStage, int p) {
         if (!::isatty(STDERR_FILENO)) return;
         std::fprintf(stderr, "\r%3d%%", p);
         std::fflush(stderr);
@@ -82,7 +82,7 @@ void PrintBackup(const SafeWriteResult& r) {
 }
 
 int ReportWrite(const Session& s, const CliArgs& args, const SafeWriteResult& r,
-                const rv::link::SafeWriteOptions& options) {
+                const rv::jobs::SafeWriteOptions& options) {
     PrintBackup(r);
     const std::string message = r.message.toStdString();
     switch (r.status) {

@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 #include "kit/RadioPort.h"
-#include "link/PortFinder.h"
+#include "jobs/PortFinder.h"
 #include "link/SimRadioPty.h"
 #include "shell/FrmSetComm.h"
 
@@ -95,7 +95,7 @@ TEST_F(ShellTest, PortDialogSaysWhichGroupToJoinWhenNoPortMayBeOpened) {
     const auto denied = [](const QString&) { return EACCES; };
     rv::ui::FrmSetComm dialog(*ctx, nullptr, ports, denied);
     const QString advice =
-        rv::link::PermissionAdvice(rv::link::SerialGroupOf(ports[0].device), rv::English);
+        rv::jobs::PermissionAdvice(rv::jobs::SerialGroupOf(ports[0].device), rv::English);
     EXPECT_EQ(dialog.status(), advice);
     dialog.findRadio();
     QTRY_VERIFY_WITH_TIMEOUT(dialog.findChild<QPushButton*>("cmdFindRadio")->isEnabled(), 5000);

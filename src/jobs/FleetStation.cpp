@@ -1,10 +1,12 @@
-#include "link/FleetStation.h"
+#include "jobs/FleetStation.h"
 
+#include "jobs/FleetTexts.h"
 #include "link/CloneSession.h"
-#include "link/FleetTexts.h"
 #include "link/LinkTexts.h"
 
-namespace rv::link {
+namespace rv::jobs {
+
+using namespace rv::link;
 
 namespace {
 
@@ -208,4 +210,4 @@ QString FleetStation::text(const rv::LangText& t) const {
     return QString::fromStdString(LinkText(t, session_.CurLanguage));
 }
 
-} // namespace rv::link
+} // namespace rv::jobs

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/PortFinder.h"
-#include "link/SafeWrite.h"
+#include "jobs/PortFinder.h"
+#include "jobs/SafeWrite.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -11,9 +11,7 @@
 #include <memory>
 #include <string>
 
-namespace rv::link {
-
-class CloneSession;
+namespace rv::jobs {
 
 /// How a fleet programs each radio.
 struct FleetOptions {
@@ -65,7 +63,7 @@ signals:
     /// What the port is doing, in the user's language ("writing 40%").
     void status(const QString& text, int percent);
     /// A radio is done (programmed, failed or skipped).
-    void radioDone(const rv::link::FleetRecord& record);
+    void radioDone(const rv::jobs::FleetRecord& record);
     void finished();
 
 private:
@@ -98,4 +96,4 @@ private:
     bool stopping_ = false;
 };
 
-} // namespace rv::link
+} // namespace rv::jobs

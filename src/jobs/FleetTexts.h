@@ -2,7 +2,7 @@
 
 #include "data/Messages.h"
 
-namespace rv::link {
+namespace rv::jobs {
 
 /// What a fleet port shows while it works.
 struct FleetTexts {
@@ -19,4 +19,4 @@ struct FleetTexts {
     static inline const rv::LangText Stopped{"", "stopped", "已停止"};
 };
 
-} // namespace rv::link
+} // namespace rv::jobs

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/RadioProbe.h"
+#include "jobs/LinkNames.h"
 
 #include <QList>
 #include <QObject>
@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace rv::link {
+namespace rv::jobs {
 
 /// A port to probe: as the user named it (a number, a path) and the device behind it.
 struct ProbeTarget {
@@ -69,4 +69,4 @@ QString PermissionAdvice(const QString& group, int language);
 /// The group that owns the device, when it is a group one joins for it; else "dialout".
 QString SerialGroupOf(const QString& device);
 
-} // namespace rv::link
+} // namespace rv::jobs

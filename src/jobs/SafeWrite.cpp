@@ -1,4 +1,4 @@
-#include "link/SafeWrite.h"
+#include "jobs/SafeWrite.h"
 
 #include "data/DataFile.h"
 #include "data/Defaults.h"
@@ -13,7 +13,9 @@
 
 #include <algorithm>
 
-namespace rv::link {
+namespace rv::jobs {
+
+using namespace rv::link;
 
 namespace {
 
@@ -366,4 +368,4 @@ QString SafeWrite::text(const rv::LangText& t) const {
     return Q(LinkText(t, work_.CurLanguage));
 }
 
-} // namespace rv::link
+} // namespace rv::jobs

@@ -1,4 +1,4 @@
-#include "link/PortFinder.h"
+#include "jobs/PortFinder.h"
 
 #include "data/Messages.h"
 
@@ -8,7 +8,9 @@
 #include <grp.h>
 #include <sys/stat.h>
 
-namespace rv::link {
+namespace rv::jobs {
+
+using namespace rv::link;
 
 PortFinder::PortFinder(int language, QObject* parent) : QObject(parent), language_(language) {
     connect(&probe_, &RadioProbe::finished, this, &PortFinder::onProbeFinished);
@@ -85,4 +87,4 @@ QString SerialGroupOf(const QString& device) {
     return QStringLiteral("dialout");
 }
 
-} // namespace rv::link
+} // namespace rv::jobs

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/CloneSession.h"
+#include "jobs/LinkNames.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace rv::link {
+namespace rv::jobs {
 
 /// What a safe write does around the write itself.
 struct SafeWriteOptions {
@@ -86,10 +86,10 @@ public:
 
 signals:
     /// A stage begins; `pass` counts the reads of one stage from 1.
-    void stageStarted(rv::link::SafeWriteStage stage, int pass);
-    void progress(rv::link::SafeWriteStage stage, int percent);
+    void stageStarted(rv::jobs::SafeWriteStage stage, int pass);
+    void progress(rv::jobs::SafeWriteStage stage, int percent);
     void question(rv::link::CloneSession::Question q);
-    void finished(const rv::link::SafeWriteResult& result);
+    void finished(const rv::jobs::SafeWriteResult& result);
 
 private:
     enum class Job { Write, Restore, Read };
@@ -142,4 +142,4 @@ QString PartlyWrittenText(int writtenUpTo, const QString& backupImage, int langu
 /// "Verify failed: N bytes differ, the first at 0x0123 (channel 3 receive frequency)."
 QString VerifyFailedText(const std::vector<int>& mismatches, int language);
 
-} // namespace rv::link
+} // namespace rv::jobs
