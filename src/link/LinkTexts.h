@@ -32,6 +32,16 @@ inline const rv::LangText& PortLostText() {
     return t;
 }
 
+/// An information write that broke off after the info block was taken.
+inline const rv::LangText& IdentityChangedText() {
+    static const rv::LangText t{"",
+                                "The radio did not answer. Its identity (model type, band, serial "
+                                "number) was changed; its version was not written.",
+                                "对讲机没有应答。其身份信息（机型、频段、序列号）已更改；"
+                                "版本未写入。"};
+    return t;
+}
+
 /// The second line of "Cannot Open Communication Port.": what the user can do about it.
 inline const rv::LangText& NoSuchPortText() {
     static const rv::LangText t{"", "There is no such device; check that the cable is plugged in.",
