@@ -69,7 +69,9 @@ int FindRadios(const QList<rv::jobs::ProbeTarget>& targets, const FindOptions& o
 
 int CmdFind(CliArgs& args) {
     std::string error;
-    const auto targets = PortsOf(args, &error);
+    EnsureApplication();
+    SimRadios sims;
+    const auto targets = PortsOf(args, &error, &sims);
     if (!targets) return UsageError(error, Usage);
     FindOptions options;
     options.language = args.language;

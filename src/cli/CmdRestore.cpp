@@ -1,7 +1,10 @@
 #include "Commands.h"
 #include "SafeJob.h"
 
+#include "jobs/SafeWrite.h"
+
 #include <algorithm>
+#include <filesystem>
 
 namespace rv::cli {
 
@@ -15,10 +18,15 @@ int CmdRestore(CliArgs& args) {
     if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
     Session s = MakeSession(args);
     const std::string& path = args.positional[0];
-    const auto bytes = ReadInput(path, s.Image.size());
-    if (!bytes) return Fail(path + ": " + MsgText(Msg::FileError, s.CurLanguage));
-    if (bytes->size() != s.Image.size())
-        return Fail(path + ": an image holds 1024 bytes, not " + std::to_string(bytes->size()));
+    // Read one byte more than an image holds, so a longer file says how long it is.
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    const auto bytes = ReadInput(path, s.Image.size() + 1);
+    if (!bytes && ec) return Fail(path + ": " + MsgText(Msg::FileError, s.CurLanguage));
+    if (!bytes || bytes->size() != s.Image.size())
+        return Fail(rv::jobs::NotBackupImageText(QString::fromStdString(path),
+                                                 static_cast<long long>(size), s.CurLanguage)
+                        .toStdString());
     MemoryImage image;
     std::copy(bytes->begin(), bytes->end(), image.begin());
     const auto target = OpenTarget(args);

@@ -19,7 +19,7 @@ RunSafeJob(const Session& s, const CliArgs& args,
            int* signalled = nullptr);
 
 /// Prints `Backup: PATH` when the job kept one.
-void PrintBackup(const rv::jobs::SafeWriteResult& r);
+void PrintBackup(const Session& s, const rv::jobs::SafeWriteResult& r);
 
 /// The end of a write or restore: "Write Data Completed." and "Verified", or the failure
 /// with its exit status (3 for a failed verify).

@@ -15,19 +15,7 @@
 
 namespace rv::ui {
 
-namespace {
-
-rv::FleetLogRow RowOf(const rv::jobs::FleetRecord& r) {
-    return {r.time.toString(Qt::ISODate).toStdString(),
-            r.target.device.toStdString(),
-            r.model,
-            r.band,
-            r.serial,
-            r.result.toStdString(),
-            r.backup.toStdString()};
-}
-
-} // namespace
+namespace {} // namespace
 
 bool FrmFleet::startFleet() {
     if (running_ > 0) return false;
@@ -90,7 +78,7 @@ void FrmFleet::onRadioDone(int row, const rv::jobs::FleetRecord& r) {
     if (r.skipped) return;
     if (r.ok) programmed_.insert(r.serial);
     if (!r.ok) table_->item(row, ResultColumn)->setToolTip(r.message);
-    const std::string line = rv::FleetLogLine(RowOf(r));
+    const std::string line = rv::FleetLogLine(rv::jobs::FleetLogRowOf(r, ctx_.session));
     log_->appendPlainText(QString::fromStdString(line).trimmed());
     if (logPath_.isEmpty()) return;
     QFile file(logPath_);
@@ -114,7 +102,8 @@ bool FrmFleet::setLogFile(const QString& path) {
     const bool fresh = !file.exists() || file.size() == 0;
     if (!fresh && file.open(QIODevice::ReadOnly)) {
         const QByteArray text = file.readAll();
-        const auto before = rv::ProgrammedSerials(std::string_view(text.constData(), text.size()));
+        const auto before = rv::ProgrammedSerials(std::string_view(text.constData(), text.size()),
+                                                  rv::jobs::FleetDocumentHash(ctx_.session));
         programmed_.insert(before.begin(), before.end());
         file.close();
     }

@@ -131,8 +131,14 @@ void frmMain::mnuRestore_Click() {
     FrmRestore chooser(ctx_, ListBackups(rv::jobs::DefaultBackupDir()), this);
     if (chooser.exec() != QDialog::Accepted || chooser.chosen().isEmpty()) return;
     QFile f(chooser.chosen());
-    if (!f.open(QIODevice::ReadOnly) || f.size() != 1024) {
+    if (!f.open(QIODevice::ReadOnly)) {
         Tell(ctx_, this, Tr(ctx_, rv::MessageOf(rv::Msg::FileError).text), rv::MsgIcon::Error);
+        return;
+    }
+    if (f.size() != 1024) {
+        Tell(ctx_, this,
+             rv::jobs::NotBackupImageText(FileNameOf(chooser.chosen()), f.size(), ctx_.lang()),
+             rv::MsgIcon::Error);
         return;
     }
     const QByteArray b = f.readAll();

@@ -175,7 +175,9 @@ TEST_F(LinkCommands, UsageErrors) {
     for (const QStringList& args :
          {QStringList{"read", "--port", "sim", "-o", path("a.dat"), "--retires", "3"},
           QStringList{"write", path("a.dat"), "--port", "sim", "--no-verfy"},
-          QStringList{"write", path("a.dat"), "--force=yes"}, QStringList{"info", "--port"}}) {
+          QStringList{"write", path("a.dat"), "--force=yes"}, QStringList{"info", "--port"},
+          QStringList{"read", "--port", "", "-o", path("a.dat")},
+          QStringList{"fleet", path("a.dat")}}) {
         const CliRun r = cli(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains("usage: rv52n-cli")) << r.err.toStdString();
@@ -250,7 +252,8 @@ TEST_F(LinkCommands, SetInfoChecksEveryArgumentBeforeTouchingTheRadio) {
          {QStringList{"--model-type", "918"}, QStringList{"--band", "450 - 490 MHz(M)"},
           QStringList{"--band", "256"}, QStringList{"--serial", "1", "--time-sync"},
           QStringList{"--serial", QString::fromUtf8("序号")},
-          QStringList{"--version", QString::fromUtf8("1.0é")}, QStringList{}}) {
+          QStringList{"--version", QString::fromUtf8("1.0é")}, QStringList{},
+          QStringList{"--serial", "123456789"}, QStringList{"--version", "1.234"}}) {
         const CliRun r = cli(QStringList{"set-info", "--port", port} + bad);
         EXPECT_EQ(r.status, 2) << bad.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains("usage: rv52n-cli")) << r.err.toStdString();
