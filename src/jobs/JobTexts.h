@@ -1,14 +1,13 @@
 #pragma once
 
 #include "data/Messages.h"
+#include "link/LinkTexts.h"
 
 namespace rv::jobs {
 
 /// The words of the radio jobs, in both languages, for both front ends.
 struct JobTexts {
-    static inline const rv::LangText NoRadio{
-        "", "No radio answered; check that the radio is switched on and the cable is plugged in.",
-        "没有对讲机应答；请检查对讲机是否已开机、编程线是否已连接。"};
+    static inline const rv::LangText& NoRadio = rv::link::NoRadioReadText();
     static inline const rv::LangText NothingWritten{"", "Nothing was written to the radio.",
                                                     "未向对讲机写入数据。"};
     static inline const rv::LangText Cancelled{"", "The operation was cancelled.", "操作已取消。"};

@@ -316,7 +316,7 @@ void CloneEngine::CheckModel() {
 
 void CloneEngine::BeginReading() {
     // A read without an ident would store whatever a stranger device sends.
-    if (RadioModelCode.empty()) return FinishTransfer(Outcome::NoAnswer, text(NoRadioText()));
+    if (RadioModelCode.empty()) return FinishTransfer(Outcome::NoAnswer, text(NoRadioReadText()));
     SendReadRequest();
 }
 

@@ -21,6 +21,14 @@ inline const rv::LangText& NoRadioText() {
                                 "编程线是否已连接。"};
     return t;
 }
+/// No radio answered a read: nothing to say about writing.
+inline const rv::LangText& NoRadioReadText() {
+    static const rv::LangText t{"",
+                                "No radio answered. Check that the radio is switched on and the "
+                                "cable is plugged in.",
+                                "没有对讲机应答。请检查对讲机是否已开机、编程线是否已连接。"};
+    return t;
+}
 inline const rv::LangText& RefusedText() {
     static const rv::LangText t{"", "Model type is wrong. Nothing was written to the radio.",
                                 "机型类型错误。未向对讲机写入数据。"};

@@ -60,7 +60,6 @@ TEST(JobPolicy, PartlyWrittenNamesTheLastAddressReached) {
     EXPECT_EQ(PartlyWrittenText(0x160, {}, rv::English),
               "The radio may be partly written: new data up to and including 0x015F, old data "
               "after it. No backup was kept; write the radio again.");
-    EXPECT_TRUE(PartlyWrittenText(0x160, "b.img", rv::Chinese).contains("0x015F"));
 }
 
 TEST(JobPolicy, AnUnusableBackupFolderIsFoundBeforeTheRadioIsTouched) {

@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 namespace rv::link::test {
+
+using namespace rv::jobs;
 namespace {
 
 struct SafeWriteHarness {

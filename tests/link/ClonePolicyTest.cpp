@@ -6,18 +6,10 @@ namespace rv::link::test {
 
 namespace {
 
-bool IsBlock(const Bytes& f) {
-    return f.size() > 4 && f[0] == 'W';
-}
-bool IsReadRequest(const Bytes& f) {
-    return f.size() == 4 && f[0] == 'R';
-}
-bool IsProgram(const Bytes& f) {
-    return f == ascii("PROGRAM");
-}
-bool IsEnd(const Bytes& f) {
-    return f.size() == 1 && f[0] == 'E';
-}
+const auto IsBlock = [](const Bytes& f) { return f.size() > 4 && f[0] == 'W'; };
+const auto IsReadRequest = [](const Bytes& f) { return f.size() == 4 && f[0] == 'R'; };
+const auto IsProgram = [](const Bytes& f) { return f == ascii("PROGRAM"); };
+const auto IsEnd = [](const Bytes& f) { return f.size() == 1 && f[0] == 'E'; };
 
 // The harness with a radio that goes quiet from frame `silentFrom` on and, when `back`, is
 // on the line again once the user has been asked to retry.
