@@ -54,6 +54,12 @@ void PortFinder::onProbeFinished() {
     QTimer::singleShot(0, this, &PortFinder::next);
 }
 
+QString PortFinder::openFailureOf(const QString& port) const {
+    for (const auto& r : results_)
+        if (r.target.port == port && r.status == ProbeResult::Status::CannotOpen) return r.error;
+    return {};
+}
+
 const ProbeResult* PortFinder::firstAnswer() const {
     for (const auto& r : results_)
         if (r.status == ProbeResult::Status::Answered) return &r;

@@ -42,6 +42,9 @@ public:
     const QList<ProbeResult>& results() const { return results_; }
     /// The first port where a radio answered, or nullptr.
     const ProbeResult* firstAnswer() const;
+    /// Why the port named `port` could not be probed (both lines of the open failure); empty
+    /// when it was probed or not asked for.
+    QString openFailureOf(const QString& port) const;
     /// The advice when ports exist but none could be opened for lack of permission;
     /// empty otherwise.
     QString permissionAdvice() const;

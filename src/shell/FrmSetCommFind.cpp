@@ -2,8 +2,8 @@
 #include "Captions.h"
 #include "FrmSetComm.h"
 #include "PortTexts.h"
-#include "kit/AppContext.h"
 #include "jobs/PortFinder.h"
+#include "kit/AppContext.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -44,8 +44,12 @@ void FrmSetComm::onFindFinished() {
     setBusy(false);
     const rv::jobs::ProbeResult* found = finder_->firstAnswer();
     if (!found) {
+        // A device path typed in that is no usable port says why, as OK would.
         const QString advice = finder_->permissionAdvice();
-        status_->setText(advice.isEmpty() ? tr(PortTexts::NoRadio) : advice);
+        const QString otherFailure = finder_->openFailureOf(OtherTarget);
+        status_->setText(!otherFailure.isEmpty() ? otherFailure
+                         : advice.isEmpty()      ? tr(PortTexts::NoRadio)
+                                                 : advice);
     } else {
         const bool other = found->target.port == OtherTarget;
         const int index =
