@@ -202,7 +202,9 @@ void FleetStation::startWrite() {
             return done(current_);
         }
     }
-    if (!job_->startWrite(own ? *own : session_, target_.device, options_.write, &error)) {
+    SafeWriteOptions write = options_.write;
+    write.knownSerial = current_.serial; // read a moment ago: no second radio-information read
+    if (!job_->startWrite(own ? *own : session_, target_.device, write, &error)) {
         current_.result = FleetResultWord(SafeWriteStatus::PortError);
         current_.message = error;
         done(current_);

@@ -44,6 +44,13 @@ bool WriteNew(const QString& path, const QByteArray& bytes) {
     return true;
 }
 
+// A serial number as the radio pads it (spaces or nothing at the end) to its plain text.
+std::string PlainSerial(const std::string& t) {
+    const auto first = t.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return t.substr(first, t.find_last_not_of(" \t") - first + 1);
+}
+
 QByteArray AsBytes(const std::uint8_t* data, std::size_t n) {
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(n));
 }
@@ -164,10 +171,27 @@ ReadVerdict TakeFirstRead(const std::vector<rv::MemoryImage>& reads) {
     return v;
 }
 
-std::vector<int> VerifyReadBlocks(const rv::MemoryImage&) {
+ReadPolicy ConfirmByKeptImage(std::optional<rv::MemoryImage> kept, ReadPolicy otherwise) {
+    if (!otherwise) otherwise = VoteOnReads;
+    return [kept = std::move(kept),
+            otherwise = std::move(otherwise)](const std::vector<rv::MemoryImage>& reads) {
+        if (reads.size() != 1 || !kept || reads.front() != *kept) return otherwise(reads);
+        ReadVerdict v;
+        v.kind = ReadVerdict::Kind::Take;
+        v.image = reads.front();
+        v.matchedKept = true;
+        return v;
+    };
+}
+
+std::vector<int> VerifyReadBlocks(const rv::MemoryImage& sent) {
     std::vector<int> blocks;
-    for (int a = 0; a < 1024; a += 64)
-        blocks.push_back(a);
+    for (int start = 0; start < static_cast<int>(sent.size()); start += 64)
+        for (int a = start; a < start + 64; ++a)
+            if (rv::InWriteMap(a)) {
+                blocks.push_back(start);
+                break;
+            }
     return blocks;
 }
 
@@ -247,7 +271,13 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
     stage_ = job == Job::Read               ? SafeWriteStage::Read
              : options_.backupDir.isEmpty() ? SafeWriteStage::Write
                                             : SafeWriteStage::Backup;
-    const int mode = stage_ == SafeWriteStage::Write ? WriteRadio : ReadRadio;
+    if (options_.knownSerial) result_.serial = PlainSerial(*options_.knownSerial);
+    // The serial number names the radio's kept image; a caller that read it already saves
+    // the line that time.
+    readingInfo_ = stage_ == SafeWriteStage::Backup && !options_.knownSerial;
+    const int mode = readingInfo_                      ? ReadRadioInfo
+                     : stage_ == SafeWriteStage::Write ? WriteRadio
+                                                       : ReadRadio;
     if (!runSession(mode, error)) return false;
     running_ = true;
     return true;
@@ -265,7 +295,7 @@ bool SafeWrite::runSession(int mode, QString* error) {
     connect(session.get(), &CloneSession::question, this, &SafeWrite::onQuestion);
     connect(session.get(), &CloneSession::finished, this, &SafeWrite::onSessionFinished);
     answers_ = AutoAnswers(options_.retries, options_.force);
-    emit stageStarted(stage_, static_cast<int>(reads_.size()) + 1);
+    if (!readingInfo_) emit stageStarted(stage_, static_cast<int>(reads_.size()) + 1);
     const bool started = mode == WriteRadio ? session->startWrite(result_.sent, device_, error)
                                             : session->start(mode, device_, error);
     if (session_) session_.release()->deleteLater();
@@ -274,7 +304,8 @@ bool SafeWrite::runSession(int mode, QString* error) {
 }
 
 void SafeWrite::onQuestion(CloneSession::Question q) {
-    if (cancelled_) return session_->answer(q, false);
+    // The serial number is worth no retry: without it the backup is read twice.
+    if (cancelled_ || readingInfo_) return session_->answer(q, false);
     if (options_.askUser) return emit question(q);
     session_->answer(q, answers_.answer(q));
 }
@@ -302,6 +333,8 @@ void SafeWrite::noteIdent() {
 
 void SafeWrite::onSessionFinished(bool ok, const QString& message) {
     noteIdent();
+    result_.lineBytes += session_->lineBytes();
+    if (readingInfo_) return afterInfo(ok, message);
     switch (stage_) {
     case SafeWriteStage::Backup:
     case SafeWriteStage::Read:
@@ -311,6 +344,30 @@ void SafeWrite::onSessionFinished(bool ok, const QString& message) {
     case SafeWriteStage::Verify:
         return afterVerify(ok, message);
     }
+}
+
+void SafeWrite::afterInfo(bool ok, const QString& message) {
+    readingInfo_ = false;
+    if (cancelled_)
+        return end(SafeWriteStatus::Failed,
+                   Join(text(JobTexts::Cancelled), text(JobTexts::NothingWritten)));
+    if (!ok && session_->outcome() == Outcome::PortFailed)
+        return end(SafeWriteStatus::PortError, Join(message, text(JobTexts::NothingWritten)));
+    // A radio that gave no serial number is still backed up, by two reads.
+    if (ok) result_.serial = PlainSerial(scratch_.Doc.SerialNumber.get());
+    nextStep(&SafeWrite::startReadPass);
+}
+
+RadioKey SafeWrite::radioKey() const {
+    return {result_.serial, result_.radioModel, result_.radioBandCode};
+}
+
+void SafeWrite::keepVerified() {
+    // Only a backup read before this write tells what the radio holds past the write map.
+    if (job_ == Job::Read || options_.backupDir.isEmpty() || !radioKey().known()) return;
+    // A kept image that could not be replaced only costs the next write a second read.
+    VerifiedImages(options_.backupDir)
+        .keep(radioKey(), VerifiedImageOf(result_.before, result_.sent));
 }
 
 void SafeWrite::afterRead(bool ok, const QString& message) {
@@ -325,10 +382,12 @@ void SafeWrite::afterRead(bool ok, const QString& message) {
         return end(SafeWriteStatus::Failed, Join(message, tail));
     }
     reads_.push_back(scratch_.Image);
-    const ReadPolicy& policy = beforeWrite           ? options_.backupReads
-                               : options_.readVerify ? ReadPolicy(VoteOnReads)
-                                                     : ReadPolicy(TakeFirstRead);
-    const ReadVerdict verdict = (policy ? policy : ReadPolicy(VoteOnReads))(reads_);
+    const ReadPolicy policy =
+        beforeWrite ? ConfirmByKeptImage(VerifiedImages(options_.backupDir).find(radioKey()),
+                                         options_.backupReads)
+        : options_.readVerify ? ReadPolicy(VoteOnReads)
+                              : ReadPolicy(TakeFirstRead);
+    const ReadVerdict verdict = policy(reads_);
     if (verdict.kind == ReadVerdict::Kind::ReadAgain) return nextStep(&SafeWrite::startReadPass);
     if (verdict.kind == ReadVerdict::Kind::Disagree) {
         result_.unsettled = verdict.unsettled;
@@ -343,6 +402,14 @@ void SafeWrite::afterRead(bool ok, const QString& message) {
     if (!SaveBackup(work_, result_.before, options_.backupDir, QDateTime::currentDateTime(),
                     &result_.backupImage, &result_.backupData, &why))
         return end(SafeWriteStatus::BackupFailed, Join(text(JobTexts::BackupFailed) + why, tail));
+    result_.backupReads = static_cast<int>(reads_.size());
+    result_.backupConfirmed = verdict.matchedKept  ? BackupConfirmation::KeptImage
+                              : reads_.size() == 2 ? BackupConfirmation::TwoReads
+                                                   : BackupConfirmation::Vote;
+    if (!NoteBackupConfirmation(result_.backupImage, *result_.backupConfirmed, result_.backupReads,
+                                radioKey()))
+        return end(SafeWriteStatus::BackupFailed,
+                   Join(text(JobTexts::BackupFailed) + result_.backupImage, tail));
     nextStep(&SafeWrite::startWriteStage);
 }
 
@@ -378,7 +445,10 @@ void SafeWrite::afterVerify(bool ok, const QString& message) {
     std::erase_if(result_.mismatches, [&blocks](int a) {
         return std::find(blocks.begin(), blocks.end(), a / 64 * 64) == blocks.end();
     });
-    if (result_.mismatches.empty()) return end(SafeWriteStatus::Ok);
+    if (result_.mismatches.empty()) {
+        keepVerified();
+        return end(SafeWriteStatus::Ok);
+    }
     end(SafeWriteStatus::VerifyFailed, VerifyFailedText(result_.mismatches, work_.CurLanguage));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "jobs/LinkNames.h"
+#include "jobs/VerifiedImages.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -8,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,7 @@ struct ReadVerdict {
     Kind kind = Kind::ReadAgain;
     rv::MemoryImage image{};    ///< the image to take (Take)
     std::vector<int> unsettled; ///< addresses where the reads could not be settled (Disagree)
+    bool matchedKept = false;   ///< one read taken: it equals the image last verified (Take)
 };
 
 /// Decides after each read of a stage whether it is settled. `reads` holds every read of the
@@ -32,8 +35,12 @@ ReadVerdict VoteOnReads(const std::vector<rv::MemoryImage>& reads);
 /// One read is taken as it is (plain reads with Verify Reads off).
 ReadVerdict TakeFirstRead(const std::vector<rv::MemoryImage>& reads);
 
+/// The first read is taken when it equals `kept` (the image the last write verified on this
+/// radio) byte for byte; otherwise `otherwise` decides as it would without it.
+ReadPolicy ConfirmByKeptImage(std::optional<rv::MemoryImage> kept, ReadPolicy otherwise);
+
 /// The 64-byte read blocks (their start addresses, ascending) the verify read after a write
-/// fetches. Every block for now; a block set holding only the written addresses fits here.
+/// fetches: those holding an address of the write map.
 std::vector<int> VerifyReadBlocks(const rv::MemoryImage& sent);
 
 /// The answers a job gives itself where no user is asked (the command-line tool, a fleet):
@@ -64,6 +71,9 @@ struct SafeWriteOptions {
     int waitMs = 300;       ///< the reply time-out
     /// How the backup before a write is read: always checked, never one read taken on trust.
     ReadPolicy backupReads = VoteOnReads;
+    /// The radio's serial number where the caller has read it (fleet); otherwise the job
+    /// reads the radio information before the backup to learn it.
+    std::optional<std::string> knownSerial;
 };
 
 /// How a job ended.
@@ -99,6 +109,9 @@ struct SafeWriteResult {
     rv::MemoryImage before{};    ///< the radio before the write, or what a read gave
     rv::MemoryImage sent{};      ///< the image the write sent
     rv::MemoryImage after{};     ///< the read-back
+    int backupReads = 0;         ///< reads the backup took
+    std::optional<BackupConfirmation> backupConfirmed; ///< how the kept backup was confirmed
+    int lineBytes = 0; ///< bytes over the line in all the job's sessions, both ways
     bool ok() const { return status == SafeWriteStatus::Ok; }
 };
 
@@ -146,6 +159,10 @@ private:
     void afterWrite(bool ok, const QString& message);
     void afterVerify(bool ok, const QString& message);
     void startReadPass();
+    void startInfoRead();
+    void afterInfo(bool ok, const QString& message);
+    void keepVerified();
+    RadioKey radioKey() const;
     void startWriteStage();
     void startVerifyStage();
     void nextStep(void (SafeWrite::*step)());
@@ -164,6 +181,7 @@ private:
     AutoAnswers answers_{0, false};
     bool running_ = false;
     bool cancelled_ = false;
+    bool readingInfo_ = false; ///< the radio information is read to learn the serial number
     SafeWriteResult result_;
 };
 

@@ -56,6 +56,7 @@ bool CloneSession::start(int mode, const QString& portName, QString* error) {
     cancelQueued_ = false;
     blocksSent_ = 0;
     writtenUpTo_ = 0;
+    lineBytes_ = 0;
     outcome_ = Outcome::Success;
     emit progress(0);
     engine_.SendProgram();
@@ -106,6 +107,7 @@ bool CloneSession::isRunning() const {
 }
 
 void CloneSession::send(const Bytes& frame, int replyLength) {
+    lineBytes_ += static_cast<int>(frame.size());
     if (engine_.mode() == WriteRadio && frame.size() > 4 && frame[0] == 'W') {
         ++blocksSent_;
         // The highest address any pass reached: a retry starts again at 0x0000.
@@ -145,6 +147,7 @@ void CloneSession::finish(Outcome outcome, const std::string& message) {
 }
 
 void CloneSession::onReceived(const QByteArray& bytes) {
+    lineBytes_ += static_cast<int>(bytes.size());
     engine_.onReceived(
         std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                       static_cast<std::size_t>(bytes.size())));

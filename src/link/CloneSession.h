@@ -47,6 +47,8 @@ public:
     /// Write blocks sent in the last operation, and the address after the last one sent.
     int blocksSent() const { return blocksSent_; }
     int writtenUpTo() const { return writtenUpTo_; }
+    /// Bytes that went over the line in the last operation, both ways.
+    int lineBytes() const { return lineBytes_; }
     /// The model and band code of the radio's ident; empty model when no ident came.
     std::string radioModelCode() const { return engine_.radioModelCode(); }
     int radioBandCode() const { return engine_.radioBandCode(); }
@@ -76,6 +78,7 @@ private:
     bool running_ = false;
     int blocksSent_ = 0;
     int writtenUpTo_ = 0;
+    int lineBytes_ = 0;
     bool cancelQueued_ = false; ///< cancel() was called; it takes effect from the event loop
 };
 

@@ -136,8 +136,9 @@ TEST_F(SafeWriteCommands, SimCommandFaultSwitches) {
 }
 
 TEST_F(SafeWriteCommands, BrokenOffWriteIsRestoredFromItsBackup) {
-    // Two backup reads of 36 frames, PROGRAM, ident and Ack, then 20 blocks.
-    QString port = startRadio({.hangUpAfterFrames = 72 + 3 + 20});
+    // The radio information (8 frames), two backup reads of 36 frames, PROGRAM, ident and
+    // Ack, then 20 blocks.
+    QString port = startRadio({.hangUpAfterFrames = 8 + 72 + 3 + 20});
     const rv::MemoryImage first = memory();
     const CliResult r = cli({"write", path("mine.dat"), "--port", port});
     EXPECT_NE(r.status, 0);

@@ -5,6 +5,7 @@
 #include "data/ImageCompare.h"
 #include "link/SimRadioPty.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
@@ -23,6 +24,7 @@ struct SafeWriteHarness {
     QTemporaryDir dir;
     SafeWriteOptions options;
     rv::MemoryImage first;
+    int backupPasses = 0; ///< backup reads the last job started
 
     explicit SafeWriteHarness(const SimFaults& faults = {},
                               const rv::MemoryImage& memory = DemoRadioMemory()) {
@@ -56,6 +58,10 @@ struct SafeWriteHarness {
         SafeWrite job;
         QEventLoop loop;
         std::optional<SafeWriteResult> result;
+        backupPasses = 0;
+        QObject::connect(&job, &SafeWrite::stageStarted, &loop, [this](SafeWriteStage st, int n) {
+            if (st == SafeWriteStage::Backup) backupPasses = n;
+        });
         QObject::connect(&job, &SafeWrite::finished, &loop, [&](const SafeWriteResult& r) {
             result = r;
             loop.quit();
@@ -128,8 +134,9 @@ TEST(SafeWrite, CorruptedByteIsCaughtWithItsAddressAndSetting) {
 }
 
 TEST(SafeWrite, BrokenOffWriteNamesTheBackupThatRestoresTheRadio) {
-    // Two backup reads of 36 frames each, PROGRAM, ident and Ack of the write, 10 blocks.
-    SafeWriteHarness h({.hangUpAfterFrames = 72 + 3 + 10});
+    // The radio information (8 frames), two backup reads of 36 frames each, PROGRAM, ident and
+    // Ack of the write, 10 blocks.
+    SafeWriteHarness h({.hangUpAfterFrames = 8 + 72 + 3 + 10});
     const SafeWriteResult r = h.write();
     ASSERT_EQ(r.status, SafeWriteStatus::PartlyWritten) << r.message.toStdString();
     EXPECT_EQ(r.blocksWritten, 11);
@@ -189,6 +196,86 @@ TEST(SafeWrite, CheckedReadOutvotesOneDamagedByteOrNamesTheAddress) {
             EXPECT_EQ(r.unsettled, std::vector<int>{at});
             EXPECT_TRUE(r.message.contains("0x02C0")) << r.message.toStdString();
         }
+    }
+}
+
+QByteArray FileText(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(SafeWrite, RepeatWriteReadsOnceOnlyWhileTheRadioEqualsItsVerifiedImage) {
+    struct Case {
+        const char* name;
+        std::function<void(SimRadio&)> meanwhile; ///< what happens between the two writes
+        bool serial;                              ///< the radio gives its serial number
+        int reads;
+        BackupConfirmation how;
+        const char* note;
+    };
+    const Case cases[] = {
+        {"unchanged", [](SimRadio&) {}, true, 1, BackupConfirmation::KeptImage, "kept-image"},
+        {"one byte changed", [](SimRadio& r) { r.memory()[0x3F0] ^= 0x10; }, true, 2,
+         BackupConfirmation::TwoReads, "two-reads"},
+        {"first read damaged", [](SimRadio& r) { r.faults().flipReadAt = 0x100; }, true, 3,
+         BackupConfirmation::Vote, "vote"},
+        {"no serial number", [](SimRadio&) {}, false, 2, BackupConfirmation::TwoReads, "two-reads"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SafeWriteHarness h;
+        if (!c.serial) h.sim->withRadio([](SimRadio& r) { r.info().serialNumber.clear(); });
+        const SafeWriteResult first = h.write();
+        ASSERT_TRUE(first.ok()) << first.message.toStdString();
+        EXPECT_EQ(h.backupPasses, 2);
+        EXPECT_EQ(first.serial, c.serial ? "20261201" : "");
+
+        h.sim->withRadio(c.meanwhile);
+        const rv::MemoryImage radio = h.memory();
+        const SafeWriteResult r = h.write();
+        ASSERT_TRUE(r.ok()) << r.message.toStdString();
+        EXPECT_EQ(h.backupPasses, c.reads);
+        EXPECT_EQ(r.backupReads, c.reads);
+        EXPECT_EQ(r.backupConfirmed, c.how);
+        EXPECT_EQ(FileImage(r.backupImage), radio);
+        QString note = r.backupImage;
+        note.replace(".img", ".confirm");
+        EXPECT_TRUE(FileText(note).startsWith(QByteArray("confirmed=") + c.note))
+            << FileText(note).toStdString();
+        EXPECT_EQ(QDir(h.options.backupDir + "/verified").entryList(QDir::Files).size(),
+                  c.serial ? 1 : 0);
+    }
+}
+
+TEST(SafeWrite, VerifyReadsOnlyTheWrittenBlocksAndComparesEveryWrittenByte) {
+    struct Case {
+        const char* name;
+        SimFaults faults;
+        std::vector<int> mismatches;
+        bool damageLeft; ///< the verify never fetched the damaged block: a later read gets it
+    };
+    const Case cases[] = {
+        {"stored wrong at the last written address", {.corruptWriteAt = 0x33F}, {0x33F}, false},
+        {"read damaged at the last written address", {.flipReadAt = 0x33F}, {0x33F}, false},
+        {"read damaged past the write map", {.flipReadAt = 0x3F0}, {}, true},
+        {"read damaged between the written parts", {.flipReadAt = 0x1A0}, {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SafeWriteHarness h(c.faults);
+        h.options.backupDir.clear();
+        const SafeWriteResult r = h.write();
+        EXPECT_EQ(r.status,
+                  c.mismatches.empty() ? SafeWriteStatus::Ok : SafeWriteStatus::VerifyFailed);
+        EXPECT_EQ(r.mismatches, c.mismatches);
+        if (c.faults.flipReadAt < 0) continue;
+        h.options.readVerify = false;
+        const SafeWriteResult later = h.run([&](SafeWrite& j, QString* e) {
+            return j.startRead(h.s, QString::fromStdString(h.sim->devicePath()), h.options, e);
+        });
+        ASSERT_TRUE(later.ok()) << later.message.toStdString();
+        const auto at = static_cast<std::size_t>(c.faults.flipReadAt);
+        EXPECT_EQ(later.before[at] != h.memory()[at], c.damageLeft);
     }
 }
 
