@@ -55,6 +55,7 @@ void SimRadioPty::schedule(const std::vector<std::uint8_t>& reply, Clock::time_p
 void SimRadioPty::writeDue(Clock::time_point now) {
     if (outgoing_.empty() || now < outgoingDue_ || !pty_.isOpen()) return;
     const auto n = pty_.write(outgoing_.data(), outgoing_.size());
+    if (n > 0) lineBytes_ += n;
     if (n > 0) outgoing_.erase(outgoing_.begin(), outgoing_.begin() + n);
 }
 
@@ -85,6 +86,7 @@ void SimRadioPty::serve() {
             std::uint8_t buf[512];
             const auto n = pty_.read(buf, sizeof buf);
             if (n > 0) {
+                lineBytes_ += n;
                 lastArrival_ = t;
                 idleReported_ = false;
                 // The bytes reach the radio one after the other at the line's pace.

@@ -32,6 +32,8 @@ public:
     /// The device the program opens, e.g. /dev/pts/7.
     const std::string& devicePath() const { return pty_.path(); }
     bool hungUp() const { return hungUp_; }
+    /// Bytes that went over the line so far, both ways (benchmarks count line time by it).
+    long long lineBytes() const { return lineBytes_; }
 
     /// Runs `f` on the radio while the radio thread waits (to look at its memory or set
     /// fault switches).
@@ -52,6 +54,7 @@ private:
     std::thread thread_;
     std::atomic<bool> stop_{false};
     std::atomic<bool> hungUp_{false};
+    std::atomic<long long> lineBytes_{0};
     bool paced_ = true;
     os::PseudoTerminal pty_;
     // Line model: when the last request byte reaches the radio and when the reply line is
