@@ -73,12 +73,14 @@ Timing RunCheckedWrite(const rv::Session& s, SimRadioPty& sim, const QString& ba
     });
     QElapsedTimer clock;
     clock.start();
+    const long long before = sim.lineBytes();
     if (qEnvironmentVariableIsSet("BENCH_STAGES"))
         QObject::connect(&job, &SafeWrite::stageStarted, &loop, [&](SafeWriteStage st, int pass) {
-            std::fprintf(stderr, "  stage %d pass %d at %.3f s\n", static_cast<int>(st), pass,
-                         static_cast<double>(clock.nsecsElapsed()) / 1e9);
+            std::fprintf(stderr, "  stage %d pass %d at %.3f s, line %.3f s\n",
+                         static_cast<int>(st), pass,
+                         static_cast<double>(clock.nsecsElapsed()) / 1e9,
+                         LineSeconds(sim.lineBytes() - before));
         });
-    const long long before = sim.lineBytes();
     QString error;
     if (!job.startWrite(s, QString::fromStdString(sim.devicePath()), options, &error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));

@@ -4,8 +4,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QUrl>
+
+#include <cstdio>
 
 namespace rv::jobs {
 
@@ -17,14 +19,18 @@ QString NamePart(const std::string& text) {
     return QString::fromLatin1(QUrl::toPercentEncoding(QString::fromStdString(text)));
 }
 
+// Written beside its place and renamed over it: a reader finds the old file or the new one,
+// never half of one. Not flushed to the disk: the radio waits for nothing here, and a file
+// lost to a power cut only costs the next write a second read.
 bool WriteWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
+    QTemporaryFile f(path + QStringLiteral(".XXXXXX"));
+    if (!f.open() || f.write(bytes) != bytes.size() || !f.flush()) return false;
+    f.close();
+    if (std::rename(QFile::encodeName(f.fileName()).constData(),
+                    QFile::encodeName(path).constData()) != 0)
         return false;
-    }
-    return f.commit();
+    f.setAutoRemove(false);
+    return true;
 }
 
 } // namespace
