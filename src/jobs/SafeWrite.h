@@ -99,7 +99,7 @@ struct SafeWriteResult {
     QString backupImage;    ///< the backup's .img (empty when none was kept)
     QString backupData;     ///< the backup's .dat
     std::string radioModel; ///< from the radio's ident; empty when none came
-    std::string serial;     ///< the radio's serial number, where the job read it (fleet, info)
+    std::string serial;     ///< the radio's serial number where read (backup, fleet, info)
     int radioBandCode = 0;
     std::string radioBand;       ///< band text of the ident; empty for an unknown pair
     int blocksWritten = 0;       ///< write blocks sent
