@@ -2,8 +2,8 @@
 #include "ShellFixture.h"
 #include "data/Defaults.h"
 #include "data/Image.h"
-#include "kit/RadioPort.h"
 #include "jobs/SafeWrite.h"
+#include "kit/RadioPort.h"
 #include "link/SimRadioPty.h"
 #include "shell/FrmCompare.h"
 #include "shell/FrmProgress.h"
@@ -118,12 +118,15 @@ TEST_F(SafeWriteWindows, WriteCancelledWithTheButtonSaysItIsPartlyWritten) {
     // The radio stops answering after 5 blocks; Cancel is pressed while the write waits.
     sim->withRadio(
         [](rv::link::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 88; });
+    // The simulated radio is shared by the tests and counts every block it ever took.
+    const auto written = [this] {
+        return sim->withRadio([](rv::link::SimRadio& r) { return r.blocksWritten(); });
+    };
+    const int before = written();
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* progress = qobject_cast<rv::ui::FrmProgress*>(QApplication::activeModalWidget());
-        if (!progress ||
-            sim->withRadio([](rv::link::SimRadio& r) { return r.blocksWritten(); }) < 5)
-            return;
+        if (!progress || written() < before + 5) return;
         poll.stop();
         progress->findChild<QPushButton*>("CommandCancel")->click();
     });
