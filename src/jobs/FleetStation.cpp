@@ -72,6 +72,8 @@ FleetStation::FleetStation(const rv::Session& s, const ProbeTarget& target,
     options_.write.askUser = false;
     options_.write.waitMs = options_.replyMs;
     probe_.setReplyTime(options_.replyMs);
+    // A device that keeps talking cannot hold the port's turn for ever.
+    probe_.setDeadline(options_.probeDeadlineMs);
     pollTimer_.setSingleShot(true);
     pollTimer_.setInterval(options_.pollMs);
     connect(&pollTimer_, &QTimer::timeout, this, &FleetStation::poll);

@@ -30,6 +30,7 @@ struct FleetOptions {
     bool again = false;           ///< program a radio whose serial number was programmed before
     int pollMs = 1000;            ///< how often a waiting port is asked for a radio
     int replyMs = 300;            ///< the reply time of the probe and of the transfers
+    int probeDeadlineMs = 5000;   ///< the longest one ask for a radio may take
     DocumentForRadio documentFor; ///< per-radio documents; empty: one document for all
 };
 
