@@ -174,28 +174,49 @@ TEST_F(SafeWriteCommands, NoAnswerIsNoRadioNotAWrongModel) {
     }
 }
 
+// A stop at several points of a write: the tool ends within 2 s, End is the last frame the
+// radio took, the port's lock is gone and the message says what the radio now holds.
 TEST_F(SafeWriteCommands, StopSignalMidWriteEndsTheSessionAndSaysSo) {
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        SCOPED_TRACE(signal);
+    struct Case {
+        int signal;
+        int frames; ///< the stop comes once the radio took this many frames...
+        int blocks; ///< ...and this many write blocks
+        const char* state;
+    };
+    const Case cases[] = {{SIGTERM, 1, 0, "Nothing was written"},
+                          {SIGINT, 0, 3, "partly written"},
+                          {SIGTERM, 0, 3, "partly written"},
+                          {SIGHUP, 0, 30, "partly written"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.signal << " after " << c.frames << " frames, " << c.blocks << " blocks");
         const QString port = startRadio({}, true);
         const QString lock = "/run/lock/LCK.." + port.mid(5).replace('/', '_');
         QProcess p;
         // One backup is enough to see it named; the others go faster without.
         start(p, QStringList{"write", path("mine.dat"), "--port", port, "--no-verify"} +
-                     (signal == SIGINT ? QStringList{} : QStringList{"--no-backup"}));
-        for (int i = 0;
-             i < 400 && radio->withRadio([](SimRadio& x) { return x.blocksWritten(); }) < 3; ++i)
-            QThread::msleep(25);
-        ::kill(static_cast<pid_t>(p.processId()), signal);
+                     (c.signal == SIGINT ? QStringList{} : QStringList{"--no-backup"}));
+        const auto reached = [&] {
+            return radio->withRadio([&](SimRadio& x) {
+                return x.framesReceived() >= c.frames && x.blocksWritten() >= c.blocks;
+            });
+        };
+        for (int i = 0; i < 2000 && !reached(); ++i)
+            QThread::msleep(5);
+        ::kill(static_cast<pid_t>(p.processId()), c.signal);
+        EXPECT_TRUE(p.waitForFinished(2000));
         const CliResult r = finish(p);
         EXPECT_EQ(r.status, 1);
         EXPECT_TRUE(r.err.contains("The operation was cancelled.")) << r.err.toStdString();
-        EXPECT_TRUE(r.err.contains("partly written")) << r.err.toStdString();
-        if (signal == SIGINT) {
+        EXPECT_TRUE(r.err.contains(c.state)) << r.err.toStdString();
+        if (c.signal == SIGINT) {
             EXPECT_TRUE(r.err.contains("rv52n-cli restore " + backupOf(r)));
         }
-        // The radio had End and left clone mode; the port's lock went with the port.
-        EXPECT_FALSE(radio->withRadio([](SimRadio& x) { return x.inCloneMode(); }));
+        radio->withRadio([](SimRadio& x) {
+            EXPECT_FALSE(x.inCloneMode());
+            ASSERT_FALSE(x.frameLog().empty());
+            EXPECT_EQ(x.frameLog().back(), std::vector<std::uint8_t>{'E'});
+        });
         EXPECT_FALSE(QFile::exists(lock)) << lock.toStdString();
     }
 }
