@@ -202,7 +202,7 @@ TEST_F(LinkCommands, InfoAndSetInfo) {
         EXPECT_EQ(r.info().frequencyCode, 49);
         EXPECT_EQ(r.info().typeLetter, 'C');
         EXPECT_EQ(r.info().serialNumber, "SN000042");
-        EXPECT_EQ(r.info().version, "V2.1"); // in the radio's form, with its leading V
+        EXPECT_EQ(r.info().version, "2.1"); // in the radio's form: its version has no V
     });
 
     const CliRun sync = cli({"set-info", "--port", port, "--time-sync"});

@@ -204,8 +204,7 @@ TEST_F(SafeWriteCommands, StopSignalMidWriteEndsTheSessionAndSaysSo) {
         for (int i = 0; i < 2000 && !reached(); ++i)
             QThread::msleep(5);
         ::kill(static_cast<pid_t>(p.processId()), c.signal);
-        EXPECT_TRUE(p.waitForFinished(2000));
-        const CliResult r = finish(p);
+        const CliResult r = rvtest::FinishCli(p, 2000);
         EXPECT_EQ(r.status, 1);
         EXPECT_TRUE(r.err.contains("The operation was cancelled.")) << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(c.state)) << r.err.toStdString();
