@@ -3,18 +3,24 @@
 #include "Captions.h"
 #include "FleetTexts.h"
 #include "RadioJob.h"
+#include "jobs/FleetTexts.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "link/PortList.h"
+#include "link/SerialPort.h"
 #include "link/SimFleet.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace rv::ui {
 
@@ -44,6 +50,15 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     addSim_ = button(FleetWindowTexts::AddSim, "cmdAddSim");
     auto* saveLog = button(FleetWindowTexts::SaveLog, "cmdSaveLog");
     auto* close = button(CaptionOf(Cap::Close), "cmdClose");
+    portName_ = new QLineEdit;
+    portName_->setObjectName(QStringLiteral("txtPort"));
+    portName_->setPlaceholderText(tr(FleetWindowTexts::PortHint));
+    auto* addPort = button(FleetWindowTexts::AddPort, "cmdAddPort");
+    const auto addTyped = [this] {
+        if (addPort(portName_->text().trimmed())) portName_->clear();
+    };
+    connect(addPort, &QPushButton::clicked, this, addTyped);
+    connect(portName_, &QLineEdit::returnPressed, this, addTyped);
     stop_->setEnabled(false);
     connect(start_, &QPushButton::clicked, this, &FrmFleet::startFleet);
     connect(stop_, &QPushButton::clicked, this, &FrmFleet::stopFleet);
@@ -58,6 +73,8 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     for (QWidget* w : {static_cast<QWidget*>(start_), static_cast<QWidget*>(stop_),
                        static_cast<QWidget*>(addSim_), static_cast<QWidget*>(repeat_)})
         row->addWidget(w);
+    row->addWidget(portName_);
+    row->addWidget(addPort);
     row->addStretch();
     row->addWidget(saveLog);
     row->addWidget(close);
@@ -67,6 +84,13 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     layout->addWidget(log_, 1);
     for (const auto& port : ports)
         addPortRow(port, false);
+    // The device the program was started with (--port) is offered as well.
+    if (ctx_.CommPort == OtherDevicePort && !ctx_.CommDevice.isEmpty()) {
+        const bool listed = std::any_of(ports_.begin(), ports_.end(), [this](const auto& p) {
+            return p.device == ctx_.CommDevice;
+        });
+        if (!listed) addPortRow({ctx_.CommDevice, ctx_.CommDevice}, false);
+    }
     resize(720, 480);
 }
 
@@ -107,6 +131,29 @@ bool FrmFleet::addSimulatedRadio() {
     addPortRow({Tr(ctx_, CaptionOf(Cap::SimulatedRadio)) + QStringLiteral(" %1").arg(sims_.size()),
                 device},
                true);
+    return true;
+}
+
+bool FrmFleet::addPort(const QString& named) {
+    if (named == rv::link::SimPortName) return addSimulatedRadio();
+    const int language = ctx_.lang();
+    QString error;
+    const QString device = rv::link::ResolvePort(named, &error, language);
+    const int why = device.isEmpty() ? 0 : rv::link::AccessErrnoOf(device);
+    if (device.isEmpty() || why != 0) {
+        // The two lines `--port` and Find Radio give for the same name.
+        Tell(ctx_, this,
+             Tr(ctx_, rv::MessageOf(rv::Msg::CannotOpenPort).text) + QLatin1Char('\n') +
+                 (why != 0 ? rv::link::OpenFailureReasonOf(why, language) : error),
+             rv::MsgIcon::Error);
+        return false;
+    }
+    for (int row = 0; row < ports_.size(); ++row) {
+        if (ports_[row].device != device) continue;
+        table_->item(row, PortColumn)->setCheckState(Qt::Checked);
+        return true;
+    }
+    addPortRow({named, device}, true);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QCheckBox;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
@@ -34,6 +35,9 @@ public:
 
     /// Adds a simulated radio with a serial number of its own as a ticked port.
     bool addSimulatedRadio();
+    /// Adds a port named as on the command line (`sim`, a port number, a device path) as a
+    /// ticked port; false after the same message `--port` gives when it names no usable port.
+    bool addPort(const QString& named);
     /// Starts a station on every ticked port; false when none is ticked.
     bool startFleet();
     /// Stops after the radios in progress.
@@ -73,6 +77,7 @@ private:
     QPushButton* start_ = nullptr;
     QPushButton* stop_ = nullptr;
     QPushButton* addSim_ = nullptr;
+    QLineEdit* portName_ = nullptr;
     QString logPath_;
     std::set<std::string> programmed_;
     std::vector<std::unique_ptr<rv::link::SimRadioPty>> sims_;

@@ -2,6 +2,7 @@
 #include "FleetTexts.h"
 #include "FrmFleet.h"
 #include "data/FleetLog.h"
+#include "jobs/FleetTexts.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
 
@@ -78,8 +79,13 @@ void FrmFleet::onRadioDone(int row, const rv::jobs::FleetRecord& r) {
     if (r.skipped) return;
     if (r.ok) programmed_.insert(r.serial);
     if (!r.ok) table_->item(row, ResultColumn)->setToolTip(r.message);
-    const std::string line = rv::FleetLogLine(rv::jobs::FleetLogRowOf(r, ctx_.session));
-    log_->appendPlainText(QString::fromStdString(line).trimmed());
+    const rv::FleetLogRow logRow = rv::jobs::FleetLogRowOf(r, ctx_.session);
+    const std::string line = rv::FleetLogLine(logRow);
+    // The file keeps its English result words; the pane speaks the user's language.
+    rv::FleetLogRow shown = logRow;
+    shown.result = rv::jobs::FleetResultShown(QString::fromStdString(logRow.result), ctx_.lang())
+                       .toStdString();
+    log_->appendPlainText(QString::fromStdString(rv::FleetLogLine(shown)).trimmed());
     if (logPath_.isEmpty()) return;
     QFile file(logPath_);
     if (file.open(QIODevice::Append)) file.write(line.data(), static_cast<qint64>(line.size()));

@@ -45,3 +45,24 @@ TEST_F(ShellTest, FleetWindowProgramsSimulatedRadiosAndKeepsTheLog) {
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, 20000);
     EXPECT_EQ(window.logText().count('\n'), 1);
 }
+
+// The port list takes what --port takes, with its messages, in the user's language.
+TEST_F(ShellTest, FleetWindowTakesPortsAsTheCommandLineNamesThem) {
+    start();
+    ctx->session.CurLanguage = rv::Chinese;
+    ctx->CommPort = rv::ui::OtherDevicePort; // as --port /dev/null leaves it
+    ctx->CommDevice = "/dev/null";
+    FrmFleet window(*ctx, {});
+    QTableWidget* table = window.table();
+    EXPECT_EQ(table->horizontalHeaderItem(FrmFleet::ResultColumn)->text(), "结果");
+    EXPECT_TRUE(window.addPort("sim"));
+    EXPECT_TRUE(window.addPort("/dev/null")); // listed already: ticked, not added twice
+    EXPECT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->item(0, FrmFleet::PortColumn)->checkState(), Qt::Checked);
+    EXPECT_FALSE(window.addPort("9"));
+    EXPECT_FALSE(window.addPort("/no/such/device"));
+    ASSERT_EQ(prompt->asked.size(), 2);
+    EXPECT_TRUE(prompt->asked[0].contains("端口号为 1 到 8")) << prompt->asked[0].toStdString();
+    EXPECT_TRUE(prompt->asked[1].contains("没有该设备")) << prompt->asked[1].toStdString();
+    EXPECT_EQ(table->rowCount(), 2);
+}
