@@ -164,66 +164,6 @@ TEST(CloneEngineInfo, VersionPaddingGoesOutAsFF) {
     }
 }
 
-TEST(CloneEngineInfo, SerialNumberRoundTripsThroughTheRadio) {
-    EngineHarness h;
-    h.radio.info().serialNumber = "A123";
-    h.run(ReadRadioInfo);
-    ASSERT_EQ(h.outcome, Outcome::Success);
-    h.outcome.reset();
-    h.sent.clear();
-    h.run(WriteRadioInfo);
-    ASSERT_EQ(h.outcome, Outcome::Success);
-    EXPECT_EQ(Bytes(h.sent[3].begin() + 17, h.sent[3].begin() + 25),
-              (Bytes{'A', '1', '2', '3', 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(h.radio.info().serialNumber, "A123");
-}
-
-// A read, an edit, a write: what was not edited goes back as the radio sent it.
-TEST(CloneEngineInfo, WriteAfterReadChangesOnlyEditedFields) {
-    struct Case {
-        const char* radioSerial;
-        const char* radioVersion;
-        const char* newSerial; ///< nullptr: left as read
-        const char* newVersion;
-        Bytes serialSent;
-        std::string versionSent;
-    };
-    const Bytes padded{'A', '1', '2', '3', 0xFF, 0xFF, 0xFF, 0xFF};
-    const std::vector<Case> cases{
-        {"A123", "V1.0", nullptr, nullptr, padded, "V1.0"},
-        {"A123", "1.234", nullptr, nullptr, padded, "1.234"},
-        {"A123", "V1.0.7b", nullptr, nullptr, padded, "V1.0.7b"}, // longer than the field
-        {"A123", "V1.0", "B9", "1.1", {'B', '9', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "V1.1"},
-        {"12345678", "1.07", nullptr, "V1.08", ascii("12345678"), "1.08"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.radioSerial) + " " + c.radioVersion);
-        EngineHarness h;
-        h.radio.info().serialNumber = c.radioSerial;
-        h.radio.info().version = c.radioVersion;
-        h.radio.info().typeLetter = 'D';
-        h.run(ReadRadioInfo);
-        ASSERT_EQ(h.outcome, Outcome::Success) << h.message;
-        const Bytes readBlock = h.s.RadioInfoBlock;
-        if (c.newSerial) h.s.Doc.SerialNumber.assign(c.newSerial);
-        if (c.newVersion)
-            h.s.Doc.Version.assign(VersionInRadioForm(c.newVersion, h.s.RadioVersionBlock));
-        h.outcome.reset();
-        h.sent.clear();
-        h.run(WriteRadioInfo);
-        ASSERT_EQ(h.outcome, Outcome::Success) << h.message;
-        const Bytes& info = h.sent[3];
-        EXPECT_EQ(Bytes(info.begin() + 17, info.begin() + 25), c.serialSent);
-        // Every byte but the frame's first four, the serial number and the checksum as read.
-        for (std::size_t i = 4; i < 33; ++i) {
-            if (i >= 17 && i <= 24) continue;
-            EXPECT_EQ(info[i], readBlock[i]) << i;
-        }
-        EXPECT_EQ(h.radio.info().version, c.versionSent);
-        EXPECT_EQ(h.radio.info().typeLetter, 'D');
-    }
-}
-
 TEST(CloneEngineInfo, WrittenModelTypeReadsBackUnchanged) {
     // Regression: the shown name "817" used to go to the radio as is and read back empty.
     EngineHarness h;

@@ -67,23 +67,20 @@ TEST_F(RadioInfoDialogsTest, VersionRule) {
     EXPECT_EQ(version->text(), "V300");
 }
 
-// Too long for the field: a message names it, and neither the document nor the radio is
-// touched.
+// Too long for its field: a message names field and width; nothing is stored or sent.
 TEST_F(RadioInfoDialogsTest, TooLongValueIsRefusedNotCut) {
     auto* prompt = new rv::test::ScriptedPrompt;
     ctx.setPrompt(prompt);
     FrmRadioInfoSet dialog(ctx);
     find<QLineEdit>(&dialog, "Text1_0")->setText("123456789");
     find<QPushButton>(&dialog, "CommandWrite")->click();
+    find<QLineEdit>(&dialog, "Text1_0")->setText("1234");
+    find<QLineEdit>(&dialog, "Text1_1")->setText("1.234"); // V1.234 with its V
     find<QPushButton>(&dialog, "CommandClose")->click();
     ASSERT_EQ(prompt->asked.size(), 2);
     EXPECT_TRUE(prompt->asked[0].contains("serial number takes at most 8")) << prompt->asked[0];
+    EXPECT_TRUE(prompt->asked[1].contains("version takes at most 5")) << prompt->asked[1];
     EXPECT_EQ(ctx.doc().SerialNumber.get(), "20261201");
-    find<QLineEdit>(&dialog, "Text1_1")->setText("1.234");
-    find<QLineEdit>(&dialog, "Text1_0")->setText("1234");
-    find<QPushButton>(&dialog, "CommandClose")->click();
-    EXPECT_TRUE(prompt->asked.last().contains("version takes at most 5")) << prompt->asked.last();
-    EXPECT_EQ(ctx.doc().Version.get(), "V1.00");
 }
 
 TEST_F(RadioInfoDialogsTest, ModelTypeOffersItsBands) {
