@@ -7,6 +7,7 @@
 
 #include "data/DataFile.h"
 #include "data/Defaults.h"
+#include "jobs/JobTexts.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
 
@@ -22,7 +23,6 @@ using rv::jobs::SafeWriteResult;
 using rv::jobs::SafeWriteStatus;
 using L = rv::LangText;
 
-const L Verified{"", "The radio was verified.", "已校验对讲机。"};
 const L RetryWrite{"", "Retry writes the radio again.", "重试将再次写入对讲机。"};
 const L RestoreHint{"", "To restore it: Program > Restore From Backup…",
                     "恢复方法：编程 > 从备份恢复…"};
@@ -99,7 +99,9 @@ bool frmMain::writeRadio(const QString& device, const rv::MemoryImage* restore) 
         case SafeWriteStatus::Ok: {
             const QString done = Tr(ctx_, rv::MessageOf(rv::Msg::WriteCompleted).text);
             Tell(ctx_, this,
-                 options.verify ? done + QStringLiteral("\r\n") + Tr(ctx_, Verified) : done);
+                 options.verify
+                     ? done + QStringLiteral("\r\n") + Tr(ctx_, rv::jobs::JobTexts::Verified)
+                     : done);
             return true;
         }
         case SafeWriteStatus::VerifyFailed:

@@ -1,9 +1,10 @@
 // Backup, verify, restore and compare in the desktop program, against the built-in radio.
 #include "ShellFixture.h"
+#include "data/DataFile.h"
 #include "data/Defaults.h"
 #include "data/Image.h"
-#include "kit/RadioPort.h"
 #include "jobs/SafeWrite.h"
+#include "kit/RadioPort.h"
 #include "link/SimRadioPty.h"
 #include "shell/FrmCompare.h"
 #include "shell/FrmProgress.h"
@@ -13,8 +14,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -109,7 +112,7 @@ TEST_F(SafeWriteWindows, BrokenOffWriteNamesTheBackupAndRestoreGivesItBack) {
     act("mnuRestore")->trigger();
     ASSERT_EQ(prompt->asked.size(), 2);
     EXPECT_TRUE(prompt->asked[0].startsWith("Write the backup ")) << prompt->asked[0].toStdString();
-    EXPECT_EQ(prompt->asked[1], "Write Data Completed.\r\nThe radio was verified.");
+    EXPECT_EQ(prompt->asked[1], "Write Data Completed.\r\nVerified");
     EXPECT_EQ(memory(), first);
 }
 
@@ -117,11 +120,13 @@ TEST_F(SafeWriteWindows, WriteCancelledWithTheButtonSaysItIsPartlyWritten) {
     // The radio stops answering after 5 blocks; Cancel is pressed while the write waits.
     sim->withRadio(
         [](rv::link::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 80; });
+    // The radio's count goes on from the tests before: only the blocks of this write count.
+    const int before = sim->withRadio([](rv::link::SimRadio& r) { return r.blocksWritten(); });
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* progress = qobject_cast<rv::ui::FrmProgress*>(QApplication::activeModalWidget());
         if (!progress ||
-            sim->withRadio([](rv::link::SimRadio& r) { return r.blocksWritten(); }) < 5)
+            sim->withRadio([](rv::link::SimRadio& r) { return r.blocksWritten(); }) < before + 5)
             return;
         poll.stop();
         progress->findChild<QPushButton*>("CommandCancel")->click();
@@ -132,6 +137,30 @@ TEST_F(SafeWriteWindows, WriteCancelledWithTheButtonSaysItIsPartlyWritten) {
     ASSERT_FALSE(prompt->asked.isEmpty());
     EXPECT_TRUE(prompt->asked.last().contains("partly written"))
         << prompt->asked.last().toStdString();
+}
+
+// One safe write from each front end: the radio takes the same frames, the user reads the
+// same outcome.
+TEST_F(SafeWriteWindows, DesktopAndCommandLineWriteAlike) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("doc.dat");
+    ASSERT_TRUE(rv::SaveDataFile(ctx->session, file.toStdString()));
+    const auto frames = [this] { return sim->withRadio([](auto& r) { return r.frameLog(); }); };
+    sim->withRadio([](rv::link::SimRadio& r) { r.clearFrameLog(); });
+    ASSERT_TRUE(main->runTransfer(2));
+    const auto desktop = frames();
+    sim->withRadio([](rv::link::SimRadio& r) { r.clearFrameLog(); });
+    QProcess cli;
+    cli.setEnvironment(QProcess::systemEnvironment() << "LC_ALL=C.UTF-8");
+    cli.start(RV_BIN_DIR "/rv52n-cli", {"write", file, "--port", sim->devicePath().c_str(),
+                                        "--backup-dir", dir.filePath("kept")});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    EXPECT_GT(desktop.size(), 100u);
+    EXPECT_TRUE(desktop == frames()) << desktop.size() << " frames against " << frames().size();
+    const QString shown = prompt->asked.last().replace("\r\n", "\n") + "\n";
+    EXPECT_TRUE(QString::fromUtf8(cli.readAllStandardOutput()).endsWith(shown))
+        << shown.toStdString();
 }
 
 TEST_F(SafeWriteWindows, SilentRadioIsNoRadioNotAWrongModel) {

@@ -104,8 +104,7 @@ TEST_F(TransferTest, ReadAbandonedAtRetryLeavesTheDocument) {
 TEST_F(TransferTest, WriteSendsTheDocumentAndReportsCompletion) {
     const int written = blocks();
     act("WriteRadio")->trigger();
-    EXPECT_EQ(prompt->asked,
-              (QStringList{ConfirmWrite, "Write Data Completed.\r\nThe radio was verified."}));
+    EXPECT_EQ(prompt->asked, (QStringList{ConfirmWrite, "Write Data Completed.\r\nVerified"}));
     EXPECT_EQ(blocks(), written + 49);
 }
 
