@@ -53,11 +53,11 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     portName_ = new QLineEdit;
     portName_->setObjectName(QStringLiteral("txtPort"));
     portName_->setPlaceholderText(tr(FleetWindowTexts::PortHint));
-    auto* addPort = button(FleetWindowTexts::AddPort, "cmdAddPort");
+    auto* addPortButton = button(FleetWindowTexts::AddPort, "cmdAddPort");
     const auto addTyped = [this] {
         if (addPort(portName_->text().trimmed())) portName_->clear();
     };
-    connect(addPort, &QPushButton::clicked, this, addTyped);
+    connect(addPortButton, &QPushButton::clicked, this, addTyped);
     connect(portName_, &QLineEdit::returnPressed, this, addTyped);
     stop_->setEnabled(false);
     connect(start_, &QPushButton::clicked, this, &FrmFleet::startFleet);
@@ -74,7 +74,7 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
                        static_cast<QWidget*>(addSim_), static_cast<QWidget*>(repeat_)})
         row->addWidget(w);
     row->addWidget(portName_);
-    row->addWidget(addPort);
+    row->addWidget(addPortButton);
     row->addStretch();
     row->addWidget(saveLog);
     row->addWidget(close);

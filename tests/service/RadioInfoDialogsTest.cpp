@@ -78,8 +78,10 @@ TEST_F(RadioInfoDialogsTest, TooLongValueIsRefusedNotCut) {
     find<QLineEdit>(&dialog, "Text1_1")->setText("1.234"); // V1.234 with its V
     find<QPushButton>(&dialog, "CommandClose")->click();
     ASSERT_EQ(prompt->asked.size(), 2);
-    EXPECT_TRUE(prompt->asked[0].contains("serial number takes at most 8")) << prompt->asked[0];
-    EXPECT_TRUE(prompt->asked[1].contains("version takes at most 5")) << prompt->asked[1];
+    EXPECT_TRUE(prompt->asked[0].contains("serial number takes at most 8"))
+        << prompt->asked[0].toStdString();
+    EXPECT_TRUE(prompt->asked[1].contains("version takes at most 5"))
+        << prompt->asked[1].toStdString();
     EXPECT_EQ(ctx.doc().SerialNumber.get(), "20261201");
 }
 
