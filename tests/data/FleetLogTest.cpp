@@ -7,7 +7,7 @@ namespace {
 TEST(FleetLog, RowsRoundTripThroughQuotingAndOnlyOkCountsAsProgrammed) {
     const rv::FleetLogRow row{"2026-12-07T10:00:00", "/dev/tty,odd", "7415",
                               "400 - 470 MHz",       "A\"1",         "OK",
-                              "/backups/a b.img"};
+                              "/backups/a b.img", "", ""};
     const std::string line = rv::FleetLogLine(row);
     EXPECT_EQ(line, "2026-12-07T10:00:00,\"/dev/tty,odd\",7415,400 - 470 MHz,\"A\"\"1\",OK,"
                     "/backups/a b.img,,\n");
