@@ -4,7 +4,7 @@
 #include "editors/ChannelTransaction.h"
 #include "editors/frmCommChInfo.h"
 #include "kit/RadioPort.h"
-#include "link/SafeWrite.h"
+#include "jobs/SafeWrite.h"
 #include "link/SimRadioPty.h"
 
 #include <QFile>
