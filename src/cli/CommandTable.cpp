@@ -65,6 +65,16 @@ const std::vector<Command>& CommandTable() {
          "[--no-verify] [--backup-dir DIR] [--force] [--retries N]",
          {"--repeat", "--again", "--no-backup", "--no-verify", "--force"},
          {"--ports", "--log", "--backup-dir", "--retries"}},
+        {"backups",
+         CmdBackups,
+         "backups [--backup-dir DIR] [--serial S] [--json]",
+         {"--json"},
+         {"--backup-dir", "--serial"}},
+        {"history",
+         CmdHistory,
+         "history [--serial S] [--backup-dir DIR] [--json]",
+         {"--json"},
+         {"--serial", "--backup-dir"}},
     };
     return table;
 }
