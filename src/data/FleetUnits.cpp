@@ -354,4 +354,31 @@ std::vector<std::string> CheckPlans(const std::vector<RadioPlan>& plans, const F
     return refusals;
 }
 
+std::vector<std::string> FleetPlanner::checkUnits() const {
+    return CheckPlans(values_.unitsPlans(), rules_, language_);
+}
+
+std::vector<std::string> FleetPlanner::plan(const std::vector<std::string>& serials,
+                                            std::vector<RadioPlan>* plans) {
+    std::vector<RadioPlan> all = planned_;
+    std::vector<RadioPlan> fresh;
+    int next = static_cast<int>(planned_.size()) + 1;
+    for (const auto& serial : serials) {
+        const auto known = std::find_if(planned_.begin(), planned_.end(), [&](const RadioPlan& p) {
+            return !serial.empty() && p.serial == serial;
+        });
+        if (known != planned_.end()) {
+            fresh.push_back(*known);
+            continue;
+        }
+        fresh.push_back(values_.planFor(next++, serial));
+        all.push_back(fresh.back());
+    }
+    auto refusals = CheckPlans(all, rules_, language_);
+    if (!refusals.empty()) return refusals;
+    planned_ = std::move(all);
+    if (plans) *plans = std::move(fresh);
+    return {};
+}
+
 } // namespace rv

@@ -113,6 +113,31 @@ struct FleetKeyRules {
 std::vector<std::string> CheckPlans(const std::vector<RadioPlan>& plans, const FleetKeyRules& rules,
                                     int language);
 
+/// The plans of a fleet run as its radios come, port by port or (repeating) one after the
+/// other: numbers them on in order, checks their values together with those of the radios
+/// planned before, and gives a radio that comes again the plan it had.
+class FleetPlanner {
+public:
+    FleetPlanner(FleetValues values, FleetKeyRules rules, int language)
+        : values_(std::move(values)), rules_(std::move(rules)), language_(language) {}
+
+    /// The refusals among the values the units file gives all its radios; checked before
+    /// the first radio is written, whichever of them come.
+    std::vector<std::string> checkUnits() const;
+    /// Plans the radios of `serials`, identified together and in port order. Empty with the
+    /// plans in `plans` when all may be written; otherwise the refusals, and none of them is
+    /// planned.
+    std::vector<std::string> plan(const std::vector<std::string>& serials,
+                                  std::vector<RadioPlan>* plans);
+    const FleetValues& values() const { return values_; }
+
+private:
+    FleetValues values_;
+    FleetKeyRules rules_;
+    int language_;
+    std::vector<RadioPlan> planned_;
+};
+
 /// "radio 3 (serial C0000003)" in a language.
 std::string RadioName(const RadioPlan& plan, int language);
 

@@ -116,4 +116,45 @@ TEST(FleetUnits, CheckNamesEveryRefusalBeforeAnythingIsWritten) {
                     .empty());
 }
 
+// Radios that come one after the other are numbered on; one that comes again keeps its plan
+// and is no duplicate of itself; a refused batch takes no numbers.
+TEST(FleetUnits, PlannerNumbersRadiosAcrossBatches) {
+    rv::FleetValues values;
+    std::string error;
+    ASSERT_TRUE(values.addEach("dtmf.id_code=101", English, &error));
+    ASSERT_TRUE(values.setUnits("serial,message.line1\nS1,A\nS2,A\n", English, &error));
+    rv::FleetKeyRules rules;
+    rules.uniqueGroup = [](const std::string& key) { return key == "dtmf.id_code" ? key : ""; };
+    rv::FleetPlanner planner(values, rules, English);
+    EXPECT_TRUE(planner.checkUnits().empty());
+    const auto numbers = [&](const std::vector<std::string>& serials) {
+        std::vector<rv::RadioPlan> plans;
+        std::string shown;
+        for (const auto& r : planner.plan(serials, &plans))
+            shown += r + "\n";
+        for (const auto& p : plans)
+            shown += std::to_string(p.number) + (p.inUnits ? ":" : "!:") +
+                     rv::ValuesText(p.values) + " ";
+        return shown;
+    };
+    EXPECT_EQ(numbers({"S1", "S9"}), "1:dtmf.id_code=101; message.line1=A 2!:dtmf.id_code=102 ");
+    EXPECT_EQ(numbers({"S1", "S2"}),
+              "1:dtmf.id_code=101; message.line1=A 3:dtmf.id_code=103; message.line1=A ");
+
+    rules.uniqueGroup = [](const std::string&) { return std::string("all"); };
+    rv::FleetPlanner strict(values, rules, English);
+    EXPECT_EQ(strict.checkUnits().size(), 0u); // the id codes still differ
+    rv::FleetValues same;
+    ASSERT_TRUE(same.setUnits("serial,dtmf.id_code\nS1,7\nS2,7\n", English, &error));
+    rv::FleetPlanner refusing(same, rules, English);
+    const std::vector<std::string> duplicate{
+        "radio 1 (serial S1) and radio 2 (serial S2) would both get dtmf.id_code = 7: it must "
+        "differ from radio to radio"};
+    EXPECT_EQ(refusing.checkUnits(), duplicate);
+    std::vector<rv::RadioPlan> plans;
+    EXPECT_EQ(refusing.plan({"S1", "S2"}, &plans), duplicate);
+    EXPECT_TRUE(refusing.plan({"S2"}, &plans).empty());
+    EXPECT_EQ(plans.front().number, 1);
+}
+
 } // namespace
