@@ -46,6 +46,7 @@ struct BackupEntry {
     std::string image; ///< the .img file name; empty when only the data file is left
     std::string data;  ///< the .dat file name; may be empty
     int copy = 1;
+    bool imageOk = false; ///< the image is a whole memory image (checked by whoever reads it)
     /// The file to restore from, or to show when there is no image.
     const std::string& file() const { return image.empty() ? data : image; }
 };

@@ -23,6 +23,7 @@ std::optional<std::vector<rv::BackupEntry>> ListBackups(const QString& dir) {
         const QByteArray bytes = f.readAll();
         if (bytes.size() != static_cast<qsizetype>(image.size())) continue;
         std::copy(bytes.begin(), bytes.end(), image.begin());
+        e.imageOk = true;
         rv::TakeModelOfImage(image, e);
     }
     return entries;

@@ -9,6 +9,7 @@
 #include "data/Defaults.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "link/RadioHistoryFiles.h"
 
 #include <QAction>
 #include <QFile>
@@ -128,7 +129,9 @@ bool frmMain::writeRadio(const QString& device, const rv::MemoryImage* restore) 
 
 void frmMain::mnuRestore_Click() {
     commitPendingEdits();
-    FrmRestore chooser(ctx_, ListBackups(rv::link::DefaultBackupDir()), this);
+    const QString dir = rv::link::DefaultBackupDir();
+    FrmRestore chooser(
+        ctx_, dir, rv::link::ListBackups(dir).value_or(std::vector<rv::BackupEntry>{}), {}, this);
     if (chooser.exec() != QDialog::Accepted || chooser.chosen().isEmpty()) return;
     QFile f(chooser.chosen());
     if (!f.open(QIODevice::ReadOnly) || f.size() != 1024) {
