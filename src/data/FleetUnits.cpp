@@ -354,30 +354,40 @@ std::vector<std::string> CheckPlans(const std::vector<RadioPlan>& plans, const F
     return refusals;
 }
 
-std::vector<std::string> FleetPlanner::checkUnits() const {
-    return CheckPlans(values_.unitsPlans(), rules_, language_);
+std::vector<std::string> FleetPlanner::checkAhead(int radios) const {
+    auto refusals = CheckPlans(values_.unitsPlans(), rules_, language_);
+    std::vector<RadioPlan> counted;
+    for (int n = 1; n <= radios && !values_.each().empty(); ++n) {
+        counted.push_back({n, {}, true, {}});
+        for (const auto& r : values_.each())
+            counted.back().values.push_back({r.key, EachValue(r, n, "00000000")});
+    }
+    for (auto& why : CheckPlans(counted, rules_, language_))
+        if (std::find(refusals.begin(), refusals.end(), why) == refusals.end())
+            refusals.push_back(std::move(why));
+    return refusals;
 }
 
-std::vector<std::string> FleetPlanner::plan(const std::vector<std::string>& serials,
-                                            std::vector<RadioPlan>* plans) {
-    std::vector<RadioPlan> all = planned_;
-    std::vector<RadioPlan> fresh;
-    int next = static_cast<int>(planned_.size()) + 1;
-    for (const auto& serial : serials) {
-        const auto known = std::find_if(planned_.begin(), planned_.end(), [&](const RadioPlan& p) {
-            return !serial.empty() && p.serial == serial;
-        });
-        if (known != planned_.end()) {
-            fresh.push_back(*known);
-            continue;
-        }
-        fresh.push_back(values_.planFor(next++, serial));
-        all.push_back(fresh.back());
+std::vector<std::string> FleetPlanner::plan(int number, const std::string& serial,
+                                            RadioPlan* plan) {
+    const auto known = std::find_if(planned_.begin(), planned_.end(), [&](const RadioPlan& p) {
+        return !serial.empty() && p.serial == serial;
+    });
+    if (known != planned_.end()) {
+        if (plan) *plan = *known;
+        return {};
     }
+    if (number <= 0) {
+        number = 1;
+        for (const auto& p : planned_)
+            number = std::max(number, p.number + 1);
+    }
+    std::vector<RadioPlan> all = planned_;
+    all.push_back(values_.planFor(number, serial));
     auto refusals = CheckPlans(all, rules_, language_);
     if (!refusals.empty()) return refusals;
+    if (plan) *plan = all.back();
     planned_ = std::move(all);
-    if (plans) *plans = std::move(fresh);
     return {};
 }
 

@@ -113,22 +113,22 @@ struct FleetKeyRules {
 std::vector<std::string> CheckPlans(const std::vector<RadioPlan>& plans, const FleetKeyRules& rules,
                                     int language);
 
-/// The plans of a fleet run as its radios come, port by port or (repeating) one after the
-/// other: numbers them on in order, checks their values together with those of the radios
-/// planned before, and gives a radio that comes again the plan it had.
+/// The plans of a fleet run as its radios come, side by side or (repeating) one after the
+/// other: checks ahead what the run can give before any radio is written, then plans each
+/// radio with those planned before. A radio that comes again gets the plan it had.
 class FleetPlanner {
 public:
     FleetPlanner(FleetValues values, FleetKeyRules rules, int language)
         : values_(std::move(values)), rules_(std::move(rules)), language_(language) {}
 
-    /// The refusals among the values the units file gives all its radios; checked before
-    /// the first radio is written, whichever of them come.
-    std::vector<std::string> checkUnits() const;
-    /// Plans the radios of `serials`, identified together and in port order. Empty with the
-    /// plans in `plans` when all may be written; otherwise the refusals, and none of them is
-    /// planned.
-    std::vector<std::string> plan(const std::vector<std::string>& serials,
-                                  std::vector<RadioPlan>* plans);
+    /// The refusals among what the run can give before any radio is written: every row of
+    /// the units file, and the `--each` values of radios 1 to `radios` (a serial number of
+    /// eight digits standing in where a pattern names it).
+    std::vector<std::string> checkAhead(int radios) const;
+    /// Plans radio `number` (0: the number after every radio planned so far) with the serial
+    /// number `serial`. Empty with the plan in `plan` when it may be written; otherwise the
+    /// refusals, and nothing is planned.
+    std::vector<std::string> plan(int number, const std::string& serial, RadioPlan* plan);
     const FleetValues& values() const { return values_; }
 
 private:

@@ -116,45 +116,52 @@ TEST(FleetUnits, CheckNamesEveryRefusalBeforeAnythingIsWritten) {
                     .empty());
 }
 
-// Radios that come one after the other are numbered on; one that comes again keeps its plan
-// and is no duplicate of itself; a refused batch takes no numbers.
-TEST(FleetUnits, PlannerNumbersRadiosAcrossBatches) {
+// What a run can give is checked before any radio is written; radios that come later are
+// numbered on, one that comes again keeps its plan, and a refused radio takes no number.
+TEST(FleetUnits, PlannerChecksAheadAndNumbersRadiosAsTheyCome) {
     rv::FleetValues values;
     std::string error;
-    ASSERT_TRUE(values.addEach("dtmf.id_code=101", English, &error));
-    ASSERT_TRUE(values.setUnits("serial,message.line1\nS1,A\nS2,A\n", English, &error));
+    ASSERT_TRUE(values.addEach("dtmf.id_code=101:-60", English, &error));
+    ASSERT_TRUE(values.addEach("message.line1=U{serial}", English, &error));
     rv::FleetKeyRules rules;
+    rules.check = [](const std::string& key, const std::string& text) {
+        return text.size() > 4 || text[0] == '-' ? key + " too long or negative" : "";
+    };
     rules.uniqueGroup = [](const std::string& key) { return key == "dtmf.id_code" ? key : ""; };
     rv::FleetPlanner planner(values, rules, English);
-    EXPECT_TRUE(planner.checkUnits().empty());
-    const auto numbers = [&](const std::vector<std::string>& serials) {
-        std::vector<rv::RadioPlan> plans;
-        std::string shown;
-        for (const auto& r : planner.plan(serials, &plans))
-            shown += r + "\n";
-        for (const auto& p : plans)
-            shown += std::to_string(p.number) + (p.inUnits ? ":" : "!:") +
-                     rv::ValuesText(p.values) + " ";
-        return shown;
-    };
-    EXPECT_EQ(numbers({"S1", "S9"}), "1:dtmf.id_code=101; message.line1=A 2!:dtmf.id_code=102 ");
-    EXPECT_EQ(numbers({"S1", "S2"}),
-              "1:dtmf.id_code=101; message.line1=A 3:dtmf.id_code=103; message.line1=A ");
+    EXPECT_EQ(planner.checkAhead(3),
+              (std::vector<std::string>{
+                  "radio 1: message.line1 = \"U00000000\": message.line1 too long or negative",
+                  "radio 2: message.line1 = \"U00000000\": message.line1 too long or negative",
+                  "radio 3: dtmf.id_code = \"-19\": dtmf.id_code too long or negative",
+                  "radio 3: message.line1 = \"U00000000\": message.line1 too long or negative"}));
 
-    rules.uniqueGroup = [](const std::string&) { return std::string("all"); };
+    rules.check = nullptr;
+    ASSERT_TRUE(values.setUnits("serial,fleetsync.own_id\nS1,1001\nS2,1001\n", English, &error));
+    rv::FleetPlanner units(values, rules, English);
+    EXPECT_TRUE(units.checkAhead(2).empty()); // own ID is no unique key here
+    const auto planned = [&](int number, const std::string& serial) {
+        rv::RadioPlan plan;
+        std::string shown;
+        for (const auto& r : units.plan(number, serial, &plan))
+            shown += r + "\n";
+        return shown.empty() ? std::to_string(plan.number) + (plan.inUnits ? ": " : "!: ") +
+                                   rv::ValuesText(plan.values)
+                             : shown;
+    };
+    EXPECT_EQ(planned(2, "S2"), "2: dtmf.id_code=41; message.line1=US2; fleetsync.own_id=1001");
+    EXPECT_EQ(planned(0, "S9"), "3!: dtmf.id_code=-19; message.line1=US9");
+    EXPECT_EQ(planned(0, "S2"), "2: dtmf.id_code=41; message.line1=US2; fleetsync.own_id=1001");
+    rules.uniqueGroup = [](const std::string& key) { return key == "fleetsync.own_id" ? key : ""; };
     rv::FleetPlanner strict(values, rules, English);
-    EXPECT_EQ(strict.checkUnits().size(), 0u); // the id codes still differ
-    rv::FleetValues same;
-    ASSERT_TRUE(same.setUnits("serial,dtmf.id_code\nS1,7\nS2,7\n", English, &error));
-    rv::FleetPlanner refusing(same, rules, English);
-    const std::vector<std::string> duplicate{
-        "radio 1 (serial S1) and radio 2 (serial S2) would both get dtmf.id_code = 7: it must "
-        "differ from radio to radio"};
-    EXPECT_EQ(refusing.checkUnits(), duplicate);
-    std::vector<rv::RadioPlan> plans;
-    EXPECT_EQ(refusing.plan({"S1", "S2"}, &plans), duplicate);
-    EXPECT_TRUE(refusing.plan({"S2"}, &plans).empty());
-    EXPECT_EQ(plans.front().number, 1);
+    const std::string duplicate = "radio 1 (serial S1) and radio 2 (serial S2) would both get "
+                                  "fleetsync.own_id = 1001: it must differ from radio to radio";
+    EXPECT_EQ(strict.checkAhead(2), std::vector<std::string>{duplicate});
+    rv::RadioPlan plan;
+    EXPECT_TRUE(strict.plan(1, "S1", &plan).empty());
+    EXPECT_EQ(strict.plan(0, "S2", &plan), std::vector<std::string>{duplicate});
+    EXPECT_TRUE(strict.plan(0, "S7", &plan).empty());
+    EXPECT_EQ(plan.number, 2);
 }
 
 } // namespace
