@@ -2,7 +2,7 @@
 #   cmake -DPROGRAM=<exe> -DTEMPLATE=<page.in> -DOUTPUT=<page> -DVERSION=<v> -P ManPage.cmake
 # In the template @SYNOPSIS@ becomes the usage lines, @DESCRIPTION@ the program's own
 # description line, @OPTIONS@ the sections of the help ("Options:", "commands:", ...) with
-# their entries, @VERSION@ the version.
+# their entries, @VERSION@ the version, @SECTIONS@ what the program's --man-sections prints.
 
 execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
 if(NOT status EQUAL 0 OR help STREQUAL "")
@@ -31,7 +31,10 @@ set(synopsis "")
 set(description "")
 set(options "")
 set(in_usage FALSE)
+set(after_command FALSE)
 foreach(line IN LISTS lines)
+  set(was_command ${after_command})
+  set(after_command FALSE)
   if(line MATCHES "^[Uu]sage: (.*)$")
     roff_text("${CMAKE_MATCH_1}" text)
     string(APPEND synopsis ".nf\n${text}\n")
@@ -48,8 +51,11 @@ foreach(line IN LISTS lines)
     string(TOUPPER "${first}" first)
     string(APPEND options ".SS ${first}${rest}\n")
   elseif(line MATCHES "^        +([^ ].*)$")
-    # A description carried on to the next line.
+    # A description carried on to the next line; under a command, its own line.
     roff_text("${CMAKE_MATCH_1}" text)
+    if(was_command)
+      string(APPEND options ".br\n")
+    endif()
     string(APPEND options "${text}\n")
   elseif(line MATCHES "^  +([^ ]+( [^ ]+)*)  +([^ ].*)$")
     # An entry and its description.
@@ -61,6 +67,7 @@ foreach(line IN LISTS lines)
     roff_text("${CMAKE_MATCH_1}" term)
     roff_text("${CMAKE_MATCH_2}" text)
     string(APPEND options ".TP\n.B ${term}\n${text}\n")
+    set(after_command TRUE)
   else()
     roff_text("${line}" text)
     string(APPEND description "${text}\n")
@@ -70,6 +77,18 @@ if(synopsis STREQUAL "")
   message(FATAL_ERROR "${PROGRAM} --help shows no usage line")
 endif()
 string(APPEND synopsis ".fi")
+
+# Sections the program makes itself from its own tables (@SECTIONS@, where the page has it).
+set(SECTIONS "")
+file(READ ${TEMPLATE} template)
+string(FIND "${template}" "SECTIONS@" at)
+if(NOT at EQUAL -1)
+  execute_process(COMMAND ${PROGRAM} --man-sections OUTPUT_VARIABLE SECTIONS
+                  RESULT_VARIABLE status)
+  if(NOT status EQUAL 0 OR SECTIONS STREQUAL "")
+    message(FATAL_ERROR "${PROGRAM} --man-sections failed (${status})")
+  endif()
+endif()
 
 set(SYNOPSIS "${synopsis}")
 set(DESCRIPTION "${description}")

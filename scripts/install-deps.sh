@@ -5,6 +5,10 @@ set -euo pipefail
 pkgs=(cmake ninja-build g++ libgtest-dev qt6-base-dev qt6-serialport-dev fonts-noto-cjk xvfb xauth)
 # The Debian package: its icons, its checks (scripts/check-package).
 pkgs+=(librsvg2-bin dpkg-dev file lintian man-db desktop-file-utils appstream bash-completion)
+# The report test reads the PDF's text layer back (pdftotext).
+pkgs+=(poppler-utils)
+# readelf, with which scripts/check-package reads the programs' hardening.
+pkgs+=(binutils)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -5,6 +5,7 @@
 #include "data/DataFile.h"
 #include "link/Os.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -104,6 +105,50 @@ std::string FileErrorText(const Session& s, const std::string& path, const FileF
 }
 
 } // namespace
+
+std::optional<std::vector<std::uint8_t>> LoadInput(const Session& s, const std::string& path,
+                                                   std::size_t limit) {
+    FileFault fault;
+    auto bytes = ReadWholeFile(path, limit, fault);
+    if (!bytes) Fail(FileErrorText(s, path, fault));
+    return bytes;
+}
+
+std::optional<std::vector<std::uint8_t>> LoadDocumentFile(const Session& s, const std::string& path,
+                                                          DocumentFile accept) {
+    FileFault fault;
+    auto bytes = ReadDocumentFile(path, accept, fault);
+    if (!bytes) Fail(FileErrorText(s, path, fault));
+    return bytes;
+}
+
+std::optional<MemoryImage> LoadImage(const Session& s, const std::string& path) {
+    const auto bytes = LoadDocumentFile(s, path, DocumentFile::Image);
+    if (!bytes) return std::nullopt;
+    MemoryImage image{};
+    std::copy(bytes->begin(), bytes->end(), image.begin());
+    return image;
+}
+
+int RefuseOutputOntoInput(const CliArgs& args, const std::string& usage) {
+    std::vector<std::string> inputs = args.positional;
+    for (const char* name : {"--into", "--image"})
+        if (const auto v = args.value(name)) inputs.push_back(*v);
+    for (const char* name : {"-o", "--log"}) {
+        const auto out = args.value(name);
+        if (!out) continue;
+        for (const std::string& in : inputs) {
+            // The same device and inode: a link or another spelling of the path counts too.
+            std::error_code ec;
+            if (fs::equivalent(*out, in, ec))
+                return UsageError(std::string(name) + " " + *out +
+                                      " is the same file as the input " + in +
+                                      "; it would be overwritten",
+                                  usage);
+        }
+    }
+    return 0;
+}
 
 bool OpenDocument(Session& s, const std::string& path) {
     if (OpenDataFile(s, path)) return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DataFile.h"
 #include "data/Session.h"
 
 #include <cstdint>
@@ -62,5 +63,25 @@ bool WriteOutput(const Session& s, const std::string& path, std::span<const std:
 
 /// Reads a whole file of at most `limit` bytes; nullopt when it cannot be read or is larger.
 std::optional<std::vector<std::uint8_t>> ReadInput(const std::string& path, std::size_t limit);
+
+/// Reads a whole input file of at most `limit` bytes; on failure prints the file error with
+/// its reason and returns nullopt.
+std::optional<std::vector<std::uint8_t>> LoadInput(const Session& s, const std::string& path,
+                                                   std::size_t limit);
+
+/// Reads a data file or an image as `accept` allows: anything but exactly 1641 (data file) or
+/// 1024 bytes (image) is refused, saying what was expected and what was given. Every command
+/// that takes a document reads it through here (OpenDocument for data files), before any port
+/// is opened.
+std::optional<std::vector<std::uint8_t>> LoadDocumentFile(const Session& s, const std::string& path,
+                                                          DocumentFile accept);
+
+/// A memory image (a backup) read through LoadDocumentFile.
+std::optional<MemoryImage> LoadImage(const Session& s, const std::string& path);
+
+/// When an output of the command (-o, --log) is the same file as one of its inputs (the
+/// arguments, --into, --image), even under another name: prints a usage error and returns 2;
+/// else 0.
+int RefuseOutputOntoInput(const CliArgs& args, const std::string& usage);
 
 } // namespace rv::cli

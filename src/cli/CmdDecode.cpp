@@ -17,11 +17,9 @@ int CmdDecode(CliArgs& args) {
         return UsageError("decode needs IMAGE and -o FILE", usage);
     Session s = MakeSession(args);
     const std::string& in = args.positional[0];
-    const auto bytes = ReadInput(in, s.Image.size());
-    if (!bytes) return Fail(in + ": " + MsgText(Msg::FileError, s.CurLanguage));
-    if (bytes->size() != s.Image.size())
-        return Fail(in + ": an image holds 1024 bytes, not " + std::to_string(bytes->size()));
-    std::copy(bytes->begin(), bytes->end(), s.Image.begin());
+    const auto image = LoadImage(s, in);
+    if (!image) return 1;
+    s.Image = *image;
     // As after a read from the radio: a new document whose lists and settings come from
     // the image, with the model and band the image names.
     InitRadioData(s);

@@ -40,8 +40,9 @@ std::optional<Session> ReadRadio(const CliArgs& args) {
 std::optional<Session> Load(const std::string& what, const CliArgs& args) {
     if (what == "radio") return ReadRadio(args);
     Session s = MakeSession(args);
-    const auto bytes = ReadInput(what, RecordSize);
-    if (bytes && bytes->size() == s.Image.size()) {
+    const auto bytes = LoadDocumentFile(s, what, DocumentFile::DataOrImage);
+    if (!bytes) return std::nullopt;
+    if (bytes->size() == ImageBytes) {
         MemoryImage image;
         std::copy(bytes->begin(), bytes->end(), image.begin());
         InitRadioData(s);

@@ -30,6 +30,10 @@ int TroubleWith(const std::string& message) {
 const LangText StrictRefused{"", "rows were skipped; nothing written (--strict)",
                              "有行被跳过；未写入任何文件（--strict）"};
 
+const LangText NothingToReplace{
+    "", "no row can be imported; the channels are left as they were and nothing is written",
+    "没有可导入的行；信道保持不变，未写入任何文件"};
+
 // A new document of the model and band asked for, as `new` makes it.
 bool StartNewDocument(Session& s, const CliArgs& args) {
     const std::string model = args.value("--model").value_or("7415");
@@ -66,8 +70,8 @@ int CmdImportCsv(CliArgs& args) {
     Session s = MakeSession(args);
     if (into ? !OpenDocument(s, *into) : !StartNewDocument(s, args)) return Trouble;
     const std::string& path = args.positional[0];
-    const auto bytes = ReadInput(path, CsvLimit);
-    if (!bytes) return TroubleWith(path + ": " + MsgText(Msg::FileError, s.CurLanguage));
+    const auto bytes = LoadInput(s, path, CsvLimit);
+    if (!bytes) return Trouble;
     const std::string text(bytes->begin(), bytes->end());
     const CsvImportPlan plan =
         PlanChannelImport(s, text, {args.has("--renumber"), args.has("--replace-all")});
@@ -76,8 +80,10 @@ int CmdImportCsv(CliArgs& args) {
 
     for (const std::string& line : CsvImportReport(plan, s.CurLanguage))
         std::printf("%s\n", line.c_str());
-    if (args.has("--strict") && plan.skippedCount() > 0)
-        return Fail(StrictRefused[s.CurLanguage == Chinese ? 2 : 1]);
+    const int lang = s.CurLanguage == Chinese ? 2 : 1;
+    if (args.has("--strict") && plan.skippedCount() > 0) return Fail(StrictRefused[lang]);
+    if (args.has("--replace-all") && plan.skippedCount() == static_cast<int>(plan.rows.size()))
+        return Fail(NothingToReplace[lang]);
     if (dryRun) return 0;
     ApplyChannelImport(s, plan);
     return WriteOutput(s, *out, ToRecord(s.Doc)) ? 0 : Trouble;

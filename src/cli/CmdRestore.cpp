@@ -15,12 +15,9 @@ int CmdRestore(CliArgs& args) {
     if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
     Session s = MakeSession(args);
     const std::string& path = args.positional[0];
-    const auto bytes = ReadInput(path, s.Image.size());
-    if (!bytes) return Fail(path + ": " + MsgText(Msg::FileError, s.CurLanguage));
-    if (bytes->size() != s.Image.size())
-        return Fail(path + ": an image holds 1024 bytes, not " + std::to_string(bytes->size()));
-    MemoryImage image;
-    std::copy(bytes->begin(), bytes->end(), image.begin());
+    const auto loaded = LoadImage(s, path);
+    if (!loaded) return 1;
+    const MemoryImage& image = *loaded;
     const auto target = OpenTarget(args);
     if (!target) return 1;
     // The radio that is there now is kept too: restoring the wrong backup loses nothing.

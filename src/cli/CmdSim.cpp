@@ -24,19 +24,20 @@ constexpr const char* Usage =
     "[--other-model]";
 
 // A 1024-byte memory image, or a data file whose document becomes the radio's memory.
-std::optional<MemoryImage> LoadMemory(const std::string& path, std::string* error) {
-    const auto bytes = ReadInput(path, RecordSize);
-    if (bytes && bytes->size() == 1024) {
+std::optional<MemoryImage> LoadMemory(const Session& s, const std::string& path,
+                                      std::string* error) {
+    const auto bytes = LoadDocumentFile(s, path, DocumentFile::DataOrImage);
+    if (!bytes) return std::nullopt;
+    if (bytes->size() == ImageBytes) {
         MemoryImage image;
         std::copy(bytes->begin(), bytes->end(), image.begin());
         return image;
     }
-    const auto doc = bytes ? FromRecord(*bytes) : std::nullopt;
+    const auto doc = FromRecord(*bytes);
     MemoryImage image;
     InitImage(image);
     if (!doc || !EncodeImage(*doc, image, error)) {
-        if (error && error->empty())
-            *error = path + ": neither a 1024-byte memory image nor a data file";
+        if (error) *error = path + ": " + *error;
         return std::nullopt;
     }
     return image;
@@ -48,8 +49,8 @@ int CmdSim(CliArgs& args) {
     MemoryImage memory = rv::link::DemoRadioMemory();
     if (const auto path = args.value("--image")) {
         std::string error;
-        const auto loaded = LoadMemory(*path, &error);
-        if (!loaded) return Fail(error);
+        const auto loaded = LoadMemory(MakeSession(args), *path, &error);
+        if (!loaded) return error.empty() ? 1 : Fail(error);
         memory = *loaded;
     }
     // Held before the radio's thread starts, so that only the wait below receives them.

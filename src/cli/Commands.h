@@ -53,6 +53,17 @@ int CmdHistory(CliArgs& args);
 /// The backup folder `--backup-dir` names, or the default one.
 QString BackupDirOf(const CliArgs& args);
 
+/// alignment-save: keeps the radio's alignment (tuning block) as a JSON file
+int CmdAlignmentSave(CliArgs& args);
+/// alignment-restore FILE: writes the points of a kept alignment back and verifies them
+int CmdAlignmentRestore(CliArgs& args);
+
+/// keys [--json]: every setting's key, label, kind, rule and default
+int CmdKeys(CliArgs& args);
+/// get FILE [KEY...] [--json]: settings by key, as their windows show them
+int CmdGet(CliArgs& args);
+/// set FILE KEY=VALUE... [-o OUT]: changes settings by key, each by its window's rule
+int CmdSet(CliArgs& args);
 /// The table main() dispatches through.
 const std::vector<Command>& CommandTable();
 

@@ -2,8 +2,10 @@
 
 #include "Commands.h"
 
+#include "data/ModelTables.h"
 #include "link/PortList.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace rv::cli {
@@ -26,6 +28,18 @@ void PrintPorts() {
         std::printf("%d\n%s\n", p.number, qPrintable(p.device));
 }
 
+// The bands of `model`, or of every model (each once, in list order).
+void PrintBands(const std::string& model) {
+    std::vector<std::string> bands;
+    for (const auto& code : rv::ModelCodes) {
+        if (!model.empty() && model != code) continue;
+        for (const auto& band : rv::BandsOfModel(code))
+            if (std::find(bands.begin(), bands.end(), band) == bands.end()) bands.push_back(band);
+    }
+    for (const auto& band : bands)
+        std::printf("%s\n", band.c_str());
+}
+
 } // namespace
 
 int PrintCompletionWords(const std::vector<std::string>& args) {
@@ -34,9 +48,22 @@ int PrintCompletionWords(const std::vector<std::string>& args) {
             std::printf("%s\n", c.name);
         return 0;
     }
+    if (args[0] == "--band" && args.size() <= 2) {
+        PrintBands(args.size() == 2 ? args[1] : std::string());
+        return 0;
+    }
     if (args.size() != 1) return 2;
-    if (args[0] == "--port") {
+    if (args[0] == "--port" || args[0] == "--ports") {
         PrintPorts();
+        return 0;
+    }
+    if (args[0] == "--model") {
+        for (const auto& code : rv::ModelCodes)
+            std::printf("%s\n", code.c_str());
+        return 0;
+    }
+    if (args[0] == "--lang") {
+        std::printf("en\nzh\n");
         return 0;
     }
     for (const auto& c : CommandTable()) {

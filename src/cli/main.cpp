@@ -1,3 +1,4 @@
+#include "cli/CommandNotes.h"
 #include "cli/Commands.h"
 #include "cli/Completion.h"
 
@@ -11,10 +12,13 @@ namespace {
 
 int PrintUsage(std::FILE* to) {
     std::fprintf(to, "usage: rv52n-cli <command> [arguments]\n"
-                     "       rv52n-cli --help | --version\n"
+                     "       rv52n-cli --help | --version | --about\n"
                      "commands:\n");
-    for (const auto& c : rv::cli::CommandTable())
+    for (const auto& c : rv::cli::CommandTable()) {
         std::fprintf(to, "  %s\n", c.usage);
+        const auto* notes = rv::cli::NotesOf(c.name);
+        if (to == stdout && notes) std::printf("        %s\n", notes->summary);
+    }
     if (to != stdout) return 2;
     std::printf("options of every command:\n"
                 "  --lang en|zh  language of messages and output (default: from LANG)\n"
@@ -34,6 +38,14 @@ int main(int argc, char** argv) {
         std::printf("rv52n-cli %s\n", rv::Version);
         return 0;
     }
+    if (name == "--about") {
+        std::fputs(AboutText(LanguageFromLocale()).c_str(), stdout);
+        return 0;
+    }
+    if (name == ManSectionsOption) {
+        std::fputs(ManSections().c_str(), stdout);
+        return 0;
+    }
     if (name == CompletionOption) return PrintCompletionWords({argv + 2, argv + argc});
     for (const auto& c : CommandTable()) {
         if (name != c.name) continue;
@@ -46,6 +58,7 @@ int main(int argc, char** argv) {
         auto args = ParseArgs(rest, c.flags, c.options, &error);
         if (!args) return UsageError(error, c.usage);
         args->command = name;
+        if (const int refused = RefuseOutputOntoInput(*args, c.usage)) return refused;
         const auto language = ChooseLanguage(*args);
         if (!language) return UsageError("--lang takes en or zh", c.usage);
         args->language = *language;

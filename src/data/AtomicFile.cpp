@@ -125,6 +125,14 @@ int SyncFolder(const fs::path& folder) {
     return result;
 }
 
+// "No such file" from creating a file in a folder that is there: a folder such as /proc
+// that takes no new files.
+FileFault CreateFault(int error, const fs::path& folder) {
+    std::error_code ec;
+    if (error == ENOENT && fs::is_directory(folder, ec)) return {FileFault::CannotCreate, error};
+    return FaultOfError(error);
+}
+
 bool Failed(FileFault* out, const FileFault& fault) {
     if (out) *out = fault;
     return false;
@@ -144,7 +152,7 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     RemoveLeftovers(target);
     std::string temp;
     const int fd = CreateTemp(target, temp);
-    if (fd < 0) return Failed(fault, FaultOfError(errno));
+    if (fd < 0) return Failed(fault, CreateFault(errno, FolderOf(target)));
     int error = Fill(fd, old, bytes);
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;

@@ -28,10 +28,11 @@ enum class CsvSkip {
     UnknownTone,
     UnknownMode,
     UnknownDuplex,
+    BadPolarity,
 };
 
 /// Why a whole file cannot be imported.
-enum class CsvFileError { None, NoHeader, NoLocation };
+enum class CsvFileError { None, NoHeader, NoLocation, Utf16 };
 
 struct CsvImportOptions {
     bool renumber = false;   ///< usable rows fill channels 1, 2, ... in file order
@@ -62,12 +63,16 @@ struct CsvImportPlan {
     CsvFileError error = CsvFileError::None;
     std::vector<CsvRowPlan> rows;
     std::vector<int> cleared; ///< channels deleted because the file does not set them
+    /// Columns with text that the radio has no place for (Name, Comment), as the header
+    /// spells them.
+    std::vector<std::string> dropped;
     int skippedCount() const;
 };
 
 /// Reads a file in the community CSV layout against the document of the session: which row
 /// goes to which channel with which settings, and which rows are skipped and why. The
-/// document is not changed.
+/// settings of a usable row are those the document holds after the change. Replacing the
+/// list clears nothing when no row is usable. The document is not changed.
 CsvImportPlan PlanChannelImport(const Session& s, std::string_view csv,
                                 const CsvImportOptions& options);
 
@@ -84,7 +89,11 @@ std::string CsvActionText(CsvRowAction action, int language);
 /// What a row sets ("RX 446.00625, TX 446.00625, ...") or why it is skipped.
 std::string CsvRowDetails(const CsvRowPlan& row, int language);
 
-/// The import report: one line per row, one per cleared channel, and a summary.
+/// The note that the columns of `dropped` are not imported; empty when there are none.
+std::string CsvDroppedText(const CsvImportPlan& plan, int language);
+
+/// The import report: one line per row, one per cleared channel, the dropped columns, and a
+/// summary.
 std::vector<std::string> CsvImportReport(const CsvImportPlan& plan, int language);
 
 } // namespace rv

@@ -18,6 +18,33 @@ std::size_t HeaderIndex(const CsvTable& table) {
     return table.records.size();
 }
 
+// UTF-16 by its byte order mark, or by the zero bytes between the letters of a plain header.
+bool IsUtf16(std::string_view csv) {
+    if (csv.size() < 2) return false;
+    const auto b0 = static_cast<unsigned char>(csv[0]);
+    const auto b1 = static_cast<unsigned char>(csv[1]);
+    if ((b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF)) return true;
+    if (csv.size() < 4) return false;
+    const bool little = csv[0] != '\0' && csv[1] == '\0' && csv[3] == '\0';
+    const bool big = csv[0] == '\0' && csv[1] != '\0' && csv[2] == '\0';
+    return little || big;
+}
+
+// The columns a channel of the radio has no place for, where any row gives them text.
+std::vector<std::string> DroppedColumns(const CsvTable& table, std::size_t head) {
+    const CsvColumns columns(table.records[head].fields);
+    std::vector<std::string> dropped;
+    for (const char* name : {"Name", "Comment"}) {
+        for (std::size_t i = head + 1; i < table.records.size(); ++i) {
+            if (!columns.cell(table.records[i], name).value_or("").empty()) {
+                dropped.push_back(*columns.cell(table.records[head], name));
+                break;
+            }
+        }
+    }
+    return dropped;
+}
+
 // Sets one row's settings through the channel commit, leaving alone what already holds
 // the value so that an unchanged setting keeps its stored form.
 void ApplyRow(Session& s, const CsvRowPlan& row) {
@@ -55,6 +82,17 @@ void AssignChannels(CsvImportPlan& plan, bool renumber) {
     }
 }
 
+// The row's settings as the channel holds them once set: an encode tone is kept only on a
+// channel with a transmit frequency.
+void Restate(const Session& s, const ChannelInfo& ch, std::vector<CsvField>& fields) {
+    const bool sends = HasFrequency(ch.TxFreq.get());
+    std::erase_if(fields, [sends](const CsvField& f) {
+        return f.kind == ChannelFieldKind::TxCode && !sends;
+    });
+    for (CsvField& f : fields)
+        f.text = ChannelFieldText(s, ch, f.kind);
+}
+
 // Works the plan out on a copy of the session: which rows create, change or keep a channel,
 // and which channels replacing the list deletes.
 void Rehearse(const Session& s, CsvImportPlan& plan, bool replaceAll) {
@@ -71,8 +109,10 @@ void Rehearse(const Session& s, CsvImportPlan& plan, bool replaceAll) {
         row.action = !before                  ? CsvRowAction::New
                      : after && *after == old ? CsvRowAction::NoChange
                                               : CsvRowAction::Change;
+        if (after) Restate(scratch, *after, row.fields);
     }
-    if (!replaceAll) return;
+    // A list in which no row can be used replaces nothing.
+    if (!replaceAll || used.empty()) return;
     for (int n = 1; n <= 16; ++n)
         if (!used.count(n) && ChannelOf(s.Doc, n)) plan.cleared.push_back(n);
 }
@@ -88,6 +128,10 @@ int CsvImportPlan::skippedCount() const {
 CsvImportPlan PlanChannelImport(const Session& s, std::string_view csv,
                                 const CsvImportOptions& options) {
     CsvImportPlan plan;
+    if (IsUtf16(csv)) {
+        plan.error = CsvFileError::Utf16;
+        return plan;
+    }
     const CsvTable table = ParseCsv(csv);
     const std::size_t head = HeaderIndex(table);
     if (head == table.records.size()) {
@@ -99,6 +143,7 @@ CsvImportPlan PlanChannelImport(const Session& s, std::string_view csv,
         plan.error = CsvFileError::NoLocation;
         return plan;
     }
+    plan.dropped = DroppedColumns(table, head);
     for (std::size_t i = head + 1; i < table.records.size(); ++i) {
         const CsvRecord& record = table.records[i];
         CsvRowRead read = ReadCsvRow(s, columns, record, table.delimiter, !options.renumber);

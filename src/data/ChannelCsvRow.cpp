@@ -19,8 +19,51 @@ std::string Lower(std::string_view s) {
     return l;
 }
 
+// A field as the report echoes it: control bytes (a NUL among them) as \xNN, and no more
+// than the first characters of a long one.
+constexpr std::size_t EchoLimit = 40;
+
+std::string Echo(std::string_view value) {
+    std::string out;
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const auto b = static_cast<unsigned char>(value[i]);
+        if ((b & 0xC0) == 0x80) { // the rest of a character already counted
+            out += value[i];
+            continue;
+        }
+        if (chars++ == EchoLimit) return out + "...";
+        if (b < 0x20 || b == 0x7F) {
+            static const char* const Hex = "0123456789ABCDEF";
+            out += {'\\', 'x', Hex[b >> 4], Hex[b & 0xF]};
+        } else {
+            out += value[i];
+        }
+    }
+    return out;
+}
+
 std::string Quoted(std::string_view column, std::string_view value) {
-    return std::string(column) + " \"" + std::string(value) + "\"";
+    return std::string(column) + " \"" + Echo(value) + "\"";
+}
+
+// Low for a text naming it or for less than 2.5 W ("0.5W", "2 W", "500 mW"); High for more,
+// for "High" and for anything else.
+constexpr std::int64_t LowBelowMicrowatts = 2'500'000;
+
+bool IsLowPower(std::string text, char delimiter) {
+    text = Lower(text);
+    if (text.find("low") != std::string::npos) return true;
+    text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
+    if (delimiter != ',') std::replace(text.begin(), text.end(), ',', '.');
+    int scale = 6; // watts to microwatts
+    if (text.size() > 1 && text.back() == 'w') text.pop_back();
+    if (text.size() > 1 && text.back() == 'm') {
+        text.pop_back();
+        scale = 3;
+    }
+    const auto d = ParseDecimal(text);
+    return d && !d->negative && ScaledValue(*d, scale) < LowBelowMicrowatts;
 }
 
 // True when no digit beyond the first `places` decimals is set: 446.006250 at 5 places.
@@ -238,15 +281,17 @@ private:
         if (!dqt || text.empty()) return "NN";
         for (char& c : text)
             if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        if (text.size() != 2 || text.find_first_not_of("NR") != std::string::npos)
-            fail(CsvSkip::UnknownTone, Quoted("DtcsPolarity", text));
+        if (text.size() != 2 || text.find_first_not_of("NR") != std::string::npos) {
+            fail(CsvSkip::BadPolarity, Quoted("DtcsPolarity", cell("DtcsPolarity")));
+            return "NN";
+        }
         return text;
     }
 
     void readChoices() {
         const int lang = s_.CurLanguage;
         if (columns_.has("Power")) {
-            const bool low = Lower(cell("Power")).find("low") != std::string::npos;
+            const bool low = IsLowPower(cell("Power"), delimiter_);
             out_.fields.push_back({K::TxPower, ChannelValueText(K::TxPower, low ? 0 : 1, lang)});
         }
         if (columns_.has("Skip")) {

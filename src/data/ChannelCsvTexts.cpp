@@ -34,6 +34,8 @@ const LangText SkipTexts[] = {
     {"", "unknown tone mode", "未知的亚音方式"},
     {"", "unknown mode (the radio has FM and NFM)", "未知的调制方式（对讲机只有 FM 和 NFM）"},
     {"", "unknown duplex", "未知的双工方式"},
+    {"", "DTCS polarity is two letters, N (normal) or R (reversed), for transmit then receive",
+     "DTCS 极性应为两个字母，N（正常）或 R（反相），依次为发射、接收"},
 };
 
 // In the order of CsvFileError.
@@ -43,8 +45,14 @@ const LangText FileErrorTexts[] = {
      "No header row naming a Frequency column was found: the file is not a channel list in "
      "the community CSV layout.",
      "未找到含 Frequency 列的标题行：该文件不是社区 CSV 格式的信道表。"},
-    {"", "The header has no Location column: fill the channels from 1 in file order instead.",
-     "标题行没有 Location 列：请改为按文件顺序从 1 开始填充信道。"},
+    {"",
+     "The header has no Location column: fill the channels from 1 in file order instead "
+     "(--renumber).",
+     "标题行没有 Location 列：请改为按文件顺序从 1 开始填充信道（--renumber）。"},
+    {"",
+     "The file is in UTF-16: save it as UTF-8 (in a spreadsheet, \"CSV UTF-8\") and import "
+     "it again.",
+     "该文件为 UTF-16 编码：请另存为 UTF-8（电子表格中选择“CSV UTF-8”）后再导入。"},
 };
 
 struct Label {
@@ -65,6 +73,9 @@ const LangText ChannelCap{"", "Channel ", "信道 "};
 const LangText Cleared{"", "Cleared", "清除"};
 const LangText Sep{"", ", ", "，"};
 const LangText Colon{"", ": ", "："};
+const LangText Dropped{
+    "", "Not imported, the radio has no place for them: ", "未导入（对讲机无处存放）："};
+const LangText ListSep{"", ", ", "、"};
 const LangText Summary{"", "Rows imported: %1; rows skipped: %2; channels cleared: %3.",
                        "导入行数：%1；跳过行数：%2；清除信道数：%3。"};
 
@@ -107,6 +118,14 @@ std::string CsvRowDetails(const CsvRowPlan& row, int language) {
     return text;
 }
 
+std::string CsvDroppedText(const CsvImportPlan& plan, int language) {
+    if (plan.dropped.empty()) return {};
+    std::string text = In(Dropped, language);
+    for (std::size_t i = 0; i < plan.dropped.size(); ++i)
+        text += (i ? In(ListSep, language) : std::string()) + plan.dropped[i];
+    return text + (language == Chinese ? "。" : ".");
+}
+
 std::vector<std::string> CsvImportReport(const CsvImportPlan& plan, int language) {
     if (plan.error != CsvFileError::None) return {CsvFileErrorText(plan.error, language)};
     std::vector<std::string> lines;
@@ -121,6 +140,7 @@ std::vector<std::string> CsvImportReport(const CsvImportPlan& plan, int language
     for (const int n : plan.cleared)
         lines.push_back(In(ChannelCap, language) + std::to_string(n) + In(Colon, language) +
                         In(Cleared, language));
+    if (!plan.dropped.empty()) lines.push_back(CsvDroppedText(plan, language));
     const int skipped = plan.skippedCount();
     const int used = static_cast<int>(plan.rows.size()) - skipped;
     lines.push_back(

@@ -16,33 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::optional<RadioData> ReadRecord(const std::string& path, FileFault& fault) {
-    std::error_code ec;
-    const auto status = fs::status(path, ec);
-    if (!fs::is_regular_file(status)) {
-        if (fs::exists(status))
-            fault = {FileFault::NotAFile, 0};
-        else if (ec && ec != std::errc::no_such_file_or_directory)
-            fault = FaultOfError(ec.value());
-        else
-            fault = {FileFault::NotFound, ENOENT};
-        return std::nullopt;
-    }
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        fault = FaultOfError(errno != 0 ? errno : EIO);
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes(RecordSize);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(RecordSize));
-    if (in.gcount() != static_cast<std::streamsize>(RecordSize)) {
-        fault = {FileFault::TooShort, 0};
-        return std::nullopt;
-    }
-    return FromRecord(bytes);
-}
-
 void ReportFileError(Session& s, const FileFault& fault) {
     s.LastFileFault = fault;
     s.report(Msg::FileError, FileFaultText(fault, s.CurLanguage));
@@ -61,9 +34,61 @@ bool SameEntries(const std::array<Entry, N>& cur, const std::array<Entry, N>& sa
 
 } // namespace
 
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t limit,
+                                                       FileFault& fault) {
+    fault = {};
+    std::error_code ec;
+    const auto status = fs::status(path, ec);
+    if (!fs::is_regular_file(status)) {
+        if (fs::exists(status))
+            fault = {FileFault::NotAFile, 0};
+        else if (ec && ec != std::errc::no_such_file_or_directory)
+            fault = FaultOfError(ec.value());
+        else
+            fault = {FileFault::NotFound, ENOENT};
+        return std::nullopt;
+    }
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        fault = FaultOfError(errno != 0 ? errno : EIO);
+        return std::nullopt;
+    }
+    // One byte beyond the limit tells a file that is too large from one that just fits.
+    std::vector<std::uint8_t> bytes(limit + 1);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        fault = FaultOfError(errno != 0 ? errno : EIO);
+        return std::nullopt;
+    }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > limit) {
+        fault = {FileFault::TooLarge, 0, limit, 0};
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadDocumentFile(const std::string& path,
+                                                          DocumentFile accept, FileFault& fault) {
+    const std::size_t expected = accept == DocumentFile::Data    ? RecordSize
+                                 : accept == DocumentFile::Image ? ImageBytes
+                                                                 : 0;
+    auto bytes = ReadWholeFile(path, RecordSize, fault);
+    if (!bytes && fault.kind != FileFault::TooLarge) return std::nullopt;
+    const std::size_t size = bytes ? bytes->size() : RecordSize + 1;
+    const bool fits = expected == 0 ? size == RecordSize || size == ImageBytes : size == expected;
+    if (fits) return bytes;
+    std::error_code ec;
+    const auto onDisk = fs::file_size(path, ec);
+    fault = {FileFault::WrongSize, 0, expected, ec ? size : onDisk};
+    return std::nullopt;
+}
+
 bool OpenDataFile(Session& s, const std::string& path) {
     FileFault fault;
-    const auto record = ReadRecord(path, fault);
+    const auto bytes = ReadDocumentFile(path, DocumentFile::Data, fault);
+    const auto record = bytes ? FromRecord(*bytes) : std::nullopt;
     if (!record) {
         ReportFileError(s, fault);
         return false;

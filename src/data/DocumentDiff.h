@@ -15,8 +15,8 @@ struct ShownSetting {
     std::string value;
 };
 
-/// Every setting the radio's memory holds, in the session's language, in window order.
-/// A channel that is not programmed shows only its receive frequency, empty.
+/// Every setting the radio's memory holds, in the session's language, in catalogue order
+/// (by area, then by number); a channel or list slot that holds nothing shows empty values.
 std::vector<ShownSetting> ShownSettings(const Session& s);
 
 /// A setting whose shown value differs: `a` in the first document, `b` in the second.

@@ -1,17 +1,19 @@
 #include "FileFault.h"
 
+#include "DataFile.h"
 #include "Messages.h"
 
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 namespace rv {
 
 namespace {
 
 // In the order of FileFault::Kind, from DiskFull on.
-const std::array<LangText, 9> Reasons{{
+const std::array<LangText, 11> Reasons{{
     {"", "The disk is full.", "磁盘已满。"},
     {"", "No permission for the file or its folder.", "没有访问该文件或其文件夹的权限。"},
     {"", "The file is read-only.", "该文件是只读的。"},
@@ -20,10 +22,36 @@ const std::array<LangText, 9> Reasons{{
     {"", "The name belongs to a folder or a device, not to a file.",
      "该名称属于文件夹或设备，而不是文件。"},
     {"", "The file does not exist.", "文件不存在。"},
-    {"", "The file is too short for a data file (1641 bytes).",
-     "文件太短，不是数据文件（1641 字节）。"},
+    {"", "", ""}, // WrongSize: see SizeText
     {"", "The system reported: ", "系统报告："},
+    {"", "No new file can be made in this folder.", "无法在此文件夹中新建文件。"},
+    {"", "The file is larger than %1 bytes, far more than it can hold.",
+     "文件大于 %1 字节，远超其应有的大小。"},
 }};
+
+const LangText DataFileSize{"", "A data file holds exactly %1 bytes; this file holds %2.",
+                            "数据文件恰好为 %1 字节；该文件为 %2 字节。"};
+const LangText ImageSize{"", "A memory image (backup) holds exactly %1 bytes; this file holds %2.",
+                         "内存映像（备份）恰好为 %1 字节；该文件为 %2 字节。"};
+const LangText EitherSize{"",
+                          "A data file holds exactly %1 bytes and a memory image %3; this file "
+                          "holds %2.",
+                          "数据文件恰好为 %1 字节，内存映像为 %3 字节；该文件为 %2 字节。"};
+
+std::string Filled(std::string text, const std::vector<std::uintmax_t>& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::string mark = "%" + std::to_string(i + 1);
+        if (const auto at = text.find(mark); at != std::string::npos)
+            text.replace(at, mark.size(), std::to_string(values[i]));
+    }
+    return text;
+}
+
+std::string SizeText(const FileFault& fault, int lang) {
+    if (fault.expected == RecordSize) return Filled(DataFileSize[lang], {RecordSize, fault.given});
+    if (fault.expected == ImageBytes) return Filled(ImageSize[lang], {ImageBytes, fault.given});
+    return Filled(EitherSize[lang], {RecordSize, fault.given, ImageBytes});
+}
 
 } // namespace
 
@@ -52,8 +80,10 @@ FileFault FaultOfError(int error) {
 std::string FileFaultText(const FileFault& fault, int language) {
     if (fault.kind == FileFault::None) return {};
     const int lang = language == Chinese ? 2 : 1;
+    if (fault.kind == FileFault::WrongSize) return SizeText(fault, lang);
     std::string text = Reasons[static_cast<std::size_t>(fault.kind - 1)][lang];
     if (fault.kind == FileFault::Other) text += std::strerror(fault.error);
+    if (fault.kind == FileFault::TooLarge) text = Filled(text, {fault.expected});
     return text;
 }
 

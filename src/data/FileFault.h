@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace rv {
@@ -15,11 +16,17 @@ struct FileFault {
         NoFolder,
         NotAFile,
         NotFound,
-        TooShort,
-        Other
+        WrongSize,
+        Other,
+        CannotCreate,
+        TooLarge
     };
     Kind kind = None;
     int error = 0; ///< the system's error number behind `Other`
+    /// WrongSize: the size a file must have (a data file's, an image's, or 0 for either);
+    /// TooLarge: the largest size read.
+    std::uintmax_t expected = 0;
+    std::uintmax_t given = 0; ///< WrongSize: the size the file has
 };
 
 /// The fault an error number of the system stands for.

@@ -1,5 +1,6 @@
 #include "Image.h"
 
+#include "Catalogue.h"
 #include "ImageMap.h"
 #include "ModelTables.h"
 
@@ -120,8 +121,11 @@ void GetLists(const MemoryImage& m, RadioData& d) {
     }
 }
 
-Int16 Checked(Setting s, int raw) {
-    return static_cast<Int16>(CheckDecodedValue(s, raw));
+// Every stored number of the settings windows, held to its row's rule.
+void GetSettings(const MemoryImage& m, RadioData& d) {
+    for (const SettingRow& r : Catalogue())
+        if (r.put && r.address >= 0)
+            r.put(d, CheckedValue(r, r.width == 1 ? m[r.address] : Get16(m, r.address)));
 }
 
 void GetIdCode(const MemoryImage& m, DtmfInfo& t) {
@@ -132,71 +136,13 @@ void GetIdCode(const MemoryImage& m, DtmfInfo& t) {
     t.IdCode.assign(digits ? id : "000"); // the ID code is kept without a NUL
 }
 
-void GetDtmfAndFleetSync(const MemoryImage& m, RadioData& d) {
-    using S = Setting;
-    DtmfInfo& t = d.DtmfInfo;
-    const int at = DtmfInfoAt;
-    t.DtmfSpeed = Checked(S::DtmfSpeed, m[at]);
-    t.FirstDigitTime = Checked(S::FirstDigitTime, m[at + 1]);
-    t.FirstDigitDelay = Checked(S::FirstDigitDelay, m[at + 2]);
-    t.StarHashTone = Checked(S::StarHashTone, m[at + 3]);
-    t.DCodeAssign = Checked(S::DCodeAssign, m[at + 4]);
-    t.DtmfSideTone = Checked(S::DtmfSideTone, m[at + 5]);
-    t.GroupCode = Checked(S::GroupCode, m[at + 6]);
-    t.AutoResetTimer = Checked(S::AutoResetTimer, m[at + 7]);
-    t.CallAlert = Checked(S::CallAlert, m[at + 8]);
-    t.Transpond = Checked(S::Transpond, m[at + 9]);
-    t.ClearToTranspond = Checked(S::ClearToTranspond, m[at + 10]);
-    GetIdCode(m, t);
-    GetText(m, StunCodeAt, t.StunCode);
-    t.StunType = Checked(S::StunType, m[StunTypeAt]);
-    FleetSyncInfo& f = d.FleetSyncInfo;
-    f.OwnFleet = Checked(S::OwnFleet, m[FleetSyncAt]);
-    f.OwnId = CheckDecodedValue(S::OwnId, Get16(m, FleetSyncAt + 1));
-    f.TxModDelay = CheckDecodedValue(S::TxModDelay, Get16(m, FleetSyncAt + 3));
-    f.BaudRate = Checked(S::BaudRate, m[FleetSyncAt + 5]);
-    f.MsgModeTimer = CheckDecodedValue(S::MsgModeTimer, Get16(m, FleetSyncAt + 6));
-    f.PttIdSideTone = Checked(S::PttIdSideTone, m[FleetSyncAt + 8]);
-}
-
-void GetOptions(const MemoryImage& m, OptFeatures& o) {
-    using S = Setting;
-    const int at = OptFeaturesAt;
-    o.ScramblerActivation = Checked(S::ScramblerActivation, m[at]);
-    o.ScramblerBackup = Checked(S::ScramblerBackup, m[at + 1]);
-    o.VoiceAnnunciation = Checked(S::VoiceAnnunciation, m[at + 3]);
-    o.TotTime = Checked(S::TotTime, m[at + 4]);
-    o.TotPreAlert = Checked(S::TotPreAlert, m[at + 5]);
-    o.PttIdType = Checked(S::PttIdType, m[at + 6]);
-    o.PttIdMode = Checked(S::PttIdMode, m[at + 7]);
-    o.SquelchLevel = Checked(S::SquelchLevel, m[at + 8]);
-    o.BatterySave = Checked(S::BatterySave, m[at + 9]);
-    o.Beep = Checked(S::Beep, m[at + 10]);
-    o.VoxCancelOperation = Checked(S::VoxCancelOperation, m[at + 11]);
-    o.VoxInhibitOnRx = Checked(S::VoxInhibitOnRx, m[at + 12]);
-    o.VoxFunction = Checked(S::VoxFunction, m[at + 13]);
-    o.VoxGain = Checked(S::VoxGain, m[at + 14]);
-    o.VoxDelay = Checked(S::VoxDelay, m[at + 15]);
-    o.VoxProceedTone = Checked(S::VoxProceedTone, m[at + 16]);
-    o.MicSensitivity = Checked(S::MicSensitivity, m[at + 17]);
-    o.CloneMode = Checked(S::CloneMode, m[at + 18]);
-    GetText(m, PttIdBotAt, o.PttIdBot);
-    GetText(m, PttIdEotAt, o.PttIdEot);
-}
-
-void GetKeysAndScan(const MemoryImage& m, RadioData& d) {
-    using S = Setting;
-    d.KeyFunc1 = Checked(S::KeyFunc, m[KeyFunc1At]);
-    d.KeyFunc2 = Checked(S::KeyFunc, m[KeyFunc2At]);
-    ScanInfo& s = d.ScanInfo;
-    const int at = ScanInfoAt;
-    s.PriorityType = Checked(S::PriorityType, m[at]);
-    s.PriorityChannel = Checked(S::PriorityChannel, m[at + 1]);
-    s.LookBackA = Checked(S::LookBackA, m[at + 2]);
-    s.LookBackB = Checked(S::LookBackB, m[at + 3]);
-    s.RevertChannel = Checked(S::RevertChannel, m[at + 4]);
-    s.DropoutDelay = Checked(S::DropoutDelay, Get16(m, at + 5));
-    s.TxDwell = Checked(S::TxDwell, Get16(m, at + 7));
+void GetTexts(const MemoryImage& m, RadioData& d) {
+    GetIdCode(m, d.DtmfInfo);
+    GetText(m, StunCodeAt, d.DtmfInfo.StunCode);
+    GetText(m, PttIdBotAt, d.OptFeatures.PttIdBot);
+    GetText(m, PttIdEotAt, d.OptFeatures.PttIdEot);
+    GetText(m, EmbMsg1At, d.EmbMsg1);
+    GetText(m, EmbMsg2At, d.EmbMsg2);
 }
 
 } // namespace
@@ -209,11 +155,8 @@ void DecodeImage(const MemoryImage& image, Session& s) {
     d.ModelInfo.ModelCode.set(ModelCodeOf(image[BandCodeAt], image[ModelByteAt]));
     TakeModelInfo(s);
     GetLists(image, d);
-    GetText(image, EmbMsg1At, d.EmbMsg1);
-    GetText(image, EmbMsg2At, d.EmbMsg2);
-    GetDtmfAndFleetSync(image, d);
-    GetOptions(image, d.OptFeatures);
-    GetKeysAndScan(image, d);
+    GetTexts(image, d);
+    GetSettings(image, d);
 }
 
 } // namespace rv

@@ -1,5 +1,6 @@
 #include "Image.h"
 
+#include "Catalogue.h"
 #include "Decimal.h"
 #include "ImageMap.h"
 
@@ -132,60 +133,20 @@ std::uint8_t B(int v) {
     return static_cast<std::uint8_t>(v & 0xFF);
 }
 
-void PutDtmfAndFleetSync(const RadioData& d, MemoryImage& m) {
-    const DtmfInfo& t = d.DtmfInfo;
-    const int dtmf[] = {t.DtmfSpeed,   t.FirstDigitTime, t.FirstDigitDelay, t.StarHashTone,
-                        t.DCodeAssign, t.DtmfSideTone,   t.GroupCode,       t.AutoResetTimer,
-                        t.CallAlert,   t.Transpond,      t.ClearToTranspond};
-    for (int i = 0; i < 11; ++i)
-        m[DtmfInfoAt + i] = B(dtmf[i]);
-    PutText(m, IdCodeAt, t.IdCode, false, true);
-    PutText(m, StunCodeAt, t.StunCode, true);
-    m[StunTypeAt] = B(t.StunType);
-    const FleetSyncInfo& f = d.FleetSyncInfo;
-    m[FleetSyncAt] = B(f.OwnFleet);
-    Put16(m, FleetSyncAt + 1, f.OwnId);
-    Put16(m, FleetSyncAt + 3, f.TxModDelay);
-    m[FleetSyncAt + 5] = B(f.BaudRate);
-    Put16(m, FleetSyncAt + 6, f.MsgModeTimer);
-    m[FleetSyncAt + 8] = B(f.PttIdSideTone);
-}
-
-void PutOptionsAndScan(const RadioData& d, MemoryImage& m) {
-    m[KeyFunc1At] = B(d.KeyFunc1);
-    m[KeyFunc2At] = B(d.KeyFunc2);
-    const OptFeatures& o = d.OptFeatures;
-    // Bytes 300..318 in address order; 302 is always 1.
-    const int opt[] = {o.ScramblerActivation,
-                       o.ScramblerBackup,
-                       1,
-                       o.VoiceAnnunciation,
-                       o.TotTime,
-                       o.TotPreAlert,
-                       o.PttIdType,
-                       o.PttIdMode,
-                       o.SquelchLevel,
-                       o.BatterySave,
-                       o.Beep,
-                       o.VoxCancelOperation,
-                       o.VoxInhibitOnRx,
-                       o.VoxFunction,
-                       o.VoxGain,
-                       o.VoxDelay,
-                       o.VoxProceedTone,
-                       o.MicSensitivity,
-                       o.CloneMode};
-    for (int i = 0; i < 19; ++i)
-        m[OptFeaturesAt + i] = B(opt[i]);
-    PutText(m, PttIdBotAt, o.PttIdBot, false);
-    PutText(m, PttIdEotAt, o.PttIdEot, false);
-    const ScanInfo& s = d.ScanInfo;
-    const int scan[] = {s.PriorityType, s.PriorityChannel, s.LookBackA, s.LookBackB,
-                        s.RevertChannel};
-    for (int i = 0; i < 5; ++i)
-        m[ScanInfoAt + i] = B(scan[i]);
-    Put16(m, ScanInfoAt + 5, s.DropoutDelay);
-    Put16(m, ScanInfoAt + 7, s.TxDwell);
+// Every stored number of the settings windows at its row's place, then the texts.
+void PutSettings(const RadioData& d, MemoryImage& m) {
+    for (const SettingRow& r : Catalogue()) {
+        if (!r.put || r.address < 0) continue;
+        if (r.width == 1)
+            m[r.address] = B(r.get(d));
+        else
+            Put16(m, r.address, r.get(d));
+    }
+    m[OptFeaturesAt + 2] = 1;
+    PutText(m, IdCodeAt, d.DtmfInfo.IdCode, false, true);
+    PutText(m, StunCodeAt, d.DtmfInfo.StunCode, true);
+    PutText(m, PttIdBotAt, d.OptFeatures.PttIdBot, false);
+    PutText(m, PttIdEotAt, d.OptFeatures.PttIdEot, false);
 }
 
 void Encode(const RadioData& d, MemoryImage& m) {
@@ -203,8 +164,7 @@ void Encode(const RadioData& d, MemoryImage& m) {
     PutText(m, EmbMsg1At, d.EmbMsg1, true);
     PutText(m, EmbMsg2At, d.EmbMsg2, true);
     PutTestFres(d, m);
-    PutDtmfAndFleetSync(d, m);
-    PutOptionsAndScan(d, m);
+    PutSettings(d, m);
 }
 
 } // namespace

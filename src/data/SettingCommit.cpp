@@ -1,5 +1,6 @@
 #include "SettingCommit.h"
 
+#include "Catalogue.h"
 #include "SettingTexts.h"
 
 #include <algorithm>
@@ -18,6 +19,16 @@ bool AllOf(std::string_view s, bool (*ok)(char)) {
     return std::all_of(s.begin(), s.end(), ok);
 }
 
+// Commits a text by the rule of its catalogue row into one part of a document.
+template <class Part>
+bool CommitInto(Part& part, Part RadioData::*member, const char* key, std::string_view text) {
+    RadioData d;
+    d.*member = part;
+    if (setFromText(d, key, text)) return false;
+    part = d.*member;
+    return true;
+}
+
 FleetEntry* EntryOfSlot(RadioData& d, int slot) {
     auto* end = d.Fleets.begin() + std::clamp<int>(d.FleetCount, 0, int(d.Fleets.size()));
     auto* it =
@@ -32,29 +43,23 @@ bool IsDtmfDigit(char c) {
 }
 
 bool SetIdCode(DtmfInfo& d, std::string_view code) {
-    if (code.size() < 3 || code.size() > d.IdCode.size() || !AllOf(code, IsDigit)) return false;
-    d.IdCode.assign(code);
-    return true;
+    return CommitInto(d, &RadioData::DtmfInfo, "dtmf.id_code", code);
 }
 
 bool SetStunCode(DtmfInfo& d, std::string_view code) {
-    if (code.size() > d.StunCode.size()) return false;
-    std::string upper(code);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'd') c = char(c - 'a' + 'A');
-    if (!AllOf(upper, IsDtmfDigit)) return false;
-    d.StunCode.set(upper);
-    return true;
+    return CommitInto(d, &RadioData::DtmfInfo, "dtmf.stun_code", code);
 }
 
 bool IsAutodialCode(std::string_view code) {
-    return code.size() <= Text<16>::size() && AllOf(code, IsDtmfDigit);
+    RadioData d;
+    return !setFromText(d, "autodial.1.code", code);
 }
 
 bool SetEmbMsgLine(Text<32>& line, std::string_view text) {
-    if (!AllOf(text, [](char c) { return c >= ' ' && c <= '~'; })) return false;
-    line.set(text);
-    return true;
+    // A longer text fills the line; every character still has to be one the display has.
+    const std::string_view rest = text.substr(std::min(text.size(), line.size()));
+    if (!AllOf(rest, [](char c) { return c >= ' ' && c <= '~'; })) return false;
+    return CommitInto(line, &RadioData::EmbMsg1, "message.line1", text.substr(0, line.size()));
 }
 
 std::optional<int> FleetCellValue(std::string_view typed, FleetColumn column) {

@@ -85,10 +85,6 @@ std::string OnOffText(int value, int language) {
     return std::to_string(value);
 }
 
-std::string OffOrNumberText(int value, int language) {
-    return value == 0 ? OffText(language) : std::to_string(value);
-}
-
 const ChoiceList& KeyFunctionChoices() {
     // The reserved codes are not offered.
     static const ChoiceList offered = [] {

@@ -38,8 +38,6 @@ std::string OrNumber(const std::string& text, int value);
 std::string OffText(int language);
 /// "On" for 1, "Off" for 0, the number otherwise.
 std::string OnOffText(int value, int language);
-/// A setting of the lists "Off", "1", "2" ...: 0 is "Off", any other value its number.
-std::string OffOrNumberText(int value, int language);
 
 /// The functions a programmable key offers, by stored code (255 is no function).
 const ChoiceList& KeyFunctionChoices();

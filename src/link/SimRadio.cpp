@@ -85,7 +85,7 @@ bool SimRadio::consumeIdle(std::vector<std::uint8_t>& out) {
         ++frames_;
         if (!answer(out, {Ack})) return true;
         state_ = tuning ? State::Test : State::Clone;
-        if (tuning) testMode_ = MakeTestModeHandler(faults_);
+        if (tuning) testMode_ = MakeTestModeHandler(faults_, testModeKept_);
         return true;
     }
     if (prefixOf(in_, Program) || prefixOf(in_, Tuning)) return false;

@@ -2,6 +2,7 @@
 
 #include "data/Session.h"
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -37,11 +38,29 @@ struct SimFaults {
     std::vector<std::uint8_t> testModeNakFrame{};
     /// Test mode answers nothing from the first poll ("p 0A") on.
     bool testModeSilentOnPoll = false;
-    int corruptWriteAt = -1;    ///< the byte written here is stored with its lowest bit flipped
-    int flipReadAt = -1;        ///< reads of this byte come back damaged ...
-    int flipReadTimes = 1;      ///< ... this many times, each time differently
-    bool garbageIdent = false;  ///< answers the ident request with bytes that are no ident
+    int corruptWriteAt = -1;   ///< the byte written here is stored with its lowest bit flipped
+    int flipReadAt = -1;       ///< reads of this byte come back damaged ...
+    int flipReadTimes = 1;     ///< ... this many times, each time differently
+    bool garbageIdent = false; ///< answers the ident request with bytes that are no ident
+    /// Test mode acknowledges nothing but ignores the store ("p 0E") of this tuning address.
+    int testModeStoreLostAt = -1;
+    /// Test mode carries this frame out but its reply is lost on the line.
+    std::vector<std::uint8_t> testModeReplyLostFrame{};
+    /// ... and from then on test mode hears nothing (a radio that hung).
+    bool testModeDeadAfterLostReply = false;
 };
+
+/// What the radio keeps across test-mode entries: its alignment (the factory's until first
+/// used) and its transmitter.
+struct SimTestModeKept {
+    std::array<std::uint8_t, 62> block{};
+    bool set = false;
+    bool keyed = false;       ///< the transmitter is keyed
+    bool endReceived = false; ///< the last test mode was ended by its end frame
+};
+
+/// As above, on an alignment kept by the radio itself.
+std::unique_ptr<SimModeHandler> MakeTestModeHandler(const SimFaults& faults, SimTestModeKept& kept);
 
 /// The radio-information block the radio keeps beside its memory.
 struct SimRadioInfo {
@@ -72,6 +91,7 @@ public:
     const rv::MemoryImage& memory() const { return memory_; }
     SimRadioInfo& info() { return info_; }
     SimFaults& faults() { return faults_; }
+    SimTestModeKept& testModeKept() { return testModeKept_; }
     int framesReceived() const { return frames_; }
     int blocksWritten() const { return blocksWritten_; }
     bool inCloneMode() const { return state_ == State::Clone; }
@@ -109,6 +129,7 @@ private:
     std::deque<std::uint8_t> in_;
     State state_ = State::Idle;
     std::unique_ptr<SimModeHandler> testMode_;
+    SimTestModeKept testModeKept_;
     int frames_ = 0;
     int blocksWritten_ = 0;
     int readFlips_ = 0;

@@ -49,12 +49,33 @@ constexpr std::uint8_t Nak = 0x15;
 
 class TestModeRadio : public SimModeHandler {
 public:
-    explicit TestModeRadio(const SimFaults& faults) : faults_(faults), stored_(FactoryBlock()) {
+    TestModeRadio(const SimFaults& faults, SimTestModeKept& kept)
+        : faults_(faults), kept_(kept), stored_(kept.block) {
+        kept.endReceived = false;
+        if (!kept.set) {
+            kept.block = FactoryBlock();
+            kept.set = true;
+        }
         loadLive();
     }
 
     bool consume(std::deque<std::uint8_t>& in, std::vector<std::uint8_t>& out,
                  rv::MemoryImage& memory) override {
+        const auto& lost = faults_.testModeReplyLostFrame;
+        const bool losing = !lost.empty() && in.size() >= lost.size() &&
+                            std::equal(lost.begin(), lost.end(), in.begin());
+        const std::size_t before = out.size();
+        const bool done = consumeFrame(in, out, memory);
+        if (losing && done) {
+            out.resize(before);
+            dead_ = dead_ || faults_.testModeDeadAfterLostReply;
+        }
+        return done;
+    }
+
+private:
+    bool consumeFrame(std::deque<std::uint8_t>& in, std::vector<std::uint8_t>& out,
+                      rv::MemoryImage& memory) {
         if (in.empty()) return false;
         in_ = &in;
         out_ = &out;
@@ -87,6 +108,8 @@ public:
             return single(values());
         case 0x45:
             ended_ = true;
+            kept_.keyed = false; // leaving test mode unkeys
+            kept_.endReceived = true;
             return single({Ack});
         case 0x46:
             wide_ = true;
@@ -156,7 +179,7 @@ private:
         case 0x0D:
             take(2);
             if (p == KeyAddress)
-                keyed_ = false;
+                kept_.keyed = false;
             else
                 select(p);
             // Only the key and the selection of a freshly loaded item are acknowledged.
@@ -165,7 +188,7 @@ private:
         case 0x0E:
             take(2);
             if (p == KeyAddress) {
-                keyed_ = true;
+                kept_.keyed = true;
                 out_->push_back(Ack);
             } else {
                 store(p);
@@ -245,6 +268,7 @@ private:
 
     /// Commits the live value of an address to every block byte that holds it.
     void store(int address) {
+        if (address == faults_.testModeStoreLostAt) return;
         for (int item = 1; item <= TuneItemCount; ++item) {
             if (narrowValue(item, address) && item == item_) {
                 stored_[static_cast<std::size_t>(TuneBlockIndex(item, 6))] = narrow_[address];
@@ -272,14 +296,14 @@ private:
     }
 
     const SimFaults& faults_;
-    Block stored_;
+    SimTestModeKept& kept_;
+    Block& stored_;
     std::array<std::uint8_t, 256> wideBank_{};
     std::array<std::uint8_t, 256> narrow_{};
     std::deque<std::uint8_t>* in_ = nullptr;
     std::vector<std::uint8_t>* out_ = nullptr;
     int item_ = 0;
     bool wide_ = true;
-    bool keyed_ = false;
     bool ended_ = false;
     bool afterBlock_ = false;  ///< the block went out; its acknowledgement comes next
     bool openPending_ = false; ///< block acknowledged: the item selection is answered
@@ -289,8 +313,23 @@ private:
 
 } // namespace
 
+std::unique_ptr<SimModeHandler> MakeTestModeHandler(const SimFaults& faults,
+                                                    SimTestModeKept& kept) {
+    return std::make_unique<TestModeRadio>(faults, kept);
+}
+
 std::unique_ptr<SimModeHandler> MakeTestModeHandler(const SimFaults& faults) {
-    return std::make_unique<TestModeRadio>(faults);
+    // A radio of its own: the handler owns the alignment it keeps.
+    struct Owning : SimModeHandler {
+        explicit Owning(const SimFaults& f) : radio(f, kept) {}
+        SimTestModeKept kept;
+        TestModeRadio radio;
+        bool consume(std::deque<std::uint8_t>& in, std::vector<std::uint8_t>& out,
+                     rv::MemoryImage& memory) override {
+            return radio.consume(in, out, memory);
+        }
+    };
+    return std::make_unique<Owning>(faults);
 }
 
 } // namespace rv::link

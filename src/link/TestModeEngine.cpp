@@ -66,6 +66,11 @@ const StepRow Steps[] = {
     {16, AnyQ, {{16, 0, 1, P, 0}, {3, 7, 0, P, 0}}},
 };
 
+/// The command number of a restore; its steps are those of the tuning window.
+constexpr int RestoreOp = 15;
+/// Entries one restored point needs at most, with a band switch before it.
+constexpr int RestorePointRoom = 12;
+
 Int16 fill(int v, int p, int q) {
     return static_cast<Int16>(v == P ? p : v == Q ? q : v);
 }
@@ -84,7 +89,8 @@ TestModeEngine::TestModeEngine(TestModeHooks& hooks, const rv::RadioData& doc)
 void TestModeEngine::InitTestMode() {
     st_ = TestModeState{};
     list_.ResetSendList();
-    settling_ = leaving_ = false;
+    settling_ = leaving_ = keyDown_ = restoring_ = false;
+    restoreList_.clear();
     forgetSentValues();
 }
 
@@ -197,6 +203,9 @@ void TestModeEngine::TestModeCommand(int op, int p, int q) {
     case 14:
         appendStep(op, 16, p, 0);
         break;
+    case 16:
+        appendStep(op, 3, 0, 0);
+        break;
     default:
         break;
     }
@@ -226,6 +235,7 @@ void TestModeEngine::applyReply(const SendListEntry& e, const Bytes& b) {
     auto& v = st_.TuneValues;
     switch (e.Condition) {
     case CondAck:
+        if (e.Op == 6) keyDown_ = false; // the radio took the key-up
         if (e.Op == 1 && e.Step == 6 && st_.TestFresMatch) {
             st_.TestFresMatch = false;
             hooks_.startTimer(TestTimer::ShowTestFrm);
@@ -234,10 +244,21 @@ void TestModeEngine::applyReply(const SendListEntry& e, const Bytes& b) {
         }
         break;
     case CondBlock:
-        if (e.Op == 8) {
+        st_.Block = b;
+        if (e.Op == 1) {
+            st_.EntryBlock = b;
+            StoreTuneBlock(b);
+            hooks_.entryBlockRead(b);
+        } else if (e.Op == 8 || e.Op == 16) {
             StoreTuneBlock(b);
             LoadTuneItem();
+            if (e.Op == 16) hooks_.showData();
+        } else if (e.Op == RestoreOp) {
+            finishRestore(b);
         }
+        break;
+    case CondIdent:
+        if (e.Op == 1) st_.Ident = b;
         break;
     case CondChannel:
         if (e.Op == 1) {
@@ -275,6 +296,7 @@ void TestModeEngine::sendEntry(const SendListEntry& e, Bytes& out) {
             out.push_back(static_cast<std::uint8_t>(
                 fill(f.bytes[static_cast<std::size_t>(i)], e.Param1, e.Param2)));
     }
+    if (e.Op == 7 && e.Frame == FrStore) keyDown_ = true; // keyed from now, answered or not
     if (e.Frame == FrWrite) {
         lastSent_[static_cast<std::size_t>(e.Param1 & 0xFF)] = e.Param2;
     } else if (e.Frame == FrTuning || e.Frame == FrBlock || e.Frame == FrWide ||
@@ -308,6 +330,7 @@ void TestModeEngine::TestModeComm(int event, const Bytes& received) {
     }
     if (!st_.SendBusy) return; // a test-frequency mismatch stopped the list
     list_.pop();
+    topUpRestore();
 
     Bytes out;
     if (done.Frame == FrAwait) {
@@ -349,7 +372,8 @@ void TestModeEngine::RetrySendList() {
 
 void TestModeEngine::AbortTestMode() {
     list_.ResetSendList();
-    settling_ = leaving_ = false;
+    settling_ = leaving_ = keyDown_ = restoring_ = false;
+    restoreList_.clear();
     forgetSentValues();
     hooks_.stopTimer(TestTimer::Wait);
     hooks_.endTestMode();
@@ -359,12 +383,12 @@ void TestModeEngine::onTimer(TestTimer t) {
     hooks_.stopTimer(t);
     switch (t) {
     case TestTimer::Wait:
-        if (leaving_) {
-            // Closing the window ends test mode even when the radio has stopped answering.
-            AbortTestMode();
-            hooks_.note(TestNote::LeaveNoAnswer);
-        } else if (hooks_.askRetry())
+        if (leaving_)
+            leaveTimedOut();
+        else if (hooks_.askRetry())
             RetrySendList();
+        else if (keyDown_)
+            LeaveSafely(); // a radio left keyed would go on transmitting
         else
             AbortTestMode();
         break;
@@ -386,7 +410,8 @@ void TestModeEngine::onTimer(TestTimer t) {
 
 void TestModeEngine::EnterTestMode() {
     list_.ResetSendList();
-    settling_ = leaving_ = false;
+    settling_ = leaving_ = keyDown_ = restoring_ = false;
+    restoreList_.clear();
     forgetSentValues();
     st_.TestFresMatch = false;
     TestModeCommand(1);
@@ -398,6 +423,109 @@ void TestModeEngine::ReadTunePoint(int point, int item) {
 
 void TestModeEngine::WriteTunePoint(int point, int item, int value) {
     TestModeCommand(11, TuneAddress(item, point), std::clamp(value, 0, 255));
+}
+
+void TestModeEngine::LeaveTestMode() {
+    // A key-down still waiting in the list goes out before the leave: release it after.
+    bool keyQueued = keyDown_;
+    for (int k = 0; k < list_.size(); ++k)
+        if (list_.at(k).Op == 6 || list_.at(k).Op == 7) keyQueued = list_.at(k).Op == 7;
+    if (keyQueued) SetPtt(true);
+    TestModeCommand(9, st_.TestSignal);
+}
+
+void TestModeEngine::LeaveSafely() {
+    const bool keyed = keyDown_;
+    if (!hooks_.portOpen()) {
+        AbortTestMode();
+        hooks_.note(keyed ? TestNote::KeyMayBeDown : TestNote::LeaveNoAnswer);
+        return;
+    }
+    list_.ResetSendList();
+    hooks_.stopTimer(TestTimer::Wait);
+    hooks_.stopTimer(TestTimer::SendComm);
+    settling_ = restoring_ = false;
+    restoreList_.clear();
+    leaving_ = true;
+    if (keyed) appendStep(6, 8, 8, 1);
+    appendStep(9, 6, st_.TestSignal, 0);
+    appendStep(9, 7, 0, 0);
+    TestModeComm(EvStart);
+}
+
+// While leaving, an unanswered step is passed over and only what leads out of test mode
+// is kept: the key-up, the signalling and the end. Only the end's silence gives up.
+void TestModeEngine::leaveTimedOut() {
+    if (!list_.empty()) {
+        const SendListEntry h = list_.head();
+        if (!(h.Op == 9 && h.Step == 7)) {
+            while (!list_.empty() && list_.head().Op == h.Op && list_.head().Step == h.Step)
+                list_.pop();
+            while (!list_.empty() && list_.head().Op != 9 && !(list_.head().Op == 6 && keyDown_))
+                list_.pop();
+            if (!list_.empty()) {
+                TestModeComm(EvStart);
+                return;
+            }
+        }
+    }
+    const bool keyed = keyDown_;
+    AbortTestMode();
+    hooks_.note(keyed ? TestNote::KeyMayBeDown : TestNote::LeaveNoAnswer);
+}
+
+void TestModeEngine::RestoreAlignment(const std::vector<PointChange>& chosen) {
+    if (!hooks_.portOpen() || restoring_ || leaving_) return;
+    restoreList_.clear();
+    for (const auto& c : chosen)
+        if (WriteOf(c.at).address > 0) restoreList_.push_back(c);
+    // Wide-band points first: the band is switched at most once each way.
+    std::stable_partition(restoreList_.begin(), restoreList_.end(),
+                          [](const PointChange& c) { return !WriteOf(c.at).narrow; });
+    restoring_ = true;
+    restoreNext_ = 0;
+    restoreQueuedNarrow_ = !st_.WideMode;
+    const bool wasIdle = list_.empty() && !settling_;
+    topUpRestore();
+    if (wasIdle) TestModeComm(EvStart);
+}
+
+// A restore may need more entries than the ring holds: its points are queued as room frees
+// up, each selected, written and stored as the tuning window does it, then the band is put
+// back and the block read again.
+void TestModeEngine::topUpRestore() {
+    while (restoring_ && restoreNext_ <= restoreList_.size() &&
+           list_.size() + RestorePointRoom < SendList::Slots - 1) {
+        if (restoreNext_ == restoreList_.size()) {
+            if (restoreQueuedNarrow_ == st_.WideMode)
+                appendStep(RestoreOp, st_.WideMode ? 12 : 13, 0, 0);
+            appendStep(RestoreOp, 3, 0, 0);
+            ++restoreNext_;
+            return;
+        }
+        const PointChange& c = restoreList_[restoreNext_++];
+        const PointWrite w = WriteOf(c.at);
+        if (w.narrow != restoreQueuedNarrow_) {
+            appendStep(RestoreOp, w.narrow ? 13 : 12, 0, 0);
+            restoreQueuedNarrow_ = w.narrow;
+        }
+        for (int a : w.select)
+            appendStep(RestoreOp, 8, a, 2);
+        appendStep(RestoreOp, 10, w.address, c.kept);
+        appendStep(RestoreOp, 11, w.address, 2);
+    }
+}
+
+void TestModeEngine::finishRestore(const Bytes& b) {
+    TuneBlock block{};
+    std::copy_n(b.begin(), block.size(), block.begin());
+    StoreTuneBlock(b);
+    LoadTuneItem();
+    const auto unverified = Unverified(restoreList_, block);
+    restoring_ = false;
+    restoreList_.clear();
+    hooks_.restoreDone(unverified);
+    hooks_.showData();
 }
 
 } // namespace rv::service

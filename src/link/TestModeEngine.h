@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AlignmentDiff.h"
 #include "SendList.h"
 #include "TuneTables.h"
 #include "data/RadioData.h"
@@ -24,7 +25,8 @@ enum class TestNote {
     CommListFull,
     SendListError,
     TestFreMismatch,
-    LeaveNoAnswer ///< the radio did not answer while leaving; the port was closed anyway
+    LeaveNoAnswer, ///< the radio did not answer while leaving; the port was closed anyway
+    KeyMayBeDown   ///< as LeaveNoAnswer, with the transmitter keyed: it may still transmit
 };
 
 /// Events of `TestModeComm`.
@@ -50,6 +52,10 @@ public:
     virtual void showTuningWindow() {}
     /// New values have arrived for the tuning window (`ShowData`).
     virtual void showData() {}
+    /// The tuning block as the radio sent it on entering test mode.
+    virtual void entryBlockRead(const Bytes& /*block*/) {}
+    /// A restore has read the block again: the written points that did not read back.
+    virtual void restoreDone(const std::vector<PointChange>& /*unverified*/) {}
 };
 
 /// A test channel as the radio reported it.
@@ -79,6 +85,9 @@ struct TestModeState {
     std::array<std::array<int, TunePointSlots + 1>, TuneItemCount + 1> TuneTable{};
     TunePointSet TunePoints;
     std::array<int, TunePointSlots> TuneValues{};
+    Bytes Ident;      ///< the radio's 8-byte identification on entry
+    Bytes EntryBlock; ///< the tuning block as read on entry
+    Bytes Block;      ///< the tuning block as last read
 };
 
 /// The test-mode protocol: turns commands into queued frames and works them off against
@@ -114,12 +123,29 @@ public:
     void SetNarrow() { TestModeCommand(5); }
     void SetPtt(bool released) { TestModeCommand(released ? 6 : 7); }
     void OpenTuning(int item) { TestModeCommand(8, TuneAddress(item, 0)); }
-    void LeaveTestMode() { TestModeCommand(9, st_.TestSignal); }
+    /// Resends the signalling and ends test mode; a key that is down is released first.
+    void LeaveTestMode();
+    /// Gives up on whatever is queued: releases a key that may be down, then leaves. A
+    /// step that goes unanswered is skipped; if the end goes unanswered too the port is
+    /// closed anyway and the user is told (that the radio may still transmit, if keyed).
+    void LeaveSafely();
+    /// A key-down went out and no key-up has been answered since.
+    bool keyed() const { return keyDown_; }
+    /// Writes the chosen points of a kept alignment with the tuning frames, stores each,
+    /// then reads the block again; `restoreDone` names the points that did not read back.
+    /// The chosen changes are those of `DiffAlignment`; unwritable ones are left out.
+    void RestoreAlignment(const std::vector<PointChange>& chosen);
+    bool restoring() const { return restoring_; }
+    /// Without a document (the command-line tool) the radio's test channels are taken as
+    /// they are instead of being compared with the document's.
+    void setTestChannelCheck(bool on) { checkTestFres_ = on; }
     void ReadTunePoint(int point, int item);
     void WriteTunePoint(int point, int item, int value);
     void StoreTunePoint(int point, int item) { TestModeCommand(12, TuneAddress(item, point)); }
     void WriteBackTuning(int item) { TestModeCommand(13, TunePointCount(item, st_.WideMode)); }
     void PollTuneValue(int item) { TestModeCommand(14, TuneAddress(item, 0)); }
+    /// Reads the tuning block again; the radio's live values go back to the stored ones.
+    void ReadBlock() { TestModeCommand(16); }
 
     /// Copies the 62-byte tuning block into `TuneTable`.
     void StoreTuneBlock(const Bytes& block);
@@ -140,6 +166,9 @@ private:
     void applyReply(const SendListEntry& e, const Bytes& bytes);
     void sendEntry(const SendListEntry& e, Bytes& out);
     void compareTestFres();
+    void topUpRestore();
+    void finishRestore(const Bytes& block);
+    void leaveTimedOut();
 
     TestModeHooks& hooks_;
     const rv::RadioData& doc_;
@@ -153,6 +182,12 @@ private:
     /// The value last written to each tuning address since the radio last reloaded its
     /// live values; -1 = not known.
     std::array<int, 256> lastSent_{};
+    bool keyDown_ = false;
+    bool checkTestFres_ = true;
+    bool restoring_ = false;
+    bool restoreQueuedNarrow_ = false; ///< the band the queued restore frames leave the radio in
+    std::size_t restoreNext_ = 0;
+    std::vector<PointChange> restoreList_;
 };
 
 } // namespace rv::service

@@ -104,7 +104,7 @@ bool TestModeEngine::TestFresMatchDocument() const {
 }
 
 void TestModeEngine::compareTestFres() {
-    if (TestFresMatchDocument()) {
+    if (!checkTestFres_ || TestFresMatchDocument()) {
         st_.TestFresMatch = true;
         return;
     }

@@ -1,9 +1,12 @@
 #include "FrmTestModePara.h"
 
+#include "FrmAlignmentRestore.h"
 #include "Lamp.h"
 #include "TestModeHost.h"
+#include "TuneCurve.h"
 #include "data/Conversions.h"
 #include "kit/AppContext.h"
+#include "kit/Prompt.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -31,7 +34,19 @@ const LangText OkCaption{"", "&OK", "确定(&O)"};
 const LangText CancelCaption{"", "&Cancel", "取消(&C)"};
 const LangText RxCaption{"", "RX", "接收"};
 const LangText TxCaption{"", "TX", "发射"};
+const LangText RestoreCaption{"", "&Restore...", "恢复(&R)..."};
+const LangText OutOfRange{"", "%1 was not sent: a value is 0 to 255.",
+                          "%1 未发送：数值范围为 0 到 255。"};
+const LangText NotANumber{"", "\"%1\" was not sent: a value is a number 0 to 255.",
+                          "“%1”未发送：数值应为 0 到 255 的数字。"};
+const LangText Clipped{"",
+                       "%1 was not sent: another point of the curve is at its limit; %2 was "
+                       "sent instead.",
+                       "%1 未发送：曲线的另一个数据点已到极限；已发送 %2。"};
+const LangText PortClosed{"", "%1 was not sent: test mode has ended.",
+                          "%1 未发送：测试模式已结束。"};
 constexpr int LevelIndex = 6;
+constexpr std::size_t TuneBlockBytes = rv::service::TuneBlockSize;
 
 QString Mhz(double v) {
     return QString::asprintf("%09.5f", v);
@@ -48,6 +63,10 @@ FrmTestModePara::FrmTestModePara(AppContext& ctx, TestModeHost& host, int item, 
     timerGetPara_.setTimerType(Qt::PreciseTimer);
     connect(&timerGetPara_, &QTimer::timeout, this, &FrmTestModePara::poll);
     connect(&host_, &TestModeHost::valuesArrived, this, &FrmTestModePara::ShowData);
+    if (const auto& entry = host_.state().EntryBlock; entry.size() == TuneBlockBytes) {
+        kept_.emplace();
+        std::copy(entry.begin(), entry.end(), kept_->block.begin());
+    }
     connect(&host_, &TestModeHost::ended, this, [this] {
         unloaded_ = true; // nothing can be written back any more
         close();
@@ -56,8 +75,10 @@ FrmTestModePara::FrmTestModePara(AppContext& ctx, TestModeHost& host, int item, 
     pttReleased_ = true;
     showFrequencies();
     showFrame();
+    if (hasCurve()) setMinimumWidth(660); // the tab captions and the curve side by side
     setCaptions();
     showFirstValues();
+    showCurve();
 }
 
 FrmTestModePara::~FrmTestModePara() = default;
@@ -102,6 +123,8 @@ void FrmTestModePara::build() {
         addRow(grid, i, page);
         tabs_->addTab(page, QString());
         connect(s, &QSlider::valueChanged, this, [this, i](int v) { onSlider(i, v); });
+        connect(texts_[static_cast<std::size_t>(i)], &QLineEdit::editingFinished, this,
+                [this, i] { onValueTyped(i); });
     }
     level_ = new QGroupBox(this);
     level_->setObjectName(QStringLiteral("LevelGroup"));
@@ -117,14 +140,24 @@ void FrmTestModePara::build() {
     cancel_->setObjectName(QStringLiteral("Command4"));
     lamp_ = new Lamp(QStringLiteral("Picture1"), this);
     lamp_->setColor(QStringLiteral("green"));
+    restore_ = new QPushButton(this);
+    restore_->setObjectName(QStringLiteral("Command5"));
+    reason_ = new QLabel(this);
+    reason_->setObjectName(QStringLiteral("LabelReason"));
+    reason_->setWordWrap(true);
+    curve_ = new TuneCurve(this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(lamp_);
-    for (auto* b : {start_, ptt_, ok_, cancel_})
+    for (auto* b : {start_, ptt_, ok_, cancel_, restore_})
         buttons->addWidget(b);
+    auto* top = new QHBoxLayout;
+    top->addWidget(tabs_, 1);
+    top->addWidget(curve_);
     auto* main = new QVBoxLayout(this);
-    main->addWidget(tabs_);
+    main->addLayout(top);
     main->addWidget(level_);
+    main->addWidget(reason_);
     main->addLayout(buttons);
 
     connect(tabs_, &QTabWidget::currentChanged, this, &FrmTestModePara::onTabChanged);
@@ -132,6 +165,7 @@ void FrmTestModePara::build() {
     connect(ptt_, &QPushButton::clicked, this, &FrmTestModePara::onPtt);
     connect(ok_, &QPushButton::clicked, this, &FrmTestModePara::onOk);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(restore_, &QPushButton::clicked, this, &FrmTestModePara::onRestore);
 }
 
 void FrmTestModePara::showFrequencies() {
@@ -173,6 +207,27 @@ void FrmTestModePara::showFrame() {
     start_->setVisible(level);
     for (int tab = 0; tab < 6; ++tab)
         tabs_->setTabVisible(tab, tabVisible(tab));
+    curve_->setVisible(hasCurve());
+}
+
+bool FrmTestModePara::hasCurve() const {
+    return !levelLayout() && rv::service::TunePointCount(item_, host_.state().WideMode) >= 4;
+}
+
+void FrmTestModePara::showCurve() {
+    if (!hasCurve()) return;
+    const auto& values = host_.state().TuneValues;
+    TuneCurve::Points now{}, kept{};
+    for (int pt = 1; pt <= 5; ++pt) {
+        const auto i = static_cast<std::size_t>(pt - 1);
+        const bool shown = tabVisible(pt);
+        now[i] = shown ? values[static_cast<std::size_t>(pt)] : -1;
+        const int at = rv::service::TuneBlockIndex(item_, pt);
+        kept[i] = shown && kept_ && at >= 0 ? kept_->block[static_cast<std::size_t>(at)] : -1;
+    }
+    curve_->setNow(now);
+    curve_->setKept(kept_ ? std::optional<TuneCurve::Points>(kept) : std::nullopt);
+    curve_->setEnds(Mhz(ctx_.session.BandLow), Mhz(ctx_.session.BandHigh));
 }
 
 void FrmTestModePara::setCaptions() {
@@ -182,6 +237,7 @@ void FrmTestModePara::setCaptions() {
     start_->setText(Tr(ctx_, StartCaption));
     ok_->setText(Tr(ctx_, OkCaption));
     cancel_->setText(Tr(ctx_, CancelCaption));
+    restore_->setText(Tr(ctx_, RestoreCaption));
     for (std::size_t i = 0; i < rxLabels_.size(); ++i) {
         rxLabels_[i]->setText(Tr(ctx_, RxCaption));
         txLabels_[i]->setText(Tr(ctx_, TxCaption));
@@ -218,9 +274,16 @@ void FrmTestModePara::ShowData() {
     }
     bars_[i]->setValue(sliders_[i]->value());
     texts_[i]->setText(QString::number(sliders_[i]->value()));
+    showCurve();
 }
 
 void FrmTestModePara::onSlider(int tab, int value) {
+    if (!host_.active()) {
+        // Nothing goes out on a closed port: the slider goes back to what the radio has.
+        putBack(tab, Tr(ctx_, PortClosed).arg(value));
+        return;
+    }
+    reason_->clear();
     auto& values = host_.state().TuneValues;
     const auto t = static_cast<std::size_t>(tab);
     if (tab == 0) {
@@ -238,6 +301,7 @@ void FrmTestModePara::onSlider(int tab, int value) {
         if (delta != wanted) {
             const QSignalBlocker block(sliders_[0]);
             sliders_[0]->setValue(bars_[0]->value() + delta);
+            reason_->setText(Tr(ctx_, Clipped).arg(value).arg(sliders_[0]->value()));
         }
     } else {
         values[t] = value;
@@ -245,6 +309,42 @@ void FrmTestModePara::onSlider(int tab, int value) {
     bars_[t]->setValue(sliders_[t]->value());
     texts_[t]->setText(QString::number(sliders_[t]->value()));
     host_.engine().WriteTunePoint(tab, item_, sliders_[t]->value());
+    showCurve();
+}
+
+void FrmTestModePara::onValueTyped(int tab) {
+    const auto t = static_cast<std::size_t>(tab);
+    const QString text = texts_[t]->text().trimmed();
+    if (text == QString::number(sliders_[t]->value())) return;
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok) return putBack(tab, Tr(ctx_, NotANumber).arg(text.left(12)));
+    if (v < 0 || v > 255) return putBack(tab, Tr(ctx_, OutOfRange).arg(v));
+    reason_->clear();
+    sliders_[t]->setValue(v); // sends it, as a slider move does
+    texts_[t]->setText(QString::number(sliders_[t]->value()));
+}
+
+void FrmTestModePara::putBack(int tab, const QString& reason) {
+    const auto t = static_cast<std::size_t>(tab);
+    const int radio = bars_[t]->value(); // the value last sent or read
+    {
+        const QSignalBlocker block(sliders_[t]);
+        sliders_[t]->setValue(radio);
+    }
+    texts_[t]->setText(QString::number(radio));
+    reason_->setText(reason);
+}
+
+void FrmTestModePara::onRestore() {
+    rv::link::AlignmentRecord kept;
+    if (!ChooseKeptAlignment(ctx_, host_, this, &kept)) return;
+    kept_ = kept;
+    showCurve();
+    auto* d = new FrmAlignmentRestore(ctx_, host_, kept, this);
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    d->setModal(true);
+    d->show();
 }
 
 void FrmTestModePara::onTabChanged(int tab) {
@@ -308,6 +408,23 @@ bool FrmTestModePara::eventFilter(QObject* o, QEvent* e) {
     const QChar c = t.at(0);
     if (c.unicode() > 127) return true;
     return c.isPrint() && !c.isDigit();
+}
+
+void LoadDemoTuning(TestModeHost& host, int item) {
+    // A bench alignment as kept on entry, and the same radio a few steps into tuning.
+    rv::service::Bytes kept(TuneBlockBytes);
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        kept[i] = static_cast<std::uint8_t>(0x70 + (i % 6) * 6);
+    auto& st = host.state();
+    st.EntryBlock = kept;
+    st.TuneItem = item;
+    rv::service::Bytes now = kept;
+    for (int pt : {2, 3})
+        if (const int at = rv::service::TuneBlockIndex(item, pt); at >= 0)
+            now[static_cast<std::size_t>(at)] =
+                static_cast<std::uint8_t>(now[static_cast<std::size_t>(at)] + 9 * pt);
+    host.engine().StoreTuneBlock(now);
+    host.engine().LoadTuneItem();
 }
 
 } // namespace rv::ui

@@ -3,7 +3,10 @@
 #include <QDialog>
 #include <QTimer>
 
+#include "link/AlignmentStore.h"
+
 #include <array>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -18,6 +21,7 @@ namespace rv::ui {
 class AppContext;
 class Lamp;
 class TestModeHost;
+class TuneCurve;
 
 /// The tuning dialog of one alignment item: a slider per point sent live to the radio,
 /// or a polled level for the battery, VOX and RSSI items.
@@ -32,6 +36,8 @@ public:
     /// Items 12 to 15 show a level instead of points.
     bool levelLayout() const { return item_ >= 12; }
     QTimer& timerGetPara() { return timerGetPara_; }
+    /// Whether the item has points across the band, drawn as a curve beside the slider.
+    bool hasCurve() const;
 
 protected:
     void done(int r) override;
@@ -50,6 +56,11 @@ private:
     void onOk();
     void poll();
     bool tabVisible(int tab) const;
+    void showCurve();
+    void onValueTyped(int tab);
+    /// Puts the radio's value back in a value box and says why the typed one was not sent.
+    void putBack(int tab, const QString& reason);
+    void onRestore();
 
     AppContext& ctx_;
     TestModeHost& host_;
@@ -71,7 +82,16 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
     Lamp* lamp_ = nullptr;
+    QPushButton* restore_ = nullptr;
+    QLabel* reason_ = nullptr;
+    TuneCurve* curve_ = nullptr;
+    /// The alignment drawn as the second line: kept on entry, or the one chosen to restore.
+    std::optional<rv::link::AlignmentRecord> kept_;
     QTimer timerGetPara_;
 };
+
+/// Fills a test mode that talks to no radio with a kept and a tuned alignment of `item`, so
+/// that its tuning window can be shown (the help pages' picture).
+void LoadDemoTuning(TestModeHost& host, int item);
 
 } // namespace rv::ui

@@ -1,12 +1,15 @@
 #pragma once
 
-#include "link/TestModeEngine.h"
+#include "link/AlignmentStore.h"
+#include "link/CloneSession.h"
 #include "link/SerialPort.h"
+#include "link/TestModeEngine.h"
 
 #include <QObject>
 #include <QTimer>
 
 #include <array>
+#include <memory>
 
 class QWidget;
 
@@ -22,8 +25,9 @@ public:
     TestModeHost(AppContext& ctx, QWidget* dialogParent, QObject* parent = nullptr);
     ~TestModeHost() override;
 
-    /// Opens the port and sends the entry sequence; false with the message when the port
-    /// cannot be opened (nothing is sent then).
+    /// Reads the radio's information block (who the radio is), then opens the port and
+    /// sends the entry sequence; false with the message when the port cannot be opened
+    /// (nothing is sent then).
     bool enter(const QString& portName, QString* error);
     /// Opens the port without the entry sequence: the windows then drive a radio that is
     /// already in test mode.
@@ -35,6 +39,15 @@ public:
     rv::service::TestModeState& state() { return engine_.state(); }
     /// The parent of the message boxes (the test mode window once it is open).
     void setDialogParent(QWidget* w) { dialogParent_ = w; }
+    QWidget* dialogParent() const { return dialogParent_; }
+
+    /// The radio's serial number and version as its information block gave them (empty
+    /// when it was not read).
+    const QString& serial() const { return serial_; }
+    const QString& version() const { return version_; }
+    /// The alignment kept on entering, and the file it was kept in (empty: none).
+    const rv::link::AlignmentRecord& entryAlignment() const { return entryAlignment_; }
+    const QString& entryAlignmentFile() const { return entryAlignmentFile_; }
 
 signals:
     /// The entry sequence matched the document's test channels: show the test mode window.
@@ -45,6 +58,8 @@ signals:
     void valuesArrived();
     /// Test mode is over and the port is closed.
     void ended();
+    /// A restore read the block again: the points that did not read back.
+    void restoreFinished(const std::vector<rv::service::PointChange>& unverified);
 
 private:
     bool portOpen() const override { return port_.isOpen(); }
@@ -58,6 +73,13 @@ private:
     void showTestWindow() override { emit testWindowDue(); }
     void showTuningWindow() override { emit tuningWindowDue(); }
     void showData() override { emit valuesArrived(); }
+    void entryBlockRead(const rv::service::Bytes& block) override;
+    void restoreDone(const std::vector<rv::service::PointChange>& unverified) override {
+        emit restoreFinished(unverified);
+    }
+    /// The port broke or the program is ending with the key down: key-up and end are sent
+    /// without waiting for answers, on the port reopened if it has to be.
+    void releaseBlind();
 
     void onReceived(const QByteArray& bytes);
     void onPortError(const QString& message);
@@ -69,6 +91,12 @@ private:
     std::array<QTimer, 5> timers_;
     rv::service::TestModeEngine engine_;
     int pendingThreshold_ = 0;
+    QString portName_;
+    rv::Session infoSession_;
+    std::unique_ptr<rv::link::CloneSession> info_;
+    QString serial_, version_;
+    rv::link::AlignmentRecord entryAlignment_;
+    QString entryAlignmentFile_;
 };
 
 } // namespace rv::ui

@@ -6,7 +6,7 @@ namespace rv::ui {
 
 class AppContext;
 
-/// About: product name and version; "FrmAbout2" in English, "frmAbout" in Chinese.
+/// About: product name, version and licence; "FrmAbout2" in English, "frmAbout" in Chinese.
 class FrmAbout : public QDialog {
     Q_OBJECT
 public:

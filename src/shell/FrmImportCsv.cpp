@@ -72,7 +72,9 @@ void FrmImportCsv::refresh() {
     plan_ = rv::PlanChannelImport(ctx_.session, csv_,
                                   {renumber_->isChecked(), replaceAll_->isChecked()});
     const auto report = rv::CsvImportReport(plan_, ctx_.lang());
-    summary_->setText(QString::fromStdString(report.back()));
+    const std::string dropped = rv::CsvDroppedText(plan_, ctx_.lang());
+    summary_->setText(
+        QString::fromStdString(report.back() + (dropped.empty() ? "" : "\n" + dropped)));
     ok_->setEnabled(plan_.error == rv::CsvFileError::None);
     fillTable();
 }

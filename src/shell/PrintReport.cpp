@@ -8,7 +8,9 @@
 #include "editors/EditorRegistry.h"
 #include "frmMain.h"
 #include "kit/AppContext.h"
+#include "service/AlignmentReport.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -87,25 +89,13 @@ QString ChannelTable(const AppContext& ctx) {
            head + QStringLiteral("</tr>") + rows + QStringLiteral("</table>");
 }
 
-/// What the report says where a window shows a value that does not apply.
-FieldOverride OverrideOf(const AppContext& ctx, const QString& form) {
-    if (form != QLatin1String("FrmScanInfo")) return {};
-    // The priority channel box keeps the stored channel, greyed, while there is no priority.
-    return [&ctx](const QString& field) -> std::optional<QString> {
-        const auto& scan = ctx.session.Doc.ScanInfo;
-        if (field == QLatin1String("Combo1_1") && scan.PriorityType == 0)
-            return QString::fromStdString(rv::PriorityChannelText(255, ctx.lang()));
-        return std::nullopt;
-    };
-}
-
 QString SettingsSections(AppContext& ctx) {
     QString html;
     for (const Window& w : Windows) {
         if (w.service && !ctx.serviceMode) continue;
         const QString form = QString::fromLatin1(w.form);
         std::unique_ptr<ChildWindow> window(CreateEditorWindow(ctx, form));
-        if (window) html += WindowReportHtml(*window, ctx.lang(), OverrideOf(ctx, form));
+        if (window) html += WindowReportHtml(*window, ctx.lang(), {});
     }
     return html;
 }
@@ -115,6 +105,12 @@ QString Row(const QString& a, const QString& b) {
 }
 
 void Layout(AppContext& ctx, QTextDocument& doc) {
+    // Each glyph straight from the font's character map: shaping may choose glyphs that no
+    // character maps to (digits beside Latin letters in the CJK fonts), and a PDF's text layer
+    // then loses those characters although the page shows them.
+    QFont font = doc.defaultFont();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    doc.setDefaultFont(font);
     doc.setDefaultStyleSheet(QStringLiteral("body { font-size: 8pt; } th { text-align: left; }"));
     doc.setHtml(BuildReportHtml(ctx, QDate::currentDate()));
 }
@@ -133,6 +129,7 @@ QString BuildReportHtml(AppContext& ctx, const QDate& date) {
     html += Row(Tr(ctx, CaptionOf(Cap::PrintListColumn)), fileName);
     html += Row(Tr(ctx, DateWord), date.toString(Qt::ISODate));
     html += QStringLiteral("</table>") + ChannelTable(ctx) + SettingsSections(ctx);
+    html += AlignmentReportHtml(ctx); // service mode: the radio's alignment table
     s.onMessage = handler;
     return html + QStringLiteral("</body></html>");
 }

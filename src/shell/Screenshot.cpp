@@ -9,6 +9,7 @@
 #include "service/FrmRadioInfo.h"
 #include "service/FrmRadioInfoSet.h"
 #include "service/FrmTestMode.h"
+#include "service/FrmTestModePara.h"
 #include "service/TestModeHost.h"
 
 #include <QApplication>
@@ -64,6 +65,13 @@ const std::map<QString, Maker>& Dialogs() {
              // The window alone, on a test mode that never talks to a radio.
              auto* host = new TestModeHost(c, &w, &w);
              return new FrmTestMode(c, *host, &w);
+         }},
+        {QStringLiteral("FrmTestModePara"),
+         [](AppContext& c, frmMain& w) {
+             // The tuning window of RF High Power with its curve and the kept alignment.
+             auto* host = new TestModeHost(c, &w, &w);
+             LoadDemoTuning(*host, 1);
+             return new FrmTestModePara(c, *host, 1, &w);
          }},
     };
     return m;

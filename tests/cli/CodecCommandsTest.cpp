@@ -174,10 +174,10 @@ TEST_F(CodecCommands, ShowTextInBothLanguages) {
     EXPECT_TRUE(lines[2].contains("155.10000") && lines[2].contains("155.15000"));
     EXPECT_TRUE(lines[2].contains("Low") && lines[2].contains("Narrow"));
     EXPECT_TRUE(lines[5].contains("146.52500") && lines[5].contains("67.0"));
-    EXPECT_TRUE(lines[5].contains("D023N") && lines[5].contains("High"));
+    EXPECT_TRUE(!lines[5].contains("D023N") && lines[5].contains("High")); // no TX, no encode
     EXPECT_TRUE(lines[5].contains("Wide"));
     EXPECT_EQ(lines[16].trimmed(), "16");
-    EXPECT_TRUE(en.out.contains("Frequency band: 136 - 174 MHz"));
+    EXPECT_TRUE(en.out.contains("[Model]\nModel: 582\nFrequency Band: 136 - 174 MHz\n"));
     EXPECT_TRUE(en.out.contains("Beep: On"));
 
     const CliRun zh = cli({"show", path("s.dat"), "--lang", "zh"});
@@ -205,12 +205,13 @@ TEST_F(CodecCommands, ShowPrintsSettingsAsTheirWindowsShowThem) {
     };
     const Case cases[] = {
         {"en",
-         {"Key 1 function: Monitor", "Key 2 function: None", "Revert Channel: Priority+Talk Back",
-          "Group code: #", "Call alert: 9", "Own fleet:", "Own ID:", "Fleet 1: All / 4999",
-          "Baud rate: 1200"}},
+         {"PF1: Monitor", "PF2: None", "Revert Channel: Priority+Talk Back", "Group Code: #",
+          "Call Alert: 9", "Fleet(Own):", "ID(Own):", "Fleet List 1 Fleet: All",
+          "Fleet List 1 ID: 4999", "FleetSync Baud Rate[bps]: 1200", "Type Letter: C",
+          "Version: 1.00"}},
         {"zh",
-         {"按键 1 功能: 监听", "按键 2 功能: 无", "返回信道: 优先+当前通话", "组码: #",
-          "呼叫提示: 9", "本机组号:", "组 1: 所有 / 4999"}},
+         {"PF1: 监听", "PF2: 无", "返回信道: 优先+当前通话", "组呼码: #", "呼叫告警: 9",
+          "队列（自身）:", "队列表 1 队列: 所有", "队列表 1 ID: 4999"}},
     };
     for (const Case& c : cases) {
         const CliRun r = cli({"show", path("s.dat"), "--lang", c.lang});
@@ -320,7 +321,8 @@ TEST_F(CodecCommands, DamagedInputIsShownWithWarnings) {
     // control characters never reach the terminal.
     writeSample("t.dat", [](rv::Session& s) { s.Doc.EmbMsg1.set("CAF\xC9 \x1B[2J\x85"); });
     const CliRun text = cli({"show", path("t.dat")});
-    EXPECT_TRUE(text.out.contains(QString::fromUtf8("Embedded message 1: CAFÉ \uFFFD[2J\uFFFD\n")))
+    EXPECT_TRUE(
+        text.out.contains(QString::fromUtf8("[Embedded Message]\nLine 1: CAFÉ \uFFFD[2J\uFFFD\n")))
         << text.out.toStdString();
     EXPECT_EQ(json("t.dat")["EmbMsg1"].toString(), QString::fromUtf8("CAFÉ \x1B[2J\u0085"));
 

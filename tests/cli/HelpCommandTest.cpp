@@ -1,3 +1,5 @@
+#include "CliRunner.h"
+#include "cli/CommandNotes.h"
 #include "cli/Commands.h"
 #include "cli/HelpText.h"
 
@@ -6,6 +8,8 @@
 #include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -57,6 +61,60 @@ TEST(HelpText, HelpCommandPrintsTheSectionInTheChosenLanguage) {
     EXPECT_TRUE(out.startsWith("The command-line tool\n"));
     EXPECT_TRUE(out.contains("--retries N"));
     EXPECT_EQ(run({"help", "nosuch"}, &out), 2);
+}
+
+} // namespace
+
+namespace {
+
+// Every command of the table, also one added later, has its line in --help and its exit
+// statuses in the manual page; every command refuses bad usage with 2.
+TEST(CommandNotes, EveryCommandSaysWhatItDoesAndWhatItsStatusesMean) {
+    const std::string man = rv::cli::ManSections();
+    const QString help = rvtest::RunCli({"--help"}).out;
+    for (const auto& c : rv::cli::CommandTable()) {
+        const auto* notes = rv::cli::NotesOf(c.name);
+        ASSERT_NE(notes, nullptr) << c.name;
+        EXPECT_TRUE(help.contains(QString::fromUtf8(notes->summary))) << c.name;
+        std::vector<int> statuses;
+        for (const auto& [status, meaning] : notes->exits) {
+            statuses.push_back(status);
+            EXPECT_FALSE(meaning.empty()) << c.name;
+        }
+        EXPECT_TRUE(std::is_sorted(statuses.begin(), statuses.end())) << c.name;
+        EXPECT_EQ(std::count(statuses.begin(), statuses.end(), 0), 1) << c.name;
+        EXPECT_EQ(std::count(statuses.begin(), statuses.end(), 2), 1) << c.name;
+        QString name = QString::fromLatin1(c.name).replace("-", "\\-"); // as roff spells it
+        EXPECT_NE(man.find(".B " + name.toStdString() + "\n0  "), std::string::npos) << c.name;
+    }
+}
+
+TEST(CommandNotes, AboutNamesTheLicenceInTheLocalesLanguage) {
+    EXPECT_TRUE(rvtest::RunCli({"--about"}).out.contains("GPL-3.0-or-later"));
+    const rvtest::CliRun zh = rvtest::RunCli({"--about"}, "zh_CN.UTF-8");
+    EXPECT_TRUE(zh.out.contains("GNU 通用公共许可证第 3 版")) << zh.out.toStdString();
+}
+
+// Option values the shell completes: each row is the question and one expected answer.
+TEST(CommandNotes, CompletionOffersTheValuesOfOptions) {
+    const struct {
+        QStringList ask;
+        QString expected;
+        QString absent;
+    } rows[] = {{{"--model"}, "6415", ""},
+                {{"--band"}, "136 - 174 MHz", ""},
+                {{"--band"}, "450 - 520 MHz", ""},
+                {{"--band", "582"}, "245 - 246 MHz", "400 - 470 MHz"},
+                {{"--lang"}, "zh", ""},
+                {{"--ports"}, "sim", ""}};
+    for (const auto& row : rows) {
+        const rvtest::CliRun r = rvtest::RunCli(QStringList{"--completion-words"} + row.ask);
+        QStringList words = r.out.split('\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(r.status, 0) << row.ask.join(' ').toStdString();
+        EXPECT_TRUE(words.contains(row.expected)) << row.ask.join(' ').toStdString();
+        EXPECT_TRUE(row.absent.isEmpty() || !words.contains(row.absent));
+        EXPECT_EQ(words.removeDuplicates(), 0) << row.ask.join(' ').toStdString();
+    }
 }
 
 } // namespace

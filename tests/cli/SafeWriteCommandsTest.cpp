@@ -113,8 +113,9 @@ TEST_F(SafeWriteCommands, CorruptedByteFailsTheVerifyWithStatus3) {
     const QString port = startRadio({.corruptWriteAt = 0x30});
     const CliResult r = cli({"write", path("mine.dat"), "--port", port, "--no-backup"});
     EXPECT_EQ(r.status, 3);
-    EXPECT_TRUE(r.err.startsWith("Verify failed: 1 byte differs, the first at 0x0030 (channel 3 "
-                                 "receive frequency)"))
+    EXPECT_TRUE(
+        r.err.startsWith("Verify failed: 1 byte differs, the first at 0x0030 (Channel 3: RX "
+                         "Frequency)"))
         << r.err.toStdString();
 }
 
@@ -125,7 +126,7 @@ TEST_F(SafeWriteCommands, SimCommandFaultSwitches) {
     const QString device = QString::fromUtf8(sim.readLine()).trimmed();
     const CliResult r = cli({"write", path("mine.dat"), "--port", device, "--no-backup"});
     EXPECT_EQ(r.status, 3);
-    EXPECT_TRUE(r.err.contains("0x0300 (embedded message line 1)")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("0x0300 (Embedded Message: Line 1)")) << r.err.toStdString();
     sim.terminate();
     ASSERT_TRUE(sim.waitForFinished(5000));
     for (const QStringList& bad :

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <random>
 
@@ -298,7 +301,9 @@ TEST_F(ChannelCsvTest, PowerSkipAndModeTexts) {
     } cases[] = {
         {"Low", "S", "NFM", "Low", "No", "Narrow"},   {"LOW", "s", "nfm", "Low", "No", "Narrow"},
         {"0.5W low", "", "FM", "Low", "Yes", "Wide"}, {"50W", "P", "fm", "High", "Yes", "Wide"},
-        {"", "", "FM", "High", "Yes", "Wide"},
+        {"", "", "FM", "High", "Yes", "Wide"},        {"0.5W", "", "FM", "Low", "Yes", "Wide"},
+        {"2.49 W", "", "FM", "Low", "Yes", "Wide"},   {"2.5W", "", "FM", "High", "Yes", "Wide"},
+        {"500mW", "", "FM", "Low", "Yes", "Wide"},
     };
     for (const auto& c : cases) {
         import(Header21 + Row({{"Power", c.power}, {"Skip", c.skip}, { "Mode", c.mode }}));
@@ -344,7 +349,15 @@ TEST_F(ChannelCsvTest, UnusableRowsAreSkippedWithTheirReason) {
         {{{"Tone", "Cross"}, {"CrossMode", "Tone->X"}},
          CsvSkip::UnknownTone,
          "CrossMode \"Tone->X\""},
-        {{{"Tone", "DTCS"}, {"DtcsPolarity", "NX"}}, CsvSkip::UnknownTone, "DtcsPolarity \"NX\""},
+        {{{"Tone", "DTCS"}, {"DtcsPolarity", "NX"}}, CsvSkip::BadPolarity, "DtcsPolarity \"NX\""},
+        {{{"Tone", "DTCS"}, {"DtcsPolarity", "r"}}, CsvSkip::BadPolarity, "DtcsPolarity \"r\""},
+        // Echoed fields show control bytes and stop after 40 characters.
+        {{{"Frequency", std::string("4\0\x1b", 3)}},
+         CsvSkip::BadNumber,
+         "Frequency \"4\\x00\\x1B\""},
+        {{{"Frequency", std::string(99999, '9') + "x"}},
+         CsvSkip::BadNumber,
+         "Frequency \"9999999999999999999999999999999999999999...\""},
         {{{"Mode", "AM"}}, CsvSkip::UnknownMode, "Mode \"AM\""},
         {{{"Mode", "DV"}}, CsvSkip::UnknownMode, "Mode \"DV\""},
         {{{"Duplex", "x"}}, CsvSkip::UnknownDuplex, "Duplex \"x\""},
@@ -460,6 +473,18 @@ TEST_F(ChannelCsvTest, RenumberFillsFromOneAndReplaceAllClearsTheRest) {
     EXPECT_EQ(s.Doc.ChannelCount, 16);
 }
 
+TEST_F(ChannelCsvTest, ReportSaysWhatTheChannelHoldsAndAnUnusableListReplacesNothing) {
+    set(2, K::RxFreq, "440");
+    set(2, K::TxFreq, "");
+    const rv::RadioData before = s.Doc;
+    EXPECT_TRUE(import("Location,Frequency\n2,999\n", {false, true}).cleared.empty());
+    EXPECT_EQ(s.Doc, before);
+    // No transmit frequency: no encode tone is stored, and none is reported.
+    const auto plan = import("Location,Frequency,Tone,CrossMode,DtcsCode,RxDtcsCode\n"
+                             "2,446,Cross,DTCS->DTCS,023,023\n");
+    EXPECT_EQ(rv::CsvRowDetails(plan.rows.at(0), rv::English), "RX 446.00000, Dec D023N");
+}
+
 TEST_F(ChannelCsvTest, SecondRowForAChannelIsSkippedAndTheFirstKept) {
     const auto plan = import("Location,Frequency\n4,999\n4,440\n4,441\n");
     EXPECT_EQ(plan.rows[0].skip, CsvSkip::OutsideBand);
@@ -476,6 +501,24 @@ TEST_F(ChannelCsvTest, FilesThatAreNoChannelListAreRefusedWhole) {
     const auto titled = rv::PlanChannelImport(s, "My plan\nName,Frequency\nx,446\n", {true});
     EXPECT_EQ(titled.error, rv::CsvFileError::None);
     EXPECT_EQ(titled.rows.at(0).line, 3);
+    EXPECT_EQ(rv::CsvImportReport(titled, rv::English).at(1),
+              "Not imported, the radio has no place for them: Name.");
+    for (const std::string bom : {"\xFF\xFE", ""})
+        EXPECT_EQ(rv::PlanChannelImport(s, bom + std::string("L\0o\0c\0", 6), {}).error,
+                  rv::CsvFileError::Utf16);
 }
 
 } // namespace
+
+// Both help pages name the full layout as export writes it.
+TEST(ChannelCsvHelp, PagesNameTheColumnsExportWrites) {
+    std::string columns;
+    for (const auto& c : rv::CsvHeader())
+        columns += (columns.empty() ? "" : ", ") + c;
+    for (const char* page : {"RVPS-52N_e.html", "RVPS-52N_c.html"}) {
+        std::ifstream in(std::string(RV_SOURCE_DIR "/resources/help/") + page);
+        std::string text((std::istreambuf_iterator<char>(in)), {});
+        std::replace(text.begin(), text.end(), '\n', ' ');
+        EXPECT_NE(text.find(columns), std::string::npos) << page;
+    }
+}

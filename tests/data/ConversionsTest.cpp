@@ -161,7 +161,7 @@ TEST(DqtTable, LoadsConventionalValuesAndKeepsTableOnFailure) {
         EXPECT_LT(r.s.Dqt[i - 1], r.s.Dqt[i]);
 
     const rv::DqtTable before = r.s.Dqt;
-    const std::string shortFile = testing::TempDir() + "short.tbl";
+    const std::string shortFile = rvtest::UniqueTempPath("short.tbl");
     std::ofstream(shortFile, std::ios::binary) << "0123456789";
     EXPECT_FALSE(rv::LoadDqtTable(r.s, shortFile));
     EXPECT_FALSE(rv::LoadDqtTable(r.s, testing::TempDir() + "missing.tbl"));

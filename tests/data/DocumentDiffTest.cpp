@@ -13,17 +13,13 @@ TEST(ImageCompare, AddressesNameTheirSettingInBothLanguages) {
         const char* zh;
     };
     const Case cases[] = {
-        {0x30, "channel 3 receive frequency", "信道 3 接收频率"},
-        {16 * 16 + 11, "channel 16 transmit QT/DQT", "信道 16 发射 QT/DQT"},
-        {309, "battery save", "电池省电"},
-        {357, "scan dropout delay time", "扫描接收恢复延迟时间"},
-        {467, "FleetSync fleet slot 5", "FleetSync 组 5"},
-        {482, "test frequency 3 signalling", "测试频率 3 信令"},
-        {0x1F9, "DTMF stun code", "DTMF 遥毙码"},
-        {528, "autodial memory 2", "自动拨号存储 2"},
-        {644, "test frequency 1 transmit", "测试频率 1 发射"},
-        {799, "embedded message line 1", "开机信息 1"},
-        {800, "embedded message line 2", "开机信息 2"},
+        {0x30, "Channel 3: RX Frequency", "信道 3: 接收频率"},
+        {16 * 16 + 12, "Channel 16: Opt Signal, Busy Lockout, SP Unmute, Compander",
+         "信道 16: 可选信令, 繁忙锁定, 静噪开启, 压扩"},
+        {380, "channel list", "信道列表"},
+        {467, "FleetSync: Fleet List 5 Fleet", "FleetSync(队列同步): 队列表 5 队列"},
+        {482, "test frequency signalling", "测试频率信令"},
+        {799, "Embedded Message: Line 1", "嵌入信息: 第 1 行"},
         {5, "address 0x0005", "地址 0x0005"},
     };
     for (const Case& c : cases) {
@@ -54,19 +50,19 @@ TEST(DocumentDiff, OneRowPerDifferingSetting) {
     rv::Session b = a.s;
     EXPECT_TRUE(rv::CompareDocuments(a.s, b).empty());
 
-    // A channel on one side only is one row; a text beyond ASCII is shown as the window
-    // shows it.
-    b.Doc.ChannelCount = 0;
+    // A channel on one side only lists every setting it holds, channels in number order;
+    // a text beyond ASCII is shown as the window shows it.
+    b.Doc.Channels[0].ChNo = 10;
     b.Doc.EmbMsg1.set("CAF\xC9");
     const auto rows = rv::CompareDocuments(a.s, b);
-    ASSERT_EQ(rows.size(), 2u);
+    ASSERT_EQ(rows.size(), 2 * 14 + 1u);
     EXPECT_EQ(rows[0].area, "Channel 3");
     EXPECT_EQ(rows[0].item, "RX Frequency");
     EXPECT_EQ(rows[0].a, "446.03125");
     EXPECT_EQ(rows[0].b, "(none)");
-    EXPECT_EQ(rows[1].item, "Line 1");
-    EXPECT_EQ(rows[1].b, "CAF\xC3\x89");
-    EXPECT_EQ(rv::CompareDocuments(b, a.s)[0].b, "446.03125");
+    EXPECT_EQ(rows[14].area, "Channel 10");
+    EXPECT_EQ(rows.back().item, "Line 1");
+    EXPECT_EQ(rows.back().b, "CAF\xC3\x89");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -22,5 +23,11 @@ struct RecordingSession {
         s.onMessage = [this](rv::Msg m) { messages.push_back(m); };
     }
 };
+
+/// A path under the temporary folder that no other run of the tests uses at the same time.
+inline std::string UniqueTempPath(const std::string& name) {
+    static const std::string run = std::to_string(std::random_device{}());
+    return testing::TempDir() + "rv" + run + "_" + name;
+}
 
 } // namespace rvtest

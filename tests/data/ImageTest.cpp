@@ -1,4 +1,5 @@
 #include "Fixtures.h"
+#include "data/Catalogue.h"
 
 #include "data/Defaults.h"
 #include "data/Image.h"
@@ -225,51 +226,50 @@ TEST(EncodeImage, DamagedCountsStayWithinTheLists) {
 }
 
 struct CheckCase {
-    rv::Setting setting;
+    const char* key;
     int raw;
     int expected;
 };
 
 TEST(CheckDecodedValue, RangesAndFallbacks) {
-    using S = rv::Setting;
     const CheckCase cases[] = {
-        {S::TotTime, 0, 4},
-        {S::TotTime, 40, 40},
-        {S::TotTime, 41, 4},
-        {S::FirstDigitDelay, 37, 35},
-        {S::FirstDigitDelay, 105, 10},
-        {S::FirstDigitDelay, 9, 10},
-        {S::FirstDigitDelay, 100, 100},
-        {S::KeyFunc, 1, 255},
-        {S::KeyFunc, 11, 11},
-        {S::KeyFunc, 12, 255},
-        {S::KeyFunc, 0, 0},
-        {S::KeyFunc, 255, 255},
-        {S::GroupCode, 'A', 'A'},
-        {S::GroupCode, '#', '#'},
-        {S::GroupCode, 'E', 0},
-        {S::PriorityChannel, 16, 16},
-        {S::PriorityChannel, 17, 255},
-        {S::LookBackA, 0, 29},
-        {S::LookBackB, 92, 49},
-        {S::OwnFleet, 0, 255},
-        {S::OwnFleet, 250, 250},
-        {S::OwnId, 4001, 0},
-        {S::TxModDelay, 6001, 400},
-        {S::MsgModeTimer, 301, 10},
-        {S::DropoutDelay, 300, 300},
-        {S::TxDwell, 65535, 3},
-        {S::Beep, 2, 1},
-        {S::DtmfSideTone, 7, 1},
-        {S::VoxGain, 11, 5},
-        {S::VoxDelay, 6, 1},
-        {S::RevertChannel, 4, 1},
-        {S::AutoResetTimer, 16, 10},
-        {S::SquelchLevel, 10, 5},
+        {"optional.time_out_timer", 0, 4},
+        {"optional.time_out_timer", 40, 40},
+        {"optional.time_out_timer", 41, 4},
+        {"dtmf.first_digit_delay", 37, 35},
+        {"dtmf.first_digit_delay", 105, 10},
+        {"dtmf.first_digit_delay", 9, 10},
+        {"dtmf.first_digit_delay", 100, 100},
+        {"key.pf1", 1, 255},
+        {"key.pf1", 11, 11},
+        {"key.pf1", 12, 255},
+        {"key.pf1", 0, 0},
+        {"key.pf1", 255, 255},
+        {"dtmf.group_code", 'A', 'A'},
+        {"dtmf.group_code", '#', '#'},
+        {"dtmf.group_code", 'E', 0},
+        {"scan.priority_channel", 16, 16},
+        {"scan.priority_channel", 17, 255},
+        {"scan.look_back_time_a", 0, 29},
+        {"scan.look_back_time_b", 92, 49},
+        {"fleetsync.own_fleet", 0, 255},
+        {"fleetsync.own_fleet", 250, 250},
+        {"fleetsync.own_id", 4001, 0},
+        {"fleetsync.tx_modulation_delay", 6001, 400},
+        {"fleetsync.message_mode_timer", 301, 10},
+        {"scan.dropout_delay_time", 300, 300},
+        {"scan.tx_dwell_time", 65535, 3},
+        {"optional.beep", 2, 1},
+        {"dtmf.side_tone", 7, 1},
+        {"optional.vox_gain_level", 11, 5},
+        {"optional.vox_delay_time", 6, 1},
+        {"scan.revert_channel", 4, 1},
+        {"dtmf.auto_reset_timer", 16, 10},
+        {"optional.squelch_level", 10, 5},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(rv::CheckDecodedValue(c.setting, c.raw), c.expected)
-            << static_cast<int>(c.setting) << " raw " << c.raw;
+        EXPECT_EQ(rv::CheckedValue(*rv::findRow(c.key), c.raw), c.expected)
+            << c.key << " raw " << c.raw;
 }
 
 TEST(ImageRoundTrip, DocumentSurvivesEncodeDecode) {

@@ -73,8 +73,6 @@ TEST(SettingTexts, ValueOutsideItsListShowsAsItsNumber) {
     EXPECT_EQ(rv::ShownValue(rv::GroupCodeChoices(), '#', English), "#");
     EXPECT_EQ(rv::ShownValue(rv::GroupCodeChoices(), 'E', English), "69");
     EXPECT_EQ(rv::OnOffText(2, English), "2");
-    EXPECT_EQ(rv::OffOrNumberText(0, Chinese), "关");
-    EXPECT_EQ(rv::OffOrNumberText(15, English), "15");
     EXPECT_EQ(rv::PriorityChannelText(255, English), "None");
     EXPECT_EQ(rv::PriorityChannelText(16, English), "16");
 }

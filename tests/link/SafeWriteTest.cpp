@@ -109,9 +109,9 @@ TEST(SafeWrite, CorruptedByteIsCaughtWithItsAddressAndSetting) {
         int address;
         const char* setting;
     };
-    const Case cases[] = {{0x30, "channel 3 receive frequency"},
-                          {0x300, "embedded message line 1"},
-                          {0x1F9, "DTMF stun code"}};
+    const Case cases[] = {{0x30, "Channel 3: RX Frequency"},
+                          {0x300, "Embedded Message: Line 1"},
+                          {0x1F9, "DTMF: Stun Code"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.setting);
         SafeWriteHarness h({.corruptWriteAt = c.address});

@@ -18,6 +18,11 @@ public:
 
     rv::link::SimRadio radio;
     Bytes pending;
+    std::vector<std::vector<PointChange>> restores; ///< what each restore could not verify
+
+    void restoreDone(const std::vector<PointChange>& unverified) override {
+        restores.push_back(unverified);
+    }
 
     void write(const Bytes& b) override {
         FakeTestPort::write(b);
@@ -53,7 +58,10 @@ protected:
     std::unique_ptr<SimLinePort> port;
     std::unique_ptr<TestModeEngine> engine;
 
-    void SetUp() override {
+    void SetUp() override { start(); }
+
+    /// A fresh radio, entered.
+    void start() {
         session.Image = rv::link::DemoRadioMemory();
         rv::DecodeImage(session.Image, session);
         port = std::make_unique<SimLinePort>(session.Image);
@@ -137,6 +145,62 @@ TEST_F(SimTestModeTest, KeyPollAndLeaveAreAnswered) {
     EXPECT_EQ(port->ended, 1);
     EXPECT_EQ(port->writes[port->writes.size() - 2].bytes, Hex("11 01"));
     EXPECT_EQ(port->writes.back().bytes, Hex("45"));
+}
+
+// A kept alignment goes back through the tuning frames: each point selected, written and
+// stored, the band switched for the narrow values and put back, the block read again.
+TEST_F(SimTestModeTest, RestoreWritesTheChosenPointsAndVerifiesThem) {
+    std::vector<int> everyWritable;
+    for (const auto& p : AlignmentPoints())
+        if (WriteOf(p).address > 0) everyWritable.push_back(p.byte);
+    struct Case {
+        const char* name;
+        std::vector<int> changed; ///< block bytes the radio no longer holds as kept
+        bool narrowShown;         ///< the window is on the narrow band
+        int storeLostAt;          ///< the radio ignores the store of this address
+        std::vector<int> unverified;
+    };
+    const Case cases[] = {
+        {"wide points of three items", {11, 47, 54}, false, -1, {}},
+        {"narrow values switch the band there and back", {27, 44, 4, 53}, false, -1, {}},
+        {"wide points from the narrow band", {11, 32, 56}, true, -1, {}},
+        {"every writable point, more than the list holds at once", everyWritable, false, -1, {}},
+        {"a store the radio loses is named", {11, 13, 47}, false, 49, {13}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        start();
+        if (c.narrowShown) {
+            engine->SetNarrow();
+            st().WideMode = false;
+            port->run(500);
+        }
+        TuneBlock kept{};
+        std::copy(st().EntryBlock.begin(), st().EntryBlock.end(), kept.begin());
+        auto& radioBlock = port->radio.testModeKept().block;
+        for (int b : c.changed)
+            radioBlock[static_cast<std::size_t>(b)] ^= 0x11;
+        port->radio.faults().testModeStoreLostAt = c.storeLostAt;
+
+        const auto diff = DiffAlignment(kept, radioBlock);
+        ASSERT_EQ(diff.size(), c.changed.size());
+        engine->RestoreAlignment(diff);
+        port->run(120000);
+        EXPECT_FALSE(engine->restoring());
+        ASSERT_EQ(port->restores.size(), 1u);
+        std::vector<int> unverified;
+        for (const auto& u : port->restores[0])
+            unverified.push_back(u.at.byte);
+        EXPECT_EQ(unverified, c.unverified);
+        if (c.unverified.empty()) {
+            EXPECT_EQ(radioBlock, kept);
+        }
+        EXPECT_EQ(st().Block, Bytes(radioBlock.begin(), radioBlock.end()));
+        // The radio is on the band the window shows: its reply has the length awaited.
+        engine->ReadTunePoint(0, 4);
+        port->run(1000);
+        EXPECT_EQ(port->asked, 0);
+    }
 }
 
 } // namespace

@@ -228,26 +228,80 @@ TEST_F(TestModeEngineTest, WrongRepliesAreDroppedButTheTimeOutStillComes) {
     EXPECT_EQ(port.writes.size(), 2u);
 }
 
-TEST_F(TestModeEngineTest, LeavingEndsTestModeWhenTheRadioStopsAnswering) {
-    // Either a command before the leave sequence or the leave sequence itself is not
-    // answered: the port is closed after one time-out, without the Retry question.
-    for (const bool wrongReplyFirst : {true, false}) {
-        SCOPED_TRACE(wrongReplyFirst);
+// However test mode is left or given up, a key that may be down is released first; a step
+// the radio leaves unanswered is passed over without the Retry question, and only an
+// unanswered end closes the port with a note, which says whether the radio may still be
+// transmitting.
+TEST_F(TestModeEngineTest, LeavingReleasesTheKeyAndGoesAsFarAsTheRadioAnswers) {
+    enum Start { Close, CloseBehindAWrongReply, CancelTheQuestion };
+    struct Case {
+        const char* name;
+        bool keyDown;
+        Start start;
+        bool answers;
+        std::vector<Bytes> sent; ///< after the key-down
+        std::vector<TestNote> notes;
+    };
+    const Bytes up = Hex("08 0D"), sig = Hex("11 01"), end = Hex("45");
+    const Case cases[] = {
+        {"close while keyed", true, Close, true, {up, sig, end}, {}},
+        {"close while keyed, radio silent",
+         true,
+         Close,
+         false,
+         {up, sig, end},
+         {TestNote::KeyMayBeDown}},
+        {"close unkeyed, radio silent", false, Close, false, {sig, end}, {TestNote::LeaveNoAnswer}},
+        {"close behind an unanswered key-down",
+         true,
+         CloseBehindAWrongReply,
+         false,
+         {up, sig, end},
+         {TestNote::KeyMayBeDown}},
+        {"cancel after an unanswered key-down", true, CancelTheQuestion, true, {up, sig, end}, {}},
+        {"cancel after an unanswered key-down, radio silent",
+         true,
+         CancelTheQuestion,
+         false,
+         {up, sig, end},
+         {TestNote::KeyMayBeDown}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         FakeTestPort p;
         TestModeEngine e{p, doc};
         p.engine = &e;
-        if (wrongReplyFirst) {
+        if (c.keyDown) {
             e.SetPtt(false);
-            p.reply(Hex("15"));
-            e.SetWide();
+            if (c.start == Close) p.ack();
         }
-        e.LeaveTestMode();
-        p.advance(300);
-        EXPECT_EQ(p.asked, 0);
+        const std::size_t keyed = p.writes.size();
+        if (c.start == CancelTheQuestion) {
+            p.retryAnswers = {false};
+            p.advance(300);
+        } else {
+            if (c.start == CloseBehindAWrongReply) {
+                p.reply(Hex("15"));
+                e.SetWide();
+            }
+            e.LeaveTestMode();
+        }
+        for (int guard = 0; guard < 20 && p.open; ++guard) {
+            if (c.answers && p.threshold == 1)
+                p.ack();
+            else
+                p.advance(300);
+        }
+        std::vector<Bytes> sent;
+        for (std::size_t i = keyed; i < p.writes.size(); ++i)
+            sent.push_back(p.writes[i].bytes);
+        EXPECT_EQ(sent, c.sent);
+        EXPECT_EQ(p.notes, c.notes);
+        EXPECT_EQ(p.asked, c.start == CancelTheQuestion ? 1 : 0);
         EXPECT_EQ(p.ended, 1);
-        EXPECT_EQ(p.notes, std::vector<TestNote>{TestNote::LeaveNoAnswer});
         EXPECT_TRUE(e.sendList().empty());
         EXPECT_FALSE(e.leaving()); // a later entry starts clean
+        EXPECT_FALSE(e.keyed());
     }
 }
 

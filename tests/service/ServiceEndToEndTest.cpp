@@ -98,7 +98,7 @@ TEST_F(ServiceEndToEndTest, TuneStoreAndReadBack) {
     // at once. The radio must store what the slider shows.
     for (int step = 0; step < 200; ++step) {
         low->setValue(step == 199 ? moved : opened + (step * 7) % 21 - 10);
-        QTest::qWait(5);
+        if (step % 20 == 19 && step != 199) idle(); // the line catches up now and then
     }
     Child<QPushButton>(para, "Command3")->click();
     idle();
@@ -136,9 +136,8 @@ TEST_F(ServiceEndToEndTest, WrongReplyThenCloseEndsTestModeAndItCanBeEnteredAgai
     Child<QPushButton>(window, "CommandWide")->click();
     window->close();
     ASSERT_TRUE(QTest::qWaitFor([&] { return host.isNull(); }, 10000));
-    EXPECT_EQ(prompt->asked,
-              QStringList{"The radio did not answer when leaving test mode. The port has been "
-                          "closed."});
+    // The unanswered key-down is passed over; key-up and end are answered: nothing to say.
+    EXPECT_TRUE(prompt->asked.isEmpty()) << prompt->asked.join("|").toStdString();
 
     sim.withRadio([](auto& r) { r.faults().testModeNakFrame.clear(); });
     host = StartTestMode(ctx, nullptr, device);
@@ -151,7 +150,7 @@ TEST_F(ServiceEndToEndTest, WrongReplyThenCloseEndsTestModeAndItCanBeEnteredAgai
               "Test mode is using the port. Close the Test Mode window first.");
     TopLevel<FrmTestMode>("FrmTestMode")->close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return host.isNull(); }, 10000));
-    EXPECT_EQ(prompt->asked.size(), 2);
+    EXPECT_EQ(prompt->asked.size(), 1);
 }
 
 TEST_F(ServiceEndToEndTest, DeadRadioWhilePollingQueuesNoPollsDuringTheQuestion) {
@@ -168,11 +167,15 @@ TEST_F(ServiceEndToEndTest, DeadRadioWhilePollingQueuesNoPollsDuringTheQuestion)
     Child<QPushButton>(window, "CommandTune")->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->tuningWindow() != nullptr; }, 10000));
 
-    // The user takes 1.5 s to answer; the poll timer keeps ticking meanwhile.
+    // The user takes three poll ticks to answer; the poll timer keeps ticking meanwhile.
     int queuedAtQuestion = -1, queuedAtAnswer = -1;
     prompt->whenAsked = [&] {
         queuedAtQuestion = host->engine().sendList().size();
-        QTest::qWait(1500);
+        int ticks = 0;
+        const auto c = QObject::connect(&window->tuningWindow()->timerGetPara(), &QTimer::timeout,
+                                        [&ticks] { ++ticks; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 10000));
+        QObject::disconnect(c);
         queuedAtAnswer = host->engine().sendList().size();
     };
     prompt->answers = {rv::ui::Answer::Cancel};

@@ -88,9 +88,14 @@ TEST_F(ShellTest, AboutShowsNameAndVersionByLanguage) {
     EXPECT_EQ(english.objectName(), "FrmAbout2");
     EXPECT_EQ(english.findChild<QLabel*>("lblTitle")->text(), "RV52N");
     EXPECT_EQ(english.findChild<QLabel*>("lblVersion")->text(), "版本 1.0.0");
+    EXPECT_TRUE(english.findChild<QLabel*>("lblLicence")
+                    ->text()
+                    .contains("GNU General Public License, version 3 or"));
     ctx->session.CurLanguage = rv::Chinese;
     rv::ui::FrmAbout chinese(*ctx);
     EXPECT_EQ(chinese.objectName(), "frmAbout");
+    EXPECT_TRUE(
+        chinese.findChild<QLabel*>("lblLicence")->text().contains("GNU 通用公共许可证第 3 版"));
 }
 
 class PrintTest : public ShellTest {
@@ -148,13 +153,14 @@ TEST_F(PrintTest, ReportShowsEveryChannelColumnAndEveryOpenWindow) {
         EXPECT_TRUE(service.contains(part)) << part;
 }
 
-TEST_F(PrintTest, PriorityChannelIsNoneWithoutPriority) {
+// The report prints the stored channel as the Scan window shows it, with or without priority.
+TEST_F(PrintTest, PriorityChannelIsTheStoredOne) {
     auto& scan = ctx->doc().ScanInfo;
     scan.PriorityChannel = 3;
-    scan.PriorityType = 0;
-    EXPECT_TRUE(report().contains("<td>Priority Channel</td><td>None</td>"));
-    scan.PriorityType = 1;
-    EXPECT_TRUE(report().contains("<td>Priority Channel</td><td>3</td>"));
+    for (const int type : {0, 1}) {
+        scan.PriorityType = rv::Int16(type);
+        EXPECT_TRUE(report().contains("<td>Priority Channel</td><td>3</td>")) << type;
+    }
 }
 
 TEST_F(PrintTest, EmbeddedMessageKeepsItsSpacesInAFixedWidthFont) {

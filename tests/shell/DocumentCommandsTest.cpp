@@ -182,7 +182,7 @@ TEST_F(DocumentTest, FailedOpenLeavesTheDocumentAsItWas) {
     const QString title = main->windowTitle();
 
     const std::pair<QString, QString> cases[] = {
-        {path("damaged.dat"), "The file is too short for a data file (1641 bytes)."},
+        {path("damaged.dat"), "A data file holds exactly 1641 bytes; this file holds 100."},
         {path("missing.dat"), "The file does not exist."},
     };
     for (const auto& [bad, why] : cases) {

@@ -79,7 +79,7 @@ TEST_F(SafeWriteWindows, VerifyFailureOffersRetryThenCancel) {
     ASSERT_EQ(prompt->asked.size(), 3);
     for (int i = 1; i < 3; ++i)
         EXPECT_TRUE(prompt->asked[i].startsWith("Verify failed: 1 byte differs, the first at "
-                                                "0x0030 (channel 3 receive frequency)."))
+                                                "0x0030 (Channel 3: RX Frequency)."))
             << prompt->asked[i].toStdString();
     // Only the first write kept a backup: the radio as it was.
     EXPECT_EQ(backups().size(), 1);

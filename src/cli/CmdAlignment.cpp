@@ -1,0 +1,186 @@
+// The radio's alignment from the command line: keep it, and write a kept one back.
+#include "Commands.h"
+#include "RadioOperation.h"
+#include "StopSignals.h"
+
+#include "link/AlignmentJob.h"
+#include "link/AlignmentStore.h"
+#include "link/SafeWrite.h"
+
+#include <QDateTime>
+
+#include <cstdio>
+
+namespace rv::cli {
+
+namespace {
+
+using rv::link::AlignmentJob;
+using rv::link::AlignmentRecord;
+using rv::service::PointChange;
+
+constexpr const char* SaveUsage =
+    "alignment-save [--port PORT] [-o FILE] [--backup-dir DIR] [--retries N]";
+constexpr const char* RestoreUsage = "alignment-restore FILE [--port PORT] [--other-serial] "
+                                     "[--dry-run] [--backup-dir DIR] [--retries N]";
+
+std::string T(int language, const char* en, const char* zh) {
+    return language == rv::Chinese ? zh : en;
+}
+
+std::string S(const QString& q) {
+    return q.toStdString();
+}
+
+/// Test mode on the target: the radio's identity read first, then entered and its block
+/// kept in the backups folder as every entry does.
+struct Entered {
+    std::unique_ptr<AlignmentJob> job;
+    /// A stop request (Ctrl+C, SIGTERM) leaves test mode before the tool ends.
+    std::unique_ptr<StopSignals> stop;
+    AlignmentRecord now;
+    QString keptAs;
+};
+
+std::optional<Entered> Enter(CliArgs& args, const RadioTarget& target, int retries) {
+    Session s = MakeSession(args);
+    const auto info = RunOperation(s, rv::link::ReadRadioInfo, target, args);
+    if (!info.ok) {
+        Fail(info.message);
+        return std::nullopt;
+    }
+    Entered e;
+    e.job = std::make_unique<AlignmentJob>(args.language, retries);
+    e.stop = std::make_unique<StopSignals>([job = e.job.get()] { job->giveUp(); });
+    QString error;
+    if (!e.job->enter(target.device, &error)) {
+        Fail(S(error));
+        return std::nullopt;
+    }
+    const bool in = e.job->runUntil([&] { return e.job->entered(); });
+    if (!in || e.job->state().EntryBlock.size() != rv::service::TuneBlock{}.size()) {
+        Fail(e.job->problem().isEmpty()
+                 ? T(args.language, "The radio did not enter test mode.", "对讲机未进入测试模式。")
+                 : S(e.job->problem()));
+        return std::nullopt;
+    }
+    const auto& st = e.job->state();
+    e.now = rv::link::RecordOf(
+        st.Ident, st.EntryBlock, QString::fromStdString(s.Doc.SerialNumber.get()),
+        QString::fromStdString(s.Doc.Version.get()), QDateTime::currentDateTime());
+    const QString dir = args.value("--backup-dir")
+                            ? QString::fromStdString(*args.value("--backup-dir"))
+                            : rv::link::DefaultBackupDir();
+    if (!rv::link::SaveAlignment(e.now, dir, &e.keptAs, &error, args.language)) {
+        // The radio is not touched yet: leave before saying so.
+        e.job->leave();
+        e.job->runUntil([&] { return e.job->ended(); });
+        Fail(S(error));
+        return std::nullopt;
+    }
+    return std::optional<Entered>(std::move(e));
+}
+
+/// Leaves test mode; 1 (with the message) when the radio did not answer that.
+int Leave(AlignmentJob& job, int status) {
+    job.leave();
+    job.runUntil([&] { return job.ended(); });
+    if (!job.problem().isEmpty()) {
+        Fail(S(job.problem()));
+        return status == 0 ? 1 : status;
+    }
+    return status;
+}
+
+} // namespace
+
+int CmdAlignmentSave(CliArgs& args) {
+    const auto retries = RetriesOf(args);
+    if (!retries) return UsageError("--retries takes a number 0 to 100", SaveUsage);
+    if (!args.positional.empty()) return UsageError("no file is read", SaveUsage);
+    const auto target = OpenTarget(args);
+    if (!target) return 1;
+    auto e = Enter(args, *target, *retries);
+    if (!e) return 1;
+    std::printf("%s %s\n", T(args.language, "Alignment kept as", "校准数据已保存为").c_str(),
+                S(e->keptAs).c_str());
+    if (const auto out = args.value("-o")) {
+        QString error;
+        if (!rv::link::SaveAlignmentAs(e->now, QString::fromStdString(*out), &error,
+                                       args.language)) {
+            Leave(*e->job, 1);
+            return Fail(S(error));
+        }
+        std::printf("%s %s\n", T(args.language, "and as", "并保存为").c_str(), out->c_str());
+    }
+    return Leave(*e->job, 0);
+}
+
+int CmdAlignmentRestore(CliArgs& args) {
+    const auto retries = RetriesOf(args);
+    if (!retries) return UsageError("--retries takes a number 0 to 100", RestoreUsage);
+    if (args.positional.size() != 1)
+        return UsageError("one kept alignment is needed", RestoreUsage);
+    const int lang = args.language;
+    AlignmentRecord kept;
+    QString error;
+    if (!rv::link::LoadAlignment(QString::fromStdString(args.positional[0]), &kept, &error, lang))
+        return Fail(S(error));
+    const auto target = OpenTarget(args);
+    if (!target) return 1;
+    auto e = Enter(args, *target, *retries);
+    if (!e) return 1;
+    if (kept.serial.trimmed() != e->now.serial && !args.has("--other-serial")) {
+        Fail(lang == rv::Chinese
+                 ? S(QStringLiteral("保存的校准数据属于序号 %1 的对讲机，而这台对讲机的序号是 %2；"
+                                    "确要写入请加 --other-serial。")
+                         .arg(kept.serial, e->now.serial))
+                 : S(QStringLiteral("The kept alignment is of radio %1, this radio is %2; give "
+                                    "--other-serial to write it anyway.")
+                         .arg(kept.serial, e->now.serial)));
+        return Leave(*e->job, 1);
+    }
+    const auto diff = rv::service::DiffAlignment(kept.block, e->now.block);
+    std::vector<PointChange> writable;
+    for (const auto& c : diff) {
+        std::printf("  %s: %d -> %d%s\n", rv::service::PointLabel(c.at, lang).c_str(), c.kept,
+                    c.now,
+                    c.writable ? ""
+                               : T(lang, " (not written: test mode has no frame for it)",
+                                   "（不写入：测试模式无此写入帧）")
+                                     .c_str());
+        if (c.writable) writable.push_back(c);
+    }
+    if (writable.empty() || args.has("--dry-run")) {
+        std::printf("%s\n",
+                    writable.empty()
+                        ? T(lang, "Nothing to restore.", "没有需要恢复的数据。").c_str()
+                        : T(lang, "Nothing written (--dry-run).", "未写入（--dry-run）。").c_str());
+        return Leave(*e->job, 0);
+    }
+    e->job->restore(writable);
+    if (!e->job->runUntil([&] { return e->job->restoreDone(); }))
+        return Fail(e->job->problem().isEmpty()
+                        ? T(lang, "Test mode ended before the restore was verified.",
+                            "恢复尚未校验，测试模式已结束。")
+                        : S(e->job->problem()));
+    const auto& bad = e->job->unverified();
+    for (const auto& c : bad)
+        std::fprintf(stderr, "rv52n-cli: %s: %s %d, %s %d\n",
+                     rv::service::PointLabel(c.at, lang).c_str(),
+                     T(lang, "written", "写入").c_str(), c.kept,
+                     T(lang, "reads back", "读回").c_str(), c.now);
+    if (!bad.empty()) {
+        std::fprintf(stderr, "rv52n-cli: %s\n",
+                     T(lang, "Verify failed: these points did not read back.",
+                       "校验失败：以上数据点读回不符。")
+                         .c_str());
+        return Leave(*e->job, 3);
+    }
+    std::printf("%s %zu\n",
+                T(lang, "Written and verified points:", "已写入并校验的数据点：").c_str(),
+                writable.size());
+    return Leave(*e->job, 0);
+}
+
+} // namespace rv::cli

@@ -1,0 +1,112 @@
+#include "Commands.h"
+#include "Json.h"
+
+#include "data/Catalogue.h"
+#include "data/DataFile.h"
+
+#include <cstdio>
+
+namespace rv::cli {
+
+namespace {
+
+const char* KindName(RowKind k) {
+    switch (k) {
+    case RowKind::Choice:
+        return "choice";
+    case RowKind::Flag:
+        return "flag";
+    case RowKind::Text:
+        return "text";
+    default:
+        return "number";
+    }
+}
+
+int Print(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int CmdKeys(CliArgs& args) {
+    if (!args.positional.empty()) return UsageError("keys takes no file", "keys [--json]");
+    const int lang = args.language;
+    if (args.has("--json")) {
+        Json j;
+        j.beginArray();
+        for (const SettingRow& r : Catalogue()) {
+            j.beginObject();
+            j.string("key", r.key);
+            j.string("label", LabelOf(r, lang));
+            j.string("kind", KindName(r.kind));
+            j.string("rule", r.readOnly ? "" : RuleText(r, lang));
+            j.string("unit", r.unit);
+            j.string("default", r.defaultText);
+            j.endObject();
+        }
+        j.endArray();
+        return Print(j.text() + "\n");
+    }
+    std::string out;
+    for (const SettingRow& r : Catalogue()) {
+        out += r.key + "\t" + LabelOf(r, lang) + "\t" + KindName(r.kind) + "\t" +
+               (r.readOnly ? "read only" : RuleText(r, lang));
+        if (!r.defaultText.empty()) out += "\t(" + r.defaultText + ")";
+        out += "\n";
+    }
+    return Print(out);
+}
+
+int CmdGet(CliArgs& args) {
+    const char* usage = "get FILE [KEY...] [--json] [--lang en|zh]";
+    if (args.positional.empty()) return UsageError("get needs a FILE", usage);
+    std::vector<std::string> keys(args.positional.begin() + 1, args.positional.end());
+    for (const std::string& k : keys)
+        if (!findRow(k)) return UsageError("no setting has the key \"" + k + "\"", usage);
+    if (keys.empty())
+        for (const SettingRow& r : Catalogue())
+            keys.push_back(r.key);
+    Session s = MakeSession(args);
+    if (!OpenDocument(s, args.positional[0])) return 1;
+    s.onMessage = nullptr; // a damaged value prints as its window shows it
+    if (args.has("--json")) {
+        Json j;
+        j.beginArray();
+        for (const std::string& k : keys) {
+            j.beginObject();
+            j.string("key", k);
+            j.string("label", LabelOf(*findRow(k), s.CurLanguage));
+            j.string("value", textOf(s, k));
+            j.endObject();
+        }
+        j.endArray();
+        return Print(j.text() + "\n");
+    }
+    std::string out;
+    for (const std::string& k : keys)
+        out += k + " = " + textOf(s, k) + "\n";
+    return Print(out);
+}
+
+int CmdSet(CliArgs& args) {
+    const char* usage = "set FILE KEY=VALUE... [-o OUT] [--lang en|zh]";
+    if (args.positional.size() < 2) return UsageError("set needs a FILE and KEY=VALUE", usage);
+    Session s = MakeSession(args);
+    const std::string& file = args.positional[0];
+    if (!OpenDocument(s, file)) return 1;
+    s.onMessage = nullptr;
+    for (auto it = args.positional.begin() + 1; it != args.positional.end(); ++it) {
+        const auto eq = it->find('=');
+        if (eq == std::string::npos) return UsageError("\"" + *it + "\" is not KEY=VALUE", usage);
+        // Every value is checked before anything is written: a refusal leaves the file.
+        if (const auto refusal = setFromText(s, it->substr(0, eq), it->substr(eq + 1))) {
+            Fail((s.CurLanguage == Chinese ? "未设置 " : "not set: ") + *refusal);
+            return 2;
+        }
+    }
+    return WriteOutput(s, args.value("-o").value_or(file), ToRecord(s.Doc)) ? 0 : 1;
+}
+
+} // namespace rv::cli

@@ -1,0 +1,895 @@
+#include "Catalogue.h"
+
+#include "ChannelCommit.h"
+#include "Conversions.h"
+#include "Defaults.h"
+#include "ImageMap.h"
+#include "SettingCommit.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace rv {
+
+namespace {
+
+using L = LangText;
+using Rows = std::vector<SettingRow>;
+
+const L ModelArea{"", "Model", "机型"};
+const L InfoArea{"", "Radio Information", "对讲机信息"};
+const L OptArea{"", "Optional Features", "可选功能"};
+const L KeyArea{"", "Key Assignment", "键设定"};
+const L ScanArea{"", "Scan Information", "扫描信息"};
+const L DtmfArea{"", "DTMF", "DTMF(双音多频)"};
+const L FleetArea{"", "FleetSync", "FleetSync(队列同步)"};
+const L TestArea{"", "Test Frequency", "测试频率"};
+const L MsgArea{"", "Embedded Message", "嵌入信息"};
+const L OnWord{"", "On", "开"};
+
+std::string N(int v) {
+    return std::to_string(v);
+}
+
+L Numbered(const L& text, int n, const char* after = "") {
+    return {"", text[1] + " " + N(n) + after, text[2] + " " + N(n) + after};
+}
+
+std::string Lower(std::string_view t) {
+    std::string out(t);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return out;
+}
+
+bool SameWord(std::string_view typed, const L& word) {
+    const std::string t = Lower(typed);
+    return t == Lower(word[1]) || t == Lower(word[2]);
+}
+
+std::optional<int> ParseInt(std::string_view t) {
+    int v = 0;
+    const char* end = t.data() + t.size();
+    const auto r = std::from_chars(t.data(), end, v);
+    if (t.empty() || r.ec != std::errc() || r.ptr != end) return std::nullopt;
+    return v;
+}
+
+// ---- rows of one stored number ----------------------------------------------------------
+
+// How a row reaches its stored number in the document.
+struct Field {
+    std::function<int(const RadioData&)> get;
+    std::function<void(RadioData&, int)> put;
+};
+
+template <class Rec, class F> Field In(Rec RadioData::*rec, F Rec::*field) {
+    return {[=](const RadioData& d) { return int((d.*rec).*field); },
+            [=](RadioData& d, int v) { (d.*rec).*field = F(v); }};
+}
+
+Field In(Int16 RadioData::*field) {
+    return {[=](const RadioData& d) { return int(d.*field); },
+            [=](RadioData& d, int v) { d.*field = Int16(v); }};
+}
+
+// What a row of one stored number may add to its kind's usual shape.
+struct Shape {
+    int fallback = 0;
+    const char* unit = "";
+    int scale = 1;
+    int step = 1;
+    int offset = 0;
+    bool offAtZero = false;
+    int low = 0; // a choice's decode range when it is not that of its entries
+    int high = 0;
+};
+
+std::string NumberShown(const SettingRow& r, int v, int language) {
+    if (r.offAtZero && v == 0) return OffText(language);
+    return N(v * r.scale + r.offset);
+}
+
+// The shown text of a stored value: list text, On/Off or number with its offset.
+std::string ValueShown(const SettingRow& r, int v, int language) {
+    switch (r.kind) {
+    case RowKind::Choice:
+        return ShownValue(r.choices, v, language);
+    case RowKind::Flag:
+        return OnOffText(v, language);
+    default:
+        return NumberShown(r, v, language);
+    }
+}
+
+// The stored value a typed text names, by the row's rule; nothing when refused.
+std::optional<int> StoredOf(const SettingRow& r, std::string_view t) {
+    switch (r.kind) {
+    case RowKind::Choice:
+        for (const Choice& c : r.choices)
+            if (SameWord(t, c.text)) return c.value;
+        return std::nullopt;
+    case RowKind::Flag:
+        if (SameWord(t, OnWord) || t == "1") return 1;
+        if (t == OffText(English) || t == OffText(Chinese) || Lower(t) == "off" || t == "0")
+            return 0;
+        return std::nullopt;
+    default:
+        break;
+    }
+    if (r.offAtZero && (Lower(t) == "off" || t == OffText(Chinese))) return 0;
+    const auto shown = ParseInt(t);
+    if (!shown || (*shown - r.offset) % r.scale) return std::nullopt;
+    const int v = (*shown - r.offset) / r.scale;
+    if (v < r.low || v > r.high || (v - r.low) % r.step) return std::nullopt;
+    return v;
+}
+
+std::string Refusal(const SettingRow& r, std::string_view value, const std::string& rule) {
+    return r.key + "=" + ShownText(value) + ": " + rule;
+}
+
+SettingRow Stored(const char* key, const L& area, L label, RowKind kind, int address, Field f,
+                  const char* def, const Shape& x) {
+    SettingRow r;
+    r.key = key;
+    r.area = area;
+    r.label = std::move(label);
+    r.kind = kind;
+    r.address = address;
+    r.get = std::move(f.get);
+    r.put = std::move(f.put);
+    r.defaultText = def;
+    r.fallback = x.fallback;
+    r.unit = x.unit;
+    r.scale = x.scale;
+    r.step = x.step;
+    r.offset = x.offset;
+    r.offAtZero = x.offAtZero;
+    r.low = x.low;
+    r.high = kind == RowKind::Flag ? 1 : x.high;
+    return r;
+}
+
+SettingRow Num(const char* key, const L& area, L label, int at, Field f, int low, int high,
+               const char* def, Shape x = {}) {
+    x.low = low;
+    x.high = high;
+    SettingRow r = Stored(key, area, std::move(label), RowKind::Number, at, std::move(f), def, x);
+    r.width = high > 255 ? 2 : 1;
+    r.mask = high > 255 ? 0xFFFF : 0xFF;
+    return r;
+}
+
+SettingRow Pick(const char* key, const L& area, L label, int at, Field f, ChoiceList choices,
+                const char* def, Shape x = {}) {
+    SettingRow r = Stored(key, area, std::move(label), RowKind::Choice, at, std::move(f), def, x);
+    r.choices = std::move(choices);
+    return r;
+}
+
+SettingRow Flag(const char* key, const L& area, L label, int at, Field f, const char* def,
+                int fallback = 0) {
+    return Stored(key, area, std::move(label), RowKind::Flag, at, std::move(f), def,
+                  {.fallback = fallback});
+}
+
+// Fills in what a row leaves to its kind: the decode range of a choice, how it shows and
+// how it is stored.
+void Finish(SettingRow& r) {
+    if (r.kind == RowKind::Choice && r.low == 0 && r.high == 0 && !r.choices.empty()) {
+        r.low = r.high = r.choices.front().value;
+        for (const Choice& c : r.choices) {
+            r.low = std::min(r.low, c.value);
+            r.high = std::max(r.high, c.value);
+        }
+    }
+    if (!r.show)
+        r.show = [](const SettingRow& row, const Session& s) {
+            return ValueShown(row, row.get(s.Doc), s.CurLanguage);
+        };
+    if (!r.commit && !r.readOnly)
+        r.commit = [](const SettingRow& row, Session& s,
+                      std::string_view t) -> std::optional<std::string> {
+            const auto v = StoredOf(row, t);
+            if (!v) return RuleText(row, English);
+            row.put(s.Doc, *v);
+            return std::nullopt;
+        };
+}
+
+// True when `t` keeps a text row's rule: its length and its characters.
+bool KeepsTextRule(const SettingRow& r, std::string_view t) {
+    if (int(t.size()) < r.minWidth || int(t.size()) > r.textWidth) return false;
+    return std::all_of(t.begin(), t.end(), [&r](char c) {
+        return r.allowed.empty() ? c >= ' ' && c <= '~' : r.allowed.find(c) != std::string::npos;
+    });
+}
+
+// A text row: how it reads and how a text that keeps the rule is stored.
+SettingRow TextRow(std::string key, const L& area, L label, int address, int width,
+                   std::function<std::string(const RadioData&)> read,
+                   std::function<void(RadioData&, std::string_view)> store, const char* def,
+                   std::string allowed = {}, int minWidth = 0) {
+    SettingRow r;
+    r.key = std::move(key);
+    r.area = area;
+    r.label = std::move(label);
+    r.kind = RowKind::Text;
+    r.address = address;
+    r.width = width;
+    r.textWidth = width;
+    r.minWidth = minWidth;
+    r.allowed = std::move(allowed);
+    r.defaultText = def;
+    r.show = [read](const SettingRow&, const Session& s) { return ShownText(read(s.Doc)); };
+    r.commit = [store](const SettingRow& row, Session& s,
+                       std::string_view t) -> std::optional<std::string> {
+        if (!KeepsTextRule(row, t)) return RuleText(row, English);
+        store(s.Doc, t);
+        return std::nullopt;
+    };
+    return r;
+}
+
+const std::string DtmfDigits = "0123456789ABCD*#";
+
+template <std::size_t W> std::function<std::string(const RadioData&)> Reads(Text<W> RadioData::*f) {
+    return [f](const RadioData& d) { return (d.*f).get(); };
+}
+
+// ---- the settings windows ------------------------------------------------------------
+
+ChoiceList LookBackChoices() {
+    ChoiceList l;
+    for (int v = 1; v <= LookBackCount; ++v)
+        l.push_back({v, {"", LookBackText(v), LookBackText(v)}});
+    return l;
+}
+
+ChoiceList PriorityChannelChoices() {
+    ChoiceList l{{255, {"", PriorityChannelText(255, English), PriorityChannelText(255, Chinese)}}};
+    for (int n = 1; n <= 16; ++n)
+        l.push_back({n, {"", N(n), N(n)}});
+    return l;
+}
+
+void AddOptions(Rows& rows) {
+    using O = OptFeatures;
+    const auto o = &RadioData::OptFeatures;
+    const int at = image::OptFeaturesAt;
+    const auto ptt = [](Text<16> O::*f) {
+        return std::pair{[f](const RadioData& d) { return (d.OptFeatures.*f).get(); },
+                         // the window's fixed-width field
+                         [f](RadioData& d, std::string_view t) { (d.OptFeatures.*f).assign(t); }};
+    };
+    const auto bot = ptt(&O::PttIdBot), eot = ptt(&O::PttIdEot);
+    rows.insert(
+        rows.end(),
+        {Num("optional.time_out_timer", OptArea,
+             {"", "Time Out Timer(TOT)[s]", "超时定时器(TOT)[秒]"}, at + 4, In(o, &O::TotTime), 1,
+             40, "60", {.fallback = 4, .unit = "s", .scale = 15}),
+         Num("optional.tot_pre_alert", OptArea, {"", "TOT Pre-Alert[s]", "超时定时器预警[秒]"},
+             at + 5, In(o, &O::TotPreAlert), 0, 10, "Off", {.unit = "s", .offAtZero = true}),
+         Num("optional.squelch_level", OptArea, {"", "Squelch Level", "静躁电平"}, at + 8,
+             In(o, &O::SquelchLevel), 0, 9, "5", {.fallback = 5}),
+         Pick("optional.mic_sensitivity", OptArea, {"", "Mic Sensitivity", "麦克风灵敏度"}, at + 17,
+              In(o, &O::MicSensitivity), MicSensitivityChoices(), "Normal"),
+         Pick("optional.voice_annunciation", OptArea, {"", "Voice Annunciation", "语音通知"},
+              at + 3, In(o, &O::VoiceAnnunciation), VoiceChoices(), "Off"),
+         Flag("optional.battery_save", OptArea, {"", "Battery Save", "电池省电"}, at + 9,
+              In(o, &O::BatterySave), "Off"),
+         Flag("optional.beep", OptArea, {"", "Beep", "哗音"}, at + 10, In(o, &O::Beep), "On", 1),
+         Flag("optional.scrambler_activation", OptArea, {"", "Scrambler Activation", "扰频器激活"},
+              at, In(o, &O::ScramblerActivation), "Off"),
+         Flag("optional.scrambler_backup", OptArea, {"", "Scrambler Backup", "扰频器备份"}, at + 1,
+              In(o, &O::ScramblerBackup), "Off"),
+         Pick("optional.ptt_id_type", OptArea, {"", "PTT ID Type", "PTT ID类型"}, at + 7,
+              In(o, &O::PttIdMode), PttIdModeChoices(), "DTMF", {.high = 2}),
+         Pick("optional.ptt_id", OptArea, {"", "PTT ID", "PTT ID"}, at + 6, In(o, &O::PttIdType),
+              PttIdTypeChoices(), "BOT"),
+         TextRow("optional.begin_of_tx", OptArea, {"", "Begin of TX", "发射开始"},
+                 image::PttIdBotAt, 16, bot.first, bot.second, "12345", DtmfDigits),
+         TextRow("optional.end_of_tx", OptArea, {"", "End of TX", "发射结束"}, image::PttIdEotAt,
+                 16, eot.first, eot.second, "", DtmfDigits),
+         Flag("optional.vox_function", OptArea, {"", "VOX Function", "VOX功能"}, at + 13,
+              In(o, &O::VoxFunction), "Off"),
+         Num("optional.vox_gain_level", OptArea, {"", "VOX Gain Level", "VOX增益电平"}, at + 14,
+             In(o, &O::VoxGain), 0, 10, "5", {.fallback = 5, .offAtZero = true}),
+         Pick("optional.vox_delay_time", OptArea, {"", "VOX Delay Time[s]", "VOX延迟时间[秒]"},
+              at + 15, In(o, &O::VoxDelay), VoxDelayChoices(), "0.5", {.fallback = 1, .unit = "s"}),
+         Flag("optional.vox_cancel_operation", OptArea, {"", "Cancel Operation", "取消操作"},
+              at + 11, In(o, &O::VoxCancelOperation), "Off"),
+         Flag("optional.vox_proceed_tone", OptArea, {"", "VOX Proceed Tone", "VOX可进行音调"},
+              at + 16, In(o, &O::VoxProceedTone), "Off"),
+         Flag("optional.vox_inhibit_on_receive", OptArea,
+              {"", "VOX Inhibit on Receive", "接收时禁止VOX"}, at + 12, In(o, &O::VoxInhibitOnRx),
+              "Off"),
+         Flag("optional.clone_mode", OptArea, {"", "Clone Mode", "复制模式"}, at + 18,
+              In(o, &O::CloneMode), "Off")});
+}
+
+void AddKeysAndScan(Rows& rows) {
+    using Sc = ScanInfo;
+    // Reserved codes show by name but are not offered.
+    const auto key = [](const char* k, const char* name, int at, Int16 RadioData::*f,
+                        const char* def) {
+        SettingRow r = Pick(k, KeyArea, {"", name, name}, at, In(f), KeyFunctionChoices(), def,
+                            {.fallback = 255, .high = 255});
+        r.show = [f](const SettingRow&, const Session& s) {
+            return OrNumber(KeyFunctionText(s.Doc.*f, s.CurLanguage), s.Doc.*f);
+        };
+        return r;
+    };
+    const auto s = &RadioData::ScanInfo;
+    const int at = image::ScanInfoAt;
+    rows.insert(
+        rows.end(),
+        {key("key.pf1", "PF1", image::KeyFunc1At, &RadioData::KeyFunc1, "None"),
+         key("key.pf2", "PF2", image::KeyFunc2At, &RadioData::KeyFunc2, "Squelch Off Momentary"),
+         Pick("scan.priority", ScanArea, {"", "Priority", "优先"}, at, In(s, &Sc::PriorityType),
+              PriorityModeChoices(), "None"),
+         Pick("scan.priority_channel", ScanArea, {"", "Priority Channel", "优先信道"}, at + 1,
+              In(s, &Sc::PriorityChannel), PriorityChannelChoices(), "None",
+              {.fallback = 255, .high = 16}),
+         Pick("scan.look_back_time_a", ScanArea, {"", "Look Back Time A[s]", "回扫时间A[秒]"},
+              at + 2, In(s, &Sc::LookBackA), LookBackChoices(), "2.00",
+              {.fallback = 29, .unit = "s"}),
+         Pick("scan.look_back_time_b", ScanArea, {"", "Look Back Time B[s]", "回扫时间B[秒]"},
+              at + 3, In(s, &Sc::LookBackB), LookBackChoices(), "3.00",
+              {.fallback = 49, .unit = "s"}),
+         Pick("scan.revert_channel", ScanArea, {"", "Revert Channel", "返回信道"}, at + 4,
+              In(s, &Sc::RevertChannel), RevertChannelChoices(), "Selected+Talk Back",
+              {.fallback = 1}),
+         Num("scan.dropout_delay_time", ScanArea,
+             {"", "Dropout Delay Time[s]", "扫描接收恢复延迟时间[秒]"}, at + 5,
+             In(s, &Sc::DropoutDelay), 0, 300, "3", {.fallback = 3, .unit = "s"}),
+         Num("scan.tx_dwell_time", ScanArea, {"", "TX Dwell Time[s]", "扫描发射恢复延迟时间[秒]"},
+             at + 7, In(s, &Sc::TxDwell), 0, 300, "3", {.fallback = 3, .unit = "s"})});
+}
+
+void AddDtmf(Rows& rows) {
+    using T = DtmfInfo;
+    const auto t = &RadioData::DtmfInfo;
+    const int at = image::DtmfInfoAt;
+    SettingRow id = TextRow(
+        "dtmf.id_code", DtmfArea, {"", "ID Code", "ID 码"}, image::IdCodeAt, 10,
+        [](const RadioData& d) { return d.DtmfInfo.IdCode.get(); },
+        [](RadioData& d, std::string_view v) { d.DtmfInfo.IdCode.assign(v); }, "000", "0123456789",
+        3);
+    id.unique = true;
+    rows.insert(
+        rows.end(),
+        {Pick("dtmf.speed", DtmfArea, {"", "DTMF Speed[digit/s]", "DTMF 速率[数字/秒]"}, at,
+              In(t, &T::DtmfSpeed), DtmfSpeedChoices(), "6"),
+         Pick("dtmf.first_digit_time", DtmfArea, {"", "First Digit Time[ms]", "首位数码时间[毫秒]"},
+              at + 1, In(t, &T::FirstDigitTime), DigitTimeChoices(), "0"),
+         Num("dtmf.first_digit_delay", DtmfArea,
+             {"", "First Digit Delay[ms]", "首位数码延迟[毫秒]"}, at + 2,
+             In(t, &T::FirstDigitDelay), 10, 100, "100",
+             {.fallback = 10, .unit = "ms", .scale = 10, .step = 5}),
+         Pick("dtmf.star_hash_tone", DtmfArea, {"", "* and # Tone[ms]", "*和#音[毫秒]"}, at + 3,
+              In(t, &T::StarHashTone), DigitTimeChoices(), "0"),
+         Pick("dtmf.d_code_assignment", DtmfArea, {"", "D Code Assignment", "D键设定"}, at + 4,
+              In(t, &T::DCodeAssign), DCodeChoices(), "D Code"),
+         Flag("dtmf.side_tone", DtmfArea, {"", "DTMF Side Tone", "DTMF 侧音"}, at + 5,
+              In(t, &T::DtmfSideTone), "On", 1),
+         id,
+         Pick("dtmf.group_code", DtmfArea, {"", "Group Code", "组呼码"}, at + 6,
+              In(t, &T::GroupCode), GroupCodeChoices(), "Off"),
+         Num("dtmf.auto_reset_timer", DtmfArea, {"", "Auto Reset Timer[s]", "自动复位定时器[秒]"},
+             at + 7, In(t, &T::AutoResetTimer), 0, 15, "10",
+             {.fallback = 10, .unit = "s", .offAtZero = true}),
+         Pick("dtmf.call_alert", DtmfArea, {"", "Call Alert", "呼叫告警"}, at + 8,
+              In(t, &T::CallAlert), CallAlertChoices(), "Off"),
+         Pick("dtmf.transpond", DtmfArea, {"", "Transpond", "自动应答"}, at + 9,
+              In(t, &T::Transpond), TranspondChoices(), "Off"),
+         Flag("dtmf.clear_to_transpond", DtmfArea, {"", "Clear to Transpond", "清除自动应答"},
+              at + 10, In(t, &T::ClearToTranspond), "Off"),
+         TextRow(
+             "dtmf.stun_code", DtmfArea, {"", "Stun Code", "遥毙码"}, image::StunCodeAt, 10,
+             [](const RadioData& d) { return d.DtmfInfo.StunCode.get(); },
+             [](RadioData& d, std::string_view v) {
+                 std::string upper(v); // a-d count as A-D
+                 for (char& c : upper)
+                     if (c >= 'a' && c <= 'd') c = char(c - 'a' + 'A');
+                 d.DtmfInfo.StunCode.set(upper);
+             },
+             "", DtmfDigits + "abcd"),
+         Pick("dtmf.stun_type", DtmfArea, {"", "Stun Type", "遥毙类型"}, image::StunTypeAt,
+              In(t, &T::StunType), StunTypeChoices(), "TX Inhibit")});
+}
+
+void AddFleetSync(Rows& rows) {
+    using F = FleetSyncInfo;
+    const auto f = &RadioData::FleetSyncInfo;
+    const int at = image::FleetSyncAt;
+    // Own fleet and ID show blank while no own fleet is set (255).
+    const auto own = [](bool isId) {
+        return [isId](const SettingRow& r, const Session& s) {
+            const FleetSyncInfo& fs = s.Doc.FleetSyncInfo;
+            return fs.OwnFleet == 255 ? std::string()
+                                      : N((isId ? fs.OwnId : fs.OwnFleet) + r.offset);
+        };
+    };
+    SettingRow fleet =
+        Num("fleetsync.own_fleet", FleetArea, {"", "Fleet(Own)", "队列（自身）"}, at,
+            In(f, &F::OwnFleet), 1, FleetNumberCount, "", {.fallback = 255, .offset = FleetOffset});
+    SettingRow id = Num("fleetsync.own_id", FleetArea, {"", "ID(Own)", "ID（自身）"}, at + 1,
+                        In(f, &F::OwnId), 1, IdNumberCount, "", {.offset = IdOffset});
+    fleet.show = own(false);
+    id.show = own(true);
+    fleet.unique = id.unique = true;
+    rows.insert(
+        rows.end(),
+        {fleet, id,
+         Pick("fleetsync.baud_rate", FleetArea,
+              {"", "FleetSync Baud Rate[bps]", "队列同步波特率[bps]"}, at + 5, In(f, &F::BaudRate),
+              BaudRateChoices(), "1200"),
+         Num("fleetsync.tx_modulation_delay", FleetArea,
+             {"", "Data TX Modulation Delay Time[ms]", "数据发射调制延迟时间[毫秒]"}, at + 3,
+             In(f, &F::TxModDelay), 0, 6000, "400", {.fallback = 400, .unit = "ms"}),
+         Num("fleetsync.message_mode_timer", FleetArea,
+             {"", "Message Mode Timer[s]", "信息模式定时器[秒]"}, at + 6, In(f, &F::MsgModeTimer),
+             0, 300, "10", {.fallback = 10, .unit = "s", .offAtZero = true}),
+         Flag("fleetsync.ptt_id_side_tone", FleetArea, {"", "PTT ID Side Tone", "PTT ID 侧音"},
+              at + 8, In(f, &F::PttIdSideTone), "On")});
+}
+
+void AddMessageAndInfo(Rows& rows) {
+    const auto line = [](Text<32> RadioData::*f) {
+        return [f](RadioData& d, std::string_view t) { (d.*f).set(t); };
+    };
+    rows.push_back(TextRow("message.line1", MsgArea, {"", "Line 1", "第 1 行"}, image::EmbMsg1At,
+                           32, Reads(&RadioData::EmbMsg1), line(&RadioData::EmbMsg1), ""));
+    rows.push_back(TextRow("message.line2", MsgArea, {"", "Line 2", "第 2 行"}, image::EmbMsg2At,
+                           32, Reads(&RadioData::EmbMsg2), line(&RadioData::EmbMsg2), ""));
+    const auto info = [](const char* key, L label,
+                         std::function<std::string(const SettingRow&, const Session&)> f) {
+        SettingRow r;
+        r.key = key;
+        r.area = InfoArea;
+        r.label = std::move(label);
+        r.kind = RowKind::Text;
+        r.readOnly = true;
+        r.show = std::move(f);
+        return r;
+    };
+    rows.push_back(info(
+        "info.serial_number", {"", "Serial Number", "序号"},
+        [](const SettingRow&, const Session& s) { return ShownText(s.Doc.SerialNumber.get()); }));
+    rows.push_back(
+        info("info.version", {"", "Version", "版本"},
+             [](const SettingRow&, const Session& s) { return ShownText(VersionText(s.Doc)); }));
+    rows.push_back(
+        info("info.model_type", {"", "Model Type", "机型类型"},
+             [](const SettingRow&, const Session& s) { return ShownText(s.Doc.ModelType.get()); }));
+    rows.push_back(
+        info("info.frequency_code", {"", "Frequency Code", "频率代码"},
+             [](const SettingRow&, const Session& s) { return N(s.Doc.FrequencyCode); }));
+    rows.push_back(info("info.type_letter", {"", "Type Letter", "类型字母"},
+                        [](const SettingRow&, const Session& s) {
+                            const int c = s.Doc.TypeLetter;
+                            return c > 0x20 && c < 0x7F ? std::string(1, char(c)) : N(c);
+                        }));
+}
+
+void AddModel(Rows& rows) {
+    SettingRow model;
+    model.key = "model.model";
+    model.area = ModelArea;
+    model.label = {"", "Model", "机型"};
+    model.kind = RowKind::Text;
+    model.address = image::ModelByteAt;
+    model.readOnly = true;
+    model.show = [](const SettingRow&, const Session& s) { return s.CurModelCode; };
+    rows.push_back(model);
+    SettingRow band = model;
+    band.key = "model.band";
+    band.label = {"", "Frequency Band", "频段"};
+    band.address = image::BandCodeAt;
+    band.show = [](const SettingRow&, const Session& s) { return s.CurBand; };
+    rows.push_back(band);
+}
+
+// ---- the lists ---------------------------------------------------------------------------
+
+struct ChannelColumn {
+    const char* key;
+    L label;
+    ChannelFieldKind kind;
+    int offset;
+    int width;
+    unsigned mask;
+};
+
+const ChannelColumn ChannelColumns[] = {
+    {"rx_frequency", {"", "RX Frequency", "接收频率"}, ChannelFieldKind::RxFreq, 0, 4, 0xFFFFFFFF},
+    {"tx_frequency", {"", "TX Frequency", "发射频率"}, ChannelFieldKind::TxFreq, 4, 4, 0xFFFFFFFF},
+    {"decode_tone", {"", "QT/DQT Dec", "解码"}, ChannelFieldKind::RxCode, 8, 2, 0xFFFF},
+    {"encode_tone", {"", "QT/DQT Enc", "编码"}, ChannelFieldKind::TxCode, 10, 2, 0xFFFF},
+    {"tx_power", {"", "TX Power", "发射功率"}, ChannelFieldKind::TxPower, 13, 1, 0x20},
+    {"scan_add", {"", "Scan Add", "扫描添加"}, ChannelFieldKind::ScanAdd, -1, 1, 0},
+    {"opt_signal", {"", "Opt Signal", "可选信令"}, ChannelFieldKind::OptSignal, 12, 1, 0x06},
+    {"ptt_id", {"", "PTT ID", "PTT ID"}, ChannelFieldKind::PttId, 14, 1, 0x01},
+    {"wide_narrow", {"", "W/N", "带宽"}, ChannelFieldKind::WideNarrow, 13, 1, 0x10},
+    {"busy_lockout", {"", "Busy Lockout", "繁忙锁定"}, ChannelFieldKind::BusyLockout, 12, 1, 0x18},
+    {"sp_unmute", {"", "SP Unmute", "静噪开启"}, ChannelFieldKind::SpUnmute, 12, 1, 0x60},
+    {"autodial", {"", "Autodial", "自动拨号"}, ChannelFieldKind::AutodialMem, 15, 1, 0x07},
+    {"beat_shift", {"", "Beat Shift", "差拍"}, ChannelFieldKind::BeatShift, 13, 1, 0x40},
+    {"compander", {"", "Compander", "压扩"}, ChannelFieldKind::Compander, 12, 1, 0x01},
+};
+
+bool IsFlagColumn(ChannelFieldKind k) {
+    return k == ChannelFieldKind::BeatShift || k == ChannelFieldKind::Compander;
+}
+
+std::optional<std::string> BandFrequency(const Session& s, std::string_view t);
+
+// The window's text of a typed channel value, or nothing when the window offers no such
+// entry: a frequency of the band or an entry of the column's list.
+std::optional<std::string> ChannelTyped(const Session& s, const SettingRow& row,
+                                        const ChannelInfo* ch, ChannelFieldKind k,
+                                        std::string_view t) {
+    using K = ChannelFieldKind;
+    if (k == K::RxFreq || k == K::TxFreq)
+        return t.empty() ? std::optional<std::string>("") : BandFrequency(s, t);
+    const auto v = StoredOf(row, t);
+    if (!v) return std::nullopt;
+    if (row.kind == RowKind::Flag) return N(*v);
+    if (k == K::SpUnmute) return SpUnmuteText(*v, ch && ch->RxCode.get() != "FFFF", s.CurLanguage);
+    return ChoiceText(row.choices, *v, s.CurLanguage);
+}
+
+void AddChannels(Rows& rows) {
+    for (int n = 1; n <= 16; ++n) {
+        const L area = Numbered({"", "Channel", "信道"}, n);
+        for (const ChannelColumn& c : ChannelColumns) {
+            SettingRow r;
+            r.key = "channel." + N(n) + "." + c.key;
+            r.area = area;
+            r.label = c.label;
+            const auto k = c.kind;
+            const bool freq = k == ChannelFieldKind::RxFreq || k == ChannelFieldKind::TxFreq;
+            r.kind = freq ? RowKind::Number : IsFlagColumn(k) ? RowKind::Flag : RowKind::Choice;
+            if (freq) r.unit = "MHz";
+            r.address = c.offset < 0 ? image::ScanMapAt + (n <= 8 ? 0 : 1)
+                                     : image::ChannelBase(n) + c.offset;
+            r.width = c.width;
+            r.mask = c.offset < 0 ? 1u << ((n - 1) % 8) : c.mask;
+            for (const ChannelChoice& ch : ChannelChoices(k))
+                r.choices.push_back({ch.value, ch.text});
+            if (k == ChannelFieldKind::RxCode || k == ChannelFieldKind::TxCode)
+                for (std::size_t i = 0; i < ToneList(English).size(); ++i)
+                    r.choices.push_back({int(i), {"", ToneList(English)[i], ToneList(Chinese)[i]}});
+            if (k == ChannelFieldKind::SpUnmute)
+                for (const bool tone : {false, true})
+                    for (int v = 0; v < 3; ++v)
+                        r.choices.push_back(
+                            {v,
+                             {"", SpUnmuteText(v, tone, English), SpUnmuteText(v, tone, Chinese)}});
+            if (k == ChannelFieldKind::AutodialMem)
+                for (int v = 0; v < 8; ++v)
+                    r.choices.push_back({v, {"", N(v + 1), N(v + 1)}});
+            r.show = [n, k](const SettingRow&, const Session& s) {
+                const ChannelInfo* ch = ChannelOf(s.Doc, n);
+                if (!ch) return std::string();
+                if (IsFlagColumn(k))
+                    return OnOffText(k == ChannelFieldKind::BeatShift ? ch->BeatShift
+                                                                      : ch->Compander,
+                                     s.CurLanguage);
+                return ChannelFieldText(s, *ch, k);
+            };
+            r.commit = [n, k](const SettingRow& row, Session& s,
+                              std::string_view t) -> std::optional<std::string> {
+                const ChannelInfo* ch = ChannelOf(s.Doc, n);
+                if (!ch && k != ChannelFieldKind::RxFreq)
+                    return "channel " + N(n) + " is not programmed: set its rx_frequency first";
+                const auto typed = ChannelTyped(s, row, ch, k, t);
+                if (!typed) return RuleText(row, English);
+                Session trial = s;
+                trial.onMessage = nullptr;
+                SetChannelField(trial, n, k, *typed);
+                // Some entries are offered only with the channel's other settings.
+                if (row.kind == RowKind::Choice && row.show(row, trial) != *typed)
+                    return "not offered with the channel's other settings";
+                s.Doc = trial.Doc;
+                return std::nullopt;
+            };
+            rows.push_back(std::move(r));
+        }
+    }
+}
+
+// A typed frequency of the band, as the frequency windows take it; nothing otherwise.
+std::optional<std::string> BandFrequency(const Session& s, std::string_view t) {
+    const bool number =
+        !t.empty() && t != "." && std::count(t.begin(), t.end(), '.') <= 1 &&
+        std::all_of(t.begin(), t.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
+    if (!number || t.size() > 12) return std::nullopt;
+    const double mhz = std::stod(std::string(t));
+    if (mhz < s.BandLow || mhz > s.BandHigh) return std::nullopt;
+    return CheckFreq(s, t);
+}
+
+template <class E, std::size_t C>
+E* EntryOf(std::array<E, C>& list, Int16 count, int no, Int16 E::*number) {
+    const auto end = list.begin() + image::Used(count, int(C));
+    const auto it = std::find_if(list.begin(), end, [&](const E& e) { return e.*number == no; });
+    return it == end ? nullptr : &*it;
+}
+
+// Removes entry `e` of a list; later entries move up.
+template <class E, std::size_t C> void RemoveEntry(std::array<E, C>& list, Int16& count, E* e) {
+    const auto end = list.begin() + image::Used(count, int(C));
+    std::move(e + 1, end, e);
+    *(end - 1) = E{};
+    count = Int16(image::Used(count, int(C)) - 1);
+}
+
+// A new entry at the end of a list; nothing when every record is in use.
+template <class E, std::size_t C> E* AppendEntry(std::array<E, C>& list, Int16& count) {
+    const int used = image::Used(count, int(C));
+    if (used == int(C)) return nullptr;
+    count = Int16(used + 1);
+    list[std::size_t(used)] = E{};
+    return &list[std::size_t(used)];
+}
+
+// The marks of the test frequencies: 15 while a frequency is its slot's default, 2 once
+// changed.
+void MarkTestFrequencies(Session& s) {
+    const auto defaults = DefaultTestFrequencies(BandIndexOf(s.CurBand));
+    RadioData& d = s.Doc;
+    for (int i = 0; i < image::Used(d.TestFreCount, 16); ++i) {
+        TestFre& t = d.TestFres[std::size_t(i)];
+        if (t.No < 1 || t.No > 16) continue;
+        const auto mark = [&](const Text<8>& f, const std::string& def) {
+            std::string a = f.get(), b = def.empty() ? "" : FreqToStorage(s, def);
+            a.resize(8, '0');
+            b.resize(8, '0');
+            return Int16(!def.empty() && a == b ? 15 : 2);
+        };
+        t.RxSig = mark(t.RxFreq, defaults[std::size_t(t.No - 1)][0]);
+        t.TxSig = mark(t.TxFreq, defaults[std::size_t(t.No - 1)][1]);
+    }
+}
+
+void AddAutodial(Rows& rows) {
+    for (int n = 1; n <= 8; ++n) {
+        SettingRow r = TextRow(
+            "autodial." + N(n) + ".code", DtmfArea,
+            Numbered({"", "Autodial Memory", "自动拨号存储器"}, n), image::AutodialAt(n), 16,
+            [n](const RadioData& d) {
+                auto& list = const_cast<RadioData&>(d).DtmfCodes;
+                const DtmfCode* e = EntryOf(list, d.DtmfCodeCount, n, &DtmfCode::No);
+                return e ? e->Code.get() : std::string();
+            },
+            [n](RadioData& d, std::string_view t) {
+                DtmfCode* e = EntryOf(d.DtmfCodes, d.DtmfCodeCount, n, &DtmfCode::No);
+                if (t.empty()) {
+                    if (e) RemoveEntry(d.DtmfCodes, d.DtmfCodeCount, e);
+                } else if (e || (e = AppendEntry(d.DtmfCodes, d.DtmfCodeCount))) {
+                    e->No = Int16(n);
+                    e->Code.set(t);
+                }
+            },
+            "", DtmfDigits);
+        rows.push_back(std::move(r));
+    }
+}
+
+void AddFleetList(Rows& rows) {
+    for (int n = 1; n <= 8; ++n) {
+        for (const bool isId : {false, true}) {
+            SettingRow r;
+            r.key = "fleet." + N(n) + (isId ? ".id" : ".fleet");
+            r.area = FleetArea;
+            r.label = Numbered({"", "Fleet List", "队列表"}, n, isId ? " ID" : "");
+            if (!isId) r.label = Numbered({"", "Fleet List", "队列表"}, n, " Fleet");
+            if (!isId) r.label[2] = "队列表 " + N(n) + " 队列";
+            r.kind = RowKind::Number;
+            r.address = image::FleetSlotAt(n) + (isId ? 1 : 0);
+            r.width = isId ? 2 : 1;
+            r.mask = isId ? 0xFFFF : 0xFF;
+            r.low = 0;
+            r.high = isId ? IdNumberCount : FleetNumberCount;
+            r.offset = isId ? IdOffset : FleetOffset;
+            r.show = [n, isId](const SettingRow&, const Session& s) {
+                auto& list = const_cast<RadioData&>(s.Doc).Fleets;
+                const FleetEntry* e = EntryOf(list, s.Doc.FleetCount, n, &FleetEntry::Slot);
+                if (!e) return std::string();
+                return FleetNumberText(isId ? e->IdValue : e->Fleet, isId ? IdOffset : FleetOffset,
+                                       true, s.CurLanguage);
+            };
+            r.commit = [n, isId](const SettingRow& row, Session& s,
+                                 std::string_view t) -> std::optional<std::string> {
+                RadioData& d = s.Doc;
+                if (t.empty()) {
+                    RemoveFleetEntry(d, n);
+                    return std::nullopt;
+                }
+                const auto column = isId ? FleetColumn::Id : FleetColumn::Fleet;
+                const auto v = FleetCellValue(t, column);
+                // The cell brings a number into its range; a command names the range.
+                if (!v || (*v != 0 && N(*v + row.offset) != t)) return RuleText(row, English);
+                const FleetEntry* e = EntryOf(d.Fleets, d.FleetCount, n, &FleetEntry::Slot);
+                const int other = e ? (isId ? e->Fleet : e->IdValue) : 0;
+                if (!SetFleetEntry(d, n, isId ? other : *v, isId ? *v : other))
+                    return "the fleet list holds no free record";
+                return std::nullopt;
+            };
+            rows.push_back(std::move(r));
+        }
+    }
+}
+
+void AddTestFrequencies(Rows& rows) {
+    for (int n = 1; n <= 16; ++n) {
+        for (const bool tx : {false, true}) {
+            SettingRow r;
+            r.key = "testfreq." + N(n) + (tx ? ".tx" : ".rx");
+            r.area = TestArea;
+            r.label = Numbered({"", "Channel", "信道"}, n, tx ? " TX[MHz]" : " RX[MHz]");
+            r.label[2] = "信道 " + N(n) + (tx ? " 发射[MHz]" : " 接收[MHz]");
+            r.kind = RowKind::Number;
+            r.unit = "MHz";
+            r.address = image::TestFreAt(n) + (tx ? 4 : 0);
+            r.width = 4;
+            r.mask = 0xFFFFFFFF;
+            r.show = [n, tx](const SettingRow&, const Session& s) {
+                auto& list = const_cast<RadioData&>(s.Doc).TestFres;
+                const TestFre* e = EntryOf(list, s.Doc.TestFreCount, n, &TestFre::No);
+                return e ? StorageToFreq(s, (tx ? e->TxFreq : e->RxFreq).get()) : std::string();
+            };
+            r.commit = [n, tx](const SettingRow& row, Session& s,
+                               std::string_view t) -> std::optional<std::string> {
+                RadioData& d = s.Doc;
+                TestFre* e = EntryOf(d.TestFres, d.TestFreCount, n, &TestFre::No);
+                // As in the window: an emptied cell empties its row, and the other cell of
+                // a new row takes the same frequency.
+                if (t.empty()) {
+                    if (e) RemoveEntry(d.TestFres, d.TestFreCount, e);
+                    return std::nullopt;
+                }
+                const auto shown = BandFrequency(s, t);
+                if (!shown) return RuleText(row, English);
+                const bool fresh = !e;
+                if (!e && !(e = AppendEntry(d.TestFres, d.TestFreCount)))
+                    return "the test frequency list holds no free record";
+                e->No = Int16(n);
+                const std::string stored = FreqToStorage(s, *shown);
+                (tx ? e->TxFreq : e->RxFreq).set(stored);
+                if (fresh) (tx ? e->RxFreq : e->TxFreq).set(stored);
+                MarkTestFrequencies(s);
+                return std::nullopt;
+            };
+            rows.push_back(std::move(r));
+        }
+    }
+}
+
+Rows BuildCatalogue() {
+    Rows rows;
+    AddModel(rows);
+    AddChannels(rows);
+    AddOptions(rows);
+    AddKeysAndScan(rows);
+    AddDtmf(rows);
+    AddAutodial(rows);
+    AddFleetSync(rows);
+    AddFleetList(rows);
+    AddTestFrequencies(rows);
+    AddMessageAndInfo(rows);
+    return rows;
+}
+
+} // namespace
+
+const std::vector<SettingRow>& Catalogue() {
+    static const Rows rows = [] {
+        Rows r = BuildCatalogue();
+        for (SettingRow& row : r)
+            Finish(row);
+        return r;
+    }();
+    return rows;
+}
+
+const SettingRow* findRow(std::string_view key) {
+    for (const SettingRow& r : Catalogue())
+        if (r.key == key) return &r;
+    return nullptr;
+}
+
+const std::string& LabelOf(const SettingRow& row, int language) {
+    return InLanguage(row.label, language);
+}
+
+std::string textOf(const Session& s, std::string_view key) {
+    const SettingRow* r = findRow(key);
+    if (!r) return {};
+    Session quiet = s;
+    quiet.onMessage = nullptr; // a damaged value shows as it is
+    return r->show(*r, quiet);
+}
+
+std::string textOf(const RadioData& d, std::string_view key) {
+    Session s;
+    s.Doc = d;
+    return textOf(s, key);
+}
+
+std::optional<std::string> setFromText(Session& s, std::string_view key, std::string_view text) {
+    const SettingRow* r = findRow(key);
+    if (!r) return std::string(key) + ": no such key";
+    if (r->readOnly || !r->commit)
+        return Refusal(*r, text, "read only (set with the radio information or model commands)");
+    if (const auto rule = r->commit(*r, s, text)) return Refusal(*r, text, *rule);
+    return std::nullopt;
+}
+
+std::optional<std::string> setFromText(RadioData& d, std::string_view key, std::string_view text) {
+    Session s;
+    s.Doc = d;
+    const auto refusal = setFromText(s, key, text);
+    if (!refusal) d = s.Doc;
+    return refusal;
+}
+
+int CheckedValue(const SettingRow& r, int value) {
+    if (r.key == "key.pf1" || r.key == "key.pf2") // the reserved codes 0 and 8 stay
+        return (value == 1 || (value > 11 && value < 255)) ? 255 : value;
+    if (r.key == "dtmf.group_code")
+        return ChoiceText(r.choices, value, English).empty() ? r.fallback : value;
+    if (value < r.low || value > r.high) return r.fallback;
+    return value - (value - r.low) % r.step;
+}
+
+std::string RuleText(const SettingRow& r, int language) {
+    std::string out;
+    switch (r.kind) {
+    case RowKind::Choice:
+        for (const std::string& t : ChoiceTexts(r.choices, language))
+            out += (out.empty() ? "" : "|") + t;
+        return "one of " + out;
+    case RowKind::Flag:
+        return OffText(language) + "|" + InLanguage(OnWord, language);
+    case RowKind::Text: {
+        out = "at most " + N(r.textWidth) + " characters";
+        if (r.minWidth) out = N(r.minWidth) + " to " + N(r.textWidth) + " characters";
+        return out + (r.allowed.empty() ? " of printable ASCII" : " of " + r.allowed);
+    }
+    case RowKind::Number:
+        break;
+    }
+    if (r.unit == "MHz") return "a frequency of the band in MHz";
+    out = (r.offAtZero ? OffText(language) + "|" : "") +
+          N((r.offAtZero ? r.low + r.step : r.low) * r.scale + r.offset) + ".." +
+          N(r.high * r.scale + r.offset);
+    if (r.step * r.scale != 1) out += " in steps of " + N(r.step * r.scale);
+    return out + (r.unit.empty() ? "" : " " + r.unit);
+}
+
+std::string VersionText(const RadioData& d) {
+    const std::string v = d.Version.get();
+    return !v.empty() && (v[0] == 'V' || v[0] == 'v') ? v.substr(1) : v;
+}
+
+std::string ShownText(std::string_view stored) {
+    std::string out;
+    for (const char ch : stored) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
+            out += "\xEF\xBF\xBD";
+        } else if (c < 0x80) {
+            out += ch;
+        } else {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+} // namespace rv

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "Session.h"
+#include "SettingTexts.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The settings catalogue: one row per setting of the document, the single place that says
+// what a setting is called, where it lives in the document and in the memory image, which
+// values it takes and what a new document holds. The decoder, the comparison, the command
+// line and the report all read it.
+
+namespace rv {
+
+enum class RowKind { Number, Choice, Flag, Text };
+
+struct SettingRow {
+    /// Stable key, lower case and dotted by area: "dtmf.auto_reset_timer", "fleet.2.id".
+    std::string key;
+    /// The window (or channel) the setting belongs to, and its caption there.
+    LangText area;
+    LangText label;
+    RowKind kind = RowKind::Number;
+
+    /// Where the stored value lives in the memory image: `width` bytes from `address`
+    /// (little-endian for numbers), the bits of `mask` of the first four bytes. No
+    /// address (-1) for settings the image does not hold.
+    int address = -1;
+    int width = 1;
+    unsigned mask = 0xFF;
+
+    /// Numbers: stored `low`..`high` in steps of `step`; shown as stored * scale + offset.
+    int low = 0;
+    int high = 0;
+    int step = 1;
+    int scale = 1;
+    int offset = 0;
+    std::string unit;
+    /// Numbers: 0 shows as "Off".
+    bool offAtZero = false;
+    /// Choices: the entries offered, as the window lists them.
+    ChoiceList choices;
+    /// Texts: at most `textWidth` characters from `allowed` (empty: printable ASCII), and
+    /// at least `minWidth`.
+    int textWidth = 0;
+    int minWidth = 0;
+    std::string allowed;
+
+    /// What a decoded value outside the rule becomes.
+    int fallback = 0;
+    /// The value a new document holds, as `get` prints it in English; empty when it
+    /// depends on the model and band or the slot starts empty.
+    std::string defaultText;
+    /// Must differ between the radios of a fleet (their own identities).
+    bool unique = false;
+    /// Changed by other commands (radio information, model and band), not by `set`.
+    bool readOnly = false;
+
+    /// Stored value of number, choice and flag rows.
+    std::function<int(const RadioData&)> get;
+    std::function<void(RadioData&, int)> put;
+    /// The value as the window shows it, in the session's language.
+    std::function<std::string(const SettingRow&, const Session&)> show;
+    /// Stores a typed value; the rule it breaks when refused (nothing changed then).
+    std::function<std::optional<std::string>(const SettingRow&, Session&, std::string_view)> commit;
+};
+
+/// Every row, in window order: model, channels, the settings windows, then the lists.
+const std::vector<SettingRow>& Catalogue();
+
+/// The row of a key, or nullptr.
+const SettingRow* findRow(std::string_view key);
+
+/// The label of a row in a language.
+const std::string& LabelOf(const SettingRow& row, int language);
+
+/// The value of a key as its window shows it; empty for an unknown key.
+std::string textOf(const Session& s, std::string_view key);
+std::string textOf(const RadioData& d, std::string_view key);
+
+/// Stores `text` under `key` by the rule of its row, as typing it into its window would.
+/// Returns the refusal (naming the key, the value and the rule) or nothing when stored.
+std::optional<std::string> setFromText(Session& s, std::string_view key, std::string_view text);
+std::optional<std::string> setFromText(RadioData& d, std::string_view key, std::string_view text);
+
+/// The version as the radio reports it: "1.00" (a stored leading "V" dropped).
+std::string VersionText(const RadioData& d);
+
+/// A stored value read from the image, held to the row's rule: the value or its fallback.
+int CheckedValue(const SettingRow& row, int value);
+
+/// The range or the values a row takes, as `keys` lists them ("0..9", "Off|On").
+std::string RuleText(const SettingRow& row, int language);
+
+/// Bytes and list texts are one byte a character (the windows read them as Latin-1);
+/// shown texts are UTF-8, and control characters, which would act on a terminal, show as
+/// the replacement character.
+std::string ShownText(std::string_view stored);
+
+} // namespace rv

@@ -1,0 +1,64 @@
+#include "AlignmentReport.h"
+
+#include "ServiceEntry.h"
+#include "TestModeHost.h"
+#include "kit/AppContext.h"
+#include "link/SafeWrite.h"
+
+namespace rv::ui {
+
+namespace {
+
+const rv::LangText Heading{"", "Alignment of radio %1, read %2", "对讲机 %1 的校准数据，读取于 %2"};
+const rv::LangText ItemWord{"", "Item", "项目"};
+
+QString Cell(const QString& text, const char* tag = "td") {
+    return QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), text.toHtmlEscaped());
+}
+
+} // namespace
+
+QString AlignmentTableHtml(const rv::link::AlignmentRecord& r, int language) {
+    using namespace rv::service;
+    QString html = QStringLiteral("<h3>%1</h3>")
+                       .arg(Tr(language, Heading)
+                                .arg(r.serial, r.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")))
+                                .toHtmlEscaped());
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>") +
+            Cell(Tr(language, ItemWord), "th");
+    for (int pt = 0; pt <= NarrowPoint; ++pt)
+        html += Cell(Tr(language, PointName(pt)), "th");
+    html += QStringLiteral("</tr>");
+    for (int item = 1; item <= TuneItemCount; ++item) {
+        html += QStringLiteral("<tr>") + Cell(Tr(language, TuneItemName(item)));
+        for (int pt = 0; pt <= NarrowPoint; ++pt) {
+            const int at = TuneBlockIndex(item, pt);
+            // The narrow value of an item that does not switch with the band is its "Test".
+            const bool own = at >= 0 && (pt < NarrowPoint || SwitchesWithBand(item));
+            html += Cell(own ? QString::number(r.block[static_cast<std::size_t>(at)]) : QString());
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+QString AlignmentReportHtml(const AppContext& ctx) {
+    if (!ctx.serviceMode) return {};
+    if (auto* host = CurrentTestMode();
+        host && host->state().Block.size() == rv::service::TuneBlock{}.size()) {
+        auto r = host->entryAlignment();
+        std::copy(host->state().Block.begin(), host->state().Block.end(), r.block.begin());
+        r.time = QDateTime::currentDateTime();
+        return AlignmentTableHtml(r, ctx.lang());
+    }
+    const QString serial = QString::fromStdString(ctx.session.Doc.SerialNumber.get()).trimmed();
+    if (serial.isEmpty()) return {};
+    for (const auto& path : rv::link::ListAlignments(rv::link::DefaultBackupDir(), serial)) {
+        rv::link::AlignmentRecord r;
+        if (rv::link::LoadAlignment(path, &r, nullptr, ctx.lang()) && r.serial == serial)
+            return AlignmentTableHtml(r, ctx.lang());
+    }
+    return {};
+}
+
+} // namespace rv::ui

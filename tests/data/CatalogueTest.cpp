@@ -1,0 +1,178 @@
+#include "Fixtures.h"
+
+#include "data/Catalogue.h"
+#include "data/Conversions.h"
+#include "data/Defaults.h"
+#include "data/DocumentDiff.h"
+#include "data/Image.h"
+#include "data/ImageCompare.h"
+
+#include <set>
+
+namespace {
+
+using rv::RowKind;
+using rv::SettingRow;
+
+// A new document with every channel programmed (with a TX frequency) and an own fleet, so that
+// every row can take a value.
+rv::Session Base() {
+    rv::Session s = rvtest::RecordingSession().s;
+    s.onMessage = nullptr;
+    rv::InitRadioData(s, "20260101");
+    for (int n = 1; n <= 16; ++n)
+        for (const auto& [field, value] : {std::pair{".rx_frequency", "440"},
+                                           {".tx_frequency", "440"},
+                                           {".decode_tone", rv::ToneList(rv::English)[1].c_str()},
+                                           {".opt_signal", "DTMF"}})
+            EXPECT_FALSE(rv::setFromText(s, "channel." + std::to_string(n) + field, value));
+    EXPECT_FALSE(rv::setFromText(s, "fleetsync.own_fleet", "120"));
+    for (int n = 1; n <= 16; ++n) {
+        const std::string slot = std::to_string(n);
+        EXPECT_FALSE(rv::setFromText(s, "testfreq." + slot + ".rx", "440"));
+        if (n <= 8) {
+            EXPECT_FALSE(rv::setFromText(s, "fleet." + slot + ".fleet", "120"));
+        }
+    }
+    return s;
+}
+
+// Values a row might take, in the form `get` prints them.
+std::vector<std::string> Candidates(const SettingRow& r) {
+    std::vector<std::string> out;
+    switch (r.kind) {
+    case RowKind::Choice:
+        for (auto c = r.choices.rbegin(); c != r.choices.rend(); ++c)
+            out.push_back(c->text[1]);
+        break;
+    case RowKind::Flag:
+        out = {"On", "Off"};
+        break;
+    case RowKind::Text:
+        out = {std::string(std::size_t(std::max(r.minWidth, 4)),
+                           r.allowed.empty() ? 'Q' : r.allowed[1])};
+        break;
+    case RowKind::Number:
+        if (r.unit == "MHz") return {"446.50000", "401.00000"};
+        out = {std::to_string(r.high * r.scale + r.offset),
+               std::to_string((r.low + r.step) * r.scale + r.offset)};
+        break;
+    }
+    return out;
+}
+
+rv::MemoryImage Encoded(const rv::Session& s) {
+    rv::MemoryImage m;
+    rv::InitImage(m);
+    EXPECT_TRUE(rv::EncodeImage(s.Doc, m));
+    return m;
+}
+
+// Bytes that follow from a list or channel as a whole, not from one setting: the channel
+// map, the test-frequency marks and a channel's "has TX frequency" bit.
+bool Bookkeeping(int address, int changedBits = 0) {
+    const bool txMark = address >= 16 && address < 272 && address % 16 == 14 && changedBits == 0x10;
+    return txMark || (address >= 380 && address <= 381) || (address >= 480 && address <= 495);
+}
+
+// For every row: a value set by key reaches the image at the row's place and bits, decodes
+// back to the same text, and is the one difference a comparison finds, under the row's
+// label; the verify message names the row by the same label.
+TEST(Catalogue, EveryRowRoundTripsThroughTheImageUnderItsLabel) {
+    const rv::Session base = Base();
+    const rv::MemoryImage before = Encoded(base);
+    std::set<std::string> keys;
+    for (const SettingRow& r : rv::Catalogue()) {
+        EXPECT_TRUE(keys.insert(r.key).second) << "duplicate key " << r.key;
+        if (r.readOnly) continue;
+        SCOPED_TRACE(r.key);
+        rv::Session s = base;
+        std::string value;
+        for (const std::string& c : Candidates(r)) {
+            if (c == rv::textOf(base, r.key)) continue;
+            if (!rv::setFromText(s, r.key, c)) {
+                value = c;
+                break;
+            }
+        }
+        ASSERT_FALSE(value.empty()) << "no candidate value taken";
+        EXPECT_EQ(rv::textOf(s, r.key), value);
+
+        const rv::MemoryImage after = Encoded(s);
+        bool changed = false;
+        for (int a = 0; a < int(after.size()); ++a) {
+            if (after[a] == before[a] || Bookkeeping(a, after[a] ^ before[a])) continue;
+            ASSERT_TRUE(a >= r.address && a < r.address + r.width) << "byte " << a;
+            const int shift = 8 * std::min(a - r.address, 3);
+            const unsigned bits = r.width > 4 ? 0xFFu : (r.mask >> shift) & 0xFF;
+            EXPECT_EQ((after[a] ^ before[a]) & ~bits & 0xFF, 0u) << "byte " << a;
+            changed = true;
+        }
+        EXPECT_TRUE(changed);
+
+        rv::Session decoded = base;
+        rv::DecodeImage(after, decoded);
+        EXPECT_EQ(rv::textOf(decoded, r.key), value);
+
+        for (const int lang : {rv::English, rv::Chinese}) {
+            rv::Session a = base, b = s;
+            a.CurLanguage = b.CurLanguage = lang;
+            const auto rows = rv::CompareDocuments(a, b);
+            ASSERT_EQ(rows.size(), 1u) << rows[1].area << " " << rows[1].item;
+            EXPECT_EQ(rows[0].item, rv::LabelOf(r, lang));
+            EXPECT_EQ(rows[0].area, rv::InLanguage(r.area, lang));
+            const std::string verify = rv::AddressSetting(r.address, lang);
+            if (!Bookkeeping(r.address)) {
+                EXPECT_NE(verify.find(rv::LabelOf(r, lang)), std::string::npos) << verify;
+            }
+        }
+    }
+}
+
+TEST(Catalogue, DefaultsAreThoseOfANewDocument) {
+    rv::Session s;
+    rv::InitRadioData(s, "20260101");
+    int checked = 0;
+    for (const SettingRow& r : rv::Catalogue()) {
+        if (r.defaultText.empty()) continue;
+        EXPECT_EQ(rv::textOf(s, r.key), r.defaultText) << r.key;
+        ++checked;
+    }
+    EXPECT_GT(checked, 40);
+}
+
+// A value out of range, off the list or with a character the row does not take is refused
+// with the key, the value and the rule, and changes nothing.
+TEST(Catalogue, RefusedValuesNameKeyValueAndRuleAndChangeNothing) {
+    const rv::Session base = Base();
+    for (const SettingRow& r : rv::Catalogue()) {
+        std::vector<std::string> bad;
+        switch (r.kind) {
+        case RowKind::Choice:
+            bad = {"no such entry", "99"};
+            break;
+        case RowKind::Flag:
+            bad = {"2", "maybe"};
+            break;
+        case RowKind::Text:
+            bad = {
+                std::string(std::size_t(r.textWidth + 1), r.allowed.empty() ? 'Q' : r.allowed[1]),
+                "1\a2", "\xC3\xA9"};
+            break;
+        case RowKind::Number:
+            bad = {r.unit == "MHz" ? "999" : std::to_string((r.high + 1) * r.scale + r.offset),
+                   "x"};
+            if (r.scale * r.step > 1) bad.push_back(std::to_string(r.low * r.scale + r.offset + 1));
+            break;
+        }
+        for (const std::string& v : bad) {
+            rv::Session s = base;
+            const auto refusal = rv::setFromText(s, r.key, v);
+            ASSERT_TRUE(refusal) << r.key << "=" << v;
+            EXPECT_EQ(refusal->rfind(r.key + "=" + rv::ShownText(v) + ": ", 0), 0u) << *refusal;
+            EXPECT_EQ(s.Doc, base.Doc) << r.key << "=" << v;
+        }
+    }
+}
+
+} // namespace
