@@ -330,9 +330,7 @@ std::vector<std::string> CheckPlans(const std::vector<RadioPlan>& plans, const F
     for (const RadioPlan* p : written)
         for (const auto& kv : p->values) {
             const std::string why = rules.check ? rules.check(kv.key, kv.value) : std::string();
-            if (!why.empty())
-                refusals.push_back(RadioName(*p, language) + ": " + kv.key + " = " +
-                                   Quoted(kv.value) + ": " + why);
+            if (!why.empty()) refusals.push_back(RadioName(*p, language) + ": " + why);
         }
     for (const auto& [group, keys] : GivenGroups(plans, rules)) {
         std::map<std::vector<std::string>, const RadioPlan*> seen;

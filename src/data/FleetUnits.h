@@ -96,8 +96,8 @@ private:
 
 /// What the settings catalogue says about the keys of a run.
 struct FleetKeyRules {
-    /// The refusal of `text` as the value of `key`, by the rule of its window; empty when
-    /// the value is taken.
+    /// The refusal of `text` as the value of `key` by the rule of its window, naming the key,
+    /// the value and the rule; empty when the value is taken.
     std::function<std::string(const std::string& key, const std::string& text)> check;
     /// The group of keys whose values taken together must differ from radio to radio;
     /// empty for a key that radios may share.

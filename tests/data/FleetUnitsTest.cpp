@@ -87,7 +87,7 @@ TEST(FleetUnits, CheckNamesEveryRefusalBeforeAnythingIsWritten) {
     rv::FleetKeyRules rules;
     rules.check = [](const std::string& key, const std::string& text) {
         return key == "fleetsync.own_id" && (text < "1000" || text > "4999" || text.size() != 4)
-                   ? std::string("a number 1000 to 4999")
+                   ? key + "=" + text + ": a number 1000 to 4999"
                    : std::string();
     };
     rules.uniqueGroup = [](const std::string& key) {
@@ -105,7 +105,7 @@ TEST(FleetUnits, CheckNamesEveryRefusalBeforeAnythingIsWritten) {
     };
     EXPECT_EQ(rv::CheckPlans(plans, rules, English),
               (std::vector<std::string>{
-                  "radio 2 (serial S2): fleetsync.own_id = \"5000\": a number 1000 to 4999",
+                  "radio 2 (serial S2): fleetsync.own_id=5000: a number 1000 to 4999",
                   "radio 1 (serial S1) and radio 4 (serial S4) would both get "
                   "fleetsync.own_id + fleetsync.own_fleet = 1001 + 100: it must differ from "
                   "radio to radio"}));
@@ -125,16 +125,15 @@ TEST(FleetUnits, PlannerChecksAheadAndNumbersRadiosAsTheyCome) {
     ASSERT_TRUE(values.addEach("message.line1=U{serial}", English, &error));
     rv::FleetKeyRules rules;
     rules.check = [](const std::string& key, const std::string& text) {
-        return text.size() > 4 || text[0] == '-' ? key + " too long or negative" : "";
+        return text.size() > 4 || text[0] == '-' ? key + "=" + text + ": too long or negative" : "";
     };
     rules.uniqueGroup = [](const std::string& key) { return key == "dtmf.id_code" ? key : ""; };
     rv::FleetPlanner planner(values, rules, English);
     EXPECT_EQ(planner.checkAhead(3),
-              (std::vector<std::string>{
-                  "radio 1: message.line1 = \"U00000000\": message.line1 too long or negative",
-                  "radio 2: message.line1 = \"U00000000\": message.line1 too long or negative",
-                  "radio 3: dtmf.id_code = \"-19\": dtmf.id_code too long or negative",
-                  "radio 3: message.line1 = \"U00000000\": message.line1 too long or negative"}));
+              (std::vector<std::string>{"radio 1: message.line1=U00000000: too long or negative",
+                                        "radio 2: message.line1=U00000000: too long or negative",
+                                        "radio 3: dtmf.id_code=-19: too long or negative",
+                                        "radio 3: message.line1=U00000000: too long or negative"}));
 
     rules.check = nullptr;
     ASSERT_TRUE(values.setUnits("serial,fleetsync.own_id\nS1,1001\nS2,1001\n", English, &error));
