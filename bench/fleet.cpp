@@ -2,7 +2,7 @@
 // four radios on four ports at once, each simulated radio keeping to the real line pace. The
 // ports run side by side, so four should take hardly longer than one.
 #include "data/Defaults.h"
-#include "link/FleetStation.h"
+#include "jobs/FleetStation.h"
 #include "link/SimFleet.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // compares each with the time the bytes alone need on the line.
 #include "data/Defaults.h"
 #include "link/CloneSession.h"
-#include "link/SafeWrite.h"
+#include "jobs/SafeWrite.h"
 #include "link/SimRadioPty.h"
 
 #include <QCoreApplication>

@@ -3,6 +3,7 @@
 #include "data/AtomicFile.h"
 #include "data/Conversions.h"
 #include "data/DataFile.h"
+#include "jobs/CodeTables.h"
 #include "link/Os.h"
 
 #include <algorithm>
@@ -92,7 +93,7 @@ Session MakeSession(const CliArgs& args) {
     Session s;
     s.CurLanguage = args.language;
     s.onMessage = [&s](Msg m) { Fail(MsgText(m, s.CurLanguage)); };
-    LoadDqtTable(s, DqtTablePath(args.programDir));
+    rv::jobs::LoadCodeTables(s, args.programDir);
     s.onMessage = nullptr;
     return s;
 }

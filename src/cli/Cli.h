@@ -62,8 +62,8 @@ std::optional<int> ChooseLanguage(const CliArgs& args);
 /// The folder of the running executable.
 std::string ProgramDir();
 
-/// A session in the chosen language with the DQT table loaded from the program folder.
-/// A missing table is reported on stderr; tones then read as the first DQT code.
+/// A session in the chosen language with the DQT table: dec.tbl from the program folder, or
+/// the built-in copy when that file is missing or damaged.
 Session MakeSession(const CliArgs& args);
 
 /// Opens a data file into the session; prints the file error and returns false on failure.

@@ -4,7 +4,7 @@
 #include "PortArgs.h"
 
 #include "link/RadioHistoryFiles.h"
-#include "link/SafeWrite.h"
+#include "jobs/SafeWrite.h"
 
 #include <QDir>
 
@@ -56,7 +56,7 @@ void PrintTable(const std::vector<rv::BackupEntry>& entries, const QDir& dir, in
 
 QString BackupDirOf(const CliArgs& args) {
     const auto given = args.value("--backup-dir");
-    return given ? QString::fromStdString(*given) : rv::link::DefaultBackupDir();
+    return given ? QString::fromStdString(*given) : rv::jobs::DefaultBackupDir();
 }
 
 int CmdBackups(CliArgs& args) {

@@ -19,11 +19,11 @@ std::optional<Session> ReadRadio(const CliArgs& args) {
     Session s = MakeSession(args);
     const auto target = OpenTarget(args);
     if (!target) return std::nullopt;
-    rv::link::SafeWriteOptions o;
+    rv::jobs::SafeWriteOptions o;
     o.readVerify = false;
     o.retries = RetriesOf(args).value_or(2);
     o.askUser = true;
-    const auto r = RunSafeJob(s, args, [&](rv::link::SafeWrite& job, QString* error) {
+    const auto r = RunSafeJob(s, args, [&](rv::jobs::SafeWrite& job, QString* error) {
         return job.startRead(s, target->device, o, error);
     });
     if (!r.ok()) {
@@ -31,7 +31,7 @@ std::optional<Session> ReadRadio(const CliArgs& args) {
         return std::nullopt;
     }
     InitRadioData(s);
-    rv::link::TakeReadImage(s, r.before);
+    rv::jobs::TakeReadImage(s, r.before);
     WarnUnknownModel(s, r.before);
     return s;
 }
@@ -46,7 +46,7 @@ std::optional<Session> Load(const std::string& what, const CliArgs& args) {
         MemoryImage image;
         std::copy(bytes->begin(), bytes->end(), image.begin());
         InitRadioData(s);
-        rv::link::TakeReadImage(s, image);
+        rv::jobs::TakeReadImage(s, image);
         return s;
     }
     if (!OpenDocument(s, what)) return std::nullopt;

@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* Usage = "find [--ports LIST] [--json]";
 
-void printTable(const QList<rv::link::ProbeResult>& found, std::FILE* out) {
+void printTable(const QList<rv::jobs::ProbeResult>& found, std::FILE* out) {
     std::fprintf(out, "%-14s %-20s %-6s %s\n", "port", "device", "model", "band");
     for (const auto& r : found) {
         std::fprintf(out, "%-14s %-20s %-6s %s\n", qPrintable(r.target.port),
@@ -21,7 +21,7 @@ void printTable(const QList<rv::link::ProbeResult>& found, std::FILE* out) {
     }
 }
 
-void printJson(const QList<rv::link::ProbeResult>& found, std::FILE* out) {
+void printJson(const QList<rv::jobs::ProbeResult>& found, std::FILE* out) {
     Json j;
     j.beginArray();
     for (const auto& r : found) {
@@ -38,16 +38,16 @@ void printJson(const QList<rv::link::ProbeResult>& found, std::FILE* out) {
 
 } // namespace
 
-int FindRadios(const QList<rv::link::ProbeTarget>& targets, const FindOptions& options,
+int FindRadios(const QList<rv::jobs::ProbeTarget>& targets, const FindOptions& options,
                std::FILE* out, std::FILE* err) {
     EnsureApplication();
-    rv::link::PortFinder finder(options.language);
+    rv::jobs::PortFinder finder(options.language);
     if (options.openCheck) finder.setOpenCheck(options.openCheck);
     QEventLoop loop;
-    QObject::connect(&finder, &rv::link::PortFinder::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&finder, &rv::jobs::PortFinder::finished, &loop, &QEventLoop::quit);
     finder.start(targets);
     loop.exec();
-    QList<rv::link::ProbeResult> found;
+    QList<rv::jobs::ProbeResult> found;
     for (const auto& r : finder.results())
         if (r.ident) found << r;
     if (options.json)
@@ -69,7 +69,9 @@ int FindRadios(const QList<rv::link::ProbeTarget>& targets, const FindOptions& o
 
 int CmdFind(CliArgs& args) {
     std::string error;
-    const auto targets = PortsOf(args, &error);
+    EnsureApplication();
+    SimRadios sims;
+    const auto targets = PortsOf(args, &error, &sims);
     if (!targets) return UsageError(error, Usage);
     FindOptions options;
     options.language = args.language;

@@ -16,8 +16,12 @@ constexpr const char* Usage =
 int CmdFleet(CliArgs& args) {
     if (args.positional.size() != 1) return UsageError("fleet needs one data file", Usage);
     if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
+    // Programming every port there is would write radios nobody meant to write.
+    if (!args.value("--ports")) return UsageError("fleet needs --ports LIST", Usage);
     std::string error;
-    const auto targets = PortsOf(args, &error);
+    EnsureApplication();
+    SimRadios sims;
+    const auto targets = PortsOf(args, &error, &sims);
     if (!targets) return UsageError(error, Usage);
     if (targets->isEmpty())
         return Fail(InLanguage(args.language, "No serial ports found.", "未找到串口。"));

@@ -15,15 +15,15 @@ constexpr const char* Usage = "read [--port PORT] -o FILE [--retries N] [--verif
 
 // Reads twice (a third read decides where they differ); the image then lands in `s`.
 bool CheckedRead(Session& s, const CliArgs& args, const RadioTarget& target) {
-    rv::link::SafeWriteOptions o;
+    rv::jobs::SafeWriteOptions o;
     o.readVerify = true;
     o.retries = RetriesOf(args).value_or(2);
     o.askUser = true;
-    const auto r = RunSafeJob(s, args, [&](rv::link::SafeWrite& job, QString* error) {
+    const auto r = RunSafeJob(s, args, [&](rv::jobs::SafeWrite& job, QString* error) {
         return job.startRead(s, target.device, o, error);
     });
     if (!r.ok()) return Fail(r.message.toStdString()), false;
-    rv::link::TakeReadImage(s, r.before);
+    rv::jobs::TakeReadImage(s, r.before);
     return true;
 }
 

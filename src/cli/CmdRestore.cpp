@@ -1,7 +1,10 @@
 #include "Commands.h"
 #include "SafeJob.h"
 
+#include "jobs/SafeWrite.h"
+
 #include <algorithm>
+#include <filesystem>
 
 namespace rv::cli {
 
@@ -22,7 +25,7 @@ int CmdRestore(CliArgs& args) {
     if (!target) return 1;
     // The radio that is there now is kept too: restoring the wrong backup loses nothing.
     const auto options = SafeOptionsOf(args);
-    const auto result = RunSafeJob(s, args, [&](rv::link::SafeWrite& job, QString* error) {
+    const auto result = RunSafeJob(s, args, [&](rv::jobs::SafeWrite& job, QString* error) {
         return job.startRestore(s, image, target->device, options, error);
     });
     return ReportWrite(s, args, result, options);

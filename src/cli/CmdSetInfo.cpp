@@ -105,9 +105,22 @@ std::optional<Changes> CheckArguments(const CliArgs& args, std::string* error) {
         *error = "the serial number takes characters 1 to 127 only";
         return std::nullopt;
     }
+    // Refused, never cut: a cut serial number would be a different radio's.
+    if (c.serial && c.serial->size() > 8) {
+        *error = "--serial takes at most 8 characters (the radio's serial number field), not " +
+                 std::to_string(c.serial->size());
+        return std::nullopt;
+    }
     if (const auto v = args.value("--version")) {
         if (!Ascii(*v)) {
             *error = "the version takes characters 1 to 127 only";
+            return std::nullopt;
+        }
+        const std::string full = !v->empty() && v->front() == 'V' ? *v : "V" + *v;
+        if (full.size() > 5) {
+            *error = "--version takes at most 5 characters with its leading V (the radio's "
+                     "version field), not \"" +
+                     *v + "\"";
             return std::nullopt;
         }
         c.version = VersionText(*v);

@@ -17,7 +17,7 @@ int CmdWrite(CliArgs& args) {
     if (!target) return 1;
     // Backup read, write, verify read: each a whole session of its own.
     const auto options = SafeOptionsOf(args);
-    const auto result = RunSafeJob(s, args, [&](rv::link::SafeWrite& job, QString* error) {
+    const auto result = RunSafeJob(s, args, [&](rv::jobs::SafeWrite& job, QString* error) {
         return job.startWrite(s, target->device, options, error);
     });
     return ReportWrite(s, args, result, options);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/PortFinder.h"
+#include "jobs/PortFinder.h"
 
 #include <cstdio>
 
@@ -16,7 +16,7 @@ struct FindOptions {
 /// Probes the ports one after the other and prints each radio that answers (port, device,
 /// model, band). 0 when one did; 1 with "No radio answered." (or the permission advice
 /// when no port could be opened for lack of it) otherwise.
-int FindRadios(const QList<rv::link::ProbeTarget>& targets, const FindOptions& options,
+int FindRadios(const QList<rv::jobs::ProbeTarget>& targets, const FindOptions& options,
                std::FILE* out, std::FILE* err);
 
 } // namespace rv::cli

@@ -4,6 +4,8 @@
 #include "RadioOperation.h"
 #include "StopSignals.h"
 #include "data/FleetLog.h"
+#include "jobs/FleetTexts.h"
+#include "link/LinkTexts.h"
 
 #include <QEventLoop>
 
@@ -16,8 +18,8 @@ namespace rv::cli {
 
 namespace {
 
-using rv::link::FleetRecord;
-using rv::link::FleetStation;
+using rv::jobs::FleetRecord;
+using rv::jobs::FleetStation;
 
 std::string Cell(const std::string& text) {
     return text.empty() ? std::string("-") : text;
@@ -37,7 +39,7 @@ bool FleetRun::openLog(const std::string& path, std::string* error) {
             if (error) *error = path + ": " + MsgText(Msg::FileError, language_);
             return false;
         }
-        programmed_ = rv::ProgrammedSerials(text.str());
+        programmed_ = rv::ProgrammedSerials(text.str(), rv::jobs::FleetDocumentHash(s_));
     }
     log_.open(path, std::ios::binary | std::ios::app);
     if (!log_) {
@@ -48,7 +50,7 @@ bool FleetRun::openLog(const std::string& path, std::string* error) {
     return true;
 }
 
-int FleetRun::exec(const QList<rv::link::ProbeTarget>& targets, std::FILE* out, std::FILE* err) {
+int FleetRun::exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, std::FILE* err) {
     EnsureApplication();
     err_ = err;
     live_ = err == stderr && ::isatty(STDERR_FILENO);
@@ -96,18 +98,12 @@ void FleetRun::onRadioDone(const FleetRecord& r) {
     if (r.ok && !r.skipped) programmed_.insert(r.serial);
     if (options.repeat && !r.skipped) std::fputc('\a', err_);
     if (!live_) {
-        std::fprintf(err_, "%s: %s%s%s\n", qPrintable(r.target.port), qPrintable(r.result),
+        std::fprintf(err_, "%s: %s%s%s\n", qPrintable(r.target.port),
+                     qPrintable(rv::jobs::FleetResultShown(r.result, language_)),
                      r.message.isEmpty() ? "" : ": ", qPrintable(r.message));
     }
     if (r.skipped || !log_.is_open()) return;
-    rv::FleetLogRow row{r.time.toString(Qt::ISODate).toStdString(),
-                        r.target.port.toStdString(),
-                        r.model,
-                        r.band,
-                        r.serial,
-                        r.result.toStdString(),
-                        r.backup.toStdString()};
-    log_ << rv::FleetLogLine(row) << std::flush;
+    log_ << rv::FleetLogLine(rv::jobs::FleetLogRowOf(r, s_)) << std::flush;
 }
 
 void FleetRun::showLine(int index, const QString& text) {
@@ -122,10 +118,11 @@ void FleetRun::showLine(int index, const QString& text) {
 }
 
 void FleetRun::printTable(std::FILE* out) const {
-    std::fprintf(out, "%-14s %-6s %-9s %-15s %s\n", "port", "model", "serial", "result", "backup");
+    std::fprintf(out, "%s\n", rv::link::LinkText(rv::jobs::FleetTexts::Header, language_).c_str());
     for (const auto& r : records_) {
         std::fprintf(out, "%-14s %-6s %-9s %-15s %s\n", qPrintable(r.target.port),
-                     Cell(r.model).c_str(), Cell(r.serial).c_str(), qPrintable(r.result),
+                     Cell(r.model).c_str(), Cell(r.serial).c_str(),
+                     qPrintable(rv::jobs::FleetResultShown(r.result, language_)),
                      r.backup.isEmpty() ? "-" : qPrintable(r.backup));
     }
     std::fflush(out);

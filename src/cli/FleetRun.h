@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/Session.h"
-#include "link/FleetStation.h"
+#include "jobs/FleetStation.h"
 
 #include <cstdio>
 #include <fstream>
@@ -17,18 +17,18 @@ class FleetRun {
 public:
     FleetRun(const Session& s, int language) : s_(s), language_(language) {}
 
-    rv::link::FleetOptions options;
+    rv::jobs::FleetOptions options;
 
     /// Opens (or creates, with its header) the CSV log and takes the serial numbers it
     /// names as programmed. False with the reason when it cannot be read or written.
     bool openLog(const std::string& path, std::string* error);
     /// Runs the stations to their end (Ctrl+C stops them after the radio in progress) and
     /// prints the table. 0 when every radio succeeded, 1 otherwise.
-    int exec(const QList<rv::link::ProbeTarget>& targets, std::FILE* out, std::FILE* err);
-    const std::vector<rv::link::FleetRecord>& records() const { return records_; }
+    int exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, std::FILE* err);
+    const std::vector<rv::jobs::FleetRecord>& records() const { return records_; }
 
 private:
-    void onRadioDone(const rv::link::FleetRecord& r);
+    void onRadioDone(const rv::jobs::FleetRecord& r);
     void showLine(int index, const QString& text);
     void printTable(std::FILE* out) const;
 
@@ -36,7 +36,7 @@ private:
     int language_;
     std::set<std::string> programmed_;
     std::ofstream log_;
-    std::vector<rv::link::FleetRecord> records_;
+    std::vector<rv::jobs::FleetRecord> records_;
     QStringList lines_; ///< what each port is doing
     QStringList names_; ///< each port as the user named it
     bool drawn_ = false;

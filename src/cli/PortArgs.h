@@ -1,19 +1,27 @@
 #pragma once
 
 #include "Cli.h"
-#include "link/PortFinder.h"
+#include "jobs/PortFinder.h"
+#include "link/SimRadioPty.h"
 
 #include <QList>
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace rv::cli {
 
-/// The ports of "--ports 1,2,/dev/ttyUSB3" (numbers 1 to 8 of the port list, or device
-/// paths); without --ports every port found. Nullopt with `error` for a number that names
-/// no port or an empty entry.
-std::optional<QList<rv::link::ProbeTarget>> PortsOf(const CliArgs& args, std::string* error);
+/// Simulated radios started for "sim" entries of --ports; they live as long as the list.
+using SimRadios = std::vector<std::unique_ptr<rv::link::SimRadioPty>>;
+
+/// The ports of "--ports 1,2,/dev/ttyUSB3,sim" (numbers 1 to 8 of the port list, device
+/// paths, or "sim", which starts a simulated radio into `sims`); without --ports every port
+/// found. Nullopt with `error` for a number that names no port, an empty entry or a port
+/// given twice.
+std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, std::string* error,
+                                                    SimRadios* sims = nullptr);
 
 /// The text in the user's language: English or Chinese.
 inline const char* InLanguage(int language, const char* english, const char* chinese) {

@@ -2,6 +2,7 @@
 
 #include "StopSignals.h"
 
+#include "jobs/SafeWrite.h"
 #include "link/CloneSession.h"
 #include "link/LinkTexts.h"
 #include "link/Os.h"
@@ -68,7 +69,7 @@ std::optional<RadioTarget> OpenTarget(const CliArgs& args) {
         return target;
     }
     QString error;
-    target.device = rv::link::ResolvePort(port, &error);
+    target.device = rv::link::ResolvePort(port, &error, args.language);
     if (target.device.isEmpty()) {
         Fail(error.toStdString());
         return std::nullopt;
@@ -80,16 +81,13 @@ OperationResult RunOperation(rv::Session& s, int mode, const RadioTarget& target
                              const CliArgs& args, bool force) {
     EnsureApplication();
     OperationResult result;
-    int retries = RetriesOf(args).value_or(2);
+    rv::jobs::AutoAnswers answers(RetriesOf(args).value_or(2), force);
     CloneSession session(s);
     QEventLoop loop;
     QObject::connect(&session, &CloneSession::question, &session, [&](CloneSession::Question q) {
-        const bool model = q == CloneSession::Question::ModelMismatch;
-        const bool yes = model ? force : retries-- > 0;
-        const rv::Msg m = model ? rv::Msg::ModelWrong : rv::Msg::CheckConnection;
-        std::fprintf(stderr, "%s%s %s\n", ::isatty(STDERR_FILENO) ? "\r" : "",
-                     rv::MsgText(m, s.CurLanguage).c_str(),
-                     yes ? (model ? "OK" : "Retry") : "Cancel");
+        const bool yes = answers.answer(q);
+        std::fprintf(stderr, "%s%s\n", ::isatty(STDERR_FILENO) ? "\r" : "",
+                     qPrintable(rv::jobs::AnsweredQuestionText(q, yes, s.CurLanguage)));
         session.answer(q, yes);
     });
     QObject::connect(&session, &CloneSession::progress, &session, ShowProgress);

@@ -3,6 +3,8 @@
 #include "StopSignals.h"
 #include "data/ImageCompare.h"
 #include "data/ModelTables.h"
+#include "jobs/JobTexts.h"
+#include "link/LinkTexts.h"
 
 #include <QEventLoop>
 
@@ -13,23 +15,25 @@ namespace rv::cli {
 
 namespace {
 
+using rv::jobs::SafeWrite;
+using rv::jobs::SafeWriteResult;
+using rv::jobs::SafeWriteStatus;
 using rv::link::CloneSession;
-using rv::link::SafeWrite;
-using rv::link::SafeWriteResult;
-using rv::link::SafeWriteStatus;
 
-std::string Say(const Session& s, const char* en, const char* zh) {
-    return s.CurLanguage == Chinese ? zh : en;
+std::string Say(const Session& s, const rv::LangText& t) {
+    return rv::link::LinkText(t, s.CurLanguage);
 }
+
+using rv::jobs::JobTexts;
 
 } // namespace
 
-rv::link::SafeWriteOptions SafeOptionsOf(const CliArgs& args) {
-    rv::link::SafeWriteOptions o;
+rv::jobs::SafeWriteOptions SafeOptionsOf(const CliArgs& args) {
+    rv::jobs::SafeWriteOptions o;
     if (!args.has("--no-backup"))
         o.backupDir = args.value("--backup-dir")
                           ? QString::fromStdString(*args.value("--backup-dir"))
-                          : rv::link::DefaultBackupDir();
+                          : rv::jobs::DefaultBackupDir();
     o.verify = !args.has("--no-verify");
     o.retries = RetriesOf(args).value_or(2);
     o.force = args.has("--force");
@@ -42,19 +46,15 @@ SafeWriteResult RunSafeJob(const Session& s, const CliArgs& args,
     SafeWrite job;
     QEventLoop loop;
     SafeWriteResult result;
-    int retries = RetriesOf(args).value_or(2);
-    const bool force = args.has("--force");
+    rv::jobs::AutoAnswers answers(RetriesOf(args).value_or(2), args.has("--force"));
     QObject::connect(&job, &SafeWrite::question, &job, [&](CloneSession::Question q) {
-        const bool model = q == CloneSession::Question::ModelMismatch;
-        const bool yes = model ? force : retries-- > 0;
-        const rv::Msg m = model ? rv::Msg::ModelWrong : rv::Msg::CheckConnection;
-        std::fprintf(stderr, "%s%s %s\n", ::isatty(STDERR_FILENO) ? "\r" : "",
-                     rv::MsgText(m, s.CurLanguage).c_str(),
-                     yes ? (model ? "OK" : "Retry") : "Cancel");
+        const bool yes = answers.answer(q);
+        std::fprintf(stderr, "%s%s\n", ::isatty(STDERR_FILENO) ? "\r" : "",
+                     qPrintable(rv::jobs::AnsweredQuestionText(q, yes, s.CurLanguage)));
         job.answer(q, yes);
     });
     // Each stage has its own course 0 to 100; a terminal shows which one runs.
-    QObject::connect(&job, &SafeWrite::progress, &job, [&](rv::link::SafeWriteStage, int p) {
+    QObject::connect(&job, &SafeWrite::progress, &job, [&](rv::jobs::SafeWriteStage, int p) {
         if (!::isatty(STDERR_FILENO)) return;
         std::fprintf(stderr, "\r%3d%%", p);
         std::fflush(stderr);
@@ -76,29 +76,30 @@ SafeWriteResult RunSafeJob(const Session& s, const CliArgs& args,
     return result;
 }
 
-void PrintBackup(const SafeWriteResult& r) {
-    if (!r.backupImage.isEmpty()) std::printf("Backup: %s\n", qPrintable(r.backupImage));
+void PrintBackup(const Session& s, const SafeWriteResult& r) {
+    if (!r.backupImage.isEmpty())
+        std::printf("%s%s\n", Say(s, JobTexts::BackupKept).c_str(), qPrintable(r.backupImage));
     std::fflush(stdout);
 }
 
 int ReportWrite(const Session& s, const CliArgs& args, const SafeWriteResult& r,
-                const rv::link::SafeWriteOptions& options) {
-    PrintBackup(r);
+                const rv::jobs::SafeWriteOptions& options) {
+    PrintBackup(s, r);
     const std::string message = r.message.toStdString();
     switch (r.status) {
     case SafeWriteStatus::Ok:
         std::printf("%s\n", MsgText(Msg::WriteCompleted, s.CurLanguage).c_str());
-        if (options.verify) std::printf("%s\n", Say(s, "Verified", "已校验").c_str());
+        if (options.verify) std::printf("%s\n", Say(s, JobTexts::Verified).c_str());
         return 0;
     case SafeWriteStatus::VerifyFailed:
         std::fprintf(stderr, "%s\n", message.c_str());
         return 3;
     case SafeWriteStatus::WrongModel:
-        return Fail(message + " (--force overwrites it)");
+        return Fail(message + Say(s, JobTexts::ForceHint));
     case SafeWriteStatus::PartlyWritten:
         if (r.backupImage.isEmpty()) return Fail(message);
-        return Fail(message + "\n" + Say(s, "Restore it with: ", "恢复命令：") +
-                    "rv52n-cli restore " + r.backupImage.toStdString() + " --port " +
+        return Fail(message + "\n" + Say(s, JobTexts::RestoreWith) + "rv52n-cli restore " +
+                    r.backupImage.toStdString() + " --port " +
                     args.value("--port").value_or("sim"));
     default:
         return Fail(message);

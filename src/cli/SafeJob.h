@@ -1,7 +1,7 @@
 #pragma once
 
 #include "RadioOperation.h"
-#include "link/SafeWrite.h"
+#include "jobs/SafeWrite.h"
 
 #include <functional>
 
@@ -9,22 +9,22 @@ namespace rv::cli {
 
 /// The job options of a command: --backup-dir / --no-backup, --no-verify, --retries,
 /// --force. Reads before a write are checked (read twice).
-rv::link::SafeWriteOptions SafeOptionsOf(const CliArgs& args);
+rv::jobs::SafeWriteOptions SafeOptionsOf(const CliArgs& args);
 
 /// Runs a job started by `start` to its end, answering its questions as `RunOperation`
 /// does. A stop signal cancels it; `signalled` then tells which came.
-rv::link::SafeWriteResult
+rv::jobs::SafeWriteResult
 RunSafeJob(const Session& s, const CliArgs& args,
-           const std::function<bool(rv::link::SafeWrite&, QString*)>& start,
+           const std::function<bool(rv::jobs::SafeWrite&, QString*)>& start,
            int* signalled = nullptr);
 
 /// Prints `Backup: PATH` when the job kept one.
-void PrintBackup(const rv::link::SafeWriteResult& r);
+void PrintBackup(const Session& s, const rv::jobs::SafeWriteResult& r);
 
 /// The end of a write or restore: "Write Data Completed." and "Verified", or the failure
 /// with its exit status (3 for a failed verify).
-int ReportWrite(const Session& s, const CliArgs& args, const rv::link::SafeWriteResult& r,
-                const rv::link::SafeWriteOptions& options);
+int ReportWrite(const Session& s, const CliArgs& args, const rv::jobs::SafeWriteResult& r,
+                const rv::jobs::SafeWriteOptions& options);
 
 /// A warning on stderr when an image names no known model and band.
 void WarnUnknownModel(const Session& s, const rv::MemoryImage& image);

@@ -63,6 +63,12 @@ int main(int argc, char** argv) {
         if (!language) return UsageError("--lang takes en or zh", c.usage);
         args->language = *language;
         args->programDir = ProgramDir();
+        // An empty port is a mistake on the command line, not a port that cannot be opened.
+        for (const char* option : {"--port", "--ports"})
+            if (const auto port = args->value(option); port && port->empty())
+                return UsageError(std::string(option) + " needs a port: sim, a number 1 to 8 or a "
+                                                        "device path",
+                                  c.usage);
         return c.run(*args);
     }
     std::fprintf(stderr, "rv52n-cli: unknown command \"%s\"\n", name.c_str());

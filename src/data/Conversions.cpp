@@ -54,6 +54,13 @@ bool LoadDqtTable(Session& s, const std::string& path) {
     return true;
 }
 
+bool SetDqtTable(Session& s, const unsigned char* bytes, std::size_t size) {
+    if (size != 83) return false;
+    for (std::size_t i = 0; i < 83; ++i)
+        s.Dqt[i] = static_cast<Int16>(bytes[i] + (i >= 50 ? 256 : 0));
+    return true;
+}
+
 void SetBandLimits(Session& s) {
     if (s.CurBand.size() < 9) return;
     const auto low = ParseDecimal(std::string_view(s.CurBand).substr(0, 3));

@@ -12,6 +12,10 @@ namespace rv {
 /// Msg::ReadDecTblError, leaves the table as it was and returns false.
 bool LoadDqtTable(Session& s, const std::string& path);
 
+/// The DQT table from the 83 bytes of a dec.tbl already in memory; false (and the table left
+/// alone) for any other length.
+bool SetDqtTable(Session& s, const unsigned char* bytes, std::size_t size);
+
 /// The DQT table file "dec.tbl" beside the executable or in the installed data folder.
 std::string DqtTablePath(const std::string& programDir);
 

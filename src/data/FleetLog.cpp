@@ -6,6 +6,7 @@ namespace {
 
 constexpr std::size_t SerialColumn = 4;
 constexpr std::size_t ResultColumn = 5;
+constexpr std::size_t HashColumn = 8;
 
 std::string quoted(const std::string& field) {
     if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
@@ -20,13 +21,13 @@ std::string quoted(const std::string& field) {
 } // namespace
 
 std::string FleetLogHeader() {
-    return "time,port,model,band,serial,result,backup\n";
+    return "time,port,model,band,serial,result,backup,document,hash\n";
 }
 
 std::string FleetLogLine(const FleetLogRow& r) {
     std::string line;
-    for (const std::string* f :
-         {&r.time, &r.port, &r.model, &r.band, &r.serial, &r.result, &r.backup}) {
+    for (const std::string* f : {&r.time, &r.port, &r.model, &r.band, &r.serial, &r.result,
+                                 &r.backup, &r.document, &r.documentHash}) {
         if (!line.empty() || f != &r.time) line += ',';
         line += quoted(*f);
     }
@@ -57,6 +58,32 @@ std::vector<std::string> ReadCsvRecord(std::string_view text, std::size_t& pos) 
         }
     }
     return fields;
+}
+
+std::string DocumentHash(const std::uint8_t* bytes, std::size_t size) {
+    std::uint64_t h = 0xcbf29ce484222325ULL;
+    for (std::size_t i = 0; i < size; ++i) {
+        h ^= bytes[i];
+        h *= 0x100000001b3ULL;
+    }
+    static const char* digits = "0123456789abcdef";
+    std::string out(16, '0');
+    for (int i = 15; i >= 0; --i, h >>= 4)
+        out[static_cast<std::size_t>(i)] = digits[h & 0xF];
+    return out;
+}
+
+std::set<std::string> ProgrammedSerials(std::string_view logText, std::string_view documentHash) {
+    std::set<std::string> serials;
+    std::size_t pos = 0;
+    while (pos < logText.size()) {
+        const auto fields = ReadCsvRecord(logText, pos);
+        if (fields.size() > HashColumn && fields[ResultColumn] == "OK" &&
+            !fields[SerialColumn].empty() && !documentHash.empty() &&
+            fields[HashColumn] == documentHash)
+            serials.insert(fields[SerialColumn]);
+    }
+    return serials;
 }
 
 std::set<std::string> ProgrammedSerials(std::string_view logText) {

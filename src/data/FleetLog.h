@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <set>
 #include <string>
 #include <string_view>
@@ -14,9 +15,15 @@ struct FleetLogRow {
     std::string model;
     std::string band;
     std::string serial;
-    std::string result; ///< "OK" when programmed and verified
-    std::string backup; ///< path of the backup image, may be empty
+    std::string result;       ///< "OK" when programmed and verified
+    std::string backup;       ///< path of the backup image, may be empty
+    std::string document;     ///< the data file's name
+    std::string documentHash; ///< `DocumentHash` of what was written
 };
+
+/// A short fingerprint of a data file's bytes (64-bit FNV-1a, 16 hex digits): two logs rows
+/// with the same one wrote the same document.
+std::string DocumentHash(const std::uint8_t* bytes, std::size_t size);
 
 /// The first line of a fleet log file.
 std::string FleetLogHeader();
@@ -32,5 +39,9 @@ std::vector<std::string> ReadCsvRecord(std::string_view text, std::size_t& pos);
 /// The serial numbers a log names as programmed (result "OK"). Rows that are not rows of a
 /// fleet log are passed over.
 std::set<std::string> ProgrammedSerials(std::string_view logText);
+
+/// The serial numbers a log names as programmed with the document of `documentHash`. Rows of
+/// another document, or of a log that kept no document, do not count.
+std::set<std::string> ProgrammedSerials(std::string_view logText, std::string_view documentHash);
 
 } // namespace rv

@@ -3,6 +3,7 @@
 #include "ChannelChoiceBox.h"
 #include "ChannelInput.h"
 #include "ChannelTableModel.h"
+#include "data/ChannelCellText.h"
 #include "data/Conversions.h"
 
 #include <QComboBox>
@@ -63,16 +64,13 @@ QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
         auto* box = new QLineEdit(parent);
         box->setObjectName(name);
         box->setFrame(false);
-        // A full frequency text such as 146.52500 has nine characters.
-        new FrequencyKeyFilter(box, 9, shortcuts_);
+        new FrequencyKeyFilter(box, FrequencyTextLength, shortcuts_);
         return box;
     }
     ChannelChoiceBox::Reader reader;
     if (column == M::Dec || column == M::Enc) {
         // "88.5", "d754n" and "67" name their tones as the commit reads them.
-        reader = [this](const QString& t) {
-            return rv::ToneEntryOfTyped(ctx_.session, t.toStdString());
-        };
+        reader = [](const QString& t) { return rv::ToneEntryOfText(t.toStdString()); };
     }
     auto* box = new ChannelChoiceBox(name, reader, parent);
     box->addItems(listOf(column));

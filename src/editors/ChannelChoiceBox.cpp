@@ -81,7 +81,16 @@ bool ChannelChoiceBox::step(int key) {
     return true;
 }
 
+QString ChannelChoiceBox::pendingText() const {
+    return reader_ && !typed_.isEmpty() && reader_(typed_) < 0 ? typed_ : QString();
+}
+
 bool ChannelChoiceBox::type(const QString& text) {
+    if (reader_) {
+        typed_ += text;
+        if (const int i = match(typed_); i >= 0) setCurrentIndex(i);
+        return true;
+    }
     // A key that leads nowhere from what was typed may start a new entry on its own.
     for (const QString& candidate : {typed_ + text, text}) {
         const int i = match(candidate);

@@ -10,6 +10,8 @@ namespace rv::ui {
 /// click on a list entry chooses at once: arrow keys and the wheel step through the list,
 /// typed characters build up to an entry, and the grid commits what the box shows when the
 /// cell is left (Enter, Tab, a click elsewhere). A key that leads to no entry is refused.
+/// A box with a `reader` (the tones) keeps every typed character instead: the whole text
+/// is what is committed, and a text that names no entry is refused then, not put right.
 class ChannelChoiceBox : public QComboBox {
     Q_OBJECT
 public:
@@ -21,6 +23,9 @@ public:
 
     /// The first entry whose text starts with `typed`, in either case; -1 for none.
     int entryStartingWith(const QString& typed) const;
+    /// What was typed when it names no entry (the box shows the nearest beginning only as a
+    /// hint); empty when the box shows what it holds.
+    QString pendingText() const;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

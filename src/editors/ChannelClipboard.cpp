@@ -1,9 +1,58 @@
 #include "ChannelClipboard.h"
 
-#include "ChannelHistory.h"
+#include "ChannelTexts.h"
+#include "ChannelTransaction.h"
+#include "data/ChannelCellText.h"
 #include "data/ChannelCommit.h"
+#include "data/ChannelCsv.h"
+#include "kit/AppContext.h"
+
+#include <algorithm>
 
 namespace rv::ui {
+
+namespace {
+
+using K = rv::ChannelFieldKind;
+
+const rv::LangText PasteRefused{"", "Nothing was pasted: these cells are not taken.",
+                                "未粘贴任何内容：以下单元格无法接受。"};
+const rv::LangText TypedRefused{"", "This entry is not taken; the cell keeps its value.",
+                                "此输入无法接受；单元格保持原值。"};
+const rv::LangText RefusedLine{"", "Channel %1, %2: \"%3\" - %4", "信道 %1，%2：“%3” - %4"};
+
+// The heading a field is shown under: the grid's column, or the dialog's label.
+const rv::LangText& FieldHeading(int field) {
+    switch (static_cast<K>(field)) {
+    case K::SpUnmute:
+        return ChannelTexts::DialogLabels[5];
+    case K::BusyLockout:
+        return ChannelTexts::DialogLabels[8];
+    case K::AutodialMem:
+        return ChannelTexts::DialogLabels[10];
+    case K::BeatShift:
+        return ChannelTexts::CheckLabels[0];
+    case K::Compander:
+        return ChannelTexts::CheckLabels[2];
+    default:
+        return ChannelTexts::GridHeaders[static_cast<std::size_t>(field)];
+    }
+}
+
+QStringList Cells(const QString& line) {
+    QString l = line;
+    if (l.endsWith(QLatin1Char('\r'))) l.chop(1);
+    return l.split(QLatin1Char('\t'));
+}
+
+QString CsvCell(const QString& cell) {
+    QString c = cell.trimmed();
+    if (!c.contains(QLatin1Char(',')) && !c.contains(QLatin1Char('"'))) return c;
+    return QLatin1Char('"') + c.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+} // namespace
 
 QString ChannelRowsText(const rv::Session& s, const std::vector<int>& chNos) {
     QString text;
@@ -21,9 +70,8 @@ QString ChannelRowsText(const rv::Session& s, const std::vector<int>& chNos) {
 
 std::vector<QStringList> ParseChannelRows(const QString& text) {
     std::vector<QStringList> rows;
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-        QStringList fields = line.split(QLatin1Char('\t'));
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        QStringList fields = Cells(line);
         if (fields.size() < 2) continue;
         bool isNumber = false;
         fields.first().trimmed().toInt(&isNumber);
@@ -36,35 +84,83 @@ std::vector<QStringList> ParseChannelRows(const QString& text) {
     return rows;
 }
 
-namespace {
-
-// A row copied while the other language was shown still means the same settings.
-QString InLanguage(rv::ChannelFieldKind kind, const QString& text, int language) {
-    return QString::fromStdString(rv::ChannelTextInLanguage(kind, text.toStdString(), language));
+bool IsCommunityLayout(const QString& text) {
+    const auto& header = rv::CsvHeader();
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QStringList cells = Cells(line);
+        if (cells.first().trimmed().compare(QString::fromStdString(header.front()),
+                                            Qt::CaseInsensitive) == 0 ||
+            cells.size() > ChannelRowFields + 1)
+            return true;
+    }
+    return false;
 }
 
-} // namespace
+std::string CommunityCsvOfPaste(const QString& text) {
+    QStringList lines;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        QStringList cells = Cells(line);
+        if (cells.join(QString()).trimmed().isEmpty()) continue;
+        for (QString& c : cells)
+            c = CsvCell(c);
+        lines << cells.join(QLatin1Char(','));
+    }
+    const QString location = QString::fromStdString(rv::CsvHeader().front());
+    if (lines.isEmpty() || !lines.first().startsWith(location, Qt::CaseInsensitive)) {
+        QStringList header;
+        for (const auto& h : rv::CsvHeader())
+            header << QString::fromStdString(h);
+        lines.prepend(header.join(QLatin1Char(',')));
+    }
+    return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toStdString();
+}
 
-void PasteChannelRows(ChannelTransaction& t, int firstChNo, const std::vector<QStringList>& rows,
-                      int language) {
+std::vector<RefusedCell> ReadPastedRows(const rv::Session& s, int firstChNo,
+                                        std::vector<QStringList>& rows) {
+    if (static_cast<int>(rows.size()) > 17 - firstChNo)
+        rows.resize(static_cast<std::size_t>(std::max(0, 17 - firstChNo)));
+    std::vector<RefusedCell> refused;
+    int n = firstChNo;
+    for (QStringList& fields : rows) {
+        for (int k = 1; k <= ChannelRowFields && k <= fields.size(); ++k) {
+            QString& f = fields[k - 1];
+            const auto r = rv::ReadChannelCell(s, static_cast<K>(k), f.toStdString());
+            if (r.ok)
+                f = QString::fromStdString(r.text);
+            else
+                refused.push_back({n, k, f, r.rule});
+        }
+        ++n;
+    }
+    return refused;
+}
+
+QString RefusedCellsText(const std::vector<RefusedCell>& refused, int language, bool pasted) {
+    QString text = Tr(language, pasted ? PasteRefused : TypedRefused);
+    for (const auto& c : refused)
+        text += QLatin1Char('\n') +
+                Tr(language, RefusedLine)
+                    .arg(c.chNo)
+                    .arg(Tr(language, FieldHeading(c.field)), c.text, Tr(language, c.rule));
+    return text;
+}
+
+void PasteChannelRows(ChannelTransaction& t, int firstChNo, const std::vector<QStringList>& rows) {
     int n = firstChNo;
     for (const QStringList& fields : rows) {
         if (n > 16) break;
-        const auto change = t.commit(n, rv::ChannelFieldKind::RxFreq, fields.value(0));
+        const auto change = t.commit(n, K::RxFreq, fields.value(0));
         if (change != rv::ChannelChange::Deleted && !fields.value(0).isEmpty()) {
             for (int k = 2; k <= ChannelRowFields && k <= fields.size(); ++k) {
                 const QString& f = fields[k - 1];
                 // An empty TX clears the transmit frequency; other empty fields keep the value.
-                if (f.isEmpty() && k != static_cast<int>(rv::ChannelFieldKind::TxFreq)) continue;
-                const auto kind = static_cast<rv::ChannelFieldKind>(k);
-                t.commit(n, kind, InLanguage(kind, f, language));
+                if (f.isEmpty() && k != static_cast<int>(K::TxFreq)) continue;
+                t.commit(n, static_cast<K>(k), f);
             }
             // Lockout and unmute arrive after the option signalling they depend on; its
             // commit once more applies the rules that tie them to it and the decode tone.
-            const QString opt = fields.value(static_cast<int>(rv::ChannelFieldKind::OptSignal) - 1);
-            if (!opt.isEmpty())
-                t.commit(n, rv::ChannelFieldKind::OptSignal,
-                         InLanguage(rv::ChannelFieldKind::OptSignal, opt, language));
+            const QString opt = fields.value(static_cast<int>(K::OptSignal) - 1);
+            if (!opt.isEmpty()) t.commit(n, K::OptSignal, opt);
         }
         ++n;
     }

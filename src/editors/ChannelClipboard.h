@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
 #include <vector>
 
 namespace rv::ui {
@@ -24,10 +25,34 @@ QString ChannelRowsText(const rv::Session& s, const std::vector<int>& chNos);
 /// that starts with a number. Header lines and lines without a tab are no channel rows.
 std::vector<QStringList> ParseChannelRows(const QString& text);
 
-/// Commits pasted rows to the channels from `firstChNo` on (stopping after 16), field by
-/// field in commit order, so every rule and correction of a typed value applies. A row
-/// with an empty receive frequency empties its slot. Texts of either language are taken.
-void PasteChannelRows(ChannelTransaction& t, int firstChNo, const std::vector<QStringList>& rows,
-                      int language);
+/// True when pasted rows are laid out as the community CSV file is (its header, or more
+/// columns than a channel row has) rather than as the grid copies them.
+bool IsCommunityLayout(const QString& text);
+
+/// Pasted tab-separated rows of the community layout as a CSV file the import reads; rows
+/// without the header get it put in front.
+std::string CommunityCsvOfPaste(const QString& text);
+
+/// A pasted cell its column does not take.
+struct RefusedCell {
+    int chNo;
+    int field; ///< the ChannelFieldKind of its column
+    QString text;
+    rv::LangText rule;
+};
+
+/// Reads every cell of pasted rows by the rule of its column, as if typed there, and puts
+/// the texts to commit in place. Rows beyond channel 16 are left out.
+std::vector<RefusedCell> ReadPastedRows(const rv::Session& s, int firstChNo,
+                                        std::vector<QStringList>& rows);
+
+/// One message listing every refused cell with its channel, column, text and rule, after
+/// a first line saying that nothing was pasted (or, for a typed cell, not taken).
+QString RefusedCellsText(const std::vector<RefusedCell>& refused, int language, bool pasted = true);
+
+/// Commits pasted rows (as `ReadPastedRows` left them) to the channels from `firstChNo` on,
+/// field by field in commit order, so every rule that ties settings together applies. A
+/// row with an empty receive frequency empties its slot.
+void PasteChannelRows(ChannelTransaction& t, int firstChNo, const std::vector<QStringList>& rows);
 
 } // namespace rv::ui

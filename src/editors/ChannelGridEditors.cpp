@@ -2,11 +2,15 @@
 #include "frmCommChInfo.h"
 
 #include "ChannelCellDelegate.h"
-#include "ChannelHistory.h"
+#include "ChannelChoiceBox.h"
+#include "ChannelClipboard.h"
 #include "ChannelInput.h"
 #include "ChannelTableModel.h"
+#include "ChannelTransaction.h"
 #include "ChannelWindows.h"
 #include "FrmCHInfoEdit.h"
+#include "data/ChannelCellText.h"
+#include "kit/Prompt.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -80,6 +84,9 @@ void frmCommChInfo::closeEditor() {
 
 QString frmCommChInfo::editorText() const {
     if (auto* box = qobject_cast<QLineEdit*>(editor_)) return box->text();
+    if (auto* tone = qobject_cast<ChannelChoiceBox*>(editor_);
+        tone && !tone->pendingText().isEmpty())
+        return tone->pendingText();
     if (auto* combo = qobject_cast<QComboBox*>(editor_)) return combo->currentText();
     return {};
 }
@@ -94,8 +101,22 @@ void frmCommChInfo::SaveShowGridData() {
     // Passing through a cell commits nothing: only a changed text is written, so a
     // value the user did not touch is neither re-stepped nor reported again.
     if (M::isEditable(column) && text != cell(row, column)) {
-        ChannelTransaction t(ctx_, this, this);
-        t.commit(row, M::kindOf(column), text);
+        const auto kind = M::kindOf(column);
+        const bool isFreq =
+            kind == rv::ChannelFieldKind::RxFreq || kind == rv::ChannelFieldKind::TxFreq;
+        // A frequency out of the band is put right by the commit and reported; any other
+        // text its column does not take is refused with the rule, and nothing changes.
+        const auto reading = isFreq ? rv::CellReading{true, text.toStdString(), {}}
+                                    : rv::ReadChannelCell(ctx_.session, kind, text.toStdString());
+        if (!reading.ok) {
+            Tell(ctx_, this,
+                 RefusedCellsText({{row, static_cast<int>(kind), text, reading.rule}}, ctx_.lang(),
+                                  false),
+                 rv::MsgIcon::Exclamation);
+        } else {
+            ChannelTransaction t(ctx_, this, this);
+            t.commit(row, kind, QString::fromStdString(reading.text));
+        }
     }
     committing_ = false;
 }

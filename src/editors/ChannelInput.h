@@ -10,6 +10,10 @@ class QWidget;
 
 namespace rv::ui {
 
+/// Characters of a full frequency text: three digits of MHz, the point, five decimals
+/// ("446.00625"), in the grid and in the channel dialog alike.
+inline constexpr int FrequencyTextLength = 9;
+
 /// The keys a frequency box discards: Ctrl+C, Ctrl+V, Ctrl+X (and the other paste keys),
 /// codes above 127 and every printable character but the digits and the point.
 bool IsDiscardedFrequencyKey(const QKeyEvent& e);

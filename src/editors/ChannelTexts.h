@@ -55,4 +55,18 @@ inline const rv::LangText PasteChannels{"", "Paste Channels", "粘贴信道"};
 inline const rv::LangText Undo{"", "Undo", "撤销"};
 inline const rv::LangText Redo{"", "Redo", "重做"};
 
+/// Operations on whole channels, in the grid's context menu and the Edit menu; the same
+/// words name their undo steps.
+inline const rv::LangText InsertChannel{"", "Insert Empty Channel", "插入空信道"};
+inline const rv::LangText DeleteChannels{"", "Delete Channels, Close Gap", "删除信道并补齐"};
+inline const rv::LangText MoveUp{"", "Move Channel Up", "信道上移"};
+inline const rv::LangText MoveDown{"", "Move Channel Down", "信道下移"};
+inline const rv::LangText SortByRx{"", "Sort by RX Frequency", "按接收频率排序"};
+/// "%1" is the column heading.
+inline const rv::LangText FillColumn{"", "Set %1 of Selected Channels", "设置所选信道的%1"};
+inline const rv::LangText ChannelsMenu{"", "Channels", "信道"};
+inline const rv::LangText Channel16InUse{
+    "", "Channel 16 is in use: no channel can move down to make room. Delete a channel first.",
+    "信道 16 已使用，无法下移信道以腾出位置。请先删除一个信道。"};
+
 } // namespace rv::ui::ChannelTexts

@@ -1,12 +1,16 @@
 #include "FrmCHInfoEdit.h"
 
-#include "ChannelHistory.h"
+#include "ChannelChoiceBox.h"
+#include "ChannelClipboard.h"
 #include "ChannelInput.h"
 #include "ChannelTexts.h"
+#include "ChannelTransaction.h"
 #include "ChannelWindows.h"
 #include "SettingsInput.h"
+#include "data/ChannelCellText.h"
 #include "data/Conversions.h"
 #include "frmCommChInfo.h"
+#include "kit/Prompt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,6 +22,9 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <QUndoStack>
+
+#include <algorithm>
 
 namespace rv::ui {
 
@@ -72,7 +79,6 @@ FrmCHInfoEdit::FrmCHInfoEdit(AppContext& ctx, QWidget* parent)
     buildControls();
     layOut();
     changeShowByLanguage();
-    connect(&ctx_, &AppContext::documentEdited, this, &FrmCHInfoEdit::onDocumentEdited);
     SetGridEditData(true);
     checks_[2]->hide(); // the compander is kept but not offered
 }
@@ -93,13 +99,19 @@ void FrmCHInfoEdit::buildControls() {
     txBox_ = new QLineEdit(this);
     txBox_->setObjectName(QStringLiteral("Text2"));
     for (auto* box : {rxBox_, txBox_}) {
-        // The dialog's boxes take 8 characters, one fewer than the grid's.
-        new FrequencyKeyFilter(box, 8, onShortcut);
+        new FrequencyKeyFilter(box, FrequencyTextLength, onShortcut);
         box->installEventFilter(this);
     }
     for (int i = 0; i < 9; ++i) {
-        boxes_[i] = new QComboBox(this);
-        boxes_[i]->setObjectName(QStringLiteral("Combo2_%1").arg(i));
+        const QString name = QStringLiteral("Combo2_%1").arg(i);
+        // The tone boxes take a typed tone whole, as the grid's do.
+        const bool tone = BoxKinds[i] == K::RxCode || BoxKinds[i] == K::TxCode;
+        boxes_[i] =
+            tone ? new ChannelChoiceBox(
+                       name, [](const QString& t) { return rv::ToneEntryOfText(t.toStdString()); },
+                       this)
+                 : new QComboBox(this);
+        boxes_[i]->setObjectName(name);
         boxes_[i]->setMaxVisibleItems(16);
         boxes_[i]->installEventFilter(this);
         connect(boxes_[i], &QComboBox::activated, this, [this, i] { onComboActivated(i); });
@@ -292,6 +304,25 @@ void FrmCHInfoEdit::onComboActivated(int i) {
     commit(BoxKinds[i], text);
 }
 
+void FrmCHInfoEdit::commitTypedTone(int i) {
+    auto* box = qobject_cast<ChannelChoiceBox*>(boxes_[i]);
+    if (!box || loading_) return;
+    const QString pending = box->pendingText();
+    if (!pending.isEmpty()) {
+        const auto reading = rv::ReadChannelCell(ctx_.session, BoxKinds[i], pending.toStdString());
+        Tell(ctx_, this,
+             RefusedCellsText({{channel_, static_cast<int>(BoxKinds[i]), pending, reading.rule}},
+                              ctx_.lang(), false),
+             rv::MsgIcon::Exclamation);
+        loadChannel();
+        return;
+    }
+    const rv::ChannelInfo* ch = rv::ChannelOf(ctx_.session.Doc, channel_);
+    const QString text = box->currentText();
+    if (ch && !text.isEmpty() && text != Q(rv::ChannelFieldText(ctx_.session, *ch, BoxKinds[i])))
+        commit(BoxKinds[i], text);
+}
+
 void FrmCHInfoEdit::onDocumentEdited(QObject* source) {
     if (source && source == grid())
         SetGridEditData(true);
@@ -301,9 +332,9 @@ void FrmCHInfoEdit::onDocumentEdited(QObject* source) {
 
 void FrmCHInfoEdit::undoRedo(bool undo) {
     if (undo)
-        UndoChannelEdit(ctx_, this);
+        ctx_.undoStack().undo();
     else
-        RedoChannelEdit(ctx_, this);
+        ctx_.undoStack().redo();
     loadChannel();
 }
 
@@ -341,6 +372,11 @@ bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event) {
         });
         break;
     case QEvent::FocusOut:
+        if (auto* tone = qobject_cast<ChannelChoiceBox*>(watched);
+            tone && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            const auto at = std::find(boxes_.begin(), boxes_.end(), tone);
+            if (at != boxes_.end()) commitTypedTone(static_cast<int>(at - boxes_.begin()));
+        }
         // Loading may disable the box that has the focus; that is no edit to commit.
         if (isFreq && !loading_ &&
             static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)

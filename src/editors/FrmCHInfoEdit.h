@@ -44,7 +44,9 @@ private:
     void commit(rv::ChannelFieldKind kind, const QString& text);
     void commitFrequency(QLineEdit* box, rv::ChannelFieldKind kind);
     void onComboActivated(int box);
-    void onDocumentEdited(QObject* source);
+    /// Leaving a tone box commits the entry typed in it, or refuses a text that names none.
+    void commitTypedTone(int box);
+    void onDocumentEdited(QObject* source) override;
     void undoRedo(bool undo);
     void onChannelShortcut(const QKeyEvent& key);
     frmCommChInfo* grid() const;

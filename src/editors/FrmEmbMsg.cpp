@@ -20,6 +20,8 @@ FrmEmbMsg::FrmEmbMsg(AppContext& ctx, QWidget* parent)
         text1_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
         text1_[i]->setMinimumWidth(text1_[i]->fontMetrics().horizontalAdvance(QString(34, 'W')));
         InstallKeyRule(text1_[i], &AsciiRule);
+        // The line holds no more characters than the record stores.
+        text1_[i]->setMaxLength(static_cast<int>(decltype(rv::RadioData::EmbMsg1)::size()));
         lines->addWidget(text1_[i]);
         connect(text1_[i], &QLineEdit::editingFinished, this, [this, i] { store(i); });
     }

@@ -1,9 +1,9 @@
 #include "frmCommChInfo.h"
 
 #include "ChannelCellDelegate.h"
-#include "ChannelHistory.h"
 #include "ChannelTableModel.h"
 #include "ChannelTexts.h"
+#include "ChannelTransaction.h"
 #include "ChannelWindows.h"
 #include "FrmCHInfoEdit.h"
 #include "SettingsInput.h"
@@ -103,7 +103,6 @@ frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent)
     });
     // The frame goes too: an empty one would stay behind in the document area.
     connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
-    connect(&ctx_, &AppContext::documentEdited, this, &frmCommChInfo::onDocumentEdited);
 
     changeShowByLanguage();
     model_->reportDamagedFrequencies();
@@ -187,6 +186,12 @@ void frmCommChInfo::reShow() {
     model_->reportDamagedFrequencies();
     model_->reShowAll();
     SetShowEditData();
+}
+
+void frmCommChInfo::cancelEdit() {
+    // The text of the open cell belongs to the document being left; closing the window
+    // later must not write it into the one that replaces it.
+    closeEditor();
 }
 
 void frmCommChInfo::ReShowChInfoByLanguage() {

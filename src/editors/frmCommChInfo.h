@@ -6,7 +6,11 @@
 #include <QPersistentModelIndex>
 #include <QPointer>
 
+#include <functional>
+#include <vector>
+
 class QKeyEvent;
+class QMenu;
 class QPushButton;
 class QTableView;
 
@@ -14,6 +18,7 @@ namespace rv::ui {
 
 class ChannelCellDelegate;
 class ChannelTableModel;
+class ChannelTransaction;
 class FrmCHInfoEdit;
 
 /// The channel information grid: one row per channel slot, edited in place. Every commit
@@ -26,6 +31,7 @@ public:
 
     void changeShowByLanguage() override;
     void reShow() override;
+    void cancelEdit() override;
     /// Re-captions and refills the whole grid (`ReShowChInfoByLanguage`).
     void ReShowChInfoByLanguage();
     /// Redraws the row of one channel from the document.
@@ -56,6 +62,22 @@ public:
     void undo();
     void redo();
 
+    /// Whole-channel operations, each one undo step: an empty channel at the current row,
+    /// the selected channels deleted with the gap closed, the current channel moved, the
+    /// channels sorted by receive frequency, and the current cell's value set in the same
+    /// column of every selected channel.
+    void insertChannel();
+    void deleteChannels();
+    void moveChannel(int delta);
+    void sortByRx();
+    void fillColumn();
+    /// The channel operations as entries of a menu (the context menu, the Edit menu).
+    void addChannelOperations(QMenu& menu);
+    /// The selected channel numbers in order (the current row when nothing is selected).
+    std::vector<int> selectedChannels() const;
+    /// Selects rows `first` to `last` and makes `first` current.
+    void selectRows(int first, int last);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -78,10 +100,13 @@ private:
     void typeIntoCell(QKeyEvent* key);
     bool handleChannelShortcut(const QKeyEvent& key);
     void onComboActivated();
-    void onDocumentEdited(QObject* source);
+    void onDocumentEdited(QObject* source) override;
     void showChannelEdit();
     FrmCHInfoEdit* channelEdit() const;
     void showContextMenu(const QPoint& pos);
+    /// Runs a change to the channel list as one named step; the grid cursor stays on `row`.
+    void channelStep(const QString& name, int row,
+                     const std::function<void(ChannelTransaction&)>& change);
     int currentRow() const;
     int currentColumn() const;
     QString cell(int row, int column) const;

@@ -1,13 +1,109 @@
 #include "AppContext.h"
 
 #include "Prompt.h"
+#include "data/DocumentDiff.h"
+
+#include <QRegularExpression>
+#include <QUndoStack>
+
+#include <algorithm>
+#include <utility>
 
 namespace rv::ui {
 
-AppContext::AppContext(QObject* parent) : QObject(parent) {}
+/// One committed change: the document before and after it. The change is already in the
+/// document when the step is pushed, so the first redo does nothing.
+class DocumentStep : public QUndoCommand {
+public:
+    DocumentStep(AppContext& ctx, const QString& name, DocumentState before, DocumentState after)
+        : QUndoCommand(name), ctx_(ctx), before_(std::move(before)), after_(std::move(after)) {}
+    void undo() override { ctx_.restoreState(before_); }
+    void redo() override {
+        if (pushed_) ctx_.restoreState(after_);
+        pushed_ = true;
+    }
+
+private:
+    AppContext& ctx_;
+    DocumentState before_;
+    DocumentState after_;
+    bool pushed_ = false;
+};
+
+DocumentState StateOf(const rv::Session& s) {
+    return {s.Doc, s.CurModelCode, s.CurBand, s.BandLow, s.BandHigh};
+}
+
+void Restore(rv::Session& s, const DocumentState& state) {
+    s.Doc = state.doc;
+    s.CurModelCode = state.modelCode;
+    s.CurBand = state.band;
+    s.BandLow = state.bandLow;
+    s.BandHigh = state.bandHigh;
+}
+
+QString ChangeName(const rv::Session& before, const rv::Session& after) {
+    rv::Session a = after;
+    a.onMessage = nullptr;
+    rv::Session b = before;
+    b.onMessage = nullptr;
+    b.CurLanguage = a.CurLanguage;
+    const auto diffs = rv::CompareDocuments(a, b);
+    if (diffs.empty()) return {};
+    const auto& first = diffs.front();
+    const QString area = QString::fromStdString(first.area);
+    const bool oneArea = std::all_of(diffs.begin(), diffs.end(),
+                                     [&](const auto& d) { return d.area == first.area; });
+    if (!oneArea) return area + QStringLiteral(" …");
+    // A channel is named with its setting; a window's setting by its own label.
+    const bool isChannel = area.contains(QRegularExpression(QStringLiteral("\\d$")));
+    if (diffs.size() > 1) return area;
+    const QString item = QString::fromStdString(first.item);
+    return isChannel ? area + QLatin1Char(' ') + item : item;
+}
+
+AppContext::AppContext(QObject* parent)
+    : QObject(parent), undo_(new QUndoStack(this)), last_(StateOf(session)) {}
 
 AppContext::~AppContext() {
     if (ownsPrompt_) delete prompt_;
+}
+
+void AppContext::notifyEdited(QObject* source, const QString& name) {
+    notifyEdited(source, name, last_);
+}
+
+void AppContext::notifyEdited(QObject* source, const QString& name, const DocumentState& before) {
+    DocumentState now = StateOf(session);
+    if (!(now == before)) {
+        QString text = name;
+        if (text.isEmpty()) {
+            rv::Session old = session;
+            Restore(old, before);
+            text = ChangeName(old, session);
+        }
+        undo_->push(new DocumentStep(*this, text, before, now));
+    }
+    last_ = std::move(now);
+    emit documentEdited(source);
+}
+
+void AppContext::notifyReplaced() {
+    undo_->clear();
+    last_ = StateOf(session);
+    emit documentReplaced();
+}
+
+void AppContext::markSaved() {
+    // A change made without a step (a damaged field put right on open) is part of the save.
+    last_ = StateOf(session);
+    undo_->setClean();
+}
+
+void AppContext::restoreState(const DocumentState& state) {
+    Restore(session, state);
+    last_ = state;
+    emit documentEdited(nullptr);
 }
 
 Prompt& AppContext::prompt() const {

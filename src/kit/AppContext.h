@@ -5,6 +5,9 @@
 #include <QObject>
 #include <QString>
 
+#include <string>
+
+class QUndoStack;
 class QWidget;
 
 namespace rv::ui {
@@ -24,7 +27,27 @@ public:
     virtual QWidget* showChildWindow(const QString& name) = 0;
     /// Unloads every child window (`CloseCurAllWindows`).
     virtual void closeCurAllWindows() = 0;
+    /// Shows channels in the CSV layout in the import preview and imports them after OK
+    /// (pasted rows of a channel file); `source` names them in the preview's caption.
+    virtual void previewChannelImport(const std::string& csv, const QString& source) = 0;
 };
+
+/// What an undo step takes back: the document with the model and band it is for.
+struct DocumentState {
+    rv::RadioData doc;
+    std::string modelCode;
+    std::string band;
+    double bandLow = 0;
+    double bandHigh = 0;
+    bool operator==(const DocumentState&) const = default;
+};
+
+DocumentState StateOf(const rv::Session& s);
+void Restore(rv::Session& s, const DocumentState& state);
+
+/// The name of a change for the Edit menu ("Channel 3 RX Frequency", "Squelch Level"), in
+/// the language of `after`.
+QString ChangeName(const rv::Session& before, const rv::Session& after);
 
 /// The program state every window works on: the one document with its session, the
 /// language state, the chosen port, the prompt seam and the window host.
@@ -55,18 +78,37 @@ public:
 
     WindowHost* host = nullptr;
 
-    /// Tells every open view that a field of the document was committed.
-    void notifyEdited(QObject* source = nullptr) { emit documentEdited(source); }
-    /// Tells whoever keeps state about the document that it was replaced (New, Open, Read).
-    void notifyReplaced() { emit documentReplaced(); }
+    /// Records what was committed to the document since the last step as one undo step
+    /// (named `name`, or after what changed) and tells every open view.
+    void notifyEdited(QObject* source = nullptr, const QString& name = {});
+    /// As `notifyEdited`, for a change whose caller kept the state it started from: the
+    /// step takes back exactly that change.
+    void notifyEdited(QObject* source, const QString& name, const DocumentState& before);
+    /// The document was replaced (New, Open, Read): its undo steps go, and whoever keeps
+    /// state about it is told.
+    void notifyReplaced();
+    /// The document as it is now was saved: the undo stack is clean here.
+    void markSaved();
+    /// Undo and redo of every committed change, from any window.
+    QUndoStack& undoStack() const { return *undo_; }
+    /// Drops whatever is being typed in any window, without committing it: the document it
+    /// was typed over is about to be replaced.
+    void cancelOpenEdits() { emit editsCancelled(); }
 
 signals:
     /// A window committed a change to the document; `source` is the window that did.
     void documentEdited(QObject* source);
     /// The document was replaced by another one.
     void documentReplaced();
+    /// Every window drops its open editor (see `cancelOpenEdits`).
+    void editsCancelled();
 
 private:
+    friend class DocumentStep;
+    void restoreState(const DocumentState& state);
+
+    QUndoStack* undo_;
+    DocumentState last_;
     Prompt* prompt_ = nullptr;
     bool ownsPrompt_ = false;
 };

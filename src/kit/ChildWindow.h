@@ -23,7 +23,15 @@ public:
 
     AppContext& context() const { return ctx_; }
 
+    /// Drops typing not yet committed: the boxes show the document again and none keeps the
+    /// focus, so closing the window later commits nothing.
+    virtual void cancelEdit();
+
 protected:
+    /// A change reached the document (`source` made it; nullptr for undo and redo). A
+    /// window shows the document again unless the change was its own.
+    virtual void onDocumentEdited(QObject* source);
+
     AppContext& ctx_;
 };
 

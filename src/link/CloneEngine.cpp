@@ -64,6 +64,11 @@ std::string RadioModelTypeOf(const rv::Text<4>& shown) {
     return std::string(shown.full());
 }
 
+bool IsRadioIdent(std::span<const std::uint8_t> r) {
+    if (r.size() != IdentLength || r[0] != 0x50) return false;
+    return r[6] == 0xF8 || r[6] == 0xF9 || r[6] == 0xFC;
+}
+
 int TransferPercent(int address, int end) {
     const int scaled = address * 100;
     int q = scaled / end;
@@ -90,7 +95,8 @@ CloneEngine::CloneEngine(rv::Session& session, CloneHost& host) : s_(session), h
 bool CloneEngine::prepare(int mode, std::string* error) {
     CommMode_ = Idle;
     ReadStep = WriteStep = 0;
-    pending_ = cancelling_ = failing_ = false;
+    pending_ = cancelling_ = failing_ = stopping_ = false;
+    programAnswered_ = wroteBlock_ = false;
     RadioModelCode.clear();
     RadioBandCode = 0;
     EndAddress = mode == ReadRadio ? 1024 : mode == WriteRadio ? 832 : 0;
@@ -148,6 +154,10 @@ void CloneEngine::SendVersionRequest() {
 
 void CloneEngine::SendReadRequest() {
     CurAddress += BlockSize;
+    if (!readBlocks_.empty()) {
+        const auto next = std::lower_bound(readBlocks_.begin(), readBlocks_.end(), CurAddress);
+        CurAddress = next == readBlocks_.end() ? EndAddress : *next;
+    }
     if (CurAddress >= EndAddress) return BeginEnd();
     sendFrame({ReadCmd, static_cast<std::uint8_t>(CurAddress >> 8),
                static_cast<std::uint8_t>(CurAddress & 0xFF), static_cast<std::uint8_t>(BlockSize)},
@@ -164,6 +174,7 @@ void CloneEngine::SendWriteBlock() {
     frame[2] = static_cast<std::uint8_t>(CurAddress & 0xFF);
     frame[3] = static_cast<std::uint8_t>(n);
     std::copy_n(s_.Image.begin() + CurAddress, n, frame.begin() + 4);
+    wroteBlock_ = true;
     ShowTransferProgress();
     sendFrame(frame, AckLength);
 }
@@ -212,6 +223,7 @@ void CloneEngine::onReceived(std::span<const std::uint8_t> bytes) {
     // emptied. It counts as no reply.
     if (threshold_ <= 0 || bytes.size() < static_cast<std::size_t>(threshold_)) return;
     const auto reply = bytes.first(static_cast<std::size_t>(threshold_));
+    if (stopping_) return stopAfterFrame();
     if (cancelling_) {
         return FinishTransfer(Outcome::Cancelled, text(CancelledText()));
     }
@@ -222,6 +234,7 @@ void CloneEngine::onReceived(std::span<const std::uint8_t> bytes) {
 bool CloneEngine::dispatch(std::span<const std::uint8_t> r) {
     const std::size_t n = r.size();
     if (n == 1 && r[0] == Ack) {
+        if (ReadStep == 1 || WriteStep == 1) programAnswered_ = true;
         NextStep();
     } else if (n == IdentLength && r[0] == 0x50) {
         if (CommMode_ == ReadRadio || CommMode_ == WriteRadio) StoreIdent(r);
@@ -246,6 +259,9 @@ bool CloneEngine::dispatch(std::span<const std::uint8_t> r) {
 }
 
 void CloneEngine::StoreIdent(std::span<const std::uint8_t> r) {
+    // Bytes that are no ident of ours leave the radio unknown: nothing is read from or
+    // written to such a device.
+    if (!IsRadioIdent(r)) return;
     RadioBandCode = r[5];
     RadioModelCode = rv::ModelCodeOf(r[5], r[6]);
 }
@@ -288,11 +304,20 @@ bool CloneEngine::modelMatches() const {
 
 void CloneEngine::CheckModel() {
     host_.stopWaitTimer();
-    // No ident (silence, or bytes that are no ident): no radio answered, so there is no model
-    // to compare and nothing to overwrite.
-    if (RadioModelCode.empty()) return FinishTransfer(Outcome::NoAnswer, text(NoRadioText()));
+    // No ident (silence, or bytes that are no ident), or Program unanswered: no radio of ours
+    // is listening, so there is no model to compare and no block may go out. After a retry
+    // the radio may already hold part of the new data; the job says so.
+    if (RadioModelCode.empty() || !programAnswered_)
+        return FinishTransfer(Outcome::NoAnswer,
+                              wroteBlock_ ? text(NoAnswerText()) : text(NoRadioText()));
     if (modelMatches()) return SendWriteBlock();
     askUser(Question::ModelMismatch);
+}
+
+void CloneEngine::BeginReading() {
+    // A read without an ident would store whatever a stranger device sends.
+    if (RadioModelCode.empty()) return FinishTransfer(Outcome::NoAnswer, text(NoRadioReadText()));
+    SendReadRequest();
 }
 
 void CloneEngine::askUser(Question q) {
@@ -310,7 +335,13 @@ void CloneEngine::answer(bool yes) {
         if (yes) return SendWriteBlock();
         return FinishTransfer(Outcome::ModelRefused, text(RefusedText()));
     }
-    if (!yes) return FinishTransfer(Outcome::Cancelled, text(NoAnswerText()));
+    if (!yes) {
+        // The info block was acknowledged and the version block was not: the radio's identity
+        // is already the new one.
+        const bool identityChanged = CommMode_ == WriteRadioInfo && WriteStep == 5;
+        return FinishTransfer(Outcome::Cancelled,
+                              text(identityChanged ? IdentityChangedText() : NoAnswerText()));
+    }
     if (question_ == Question::RetryTransfer) return restartAfterRetry();
     SendProgram();
 }
@@ -319,13 +350,29 @@ void CloneEngine::restartAfterRetry() {
     // The image keeps what was already received; it is read again.
     CurAddress = -BlockSize;
     LastPercent = 0;
+    // The radio must answer Program and the ident again before anything more is read or
+    // written: the one on the line may not be the one that answered before.
+    RadioModelCode.clear();
+    RadioBandCode = 0;
+    programAnswered_ = false;
     host_.showProgress(0);
     SendProgram();
 }
 
 void CloneEngine::cancel() {
-    if (CommMode_ == Idle || cancelling_) return;
-    pending_ = false;
+    if (CommMode_ == Idle || cancelling_ || stopping_) return;
+    if (pending_) {
+        // A question is open: nothing is in flight, End goes out at once.
+        pending_ = false;
+        return stopAfterFrame();
+    }
+    // End already on its way: its answer ends the operation as it would have anyway.
+    if (ReadStep == EndSent || WriteStep == EndSent) return;
+    stopping_ = true;
+}
+
+void CloneEngine::stopAfterFrame() {
+    stopping_ = false;
     cancelling_ = true;
     host_.stopWaitTimer();
     // Tell the radio to leave clone mode; its answer, or the time-out, ends the operation.

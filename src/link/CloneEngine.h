@@ -52,7 +52,7 @@ enum class Outcome {
 class CloneHost {
 public:
     virtual ~CloneHost() = default;
-    /// Empties both port buffers, sets the receive threshold to `replyLength`, writes `frame`.
+    /// Empties the port's input, sets the receive threshold to `replyLength`, writes `frame`.
     virtual void send(const Bytes& frame, int replyLength) = 0;
     virtual void startWaitTimer() = 0;
     virtual void stopWaitTimer() = 0;
@@ -73,6 +73,8 @@ public:
     /// encoded document for a write). False with the reason when the document cannot be
     /// encoded; the engine stays idle.
     bool prepare(int mode, std::string* error);
+    /// The 64-byte blocks a read fetches (start addresses, ascending); empty: all of them.
+    void setReadBlocks(std::vector<int> blocks) { readBlocks_ = std::move(blocks); }
     /// Sets step 1 of the mode and sends Program.
     void SendProgram();
 
@@ -82,8 +84,9 @@ public:
     void onTimeout();
     /// The answer to the pending question: OK / Retry / Overwrite = true.
     void answer(bool yes);
-    /// The user abandons the operation: End is sent, and whatever comes back (or the
-    /// time-out) ends it without success.
+    /// The user abandons the operation. The frame in flight gets its reply or its time-out
+    /// first (cutting it short would leave the radio taking End as its data); then End is sent,
+    /// and its acknowledgement (or the time-out) ends the operation without success.
     void cancel();
     /// The port failed: ends at once, nothing more is sent.
     void portFailed(const std::string& reason);
@@ -127,6 +130,8 @@ private:
     void StoreVersion(std::span<const std::uint8_t> reply);
     bool modelMatches() const;
     void CheckModel();
+    void BeginReading();
+    void stopAfterFrame();
     void ShowTransferProgress();
     void askUser(Question q);
     void restartAfterRetry();
@@ -146,12 +151,16 @@ private:
     int threshold_ = 0;
     std::string RadioModelCode;
     int RadioBandCode = 0;
+    std::vector<int> readBlocks_;
     RadioInfo info_;
     std::string rawModelType_; ///< bytes 4 to 7 of the info block as the radio sent them
     bool pending_ = false;
     Question question_ = Question::RetryTransfer;
     bool cancelling_ = false;
-    bool failing_ = false; ///< End went out after a missing reply; the operation fails
+    bool stopping_ = false;        ///< cancelled while a frame is in flight
+    bool programAnswered_ = false; ///< this pass: the radio acknowledged Program
+    bool wroteBlock_ = false;      ///< a write block went out in this operation
+    bool failing_ = false;         ///< End went out after a missing reply; the operation fails
 };
 
 /// The info block checksum: the low 8 bits of the sum of bytes 1 to size-2.
@@ -163,6 +172,10 @@ std::string TranslateModelType(std::span<const std::uint8_t, 4> bytes);
 /// The 4 characters the radio keeps for a model type ("817" gives "4617"); a type not in the
 /// table goes out as stored.
 std::string RadioModelTypeOf(const rv::Text<4>& shown);
+
+/// Whether an 8-byte reply is an ident of this radio family: "P", and a model type byte the
+/// family uses. Anything else means no radio of ours is on the line.
+bool IsRadioIdent(std::span<const std::uint8_t> reply);
 
 /// Round-half-to-even percentage of `address` within `end`.
 int TransferPercent(int address, int end);

@@ -2,6 +2,7 @@
 
 #include "link/LinkTexts.h"
 
+#include <algorithm>
 #include <span>
 
 namespace rv::link {
@@ -16,8 +17,12 @@ CloneSession::CloneSession(rv::Session& s, QObject* parent)
     waitTimer_.setTimerType(Qt::PreciseTimer);
     connect(&waitTimer_, &QTimer::timeout, this, [this] {
         // A time-out that falls due while a cancel is on its way asks nothing: the cancel
-        // ends the operation.
-        if (!cancelQueued_) engine_.onTimeout();
+        // comes first, and the time-out ends the frame in flight.
+        if (cancelQueued_) {
+            cancelQueued_ = false;
+            engine_.cancel();
+        }
+        engine_.onTimeout();
     });
     connect(&port_, &SerialPort::received, this, &CloneSession::onReceived);
     connect(&port_, &SerialPort::portError, this, &CloneSession::onPortError);
@@ -103,7 +108,8 @@ bool CloneSession::isRunning() const {
 void CloneSession::send(const Bytes& frame, int replyLength) {
     if (engine_.mode() == WriteRadio && frame.size() > 4 && frame[0] == 'W') {
         ++blocksSent_;
-        writtenUpTo_ = ((frame[1] << 8) | frame[2]) + frame[3];
+        // The highest address any pass reached: a retry starts again at 0x0000.
+        writtenUpTo_ = std::max(writtenUpTo_, ((frame[1] << 8) | frame[2]) + frame[3]);
     }
     port_.send(QByteArray(reinterpret_cast<const char*>(frame.data()),
                           static_cast<qsizetype>(frame.size())),

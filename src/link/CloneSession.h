@@ -7,6 +7,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <vector>
+
 namespace rv::link {
 
 /// One clone operation (modes 1 to 4) on a real port: the engine, the port and the 300 ms
@@ -27,6 +29,8 @@ public:
     /// Writes `image` as it is over the write map (a restore): the model check compares the
     /// radio with the session's model and band.
     bool startWrite(const rv::MemoryImage& image, const QString& portName, QString* error);
+    /// The blocks a read fetches (see `CloneEngine::setReadBlocks`); set before `start`.
+    void setReadBlocks(std::vector<int> blocks) { engine_.setReadBlocks(std::move(blocks)); }
     /// The user's answer: Retry / OK / Overwrite = yes, Cancel = no.
     void answer(Question q, bool yes);
     /// Abandons the running operation; `finished(false, ...)` follows.

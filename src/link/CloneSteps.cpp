@@ -66,7 +66,7 @@ void CloneEngine::NextStep() {
     static constexpr std::array<StepRow, 5> ReadSteps{{
         {1, 2, &CloneEngine::SendIdentRequest},
         {2, 3, &CloneEngine::SendAck},
-        {3, 4, &CloneEngine::SendReadRequest},
+        {3, 4, &CloneEngine::BeginReading},
         {4, 5, &CloneEngine::SendAck},
         {5, 4, &CloneEngine::SendReadRequest},
     }};
@@ -110,6 +110,7 @@ void CloneEngine::NextStep() {
 void CloneEngine::onTimeout() {
     host_.stopWaitTimer();
     if (CommMode_ == Idle || CommMode_ == TestMode || pending_) return;
+    if (stopping_) return stopAfterFrame();
     if (cancelling_) return FinishTransfer(Outcome::Cancelled, text(CancelledText()));
     if (failing_) return FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
     const int step = (CommMode_ == ReadRadio || CommMode_ == ReadRadioInfo) ? ReadStep : WriteStep;
@@ -158,7 +159,7 @@ void CloneEngine::FinishTransfer(Outcome outcome, const std::string& message) {
     CommMode_ = Idle;
     ReadStep = WriteStep = 0;
     threshold_ = 0;
-    pending_ = cancelling_ = failing_ = false;
+    pending_ = cancelling_ = failing_ = stopping_ = false;
     host_.finish(outcome, outcome == Outcome::Success ? std::string{} : message);
 }
 

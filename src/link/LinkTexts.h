@@ -21,6 +21,14 @@ inline const rv::LangText& NoRadioText() {
                                 "编程线是否已连接。"};
     return t;
 }
+/// No radio answered a read: nothing to say about writing.
+inline const rv::LangText& NoRadioReadText() {
+    static const rv::LangText t{"",
+                                "No radio answered. Check that the radio is switched on and the "
+                                "cable is plugged in.",
+                                "没有对讲机应答。请检查对讲机是否已开机、编程线是否已连接。"};
+    return t;
+}
 inline const rv::LangText& RefusedText() {
     static const rv::LangText t{"", "Model type is wrong. Nothing was written to the radio.",
                                 "机型类型错误。未向对讲机写入数据。"};
@@ -29,6 +37,16 @@ inline const rv::LangText& RefusedText() {
 inline const rv::LangText& PortLostText() {
     static const rv::LangText t{"", "The connection to the radio was lost.",
                                 "与对讲机的连接已断开。"};
+    return t;
+}
+
+/// An information write that broke off after the info block was taken.
+inline const rv::LangText& IdentityChangedText() {
+    static const rv::LangText t{"",
+                                "The radio did not answer. Its identity (model type, band, serial "
+                                "number) was changed; its version was not written.",
+                                "对讲机没有应答。其身份信息（机型、频段、序列号）已更改；"
+                                "版本未写入。"};
     return t;
 }
 

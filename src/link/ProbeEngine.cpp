@@ -27,7 +27,9 @@ void ProbeEngine::onReceived(std::span<const std::uint8_t> r) {
         step_ = Step::Ident;
         return host_.send({IdentRequest}, IdentLength);
     case Step::Ident:
-        if (r.size() < IdentLength || r[0] != IdentFirst) return;
+        // Junk is no ident: the time-out then says no radio answered.
+        if (r.size() < IdentLength || r[0] != IdentFirst || !IsRadioIdent(r.first(IdentLength)))
+            return;
         ident_ = RadioIdent{};
         ident_->bandCode = r[5];
         ident_->modelCode = rv::ModelCodeOf(r[5], r[6]);

@@ -25,8 +25,9 @@ RadioProbe::RadioProbe(QObject* parent) : QObject(parent), engine_(*this) {
     timer_.setInterval(300);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { engine_.onTimeout(); });
+    // The reply timer runs on until the engine sends again or finishes: a reply it refuses
+    // (junk where an ident belongs) must still end in a time-out, or the probe never ends.
     connect(&port_, &SerialPort::received, this, [this](const QByteArray& bytes) {
-        timer_.stop();
         engine_.onReceived(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                      static_cast<std::size_t>(bytes.size())));
     });

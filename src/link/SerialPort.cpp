@@ -23,7 +23,8 @@ QString OpenFailureReason(const QString& devicePath, QSerialPort::SerialPortErro
                           int language) {
     bool terminal = true;
     const int openErrno = os::OpenErrno(devicePath.toStdString(), &terminal);
-    if (openErrno == ENOENT) return qtext(NoSuchPortText(), language);
+    if (openErrno == ENOENT || openErrno == ENAMETOOLONG || openErrno == ENOTDIR)
+        return qtext(NoSuchPortText(), language);
     // A folder or an ordinary file named as the port is no serial port at all.
     const QFileInfo info(devicePath);
     if (info.isDir()) return qtext(FolderNotPortText(), language);
@@ -42,7 +43,8 @@ QString OpenFailureReason(const QString& devicePath, QSerialPort::SerialPortErro
 
 QString OpenFailureReasonOf(int openErrno, int language) {
     if (openErrno == EACCES || openErrno == EPERM) return qtext(PortPermissionText(), language);
-    if (openErrno == ENOENT || openErrno == ENODEV || openErrno == ENXIO || openErrno == EIO)
+    if (openErrno == ENOENT || openErrno == ENODEV || openErrno == ENXIO || openErrno == EIO ||
+        openErrno == ENAMETOOLONG || openErrno == ENOTDIR)
         return qtext(NoSuchPortText(), language);
     if (openErrno == EISDIR) return qtext(FolderNotPortText(), language);
     if (openErrno == ENOTTY) return qtext(DeviceNotPortText(), language);
@@ -109,7 +111,9 @@ QString SerialPort::portName() const {
 void SerialPort::send(const QByteArray& frame, int threshold) {
     if (!port_.isOpen()) return;
     threshold_ = threshold;
-    port_.clear(QSerialPort::AllDirections);
+    // Only the input: output still on its way (the last frame before a stop) must reach the
+    // radio whole, or it takes what follows as part of it.
+    port_.clear(QSerialPort::Input);
     // Bytes already taken from the driver but not yet delivered are stale as well.
     port_.readAll();
     buffer_.clear();

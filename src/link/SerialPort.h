@@ -10,7 +10,8 @@ namespace rv::link {
 /// The radio's serial line: 9600 baud, 8 data bits, no parity, 2 stop bits, no flow control.
 /// A receive threshold decides when received bytes are delivered: once that many bytes are
 /// buffered, the first `threshold` bytes go out in one `received` signal and the rest are
-/// dropped. Both buffers are emptied before each send, so no stale byte is delivered.
+/// dropped. The input is emptied before each send, so no stale byte is delivered; output is never
+/// thrown away.
 class SerialPort : public QObject {
     Q_OBJECT
 public:
@@ -24,7 +25,7 @@ public:
     bool isOpen() const;
     QString portName() const;
 
-    /// Empties both buffers, sets the receive threshold, writes the frame without blocking.
+    /// Empties the input, sets the receive threshold, writes the frame without blocking.
     void send(const QByteArray& frame, int threshold);
     /// Changes the threshold without sending (0: deliver nothing).
     void setThreshold(int threshold);

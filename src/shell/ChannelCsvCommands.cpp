@@ -2,7 +2,7 @@
 #include "FrmImportCsv.h"
 #include "data/AtomicFile.h"
 #include "data/ChannelCsv.h"
-#include "editors/ChannelHistory.h"
+#include "editors/ChannelTransaction.h"
 #include "frmMain.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
@@ -44,11 +44,15 @@ void frmMain::mnuFileImportCsv_Click() {
         Ask(ctx_, this, rv::Msg::FileError);
         return;
     }
-    FrmImportCsv preview(ctx_, *csv, FileNameOf(path), this);
+    previewChannelImport(*csv, FileNameOf(path));
+}
+
+void frmMain::previewChannelImport(const std::string& csv, const QString& source) {
+    FrmImportCsv preview(ctx_, csv, source, this);
     if (preview.exec() != QDialog::Accepted) return;
     {
         // One step for the whole import, so one Ctrl+Z takes it back.
-        ChannelTransaction step(ctx_, this, this);
+        ChannelTransaction step(ctx_, this, this, Tr(ctx_, ImportCaption));
         rv::ApplyChannelImport(ctx_.session, preview.plan());
     }
     showChildWindow(QStringLiteral("frmCommChInfo"));

@@ -1,4 +1,5 @@
 // The commands on the document: New, Open, Save, Save As, Print, Exit.
+#include "Captions.h"
 #include "FrmPrintList.h"
 #include "data/DataFile.h"
 #include "data/Defaults.h"
@@ -7,6 +8,7 @@
 #include "kit/Prompt.h"
 
 #include <QFileInfo>
+#include <QUndoStack>
 
 namespace rv::ui {
 
@@ -29,30 +31,41 @@ void frmMain::LoadNewDoc() {
     showDocument();
 }
 
+bool frmMain::readyToReplace(std::optional<rv::Msg> warning) {
+    // What is being typed belongs to the document about to go: it is dropped, never applied
+    // to the one that replaces it.
+    ctx_.cancelOpenEdits();
+    if (!isModified()) return !warning || Ask(ctx_, this, *warning) == Answer::Ok;
+    // With unsaved changes the warning (if any) comes first, then the choice to save them.
+    const auto& choice = rv::MessageOf(rv::Msg::FileModified);
+    QString text = Tr(ctx_, choice.text);
+    if (warning) text = Tr(ctx_, rv::MessageOf(*warning).text) + QStringLiteral("\r\n") + text;
+    switch (ctx_.prompt().message(this, ProductName, text, choice.buttons, choice.icon)) {
+    case Answer::No:
+        return true;
+    case Answer::Yes:
+        // A never-saved document has no folder yet: the user picks one.
+        return ctx_.session.IsNewFile ? mnuFileSaveAs_Click() : saveTo(DocPathOf(ctx_));
+    default:
+        return false;
+    }
+}
+
+bool frmMain::isModified() const {
+    return !ctx_.undoStack().isClean() || !rv::IsUnchanged(ctx_.session);
+}
+
 void frmMain::mnuFileNew_Click() {
-    if (Ask(ctx_, this, rv::Msg::AllDataCleared) == Answer::Ok) LoadNewDoc();
+    if (readyToReplace(rv::Msg::AllDataCleared)) LoadNewDoc();
 }
 
 void frmMain::toolFileNew_Click() {
     // The toolbar's New asks only when there is something to lose, as Open does.
-    commitPendingEdits();
-    if (saveBeforeLeaving()) LoadNewDoc();
+    if (readyToReplace()) LoadNewDoc();
 }
 
 void frmMain::mnuFileOpen_Click() {
-    commitPendingEdits();
-    if (!rv::IsUnchanged(ctx_.session)) {
-        switch (Ask(ctx_, this, rv::Msg::FileModified)) {
-        case Answer::Cancel:
-            return;
-        case Answer::Yes:
-            // A never-saved document has no folder yet: the user picks one.
-            if (ctx_.session.IsNewFile ? !mnuFileSaveAs_Click() : !saveTo(DocPathOf(ctx_))) return;
-            break;
-        default:
-            break;
-        }
-    }
+    if (!readyToReplace()) return;
     const QString dir = QFileInfo(DocPathOf(ctx_)).absolutePath();
     const QString path = ctx_.prompt().openFileName(this, QString(), dir, fileFilter());
     if (path.isEmpty()) return;
@@ -78,6 +91,7 @@ bool frmMain::saveTo(const QString& path) {
     if (!rv::SaveDataFile(ctx_.session, path.toStdString())) return false;
     ctx_.session.DocPath = path.toStdString();
     ctx_.session.IsNewFile = false;
+    ctx_.markSaved();
     UpdateTitle();
     return true;
 }
@@ -109,7 +123,7 @@ void frmMain::mnuFileExit_Click() {
 }
 
 bool frmMain::saveBeforeLeaving() {
-    if (rv::IsUnchanged(ctx_.session)) return true;
+    if (!isModified()) return true;
     switch (Ask(ctx_, this, rv::Msg::FileModified)) {
     case Answer::No:
         return true;

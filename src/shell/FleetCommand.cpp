@@ -9,9 +9,9 @@ void frmMain::mnuFleet_Click() {
     commitPendingEdits();
     auto* window = findChild<FrmFleet*>(QStringLiteral("FrmFleet"));
     if (!window) {
-        QList<rv::link::ProbeTarget> ports;
+        QList<rv::jobs::ProbeTarget> ports;
         for (const auto& p : rv::link::ListPorts())
-            ports << rv::link::ProbeTarget{QString::number(p.number), p.device};
+            ports << rv::jobs::ProbeTarget{QString::number(p.number), p.device};
         window = new FrmFleet(ctx_, ports, this);
         window->setAttribute(Qt::WA_DeleteOnClose);
     }

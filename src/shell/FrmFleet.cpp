@@ -18,7 +18,7 @@
 
 namespace rv::ui {
 
-FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::link::ProbeTarget>& ports, QWidget* parent)
+FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, QWidget* parent)
     : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("FrmFleet"));
     setWindowTitle(tr(FleetWindowTexts::Title));
@@ -75,7 +75,7 @@ FrmFleet::~FrmFleet() {
     stations_.clear();
 }
 
-void FrmFleet::addPortRow(const rv::link::ProbeTarget& target, bool checked) {
+void FrmFleet::addPortRow(const rv::jobs::ProbeTarget& target, bool checked) {
     const int row = table_->rowCount();
     table_->insertRow(row);
     ports_ << target;

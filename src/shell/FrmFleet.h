@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/FleetStation.h"
+#include "jobs/FleetStation.h"
 
 #include <QDialog>
 
@@ -29,7 +29,7 @@ class FrmFleet : public QDialog {
 public:
     enum Column { PortColumn, ProgressColumn, SerialColumn, ResultColumn, ColumnCount };
 
-    FrmFleet(AppContext& ctx, const QList<rv::link::ProbeTarget>& ports, QWidget* parent = nullptr);
+    FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, QWidget* parent = nullptr);
     ~FrmFleet() override;
 
     /// Adds a simulated radio with a serial number of its own as a ticked port.
@@ -56,17 +56,17 @@ protected:
     void reject() override;
 
 private:
-    void addPortRow(const rv::link::ProbeTarget& target, bool checked);
+    void addPortRow(const rv::jobs::ProbeTarget& target, bool checked);
     void onStatus(int row, const QString& text, int percent);
-    void onRadioDone(int row, const rv::link::FleetRecord& r);
+    void onRadioDone(int row, const rv::jobs::FleetRecord& r);
     void onStationFinished();
     void chooseLogFile();
     void setControlsRunning(bool running);
     QString tr(const rv::LangText& t) const;
 
     AppContext& ctx_;
-    rv::link::FleetOptions options_;
-    QList<rv::link::ProbeTarget> ports_;
+    rv::jobs::FleetOptions options_;
+    QList<rv::jobs::ProbeTarget> ports_;
     QTableWidget* table_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
     QCheckBox* repeat_ = nullptr;
@@ -76,7 +76,7 @@ private:
     QString logPath_;
     std::set<std::string> programmed_;
     std::vector<std::unique_ptr<rv::link::SimRadioPty>> sims_;
-    std::vector<std::unique_ptr<rv::link::FleetStation>> stations_;
+    std::vector<std::unique_ptr<rv::jobs::FleetStation>> stations_;
     int running_ = 0;
 };
 

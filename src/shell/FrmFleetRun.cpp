@@ -15,19 +15,7 @@
 
 namespace rv::ui {
 
-namespace {
-
-rv::FleetLogRow RowOf(const rv::link::FleetRecord& r) {
-    return {r.time.toString(Qt::ISODate).toStdString(),
-            r.target.device.toStdString(),
-            r.model,
-            r.band,
-            r.serial,
-            r.result.toStdString(),
-            r.backup.toStdString()};
-}
-
-} // namespace
+namespace {} // namespace
 
 bool FrmFleet::startFleet() {
     if (running_ > 0) return false;
@@ -38,13 +26,13 @@ bool FrmFleet::startFleet() {
     };
     for (int row = 0; row < table_->rowCount(); ++row) {
         if (table_->item(row, PortColumn)->checkState() != Qt::Checked) continue;
-        auto station = std::make_unique<rv::link::FleetStation>(ctx_.session, ports_[row], options_,
+        auto station = std::make_unique<rv::jobs::FleetStation>(ctx_.session, ports_[row], options_,
                                                                 programmedBefore);
-        connect(station.get(), &rv::link::FleetStation::status, this,
+        connect(station.get(), &rv::jobs::FleetStation::status, this,
                 [this, row](const QString& text, int percent) { onStatus(row, text, percent); });
-        connect(station.get(), &rv::link::FleetStation::radioDone, this,
-                [this, row](const rv::link::FleetRecord& r) { onRadioDone(row, r); });
-        connect(station.get(), &rv::link::FleetStation::finished, this,
+        connect(station.get(), &rv::jobs::FleetStation::radioDone, this,
+                [this, row](const rv::jobs::FleetRecord& r) { onRadioDone(row, r); });
+        connect(station.get(), &rv::jobs::FleetStation::finished, this,
                 &FrmFleet::onStationFinished);
         table_->item(row, SerialColumn)->setText({});
         stations_.push_back(std::move(station));
@@ -85,12 +73,12 @@ void FrmFleet::onStatus(int row, const QString& text, int percent) {
         static_cast<QProgressBar*>(table_->cellWidget(row, ProgressColumn))->setValue(percent);
 }
 
-void FrmFleet::onRadioDone(int row, const rv::link::FleetRecord& r) {
+void FrmFleet::onRadioDone(int row, const rv::jobs::FleetRecord& r) {
     table_->item(row, SerialColumn)->setText(QString::fromStdString(r.serial));
     if (r.skipped) return;
     if (r.ok) programmed_.insert(r.serial);
     if (!r.ok) table_->item(row, ResultColumn)->setToolTip(r.message);
-    const std::string line = rv::FleetLogLine(RowOf(r));
+    const std::string line = rv::FleetLogLine(rv::jobs::FleetLogRowOf(r, ctx_.session));
     log_->appendPlainText(QString::fromStdString(line).trimmed());
     if (logPath_.isEmpty()) return;
     QFile file(logPath_);
@@ -114,7 +102,8 @@ bool FrmFleet::setLogFile(const QString& path) {
     const bool fresh = !file.exists() || file.size() == 0;
     if (!fresh && file.open(QIODevice::ReadOnly)) {
         const QByteArray text = file.readAll();
-        const auto before = rv::ProgrammedSerials(std::string_view(text.constData(), text.size()));
+        const auto before = rv::ProgrammedSerials(std::string_view(text.constData(), text.size()),
+                                                  rv::jobs::FleetDocumentHash(ctx_.session));
         programmed_.insert(before.begin(), before.end());
         file.close();
     }

@@ -62,10 +62,13 @@ void FrmModelInfo::onOk() {
                          model != QString::fromStdString(s.CurModelCode).trimmed().toStdString();
     if (differs) {
         const auto& warning = rv::MessageOf(rv::Msg::FreqDataCleared);
-        const Answer a =
-            ctx_.prompt().message(this, Tr(ctx_, rv::MessageOf(rv::Msg::WarningTitle).text),
-                                  Tr(ctx_, warning.text), warning.buttons, warning.icon);
-        if (a == Answer::Ok) {
+        const bool agreed =
+            confirm_
+                ? confirm_()
+                : ctx_.prompt().message(this, Tr(ctx_, rv::MessageOf(rv::Msg::WarningTitle).text),
+                                        Tr(ctx_, warning.text), warning.buttons,
+                                        warning.icon) == Answer::Ok;
+        if (agreed) {
             s.CurModelCode = model;
             s.CurBand = band;
             rv::SetModelInfo(s);

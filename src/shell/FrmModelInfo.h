@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QComboBox;
 
 namespace rv::ui {
@@ -15,6 +17,9 @@ class FrmModelInfo : public QDialog {
 public:
     explicit FrmModelInfo(AppContext& ctx, QWidget* parent = nullptr);
 
+    /// Asks before another model or band clears the document; true to go on. Without it the
+    /// dialog asks its own warning.
+    void setConfirm(std::function<bool()> confirm) { confirm_ = std::move(confirm); }
     /// True after OK changed model or band.
     bool changed() const { return changed_; }
 
@@ -26,6 +31,7 @@ private:
     QComboBox* models_;
     QComboBox* bands_;
     bool changed_ = false;
+    std::function<bool()> confirm_;
 };
 
 } // namespace rv::ui

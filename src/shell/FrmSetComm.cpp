@@ -5,7 +5,7 @@
 #include "PortTexts.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
-#include "link/PortFinder.h"
+#include "jobs/PortFinder.h"
 #include "link/SerialPort.h"
 
 #include <QGridLayout>
@@ -141,7 +141,7 @@ void FrmSetComm::showPermissionAdvice() {
         if (why != EACCES && why != EPERM) return;
     }
     status_->setText(
-        rv::link::PermissionAdvice(rv::link::SerialGroupOf(ports_.first().device), ctx_.lang()));
+        rv::jobs::PermissionAdvice(rv::jobs::SerialGroupOf(ports_.first().device), ctx_.lang()));
 }
 
 void FrmSetComm::setPortSource(std::function<QList<rv::link::PortEntry>()> source) {

@@ -64,7 +64,7 @@ private:
     QPushButton* refresh_ = nullptr;
     QPushButton* find_ = nullptr;
     QWidget* ok_ = nullptr; ///< OK and Cancel
-    rv::link::PortFinder* finder_ = nullptr;
+    rv::jobs::PortFinder* finder_ = nullptr;
 };
 
 /// The device remembered from the last "Other device" choice.

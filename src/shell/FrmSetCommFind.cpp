@@ -2,8 +2,8 @@
 #include "Captions.h"
 #include "FrmSetComm.h"
 #include "PortTexts.h"
+#include "jobs/PortFinder.h"
 #include "kit/AppContext.h"
-#include "link/PortFinder.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,16 +25,16 @@ void FrmSetComm::setBusy(bool busy) {
 
 void FrmSetComm::findRadio() {
     if (finder_) return;
-    QList<rv::link::ProbeTarget> targets;
+    QList<rv::jobs::ProbeTarget> targets;
     for (const auto& port : ports_)
         if (port.number >= 1 && port.number <= 8)
-            targets << rv::link::ProbeTarget{QString::number(port.number), port.device};
+            targets << rv::jobs::ProbeTarget{QString::number(port.number), port.device};
     const QString other = otherPath_->text().trimmed();
-    if (!other.isEmpty()) targets << rv::link::ProbeTarget{OtherTarget, other};
-    finder_ = new rv::link::PortFinder(ctx_.lang(), this);
+    if (!other.isEmpty()) targets << rv::jobs::ProbeTarget{OtherTarget, other};
+    finder_ = new rv::jobs::PortFinder(ctx_.lang(), this);
     finder_->setStopAtFirst(true);
     if (openCheck_) finder_->setOpenCheck(openCheck_);
-    connect(finder_, &rv::link::PortFinder::finished, this, &FrmSetComm::onFindFinished);
+    connect(finder_, &rv::jobs::PortFinder::finished, this, &FrmSetComm::onFindFinished);
     setBusy(true);
     status_->setText(tr(PortTexts::Searching));
     finder_->start(targets);
@@ -42,10 +42,14 @@ void FrmSetComm::findRadio() {
 
 void FrmSetComm::onFindFinished() {
     setBusy(false);
-    const rv::link::ProbeResult* found = finder_->firstAnswer();
+    const rv::jobs::ProbeResult* found = finder_->firstAnswer();
     if (!found) {
+        // A device path typed in that is no usable port says why, as OK would.
         const QString advice = finder_->permissionAdvice();
-        status_->setText(advice.isEmpty() ? tr(PortTexts::NoRadio) : advice);
+        const QString otherFailure = finder_->openFailureOf(OtherTarget);
+        status_->setText(!otherFailure.isEmpty() ? otherFailure
+                         : advice.isEmpty()      ? tr(PortTexts::NoRadio)
+                                                 : advice);
     } else {
         const bool other = found->target.port == OtherTarget;
         const int index =

@@ -18,7 +18,7 @@ void frmMain::mnuComm_Click() {
 }
 
 void frmMain::mnuReadFromRadio_Click() {
-    runTransfer(rv::link::ReadRadio);
+    if (readyToReplace()) runTransfer(rv::link::ReadRadio);
 }
 void frmMain::mnuWriteToRadio_Click() {
     runTransfer(rv::link::WriteRadio);

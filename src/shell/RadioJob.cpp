@@ -16,8 +16,8 @@ namespace rv::ui {
 namespace {
 
 using rv::link::CloneSession;
-using rv::link::SafeWrite;
-using rv::link::SafeWriteStage;
+using rv::jobs::SafeWrite;
+using rv::jobs::SafeWriteStage;
 
 struct SafetyRow {
     const char* key;
@@ -75,21 +75,21 @@ void SetSafetyChoice(Safety which, bool on) {
         .setValue(QLatin1String(SafetyRows[static_cast<int>(which)].key), on);
 }
 
-rv::link::SafeWriteOptions JobOptions() {
-    rv::link::SafeWriteOptions o;
-    if (SafetyChoice(Safety::BackUpBeforeWriting)) o.backupDir = rv::link::DefaultBackupDir();
+rv::jobs::SafeWriteOptions JobOptions() {
+    rv::jobs::SafeWriteOptions o;
+    if (SafetyChoice(Safety::BackUpBeforeWriting)) o.backupDir = rv::jobs::DefaultBackupDir();
     o.verify = SafetyChoice(Safety::VerifyAfterWriting);
     o.readVerify = SafetyChoice(Safety::VerifyReads);
     o.askUser = true;
     return o;
 }
 
-rv::link::SafeWriteResult RunRadioJob(AppContext& ctx, QWidget* parent, int mode,
+rv::jobs::SafeWriteResult RunRadioJob(AppContext& ctx, QWidget* parent, int mode,
                                       const std::function<bool(SafeWrite&, QString*)>& start,
                                       bool* cancelled) {
     SafeWrite job;
     FrmProgress progress(ctx, mode, parent);
-    rv::link::SafeWriteResult result;
+    rv::jobs::SafeWriteResult result;
     bool userCancelled = false;
     QObject::connect(&job, &SafeWrite::stageStarted, &progress, [&](SafeWriteStage stage, int) {
         progress.setWindowTitle(StageTitle(ctx, mode, stage));
@@ -112,13 +112,13 @@ rv::link::SafeWriteResult RunRadioJob(AppContext& ctx, QWidget* parent, int mode
         job.answer(q, a == Answer::Ok);
     });
     QObject::connect(&job, &SafeWrite::finished, &progress,
-                     [&](const rv::link::SafeWriteResult& r) {
+                     [&](const rv::jobs::SafeWriteResult& r) {
                          result = r;
                          progress.finish();
                      });
     QString error;
     if (!start(job, &error)) {
-        result.status = rv::link::SafeWriteStatus::PortError;
+        result.status = rv::jobs::SafeWriteStatus::PortError;
         result.message = error;
     } else if (job.isRunning()) {
         progress.exec();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/SafeWrite.h"
+#include "jobs/SafeWrite.h"
 
 #include <QString>
 
@@ -22,13 +22,13 @@ bool SafetyChoice(Safety which);
 void SetSafetyChoice(Safety which, bool on);
 
 /// The job options the Setup menu asks for; questions go to the user.
-rv::link::SafeWriteOptions JobOptions();
+rv::jobs::SafeWriteOptions JobOptions();
 
 /// Runs a job with the progress window of `mode` (1 read, 2 write) and the user's answers to
 /// its questions. `cancelled` tells whether the user pressed Cancel.
-rv::link::SafeWriteResult
+rv::jobs::SafeWriteResult
 RunRadioJob(AppContext& ctx, QWidget* parent, int mode,
-            const std::function<bool(rv::link::SafeWrite&, QString*)>& start, bool* cancelled);
+            const std::function<bool(rv::jobs::SafeWrite&, QString*)>& start, bool* cancelled);
 
 /// A read image into the session as a read leaves it; a warning first when the image names
 /// no known model and band.

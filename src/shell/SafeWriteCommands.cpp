@@ -18,9 +18,9 @@ namespace rv::ui {
 
 namespace {
 
-using rv::link::SafeWrite;
-using rv::link::SafeWriteResult;
-using rv::link::SafeWriteStatus;
+using rv::jobs::SafeWrite;
+using rv::jobs::SafeWriteResult;
+using rv::jobs::SafeWriteStatus;
 using L = rv::LangText;
 
 const L Verified{"", "The radio was verified.", "已校验对讲机。"};
@@ -42,7 +42,7 @@ std::optional<rv::Session> LoadOther(const rv::Session& open, const QString& pat
         const QByteArray b = f.readAll();
         rv::MemoryImage image;
         std::copy_n(b.constData(), 1024, image.begin());
-        rv::link::TakeReadImage(other, image);
+        rv::jobs::TakeReadImage(other, image);
         return other;
     }
     if (!rv::OpenDataFile(other, path.toStdString())) return std::nullopt;
@@ -74,7 +74,7 @@ bool frmMain::readRadio(const QString& device) {
         if (!quiet && !r.message.isEmpty()) Tell(ctx_, this, r.message, rv::MsgIcon::Exclamation);
         return false;
     }
-    rv::link::TakeReadImage(ctx_.session, r.before);
+    rv::jobs::TakeReadImage(ctx_.session, r.before);
     // The document has been replaced; show it afresh under the name new.dat.
     closeCurAllWindows();
     ctx_.notifyReplaced();
@@ -129,13 +129,19 @@ bool frmMain::writeRadio(const QString& device, const rv::MemoryImage* restore) 
 
 void frmMain::mnuRestore_Click() {
     commitPendingEdits();
-    const QString dir = rv::link::DefaultBackupDir();
+    const QString dir = rv::jobs::DefaultBackupDir();
     FrmRestore chooser(
         ctx_, dir, rv::link::ListBackups(dir).value_or(std::vector<rv::BackupEntry>{}), {}, this);
     if (chooser.exec() != QDialog::Accepted || chooser.chosen().isEmpty()) return;
     QFile f(chooser.chosen());
-    if (!f.open(QIODevice::ReadOnly) || f.size() != 1024) {
+    if (!f.open(QIODevice::ReadOnly)) {
         Tell(ctx_, this, Tr(ctx_, rv::MessageOf(rv::Msg::FileError).text), rv::MsgIcon::Error);
+        return;
+    }
+    if (f.size() != 1024) {
+        Tell(ctx_, this,
+             rv::jobs::NotBackupImageText(FileNameOf(chooser.chosen()), f.size(), ctx_.lang()),
+             rv::MsgIcon::Error);
         return;
     }
     const QByteArray b = f.readAll();
@@ -185,7 +191,7 @@ void frmMain::mnuCompareRadio_Click() {
     }
     rv::Session radio = ctx_.session;
     radio.onMessage = nullptr;
-    rv::link::TakeReadImage(radio, r.before);
+    rv::jobs::TakeReadImage(radio, r.before);
     WarnIfUnknownModel(ctx_, this, r.before);
     showComparison(radio, Tr(ctx_, RadioName));
 }

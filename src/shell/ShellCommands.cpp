@@ -12,6 +12,8 @@ namespace rv::ui {
 
 void frmMain::mnuModelInfo_Click() {
     FrmModelInfo dialog(ctx_, this);
+    // The warning comes with the choice to save unsaved changes, as for any replacement.
+    dialog.setConfirm([this] { return readyToReplace(rv::Msg::FreqDataCleared); });
     dialog.exec();
     // A new model or band discards the whole document.
     if (dialog.changed()) LoadNewDoc();

@@ -1,5 +1,7 @@
 #include "Startup.h"
 
+#include "jobs/CodeTables.h"
+
 #include "data/Conversions.h"
 #include "data/Defaults.h"
 #include "data/Resources.h"
@@ -24,7 +26,7 @@ void StartUp(AppContext& ctx, const QString& programDir, const QLocale& systemLo
     s.CurModelCode = "7415";
     s.CurBand = "400 - 470 MHz";
     rv::SetBandLimits(s);
-    rv::LoadDqtTable(s, rv::DqtTablePath(programDir.toStdString()));
+    rv::jobs::LoadCodeTables(s, programDir.toStdString());
     rv::InitRadioData(s);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <map>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -27,6 +28,7 @@ public:
     QWidget* findWindow(const QString& name) const override;
     QWidget* showChildWindow(const QString& name) override;
     void closeCurAllWindows() override;
+    void previewChannelImport(const std::string& csv, const QString& source) override;
 
     /// New document without a question (toolbar New, start-up, model change).
     void LoadNewDoc();
@@ -39,6 +41,12 @@ public:
     QString fileFilter() const;
     void cascade();
 
+    /// Before a command replaces the document: drops any open editor, then asks about unsaved
+    /// changes (Save/Discard/Cancel), after `warning` when one is given; without unsaved
+    /// changes only `warning` is asked. False when the user cancels or saving fails.
+    bool readyToReplace(std::optional<rv::Msg> warning = std::nullopt);
+    /// The document differs from what was last saved, opened or read.
+    bool isModified() const;
     /// Opens a data file without any question (Open after its dialog, a file named at start).
     bool openFile(const QString& path);
     void mnuFileNew_Click();
@@ -73,6 +81,8 @@ public:
     void mnuSetRadioInfo_Click();
     void mnuHelpTopic_Click();
     void mnuHelpAbout_Click();
+    /// Edit > Undo and Edit > Redo: the latest committed change from any window.
+    void undoRedo(bool undo);
 
     /// The menu entry or toolbar button with that objectName.
     QAction* action(const QString& name) const;
@@ -89,6 +99,8 @@ private:
     void buildToolbar();
     void buildTree();
     void buildStatusBar();
+    void buildEditMenu();
+    void captionEditMenu();
     void captionMenus();
     void captionStatusBar();
     void fillTree();
@@ -114,6 +126,7 @@ private:
     QLabel* panels_[3] = {};
     std::map<QString, QAction*> actions_;
     std::map<QString, QMenu*> menus_;
+    QMenu* channelsMenu_ = nullptr;
 };
 
 /// A menu caption without its access key: "信道信息(&C)" gives "信道信息".

@@ -167,6 +167,7 @@ void frmMain::buildMenus() {
         connect(a, &QAction::triggered, this,
                 [this, form = Name(n.form)] { showChildWindow(form); });
     }
+    buildEditMenu();
     buildViewToggles();
     buildSafetyToggles();
     for (const char* n : NeverShown)
@@ -275,6 +276,7 @@ void frmMain::captionMenus() {
         const auto& caption = MenuCaption(name);
         if (!caption[1].empty()) a->setText(Tr(ctx_, caption));
     }
+    if (channelsMenu_) captionEditMenu();
     for (const Button& b : Buttons) {
         action(Name(b.key))->setToolTip(PlainCaption(Tr(ctx_, MenuCaption(Name(b.menu)))));
         action(Name(b.key))->setText(action(Name(b.key))->toolTip());

@@ -72,7 +72,7 @@ TEST_F(FleetCommands, ThreeRadiosAtOnceOneSilentOneCorruptingAWrite) {
     EXPECT_EQ(p.exitCode(), 1) << out.toStdString();
     const QStringList rows = log().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 4) << log().toStdString();
-    EXPECT_EQ(rows[0], "time,port,model,band,serial,result,backup");
+    EXPECT_EQ(rows[0], "time,port,model,band,serial,result,backup,document,hash");
     const auto rowOf = [&](const QString& port) {
         for (const QString& r : rows)
             if (r.section(',', 1, 1) == port) return r.section(',', 1);
@@ -80,7 +80,8 @@ TEST_F(FleetCommands, ThreeRadiosAtOnceOneSilentOneCorruptingAWrite) {
     };
     EXPECT_TRUE(
         rowOf(good).startsWith(good + ",7415,400 - 470 MHz,11110001,OK," + path("backups")));
-    EXPECT_EQ(rowOf(mute), mute + ",,,,no radio,");
+    EXPECT_TRUE(rowOf(mute).startsWith(mute + ",,,,no radio,,fleet.dat,"))
+        << rowOf(mute).toStdString();
     EXPECT_TRUE(rowOf(bad).startsWith(bad + ",7415,400 - 470 MHz,11110003,verify failed,"));
     EXPECT_TRUE(out.contains(QRegularExpression(good + " +7415 +11110001 +OK ")));
     EXPECT_EQ(rv::ProgrammedSerials(log().toStdString()), std::set<std::string>{"11110001"});
@@ -88,11 +89,20 @@ TEST_F(FleetCommands, ThreeRadiosAtOnceOneSilentOneCorruptingAWrite) {
 }
 
 TEST_F(FleetCommands, RepeatSkipsASerialNumberAlreadyProgrammed) {
+    // Only a success with this very document skips a radio.
+    QFile doc(path("fleet.dat"));
+    ASSERT_TRUE(doc.open(QIODevice::ReadOnly));
+    const QByteArray bytes = doc.readAll();
+    const std::string hash =
+        rv::DocumentHash(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size());
     QFile seed(path("log.csv"));
     ASSERT_TRUE(seed.open(QIODevice::WriteOnly));
-    seed.write("time,port,model,band,serial,result,backup\n"
-               "2026-12-01T09:00:00,1,7415,400 - 470 MHz,22220001,OK,\n"
-               "2026-12-01T09:01:00,1,7415,400 - 470 MHz,22220002,verify failed,\n");
+    seed.write(("time,port,model,band,serial,result,backup,document,hash\n"
+                "2026-12-01T09:00:00,1,7415,400 - 470 MHz,22220001,OK,,fleet.dat," +
+                hash + "\n" +
+                "2026-12-01T09:01:00,1,7415,400 - 470 MHz,22220002,verify failed,,fleet.dat," +
+                hash + "\n")
+                   .c_str());
     seed.close();
     const QString done = addRadio("22220001");
     const QString failedBefore = addRadio("22220002");
@@ -114,6 +124,34 @@ TEST_F(FleetCommands, RepeatSkipsASerialNumberAlreadyProgrammed) {
     const QStringList rows = log().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 4);
     EXPECT_TRUE(rows[3].contains(failedBefore + ",7415,400 - 470 MHz,22220002,OK,"));
+}
+
+TEST_F(FleetCommands, AJunkDeviceAmongGoodRadiosIsReportedAndTheFleetEndsOnItsOwn) {
+    rv::link::SimFaults junk;
+    junk.garbageIdent = true;
+    const QString good = addRadio("33330001");
+    const QString bad = addRadio("33330002", junk);
+    const QString other = addRadio("33330003");
+    QProcess p;
+    startCli(p, {"fleet", path("fleet.dat"), "--ports", good + "," + bad + "," + other + ",sim",
+                 "--no-backup", "--log", path("log.csv")});
+    ASSERT_TRUE(p.waitForFinished(60000)) << "the fleet never ended";
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_EQ(p.exitCode(), 1) << out.toStdString();
+    EXPECT_TRUE(
+        out.contains(QRegularExpression(QRegularExpression::escape(bad) + " +- +- +no radio")))
+        << out.toStdString();
+    for (const QString& ok : {good, other, QString("sim")})
+        EXPECT_TRUE(out.contains(QRegularExpression(QRegularExpression::escape(ok) + " .* OK ")))
+            << ok.toStdString() << "\n"
+            << out.toStdString();
+    EXPECT_EQ(blocksWritten(1), 0);
+    // The same device twice would put two stations on one line.
+    QProcess twice;
+    startCli(twice, {"fleet", path("fleet.dat"), "--ports", good + "," + good});
+    ASSERT_TRUE(twice.waitForFinished(30000));
+    EXPECT_EQ(twice.exitCode(), 2);
+    EXPECT_TRUE(twice.readAllStandardError().contains("given twice"));
 }
 
 TEST(FindCommand, PermissionAdviceWhenNoPortMayBeOpened) {

@@ -46,11 +46,13 @@ TEST_F(ChannelDialogTest, TypingReceiveFrequencyCreatesTheChannelWithDefaults) {
     select(d, 4);
     auto* rx = child<QLineEdit>(d, "Text1");
     QTest::keyClicks(rx, "146.00625");
-    EXPECT_EQ(rx->text(), "146.0062") << "the dialog's boxes take eight characters";
+    // Regression: the dialog's boxes took eight characters and cut 6.25 kHz channels.
+    QTest::keyClicks(rx, "5");
+    EXPECT_EQ(rx->text(), "146.00625");
     QTest::keyClick(rx, Qt::Key_Return);
     ASSERT_NE(channel(4), nullptr);
-    EXPECT_EQ(channel(4)->RxFreq.get(), "14600500");
-    EXPECT_EQ(rx->text(), "146.00500");
+    EXPECT_EQ(channel(4)->RxFreq.get(), "14600625");
+    EXPECT_EQ(rx->text(), "146.00625");
     for (int i = 0; i < 9; ++i)
         EXPECT_TRUE(box(d, i)->isEnabled()) << i;
     EXPECT_EQ(box(d, 0)->currentText(), "None");

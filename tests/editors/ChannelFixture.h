@@ -42,6 +42,7 @@ protected:
         rv::SetBandLimits(s);
         ASSERT_TRUE(rv::LoadDqtTable(s, rv::DqtTablePath(RV_BIN_DIR)));
         rv::InitRadioData(s, "20260101");
+        ctx->notifyReplaced();
     }
     void TearDown() override {
         // Windows go before the context they work on.

@@ -14,7 +14,7 @@ protected:
 
 TEST_F(ChannelGridTypingTest, TypedToneBuildsUpToAWholeEntryBeforeAnythingIsStored) {
     const std::pair<const char*, const char*> cases[] = {
-        {"D754N", "D754N"}, {"88.5", "88.5"}, {"d754n", "D754N"}, {"67", "67.0"}, {"n", "None"}};
+        {"D754N", "D754N"}, {"88.5", "88.5"}, {"d754n", "D754N"}, {"67", "67.0"}, {"none", "None"}};
     addChannel(5, "146", "146");
     auto* g = openGrid();
     for (const auto& [keys, want] : cases) {

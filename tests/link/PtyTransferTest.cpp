@@ -90,7 +90,12 @@ TEST(PtyTransfer, FaultsEndCleanly) {
     const char* noAnswer = "The radio did not answer.";
     const char* lost = "The connection to the radio was lost.";
     const FaultCase cases[] = {
-        {"silent radio", ReadRadio, {.silentAfterFrames = 0}, 1, Outcome::Cancelled, noAnswer},
+        {"silent radio",
+         ReadRadio,
+         {.silentAfterFrames = 0},
+         1,
+         Outcome::NoAnswer,
+         "No radio answered. Check that the radio is switched on and the cable is plugged in."},
         {"silent on info",
          ReadRadioInfo,
          {.silentAfterFrames = 0},

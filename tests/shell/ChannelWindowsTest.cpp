@@ -1,8 +1,13 @@
 // The channel grid and its edit dialog inside the main window's document area.
 #include "ShellFixture.h"
 
+#include "editors/frmCommChInfo.h"
+#include "shell/FrmImportCsv.h"
+
+#include <QClipboard>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using rv::test::ShellTest;
 
@@ -47,6 +52,33 @@ TEST_F(ChannelWindowsTest, EditDialogOpensBesideTheGrid) {
     EXPECT_FALSE(g.intersects(d)) << "grid " << g.x() << "+" << g.width() << ", dialog " << d.x()
                                   << "+" << d.width();
     EXPECT_EQ(d.top(), g.top());
+}
+
+} // namespace
+
+namespace {
+
+// Rows of a channel file pasted into the grid are not read as grid rows (the name landed
+// in RX): they go to the import preview, and only its OK changes the document.
+TEST_F(ChannelWindowsTest, PastedRowsOfAChannelFileGoToTheImportPreview) {
+    QApplication::clipboard()->setText("Location\tName\tFrequency\tMode\tPower\n"
+                                       "1\tA\t446.00625\tNFM\tLow\n");
+    auto* grid = static_cast<rv::ui::frmCommChInfo*>(window("frmCommChInfo"));
+    for (const bool ok : {false, true}) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<rv::ui::FrmImportCsv*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            seen = true;
+            d->findChild<QPushButton*>(ok ? "Command1" : "Command2")->click();
+        });
+        grid->pasteChannels();
+        EXPECT_TRUE(seen);
+        EXPECT_EQ(ctx->doc().ChannelCount, ok ? 1 : 0);
+    }
+    EXPECT_EQ(rv::ChannelOf(ctx->doc(), 1)->RxFreq.get(), "44600625");
+    EXPECT_EQ(rv::ChannelOf(ctx->doc(), 1)->TxPower, 0);
+    EXPECT_TRUE(prompt->asked.isEmpty());
 }
 
 } // namespace

@@ -1,11 +1,18 @@
 #include "ShellFixture.h"
 #include "data/DataFile.h"
-#include "editors/ChannelHistory.h"
+#include "editors/ChannelTableModel.h"
+#include "editors/ChannelTransaction.h"
 #include "editors/frmCommChInfo.h"
+#include "kit/RadioPort.h"
+#include "link/SafeWrite.h"
+#include "link/SimRadioPty.h"
 
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
+#include <QUndoStack>
+
+#include <functional>
 
 using rv::test::ShellTest;
 using rv::ui::Answer;
@@ -47,31 +54,105 @@ protected:
 };
 
 TEST_F(DocumentTest, NewFromMenuAsksAndToolbarAsksOnlyAboutUnsavedChanges) {
-    modify();
     prompt->answers = {Answer::Cancel};
     act("mnuFileNew")->trigger();
     EXPECT_EQ(prompt->asked, QStringList{"All data will be cleared."});
-    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 8);
-
-    prompt->answers = {Answer::Ok};
-    act("mnuFileNew")->trigger();
-    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 5);
-
-    // Regression: the toolbar's New threw unsaved edits away without a word.
     prompt->asked.clear();
     act("新建")->trigger();
     EXPECT_TRUE(prompt->asked.isEmpty());
-    modify();
-    prompt->answers = {Answer::Cancel};
-    act("新建")->trigger();
-    EXPECT_EQ(prompt->asked, QStringList{Modified});
-    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 8);
-    prompt->answers = {Answer::No};
-    act("新建")->trigger();
-    EXPECT_TRUE(rv::IsUnchanged(ctx->session));
-    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 5);
     EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat]");
     EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
+}
+
+// Every command that replaces the document drops the cell being typed and, with unsaved
+// changes, offers to save them after its own warning; Cancel changes nothing.
+TEST_F(DocumentTest, ReplacingCommandsDropTheOpenEditorAndAskAboutUnsavedChanges) {
+    const QString file = dataFile("other.dat", 3);
+    struct Command {
+        const char* name;
+        QString warning;
+        std::function<void()> run;
+        int squelchAfter;
+    };
+    const Command commands[] = {
+        {"menu New", "All data will be cleared.\r\n", [&] { act("mnuFileNew")->trigger(); }, 5},
+        {"toolbar New", "", [&] { act("新建")->trigger(); }, 5},
+        {"Open", "",
+         [&] {
+             prompt->fileNames = {file};
+             act("mnuFileOpen")->trigger();
+         },
+         3},
+        {"band change", "Frequency data will be cleared.\r\n",
+         [&] {
+             if (main->readyToReplace(rv::Msg::FreqDataCleared)) main->LoadNewDoc();
+         },
+         5},
+    };
+    for (const Command& c : commands) {
+        for (const Answer answer : {Answer::Cancel, Answer::No}) {
+            modify();
+            auto* grid = static_cast<rv::ui::frmCommChInfo*>(main->findWindow("frmCommChInfo"));
+            grid->setCurrentCell(2, rv::ui::ChannelTableModel::RxFreq);
+            grid->EnterGridEdit();
+            qobject_cast<QLineEdit*>(grid->openEditor())->setText("446.5");
+            prompt->asked.clear();
+            prompt->answers = {answer};
+            c.run();
+            EXPECT_EQ(prompt->asked, QStringList{c.warning + Modified}) << c.name;
+            EXPECT_EQ(rv::ChannelOf(ctx->doc(), 2), nullptr) << c.name << ": typing was applied";
+            EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel,
+                      answer == Answer::No ? c.squelchAfter : 8)
+                << c.name;
+        }
+    }
+}
+
+// Every window commits through the context; each commit is one step named after it, and
+// the unsaved-changes state follows the stack.
+TEST_F(DocumentTest, UndoAndRedoTakeEveryKindOfEditWithItsName) {
+    struct Edit {
+        std::function<void(rv::RadioData&)> change;
+        const char* name;
+    };
+    const Edit edits[] = {
+        {[](rv::RadioData& d) { d.OptFeatures.SquelchLevel = 2; }, "Squelch Level"},
+        {[](rv::RadioData& d) { d.EmbMsg1.set("HELLO"); }, "Line 1"},
+        {[](rv::RadioData& d) { d.ScanInfo.PriorityChannel = 3; }, "Priority Channel"},
+    };
+    const rv::RadioData start = ctx->doc();
+    for (const Edit& e : edits) {
+        e.change(ctx->doc());
+        ctx->notifyEdited(nullptr);
+    }
+    for (const char* rx : {"446.5", "446.7"}) {
+        rv::ui::ChannelTransaction t(*ctx, nullptr, nullptr);
+        t.commit(3, rv::ChannelFieldKind::RxFreq, rx);
+    }
+    EXPECT_EQ(act("mnuUndo")->text(), "Undo Channel 3 RX Frequency");
+    EXPECT_EQ(act("mnuUndo")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(act("mnuRedo")->shortcuts(),
+              (QList<QKeySequence>{Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}));
+    EXPECT_TRUE(main->isModified());
+    const rv::RadioData edited = ctx->doc();
+    int steps = 0;
+    for (; act("mnuUndo")->isEnabled() && steps < 10; ++steps)
+        act("mnuUndo")->trigger();
+    EXPECT_EQ(steps, 5);
+    EXPECT_EQ(ctx->doc(), start);
+    EXPECT_FALSE(main->isModified());
+    EXPECT_EQ(act("mnuRedo")->text(), "Redo Squelch Level");
+    for (int i = 0; i < steps; ++i)
+        act("mnuRedo")->trigger();
+    EXPECT_EQ(ctx->doc(), edited);
+
+    // Saving marks the stack clean; undoing past it is unsaved again.
+    prompt->fileNames = {path("saved.dat")};
+    ASSERT_TRUE(main->mnuFileSaveAs_Click());
+    EXPECT_FALSE(main->isModified());
+    act("mnuUndo")->trigger();
+    EXPECT_TRUE(main->isModified());
+    EXPECT_EQ(ctx->undoStack().undoText(), "Channel 3 RX Frequency");
 }
 
 TEST_F(DocumentTest, ReplacingTheDocumentDropsTheChannelHistory) {
@@ -320,9 +401,8 @@ protected:
 };
 
 TEST_F(PendingEditTest, ToolbarNewLeavesTheNewDocumentClean) {
-    prompt->answers = {Answer::No};
     act("新建")->trigger();
-    EXPECT_EQ(prompt->asked, QStringList{Modified}) << "the edit being typed counts";
+    EXPECT_TRUE(prompt->asked.isEmpty()) << "the edit being typed belongs to the old document";
     EXPECT_TRUE(rv::IsUnchanged(ctx->session));
     EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 5);
 }
@@ -332,4 +412,34 @@ TEST_F(PendingEditTest, EditStillBeingTypedCountsWhenClosing) {
     EXPECT_FALSE(main->close());
     EXPECT_EQ(prompt->asked, QStringList{Modified});
     EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 7);
+}
+
+// Regression: the text of the cell editor open on channel 1 was written into the document
+// just read when the channel window was closed after the read.
+TEST_F(DocumentTest, ReadFromRadioDropsTheCellBeingTyped) {
+    auto* sim = rv::ui::ServiceSimRadio(false);
+    ASSERT_NE(sim, nullptr);
+    sim->withRadio([](rv::link::SimRadio& r) {
+        r.faults() = {};
+        r.memory() = rv::link::DemoRadioMemory();
+    });
+    ctx->CommPort = 0;
+    rv::Session expected = ctx->session;
+    rv::link::TakeReadImage(expected, rv::link::DemoRadioMemory());
+    ASSERT_GT(expected.Doc.ChannelCount, 0);
+
+    for (const char* typed : {"", "450.00000"}) {
+        auto* grid = static_cast<rv::ui::frmCommChInfo*>(main->findWindow("frmCommChInfo"));
+        ASSERT_NE(grid, nullptr);
+        grid->setCurrentCell(1, rv::ui::ChannelTableModel::RxFreq);
+        grid->EnterGridEdit();
+        auto* box = qobject_cast<QLineEdit*>(grid->openEditor());
+        ASSERT_NE(box, nullptr);
+        box->setText(QString::fromUtf8(typed));
+        // What was read before is not saved: it is discarded; then the read is confirmed.
+        prompt->answers =
+            main->isModified() ? std::deque{Answer::No, Answer::Ok} : std::deque{Answer::Ok};
+        act("ReadRadio")->trigger();
+        EXPECT_EQ(ctx->doc(), expected.Doc) << "typed: " << typed;
+    }
 }

@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
+#include "jobs/PortFinder.h"
 #include "kit/RadioPort.h"
-#include "link/PortFinder.h"
 #include "link/SimRadioPty.h"
 #include "shell/FrmSetComm.h"
 
@@ -86,6 +86,15 @@ TEST_F(ShellTest, FindRadioSelectsTheFirstPortWhereARadioAnswers) {
     dialog.findRadio();
     QTRY_VERIFY_WITH_TIMEOUT(dialog.findChild<QPushButton*>("cmdFindRadio")->isEnabled(), 5000);
     EXPECT_EQ(dialog.status(), "No radio answered.");
+
+    // A typed-in path that is no port says why, as OK does.
+    for (const auto& [path, why] : {std::pair{"/dev/null", "not a serial port"},
+                                    std::pair{"/nonexistent/tty", "no such device"}}) {
+        dialog.findChild<QLineEdit*>("txtOtherDevice")->setText(path);
+        dialog.findRadio();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.findChild<QPushButton*>("cmdFindRadio")->isEnabled(), 5000);
+        EXPECT_TRUE(dialog.status().contains(why)) << dialog.status().toStdString();
+    }
 }
 
 TEST_F(ShellTest, PortDialogSaysWhichGroupToJoinWhenNoPortMayBeOpened) {
@@ -95,7 +104,7 @@ TEST_F(ShellTest, PortDialogSaysWhichGroupToJoinWhenNoPortMayBeOpened) {
     const auto denied = [](const QString&) { return EACCES; };
     rv::ui::FrmSetComm dialog(*ctx, nullptr, ports, denied);
     const QString advice =
-        rv::link::PermissionAdvice(rv::link::SerialGroupOf(ports[0].device), rv::English);
+        rv::jobs::PermissionAdvice(rv::jobs::SerialGroupOf(ports[0].device), rv::English);
     EXPECT_EQ(dialog.status(), advice);
     dialog.findRadio();
     QTRY_VERIFY_WITH_TIMEOUT(dialog.findChild<QPushButton*>("cmdFindRadio")->isEnabled(), 5000);

@@ -3,8 +3,8 @@
 #include "data/Defaults.h"
 #include "data/Image.h"
 #include "kit/RadioPort.h"
+#include "jobs/SafeWrite.h"
 #include "link/RadioHistoryFiles.h"
-#include "link/SafeWrite.h"
 #include "link/SimRadioPty.h"
 #include "shell/FrmCompare.h"
 #include "shell/FrmProgress.h"
@@ -30,7 +30,7 @@ class SafeWriteWindows : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        QDir(rv::link::DefaultBackupDir()).removeRecursively();
+        QDir(rv::jobs::DefaultBackupDir()).removeRecursively();
         sim = rv::ui::ServiceSimRadio(false);
         ASSERT_NE(sim, nullptr);
         sim->withRadio([](rv::link::SimRadio& r) {
@@ -50,7 +50,7 @@ protected:
         return sim->withRadio([](rv::link::SimRadio& r) { return r.memory(); });
     }
     QStringList backups() const {
-        return QDir(rv::link::DefaultBackupDir()).entryList({"*.img"}, QDir::Files);
+        return QDir(rv::jobs::DefaultBackupDir()).entryList({"*.img"}, QDir::Files);
     }
 
     rv::link::SimRadioPty* sim = nullptr;

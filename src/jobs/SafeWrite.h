@@ -1,16 +1,57 @@
 #pragma once
 
-#include "link/CloneSession.h"
+#include "jobs/LinkNames.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-namespace rv::link {
+namespace rv::jobs {
+
+/// What the reads of one stage have given so far, and what to do next.
+struct ReadVerdict {
+    enum class Kind { ReadAgain, Take, Disagree };
+    Kind kind = Kind::ReadAgain;
+    rv::MemoryImage image{};    ///< the image to take (Take)
+    std::vector<int> unsettled; ///< addresses where the reads could not be settled (Disagree)
+};
+
+/// Decides after each read of a stage whether it is settled. `reads` holds every read of the
+/// stage so far, oldest first.
+using ReadPolicy = std::function<ReadVerdict(const std::vector<rv::MemoryImage>& reads)>;
+
+/// Two reads that agree are taken; where they differ a third decides byte by byte; three
+/// different values at an address leave it unsettled.
+ReadVerdict VoteOnReads(const std::vector<rv::MemoryImage>& reads);
+
+/// One read is taken as it is (plain reads with Verify Reads off).
+ReadVerdict TakeFirstRead(const std::vector<rv::MemoryImage>& reads);
+
+/// The 64-byte read blocks (their start addresses, ascending) the verify read after a write
+/// fetches. Every block for now; a block set holding only the written addresses fits here.
+std::vector<int> VerifyReadBlocks(const rv::MemoryImage& sent);
+
+/// The answers a job gives itself where no user is asked (the command-line tool, a fleet):
+/// "Check Connection. Retry or Cancel?" is answered Retry while retries are left, then
+/// Cancel; a radio of another model is overwritten only when forced.
+class AutoAnswers {
+public:
+    AutoAnswers(int retries, bool force) : retriesLeft_(retries), force_(force) {}
+    bool answer(rv::link::CloneSession::Question q);
+
+private:
+    int retriesLeft_;
+    bool force_;
+};
+
+/// "Check Connection. Retry or Cancel? Retry": the question and the answer given, in the
+/// user's language.
+QString AnsweredQuestionText(rv::link::CloneSession::Question q, bool yes, int language);
 
 /// What a safe write does around the write itself.
 struct SafeWriteOptions {
@@ -21,6 +62,8 @@ struct SafeWriteOptions {
     bool force = false;     ///< a radio of another model is overwritten
     bool askUser = false;   ///< emit `question` instead of answering by `retries` and `force`
     int waitMs = 300;       ///< the reply time-out
+    /// How the backup before a write is read: always checked, never one read taken on trust.
+    ReadPolicy backupReads = VoteOnReads;
 };
 
 /// How a job ended.
@@ -46,6 +89,7 @@ struct SafeWriteResult {
     QString backupImage;    ///< the backup's .img (empty when none was kept)
     QString backupData;     ///< the backup's .dat
     std::string radioModel; ///< from the radio's ident; empty when none came
+    std::string serial;     ///< the radio's serial number, where the job read it (fleet, info)
     int radioBandCode = 0;
     std::string radioBand;       ///< band text of the ident; empty for an unknown pair
     int blocksWritten = 0;       ///< write blocks sent
@@ -86,10 +130,10 @@ public:
 
 signals:
     /// A stage begins; `pass` counts the reads of one stage from 1.
-    void stageStarted(rv::link::SafeWriteStage stage, int pass);
-    void progress(rv::link::SafeWriteStage stage, int percent);
+    void stageStarted(rv::jobs::SafeWriteStage stage, int pass);
+    void progress(rv::jobs::SafeWriteStage stage, int percent);
     void question(rv::link::CloneSession::Question q);
-    void finished(const rv::link::SafeWriteResult& result);
+    void finished(const rv::jobs::SafeWriteResult& result);
 
 private:
     enum class Job { Write, Restore, Read };
@@ -117,7 +161,7 @@ private:
     SafeWriteStage stage_ = SafeWriteStage::Backup;
     std::unique_ptr<CloneSession> session_;
     std::vector<rv::MemoryImage> reads_;
-    int retriesLeft_ = 0;
+    AutoAnswers answers_{0, false};
     bool running_ = false;
     bool cancelled_ = false;
     SafeWriteResult result_;
@@ -137,9 +181,17 @@ void TakeReadImage(rv::Session& s, const rv::MemoryImage& image);
 
 /// The message for a write that broke off after `blocks` blocks, naming the backup that
 /// restores the radio (none: write the radio again).
+/// `writtenUpTo` is the address after the highest block sent; the text names the last address.
 QString PartlyWrittenText(int writtenUpTo, const QString& backupImage, int language);
+
+/// "PATH is no backup image: a backup image holds 1024 bytes, this file holds N bytes."
+QString NotBackupImageText(const QString& path, long long size, int language);
+
+/// Why backups cannot be kept in `dir` (it cannot be made, or nothing can be written there);
+/// empty when they can. Asked before the radio is touched.
+QString BackupDirProblem(const QString& dir, int language);
 
 /// "Verify failed: N bytes differ, the first at 0x0123 (channel 3 receive frequency)."
 QString VerifyFailedText(const std::vector<int>& mismatches, int language);
 
-} // namespace rv::link
+} // namespace rv::jobs

@@ -1,4 +1,4 @@
-#include "link/PortFinder.h"
+#include "jobs/PortFinder.h"
 
 #include "data/Messages.h"
 
@@ -8,7 +8,9 @@
 #include <grp.h>
 #include <sys/stat.h>
 
-namespace rv::link {
+namespace rv::jobs {
+
+using namespace rv::link;
 
 PortFinder::PortFinder(int language, QObject* parent) : QObject(parent), language_(language) {
     connect(&probe_, &RadioProbe::finished, this, &PortFinder::onProbeFinished);
@@ -52,6 +54,12 @@ void PortFinder::onProbeFinished() {
     QTimer::singleShot(0, this, &PortFinder::next);
 }
 
+QString PortFinder::openFailureOf(const QString& port) const {
+    for (const auto& r : results_)
+        if (r.target.port == port && r.status == ProbeResult::Status::CannotOpen) return r.error;
+    return {};
+}
+
 const ProbeResult* PortFinder::firstAnswer() const {
     for (const auto& r : results_)
         if (r.status == ProbeResult::Status::Answered) return &r;
@@ -85,4 +93,4 @@ QString SerialGroupOf(const QString& device) {
     return QStringLiteral("dialout");
 }
 
-} // namespace rv::link
+} // namespace rv::jobs

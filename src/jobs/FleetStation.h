@@ -1,7 +1,8 @@
 #pragma once
 
-#include "link/PortFinder.h"
-#include "link/SafeWrite.h"
+#include "data/FleetLog.h"
+#include "jobs/PortFinder.h"
+#include "jobs/SafeWrite.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -9,19 +10,27 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
-namespace rv::link {
+namespace rv::jobs {
 
-class CloneSession;
+struct FleetRecord;
+
+/// The document one radio of a fleet gets, asked once its radio information is read (serial,
+/// model and band are in `radio`). Nullopt: the fleet's own document. A radio whose document
+/// cannot be made is reported with `why` and not written.
+using DocumentForRadio =
+    std::function<std::optional<rv::Session>(const FleetRecord& radio, QString* why)>;
 
 /// How a fleet programs each radio.
 struct FleetOptions {
-    SafeWriteOptions write; ///< backup, verify, retries, force (answered without a user)
-    bool repeat = false;    ///< after each radio wait for the next one on the same port
-    bool again = false;     ///< program a radio whose serial number was programmed before
-    int pollMs = 1000;      ///< how often a waiting port is asked for a radio
-    int replyMs = 300;      ///< the reply time of the probe and of the transfers
+    SafeWriteOptions write;       ///< backup, verify, retries, force (answered without a user)
+    bool repeat = false;          ///< after each radio wait for the next one on the same port
+    bool again = false;           ///< program a radio whose serial number was programmed before
+    int pollMs = 1000;            ///< how often a waiting port is asked for a radio
+    int replyMs = 300;            ///< the reply time of the probe and of the transfers
+    DocumentForRadio documentFor; ///< per-radio documents; empty: one document for all
 };
 
 /// One radio a fleet met: what it is, and what became of it.
@@ -37,6 +46,12 @@ struct FleetRecord {
     QString message;      ///< the failure in the user's language
     QString backup;       ///< the backup image, empty when none was kept
 };
+
+/// The log row of a radio: the port as the user named it, and the document written.
+rv::FleetLogRow FleetLogRowOf(const FleetRecord& r, const rv::Session& document);
+
+/// The fingerprint of a document as the log keeps it.
+std::string FleetDocumentHash(const rv::Session& document);
 
 /// The word the log keeps for a job's end.
 QString FleetResultWord(SafeWriteStatus status);
@@ -56,7 +71,8 @@ public:
     ~FleetStation() override;
 
     void start();
-    /// Ends after the radio in progress; a port that is only waiting ends at once.
+    /// Ends soon: a radio in progress is stopped as a cancel stops it (End sent, port closed);
+    /// a port that is only waiting ends at once.
     void stop();
     bool isRunning() const { return running_; }
     const ProbeTarget& target() const { return target_; }
@@ -65,7 +81,7 @@ signals:
     /// What the port is doing, in the user's language ("writing 40%").
     void status(const QString& text, int percent);
     /// A radio is done (programmed, failed or skipped).
-    void radioDone(const rv::link::FleetRecord& record);
+    void radioDone(const rv::jobs::FleetRecord& record);
     void finished();
 
 private:
@@ -93,9 +109,9 @@ private:
     std::unique_ptr<SafeWrite> job_;
     FleetRecord current_;
     Phase phase_ = Phase::Stopped;
-    int retriesLeft_ = 0;
+    AutoAnswers answers_{0, false};
     bool running_ = false;
     bool stopping_ = false;
 };
 
-} // namespace rv::link
+} // namespace rv::jobs

@@ -1,5 +1,5 @@
 // Backup, write and verify end to end: the real port adapter against the simulated radio.
-#include "link/SafeWrite.h"
+#include "jobs/SafeWrite.h"
 #include "data/Defaults.h"
 #include "data/Image.h"
 #include "data/ImageCompare.h"
@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 namespace rv::link::test {
+
+using namespace rv::jobs;
 namespace {
 
 struct SafeWriteHarness {

@@ -1,33 +1,28 @@
-#include "link/SafeWrite.h"
+#include "jobs/SafeWrite.h"
 
 #include "data/DataFile.h"
 #include "data/Defaults.h"
 #include "data/Image.h"
 #include "data/ImageCompare.h"
 #include "data/ModelTables.h"
+#include "jobs/JobTexts.h"
 #include "link/LinkTexts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
-#include <algorithm>
+#include <QTemporaryFile>
 
-namespace rv::link {
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace rv::jobs {
+
+using namespace rv::link;
 
 namespace {
-
-const rv::LangText NothingWritten{"", "Nothing was written to the radio.", "未向对讲机写入数据。"};
-const rv::LangText NoRadioRead{"",
-                               "No radio answered; check that the radio is switched on and "
-                               "the cable is plugged in.",
-                               "没有对讲机应答；请检查对讲机是否已开机、编程线是否已连接。"};
-const rv::LangText ReadsDisagree{"", "Three reads of the radio disagree at ",
-                                 "三次读取对讲机的数据不一致，地址："};
-const rv::LangText VerifyReadFailed{
-    "", "Verify failed: the radio was written, but reading it back failed: ",
-    "校验失败：已写入对讲机，但回读失败："};
-const rv::LangText BackupFailed{"", "The backup cannot be kept: ", "无法保存备份："};
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -103,18 +98,77 @@ bool SaveBackup(const rv::Session& s, const rv::MemoryImage& image, const QStrin
 }
 
 QString PartlyWrittenText(int writtenUpTo, const QString& backupImage, int language) {
-    const bool zh = language == rv::Chinese;
-    const QString upTo = Q(rv::HexAddress(writtenUpTo));
-    QString t =
-        zh ? QStringLiteral("对讲机可能只写入了一部分：%1 之前为新数据，之后仍为旧数据。").arg(upTo)
-           : QStringLiteral("The radio may be partly written: new data up to %1, old data "
-                            "after it.")
-                 .arg(upTo);
-    if (backupImage.isEmpty())
-        return t + (zh ? QStringLiteral("没有备份；请重新写入对讲机。")
-                       : QStringLiteral(" No backup was kept; write the radio again."));
-    return t + (zh ? QStringLiteral("备份 %1 可将其恢复。").arg(backupImage)
-                   : QStringLiteral(" The backup %1 restores it.").arg(backupImage));
+    const auto say = [language](const rv::LangText& t) { return Q(LinkText(t, language)); };
+    const QString last = Q(rv::HexAddress(std::max(writtenUpTo - 1, 0)));
+    const QString t = say(JobTexts::PartlyWritten).arg(last);
+    if (backupImage.isEmpty()) return t + say(JobTexts::NoBackupKept);
+    return t + say(JobTexts::BackupRestores).arg(backupImage);
+}
+
+QString NotBackupImageText(const QString& path, long long size, int language) {
+    return Q(LinkText(JobTexts::NotBackupImage, language)).arg(path).arg(size);
+}
+
+QString BackupDirProblem(const QString& dir, int language) {
+    const auto why = [&](int error) {
+        return Q(LinkText(JobTexts::BackupFailed, language)) + dir + QStringLiteral(": ") +
+               QString::fromLocal8Bit(std::strerror(error));
+    };
+    errno = 0;
+    if (!QDir().mkpath(dir)) return why(errno ? errno : EACCES);
+    QTemporaryFile probe(dir + QStringLiteral("/.rv52n-XXXXXX"));
+    errno = 0;
+    if (!probe.open()) return why(errno ? errno : EACCES);
+    return {};
+}
+
+bool AutoAnswers::answer(CloneSession::Question q) {
+    if (q == CloneSession::Question::ModelMismatch) return force_;
+    return retriesLeft_-- > 0;
+}
+
+QString AnsweredQuestionText(CloneSession::Question q, bool yes, int language) {
+    const bool model = q == CloneSession::Question::ModelMismatch;
+    const rv::LangText& word = !yes    ? JobTexts::AnswerCancel
+                               : model ? JobTexts::AnswerOk
+                                       : JobTexts::AnswerRetry;
+    return Q(rv::MsgText(model ? rv::Msg::ModelWrong : rv::Msg::CheckConnection, language)) +
+           QLatin1Char(' ') + Q(LinkText(word, language));
+}
+
+ReadVerdict VoteOnReads(const std::vector<rv::MemoryImage>& reads) {
+    ReadVerdict v;
+    if (reads.size() < 2) return v;
+    if (reads.size() == 2 && reads[0] != reads[1]) return v;
+    if (reads.size() == 2) {
+        v.kind = ReadVerdict::Kind::Take;
+        v.image = reads[1];
+        return v;
+    }
+    const rv::ReadVote vote = rv::VoteReads(reads[0], reads[1], reads[2]);
+    if (!vote.image) {
+        v.kind = ReadVerdict::Kind::Disagree;
+        v.unsettled = vote.addresses;
+        return v;
+    }
+    v.kind = ReadVerdict::Kind::Take;
+    v.image = *vote.image;
+    return v;
+}
+
+ReadVerdict TakeFirstRead(const std::vector<rv::MemoryImage>& reads) {
+    ReadVerdict v;
+    if (reads.empty()) return v;
+    v.kind = ReadVerdict::Kind::Take;
+    v.image = reads.back();
+    return v;
+}
+
+std::vector<int> VerifyReadBlocks(const rv::MemoryImage&) {
+    std::vector<int> blocks;
+    for (int a = 0; a < 1024; a += 64)
+        blocks.push_back(a);
+    return blocks;
 }
 
 QString VerifyFailedText(const std::vector<int>& mismatches, int language) {
@@ -162,6 +216,16 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
         if (error) *error = QStringLiteral("Another radio operation is running.");
         return false;
     }
+    if (job != Job::Read && !options.backupDir.isEmpty()) {
+        // Found now, not after two full reads of the radio.
+        const QString problem = BackupDirProblem(options.backupDir, s.CurLanguage);
+        if (!problem.isEmpty()) {
+            if (error)
+                *error = problem + QLatin1Char('\n') +
+                         Q(LinkText(JobTexts::NothingWritten, s.CurLanguage));
+            return false;
+        }
+    }
     const rv::MemoryImage restoring = result_.sent;
     result_ = SafeWriteResult{};
     work_ = s;
@@ -195,11 +259,12 @@ bool SafeWrite::runSession(int mode, QString* error) {
     scratch_ = work_;
     auto session = std::make_unique<CloneSession>(mode == WriteRadio ? work_ : scratch_);
     session->setWaitInterval(options_.waitMs);
+    if (stage_ == SafeWriteStage::Verify) session->setReadBlocks(VerifyReadBlocks(result_.sent));
     connect(session.get(), &CloneSession::progress, this,
             [this](int p) { emit progress(stage_, p); });
     connect(session.get(), &CloneSession::question, this, &SafeWrite::onQuestion);
     connect(session.get(), &CloneSession::finished, this, &SafeWrite::onSessionFinished);
-    retriesLeft_ = options_.retries;
+    answers_ = AutoAnswers(options_.retries, options_.force);
     emit stageStarted(stage_, static_cast<int>(reads_.size()) + 1);
     const bool started = mode == WriteRadio ? session->startWrite(result_.sent, device_, error)
                                             : session->start(mode, device_, error);
@@ -211,9 +276,7 @@ bool SafeWrite::runSession(int mode, QString* error) {
 void SafeWrite::onQuestion(CloneSession::Question q) {
     if (cancelled_) return session_->answer(q, false);
     if (options_.askUser) return emit question(q);
-    const bool yes =
-        q == CloneSession::Question::ModelMismatch ? options_.force : retriesLeft_-- > 0;
-    session_->answer(q, yes);
+    session_->answer(q, answers_.answer(q));
 }
 
 void SafeWrite::answer(CloneSession::Question q, bool yes) {
@@ -252,36 +315,34 @@ void SafeWrite::onSessionFinished(bool ok, const QString& message) {
 
 void SafeWrite::afterRead(bool ok, const QString& message) {
     const bool beforeWrite = stage_ == SafeWriteStage::Backup;
-    const QString tail = beforeWrite ? text(NothingWritten) : QString();
+    const QString tail = beforeWrite ? text(JobTexts::NothingWritten) : QString();
     if (!ok) {
         if (session_->outcome() == Outcome::PortFailed)
             return end(SafeWriteStatus::PortError, Join(message, tail));
         if (result_.radioModel.empty() && !cancelled_)
-            return end(SafeWriteStatus::NoRadio, Join(text(NoRadioRead), tail));
+            return end(SafeWriteStatus::NoRadio, Join(text(JobTexts::NoRadio), tail));
+        if (cancelled_) return end(SafeWriteStatus::Failed, Join(text(JobTexts::Cancelled), tail));
         return end(SafeWriteStatus::Failed, Join(message, tail));
     }
     reads_.push_back(scratch_.Image);
-    const bool settled = !options_.readVerify || (reads_.size() == 2 && reads_[0] == reads_[1]) ||
-                         reads_.size() == 3;
-    if (!settled) return nextStep(&SafeWrite::startReadPass);
-    if (reads_.size() == 3) {
-        const rv::ReadVote vote = rv::VoteReads(reads_[0], reads_[1], reads_[2]);
-        if (!vote.image) {
-            result_.unsettled = vote.addresses;
-            return end(SafeWriteStatus::ReadsDisagree,
-                       Join(text(ReadsDisagree) + Q(rv::AddressList(vote.addresses)) +
-                                (work_.CurLanguage == rv::Chinese ? "。" : "."),
-                            tail));
-        }
-        result_.before = *vote.image;
-    } else {
-        result_.before = reads_.back();
+    const ReadPolicy& policy = beforeWrite           ? options_.backupReads
+                               : options_.readVerify ? ReadPolicy(VoteOnReads)
+                                                     : ReadPolicy(TakeFirstRead);
+    const ReadVerdict verdict = (policy ? policy : ReadPolicy(VoteOnReads))(reads_);
+    if (verdict.kind == ReadVerdict::Kind::ReadAgain) return nextStep(&SafeWrite::startReadPass);
+    if (verdict.kind == ReadVerdict::Kind::Disagree) {
+        result_.unsettled = verdict.unsettled;
+        return end(SafeWriteStatus::ReadsDisagree,
+                   Join(text(JobTexts::ReadsDisagree) + Q(rv::AddressList(verdict.unsettled)) +
+                            (work_.CurLanguage == rv::Chinese ? "。" : "."),
+                        tail));
     }
+    result_.before = verdict.image;
     if (!beforeWrite) return end(SafeWriteStatus::Ok);
     QString why;
     if (!SaveBackup(work_, result_.before, options_.backupDir, QDateTime::currentDateTime(),
                     &result_.backupImage, &result_.backupData, &why))
-        return end(SafeWriteStatus::BackupFailed, Join(text(BackupFailed) + why, tail));
+        return end(SafeWriteStatus::BackupFailed, Join(text(JobTexts::BackupFailed) + why, tail));
     nextStep(&SafeWrite::startWriteStage);
 }
 
@@ -299,16 +360,24 @@ void SafeWrite::afterWrite(bool ok, const QString& message) {
     const Outcome outcome = session_->outcome();
     if (outcome == Outcome::ModelRefused) return end(SafeWriteStatus::WrongModel, message);
     if (outcome == Outcome::PortFailed)
-        return end(SafeWriteStatus::PortError, Join(message, text(NothingWritten)));
-    // The engine's own words already say nothing was written.
-    if (result_.radioModel.empty() && !cancelled_) return end(SafeWriteStatus::NoRadio, message);
-    end(SafeWriteStatus::Failed, Join(message, text(NothingWritten)));
+        return end(SafeWriteStatus::PortError, Join(message, text(JobTexts::NothingWritten)));
+    if (result_.radioModel.empty() && !cancelled_)
+        return end(SafeWriteStatus::NoRadio,
+                   Join(text(JobTexts::NoRadio), text(JobTexts::NothingWritten)));
+    end(SafeWriteStatus::Failed, Join(message, text(JobTexts::NothingWritten)));
 }
 
 void SafeWrite::afterVerify(bool ok, const QString& message) {
-    if (!ok) return end(SafeWriteStatus::VerifyFailed, text(VerifyReadFailed) + message);
+    // A stop during the verify read is a stop: the write itself went through.
+    if (cancelled_) return end(SafeWriteStatus::Failed, text(JobTexts::Cancelled));
+    if (!ok) return end(SafeWriteStatus::VerifyFailed, text(JobTexts::VerifyReadFailed) + message);
     result_.after = scratch_.Image;
     result_.mismatches = rv::DifferingAddresses(result_.sent, result_.after, true);
+    // Only what the verify read fetched can be compared.
+    const auto blocks = VerifyReadBlocks(result_.sent);
+    std::erase_if(result_.mismatches, [&blocks](int a) {
+        return std::find(blocks.begin(), blocks.end(), a / 64 * 64) == blocks.end();
+    });
     if (result_.mismatches.empty()) return end(SafeWriteStatus::Ok);
     end(SafeWriteStatus::VerifyFailed, VerifyFailedText(result_.mismatches, work_.CurLanguage));
 }
@@ -323,7 +392,7 @@ void SafeWrite::startWriteStage() {
     reads_.clear();
     QString error;
     if (!runSession(WriteRadio, &error))
-        end(SafeWriteStatus::PortError, Join(error, text(NothingWritten)));
+        end(SafeWriteStatus::PortError, Join(error, text(JobTexts::NothingWritten)));
 }
 
 void SafeWrite::startVerifyStage() {
@@ -331,7 +400,7 @@ void SafeWrite::startVerifyStage() {
     reads_.clear();
     QString error;
     if (!runSession(ReadRadio, &error))
-        end(SafeWriteStatus::VerifyFailed, text(VerifyReadFailed) + error);
+        end(SafeWriteStatus::VerifyFailed, text(JobTexts::VerifyReadFailed) + error);
 }
 
 void SafeWrite::nextStep(void (SafeWrite::*step)()) {
@@ -344,7 +413,7 @@ void SafeWrite::nextStep(void (SafeWrite::*step)()) {
             const bool written = stage_ == SafeWriteStage::Write;
             end(SafeWriteStatus::Failed,
                 Q(LinkText(CancelledText(), work_.CurLanguage)) +
-                    (written ? QString() : QLatin1Char('\n') + text(NothingWritten)));
+                    (written ? QString() : QLatin1Char('\n') + text(JobTexts::NothingWritten)));
         },
         Qt::QueuedConnection);
 }
@@ -366,4 +435,4 @@ QString SafeWrite::text(const rv::LangText& t) const {
     return Q(LinkText(t, work_.CurLanguage));
 }
 
-} // namespace rv::link
+} // namespace rv::jobs

@@ -1,10 +1,14 @@
-#include "link/FleetStation.h"
+#include "jobs/FleetStation.h"
 
+#include "data/DataFile.h"
+
+#include "jobs/FleetTexts.h"
 #include "link/CloneSession.h"
-#include "link/FleetTexts.h"
 #include "link/LinkTexts.h"
 
-namespace rv::link {
+namespace rv::jobs {
+
+using namespace rv::link;
 
 namespace {
 
@@ -15,6 +19,25 @@ std::string trimmed(const std::string& t) {
 }
 
 } // namespace
+
+std::string FleetDocumentHash(const rv::Session& document) {
+    const auto record = rv::ToRecord(document.Doc);
+    return rv::DocumentHash(record.data(), record.size());
+}
+
+rv::FleetLogRow FleetLogRowOf(const FleetRecord& r, const rv::Session& document) {
+    const std::string path = document.DocPath;
+    return {r.time.toString(Qt::ISODate).toStdString(),
+            r.target.port.toStdString(),
+            r.model,
+            r.band,
+            r.serial,
+            r.result.toStdString(),
+            r.backup.toStdString(),
+            path.substr(
+                path.find_last_of("/\\") == std::string::npos ? 0 : path.find_last_of("/\\") + 1),
+            FleetDocumentHash(document)};
+}
 
 QString FleetResultWord(SafeWriteStatus status) {
     switch (status) {
@@ -73,6 +96,8 @@ void FleetStation::stop() {
         pollTimer_.stop();
         finish();
     }
+    if (info_ && info_->isRunning()) info_->cancel();
+    if (job_ && job_->isRunning()) job_->cancel();
 }
 
 void FleetStation::poll() {
@@ -123,20 +148,25 @@ void FleetStation::onProbed() {
 void FleetStation::readInfo() {
     phase_ = Phase::Reading;
     say(FleetTexts::Reading);
-    retriesLeft_ = options_.write.retries;
+    answers_ = AutoAnswers(options_.write.retries, false);
     info_.reset();
     infoSession_ = session_;
     info_ = std::make_unique<CloneSession>(infoSession_);
     info_->setWaitInterval(options_.replyMs);
-    connect(info_.get(), &CloneSession::question, this, [this](CloneSession::Question q) {
-        info_->answer(q, q == CloneSession::Question::Retry && retriesLeft_-- > 0);
-    });
+    connect(info_.get(), &CloneSession::question, this,
+            [this](CloneSession::Question q) { info_->answer(q, answers_.answer(q)); });
     connect(info_.get(), &CloneSession::finished, this, &FleetStation::onInfoRead);
     QString error;
     if (!info_->start(ReadRadioInfo, target_.device, &error)) onInfoRead(false, error);
 }
 
 void FleetStation::onInfoRead(bool ok, const QString& message) {
+    if (stopping_) {
+        // Stopped while the radio information was read: nothing is written.
+        current_.result = FleetResultWord(SafeWriteStatus::Failed);
+        current_.message = text(CancelledText());
+        return done(current_);
+    }
     if (!ok) {
         current_.result = FleetResultWord(SafeWriteStatus::NoRadio);
         current_.message = message;
@@ -163,7 +193,16 @@ void FleetStation::startWrite() {
     });
     connect(job_.get(), &SafeWrite::finished, this, &FleetStation::onWritten);
     QString error;
-    if (!job_->startWrite(session_, target_.device, options_.write, &error)) {
+    std::optional<rv::Session> own;
+    if (options_.documentFor) {
+        own = options_.documentFor(current_, &error);
+        if (!own && !error.isEmpty()) {
+            current_.result = FleetResultWord(SafeWriteStatus::Failed);
+            current_.message = error;
+            return done(current_);
+        }
+    }
+    if (!job_->startWrite(own ? *own : session_, target_.device, options_.write, &error)) {
         current_.result = FleetResultWord(SafeWriteStatus::PortError);
         current_.message = error;
         done(current_);
@@ -208,4 +247,4 @@ QString FleetStation::text(const rv::LangText& t) const {
     return QString::fromStdString(LinkText(t, session_.CurLanguage));
 }
 
-} // namespace rv::link
+} // namespace rv::jobs

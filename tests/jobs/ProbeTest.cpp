@@ -1,4 +1,4 @@
-#include "link/PortFinder.h"
+#include "jobs/PortFinder.h"
 #include "link/ProbeEngine.h"
 #include "link/SimRadioPty.h"
 
@@ -13,8 +13,8 @@
 namespace {
 
 using rv::link::Bytes;
-using rv::link::PortFinder;
-using rv::link::ProbeResult;
+using rv::jobs::PortFinder;
+using rv::jobs::ProbeResult;
 using rv::link::RadioIdent;
 
 struct FakeProbeHost : rv::link::ProbeHost {
@@ -76,7 +76,7 @@ protected:
         radios.push_back(std::move(sim));
         return QString::fromStdString(radios.back()->devicePath());
     }
-    void run(PortFinder& finder, const QList<rv::link::ProbeTarget>& targets) {
+    void run(PortFinder& finder, const QList<rv::jobs::ProbeTarget>& targets) {
         finder.setReplyTime(100);
         QEventLoop loop;
         QObject::connect(&finder, &PortFinder::finished, &loop, &QEventLoop::quit);
@@ -91,7 +91,7 @@ TEST_F(Finder, RadiosOnSomePortsSilenceOnOthers) {
     const QString silent = addRadio(true);
     const QString first = addRadio(false);
     const QString second = addRadio(false);
-    const QList<rv::link::ProbeTarget> targets{{"1", silent}, {"2", first}, {"3", second}};
+    const QList<rv::jobs::ProbeTarget> targets{{"1", silent}, {"2", first}, {"3", second}};
     PortFinder all(rv::English);
     run(all, targets);
     ASSERT_EQ(all.results().size(), 3);
@@ -140,12 +140,12 @@ TEST_F(Finder, PermissionAdviceOnlyWhenNoPortCanBeOpenedForLackOfIt) {
 }
 
 TEST(PermissionAdvice, NamesTheGroupAndTheCommandInBothLanguages) {
-    EXPECT_EQ(rv::link::PermissionAdvice("dialout", rv::English),
+    EXPECT_EQ(rv::jobs::PermissionAdvice("dialout", rv::English),
               "No permission to use the serial ports. Join the group dialout:\n"
               "sudo usermod -aG dialout $USER\nthen log out and log in again.");
     EXPECT_TRUE(
-        rv::link::PermissionAdvice("uucp", rv::Chinese).contains("sudo usermod -aG uucp $USER"));
-    EXPECT_EQ(rv::link::SerialGroupOf("/no/such/device"), "dialout");
+        rv::jobs::PermissionAdvice("uucp", rv::Chinese).contains("sudo usermod -aG uucp $USER"));
+    EXPECT_EQ(rv::jobs::SerialGroupOf("/no/such/device"), "dialout");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/RadioProbe.h"
+#include "jobs/LinkNames.h"
 
 #include <QList>
 #include <QObject>
@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace rv::link {
+namespace rv::jobs {
 
 /// A port to probe: as the user named it (a number, a path) and the device behind it.
 struct ProbeTarget {
@@ -42,6 +42,9 @@ public:
     const QList<ProbeResult>& results() const { return results_; }
     /// The first port where a radio answered, or nullptr.
     const ProbeResult* firstAnswer() const;
+    /// Why the port named `port` could not be probed (both lines of the open failure); empty
+    /// when it was probed or not asked for.
+    QString openFailureOf(const QString& port) const;
     /// The advice when ports exist but none could be opened for lack of permission;
     /// empty otherwise.
     QString permissionAdvice() const;
@@ -69,4 +72,4 @@ QString PermissionAdvice(const QString& group, int language);
 /// The group that owns the device, when it is a group one joins for it; else "dialout".
 QString SerialGroupOf(const QString& device);
 
-} // namespace rv::link
+} // namespace rv::jobs

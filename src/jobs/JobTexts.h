@@ -1,0 +1,44 @@
+#pragma once
+
+#include "data/Messages.h"
+#include "link/LinkTexts.h"
+
+namespace rv::jobs {
+
+/// The words of the radio jobs, in both languages, for both front ends.
+struct JobTexts {
+    static inline const rv::LangText& NoRadio = rv::link::NoRadioReadText();
+    static inline const rv::LangText NothingWritten{"", "Nothing was written to the radio.",
+                                                    "未向对讲机写入数据。"};
+    static inline const rv::LangText Cancelled{"", "The operation was cancelled.", "操作已取消。"};
+    static inline const rv::LangText ReadsDisagree{"", "Three reads of the radio disagree at ",
+                                                   "三次读取对讲机的数据不一致，地址："};
+    static inline const rv::LangText VerifyReadFailed{
+        "", "Verify failed: the radio was written, but reading it back failed: ",
+        "校验失败：已写入对讲机，但回读失败："};
+    static inline const rv::LangText BackupFailed{"",
+                                                  "The backup cannot be kept: ", "无法保存备份："};
+    /// "%1" is the last address written, "%2" what restores the radio.
+    static inline const rv::LangText PartlyWritten{
+        "", "The radio may be partly written: new data up to and including %1, old data after it.",
+        "对讲机可能只写入了一部分：%1 及之前为新数据，之后仍为旧数据。"};
+    static inline const rv::LangText NoBackupKept{"", " No backup was kept; write the radio again.",
+                                                  "没有备份；请重新写入对讲机。"};
+    static inline const rv::LangText BackupRestores{"", " The backup %1 restores it.",
+                                                    "备份 %1 可将其恢复。"};
+    /// The answers a job gives itself, as printed after the question.
+    static inline const rv::LangText AnswerRetry{"", "Retry", "重试"};
+    static inline const rv::LangText AnswerOk{"", "OK", "确定"};
+    static inline const rv::LangText AnswerCancel{"", "Cancel", "取消"};
+    static inline const rv::LangText ForceHint{"", " (--force overwrites it)",
+                                               "（--force 可覆盖）"};
+    static inline const rv::LangText BackupKept{"", "Backup: ", "备份："};
+    static inline const rv::LangText RestoreWith{"", "Restore it with: ", "恢复命令："};
+    static inline const rv::LangText Verified{"", "Verified", "已校验"};
+    /// "%1" is the file, "%2" its size in bytes.
+    static inline const rv::LangText NotBackupImage{
+        "", "%1 is no backup image: a backup image holds 1024 bytes, this file holds %2 bytes.",
+        "%1 不是备份映像：备份映像为 1024 字节，该文件为 %2 字节。"};
+};
+
+} // namespace rv::jobs
