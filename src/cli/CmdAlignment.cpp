@@ -5,7 +5,7 @@
 
 #include "link/AlignmentJob.h"
 #include "link/AlignmentStore.h"
-#include "link/SafeWrite.h"
+#include "jobs/SafeWrite.h"
 
 #include <QDateTime>
 
@@ -70,7 +70,7 @@ std::optional<Entered> Enter(CliArgs& args, const RadioTarget& target, int retri
         QString::fromStdString(s.Doc.Version.get()), QDateTime::currentDateTime());
     const QString dir = args.value("--backup-dir")
                             ? QString::fromStdString(*args.value("--backup-dir"))
-                            : rv::link::DefaultBackupDir();
+                            : rv::jobs::DefaultBackupDir();
     if (!rv::link::SaveAlignment(e.now, dir, &e.keptAs, &error, args.language)) {
         // The radio is not touched yet: leave before saying so.
         e.job->leave();

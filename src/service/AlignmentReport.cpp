@@ -3,7 +3,7 @@
 #include "ServiceEntry.h"
 #include "TestModeHost.h"
 #include "kit/AppContext.h"
-#include "link/SafeWrite.h"
+#include "jobs/SafeWrite.h"
 
 namespace rv::ui {
 
@@ -53,7 +53,7 @@ QString AlignmentReportHtml(const AppContext& ctx) {
     }
     const QString serial = QString::fromStdString(ctx.session.Doc.SerialNumber.get()).trimmed();
     if (serial.isEmpty()) return {};
-    for (const auto& path : rv::link::ListAlignments(rv::link::DefaultBackupDir(), serial)) {
+    for (const auto& path : rv::link::ListAlignments(rv::jobs::DefaultBackupDir(), serial)) {
         rv::link::AlignmentRecord r;
         if (rv::link::LoadAlignment(path, &r, nullptr, ctx.lang()) && r.serial == serial)
             return AlignmentTableHtml(r, ctx.lang());

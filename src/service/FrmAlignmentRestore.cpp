@@ -3,7 +3,7 @@
 #include "TestModeHost.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
-#include "link/SafeWrite.h"
+#include "jobs/SafeWrite.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -50,7 +50,7 @@ rv::service::TuneBlock BlockOf(const rv::service::Bytes& b) {
 bool ChooseKeptAlignment(AppContext& ctx, const TestModeHost& host, QWidget* parent,
                          rv::link::AlignmentRecord* kept) {
     const QString path =
-        ctx.prompt().openFileName(parent, Tr(ctx, Choose), rv::link::DefaultBackupDir(),
+        ctx.prompt().openFileName(parent, Tr(ctx, Choose), rv::jobs::DefaultBackupDir(),
                                   Tr(ctx, Choose) + QStringLiteral(" (*.align.json)"));
     if (path.isEmpty()) return false;
     QString error;

@@ -3,7 +3,7 @@
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
 #include "link/AlignmentJob.h"
-#include "link/SafeWrite.h"
+#include "jobs/SafeWrite.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -93,7 +93,7 @@ void TestModeHost::entryBlockRead(const rv::service::Bytes& block) {
         rv::link::RecordOf(state().Ident, block, serial_, version_, QDateTime::currentDateTime());
     QString error;
     entryAlignmentFile_.clear();
-    if (!rv::link::SaveAlignment(entryAlignment_, rv::link::DefaultBackupDir(),
+    if (!rv::link::SaveAlignment(entryAlignment_, rv::jobs::DefaultBackupDir(),
                                  &entryAlignmentFile_, &error, ctx_.lang()))
         Tell(ctx_, dialogParent_, error, rv::MsgIcon::Exclamation);
 }
