@@ -61,10 +61,11 @@ const std::vector<Command>& CommandTable() {
         {"find", CmdFind, "find [--ports LIST] [--json]", {"--json"}, {"--ports"}},
         {"fleet",
          CmdFleet,
-         "fleet FILE --ports LIST [--log LOG.csv] [--repeat] [--again] [--no-backup] "
-         "[--no-verify] [--backup-dir DIR] [--force] [--retries N]",
+         "fleet FILE --ports LIST [--each KEY=START[:STEP]] [--units UNITS.csv] [--log LOG.csv] "
+         "[--repeat] [--again] [--no-backup] [--no-verify] [--backup-dir DIR] [--force] "
+         "[--retries N]",
          {"--repeat", "--again", "--no-backup", "--no-verify", "--force"},
-         {"--ports", "--log", "--backup-dir", "--retries"}},
+         {"--ports", "--log", "--backup-dir", "--retries", "--each", "--units"}},
         {"alignment-save",
          CmdAlignmentSave,
          "alignment-save [--port PORT] [-o FILE] [--backup-dir DIR] [--retries N]",

@@ -1,6 +1,5 @@
 #include "link/RadioHistoryFiles.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 
@@ -58,13 +57,6 @@ std::optional<std::vector<rv::HistoryEntry>> ReadHistory(const QString& dir) {
     if (!f.exists()) return std::vector<rv::HistoryEntry>{};
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
     return rv::ParseHistory(f.readAll().toStdString());
-}
-
-std::string ContentHash(const QByteArray& content) {
-    return QCryptographicHash::hash(content, QCryptographicHash::Sha256)
-        .toHex()
-        .left(16)
-        .toStdString();
 }
 
 } // namespace rv::link

@@ -2,7 +2,6 @@
 
 #include "data/RadioHistory.h"
 
-#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -21,9 +20,5 @@ bool AppendHistory(const QString& dir, const rv::HistoryEntry& entry, QString* e
 /// The lines of the history log in `dir`; none when there is no log yet. Nullopt when the
 /// log exists but cannot be read.
 std::optional<std::vector<rv::HistoryEntry>> ReadHistory(const QString& dir);
-
-/// The hash the history log keeps of a file's content: the first 16 hex digits of its
-/// SHA-256.
-std::string ContentHash(const QByteArray& content);
 
 } // namespace rv::link

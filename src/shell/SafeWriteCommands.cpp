@@ -7,8 +7,10 @@
 
 #include "data/DataFile.h"
 #include "data/Defaults.h"
+#include "jobs/RadioSerial.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "kit/RadioPort.h"
 #include "link/RadioHistoryFiles.h"
 
 #include <QAction>
@@ -130,8 +132,14 @@ bool frmMain::writeRadio(const QString& device, const rv::MemoryImage* restore) 
 void frmMain::mnuRestore_Click() {
     commitPendingEdits();
     const QString dir = rv::jobs::DefaultBackupDir();
-    FrmRestore chooser(
-        ctx_, dir, rv::link::ListBackups(dir).value_or(std::vector<rv::BackupEntry>{}), {}, this);
+    // The radio on the port, when it answers, has its own backups chosen first.
+    QString portError;
+    const QString port = ServicePortName(ctx_, &portError);
+    const std::string serial =
+        port.isEmpty() ? std::string() : rv::jobs::ReadRadioSerial(ctx_.session, port);
+    FrmRestore chooser(ctx_, dir,
+                       rv::link::ListBackups(dir).value_or(std::vector<rv::BackupEntry>{}), serial,
+                       this);
     if (chooser.exec() != QDialog::Accepted || chooser.chosen().isEmpty()) return;
     QFile f(chooser.chosen());
     if (!f.open(QIODevice::ReadOnly)) {

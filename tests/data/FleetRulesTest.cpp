@@ -25,8 +25,12 @@ TEST(FleetRules, CatalogueRulesCheckGroupAndStoreValues) {
               "info.serial_number is changed by other commands, not per radio");
 
     rv::Session own = base;
-    EXPECT_FALSE(rv::ApplyPlan(
-        own, {1, "S1", true, {{"message.line1", "UNIT 01"}, {"fleetsync.own_id", "1001"}}}));
+    EXPECT_FALSE(rv::ApplyPlan(own, {1,
+                                     "S1",
+                                     true,
+                                     {{"fleetsync.own_fleet", "100"},
+                                      {"message.line1", "UNIT 01"},
+                                      {"fleetsync.own_id", "1001"}}}));
     EXPECT_EQ(rv::textOf(own, "message.line1"), "UNIT 01");
     EXPECT_EQ(rv::textOf(own, "fleetsync.own_id"), "1001");
     EXPECT_TRUE(rv::ApplyPlan(own, {2, "S2", true, {{"fleetsync.own_id", "x"}}}));
