@@ -76,6 +76,7 @@ FleetPlanTable::FleetPlanTable(AppContext& ctx, std::vector<PerRadioKey> keys, Q
 }
 
 void FleetPlanTable::setRadioCount(int count) {
+    if (count == radioCount_) return;
     radioCount_ = count;
     refill();
 }

@@ -88,15 +88,7 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     layout->addWidget(log_, 1);
     for (const auto& port : ports)
         addPortRow(port, false);
-    // A pattern fills a row for each ticked port.
-    connect(table_, &QTableWidget::itemChanged, this, [this] {
-        int ticked = 0;
-        for (int row = 0; row < table_->rowCount(); ++row)
-            if (table_->item(row, PortColumn) &&
-                table_->item(row, PortColumn)->checkState() == Qt::Checked)
-                ++ticked;
-        perRadio_->setRadioCount(ticked);
-    });
+    connect(table_, &QTableWidget::itemChanged, this, &FrmFleet::countTickedPorts);
     resize(720, 480);
 }
 
@@ -123,6 +115,17 @@ void FrmFleet::addPortRow(const rv::jobs::ProbeTarget& target, bool checked) {
     table_->setItem(row, SerialColumn, new QTableWidgetItem);
     table_->setItem(row, ResultColumn, new QTableWidgetItem);
     table_->resizeColumnToContents(PortColumn);
+    countTickedPorts();
+}
+
+void FrmFleet::countTickedPorts() {
+    // A pattern fills a row of the Per radio table for each ticked port.
+    int ticked = 0;
+    for (int row = 0; row < table_->rowCount(); ++row)
+        if (table_->item(row, PortColumn) &&
+            table_->item(row, PortColumn)->checkState() == Qt::Checked)
+            ++ticked;
+    if (perRadio_) perRadio_->setRadioCount(ticked);
 }
 
 bool FrmFleet::addSimulatedRadio() {

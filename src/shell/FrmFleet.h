@@ -65,6 +65,7 @@ private:
     void onStationFinished();
     void chooseLogFile();
     void setControlsRunning(bool running);
+    void countTickedPorts();
     /// The per-radio documents of the ticked ports, checked; false (told) when refused.
     bool planPerRadio(const QList<rv::jobs::ProbeTarget>& ticked);
     QString tr(const rv::LangText& t) const;

@@ -89,6 +89,7 @@ bool frmMain::readRadio(const QString& device) {
 
 bool frmMain::writeRadio(const QString& device, const rv::MemoryImage* restore) {
     auto options = JobOptions();
+    if (!restore) options.historyFile = QString::fromStdString(ctx_.session.DocPath);
     for (;;) {
         bool cancelled = false;
         const SafeWriteResult r = RunRadioJob(
