@@ -13,7 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace rv::link {
+namespace rv::jobs {
 class PortFinder;
 }
 
