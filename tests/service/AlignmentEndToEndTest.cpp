@@ -2,7 +2,7 @@
 // the windows and a pseudo-terminal to the simulated radio.
 #include "data/Image.h"
 #include "kit/AppContext.h"
-#include "link/SafeWrite.h"
+#include "jobs/SafeWrite.h"
 #include "link/SimRadioPty.h"
 #include "service/FrmAlignmentRestore.h"
 #include "service/FrmTestMode.h"
@@ -91,7 +91,7 @@ TEST_P(RestoreTest, KeptAlignmentIsRestoredAndVerified) {
     const RestoreCase& c = GetParam();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !host->entryAlignmentFile().isEmpty(); }, 10000));
     const QFileInfo kept(host->entryAlignmentFile());
-    EXPECT_EQ(kept.absolutePath(), QFileInfo(rv::link::DefaultBackupDir()).absoluteFilePath());
+    EXPECT_EQ(kept.absolutePath(), QFileInfo(rv::jobs::DefaultBackupDir()).absoluteFilePath());
     EXPECT_TRUE(kept.fileName().startsWith("20261201-")) << kept.fileName().toStdString();
     EXPECT_TRUE(kept.fileName().endsWith(".align.json"));
 

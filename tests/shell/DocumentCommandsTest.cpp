@@ -4,7 +4,7 @@
 #include "editors/ChannelTransaction.h"
 #include "editors/frmCommChInfo.h"
 #include "kit/RadioPort.h"
-#include "link/SafeWrite.h"
+#include "jobs/SafeWrite.h"
 #include "link/SimRadioPty.h"
 
 #include <QFile>
@@ -425,7 +425,7 @@ TEST_F(DocumentTest, ReadFromRadioDropsTheCellBeingTyped) {
     });
     ctx->CommPort = 0;
     rv::Session expected = ctx->session;
-    rv::link::TakeReadImage(expected, rv::link::DemoRadioMemory());
+    rv::jobs::TakeReadImage(expected, rv::link::DemoRadioMemory());
     ASSERT_GT(expected.Doc.ChannelCount, 0);
 
     for (const char* typed : {"", "450.00000"}) {
