@@ -4,6 +4,7 @@
 #include "data/Image.h"
 #include "kit/RadioPort.h"
 #include "jobs/SafeWrite.h"
+#include "link/RadioHistoryFiles.h"
 #include "link/SimRadioPty.h"
 #include "shell/FrmCompare.h"
 #include "shell/FrmProgress.h"
@@ -143,28 +144,33 @@ TEST_F(SafeWriteWindows, SilentRadioIsNoRadioNotAWrongModel) {
         << prompt->asked[1].toStdString();
 }
 
-TEST_F(SafeWriteWindows, BackupsAreListedNewestFirst) {
+TEST_F(SafeWriteWindows, BackupsAreGroupedByRadioAndTheRadioOnThePortIsChosen) {
     const QString folder = path("kept");
     QDir().mkpath(folder);
     rv::MemoryImage m = rv::link::DemoRadioMemory();
-    const char* names[] = {"20260105-101010-7415.img", "20261130-080000-582.img",
-                           "20260701-000000-7415.img", "short.img"};
+    const char* names[] = {"20260105-101010-7415.img", "C0000002-20261130-080000.img",
+                           "C0000001-20260701-000000.img", "C0000001-20261201-000000.img"};
     for (const char* n : names) {
         QFile f(folder + "/" + n);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        if (QString(n) == "20261130-080000-582.img") m[446] = 0xF9, m[445] = 1;
-        f.write(reinterpret_cast<const char*>(m.data()), QString(n) == "short.img" ? 10 : 1024);
+        if (QString(n).startsWith("C0000002")) m[446] = 0xF9, m[445] = 1;
+        // A cut image cannot be written back: it is not offered.
+        f.write(reinterpret_cast<const char*>(m.data()),
+                QString(n).contains("20261201") ? 10 : 1024);
     }
-    const auto list = rv::ui::ListBackups(folder);
-    ASSERT_EQ(list.size(), 3);
-    EXPECT_TRUE(list[0].imagePath.endsWith("20261130-080000-582.img"));
-    EXPECT_EQ(list[0].model, "582");
-    EXPECT_EQ(list[0].band, "136 - 174 MHz");
-    EXPECT_TRUE(list[2].imagePath.endsWith("20260105-101010-7415.img"));
-    rv::ui::FrmRestore chooser(*ctx, list);
-    EXPECT_EQ(chooser.findChild<QTreeWidget*>("Backups")->topLevelItem(0)->text(0),
-              "2026-11-30 08:00:00");
-    EXPECT_EQ(chooser.chosen(), list[0].imagePath);
+    const auto list = rv::link::ListBackups(folder).value();
+    rv::ui::FrmRestore newest(*ctx, folder, list);
+    auto* tree = newest.findChild<QTreeWidget*>("Backups");
+    ASSERT_EQ(tree->topLevelItemCount(), 3);
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), "C0000002");
+    EXPECT_EQ(tree->topLevelItem(0)->child(0)->text(1) + " " +
+                  tree->topLevelItem(0)->child(0)->text(2),
+              "582 136 - 174 MHz");
+    EXPECT_EQ(tree->topLevelItem(1)->childCount(), 1);
+    EXPECT_EQ(tree->topLevelItem(2)->text(0), "(no serial number)");
+    EXPECT_EQ(newest.chosen(), folder + "/C0000002-20261130-080000.img");
+    rv::ui::FrmRestore ofRadio(*ctx, folder, list, "C0000001");
+    EXPECT_EQ(ofRadio.chosen(), folder + "/C0000001-20260701-000000.img");
 }
 
 TEST_F(SafeWriteWindows, CompareWithFileListsDifferencesWithoutChangingTheDocument) {
