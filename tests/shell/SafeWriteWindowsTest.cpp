@@ -87,9 +87,10 @@ TEST_F(SafeWriteWindows, VerifyFailureOffersRetryThenCancel) {
 
 TEST_F(SafeWriteWindows, BrokenOffWriteNamesTheBackupAndRestoreGivesItBack) {
     const rv::MemoryImage first = memory();
-    // Two backup reads of 36 frames, PROGRAM, ident and Ack, then 5 blocks.
+    // The radio information (8 frames), two backup reads of 36 frames, PROGRAM, ident and
+    // Ack, then 5 blocks.
     sim->withRadio(
-        [](rv::link::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 80; });
+        [](rv::link::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 88; });
     prompt->answers = {Answer::Ok, Answer::Cancel};
     EXPECT_FALSE(main->runTransfer(2));
     ASSERT_EQ(prompt->asked.size(), 3);
@@ -117,13 +118,16 @@ TEST_F(SafeWriteWindows, BrokenOffWriteNamesTheBackupAndRestoreGivesItBack) {
 TEST_F(SafeWriteWindows, WriteCancelledWithTheButtonSaysItIsPartlyWritten) {
     // The radio stops answering after 5 blocks; Cancel is pressed while the write waits.
     sim->withRadio(
-        [](rv::link::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 80; });
+        [](rv::link::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 88; });
+    // The simulated radio is shared by the tests and counts every block it ever took.
+    const auto written = [this] {
+        return sim->withRadio([](rv::link::SimRadio& r) { return r.blocksWritten(); });
+    };
+    const int before = written();
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* progress = qobject_cast<rv::ui::FrmProgress*>(QApplication::activeModalWidget());
-        if (!progress ||
-            sim->withRadio([](rv::link::SimRadio& r) { return r.blocksWritten(); }) < 5)
-            return;
+        if (!progress || written() < before + 5) return;
         poll.stop();
         progress->findChild<QPushButton*>("CommandCancel")->click();
     });
