@@ -103,11 +103,15 @@ TEST_F(SafeWriteWindows, BrokenOffWriteNamesTheBackupAndRestoreGivesItBack) {
 
     sim->withRadio([](rv::link::SimRadio& r) { r.faults() = {}; });
     prompt->asked.clear();
-    QTimer::singleShot(0, [] {
+    // The chooser opens once the serial of the radio on the port has been read.
+    QTimer wait;
+    QObject::connect(&wait, &QTimer::timeout, [&] {
         auto* chooser = qobject_cast<rv::ui::FrmRestore*>(QApplication::activeModalWidget());
-        ASSERT_NE(chooser, nullptr);
+        if (!chooser) return;
+        wait.stop();
         chooser->accept();
     });
+    wait.start(10);
     act("mnuRestore")->trigger();
     ASSERT_EQ(prompt->asked.size(), 2);
     EXPECT_TRUE(prompt->asked[0].startsWith("Write the backup ")) << prompt->asked[0].toStdString();
