@@ -18,6 +18,7 @@
 namespace {
 
 using namespace rv::link;
+using namespace rv::jobs;
 
 // Seconds for programming `count` radios at once; negative when one failed.
 double Program(const rv::Session& s, int count, const QString& backupDir) {

@@ -16,6 +16,7 @@
 namespace {
 
 using namespace rv::link;
+using namespace rv::jobs;
 
 // Bytes on the wire, both directions, with every reply in time.
 constexpr int ReadLineBytes = 1205;

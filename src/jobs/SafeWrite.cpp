@@ -2,11 +2,15 @@
 
 #include "data/DataFile.h"
 #include "data/Defaults.h"
+#include "data/FleetLog.h"
 #include "data/Image.h"
 #include "data/ImageCompare.h"
 #include "data/ModelTables.h"
+#include "data/RadioHistory.h"
+#include "jobs/FleetStation.h"
 #include "jobs/JobTexts.h"
 #include "link/LinkTexts.h"
+#include "link/RadioHistoryFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,7 +70,8 @@ void TakeReadImage(rv::Session& s, const rv::MemoryImage& image) {
 }
 
 bool SaveBackup(const rv::Session& s, const rv::MemoryImage& image, const QString& dir,
-                const QDateTime& when, QString* imagePath, QString* dataPath, QString* error) {
+                const QDateTime& when, QString* imagePath, QString* dataPath, QString* error,
+                const std::string& serial) {
     if (!QDir().mkpath(dir)) {
         if (error) *error = dir;
         return false;
@@ -75,8 +80,10 @@ bool SaveBackup(const rv::Session& s, const rv::MemoryImage& image, const QStrin
     rv::InitRadioData(doc);
     TakeReadImage(doc, image);
     const std::string model = rv::ModelCodeOf(image[445], image[446]);
-    const QString stem = dir + QLatin1Char('/') + when.toString(QStringLiteral("yyyyMMdd-HHmmss")) +
-                         QLatin1Char('-') + Q(model);
+    const QString stem =
+        dir + QLatin1Char('/') +
+        Q(rv::BackupBaseName(serial, when.toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString(),
+                             model));
     const auto record = rv::ToRecord(doc.Doc);
     for (int n = 1; n < 1000; ++n) {
         const QString base = n == 1 ? stem : stem + QLatin1Char('-') + QString::number(n);
@@ -244,13 +251,63 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
             return false;
         }
     }
+    result_.serial = options_.serial;
     stage_ = job == Job::Read               ? SafeWriteStage::Read
              : options_.backupDir.isEmpty() ? SafeWriteStage::Write
                                             : SafeWriteStage::Backup;
-    const int mode = stage_ == SafeWriteStage::Write ? WriteRadio : ReadRadio;
+    if (options_.readSerial && options_.serial.empty()) stage_ = SafeWriteStage::Identify;
+    const int mode = stage_ == SafeWriteStage::Identify ? ReadRadioInfo
+                     : stage_ == SafeWriteStage::Write  ? WriteRadio
+                                                        : ReadRadio;
     if (!runSession(mode, error)) return false;
     running_ = true;
     return true;
+}
+
+void SafeWrite::afterIdentify(bool ok, const QString& message) {
+    if (ok) {
+        const std::string serial = scratch_.Doc.SerialNumber.get();
+        const auto first = serial.find_first_not_of(' ');
+        result_.serial = first == std::string::npos
+                             ? std::string()
+                             : serial.substr(first, serial.find_last_not_of(' ') - first + 1);
+        return nextStep(&SafeWrite::startFirstStage);
+    }
+    const QString tail = job_ == Job::Read ? QString() : text(JobTexts::NothingWritten);
+    if (session_->outcome() == Outcome::PortFailed)
+        return end(SafeWriteStatus::PortError, Join(message, tail));
+    if (cancelled_) return end(SafeWriteStatus::Failed, Join(text(JobTexts::Cancelled), tail));
+    if (result_.radioModel.empty())
+        return end(SafeWriteStatus::NoRadio, Join(text(JobTexts::NoRadio), tail));
+    // The radio answered but kept its information to itself: go on without its serial number.
+    nextStep(&SafeWrite::startFirstStage);
+}
+
+void SafeWrite::startFirstStage() {
+    stage_ = job_ == Job::Read              ? SafeWriteStage::Read
+             : options_.backupDir.isEmpty() ? SafeWriteStage::Write
+                                            : SafeWriteStage::Backup;
+    QString error;
+    if (!runSession(stage_ == SafeWriteStage::Write ? WriteRadio : ReadRadio, &error))
+        end(SafeWriteStatus::PortError,
+            Join(error, job_ == Job::Read ? QString() : text(JobTexts::NothingWritten)));
+}
+
+void SafeWrite::appendHistory() {
+    if (options_.historyDir.isEmpty()) return;
+    static const char* const actions[] = {"write", "restore", "read"};
+    const bool read = job_ == Job::Read;
+    const rv::MemoryImage& image = read ? result_.before : result_.sent;
+    const bool imageKnown = !read || result_.status == SafeWriteStatus::Ok;
+    const rv::HistoryEntry entry{
+        QDateTime::currentDateTime().toString(Qt::ISODate).toStdString(),
+        result_.serial,
+        options_.historyAction.empty() ? actions[static_cast<int>(job_)] : options_.historyAction,
+        options_.historyFile.toStdString(),
+        imageKnown ? rv::DocumentHash(image.data(), image.size()) : std::string(),
+        FleetResultWord(result_.status).toStdString()};
+    // The job's outcome stands whether or not the log can be written.
+    rv::link::AppendHistory(options_.historyDir, entry, nullptr);
 }
 
 bool SafeWrite::runSession(int mode, QString* error) {
@@ -310,6 +367,8 @@ void SafeWrite::onSessionFinished(bool ok, const QString& message) {
         return afterWrite(ok, message);
     case SafeWriteStage::Verify:
         return afterVerify(ok, message);
+    case SafeWriteStage::Identify:
+        return afterIdentify(ok, message);
     }
 }
 
@@ -341,7 +400,7 @@ void SafeWrite::afterRead(bool ok, const QString& message) {
     if (!beforeWrite) return end(SafeWriteStatus::Ok);
     QString why;
     if (!SaveBackup(work_, result_.before, options_.backupDir, QDateTime::currentDateTime(),
-                    &result_.backupImage, &result_.backupData, &why))
+                    &result_.backupImage, &result_.backupData, &why, result_.serial))
         return end(SafeWriteStatus::BackupFailed, Join(text(JobTexts::BackupFailed) + why, tail));
     nextStep(&SafeWrite::startWriteStage);
 }
@@ -421,6 +480,7 @@ void SafeWrite::nextStep(void (SafeWrite::*step)()) {
 void SafeWrite::end(SafeWriteStatus status, const QString& message) {
     result_.status = status;
     result_.message = status == SafeWriteStatus::Ok ? QString() : message;
+    appendHistory();
     // Listeners may delete this job from their slot: tell them from the event loop.
     QMetaObject::invokeMethod(
         this,

@@ -1,9 +1,11 @@
 #include "FrmFleet.h"
 
 #include "Captions.h"
+#include "FleetPlanTable.h"
 #include "FleetTexts.h"
 #include "RadioJob.h"
 #include "jobs/FleetTexts.h"
+#include "data/Catalogue.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
 #include "link/PortList.h"
@@ -24,12 +26,30 @@
 
 namespace rv::ui {
 
+namespace {
+
+// The settings that can differ from radio to radio: those of the settings windows; not the
+// channel table or the lists, nor what other commands change (model, radio information).
+std::vector<PerRadioKey> PerRadioKeys(int language) {
+    std::vector<PerRadioKey> keys;
+    for (const auto& row : rv::Catalogue()) {
+        const bool indexed = row.key.find_first_of("0123456789") != std::string::npos;
+        if (row.readOnly || indexed || !row.commit) continue;
+        keys.push_back({row.key, QString::fromStdString(rv::InLanguage(row.area, language) + " / " +
+                                                        rv::LabelOf(row, language))});
+    }
+    return keys;
+}
+
+} // namespace
+
 FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, QWidget* parent)
     : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("FrmFleet"));
     setWindowTitle(tr(FleetWindowTexts::Title));
     // Backup and verify as chosen in the Setup menu; each port answers its own questions.
     options_.write = JobOptions();
+    perRadio_ = new FleetPlanTable(ctx_, PerRadioKeys(ctx_.session.CurLanguage));
     table_ = new QTableWidget(0, ColumnCount);
     table_->setObjectName(QStringLiteral("grdPorts"));
     table_->setHorizontalHeaderLabels({tr(FleetWindowTexts::Port), tr(FleetWindowTexts::Progress),
@@ -80,6 +100,7 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     row->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 2);
+    layout->addWidget(perRadio_, 1);
     layout->addLayout(row);
     layout->addWidget(log_, 1);
     for (const auto& port : ports)
@@ -91,6 +112,7 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
         });
         if (!listed) addPortRow({ctx_.CommDevice, ctx_.CommDevice}, false);
     }
+    connect(table_, &QTableWidget::itemChanged, this, &FrmFleet::countTickedPorts);
     resize(720, 480);
 }
 
@@ -117,6 +139,17 @@ void FrmFleet::addPortRow(const rv::jobs::ProbeTarget& target, bool checked) {
     table_->setItem(row, SerialColumn, new QTableWidgetItem);
     table_->setItem(row, ResultColumn, new QTableWidgetItem);
     table_->resizeColumnToContents(PortColumn);
+    countTickedPorts();
+}
+
+void FrmFleet::countTickedPorts() {
+    // A pattern fills a row of the Per radio table for each ticked port.
+    int ticked = 0;
+    for (int row = 0; row < table_->rowCount(); ++row)
+        if (table_->item(row, PortColumn) &&
+            table_->item(row, PortColumn)->checkState() == Qt::Checked)
+            ++ticked;
+    if (perRadio_) perRadio_->setRadioCount(ticked);
 }
 
 bool FrmFleet::addSimulatedRadio() {

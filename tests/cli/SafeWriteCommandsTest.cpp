@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -90,6 +91,11 @@ TEST_F(SafeWriteCommands, WriteKeepsABackupAndVerifies) {
         {{"--no-backup"}, false, "Write Data Completed.\nVerified\n"},
         {{"--no-verify", "--backup-dir", "elsewhere"}, true, "Write Data Completed.\n"},
     };
+    // A relative backup folder is taken from the working folder; work in this test's own so
+    // that two runs at once never share it.
+    const QString home = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const auto back = qScopeGuard([&] { QDir::setCurrent(home); });
     for (const Case& c : cases) {
         SCOPED_TRACE(c.extra.join(' ').toStdString());
         const QString port = startRadio();
@@ -105,7 +111,6 @@ TEST_F(SafeWriteCommands, WriteKeepsABackupAndVerifies) {
                                                              : path("data/RV52N/RV52N/backups");
         EXPECT_EQ(QFileInfo(backup).absolutePath(), QDir(folder).absolutePath());
         EXPECT_TRUE(QFile::exists(backup.chopped(4) + ".dat"));
-        if (c.extra.contains("elsewhere")) QDir(folder).removeRecursively();
     }
 }
 

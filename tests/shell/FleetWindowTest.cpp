@@ -1,4 +1,5 @@
 #include "ShellFixture.h"
+#include "shell/FleetPlanTable.h"
 #include "shell/FrmFleet.h"
 
 #include <QCheckBox>
@@ -65,4 +66,31 @@ TEST_F(ShellTest, FleetWindowTakesPortsAsTheCommandLineNamesThem) {
     EXPECT_TRUE(prompt->asked[0].contains("端口号为 1 到 8")) << prompt->asked[0].toStdString();
     EXPECT_TRUE(prompt->asked[1].contains("没有该设备")) << prompt->asked[1].toStdString();
     EXPECT_EQ(table->rowCount(), 2);
+}
+
+// The "Per radio" table: a row per ticked port filled from a pattern, every value checked
+// before Start, and each radio's own value in its log row.
+TEST_F(ShellTest, FleetWindowPerRadioValuesAreCheckedBeforeStart) {
+    start();
+    FrmFleet window(*ctx, {});
+    window.setTiming(300, 100);
+    ASSERT_TRUE(window.addSimulatedRadio());
+    ASSERT_TRUE(window.addSimulatedRadio());
+    rv::ui::FleetPlanTable* perRadio = window.perRadio();
+    ASSERT_TRUE(perRadio->addPattern("fleetsync.own_id", "4999"));
+    QTableWidget* grid = perRadio->grid();
+    ASSERT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->item(1, 2)->text(), "5000");
+    EXPECT_FALSE(window.startFleet());
+    ASSERT_EQ(prompt->asked.size(), 1);
+    EXPECT_TRUE(prompt->asked[0].startsWith("radio 2: fleetsync.own_id=5000: "))
+        << prompt->asked[0].toStdString();
+
+    perRadio->clear();
+    ASSERT_TRUE(perRadio->addPattern("message.line1", "UNIT {n:02}"));
+    QSignalSpy finished(&window, &FrmFleet::fleetFinished);
+    ASSERT_TRUE(window.startFleet());
+    ASSERT_TRUE(finished.wait(60000));
+    for (const char* value : {",message.line1=UNIT 01", ",message.line1=UNIT 02"})
+        EXPECT_TRUE(window.logText().contains(value)) << window.logText().toStdString();
 }

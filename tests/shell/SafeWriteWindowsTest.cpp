@@ -5,6 +5,7 @@
 #include "data/Image.h"
 #include "jobs/SafeWrite.h"
 #include "kit/RadioPort.h"
+#include "link/RadioHistoryFiles.h"
 #include "link/SimRadioPty.h"
 #include "shell/FrmCompare.h"
 #include "shell/FrmProgress.h"
@@ -89,9 +90,10 @@ TEST_F(SafeWriteWindows, VerifyFailureOffersRetryThenCancel) {
 
 TEST_F(SafeWriteWindows, BrokenOffWriteNamesTheBackupAndRestoreGivesItBack) {
     const rv::MemoryImage first = memory();
-    // Two backup reads of 36 frames, PROGRAM, ident and Ack, then 5 blocks.
+    // The radio information (8 frames), two backup reads of 36 frames, PROGRAM, ident and
+    // Ack, then 5 blocks.
     sim->withRadio(
-        [](rv::link::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 80; });
+        [](rv::link::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 88; });
     prompt->answers = {Answer::Ok, Answer::Cancel};
     EXPECT_FALSE(main->runTransfer(2));
     ASSERT_EQ(prompt->asked.size(), 3);
@@ -104,11 +106,15 @@ TEST_F(SafeWriteWindows, BrokenOffWriteNamesTheBackupAndRestoreGivesItBack) {
 
     sim->withRadio([](rv::link::SimRadio& r) { r.faults() = {}; });
     prompt->asked.clear();
-    QTimer::singleShot(0, [] {
+    // The chooser opens once the serial of the radio on the port has been read.
+    QTimer wait;
+    QObject::connect(&wait, &QTimer::timeout, [&] {
         auto* chooser = qobject_cast<rv::ui::FrmRestore*>(QApplication::activeModalWidget());
-        ASSERT_NE(chooser, nullptr);
+        if (!chooser) return;
+        wait.stop();
         chooser->accept();
     });
+    wait.start(10);
     act("mnuRestore")->trigger();
     ASSERT_EQ(prompt->asked.size(), 2);
     EXPECT_TRUE(prompt->asked[0].startsWith("Write the backup ")) << prompt->asked[0].toStdString();
@@ -119,15 +125,16 @@ TEST_F(SafeWriteWindows, BrokenOffWriteNamesTheBackupAndRestoreGivesItBack) {
 TEST_F(SafeWriteWindows, WriteCancelledWithTheButtonSaysItIsPartlyWritten) {
     // The radio stops answering after 5 blocks; Cancel is pressed while the write waits.
     sim->withRadio(
-        [](rv::link::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 80; });
-    // The radio's count goes on from the tests before: only the blocks of this write count.
-    const int before = sim->withRadio([](rv::link::SimRadio& r) { return r.blocksWritten(); });
+        [](rv::link::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 88; });
+    // The simulated radio is shared by the tests and counts every block it ever took.
+    const auto written = [this] {
+        return sim->withRadio([](rv::link::SimRadio& r) { return r.blocksWritten(); });
+    };
+    const int before = written();
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* progress = qobject_cast<rv::ui::FrmProgress*>(QApplication::activeModalWidget());
-        if (!progress ||
-            sim->withRadio([](rv::link::SimRadio& r) { return r.blocksWritten(); }) < before + 5)
-            return;
+        if (!progress || written() < before + 5) return;
         poll.stop();
         progress->findChild<QPushButton*>("CommandCancel")->click();
     });
@@ -172,28 +179,33 @@ TEST_F(SafeWriteWindows, SilentRadioIsNoRadioNotAWrongModel) {
         << prompt->asked[1].toStdString();
 }
 
-TEST_F(SafeWriteWindows, BackupsAreListedNewestFirst) {
+TEST_F(SafeWriteWindows, BackupsAreGroupedByRadioAndTheRadioOnThePortIsChosen) {
     const QString folder = path("kept");
     QDir().mkpath(folder);
     rv::MemoryImage m = rv::link::DemoRadioMemory();
-    const char* names[] = {"20260105-101010-7415.img", "20261130-080000-582.img",
-                           "20260701-000000-7415.img", "short.img"};
+    const char* names[] = {"20260105-101010-7415.img", "C0000002-20261130-080000.img",
+                           "C0000001-20260701-000000.img", "C0000001-20261201-000000.img"};
     for (const char* n : names) {
         QFile f(folder + "/" + n);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        if (QString(n) == "20261130-080000-582.img") m[446] = 0xF9, m[445] = 1;
-        f.write(reinterpret_cast<const char*>(m.data()), QString(n) == "short.img" ? 10 : 1024);
+        if (QString(n).startsWith("C0000002")) m[446] = 0xF9, m[445] = 1;
+        // A cut image cannot be written back: it is not offered.
+        f.write(reinterpret_cast<const char*>(m.data()),
+                QString(n).contains("20261201") ? 10 : 1024);
     }
-    const auto list = rv::ui::ListBackups(folder);
-    ASSERT_EQ(list.size(), 3);
-    EXPECT_TRUE(list[0].imagePath.endsWith("20261130-080000-582.img"));
-    EXPECT_EQ(list[0].model, "582");
-    EXPECT_EQ(list[0].band, "136 - 174 MHz");
-    EXPECT_TRUE(list[2].imagePath.endsWith("20260105-101010-7415.img"));
-    rv::ui::FrmRestore chooser(*ctx, list);
-    EXPECT_EQ(chooser.findChild<QTreeWidget*>("Backups")->topLevelItem(0)->text(0),
-              "2026-11-30 08:00:00");
-    EXPECT_EQ(chooser.chosen(), list[0].imagePath);
+    const auto list = rv::link::ListBackups(folder).value();
+    rv::ui::FrmRestore newest(*ctx, folder, list);
+    auto* tree = newest.findChild<QTreeWidget*>("Backups");
+    ASSERT_EQ(tree->topLevelItemCount(), 3);
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), "C0000002");
+    EXPECT_EQ(tree->topLevelItem(0)->child(0)->text(1) + " " +
+                  tree->topLevelItem(0)->child(0)->text(2),
+              "582 136 - 174 MHz");
+    EXPECT_EQ(tree->topLevelItem(1)->childCount(), 1);
+    EXPECT_EQ(tree->topLevelItem(2)->text(0), "(no serial number)");
+    EXPECT_EQ(newest.chosen(), folder + "/C0000002-20261130-080000.img");
+    rv::ui::FrmRestore ofRadio(*ctx, folder, list, "C0000001");
+    EXPECT_EQ(ofRadio.chosen(), folder + "/C0000001-20260701-000000.img");
 }
 
 TEST_F(SafeWriteWindows, CompareWithFileListsDifferencesWithoutChangingTheDocument) {
