@@ -46,8 +46,10 @@ std::optional<CliArgs> ParseArgs(const std::vector<std::string>& args,
             return refuse("unknown option " + name);
         } else if (eq != std::string::npos) {
             out.options[name] = a.substr(eq + 1);
+            out.given.emplace_back(name, out.options[name]);
         } else if (i + 1 < args.size()) {
             out.options[name] = args[++i];
+            out.given.emplace_back(name, out.options[name]);
         } else {
             return refuse("option " + name + " needs a value");
         }

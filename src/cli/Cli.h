@@ -9,6 +9,7 @@
 #include <set>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rv::cli {
@@ -23,9 +24,19 @@ struct CliArgs {
     int language = English;
     std::string programDir;
 
+    /// Every value of every option, in the order given (options that may be repeated).
+    std::vector<std::pair<std::string, std::string>> given;
+
     /// The value of an option, if given.
     std::optional<std::string> value(const std::string& name) const;
     bool has(const std::string& flag) const { return flags.count(flag) != 0; }
+    /// Every value of an option given more than once ("--each A --each B"), in order.
+    std::vector<std::string> values(const std::string& name) const {
+        std::vector<std::string> out;
+        for (const auto& [n, v] : given)
+            if (n == name) out.push_back(v);
+        return out;
+    }
 };
 
 /// Splits argv (after the command name). Options listed in `flagNames` take no value; those

@@ -2,14 +2,35 @@
 #include "FleetRun.h"
 #include "PortArgs.h"
 #include "SafeJob.h"
+#include "jobs/FleetDocuments.h"
+
+#include <cstdio>
+#include <optional>
 
 namespace rv::cli {
 
 namespace {
 
 constexpr const char* Usage =
-    "fleet FILE --ports LIST [--log LOG.csv] [--repeat] [--again] [--no-backup] [--no-verify] "
-    "[--backup-dir DIR] [--force] [--retries N]";
+    "fleet FILE --ports LIST [--each KEY=START[:STEP]] [--units UNITS.csv] [--log LOG.csv] "
+    "[--repeat] [--again] [--no-backup] [--no-verify] [--backup-dir DIR] [--force] [--retries N]";
+
+// The values each radio gets of its own: --each (any number of them) and --units.
+std::optional<rv::FleetValues> ValuesOf(const CliArgs& args, std::string* error) {
+    rv::FleetValues values;
+    for (const auto& each : args.values("--each"))
+        if (!values.addEach(each, args.language, error)) return std::nullopt;
+    const auto units = args.value("--units");
+    if (!units) return values;
+    const auto bytes = ReadInput(*units, 1 << 20);
+    if (!bytes) {
+        *error = *units + ": " + MsgText(Msg::FileError, args.language);
+        return std::nullopt;
+    }
+    if (!values.setUnits(std::string(bytes->begin(), bytes->end()), args.language, error))
+        return std::nullopt;
+    return values;
+}
 
 } // namespace
 
@@ -25,9 +46,25 @@ int CmdFleet(CliArgs& args) {
     if (!targets) return UsageError(error, Usage);
     if (targets->isEmpty())
         return Fail(InLanguage(args.language, "No serial ports found.", "未找到串口。"));
+    const auto values = ValuesOf(args, &error);
+    if (!values) return UsageError(error, Usage);
     Session s = MakeSession(args);
     if (!OpenDocument(s, args.positional[0])) return 1;
     FleetRun run(s, args.language);
+    std::optional<rv::jobs::FleetDocuments> documents;
+    if (!values->empty()) {
+        // Every value of every radio is checked before the first radio is written.
+        documents.emplace(s, *values);
+        const auto refusals = documents->checkAhead(static_cast<int>(targets->size()));
+        for (const auto& why : refusals)
+            std::fprintf(stderr, "rv52n-cli: %s\n", why.c_str());
+        if (!refusals.empty()) {
+            std::fprintf(stderr, "%s\n",
+                         InLanguage(args.language, "No radio was written.", "未写入任何对讲机。"));
+            return 2;
+        }
+        run.options.documentFor = documents->documentFor(*targets);
+    }
     run.options.write = SafeOptionsOf(args);
     run.options.repeat = args.has("--repeat");
     run.options.again = args.has("--again");

@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "RadioOperation.h"
 
+#include "data/Catalogue.h"
 #include "data/ModelTables.h"
 
 #include <cstdio>
@@ -24,7 +25,7 @@ int CmdInfo(CliArgs& args) {
     std::printf("Band:          %s (code %d)\n", BandTextOf(d.FrequencyCode, type).c_str(),
                 d.FrequencyCode);
     std::printf("Serial number: %s\n", d.SerialNumber.get().c_str());
-    std::printf("Version:       %s\n", d.Version.get().c_str());
+    std::printf("Version:       %s\n", VersionText(d).c_str());
     return 0;
 }
 

@@ -24,7 +24,8 @@ int CmdRestore(CliArgs& args) {
     const auto target = OpenTarget(args);
     if (!target) return 1;
     // The radio that is there now is kept too: restoring the wrong backup loses nothing.
-    const auto options = SafeOptionsOf(args);
+    auto options = SafeOptionsOf(args);
+    options.historyFile = QString::fromStdString(path);
     const auto result = RunSafeJob(s, args, [&](rv::jobs::SafeWrite& job, QString* error) {
         return job.startRestore(s, image, target->device, options, error);
     });

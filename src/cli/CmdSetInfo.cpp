@@ -2,6 +2,7 @@
 #include "RadioOperation.h"
 
 #include "data/ModelTables.h"
+#include "link/CloneEngine.h"
 
 #include <algorithm>
 #include <array>
@@ -27,18 +28,8 @@ std::string Today() {
     return text;
 }
 
-// A version always starts with V and has at most 5 characters.
-std::string VersionText(const std::string& typed) {
-    if (typed.empty()) return "V";
-    if (typed[0] == 'V') return typed.substr(0, 5);
-    return ("V" + typed).substr(0, 5);
-}
-
-// The radio keeps the version without its leading letter; the field it is written from
-// starts with one, so the read text goes back with a V put in front.
-std::string VersionAsRead(const std::string& read) {
-    return ("V" + read).substr(0, 5);
-}
+constexpr std::size_t VersionWidth = decltype(RadioData::Version)::size();
+constexpr std::size_t SerialWidth = decltype(RadioData::SerialNumber)::size();
 
 bool Ascii(const std::string& text) {
     return std::all_of(text.begin(), text.end(),
@@ -106,8 +97,9 @@ std::optional<Changes> CheckArguments(const CliArgs& args, std::string* error) {
         return std::nullopt;
     }
     // Refused, never cut: a cut serial number would be a different radio's.
-    if (c.serial && c.serial->size() > 8) {
-        *error = "--serial takes at most 8 characters (the radio's serial number field), not " +
+    if (c.serial && !decltype(RadioData::SerialNumber)::fits(*c.serial)) {
+        *error = "--serial takes at most " + std::to_string(SerialWidth) +
+                 " characters (the radio's serial number field), not " +
                  std::to_string(c.serial->size());
         return std::nullopt;
     }
@@ -116,14 +108,16 @@ std::optional<Changes> CheckArguments(const CliArgs& args, std::string* error) {
             *error = "the version takes characters 1 to 127 only";
             return std::nullopt;
         }
-        const std::string full = !v->empty() && v->front() == 'V' ? *v : "V" + *v;
-        if (full.size() > 5) {
-            *error = "--version takes at most 5 characters with its leading V (the radio's "
-                     "version field), not \"" +
-                     *v + "\"";
+        // The radio's own version may carry a leading V; a text is refused unless it fits
+        // the field with one, so that nothing has to be refused once the radio is reached.
+        const std::string bare = v->starts_with('V') ? v->substr(1) : *v;
+        if (!decltype(RadioData::Version)::fits("V" + bare)) {
+            *error = "--version takes at most " + std::to_string(VersionWidth) +
+                     " characters with its leading V (the radio's version field), not \"" + *v +
+                     "\"";
             return std::nullopt;
         }
-        c.version = VersionText(*v);
+        c.version = *v;
     }
     if (!c.modelType && c.bandCodes.empty() && !c.serial && !c.version) {
         *error = "nothing to set: give --model-type, --band, --serial, --version or --time-sync";
@@ -132,14 +126,13 @@ std::optional<Changes> CheckArguments(const CliArgs& args, std::string* error) {
     return c;
 }
 
+// What is not changed stays as read: the write sends those bytes back as the radio had them.
 void Apply(const Changes& c, Session& s) {
     RadioData& d = s.Doc;
+    if (c.version) d.Version.assign(rv::link::VersionInRadioForm(*c.version, s.RadioVersionBlock));
     if (c.modelType) {
         d.ModelType.assign(*c.modelType);
         d.TypeLetter = 'C';
-    } else {
-        // A model type the table does not know reads as empty: send back the radio's own.
-        d.ModelType.assign(s.RadioModelType);
     }
     if (!c.bandCodes.empty()) {
         const auto& codes = c.bandCodes;
@@ -147,8 +140,7 @@ void Apply(const Changes& c, Session& s) {
         if (std::find(codes.begin(), codes.end(), d.FrequencyCode) == codes.end())
             d.FrequencyCode = static_cast<Int16>(codes.front());
     }
-    if (c.serial) d.SerialNumber.assign(c.serial->substr(0, 8));
-    d.Version.assign(c.version ? *c.version : VersionAsRead(d.Version.get()));
+    if (c.serial) d.SerialNumber.assign(*c.serial);
 }
 
 } // namespace

@@ -16,7 +16,8 @@ int CmdWrite(CliArgs& args) {
     const auto target = OpenTarget(args);
     if (!target) return 1;
     // Backup read, write, verify read: each a whole session of its own.
-    const auto options = SafeOptionsOf(args);
+    auto options = SafeOptionsOf(args);
+    options.historyFile = QString::fromStdString(args.positional[0]);
     const auto result = RunSafeJob(s, args, [&](rv::jobs::SafeWrite& job, QString* error) {
         return job.startWrite(s, target->device, options, error);
     });

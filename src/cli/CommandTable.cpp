@@ -61,10 +61,11 @@ const std::vector<Command>& CommandTable() {
         {"find", CmdFind, "find [--ports LIST] [--json]", {"--json"}, {"--ports"}},
         {"fleet",
          CmdFleet,
-         "fleet FILE --ports LIST [--log LOG.csv] [--repeat] [--again] [--no-backup] "
-         "[--no-verify] [--backup-dir DIR] [--force] [--retries N]",
+         "fleet FILE --ports LIST [--each KEY=START[:STEP]] [--units UNITS.csv] [--log LOG.csv] "
+         "[--repeat] [--again] [--no-backup] [--no-verify] [--backup-dir DIR] [--force] "
+         "[--retries N]",
          {"--repeat", "--again", "--no-backup", "--no-verify", "--force"},
-         {"--ports", "--log", "--backup-dir", "--retries"}},
+         {"--ports", "--log", "--backup-dir", "--retries", "--each", "--units"}},
         {"alignment-save",
          CmdAlignmentSave,
          "alignment-save [--port PORT] [-o FILE] [--backup-dir DIR] [--retries N]",
@@ -79,6 +80,16 @@ const std::vector<Command>& CommandTable() {
         {"keys", CmdKeys, "keys [--json] [--lang en|zh]", {"--json"}, {}},
         {"get", CmdGet, "get FILE [KEY...] [--json] [--lang en|zh]", {"--json"}, {}},
         {"set", CmdSet, "set FILE KEY=VALUE... [-o OUT] [--lang en|zh]", {}, {"-o"}},
+        {"backups",
+         CmdBackups,
+         "backups [--backup-dir DIR] [--serial S] [--json]",
+         {"--json"},
+         {"--backup-dir", "--serial"}},
+        {"history",
+         CmdHistory,
+         "history [--serial S] [--backup-dir DIR] [--json]",
+         {"--json"},
+         {"--serial", "--backup-dir"}},
     };
     return table;
 }

@@ -2,6 +2,8 @@
 
 #include "Cli.h"
 
+#include <QString>
+
 #include <set>
 #include <string>
 
@@ -44,6 +46,12 @@ int CmdDiff(CliArgs& args);
 int CmdFind(CliArgs& args);
 /// fleet FILE --ports LIST: writes one file to the radios on several ports at once
 int CmdFleet(CliArgs& args);
+/// backups [--backup-dir DIR] [--serial S] [--json]: the kept backups, newest first
+int CmdBackups(CliArgs& args);
+/// history [--serial S] [--backup-dir DIR] [--json]: the reads and writes of each radio
+int CmdHistory(CliArgs& args);
+/// The backup folder `--backup-dir` names, or the default one.
+QString BackupDirOf(const CliArgs& args);
 
 /// alignment-save: keeps the radio's alignment (tuning block) as a JSON file
 int CmdAlignmentSave(CliArgs& args);

@@ -39,7 +39,7 @@ bool FleetRun::openLog(const std::string& path, std::string* error) {
             if (error) *error = path + ": " + MsgText(Msg::FileError, language_);
             return false;
         }
-        programmed_ = rv::ProgrammedSerials(text.str(), rv::jobs::FleetDocumentHash(s_));
+        programmed_ = rv::ProgrammedRadios(text.str());
     }
     log_.open(path, std::ios::binary | std::ios::app);
     if (!log_) {
@@ -57,8 +57,8 @@ int FleetRun::exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, 
     std::vector<std::unique_ptr<FleetStation>> stations;
     QEventLoop loop;
     int running = 0;
-    const auto programmedBefore = [this](const std::string& serial) {
-        return programmed_.count(serial) != 0;
+    const auto programmedBefore = [this](const std::string& serial, const std::string& hash) {
+        return programmed_.count({serial, hash}) != 0;
     };
     for (const auto& target : targets) {
         const int index = static_cast<int>(stations.size());
@@ -95,7 +95,7 @@ int FleetRun::exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, 
 
 void FleetRun::onRadioDone(const FleetRecord& r) {
     records_.push_back(r);
-    if (r.ok && !r.skipped) programmed_.insert(r.serial);
+    if (r.ok && !r.skipped) programmed_.insert({r.serial, r.documentHash});
     if (options.repeat && !r.skipped) std::fputc('\a', err_);
     if (!live_) {
         std::fprintf(err_, "%s: %s%s%s\n", qPrintable(r.target.port),

@@ -34,7 +34,7 @@ private:
 
     const Session& s_;
     int language_;
-    std::set<std::string> programmed_;
+    std::set<std::pair<std::string, std::string>> programmed_; ///< serial, document hash
     std::ofstream log_;
     std::vector<rv::jobs::FleetRecord> records_;
     QStringList lines_; ///< what each port is doing

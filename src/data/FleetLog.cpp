@@ -21,13 +21,13 @@ std::string quoted(const std::string& field) {
 } // namespace
 
 std::string FleetLogHeader() {
-    return "time,port,model,band,serial,result,backup,document,hash\n";
+    return "time,port,model,band,serial,result,backup,document,hash,values\n";
 }
 
 std::string FleetLogLine(const FleetLogRow& r) {
     std::string line;
     for (const std::string* f : {&r.time, &r.port, &r.model, &r.band, &r.serial, &r.result,
-                                 &r.backup, &r.document, &r.documentHash}) {
+                                 &r.backup, &r.document, &r.documentHash, &r.values}) {
         if (!line.empty() || f != &r.time) line += ',';
         line += quoted(*f);
     }
@@ -96,6 +96,18 @@ std::set<std::string> ProgrammedSerials(std::string_view logText) {
             serials.insert(fields[SerialColumn]);
     }
     return serials;
+}
+
+std::set<std::pair<std::string, std::string>> ProgrammedRadios(std::string_view logText) {
+    std::set<std::pair<std::string, std::string>> radios;
+    std::size_t pos = 0;
+    while (pos < logText.size()) {
+        const auto fields = ReadCsvRecord(logText, pos);
+        if (fields.size() > HashColumn && fields[ResultColumn] == "OK" &&
+            !fields[SerialColumn].empty() && !fields[HashColumn].empty())
+            radios.emplace(fields[SerialColumn], fields[HashColumn]);
+    }
+    return radios;
 }
 
 } // namespace rv

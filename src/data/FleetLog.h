@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace rv {
@@ -19,11 +20,16 @@ struct FleetLogRow {
     std::string backup;       ///< path of the backup image, may be empty
     std::string document;     ///< the data file's name
     std::string documentHash; ///< `DocumentHash` of what was written
+    std::string values;       ///< the settings this radio got of its own ("key=value; ...")
 };
 
 /// A short fingerprint of a data file's bytes (64-bit FNV-1a, 16 hex digits): two logs rows
 /// with the same one wrote the same document.
 std::string DocumentHash(const std::uint8_t* bytes, std::size_t size);
+
+/// The serial numbers a log names as programmed, each with the hash of the document it got.
+/// A radio with values of its own is programmed again when its values change.
+std::set<std::pair<std::string, std::string>> ProgrammedRadios(std::string_view logText);
 
 /// The first line of a fleet log file.
 std::string FleetLogHeader();

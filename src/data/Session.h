@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace rv {
 
@@ -32,6 +33,11 @@ struct Session {
     bool IsNewFile = true;
     /// The model type bytes of the last radio-information read, untranslated ("4617").
     std::string RadioModelType;
+    /// The info block (34 bytes) and version block (10 bytes) of the last radio-information
+    /// read, as the radio sent them; empty before the first read. An information write sends
+    /// back every byte of them that the user did not change.
+    std::vector<std::uint8_t> RadioInfoBlock;
+    std::vector<std::uint8_t> RadioVersionBlock;
 
     /// Why the last open or save failed, told with Msg::FileError.
     FileFault LastFileFault;

@@ -45,6 +45,9 @@ template <std::size_t N> struct Text {
         return s;
     }
 
+    /// Whether `v` fits the field without being cut.
+    static constexpr bool fits(std::string_view v) { return v.size() <= N; }
+
     /// The full fixed-width content, padding included.
     std::string_view full() const { return {raw.data(), N}; }
 

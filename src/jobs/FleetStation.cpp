@@ -36,7 +36,8 @@ rv::FleetLogRow FleetLogRowOf(const FleetRecord& r, const rv::Session& document)
             r.backup.toStdString(),
             path.substr(
                 path.find_last_of("/\\") == std::string::npos ? 0 : path.find_last_of("/\\") + 1),
-            FleetDocumentHash(document)};
+            r.documentHash.empty() ? FleetDocumentHash(document) : r.documentHash,
+            r.values};
 }
 
 QString FleetResultWord(SafeWriteStatus status) {
@@ -64,14 +65,15 @@ QString FleetResultWord(SafeWriteStatus status) {
 }
 
 FleetStation::FleetStation(const rv::Session& s, const ProbeTarget& target,
-                           const FleetOptions& options,
-                           std::function<bool(const std::string&)> programmedBefore,
+                           const FleetOptions& options, ProgrammedBefore programmedBefore,
                            QObject* parent)
     : QObject(parent), session_(s), target_(target), options_(options),
       programmedBefore_(std::move(programmedBefore)) {
     options_.write.askUser = false;
     options_.write.waitMs = options_.replyMs;
     probe_.setReplyTime(options_.replyMs);
+    // A device that keeps talking cannot hold the port's turn for ever.
+    probe_.setDeadline(options_.probeDeadlineMs);
     pollTimer_.setSingleShot(true);
     pollTimer_.setInterval(options_.pollMs);
     connect(&pollTimer_, &QTimer::timeout, this, &FleetStation::poll);
@@ -173,7 +175,22 @@ void FleetStation::onInfoRead(bool ok, const QString& message) {
         return done(current_);
     }
     current_.serial = trimmed(infoSession_.Doc.SerialNumber.get());
-    if (!options_.again && programmedBefore_ && programmedBefore_(current_.serial)) {
+    // The radio's own document first: a radio counts as programmed only with this very one.
+    std::optional<rv::Session> own;
+    if (options_.documentFor) {
+        QString why;
+        own = options_.documentFor(current_, &why);
+        if (!own && !why.isEmpty()) {
+            if (current_.result.isEmpty())
+                current_.result = FleetResultWord(SafeWriteStatus::Failed);
+            current_.message = why;
+            return done(current_);
+        }
+    }
+    document_ = own ? *own : session_;
+    current_.documentHash = FleetDocumentHash(document_);
+    if (!options_.again && programmedBefore_ &&
+        programmedBefore_(current_.serial, current_.documentHash)) {
         current_.skipped = true;
         current_.ok = true;
         current_.result = QStringLiteral("skipped");
@@ -193,18 +210,12 @@ void FleetStation::startWrite() {
     });
     connect(job_.get(), &SafeWrite::finished, this, &FleetStation::onWritten);
     QString error;
-    std::optional<rv::Session> own;
-    if (options_.documentFor) {
-        own = options_.documentFor(current_, &error);
-        if (!own && !error.isEmpty()) {
-            current_.result = FleetResultWord(SafeWriteStatus::Failed);
-            current_.message = error;
-            return done(current_);
-        }
-    }
-    SafeWriteOptions write = options_.write;
-    write.knownSerial = current_.serial; // read a moment ago: no second radio-information read
-    if (!job_->startWrite(own ? *own : session_, target_.device, write, &error)) {
+    SafeWriteOptions options = options_.write;
+    options.serial = current_.serial;
+    options.readSerial = false; // read already
+    options.historyAction = "fleet write";
+    options.historyFile = QString::fromStdString(document_.DocPath);
+    if (!job_->startWrite(document_, target_.device, options, &error)) {
         current_.result = FleetResultWord(SafeWriteStatus::PortError);
         current_.message = error;
         done(current_);

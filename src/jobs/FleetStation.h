@@ -18,10 +18,15 @@ namespace rv::jobs {
 struct FleetRecord;
 
 /// The document one radio of a fleet gets, asked once its radio information is read (serial,
-/// model and band are in `radio`). Nullopt: the fleet's own document. A radio whose document
-/// cannot be made is reported with `why` and not written.
+/// model and band are in `radio`; the values it gets of its own may be noted there). Nullopt:
+/// the fleet's own document. A radio whose document cannot be made is reported with `why`
+/// (and the result word set in `radio`, if any) and not written.
 using DocumentForRadio =
-    std::function<std::optional<rv::Session>(const FleetRecord& radio, QString* why)>;
+    std::function<std::optional<rv::Session>(FleetRecord& radio, QString* why)>;
+
+/// Whether a radio (serial number, hash of the document it is to get) was programmed before.
+using ProgrammedBefore =
+    std::function<bool(const std::string& serial, const std::string& documentHash)>;
 
 /// How a fleet programs each radio.
 struct FleetOptions {
@@ -30,6 +35,7 @@ struct FleetOptions {
     bool again = false;           ///< program a radio whose serial number was programmed before
     int pollMs = 1000;            ///< how often a waiting port is asked for a radio
     int replyMs = 300;            ///< the reply time of the probe and of the transfers
+    int probeDeadlineMs = 5000;   ///< the longest one ask for a radio may take
     DocumentForRadio documentFor; ///< per-radio documents; empty: one document for all
 };
 
@@ -41,10 +47,12 @@ struct FleetRecord {
     std::string band;
     std::string serial;
     bool ok = false;
-    bool skipped = false; ///< its serial number was programmed before
-    QString result;       ///< "OK", "skipped" or the failure word ("verify failed")
-    QString message;      ///< the failure in the user's language
-    QString backup;       ///< the backup image, empty when none was kept
+    bool skipped = false;     ///< its serial number was programmed before
+    QString result;           ///< "OK", "skipped" or the failure word ("verify failed")
+    QString message;          ///< the failure in the user's language
+    QString backup;           ///< the backup image, empty when none was kept
+    std::string documentHash; ///< of the document this radio got (its own, or the fleet's)
+    std::string values;       ///< the settings it got of its own ("key=value; ...")
 };
 
 /// The log row of a radio: the port as the user named it, and the document written.
@@ -66,8 +74,7 @@ public:
     /// `programmedBefore` says whether a serial number was programmed already (by the log or
     /// another station).
     FleetStation(const rv::Session& s, const ProbeTarget& target, const FleetOptions& options,
-                 std::function<bool(const std::string&)> programmedBefore,
-                 QObject* parent = nullptr);
+                 ProgrammedBefore programmedBefore, QObject* parent = nullptr);
     ~FleetStation() override;
 
     void start();
@@ -102,7 +109,8 @@ private:
     rv::Session infoSession_; ///< the radio information lands here, not in the document
     ProbeTarget target_;
     FleetOptions options_;
-    std::function<bool(const std::string&)> programmedBefore_;
+    ProgrammedBefore programmedBefore_;
+    rv::Session document_; ///< what the radio in progress gets
     RadioProbe probe_;
     QTimer pollTimer_;
     std::unique_ptr<CloneSession> info_;

@@ -31,6 +31,7 @@ struct FleetTexts {
         {"", "reads disagree", "读取不一致"},
         {"", "backup failed", "备份失败"},
         {"", "skipped", "已跳过"},
+        {"", "not in the units file", "不在各机设置文件中"},
     };
     /// The columns of the fleet table.
     static inline const rv::LangText Header{

@@ -12,8 +12,14 @@ namespace rv::jobs {
 
 using namespace rv::link;
 
+namespace {
+// Program, ident and End with their reply times and the drain take about a second.
+constexpr int PortDeadlineMs = 5000;
+} // namespace
+
 PortFinder::PortFinder(int language, QObject* parent) : QObject(parent), language_(language) {
     connect(&probe_, &RadioProbe::finished, this, &PortFinder::onProbeFinished);
+    probe_.setDeadline(PortDeadlineMs);
 }
 
 void PortFinder::start(const QList<ProbeTarget>& targets) {

@@ -37,6 +37,9 @@ public:
     /// Replaces the open check that comes before each probe.
     void setOpenCheck(OpenCheck check) { openCheck_ = std::move(check); }
     void setReplyTime(int msecs) { probe_.setReplyTime(msecs); }
+    /// The longest one port may take (5 s): a device that keeps the probe busy is then
+    /// reported as silent and the next port follows.
+    void setPortDeadline(int msecs) { probe_.setDeadline(msecs); }
     /// Starts probing; `finished` follows (also for an empty list).
     void start(const QList<ProbeTarget>& targets);
     const QList<ProbeResult>& results() const { return results_; }

@@ -2,11 +2,15 @@
 
 #include "data/DataFile.h"
 #include "data/Defaults.h"
+#include "data/FleetLog.h"
 #include "data/Image.h"
 #include "data/ImageCompare.h"
 #include "data/ModelTables.h"
+#include "data/RadioHistory.h"
+#include "jobs/FleetStation.h"
 #include "jobs/JobTexts.h"
 #include "link/LinkTexts.h"
+#include "link/RadioHistoryFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,7 +77,8 @@ void TakeReadImage(rv::Session& s, const rv::MemoryImage& image) {
 }
 
 bool SaveBackup(const rv::Session& s, const rv::MemoryImage& image, const QString& dir,
-                const QDateTime& when, QString* imagePath, QString* dataPath, QString* error) {
+                const QDateTime& when, QString* imagePath, QString* dataPath, QString* error,
+                const std::string& serial) {
     if (!QDir().mkpath(dir)) {
         if (error) *error = dir;
         return false;
@@ -82,8 +87,10 @@ bool SaveBackup(const rv::Session& s, const rv::MemoryImage& image, const QStrin
     rv::InitRadioData(doc);
     TakeReadImage(doc, image);
     const std::string model = rv::ModelCodeOf(image[445], image[446]);
-    const QString stem = dir + QLatin1Char('/') + when.toString(QStringLiteral("yyyyMMdd-HHmmss")) +
-                         QLatin1Char('-') + Q(model);
+    const QString stem =
+        dir + QLatin1Char('/') +
+        Q(rv::BackupBaseName(serial, when.toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString(),
+                             model));
     const auto record = rv::ToRecord(doc.Doc);
     for (int n = 1; n < 1000; ++n) {
         const QString base = n == 1 ? stem : stem + QLatin1Char('-') + QString::number(n);
@@ -268,19 +275,59 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
             return false;
         }
     }
+    result_.serial = options_.serial;
     stage_ = job == Job::Read               ? SafeWriteStage::Read
              : options_.backupDir.isEmpty() ? SafeWriteStage::Write
                                             : SafeWriteStage::Backup;
-    if (options_.knownSerial) result_.serial = PlainSerial(*options_.knownSerial);
-    // The serial number names the radio's kept image; a caller that read it already saves
-    // the line that time.
-    readingInfo_ = stage_ == SafeWriteStage::Backup && !options_.knownSerial;
-    const int mode = readingInfo_                      ? ReadRadioInfo
-                     : stage_ == SafeWriteStage::Write ? WriteRadio
-                                                       : ReadRadio;
+    if (options_.readSerial && options_.serial.empty()) stage_ = SafeWriteStage::Identify;
+    const int mode = stage_ == SafeWriteStage::Identify ? ReadRadioInfo
+                     : stage_ == SafeWriteStage::Write  ? WriteRadio
+                                                        : ReadRadio;
     if (!runSession(mode, error)) return false;
     running_ = true;
     return true;
+}
+
+void SafeWrite::afterIdentify(bool ok, const QString& message) {
+    if (ok) {
+        result_.serial = PlainSerial(scratch_.Doc.SerialNumber.get());
+        return nextStep(&SafeWrite::startFirstStage);
+    }
+    const QString tail = job_ == Job::Read ? QString() : text(JobTexts::NothingWritten);
+    if (session_->outcome() == Outcome::PortFailed)
+        return end(SafeWriteStatus::PortError, Join(message, tail));
+    if (cancelled_) return end(SafeWriteStatus::Failed, Join(text(JobTexts::Cancelled), tail));
+    if (result_.radioModel.empty())
+        return end(SafeWriteStatus::NoRadio, Join(text(JobTexts::NoRadio), tail));
+    // The radio answered but kept its information to itself: go on without its serial number.
+    nextStep(&SafeWrite::startFirstStage);
+}
+
+void SafeWrite::startFirstStage() {
+    stage_ = job_ == Job::Read              ? SafeWriteStage::Read
+             : options_.backupDir.isEmpty() ? SafeWriteStage::Write
+                                            : SafeWriteStage::Backup;
+    QString error;
+    if (!runSession(stage_ == SafeWriteStage::Write ? WriteRadio : ReadRadio, &error))
+        end(SafeWriteStatus::PortError,
+            Join(error, job_ == Job::Read ? QString() : text(JobTexts::NothingWritten)));
+}
+
+void SafeWrite::appendHistory() {
+    if (options_.historyDir.isEmpty()) return;
+    static const char* const actions[] = {"write", "restore", "read"};
+    const bool read = job_ == Job::Read;
+    const rv::MemoryImage& image = read ? result_.before : result_.sent;
+    const bool imageKnown = !read || result_.status == SafeWriteStatus::Ok;
+    const rv::HistoryEntry entry{
+        QDateTime::currentDateTime().toString(Qt::ISODate).toStdString(),
+        result_.serial,
+        options_.historyAction.empty() ? actions[static_cast<int>(job_)] : options_.historyAction,
+        options_.historyFile.toStdString(),
+        imageKnown ? rv::DocumentHash(image.data(), image.size()) : std::string(),
+        FleetResultWord(result_.status).toStdString()};
+    // The job's outcome stands whether or not the log can be written.
+    rv::link::AppendHistory(options_.historyDir, entry, nullptr);
 }
 
 bool SafeWrite::runSession(int mode, QString* error) {
@@ -295,7 +342,7 @@ bool SafeWrite::runSession(int mode, QString* error) {
     connect(session.get(), &CloneSession::question, this, &SafeWrite::onQuestion);
     connect(session.get(), &CloneSession::finished, this, &SafeWrite::onSessionFinished);
     answers_ = AutoAnswers(options_.retries, options_.force);
-    if (!readingInfo_) emit stageStarted(stage_, static_cast<int>(reads_.size()) + 1);
+    emit stageStarted(stage_, static_cast<int>(reads_.size()) + 1);
     const bool started = mode == WriteRadio ? session->startWrite(result_.sent, device_, error)
                                             : session->start(mode, device_, error);
     if (session_) session_.release()->deleteLater();
@@ -304,8 +351,8 @@ bool SafeWrite::runSession(int mode, QString* error) {
 }
 
 void SafeWrite::onQuestion(CloneSession::Question q) {
-    // The serial number is worth no retry: without it the backup is read twice.
-    if (cancelled_ || readingInfo_) return session_->answer(q, false);
+    // The serial number is worth no retry: without it the backup is only read twice.
+    if (cancelled_ || stage_ == SafeWriteStage::Identify) return session_->answer(q, false);
     if (options_.askUser) return emit question(q);
     session_->answer(q, answers_.answer(q));
 }
@@ -334,7 +381,6 @@ void SafeWrite::noteIdent() {
 void SafeWrite::onSessionFinished(bool ok, const QString& message) {
     noteIdent();
     result_.lineBytes += session_->lineBytes();
-    if (readingInfo_) return afterInfo(ok, message);
     switch (stage_) {
     case SafeWriteStage::Backup:
     case SafeWriteStage::Read:
@@ -343,19 +389,9 @@ void SafeWrite::onSessionFinished(bool ok, const QString& message) {
         return afterWrite(ok, message);
     case SafeWriteStage::Verify:
         return afterVerify(ok, message);
+    case SafeWriteStage::Identify:
+        return afterIdentify(ok, message);
     }
-}
-
-void SafeWrite::afterInfo(bool ok, const QString& message) {
-    readingInfo_ = false;
-    if (cancelled_)
-        return end(SafeWriteStatus::Failed,
-                   Join(text(JobTexts::Cancelled), text(JobTexts::NothingWritten)));
-    if (!ok && session_->outcome() == Outcome::PortFailed)
-        return end(SafeWriteStatus::PortError, Join(message, text(JobTexts::NothingWritten)));
-    // A radio that gave no serial number is still backed up, by two reads.
-    if (ok) result_.serial = PlainSerial(scratch_.Doc.SerialNumber.get());
-    nextStep(&SafeWrite::startReadPass);
 }
 
 RadioKey SafeWrite::radioKey() const {
@@ -400,7 +436,7 @@ void SafeWrite::afterRead(bool ok, const QString& message) {
     if (!beforeWrite) return end(SafeWriteStatus::Ok);
     QString why;
     if (!SaveBackup(work_, result_.before, options_.backupDir, QDateTime::currentDateTime(),
-                    &result_.backupImage, &result_.backupData, &why))
+                    &result_.backupImage, &result_.backupData, &why, result_.serial))
         return end(SafeWriteStatus::BackupFailed, Join(text(JobTexts::BackupFailed) + why, tail));
     result_.backupReads = static_cast<int>(reads_.size());
     result_.backupConfirmed = verdict.matchedKept  ? BackupConfirmation::KeptImage
@@ -491,6 +527,7 @@ void SafeWrite::nextStep(void (SafeWrite::*step)()) {
 void SafeWrite::end(SafeWriteStatus status, const QString& message) {
     result_.status = status;
     result_.message = status == SafeWriteStatus::Ok ? QString() : message;
+    appendHistory();
     // Listeners may delete this job from their slot: tell them from the event loop.
     QMetaObject::invokeMethod(
         this,

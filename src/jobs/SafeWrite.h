@@ -71,9 +71,13 @@ struct SafeWriteOptions {
     int waitMs = 300;       ///< the reply time-out
     /// How the backup before a write is read: always checked, never one read taken on trust.
     ReadPolicy backupReads = VoteOnReads;
-    /// The radio's serial number where the caller has read it (fleet); otherwise the job
-    /// reads the radio information before the backup to learn it.
-    std::optional<std::string> knownSerial;
+    /// Read the radio information first, so that backups and the history carry the radio's
+    /// serial number (not needed when `serial` is given).
+    bool readSerial = false;
+    std::string serial;        ///< the radio's serial number, when read already (a fleet)
+    QString historyDir;        ///< where the history log is kept; empty: no history line
+    QString historyFile;       ///< the file the job reads into or writes from, for the history
+    std::string historyAction; ///< the history's word for the job; empty: by the job
 };
 
 /// How a job ended.
@@ -90,7 +94,7 @@ enum class SafeWriteStatus {
 };
 
 /// The stages of a job, in order.
-enum class SafeWriteStage { Backup, Write, Verify, Read };
+enum class SafeWriteStage { Backup, Write, Verify, Read, Identify };
 
 /// The outcome of a job and everything a caller reports from it.
 struct SafeWriteResult {
@@ -158,9 +162,11 @@ private:
     void afterRead(bool ok, const QString& message);
     void afterWrite(bool ok, const QString& message);
     void afterVerify(bool ok, const QString& message);
+    void afterIdentify(bool ok, const QString& message);
+    void startFirstStage();
+    void appendHistory();
     void startReadPass();
     void startInfoRead();
-    void afterInfo(bool ok, const QString& message);
     void keepVerified();
     RadioKey radioKey() const;
     void startWriteStage();
@@ -181,17 +187,18 @@ private:
     AutoAnswers answers_{0, false};
     bool running_ = false;
     bool cancelled_ = false;
-    bool readingInfo_ = false; ///< the radio information is read to learn the serial number
     SafeWriteResult result_;
 };
 
 /// The folder backups go to by default: backups/ under the program's per-user data folder.
 QString DefaultBackupDir();
 
-/// Keeps a radio's memory as `dir`/YYYYMMDD-HHMMSS-<model>.img and the data file decoded from
-/// it beside it (.dat); a name already taken gets -2, -3 ... Nothing is overwritten.
+/// Keeps a radio's memory as `dir`/SERIAL-YYYYMMDD-HHMMSS.img (YYYYMMDD-HHMMSS-<model>.img for
+/// a radio without a readable serial number) and the data file decoded from it beside it
+/// (.dat); a name already taken gets -2, -3 ... Nothing is overwritten.
 bool SaveBackup(const rv::Session& s, const rv::MemoryImage& image, const QString& dir,
-                const QDateTime& when, QString* imagePath, QString* dataPath, QString* error);
+                const QDateTime& when, QString* imagePath, QString* dataPath, QString* error,
+                const std::string& serial = {});
 
 /// A read image into the session as a completed read leaves it: a new document "new.dat"
 /// decoded from the image, the model and band it names.

@@ -40,7 +40,79 @@ std::string trimmed(const std::string& t) {
     return t.substr(first, t.find_last_not_of(' ') - first + 1);
 }
 
+rv::Text<4> ModelTypeIn(std::span<const std::uint8_t> block) {
+    rv::Text<4> t;
+    t.assign(TranslateModelType(block.subspan<4, 4>()));
+    return t;
+}
+
+// Unused serial positions are 0xFF in the radio and NUL in the field.
+rv::Text<8> SerialIn(std::span<const std::uint8_t> block) {
+    std::string serial(block.begin() + 17, block.begin() + 25);
+    std::replace(serial.begin(), serial.end(), '\xFF', '\0');
+    rv::Text<8> t;
+    t.assign(serial);
+    return t;
+}
+
+std::string VersionTextIn(std::span<const std::uint8_t> block) {
+    std::string version;
+    for (std::size_t i = 1; i < VersionBlockLength && block[i] != 0xFF; ++i)
+        version.push_back(static_cast<char>(block[i]));
+    return version;
+}
+
+rv::Text<5> VersionIn(std::span<const std::uint8_t> block) {
+    rv::Text<5> t;
+    t.assign(VersionTextIn(block) + '\0');
+    return t;
+}
+
 } // namespace
+
+Bytes InfoBlockFor(const rv::RadioData& d, const Bytes& radioBlock) {
+    const bool known = radioBlock.size() == InfoBlockLength;
+    Bytes frame = known ? radioBlock : Bytes(InfoBlockLength, 0xFF);
+    std::copy(InfoToRadio.begin(), InfoToRadio.end(), frame.begin());
+    if (!known || d.ModelType != ModelTypeIn(frame)) {
+        // The radio keeps its own model type names ("4617"), not the names shown ("817");
+        // sending the shown name would damage the radio's identity.
+        const std::string modelType = RadioModelTypeOf(d.ModelType);
+        std::copy(modelType.begin(), modelType.end(), frame.begin() + 4);
+    }
+    if (!known || d.TypeLetter != frame[8]) frame[8] = static_cast<std::uint8_t>(d.TypeLetter);
+    if (!known || d.FrequencyCode != frame[13])
+        frame[13] = static_cast<std::uint8_t>(d.FrequencyCode);
+    if (!known || d.SerialNumber != SerialIn(frame)) {
+        // An edited number is padded the radio's way, with 0xFF, not with the field's blanks.
+        const std::string serial = d.SerialNumber.get();
+        std::fill(frame.begin() + 17, frame.begin() + 25, 0xFF);
+        for (std::size_t i = 0; i < serial.size() && i < 8 && serial[i] != '\0'; ++i)
+            frame[17 + i] = static_cast<std::uint8_t>(serial[i]);
+    }
+    frame[33] = InfoChecksum(frame);
+    return frame;
+}
+
+Bytes VersionBlockFor(const rv::Text<5>& version, const Bytes& radioBlock) {
+    const bool known = radioBlock.size() == VersionBlockLength;
+    if (known && version == VersionIn(radioBlock)) return radioBlock;
+    Bytes frame(VersionBlockLength, 0xFF);
+    frame[0] = VersionCmd;
+    std::string text = version.get();
+    // A document that never met a radio holds "V1.00"; the radio receives 1.00.
+    if (!known) text = text.empty() ? text : text.substr(1);
+    for (std::size_t i = 0; i < text.size() && i < VersionBlockLength - 1; ++i)
+        frame[1 + i] = static_cast<std::uint8_t>(text[i]);
+    return frame;
+}
+
+std::string VersionInRadioForm(const std::string& typed, const Bytes& radioBlock) {
+    if (radioBlock.size() != VersionBlockLength) return typed;
+    const bool radioHasV = VersionTextIn(radioBlock).starts_with('V');
+    const std::string bare = typed.starts_with('V') ? typed.substr(1) : typed;
+    return radioHasV ? "V" + bare : bare;
+}
 
 std::uint8_t InfoChecksum(std::span<const std::uint8_t> block) {
     unsigned sum = 0;
@@ -180,30 +252,11 @@ void CloneEngine::SendWriteBlock() {
 }
 
 void CloneEngine::SendInfoBlock() {
-    Bytes frame(InfoBlockLength, 0xFF);
-    std::copy(InfoToRadio.begin(), InfoToRadio.end(), frame.begin());
-    // The radio keeps its own model type names ("4617"), not the names shown ("817");
-    // sending the shown name would damage the radio's identity.
-    const std::string modelType = RadioModelTypeOf(info_.ModelType);
-    std::copy(modelType.begin(), modelType.end(), frame.begin() + 4);
-    frame[8] = static_cast<std::uint8_t>(info_.TypeLetter);
-    frame[13] = static_cast<std::uint8_t>(info_.FrequencyCode);
-    // NUL marks an unused position here and 0xFF in the radio (the reverse of StoreInfoBlock).
-    std::replace_copy(info_.SerialNumber.raw.begin(), info_.SerialNumber.raw.end(),
-                      frame.begin() + 17, '\0', '\xFF');
-    frame[33] = InfoChecksum(frame);
-    sendFrame(frame, AckLength);
+    sendFrame(InfoBlockFor(s_.Doc, s_.RadioInfoBlock), AckLength);
 }
 
 void CloneEngine::SendVersionBlock() {
-    Bytes frame(VersionBlockLength, 0xFF);
-    frame[0] = VersionCmd;
-    // The radio takes the version without its leading letter: "V1.00" goes out as 1.00.
-    // The field's padding (blanks, NUL) is the block's padding, 0xFF.
-    const std::string version = info_.Version.get();
-    for (std::size_t i = 1; i < version.size() && i < 5; ++i)
-        frame[i] = static_cast<std::uint8_t>(version[i]);
-    sendFrame(frame, AckLength);
+    sendFrame(VersionBlockFor(s_.Doc.Version, s_.RadioVersionBlock), AckLength);
 }
 
 void CloneEngine::BeginEnd() {
@@ -273,21 +326,17 @@ void CloneEngine::StoreDataBlock(std::span<const std::uint8_t> r) {
 }
 
 void CloneEngine::StoreInfoBlock(std::span<const std::uint8_t> r) {
-    info_.ModelType.assign(TranslateModelType(r.subspan<4, 4>()));
+    info_.ModelType = ModelTypeIn(r);
     rawModelType_.assign(r.begin() + 4, r.begin() + 8);
     info_.TypeLetter = r[8];
     info_.FrequencyCode = r[13];
-    std::string serial(r.begin() + 17, r.begin() + 25);
-    std::replace(serial.begin(), serial.end(), '\xFF', '\0');
-    info_.SerialNumber.assign(serial);
+    info_.SerialNumber = SerialIn(r);
+    rawInfo_.assign(r.begin(), r.begin() + InfoBlockLength);
 }
 
 void CloneEngine::StoreVersion(std::span<const std::uint8_t> r) {
-    std::string version;
-    for (std::size_t i = 1; i < VersionBlockLength && r[i] != 0xFF; ++i)
-        version.push_back(static_cast<char>(r[i]));
-    version.push_back('\0');
-    info_.Version.assign(version);
+    info_.Version = VersionIn(r);
+    rawVersion_.assign(r.begin(), r.begin() + VersionBlockLength);
 }
 
 void CloneEngine::ShowTransferProgress() {

@@ -154,6 +154,8 @@ private:
     std::vector<int> readBlocks_;
     RadioInfo info_;
     std::string rawModelType_; ///< bytes 4 to 7 of the info block as the radio sent them
+    Bytes rawInfo_;            ///< the info block of this read, as received
+    Bytes rawVersion_;         ///< the version block of this read, as received
     bool pending_ = false;
     Question question_ = Question::RetryTransfer;
     bool cancelling_ = false;
@@ -165,6 +167,21 @@ private:
 
 /// The info block checksum: the low 8 bits of the sum of bytes 1 to size-2.
 std::uint8_t InfoChecksum(std::span<const std::uint8_t> block);
+
+/// The info block an information write sends: `radioBlock` (the block of the last read, or
+/// empty) with only the fields of `d` that differ from what that block holds put in. Without
+/// a block of the radio every unused byte is 0xFF.
+Bytes InfoBlockFor(const rv::RadioData& d, const Bytes& radioBlock);
+
+/// The version block an information write sends: the radio's own block while `version` is
+/// the text it holds; an edited text goes out in the radio's form, with a leading V when the
+/// radio's version has one and without when it has none. Without a block of the radio the
+/// field's first character (the V of "V1.00") is left out.
+Bytes VersionBlockFor(const rv::Text<5>& version, const Bytes& radioBlock);
+
+/// A typed version in the form of the radio's own (with or without its leading V); as typed
+/// when no version block of the radio is known.
+std::string VersionInRadioForm(const std::string& typed, const Bytes& radioBlock);
 
 /// The model type text of an info block's bytes 4 to 7 ("4617" gives "817").
 std::string TranslateModelType(std::span<const std::uint8_t, 4> bytes);

@@ -155,6 +155,8 @@ void CloneEngine::FinishTransfer(Outcome outcome, const std::string& message) {
         s_.Doc.SerialNumber = info_.SerialNumber;
         s_.Doc.Version = info_.Version;
         s_.RadioModelType = rawModelType_;
+        s_.RadioInfoBlock = rawInfo_;
+        s_.RadioVersionBlock = rawVersion_;
     }
     CommMode_ = Idle;
     ReadStep = WriteStep = 0;

@@ -25,6 +25,8 @@ RadioProbe::RadioProbe(QObject* parent) : QObject(parent), engine_(*this) {
     timer_.setInterval(300);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { engine_.onTimeout(); });
+    deadline_.setSingleShot(true);
+    connect(&deadline_, &QTimer::timeout, this, [this] { finish(std::nullopt); });
     // The reply timer runs on until the engine sends again or finishes: a reply it refuses
     // (junk where an ident belongs) must still end in a time-out, or the probe never ends.
     connect(&port_, &SerialPort::received, this, [this](const QByteArray& bytes) {
@@ -38,6 +40,7 @@ RadioProbe::RadioProbe(QObject* parent) : QObject(parent), engine_(*this) {
 bool RadioProbe::start(const QString& device, int language, QString* error) {
     ident_.reset();
     if (!port_.open(device, language, error)) return false;
+    if (deadlineMs_ > 0) deadline_.start(deadlineMs_);
     engine_.start();
     return true;
 }
@@ -50,7 +53,9 @@ void RadioProbe::send(const Bytes& frame, int replyLength) {
 }
 
 void RadioProbe::finish(const std::optional<RadioIdent>& ident) {
+    if (!port_.isOpen()) return; // the deadline and the engine's own end both came
     timer_.stop();
+    deadline_.stop();
     port_.drain(100);
     port_.close();
     ident_ = ident;

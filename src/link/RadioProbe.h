@@ -36,6 +36,9 @@ public:
     const std::optional<RadioIdent>& ident() const { return ident_; }
     /// The reply time (300 ms); tests may shorten it.
     void setReplyTime(int msecs) { timer_.setInterval(msecs); }
+    /// The longest a probe may take, whatever the device does (0: no limit beyond the reply
+    /// times). When it passes the probe ends as if no radio had answered.
+    void setDeadline(int msecs) { deadlineMs_ = msecs; }
 
 signals:
     void finished();
@@ -46,6 +49,8 @@ private:
 
     SerialPort port_;
     QTimer timer_;
+    QTimer deadline_;
+    int deadlineMs_ = 0;
     ProbeEngine engine_;
     std::optional<RadioIdent> ident_;
 };

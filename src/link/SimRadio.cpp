@@ -65,6 +65,8 @@ bool SimRadio::startsWith(const char* text) const {
 }
 
 void SimRadio::take(std::size_t n) {
+    if (frameLog_.size() >= 10000) frameLog_.erase(frameLog_.begin());
+    frameLog_.emplace_back(in_.begin(), in_.begin() + static_cast<std::ptrdiff_t>(n));
     in_.erase(in_.begin(), in_.begin() + static_cast<std::ptrdiff_t>(n));
 }
 

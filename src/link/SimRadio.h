@@ -93,6 +93,10 @@ public:
     SimFaults& faults() { return faults_; }
     SimTestModeKept& testModeKept() { return testModeKept_; }
     int framesReceived() const { return frames_; }
+    /// The bytes taken off the line, one entry per frame (a byte of noise is an entry of its
+    /// own), the latest last; the oldest go once there are more than 10000.
+    const std::vector<std::vector<std::uint8_t>>& frameLog() const { return frameLog_; }
+    void clearFrameLog() { frameLog_.clear(); }
     int blocksWritten() const { return blocksWritten_; }
     bool inCloneMode() const { return state_ == State::Clone; }
     bool inTestMode() const { return state_ == State::Test; }
@@ -131,6 +135,7 @@ private:
     std::unique_ptr<SimModeHandler> testMode_;
     SimTestModeKept testModeKept_;
     int frames_ = 0;
+    std::vector<std::vector<std::uint8_t>> frameLog_;
     int blocksWritten_ = 0;
     int readFlips_ = 0;
     bool corrupted_ = false;

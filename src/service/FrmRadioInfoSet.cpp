@@ -2,6 +2,7 @@
 
 #include "data/ModelTables.h"
 #include "kit/AppContext.h"
+#include "kit/Prompt.h"
 #include "link/CloneEngine.h"
 
 #include <QComboBox>
@@ -27,6 +28,11 @@ const rv::LangText BandKeptText{
     "The band stays as the radio holds it (code %1). The radio's codes for these bands are "
     "not known, so the band cannot be changed here.",
     "频段保持对讲机中的设置（代码 %1）。这些频段在对讲机中的代码未知，因此不能在此更改。"};
+
+const rv::LangText TooLongText{"", "The %1 takes at most %2 characters; \"%3\" has %4.",
+                               "%1最多 %2 个字符，“%3”有 %4 个。"};
+const rv::LangText SerialName{"", "serial number", "序号"};
+const rv::LangText VersionName{"", "version", "版本"};
 
 QPushButton* button(const char* name, QWidget* parent) {
     auto* b = new QPushButton(parent);
@@ -89,33 +95,54 @@ void FrmRadioInfoSet::showIdentity() {
     band_->setToolTip(Tr(ctx_, BandKeptText).arg(ctx_.doc().FrequencyCode));
 }
 
-QString FrmRadioInfoSet::FixVersion(const QString& typed) {
-    if (typed.isEmpty()) return QStringLiteral("V");
+QString FrmRadioInfoSet::FixVersion(const QString& typed,
+                                    const std::vector<std::uint8_t>& radioBlock) {
+    if (!radioBlock.empty())
+        return QString::fromStdString(
+            rv::link::VersionInRadioForm(typed.toStdString(), radioBlock));
     if (typed.startsWith(QLatin1Char('V'))) return typed;
-    return (QLatin1Char('V') + typed).left(5);
+    return QLatin1Char('V') + typed;
 }
 
 QString FrmRadioInfoSet::TodaySerial() {
     return QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
 }
 
-void FrmRadioInfoSet::storeFields() {
+bool FrmRadioInfoSet::storeFields() {
     auto& doc = ctx_.doc();
-    version_->setText(FixVersion(version_->text()));
+    const std::string serial = serial_->text().toStdString();
+    const std::string version =
+        FixVersion(version_->text(), ctx_.session.RadioVersionBlock).toStdString();
+    // Refused, never cut: a cut serial number would be another radio's.
+    const auto refuse = [&](const rv::LangText& field, std::size_t width, const std::string& v) {
+        ctx_.prompt().message(this, windowTitle(),
+                              Tr(ctx_, TooLongText)
+                                  .arg(Tr(ctx_, field))
+                                  .arg(width)
+                                  .arg(QString::fromStdString(v))
+                                  .arg(v.size()),
+                              rv::MsgButtons::Ok, rv::MsgIcon::Exclamation);
+        return false;
+    };
+    if (!doc.SerialNumber.fits(serial)) return refuse(SerialName, doc.SerialNumber.size(), serial);
+    if (!doc.Version.fits(version)) return refuse(VersionName, doc.Version.size(), version);
+    version_->setText(QString::fromStdString(version));
     const std::string type = model_->currentText().left(4).toStdString();
-    // A model type the table does not know reads as empty; left empty, it goes back as the
-    // radio sent it instead of as four blanks.
+    // Fields left as they were stay as the radio has them, byte for byte: a model type the
+    // table does not know shows as empty and goes back as the radio sent it.
     const std::string& fromRadio = ctx_.session.RadioModelType;
-    if (type.empty() && !fromRadio.empty())
+    if (type.empty() && !fromRadio.empty()) {
         doc.ModelType.assign(fromRadio);
-    else
+    } else if (type != doc.ModelType.get()) {
         doc.ModelType.assign(type);
+        doc.TypeLetter = 67;
+    }
     // FrequencyCode stays: the band names of these model types have no code that the radio
     // is known to understand, so the band box only shows the band.
-    doc.TypeLetter = 67;
-    doc.SerialNumber.assign(serial_->text().left(8).toStdString());
-    doc.Version.assign(version_->text().left(5).toStdString());
+    if (serial != doc.SerialNumber.get()) doc.SerialNumber.assign(serial);
+    if (version != doc.Version.get()) doc.Version.assign(version);
     ctx_.notifyEdited(this);
+    return true;
 }
 
 void FrmRadioInfoSet::setBusy(bool busy) {
@@ -136,7 +163,7 @@ void FrmRadioInfoSet::onRead() {
 }
 
 void FrmRadioInfoSet::onWrite() {
-    storeFields();
+    if (!storeFields()) return;
     setBusy(true);
     RunRadioInfoOperation(ctx_, this, rv::link::WriteRadioInfo, [this](bool) { setBusy(false); });
 }
@@ -146,13 +173,16 @@ void FrmRadioInfoSet::onTimeSync() {
 }
 
 void FrmRadioInfoSet::done(int r) {
-    storeFields();
+    if (!storeFields()) return;
     RadioInfoFields::done(r);
 }
 
 bool FrmRadioInfoSet::eventFilter(QObject* o, QEvent* e) {
-    if (o == version_ && e->type() == QEvent::FocusOut)
-        version_->setText(FixVersion(version_->text()));
+    if (o == version_ && e->type() == QEvent::FocusOut) {
+        // A text that would not fit stays as typed; storing it names the field.
+        const QString v = FixVersion(version_->text(), ctx_.session.RadioVersionBlock);
+        if (v.size() <= version_->maxLength()) version_->setText(v);
+    }
     if (e->type() == QEvent::KeyPress) {
         const QString t = static_cast<QKeyEvent*>(e)->text();
         if (!t.isEmpty() && (t.at(0).unicode() == 0 || t.at(0).unicode() > 127)) return true;

@@ -2,6 +2,9 @@
 
 #include "FrmRadioInfo.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace rv::ui {
 
 /// "Set Radio Information": edits the radio's identity and reads or writes it.
@@ -10,10 +13,13 @@ class FrmRadioInfoSet : public RadioInfoFields {
 public:
     FrmRadioInfoSet(AppContext& ctx, QWidget* parent = nullptr);
 
-    /// Copies the boxes into the document's radio-information fields.
-    void storeFields();
-    /// The version rule: empty becomes "V"; a text without a leading "V" gets one, cut to 5.
-    static QString FixVersion(const QString& typed);
+    /// Copies the boxes into the document's radio-information fields. A value that does not
+    /// fit its field is not stored: false, after a message naming the field and its width.
+    bool storeFields();
+    /// The version rule: the text in the form of the radio's own version (`radioBlock`, the
+    /// version block of the last read), with or without a leading "V"; without a block, a
+    /// text without a leading "V" gets one. Nothing is cut.
+    static QString FixVersion(const QString& typed, const std::vector<std::uint8_t>& radioBlock);
     /// Today's date as the serial number, eight digits.
     static QString TodaySerial();
 

@@ -18,6 +18,9 @@ struct FleetWindowTexts {
                                             "为下一台对讲机重复(&R)"};
     static inline const rv::LangText SaveLog{"", "Save &Log As...", "日志另存为(&L)..."};
     static inline const rv::LangText LogFilter{"", "Log (*.csv)", "日志 (*.csv)"};
+    static inline const rv::LangText AddPort{"", "Add &Port", "添加端口(&P)"};
+    static inline const rv::LangText PortHint{"", "sim, a port number or a device",
+                                              "sim、端口号或设备"};
     static inline const rv::LangText NoPortChecked{"", "Tick the ports to program first.",
                                                    "请先勾选要编程的端口。"};
 };

@@ -1,22 +1,47 @@
 #include "FrmFleet.h"
 
 #include "Captions.h"
+#include "FleetPlanTable.h"
 #include "FleetTexts.h"
 #include "RadioJob.h"
+#include "jobs/FleetTexts.h"
+#include "data/Catalogue.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "link/PortList.h"
+#include "link/SerialPort.h"
 #include "link/SimFleet.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace rv::ui {
+
+namespace {
+
+// The settings that can differ from radio to radio: those of the settings windows; not the
+// channel table or the lists, nor what other commands change (model, radio information).
+std::vector<PerRadioKey> PerRadioKeys(int language) {
+    std::vector<PerRadioKey> keys;
+    for (const auto& row : rv::Catalogue()) {
+        const bool indexed = row.key.find_first_of("0123456789") != std::string::npos;
+        if (row.readOnly || indexed || !row.commit) continue;
+        keys.push_back({row.key, QString::fromStdString(rv::InLanguage(row.area, language) + " / " +
+                                                        rv::LabelOf(row, language))});
+    }
+    return keys;
+}
+
+} // namespace
 
 FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, QWidget* parent)
     : QDialog(parent), ctx_(ctx) {
@@ -24,6 +49,7 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     setWindowTitle(tr(FleetWindowTexts::Title));
     // Backup and verify as chosen in the Setup menu; each port answers its own questions.
     options_.write = JobOptions();
+    perRadio_ = new FleetPlanTable(ctx_, PerRadioKeys(ctx_.session.CurLanguage));
     table_ = new QTableWidget(0, ColumnCount);
     table_->setObjectName(QStringLiteral("grdPorts"));
     table_->setHorizontalHeaderLabels({tr(FleetWindowTexts::Port), tr(FleetWindowTexts::Progress),
@@ -44,6 +70,15 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     addSim_ = button(FleetWindowTexts::AddSim, "cmdAddSim");
     auto* saveLog = button(FleetWindowTexts::SaveLog, "cmdSaveLog");
     auto* close = button(CaptionOf(Cap::Close), "cmdClose");
+    portName_ = new QLineEdit;
+    portName_->setObjectName(QStringLiteral("txtPort"));
+    portName_->setPlaceholderText(tr(FleetWindowTexts::PortHint));
+    auto* addPortButton = button(FleetWindowTexts::AddPort, "cmdAddPort");
+    const auto addTyped = [this] {
+        if (addPort(portName_->text().trimmed())) portName_->clear();
+    };
+    connect(addPortButton, &QPushButton::clicked, this, addTyped);
+    connect(portName_, &QLineEdit::returnPressed, this, addTyped);
     stop_->setEnabled(false);
     connect(start_, &QPushButton::clicked, this, &FrmFleet::startFleet);
     connect(stop_, &QPushButton::clicked, this, &FrmFleet::stopFleet);
@@ -58,15 +93,26 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     for (QWidget* w : {static_cast<QWidget*>(start_), static_cast<QWidget*>(stop_),
                        static_cast<QWidget*>(addSim_), static_cast<QWidget*>(repeat_)})
         row->addWidget(w);
+    row->addWidget(portName_);
+    row->addWidget(addPortButton);
     row->addStretch();
     row->addWidget(saveLog);
     row->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 2);
+    layout->addWidget(perRadio_, 1);
     layout->addLayout(row);
     layout->addWidget(log_, 1);
     for (const auto& port : ports)
         addPortRow(port, false);
+    // The device the program was started with (--port) is offered as well.
+    if (ctx_.CommPort == OtherDevicePort && !ctx_.CommDevice.isEmpty()) {
+        const bool listed = std::any_of(ports_.begin(), ports_.end(), [this](const auto& p) {
+            return p.device == ctx_.CommDevice;
+        });
+        if (!listed) addPortRow({ctx_.CommDevice, ctx_.CommDevice}, false);
+    }
+    connect(table_, &QTableWidget::itemChanged, this, &FrmFleet::countTickedPorts);
     resize(720, 480);
 }
 
@@ -93,6 +139,17 @@ void FrmFleet::addPortRow(const rv::jobs::ProbeTarget& target, bool checked) {
     table_->setItem(row, SerialColumn, new QTableWidgetItem);
     table_->setItem(row, ResultColumn, new QTableWidgetItem);
     table_->resizeColumnToContents(PortColumn);
+    countTickedPorts();
+}
+
+void FrmFleet::countTickedPorts() {
+    // A pattern fills a row of the Per radio table for each ticked port.
+    int ticked = 0;
+    for (int row = 0; row < table_->rowCount(); ++row)
+        if (table_->item(row, PortColumn) &&
+            table_->item(row, PortColumn)->checkState() == Qt::Checked)
+            ++ticked;
+    if (perRadio_) perRadio_->setRadioCount(ticked);
 }
 
 bool FrmFleet::addSimulatedRadio() {
@@ -107,6 +164,29 @@ bool FrmFleet::addSimulatedRadio() {
     addPortRow({Tr(ctx_, CaptionOf(Cap::SimulatedRadio)) + QStringLiteral(" %1").arg(sims_.size()),
                 device},
                true);
+    return true;
+}
+
+bool FrmFleet::addPort(const QString& named) {
+    if (named == rv::link::SimPortName) return addSimulatedRadio();
+    const int language = ctx_.lang();
+    QString error;
+    const QString device = rv::link::ResolvePort(named, &error, language);
+    const int why = device.isEmpty() ? 0 : rv::link::AccessErrnoOf(device);
+    if (device.isEmpty() || why != 0) {
+        // The two lines `--port` and Find Radio give for the same name.
+        Tell(ctx_, this,
+             Tr(ctx_, rv::MessageOf(rv::Msg::CannotOpenPort).text) + QLatin1Char('\n') +
+                 (why != 0 ? rv::link::OpenFailureReasonOf(why, language) : error),
+             rv::MsgIcon::Error);
+        return false;
+    }
+    for (int row = 0; row < ports_.size(); ++row) {
+        if (ports_[row].device != device) continue;
+        table_->item(row, PortColumn)->setCheckState(Qt::Checked);
+        return true;
+    }
+    addPortRow({named, device}, true);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QCheckBox;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
@@ -20,6 +21,7 @@ class SimRadioPty;
 namespace rv::ui {
 
 class AppContext;
+class FleetPlanTable;
 
 /// Fleet Programming: the open document written to the radios on the ticked ports at the
 /// same time, each with backup and verify; a progress bar, serial number and result per
@@ -34,6 +36,9 @@ public:
 
     /// Adds a simulated radio with a serial number of its own as a ticked port.
     bool addSimulatedRadio();
+    /// Adds a port named as on the command line (`sim`, a port number, a device path) as a
+    /// ticked port; false after the same message `--port` gives when it names no usable port.
+    bool addPort(const QString& named);
     /// Starts a station on every ticked port; false when none is ticked.
     bool startFleet();
     /// Stops after the radios in progress.
@@ -45,6 +50,8 @@ public:
     /// Time-outs and polling for tests.
     void setTiming(int replyMs, int pollMs);
     QTableWidget* table() const { return table_; }
+    /// The "Per radio" table: settings each radio gets of its own.
+    FleetPlanTable* perRadio() const { return perRadio_; }
     QString logText() const;
 
 signals:
@@ -62,19 +69,24 @@ private:
     void onStationFinished();
     void chooseLogFile();
     void setControlsRunning(bool running);
+    void countTickedPorts();
+    /// The per-radio documents of the ticked ports, checked; false (told) when refused.
+    bool planPerRadio(const QList<rv::jobs::ProbeTarget>& ticked);
     QString tr(const rv::LangText& t) const;
 
     AppContext& ctx_;
     rv::jobs::FleetOptions options_;
     QList<rv::jobs::ProbeTarget> ports_;
     QTableWidget* table_ = nullptr;
+    FleetPlanTable* perRadio_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
     QCheckBox* repeat_ = nullptr;
     QPushButton* start_ = nullptr;
     QPushButton* stop_ = nullptr;
     QPushButton* addSim_ = nullptr;
+    QLineEdit* portName_ = nullptr;
     QString logPath_;
-    std::set<std::string> programmed_;
+    std::set<std::pair<std::string, std::string>> programmed_; ///< serial, document hash
     std::vector<std::unique_ptr<rv::link::SimRadioPty>> sims_;
     std::vector<std::unique_ptr<rv::jobs::FleetStation>> stations_;
     int running_ = 0;

@@ -1,7 +1,10 @@
 // Running the fleet window's stations and keeping its log.
+#include "FleetPlanTable.h"
 #include "FleetTexts.h"
 #include "FrmFleet.h"
 #include "data/FleetLog.h"
+#include "jobs/FleetTexts.h"
+#include "jobs/FleetDocuments.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
 
@@ -21,8 +24,12 @@ bool FrmFleet::startFleet() {
     if (running_ > 0) return false;
     options_.repeat = repeat_->isChecked();
     stations_.clear();
-    const auto programmedBefore = [this](const std::string& serial) {
-        return programmed_.count(serial) != 0;
+    QList<rv::jobs::ProbeTarget> ticked;
+    for (int row = 0; row < table_->rowCount(); ++row)
+        if (table_->item(row, PortColumn)->checkState() == Qt::Checked) ticked << ports_[row];
+    if (!ticked.isEmpty() && !planPerRadio(ticked)) return false;
+    const auto programmedBefore = [this](const std::string& serial, const std::string& hash) {
+        return programmed_.count({serial, hash}) != 0;
     };
     for (int row = 0; row < table_->rowCount(); ++row) {
         if (table_->item(row, PortColumn)->checkState() != Qt::Checked) continue;
@@ -76,13 +83,35 @@ void FrmFleet::onStatus(int row, const QString& text, int percent) {
 void FrmFleet::onRadioDone(int row, const rv::jobs::FleetRecord& r) {
     table_->item(row, SerialColumn)->setText(QString::fromStdString(r.serial));
     if (r.skipped) return;
-    if (r.ok) programmed_.insert(r.serial);
+    if (r.ok) programmed_.insert({r.serial, r.documentHash});
     if (!r.ok) table_->item(row, ResultColumn)->setToolTip(r.message);
-    const std::string line = rv::FleetLogLine(rv::jobs::FleetLogRowOf(r, ctx_.session));
-    log_->appendPlainText(QString::fromStdString(line).trimmed());
+    const rv::FleetLogRow logRow = rv::jobs::FleetLogRowOf(r, ctx_.session);
+    const std::string line = rv::FleetLogLine(logRow);
+    // The file keeps its English result words; the pane speaks the user's language.
+    rv::FleetLogRow shown = logRow;
+    shown.result = rv::jobs::FleetResultShown(QString::fromStdString(logRow.result), ctx_.lang())
+                       .toStdString();
+    log_->appendPlainText(QString::fromStdString(rv::FleetLogLine(shown)).trimmed());
     if (logPath_.isEmpty()) return;
     QFile file(logPath_);
     if (file.open(QIODevice::Append)) file.write(line.data(), static_cast<qint64>(line.size()));
+}
+
+bool FrmFleet::planPerRadio(const QList<rv::jobs::ProbeTarget>& ticked) {
+    options_.documentFor = nullptr;
+    if (perRadio_->values().empty()) return true;
+    // Every value of every radio is checked before the first one is written.
+    rv::jobs::FleetDocuments documents(ctx_.session, perRadio_->values());
+    const auto refusals = documents.checkAhead(static_cast<int>(ticked.size()));
+    if (!refusals.empty()) {
+        QStringList lines;
+        for (const auto& r : refusals)
+            lines << QString::fromStdString(r);
+        Tell(ctx_, this, lines.join(QLatin1Char('\n')), rv::MsgIcon::Exclamation);
+        return false;
+    }
+    options_.documentFor = documents.documentFor(ticked);
+    return true;
 }
 
 void FrmFleet::onStationFinished() {
@@ -102,8 +131,7 @@ bool FrmFleet::setLogFile(const QString& path) {
     const bool fresh = !file.exists() || file.size() == 0;
     if (!fresh && file.open(QIODevice::ReadOnly)) {
         const QByteArray text = file.readAll();
-        const auto before = rv::ProgrammedSerials(std::string_view(text.constData(), text.size()),
-                                                  rv::jobs::FleetDocumentHash(ctx_.session));
+        const auto before = rv::ProgrammedRadios(std::string_view(text.constData(), text.size()));
         programmed_.insert(before.begin(), before.end());
         file.close();
     }

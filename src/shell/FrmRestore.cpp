@@ -1,18 +1,14 @@
 #include "FrmRestore.h"
 
 #include "Captions.h"
-#include "data/ModelTables.h"
 #include "kit/AppContext.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace rv::ui {
 
@@ -23,67 +19,77 @@ const L Title{"", "Restore From Backup", "从备份恢复"};
 const L ChooseText{"",
                    "Choose the backup to write back to the radio:", "请选择要写回对讲机的备份："};
 const L NoBackups{"", "No backups have been kept yet.", "还没有保存任何备份。"};
-const std::array<L, 4> Headers{
-    {{"", "Date", "日期"}, {"", "Model", "机型"}, {"", "Band", "频段"}, {"", "File", "文件"}}};
+const L NoSerial{"", "(no serial number)", "（无序列号）"};
+const std::array<L, 4> Headers{{{"", "Radio / Date", "对讲机 / 日期"},
+                                {"", "Model", "机型"},
+                                {"", "Band", "频段"},
+                                {"", "File", "文件"}}};
 
-// The time in a name YYYYMMDD-HHMMSS-...; the file's own time when the name has none.
-QDateTime TakenAt(const QFileInfo& f) {
-    const QDateTime t =
-        QDateTime::fromString(f.fileName().left(15), QStringLiteral("yyyyMMdd-HHmmss"));
-    return t.isValid() ? t : f.lastModified();
+// The group item of a serial number, made on first use.
+QTreeWidgetItem* GroupOf(QTreeWidget* list, const QString& serial, const QString& shown) {
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        if (list->topLevelItem(i)->data(0, Qt::UserRole + 1).toString() == serial)
+            return list->topLevelItem(i);
+    auto* group = new QTreeWidgetItem(list, {shown});
+    group->setData(0, Qt::UserRole + 1, serial);
+    group->setFirstColumnSpanned(true);
+    return group;
 }
 
 } // namespace
 
-QList<BackupEntry> ListBackups(const QString& dir) {
-    QList<BackupEntry> out;
-    const auto files = QDir(dir).entryInfoList({QStringLiteral("*.img")}, QDir::Files);
-    for (const QFileInfo& f : files) {
-        QFile file(f.filePath());
-        if (f.size() != 1024 || !file.open(QIODevice::ReadOnly)) continue;
-        const QByteArray b = file.readAll();
-        const int band = static_cast<unsigned char>(b[445]);
-        const std::string model = rv::ModelCodeOf(band, static_cast<unsigned char>(b[446]));
-        out.push_back({f.filePath(), TakenAt(f), QString::fromStdString(model),
-                       QString::fromStdString(rv::BandTextOf(band, model))});
-    }
-    std::stable_sort(out.begin(), out.end(), [](const BackupEntry& a, const BackupEntry& b) {
-        return a.taken != b.taken ? a.taken > b.taken : a.imagePath > b.imagePath;
-    });
-    return out;
-}
-
-FrmRestore::FrmRestore(const AppContext& ctx, const QList<BackupEntry>& backups, QWidget* parent)
-    : QDialog(parent), backups_(backups) {
+FrmRestore::FrmRestore(const AppContext& ctx, const QString& dir,
+                       const std::vector<rv::BackupEntry>& backups, const std::string& radioSerial,
+                       QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("FrmRestore"));
     setWindowTitle(Tr(ctx, Title));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(Tr(ctx, backups.isEmpty() ? NoBackups : ChooseText)));
     list_ = new QTreeWidget;
     list_->setObjectName(QStringLiteral("Backups"));
-    list_->setRootIsDecorated(false);
     list_->setHeaderLabels(
         {Tr(ctx, Headers[0]), Tr(ctx, Headers[1]), Tr(ctx, Headers[2]), Tr(ctx, Headers[3])});
-    for (const BackupEntry& b : backups)
-        new QTreeWidgetItem(list_,
-                            {QLocale::c().toString(b.taken, QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                             b.model, b.band, QFileInfo(b.imagePath).fileName()});
-    if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
+    const QDir folder(dir);
+    for (const rv::BackupEntry& b : backups) {
+        if (!b.imageOk) continue; // only a whole image can be written back
+        const QString serial = QString::fromStdString(b.serial);
+        auto* item = new QTreeWidgetItem(
+            GroupOf(list_, serial, serial.isEmpty() ? Tr(ctx, NoSerial) : serial),
+            {QString::fromStdString(b.date + ' ' + b.time), QString::fromStdString(b.model),
+             QString::fromStdString(b.band), QString::fromStdString(b.image)});
+        item->setData(0, Qt::UserRole, folder.filePath(QString::fromStdString(b.image)));
+    }
+    list_->expandAll();
+    const bool any = list_->topLevelItemCount() > 0;
+    layout->addWidget(new QLabel(Tr(ctx, any ? ChooseText : NoBackups)));
+    if (any) {
+        QTreeWidgetItem* group = list_->topLevelItem(0);
+        const QString wanted = QString::fromStdString(rv::FileSafeSerial(radioSerial));
+        for (int i = 0; !wanted.isEmpty() && i < list_->topLevelItemCount(); ++i)
+            if (list_->topLevelItem(i)->data(0, Qt::UserRole + 1).toString() == wanted)
+                group = list_->topLevelItem(i);
+        list_->setCurrentItem(group->child(0));
+    }
+    for (int c = 0; c < 3; ++c)
+        list_->resizeColumnToContents(c);
     layout->addWidget(list_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(Tr(ctx, CaptionOf(Cap::Ok)));
-    buttons->button(QDialogButtonBox::Ok)->setEnabled(!backups.isEmpty());
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(any);
     buttons->button(QDialogButtonBox::Cancel)->setText(Tr(ctx, CaptionOf(Cap::Cancel)));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        if (item->parent()) accept();
+    });
     layout->addWidget(buttons);
-    resize(560, 320);
+    resize(620, 360);
 }
 
 QString FrmRestore::chosen() const {
-    const int row = list_->indexOfTopLevelItem(list_->currentItem());
-    return row >= 0 && row < backups_.size() ? backups_[row].imagePath : QString();
+    const QTreeWidgetItem* item = list_->currentItem();
+    if (item && !item->parent()) item = item->child(0);
+    return item ? item->data(0, Qt::UserRole).toString() : QString();
 }
 
 } // namespace rv::ui

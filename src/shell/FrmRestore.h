@@ -1,9 +1,12 @@
 #pragma once
 
-#include <QDateTime>
+#include "data/RadioHistory.h"
+
 #include <QDialog>
-#include <QList>
 #include <QString>
+
+#include <string>
+#include <vector>
 
 class QTreeWidget;
 
@@ -11,28 +14,21 @@ namespace rv::ui {
 
 class AppContext;
 
-/// A kept backup: its image file, when it was taken, the model and band it names.
-struct BackupEntry {
-    QString imagePath;
-    QDateTime taken;
-    QString model;
-    QString band;
-};
-
-/// The backups (.img of 1024 bytes) in `dir`, newest first.
-QList<BackupEntry> ListBackups(const QString& dir);
-
-/// The choice of a backup to write back: date, model and band, newest first.
+/// The choice of a backup to write back: the backups in `dir` grouped by the radio's serial
+/// number, newest first within each radio; the radios in the order of their newest backup.
+/// The group of `radioSerial` (the radio on the port, when it could be read) is chosen first,
+/// otherwise the newest backup.
 class FrmRestore : public QDialog {
     Q_OBJECT
 public:
-    FrmRestore(const AppContext& ctx, const QList<BackupEntry>& backups, QWidget* parent = nullptr);
-    /// The chosen backup's image; empty when none is chosen.
+    FrmRestore(const AppContext& ctx, const QString& dir,
+               const std::vector<rv::BackupEntry>& backups, const std::string& radioSerial = {},
+               QWidget* parent = nullptr);
+    /// The chosen backup's image (the newest of a chosen radio); empty when none is chosen.
     QString chosen() const;
 
 private:
     QTreeWidget* list_ = nullptr;
-    QList<BackupEntry> backups_;
 };
 
 } // namespace rv::ui

@@ -15,9 +15,9 @@ namespace rv::ui {
 
 namespace {
 
-using rv::link::CloneSession;
 using rv::jobs::SafeWrite;
 using rv::jobs::SafeWriteStage;
+using rv::link::CloneSession;
 
 struct SafetyRow {
     const char* key;
@@ -81,6 +81,8 @@ rv::jobs::SafeWriteOptions JobOptions() {
     o.verify = SafetyChoice(Safety::VerifyAfterWriting);
     o.readVerify = SafetyChoice(Safety::VerifyReads);
     o.askUser = true;
+    o.readSerial = !o.backupDir.isEmpty(); // the serial names the backups and the history
+    o.historyDir = o.backupDir; // the history is kept beside the backups
     return o;
 }
 

@@ -7,8 +7,12 @@
 
 #include "data/DataFile.h"
 #include "data/Defaults.h"
+#include "jobs/JobTexts.h"
+#include "jobs/RadioSerial.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "kit/RadioPort.h"
+#include "link/RadioHistoryFiles.h"
 
 #include <QAction>
 #include <QFile>
@@ -22,7 +26,6 @@ using rv::jobs::SafeWriteResult;
 using rv::jobs::SafeWriteStatus;
 using L = rv::LangText;
 
-const L Verified{"", "The radio was verified.", "已校验对讲机。"};
 const L RetryWrite{"", "Retry writes the radio again.", "重试将再次写入对讲机。"};
 const L RestoreHint{"", "To restore it: Program > Restore From Backup…",
                     "恢复方法：编程 > 从备份恢复…"};
@@ -86,6 +89,7 @@ bool frmMain::readRadio(const QString& device) {
 
 bool frmMain::writeRadio(const QString& device, const rv::MemoryImage* restore) {
     auto options = JobOptions();
+    if (!restore) options.historyFile = QString::fromStdString(ctx_.session.DocPath);
     for (;;) {
         bool cancelled = false;
         const SafeWriteResult r = RunRadioJob(
@@ -99,7 +103,9 @@ bool frmMain::writeRadio(const QString& device, const rv::MemoryImage* restore) 
         case SafeWriteStatus::Ok: {
             const QString done = Tr(ctx_, rv::MessageOf(rv::Msg::WriteCompleted).text);
             Tell(ctx_, this,
-                 options.verify ? done + QStringLiteral("\r\n") + Tr(ctx_, Verified) : done);
+                 options.verify
+                     ? done + QStringLiteral("\r\n") + Tr(ctx_, rv::jobs::JobTexts::Verified)
+                     : done);
             return true;
         }
         case SafeWriteStatus::VerifyFailed:
@@ -128,7 +134,15 @@ bool frmMain::writeRadio(const QString& device, const rv::MemoryImage* restore) 
 
 void frmMain::mnuRestore_Click() {
     commitPendingEdits();
-    FrmRestore chooser(ctx_, ListBackups(rv::jobs::DefaultBackupDir()), this);
+    const QString dir = rv::jobs::DefaultBackupDir();
+    // The radio on the port, when it answers, has its own backups chosen first.
+    QString portError;
+    const QString port = ServicePortName(ctx_, &portError);
+    const std::string serial =
+        port.isEmpty() ? std::string() : rv::jobs::ReadRadioSerial(ctx_.session, port);
+    FrmRestore chooser(ctx_, dir,
+                       rv::link::ListBackups(dir).value_or(std::vector<rv::BackupEntry>{}), serial,
+                       this);
     if (chooser.exec() != QDialog::Accepted || chooser.chosen().isEmpty()) return;
     QFile f(chooser.chosen());
     if (!f.open(QIODevice::ReadOnly)) {

@@ -72,7 +72,7 @@ TEST_F(FleetCommands, ThreeRadiosAtOnceOneSilentOneCorruptingAWrite) {
     EXPECT_EQ(p.exitCode(), 1) << out.toStdString();
     const QStringList rows = log().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 4) << log().toStdString();
-    EXPECT_EQ(rows[0], "time,port,model,band,serial,result,backup,document,hash");
+    EXPECT_EQ(rows[0], "time,port,model,band,serial,result,backup,document,hash,values");
     const auto rowOf = [&](const QString& port) {
         for (const QString& r : rows)
             if (r.section(',', 1, 1) == port) return r.section(',', 1);
@@ -183,6 +183,98 @@ TEST(FindCommand, PermissionAdviceWhenNoPortMayBeOpened) {
         std::fclose(out);
         std::fclose(err);
     }
+}
+
+// Each radio gets values of its own, and reading each one back shows the value it got.
+TEST_F(FleetCommands, EachRadioGetsItsOwnNumberAndTextAndKeepsThem) {
+    const QStringList ports{addRadio("44440001"), addRadio("44440002"), addRadio("44440003")};
+    const QStringList fleet{"fleet",        path("fleet.dat"),
+                            "--ports",      ports.join(','),
+                            "--log",        path("log.csv"),
+                            "--backup-dir", path("backups"),
+                            "--each",       "fleetsync.own_fleet=100:0",
+                            "--each",       "fleetsync.own_id=1001:10",
+                            "--each",       "message.line1=UNIT {n:02}"};
+    const auto first = rvtest::RunCli(fleet);
+    ASSERT_EQ(first.status, 0) << first.err.toStdString();
+    for (int i = 0; i < 3; ++i) {
+        const QString back = path(QString("back%1.dat").arg(i));
+        ASSERT_EQ(rvtest::RunCli({"read", "--port", ports[i], "-o", back}).status, 0);
+        EXPECT_EQ(rvtest::RunCli({"get", back, "fleetsync.own_id", "message.line1"}).out,
+                  QString("fleetsync.own_id = %1\nmessage.line1 = UNIT 0%2\n")
+                      .arg(1001 + 10 * i)
+                      .arg(i + 1));
+    }
+    EXPECT_TRUE(
+        log().contains(",fleetsync.own_fleet=100; fleetsync.own_id=1011; message.line1=UNIT 02\n"))
+        << log().toStdString();
+    // Backups and the history carry each radio's serial number.
+    const auto history =
+        rvtest::RunCli({"history", "--backup-dir", path("backups"), "--serial", "44440002"});
+    EXPECT_TRUE(history.out.contains(QRegularExpression("44440002 +fleet write +OK ")))
+        << history.out.toStdString();
+    const auto backups =
+        rvtest::RunCli({"backups", "--backup-dir", path("backups"), "--serial", "44440003"});
+    EXPECT_TRUE(backups.out.contains("/44440003-")) << backups.out.toStdString();
+
+    // The same values again: every radio is skipped; other values: every one is written.
+    const int blocks = blocksWritten(0);
+    const auto again = rvtest::RunCli(fleet);
+    EXPECT_EQ(again.out.count(" skipped "), 3) << again.out.toStdString();
+    EXPECT_EQ(blocksWritten(0), blocks);
+    QStringList other = fleet;
+    other[other.indexOf("fleetsync.own_id=1001:10")] = "fleetsync.own_id=2001";
+    EXPECT_EQ(rvtest::RunCli(other).status, 0);
+    EXPECT_GT(blocksWritten(0), blocks);
+}
+
+// A radio the units file has no row for is not written; a value refused or an identity given
+// twice stops the run before any radio is written.
+TEST_F(FleetCommands, UnitsFileGivesEachRadioItsRowAndRefusalsWriteNothing) {
+    const QStringList ports{addRadio("55550001"), addRadio("55550002"), addRadio("55550003")};
+    const auto units = [&](const QString& name, const QByteArray& text) {
+        QFile f(path(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        return path(name);
+    };
+    const QStringList fleet{"fleet", path("fleet.dat"), "--ports", ports.join(','), "--no-backup"};
+    const auto run = rvtest::RunCli(
+        fleet + QStringList{"--units", units("units.csv", "serial,dtmf.id_code,message.line1\n"
+                                                          "55550001,101,FRONT DESK\n"
+                                                          "55550002,102,\n")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.contains(QRegularExpression("55550003 +not in the units file")))
+        << run.out.toStdString();
+    EXPECT_EQ(blocksWritten(2), 0);
+    const QString fileLine1 =
+        rvtest::RunCli({"get", path("fleet.dat"), "message.line1"}).out.section(" = ", 1);
+    const QString expected[] = {"dtmf.id_code = 101\nmessage.line1 = FRONT DESK\n",
+                                "dtmf.id_code = 102\nmessage.line1 = " + fileLine1};
+    for (int i = 0; i < 2; ++i) {
+        const QString back = path(QString("back%1.dat").arg(i));
+        ASSERT_EQ(rvtest::RunCli({"read", "--port", ports[i], "-o", back}).status, 0);
+        EXPECT_EQ(rvtest::RunCli({"get", back, "dtmf.id_code", "message.line1"}).out, expected[i]);
+    }
+
+    const int before[] = {blocksWritten(0), blocksWritten(1), blocksWritten(2)};
+    const struct {
+        QStringList options;
+        QString refusal;
+    } refused[] = {
+        {{"--units", units("twice.csv", "serial,dtmf.id_code\n55550001,101\n55550002,101\n")},
+         "radio 1 (serial 55550001) and radio 2 (serial 55550002) would both get dtmf.id_code = "
+         "101: it must differ from radio to radio"},
+        {{"--each", "fleetsync.own_id=4998"}, "radio 3: fleetsync.own_id=5000: "},
+    };
+    for (const auto& r : refused) {
+        const auto result = rvtest::RunCli(fleet + r.options);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_TRUE(result.err.contains(r.refusal)) << result.err.toStdString();
+        EXPECT_TRUE(result.err.endsWith("No radio was written.\n"));
+    }
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(blocksWritten(static_cast<std::size_t>(i)), before[i]);
 }
 
 } // namespace

@@ -202,7 +202,7 @@ TEST_F(LinkCommands, InfoAndSetInfo) {
         EXPECT_EQ(r.info().frequencyCode, 49);
         EXPECT_EQ(r.info().typeLetter, 'C');
         EXPECT_EQ(r.info().serialNumber, "SN000042");
-        EXPECT_EQ(r.info().version, "2.1"); // sent without its leading V
+        EXPECT_EQ(r.info().version, "2.1"); // in the radio's form: its version has no V
     });
 
     const CliRun sync = cli({"set-info", "--port", port, "--time-sync"});
@@ -217,7 +217,7 @@ TEST_F(LinkCommands, InfoAndSetInfo) {
 TEST_F(LinkCommands, SetInfoSendsBackWhatIsNotGivenAsTheRadioHadIt) {
     const QString port = startRadio();
     radio->withRadio([](SimRadio& r) {
-        r.info().version = "1.23";
+        r.info().version = "V1.0";   // neither its V nor the missing digit may be changed
         r.info().modelType = "4615"; // not in the table: reads as empty
         r.info().typeLetter = 'D';
         r.info().frequencyCode = 48;
@@ -227,7 +227,7 @@ TEST_F(LinkCommands, SetInfoSendsBackWhatIsNotGivenAsTheRadioHadIt) {
         ASSERT_EQ(r.status, 0) << r.err.toStdString();
     }
     radio->withRadio([](SimRadio& r) {
-        EXPECT_EQ(r.info().version, "1.23");
+        EXPECT_EQ(r.info().version, "V1.0");
         EXPECT_EQ(r.info().modelType, "4615");
         EXPECT_EQ(r.info().typeLetter, 'D');
         EXPECT_EQ(r.info().frequencyCode, 48);

@@ -12,9 +12,9 @@
 
 namespace {
 
-using rv::link::Bytes;
 using rv::jobs::PortFinder;
 using rv::jobs::ProbeResult;
+using rv::link::Bytes;
 using rv::link::RadioIdent;
 
 struct FakeProbeHost : rv::link::ProbeHost {
@@ -114,6 +114,26 @@ TEST_F(Finder, RadiosOnSomePortsSilenceOnOthers) {
     firstOnly.setStopAtFirst(true);
     run(firstOnly, targets);
     EXPECT_EQ(firstOnly.results().size(), 2);
+}
+
+TEST_F(Finder, APortThatHoldsTheProbeIsGivenUpAtItsDeadline) {
+    const QString silent = addRadio(true);
+    const QString radio = addRadio(false);
+    PortFinder finder(rv::English);
+    finder.setReplyTime(60000); // the reply times alone would keep the silent port a minute
+    finder.setPortDeadline(200);
+    bool finished = false;
+    QEventLoop loop;
+    QObject::connect(&finder, &PortFinder::finished, &loop, [&] {
+        finished = true;
+        loop.quit();
+    });
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    finder.start({{"1", silent}, {"2", radio}});
+    loop.exec();
+    ASSERT_TRUE(finished);
+    ASSERT_EQ(finder.results().size(), 2);
+    EXPECT_EQ(finder.results()[0].status, ProbeResult::Status::Silent);
 }
 
 TEST_F(Finder, PermissionAdviceOnlyWhenNoPortCanBeOpenedForLackOfIt) {

@@ -44,13 +44,20 @@ protected:
 };
 
 TEST_F(RadioInfoDialogsTest, VersionRule) {
+    const std::vector<std::uint8_t> none;
+    std::vector<std::uint8_t> bare(10, 0xFF); // a radio whose version has no leading V
+    bare[0] = 'V';
+    bare[1] = '1';
     struct Case {
         const char* typed;
+        const std::vector<std::uint8_t>& radio;
         const char* kept;
     };
-    for (const Case c : {Case{"", "V"}, Case{"V2.10", "V2.10"}, Case{"2.1", "V2.1"},
-                         Case{"12345", "V1234"}, Case{"v1.0", "Vv1.0"}})
-        EXPECT_EQ(FrmRadioInfoSet::FixVersion(c.typed), c.kept) << c.typed;
+    for (const Case c :
+         {Case{"", none, "V"}, Case{"V2.10", none, "V2.10"}, Case{"2.1", none, "V2.1"},
+          Case{"12345", none, "V12345"}, Case{"v1.0", none, "Vv1.0"}, Case{"V1.08", bare, "1.08"},
+          Case{"1.234", bare, "1.234"}})
+        EXPECT_EQ(FrmRadioInfoSet::FixVersion(c.typed, c.radio), c.kept) << c.typed;
 
     FrmRadioInfoSet dialog(ctx);
     auto* version = find<QLineEdit>(&dialog, "Text1_1");
@@ -58,6 +65,24 @@ TEST_F(RadioInfoDialogsTest, VersionRule) {
     QFocusEvent out(QEvent::FocusOut);
     QApplication::sendEvent(version, &out);
     EXPECT_EQ(version->text(), "V300");
+}
+
+// Too long for its field: a message names field and width; nothing is stored or sent.
+TEST_F(RadioInfoDialogsTest, TooLongValueIsRefusedNotCut) {
+    auto* prompt = new rv::test::ScriptedPrompt;
+    ctx.setPrompt(prompt);
+    FrmRadioInfoSet dialog(ctx);
+    find<QLineEdit>(&dialog, "Text1_0")->setText("123456789");
+    find<QPushButton>(&dialog, "CommandWrite")->click();
+    find<QLineEdit>(&dialog, "Text1_0")->setText("1234");
+    find<QLineEdit>(&dialog, "Text1_1")->setText("1.234"); // V1.234 with its V
+    find<QPushButton>(&dialog, "CommandClose")->click();
+    ASSERT_EQ(prompt->asked.size(), 2);
+    EXPECT_TRUE(prompt->asked[0].contains("serial number takes at most 8"))
+        << prompt->asked[0].toStdString();
+    EXPECT_TRUE(prompt->asked[1].contains("version takes at most 5"))
+        << prompt->asked[1].toStdString();
+    EXPECT_EQ(ctx.doc().SerialNumber.get(), "20261201");
 }
 
 TEST_F(RadioInfoDialogsTest, ModelTypeOffersItsBands) {

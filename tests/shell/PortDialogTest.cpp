@@ -105,10 +105,10 @@ TEST_F(ShellTest, PortDialogSaysWhichGroupToJoinWhenNoPortMayBeOpened) {
     rv::ui::FrmSetComm dialog(*ctx, nullptr, ports, denied);
     const QString advice =
         rv::jobs::PermissionAdvice(rv::jobs::SerialGroupOf(ports[0].device), rv::English);
-    EXPECT_EQ(dialog.status(), advice);
+    EXPECT_TRUE(dialog.status().contains(advice)) << dialog.status().toStdString();
     dialog.findRadio();
     QTRY_VERIFY_WITH_TIMEOUT(dialog.findChild<QPushButton*>("cmdFindRadio")->isEnabled(), 5000);
-    EXPECT_EQ(dialog.status(), advice);
+    EXPECT_TRUE(dialog.status().contains(advice)) << dialog.status().toStdString();
     rv::ui::FrmSetComm allowed(*ctx, nullptr, ports, [](const QString&) { return 0; });
     EXPECT_TRUE(allowed.status().isEmpty());
 }

@@ -1,9 +1,11 @@
 // Backup, verify, restore and compare in the desktop program, against the built-in radio.
 #include "ShellFixture.h"
+#include "data/DataFile.h"
 #include "data/Defaults.h"
 #include "data/Image.h"
 #include "jobs/SafeWrite.h"
 #include "kit/RadioPort.h"
+#include "link/RadioHistoryFiles.h"
 #include "link/SimRadioPty.h"
 #include "shell/FrmCompare.h"
 #include "shell/FrmProgress.h"
@@ -13,8 +15,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -102,15 +106,19 @@ TEST_F(SafeWriteWindows, BrokenOffWriteNamesTheBackupAndRestoreGivesItBack) {
 
     sim->withRadio([](rv::link::SimRadio& r) { r.faults() = {}; });
     prompt->asked.clear();
-    QTimer::singleShot(0, [] {
+    // The chooser opens once the serial of the radio on the port has been read.
+    QTimer wait;
+    QObject::connect(&wait, &QTimer::timeout, [&] {
         auto* chooser = qobject_cast<rv::ui::FrmRestore*>(QApplication::activeModalWidget());
-        ASSERT_NE(chooser, nullptr);
+        if (!chooser) return;
+        wait.stop();
         chooser->accept();
     });
+    wait.start(10);
     act("mnuRestore")->trigger();
     ASSERT_EQ(prompt->asked.size(), 2);
     EXPECT_TRUE(prompt->asked[0].startsWith("Write the backup ")) << prompt->asked[0].toStdString();
-    EXPECT_EQ(prompt->asked[1], "Write Data Completed.\r\nThe radio was verified.");
+    EXPECT_EQ(prompt->asked[1], "Write Data Completed.\r\nVerified");
     EXPECT_EQ(memory(), first);
 }
 
@@ -138,6 +146,30 @@ TEST_F(SafeWriteWindows, WriteCancelledWithTheButtonSaysItIsPartlyWritten) {
         << prompt->asked.last().toStdString();
 }
 
+// One safe write from each front end: the radio takes the same frames, the user reads the
+// same outcome.
+TEST_F(SafeWriteWindows, DesktopAndCommandLineWriteAlike) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("doc.dat");
+    ASSERT_TRUE(rv::SaveDataFile(ctx->session, file.toStdString()));
+    const auto frames = [this] { return sim->withRadio([](auto& r) { return r.frameLog(); }); };
+    sim->withRadio([](rv::link::SimRadio& r) { r.clearFrameLog(); });
+    ASSERT_TRUE(main->runTransfer(2));
+    const auto desktop = frames();
+    sim->withRadio([](rv::link::SimRadio& r) { r.clearFrameLog(); });
+    QProcess cli;
+    cli.setEnvironment(QProcess::systemEnvironment() << "LC_ALL=C.UTF-8");
+    cli.start(RV_BIN_DIR "/rv52n-cli", {"write", file, "--port", sim->devicePath().c_str(),
+                                        "--backup-dir", dir.filePath("kept")});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    EXPECT_GT(desktop.size(), 100u);
+    EXPECT_TRUE(desktop == frames()) << desktop.size() << " frames against " << frames().size();
+    const QString shown = prompt->asked.last().replace("\r\n", "\n") + "\n";
+    EXPECT_TRUE(QString::fromUtf8(cli.readAllStandardOutput()).endsWith(shown))
+        << shown.toStdString();
+}
+
 TEST_F(SafeWriteWindows, SilentRadioIsNoRadioNotAWrongModel) {
     sim->withRadio([](rv::link::SimRadio& r) { r.faults().garbageIdent = true; });
     rv::ui::SetSafetyChoice(rv::ui::Safety::BackUpBeforeWriting, false);
@@ -147,28 +179,33 @@ TEST_F(SafeWriteWindows, SilentRadioIsNoRadioNotAWrongModel) {
         << prompt->asked[1].toStdString();
 }
 
-TEST_F(SafeWriteWindows, BackupsAreListedNewestFirst) {
+TEST_F(SafeWriteWindows, BackupsAreGroupedByRadioAndTheRadioOnThePortIsChosen) {
     const QString folder = path("kept");
     QDir().mkpath(folder);
     rv::MemoryImage m = rv::link::DemoRadioMemory();
-    const char* names[] = {"20260105-101010-7415.img", "20261130-080000-582.img",
-                           "20260701-000000-7415.img", "short.img"};
+    const char* names[] = {"20260105-101010-7415.img", "C0000002-20261130-080000.img",
+                           "C0000001-20260701-000000.img", "C0000001-20261201-000000.img"};
     for (const char* n : names) {
         QFile f(folder + "/" + n);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        if (QString(n) == "20261130-080000-582.img") m[446] = 0xF9, m[445] = 1;
-        f.write(reinterpret_cast<const char*>(m.data()), QString(n) == "short.img" ? 10 : 1024);
+        if (QString(n).startsWith("C0000002")) m[446] = 0xF9, m[445] = 1;
+        // A cut image cannot be written back: it is not offered.
+        f.write(reinterpret_cast<const char*>(m.data()),
+                QString(n).contains("20261201") ? 10 : 1024);
     }
-    const auto list = rv::ui::ListBackups(folder);
-    ASSERT_EQ(list.size(), 3);
-    EXPECT_TRUE(list[0].imagePath.endsWith("20261130-080000-582.img"));
-    EXPECT_EQ(list[0].model, "582");
-    EXPECT_EQ(list[0].band, "136 - 174 MHz");
-    EXPECT_TRUE(list[2].imagePath.endsWith("20260105-101010-7415.img"));
-    rv::ui::FrmRestore chooser(*ctx, list);
-    EXPECT_EQ(chooser.findChild<QTreeWidget*>("Backups")->topLevelItem(0)->text(0),
-              "2026-11-30 08:00:00");
-    EXPECT_EQ(chooser.chosen(), list[0].imagePath);
+    const auto list = rv::link::ListBackups(folder).value();
+    rv::ui::FrmRestore newest(*ctx, folder, list);
+    auto* tree = newest.findChild<QTreeWidget*>("Backups");
+    ASSERT_EQ(tree->topLevelItemCount(), 3);
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), "C0000002");
+    EXPECT_EQ(tree->topLevelItem(0)->child(0)->text(1) + " " +
+                  tree->topLevelItem(0)->child(0)->text(2),
+              "582 136 - 174 MHz");
+    EXPECT_EQ(tree->topLevelItem(1)->childCount(), 1);
+    EXPECT_EQ(tree->topLevelItem(2)->text(0), "(no serial number)");
+    EXPECT_EQ(newest.chosen(), folder + "/C0000002-20261130-080000.img");
+    rv::ui::FrmRestore ofRadio(*ctx, folder, list, "C0000001");
+    EXPECT_EQ(ofRadio.chosen(), folder + "/C0000001-20260701-000000.img");
 }
 
 TEST_F(SafeWriteWindows, CompareWithFileListsDifferencesWithoutChangingTheDocument) {

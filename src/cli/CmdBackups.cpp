@@ -1,0 +1,89 @@
+#include "Columns.h"
+#include "Commands.h"
+#include "Json.h"
+#include "PortArgs.h"
+
+#include "link/RadioHistoryFiles.h"
+#include "jobs/SafeWrite.h"
+
+#include <QDir>
+
+#include <cstdio>
+
+namespace rv::cli {
+
+namespace {
+
+// The date and time joined by `between` ("2026-12-07T10:30:00").
+std::string Stamp(const rv::BackupEntry& e, char between) {
+    std::string text = e.date;
+    text += between;
+    return text += e.time;
+}
+
+constexpr const char* Usage = "backups [--backup-dir DIR] [--serial S] [--json]";
+
+void PrintJson(const std::vector<rv::BackupEntry>& entries, const QDir& dir) {
+    Json j;
+    j.beginArray();
+    for (const auto& e : entries) {
+        j.beginObject();
+        j.string("serial", e.serial);
+        j.string("date", Stamp(e, 'T'));
+        j.string("model", e.model);
+        j.string("band", e.band);
+        j.string("file", dir.filePath(QString::fromStdString(e.file())).toStdString());
+        j.string("data",
+                 e.data.empty() ? "" : dir.filePath(QString::fromStdString(e.data)).toStdString());
+        j.endObject();
+    }
+    j.endArray();
+    std::printf("%s\n", j.text().c_str());
+}
+
+void PrintTable(const std::vector<rv::BackupEntry>& entries, const QDir& dir, int language) {
+    std::vector<std::vector<std::string>> rows{
+        {InLanguage(language, "serial", "序列号"), InLanguage(language, "date", "日期"),
+         InLanguage(language, "model", "机型"), InLanguage(language, "band", "频段"),
+         InLanguage(language, "file", "文件")}};
+    for (const auto& e : entries)
+        rows.push_back({e.serial, Stamp(e, ' '), e.model, e.band,
+                        dir.filePath(QString::fromStdString(e.file())).toStdString()});
+    std::fputs(TableText(rows).c_str(), stdout);
+}
+
+} // namespace
+
+QString BackupDirOf(const CliArgs& args) {
+    const auto given = args.value("--backup-dir");
+    return given ? QString::fromStdString(*given) : rv::jobs::DefaultBackupDir();
+}
+
+int CmdBackups(CliArgs& args) {
+    if (!args.positional.empty()) return UsageError("backups takes no file", Usage);
+    const auto serial = args.value("--serial");
+    if (serial && rv::FileSafeSerial(*serial).empty())
+        return UsageError("--serial needs a serial number", Usage);
+    const QString dir = BackupDirOf(args);
+    auto entries = rv::link::ListBackups(dir);
+    // The default folder does not exist until the first backup is kept.
+    if (!entries && args.value("--backup-dir"))
+        return Fail(dir.toStdString() +
+                    InLanguage(args.language, ": no such folder", "：没有这个文件夹"));
+    if (!entries) entries.emplace();
+    if (serial)
+        std::erase_if(*entries, [&](const rv::BackupEntry& e) {
+            return e.serial != rv::FileSafeSerial(*serial);
+        });
+    if (args.has("--json")) {
+        PrintJson(*entries, QDir(dir));
+    } else if (entries->empty()) {
+        std::fprintf(stderr, InLanguage(args.language, "No backups in %s.\n", "%s 中没有备份。\n"),
+                     qPrintable(dir));
+    } else {
+        PrintTable(*entries, QDir(dir), args.language);
+    }
+    return 0;
+}
+
+} // namespace rv::cli

@@ -1,0 +1,79 @@
+#include "Columns.h"
+#include "Commands.h"
+#include "Json.h"
+#include "PortArgs.h"
+
+#include "link/RadioHistoryFiles.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace rv::cli {
+
+namespace {
+
+constexpr const char* Usage = "history [--serial S] [--backup-dir DIR] [--json]";
+
+std::string OutcomeText(const std::string& outcome, int language) {
+    return outcome == "OK" ? InLanguage(language, "OK", "成功") : outcome;
+}
+
+void PrintJson(const std::vector<rv::HistoryEntry>& entries) {
+    Json j;
+    j.beginArray();
+    for (const auto& e : entries) {
+        j.beginObject();
+        j.string("time", e.time);
+        j.string("serial", e.serial);
+        j.string("operation", e.operation);
+        j.string("file", e.file);
+        j.string("hash", e.hash);
+        j.string("outcome", e.outcome);
+        j.endObject();
+    }
+    j.endArray();
+    std::printf("%s\n", j.text().c_str());
+}
+
+void PrintTable(const std::vector<rv::HistoryEntry>& entries, int language) {
+    std::vector<std::vector<std::string>> rows{
+        {InLanguage(language, "time", "时间"), InLanguage(language, "serial", "序列号"),
+         InLanguage(language, "operation", "操作"), InLanguage(language, "outcome", "结果"),
+         InLanguage(language, "hash", "校验值"), InLanguage(language, "file", "文件")}};
+    for (auto e : entries) {
+        std::replace(e.time.begin(), e.time.end(), 'T', ' ');
+        rows.push_back({e.time, e.serial, rv::OperationText(e.operation, language),
+                        OutcomeText(e.outcome, language), e.hash, e.file});
+    }
+    std::fputs(TableText(rows).c_str(), stdout);
+}
+
+} // namespace
+
+int CmdHistory(CliArgs& args) {
+    if (!args.positional.empty()) return UsageError("history takes no file", Usage);
+    const auto serial = args.value("--serial");
+    if (serial && rv::FileSafeSerial(*serial).empty())
+        return UsageError("--serial needs a serial number", Usage);
+    const QString dir = BackupDirOf(args);
+    auto entries = rv::link::ReadHistory(dir);
+    const QString path = QDir(dir).filePath(QString::fromLatin1(rv::HistoryFileName));
+    if (!entries) return Fail(path.toStdString() + ": " + MsgText(Msg::FileError, args.language));
+    if (serial)
+        std::erase_if(*entries, [&](const rv::HistoryEntry& e) {
+            return rv::FileSafeSerial(e.serial) != rv::FileSafeSerial(*serial);
+        });
+    if (args.has("--json"))
+        PrintJson(*entries);
+    else if (entries->empty())
+        std::fprintf(stderr,
+                     InLanguage(args.language, "No history in %s.\n", "%s 中没有历史记录。\n"),
+                     qPrintable(path));
+    else
+        PrintTable(*entries, args.language);
+    return 0;
+}
+
+} // namespace rv::cli

@@ -1,0 +1,62 @@
+#include "link/RadioHistoryFiles.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+
+namespace rv::link {
+
+std::optional<std::vector<rv::BackupEntry>> ListBackups(const QString& dir) {
+    const QDir folder(dir);
+    if (!folder.exists() || !folder.isReadable()) return std::nullopt;
+    std::vector<std::string> names;
+    for (const QString& name : folder.entryList(QDir::Files))
+        names.push_back(name.toStdString());
+    auto entries = rv::BackupsOf(names);
+    for (auto& e : entries) {
+        if (e.image.empty()) continue;
+        QFile f(folder.filePath(QString::fromStdString(e.image)));
+        rv::MemoryImage image{};
+        if (!f.open(QIODevice::ReadOnly) || f.size() != static_cast<qint64>(image.size())) continue;
+        const QByteArray bytes = f.readAll();
+        if (bytes.size() != static_cast<qsizetype>(image.size())) continue;
+        std::copy(bytes.begin(), bytes.end(), image.begin());
+        e.imageOk = true;
+        rv::TakeModelOfImage(image, e);
+    }
+    return entries;
+}
+
+bool AppendHistory(const QString& dir, const rv::HistoryEntry& entry, QString* error) {
+    const QString path = QDir(dir).filePath(QString::fromLatin1(rv::HistoryFileName));
+    QFile f(path);
+    if (!QDir().mkpath(dir) || !f.open(QIODevice::ReadWrite | QIODevice::Append)) {
+        if (error) *error = path;
+        return false;
+    }
+    std::string text;
+    if (f.size() == 0) {
+        text = rv::HistoryHeader();
+    } else if (f.seek(f.size() - 1); f.read(1) != "\n") {
+        // A line cut short (a full disk, a crash) is not joined to the new one.
+        text = "\r\n";
+    }
+    text += rv::HistoryLine(entry);
+    // One write, so lines of programs logging at the same time do not interleave.
+    const auto n = static_cast<qint64>(text.size());
+    if (f.write(text.data(), n) != n || !f.flush()) {
+        if (error) *error = path;
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::vector<rv::HistoryEntry>> ReadHistory(const QString& dir) {
+    QFile f(QDir(dir).filePath(QString::fromLatin1(rv::HistoryFileName)));
+    if (!f.exists()) return std::vector<rv::HistoryEntry>{};
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    return rv::ParseHistory(f.readAll().toStdString());
+}
+
+} // namespace rv::link

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "data/RadioHistory.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace rv::link {
+
+/// The backups kept in `dir`, newest first, each with the model and band its image names.
+/// Nullopt when the folder does not exist or cannot be read.
+std::optional<std::vector<rv::BackupEntry>> ListBackups(const QString& dir);
+
+/// Adds one line to the history log in `dir`, creating the folder and the log (with its
+/// header) when needed. False with the reason when it cannot be written.
+bool AppendHistory(const QString& dir, const rv::HistoryEntry& entry, QString* error);
+
+/// The lines of the history log in `dir`; none when there is no log yet. Nullopt when the
+/// log exists but cannot be read.
+std::optional<std::vector<rv::HistoryEntry>> ReadHistory(const QString& dir);
+
+} // namespace rv::link
