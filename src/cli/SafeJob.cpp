@@ -38,7 +38,6 @@ rv::jobs::SafeWriteOptions SafeOptionsOf(const CliArgs& args) {
     o.retries = RetriesOf(args).value_or(2);
     o.force = args.has("--force");
     o.askUser = true;
-    o.readSerial = true;
     // The history is kept beside the backups.
     o.historyDir = o.backupDir;
     return o;

@@ -11,6 +11,9 @@ struct JobTexts {
     static inline const rv::LangText NothingWritten{"", "Nothing was written to the radio.",
                                                     "未向对讲机写入数据。"};
     static inline const rv::LangText Cancelled{"", "The operation was cancelled.", "操作已取消。"};
+    static inline const rv::LangText WrittenNotVerified{
+        "", "The radio was written; the verify read was stopped, so it is not verified.",
+        "已写入对讲机；校验读取已停止，未经校验。"};
     static inline const rv::LangText ReadsDisagree{"", "Three reads of the radio disagree at ",
                                                    "三次读取对讲机的数据不一致，地址："};
     static inline const rv::LangText VerifyReadFailed{

@@ -279,7 +279,11 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
     stage_ = job == Job::Read               ? SafeWriteStage::Read
              : options_.backupDir.isEmpty() ? SafeWriteStage::Write
                                             : SafeWriteStage::Backup;
-    if (options_.readSerial && options_.serial.empty()) stage_ = SafeWriteStage::Identify;
+    // A backup and a history line are named by the radio's serial number, and the kept image
+    // of that serial may spare a backup its second read: such a job learns it first.
+    const bool identify = options_.readSerial || stage_ == SafeWriteStage::Backup ||
+                          !options_.historyDir.isEmpty();
+    if (identify && options_.serial.empty()) stage_ = SafeWriteStage::Identify;
     const int mode = stage_ == SafeWriteStage::Identify ? ReadRadioInfo
                      : stage_ == SafeWriteStage::Write  ? WriteRadio
                                                         : ReadRadio;
@@ -472,7 +476,9 @@ void SafeWrite::afterWrite(bool ok, const QString& message) {
 
 void SafeWrite::afterVerify(bool ok, const QString& message) {
     // A stop during the verify read is a stop: the write itself went through.
-    if (cancelled_) return end(SafeWriteStatus::Failed, text(JobTexts::Cancelled));
+    if (cancelled_)
+        return end(SafeWriteStatus::Failed,
+                   Join(text(JobTexts::Cancelled), text(JobTexts::WrittenNotVerified)));
     if (!ok) return end(SafeWriteStatus::VerifyFailed, text(JobTexts::VerifyReadFailed) + message);
     result_.after = scratch_.Image;
     result_.mismatches = rv::DifferingAddresses(result_.sent, result_.after, true);

@@ -71,8 +71,8 @@ struct SafeWriteOptions {
     int waitMs = 300;       ///< the reply time-out
     /// How the backup before a write is read: always checked, never one read taken on trust.
     ReadPolicy backupReads = VoteOnReads;
-    /// Read the radio information first, so that backups and the history carry the radio's
-    /// serial number (not needed when `serial` is given).
+    /// Read the radio information first, to learn the radio's serial number; a job that keeps
+    /// a backup or a history line does so anyway (not needed when `serial` is given).
     bool readSerial = false;
     std::string serial;        ///< the radio's serial number, when read already (a fleet)
     QString historyDir;        ///< where the history log is kept; empty: no history line

@@ -81,7 +81,6 @@ rv::jobs::SafeWriteOptions JobOptions() {
     o.verify = SafetyChoice(Safety::VerifyAfterWriting);
     o.readVerify = SafetyChoice(Safety::VerifyReads);
     o.askUser = true;
-    o.readSerial = !o.backupDir.isEmpty(); // the serial names the backups and the history
     o.historyDir = o.backupDir; // the history is kept beside the backups
     return o;
 }

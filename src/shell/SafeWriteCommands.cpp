@@ -123,7 +123,11 @@ bool frmMain::writeRadio(const QString& device, const rv::MemoryImage* restore) 
                  rv::MsgIcon::Exclamation);
             return false;
         case SafeWriteStatus::Failed:
-            if (cancelled) return false;
+            // A cancel still says whether the radio was touched.
+            if (cancelled) {
+                if (!r.message.isEmpty()) Tell(ctx_, this, r.message);
+                return false;
+            }
             [[fallthrough]];
         default:
             if (!r.message.isEmpty()) Tell(ctx_, this, r.message, rv::MsgIcon::Exclamation);

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -99,7 +100,9 @@ TEST(SafeWrite, CleanWriteKeepsTheRadioAsItWasAndVerifies) {
     ASSERT_TRUE(r.ok()) << r.message.toStdString();
     EXPECT_EQ(FileImage(r.backupImage), h.first);
     EXPECT_TRUE(QFile::exists(r.backupData));
-    EXPECT_TRUE(r.backupImage.endsWith("-7415.img")) << r.backupImage.toStdString();
+    // Named by the radio's serial number, read before the backup.
+    EXPECT_TRUE(QFileInfo(r.backupImage).fileName().startsWith("20261201-"))
+        << r.backupImage.toStdString();
     EXPECT_EQ(r.blocksWritten, 49);
     EXPECT_TRUE(rv::DifferingAddresses(h.memory(), r.sent, true).empty());
     EXPECT_EQ(r.radioModel, "7415");
