@@ -4,8 +4,8 @@
 #include "FleetPlanTable.h"
 #include "FleetTexts.h"
 #include "RadioJob.h"
-#include "jobs/FleetTexts.h"
 #include "data/Catalogue.h"
+#include "jobs/FleetTexts.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
 #include "link/PortList.h"
@@ -73,6 +73,8 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     portName_ = new QLineEdit;
     portName_->setObjectName(QStringLiteral("txtPort"));
     portName_->setPlaceholderText(tr(FleetWindowTexts::PortHint));
+    portName_->setMinimumWidth(
+        portName_->fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB00")) * 2);
     auto* addPortButton = button(FleetWindowTexts::AddPort, "cmdAddPort");
     const auto addTyped = [this] {
         if (addPort(portName_->text().trimmed())) portName_->clear();
@@ -113,7 +115,7 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
         if (!listed) addPortRow({ctx_.CommDevice, ctx_.CommDevice}, false);
     }
     connect(table_, &QTableWidget::itemChanged, this, &FrmFleet::countTickedPorts);
-    resize(720, 480);
+    resize(960, 600);
 }
 
 FrmFleet::~FrmFleet() {
