@@ -36,18 +36,6 @@ QString Join(const QString& a, const QString& b) {
     return a.isEmpty() ? b : a + QLatin1Char('\n') + b;
 }
 
-// A new file that no one else may have taken meanwhile (parallel jobs, same second).
-bool WriteNew(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return false;
-    if (f.write(bytes) != bytes.size() || !f.flush()) {
-        f.close();
-        f.remove();
-        return false;
-    }
-    return true;
-}
-
 // A serial number as the radio pads it (spaces or nothing at the end) to its plain text.
 std::string PlainSerial(const std::string& t) {
     const auto first = t.find_first_not_of(" \t");
@@ -95,11 +83,11 @@ bool SaveBackup(const rv::Session& s, const rv::MemoryImage& image, const QStrin
     for (int n = 1; n < 1000; ++n) {
         const QString base = n == 1 ? stem : stem + QLatin1Char('-') + QString::number(n);
         if (QFile::exists(base + QStringLiteral(".dat"))) continue;
-        if (!WriteNew(base + QStringLiteral(".img"), AsBytes(image.data(), image.size()))) {
+        if (!WriteNewFile(base + QStringLiteral(".img"), AsBytes(image.data(), image.size()))) {
             if (QFile::exists(base + QStringLiteral(".img"))) continue;
             break;
         }
-        if (!WriteNew(base + QStringLiteral(".dat"), AsBytes(record.data(), record.size()))) {
+        if (!WriteNewFile(base + QStringLiteral(".dat"), AsBytes(record.data(), record.size()))) {
             QFile::remove(base + QStringLiteral(".img"));
             break;
         }
@@ -281,8 +269,8 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
                                             : SafeWriteStage::Backup;
     // A backup and a history line are named by the radio's serial number, and the kept image
     // of that serial may spare a backup its second read: such a job learns it first.
-    const bool identify = options_.readSerial || stage_ == SafeWriteStage::Backup ||
-                          !options_.historyDir.isEmpty();
+    const bool identify =
+        options_.readSerial || stage_ == SafeWriteStage::Backup || !options_.historyDir.isEmpty();
     if (identify && options_.serial.empty()) stage_ = SafeWriteStage::Identify;
     const int mode = stage_ == SafeWriteStage::Identify ? ReadRadioInfo
                      : stage_ == SafeWriteStage::Write  ? WriteRadio

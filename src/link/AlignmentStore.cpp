@@ -1,6 +1,7 @@
 #include "link/AlignmentStore.h"
 
 #include "data/ModelTables.h"
+#include "link/RadioHistoryFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,17 +62,6 @@ QJsonObject ToJson(const AlignmentRecord& r) {
     return o;
 }
 
-bool WriteNew(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return false;
-    if (f.write(bytes) != bytes.size() || !f.flush()) {
-        f.close();
-        f.remove();
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 QString SerialStem(const QString& serial) {
@@ -99,7 +89,7 @@ AlignmentRecord RecordOf(const std::vector<std::uint8_t>& ident,
 
 bool SaveAlignmentAs(const AlignmentRecord& r, const QString& path, QString* error, int language) {
     const QByteArray json = QJsonDocument(ToJson(r)).toJson(QJsonDocument::Indented);
-    if (WriteNew(path, json)) return true;
+    if (WriteNewFile(path, json)) return true;
     if (error)
         *error =
             QFile::exists(path)
@@ -124,7 +114,7 @@ bool SaveAlignment(const AlignmentRecord& r, const QString& dir, QString* path, 
         const QString name = (n == 1 ? stem : stem + QLatin1Char('-') + QString::number(n)) +
                              QStringLiteral(".align.json");
         if (QFile::exists(name)) continue;
-        if (WriteNew(name, json)) {
+        if (WriteNewFile(name, json)) {
             if (path) *path = name;
             return true;
         }

@@ -7,6 +7,17 @@
 
 namespace rv::link {
 
+bool WriteNewFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return false;
+    if (f.write(bytes) != bytes.size() || !f.flush()) {
+        f.close();
+        f.remove();
+        return false;
+    }
+    return true;
+}
+
 std::optional<std::vector<rv::BackupEntry>> ListBackups(const QString& dir) {
     const QDir folder(dir);
     if (!folder.exists() || !folder.isReadable()) return std::nullopt;

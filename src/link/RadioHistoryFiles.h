@@ -2,12 +2,18 @@
 
 #include "data/RadioHistory.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
 #include <vector>
 
 namespace rv::link {
+
+/// Writes `bytes` to a new file at `path` that no one else may have taken meanwhile (parallel
+/// jobs, the same second). False, with nothing left behind, when the name is taken or the
+/// write fails.
+bool WriteNewFile(const QString& path, const QByteArray& bytes);
 
 /// The backups kept in `dir`, newest first, each with the model and band its image names.
 /// Nullopt when the folder does not exist or cannot be read.

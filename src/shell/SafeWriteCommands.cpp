@@ -63,26 +63,30 @@ bool frmMain::runTransfer(int mode) {
     return read ? readRadio(device) : writeRadio(device, nullptr);
 }
 
-bool frmMain::readRadio(const QString& device) {
+std::optional<rv::MemoryImage> frmMain::readRadioImage(const QString& device) {
     const auto options = JobOptions();
     bool cancelled = false;
     const SafeWriteResult r = RunRadioJob(
         ctx_, this, rv::link::ReadRadio,
         [&](SafeWrite& job, QString* e) { return job.startRead(ctx_.session, device, options, e); },
         &cancelled);
-    if (!r.ok()) {
-        // A cancel answered in a question or with the button needs no second word.
-        const bool quiet = cancelled || r.status == SafeWriteStatus::Failed;
-        if (!quiet && !r.message.isEmpty()) Tell(ctx_, this, r.message, rv::MsgIcon::Exclamation);
-        return false;
-    }
-    rv::jobs::TakeReadImage(ctx_.session, r.before);
+    if (r.ok()) return r.before;
+    // A cancel answered in a question or with the button needs no second word.
+    const bool quiet = cancelled || r.status == SafeWriteStatus::Failed;
+    if (!quiet && !r.message.isEmpty()) Tell(ctx_, this, r.message, rv::MsgIcon::Exclamation);
+    return std::nullopt;
+}
+
+bool frmMain::readRadio(const QString& device) {
+    const auto image = readRadioImage(device);
+    if (!image) return false;
+    rv::jobs::TakeReadImage(ctx_.session, *image);
     // The document has been replaced; show it afresh under the name new.dat.
     closeCurAllWindows();
     ctx_.notifyReplaced();
     Change_Language();
     showDocument();
-    WarnIfUnknownModel(ctx_, this, r.before);
+    WarnIfUnknownModel(ctx_, this, *image);
     Ask(ctx_, this, rv::Msg::ReadCompleted);
     return true;
 }
@@ -192,22 +196,13 @@ void frmMain::mnuCompareRadio_Click() {
     commitPendingEdits();
     const QString device = OpenablePort(ctx_, this);
     if (device.isEmpty()) return;
-    const auto options = JobOptions();
-    bool cancelled = false;
     // The radio is read into a copy: the open document never changes.
-    const SafeWriteResult r = RunRadioJob(
-        ctx_, this, rv::link::ReadRadio,
-        [&](SafeWrite& job, QString* e) { return job.startRead(ctx_.session, device, options, e); },
-        &cancelled);
-    if (!r.ok()) {
-        if (!cancelled && r.status != SafeWriteStatus::Failed && !r.message.isEmpty())
-            Tell(ctx_, this, r.message, rv::MsgIcon::Exclamation);
-        return;
-    }
+    const auto image = readRadioImage(device);
+    if (!image) return;
     rv::Session radio = ctx_.session;
     radio.onMessage = nullptr;
-    rv::jobs::TakeReadImage(radio, r.before);
-    WarnIfUnknownModel(ctx_, this, r.before);
+    rv::jobs::TakeReadImage(radio, *image);
+    WarnIfUnknownModel(ctx_, this, *image);
     showComparison(radio, Tr(ctx_, RadioName));
 }
 

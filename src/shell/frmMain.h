@@ -108,6 +108,8 @@ private:
     void buildViewToggles();
     void buildSafetyToggles();
     bool readRadio(const QString& device);
+    /// Reads the radio on `device`; nullopt, with the reason told, when that fails.
+    std::optional<rv::MemoryImage> readRadioImage(const QString& device);
     bool writeRadio(const QString& device, const rv::MemoryImage* restore);
     void showComparison(const rv::Session& other, const QString& otherName);
     QAction* addEntry(QMenu* menu, const char* name);
