@@ -44,12 +44,12 @@ void FrmSetComm::onFindFinished() {
     setBusy(false);
     const rv::jobs::ProbeResult* found = finder_->firstAnswer();
     if (!found) {
-        // A device path typed in that is no usable port says why, as OK would.
-        const QString advice = finder_->permissionAdvice();
-        const QString otherFailure = finder_->openFailureOf(OtherTarget);
-        status_->setText(!otherFailure.isEmpty() ? otherFailure
-                         : advice.isEmpty()      ? tr(PortTexts::NoRadio)
-                                                 : advice);
+        // A device path typed in that is no usable port says why, as OK would; ports that
+        // may not be opened say which group to join.
+        QStringList why;
+        for (const QString& t : {finder_->openFailureOf(OtherTarget), finder_->permissionAdvice()})
+            if (!t.isEmpty()) why << t;
+        status_->setText(why.isEmpty() ? tr(PortTexts::NoRadio) : why.join(QLatin1Char('\n')));
     } else {
         const bool other = found->target.port == OtherTarget;
         const int index =
