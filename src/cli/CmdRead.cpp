@@ -13,12 +13,15 @@ namespace {
 
 constexpr const char* Usage = "read [--port PORT] -o FILE [--retries N] [--verify]";
 
-// Reads twice (a third read decides where they differ); the image then lands in `s`.
-bool CheckedRead(Session& s, const CliArgs& args, const RadioTarget& target) {
+// Reads through the job layer, as the desktop program does; with --verify twice (a third
+// read decides where they differ). The image then lands in `s`, and the history has a line.
+bool ReadJob(Session& s, const CliArgs& args, const RadioTarget& target, const std::string& out) {
     rv::jobs::SafeWriteOptions o;
-    o.readVerify = true;
+    o.readVerify = args.has("--verify");
     o.retries = RetriesOf(args).value_or(2);
     o.askUser = true;
+    o.historyDir = rv::jobs::DefaultBackupDir();
+    o.historyFile = QString::fromStdString(out);
     const auto r = RunSafeJob(s, args, [&](rv::jobs::SafeWrite& job, QString* error) {
         return job.startRead(s, target.device, o, error);
     });
@@ -39,12 +42,7 @@ int CmdRead(CliArgs& args) {
     InitRadioData(s);
     const auto target = OpenTarget(args);
     if (!target) return 1;
-    if (args.has("--verify")) {
-        if (!CheckedRead(s, args, *target)) return 1;
-    } else {
-        const auto result = RunOperation(s, rv::link::ReadRadio, *target, args);
-        if (!result.ok) return Fail(result.message);
-    }
+    if (!ReadJob(s, args, *target, *out)) return 1;
     WarnUnknownModel(s, s.Image);
     // The file is written only now, so a failed read leaves it as it was.
     const Record record = ToRecord(s.Doc);
