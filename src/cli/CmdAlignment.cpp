@@ -1,11 +1,11 @@
 // The radio's alignment from the command line: keep it, and write a kept one back.
 #include "Commands.h"
 #include "RadioOperation.h"
-#include "StopSignals.h"
 
 #include "jobs/SafeWrite.h"
 #include "link/AlignmentJob.h"
 #include "link/AlignmentStore.h"
+#include "link/StopSignals.h"
 
 #include <QDateTime>
 
@@ -37,7 +37,7 @@ std::string S(const QString& q) {
 struct Entered {
     std::unique_ptr<AlignmentJob> job;
     /// A stop request (Ctrl+C, SIGTERM) leaves test mode before the tool ends.
-    std::unique_ptr<StopSignals> stop;
+    std::unique_ptr<rv::link::StopSignals> stop;
     AlignmentRecord now;
     QString keptAs;
 };
@@ -51,7 +51,7 @@ std::optional<Entered> Enter(CliArgs& args, const RadioTarget& target, int retri
     }
     Entered e;
     e.job = std::make_unique<AlignmentJob>(args.language, retries);
-    e.stop = std::make_unique<StopSignals>([job = e.job.get()] { job->giveUp(); });
+    e.stop = std::make_unique<rv::link::StopSignals>([job = e.job.get()] { job->giveUp(); });
     QString error;
     if (!e.job->enter(target.device, &error)) {
         Fail(S(error));

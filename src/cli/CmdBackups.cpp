@@ -3,8 +3,8 @@
 #include "Json.h"
 #include "PortArgs.h"
 
-#include "link/RadioHistoryFiles.h"
 #include "jobs/SafeWrite.h"
+#include "link/RadioHistoryFiles.h"
 
 #include <QDir>
 

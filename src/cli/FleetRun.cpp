@@ -2,10 +2,10 @@
 
 #include "PortArgs.h"
 #include "RadioOperation.h"
-#include "StopSignals.h"
 #include "data/FleetLog.h"
 #include "jobs/FleetTexts.h"
 #include "link/LinkTexts.h"
+#include "link/StopSignals.h"
 
 #include <QEventLoop>
 
@@ -77,7 +77,7 @@ int FleetRun::exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, 
         });
         stations.push_back(std::move(station));
     }
-    StopSignals stop([&] {
+    rv::link::StopSignals stop([&] {
         for (auto& st : stations)
             st->stop();
     });

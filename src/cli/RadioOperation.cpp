@@ -1,12 +1,11 @@
 #include "RadioOperation.h"
 
-#include "StopSignals.h"
-
 #include "jobs/SafeWrite.h"
 #include "link/CloneSession.h"
 #include "link/LinkTexts.h"
 #include "link/Os.h"
 #include "link/PortList.h"
+#include "link/StopSignals.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -98,7 +97,7 @@ OperationResult RunOperation(rv::Session& s, int mode, const RadioTarget& target
                          loop.quit();
                      });
     // A stop signal ends the transfer properly: End to the radio, the port closed.
-    StopSignals stop([&session] { session.cancel(); });
+    rv::link::StopSignals stop([&session] { session.cancel(); });
     QString error;
     if (!session.start(mode, target.device, &error)) {
         result.outcome = rv::link::Outcome::PortFailed;

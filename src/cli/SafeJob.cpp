@@ -1,10 +1,10 @@
 #include "SafeJob.h"
 
-#include "StopSignals.h"
 #include "data/ImageCompare.h"
 #include "data/ModelTables.h"
 #include "jobs/JobTexts.h"
 #include "link/LinkTexts.h"
+#include "link/StopSignals.h"
 
 #include <QEventLoop>
 
@@ -65,7 +65,7 @@ SafeWriteResult RunSafeJob(const Session& s, const CliArgs& args,
         result = r;
         loop.quit();
     });
-    StopSignals stop([&job] { job.cancel(); });
+    rv::link::StopSignals stop([&job] { job.cancel(); });
     QString error;
     if (!start(job, &error)) {
         result.status = SafeWriteStatus::PortError;

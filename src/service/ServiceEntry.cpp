@@ -20,6 +20,15 @@ TestModeHost* CurrentTestMode() {
     return RunningTestMode;
 }
 
+bool LeaveRunningTestMode() {
+    if (!RunningTestMode || !RunningTestMode->active()) return false;
+    if (RunningWindow && RunningWindow->isVisible())
+        RunningWindow->close();
+    else
+        RunningTestMode->engine().LeaveTestMode();
+    return true;
+}
+
 TestModeHost* StartTestMode(AppContext& ctx, QWidget* mainWindow, const QString& portName) {
     if (RunningTestMode) {
         // One test mode at a time: an open test mode window comes to the front.

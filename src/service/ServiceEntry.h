@@ -23,4 +23,9 @@ TestModeHost* StartTestMode(AppContext& ctx, QWidget* mainWindow, const QString&
 /// The running test mode, or nullptr.
 TestModeHost* CurrentTestMode();
 
+/// Ends a running test mode as the test mode window's Close does (a key that is down is
+/// released, then test mode is left); the port closes once the radio has answered. True when
+/// there was a test mode to end.
+bool LeaveRunningTestMode();
+
 } // namespace rv::ui

@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "QtTranslation.h"
+#include "RadioJob.h"
 #include "Screenshot.h"
 #include "Splash.h"
 #include "Startup.h"
@@ -9,14 +10,19 @@
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
 #include "kit/RadioPort.h"
+#include "link/StopSignals.h"
+#include "service/ServiceEntry.h"
+#include "service/TestModeHost.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QSplashScreen>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
+#include <utility>
 
 namespace rv::ui {
 
@@ -78,6 +84,22 @@ void PrintWithoutScreen(int argc, char** argv) {
 
 } // namespace
 
+void LetGoOfTheRadioThen(const std::function<void()>& done, int deadlineMs) {
+    if (auto* job = RunningRadioJob()) job->cancel();
+    LeaveRunningTestMode();
+    auto* poll = new QTimer(qApp);
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, done, deadlineMs] {
+        const TestModeHost* testMode = CurrentTestMode();
+        const bool busy = RunningRadioJob() || (testMode && testMode->active());
+        if (busy && clock.elapsed() <= deadlineMs) return;
+        poll->deleteLater();
+        done();
+    });
+    poll->start(20);
+}
+
 int RunApplication(int argc, char** argv) {
     PrintWithoutScreen(argc, argv);
     QApplication app(argc, argv);
@@ -122,6 +144,13 @@ int RunApplication(int argc, char** argv) {
                                                                                                : 1);
         });
     }
+    // A stop request from the system (Ctrl+C, SIGTERM, SIGHUP) lets the radio go first.
+    bool stopping = false;
+    rv::link::StopSignals stop([&stop, &stopping] {
+        if (std::exchange(stopping, true)) return;
+        const int status = 128 + stop.received();
+        LetGoOfTheRadioThen([status] { QCoreApplication::exit(status); });
+    });
     return app.exec();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace rv::ui {
 
 /// The desktop program: options, start-up, main window, event loop. Options (see --help):
@@ -7,5 +9,10 @@ namespace rv::ui {
 /// saves the main window (--window NAME: another window or the report) as a picture and
 /// quits; --version; a data file to open.
 int RunApplication(int argc, char** argv);
+
+/// Lets the radio go before the program ends: a running transfer stops at a frame with End
+/// sent; a radio in test mode has its key released and leaves test mode. `done` runs once
+/// that is over, or after `deadlineMs` when the radio does not answer.
+void LetGoOfTheRadioThen(const std::function<void()>& done, int deadlineMs = 5000);
 
 } // namespace rv::ui

@@ -9,6 +9,7 @@
 #include "link/SerialPort.h"
 
 #include <QEventLoop>
+#include <QPointer>
 #include <QSettings>
 
 namespace rv::ui {
@@ -85,10 +86,19 @@ rv::jobs::SafeWriteOptions JobOptions() {
     return o;
 }
 
+namespace {
+QPointer<SafeWrite> Running;
+} // namespace
+
+rv::jobs::SafeWrite* RunningRadioJob() {
+    return Running && Running->isRunning() ? Running.data() : nullptr;
+}
+
 rv::jobs::SafeWriteResult RunRadioJob(AppContext& ctx, QWidget* parent, int mode,
                                       const std::function<bool(SafeWrite&, QString*)>& start,
                                       bool* cancelled) {
     SafeWrite job;
+    Running = &job;
     FrmProgress progress(ctx, mode, parent);
     rv::jobs::SafeWriteResult result;
     bool userCancelled = false;

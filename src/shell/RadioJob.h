@@ -30,6 +30,9 @@ rv::jobs::SafeWriteResult
 RunRadioJob(AppContext& ctx, QWidget* parent, int mode,
             const std::function<bool(rv::jobs::SafeWrite&, QString*)>& start, bool* cancelled);
 
+/// The radio job running under its progress window, if any.
+rv::jobs::SafeWrite* RunningRadioJob();
+
 /// A read image into the session as a read leaves it; a warning first when the image names
 /// no known model and band.
 void WarnIfUnknownModel(AppContext& ctx, QWidget* parent, const rv::MemoryImage& image);

@@ -9,6 +9,7 @@
 #include "service/FrmTestModePara.h"
 #include "service/ServiceEntry.h"
 #include "service/TestModeHost.h"
+#include "shell/Application.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QApplication>
@@ -183,6 +184,21 @@ TEST_P(CancelWhileKeyedTest, LeavesTheRadioUnkeyedOrSaysItMayTransmit) {
     EXPECT_EQ(prompt->asked[0], "Check Connection. Retry or Cancel?");
     EXPECT_TRUE(prompt->asked.back().startsWith(QString::fromUtf8(c.lastMessage)))
         << prompt->asked.join("|").toStdString();
+}
+
+// The system asks the program to stop while the radio transmits: the key is released and
+// test mode left before the program may end.
+TEST_F(AlignmentEndToEndTest, StopRequestReleasesTheKeyBeforeTheProgramEnds) {
+    Child<QPushButton>(window, "CommandPTT")->click();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return sim.withRadio([](auto& r) { return r.testModeKept().keyed; }); }, 10000));
+    bool done = false;
+    LetGoOfTheRadioThen([&] { done = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 10000));
+    const auto kept = sim.withRadio([](auto& r) { return r.testModeKept(); });
+    EXPECT_FALSE(kept.keyed);
+    EXPECT_TRUE(kept.endReceived);
+    EXPECT_TRUE(host.isNull() || !host->active());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CancelWhileKeyedTest,

@@ -6,10 +6,11 @@
 
 class QSocketNotifier;
 
-namespace rv::cli {
+namespace rv::link {
 
 /// While it lives, Ctrl+C, SIGTERM and SIGHUP do not end the process: each calls `onStop`
-/// from the event loop, so a transfer can tell the radio End and close its port.
+/// from the event loop, so a transfer can tell the radio End and close its port, and a
+/// radio in test mode is let go. Where the system has no such signals it does nothing.
 class StopSignals : public QObject {
 public:
     explicit StopSignals(std::function<void()> onStop);
@@ -23,4 +24,4 @@ private:
     int received_ = 0;
 };
 
-} // namespace rv::cli
+} // namespace rv::link

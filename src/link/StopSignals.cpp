@@ -1,12 +1,16 @@
-#include "StopSignals.h"
+#include "link/StopSignals.h"
 
 #include <QSocketNotifier>
 
+#ifndef _WIN32
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
-namespace rv::cli {
+namespace rv::link {
+
+#ifndef _WIN32
 
 namespace {
 
@@ -43,4 +47,9 @@ StopSignals::~StopSignals() {
         sigaction(Signals[i], &Previous[i], nullptr);
 }
 
-} // namespace rv::cli
+#else
+StopSignals::StopSignals(std::function<void()> onStop) : onStop_(std::move(onStop)) {}
+StopSignals::~StopSignals() = default;
+#endif
+
+} // namespace rv::link
