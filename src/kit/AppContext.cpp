@@ -57,7 +57,12 @@ QString ChangeName(const rv::Session& before, const rv::Session& after) {
     if (!oneArea) return area + QStringLiteral(" …");
     // A channel is named with its setting; a window's setting by its own label.
     const bool isChannel = area.contains(QRegularExpression(QStringLiteral("\\d$")));
-    if (diffs.size() > 1) return area;
+    // A channel that was empty gets all its settings at once: the step is named after the
+    // first of them, the one that was typed (window order puts the RX frequency first).
+    const std::string none = rv::NoneText(a.CurLanguage);
+    const bool filled = isChannel && std::all_of(diffs.begin(), diffs.end(),
+                                                 [&](const auto& d) { return d.b == none; });
+    if (diffs.size() > 1 && !filled) return area;
     const QString item = QString::fromStdString(first.item);
     return isChannel ? area + QLatin1Char(' ') + item : item;
 }
