@@ -3,6 +3,7 @@
 #include "Json.h"
 #include "PortArgs.h"
 
+#include "jobs/FleetTexts.h"
 #include "link/RadioHistoryFiles.h"
 
 #include <QDir>
@@ -16,8 +17,9 @@ namespace {
 
 constexpr const char* Usage = "history [--serial S] [--backup-dir DIR] [--json]";
 
+// The log keeps the English word; the table shows it in the user's language.
 std::string OutcomeText(const std::string& outcome, int language) {
-    return outcome == "OK" ? InLanguage(language, "OK", "成功") : outcome;
+    return rv::jobs::FleetResultShown(QString::fromStdString(outcome), language).toStdString();
 }
 
 void PrintJson(const std::vector<rv::HistoryEntry>& entries) {

@@ -91,6 +91,7 @@ TEST(HistoryCommands, HistoryKeepsEachLineWholeAfterALineCutShort) {
                        "/d/shop, a.dat\n");
     const auto zh = rvtest::RunCli({"history", "--backup-dir", dir, "--lang", "zh"});
     EXPECT_TRUE(zh.out.contains("C0000002  写入  成功")) << zh.out.toStdString();
+    EXPECT_TRUE(zh.out.contains("C0000003  读取  失败")) << zh.out.toStdString();
     const auto none = rvtest::RunCli({"history", "--backup-dir", tmp.path()});
     EXPECT_EQ(none.status, 0);
     EXPECT_EQ(none.err, "No history in " + tmp.path() + "/history.csv.\n");
