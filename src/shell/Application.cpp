@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "FrmFleet.h"
 #include "QtTranslation.h"
 #include "RadioJob.h"
 #include "Screenshot.h"
@@ -20,6 +21,7 @@
 #include <QIcon>
 #include <QSplashScreen>
 #include <QTimer>
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <utility>
@@ -84,15 +86,31 @@ void PrintWithoutScreen(int argc, char** argv) {
 
 } // namespace
 
+namespace {
+
+QList<FrmFleet*> FleetWindows() {
+    QList<FrmFleet*> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* fleet = qobject_cast<FrmFleet*>(w)) windows << fleet;
+    return windows;
+}
+
+} // namespace
+
 void LetGoOfTheRadioThen(const std::function<void()>& done, int deadlineMs) {
     if (auto* job = RunningRadioJob()) job->cancel();
     LeaveRunningTestMode();
+    for (FrmFleet* fleet : FleetWindows())
+        fleet->stopFleet();
     auto* poll = new QTimer(qApp);
     QElapsedTimer clock;
     clock.start();
     QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, done, deadlineMs] {
         const TestModeHost* testMode = CurrentTestMode();
-        const bool busy = RunningRadioJob() || (testMode && testMode->active());
+        const auto fleets = FleetWindows();
+        const bool busy =
+            RunningRadioJob() || (testMode && testMode->active()) ||
+            std::any_of(fleets.begin(), fleets.end(), [](FrmFleet* f) { return f->isRunning(); });
         if (busy && clock.elapsed() <= deadlineMs) return;
         poll->deleteLater();
         done();
