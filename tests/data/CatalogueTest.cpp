@@ -175,4 +175,57 @@ TEST(Catalogue, RefusedValuesNameKeyValueAndRuleAndChangeNothing) {
     }
 }
 
+// Each choice stores the number the radio's map gives it, and list entries sit in their own
+// slots (the fleet list's slots jump at 463), independent of the catalogue's own numbers.
+TEST(Catalogue, ValuesLandAtThePublishedPlaces) {
+    struct Case {
+        const char* key;
+        const char* text;
+        int address;
+        int mask;
+        int value;        ///< the bits' value; -1: the byte changes
+        const char* item; ///< the comparison's label; nullptr: not checked
+    };
+    const Case cases[] = {
+        {"channel.3.busy_lockout", "Off", 60, 0x18, 0, nullptr},
+        {"channel.3.busy_lockout", "Carrier", 60, 0x18, 1, "Busy Lockout"},
+        {"channel.3.busy_lockout", "Option Signalling", 60, 0x18, 3, "Busy Lockout"},
+        {"channel.3.opt_signal", "None", 60, 0x06, 0, "Opt Signal"},
+        {"channel.3.opt_signal", "FleetSync", 60, 0x06, 2, "Opt Signal"},
+        {"channel.3.sp_unmute", "QT/DQT or Opt.Sig", 60, 0x60, 2, "SP Unmute"},
+        {"optional.ptt_id", "Both", 306, 0xFF, 2, "PTT ID"},
+        {"optional.ptt_id", "EOT", 306, 0xFF, 1, "PTT ID"},
+        {"optional.ptt_id_type", "FleetSync", 307, 0xFF, 1, "PTT ID Type"},
+        {"scan.priority", "None", 352, 0xFF, 0, nullptr},
+        {"scan.priority", "Selected", 352, 0xFF, 2, "Priority"},
+        {"autodial.2.code", "123", 528, 0xFF, '1', "Autodial Memory 2"},
+        {"autodial.8.code", "9", 624, 0xFF, '9', "Autodial Memory 8"},
+        {"fleet.4.fleet", "200", 460, 0xFF, -1, "Fleet List 4 Fleet"},
+        {"fleet.5.fleet", "201", 467, 0xFF, -1, "Fleet List 5 Fleet"},
+        {"testfreq.1.tx", "442", 646, 0xFF, 0x20, "Channel 1 TX[MHz]"},
+        {"testfreq.16.rx", "441", 762, 0xFF, 0x10, "Channel 16 RX[MHz]"},
+    };
+    const rv::Session base = Base();
+    const rv::MemoryImage before = Encoded(base);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.text);
+        rv::Session s = base;
+        ASSERT_EQ(rv::setFromText(s, c.key, c.text), std::nullopt);
+        const auto at = static_cast<std::size_t>(c.address);
+        const rv::MemoryImage after = Encoded(s);
+        if (c.value < 0) {
+            EXPECT_NE(after[at], before[at]);
+        } else {
+            int shift = 0;
+            while (!((c.mask >> shift) & 1))
+                ++shift;
+            EXPECT_EQ((after[at] & c.mask) >> shift, c.value);
+        }
+        if (!c.item) continue;
+        const auto rows = rv::CompareDocuments(base, s);
+        ASSERT_FALSE(rows.empty());
+        EXPECT_EQ(rows.front().item, c.item);
+    }
+}
+
 } // namespace
