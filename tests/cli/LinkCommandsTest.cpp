@@ -241,7 +241,7 @@ TEST_F(LinkCommands, SetInfoSendsBackWhatIsNotGivenAsTheRadioHadIt) {
         int code;
     };
     for (const Band b : {Band{"450 - 520 MHz", 48}, Band{"400 - 470 MHz", 65},
-                         Band{"136 - 174 MHz", 99}, Band{"7", 7}}) {
+                         Band{"136 - 174 MHz", 99}, Band{"7", 7}, Band{"255", 255}}) {
         ASSERT_EQ(cli({"set-info", "--port", port, "--band", b.name}).status, 0) << b.name;
         radio->withRadio([&](SimRadio& r) { EXPECT_EQ(r.info().frequencyCode, b.code); });
     }

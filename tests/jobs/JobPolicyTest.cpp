@@ -56,6 +56,22 @@ TEST(JobPolicy, ReadsAreSettledByAgreementOrByAThirdRead) {
     EXPECT_EQ(SafeWriteOptions{}.backupReads(std::vector<rv::MemoryImage>{b}).kind, K::ReadAgain);
 }
 
+// Unattended answers: as many retries as asked for, then Cancel; a wrong model goes ahead
+// only when forced.
+TEST(JobPolicy, AutomaticAnswersRetryAsOftenAsAskedAndForceOnlyWhenTold) {
+    using Q = rv::link::CloneSession::Question;
+    for (const int retries : {0, 1, 2}) {
+        AutoAnswers answers(retries, false);
+        for (int n = 0; n < retries; ++n)
+            EXPECT_TRUE(answers.answer(Q::Retry)) << retries;
+        EXPECT_FALSE(answers.answer(Q::Retry)) << retries;
+        EXPECT_FALSE(answers.answer(Q::ModelMismatch)) << retries;
+    }
+    AutoAnswers forced(0, true);
+    EXPECT_TRUE(forced.answer(Q::ModelMismatch));
+    EXPECT_FALSE(forced.answer(Q::Retry));
+}
+
 TEST(JobPolicy, PartlyWrittenNamesTheLastAddressReached) {
     EXPECT_EQ(PartlyWrittenText(0x160, {}, rv::English),
               "The radio may be partly written: new data up to and including 0x015F, old data "
