@@ -7,7 +7,6 @@
 namespace rv::link {
 
 using rv::service::TestNote;
-using rv::service::TestTimer;
 
 QString LeaveProblemText(bool keyed, int language) {
     const bool zh = language == rv::Chinese;
@@ -23,14 +22,8 @@ QString LeaveProblemText(bool keyed, int language) {
 }
 
 AlignmentJob::AlignmentJob(int language, int retries, QObject* parent)
-    : QObject(parent), language_(language), retriesLeft_(retries), engine_(*this, noDocument_) {
-    for (std::size_t i = 0; i < timers_.size(); ++i) {
-        const auto which = static_cast<TestTimer>(i);
-        timers_[i].setSingleShot(true);
-        timers_[i].setTimerType(Qt::PreciseTimer);
-        timers_[i].setInterval(rv::service::IntervalOf(which));
-        connect(&timers_[i], &QTimer::timeout, this, [this, which] { engine_.onTimer(which); });
-    }
+    : TestModeLine(parent), language_(language), retriesLeft_(retries),
+      engine_(*this, noDocument_) {
     connect(&port_, &SerialPort::received, this, [this](const QByteArray& b) {
         engine_.TestModeComm(rv::service::EvReceived, rv::service::Bytes(b.begin(), b.end()));
     });
@@ -43,9 +36,7 @@ AlignmentJob::AlignmentJob(int language, int retries, QObject* parent)
 }
 
 AlignmentJob::~AlignmentJob() {
-    for (auto& t : timers_)
-        t.stop();
-    port_.close();
+    closeLine(); // before the engine goes
 }
 
 bool AlignmentJob::enter(const QString& device, QString* error) {
@@ -66,25 +57,6 @@ bool AlignmentJob::runUntil(const std::function<bool()>& done) {
     return true;
 }
 
-void AlignmentJob::write(const rv::service::Bytes& bytes) {
-    port_.send(QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                          static_cast<qsizetype>(bytes.size())),
-               pendingThreshold_);
-}
-
-void AlignmentJob::setThreshold(int bytes) {
-    pendingThreshold_ = bytes;
-    port_.setThreshold(bytes);
-}
-
-void AlignmentJob::startTimer(TestTimer t) {
-    timers_[static_cast<std::size_t>(t)].start();
-}
-
-void AlignmentJob::stopTimer(TestTimer t) {
-    timers_[static_cast<std::size_t>(t)].stop();
-}
-
 void AlignmentJob::note(TestNote n) {
     if (n == TestNote::LeaveNoAnswer || n == TestNote::KeyMayBeDown)
         problem_ = LeaveProblemText(n == TestNote::KeyMayBeDown, language_);
@@ -103,9 +75,7 @@ bool AlignmentJob::askRetry() {
 }
 
 void AlignmentJob::endTestMode() {
-    for (auto& t : timers_)
-        t.stop();
-    port_.close();
+    closeLine();
     ended_ = true;
 }
 

@@ -1,12 +1,7 @@
 #pragma once
 
-#include "link/SerialPort.h"
-#include "link/TestModeEngine.h"
+#include "link/TestModeLine.h"
 
-#include <QObject>
-#include <QTimer>
-
-#include <array>
 #include <functional>
 
 namespace rv::link {
@@ -14,7 +9,7 @@ namespace rv::link {
 /// Test mode without windows, for the alignment commands of the command-line tool: enters,
 /// keeps the block, restores points and leaves. A reply time-out is retried `retries`
 /// times, then given up (leaving as safely as the radio allows).
-class AlignmentJob : public QObject, private rv::service::TestModeHooks {
+class AlignmentJob : public TestModeLine {
     Q_OBJECT
 public:
     AlignmentJob(int language, int retries, QObject* parent = nullptr);
@@ -43,11 +38,7 @@ public:
     const QString& problem() const { return problem_; }
 
 private:
-    bool portOpen() const override { return port_.isOpen(); }
-    void write(const rv::service::Bytes& bytes) override;
-    void setThreshold(int bytes) override;
-    void startTimer(rv::service::TestTimer t) override;
-    void stopTimer(rv::service::TestTimer t) override;
+    void timerFired(rv::service::TestTimer t) override { engine_.onTimer(t); }
     void note(rv::service::TestNote n) override;
     bool askRetry() override;
     void endTestMode() override;
@@ -57,10 +48,7 @@ private:
     int language_;
     int retriesLeft_;
     rv::RadioData noDocument_;
-    SerialPort port_;
-    std::array<QTimer, 5> timers_;
     rv::service::TestModeEngine engine_;
-    int pendingThreshold_ = 0;
     bool entered_ = false;
     bool ended_ = false;
     bool restoreDone_ = false;

@@ -13,30 +13,15 @@ namespace rv::ui {
 using rv::service::TestNote;
 using rv::service::TestTimer;
 
-namespace {
-const rv::LangText LeaveNoAnswerText{
-    "", "The radio did not answer when leaving test mode. The port has been closed.",
-    "退出测试模式时对讲机没有应答。端口已关闭。"};
-}
-
 TestModeHost::TestModeHost(AppContext& ctx, QWidget* dialogParent, QObject* parent)
-    : QObject(parent), ctx_(ctx), dialogParent_(dialogParent), engine_(*this, ctx.doc()) {
-    for (int i = 0; i < static_cast<int>(timers_.size()); ++i) {
-        auto& t = timers_[static_cast<std::size_t>(i)];
-        const auto which = static_cast<TestTimer>(i);
-        t.setSingleShot(true); // each timer switches itself off when it fires
-        t.setTimerType(Qt::PreciseTimer);
-        t.setInterval(rv::service::IntervalOf(which));
-        connect(&t, &QTimer::timeout, this, [this, which] { engine_.onTimer(which); });
-    }
+    : TestModeLine(parent), ctx_(ctx), dialogParent_(dialogParent), engine_(*this, ctx.doc()) {
     connect(&port_, &rv::link::SerialPort::received, this, &TestModeHost::onReceived);
     connect(&port_, &rv::link::SerialPort::portError, this, &TestModeHost::onPortError);
     engine_.InitTestMode();
 }
 
 TestModeHost::~TestModeHost() {
-    for (auto& t : timers_)
-        t.stop();
+    stopTimers();
     // The program is ending (or the test mode is dropped) with the key down: a radio left
     // keyed goes on transmitting.
     if (port_.isOpen() && engine_.keyed()) releaseBlind();
@@ -98,30 +83,6 @@ void TestModeHost::entryBlockRead(const rv::service::Bytes& block) {
         Tell(ctx_, dialogParent_, error, rv::MsgIcon::Exclamation);
 }
 
-QTimer& TestModeHost::timer(TestTimer t) {
-    return timers_[static_cast<std::size_t>(t)];
-}
-
-void TestModeHost::write(const rv::service::Bytes& bytes) {
-    port_.send(QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                          static_cast<qsizetype>(bytes.size())),
-               pendingThreshold_);
-}
-
-void TestModeHost::setThreshold(int bytes) {
-    // The engine sets the threshold of every frame of a burst before the burst goes out
-    // in one write; the last one counts.
-    pendingThreshold_ = bytes;
-    port_.setThreshold(bytes);
-}
-
-void TestModeHost::startTimer(TestTimer t) {
-    timer(t).start();
-}
-void TestModeHost::stopTimer(TestTimer t) {
-    timer(t).stop();
-}
-
 void TestModeHost::note(TestNote n) {
     switch (n) {
     case TestNote::CommListFull:
@@ -139,7 +100,8 @@ void TestModeHost::note(TestNote n) {
             rv::MsgButtons::Ok, rv::MsgIcon::Error);
         break;
     case TestNote::LeaveNoAnswer:
-        Tell(ctx_, dialogParent_, Tr(ctx_, LeaveNoAnswerText), rv::MsgIcon::Exclamation);
+        Tell(ctx_, dialogParent_, rv::link::LeaveProblemText(false, ctx_.lang()),
+             rv::MsgIcon::Exclamation);
         break;
     case TestNote::KeyMayBeDown:
         Tell(ctx_, dialogParent_, rv::link::LeaveProblemText(true, ctx_.lang()),
@@ -153,9 +115,7 @@ bool TestModeHost::askRetry() {
 }
 
 void TestModeHost::endTestMode() {
-    for (auto& t : timers_)
-        t.stop();
-    port_.close();
+    closeLine();
     emit ended();
 }
 

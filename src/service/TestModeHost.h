@@ -2,13 +2,10 @@
 
 #include "link/AlignmentStore.h"
 #include "link/CloneSession.h"
-#include "link/SerialPort.h"
-#include "link/TestModeEngine.h"
+#include "link/TestModeLine.h"
 
 #include <QObject>
-#include <QTimer>
 
-#include <array>
 #include <memory>
 
 class QWidget;
@@ -19,7 +16,7 @@ class AppContext;
 
 /// Test mode on a real port: the engine bound to the serial adapter, the five test-mode
 /// timers and the message boxes. Lives from `enter` until test mode ends.
-class TestModeHost : public QObject, private rv::service::TestModeHooks {
+class TestModeHost : public rv::link::TestModeLine {
     Q_OBJECT
 public:
     TestModeHost(AppContext& ctx, QWidget* dialogParent, QObject* parent = nullptr);
@@ -62,11 +59,7 @@ signals:
     void restoreFinished(const std::vector<rv::service::PointChange>& unverified);
 
 private:
-    bool portOpen() const override { return port_.isOpen(); }
-    void write(const rv::service::Bytes& bytes) override;
-    void setThreshold(int bytes) override;
-    void startTimer(rv::service::TestTimer t) override;
-    void stopTimer(rv::service::TestTimer t) override;
+    void timerFired(rv::service::TestTimer t) override { engine_.onTimer(t); }
     void note(rv::service::TestNote n) override;
     bool askRetry() override;
     void endTestMode() override;
@@ -83,14 +76,10 @@ private:
 
     void onReceived(const QByteArray& bytes);
     void onPortError(const QString& message);
-    QTimer& timer(rv::service::TestTimer t);
 
     AppContext& ctx_;
     QWidget* dialogParent_;
-    rv::link::SerialPort port_;
-    std::array<QTimer, 5> timers_;
     rv::service::TestModeEngine engine_;
-    int pendingThreshold_ = 0;
     QString portName_;
     rv::Session infoSession_;
     std::unique_ptr<rv::link::CloneSession> info_;
