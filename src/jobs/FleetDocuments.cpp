@@ -51,7 +51,7 @@ DocumentForRadio FleetDocuments::documentFor(const QList<ProbeTarget>& ports) {
         if (!plan.inUnits) {
             radio.result = NotInUnitsWord();
             *why = language == rv::Chinese ? QStringLiteral("其序列号在该文件中没有对应的行")
-                                            : QStringLiteral("its serial number has no row there");
+                                           : QStringLiteral("its serial number has no row there");
             return std::nullopt;
         }
         rv::Session own = state->base;

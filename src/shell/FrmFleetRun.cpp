@@ -3,8 +3,8 @@
 #include "FleetTexts.h"
 #include "FrmFleet.h"
 #include "data/FleetLog.h"
-#include "jobs/FleetTexts.h"
 #include "jobs/FleetDocuments.h"
+#include "jobs/FleetTexts.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
 

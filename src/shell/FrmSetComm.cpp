@@ -3,9 +3,9 @@
 #include "Captions.h"
 #include "DialogKit.h"
 #include "PortTexts.h"
+#include "jobs/PortFinder.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
-#include "jobs/PortFinder.h"
 #include "link/SerialPort.h"
 
 #include <QGridLayout>

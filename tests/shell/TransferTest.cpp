@@ -99,7 +99,8 @@ TEST_F(TransferTest, ReadAbandonedAtRetryLeavesTheDocument) {
     // Silence before the ident is no radio, for a read as for every job.
     ASSERT_EQ(prompt->asked.size(), 2);
     EXPECT_EQ(prompt->asked[0], ConfirmRead);
-    EXPECT_TRUE(prompt->asked[1].startsWith("No radio answered.")) << prompt->asked[1].toStdString();
+    EXPECT_TRUE(prompt->asked[1].startsWith("No radio answered."))
+        << prompt->asked[1].toStdString();
     EXPECT_EQ(ctx->doc(), before);
     EXPECT_EQ(ctx->session.DocPath, "new.dat");
 }
