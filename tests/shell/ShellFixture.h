@@ -1,9 +1,9 @@
 #pragma once
 
 #include "data/DataFile.h"
+#include "kit/AppContext.h"
 #include "shell/Startup.h"
 #include "shell/frmMain.h"
-#include "kit/AppContext.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QAction>
