@@ -1,4 +1,5 @@
 #include "Cli.h"
+#include "UsageTexts.h"
 
 #include "data/AtomicFile.h"
 #include "data/Conversions.h"
@@ -62,9 +63,28 @@ int Fail(const std::string& message) {
     return 1;
 }
 
+namespace {
+int UsageLanguage = 0; // 0: not chosen yet, the locale's
+} // namespace
+
 int UsageError(const std::string& message, const std::string& usage) {
-    std::fprintf(stderr, "rv52n-cli: %s\nusage: rv52n-cli %s\n", message.c_str(), usage.c_str());
+    const int language = UsageLanguage ? UsageLanguage : LanguageFromLocale();
+    std::fprintf(stderr, "rv52n-cli: %s\n%srv52n-cli %s\n", UsageMessage(message, language).c_str(),
+                 UsageWord(language).c_str(), usage.c_str());
     return 2;
+}
+
+void SetUsageLanguage(const std::vector<std::string>& args) {
+    UsageLanguage = LanguageFromLocale();
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string value;
+        if (args[i] == "--lang" && i + 1 < args.size())
+            value = args[i + 1];
+        else if (args[i].rfind("--lang=", 0) == 0)
+            value = args[i].substr(7);
+        if (value == "en") UsageLanguage = English;
+        if (value == "zh") UsageLanguage = Chinese;
+    }
 }
 
 int LanguageFromLocale() {

@@ -50,8 +50,13 @@ std::optional<CliArgs> ParseArgs(const std::vector<std::string>& args,
 /// The one error path: "rv52n-cli: <message>" on stderr; returns the exit status 1.
 int Fail(const std::string& message);
 
-/// Usage errors: the message and the command's usage line on stderr; exit status 2.
+/// Usage errors: the message (in the language `SetUsageLanguage` chose) and the command's
+/// usage line on stderr; exit status 2.
 int UsageError(const std::string& message, const std::string& usage);
+
+/// The language of usage errors: from "--lang" among `args` when it is there, else the
+/// locale's. Set before the arguments are parsed, so that a refusal of them is in it too.
+void SetUsageLanguage(const std::vector<std::string>& args);
 
 /// Chinese when LC_ALL, else LC_MESSAGES, else LANG names the zh_CN locale; else English.
 int LanguageFromLocale();

@@ -1,6 +1,7 @@
 #include "cli/CommandNotes.h"
 #include "cli/Commands.h"
 #include "cli/Completion.h"
+#include "cli/UsageTexts.h"
 
 #include "data/Version.h"
 
@@ -47,9 +48,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (name == CompletionOption) return PrintCompletionWords({argv + 2, argv + argc});
+    const std::vector<std::string> rest(argv + 2, argv + argc);
+    SetUsageLanguage(rest);
     for (const auto& c : CommandTable()) {
         if (name != c.name) continue;
-        const std::vector<std::string> rest(argv + 2, argv + argc);
         if (rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h")) {
             std::printf("usage: rv52n-cli %s\n", c.usage);
             return 0;
@@ -71,6 +73,7 @@ int main(int argc, char** argv) {
                                   c.usage);
         return c.run(*args);
     }
-    std::fprintf(stderr, "rv52n-cli: unknown command \"%s\"\n", name.c_str());
+    std::fprintf(stderr, "rv52n-cli: %s\n",
+                 UsageMessage("unknown command \"" + name + "\"", LanguageFromLocale()).c_str());
     return PrintUsage(stderr);
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -118,3 +119,40 @@ TEST(CommandNotes, CompletionOffersTheValuesOfOptions) {
 }
 
 } // namespace
+
+// A refused command line says why in the user's language, from the locale or --lang,
+// before anything else is done.
+TEST(Usage, RefusalsSpeakTheUsersLanguage) {
+    QTemporaryDir dir;
+    const QString doc = dir.filePath("a.dat");
+    ASSERT_EQ(rvtest::RunCli({"new", "-o", doc}).status, 0);
+    struct Case {
+        QStringList args;
+        const char* locale;
+        QString firstLine;
+    };
+    const Case cases[] = {
+        {{"read", "--port", "sim", "-o", doc, "--retires", "3"},
+         "zh_CN.UTF-8",
+         "rv52n-cli: 未知选项 --retires"},
+        {{"read", "--port", "sim", "-o", doc, "--retires", "3"},
+         "C.UTF-8",
+         "rv52n-cli: unknown option --retires"},
+        {{"info", "--lang", "zh", "--port"}, "C.UTF-8", "rv52n-cli: 选项 --port 需要一个值"},
+        {{"read", "--port", "", "-o", doc},
+         "zh_CN.UTF-8",
+         "rv52n-cli: --port 需要端口：sim、1 到 8 的端口号或设备路径"},
+        {{"export-csv", doc, "-o", doc, "--lang", "zh"},
+         "C.UTF-8",
+         "rv52n-cli: -o " + doc + " 与输入文件 " + doc + " 是同一个文件，会被覆盖"},
+        {{"get", doc, "no.such"}, "zh_CN.UTF-8", "rv52n-cli: 没有键为“no.such”的设置"},
+        {{"frobnicate"}, "zh_CN.UTF-8", "rv52n-cli: 未知命令“frobnicate”"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const auto r = rvtest::RunCli(c.args, c.locale);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err.section('\n', 0, 0), c.firstLine);
+    }
+    EXPECT_TRUE(rvtest::RunCli({"show"}, "zh_CN.UTF-8").err.contains("\n用法：rv52n-cli show"));
+}
