@@ -264,9 +264,7 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
         }
     }
     result_.serial = options_.serial;
-    stage_ = job == Job::Read               ? SafeWriteStage::Read
-             : options_.backupDir.isEmpty() ? SafeWriteStage::Write
-                                            : SafeWriteStage::Backup;
+    stage_ = firstStage();
     // A backup and a history line are named by the radio's serial number, and the kept image
     // of that serial may spare a backup its second read: such a job learns it first.
     const bool identify =
@@ -295,10 +293,13 @@ void SafeWrite::afterIdentify(bool ok, const QString& message) {
     nextStep(&SafeWrite::startFirstStage);
 }
 
+SafeWriteStage SafeWrite::firstStage() const {
+    if (job_ == Job::Read) return SafeWriteStage::Read;
+    return options_.backupDir.isEmpty() ? SafeWriteStage::Write : SafeWriteStage::Backup;
+}
+
 void SafeWrite::startFirstStage() {
-    stage_ = job_ == Job::Read              ? SafeWriteStage::Read
-             : options_.backupDir.isEmpty() ? SafeWriteStage::Write
-                                            : SafeWriteStage::Backup;
+    stage_ = firstStage();
     QString error;
     if (!runSession(stage_ == SafeWriteStage::Write ? WriteRadio : ReadRadio, &error))
         end(SafeWriteStatus::PortError,

@@ -163,6 +163,8 @@ private:
     void afterWrite(bool ok, const QString& message);
     void afterVerify(bool ok, const QString& message);
     void afterIdentify(bool ok, const QString& message);
+    /// The stage the job starts with once the radio's serial is known (or not needed).
+    SafeWriteStage firstStage() const;
     void startFirstStage();
     void appendHistory();
     void startReadPass();
