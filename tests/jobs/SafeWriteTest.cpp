@@ -179,6 +179,28 @@ TEST(SafeWrite, NoRadioIsNeverCalledAWrongModel) {
     }
 }
 
+// A read that broke off after the radio answered names what happened: silence is a failed
+// read of a radio that is there, a line that went away is a port error.
+TEST(SafeWrite, ReadBrokenOffIsAFailureOrAPortErrorNeverNoRadio) {
+    struct Case {
+        const char* name;
+        SimFaults faults;
+        SafeWriteStatus status;
+    };
+    const Case cases[] = {{"silent", {.silentAfterFrames = 10}, SafeWriteStatus::Failed},
+                          {"hung up", {.hangUpAfterFrames = 10}, SafeWriteStatus::PortError}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SafeWriteHarness h(c.faults);
+        const SafeWriteResult r = h.run([&](SafeWrite& j, QString* e) {
+            return j.startRead(h.s, QString::fromStdString(h.sim->devicePath()), h.options, e);
+        });
+        EXPECT_EQ(r.status, c.status) << r.message.toStdString();
+        EXPECT_EQ(r.radioModel, "7415");
+        EXPECT_FALSE(r.message.isEmpty());
+    }
+}
+
 TEST(SafeWrite, CheckedReadOutvotesOneDamagedByteOrNamesTheAddress) {
     const int at = 0x2C0;
     struct Case {
