@@ -15,7 +15,7 @@ Bytes feed(SimRadio& r, const Bytes& in, bool idle = true) {
     return out;
 }
 
-// The built-in radio holds the dealer's set-up the README and the help pages show.
+// The built-in radio holds a demonstration set-up, its settings away from their defaults.
 TEST(SimRadio, DemoRadioHoldsTheDealerSetUp) {
     rv::Session s;
     rv::DecodeImage(DemoRadioMemory(), s);
