@@ -114,6 +114,7 @@ TEST(CloneEngineInfo, ReadInfoWireAndTranslation) {
     EXPECT_EQ(h.sent, expected);
     EXPECT_EQ((std::vector<int>{1, 8, 1, 34, 1, 10, 1, 1}), h.thresholds);
     EXPECT_EQ(h.s.Doc.ModelType.full(), "916 ");
+    EXPECT_EQ(h.s.RadioModelType, "5616"); // kept as sent, for a write that leaves it alone
     EXPECT_EQ(h.s.Doc.TypeLetter, 'C');
     EXPECT_EQ(h.s.Doc.FrequencyCode, 65);
     // Unused serial positions (0xFF) become NUL characters.
