@@ -1,6 +1,7 @@
 #include "Fixtures.h"
 #include "data/Catalogue.h"
 
+#include "data/DamagedFields.h"
 #include "data/Defaults.h"
 #include "data/Image.h"
 
@@ -349,6 +350,42 @@ TEST(ImageModel, UnknownPairKeepsTheBandLimits) {
         EXPECT_EQ(r.s.CurModelCode, "7415") << band << "/" << byte;
         EXPECT_EQ(r.s.CurBand, "400 - 470 MHz");
         EXPECT_EQ(r.s.BandLow, 400);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A frequency text that is no number is named wherever it stands, in both languages.
+TEST(DamagedFrequencies, EachDamagedFrequencyIsNamed) {
+    struct Case {
+        void (*damage)(rv::RadioData&);
+        const char* en;
+        const char* zh;
+    };
+    const Case cases[] = {
+        {[](rv::RadioData&) {}, "", ""},
+        {[](rv::RadioData& d) { d.Channels[0].RxFreq.set("4X600000"); }, "channel 3 RX frequency",
+         "信道 3 接收频率"},
+        {[](rv::RadioData& d) { d.Channels[0].TxFreq.set("4X600000"); }, "channel 3 TX frequency",
+         "信道 3 发射频率"},
+        {[](rv::RadioData& d) { d.TestFres[1].RxFreq.set("4X600000"); }, "test frequency 2 RX",
+         "测试频率 2 接收"},
+        {[](rv::RadioData& d) { d.TestFres[1].TxFreq.set("4X600000"); }, "test frequency 2 TX",
+         "测试频率 2 发射"},
+    };
+    for (const Case& c : cases) {
+        rv::Session s;
+        rv::InitRadioData(s, "20260101");
+        s.Doc.ChannelCount = 1;
+        s.Doc.Channels[0] = rv::NewChannel(3);
+        s.Doc.Channels[0].RxFreq.set("44600000");
+        s.Doc.Channels[0].TxFreq.set("44600000");
+        c.damage(s.Doc);
+        EXPECT_EQ(rv::DamagedFrequencyList(s), c.en);
+        s.CurLanguage = rv::Chinese;
+        EXPECT_EQ(rv::DamagedFrequencyList(s), c.zh);
     }
 }
 
