@@ -201,6 +201,18 @@ TEST(SafeWrite, ReadBrokenOffIsAFailureOrAPortErrorNeverNoRadio) {
     }
 }
 
+// The line goes while the radio's identity is read before a backed-up write: the port's own
+// reason first, then that the radio was not touched.
+TEST(SafeWrite, LineLostBeforeTheBackupIsAPortErrorWithNothingWritten) {
+    SafeWriteHarness h({.hangUpAfterFrames = 2});
+    const SafeWriteResult r = h.write();
+    EXPECT_EQ(r.status, SafeWriteStatus::PortError) << r.message.toStdString();
+    EXPECT_FALSE(r.message.startsWith("Nothing was written")) << r.message.toStdString();
+    EXPECT_TRUE(r.message.endsWith("\nNothing was written to the radio."))
+        << r.message.toStdString();
+    EXPECT_EQ(h.sim->withRadio([](SimRadio& x) { return x.blocksWritten(); }), 0);
+}
+
 TEST(SafeWrite, CheckedReadOutvotesOneDamagedByteOrNamesTheAddress) {
     const int at = 0x2C0;
     struct Case {
