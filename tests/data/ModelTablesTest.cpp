@@ -27,6 +27,7 @@ TEST(ModelTables, BandsOfferedPerModel) {
 TEST(ModelTables, CodesOutsideTheModelList) {
     EXPECT_EQ(rv::ModelByteOf("1234"), 248);
     EXPECT_EQ(rv::BandCodeOf("100 - 200 MHz", "7415"), 0);
+    EXPECT_EQ(rv::BandCodeOf("400 - 470 MHz", "1234"), 0); // a band of the table, no such model
     EXPECT_EQ(rv::BandTextOf(77, "7415"), "");
     EXPECT_EQ(rv::ModelCodeOf(65, 17), "592");
     EXPECT_EQ(rv::ModelCodeOf(83, 249), "582");
