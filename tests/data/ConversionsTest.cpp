@@ -138,7 +138,7 @@ TEST(Tones, TypedTextNamesAListEntryOrNone) {
         {"88.5", "88.5"},   {"d754n", "D754N"}, {"67", "67.0"},        {"088.50", "88.5"},
         {" none ", "None"}, {"D754I", "D754I"}, {"88", "-"},           {"D754", "-"},
         {"d755n", "-"},     {"8", "-"},         {"1.0", "-"},          {"", "-"},
-        {"x", "-"},         {"65535", "-"},     {"\xe6\x97\xa0", "-"},
+        {"x", "-"},         {"65535", "-"},     {"\xe6\x97\xa0", "-"}, {"D23N", "-"},
     };
     for (const auto& [typed, want] : cases)
         EXPECT_EQ(entry(typed), want) << typed;
