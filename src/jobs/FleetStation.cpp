@@ -211,8 +211,7 @@ void FleetStation::startWrite() {
     connect(job_.get(), &SafeWrite::finished, this, &FleetStation::onWritten);
     QString error;
     SafeWriteOptions options = options_.write;
-    options.serial = current_.serial;
-    options.readSerial = false; // read already
+    options.serial = current_.serial; // read a moment ago: no second information read
     options.historyAction = "fleet write";
     options.historyFile = QString::fromStdString(document_.DocPath);
     if (!job_->startWrite(document_, target_.device, options, &error)) {

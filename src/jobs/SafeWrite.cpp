@@ -267,8 +267,7 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
     stage_ = firstStage();
     // A backup and a history line are named by the radio's serial number, and the kept image
     // of that serial may spare a backup its second read: such a job learns it first.
-    const bool identify =
-        options_.readSerial || stage_ == SafeWriteStage::Backup || !options_.historyDir.isEmpty();
+    const bool identify = stage_ == SafeWriteStage::Backup || !options_.historyDir.isEmpty();
     if (identify && options_.serial.empty()) stage_ = SafeWriteStage::Identify;
     const int mode = stage_ == SafeWriteStage::Identify ? ReadRadioInfo
                      : stage_ == SafeWriteStage::Write  ? WriteRadio

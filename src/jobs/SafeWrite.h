@@ -71,10 +71,9 @@ struct SafeWriteOptions {
     int waitMs = 300;       ///< the reply time-out
     /// How the backup before a write is read: always checked, never one read taken on trust.
     ReadPolicy backupReads = VoteOnReads;
-    /// Read the radio information first, to learn the radio's serial number; a job that keeps
-    /// a backup or a history line does so anyway (not needed when `serial` is given).
-    bool readSerial = false;
-    std::string serial;        ///< the radio's serial number, when read already (a fleet)
+    /// The radio's serial number, when read already (a fleet). Otherwise a job that keeps a
+    /// backup or a history line reads the radio information first to learn it.
+    std::string serial;
     QString historyDir;        ///< where the history log is kept; empty: no history line
     QString historyFile;       ///< the file the job reads into or writes from, for the history
     std::string historyAction; ///< the history's word for the job; empty: by the job
