@@ -1,5 +1,8 @@
 #include "EngineHarness.h"
 
+#include "data/Catalogue.h"
+#include "data/Image.h"
+
 #include <gtest/gtest.h>
 
 namespace rv::link::test {
@@ -10,6 +13,23 @@ Bytes feed(SimRadio& r, const Bytes& in, bool idle = true) {
     r.receive(in, out);
     if (idle) r.lineIdle(out);
     return out;
+}
+
+// The built-in radio holds a demonstration set-up, its settings away from their defaults.
+TEST(SimRadio, DemoRadioHoldsTheDealerSetUp) {
+    rv::Session s;
+    rv::DecodeImage(DemoRadioMemory(), s);
+    const std::pair<const char*, const char*> settings[] = {
+        {"optional.time_out_timer", "180"},      {"optional.squelch_level", "3"},
+        {"optional.battery_save", "On"},         {"optional.vox_function", "On"},
+        {"optional.vox_gain_level", "7"},        {"key.pf1", "Key Lock with Backup"},
+        {"scan.priority_channel", "2"},          {"autodial.1.code", "1234"},
+        {"message.line1", "DEALER DEMO"},        {"message.line2", "CH 1-5 SITE A"},
+        {"channel.4.tx_frequency", "455.12500"}, {"channel.9.rx_frequency", "435.00000"},
+    };
+    for (const auto& [key, value] : settings)
+        EXPECT_EQ(rv::textOf(s, key), value) << key;
+    EXPECT_EQ(s.Doc.ChannelCount, 6);
 }
 
 TEST(SimRadio, StartFramesAndLineNoise) {
