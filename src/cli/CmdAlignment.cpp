@@ -2,9 +2,9 @@
 #include "Commands.h"
 #include "RadioOperation.h"
 
+#include "jobs/AlignmentJob.h"
+#include "jobs/AlignmentStore.h"
 #include "jobs/SafeWrite.h"
-#include "link/AlignmentJob.h"
-#include "link/AlignmentStore.h"
 #include "link/StopSignals.h"
 
 #include <QDateTime>
@@ -15,9 +15,10 @@ namespace rv::cli {
 
 namespace {
 
-using rv::link::AlignmentJob;
-using rv::link::AlignmentRecord;
-using rv::service::PointChange;
+using rv::jobs::AlignmentJob;
+using rv::jobs::AlignmentRecord;
+using rv::jobs::PointChange;
+using rv::jobs::PointLabel;
 
 constexpr const char* SaveUsage =
     "alignment-save [--port PORT] [-o FILE] [--backup-dir DIR] [--retries N]";
@@ -44,11 +45,14 @@ struct Entered {
 
 std::optional<Entered> Enter(CliArgs& args, const RadioTarget& target, int retries) {
     Session s = MakeSession(args);
+    // As in the window: a radio that does not give its information is still entered, and
+    // its alignment is kept without a serial number.
     const auto info = RunOperation(s, rv::link::ReadRadioInfo, target, args);
-    if (!info.ok) {
-        Fail(info.message);
-        return std::nullopt;
-    }
+    if (!info.ok)
+        std::fprintf(stderr, "rv52n-cli: %s %s\n", info.message.c_str(),
+                     T(args.language, "The alignment is kept without a serial number.",
+                       "校准数据将不带序号保存。")
+                         .c_str());
     Entered e;
     e.job = std::make_unique<AlignmentJob>(args.language, retries);
     e.stop = std::make_unique<rv::link::StopSignals>([job = e.job.get()] { job->giveUp(); });
@@ -65,13 +69,15 @@ std::optional<Entered> Enter(CliArgs& args, const RadioTarget& target, int retri
         return std::nullopt;
     }
     const auto& st = e.job->state();
-    e.now = rv::link::RecordOf(
-        st.Ident, st.EntryBlock, QString::fromStdString(s.Doc.SerialNumber.get()),
-        QString::fromStdString(s.Doc.Version.get()), QDateTime::currentDateTime());
+    e.now =
+        rv::jobs::RecordOf(st.Ident, st.EntryBlock,
+                           info.ok ? QString::fromStdString(s.Doc.SerialNumber.get()) : QString(),
+                           info.ok ? QString::fromStdString(s.Doc.Version.get()) : QString(),
+                           QDateTime::currentDateTime());
     const QString dir = args.value("--backup-dir")
                             ? QString::fromStdString(*args.value("--backup-dir"))
                             : rv::jobs::DefaultBackupDir();
-    if (!rv::link::SaveAlignment(e.now, dir, &e.keptAs, &error, args.language)) {
+    if (!rv::jobs::SaveAlignment(e.now, dir, &e.keptAs, &error, args.language)) {
         // The radio is not touched yet: leave before saying so.
         e.job->leave();
         e.job->runUntil([&] { return e.job->ended(); });
@@ -106,7 +112,7 @@ int CmdAlignmentSave(CliArgs& args) {
                 S(e->keptAs).c_str());
     if (const auto out = args.value("-o")) {
         QString error;
-        if (!rv::link::SaveAlignmentAs(e->now, QString::fromStdString(*out), &error,
+        if (!rv::jobs::SaveAlignmentAs(e->now, QString::fromStdString(*out), &error,
                                        args.language)) {
             Leave(*e->job, 1);
             return Fail(S(error));
@@ -124,13 +130,17 @@ int CmdAlignmentRestore(CliArgs& args) {
     const int lang = args.language;
     AlignmentRecord kept;
     QString error;
-    if (!rv::link::LoadAlignment(QString::fromStdString(args.positional[0]), &kept, &error, lang))
+    if (!rv::jobs::LoadAlignment(QString::fromStdString(args.positional[0]), &kept, &error, lang))
         return Fail(S(error));
     const auto target = OpenTarget(args);
     if (!target) return 1;
     auto e = Enter(args, *target, *retries);
     if (!e) return 1;
-    if (kept.serial.trimmed() != e->now.serial && !args.has("--other-serial")) {
+    if (const QString why = rv::jobs::KeptMismatch(kept, e->now, lang); !why.isEmpty()) {
+        Fail(S(why));
+        return Leave(*e->job, 1);
+    }
+    if (!rv::jobs::SameRadio(kept, e->now) && !args.has("--other-serial")) {
         Fail(lang == rv::Chinese
                  ? S(QStringLiteral("保存的校准数据属于序号 %1 的对讲机，而这台对讲机的序号是 %2；"
                                     "确要写入请加 --other-serial。")
@@ -140,11 +150,10 @@ int CmdAlignmentRestore(CliArgs& args) {
                          .arg(kept.serial, e->now.serial)));
         return Leave(*e->job, 1);
     }
-    const auto diff = rv::service::DiffAlignment(kept.block, e->now.block);
+    const auto diff = rv::jobs::DiffAlignment(kept.block, e->now.block);
     std::vector<PointChange> writable;
     for (const auto& c : diff) {
-        std::printf("  %s: %d -> %d%s\n", rv::service::PointLabel(c.at, lang).c_str(), c.kept,
-                    c.now,
+        std::printf("  %s: %d -> %d%s\n", PointLabel(c.at, lang).c_str(), c.kept, c.now,
                     c.writable ? ""
                                : T(lang, " (not written: test mode has no frame for it)",
                                    "（不写入：测试模式无此写入帧）")
@@ -158,27 +167,32 @@ int CmdAlignmentRestore(CliArgs& args) {
                         : T(lang, "Nothing written (--dry-run).", "未写入（--dry-run）。").c_str());
         return Leave(*e->job, 0);
     }
-    e->job->restore(writable);
-    if (!e->job->runUntil([&] { return e->job->restoreDone(); }))
-        return Fail(e->job->problem().isEmpty()
-                        ? T(lang, "Test mode ended before the restore was verified.",
-                            "恢复尚未校验，测试模式已结束。")
-                        : S(e->job->problem()));
-    const auto& bad = e->job->unverified();
-    for (const auto& c : bad)
-        std::fprintf(stderr, "rv52n-cli: %s: %s %d, %s %d\n",
-                     rv::service::PointLabel(c.at, lang).c_str(),
-                     T(lang, "written", "写入").c_str(), c.kept,
+    e->job->restore(kept.block, writable);
+    if (!e->job->runUntil([&] { return e->job->restoreRun().done; })) {
+        // Interrupted: say what the radio may hold now.
+        Fail(e->job->problem().isEmpty()
+                 ? T(lang, "Test mode ended before the restore was read back.",
+                     "恢复尚未读回，测试模式已结束。")
+                 : S(e->job->problem()));
+        return Fail(S(rv::jobs::WrittenSoFarText(e->job->restoreStored(), lang)));
+    }
+    const auto& check = e->job->restoreRun().check;
+    for (const auto& c : check.differing)
+        std::fprintf(stderr, "rv52n-cli: %s: %s %d, %s %d\n", PointLabel(c.at, lang).c_str(),
+                     T(lang, "kept", "保存值").c_str(), c.kept,
                      T(lang, "reads back", "读回").c_str(), c.now);
-    if (!bad.empty()) {
+    for (const auto& p : check.moved)
+        std::fprintf(stderr, "rv52n-cli: %s: %s\n", PointLabel(p, lang).c_str(),
+                     T(lang, "changed although not chosen", "未选择却已改变").c_str());
+    if (!check.restored) {
         std::fprintf(stderr, "rv52n-cli: %s\n",
-                     T(lang, "Verify failed: these points did not read back.",
-                       "校验失败：以上数据点读回不符。")
+                     T(lang, "Verify failed: the radio does not hold what was restored.",
+                       "校验失败：对讲机中的数据与恢复的数据不符。")
                          .c_str());
         return Leave(*e->job, 3);
     }
     std::printf("%s %zu\n",
-                T(lang, "Written and verified points:", "已写入并校验的数据点：").c_str(),
+                T(lang, "Restored and verified points:", "已恢复并校验的数据点：").c_str(),
                 writable.size());
     return Leave(*e->job, 0);
 }

@@ -2,10 +2,13 @@
 #include "RadioOperation.h"
 
 #include "data/ModelTables.h"
-#include "link/CloneEngine.h"
+#include "jobs/RadioInfo.h"
+#include "jobs/SafeWrite.h"
+#include "link/StopSignals.h"
+
+#include <QEventLoop>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <ctime>
 
@@ -16,9 +19,6 @@ namespace {
 constexpr const char* Usage = "set-info [--port PORT] [--model-type T] [--band B] [--serial S] "
                               "[--version V] [--time-sync]";
 
-/// The model types the radio information offers.
-constexpr std::array<const char*, 6> ModelTypes{"813", "816", "817", "913", "916", "917"};
-
 std::string Today() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -26,14 +26,6 @@ std::string Today() {
     char text[16];
     std::strftime(text, sizeof text, "%Y%m%d", &local);
     return text;
-}
-
-constexpr std::size_t VersionWidth = decltype(RadioData::Version)::size();
-constexpr std::size_t SerialWidth = decltype(RadioData::SerialNumber)::size();
-
-bool Ascii(const std::string& text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return c != 0 && static_cast<unsigned char>(c) < 128; });
 }
 
 // --band: the code itself, or a band name as the radio information shows it
@@ -59,27 +51,13 @@ std::vector<int> BandCodes(const std::string& band) {
     return codes;
 }
 
-/// What the command line asks to change; everything else stays as the radio has it.
-struct Changes {
-    std::optional<std::string> modelType;
-    std::vector<int> bandCodes;
-    std::optional<std::string> serial;
-    std::optional<std::string> version;
-};
-
 // Every argument is checked before the radio is touched.
-std::optional<Changes> CheckArguments(const CliArgs& args, std::string* error) {
-    Changes c;
-    if (const auto t = args.value("--model-type")) {
-        if (std::find(ModelTypes.begin(), ModelTypes.end(), *t) == ModelTypes.end()) {
-            *error = "unknown model type \"" + *t + "\" (813, 816, 817, 913, 916 or 917)";
-            return std::nullopt;
-        }
-        c.modelType = *t;
-    }
+std::optional<rv::jobs::InfoEdits> CheckArguments(const CliArgs& args, std::string* error) {
+    rv::jobs::InfoEdits e;
+    e.modelType = args.value("--model-type");
     if (const auto b = args.value("--band")) {
-        c.bandCodes = BandCodes(*b);
-        if (c.bandCodes.empty()) {
+        e.bandCodes = BandCodes(*b);
+        if (e.bandCodes.empty()) {
             *error = "unknown band \"" + *b +
                      "\": give a code 0 to 255 or a band as `info` shows it (136 - 174 MHz, "
                      "245 - 246 MHz, 350 - 390 MHz, 400 - 470 MHz, 470 - 512 MHz, 450 - 520 "
@@ -91,56 +69,17 @@ std::optional<Changes> CheckArguments(const CliArgs& args, std::string* error) {
         *error = "--serial and --time-sync both set the serial number; give one";
         return std::nullopt;
     }
-    c.serial = args.has("--time-sync") ? std::optional(Today()) : args.value("--serial");
-    if (c.serial && !Ascii(*c.serial)) {
-        *error = "the serial number takes characters 1 to 127 only";
-        return std::nullopt;
-    }
-    // Refused, never cut: a cut serial number would be a different radio's.
-    if (c.serial && !decltype(RadioData::SerialNumber)::fits(*c.serial)) {
-        *error = "--serial takes at most " + std::to_string(SerialWidth) +
-                 " characters (the radio's serial number field), not " +
-                 std::to_string(c.serial->size());
-        return std::nullopt;
-    }
-    if (const auto v = args.value("--version")) {
-        if (!Ascii(*v)) {
-            *error = "the version takes characters 1 to 127 only";
-            return std::nullopt;
-        }
-        // The radio's own version may carry a leading V; a text is refused unless it fits
-        // the field with one, so that nothing has to be refused once the radio is reached.
-        const std::string bare = v->starts_with('V') ? v->substr(1) : *v;
-        if (!decltype(RadioData::Version)::fits("V" + bare)) {
-            *error = "--version takes at most " + std::to_string(VersionWidth) +
-                     " characters with its leading V (the radio's version field), not \"" + *v +
-                     "\"";
-            return std::nullopt;
-        }
-        c.version = *v;
-    }
-    if (!c.modelType && c.bandCodes.empty() && !c.serial && !c.version) {
+    e.serial = args.has("--time-sync") ? std::optional(Today()) : args.value("--serial");
+    e.version = args.value("--version");
+    if (e.empty()) {
         *error = "nothing to set: give --model-type, --band, --serial, --version or --time-sync";
         return std::nullopt;
     }
-    return c;
-}
-
-// What is not changed stays as read: the write sends those bytes back as the radio had them.
-void Apply(const Changes& c, Session& s) {
-    RadioData& d = s.Doc;
-    if (c.version) d.Version.assign(rv::link::VersionInRadioForm(*c.version, s.RadioVersionBlock));
-    if (c.modelType) {
-        d.ModelType.assign(*c.modelType);
-        d.TypeLetter = 'C';
+    if (const QString why = rv::jobs::CheckInfoEdits(e, args.language); !why.isEmpty()) {
+        *error = why.toStdString();
+        return std::nullopt;
     }
-    if (!c.bandCodes.empty()) {
-        const auto& codes = c.bandCodes;
-        // A band the radio already has keeps the radio's code.
-        if (std::find(codes.begin(), codes.end(), d.FrequencyCode) == codes.end())
-            d.FrequencyCode = static_cast<Int16>(codes.front());
-    }
-    if (c.serial) d.SerialNumber.assign(*c.serial);
+    return e;
 }
 
 } // namespace
@@ -148,17 +87,44 @@ void Apply(const Changes& c, Session& s) {
 int CmdSetInfo(CliArgs& args) {
     if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
     std::string error;
-    const auto changes = CheckArguments(args, &error);
-    if (!changes) return UsageError(error, Usage);
-    Session s = MakeSession(args);
+    const auto edits = CheckArguments(args, &error);
+    if (!edits) return UsageError(error, Usage);
+    const Session s = MakeSession(args);
     const auto target = OpenTarget(args);
     if (!target) return 1;
-    const auto current = RunOperation(s, rv::link::ReadRadioInfo, *target, args);
-    if (!current.ok) return Fail(current.message);
-    Apply(*changes, s);
-    const auto result = RunOperation(s, rv::link::WriteRadioInfo, *target, args);
-    if (!result.ok) return Fail(result.message);
-    std::printf("Radio information written.\n");
+    EnsureApplication();
+    rv::jobs::RadioInfoJob job;
+    rv::jobs::AutoAnswers answers(RetriesOf(args).value_or(2), false);
+    QEventLoop loop;
+    bool ok = false;
+    QString message;
+    QObject::connect(
+        &job, &rv::jobs::RadioInfoJob::question, &job, [&](rv::link::CloneSession::Question q) {
+            const bool yes = answers.answer(q);
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(rv::jobs::AnsweredQuestionText(q, yes, s.CurLanguage)));
+            job.answer(q, yes);
+        });
+    // What changes is said before it is written.
+    QObject::connect(&job, &rv::jobs::RadioInfoJob::confirm, &job,
+                     [&](const std::vector<rv::jobs::InfoFieldChange>& changes) {
+                         std::printf("%s\n",
+                                     qPrintable(rv::jobs::InfoChangesText(changes, s.CurLanguage)));
+                         job.proceed(true);
+                     });
+    QObject::connect(&job, &rv::jobs::RadioInfoJob::finished, &job,
+                     [&](bool done, const QString& why) {
+                         ok = done;
+                         message = why;
+                         loop.quit();
+                     });
+    rv::link::StopSignals stop([&job] { job.cancel(); });
+    QString why;
+    if (!job.startWrite(s, *edits, target->device, &why)) return Fail(why.toStdString());
+    loop.exec();
+    if (!ok) return Fail(message.toStdString());
+    std::printf(job.written() ? "Radio information written.\n"
+                              : "The radio already holds this information; nothing was written.\n");
     return 0;
 }
 

@@ -100,7 +100,13 @@ bool SimRadio::consumeTest(std::vector<std::uint8_t>& out) {
         in_.clear();
         return false;
     }
-    return testMode_->consume(in_, out, memory_);
+    const bool progressed = testMode_->consume(in_, out, memory_);
+    // End leaves test mode: the next start frame may be a clone's.
+    if (testModeKept_.endReceived) {
+        testMode_.reset();
+        state_ = State::Idle;
+    }
+    return progressed;
 }
 
 } // namespace rv::link

@@ -29,14 +29,15 @@ constexpr std::size_t ModelByteAt = 446;
 using Block = std::array<std::uint8_t, rv::service::TuneBlockSize>;
 
 /// The alignment of a radio fresh from the factory bench. Bytes 23, 28 and 33 (the "Test"
-/// points at the shared address 24) agree, as the radio keeps one value there.
+/// points at the shared address 24) agree, as the radio keeps one value there; so do their
+/// narrow values, bytes 27, 32 and 37.
 Block FactoryBlock() {
     return {0x38, 0x3A, 0x3C, 0x3E, 0x30, 0x52, 0x54, 0x56, 0x58, 0x4A, // squelch
             0xB4, 0xB0, 0xB2, 0xB4, 0xB6, 0xB8,                         // high power
             0x5A, 0x58, 0x59, 0x5A, 0x5B, 0x5C,                         // low power
             0xFF, 0x80, 0x7C, 0x80, 0x84, 0x60,                         // max deviation
-            0x80, 0x78, 0x80, 0x88, 0x70,                               // DQT balance
-            0x80, 0x40, 0x44, 0x48, 0x30,                               // QT/DQT fine
+            0x80, 0x78, 0x80, 0x88, 0x60,                               // DQT balance
+            0x80, 0x40, 0x44, 0x48, 0x60,                               // QT/DQT fine
             0xFF, 0xFF, 0xFF, 0xFF, 0xFF,                               // unused
             0x66, 0x50,                                                 // DTMF fine
             0x90, 0x8C, 0x90, 0x94,                                     // sensitivity
@@ -266,11 +267,12 @@ private:
         return v;
     }
 
-    /// Commits the live value of an address to every block byte that holds it.
+    /// Commits the live value of an address to every block byte that holds it: the items
+    /// that share an address share its value, on the narrow band as on the wide.
     void store(int address) {
         if (address == faults_.testModeStoreLostAt) return;
         for (int item = 1; item <= TuneItemCount; ++item) {
-            if (narrowValue(item, address) && item == item_) {
+            if (narrowValue(item, address)) {
                 stored_[static_cast<std::size_t>(TuneBlockIndex(item, 6))] = narrow_[address];
                 continue;
             }

@@ -1,6 +1,7 @@
 #include "TestModeEngine.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace rv::service {
 
@@ -84,14 +85,16 @@ int IntervalOf(TestTimer t) {
 TestModeEngine::TestModeEngine(TestModeHooks& hooks, const rv::RadioData& doc)
     : hooks_(hooks), doc_(doc) {
     forgetSentValues();
+    movedTo_.fill(-1);
 }
 
 void TestModeEngine::InitTestMode() {
     st_ = TestModeState{};
     list_.ResetSendList();
-    settling_ = leaving_ = keyDown_ = restoring_ = false;
+    settling_ = leaving_ = keyDown_ = restoring_ = asking_ = false;
     restoreList_.clear();
     forgetSentValues();
+    movedTo_.fill(-1);
 }
 
 void TestModeEngine::append(const SendListEntry& e) {
@@ -115,12 +118,17 @@ void TestModeEngine::appendWriteBack(int op, int count) {
     const auto points = PointsOfCount(count);
     if (points.empty()) return;
     const auto& tp = st_.TunePoints;
+    int last = 0;
     for (int pt : points) {
         const auto i = static_cast<std::size_t>(pt);
+        // A point the window never wrote is left alone: its address may be shared with
+        // another item, whose value the radio holds there now.
+        if (movedTo_[static_cast<std::size_t>(tp.Address[i] & 0xFF)] < 0) continue;
         appendStep(op, 8, tp.Address[i], 2);
         appendStep(op, 10, tp.Address[i], tp.Value[i]);
+        last = tp.Address[i];
     }
-    appendStep(op, 11, tp.Address[static_cast<std::size_t>(points.back())], 2);
+    if (last > 0) appendStep(op, 11, last, 2);
 }
 
 // A slider drag gives one write per mouse step, far more than the line carries at one
@@ -180,6 +188,7 @@ void TestModeEngine::TestModeCommand(int op, int p, int q) {
         appendStep(op, 11, 8, 1);
         break;
     case 8:
+        movedTo_.fill(-1);
         appendStep(op, 3, 0, 0);
         appendStep(op, 8, p, 1);
         break;
@@ -192,9 +201,14 @@ void TestModeEngine::TestModeCommand(int op, int p, int q) {
         appendStep(op, 9, q, 0);
         break;
     case 11:
+        movedTo_[static_cast<std::size_t>(p & 0xFF)] = q;
         queueWrite(op, p, q);
         break;
     case 12:
+        // A stored point stays stored: the write-back now returns it to the stored value.
+        if (const int v = std::exchange(movedTo_[static_cast<std::size_t>(p & 0xFF)], -1); v >= 0)
+            for (std::size_t i = 0; i < st_.TunePoints.Address.size(); ++i)
+                if (st_.TunePoints.Address[i] == p) st_.TunePoints.Value[i] = v;
         appendStep(op, 11, p, 2);
         break;
     case 13:
@@ -297,6 +311,7 @@ void TestModeEngine::sendEntry(const SendListEntry& e, Bytes& out) {
                 fill(f.bytes[static_cast<std::size_t>(i)], e.Param1, e.Param2)));
     }
     if (e.Op == 7 && e.Frame == FrStore) keyDown_ = true; // keyed from now, answered or not
+    if (e.Op == RestoreOp && e.Frame == FrStore) ++restoreStored_;
     if (e.Frame == FrWrite) {
         lastSent_[static_cast<std::size_t>(e.Param1 & 0xFF)] = e.Param2;
     } else if (e.Frame == FrTuning || e.Frame == FrBlock || e.Frame == FrWide ||
@@ -309,6 +324,8 @@ void TestModeEngine::sendEntry(const SendListEntry& e, Bytes& out) {
 }
 
 void TestModeEngine::TestModeComm(int event, const Bytes& received) {
+    // While the user is asked, the list waits for the answer; a late reply is dropped.
+    if (asking_) return;
     // A wrong reply leaves the reply time-out running: one stray byte must not leave the
     // head waiting for ever with nothing that could ever end the wait.
     const bool wanted =
@@ -372,25 +389,31 @@ void TestModeEngine::RetrySendList() {
 
 void TestModeEngine::AbortTestMode() {
     list_.ResetSendList();
-    settling_ = leaving_ = keyDown_ = restoring_ = false;
-    restoreList_.clear();
+    // The restore's list stays: `restoreStored` tells what an interrupted restore wrote.
+    settling_ = leaving_ = keyDown_ = restoring_ = asking_ = false;
     forgetSentValues();
     hooks_.stopTimer(TestTimer::Wait);
     hooks_.endTestMode();
+}
+
+void TestModeEngine::answerRetry(bool retry) {
+    if (!std::exchange(asking_, false)) return;
+    if (retry && hooks_.portOpen())
+        RetrySendList();
+    else
+        LeaveSafely(); // a radio left in test mode, or keyed, is not let go of silently
 }
 
 void TestModeEngine::onTimer(TestTimer t) {
     hooks_.stopTimer(t);
     switch (t) {
     case TestTimer::Wait:
-        if (leaving_)
+        if (leaving_) {
             leaveTimedOut();
-        else if (hooks_.askRetry())
-            RetrySendList();
-        else if (keyDown_)
-            LeaveSafely(); // a radio left keyed would go on transmitting
-        else
-            AbortTestMode();
+        } else if (!asking_) {
+            asking_ = true;
+            if (const auto answer = hooks_.askRetry()) answerRetry(*answer);
+        }
         break;
     case TestTimer::SendComm:
         settling_ = false;
@@ -410,7 +433,7 @@ void TestModeEngine::onTimer(TestTimer t) {
 
 void TestModeEngine::EnterTestMode() {
     list_.ResetSendList();
-    settling_ = leaving_ = keyDown_ = restoring_ = false;
+    settling_ = leaving_ = keyDown_ = restoring_ = asking_ = false;
     restoreList_.clear();
     forgetSentValues();
     st_.TestFresMatch = false;
@@ -435,6 +458,7 @@ void TestModeEngine::LeaveTestMode() {
 }
 
 void TestModeEngine::LeaveSafely() {
+    asking_ = false; // an open question is moot now
     const bool keyed = keyDown_;
     if (!hooks_.portOpen()) {
         AbortTestMode();
@@ -445,7 +469,6 @@ void TestModeEngine::LeaveSafely() {
     hooks_.stopTimer(TestTimer::Wait);
     hooks_.stopTimer(TestTimer::SendComm);
     settling_ = restoring_ = false;
-    restoreList_.clear();
     leaving_ = true;
     if (keyed) appendStep(6, 8, 8, 1);
     appendStep(9, 6, st_.TestSignal, 0);
@@ -474,16 +497,16 @@ void TestModeEngine::leaveTimedOut() {
     hooks_.note(keyed ? TestNote::KeyMayBeDown : TestNote::LeaveNoAnswer);
 }
 
-void TestModeEngine::RestoreAlignment(const std::vector<PointChange>& chosen) {
+void TestModeEngine::RestoreAlignment(const std::vector<PointValue>& points) {
     if (!hooks_.portOpen() || restoring_ || leaving_) return;
     restoreList_.clear();
-    for (const auto& c : chosen)
+    for (const auto& c : points)
         if (WriteOf(c.at).address > 0) restoreList_.push_back(c);
     // Wide-band points first: the band is switched at most once each way.
     std::stable_partition(restoreList_.begin(), restoreList_.end(),
-                          [](const PointChange& c) { return !WriteOf(c.at).narrow; });
+                          [](const PointValue& c) { return !WriteOf(c.at).narrow; });
     restoring_ = true;
-    restoreNext_ = 0;
+    restoreNext_ = restoreStored_ = 0;
     restoreQueuedNarrow_ = !st_.WideMode;
     const bool wasIdle = list_.empty() && !settling_;
     topUpRestore();
@@ -503,7 +526,7 @@ void TestModeEngine::topUpRestore() {
             ++restoreNext_;
             return;
         }
-        const PointChange& c = restoreList_[restoreNext_++];
+        const PointValue& c = restoreList_[restoreNext_++];
         const PointWrite w = WriteOf(c.at);
         if (w.narrow != restoreQueuedNarrow_) {
             appendStep(RestoreOp, w.narrow ? 13 : 12, 0, 0);
@@ -511,21 +534,22 @@ void TestModeEngine::topUpRestore() {
         }
         for (int a : w.select)
             appendStep(RestoreOp, 8, a, 2);
-        appendStep(RestoreOp, 10, w.address, c.kept);
+        appendStep(RestoreOp, 10, w.address, c.value);
         appendStep(RestoreOp, 11, w.address, 2);
     }
 }
 
 void TestModeEngine::finishRestore(const Bytes& b) {
-    TuneBlock block{};
-    std::copy_n(b.begin(), block.size(), block.begin());
     StoreTuneBlock(b);
     LoadTuneItem();
-    const auto unverified = Unverified(restoreList_, block);
     restoring_ = false;
-    restoreList_.clear();
-    hooks_.restoreDone(unverified);
+    hooks_.restoreDone(b);
     hooks_.showData();
+}
+
+std::vector<PointValue> TestModeEngine::restoreStored() const {
+    return {restoreList_.begin(), restoreList_.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                             restoreStored_, restoreList_.size()))};
 }
 
 } // namespace rv::service

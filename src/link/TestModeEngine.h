@@ -1,12 +1,12 @@
 #pragma once
 
-#include "AlignmentDiff.h"
 #include "SendList.h"
 #include "TuneTables.h"
 #include "data/RadioData.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,8 +44,9 @@ public:
     virtual void startTimer(TestTimer t) = 0;
     virtual void stopTimer(TestTimer t) = 0;
     virtual void note(TestNote n) = 0;
-    /// The reply time-out question: true for Retry, false for Cancel.
-    virtual bool askRetry() = 0;
+    /// The reply time-out question. An answer given at once is returned (true for Retry,
+    /// false for Cancel); nullopt leaves it open until `TestModeEngine::answerRetry`.
+    virtual std::optional<bool> askRetry() = 0;
     /// Closes the port and returns the link to idle (the end of `AbortTestMode`).
     virtual void endTestMode() = 0;
     virtual void showTestWindow() {}
@@ -54,8 +55,14 @@ public:
     virtual void showData() {}
     /// The tuning block as the radio sent it on entering test mode.
     virtual void entryBlockRead(const Bytes& /*block*/) {}
-    /// A restore has read the block again: the written points that did not read back.
-    virtual void restoreDone(const std::vector<PointChange>& /*unverified*/) {}
+    /// A restore has read the block again: the block as the radio now holds it.
+    virtual void restoreDone(const Bytes& /*block*/) {}
+};
+
+/// A tuning point and the value a restore writes to it.
+struct PointValue {
+    AlignmentPoint at;
+    int value = 0;
 };
 
 /// A test channel as the radio reported it.
@@ -108,6 +115,12 @@ public:
     void TestModeComm(int event, const Bytes& received = {});
     /// Sends the last burst again (Retry after a reply time-out).
     void RetrySendList();
+    /// The answer to an open reply time-out question: Retry sends the last burst again;
+    /// Cancel leaves test mode as safely as the radio allows. Ignored when no question is
+    /// open (test mode was left meanwhile).
+    void answerRetry(bool retry);
+    /// A reply time-out question is open; the list waits for its answer.
+    bool asking() const { return asking_; }
     /// The leave sequence is queued: a reply time-out now ends test mode without asking.
     bool leaving() const { return leaving_; }
     /// Empties the list and leaves test mode at once.
@@ -131,17 +144,20 @@ public:
     void LeaveSafely();
     /// A key-down went out and no key-up has been answered since.
     bool keyed() const { return keyDown_; }
-    /// Writes the chosen points of a kept alignment with the tuning frames, stores each,
-    /// then reads the block again; `restoreDone` names the points that did not read back.
-    /// The chosen changes are those of `DiffAlignment`; unwritable ones are left out.
-    void RestoreAlignment(const std::vector<PointChange>& chosen);
+    /// Writes points with the tuning frames, stores each, then reads the block again and
+    /// hands it to `restoreDone`. Points without a tuning address are left out; wide-band
+    /// points go first.
+    void RestoreAlignment(const std::vector<PointValue>& points);
     bool restoring() const { return restoring_; }
+    /// The points of the running (or last) restore whose store has gone out, in order.
+    std::vector<PointValue> restoreStored() const;
     /// Without a document (the command-line tool) the radio's test channels are taken as
     /// they are instead of being compared with the document's.
     void setTestChannelCheck(bool on) { checkTestFres_ = on; }
     void ReadTunePoint(int point, int item);
     void WriteTunePoint(int point, int item, int value);
     void StoreTunePoint(int point, int item) { TestModeCommand(12, TuneAddress(item, point)); }
+    /// Writes the points the window changed back to their values at opening, then stores.
     void WriteBackTuning(int item) { TestModeCommand(13, TunePointCount(item, st_.WideMode)); }
     void PollTuneValue(int item) { TestModeCommand(14, TuneAddress(item, 0)); }
     /// Reads the tuning block again; the radio's live values go back to the stored ones.
@@ -179,15 +195,20 @@ private:
     /// its send, which empties the output buffer, cannot cut that frame off.
     bool settling_ = false;
     bool leaving_ = false;
+    bool asking_ = false;
     /// The value last written to each tuning address since the radio last reloaded its
     /// live values; -1 = not known.
     std::array<int, 256> lastSent_{};
+    /// Addresses the tuning window wrote since it opened or since it stored them, with the
+    /// value last written (-1: not moved): only these are written back.
+    std::array<int, 256> movedTo_{};
     bool keyDown_ = false;
     bool checkTestFres_ = true;
     bool restoring_ = false;
     bool restoreQueuedNarrow_ = false; ///< the band the queued restore frames leave the radio in
     std::size_t restoreNext_ = 0;
-    std::vector<PointChange> restoreList_;
+    std::vector<PointValue> restoreList_;
+    std::size_t restoreStored_ = 0;
 };
 
 } // namespace rv::service

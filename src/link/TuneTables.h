@@ -5,6 +5,7 @@
 #include "data/Messages.h"
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace rv::service {
@@ -121,6 +122,74 @@ inline const rv::LangText& TuneItemName(int item) {
     static const rv::LangText none{};
     const auto* r = detail::rowOf(item);
     return r ? r->name : none;
+}
+
+using TuneBlock = std::array<std::uint8_t, TuneBlockSize>;
+
+/// Point 6 of an item: its value on the narrow band.
+inline constexpr int NarrowPoint = 6;
+
+/// One byte of the tuning block, named by the first item and point that hold it.
+struct AlignmentPoint {
+    int item = 0;
+    int point = 0; ///< 0 "Test", 1..5 Low..High, 6 narrow band
+    int byte = 0;  ///< index into the block
+    bool operator==(const AlignmentPoint&) const = default;
+};
+
+/// Every byte of the block that holds a value, once, in item order.
+inline const std::vector<AlignmentPoint>& AlignmentPoints() {
+    static const std::vector<AlignmentPoint> points = [] {
+        std::vector<AlignmentPoint> v;
+        std::array<bool, TuneBlockSize> seen{};
+        for (int item = 1; item <= TuneItemCount; ++item)
+            for (int pt = 0; pt <= NarrowPoint; ++pt) {
+                const int at = TuneBlockIndex(item, pt);
+                if (at < 0 || seen[static_cast<std::size_t>(at)]) continue;
+                seen[static_cast<std::size_t>(at)] = true;
+                v.push_back({item, pt, at});
+            }
+        return v;
+    }();
+    return points;
+}
+
+/// How the test-mode frames reach a point: the addresses selected in order (the item's
+/// distinct address first, so that an address shared by several items lands on this one),
+/// the address written and stored, and whether the narrow band must be on. Empty `address`
+/// (0): the radio offers no write for the point.
+struct PointWrite {
+    std::vector<int> select;
+    int address = 0;
+    bool narrow = false;
+};
+
+inline PointWrite WriteOf(const AlignmentPoint& p) {
+    PointWrite w;
+    if (p.point == NarrowPoint) {
+        // The narrow value lives behind the item's "Test" address while the band is narrow.
+        if (!SwitchesWithBand(p.item)) return w;
+        w.address = TuneAddress(p.item, 0);
+        w.narrow = true;
+        if (TuneAddress(p.item, 1) > 0) w.select.push_back(TuneAddress(p.item, 1));
+    } else {
+        w.address = TuneAddress(p.item, p.point);
+    }
+    if (w.address > 0) w.select.push_back(w.address);
+    return w;
+}
+
+/// The block bytes a store at (address, band) sets, the radio keeping one value per address
+/// and band: every point that is written through the same address on the same band.
+inline std::vector<int> BytesSharing(const AlignmentPoint& p) {
+    std::vector<int> bytes;
+    const PointWrite w = WriteOf(p);
+    if (w.address == 0) return bytes;
+    for (const auto& other : AlignmentPoints()) {
+        const PointWrite o = WriteOf(other);
+        if (o.address == w.address && o.narrow == w.narrow) bytes.push_back(other.byte);
+    }
+    return bytes;
 }
 
 } // namespace rv::service

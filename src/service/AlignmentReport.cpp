@@ -18,8 +18,9 @@ QString Cell(const QString& text, const char* tag = "td") {
 
 } // namespace
 
-QString AlignmentTableHtml(const rv::link::AlignmentRecord& r, int language) {
+QString AlignmentTableHtml(const rv::jobs::AlignmentRecord& r, int language) {
     using namespace rv::service;
+    using rv::jobs::PointName;
     QString html = QStringLiteral("<h3>%1</h3>")
                        .arg(Tr(language, Heading)
                                 .arg(r.serial, r.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")))
@@ -53,9 +54,9 @@ QString AlignmentReportHtml(const AppContext& ctx) {
     }
     const QString serial = QString::fromStdString(ctx.session.Doc.SerialNumber.get()).trimmed();
     if (serial.isEmpty()) return {};
-    for (const auto& path : rv::link::ListAlignments(rv::jobs::DefaultBackupDir(), serial)) {
-        rv::link::AlignmentRecord r;
-        if (rv::link::LoadAlignment(path, &r, nullptr, ctx.lang()) && r.serial == serial)
+    for (const auto& path : rv::jobs::ListAlignments(rv::jobs::DefaultBackupDir(), serial)) {
+        rv::jobs::AlignmentRecord r;
+        if (rv::jobs::LoadAlignment(path, &r, nullptr, ctx.lang()) && r.serial == serial)
             return AlignmentTableHtml(r, ctx.lang());
     }
     return {};

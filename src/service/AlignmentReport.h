@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/AlignmentStore.h"
+#include "jobs/AlignmentStore.h"
 
 #include <QString>
 
@@ -9,7 +9,7 @@ namespace rv::ui {
 class AppContext;
 
 /// The alignment table of a kept alignment: one row per item, one column per point.
-QString AlignmentTableHtml(const rv::link::AlignmentRecord& r, int language);
+QString AlignmentTableHtml(const rv::jobs::AlignmentRecord& r, int language);
 
 /// The report's alignment section (service mode only): the alignment of the radio in test
 /// mode now, else the newest one kept for the document's serial number; empty when none.

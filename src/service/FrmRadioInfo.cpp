@@ -7,7 +7,6 @@
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
 #include "kit/RadioPort.h"
-#include "link/CloneSession.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -19,22 +18,6 @@
 namespace rv::ui {
 
 namespace {
-
-struct ModelBands {
-    const char* modelType;
-    QStringList bands;
-};
-
-const ModelBands BandTable[] = {
-    {"813", {"136 - 174 MHz(M)", "136 - 174 MHz(K)"}},
-    {"816", {"136 - 174 MHz(M)"}},
-    {"817", {"136 - 174 MHz(M)"}},
-    {"913", {"450 - 490 MHz(K)", "470 - 512 MHz(K2)", "450 - 490 MHz(M)", "470 - 512 MHz(M2)"}},
-    {"916", {"450 - 490 MHz(M)", "400 - 430 MHz(M3)"}},
-    {"917",
-     {"450 - 490 MHz(M)", "440 - 480 MHz(C)", "400 - 430 MHz(C2)", "370 - 390 MHz(C5)",
-      "350 - 370 MHz(C6)"}},
-};
 
 const rv::LangText TitleText{"", "Radio Information", "对讲机信息"};
 const rv::LangText ModelText{"", "Model Type", "机型类型"};
@@ -48,62 +31,69 @@ const rv::LangText TestModeBusyText{
 
 QStringList RadioModelTypes() {
     QStringList types;
-    for (const auto& row : BandTable)
-        types << QString::fromLatin1(row.modelType);
+    for (const auto& t : rv::jobs::InfoModelTypes())
+        types << QString::fromStdString(t);
     return types;
 }
 
 QStringList RadioInfoBands(const QString& modelType) {
-    for (const auto& row : BandTable)
-        if (modelType == QLatin1String(row.modelType)) return row.bands;
-    return {};
+    QStringList bands;
+    for (const auto& b : rv::jobs::InfoBands(modelType.toStdString()))
+        bands << QString::fromStdString(b);
+    return bands;
 }
 
-void RunRadioInfoOperation(AppContext& ctx, QWidget* parent, int mode,
-                           std::function<void(bool)> done) {
+rv::jobs::RadioInfoJob*
+StartRadioInfoJob(AppContext& ctx, QWidget* parent, const JobStart& start,
+                  std::function<void(const rv::jobs::RadioInfoJob*, bool)> done) {
+    const auto fail = [&]() -> rv::jobs::RadioInfoJob* {
+        if (done) done(nullptr, false);
+        return nullptr;
+    };
     if (const auto* running = CurrentTestMode(); running && running->active()) {
         Tell(ctx, parent, Tr(ctx, TestModeBusyText), rv::MsgIcon::Exclamation);
-        if (done) done(false);
-        return;
+        return fail();
     }
     const QString port = ServicePortOrTell(ctx, parent);
-    if (port.isEmpty()) {
-        if (done) done(false);
-        return;
-    }
+    if (port.isEmpty()) return fail();
+    auto* job = new rv::jobs::RadioInfoJob(parent);
     QString error;
-    auto* session = new rv::link::CloneSession(ctx.session, parent);
-    if (!session->start(mode, port, &error)) {
-        delete session;
+    if (!start(*job, port, &error)) {
+        delete job;
         Tell(ctx, parent, error, rv::MsgIcon::Error);
-        if (done) done(false);
-        return;
+        return fail();
     }
-    QObject::connect(session, &rv::link::CloneSession::question, session,
-                     [&ctx, parent, session](rv::link::CloneSession::Question q) {
-                         const bool retry =
-                             Ask(ctx, parent, rv::Msg::CheckConnection) == Answer::Retry;
-                         session->answer(q, retry);
+    QObject::connect(job, &rv::jobs::RadioInfoJob::question, job,
+                     [&ctx, parent, job](rv::link::CloneSession::Question q) {
+                         job->answer(q,
+                                     Ask(ctx, parent, rv::Msg::CheckConnection) == Answer::Retry);
                      });
-    QObject::connect(session, &rv::link::CloneSession::finished, session,
-                     [&ctx, parent, session, done](bool ok, const QString& message) {
+    QObject::connect(job, &rv::jobs::RadioInfoJob::finished, job,
+                     [&ctx, parent, job, done](bool ok, const QString& message) {
                          if (!ok && !message.isEmpty())
                              Tell(ctx, parent, message, rv::MsgIcon::Error);
-                         session->deleteLater();
-                         if (done) done(ok);
+                         job->deleteLater();
+                         if (done) done(job, ok);
                      });
+    return job;
 }
 
 void ReadRadioInfo(AppContext& ctx, QWidget* parent, std::function<void(bool)> done) {
-    RunRadioInfoOperation(ctx, parent, rv::link::ReadRadioInfo, [&ctx, parent, done](bool ok) {
-        if (ok) {
-            auto* shown = new FrmRadioInfo(ctx, parent);
-            shown->setAttribute(Qt::WA_DeleteOnClose);
-            shown->setModal(true);
-            shown->show();
-        }
-        if (done) done(ok);
-    });
+    StartRadioInfoJob(
+        ctx, parent,
+        [&ctx](rv::jobs::RadioInfoJob& job, const QString& port, QString* error) {
+            return job.startRead(ctx.session, port, error);
+        },
+        [&ctx, parent, done](const rv::jobs::RadioInfoJob* job, bool ok) {
+            if (ok) {
+                rv::jobs::TakeRadioInfo(job->radio(), ctx.session);
+                auto* shown = new FrmRadioInfo(ctx, parent);
+                shown->setAttribute(Qt::WA_DeleteOnClose);
+                shown->setModal(true);
+                shown->show();
+            }
+            if (done) done(ok);
+        });
 }
 
 RadioInfoFields::RadioInfoFields(AppContext& ctx, const QString& formName, QWidget* parent)

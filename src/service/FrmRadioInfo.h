@@ -1,5 +1,7 @@
 #pragma once
 
+#include "jobs/RadioInfo.h"
+
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -20,10 +22,14 @@ QStringList RadioModelTypes();
 /// The bands of a model type, in list order (empty for an unknown type).
 QStringList RadioInfoBands(const QString& modelType);
 
-/// Runs a radio-information read (mode 3) or write (mode 4) on the chosen port, asking the
-/// user through the prompt; `done` gets whether it succeeded.
-void RunRadioInfoOperation(AppContext& ctx, QWidget* parent, int mode,
-                           std::function<void(bool)> done);
+/// Starts a radio-information job on the chosen port.
+using JobStart = std::function<bool(rv::jobs::RadioInfoJob&, const QString& port, QString* error)>;
+/// Runs a radio-information job started by `start` on the chosen port, asking the user
+/// through the prompt; `done` gets the job (null when it did not start) and whether it succeeded.
+/// Null when it could not start (the user has been told, and `done` has run).
+rv::jobs::RadioInfoJob*
+StartRadioInfoJob(AppContext& ctx, QWidget* parent, const JobStart& start,
+                  std::function<void(const rv::jobs::RadioInfoJob*, bool)> done);
 /// Reads the radio information and shows it in `FrmRadioInfo`.
 void ReadRadioInfo(AppContext& ctx, QWidget* parent, std::function<void(bool)> done = {});
 

@@ -29,10 +29,10 @@ const rv::LangText BandKeptText{
     "not known, so the band cannot be changed here.",
     "频段保持对讲机中的设置（代码 %1）。这些频段在对讲机中的代码未知，因此不能在此更改。"};
 
-const rv::LangText TooLongText{"", "The %1 takes at most %2 characters; \"%3\" has %4.",
-                               "%1最多 %2 个字符，“%3”有 %4 个。"};
-const rv::LangText SerialName{"", "serial number", "序号"};
-const rv::LangText VersionName{"", "version", "版本"};
+const rv::LangText NothingChangedText{"", "Nothing was changed, so nothing is written.",
+                                      "没有更改任何内容，因此不写入。"};
+const rv::LangText ConfirmText{"", "Write these changes to the radio?\n\n%1",
+                               "将以下更改写入对讲机？\n\n%1"};
 
 QPushButton* button(const char* name, QWidget* parent) {
     auto* b = new QPushButton(parent);
@@ -49,12 +49,13 @@ FrmRadioInfoSet::FrmRadioInfoSet(AppContext& ctx, QWidget* parent)
     bandFollowsModel_ = false;
     band_->setEnabled(false);
     serial_->setMaxLength(10);
+    // The model type is chosen from the list; a type outside it is only shown.
+    model_->setEditable(false);
     version_ = new QLineEdit(this);
     version_->setObjectName(QStringLiteral("Text1_1"));
     version_->setMaxLength(5);
-    for (QWidget* box :
-         {static_cast<QWidget*>(serial_), static_cast<QWidget*>(version_),
-          static_cast<QWidget*>(model_->lineEdit()), static_cast<QWidget*>(band_->lineEdit())}) {
+    for (QWidget* box : {static_cast<QWidget*>(serial_), static_cast<QWidget*>(version_),
+                         static_cast<QWidget*>(band_->lineEdit())}) {
         box->setContextMenuPolicy(Qt::NoContextMenu);
         box->installEventFilter(this);
     }
@@ -88,48 +89,59 @@ FrmRadioInfoSet::FrmRadioInfoSet(AppContext& ctx, QWidget* parent)
     close_->setText(Tr(ctx_, CloseText));
     showIdentity();
     version_->setText(QString::fromStdString(ctx_.doc().Version.get()));
+    takeShownAsRead();
+}
+
+void FrmRadioInfoSet::takeShownAsRead() {
+    shownModel_ = model_->currentText();
+    shownSerial_ = serial_->text();
+    shownVersion_ = version_->text();
 }
 
 void FrmRadioInfoSet::showIdentity() {
     RadioInfoFields::showIdentity();
+    // A type outside the list shows the radio's own name for it, and goes back as it is.
+    model_->setPlaceholderText(QString::fromStdString(ctx_.session.RadioModelType));
     band_->setToolTip(Tr(ctx_, BandKeptText).arg(ctx_.doc().FrequencyCode));
 }
 
 QString FrmRadioInfoSet::FixVersion(const QString& typed,
                                     const std::vector<std::uint8_t>& radioBlock) {
-    if (!radioBlock.empty())
-        return QString::fromStdString(
-            rv::link::VersionInRadioForm(typed.toStdString(), radioBlock));
-    if (typed.startsWith(QLatin1Char('V'))) return typed;
-    return QLatin1Char('V') + typed;
+    return QString::fromStdString(rv::jobs::VersionRule(typed.toStdString(), radioBlock));
 }
 
 QString FrmRadioInfoSet::TodaySerial() {
     return QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
 }
 
+rv::jobs::InfoEdits FrmRadioInfoSet::edits() const {
+    rv::jobs::InfoEdits e;
+    if (model_->currentIndex() >= 0 && model_->currentText() != shownModel_)
+        e.modelType = model_->currentText().toStdString();
+    if (serial_->text() != shownSerial_) e.serial = serial_->text().toStdString();
+    if (version_->text() != shownVersion_) e.version = version_->text().toStdString();
+    return e;
+}
+
+bool FrmRadioInfoSet::editsFit(const rv::jobs::InfoEdits& e) {
+    const QString why = rv::jobs::CheckInfoEdits(e, ctx_.lang());
+    if (why.isEmpty()) return true;
+    ctx_.prompt().message(this, windowTitle(), why, rv::MsgButtons::Ok, rv::MsgIcon::Exclamation);
+    return false;
+}
+
 bool FrmRadioInfoSet::storeFields() {
     auto& doc = ctx_.doc();
-    const std::string serial = serial_->text().toStdString();
-    const std::string version =
-        FixVersion(version_->text(), ctx_.session.RadioVersionBlock).toStdString();
-    // Refused, never cut: a cut serial number would be another radio's.
-    const auto refuse = [&](const rv::LangText& field, std::size_t width, const std::string& v) {
-        ctx_.prompt().message(this, windowTitle(),
-                              Tr(ctx_, TooLongText)
-                                  .arg(Tr(ctx_, field))
-                                  .arg(width)
-                                  .arg(QString::fromStdString(v))
-                                  .arg(v.size()),
-                              rv::MsgButtons::Ok, rv::MsgIcon::Exclamation);
-        return false;
-    };
-    if (!doc.SerialNumber.fits(serial)) return refuse(SerialName, doc.SerialNumber.size(), serial);
-    if (!doc.Version.fits(version)) return refuse(VersionName, doc.Version.size(), version);
-    version_->setText(QString::fromStdString(version));
-    const std::string type = model_->currentText().left(4).toStdString();
+    rv::jobs::InfoEdits e;
+    e.serial = serial_->text().toStdString();
+    e.version = FixVersion(version_->text(),
+                           readHere_ ? ctx_.session.RadioVersionBlock : std::vector<std::uint8_t>{})
+                    .toStdString();
+    if (!editsFit(e)) return false;
+    version_->setText(QString::fromStdString(*e.version));
+    const std::string type = model_->currentText().toStdString();
     // Fields left as they were stay as the radio has them, byte for byte: a model type the
-    // table does not know shows as empty and goes back as the radio sent it.
+    // list does not know shows as empty and goes back as the radio sent it.
     const std::string& fromRadio = ctx_.session.RadioModelType;
     if (type.empty() && !fromRadio.empty()) {
         doc.ModelType.assign(fromRadio);
@@ -139,8 +151,8 @@ bool FrmRadioInfoSet::storeFields() {
     }
     // FrequencyCode stays: the band names of these model types have no code that the radio
     // is known to understand, so the band box only shows the band.
-    if (serial != doc.SerialNumber.get()) doc.SerialNumber.assign(serial);
-    if (version != doc.Version.get()) doc.Version.assign(version);
+    if (*e.serial != doc.SerialNumber.get()) doc.SerialNumber.assign(*e.serial);
+    if (*e.version != doc.Version.get()) doc.Version.assign(*e.version);
     ctx_.notifyEdited(this);
     return true;
 }
@@ -156,16 +168,49 @@ void FrmRadioInfoSet::onRead() {
         setBusy(false);
         // Show what was read, so that closing does not store the old boxes over it.
         if (ok) {
+            readHere_ = true;
             showIdentity();
             version_->setText(QString::fromStdString(ctx_.doc().Version.get()));
+            takeShownAsRead();
         }
     });
 }
 
 void FrmRadioInfoSet::onWrite() {
-    if (!storeFields()) return;
+    const rv::jobs::InfoEdits e = edits();
+    if (e.empty()) {
+        Tell(ctx_, this, Tr(ctx_, NothingChangedText), rv::MsgIcon::None);
+        return;
+    }
+    if (!editsFit(e)) return;
+    rv::Session start = ctx_.session;
+    // Only a read in this window says what the radio holds now; otherwise the job reads.
+    if (!readHere_) start.RadioInfoBlock.clear(), start.RadioVersionBlock.clear();
     setBusy(true);
-    RunRadioInfoOperation(ctx_, this, rv::link::WriteRadioInfo, [this](bool) { setBusy(false); });
+    auto* job = StartRadioInfoJob(
+        ctx_, this,
+        [&](rv::jobs::RadioInfoJob& j, const QString& port, QString* error) {
+            return j.startWrite(start, e, port, error);
+        },
+        [this](const rv::jobs::RadioInfoJob* j, bool ok) {
+            setBusy(false);
+            if (!ok || !j->written()) return;
+            rv::jobs::TakeRadioInfo(j->radio(), ctx_.session);
+            // The job dropped the radio's old blocks: the next write reads again.
+            readHere_ = false;
+            showIdentity();
+            version_->setText(QString::fromStdString(ctx_.doc().Version.get()));
+            takeShownAsRead();
+        });
+    if (!job) return;
+    connect(job, &rv::jobs::RadioInfoJob::confirm, this,
+            [this, job](const std::vector<rv::jobs::InfoFieldChange>& changes) {
+                const QString list = rv::jobs::InfoChangesText(changes, ctx_.lang());
+                const Answer a =
+                    ctx_.prompt().message(this, windowTitle(), Tr(ctx_, ConfirmText).arg(list),
+                                          rv::MsgButtons::OkCancel, rv::MsgIcon::Question);
+                job->proceed(a == Answer::Ok);
+            });
 }
 
 void FrmRadioInfoSet::onTimeSync() {

@@ -16,6 +16,8 @@ public:
     /// Copies the boxes into the document's radio-information fields. A value that does not
     /// fit its field is not stored: false, after a message naming the field and its width.
     bool storeFields();
+    /// What the boxes change against what they showed (the radio's values after a read here).
+    rv::jobs::InfoEdits edits() const;
     /// The version rule: the text in the form of the radio's own version (`radioBlock`, the
     /// version block of the last read), with or without a leading "V"; without a block, a
     /// text without a leading "V" gets one. Nothing is cut.
@@ -34,12 +36,19 @@ private:
     void onWrite();
     void onTimeSync();
     void setBusy(bool busy);
+    /// The shown values become what an edit is measured against.
+    void takeShownAsRead();
+    /// A message naming the first edit that breaks the information rules; false then.
+    bool editsFit(const rv::jobs::InfoEdits& e);
 
     QLineEdit* version_ = nullptr;
     QPushButton* read_ = nullptr;
     QPushButton* write_ = nullptr;
     QPushButton* timeSync_ = nullptr;
     QPushButton* close_ = nullptr;
+    QString shownModel_, shownSerial_, shownVersion_;
+    /// The radio was read in this window: its own blocks are in the session.
+    bool readHere_ = false;
 };
 
 } // namespace rv::ui

@@ -77,7 +77,6 @@ FrmTestMode::FrmTestMode(AppContext& ctx, TestModeHost& host, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     build();
     connect(&host_, &TestModeHost::tuningWindowDue, this, &FrmTestMode::openTuningWindow);
-    host_.setDialogParent(this);
 
     // Loading.
     items_->clearSelection();
@@ -302,10 +301,8 @@ void FrmTestMode::openTuningWindow() {
 
 void FrmTestMode::closeEvent(QCloseEvent* e) {
     if (para_) para_->close();
-    // Leaving resends the chosen signalling and ends test mode; a key that is down is not
-    // released first.
-    host_.engine().LeaveTestMode();
-    host_.setDialogParent(parentWidget());
+    // Leaving releases a key that is down, resends the chosen signalling and ends test mode.
+    host_.leave();
     e->accept();
 }
 

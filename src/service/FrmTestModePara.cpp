@@ -35,14 +35,14 @@ const LangText CancelCaption{"", "&Cancel", "取消(&C)"};
 const LangText RxCaption{"", "RX", "接收"};
 const LangText TxCaption{"", "TX", "发射"};
 const LangText RestoreCaption{"", "&Restore...", "恢复(&R)..."};
+const LangText FrequencyAxis{"", "Frequency (MHz)", "频率（MHz）"};
+const LangText ValueAxis{"", "Value", "值"};
+const LangText RadioLegend{"", "Radio", "对讲机"};
+const LangText KeptLegend{"", "Kept", "保存值"};
 const LangText OutOfRange{"", "%1 was not sent: a value is 0 to 255.",
                           "%1 未发送：数值范围为 0 到 255。"};
 const LangText NotANumber{"", "\"%1\" was not sent: a value is a number 0 to 255.",
                           "“%1”未发送：数值应为 0 到 255 的数字。"};
-const LangText Clipped{"",
-                       "%1 was not sent: another point of the curve is at its limit; %2 was "
-                       "sent instead.",
-                       "%1 未发送：曲线的另一个数据点已到极限；已发送 %2。"};
 const LangText PortClosed{"", "%1 was not sent: test mode has ended.",
                           "%1 未发送：测试模式已结束。"};
 constexpr int LevelIndex = 6;
@@ -180,16 +180,19 @@ void FrmTestModePara::showFrequencies() {
         rxFreq_[i]->setText(rx0);
         txFreq_[i]->setText(tx0);
     }
-    const double low = ctx_.session.BandLow;
-    const double high = ctx_.session.BandHigh;
-    const double step = (high - low) / 4;
     for (int tab = 1; tab <= 5; ++tab) {
         const auto i = static_cast<std::size_t>(tab);
-        const bool last = tab == 5;
-        const double base = low + (tab - 1) * step;
-        rxFreq_[i]->setText(Mhz(last ? high - 0.05 : base + 0.05));
-        txFreq_[i]->setText(Mhz(last ? high - 0.1 : base + 0.1));
+        rxFreq_[i]->setText(Mhz(pointMhz(tab, 0.05)));
+        txFreq_[i]->setText(Mhz(pointMhz(tab, 0.1)));
     }
+}
+
+double FrmTestModePara::pointMhz(int tab, double offset) const {
+    // Five points across the band, each just inside its fifth; High just under the band's top.
+    const double low = ctx_.session.BandLow;
+    const double high = ctx_.session.BandHigh;
+    if (tab == 5) return high - offset;
+    return low + (tab - 1) * (high - low) / 4 + offset;
 }
 
 bool FrmTestModePara::tabVisible(int tab) const {
@@ -227,7 +230,10 @@ void FrmTestModePara::showCurve() {
     }
     curve_->setNow(now);
     curve_->setKept(kept_ ? std::optional<TuneCurve::Points>(kept) : std::nullopt);
-    curve_->setEnds(Mhz(ctx_.session.BandLow), Mhz(ctx_.session.BandHigh));
+    TuneCurve::Frequencies mhz{};
+    for (int pt = 1; pt <= 5; ++pt)
+        mhz[static_cast<std::size_t>(pt - 1)] = pointMhz(pt, 0.05);
+    curve_->setFrequencies(mhz);
 }
 
 void FrmTestModePara::setCaptions() {
@@ -238,6 +244,8 @@ void FrmTestModePara::setCaptions() {
     ok_->setText(Tr(ctx_, OkCaption));
     cancel_->setText(Tr(ctx_, CancelCaption));
     restore_->setText(Tr(ctx_, RestoreCaption));
+    curve_->setCaptions(Tr(ctx_, FrequencyAxis), Tr(ctx_, ValueAxis), Tr(ctx_, RadioLegend),
+                        Tr(ctx_, KeptLegend));
     for (std::size_t i = 0; i < rxLabels_.size(); ++i) {
         rxLabels_[i]->setText(Tr(ctx_, RxCaption));
         txLabels_[i]->setText(Tr(ctx_, TxCaption));
@@ -286,26 +294,8 @@ void FrmTestModePara::onSlider(int tab, int value) {
     reason_->clear();
     auto& values = host_.state().TuneValues;
     const auto t = static_cast<std::size_t>(tab);
-    if (tab == 0) {
-        // The "Test" point moves the whole curve, as far as every shown point can follow.
-        int delta = value - bars_[0]->value();
-        const int wanted = delta;
-        for (int i = 1; i <= 5; ++i) {
-            if (!tabVisible(i)) continue;
-            const int v = values[static_cast<std::size_t>(i)];
-            if (v + delta > 255) delta = 255 - v;
-            if (v + delta < 0) delta = -v;
-        }
-        for (auto& v : values)
-            v += delta;
-        if (delta != wanted) {
-            const QSignalBlocker block(sliders_[0]);
-            sliders_[0]->setValue(bars_[0]->value() + delta);
-            reason_->setText(Tr(ctx_, Clipped).arg(value).arg(sliders_[0]->value()));
-        }
-    } else {
-        values[t] = value;
-    }
+    // Only the point moved is sent, so only it changes on the chart.
+    values[t] = value;
     bars_[t]->setValue(sliders_[t]->value());
     texts_[t]->setText(QString::number(sliders_[t]->value()));
     host_.engine().WriteTunePoint(tab, item_, sliders_[t]->value());
@@ -337,7 +327,7 @@ void FrmTestModePara::putBack(int tab, const QString& reason) {
 }
 
 void FrmTestModePara::onRestore() {
-    rv::link::AlignmentRecord kept;
+    rv::jobs::AlignmentRecord kept;
     if (!ChooseKeptAlignment(ctx_, host_, this, &kept)) return;
     kept_ = kept;
     showCurve();

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QTimer>
 
-#include "link/AlignmentStore.h"
+#include "jobs/AlignmentStore.h"
 
 #include <array>
 #include <optional>
@@ -57,6 +57,8 @@ private:
     void poll();
     bool tabVisible(int tab) const;
     void showCurve();
+    /// The receive frequency of point `tab` (1 Low .. 5 High) less or plus `offset`, in MHz.
+    double pointMhz(int tab, double offset) const;
     void onValueTyped(int tab);
     /// Puts the radio's value back in a value box and says why the typed one was not sent.
     void putBack(int tab, const QString& reason);
@@ -86,7 +88,7 @@ private:
     QLabel* reason_ = nullptr;
     TuneCurve* curve_ = nullptr;
     /// The alignment drawn as the second line: kept on entry, or the one chosen to restore.
-    std::optional<rv::link::AlignmentRecord> kept_;
+    std::optional<rv::jobs::AlignmentRecord> kept_;
     QTimer timerGetPara_;
 };
 

@@ -22,10 +22,19 @@ TestModeHost* CurrentTestMode() {
 
 bool LeaveRunningTestMode() {
     if (!RunningTestMode || !RunningTestMode->active()) return false;
-    if (RunningWindow && RunningWindow->isVisible())
+    // With a question open the window is left alone: the host answers it and leaves.
+    if (RunningWindow && RunningWindow->isVisible() && !RunningTestMode->engine().asking())
         RunningWindow->close();
     else
-        RunningTestMode->engine().LeaveTestMode();
+        RunningTestMode->leave();
+    return true;
+}
+
+bool LeaveTestModeThen(QObject* context, const std::function<void()>& then) {
+    TestModeHost* host = RunningTestMode;
+    if (!host || !host->active()) return false;
+    QObject::connect(host, &TestModeHost::ended, context, then, Qt::QueuedConnection);
+    LeaveRunningTestMode();
     return true;
 }
 

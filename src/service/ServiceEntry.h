@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+class QObject;
 class QString;
 class QWidget;
 
@@ -24,8 +27,12 @@ TestModeHost* StartTestMode(AppContext& ctx, QWidget* mainWindow, const QString&
 TestModeHost* CurrentTestMode();
 
 /// Ends a running test mode as the test mode window's Close does (a key that is down is
-/// released, then test mode is left); the port closes once the radio has answered. True when
-/// there was a test mode to end.
+/// released, then test mode is left; an open question is answered Cancel); the port closes
+/// once the radio has answered or been given up on. True when there was a test mode to end.
 bool LeaveRunningTestMode();
+
+/// Ends a running test mode and runs `then` (on `context`) once it has ended; false, and
+/// nothing runs, when no test mode is running.
+bool LeaveTestModeThen(QObject* context, const std::function<void()>& then);
 
 } // namespace rv::ui

@@ -3,18 +3,19 @@
 #include "jobs/SafeWrite.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
-#include "link/AlignmentJob.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDateTime>
+#include <QMessageBox>
+#include <QTimer>
 
 namespace rv::ui {
 
 using rv::service::TestNote;
 using rv::service::TestTimer;
 
-TestModeHost::TestModeHost(AppContext& ctx, QWidget* dialogParent, QObject* parent)
-    : TestModeLine(parent), ctx_(ctx), dialogParent_(dialogParent), engine_(*this, ctx.doc()) {
+TestModeHost::TestModeHost(AppContext& ctx, QWidget* mainWindow, QObject* parent)
+    : TestModeLine(parent), ctx_(ctx), mainWindow_(mainWindow), engine_(*this, ctx.doc()) {
     connect(&port_, &rv::link::SerialPort::received, this, &TestModeHost::onReceived);
     connect(&port_, &rv::link::SerialPort::portError, this, &TestModeHost::onPortError);
     engine_.InitTestMode();
@@ -22,18 +23,34 @@ TestModeHost::TestModeHost(AppContext& ctx, QWidget* dialogParent, QObject* pare
 
 TestModeHost::~TestModeHost() {
     stopTimers();
-    // The program is ending (or the test mode is dropped) with the key down: a radio left
-    // keyed goes on transmitting.
-    if (port_.isOpen() && engine_.keyed()) releaseBlind();
+    // The program is ending (or the test mode is dropped) in test mode: a radio left keyed
+    // goes on transmitting, and one left in test mode answers nothing else.
+    if (port_.isOpen()) releaseBlind();
     port_.close();
+}
+
+void TestModeHost::tell(const QString& text, rv::MsgIcon icon) {
+    Tell(ctx_, mainWindow_, text, icon);
+}
+
+void TestModeHost::leave() {
+    if (!active()) return;
+    if (engine_.asking()) {
+        if (questionBox_) questionBox_->close(); // its answer no longer counts
+        engine_.LeaveSafely();
+    } else if (!engine_.leaving()) {
+        engine_.LeaveTestMode();
+    }
 }
 
 void TestModeHost::releaseBlind() {
     if (!port_.isOpen() && (portName_.isEmpty() || !port_.open(portName_, ctx_.lang(), nullptr)))
         return;
     // Each send empties the output buffer first: every frame is let out before the next.
-    port_.send(QByteArray("\x08\x0D", 2), 0);
-    port_.drain(300);
+    if (engine_.keyed()) {
+        port_.send(QByteArray("\x08\x0D", 2), 0);
+        port_.drain(300);
+    }
     port_.send(QByteArray("\x45", 1), 0);
     port_.drain(300);
     port_.close();
@@ -45,28 +62,28 @@ bool TestModeHost::openPort(const QString& portName, QString* error) {
 
 bool TestModeHost::enter(const QString& portName, QString* error) {
     // Test mode tells the model and band but not which radio this is: the information
-    // block, read first over the clone protocol, gives the serial number the kept
-    // alignment is named by. A radio that does not give it is still entered.
+    // block, read first, gives the serial number the kept alignment is named by. A radio
+    // that does not give it is still entered.
     portName_ = portName;
-    infoSession_ = ctx_.session;
-    info_ = std::make_unique<rv::link::CloneSession>(infoSession_);
-    connect(info_.get(), &rv::link::CloneSession::question, this,
+    info_ = std::make_unique<rv::jobs::RadioInfoJob>();
+    connect(info_.get(), &rv::jobs::RadioInfoJob::question, this,
             [this](rv::link::CloneSession::Question q) { info_->answer(q, false); });
-    connect(info_.get(), &rv::link::CloneSession::finished, this, [this](bool ok, const QString&) {
+    connect(info_.get(), &rv::jobs::RadioInfoJob::finished, this, [this](bool ok, const QString&) {
         if (ok) {
-            serial_ = QString::fromStdString(infoSession_.Doc.SerialNumber.get()).trimmed();
-            version_ = QString::fromStdString(infoSession_.Doc.Version.get()).trimmed();
+            const auto& d = info_->radio().Doc;
+            serial_ = QString::fromStdString(d.SerialNumber.get()).trimmed();
+            version_ = QString::fromStdString(d.Version.get()).trimmed();
         }
         info_.release()->deleteLater();
         QString why;
         if (!openPort(portName_, &why)) {
-            Tell(ctx_, dialogParent_, why, rv::MsgIcon::Error);
+            tell(why, rv::MsgIcon::Error);
             emit ended();
             return;
         }
         engine_.EnterTestMode();
     });
-    if (!info_->start(rv::link::ReadRadioInfo, portName, error)) {
+    if (!info_->startRead(ctx_.session, portName, error)) {
         info_.reset();
         return false;
     }
@@ -75,43 +92,58 @@ bool TestModeHost::enter(const QString& portName, QString* error) {
 
 void TestModeHost::entryBlockRead(const rv::service::Bytes& block) {
     entryAlignment_ =
-        rv::link::RecordOf(state().Ident, block, serial_, version_, QDateTime::currentDateTime());
+        rv::jobs::RecordOf(state().Ident, block, serial_, version_, QDateTime::currentDateTime());
     QString error;
     entryAlignmentFile_.clear();
-    if (!rv::link::SaveAlignment(entryAlignment_, rv::jobs::DefaultBackupDir(),
+    if (!rv::jobs::SaveAlignment(entryAlignment_, rv::jobs::DefaultBackupDir(),
                                  &entryAlignmentFile_, &error, ctx_.lang()))
-        Tell(ctx_, dialogParent_, error, rv::MsgIcon::Exclamation);
+        tell(error, rv::MsgIcon::Exclamation);
 }
 
 void TestModeHost::note(TestNote n) {
     switch (n) {
     case TestNote::CommListFull:
-        ctx_.prompt().message(dialogParent_, {}, QStringLiteral("Comm List is full!"),
+        ctx_.prompt().message(mainWindow_, {}, QStringLiteral("Comm List is full!"),
                               rv::MsgButtons::Ok, rv::MsgIcon::None);
         break;
     case TestNote::SendListError:
-        ctx_.prompt().message(dialogParent_, {}, QStringLiteral("SendList Error!"),
+        ctx_.prompt().message(mainWindow_, {}, QStringLiteral("SendList Error!"),
                               rv::MsgButtons::Ok, rv::MsgIcon::None);
         break;
     case TestNote::TestFreMismatch:
         ctx_.prompt().message(
-            dialogParent_, QStringLiteral("RV52N"),
+            mainWindow_, QStringLiteral("RV52N"),
             QString::fromStdString(rv::MsgText(rv::Msg::TestFreMismatch, ctx_.lang())),
             rv::MsgButtons::Ok, rv::MsgIcon::Error);
         break;
     case TestNote::LeaveNoAnswer:
-        Tell(ctx_, dialogParent_, rv::link::LeaveProblemText(false, ctx_.lang()),
+        Tell(ctx_, mainWindow_, rv::jobs::LeaveProblemText(false, ctx_.lang()),
              rv::MsgIcon::Exclamation);
         break;
     case TestNote::KeyMayBeDown:
-        Tell(ctx_, dialogParent_, rv::link::LeaveProblemText(true, ctx_.lang()),
-             rv::MsgIcon::Error);
+        Tell(ctx_, mainWindow_, rv::jobs::LeaveProblemText(true, ctx_.lang()), rv::MsgIcon::Error);
         break;
     }
 }
 
-bool TestModeHost::askRetry() {
-    return Ask(ctx_, dialogParent_, rv::Msg::CheckConnection) == Answer::Retry;
+std::optional<bool> TestModeHost::askRetry() {
+    QMetaObject::invokeMethod(this, &TestModeHost::askNow, Qt::QueuedConnection);
+    return std::nullopt;
+}
+
+void TestModeHost::askNow() {
+    if (!engine_.asking()) return;
+    // The box is found once it is up, so that a way out taken meanwhile can close it.
+    QTimer::singleShot(0, this, [this] {
+        if (engine_.asking())
+            questionBox_ = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    });
+    const QPointer<TestModeHost> self(this);
+    const bool retry = Ask(ctx_, mainWindow_, rv::Msg::CheckConnection) == Answer::Retry;
+    // Test mode may have ended, and this host gone, while the question was open.
+    if (!self) return;
+    questionBox_.clear();
+    engine_.answerRetry(retry);
 }
 
 void TestModeHost::endTestMode() {
@@ -127,10 +159,11 @@ void TestModeHost::onPortError(const QString& message) {
     // The cable was pulled or the adapter vanished: the port is closed already. A key that
     // is down gets its release sent blind, in case the port comes back at once.
     const bool keyed = engine_.keyed();
-    if (keyed) releaseBlind();
+    if (questionBox_) questionBox_->close();
+    releaseBlind();
     engine_.AbortTestMode();
-    Tell(ctx_, dialogParent_,
-         keyed ? message + QLatin1Char('\n') + rv::link::LeaveProblemText(true, ctx_.lang())
+    Tell(ctx_, mainWindow_,
+         keyed ? message + QLatin1Char('\n') + rv::jobs::LeaveProblemText(true, ctx_.lang())
                : message,
          rv::MsgIcon::Error);
 }

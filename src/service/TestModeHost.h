@@ -1,10 +1,12 @@
 #pragma once
 
-#include "link/AlignmentStore.h"
-#include "link/CloneSession.h"
+#include "jobs/AlignmentJob.h"
+#include "jobs/AlignmentStore.h"
+#include "jobs/RadioInfo.h"
 #include "link/TestModeLine.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 
@@ -15,11 +17,13 @@ namespace rv::ui {
 class AppContext;
 
 /// Test mode on a real port: the engine bound to the serial adapter, the five test-mode
-/// timers and the message boxes. Lives from `enter` until test mode ends.
+/// timers and the message boxes. Lives from `enter` until test mode ends. Its messages and
+/// questions have the main window as parent, never a test window that may go while they are
+/// open; a question is asked from the event loop, never from inside the engine.
 class TestModeHost : public rv::link::TestModeLine {
     Q_OBJECT
 public:
-    TestModeHost(AppContext& ctx, QWidget* dialogParent, QObject* parent = nullptr);
+    TestModeHost(AppContext& ctx, QWidget* mainWindow, QObject* parent = nullptr);
     ~TestModeHost() override;
 
     /// Reads the radio's information block (who the radio is), then opens the port and
@@ -34,16 +38,20 @@ public:
 
     rv::service::TestModeEngine& engine() { return engine_; }
     rv::service::TestModeState& state() { return engine_.state(); }
-    /// The parent of the message boxes (the test mode window once it is open).
-    void setDialogParent(QWidget* w) { dialogParent_ = w; }
-    QWidget* dialogParent() const { return dialogParent_; }
+    /// Leaves test mode on any way out (a window closed, File > Exit, a stop signal): an open
+    /// question is answered Cancel, a key that is down is released, then test mode is left.
+    void leave();
+    /// Shows a message over the main window.
+    void tell(const QString& text, rv::MsgIcon icon);
+    /// The restore the tuning window started, while it runs and after.
+    rv::jobs::RestoreRun& restoreRun() { return restore_; }
 
     /// The radio's serial number and version as its information block gave them (empty
     /// when it was not read).
     const QString& serial() const { return serial_; }
     const QString& version() const { return version_; }
     /// The alignment kept on entering, and the file it was kept in (empty: none).
-    const rv::link::AlignmentRecord& entryAlignment() const { return entryAlignment_; }
+    const rv::jobs::AlignmentRecord& entryAlignment() const { return entryAlignment_; }
     const QString& entryAlignmentFile() const { return entryAlignmentFile_; }
 
 signals:
@@ -55,36 +63,41 @@ signals:
     void valuesArrived();
     /// Test mode is over and the port is closed.
     void ended();
-    /// A restore read the block again: the points that did not read back.
-    void restoreFinished(const std::vector<rv::service::PointChange>& unverified);
+    /// A restore read the block again; `restoreRun().check` says what came of it.
+    void restoreFinished();
 
 private:
     void timerFired(rv::service::TestTimer t) override { engine_.onTimer(t); }
     void note(rv::service::TestNote n) override;
-    bool askRetry() override;
+    std::optional<bool> askRetry() override;
+    /// Asks the open reply time-out question, from the event loop.
+    void askNow();
     void endTestMode() override;
     void showTestWindow() override { emit testWindowDue(); }
     void showTuningWindow() override { emit tuningWindowDue(); }
     void showData() override { emit valuesArrived(); }
     void entryBlockRead(const rv::service::Bytes& block) override;
-    void restoreDone(const std::vector<rv::service::PointChange>& unverified) override {
-        emit restoreFinished(unverified);
+    void restoreDone(const rv::service::Bytes& block) override {
+        restore_.finish(block);
+        emit restoreFinished();
     }
-    /// The port broke or the program is ending with the key down: key-up and end are sent
-    /// without waiting for answers, on the port reopened if it has to be.
+    /// The port broke or the program is ending in test mode: key-up (when keyed) and end are
+    /// sent without waiting for answers, on the port reopened if it has to be.
     void releaseBlind();
 
     void onReceived(const QByteArray& bytes);
     void onPortError(const QString& message);
 
     AppContext& ctx_;
-    QWidget* dialogParent_;
+    QPointer<QWidget> mainWindow_;
     rv::service::TestModeEngine engine_;
     QString portName_;
-    rv::Session infoSession_;
-    std::unique_ptr<rv::link::CloneSession> info_;
+    std::unique_ptr<rv::jobs::RadioInfoJob> info_;
     QString serial_, version_;
-    rv::link::AlignmentRecord entryAlignment_;
+    rv::jobs::AlignmentRecord entryAlignment_;
+    rv::jobs::RestoreRun restore_;
+    /// The box of the open reply time-out question, so that a way out can close it.
+    QPointer<QWidget> questionBox_;
     QString entryAlignmentFile_;
 };
 

@@ -8,6 +8,7 @@
 #include "editors/EditorRegistry.h"
 #include "kit/ChildWindow.h"
 #include "kit/Prompt.h"
+#include "service/ServiceEntry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -159,7 +160,16 @@ void frmMain::commitPendingEdits() {
 
 void frmMain::closeEvent(QCloseEvent* e) {
     commitPendingEdits();
-    if (!saveBeforeLeaving()) {
+    if (!testModeLeft_ && !saveBeforeLeaving()) {
+        e->ignore();
+        return;
+    }
+    // A radio in test mode is let go of first (key released, test mode left); the window
+    // closes once it has answered or been given up on.
+    if (!std::exchange(testModeLeft_, false) && LeaveTestModeThen(this, [this] {
+            testModeLeft_ = true;
+            close();
+        })) {
         e->ignore();
         return;
     }

@@ -129,6 +129,8 @@ private:
     std::map<QString, QAction*> actions_;
     std::map<QString, QMenu*> menus_;
     QMenu* channelsMenu_ = nullptr;
+    /// Test mode has been left on the way out: the close goes on without asking again.
+    bool testModeLeft_ = false;
 };
 
 /// A menu caption without its access key: "信道信息(&C)" gives "信道信息".

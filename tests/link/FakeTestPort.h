@@ -28,6 +28,7 @@ public:
     std::vector<Write> writes;
     std::vector<rv::service::TestNote> notes;
     std::deque<bool> retryAnswers; ///< true = Retry; an unscripted question is Retried
+    bool holdQuestions = false;    ///< questions stay open until the test answers them
     int asked = 0, ended = 0, testWindows = 0, tuningWindows = 0, shownData = 0;
     rv::service::TestModeEngine* engine = nullptr;
 
@@ -37,8 +38,9 @@ public:
     void startTimer(TestTimer t) override { running[t] = now + rv::service::IntervalOf(t); }
     void stopTimer(TestTimer t) override { running.erase(t); }
     void note(rv::service::TestNote n) override { notes.push_back(n); }
-    bool askRetry() override {
+    std::optional<bool> askRetry() override {
         ++asked;
+        if (holdQuestions) return std::nullopt;
         if (retryAnswers.empty()) return true;
         const bool r = retryAnswers.front();
         retryAnswers.pop_front();

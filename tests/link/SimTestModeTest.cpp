@@ -18,11 +18,9 @@ public:
 
     rv::link::SimRadio radio;
     Bytes pending;
-    std::vector<std::vector<PointChange>> restores; ///< what each restore could not verify
+    std::vector<Bytes> restores; ///< the block each restore read back
 
-    void restoreDone(const std::vector<PointChange>& unverified) override {
-        restores.push_back(unverified);
-    }
+    void restoreDone(const Bytes& block) override { restores.push_back(block); }
 
     void write(const Bytes& b) override {
         FakeTestPort::write(b);
@@ -194,15 +192,21 @@ TEST_F(SimTestModeTest, RestoreWritesTheChosenPointsAndVerifiesThem) {
             radioBlock[static_cast<std::size_t>(b)] ^= 0x11;
         port->radio.faults().testModeStoreLostAt = c.storeLostAt;
 
-        const auto diff = DiffAlignment(kept, radioBlock);
-        ASSERT_EQ(diff.size(), c.changed.size());
-        engine->RestoreAlignment(diff);
+        std::vector<PointValue> points;
+        for (const auto& p : AlignmentPoints())
+            if (std::find(c.changed.begin(), c.changed.end(), p.byte) != c.changed.end())
+                points.push_back({p, kept[static_cast<std::size_t>(p.byte)]});
+        ASSERT_EQ(points.size(), c.changed.size());
+        engine->RestoreAlignment(points);
         port->run(120000);
         EXPECT_FALSE(engine->restoring());
         ASSERT_EQ(port->restores.size(), 1u);
         std::vector<int> unverified;
-        for (const auto& u : port->restores[0])
-            unverified.push_back(u.at.byte);
+        for (int b : c.changed)
+            if (port->restores[0][static_cast<std::size_t>(b)] !=
+                    kept[static_cast<std::size_t>(b)] &&
+                std::find(c.leftAlone.begin(), c.leftAlone.end(), b) == c.leftAlone.end())
+                unverified.push_back(b);
         EXPECT_EQ(unverified, c.unverified);
         if (c.unverified.empty()) {
             TuneBlock expected = kept;

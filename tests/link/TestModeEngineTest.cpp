@@ -199,15 +199,22 @@ TEST_F(TestModeEngineTest, RetryResendsTheWholeLastBurst) {
     EXPECT_EQ(port.writes.size(), 4u);
 }
 
-TEST_F(TestModeEngineTest, CancelOnTimeOutEndsTestMode) {
+// Cancel leaves test mode the proper way: the signalling and the end go out before the
+// port is closed.
+TEST_F(TestModeEngineTest, CancelOnTimeOutLeavesTestMode) {
     port.retryAnswers = {false};
     engine.SetNarrow();
     engine.SetWide();
     port.advance(300);
+    EXPECT_EQ(port.lastWrite(), Hex("11 01"));
+    port.ack();
+    EXPECT_EQ(port.lastWrite(), Hex("45"));
+    port.ack();
     EXPECT_EQ(port.ended, 1);
     EXPECT_TRUE(engine.sendList().empty());
+    const auto sent = port.writes.size();
     engine.SetWide(); // the port is closed now: ignored
-    EXPECT_EQ(port.writes.size(), 1u);
+    EXPECT_EQ(port.writes.size(), sent);
 }
 
 TEST_F(TestModeEngineTest, WrongRepliesAreDroppedButTheTimeOutStillComes) {
@@ -451,26 +458,41 @@ TEST_F(TestModeEngineTest, PollReadsOneValue) {
     EXPECT_EQ(port.lastWrite(), Hex("06"));
 }
 
-TEST_F(TestModeEngineTest, WriteBackRestoresEveryPointThenStoresTheLast) {
-    engine.StoreTuneBlock(TuneBlock());
-    engine.state().TuneItem = 9;
-    engine.LoadTuneItem();
-    engine.WriteBackTuning(9);
-    port.advance(100 * 9);
-    EXPECT_EQ(written(), (std::vector<Bytes>{Hex("0D 0D"), Hex("0D 20 69"), Hex("75 0D"),
-                                             Hex("75 20 6A"), Hex("76 0D"), Hex("76 20 6B"),
-                                             Hex("77 0D"), Hex("77 20 6C"), Hex("77 0E")}));
-    EXPECT_TRUE(engine.sendList().empty());
-}
-
-TEST_F(TestModeEngineTest, NarrowWriteBackWritesOnePoint) {
-    engine.state().TuneItem = 3;
-    engine.state().WideMode = false;
-    engine.StoreTuneBlock(TuneBlock());
-    engine.LoadTuneItem();
-    engine.WriteBackTuning(3);
-    port.advance(1000);
-    EXPECT_EQ(written(), (std::vector<Bytes>{Hex("18 0D"), Hex("18 20 84"), Hex("18 0E")}));
+// Only points the window wrote go back: an untouched point's address may be shared with
+// another item, whose value the radio holds there (Max Deviation's Test over DQT Balance's).
+TEST_F(TestModeEngineTest, WriteBackRestoresOnlyTheMovedPointsThenStoresTheLast) {
+    struct Case {
+        int item;
+        bool wide;
+        std::vector<int> moved; ///< points the window wrote
+        std::vector<Bytes> writeBack;
+    } cases[] = {
+        {9,
+         true,
+         {0, 3},
+         {Hex("0D 0D"), Hex("0D 20 69"), Hex("76 0D"), Hex("76 20 6B"), Hex("76 0E")}},
+        {3, false, {0}, {Hex("18 0D"), Hex("18 20 84"), Hex("18 0E")}},
+        {4, true, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        port.writes.clear();
+        engine.state().WideMode = c.wide;
+        engine.StoreTuneBlock(TuneBlock());
+        engine.state().TuneItem = c.item;
+        engine.OpenTuning(c.item);
+        engine.AbortTestMode();
+        port.open = true;
+        engine.LoadTuneItem();
+        for (int pt : c.moved)
+            engine.WriteTunePoint(pt, c.item, 1);
+        port.advance(1000);
+        port.writes.clear();
+        engine.WriteBackTuning(c.item);
+        port.advance(1000);
+        EXPECT_EQ(written(), c.writeBack);
+        EXPECT_TRUE(engine.sendList().empty());
+    }
 }
 
 TEST_F(TestModeEngineTest, CommandsAreIgnoredWhileThePortIsClosed) {

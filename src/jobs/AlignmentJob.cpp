@@ -1,12 +1,45 @@
-#include "link/AlignmentJob.h"
+#include "jobs/AlignmentJob.h"
 
 #include "link/LinkTexts.h"
 
 #include <QEventLoop>
 
-namespace rv::link {
+namespace rv::jobs {
 
+using rv::link::SerialPort;
 using rv::service::TestNote;
+
+void RestoreRun::start(rv::service::TestModeEngine& engine, const TuneBlock& before) {
+    now = before;
+    expected = ExpectedAfter(now, chosen);
+    done = false;
+    check = {};
+    std::vector<rv::service::PointValue> points;
+    for (const auto& c : chosen)
+        if (c.writable) points.push_back({c.at, c.kept});
+    engine.RestoreAlignment(points);
+}
+
+void RestoreRun::finish(const rv::service::Bytes& block) {
+    TuneBlock reread{};
+    std::copy_n(block.begin(), std::min(block.size(), reread.size()), reread.begin());
+    check = CheckRestore(kept, now, chosen, reread);
+    done = true;
+}
+
+QString WrittenSoFarText(const std::vector<rv::service::PointValue>& stored, int language) {
+    QStringList names;
+    for (const auto& p : stored)
+        names << QString::fromStdString(PointLabel(p.at, language));
+    const bool zh = language == rv::Chinese;
+    if (names.isEmpty())
+        return zh ? QStringLiteral("尚未写入任何数据点。")
+                  : QStringLiteral("No point had been written yet.");
+    return (zh ? QStringLiteral("已写入的数据点（%1 个）：%2")
+               : QStringLiteral("Points written so far (%1): %2"))
+        .arg(names.size())
+        .arg(names.join(zh ? QStringLiteral("、") : QStringLiteral(", ")));
+}
 
 QString LeaveProblemText(bool keyed, int language) {
     const bool zh = language == rv::Chinese;
@@ -62,12 +95,12 @@ void AlignmentJob::note(TestNote n) {
         problem_ = LeaveProblemText(n == TestNote::KeyMayBeDown, language_);
 }
 
-bool AlignmentJob::askRetry() {
+std::optional<bool> AlignmentJob::askRetry() {
     if (retriesLeft_ <= 0) {
         problem_ = QString::fromStdString(
-            LinkText(rv::LangText{"", "The radio stopped answering in test mode.",
-                                  "对讲机在测试模式中停止应答。"},
-                     language_));
+            rv::link::LinkText(rv::LangText{"", "The radio stopped answering in test mode.",
+                                            "对讲机在测试模式中停止应答。"},
+                               language_));
         return false;
     }
     --retriesLeft_;
@@ -79,9 +112,15 @@ void AlignmentJob::endTestMode() {
     ended_ = true;
 }
 
-void AlignmentJob::restoreDone(const std::vector<rv::service::PointChange>& unverified) {
-    unverified_ = unverified;
-    restoreDone_ = true;
+void AlignmentJob::restore(const TuneBlock& kept, const std::vector<PointChange>& chosen) {
+    restore_ = RestoreRun{};
+    restore_.kept = kept;
+    restore_.chosen = chosen;
+    TuneBlock now{};
+    const auto& b =
+        engine_.state().Block.empty() ? engine_.state().EntryBlock : engine_.state().Block;
+    std::copy_n(b.begin(), std::min(b.size(), now.size()), now.begin());
+    restore_.start(engine_, now);
 }
 
-} // namespace rv::link
+} // namespace rv::jobs

@@ -1,15 +1,33 @@
 #pragma once
 
+#include "jobs/AlignmentDiff.h"
 #include "link/TestModeLine.h"
 
 #include <functional>
 
-namespace rv::link {
+namespace rv::jobs {
+
+/// A restore as planned and as it came out.
+struct RestoreRun {
+    TuneBlock kept{};     ///< the kept alignment
+    TuneBlock now{};      ///< the radio's alignment before the restore
+    TuneBlock expected{}; ///< what the radio should hold once the chosen points are written
+    std::vector<PointChange> chosen;
+    RestoreCheck check; ///< filled once the block was read back
+    bool done = false;  ///< the block was read back
+    /// Starts the engine's restore of the chosen writable points.
+    void start(rv::service::TestModeEngine& engine, const TuneBlock& before);
+    /// Takes the block read back.
+    void finish(const rv::service::Bytes& block);
+};
+
+/// The points of a restore that have been written so far, "RF High Power Low, ..." .
+QString WrittenSoFarText(const std::vector<rv::service::PointValue>& stored, int language);
 
 /// Test mode without windows, for the alignment commands of the command-line tool: enters,
 /// keeps the block, restores points and leaves. A reply time-out is retried `retries`
 /// times, then given up (leaving as safely as the radio allows).
-class AlignmentJob : public TestModeLine {
+class AlignmentJob : public rv::link::TestModeLine {
     Q_OBJECT
 public:
     AlignmentJob(int language, int retries, QObject* parent = nullptr);
@@ -18,10 +36,9 @@ public:
     /// Opens the port and sends the entry sequence; false with the message when the port
     /// cannot be opened.
     bool enter(const QString& device, QString* error);
-    void restore(const std::vector<rv::service::PointChange>& chosen) {
-        restoreDone_ = false;
-        engine_.RestoreAlignment(chosen);
-    }
+    /// Writes the chosen changes of `kept` over the block read on entering, then reads the
+    /// whole block back (`restore()` says what came of it).
+    void restore(const TuneBlock& kept, const std::vector<PointChange>& chosen);
     void leave() { engine_.LeaveTestMode(); }
     /// Drops what is queued and leaves at once (the tool was told to stop).
     void giveUp() { engine_.LeaveSafely(); }
@@ -31,8 +48,9 @@ public:
 
     bool entered() const { return entered_; }
     bool ended() const { return ended_; }
-    bool restoreDone() const { return restoreDone_; }
-    const std::vector<rv::service::PointChange>& unverified() const { return unverified_; }
+    const RestoreRun& restoreRun() const { return restore_; }
+    /// The restore's points whose store went out, in order.
+    std::vector<rv::service::PointValue> restoreStored() const { return engine_.restoreStored(); }
     const rv::service::TestModeState& state() const { return engine_.state(); }
     /// Why test mode ended early, or what went wrong while leaving; empty when nothing did.
     const QString& problem() const { return problem_; }
@@ -40,10 +58,10 @@ public:
 private:
     void timerFired(rv::service::TestTimer t) override { engine_.onTimer(t); }
     void note(rv::service::TestNote n) override;
-    bool askRetry() override;
+    std::optional<bool> askRetry() override;
     void endTestMode() override;
     void showTestWindow() override { entered_ = true; }
-    void restoreDone(const std::vector<rv::service::PointChange>& unverified) override;
+    void restoreDone(const rv::service::Bytes& block) override { restore_.finish(block); }
 
     int language_;
     int retriesLeft_;
@@ -51,8 +69,7 @@ private:
     rv::service::TestModeEngine engine_;
     bool entered_ = false;
     bool ended_ = false;
-    bool restoreDone_ = false;
-    std::vector<rv::service::PointChange> unverified_;
+    RestoreRun restore_;
     QString problem_;
 };
 
@@ -60,4 +77,4 @@ private:
 /// an answer to leaving.
 QString LeaveProblemText(bool keyed, int language);
 
-} // namespace rv::link
+} // namespace rv::jobs

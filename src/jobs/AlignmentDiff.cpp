@@ -1,9 +1,14 @@
-#include "AlignmentDiff.h"
+#include "jobs/AlignmentDiff.h"
 
 #include <algorithm>
 #include <cstdio>
 
-namespace rv::service {
+namespace rv::jobs {
+
+using rv::service::AlignmentPoints;
+using rv::service::NarrowPoint;
+using rv::service::TuneItemName;
+using rv::service::WriteOf;
 
 namespace {
 
@@ -20,39 +25,8 @@ int HexDigit(char c) {
 
 } // namespace
 
-const std::vector<AlignmentPoint>& AlignmentPoints() {
-    static const std::vector<AlignmentPoint> points = [] {
-        std::vector<AlignmentPoint> v;
-        std::array<bool, TuneBlockSize> seen{};
-        for (int item = 1; item <= TuneItemCount; ++item)
-            for (int pt = 0; pt <= NarrowPoint; ++pt) {
-                const int at = TuneBlockIndex(item, pt);
-                if (at < 0 || seen[static_cast<std::size_t>(at)]) continue;
-                seen[static_cast<std::size_t>(at)] = true;
-                v.push_back({item, pt, at});
-            }
-        return v;
-    }();
-    return points;
-}
-
 const rv::LangText& PointName(int point) {
     return PointNames[std::clamp(point, 0, NarrowPoint)];
-}
-
-PointWrite WriteOf(const AlignmentPoint& p) {
-    PointWrite w;
-    if (p.point == NarrowPoint) {
-        // The narrow value lives behind the item's "Test" address while the band is narrow.
-        if (!SwitchesWithBand(p.item)) return w;
-        w.address = TuneAddress(p.item, 0);
-        w.narrow = true;
-        if (TuneAddress(p.item, 1) > 0) w.select.push_back(TuneAddress(p.item, 1));
-    } else {
-        w.address = TuneAddress(p.item, p.point);
-    }
-    if (w.address > 0) w.select.push_back(w.address);
-    return w;
 }
 
 std::vector<PointChange> DiffAlignment(const TuneBlock& kept, const TuneBlock& now) {
@@ -64,14 +38,42 @@ std::vector<PointChange> DiffAlignment(const TuneBlock& kept, const TuneBlock& n
     return out;
 }
 
-std::vector<PointChange> Unverified(const std::vector<PointChange>& written,
-                                    const TuneBlock& reread) {
-    std::vector<PointChange> out;
-    for (auto c : written) {
-        c.now = reread[static_cast<std::size_t>(c.at.byte)];
-        if (c.now != c.kept) out.push_back(c);
-    }
+std::vector<AlignmentPoint> PointsSharing(const AlignmentPoint& p) {
+    std::vector<AlignmentPoint> out;
+    for (const int byte : rv::service::BytesSharing(p))
+        if (byte != p.byte)
+            for (const auto& q : AlignmentPoints())
+                if (q.byte == byte) out.push_back(q);
     return out;
+}
+
+TuneBlock ExpectedAfter(const TuneBlock& now, const std::vector<PointChange>& chosen) {
+    TuneBlock b = now;
+    for (const auto& c : chosen)
+        for (const int byte : rv::service::BytesSharing(c.at))
+            b[static_cast<std::size_t>(byte)] = static_cast<std::uint8_t>(c.kept);
+    return b;
+}
+
+RestoreCheck CheckRestore(const TuneBlock& kept, const TuneBlock& now,
+                          const std::vector<PointChange>& chosen, const TuneBlock& reread) {
+    RestoreCheck r;
+    const TuneBlock expected = ExpectedAfter(now, chosen);
+    r.differing = DiffAlignment(kept, reread);
+    const auto isChosen = [&](const AlignmentPoint& p) {
+        return std::any_of(chosen.begin(), chosen.end(),
+                           [&](const PointChange& c) { return c.at == p; });
+    };
+    bool chosenKept = true;
+    for (const auto& p : AlignmentPoints()) {
+        const auto i = static_cast<std::size_t>(p.byte);
+        if (isChosen(p))
+            chosenKept = chosenKept && reread[i] == kept[i];
+        else if (reread[i] != expected[i] && reread[i] != now[i])
+            r.moved.push_back(p); // a point that failed to follow a lost store is not one
+    }
+    r.restored = chosenKept && r.moved.empty();
+    return r;
 }
 
 std::string PointLabel(const AlignmentPoint& p, int language) {
@@ -101,4 +103,4 @@ std::string BlockToHex(const TuneBlock& b) {
     return s;
 }
 
-} // namespace rv::service
+} // namespace rv::jobs

@@ -1,4 +1,4 @@
-#include "link/AlignmentStore.h"
+#include "jobs/AlignmentStore.h"
 
 #include "data/ModelTables.h"
 #include "link/RadioHistoryFiles.h"
@@ -12,12 +12,12 @@
 
 #include <algorithm>
 
-namespace rv::link {
+namespace rv::jobs {
 
 namespace {
 
+using rv::link::WriteNewFile;
 using rv::service::AlignmentPoints;
-using rv::service::PointName;
 using rv::service::TuneItemName;
 
 constexpr int Format = 1;
@@ -35,7 +35,7 @@ QJsonObject ToJson(const AlignmentRecord& r) {
     o[QStringLiteral("band")] = r.band;
     o[QStringLiteral("version")] = r.version;
     o[QStringLiteral("time")] = r.time.toString(Qt::ISODate);
-    o[QStringLiteral("block")] = QString::fromStdString(rv::service::BlockToHex(r.block));
+    o[QStringLiteral("block")] = QString::fromStdString(BlockToHex(r.block));
     // For reading only: the block is what counts.
     QJsonArray items;
     QJsonObject current;
@@ -62,7 +62,41 @@ QJsonObject ToJson(const AlignmentRecord& r) {
     return o;
 }
 
+/// The first point whose value in the items list differs from the block ("DQT Balance Test");
+/// empty when they agree. The list is optional; a point it leaves out is not checked.
+QString ItemsAgainstBlock(const QJsonValue& items, const TuneBlock& block) {
+    for (const auto& v : items.toArray()) {
+        const QJsonObject item = v.toObject();
+        const int number = item.value(QStringLiteral("item")).toInt();
+        const QJsonObject points = item.value(QStringLiteral("points")).toObject();
+        for (const auto& p : AlignmentPoints()) {
+            if (p.item != number) continue;
+            const QJsonValue value =
+                points.value(QString::fromStdString(PointName(p.point)[rv::English]));
+            if (value.isUndefined()) continue;
+            if (value.toInt(-1) != block[static_cast<std::size_t>(p.byte)])
+                return QString::fromStdString(PointLabel(p, rv::English));
+        }
+    }
+    return {};
+}
+
 } // namespace
+
+QString KeptMismatch(const AlignmentRecord& kept, const AlignmentRecord& radio, int language) {
+    if (kept.model != radio.model || kept.band != radio.band)
+        return Tr("The kept alignment is of a %1 (%2); this radio is a %3 (%4). It is not "
+                  "written.",
+                  "保存的校准数据属于 %1（%2），这台对讲机是 %3（%4）。不写入。", language)
+            .arg(kept.model, kept.band, radio.model, radio.band);
+    return {};
+}
+
+bool SameRadio(const AlignmentRecord& kept, const AlignmentRecord& radio) {
+    // Two radios that give no serial number cannot be told apart.
+    const QString a = kept.serial.trimmed(), b = radio.serial.trimmed();
+    return !a.isEmpty() && a == b;
+}
 
 QString SerialStem(const QString& serial) {
     QString s = serial.trimmed();
@@ -131,21 +165,33 @@ bool LoadAlignment(const QString& path, AlignmentRecord* r, QString* error, int 
         if (error) *error = QStringLiteral("%1: %2").arg(path, why);
         return false;
     };
+    // A device or a pipe is never read: it might never end.
+    if (!QFileInfo(path).isFile()) return fail(Tr("not a file.", "不是文件。", language));
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return fail(Tr("cannot be opened.", "无法打开。", language));
-    if (f.size() > MaxFileSize)
+    const QByteArray bytes = f.read(MaxFileSize + 1);
+    if (bytes.size() > MaxFileSize)
         return fail(Tr("too large for a kept alignment.", "文件过大，不是校准数据。", language));
     QJsonParseError pe{};
-    const auto doc = QJsonDocument::fromJson(f.readAll(), &pe);
+    const auto doc = QJsonDocument::fromJson(bytes, &pe);
     if (pe.error != QJsonParseError::NoError || !doc.isObject())
         return fail(
             Tr("not a kept alignment (JSON expected).", "不是校准数据（应为 JSON）。", language));
     const QJsonObject o = doc.object();
+    if (const QJsonValue f = o.value(QStringLiteral("format")); f.toInt(-1) != Format)
+        return fail(Tr("format %1 is not known (this program reads format %2).",
+                       "格式 %1 未知（本程序读取格式 %2）。", language)
+                        .arg(f.isUndefined() ? QStringLiteral("-") : f.toVariant().toString())
+                        .arg(Format));
     AlignmentRecord rec;
-    if (!rv::service::BlockFromHex(o.value(QStringLiteral("block")).toString().toStdString(),
-                                   rec.block))
+    if (!BlockFromHex(o.value(QStringLiteral("block")).toString().toStdString(), rec.block))
         return fail(
             Tr("its block is not 124 hex digits.", "其数据块不是 124 个十六进制数字。", language));
+    if (const QString wrong = ItemsAgainstBlock(o.value(QStringLiteral("items")), rec.block);
+        !wrong.isEmpty())
+        return fail(Tr("its item values contradict its block (%1).",
+                       "其数据项的值与数据块不符（%1）。", language)
+                        .arg(wrong));
     rec.serial = o.value(QStringLiteral("serial")).toString();
     rec.model = o.value(QStringLiteral("model")).toString();
     rec.band = o.value(QStringLiteral("band")).toString();
@@ -165,4 +211,4 @@ QStringList ListAlignments(const QString& dir, const QString& serial) {
     return out;
 }
 
-} // namespace rv::link
+} // namespace rv::jobs
