@@ -1,12 +1,17 @@
 // The alignment commands of the command-line tool against its built-in simulated radio.
 #include "cli/CliRunner.h"
-#include "link/AlignmentStore.h"
+#include "jobs/AlignmentStore.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -18,8 +23,8 @@ TEST(AlignmentCli, SaveThenRestoreWhatDiffers) {
     const QString backups = dir.filePath("backups");
     auto r = RunCli({"alignment-save", "-o", saved, "--backup-dir", backups});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    rv::link::AlignmentRecord kept;
-    ASSERT_TRUE(rv::link::LoadAlignment(saved, &kept, nullptr, rv::English));
+    rv::jobs::AlignmentRecord kept;
+    ASSERT_TRUE(rv::jobs::LoadAlignment(saved, &kept, nullptr, rv::English));
     EXPECT_EQ(kept.serial, "20261201");
     // The entry itself was kept too, by serial number.
     EXPECT_EQ(QDir(backups).entryList({"20261201-*.align.json"}).size(), 1);
@@ -30,13 +35,34 @@ TEST(AlignmentCli, SaveThenRestoreWhatDiffers) {
         if (byte >= 0) v.block[static_cast<std::size_t>(byte)] ^= 0x11;
         v.serial = serial;
         const QString path = dir.filePath(QString::fromLatin1(name));
-        EXPECT_TRUE(rv::link::SaveAlignmentAs(v, path, nullptr, rv::English));
+        EXPECT_TRUE(rv::jobs::SaveAlignmentAs(v, path, nullptr, rv::English));
         return path;
     };
-    QFile bad(dir.filePath("bad.align.json"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write(R"({"serial":"20261201","block":"00"})");
-    bad.close();
+    // Damaged copies of the kept file: one key of it changed.
+    const auto damaged = [&](const char* name, const std::function<void(QJsonObject&)>& change) {
+        QFile in(saved);
+        EXPECT_TRUE(in.open(QIODevice::ReadOnly));
+        QJsonObject o = QJsonDocument::fromJson(in.readAll()).object();
+        change(o);
+        QFile out(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(QJsonDocument(o).toJson());
+        return out.fileName();
+    };
+    const QString shortBlock = damaged("bad.align.json", [](QJsonObject& o) { o["block"] = "00"; });
+    const QString unknownFormat =
+        damaged("format.align.json", [](QJsonObject& o) { o["format"] = 99; });
+    const QString contradicting = damaged("items.align.json", [](QJsonObject& o) {
+        QJsonArray items = o["items"].toArray();
+        QJsonObject first = items[0].toObject();
+        QJsonObject points = first["points"].toObject();
+        points["Test"] = points["Test"].toInt() + 1;
+        first["points"] = points;
+        items[0] = first;
+        o["items"] = items;
+    });
+    const QString otherModel =
+        damaged("model.align.json", [](QJsonObject& o) { o["model"] = "813"; });
 
     struct Case {
         const char* name;
@@ -65,14 +91,25 @@ TEST(AlignmentCli, SaveThenRestoreWhatDiffers) {
         {"... unless asked for",
          {dir.filePath("other.align.json"), "--other-serial"},
          0,
-         "Written and verified points: 1",
+         "Restored and verified points: 1",
          ""},
         {"a dry run writes nothing",
          {dir.filePath("low.align.json"), "--dry-run"},
          0,
          "Nothing written (--dry-run).",
          ""},
-        {"not a kept alignment", {bad.fileName()}, 1, "", "its block is not 124 hex digits"},
+        {"not a kept alignment", {shortBlock}, 1, "", "its block is not 124 hex digits"},
+        {"a format not known", {unknownFormat}, 1, "", "format 99 is not known"},
+        {"item values against the block",
+         {contradicting},
+         1,
+         "",
+         "its item values contradict its block (RF High Power Test)"},
+        {"another model is refused even with --other-serial",
+         {otherModel, "--other-serial"},
+         1,
+         "",
+         "The kept alignment is of a 813"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -112,10 +112,10 @@ TEST_P(RestoreTest, KeptAlignmentIsRestoredAndVerified) {
     QString path = kept.absoluteFilePath();
     QTemporaryDir other;
     if (c.serial != Serial::Same) {
-        rv::link::AlignmentRecord r;
-        ASSERT_TRUE(rv::link::LoadAlignment(path, &r, nullptr, rv::English));
+        rv::jobs::AlignmentRecord r;
+        ASSERT_TRUE(rv::jobs::LoadAlignment(path, &r, nullptr, rv::English));
         r.serial = "B7000001";
-        ASSERT_TRUE(rv::link::SaveAlignment(r, other.path(), &path, nullptr, rv::English));
+        ASSERT_TRUE(rv::jobs::SaveAlignment(r, other.path(), &path, nullptr, rv::English));
         prompt->answers = {c.serial == Serial::OtherAccepted ? Answer::Ok : Answer::Cancel};
     }
     prompt->fileNames = {path};
@@ -135,8 +135,8 @@ TEST_P(RestoreTest, KeptAlignmentIsRestoredAndVerified) {
     auto* tree = Child<QTreeWidget>(dialog, "TreeChanges");
     ASSERT_TRUE(QTest::qWaitFor([&] { return tree->topLevelItemCount() == 1; }, 10000));
     EXPECT_EQ(tree->topLevelItem(0)->text(0), "RF High Power Low");
-    EXPECT_EQ(tree->topLevelItem(0)->text(1).toInt(), opened); // kept
-    EXPECT_EQ(tree->topLevelItem(0)->text(2).toInt(), moved);  // now
+    EXPECT_EQ(tree->topLevelItem(0)->text(1).toInt(), moved);  // now
+    EXPECT_EQ(tree->topLevelItem(0)->text(2).toInt(), opened); // kept
     Child<QPushButton>(dialog, "CommandWrite")->click();
     auto* result = Child<QLabel>(dialog, "LabelResult");
     ASSERT_TRUE(QTest::qWaitFor(
@@ -147,19 +147,20 @@ TEST_P(RestoreTest, KeptAlignmentIsRestoredAndVerified) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RestoreTest,
-    ::testing::Values(RestoreCase{"SameRadio", Serial::Same, -1,
-                                  "Written and read back: 1 points."},
+    ::testing::Values(RestoreCase{"SameRadio", Serial::Same, -1, "Restored: 1 points written"},
                       RestoreCase{"StoreLost", Serial::Same, 48,
-                                  "These points did not read back: RF High Power Low ("},
+                                  "Not restored. These points differ from the kept alignment: "
+                                  "RF High Power Low ("},
                       RestoreCase{"OtherRadioCancelled", Serial::OtherCancelled, -1, ""},
                       RestoreCase{"OtherRadioAccepted", Serial::OtherAccepted, -1,
-                                  "Written and read back: 1 points."}),
+                                  "Restored: 1 points written"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct KeyedCase {
     const char* name;
-    bool deadAfter;  ///< the radio hears nothing more after the key-down
-    bool keyedAfter; ///< the radio still transmits at the end
+    bool stopDuringQuestion; ///< a stop signal comes while Check Connection is open
+    bool deadAfter;          ///< the radio hears nothing more after the key-down
+    bool keyedAfter;         ///< the radio still transmits at the end
     const char* lastMessage;
 };
 
@@ -174,9 +175,18 @@ TEST_P(CancelWhileKeyedTest, LeavesTheRadioUnkeyedOrSaysItMayTransmit) {
         r.faults().testModeReplyLostFrame = {0x08, 0x0E};
         r.faults().testModeDeadAfterLostReply = c.deadAfter;
     });
-    prompt->answers = {Answer::Cancel};
+    prompt->answers = {c.stopDuringQuestion ? Answer::Retry : Answer::Cancel};
+    bool stopped = false;
+    prompt->whenAsked = [&] {
+        // Regression: the question's parent was the test mode window, deleted under the
+        // question's own event loop when the stop signal closed it.
+        if (!c.stopDuringQuestion || prompt->asked.size() != 1) return;
+        LetGoOfTheRadioThen([&] { stopped = true; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return stopped; }, 10000));
+    };
     Child<QPushButton>(window, "CommandPTT")->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return host.isNull(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return TestWindow() == nullptr; }, 1000));
     const auto kept = sim.withRadio([](auto& r) { return r.testModeKept(); });
     EXPECT_EQ(kept.keyed, c.keyedAfter);
     EXPECT_EQ(kept.endReceived, !c.deadAfter);
@@ -201,11 +211,14 @@ TEST_F(AlignmentEndToEndTest, StopRequestReleasesTheKeyBeforeTheProgramEnds) {
     EXPECT_TRUE(host.isNull() || !host->active());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CancelWhileKeyedTest,
-                         ::testing::Values(KeyedCase{"KeyDownAnswerLost", false, false,
-                                                     "Check Connection."},
-                                           KeyedCase{"RadioHung", true, true,
-                                                     "The radio answered neither the key release"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CancelWhileKeyedTest,
+    ::testing::Values(KeyedCase{"KeyDownAnswerLost", false, false, false, "Check Connection."},
+                      KeyedCase{"RadioHung", false, true, true,
+                                "The radio answered neither the key release"},
+                      KeyedCase{"StopDuringQuestion", true, false, false, "Check Connection."},
+                      KeyedCase{"StopDuringQuestionRadioHung", true, true, true,
+                                "The radio answered neither the key release"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
