@@ -153,11 +153,19 @@ int CmdAlignmentRestore(CliArgs& args) {
     const auto diff = rv::jobs::DiffAlignment(kept.block, e->now.block);
     std::vector<PointChange> writable;
     for (const auto& c : diff) {
-        std::printf("  %s: %d -> %d%s\n", PointLabel(c.at, lang).c_str(), c.kept, c.now,
-                    c.writable ? ""
-                               : T(lang, " (not written: test mode has no frame for it)",
-                                   "（不写入：测试模式无此写入帧）")
-                                     .c_str());
+        std::string note;
+        if (!c.writable) {
+            note = T(lang, " (not written: test mode has no frame for it)",
+                     "（不写入：测试模式无此写入帧）");
+        } else if (const auto sharing = rv::jobs::PointsSharing(c.at); !sharing.empty()) {
+            // The radio keeps one value for these: writing this point sets them too.
+            note = T(lang, " (also sets ", "（同时改变 ");
+            for (std::size_t i = 0; i < sharing.size(); ++i)
+                note += (i ? ", " : "") + PointLabel(sharing[i], lang);
+            note += T(lang, ")", "）");
+        }
+        std::printf("  %s: %d -> %d%s\n", PointLabel(c.at, lang).c_str(), c.now, c.kept,
+                    note.c_str());
         if (c.writable) writable.push_back(c);
     }
     if (writable.empty() || args.has("--dry-run")) {

@@ -51,9 +51,9 @@ void TuneCurve::paintEvent(QPaintEvent*) {
     const int h = fm.height();
     // Room on the left for the value axis title (turned) and its numbers, below for the
     // frequencies and their title, above for the legend.
-    const QRectF plot =
-        QRectF(rect()).adjusted(h + fm.horizontalAdvance(QStringLiteral("255")) + 10, h + 8,
-                                -fm.horizontalAdvance(QStringLiteral("00")), -2 * h - 8);
+    const QRectF plot = QRectF(rect()).adjusted(
+        h + fm.horizontalAdvance(QStringLiteral("255")) + 10, h + 8,
+        -fm.horizontalAdvance(QStringLiteral("000.00")) / 2 - 4, -2 * h - 8);
     g.fillRect(plot, palette().base());
     const double lo = mhz_.front(), hi = mhz_.back();
     const auto x = [&](int i) {
