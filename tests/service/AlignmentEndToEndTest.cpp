@@ -10,6 +10,7 @@
 #include "service/ServiceEntry.h"
 #include "service/TestModeHost.h"
 #include "shell/Application.h"
+#include "shell/frmMain.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QApplication>
@@ -209,6 +210,21 @@ TEST_F(AlignmentEndToEndTest, StopRequestReleasesTheKeyBeforeTheProgramEnds) {
     EXPECT_FALSE(kept.keyed);
     EXPECT_TRUE(kept.endReceived);
     EXPECT_TRUE(host.isNull() || !host->active());
+}
+
+// Regression: File > Exit closed the program with the radio still in test mode, keyed or not.
+TEST_F(AlignmentEndToEndTest, ExitLeavesTestModeBeforeTheMainWindowCloses) {
+    frmMain main(ctx);
+    main.show();
+    Child<QPushButton>(window, "CommandPTT")->click();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return sim.withRadio([](auto& r) { return r.testModeKept().keyed; }); }, 10000));
+    EXPECT_FALSE(main.close()); // waits for the radio
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !main.isVisible(); }, 10000));
+    const auto kept = sim.withRadio([](auto& r) { return r.testModeKept(); });
+    EXPECT_FALSE(kept.keyed);
+    EXPECT_TRUE(kept.endReceived);
+    EXPECT_TRUE(prompt->asked.isEmpty()) << prompt->asked.join("|").toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
