@@ -56,7 +56,7 @@ struct Hooks : rv::service::TestModeHooks {
     }
     void stopTimer(TestTimer t) override { running.erase(t); }
     void note(rv::service::TestNote) override {}
-    bool askRetry() override {
+    std::optional<bool> askRetry() override {
         Check(running.count(TestTimer::Wait) == 0);
         return in->next() & 1;
     }

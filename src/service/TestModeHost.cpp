@@ -35,8 +35,10 @@ void TestModeHost::tell(const QString& text, rv::MsgIcon icon) {
 
 void TestModeHost::leave() {
     if (!active()) return;
-    if (engine_.asking()) {
-        if (questionBox_) questionBox_->close(); // its answer no longer counts
+    if (engine_.asking() || engine_.restoring()) {
+        // An open question's answer no longer counts; a restore's remaining points are
+        // dropped (the restore window names those written).
+        if (questionBox_) questionBox_->close();
         engine_.LeaveSafely();
     } else if (!engine_.leaving()) {
         engine_.LeaveTestMode();

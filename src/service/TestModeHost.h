@@ -39,7 +39,8 @@ public:
     rv::service::TestModeEngine& engine() { return engine_; }
     rv::service::TestModeState& state() { return engine_.state(); }
     /// Leaves test mode on any way out (a window closed, File > Exit, a stop signal): an open
-    /// question is answered Cancel, a key that is down is released, then test mode is left.
+    /// question is answered Cancel and a running restore stopped, a key that is down is
+    /// released, then test mode is left.
     void leave();
     /// Shows a message over the main window.
     void tell(const QString& text, rv::MsgIcon icon);
