@@ -1,16 +1,13 @@
 #include "Commands.h"
 #include "RadioOperation.h"
 
-#include "data/ModelTables.h"
 #include "jobs/RadioInfo.h"
 #include "jobs/SafeWrite.h"
 #include "link/StopSignals.h"
 
 #include <QEventLoop>
 
-#include <algorithm>
 #include <cstdio>
-#include <ctime>
 
 namespace rv::cli {
 
@@ -19,44 +16,12 @@ namespace {
 constexpr const char* Usage = "set-info [--port PORT] [--model-type T] [--band B] [--serial S] "
                               "[--version V] [--time-sync]";
 
-std::string Today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y%m%d", &local);
-    return text;
-}
-
-// --band: the code itself, or a band name as the radio information shows it
-// ("400 - 470 MHz"). A name that several codes show gives them all, the code most models
-// use for that band first.
-std::vector<int> BandCodes(const std::string& band) {
-    if (!band.empty() && band.find_first_not_of("0123456789") == std::string::npos) {
-        if (band.size() <= 3 && std::stoi(band) <= 255) return {std::stoi(band)};
-        return {};
-    }
-    std::vector<std::pair<int, int>> usedBy; // (models using the code, code)
-    for (int code = 0; code <= 255; ++code) {
-        if (BandTextOf(code, "") != band) continue;
-        const auto n = std::count_if(ModelCodes.begin(), ModelCodes.end(),
-                                     [&](const auto& m) { return BandCodeOf(band, m) == code; });
-        usedBy.emplace_back(static_cast<int>(n), code);
-    }
-    std::stable_sort(usedBy.begin(), usedBy.end(),
-                     [](const auto& a, const auto& b) { return a.first > b.first; });
-    std::vector<int> codes;
-    for (const auto& u : usedBy)
-        codes.push_back(u.second);
-    return codes;
-}
-
 // Every argument is checked before the radio is touched.
 std::optional<rv::jobs::InfoEdits> CheckArguments(const CliArgs& args, std::string* error) {
     rv::jobs::InfoEdits e;
     e.modelType = args.value("--model-type");
     if (const auto b = args.value("--band")) {
-        e.bandCodes = BandCodes(*b);
+        e.bandCodes = rv::jobs::InfoBandCodes(*b);
         if (e.bandCodes.empty()) {
             *error = "unknown band \"" + *b +
                      "\": give a code 0 to 255 or a band as `info` shows it (136 - 174 MHz, "
@@ -69,7 +34,8 @@ std::optional<rv::jobs::InfoEdits> CheckArguments(const CliArgs& args, std::stri
         *error = "--serial and --time-sync both set the serial number; give one";
         return std::nullopt;
     }
-    e.serial = args.has("--time-sync") ? std::optional(Today()) : args.value("--serial");
+    e.serial =
+        args.has("--time-sync") ? std::optional(rv::jobs::TodaySerial()) : args.value("--serial");
     e.version = args.value("--version");
     if (e.empty()) {
         *error = "nothing to set: give --model-type, --band, --serial, --version or --time-sync";

@@ -1,5 +1,9 @@
 #include "jobs/RadioInfo.h"
 
+#include "data/ModelTables.h"
+
+#include <QDate>
+
 #include <algorithm>
 #include <utility>
 
@@ -86,6 +90,30 @@ std::vector<std::string> InfoBands(const std::string& modelType) {
     for (const auto& row : BandTable())
         if (modelType == row.modelType) return row.bands;
     return {};
+}
+
+std::vector<int> InfoBandCodes(const std::string& band) {
+    if (!band.empty() && band.find_first_not_of("0123456789") == std::string::npos) {
+        if (band.size() <= 3 && std::stoi(band) <= 255) return {std::stoi(band)};
+        return {};
+    }
+    std::vector<std::pair<int, int>> usedBy; // (models using the code, code)
+    for (int code = 0; code <= 255; ++code) {
+        if (BandTextOf(code, "") != band) continue;
+        const auto n = std::count_if(ModelCodes.begin(), ModelCodes.end(),
+                                     [&](const auto& m) { return BandCodeOf(band, m) == code; });
+        usedBy.emplace_back(static_cast<int>(n), code);
+    }
+    std::stable_sort(usedBy.begin(), usedBy.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<int> codes;
+    for (const auto& u : usedBy)
+        codes.push_back(u.second);
+    return codes;
+}
+
+std::string TodaySerial() {
+    return QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toStdString();
 }
 
 QString CheckInfoEdits(const InfoEdits& e, int language) {

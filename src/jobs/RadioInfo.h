@@ -17,6 +17,14 @@ const std::vector<std::string>& InfoModelTypes();
 /// The bands of a model type, in list order; empty for a type outside the list.
 std::vector<std::string> InfoBands(const std::string& modelType);
 
+/// The band codes a band means: the code itself (0 to 255), or a band name as the radio
+/// information shows it ("400 - 470 MHz"); a name that several codes show gives them all, the
+/// code most models use for that band first. Empty for anything else.
+std::vector<int> InfoBandCodes(const std::string& band);
+
+/// Today's date as a serial number, eight digits ("&Time Sync", --time-sync).
+std::string TodaySerial();
+
 /// What the user changes in the radio information; a field left unset goes back exactly as
 /// the radio has it.
 struct InfoEdits {

@@ -6,7 +6,6 @@
 #include "link/CloneEngine.h"
 
 #include <QComboBox>
-#include <QDate>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -111,7 +110,7 @@ QString FrmRadioInfoSet::FixVersion(const QString& typed,
 }
 
 QString FrmRadioInfoSet::TodaySerial() {
-    return QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+    return QString::fromStdString(rv::jobs::TodaySerial());
 }
 
 rv::jobs::InfoEdits FrmRadioInfoSet::edits() const {
