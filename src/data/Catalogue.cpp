@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <map>
 
 namespace rv {
 
@@ -820,13 +821,66 @@ std::string textOf(const RadioData& d, std::string_view key) {
     return textOf(s, key);
 }
 
-std::optional<std::string> setFromText(Session& s, std::string_view key, std::string_view text) {
+namespace {
+
+// The rows a commit of `row` may change: those of its window or channel.
+const std::vector<const SettingRow*>& RowsOfArea(const SettingRow& row) {
+    static const auto areas = [] {
+        std::map<std::string, std::vector<const SettingRow*>> m;
+        for (const SettingRow& r : Catalogue())
+            m[r.area[1]].push_back(&r);
+        return m;
+    }();
+    return areas.at(row.area[1]);
+}
+
+std::vector<std::string> ShownOf(const std::vector<const SettingRow*>& rows, const Session& s) {
+    std::vector<std::string> out;
+    out.reserve(rows.size());
+    for (const SettingRow* r : rows)
+        out.push_back(r->show(*r, s));
+    return out;
+}
+
+} // namespace
+
+CommitResult commitText(Session& s, std::string_view key, std::string_view text) {
     const SettingRow* r = findRow(key);
-    if (!r) return std::string(key) + ": no such key";
+    if (!r) return {std::string(key) + ": no such key", {}};
     if (r->readOnly || !r->commit)
-        return Refusal(*r, text, "read only (set with the radio information or model commands)");
-    if (const auto rule = r->commit(*r, s, text)) return Refusal(*r, text, *rule);
-    return std::nullopt;
+        return {Refusal(*r, text, "read only (set with the radio information or model commands)"),
+                {}};
+    const auto& area = RowsOfArea(*r);
+    Session trial = s;
+    trial.onMessage = nullptr; // a damaged value shows as it is
+    const std::vector<std::string> before = ShownOf(area, trial);
+    if (const auto rule = r->commit(*r, trial, text)) return {Refusal(*r, text, *rule), {}};
+    const std::vector<std::string> after = ShownOf(area, trial);
+    CommitResult result;
+    for (std::size_t i = 0; i < area.size(); ++i) {
+        if (before[i] == after[i]) continue;
+        const Change c{area[i]->key, before[i], after[i]};
+        if (area[i] == r)
+            result.changed.insert(result.changed.begin(), c);
+        else
+            result.changed.push_back(c);
+    }
+    // Nothing shows another value: the document keeps every byte it had.
+    if (!result.changed.empty()) s.Doc = trial.Doc;
+    return result;
+}
+
+std::string AlsoChangedText(const CommitResult& result, std::string_view key, int language) {
+    std::string out;
+    for (const Change& c : result.changed)
+        if (c.key != key)
+            out += (out.empty() ? "" : ", ") + c.key + " " + c.before + " → " + c.after;
+    if (out.empty()) return out;
+    return (language == Chinese ? "同时更改：" : "also changed: ") + out;
+}
+
+std::optional<std::string> setFromText(Session& s, std::string_view key, std::string_view text) {
+    return commitText(s, key, text).refusal;
 }
 
 std::optional<std::string> setFromText(RadioData& d, std::string_view key, std::string_view text) {

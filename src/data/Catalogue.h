@@ -82,8 +82,32 @@ const std::string& LabelOf(const SettingRow& row, int language);
 std::string textOf(const Session& s, std::string_view key);
 std::string textOf(const RadioData& d, std::string_view key);
 
-/// Stores `text` under `key` by the rule of its row, as typing it into its window would.
-/// Returns the refusal (naming the key, the value and the rule) or nothing when stored.
+/// One setting a commit changed: its key and its value as shown before and after.
+struct Change {
+    std::string key;
+    std::string before;
+    std::string after;
+    bool operator==(const Change&) const = default;
+};
+
+/// What a commit did: refused (with the key, the value and the rule; nothing changed), or
+/// stored, with every setting that now shows another value, the committed one first. A value
+/// equal to what is stored changes nothing, not a byte of the document.
+struct CommitResult {
+    std::optional<std::string> refusal;
+    std::vector<Change> changed;
+};
+
+/// The one commit of a typed value, used by every door (window, paste, command line, fleet
+/// units): stores `text` under `key` by the rule of its row, as typing it into its window
+/// would. Shown values are in the session's language.
+CommitResult commitText(Session& s, std::string_view key, std::string_view text);
+
+/// "also changed: KEY BEFORE → AFTER, ..." for the changes of keys other than the committed
+/// `key`; empty when there are none.
+std::string AlsoChangedText(const CommitResult& result, std::string_view key, int language);
+
+/// As commitText, returning only the refusal.
 std::optional<std::string> setFromText(Session& s, std::string_view key, std::string_view text);
 std::optional<std::string> setFromText(RadioData& d, std::string_view key, std::string_view text);
 

@@ -7,6 +7,7 @@
 #include "data/Image.h"
 #include "data/ImageCompare.h"
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -221,6 +222,56 @@ TEST(Catalogue, ValuesLandAtThePublishedPlaces) {
         ASSERT_FALSE(rows.empty());
         EXPECT_EQ(rows.front().item, c.item);
     }
+}
+
+// A commit lists exactly the settings that now show another value, the committed one first
+// with its shown values; setting what is already there, or a refused value, changes no byte.
+TEST(Catalogue, CommitReportsEveryChangedKeyAndSameValueChangesNothing) {
+    const rv::Session base = Base();
+    const std::pair<const char*, const char*> cases[] = {
+        {"channel.2.busy_lockout", "QT/DQ"},
+        {"channel.2.opt_signal", "None"},
+        {"channel.2.decode_tone", "None"},
+        {"channel.2.rx_frequency", ""},
+        {"fleetsync.own_fleet", ""},
+        {"testfreq.3.rx", "441"},
+        {"fleet.2.fleet", ""},
+        {"optional.beep", "Off"},
+        {"channel.2.sp_unmute", "no such"},
+        {"testfreq.9.tx", "999"},
+    };
+    bool coupled = false;
+    for (const auto& [key, value] : cases) {
+        SCOPED_TRACE(std::string(key) + "=" + value);
+        rv::Session s = base;
+        ASSERT_EQ(rv::setFromText(s, "channel.2.busy_lockout", "QT/DQ"), std::nullopt);
+        const rv::Session before = s;
+        const rv::CommitResult r = rv::commitText(s, key, value);
+        std::vector<rv::Change> expected;
+        for (const SettingRow& row : rv::Catalogue()) {
+            const std::string was = rv::textOf(before, row.key), now = rv::textOf(s, row.key);
+            if (was != now) expected.push_back({row.key, was, now});
+        }
+        if (r.refusal) {
+            EXPECT_TRUE(r.changed.empty());
+            EXPECT_EQ(Encoded(s), Encoded(before));
+            continue;
+        }
+        ASSERT_FALSE(r.changed.empty());
+        EXPECT_EQ(r.changed.front().key, key);
+        EXPECT_EQ(r.changed.size(), expected.size());
+        for (const rv::Change& c : r.changed)
+            EXPECT_NE(std::find(expected.begin(), expected.end(), c), expected.end()) << c.key;
+        coupled |= r.changed.size() > 1;
+        EXPECT_EQ(r.changed.size() > 1, !rv::AlsoChangedText(r, key, rv::English).empty());
+
+        const rv::Session changed = s;
+        const rv::CommitResult again = rv::commitText(s, key, rv::textOf(changed, key));
+        EXPECT_EQ(again.refusal, std::nullopt);
+        EXPECT_TRUE(again.changed.empty());
+        EXPECT_EQ(Encoded(s), Encoded(changed));
+    }
+    EXPECT_TRUE(coupled) << "no case reported a coupled change";
 }
 
 } // namespace
