@@ -96,17 +96,22 @@ int CmdSet(CliArgs& args) {
     Session s = MakeSession(args);
     const std::string& file = args.positional[0];
     if (!OpenDocument(s, file)) return 1;
-    s.onMessage = nullptr;
+    std::string also;
     for (auto it = args.positional.begin() + 1; it != args.positional.end(); ++it) {
         const auto eq = it->find('=');
         if (eq == std::string::npos) return UsageError("\"" + *it + "\" is not KEY=VALUE", usage);
         // Every value is checked before anything is written: a refusal leaves the file.
-        if (const auto refusal = setFromText(s, it->substr(0, eq), it->substr(eq + 1))) {
-            Fail((s.CurLanguage == Chinese ? "未设置 " : "not set: ") + *refusal);
+        const std::string key = it->substr(0, eq);
+        const CommitResult r = commitText(s, key, std::string_view(*it).substr(eq + 1));
+        if (r.refusal) {
+            Fail((s.CurLanguage == Chinese ? "未设置 " : "not set: ") + *r.refusal);
             return 2;
         }
+        if (const std::string t = AlsoChangedText(r, key, s.CurLanguage); !t.empty())
+            also += key + ": " + t + "\n";
     }
-    return WriteOutput(s, args.value("-o").value_or(file), ToRecord(s.Doc)) ? 0 : 1;
+    if (!WriteOutput(s, args.value("-o").value_or(file), ToRecord(s.Doc))) return 1;
+    return Print(also);
 }
 
 } // namespace rv::cli

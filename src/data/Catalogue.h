@@ -42,8 +42,11 @@ struct SettingRow {
     std::string unit;
     /// Numbers: 0 shows as "Off".
     bool offAtZero = false;
-    /// Choices: the entries offered, as the window lists them.
+    /// Choices: every entry the setting has a text for, as the window lists them.
     ChoiceList choices;
+    /// Choices: the entries the window offers for a document, when that depends on the
+    /// model or on the setting's neighbours; all of `choices` when not given.
+    std::function<ChoiceList(const SettingRow&, const Session&)> offers;
     /// Texts: at most `textWidth` characters from `allowed` (empty: printable ASCII), and
     /// at least `minWidth`.
     int textWidth = 0;
@@ -74,6 +77,9 @@ const std::vector<SettingRow>& Catalogue();
 
 /// The row of a key, or nullptr.
 const SettingRow* findRow(std::string_view key);
+
+/// The entries a choice or flag row offers for the document of `s`, in list order.
+ChoiceList OfferedChoices(const SettingRow& row, const Session& s);
 
 /// The label of a row in a language.
 const std::string& LabelOf(const SettingRow& row, int language);

@@ -62,6 +62,15 @@ bool SetEmbMsgLine(Text<32>& line, std::string_view text) {
     return CommitInto(line, &RadioData::EmbMsg1, "message.line1", text.substr(0, line.size()));
 }
 
+std::string MessageLineText(const Text<32>& line) {
+    std::string_view t = line.full();
+    const auto nul = t.find('\0');
+    if (nul != std::string_view::npos) return std::string(t.substr(0, nul));
+    while (!t.empty() && t.back() == ' ')
+        t.remove_suffix(1);
+    return std::string(t);
+}
+
 std::optional<int> FleetCellValue(std::string_view typed, FleetColumn column) {
     if (typed == "A" || typed == AllText(English) || typed == AllText(Chinese)) return 0;
     const bool isFleet = column == FleetColumn::Fleet;
@@ -69,7 +78,9 @@ std::optional<int> FleetCellValue(std::string_view typed, FleetColumn column) {
         return std::nullopt;
     int n = 0;
     std::from_chars(typed.data(), typed.data() + typed.size(), n);
-    return isFleet ? std::clamp(n, 100, 349) - FleetOffset : std::clamp(n, 1000, 4999) - IdOffset;
+    const int stored = n - (isFleet ? FleetOffset : IdOffset);
+    if (stored < 1 || stored > (isFleet ? FleetNumberCount : IdNumberCount)) return std::nullopt;
+    return stored;
 }
 
 bool SetFleetEntry(RadioData& d, int slot, int fleet, int id) {

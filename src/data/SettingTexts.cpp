@@ -205,6 +205,14 @@ const ChoiceList& MicSensitivityChoices() {
     return l;
 }
 
+bool HasRussianVoice(const std::string& modelCode) {
+    return modelCode == "6415" || modelCode == "7415";
+}
+
+int PriorityChannelsOfModel(const std::string& modelCode) {
+    return modelCode == "813" || modelCode == "913" ? 8 : 16;
+}
+
 const ChoiceList& VoiceChoices() {
     static const ChoiceList l{{0, OffWord},
                               {1, {"", "Chinese", "中文"}},

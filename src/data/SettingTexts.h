@@ -82,6 +82,11 @@ std::string FleetNumberText(int value, int offset, bool allowsAll, int language)
 /// "All" in a language: a fleet-list entry for every fleet or ID.
 std::string AllText(int language);
 
+/// Russian voice prompts exist only in the export models.
+bool HasRussianVoice(const std::string& modelCode);
+/// The channels a model offers as priority channel: 8 for the two eight-channel models.
+int PriorityChannelsOfModel(const std::string& modelCode);
+
 /// Optional-feature lists, by stored list position.
 const ChoiceList& MicSensitivityChoices();
 const ChoiceList& VoiceChoices();

@@ -265,7 +265,7 @@ void FrmDTMF::saveCombo2(int i) {
 void FrmDTMF::saveIdCode() {
     if (!rv::SetIdCode(ctx_.doc().DtmfInfo, CodeBytes(text1_->text()))) {
         TellInvalidData(ctx_, this);
-        text1_->setText(QStringLiteral("000"));
+        text1_->setText(Latin1(ctx_.doc().DtmfInfo.IdCode.get())); // the code it keeps
         return;
     }
     ctx_.notifyEdited(this);

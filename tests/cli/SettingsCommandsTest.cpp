@@ -112,7 +112,8 @@ TEST_F(SettingsCommands, RefusedValuesWriteNothingAndControlBytesStayOffTheTermi
         {"scan.priority=Sometimes", "one of None|Fixd|Selected"},
         {"optional.beep=2", "Off|On"},
         {"dtmf.id_code=12E", "3 to 10 characters of 0123456789"},
-        {"channel.1.rx_frequency=520", "a frequency of the band in MHz"},
+        {"channel.1.rx_frequency=520", "a frequency of 400..470 MHz on the 5 / 6.25 kHz raster"},
+        {"channel.1.rx_frequency=446.0037", "on the 5 / 6.25 kHz raster"},
         {"channel.2.tx_power=Low", "not programmed"},
         {"model.model=582", "read only"},
     };

@@ -6,6 +6,7 @@
 #include "data/DocumentDiff.h"
 #include "data/Image.h"
 #include "data/ImageCompare.h"
+#include "data/ImageMap.h"
 
 #include <algorithm>
 #include <set>
@@ -229,7 +230,7 @@ TEST(Catalogue, ValuesLandAtThePublishedPlaces) {
 TEST(Catalogue, CommitReportsEveryChangedKeyAndSameValueChangesNothing) {
     const rv::Session base = Base();
     const std::pair<const char*, const char*> cases[] = {
-        {"channel.2.busy_lockout", "QT/DQ"},
+        {"channel.2.busy_lockout", "Carrier"},
         {"channel.2.opt_signal", "None"},
         {"channel.2.decode_tone", "None"},
         {"channel.2.rx_frequency", ""},
@@ -272,6 +273,83 @@ TEST(Catalogue, CommitReportsEveryChangedKeyAndSameValueChangesNothing) {
         EXPECT_EQ(Encoded(s), Encoded(changed));
     }
     EXPECT_TRUE(coupled) << "no case reported a coupled change";
+}
+
+// `set` takes only what the window offers for the document and stores exactly what it was
+// given: no value turned into a neighbour, moved onto the raster or trimmed.
+TEST(Catalogue, SetTakesOnlyOfferedValuesAndStoresThemAsGiven) {
+    using Setup = std::vector<std::pair<const char*, const char*>>;
+    const Setup plain{{"channel.5.decode_tone", "None"}, {"channel.5.opt_signal", "None"}};
+    struct Case {
+        const char* model;
+        Setup setup;
+        const char* key;
+        const char* value;
+        std::vector<std::pair<const char*, const char*>> shown; ///< empty: refused
+    };
+    const Case cases[] = {
+        {"592", {}, "optional.voice_annunciation", "Russian", {}},
+        {"7415", {}, "optional.voice_annunciation", "Russian", {{"", "Russian"}}},
+        {"813", {}, "scan.priority_channel", "9", {}},
+        {"813", {}, "scan.priority_channel", "8", {{"", "8"}}},
+        {"7415", plain, "channel.5.busy_lockout", "QT/DQ", {}},
+        {"7415", plain, "channel.5.busy_lockout", "Option Signalling", {}},
+        {"7415", plain, "channel.5.sp_unmute", "Carrier + Opt.Sig.", {}},
+        {"7415", plain, "channel.5.busy_lockout", "Carrier", {{"", "Carrier"}}},
+        {"7415", {}, "channel.5.sp_unmute", "Carrier", {}},
+        {"7415", {}, "channel.5.sp_unmute", "QT/DQT + Opt.Sig.", {{"", "QT/DQT + Opt.Sig."}}},
+        {"7415", {}, "channel.5.rx_frequency", "446.0037", {}},
+        {"7415", {}, "channel.5.rx_frequency", "471", {}},
+        {"7415", {}, "channel.5.tx_frequency", "446.00625", {{"", "446.00625"}}},
+        {"7415", {}, "testfreq.5.rx", "446.0037", {}},
+        {"7415", {}, "message.line1", "  TWO  BLANKS", {{"", "  TWO  BLANKS"}}},
+        {"7415", {}, "fleet.3.fleet", "50", {}},
+        {"7415", {}, "fleet.3.id", "5000", {}},
+        {"7415",
+         {{"fleetsync.own_fleet", ""}},
+         "fleetsync.own_id",
+         "2100",
+         {{"", "2100"}, {"fleetsync.own_fleet", "100"}}},
+        {"7415",
+         {{"fleetsync.own_fleet", ""}},
+         "fleetsync.own_fleet",
+         "300",
+         {{"", "300"}, {"fleetsync.own_id", "1000"}}},
+        {"7415", {}, "fleetsync.own_fleet", "", {{"", ""}, {"fleetsync.own_id", ""}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.model) + " " + c.key + "=" + c.value);
+        rv::Session s = Base();
+        s.CurModelCode = c.model;
+        for (const auto& [k, v] : c.setup)
+            ASSERT_EQ(rv::setFromText(s, k, v), std::nullopt) << k;
+        const rv::Session before = s;
+        const auto refusal = rv::setFromText(s, c.key, c.value);
+        EXPECT_EQ(refusal.has_value(), c.shown.empty());
+        if (c.shown.empty()) {
+            EXPECT_EQ(Encoded(s), Encoded(before));
+        }
+        for (const auto& [k, v] : c.shown)
+            EXPECT_EQ(rv::textOf(s, *k ? k : c.key), v);
+    }
+}
+
+// A test-frequency edit changes the bytes of that entry only: every other entry keeps the
+// marks it was read with, and an unchanged frequency keeps its own.
+TEST(Catalogue, TestFrequencyEditKeepsTheOtherEntriesMarks) {
+    rv::Session s = Base();
+    rv::MemoryImage image = Encoded(s);
+    for (int n = 1; n <= 16; ++n)
+        image[std::size_t(rv::image::TestSigAt(n))] = 0xF2; // as a radio might hold them
+    rv::DecodeImage(image, s);
+    for (const char* value : {"441", "440"}) {
+        ASSERT_EQ(rv::setFromText(s, "testfreq.2.rx", value), std::nullopt);
+        const rv::MemoryImage after = Encoded(s);
+        for (int n = 1; n <= 16; ++n) {
+            const auto at = std::size_t(rv::image::TestSigAt(n));
+            EXPECT_EQ(after[at], n == 2 ? 0x22 : 0xF2) << "entry " << n;
+        }
+    }
 }
 
 } // namespace
