@@ -63,10 +63,6 @@ void InstallEnterMovesFocusOnControls(QWidget* window);
 /// Moves the focus to the next control of the same child window, as Tab would.
 void FocusNext(QWidget* w);
 
-/// Checks a typed frequency against the band (limits and channel step) and returns its
-/// display text; an out-of-range warning is shown through the prompt of `ctx`.
-QString CheckFreqShown(AppContext& ctx, QWidget* parent, const QString& typed);
-
 /// Tells the user that a value was refused: "Invalid Data" with an error icon.
 void TellInvalidData(AppContext& ctx, QWidget* parent);
 
