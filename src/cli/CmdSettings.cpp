@@ -28,6 +28,36 @@ int Print(const std::string& text) {
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+// A row's fields as a script reads them: the values offered as a list, the bounds of a
+// number as shown.
+void KeyJson(Json& j, const SettingRow& r, int lang) {
+    j.beginObject();
+    j.string("key", r.key);
+    j.string("label", LabelOf(r, lang));
+    j.string("kind", KindName(r.kind));
+    j.string("unit", r.unit);
+    j.string("default", r.defaultText);
+    j.put("read_only", r.readOnly);
+    QJsonArray values;
+    if (r.kind == RowKind::Choice || r.kind == RowKind::Flag)
+        for (const std::string& t : ChoiceTexts(OfferedChoices(r, Session{}), lang))
+            values.append(QString::fromStdString(t));
+    if (r.kind == RowKind::Number && HasZeroWord(r))
+        values.append(QString::fromStdString(InLanguage(r.zeroWord, lang)));
+    if (r.kind == RowKind::Number && r.unit != "MHz") {
+        j.number("min", (HasZeroWord(r) ? r.low + r.step : r.low) * r.scale + r.offset);
+        j.number("max", r.high * r.scale + r.offset);
+        j.number("step", r.step * r.scale);
+    }
+    if (r.kind == RowKind::Text) {
+        j.number("min", r.minWidth);
+        j.number("max", r.textWidth);
+        j.string("characters", r.allowed);
+    }
+    j.put("values", values);
+    j.endObject();
+}
+
 } // namespace
 
 int CmdKeys(CliArgs& args) {
@@ -36,16 +66,8 @@ int CmdKeys(CliArgs& args) {
     if (args.has("--json")) {
         Json j;
         j.beginArray();
-        for (const SettingRow& r : Catalogue()) {
-            j.beginObject();
-            j.string("key", r.key);
-            j.string("label", LabelOf(r, lang));
-            j.string("kind", KindName(r.kind));
-            j.string("rule", r.readOnly ? "" : RuleText(r, lang));
-            j.string("unit", r.unit);
-            j.string("default", r.defaultText);
-            j.endObject();
-        }
+        for (const SettingRow& r : Catalogue())
+            KeyJson(j, r, lang);
         j.endArray();
         return Print(j.text() + "\n");
     }

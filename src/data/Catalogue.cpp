@@ -29,6 +29,7 @@ const L FleetArea{"", "FleetSync", "FleetSync(队列同步)"};
 const L TestArea{"", "Test Frequency", "测试频率"};
 const L MsgArea{"", "Embedded Message", "嵌入信息"};
 const L OnWord{"", "On", "开"};
+const L OffWord{"", "Off", "关"};
 
 std::string N(int v) {
     return std::to_string(v);
@@ -89,7 +90,7 @@ struct Shape {
 };
 
 std::string NumberShown(const SettingRow& r, int v, int language) {
-    if (r.offAtZero && v == 0) return OffText(language);
+    if (HasZeroWord(r) && v == 0) return InLanguage(r.zeroWord, language);
     return N(v * r.scale + r.offset);
 }
 
@@ -105,7 +106,7 @@ std::string ValueShown(const SettingRow& r, int v, int language) {
     }
 }
 
-const ChoiceList FlagChoices{{0, {"", "Off", "关"}}, {1, OnWord}};
+const ChoiceList FlagChoices{{0, OffWord}, {1, OnWord}};
 
 // "one of A|B" for a list of entries.
 std::string OneOf(const ChoiceList& list, int language) {
@@ -123,7 +124,7 @@ std::optional<int> StoredOf(const SettingRow& r, const Session& s, std::string_v
             if (SameWord(t, c.text) || (r.kind == RowKind::Flag && t == N(c.value))) return c.value;
         return std::nullopt;
     }
-    if (r.offAtZero && (Lower(t) == "off" || t == OffText(Chinese))) return 0;
+    if (HasZeroWord(r) && SameWord(t, r.zeroWord)) return 0;
     const auto shown = ParseInt(t);
     if (!shown || (*shown - r.offset) % r.scale) return std::nullopt;
     const int v = (*shown - r.offset) / r.scale;
@@ -156,7 +157,7 @@ SettingRow Stored(const char* key, const L& area, L label, RowKind kind, int add
     r.scale = x.scale;
     r.step = x.step;
     r.offset = x.offset;
-    r.offAtZero = x.offAtZero;
+    if (x.offAtZero) r.zeroWord = OffWord;
     r.low = x.low;
     r.high = kind == RowKind::Flag ? 1 : x.high;
     return r;
@@ -787,6 +788,7 @@ void AddFleetList(Rows& rows) {
             r.low = 0;
             r.high = isId ? IdNumberCount : FleetNumberCount;
             r.offset = isId ? IdOffset : FleetOffset;
+            r.zeroWord = {"", AllText(English), AllText(Chinese)};
             r.show = [n, isId](const SettingRow&, const Session& s) {
                 auto& list = const_cast<RadioData&>(s.Doc).Fleets;
                 const FleetEntry* e = EntryOf(list, s.Doc.FleetCount, n, &FleetEntry::Slot);
@@ -990,6 +992,10 @@ std::optional<std::string> setFromText(RadioData& d, std::string_view key, std::
     return refusal;
 }
 
+bool HasZeroWord(const SettingRow& row) {
+    return !row.zeroWord[1].empty();
+}
+
 int CheckedValue(const SettingRow& r, int value) {
     if (r.key == "key.pf1" || r.key == "key.pf2") // the reserved codes 0 and 8 stay
         return (value == 1 || (value > 11 && value < 255)) ? 255 : value;
@@ -1015,8 +1021,8 @@ std::string RuleText(const SettingRow& r, int language) {
         break;
     }
     if (r.unit == "MHz") return "a frequency of the band in MHz";
-    out = (r.offAtZero ? OffText(language) + "|" : "") +
-          N((r.offAtZero ? r.low + r.step : r.low) * r.scale + r.offset) + ".." +
+    out = (HasZeroWord(r) ? InLanguage(r.zeroWord, language) + "|" : "") +
+          N((HasZeroWord(r) ? r.low + r.step : r.low) * r.scale + r.offset) + ".." +
           N(r.high * r.scale + r.offset);
     if (r.step * r.scale != 1) out += " in steps of " + N(r.step * r.scale);
     return out + (r.unit.empty() ? "" : " " + r.unit);

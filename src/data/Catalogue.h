@@ -40,8 +40,8 @@ struct SettingRow {
     int scale = 1;
     int offset = 0;
     std::string unit;
-    /// Numbers: 0 shows as "Off".
-    bool offAtZero = false;
+    /// Numbers: the word a stored 0 shows as ("Off", "All"); none when 0 is a number.
+    LangText zeroWord;
     /// Choices: every entry the setting has a text for, as the window lists them.
     ChoiceList choices;
     /// Choices: the entries the window offers for a document, when that depends on the
@@ -122,6 +122,9 @@ std::string VersionText(const RadioData& d);
 
 /// A stored value read from the image, held to the row's rule: the value or its fallback.
 int CheckedValue(const SettingRow& row, int value);
+
+/// True for a number row whose 0 is a word ("Off", "All"); its numbers start one step on.
+bool HasZeroWord(const SettingRow& row);
 
 /// The range or the values a row takes, as `keys` lists them ("0..9", "Off|On").
 std::string RuleText(const SettingRow& row, int language);
