@@ -559,6 +559,8 @@ struct ChannelColumn {
     unsigned mask;
 };
 
+// The channel settings under the captions of the channel grid; those the grid does not
+// show under the captions of the channel dialog.
 const ChannelColumn ChannelColumns[] = {
     {"rx_frequency", {"", "RX Frequency", "接收频率"}, ChannelFieldKind::RxFreq, 0, 4, 0xFFFFFFFF},
     {"tx_frequency", {"", "TX Frequency", "发射频率"}, ChannelFieldKind::TxFreq, 4, 4, 0xFFFFFFFF},
@@ -569,11 +571,21 @@ const ChannelColumn ChannelColumns[] = {
     {"opt_signal", {"", "Opt Signal", "可选信令"}, ChannelFieldKind::OptSignal, 12, 1, 0x06},
     {"ptt_id", {"", "PTT ID", "PTT ID"}, ChannelFieldKind::PttId, 14, 1, 0x01},
     {"wide_narrow", {"", "W/N", "带宽"}, ChannelFieldKind::WideNarrow, 13, 1, 0x10},
-    {"busy_lockout", {"", "Busy Lockout", "繁忙锁定"}, ChannelFieldKind::BusyLockout, 12, 1, 0x18},
-    {"sp_unmute", {"", "SP Unmute", "静噪开启"}, ChannelFieldKind::SpUnmute, 12, 1, 0x60},
-    {"autodial", {"", "Autodial", "自动拨号"}, ChannelFieldKind::AutodialMem, 15, 1, 0x07},
-    {"beat_shift", {"", "Beat Shift", "差拍"}, ChannelFieldKind::BeatShift, 13, 1, 0x40},
-    {"compander", {"", "Compander", "压扩"}, ChannelFieldKind::Compander, 12, 1, 0x01},
+    {"busy_lockout",
+     {"", "Busy Channel Lockout", "繁忙信道锁定"},
+     ChannelFieldKind::BusyLockout,
+     12,
+     1,
+     0x18},
+    {"sp_unmute", {"", "SP Unmute", "SP不静音"}, ChannelFieldKind::SpUnmute, 12, 1, 0x60},
+    {"autodial",
+     {"", "Autodial Memory", "自动拨号存储器"},
+     ChannelFieldKind::AutodialMem,
+     15,
+     1,
+     0x07},
+    {"beat_shift", {"", "Beat Shift", "拍频偏移"}, ChannelFieldKind::BeatShift, 13, 1, 0x40},
+    {"compander", {"", "Compander", "压扩器"}, ChannelFieldKind::Compander, 12, 1, 0x01},
 };
 
 bool IsFlagColumn(ChannelFieldKind k) {

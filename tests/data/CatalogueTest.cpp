@@ -190,8 +190,8 @@ TEST(Catalogue, ValuesLandAtThePublishedPlaces) {
     };
     const Case cases[] = {
         {"channel.3.busy_lockout", "Off", 60, 0x18, 0, nullptr},
-        {"channel.3.busy_lockout", "Carrier", 60, 0x18, 1, "Busy Lockout"},
-        {"channel.3.busy_lockout", "Option Signalling", 60, 0x18, 3, "Busy Lockout"},
+        {"channel.3.busy_lockout", "Carrier", 60, 0x18, 1, "Busy Channel Lockout"},
+        {"channel.3.busy_lockout", "Option Signalling", 60, 0x18, 3, "Busy Channel Lockout"},
         {"channel.3.opt_signal", "None", 60, 0x06, 0, "Opt Signal"},
         {"channel.3.opt_signal", "FleetSync", 60, 0x06, 2, "Opt Signal"},
         {"channel.3.sp_unmute", "QT/DQT or Opt.Sig", 60, 0x60, 2, "SP Unmute"},
