@@ -92,7 +92,6 @@ int CmdGet(CliArgs& args) {
             keys.push_back(r.key);
     Session s = MakeSession(args);
     if (!OpenDocument(s, args.positional[0])) return 1;
-    s.onMessage = nullptr; // a damaged value prints as its window shows it
     if (args.has("--json")) {
         Json j;
         j.beginArray();

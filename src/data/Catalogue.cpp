@@ -918,10 +918,7 @@ const std::string& LabelOf(const SettingRow& row, int language) {
 
 std::string textOf(const Session& s, std::string_view key) {
     const SettingRow* r = findRow(key);
-    if (!r) return {};
-    Session quiet = s;
-    quiet.onMessage = nullptr; // a damaged value shows as it is
-    return r->show(*r, quiet);
+    return r ? r->show(*r, s) : std::string();
 }
 
 std::string textOf(const RadioData& d, std::string_view key) {
@@ -960,16 +957,18 @@ CommitResult commitText(Session& s, std::string_view key, std::string_view text)
         return {Refusal(*r, text, "read only (set with the radio information or model commands)"),
                 {}};
     const auto& area = RowsOfArea(*r);
-    Session trial = s;
-    trial.onMessage = nullptr; // a damaged value shows as it is
-    const std::vector<std::string> before = ShownOf(area, trial);
-    const std::string was = r->show(*r, trial);
+    const std::vector<std::string> before = ShownOf(area, s);
+    const std::string was = r->show(*r, s);
     // What `get` prints goes back unchanged, whatever it is.
     if (text == was) return {};
-    if (const auto rule = r->commit(*r, trial, text)) return {Refusal(*r, text, *rule), {}};
+    const RadioData kept = s.Doc;
+    const auto rule = r->commit(*r, s, text);
     // The same value in other words (another case or language) changes nothing either.
-    if (r->show(*r, trial) == was) return {};
-    const std::vector<std::string> after = ShownOf(area, trial);
+    if (rule || r->show(*r, s) == was) {
+        s.Doc = kept;
+        return {rule ? std::optional(Refusal(*r, text, *rule)) : std::nullopt, {}};
+    }
+    const std::vector<std::string> after = ShownOf(area, s);
     CommitResult result;
     for (std::size_t i = 0; i < area.size(); ++i) {
         if (before[i] == after[i]) continue;
@@ -979,7 +978,6 @@ CommitResult commitText(Session& s, std::string_view key, std::string_view text)
         else
             result.changed.push_back(c);
     }
-    s.Doc = trial.Doc;
     return result;
 }
 
