@@ -369,9 +369,14 @@ void AddKeysAndScan(Rows& rows) {
          Pick("scan.look_back_time_b", ScanArea, {"", "Look Back Time B[s]", "回扫时间B[秒]"},
               at + 3, In(s, &Sc::LookBackB), LookBackChoices(), "3.00",
               {.fallback = 49, .unit = "s"}),
-         Pick("scan.revert_channel", ScanArea, {"", "Revert Channel", "返回信道"}, at + 4,
-              In(s, &Sc::RevertChannel), RevertChannelChoices(), "Selected+Talk Back",
-              {.fallback = 1}),
+         WithOffers(Pick("scan.revert_channel", ScanArea, {"", "Revert Channel", "返回信道"},
+                         at + 4, In(s, &Sc::RevertChannel), RevertChannelChoices(),
+                         "Selected+Talk Back", {.fallback = 1}),
+                    [](const SettingRow&, const Session& s) {
+                        // A mode outside the list offers what no priority offers.
+                        const int mode = s.Doc.ScanInfo.PriorityType;
+                        return RevertChoicesOfMode(mode >= 0 && mode <= 2 ? mode : 0);
+                    }),
          Num("scan.dropout_delay_time", ScanArea,
              {"", "Dropout Delay Time[s]", "扫描接收恢复延迟时间[秒]"}, at + 5,
              In(s, &Sc::DropoutDelay), 0, 300, "3", {.fallback = 3, .unit = "s"}),

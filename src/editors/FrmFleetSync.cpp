@@ -1,7 +1,9 @@
 #include "FrmFleetSync.h"
 
+#include "SettingsBinder.h"
 #include "SettingsCellEditor.h"
 #include "SettingsInput.h"
+#include "data/Catalogue.h"
 #include "data/SettingCommit.h"
 
 #include <QCheckBox>
@@ -24,13 +26,7 @@ using L = rv::LangText;
 const L Caption{"", "FleetSync", "FleetSync(队列同步)"};
 const std::array<L, 2> TabCaptions{{{"", "FleetSync", "队列同步"}, {"", "Fleet List", "队列表"}}};
 const std::array<L, 3> GridHeaders{{{"", "No.", "编号"}, {"", "Fleet", "队列"}, {"", "ID", "ID"}}};
-const std::array<L, 5> Labels{
-    {{"", "Fleet(Own)", "队列（自身）"},
-     {"", "ID(Own)", "ID（自身）"},
-     {"", "FleetSync Baud Rate[bps]", "队列同步波特率[bps]"},
-     {"", "Data TX Modulation Delay Time[ms]", "数据发射调制延迟时间[毫秒]"},
-     {"", "Message Mode Timer[s]", "信息模式定时器[秒]"}}};
-const L SideTone{"", "PTT ID Side Tone", "PTT ID 侧音"};
+
 const QString Blank = QStringLiteral(" ");
 
 enum Box { OwnFleet, OwnId, Baud, TxDelay, MsgTimer };
@@ -47,8 +43,8 @@ constexpr Range IdRange{1000, 4999, rv::IdOffset, 4};
 const Range& RangeOf(int col) {
     return col == FleetCol ? FleetRange : IdRange;
 }
-rv::FleetColumn ColumnOf(int col) {
-    return col == FleetCol ? rv::FleetColumn::Fleet : rv::FleetColumn::Id;
+std::string CellKey(int row, int col) {
+    return "fleet." + std::to_string(row + 1) + (col == FleetCol ? ".fleet" : ".id");
 }
 
 QString AllText(int language) {
@@ -100,22 +96,11 @@ QWidget* FrmFleetSync::buildSettingsTab() {
 
     connect(combo1_[OwnFleet], &QComboBox::activated, this, [this] { ownFleetChosen(); });
     connect(combo1_[OwnId], &QComboBox::activated, this, [this] { ownIdChosen(); });
-    connect(combo1_[Baud], &QComboBox::activated, this, [this](int p) {
-        ctx_.doc().FleetSyncInfo.BaudRate = Int16(p);
-        ctx_.notifyEdited(this);
-    });
-    connect(combo1_[TxDelay], &QComboBox::activated, this, [this](int p) {
-        ctx_.doc().FleetSyncInfo.TxModDelay = p;
-        ctx_.notifyEdited(this);
-    });
-    connect(combo1_[MsgTimer], &QComboBox::activated, this, [this](int p) {
-        ctx_.doc().FleetSyncInfo.MsgModeTimer = p;
-        ctx_.notifyEdited(this);
-    });
-    connect(check1_, &QCheckBox::clicked, this, [this](bool on) {
-        ctx_.doc().FleetSyncInfo.PttIdSideTone = on ? 1 : 0;
-        ctx_.notifyEdited(this);
-    });
+    binder_ = new SettingsBinder(this);
+    binder_->bind(combo1_[Baud], "fleetsync.baud_rate", label1_[Baud]);
+    binder_->bind(combo1_[TxDelay], "fleetsync.tx_modulation_delay", label1_[TxDelay]);
+    binder_->bind(combo1_[MsgTimer], "fleetsync.message_mode_timer", label1_[MsgTimer]);
+    binder_->bind(check1_, "fleetsync.ptt_id_side_tone");
     return page;
 }
 
@@ -138,9 +123,6 @@ QWidget* FrmFleetSync::buildListTab() {
 void FrmFleetSync::fillLists() {
     combo1_[OwnFleet]->setEntries(WithBlank(Numbers(FleetRange.low, FleetRange.high)));
     combo1_[OwnId]->setEntries(WithBlank(Numbers(IdRange.low, IdRange.high)));
-    combo1_[Baud]->setEntries(Entries(rv::BaudRateChoices(), ctx_.lang()));
-    combo1_[TxDelay]->setEntries(Numbers(0, 6000));
-    combo1_[MsgTimer]->setEntries(OffAndNumbers(ctx_.lang(), 300));
 }
 
 void FrmFleetSync::changeShowByLanguage() {
@@ -148,9 +130,10 @@ void FrmFleetSync::changeShowByLanguage() {
     setWindowTitle(Tr(lang, Caption));
     for (int i = 0; i < 2; ++i)
         tabs_->setTabText(i, Tr(lang, TabCaptions[i]));
-    for (int i = 0; i < 5; ++i)
-        label1_[i]->setText(Tr(lang, Labels[i]));
-    check1_->setText(Tr(lang, SideTone));
+    for (const int i : {OwnFleet, OwnId})
+        label1_[i]->setText(QString::fromStdString(rv::LabelOf(
+            *rv::findRow(i == OwnFleet ? "fleetsync.own_fleet" : "fleetsync.own_id"), lang)));
+    binder_->caption();
     grid_->setHorizontalHeaderLabels(
         {Tr(lang, GridHeaders[0]), Tr(lang, GridHeaders[1]), Tr(lang, GridHeaders[2])});
     buttons_.caption(lang);
@@ -159,12 +142,8 @@ void FrmFleetSync::changeShowByLanguage() {
 }
 
 void FrmFleetSync::reShow() {
-    const auto& f = ctx_.doc().FleetSyncInfo;
     showOwn();
-    combo1_[Baud]->showEntry(f.BaudRate);
-    combo1_[TxDelay]->showEntry(f.TxModDelay);
-    combo1_[MsgTimer]->showEntry(f.MsgModeTimer);
-    check1_->setChecked(f.PttIdSideTone == 1);
+    binder_->show();
     showGrid();
 }
 
@@ -246,46 +225,18 @@ QChar FrmFleetSync::cellKey(QChar c) const {
 }
 
 void FrmFleetSync::commitCell(int row, int col, const QString& typed) {
-    auto& d = ctx_.doc();
-    const int slot = row + 1;
-    if (typed.isEmpty()) {
-        // An emptied cell empties its row.
-        rv::RemoveFleetEntry(d, slot);
-    } else {
-        // A number outside its range is brought into it; the other cell of a new row
-        // becomes "All".
-        const int other = col == FleetCol ? IdCol : FleetCol;
-        const QString otherText = grid_->item(row, other)->text();
-        const auto value = rv::FleetCellValue(typed.toUtf8().toStdString(), ColumnOf(col));
-        const auto otherValue =
-            otherText.isEmpty()
-                ? std::optional<int>(0)
-                : rv::FleetCellValue(otherText.toUtf8().toStdString(), ColumnOf(other));
-        const bool stored = value && otherValue &&
-                            rv::SetFleetEntry(d, slot, col == FleetCol ? *value : *otherValue,
-                                              col == IdCol ? *value : *otherValue);
-        if (!stored) {
-            TellInvalidData(ctx_, this); // the row keeps its stored entry
-            return;
-        }
-    }
+    // An emptied cell empties its row; the other cell of a new row becomes "All"; a number
+    // outside its range is refused and the row keeps its entry.
+    const auto result = rv::commitText(ctx_.session, CellKey(row, col), typed.toStdString());
+    if (result.refusal) TellInvalidData(ctx_, this);
     showRow(row);
-    ctx_.notifyEdited(this);
+    if (!result.changed.empty()) ctx_.notifyEdited(this);
 }
 
 void FrmFleetSync::showRow(int row) {
-    const auto& d = ctx_.doc();
-    QString fleet, id;
-    for (int i = 0; i < std::clamp<int>(d.FleetCount, 0, Rows); ++i) {
-        const auto& e = d.Fleets[std::size_t(i)];
-        if (e.Slot != row + 1) continue;
-        fleet = QString::fromStdString(
-            rv::FleetNumberText(e.Fleet, FleetRange.offset, true, ctx_.lang()));
-        id = QString::fromStdString(
-            rv::FleetNumberText(e.IdValue, IdRange.offset, true, ctx_.lang()));
-    }
-    grid_->item(row, FleetCol)->setText(fleet);
-    grid_->item(row, IdCol)->setText(id);
+    for (const int col : {FleetCol, IdCol})
+        grid_->item(row, col)->setText(
+            QString::fromStdString(rv::textOf(ctx_.session, CellKey(row, col))));
 }
 
 } // namespace rv::ui

@@ -13,6 +13,7 @@ class QTableWidget;
 
 namespace rv::ui {
 
+class SettingsBinder;
 class SettingsCellEditor;
 class SettingsCombo;
 
@@ -46,6 +47,7 @@ private:
     QLineEdit* text1_ = nullptr;
     SettingsCellEditor* cellEditor_ = nullptr;
     CommandButtons buttons_;
+    SettingsBinder* binder_ = nullptr;
 };
 
 } // namespace rv::ui
