@@ -38,23 +38,6 @@ FleetEntry* EntryOfSlot(RadioData& d, int slot) {
 
 } // namespace
 
-bool IsDtmfDigit(char c) {
-    return IsDigit(c) || c == '*' || c == '#' || (c >= 'A' && c <= 'D');
-}
-
-bool SetIdCode(DtmfInfo& d, std::string_view code) {
-    return CommitInto(d, &RadioData::DtmfInfo, "dtmf.id_code", code);
-}
-
-bool SetStunCode(DtmfInfo& d, std::string_view code) {
-    return CommitInto(d, &RadioData::DtmfInfo, "dtmf.stun_code", code);
-}
-
-bool IsAutodialCode(std::string_view code) {
-    RadioData d;
-    return !setFromText(d, "autodial.1.code", code);
-}
-
 bool SetEmbMsgLine(Text<32>& line, std::string_view text) {
     // A longer text fills the line; every character still has to be one the display has.
     const std::string_view rest = text.substr(std::min(text.size(), line.size()));

@@ -10,20 +10,6 @@
 
 namespace rv {
 
-/// True for the DTMF digits 0-9, '*', '#' and A-D.
-bool IsDtmfDigit(char c);
-
-/// Stores the DTMF ID code: 3 to 10 digits, blank-filled without an end mark. Anything else
-/// is refused and the stored code stays.
-bool SetIdCode(DtmfInfo& d, std::string_view code);
-
-/// Stores the stun code: up to 10 DTMF digits (a-d count as A-D); empty clears it. Anything
-/// else is refused and the stored code stays.
-bool SetStunCode(DtmfInfo& d, std::string_view code);
-
-/// True for an autodial code the radio can dial: up to 16 DTMF digits (A-D in capitals).
-bool IsAutodialCode(std::string_view code);
-
 /// Stores a line of the embedded message: printable ASCII only (the radio's display has
 /// no other characters); 32 characters or more fill the line. Anything else is refused.
 bool SetEmbMsgLine(Text<32>& line, std::string_view text);

@@ -181,10 +181,6 @@ const ChoiceList& GroupCodeChoices() {
     return l;
 }
 
-int FirstDigitDelayMs(int stored) {
-    return stored * 10;
-}
-
 const ChoiceList& BaudRateChoices() {
     static const ChoiceList l = Plain({"1200", "2400"});
     return l;
@@ -236,10 +232,6 @@ const ChoiceList& PttIdTypeChoices() {
 const ChoiceList& VoxDelayChoices() {
     static const ChoiceList l = Plain({"0.3", "0.5", "1", "1.5", "2", "3"});
     return l;
-}
-
-int TotSeconds(int stored) {
-    return stored * 15;
 }
 
 } // namespace rv

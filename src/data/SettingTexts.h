@@ -66,8 +66,6 @@ const ChoiceList& TranspondChoices();
 const ChoiceList& StunTypeChoices();
 /// DTMF group codes: 0 is "Off", otherwise the character code of A-D, * or #.
 const ChoiceList& GroupCodeChoices();
-/// First digit delay in ms as shown; stored in steps of 10 ms.
-int FirstDigitDelayMs(int stored);
 
 /// FleetSync baud rates, stored 0 and 1.
 const ChoiceList& BaudRateChoices();
@@ -93,7 +91,5 @@ const ChoiceList& VoiceChoices();
 const ChoiceList& PttIdModeChoices();
 const ChoiceList& PttIdTypeChoices();
 const ChoiceList& VoxDelayChoices();
-/// Time-out timer in seconds as shown; stored in steps of 15 s.
-int TotSeconds(int stored);
 
 } // namespace rv

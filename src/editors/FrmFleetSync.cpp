@@ -27,8 +27,6 @@ const L Caption{"", "FleetSync", "FleetSync(队列同步)"};
 const std::array<L, 2> TabCaptions{{{"", "FleetSync", "队列同步"}, {"", "Fleet List", "队列表"}}};
 const std::array<L, 3> GridHeaders{{{"", "No.", "编号"}, {"", "Fleet", "队列"}, {"", "ID", "ID"}}};
 
-const QString Blank = QStringLiteral(" ");
-
 enum Box { OwnFleet, OwnId, Baud, TxDelay, MsgTimer };
 enum Column { NoCol, FleetCol, IdCol };
 constexpr int Rows = 8;
@@ -49,23 +47,6 @@ std::string CellKey(int row, int col) {
 
 QString AllText(int language) {
     return QString::fromStdString(rv::AllText(language));
-}
-
-QStringList WithBlank(QStringList l) {
-    l.prepend(Blank);
-    return l;
-}
-
-/// Removes the blank first entry, keeping what the box shows.
-void DropBlank(SettingsCombo* box) {
-    if (box->count() == 0 || box->itemText(0) != Blank) return;
-    const QString shown = box->shownText();
-    box->removeItem(0);
-    box->showText(shown);
-}
-
-void AddBlank(SettingsCombo* box) {
-    if (box->count() == 0 || box->itemText(0) != Blank) box->insertItem(0, Blank);
 }
 
 } // namespace
@@ -94,9 +75,9 @@ QWidget* FrmFleetSync::buildSettingsTab() {
     check1_->setObjectName(QStringLiteral("Check1"));
     form->addRow(check1_);
 
-    connect(combo1_[OwnFleet], &QComboBox::activated, this, [this] { ownFleetChosen(); });
-    connect(combo1_[OwnId], &QComboBox::activated, this, [this] { ownIdChosen(); });
     binder_ = new SettingsBinder(this);
+    binder_->bind(combo1_[OwnFleet], "fleetsync.own_fleet", label1_[OwnFleet]);
+    binder_->bind(combo1_[OwnId], "fleetsync.own_id", label1_[OwnId]);
     binder_->bind(combo1_[Baud], "fleetsync.baud_rate", label1_[Baud]);
     binder_->bind(combo1_[TxDelay], "fleetsync.tx_modulation_delay", label1_[TxDelay]);
     binder_->bind(combo1_[MsgTimer], "fleetsync.message_mode_timer", label1_[MsgTimer]);
@@ -120,91 +101,21 @@ QWidget* FrmFleetSync::buildListTab() {
     return page;
 }
 
-void FrmFleetSync::fillLists() {
-    combo1_[OwnFleet]->setEntries(WithBlank(Numbers(FleetRange.low, FleetRange.high)));
-    combo1_[OwnId]->setEntries(WithBlank(Numbers(IdRange.low, IdRange.high)));
-}
-
 void FrmFleetSync::changeShowByLanguage() {
     const int lang = ctx_.lang();
     setWindowTitle(Tr(lang, Caption));
     for (int i = 0; i < 2; ++i)
         tabs_->setTabText(i, Tr(lang, TabCaptions[i]));
-    for (const int i : {OwnFleet, OwnId})
-        label1_[i]->setText(QString::fromStdString(rv::LabelOf(
-            *rv::findRow(i == OwnFleet ? "fleetsync.own_fleet" : "fleetsync.own_id"), lang)));
     binder_->caption();
     grid_->setHorizontalHeaderLabels(
         {Tr(lang, GridHeaders[0]), Tr(lang, GridHeaders[1]), Tr(lang, GridHeaders[2])});
     buttons_.caption(lang);
-    fillLists();
     reShow();
 }
 
 void FrmFleetSync::reShow() {
-    showOwn();
     binder_->show();
     showGrid();
-}
-
-void FrmFleetSync::showOwn() {
-    const auto& f = ctx_.doc().FleetSyncInfo;
-    auto* fleet = combo1_[OwnFleet];
-    auto* id = combo1_[OwnId];
-    if (f.OwnFleet == 255) {
-        AddBlank(fleet);
-        AddBlank(id);
-        fleet->showEntry(0);
-        id->showEntry(0);
-        return;
-    }
-    DropBlank(fleet);
-    DropBlank(id);
-    // A value outside the lists shows nothing rather than a number the radio cannot hold.
-    fleet->showEntry(f.OwnFleet - 1);
-    id->showEntry(f.OwnId - 1);
-}
-
-void FrmFleetSync::ownFleetChosen() {
-    auto& f = ctx_.doc().FleetSyncInfo;
-    auto* fleet = combo1_[OwnFleet];
-    auto* id = combo1_[OwnId];
-    if (fleet->currentIndex() < 0) return;
-    if (fleet->currentText() == Blank) {
-        AddBlank(id);
-        id->showEntry(0);
-        f.OwnFleet = 255;
-        f.OwnId = 0;
-    } else {
-        if (id->shownText() == Blank) {
-            DropBlank(id);
-            id->showEntry(0);
-            f.OwnId = 1;
-        }
-        DropBlank(fleet);
-        f.OwnFleet = Int16(fleet->currentText().toInt() - FleetRange.offset);
-    }
-    ctx_.notifyEdited(this);
-}
-
-void FrmFleetSync::ownIdChosen() {
-    auto& f = ctx_.doc().FleetSyncInfo;
-    auto* fleet = combo1_[OwnFleet];
-    auto* id = combo1_[OwnId];
-    if (id->currentIndex() < 0) return;
-    if (id->currentText() == Blank) {
-        f.OwnId = 0;
-    } else {
-        const int chosen = id->currentText().toInt();
-        if (fleet->shownText() == Blank) {
-            DropBlank(fleet);
-            fleet->showEntry(0);
-            ownFleetChosen();
-        }
-        DropBlank(id);
-        f.OwnId = chosen - IdRange.offset;
-    }
-    ctx_.notifyEdited(this);
 }
 
 void FrmFleetSync::showGrid() {

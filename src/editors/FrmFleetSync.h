@@ -30,11 +30,7 @@ public:
 private:
     QWidget* buildSettingsTab();
     QWidget* buildListTab();
-    void fillLists();
-    void showOwn();
     void showGrid();
-    void ownFleetChosen();
-    void ownIdChosen();
     void commitCell(int row, int col, const QString& text);
     void showRow(int row);
     QChar cellKey(QChar c) const;

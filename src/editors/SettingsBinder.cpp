@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace rv::ui {
 
 namespace {
@@ -16,10 +18,15 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-/// The entries of a row's box: what it offers for the document, or its numbers in steps.
+/// The blank entry of a number that is not set (an own fleet of none).
+const QString Blank = QStringLiteral(" ");
+
+/// The entries of a row's box: what it offers for the document, or its numbers in steps,
+/// after the blank while the number is not set.
 QStringList EntriesOf(const rv::SettingRow& r, const rv::Session& s) {
     if (r.kind != rv::RowKind::Number) return Entries(rv::OfferedChoices(r, s), s.CurLanguage);
     QStringList out;
+    if (rv::textOf(s, r.key).empty()) out << Blank;
     int v = r.low;
     if (rv::HasZeroWord(r)) {
         out << Q(rv::InLanguage(r.zeroWord, s.CurLanguage));
@@ -38,7 +45,9 @@ SettingsBinder::SettingsBinder(ChildWindow* window)
 void SettingsBinder::bind(SettingsCombo* box, const char* key, QLabel* label) {
     bindings_.push_back({rv::findRow(key), box, label});
     const Binding b = bindings_.back();
-    connect(box, &QComboBox::activated, this, [this, b, box] { commit(b, box->currentText()); });
+    connect(box, &QComboBox::activated, this, [this, b, box] {
+        commit(b, box->currentText() == Blank ? QString() : box->currentText());
+    });
 }
 
 void SettingsBinder::bind(QCheckBox* box, const char* key) {
@@ -78,7 +87,8 @@ void SettingsBinder::showOne(const Binding& b) {
     if (auto* box = qobject_cast<SettingsCombo*>(b.control)) {
         // The entries may follow other settings (the model, a neighbouring choice).
         box->setEntries(EntriesOf(*b.row, s));
-        box->showText(Q(rv::textOf(s, b.row->key)));
+        const QString shown = Q(rv::textOf(s, b.row->key));
+        box->showText(shown.isEmpty() && box->findText(Blank) == 0 ? Blank : shown);
     } else if (auto* check = qobject_cast<QCheckBox*>(b.control)) {
         check->setChecked(b.row->get(s.Doc) == 1);
     } else if (auto* text = qobject_cast<QLineEdit*>(b.control)) {
@@ -90,7 +100,12 @@ void SettingsBinder::showOne(const Binding& b) {
 void SettingsBinder::commit(const Binding& b, const QString& text) {
     const rv::CommitResult r = rv::commitText(ctx_.session, b.row->key, text.toStdString());
     if (r.refusal) TellInvalidData(ctx_, window_);
-    showOne(b);
+    // The committed control and every one whose row the commit also changed.
+    for (const Binding& other : bindings_)
+        if (other.control == b.control ||
+            std::any_of(r.changed.begin(), r.changed.end(),
+                        [&other](const rv::Change& c) { return c.key == other.row->key; }))
+            showOne(other);
     if (r.changed.empty()) return;
     ctx_.notifyEdited(window_, Q(rv::LabelOf(*b.row, ctx_.lang())));
     emit committed(Q(b.row->key));

@@ -209,18 +209,6 @@ void CloseChildWindow(QWidget* w) {
         w->close();
 }
 
-int EntryNumber(const QString& text) {
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    return ok ? n : 0;
-}
-
-QStringList OffAndNumbers(int language, int last) {
-    QStringList l{QString::fromStdString(rv::OffText(language))};
-    l << Numbers(1, last);
-    return l;
-}
-
 QStringList Entries(const rv::ChoiceList& list, int language) {
     QStringList l;
     for (const std::string& t : rv::ChoiceTexts(list, language))

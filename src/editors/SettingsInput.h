@@ -72,12 +72,6 @@ void SetCloseHelpCaptions(int language, QPushButton* close, QPushButton* help);
 /// Closes a child window, together with the document-area frame that holds it.
 void CloseChildWindow(QWidget* w);
 
-/// Stored value of a list entry given as a number ("Off" is 0, "7" is 7).
-int EntryNumber(const QString& text);
-
-/// The list "Off", "1" ... "last" with "Off" in a language.
-QStringList OffAndNumbers(int language, int last);
-
 /// The texts of a value list in a language, in list order.
 QStringList Entries(const rv::ChoiceList& list, int language);
 
