@@ -102,40 +102,36 @@ TEST_F(SettingsCommands, SetChangesOneSettingThatDiffShowsUnderItsLabel) {
 // script reads from `keys` are the ones `set` keeps: min and max taken, one step beyond refused.
 TEST_F(SettingsCommands, JsonIsValidInBothLanguagesAndKeysGiveTheBoundsSetKeeps) {
     makeBase();
-    for (const char* lang : {"en", "zh"}) {
-        SCOPED_TRACE(lang);
-        const int language = QString(lang) == "zh" ? rv::Chinese : rv::English;
-        QJsonParseError error;
-        const auto keys =
-            QJsonDocument::fromJson(RunCli({"keys", "--json", "--lang", lang}).out.toUtf8(), &error)
-                .array();
-        ASSERT_EQ(error.error, QJsonParseError::NoError);
-        ASSERT_EQ(keys.size(), int(rv::Catalogue().size()));
-        for (const auto& k : keys) {
-            const QJsonObject o = k.toObject();
-            const rv::SettingRow* row = rv::findRow(o["key"].toString().toStdString());
-            ASSERT_TRUE(row);
-            EXPECT_EQ(o["label"].toString().toStdString(), rv::LabelOf(*row, language));
-            if (row->kind != RowKind::Number || !o.contains("step") || row->readOnly ||
-                (row->key.find(".1.") == std::string::npos && row->key.find("fleet.") == 0))
-                continue;
-            const int max = o["max"].toInt();
-            for (const auto& [value, taken] : {std::pair{o["min"].toInt(), true},
-                                               {max, true},
-                                               {max + o["step"].toInt(), false}}) {
-                rv::Session s = base;
-                EXPECT_EQ(!rv::setFromText(s, row->key, std::to_string(value)), taken)
-                    << row->key << "=" << value;
+    for (const QString lang : {"en", "zh"}) {
+        const int language = lang == "zh" ? rv::Chinese : rv::English;
+        for (const QStringList& command :
+             {QStringList{"keys"}, QStringList{"get", path("a.dat")}}) {
+            SCOPED_TRACE((command[0] + " " + lang).toStdString());
+            QJsonParseError error;
+            const auto rows =
+                QJsonDocument::fromJson(
+                    RunCli(command + QStringList{"--json", "--lang", lang}).out.toUtf8(), &error)
+                    .array();
+            ASSERT_EQ(error.error, QJsonParseError::NoError);
+            ASSERT_EQ(rows.size(), int(rv::Catalogue().size()));
+            for (const auto& k : rows) {
+                const QJsonObject o = k.toObject();
+                const rv::SettingRow* row = rv::findRow(o["key"].toString().toStdString());
+                ASSERT_TRUE(row);
+                EXPECT_EQ(o["label"].toString().toStdString(), rv::LabelOf(*row, language));
+                if (row->kind != RowKind::Number || !o.contains("step") || row->readOnly ||
+                    (row->key.find(".1.") == std::string::npos && row->key.find("fleet.") == 0))
+                    continue;
+                const int max = o["max"].toInt();
+                for (const auto& [value, taken] : {std::pair{o["min"].toInt(), true},
+                                                   {max, true},
+                                                   {max + o["step"].toInt(), false}}) {
+                    rv::Session s = base;
+                    EXPECT_EQ(!rv::setFromText(s, row->key, std::to_string(value)), taken)
+                        << row->key << "=" << value;
+                }
             }
         }
-        const auto got = RunCli({"get", path("a.dat"), "--json", "--lang", lang});
-        const auto values = QJsonDocument::fromJson(got.out.toUtf8(), &error).array();
-        ASSERT_EQ(error.error, QJsonParseError::NoError) << got.out.toStdString();
-        ASSERT_EQ(values.size(), int(rv::Catalogue().size()));
-        for (const auto& v : values)
-            EXPECT_EQ(
-                v.toObject()["label"].toString().toStdString(),
-                rv::LabelOf(*rv::findRow(v.toObject()["key"].toString().toStdString()), language));
     }
 }
 
