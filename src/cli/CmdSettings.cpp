@@ -28,6 +28,36 @@ int Print(const std::string& text) {
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+// A row's fields as a script reads them: the values offered as a list, the bounds of a
+// number as shown.
+void KeyJson(Json& j, const SettingRow& r, int lang) {
+    j.beginObject();
+    j.string("key", r.key);
+    j.string("label", LabelOf(r, lang));
+    j.string("kind", KindName(r.kind));
+    j.string("unit", r.unit);
+    j.string("default", r.defaultText);
+    j.put("read_only", r.readOnly);
+    QJsonArray values;
+    if (r.kind == RowKind::Choice || r.kind == RowKind::Flag)
+        for (const std::string& t : ChoiceTexts(OfferedChoices(r, Session{}), lang))
+            values.append(QString::fromStdString(t));
+    if (r.kind == RowKind::Number && HasZeroWord(r))
+        values.append(QString::fromStdString(InLanguage(r.zeroWord, lang)));
+    if (r.kind == RowKind::Number && r.unit != "MHz") {
+        j.number("min", (HasZeroWord(r) ? r.low + r.step : r.low) * r.scale + r.offset);
+        j.number("max", r.high * r.scale + r.offset);
+        j.number("step", r.step * r.scale);
+    }
+    if (r.kind == RowKind::Text) {
+        j.number("min", r.minWidth);
+        j.number("max", r.textWidth);
+        j.string("characters", r.allowed);
+    }
+    j.put("values", values);
+    j.endObject();
+}
+
 } // namespace
 
 int CmdKeys(CliArgs& args) {
@@ -36,16 +66,8 @@ int CmdKeys(CliArgs& args) {
     if (args.has("--json")) {
         Json j;
         j.beginArray();
-        for (const SettingRow& r : Catalogue()) {
-            j.beginObject();
-            j.string("key", r.key);
-            j.string("label", LabelOf(r, lang));
-            j.string("kind", KindName(r.kind));
-            j.string("rule", r.readOnly ? "" : RuleText(r, lang));
-            j.string("unit", r.unit);
-            j.string("default", r.defaultText);
-            j.endObject();
-        }
+        for (const SettingRow& r : Catalogue())
+            KeyJson(j, r, lang);
         j.endArray();
         return Print(j.text() + "\n");
     }
@@ -70,7 +92,6 @@ int CmdGet(CliArgs& args) {
             keys.push_back(r.key);
     Session s = MakeSession(args);
     if (!OpenDocument(s, args.positional[0])) return 1;
-    s.onMessage = nullptr; // a damaged value prints as its window shows it
     if (args.has("--json")) {
         Json j;
         j.beginArray();
@@ -96,17 +117,22 @@ int CmdSet(CliArgs& args) {
     Session s = MakeSession(args);
     const std::string& file = args.positional[0];
     if (!OpenDocument(s, file)) return 1;
-    s.onMessage = nullptr;
+    std::string also;
     for (auto it = args.positional.begin() + 1; it != args.positional.end(); ++it) {
         const auto eq = it->find('=');
         if (eq == std::string::npos) return UsageError("\"" + *it + "\" is not KEY=VALUE", usage);
         // Every value is checked before anything is written: a refusal leaves the file.
-        if (const auto refusal = setFromText(s, it->substr(0, eq), it->substr(eq + 1))) {
-            Fail((s.CurLanguage == Chinese ? "未设置 " : "not set: ") + *refusal);
+        const std::string key = it->substr(0, eq);
+        const CommitResult r = commitText(s, key, std::string_view(*it).substr(eq + 1));
+        if (r.refusal) {
+            Fail((s.CurLanguage == Chinese ? "未设置 " : "not set: ") + *r.refusal);
             return 2;
         }
+        if (const std::string t = AlsoChangedText(r, key, s.CurLanguage); !t.empty())
+            also += key + ": " + t + "\n";
     }
-    return WriteOutput(s, args.value("-o").value_or(file), ToRecord(s.Doc)) ? 0 : 1;
+    if (!WriteOutput(s, args.value("-o").value_or(file), ToRecord(s.Doc))) return 1;
+    return Print(also);
 }
 
 } // namespace rv::cli

@@ -1,61 +1,53 @@
 #include "Json.h"
 
-#include <cstdio>
+#include <QJsonDocument>
 
 namespace rv::cli {
 
-void Json::item(std::string_view key) {
-    if (!first_) out_ += ',';
-    if (depth_ > 0) out_ += '\n' + std::string(2 * static_cast<std::size_t>(depth_), ' ');
-    first_ = false;
-    if (!key.empty()) {
-        quoted(key);
-        out_ += ": ";
+namespace {
+
+QString Key(std::string_view key) {
+    return QString::fromUtf8(key.data(), qsizetype(key.size()));
+}
+
+} // namespace
+
+void Json::string(std::string_view key, std::string_view utf8) {
+    put(key, QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+}
+
+void Json::bytes(std::string_view key, std::string_view bytes) {
+    put(key, QString::fromLatin1(bytes.data(), qsizetype(bytes.size())));
+}
+
+void Json::put(std::string_view key, const QJsonValue& v) {
+    Node& parent = open_.empty() ? root_ : open_.back().second;
+    if (auto* o = std::get_if<QJsonObject>(&parent))
+        o->insert(Key(key), v);
+    else
+        std::get<QJsonArray>(parent).append(v);
+}
+
+void Json::open(std::string_view key, Node node) {
+    open_.emplace_back(Key(key), std::move(node));
+}
+
+void Json::close() {
+    auto [key, node] = std::move(open_.back());
+    open_.pop_back();
+    const QJsonValue v = std::visit([](auto& n) { return QJsonValue(n); }, node);
+    if (open_.empty()) {
+        root_ = std::move(node);
+        return;
     }
+    put(key.toStdString(), v);
 }
 
-void Json::open(std::string_view key, char bracket) {
-    item(key);
-    out_ += bracket;
-    ++depth_;
-    first_ = true;
-}
-
-void Json::close(char bracket) {
-    --depth_;
-    if (!first_) out_ += '\n' + std::string(2 * static_cast<std::size_t>(depth_), ' ');
-    out_ += bracket;
-    first_ = false;
-}
-
-void Json::number(std::string_view key, long long v) {
-    item(key);
-    out_ += std::to_string(v);
-}
-
-void Json::string(std::string_view key, std::string_view v) {
-    item(key);
-    quoted(v);
-}
-
-// Bytes above 127 are single-byte characters of the file, not UTF-8: they are written as
-// the code points of the same value so that the output stays valid JSON.
-void Json::quoted(std::string_view v) {
-    out_ += '"';
-    for (char ch : v) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') {
-            out_ += '\\';
-            out_ += ch;
-        } else if (c < 0x20 || c >= 0x7F) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out_ += buf;
-        } else {
-            out_ += ch;
-        }
-    }
-    out_ += '"';
+std::string Json::text() const {
+    const QJsonDocument doc = std::visit([](const auto& n) { return QJsonDocument(n); }, root_);
+    QByteArray out = doc.toJson(QJsonDocument::Indented);
+    if (out.endsWith('\n')) out.chop(1);
+    return out.toStdString();
 }
 
 } // namespace rv::cli

@@ -1,30 +1,40 @@
 #pragma once
 
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
+
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 namespace rv::cli {
 
-/// A small writer of indented JSON: objects, arrays, numbers and strings.
+/// Builds a JSON document member by member, nesting objects and arrays as they are opened,
+/// and writes it through QJsonDocument: valid UTF-8 in every language.
 class Json {
 public:
-    void beginObject(std::string_view key = {}) { open(key, '{'); }
-    void endObject() { close('}'); }
-    void beginArray(std::string_view key = {}) { open(key, '['); }
-    void endArray() { close(']'); }
-    void number(std::string_view key, long long v);
-    void string(std::string_view key, std::string_view v);
-    const std::string& text() const { return out_; }
+    void beginObject(std::string_view key = {}) { open(key, QJsonObject()); }
+    void endObject() { close(); }
+    void beginArray(std::string_view key = {}) { open(key, QJsonArray()); }
+    void endArray() { close(); }
+    void number(std::string_view key, long long v) { put(key, QJsonValue(qint64(v))); }
+    /// A text in UTF-8.
+    void string(std::string_view key, std::string_view utf8);
+    /// A text of the document's bytes, one character a byte.
+    void bytes(std::string_view key, std::string_view bytes);
+    void put(std::string_view key, const QJsonValue& v);
+    /// The document, indented, without a final line break.
+    std::string text() const;
 
 private:
-    void open(std::string_view key, char bracket);
-    void close(char bracket);
-    void item(std::string_view key);
-    void quoted(std::string_view v);
+    using Node = std::variant<QJsonObject, QJsonArray>;
+    void open(std::string_view key, Node node);
+    void close();
 
-    std::string out_;
-    int depth_ = 0;
-    bool first_ = true;
+    std::vector<std::pair<QString, Node>> open_;
+    Node root_;
 };
 
 } // namespace rv::cli

@@ -18,7 +18,7 @@ void Put(Json& j, const char* key, long long v) {
 }
 
 template <std::size_t N> void Put(Json& j, const char* key, const Text<N>& t) {
-    j.string(key, t.get());
+    j.bytes(key, t.get());
 }
 
 template <class Rec> void Write(Json& j, const Rec& r, const Members<Rec>& members) {

@@ -2,12 +2,15 @@
 
 #include "ChannelCommit.h"
 #include "Conversions.h"
+#include "Decimal.h"
 #include "Defaults.h"
 #include "ImageMap.h"
 #include "SettingCommit.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <map>
 
 namespace rv {
 
@@ -26,6 +29,7 @@ const L FleetArea{"", "FleetSync", "FleetSync(队列同步)"};
 const L TestArea{"", "Test Frequency", "测试频率"};
 const L MsgArea{"", "Embedded Message", "嵌入信息"};
 const L OnWord{"", "On", "开"};
+const L OffWord{"", "Off", "关"};
 
 std::string N(int v) {
     return std::to_string(v);
@@ -86,7 +90,7 @@ struct Shape {
 };
 
 std::string NumberShown(const SettingRow& r, int v, int language) {
-    if (r.offAtZero && v == 0) return OffText(language);
+    if (HasZeroWord(r) && v == 0) return InLanguage(r.zeroWord, language);
     return N(v * r.scale + r.offset);
 }
 
@@ -102,27 +106,35 @@ std::string ValueShown(const SettingRow& r, int v, int language) {
     }
 }
 
-// The stored value a typed text names, by the row's rule; nothing when refused.
-std::optional<int> StoredOf(const SettingRow& r, std::string_view t) {
-    switch (r.kind) {
-    case RowKind::Choice:
-        for (const Choice& c : r.choices)
-            if (SameWord(t, c.text)) return c.value;
+const ChoiceList FlagChoices{{0, OffWord}, {1, OnWord}};
+
+// "one of A|B" for a list of entries.
+std::string OneOf(const ChoiceList& list, int language) {
+    std::string out;
+    for (const std::string& t : ChoiceTexts(list, language))
+        out += (out.empty() ? "" : "|") + t;
+    return "one of " + out;
+}
+
+// The stored value a typed text names, by the row's rule and what it offers for the
+// document; nothing when refused.
+std::optional<int> StoredOf(const SettingRow& r, const Session& s, std::string_view t) {
+    if (r.kind == RowKind::Choice || r.kind == RowKind::Flag) {
+        for (const Choice& c : OfferedChoices(r, s))
+            if (SameWord(t, c.text) || (r.kind == RowKind::Flag && t == N(c.value))) return c.value;
         return std::nullopt;
-    case RowKind::Flag:
-        if (SameWord(t, OnWord) || t == "1") return 1;
-        if (t == OffText(English) || t == OffText(Chinese) || Lower(t) == "off" || t == "0")
-            return 0;
-        return std::nullopt;
-    default:
-        break;
     }
-    if (r.offAtZero && (Lower(t) == "off" || t == OffText(Chinese))) return 0;
+    if (HasZeroWord(r) && SameWord(t, r.zeroWord)) return 0;
     const auto shown = ParseInt(t);
     if (!shown || (*shown - r.offset) % r.scale) return std::nullopt;
     const int v = (*shown - r.offset) / r.scale;
     if (v < r.low || v > r.high || (v - r.low) % r.step) return std::nullopt;
     return v;
+}
+
+// The rule a refused value broke, with what the row offers for the document.
+std::string RuleFor(const SettingRow& r, const Session& s) {
+    return r.kind == RowKind::Choice ? OneOf(OfferedChoices(r, s), English) : RuleText(r, English);
 }
 
 std::string Refusal(const SettingRow& r, std::string_view value, const std::string& rule) {
@@ -145,7 +157,7 @@ SettingRow Stored(const char* key, const L& area, L label, RowKind kind, int add
     r.scale = x.scale;
     r.step = x.step;
     r.offset = x.offset;
-    r.offAtZero = x.offAtZero;
+    if (x.offAtZero) r.zeroWord = OffWord;
     r.low = x.low;
     r.high = kind == RowKind::Flag ? 1 : x.high;
     return r;
@@ -191,8 +203,8 @@ void Finish(SettingRow& r) {
     if (!r.commit && !r.readOnly)
         r.commit = [](const SettingRow& row, Session& s,
                       std::string_view t) -> std::optional<std::string> {
-            const auto v = StoredOf(row, t);
-            if (!v) return RuleText(row, English);
+            const auto v = StoredOf(row, s, t);
+            if (!v) return RuleFor(row, s);
             row.put(s.Doc, *v);
             return std::nullopt;
         };
@@ -234,8 +246,8 @@ SettingRow TextRow(std::string key, const L& area, L label, int address, int wid
 
 const std::string DtmfDigits = "0123456789ABCD*#";
 
-template <std::size_t W> std::function<std::string(const RadioData&)> Reads(Text<W> RadioData::*f) {
-    return [f](const RadioData& d) { return (d.*f).get(); };
+std::function<std::string(const RadioData&)> ReadsLine(Text<32> RadioData::*f) {
+    return [f](const RadioData& d) { return MessageLineText(d.*f); };
 }
 
 // ---- the settings windows ------------------------------------------------------------
@@ -252,6 +264,17 @@ ChoiceList PriorityChannelChoices() {
     for (int n = 1; n <= 16; ++n)
         l.push_back({n, {"", N(n), N(n)}});
     return l;
+}
+
+ChoiceList FirstOf(const ChoiceList& list, int count) {
+    return ChoiceList(list.begin(),
+                      list.begin() + std::min<std::ptrdiff_t>(count, std::ssize(list)));
+}
+
+SettingRow WithOffers(SettingRow r,
+                      std::function<ChoiceList(const SettingRow&, const Session&)> offers) {
+    r.offers = std::move(offers);
+    return r;
 }
 
 void AddOptions(Rows& rows) {
@@ -275,8 +298,12 @@ void AddOptions(Rows& rows) {
              In(o, &O::SquelchLevel), 0, 9, "5", {.fallback = 5}),
          Pick("optional.mic_sensitivity", OptArea, {"", "Mic Sensitivity", "麦克风灵敏度"}, at + 17,
               In(o, &O::MicSensitivity), MicSensitivityChoices(), "Normal"),
-         Pick("optional.voice_annunciation", OptArea, {"", "Voice Annunciation", "语音通知"},
-              at + 3, In(o, &O::VoiceAnnunciation), VoiceChoices(), "Off"),
+         WithOffers(Pick("optional.voice_annunciation", OptArea,
+                         {"", "Voice Annunciation", "语音通知"}, at + 3,
+                         In(o, &O::VoiceAnnunciation), VoiceChoices(), "Off"),
+                    [](const SettingRow&, const Session& s) {
+                        return FirstOf(VoiceChoices(), HasRussianVoice(s.CurModelCode) ? 4 : 3);
+                    }),
          Flag("optional.battery_save", OptArea, {"", "Battery Save", "电池省电"}, at + 9,
               In(o, &O::BatterySave), "Off"),
          Flag("optional.beep", OptArea, {"", "Beep", "哗音"}, at + 10, In(o, &O::Beep), "On", 1),
@@ -329,18 +356,27 @@ void AddKeysAndScan(Rows& rows) {
          key("key.pf2", "PF2", image::KeyFunc2At, &RadioData::KeyFunc2, "Squelch Off Momentary"),
          Pick("scan.priority", ScanArea, {"", "Priority", "优先"}, at, In(s, &Sc::PriorityType),
               PriorityModeChoices(), "None"),
-         Pick("scan.priority_channel", ScanArea, {"", "Priority Channel", "优先信道"}, at + 1,
-              In(s, &Sc::PriorityChannel), PriorityChannelChoices(), "None",
-              {.fallback = 255, .high = 16}),
+         WithOffers(Pick("scan.priority_channel", ScanArea, {"", "Priority Channel", "优先信道"},
+                         at + 1, In(s, &Sc::PriorityChannel), PriorityChannelChoices(), "None",
+                         {.fallback = 255, .high = 16}),
+                    [](const SettingRow&, const Session& s) {
+                        return FirstOf(PriorityChannelChoices(),
+                                       1 + PriorityChannelsOfModel(s.CurModelCode));
+                    }),
          Pick("scan.look_back_time_a", ScanArea, {"", "Look Back Time A[s]", "回扫时间A[秒]"},
               at + 2, In(s, &Sc::LookBackA), LookBackChoices(), "2.00",
               {.fallback = 29, .unit = "s"}),
          Pick("scan.look_back_time_b", ScanArea, {"", "Look Back Time B[s]", "回扫时间B[秒]"},
               at + 3, In(s, &Sc::LookBackB), LookBackChoices(), "3.00",
               {.fallback = 49, .unit = "s"}),
-         Pick("scan.revert_channel", ScanArea, {"", "Revert Channel", "返回信道"}, at + 4,
-              In(s, &Sc::RevertChannel), RevertChannelChoices(), "Selected+Talk Back",
-              {.fallback = 1}),
+         WithOffers(Pick("scan.revert_channel", ScanArea, {"", "Revert Channel", "返回信道"},
+                         at + 4, In(s, &Sc::RevertChannel), RevertChannelChoices(),
+                         "Selected+Talk Back", {.fallback = 1}),
+                    [](const SettingRow&, const Session& s) {
+                        // A mode outside the list offers what no priority offers.
+                        const int mode = s.Doc.ScanInfo.PriorityType;
+                        return RevertChoicesOfMode(mode >= 0 && mode <= 2 ? mode : 0);
+                    }),
          Num("scan.dropout_delay_time", ScanArea,
              {"", "Dropout Delay Time[s]", "扫描接收恢复延迟时间[秒]"}, at + 5,
              In(s, &Sc::DropoutDelay), 0, 300, "3", {.fallback = 3, .unit = "s"}),
@@ -408,8 +444,8 @@ void AddFleetSync(Rows& rows) {
     const auto own = [](bool isId) {
         return [isId](const SettingRow& r, const Session& s) {
             const FleetSyncInfo& fs = s.Doc.FleetSyncInfo;
-            return fs.OwnFleet == 255 ? std::string()
-                                      : N((isId ? fs.OwnId : fs.OwnFleet) + r.offset);
+            if (fs.OwnFleet == 255 || (isId && fs.OwnId == 0)) return std::string();
+            return N((isId ? fs.OwnId : fs.OwnFleet) + r.offset);
         };
     };
     SettingRow fleet =
@@ -419,6 +455,31 @@ void AddFleetSync(Rows& rows) {
                         In(f, &F::OwnId), 1, IdNumberCount, "", {.offset = IdOffset});
     fleet.show = own(false);
     id.show = own(true);
+    // As in the window: a blank fleet blanks the ID too; a fleet chosen while the ID is
+    // blank takes ID 1000, an ID chosen while the fleet is blank takes fleet 100.
+    const auto ownCommit = [](bool isId) {
+        return [isId](const SettingRow& row, Session& s,
+                      std::string_view t) -> std::optional<std::string> {
+            FleetSyncInfo& fs = s.Doc.FleetSyncInfo;
+            if (t.empty()) {
+                fs.OwnId = 0;
+                if (!isId) fs.OwnFleet = 255;
+                return std::nullopt;
+            }
+            const auto v = StoredOf(row, s, t);
+            if (!v) return RuleText(row, English);
+            const bool idBlank = fs.OwnFleet == 255 || fs.OwnId == 0;
+            if (fs.OwnFleet == 255) fs.OwnFleet = 1;
+            if (idBlank) fs.OwnId = 1;
+            if (isId)
+                fs.OwnId = *v;
+            else
+                fs.OwnFleet = Int16(*v);
+            return std::nullopt;
+        };
+    };
+    fleet.commit = ownCommit(false);
+    id.commit = ownCommit(true);
     fleet.unique = id.unique = true;
     rows.insert(
         rows.end(),
@@ -441,9 +502,9 @@ void AddMessageAndInfo(Rows& rows) {
         return [f](RadioData& d, std::string_view t) { (d.*f).set(t); };
     };
     rows.push_back(TextRow("message.line1", MsgArea, {"", "Line 1", "第 1 行"}, image::EmbMsg1At,
-                           32, Reads(&RadioData::EmbMsg1), line(&RadioData::EmbMsg1), ""));
+                           32, ReadsLine(&RadioData::EmbMsg1), line(&RadioData::EmbMsg1), ""));
     rows.push_back(TextRow("message.line2", MsgArea, {"", "Line 2", "第 2 行"}, image::EmbMsg2At,
-                           32, Reads(&RadioData::EmbMsg2), line(&RadioData::EmbMsg2), ""));
+                           32, ReadsLine(&RadioData::EmbMsg2), line(&RadioData::EmbMsg2), ""));
     const auto info = [](const char* key, L label,
                          std::function<std::string(const SettingRow&, const Session&)> f) {
         SettingRow r;
@@ -503,6 +564,8 @@ struct ChannelColumn {
     unsigned mask;
 };
 
+// The channel settings under the captions of the channel grid; those the grid does not
+// show under the captions of the channel dialog.
 const ChannelColumn ChannelColumns[] = {
     {"rx_frequency", {"", "RX Frequency", "接收频率"}, ChannelFieldKind::RxFreq, 0, 4, 0xFFFFFFFF},
     {"tx_frequency", {"", "TX Frequency", "发射频率"}, ChannelFieldKind::TxFreq, 4, 4, 0xFFFFFFFF},
@@ -513,11 +576,21 @@ const ChannelColumn ChannelColumns[] = {
     {"opt_signal", {"", "Opt Signal", "可选信令"}, ChannelFieldKind::OptSignal, 12, 1, 0x06},
     {"ptt_id", {"", "PTT ID", "PTT ID"}, ChannelFieldKind::PttId, 14, 1, 0x01},
     {"wide_narrow", {"", "W/N", "带宽"}, ChannelFieldKind::WideNarrow, 13, 1, 0x10},
-    {"busy_lockout", {"", "Busy Lockout", "繁忙锁定"}, ChannelFieldKind::BusyLockout, 12, 1, 0x18},
-    {"sp_unmute", {"", "SP Unmute", "静噪开启"}, ChannelFieldKind::SpUnmute, 12, 1, 0x60},
-    {"autodial", {"", "Autodial", "自动拨号"}, ChannelFieldKind::AutodialMem, 15, 1, 0x07},
-    {"beat_shift", {"", "Beat Shift", "差拍"}, ChannelFieldKind::BeatShift, 13, 1, 0x40},
-    {"compander", {"", "Compander", "压扩"}, ChannelFieldKind::Compander, 12, 1, 0x01},
+    {"busy_lockout",
+     {"", "Busy Channel Lockout", "繁忙信道锁定"},
+     ChannelFieldKind::BusyLockout,
+     12,
+     1,
+     0x18},
+    {"sp_unmute", {"", "SP Unmute", "SP不静音"}, ChannelFieldKind::SpUnmute, 12, 1, 0x60},
+    {"autodial",
+     {"", "Autodial Memory", "自动拨号存储器"},
+     ChannelFieldKind::AutodialMem,
+     15,
+     1,
+     0x07},
+    {"beat_shift", {"", "Beat Shift", "拍频偏移"}, ChannelFieldKind::BeatShift, 13, 1, 0x40},
+    {"compander", {"", "Compander", "压扩器"}, ChannelFieldKind::Compander, 12, 1, 0x01},
 };
 
 bool IsFlagColumn(ChannelFieldKind k) {
@@ -525,20 +598,50 @@ bool IsFlagColumn(ChannelFieldKind k) {
 }
 
 std::optional<std::string> BandFrequency(const Session& s, std::string_view t);
+std::string FrequencyRule(const Session& s);
+
+bool HasTone(const ChannelInfo& ch) {
+    return ch.RxCode.get() != "FFFF";
+}
+
+// The entries a channel's list offers with the channel's other settings: busy lockout and
+// speaker unmute follow the decode tone and the optional signalling; a channel without TX
+// frequency has no encode tone.
+ChoiceList ChannelOffers(const SettingRow& row, ChannelFieldKind k, const ChannelInfo* ch) {
+    using K = ChannelFieldKind;
+    if (!ch) return row.choices;
+    const bool opt = ch->OptSignal != 0;
+    ChoiceList out;
+    switch (k) {
+    case K::BusyLockout:
+        for (const int v : BusyLockoutValues(HasTone(*ch), opt))
+            out.push_back(
+                {v, {"", ChannelValueText(k, v, English), ChannelValueText(k, v, Chinese)}});
+        return out;
+    case K::SpUnmute:
+        for (const int v : SpUnmuteValues(opt))
+            out.push_back({v,
+                           {"", SpUnmuteText(v, HasTone(*ch), English),
+                            SpUnmuteText(v, HasTone(*ch), Chinese)}});
+        return out;
+    case K::TxCode:
+        return HasFrequency(ch->TxFreq.get()) ? row.choices : out;
+    default:
+        return row.choices;
+    }
+}
 
 // The window's text of a typed channel value, or nothing when the window offers no such
-// entry: a frequency of the band or an entry of the column's list.
-std::optional<std::string> ChannelTyped(const Session& s, const SettingRow& row,
-                                        const ChannelInfo* ch, ChannelFieldKind k,
+// entry: a frequency of the band on its raster or an entry of the column's list.
+std::optional<std::string> ChannelTyped(const Session& s, const SettingRow& row, ChannelFieldKind k,
                                         std::string_view t) {
     using K = ChannelFieldKind;
     if (k == K::RxFreq || k == K::TxFreq)
         return t.empty() ? std::optional<std::string>("") : BandFrequency(s, t);
-    const auto v = StoredOf(row, t);
+    const auto v = StoredOf(row, s, t);
     if (!v) return std::nullopt;
     if (row.kind == RowKind::Flag) return N(*v);
-    if (k == K::SpUnmute) return SpUnmuteText(*v, ch && ch->RxCode.get() != "FFFF", s.CurLanguage);
-    return ChoiceText(row.choices, *v, s.CurLanguage);
+    return ChoiceText(OfferedChoices(row, s), *v, s.CurLanguage);
 }
 
 void AddChannels(Rows& rows) {
@@ -580,36 +683,46 @@ void AddChannels(Rows& rows) {
                                      s.CurLanguage);
                 return ChannelFieldText(s, *ch, k);
             };
+            r.offers = [n, k](const SettingRow& row, const Session& s) {
+                return ChannelOffers(row, k, ChannelOf(s.Doc, n));
+            };
             r.commit = [n, k](const SettingRow& row, Session& s,
                               std::string_view t) -> std::optional<std::string> {
                 const ChannelInfo* ch = ChannelOf(s.Doc, n);
                 if (!ch && k != ChannelFieldKind::RxFreq)
                     return "channel " + N(n) + " is not programmed: set its rx_frequency first";
-                const auto typed = ChannelTyped(s, row, ch, k, t);
-                if (!typed) return RuleText(row, English);
-                Session trial = s;
-                trial.onMessage = nullptr;
-                SetChannelField(trial, n, k, *typed);
-                // Some entries are offered only with the channel's other settings.
-                if (row.kind == RowKind::Choice && row.show(row, trial) != *typed)
-                    return "not offered with the channel's other settings";
-                s.Doc = trial.Doc;
-                return std::nullopt;
+                const auto typed = ChannelTyped(s, row, k, t);
+                if (typed) SetChannelField(s, n, k, *typed);
+                if (typed && (row.kind != RowKind::Choice || row.show(row, s) == *typed))
+                    return std::nullopt;
+                if (row.unit == "MHz") return FrequencyRule(s);
+                if (k == ChannelFieldKind::TxCode && !HasFrequency(ch->TxFreq.get()))
+                    return "the channel has no TX frequency";
+                return RuleFor(row, s);
             };
             rows.push_back(std::move(r));
         }
     }
 }
 
-// A typed frequency of the band, as the frequency windows take it; nothing otherwise.
+// A typed frequency of the band on its raster, as the window shows it ("446.00625"); nothing
+// for any other text, which is refused rather than moved onto the raster or into the band.
 std::optional<std::string> BandFrequency(const Session& s, std::string_view t) {
-    const bool number =
-        !t.empty() && t != "." && std::count(t.begin(), t.end(), '.') <= 1 &&
-        std::all_of(t.begin(), t.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
-    if (!number || t.size() > 12) return std::nullopt;
-    const double mhz = std::stod(std::string(t));
-    if (mhz < s.BandLow || mhz > s.BandHigh) return std::nullopt;
-    return CheckFreq(s, t);
+    const auto d = ParseDecimal(t);
+    if (!d || d->negative || t.size() > 12) return std::nullopt;
+    const bool exact =
+        d->fracDigits.size() <= 5 || d->fracDigits.find_first_not_of('0', 5) == std::string::npos;
+    const std::int64_t units = ScaledValue(*d, 5);
+    const auto edge = [](double mhz) { return std::int64_t(std::llround(mhz * 100000)); };
+    if (!exact || units < edge(s.BandLow) || units > edge(s.BandHigh)) return std::nullopt;
+    const std::string shown = FormatUnits(units);
+    if (CheckFreq(s, shown) != shown) return std::nullopt;
+    return shown;
+}
+
+std::string FrequencyRule(const Session& s) {
+    return "a frequency of " + ShortestText(s.BandLow) + ".." + ShortestText(s.BandHigh) +
+           " MHz on the 5 / 6.25 kHz raster";
 }
 
 template <class E, std::size_t C>
@@ -636,23 +749,20 @@ template <class E, std::size_t C> E* AppendEntry(std::array<E, C>& list, Int16& 
     return &list[std::size_t(used)];
 }
 
-// The marks of the test frequencies: 15 while a frequency is its slot's default, 2 once
-// changed.
-void MarkTestFrequencies(Session& s) {
-    const auto defaults = DefaultTestFrequencies(BandIndexOf(s.CurBand));
-    RadioData& d = s.Doc;
-    for (int i = 0; i < image::Used(d.TestFreCount, 16); ++i) {
-        TestFre& t = d.TestFres[std::size_t(i)];
-        if (t.No < 1 || t.No > 16) continue;
-        const auto mark = [&](const Text<8>& f, const std::string& def) {
-            std::string a = f.get(), b = def.empty() ? "" : FreqToStorage(s, def);
-            a.resize(8, '0');
-            b.resize(8, '0');
-            return Int16(!def.empty() && a == b ? 15 : 2);
-        };
-        t.RxSig = mark(t.RxFreq, defaults[std::size_t(t.No - 1)][0]);
-        t.TxSig = mark(t.TxFreq, defaults[std::size_t(t.No - 1)][1]);
-    }
+// The marks of test entry `e` for the frequencies a commit changed: 15 while a frequency is
+// its slot's default, 2 once changed. The other entries, and an unchanged frequency, keep
+// the marks they were read with.
+void MarkTestFrequency(const Session& s, TestFre& e, const TestFre& was) {
+    if (e.No < 1 || e.No > 16) return;
+    const auto defaults = DefaultTestFrequencies(BandIndexOf(s.CurBand))[std::size_t(e.No - 1)];
+    const auto mark = [&](const Text<8>& f, const std::string& def) {
+        std::string a = f.get(), b = def.empty() ? "" : FreqToStorage(s, def);
+        a.resize(8, '0');
+        b.resize(8, '0');
+        return Int16(!def.empty() && a == b ? 15 : 2);
+    };
+    if (e.RxFreq != was.RxFreq || was.No != e.No) e.RxSig = mark(e.RxFreq, defaults[0]);
+    if (e.TxFreq != was.TxFreq || was.No != e.No) e.TxSig = mark(e.TxFreq, defaults[1]);
 }
 
 void AddAutodial(Rows& rows) {
@@ -695,6 +805,7 @@ void AddFleetList(Rows& rows) {
             r.low = 0;
             r.high = isId ? IdNumberCount : FleetNumberCount;
             r.offset = isId ? IdOffset : FleetOffset;
+            r.zeroWord = {"", AllText(English), AllText(Chinese)};
             r.show = [n, isId](const SettingRow&, const Session& s) {
                 auto& list = const_cast<RadioData&>(s.Doc).Fleets;
                 const FleetEntry* e = EntryOf(list, s.Doc.FleetCount, n, &FleetEntry::Slot);
@@ -709,10 +820,8 @@ void AddFleetList(Rows& rows) {
                     RemoveFleetEntry(d, n);
                     return std::nullopt;
                 }
-                const auto column = isId ? FleetColumn::Id : FleetColumn::Fleet;
-                const auto v = FleetCellValue(t, column);
-                // The cell brings a number into its range; a command names the range.
-                if (!v || (*v != 0 && N(*v + row.offset) != t)) return RuleText(row, English);
+                const auto v = FleetCellValue(t, isId ? FleetColumn::Id : FleetColumn::Fleet);
+                if (!v) return RuleText(row, English);
                 const FleetEntry* e = EntryOf(d.Fleets, d.FleetCount, n, &FleetEntry::Slot);
                 const int other = e ? (isId ? e->Fleet : e->IdValue) : 0;
                 if (!SetFleetEntry(d, n, isId ? other : *v, isId ? *v : other))
@@ -742,7 +851,7 @@ void AddTestFrequencies(Rows& rows) {
                 const TestFre* e = EntryOf(list, s.Doc.TestFreCount, n, &TestFre::No);
                 return e ? StorageToFreq(s, (tx ? e->TxFreq : e->RxFreq).get()) : std::string();
             };
-            r.commit = [n, tx](const SettingRow& row, Session& s,
+            r.commit = [n, tx](const SettingRow&, Session& s,
                                std::string_view t) -> std::optional<std::string> {
                 RadioData& d = s.Doc;
                 TestFre* e = EntryOf(d.TestFres, d.TestFreCount, n, &TestFre::No);
@@ -753,15 +862,16 @@ void AddTestFrequencies(Rows& rows) {
                     return std::nullopt;
                 }
                 const auto shown = BandFrequency(s, t);
-                if (!shown) return RuleText(row, English);
+                if (!shown) return FrequencyRule(s);
                 const bool fresh = !e;
                 if (!e && !(e = AppendEntry(d.TestFres, d.TestFreCount)))
                     return "the test frequency list holds no free record";
                 e->No = Int16(n);
+                const TestFre was = fresh ? TestFre{} : *e;
                 const std::string stored = FreqToStorage(s, *shown);
                 (tx ? e->TxFreq : e->RxFreq).set(stored);
                 if (fresh) (tx ? e->RxFreq : e->TxFreq).set(stored);
-                MarkTestFrequencies(s);
+                MarkTestFrequency(s, *e, was);
                 return std::nullopt;
             };
             rows.push_back(std::move(r));
@@ -802,16 +912,18 @@ const SettingRow* findRow(std::string_view key) {
     return nullptr;
 }
 
+ChoiceList OfferedChoices(const SettingRow& row, const Session& s) {
+    if (row.kind == RowKind::Flag) return FlagChoices;
+    return row.offers ? row.offers(row, s) : row.choices;
+}
+
 const std::string& LabelOf(const SettingRow& row, int language) {
     return InLanguage(row.label, language);
 }
 
 std::string textOf(const Session& s, std::string_view key) {
     const SettingRow* r = findRow(key);
-    if (!r) return {};
-    Session quiet = s;
-    quiet.onMessage = nullptr; // a damaged value shows as it is
-    return r->show(*r, quiet);
+    return r ? r->show(*r, s) : std::string();
 }
 
 std::string textOf(const RadioData& d, std::string_view key) {
@@ -820,13 +932,71 @@ std::string textOf(const RadioData& d, std::string_view key) {
     return textOf(s, key);
 }
 
-std::optional<std::string> setFromText(Session& s, std::string_view key, std::string_view text) {
+namespace {
+
+// The rows a commit of `row` may change: those of its window or channel.
+const std::vector<const SettingRow*>& RowsOfArea(const SettingRow& row) {
+    static const auto areas = [] {
+        std::map<std::string, std::vector<const SettingRow*>> m;
+        for (const SettingRow& r : Catalogue())
+            m[r.area[1]].push_back(&r);
+        return m;
+    }();
+    return areas.at(row.area[1]);
+}
+
+std::vector<std::string> ShownOf(const std::vector<const SettingRow*>& rows, const Session& s) {
+    std::vector<std::string> out;
+    out.reserve(rows.size());
+    for (const SettingRow* r : rows)
+        out.push_back(r->show(*r, s));
+    return out;
+}
+
+} // namespace
+
+CommitResult commitText(Session& s, std::string_view key, std::string_view text) {
     const SettingRow* r = findRow(key);
-    if (!r) return std::string(key) + ": no such key";
+    if (!r) return {std::string(key) + ": no such key", {}};
     if (r->readOnly || !r->commit)
-        return Refusal(*r, text, "read only (set with the radio information or model commands)");
-    if (const auto rule = r->commit(*r, s, text)) return Refusal(*r, text, *rule);
-    return std::nullopt;
+        return {Refusal(*r, text, "read only (set with the radio information or model commands)"),
+                {}};
+    const auto& area = RowsOfArea(*r);
+    const std::vector<std::string> before = ShownOf(area, s);
+    const std::string was = r->show(*r, s);
+    // What `get` prints goes back unchanged, whatever it is.
+    if (text == was) return {};
+    const RadioData kept = s.Doc;
+    const auto rule = r->commit(*r, s, text);
+    // The same value in other words (another case or language) changes nothing either.
+    if (rule || r->show(*r, s) == was) {
+        s.Doc = kept;
+        return {rule ? std::optional(Refusal(*r, text, *rule)) : std::nullopt, {}};
+    }
+    const std::vector<std::string> after = ShownOf(area, s);
+    CommitResult result;
+    for (std::size_t i = 0; i < area.size(); ++i) {
+        if (before[i] == after[i]) continue;
+        const Change c{area[i]->key, before[i], after[i]};
+        if (area[i] == r)
+            result.changed.insert(result.changed.begin(), c);
+        else
+            result.changed.push_back(c);
+    }
+    return result;
+}
+
+std::string AlsoChangedText(const CommitResult& result, std::string_view key, int language) {
+    std::string out;
+    for (const Change& c : result.changed)
+        if (c.key != key)
+            out += (out.empty() ? "" : ", ") + c.key + " " + c.before + " → " + c.after;
+    if (out.empty()) return out;
+    return (language == Chinese ? "同时更改：" : "also changed: ") + out;
+}
+
+std::optional<std::string> setFromText(Session& s, std::string_view key, std::string_view text) {
+    return commitText(s, key, text).refusal;
 }
 
 std::optional<std::string> setFromText(RadioData& d, std::string_view key, std::string_view text) {
@@ -835,6 +1005,10 @@ std::optional<std::string> setFromText(RadioData& d, std::string_view key, std::
     const auto refusal = setFromText(s, key, text);
     if (!refusal) d = s.Doc;
     return refusal;
+}
+
+bool HasZeroWord(const SettingRow& row) {
+    return !row.zeroWord[1].empty();
 }
 
 int CheckedValue(const SettingRow& r, int value) {
@@ -850,9 +1024,7 @@ std::string RuleText(const SettingRow& r, int language) {
     std::string out;
     switch (r.kind) {
     case RowKind::Choice:
-        for (const std::string& t : ChoiceTexts(r.choices, language))
-            out += (out.empty() ? "" : "|") + t;
-        return "one of " + out;
+        return OneOf(r.choices, language);
     case RowKind::Flag:
         return OffText(language) + "|" + InLanguage(OnWord, language);
     case RowKind::Text: {
@@ -864,8 +1036,8 @@ std::string RuleText(const SettingRow& r, int language) {
         break;
     }
     if (r.unit == "MHz") return "a frequency of the band in MHz";
-    out = (r.offAtZero ? OffText(language) + "|" : "") +
-          N((r.offAtZero ? r.low + r.step : r.low) * r.scale + r.offset) + ".." +
+    out = (HasZeroWord(r) ? InLanguage(r.zeroWord, language) + "|" : "") +
+          N((HasZeroWord(r) ? r.low + r.step : r.low) * r.scale + r.offset) + ".." +
           N(r.high * r.scale + r.offset);
     if (r.step * r.scale != 1) out += " in steps of " + N(r.step * r.scale);
     return out + (r.unit.empty() ? "" : " " + r.unit);

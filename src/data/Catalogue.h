@@ -40,10 +40,13 @@ struct SettingRow {
     int scale = 1;
     int offset = 0;
     std::string unit;
-    /// Numbers: 0 shows as "Off".
-    bool offAtZero = false;
-    /// Choices: the entries offered, as the window lists them.
+    /// Numbers: the word a stored 0 shows as ("Off", "All"); none when 0 is a number.
+    LangText zeroWord;
+    /// Choices: every entry the setting has a text for, as the window lists them.
     ChoiceList choices;
+    /// Choices: the entries the window offers for a document, when that depends on the
+    /// model or on the setting's neighbours; all of `choices` when not given.
+    std::function<ChoiceList(const SettingRow&, const Session&)> offers;
     /// Texts: at most `textWidth` characters from `allowed` (empty: printable ASCII), and
     /// at least `minWidth`.
     int textWidth = 0;
@@ -75,6 +78,9 @@ const std::vector<SettingRow>& Catalogue();
 /// The row of a key, or nullptr.
 const SettingRow* findRow(std::string_view key);
 
+/// The entries a choice or flag row offers for the document of `s`, in list order.
+ChoiceList OfferedChoices(const SettingRow& row, const Session& s);
+
 /// The label of a row in a language.
 const std::string& LabelOf(const SettingRow& row, int language);
 
@@ -82,8 +88,32 @@ const std::string& LabelOf(const SettingRow& row, int language);
 std::string textOf(const Session& s, std::string_view key);
 std::string textOf(const RadioData& d, std::string_view key);
 
-/// Stores `text` under `key` by the rule of its row, as typing it into its window would.
-/// Returns the refusal (naming the key, the value and the rule) or nothing when stored.
+/// One setting a commit changed: its key and its value as shown before and after.
+struct Change {
+    std::string key;
+    std::string before;
+    std::string after;
+    bool operator==(const Change&) const = default;
+};
+
+/// What a commit did: refused (with the key, the value and the rule; nothing changed), or
+/// stored, with every setting that now shows another value, the committed one first. A value
+/// equal to what is stored changes nothing, not a byte of the document.
+struct CommitResult {
+    std::optional<std::string> refusal;
+    std::vector<Change> changed;
+};
+
+/// The one commit of a typed value, used by every door (window, paste, command line, fleet
+/// units): stores `text` under `key` by the rule of its row, as typing it into its window
+/// would. Shown values are in the session's language.
+CommitResult commitText(Session& s, std::string_view key, std::string_view text);
+
+/// "also changed: KEY BEFORE → AFTER, ..." for the changes of keys other than the committed
+/// `key`; empty when there are none.
+std::string AlsoChangedText(const CommitResult& result, std::string_view key, int language);
+
+/// As commitText, returning only the refusal.
 std::optional<std::string> setFromText(Session& s, std::string_view key, std::string_view text);
 std::optional<std::string> setFromText(RadioData& d, std::string_view key, std::string_view text);
 
@@ -92,6 +122,9 @@ std::string VersionText(const RadioData& d);
 
 /// A stored value read from the image, held to the row's rule: the value or its fallback.
 int CheckedValue(const SettingRow& row, int value);
+
+/// True for a number row whose 0 is a word ("Off", "All"); its numbers start one step on.
+bool HasZeroWord(const SettingRow& row);
 
 /// The range or the values a row takes, as `keys` lists them ("0..9", "Off|On").
 std::string RuleText(const SettingRow& row, int language);

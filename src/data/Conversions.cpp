@@ -95,10 +95,8 @@ std::string StorageToFreq(const Session& s, std::string_view storage) {
     const std::string_view body = StorageBody(storage);
     if (IsNone(body)) return {};
     const auto number = StoredNumber(body);
-    if (!number) {
-        s.report(Msg::NotIsNumeric);
-        return ShortestText(s.BandLow);
-    }
+    // A damaged field shows the band edge; opening the file names them all once.
+    if (!number) return ShortestText(s.BandLow);
     return FormatUnits(ScaledValue(*number, 5));
 }
 

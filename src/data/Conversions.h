@@ -23,7 +23,7 @@ std::string DqtTablePath(const std::string& programDir);
 void SetBandLimits(Session& s);
 
 /// Storage text (digits, "FFFFFFFF" = none) to display text "000.00000"; empty for none.
-/// A non-numeric text reports Msg::NotIsNumeric and gives the lower band edge.
+/// A non-numeric text gives the lower band edge (ReportDamagedFrequencies names them).
 std::string StorageToFreq(const Session& s, std::string_view storage);
 
 /// True when a stored frequency holds something other than a number or "none" (a damaged

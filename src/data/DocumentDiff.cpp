@@ -9,13 +9,11 @@ std::string NoneText(int language) {
 }
 
 std::vector<ShownSetting> ShownSettings(const Session& s) {
-    Session quiet = s;
-    quiet.onMessage = nullptr; // a comparison only shows what is there
     std::vector<ShownSetting> out;
     for (const SettingRow& r : Catalogue())
         if (r.address >= 0)
             out.push_back(
-                {InLanguage(r.area, s.CurLanguage), LabelOf(r, s.CurLanguage), r.show(r, quiet)});
+                {InLanguage(r.area, s.CurLanguage), LabelOf(r, s.CurLanguage), r.show(r, s)});
     return out;
 }
 

@@ -38,28 +38,20 @@ FleetEntry* EntryOfSlot(RadioData& d, int slot) {
 
 } // namespace
 
-bool IsDtmfDigit(char c) {
-    return IsDigit(c) || c == '*' || c == '#' || (c >= 'A' && c <= 'D');
-}
-
-bool SetIdCode(DtmfInfo& d, std::string_view code) {
-    return CommitInto(d, &RadioData::DtmfInfo, "dtmf.id_code", code);
-}
-
-bool SetStunCode(DtmfInfo& d, std::string_view code) {
-    return CommitInto(d, &RadioData::DtmfInfo, "dtmf.stun_code", code);
-}
-
-bool IsAutodialCode(std::string_view code) {
-    RadioData d;
-    return !setFromText(d, "autodial.1.code", code);
-}
-
 bool SetEmbMsgLine(Text<32>& line, std::string_view text) {
     // A longer text fills the line; every character still has to be one the display has.
     const std::string_view rest = text.substr(std::min(text.size(), line.size()));
     if (!AllOf(rest, [](char c) { return c >= ' ' && c <= '~'; })) return false;
     return CommitInto(line, &RadioData::EmbMsg1, "message.line1", text.substr(0, line.size()));
+}
+
+std::string MessageLineText(const Text<32>& line) {
+    std::string_view t = line.full();
+    const auto nul = t.find('\0');
+    if (nul != std::string_view::npos) return std::string(t.substr(0, nul));
+    while (!t.empty() && t.back() == ' ')
+        t.remove_suffix(1);
+    return std::string(t);
 }
 
 std::optional<int> FleetCellValue(std::string_view typed, FleetColumn column) {
@@ -69,7 +61,9 @@ std::optional<int> FleetCellValue(std::string_view typed, FleetColumn column) {
         return std::nullopt;
     int n = 0;
     std::from_chars(typed.data(), typed.data() + typed.size(), n);
-    return isFleet ? std::clamp(n, 100, 349) - FleetOffset : std::clamp(n, 1000, 4999) - IdOffset;
+    const int stored = n - (isFleet ? FleetOffset : IdOffset);
+    if (stored < 1 || stored > (isFleet ? FleetNumberCount : IdNumberCount)) return std::nullopt;
+    return stored;
 }
 
 bool SetFleetEntry(RadioData& d, int slot, int fleet, int id) {

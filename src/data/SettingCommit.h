@@ -10,30 +10,20 @@
 
 namespace rv {
 
-/// True for the DTMF digits 0-9, '*', '#' and A-D.
-bool IsDtmfDigit(char c);
-
-/// Stores the DTMF ID code: 3 to 10 digits, blank-filled without an end mark. Anything else
-/// is refused and the stored code stays.
-bool SetIdCode(DtmfInfo& d, std::string_view code);
-
-/// Stores the stun code: up to 10 DTMF digits (a-d count as A-D); empty clears it. Anything
-/// else is refused and the stored code stays.
-bool SetStunCode(DtmfInfo& d, std::string_view code);
-
-/// True for an autodial code the radio can dial: up to 16 DTMF digits (A-D in capitals).
-bool IsAutodialCode(std::string_view code);
-
 /// Stores a line of the embedded message: printable ASCII only (the radio's display has
 /// no other characters); 32 characters or more fill the line. Anything else is refused.
 bool SetEmbMsgLine(Text<32>& line, std::string_view text);
+
+/// A line of the embedded message as typed: up to its end mark, leading blanks kept; a line
+/// without end mark (it fills the field) loses only its trailing blanks.
+std::string MessageLineText(const Text<32>& line);
 
 /// Which number of a fleet-list entry a cell holds.
 enum class FleetColumn { Fleet, Id };
 
 /// The stored value of a typed fleet-list cell: "A" or the word for all (either language)
-/// is 0; a number is brought into 100-349 (fleet) or 1000-4999 (ID) and stored less its
-/// offset. Anything else, an empty text included, is no value.
+/// is 0; a number of 100-349 (fleet) or 1000-4999 (ID) is stored less its offset. Anything
+/// else, a number outside the range or an empty text included, is no value.
 std::optional<int> FleetCellValue(std::string_view typed, FleetColumn column);
 
 /// Writes the fleet-list entry of row `slot` (1-8), appending one when the row has none.

@@ -181,10 +181,6 @@ const ChoiceList& GroupCodeChoices() {
     return l;
 }
 
-int FirstDigitDelayMs(int stored) {
-    return stored * 10;
-}
-
 const ChoiceList& BaudRateChoices() {
     static const ChoiceList l = Plain({"1200", "2400"});
     return l;
@@ -203,6 +199,14 @@ std::string AllText(int language) {
 const ChoiceList& MicSensitivityChoices() {
     static const ChoiceList l{{0, {"", "Normal", "常规"}}, {1, {"", "High", "高"}}};
     return l;
+}
+
+bool HasRussianVoice(const std::string& modelCode) {
+    return modelCode == "6415" || modelCode == "7415";
+}
+
+int PriorityChannelsOfModel(const std::string& modelCode) {
+    return modelCode == "813" || modelCode == "913" ? 8 : 16;
 }
 
 const ChoiceList& VoiceChoices() {
@@ -228,10 +232,6 @@ const ChoiceList& PttIdTypeChoices() {
 const ChoiceList& VoxDelayChoices() {
     static const ChoiceList l = Plain({"0.3", "0.5", "1", "1.5", "2", "3"});
     return l;
-}
-
-int TotSeconds(int stored) {
-    return stored * 15;
 }
 
 } // namespace rv

@@ -66,8 +66,6 @@ const ChoiceList& TranspondChoices();
 const ChoiceList& StunTypeChoices();
 /// DTMF group codes: 0 is "Off", otherwise the character code of A-D, * or #.
 const ChoiceList& GroupCodeChoices();
-/// First digit delay in ms as shown; stored in steps of 10 ms.
-int FirstDigitDelayMs(int stored);
 
 /// FleetSync baud rates, stored 0 and 1.
 const ChoiceList& BaudRateChoices();
@@ -82,13 +80,16 @@ std::string FleetNumberText(int value, int offset, bool allowsAll, int language)
 /// "All" in a language: a fleet-list entry for every fleet or ID.
 std::string AllText(int language);
 
+/// Russian voice prompts exist only in the export models.
+bool HasRussianVoice(const std::string& modelCode);
+/// The channels a model offers as priority channel: 8 for the two eight-channel models.
+int PriorityChannelsOfModel(const std::string& modelCode);
+
 /// Optional-feature lists, by stored list position.
 const ChoiceList& MicSensitivityChoices();
 const ChoiceList& VoiceChoices();
 const ChoiceList& PttIdModeChoices();
 const ChoiceList& PttIdTypeChoices();
 const ChoiceList& VoxDelayChoices();
-/// Time-out timer in seconds as shown; stored in steps of 15 s.
-int TotSeconds(int stored);
 
 } // namespace rv

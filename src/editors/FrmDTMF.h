@@ -14,6 +14,7 @@ class QTableWidget;
 
 namespace rv::ui {
 
+class SettingsBinder;
 class SettingsCellEditor;
 class SettingsCombo;
 
@@ -31,12 +32,9 @@ private:
     QWidget* buildEncodeTab();
     QWidget* buildDecodeTab();
     QWidget* buildAutodialTab();
-    void fillLists();
+    void bindControls();
     void showGrid();
-    void saveCombo1(int i);
-    void saveCombo2(int i);
-    void saveIdCode();
-    void saveStunCode();
+    void showCode(int row);
     void saveAutodial(int row, const QString& text);
 
     QTabWidget* tabs_ = nullptr;
@@ -57,6 +55,7 @@ private:
     QLineEdit* text3_ = nullptr;
     SettingsCellEditor* cellEditor_ = nullptr;
     CommandButtons buttons_;
+    SettingsBinder* binder_ = nullptr;
 };
 
 } // namespace rv::ui

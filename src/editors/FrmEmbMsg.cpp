@@ -38,8 +38,8 @@ void FrmEmbMsg::changeShowByLanguage() {
 
 void FrmEmbMsg::reShow() {
     const auto& d = ctx_.doc();
-    text1_[0]->setText(QString::fromLatin1(d.EmbMsg1.get()));
-    text1_[1]->setText(QString::fromLatin1(d.EmbMsg2.get()));
+    text1_[0]->setText(QString::fromLatin1(rv::MessageLineText(d.EmbMsg1)));
+    text1_[1]->setText(QString::fromLatin1(rv::MessageLineText(d.EmbMsg2)));
 }
 
 void FrmEmbMsg::store(int line) {
@@ -47,7 +47,7 @@ void FrmEmbMsg::store(int line) {
     // A character beyond ASCII arrives as bytes above 127, which the line refuses.
     if (!rv::SetEmbMsgLine(field, text1_[line]->text().toUtf8().toStdString())) {
         TellInvalidData(ctx_, this);
-        text1_[line]->setText(QString::fromLatin1(field.get()));
+        text1_[line]->setText(QString::fromLatin1(rv::MessageLineText(field)));
         return;
     }
     ctx_.notifyEdited(this);

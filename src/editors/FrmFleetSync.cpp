@@ -1,7 +1,9 @@
 #include "FrmFleetSync.h"
 
+#include "SettingsBinder.h"
 #include "SettingsCellEditor.h"
 #include "SettingsInput.h"
+#include "data/Catalogue.h"
 #include "data/SettingCommit.h"
 
 #include <QCheckBox>
@@ -24,14 +26,6 @@ using L = rv::LangText;
 const L Caption{"", "FleetSync", "FleetSync(队列同步)"};
 const std::array<L, 2> TabCaptions{{{"", "FleetSync", "队列同步"}, {"", "Fleet List", "队列表"}}};
 const std::array<L, 3> GridHeaders{{{"", "No.", "编号"}, {"", "Fleet", "队列"}, {"", "ID", "ID"}}};
-const std::array<L, 5> Labels{
-    {{"", "Fleet(Own)", "队列（自身）"},
-     {"", "ID(Own)", "ID（自身）"},
-     {"", "FleetSync Baud Rate[bps]", "队列同步波特率[bps]"},
-     {"", "Data TX Modulation Delay Time[ms]", "数据发射调制延迟时间[毫秒]"},
-     {"", "Message Mode Timer[s]", "信息模式定时器[秒]"}}};
-const L SideTone{"", "PTT ID Side Tone", "PTT ID 侧音"};
-const QString Blank = QStringLiteral(" ");
 
 enum Box { OwnFleet, OwnId, Baud, TxDelay, MsgTimer };
 enum Column { NoCol, FleetCol, IdCol };
@@ -47,29 +41,12 @@ constexpr Range IdRange{1000, 4999, rv::IdOffset, 4};
 const Range& RangeOf(int col) {
     return col == FleetCol ? FleetRange : IdRange;
 }
-rv::FleetColumn ColumnOf(int col) {
-    return col == FleetCol ? rv::FleetColumn::Fleet : rv::FleetColumn::Id;
+std::string CellKey(int row, int col) {
+    return "fleet." + std::to_string(row + 1) + (col == FleetCol ? ".fleet" : ".id");
 }
 
 QString AllText(int language) {
     return QString::fromStdString(rv::AllText(language));
-}
-
-QStringList WithBlank(QStringList l) {
-    l.prepend(Blank);
-    return l;
-}
-
-/// Removes the blank first entry, keeping what the box shows.
-void DropBlank(SettingsCombo* box) {
-    if (box->count() == 0 || box->itemText(0) != Blank) return;
-    const QString shown = box->shownText();
-    box->removeItem(0);
-    box->showText(shown);
-}
-
-void AddBlank(SettingsCombo* box) {
-    if (box->count() == 0 || box->itemText(0) != Blank) box->insertItem(0, Blank);
 }
 
 } // namespace
@@ -98,24 +75,13 @@ QWidget* FrmFleetSync::buildSettingsTab() {
     check1_->setObjectName(QStringLiteral("Check1"));
     form->addRow(check1_);
 
-    connect(combo1_[OwnFleet], &QComboBox::activated, this, [this] { ownFleetChosen(); });
-    connect(combo1_[OwnId], &QComboBox::activated, this, [this] { ownIdChosen(); });
-    connect(combo1_[Baud], &QComboBox::activated, this, [this](int p) {
-        ctx_.doc().FleetSyncInfo.BaudRate = Int16(p);
-        ctx_.notifyEdited(this);
-    });
-    connect(combo1_[TxDelay], &QComboBox::activated, this, [this](int p) {
-        ctx_.doc().FleetSyncInfo.TxModDelay = p;
-        ctx_.notifyEdited(this);
-    });
-    connect(combo1_[MsgTimer], &QComboBox::activated, this, [this](int p) {
-        ctx_.doc().FleetSyncInfo.MsgModeTimer = p;
-        ctx_.notifyEdited(this);
-    });
-    connect(check1_, &QCheckBox::clicked, this, [this](bool on) {
-        ctx_.doc().FleetSyncInfo.PttIdSideTone = on ? 1 : 0;
-        ctx_.notifyEdited(this);
-    });
+    binder_ = new SettingsBinder(this);
+    binder_->bind(combo1_[OwnFleet], "fleetsync.own_fleet", label1_[OwnFleet]);
+    binder_->bind(combo1_[OwnId], "fleetsync.own_id", label1_[OwnId]);
+    binder_->bind(combo1_[Baud], "fleetsync.baud_rate", label1_[Baud]);
+    binder_->bind(combo1_[TxDelay], "fleetsync.tx_modulation_delay", label1_[TxDelay]);
+    binder_->bind(combo1_[MsgTimer], "fleetsync.message_mode_timer", label1_[MsgTimer]);
+    binder_->bind(check1_, "fleetsync.ptt_id_side_tone");
     return page;
 }
 
@@ -135,97 +101,21 @@ QWidget* FrmFleetSync::buildListTab() {
     return page;
 }
 
-void FrmFleetSync::fillLists() {
-    combo1_[OwnFleet]->setEntries(WithBlank(Numbers(FleetRange.low, FleetRange.high)));
-    combo1_[OwnId]->setEntries(WithBlank(Numbers(IdRange.low, IdRange.high)));
-    combo1_[Baud]->setEntries(Entries(rv::BaudRateChoices(), ctx_.lang()));
-    combo1_[TxDelay]->setEntries(Numbers(0, 6000));
-    combo1_[MsgTimer]->setEntries(OffAndNumbers(ctx_.lang(), 300));
-}
-
 void FrmFleetSync::changeShowByLanguage() {
     const int lang = ctx_.lang();
     setWindowTitle(Tr(lang, Caption));
     for (int i = 0; i < 2; ++i)
         tabs_->setTabText(i, Tr(lang, TabCaptions[i]));
-    for (int i = 0; i < 5; ++i)
-        label1_[i]->setText(Tr(lang, Labels[i]));
-    check1_->setText(Tr(lang, SideTone));
+    binder_->caption();
     grid_->setHorizontalHeaderLabels(
         {Tr(lang, GridHeaders[0]), Tr(lang, GridHeaders[1]), Tr(lang, GridHeaders[2])});
     buttons_.caption(lang);
-    fillLists();
     reShow();
 }
 
 void FrmFleetSync::reShow() {
-    const auto& f = ctx_.doc().FleetSyncInfo;
-    showOwn();
-    combo1_[Baud]->showEntry(f.BaudRate);
-    combo1_[TxDelay]->showEntry(f.TxModDelay);
-    combo1_[MsgTimer]->showEntry(f.MsgModeTimer);
-    check1_->setChecked(f.PttIdSideTone == 1);
+    binder_->show();
     showGrid();
-}
-
-void FrmFleetSync::showOwn() {
-    const auto& f = ctx_.doc().FleetSyncInfo;
-    auto* fleet = combo1_[OwnFleet];
-    auto* id = combo1_[OwnId];
-    if (f.OwnFleet == 255) {
-        AddBlank(fleet);
-        AddBlank(id);
-        fleet->showEntry(0);
-        id->showEntry(0);
-        return;
-    }
-    DropBlank(fleet);
-    DropBlank(id);
-    // A value outside the lists shows nothing rather than a number the radio cannot hold.
-    fleet->showEntry(f.OwnFleet - 1);
-    id->showEntry(f.OwnId - 1);
-}
-
-void FrmFleetSync::ownFleetChosen() {
-    auto& f = ctx_.doc().FleetSyncInfo;
-    auto* fleet = combo1_[OwnFleet];
-    auto* id = combo1_[OwnId];
-    if (fleet->currentIndex() < 0) return;
-    if (fleet->currentText() == Blank) {
-        AddBlank(id);
-        id->showEntry(0);
-        f.OwnFleet = 255;
-        f.OwnId = 0;
-    } else {
-        if (id->shownText() == Blank) {
-            DropBlank(id);
-            id->showEntry(0);
-            f.OwnId = 1;
-        }
-        DropBlank(fleet);
-        f.OwnFleet = Int16(fleet->currentText().toInt() - FleetRange.offset);
-    }
-    ctx_.notifyEdited(this);
-}
-
-void FrmFleetSync::ownIdChosen() {
-    auto& f = ctx_.doc().FleetSyncInfo;
-    auto* fleet = combo1_[OwnFleet];
-    auto* id = combo1_[OwnId];
-    if (id->currentIndex() < 0) return;
-    if (id->currentText() == Blank) {
-        f.OwnId = 0;
-    } else {
-        const int chosen = id->currentText().toInt();
-        if (fleet->shownText() == Blank) {
-            DropBlank(fleet);
-            fleet->showEntry(0);
-            ownFleetChosen();
-        }
-        DropBlank(id);
-        f.OwnId = chosen - IdRange.offset;
-    }
-    ctx_.notifyEdited(this);
 }
 
 void FrmFleetSync::showGrid() {
@@ -246,46 +136,18 @@ QChar FrmFleetSync::cellKey(QChar c) const {
 }
 
 void FrmFleetSync::commitCell(int row, int col, const QString& typed) {
-    auto& d = ctx_.doc();
-    const int slot = row + 1;
-    if (typed.isEmpty()) {
-        // An emptied cell empties its row.
-        rv::RemoveFleetEntry(d, slot);
-    } else {
-        // A number outside its range is brought into it; the other cell of a new row
-        // becomes "All".
-        const int other = col == FleetCol ? IdCol : FleetCol;
-        const QString otherText = grid_->item(row, other)->text();
-        const auto value = rv::FleetCellValue(typed.toUtf8().toStdString(), ColumnOf(col));
-        const auto otherValue =
-            otherText.isEmpty()
-                ? std::optional<int>(0)
-                : rv::FleetCellValue(otherText.toUtf8().toStdString(), ColumnOf(other));
-        const bool stored = value && otherValue &&
-                            rv::SetFleetEntry(d, slot, col == FleetCol ? *value : *otherValue,
-                                              col == IdCol ? *value : *otherValue);
-        if (!stored) {
-            TellInvalidData(ctx_, this); // the row keeps its stored entry
-            return;
-        }
-    }
+    // An emptied cell empties its row; the other cell of a new row becomes "All"; a number
+    // outside its range is refused and the row keeps its entry.
+    const auto result = rv::commitText(ctx_.session, CellKey(row, col), typed.toStdString());
+    if (result.refusal) TellInvalidData(ctx_, this);
     showRow(row);
-    ctx_.notifyEdited(this);
+    if (!result.changed.empty()) ctx_.notifyEdited(this);
 }
 
 void FrmFleetSync::showRow(int row) {
-    const auto& d = ctx_.doc();
-    QString fleet, id;
-    for (int i = 0; i < std::clamp<int>(d.FleetCount, 0, Rows); ++i) {
-        const auto& e = d.Fleets[std::size_t(i)];
-        if (e.Slot != row + 1) continue;
-        fleet = QString::fromStdString(
-            rv::FleetNumberText(e.Fleet, FleetRange.offset, true, ctx_.lang()));
-        id = QString::fromStdString(
-            rv::FleetNumberText(e.IdValue, IdRange.offset, true, ctx_.lang()));
-    }
-    grid_->item(row, FleetCol)->setText(fleet);
-    grid_->item(row, IdCol)->setText(id);
+    for (const int col : {FleetCol, IdCol})
+        grid_->item(row, col)->setText(
+            QString::fromStdString(rv::textOf(ctx_.session, CellKey(row, col))));
 }
 
 } // namespace rv::ui

@@ -13,6 +13,7 @@ class QTableWidget;
 
 namespace rv::ui {
 
+class SettingsBinder;
 class SettingsCellEditor;
 class SettingsCombo;
 
@@ -29,11 +30,7 @@ public:
 private:
     QWidget* buildSettingsTab();
     QWidget* buildListTab();
-    void fillLists();
-    void showOwn();
     void showGrid();
-    void ownFleetChosen();
-    void ownIdChosen();
     void commitCell(int row, int col, const QString& text);
     void showRow(int row);
     QChar cellKey(QChar c) const;
@@ -46,6 +43,7 @@ private:
     QLineEdit* text1_ = nullptr;
     SettingsCellEditor* cellEditor_ = nullptr;
     CommandButtons buttons_;
+    SettingsBinder* binder_ = nullptr;
 };
 
 } // namespace rv::ui

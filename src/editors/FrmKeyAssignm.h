@@ -9,6 +9,7 @@ class QLabel;
 
 namespace rv::ui {
 
+class SettingsBinder;
 class SettingsCombo;
 
 /// The key assignment window: the functions of the programmable keys PF1 and PF2.
@@ -19,15 +20,11 @@ public:
     void changeShowByLanguage() override;
     void reShow() override;
 
-    /// The text a function code shows; empty for a code without one.
-    static QString FunctionText(int language, int code);
-
 private:
-    void saveKey(int key);
-
     std::array<SettingsCombo*, 2> combo1_{};
     std::array<QLabel*, 2> label1_{};
     CommandButtons buttons_;
+    SettingsBinder* binder_ = nullptr;
 };
 
 } // namespace rv::ui

@@ -13,6 +13,7 @@ class QLineEdit;
 
 namespace rv::ui {
 
+class SettingsBinder;
 class SettingsCombo;
 
 /// The optional features window: time-out timer, squelch, voice annunciation, VOX, clone
@@ -25,20 +26,14 @@ public:
     void changeShowByLanguage() override;
     void reShow() override;
 
-    /// Writes the one field named by `id` (1 to 20) from its control; other ids do nothing.
-    void SaveOptFeat(int id);
     /// Enables the VOX detail controls when `on` is 1, greys them otherwise.
     void EnableVOX(int on);
-    /// True when `index` lies past the last entry of the box.
-    static bool NotInComboList(const QComboBox* box, int index);
 
 private:
     void buildControls();
-    void wireControls();
-    void fillLists();
+    void bindControls();
+    void showWindowRules();
     void applyPttIdTextRule(int position);
-    void saveCombo1(int i);
-    void saveText(int i);
 
     std::array<SettingsCombo*, 5> combo1_{};
     std::array<QLabel*, 5> label1_{};
@@ -54,6 +49,7 @@ private:
     QGroupBox* voxFrame_ = nullptr;
     QGroupBox* modeFrame_ = nullptr;
     CommandButtons buttons_;
+    SettingsBinder* binder_ = nullptr;
 };
 
 } // namespace rv::ui

@@ -9,6 +9,7 @@ class QLabel;
 
 namespace rv::ui {
 
+class SettingsBinder;
 class SettingsCombo;
 
 /// The scan information window: priority mode and channel, look-back times, revert
@@ -22,15 +23,12 @@ public:
     void reShow() override;
 
 private:
-    void fillLists();
-    void fillRevertList(int mode);
     void enableByMode(int mode);
-    void commit(int i);
-    void commitPriorityMode();
 
     std::array<SettingsCombo*, 7> combo1_{};
     std::array<QLabel*, 7> label1_{};
     CommandButtons buttons_;
+    SettingsBinder* binder_ = nullptr;
 };
 
 } // namespace rv::ui

@@ -22,8 +22,7 @@ public:
 
 private:
     void commitCell(int row, int col, const QString& text);
-    void storeRow(int row);
-    void recomputeMarks();
+    void showRow(int row);
     void onEnter();
 
     QTableWidget* grid_ = nullptr;

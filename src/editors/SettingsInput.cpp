@@ -192,18 +192,6 @@ void FocusNext(QWidget* w) {
     }
 }
 
-QString CheckFreqShown(AppContext& ctx, QWidget* parent, const QString& typed) {
-    // The warning belongs to this window: collect it here instead of leaving it to whoever
-    // else listens to the session, and show it once the value is known.
-    std::vector<rv::Msg> said;
-    auto previous = std::exchange(ctx.session.onMessage, [&said](rv::Msg m) { said.push_back(m); });
-    const std::string shown = rv::CheckFreq(ctx.session, typed.toLatin1().toStdString());
-    ctx.session.onMessage = std::move(previous);
-    for (rv::Msg m : said)
-        Ask(ctx, parent, m);
-    return QString::fromLatin1(shown);
-}
-
 void TellInvalidData(AppContext& ctx, QWidget* parent) {
     Tell(ctx, parent, QString::fromStdString(rv::MsgText(rv::Msg::InvalidData, ctx.lang())),
          rv::MsgIcon::Error);
@@ -219,18 +207,6 @@ void CloseChildWindow(QWidget* w) {
         frame->close();
     else
         w->close();
-}
-
-int EntryNumber(const QString& text) {
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    return ok ? n : 0;
-}
-
-QStringList OffAndNumbers(int language, int last) {
-    QStringList l{QString::fromStdString(rv::OffText(language))};
-    l << Numbers(1, last);
-    return l;
 }
 
 QStringList Entries(const rv::ChoiceList& list, int language) {

@@ -63,10 +63,6 @@ void InstallEnterMovesFocusOnControls(QWidget* window);
 /// Moves the focus to the next control of the same child window, as Tab would.
 void FocusNext(QWidget* w);
 
-/// Checks a typed frequency against the band (limits and channel step) and returns its
-/// display text; an out-of-range warning is shown through the prompt of `ctx`.
-QString CheckFreqShown(AppContext& ctx, QWidget* parent, const QString& typed);
-
 /// Tells the user that a value was refused: "Invalid Data" with an error icon.
 void TellInvalidData(AppContext& ctx, QWidget* parent);
 
@@ -75,12 +71,6 @@ void SetCloseHelpCaptions(int language, QPushButton* close, QPushButton* help);
 
 /// Closes a child window, together with the document-area frame that holds it.
 void CloseChildWindow(QWidget* w);
-
-/// Stored value of a list entry given as a number ("Off" is 0, "7" is 7).
-int EntryNumber(const QString& text);
-
-/// The list "Off", "1" ... "last" with "Off" in a language.
-QStringList OffAndNumbers(int language, int last);
 
 /// The texts of a value list in a language, in list order.
 QStringList Entries(const rv::ChoiceList& list, int language);

@@ -6,6 +6,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include "CliRunner.h"
@@ -56,11 +59,13 @@ TEST(HistoryCommands, BackupsListsEachRadioNewestFirstWithTheModelOfItsImage) {
 
     const auto one =
         rvtest::RunCli({"backups", "--backup-dir", tmp.path(), "--serial", " C0000002 ", "--json"});
-    EXPECT_EQ(one.out, "[\n  {\n    \"serial\": \"C0000002\",\n    \"date\": "
-                       "\"2026-12-07T10:30:00\",\n    \"model\": \"7415\",\n    \"band\": \"" +
-                           b + "\",\n    \"file\": \"" + p +
-                           "C0000002-20261207-103000.img\",\n    \"data\": \"" + p +
-                           "C0000002-20261207-103000.dat\"\n  }\n]\n");
+    const QJsonObject expectedEntry{{"serial", "C0000002"},
+                                    {"date", "2026-12-07T10:30:00"},
+                                    {"model", "7415"},
+                                    {"band", b},
+                                    {"file", p + "C0000002-20261207-103000.img"},
+                                    {"data", p + "C0000002-20261207-103000.dat"}};
+    EXPECT_EQ(QJsonDocument::fromJson(one.out.toUtf8()).array(), QJsonArray{expectedEntry});
     const auto zh = rvtest::RunCli({"backups", "--backup-dir", tmp.path(), "--lang", "zh"});
     EXPECT_TRUE(zh.out.startsWith("序列号    日期")) << zh.out.toStdString();
     const auto missing = rvtest::RunCli({"backups", "--backup-dir", p + "nosuch"});

@@ -98,6 +98,43 @@ TEST_F(SettingsCommands, SetChangesOneSettingThatDiffShowsUnderItsLabel) {
     EXPECT_GT(checked, 60);
 }
 
+// `keys --json` and `get --json` are valid UTF-8 JSON in both languages, and the bounds a
+// script reads from `keys` are the ones `set` keeps: min and max taken, one step beyond refused.
+TEST_F(SettingsCommands, JsonIsValidInBothLanguagesAndKeysGiveTheBoundsSetKeeps) {
+    makeBase();
+    for (const QString lang : {"en", "zh"}) {
+        const int language = lang == "zh" ? rv::Chinese : rv::English;
+        for (const QStringList& command :
+             {QStringList{"keys"}, QStringList{"get", path("a.dat")}}) {
+            SCOPED_TRACE((command[0] + " " + lang).toStdString());
+            QJsonParseError error;
+            const auto rows =
+                QJsonDocument::fromJson(
+                    RunCli(command + QStringList{"--json", "--lang", lang}).out.toUtf8(), &error)
+                    .array();
+            ASSERT_EQ(error.error, QJsonParseError::NoError);
+            ASSERT_EQ(rows.size(), int(rv::Catalogue().size()));
+            for (const auto& k : rows) {
+                const QJsonObject o = k.toObject();
+                const rv::SettingRow* row = rv::findRow(o["key"].toString().toStdString());
+                ASSERT_TRUE(row);
+                EXPECT_EQ(o["label"].toString().toStdString(), rv::LabelOf(*row, language));
+                if (row->kind != RowKind::Number || !o.contains("step") || row->readOnly ||
+                    (row->key.find(".1.") == std::string::npos && row->key.find("fleet.") == 0))
+                    continue;
+                const int max = o["max"].toInt();
+                for (const auto& [value, taken] : {std::pair{o["min"].toInt(), true},
+                                                   {max, true},
+                                                   {max + o["step"].toInt(), false}}) {
+                    rv::Session s = base;
+                    EXPECT_EQ(!rv::setFromText(s, row->key, std::to_string(value)), taken)
+                        << row->key << "=" << value;
+                }
+            }
+        }
+    }
+}
+
 // One refused value of every kind: exit 2, the key, value and rule named, the file and the
 // output untouched. Control bytes from a file never reach the terminal.
 TEST_F(SettingsCommands, RefusedValuesWriteNothingAndControlBytesStayOffTheTerminal) {
@@ -112,7 +149,8 @@ TEST_F(SettingsCommands, RefusedValuesWriteNothingAndControlBytesStayOffTheTermi
         {"scan.priority=Sometimes", "one of None|Fixd|Selected"},
         {"optional.beep=2", "Off|On"},
         {"dtmf.id_code=12E", "3 to 10 characters of 0123456789"},
-        {"channel.1.rx_frequency=520", "a frequency of the band in MHz"},
+        {"channel.1.rx_frequency=520", "a frequency of 400..470 MHz on the 5 / 6.25 kHz raster"},
+        {"channel.1.rx_frequency=446.0037", "on the 5 / 6.25 kHz raster"},
         {"channel.2.tx_power=Low", "not programmed"},
         {"model.model=582", "read only"},
     };

@@ -6,7 +6,10 @@
 #include "data/DocumentDiff.h"
 #include "data/Image.h"
 #include "data/ImageCompare.h"
+#include "data/ImageMap.h"
 
+#include <algorithm>
+#include <random>
 #include <set>
 
 namespace {
@@ -188,8 +191,8 @@ TEST(Catalogue, ValuesLandAtThePublishedPlaces) {
     };
     const Case cases[] = {
         {"channel.3.busy_lockout", "Off", 60, 0x18, 0, nullptr},
-        {"channel.3.busy_lockout", "Carrier", 60, 0x18, 1, "Busy Lockout"},
-        {"channel.3.busy_lockout", "Option Signalling", 60, 0x18, 3, "Busy Lockout"},
+        {"channel.3.busy_lockout", "Carrier", 60, 0x18, 1, "Busy Channel Lockout"},
+        {"channel.3.busy_lockout", "Option Signalling", 60, 0x18, 3, "Busy Channel Lockout"},
         {"channel.3.opt_signal", "None", 60, 0x06, 0, "Opt Signal"},
         {"channel.3.opt_signal", "FleetSync", 60, 0x06, 2, "Opt Signal"},
         {"channel.3.sp_unmute", "QT/DQT or Opt.Sig", 60, 0x60, 2, "SP Unmute"},
@@ -220,6 +223,164 @@ TEST(Catalogue, ValuesLandAtThePublishedPlaces) {
         const auto rows = rv::CompareDocuments(base, s);
         ASSERT_FALSE(rows.empty());
         EXPECT_EQ(rows.front().item, c.item);
+    }
+}
+
+// A commit lists exactly the settings that now show another value, the committed one first,
+// and names the coupled ones.
+TEST(Catalogue, CommitReportsEveryChangedKey) {
+    rv::Session base = Base();
+    ASSERT_EQ(rv::setFromText(base, "channel.2.busy_lockout", "QT/DQ"), std::nullopt);
+    for (const auto& [key, value] : {std::pair{"channel.2.busy_lockout", "Carrier"},
+                                     {"channel.2.opt_signal", "None"},
+                                     {"channel.2.decode_tone", "None"},
+                                     {"channel.2.rx_frequency", ""},
+                                     {"fleetsync.own_fleet", ""},
+                                     {"testfreq.3.rx", "441"},
+                                     {"fleet.2.fleet", ""}}) {
+        SCOPED_TRACE(std::string(key) + "=" + value);
+        rv::Session s = base;
+        const rv::CommitResult r = rv::commitText(s, key, value);
+        std::set<std::string> expected;
+        for (const SettingRow& row : rv::Catalogue())
+            if (rv::textOf(base, row.key) != rv::textOf(s, row.key)) expected.insert(row.key);
+        ASSERT_FALSE(r.changed.empty());
+        EXPECT_EQ(r.changed.front().key, key);
+        std::set<std::string> reported;
+        for (const rv::Change& c : r.changed)
+            reported.insert(c.key);
+        EXPECT_EQ(reported, expected);
+        EXPECT_EQ(r.changed.size() > 1, !rv::AlsoChangedText(r, key, rv::English).empty());
+    }
+}
+
+// `set` takes only what the window offers for the document and stores exactly what it was
+// given: no value turned into a neighbour, moved onto the raster or trimmed.
+TEST(Catalogue, SetTakesOnlyOfferedValuesAndStoresThemAsGiven) {
+    using Setup = std::vector<std::pair<const char*, const char*>>;
+    const Setup plain{{"channel.5.decode_tone", "None"}, {"channel.5.opt_signal", "None"}};
+    struct Case {
+        const char* model;
+        Setup setup;
+        const char* key;
+        const char* value;
+        std::vector<std::pair<const char*, const char*>> shown; ///< empty: refused
+    };
+    const Case cases[] = {
+        {"592", {}, "optional.voice_annunciation", "Russian", {}},
+        {"7415", {}, "optional.voice_annunciation", "Russian", {{"", "Russian"}}},
+        {"813", {}, "scan.priority_channel", "9", {}},
+        {"7415", plain, "channel.5.busy_lockout", "QT/DQ", {}},
+        {"7415", plain, "channel.5.sp_unmute", "Carrier + Opt.Sig.", {}},
+        {"7415", {}, "channel.5.sp_unmute", "Carrier", {}},
+        {"7415", {}, "channel.5.rx_frequency", "446.0037", {}},
+        {"7415", {}, "testfreq.5.rx", "446.0037", {}},
+        {"7415", {}, "message.line1", "  TWO  BLANKS", {{"", "  TWO  BLANKS"}}},
+        {"7415",
+         {{"fleetsync.own_fleet", ""}},
+         "fleetsync.own_id",
+         "2100",
+         {{"", "2100"}, {"fleetsync.own_fleet", "100"}}},
+        {"7415",
+         {{"fleetsync.own_fleet", ""}},
+         "fleetsync.own_fleet",
+         "300",
+         {{"", "300"}, {"fleetsync.own_id", "1000"}}},
+        {"7415", {}, "fleetsync.own_fleet", "", {{"", ""}, {"fleetsync.own_id", ""}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.model) + " " + c.key + "=" + c.value);
+        rv::Session s = Base();
+        s.CurModelCode = c.model;
+        for (const auto& [k, v] : c.setup)
+            ASSERT_EQ(rv::setFromText(s, k, v), std::nullopt) << k;
+        const rv::Session before = s;
+        const auto refusal = rv::setFromText(s, c.key, c.value);
+        EXPECT_EQ(refusal.has_value(), c.shown.empty());
+        if (c.shown.empty()) {
+            EXPECT_EQ(Encoded(s), Encoded(before));
+        }
+        for (const auto& [k, v] : c.shown)
+            EXPECT_EQ(rv::textOf(s, *k ? k : c.key), v);
+    }
+}
+
+// A test-frequency edit changes the bytes of that entry only: every other entry keeps the
+// marks it was read with, and an unchanged frequency keeps its own.
+TEST(Catalogue, TestFrequencyEditKeepsTheOtherEntriesMarks) {
+    rv::Session s = Base();
+    rv::MemoryImage image = Encoded(s);
+    for (int n = 1; n <= 16; ++n)
+        image[std::size_t(rv::image::TestSigAt(n))] = 0xF2; // as a radio might hold them
+    rv::DecodeImage(image, s);
+    for (const char* value : {"441", "440"}) {
+        ASSERT_EQ(rv::setFromText(s, "testfreq.2.rx", value), std::nullopt);
+        const rv::MemoryImage after = Encoded(s);
+        for (int n = 1; n <= 16; ++n) {
+            const auto at = std::size_t(rv::image::TestSigAt(n));
+            EXPECT_EQ(after[at], n == 2 ? 0x22 : 0xF2) << "entry " << n;
+        }
+    }
+}
+
+// Values a row offers for the document, in the form `get` prints them: its list entries, the
+// ends of its range, a frequency of the band, a text of its characters.
+std::vector<std::string> Offered(const SettingRow& r, const rv::Session& s) {
+    switch (r.kind) {
+    case RowKind::Choice:
+    case RowKind::Flag:
+        return rv::ChoiceTexts(rv::OfferedChoices(r, s), s.CurLanguage);
+    case RowKind::Text:
+        return {std::string(std::size_t(std::max(r.minWidth, 3)),
+                            r.allowed.empty() ? 'Z' : r.allowed[2])};
+    case RowKind::Number:
+        break;
+    }
+    if (r.unit == "MHz") return {"446.00625", "470.00000"};
+    std::vector<std::string> out{std::to_string(r.high * r.scale + r.offset)};
+    if (rv::HasZeroWord(r)) out.push_back(rv::InLanguage(r.zeroWord, s.CurLanguage));
+    out.push_back(std::to_string((r.low + (rv::HasZeroWord(r) ? r.step : 0)) * r.scale + r.offset));
+    return out;
+}
+
+// Every row on random documents: each value it offers is stored as given, read back and
+// reported as the change; a value it does not offer is refused, and the same value again,
+// like a refusal, leaves the image byte for byte.
+TEST(Catalogue, EveryRowTakesExactlyWhatItOffersOnRandomDocuments) {
+    std::mt19937 rng(52);
+    std::vector<const SettingRow*> rows;
+    for (const SettingRow& r : rv::Catalogue())
+        if (!r.readOnly) rows.push_back(&r);
+    for (int doc = 0; doc < 24; ++doc) {
+        rv::Session base = Base();
+        base.CurModelCode = doc % 3 ? "7415" : "592";
+        base.CurLanguage = doc % 4 ? rv::English : rv::Chinese;
+        for (int i = 0; i < 60; ++i) {
+            const SettingRow& r = *rows[rng() % rows.size()];
+            const auto values = Offered(r, base);
+            if (!values.empty()) rv::commitText(base, r.key, values[rng() % values.size()]);
+        }
+        const rv::MemoryImage image = Encoded(base);
+        for (const SettingRow* r : rows) {
+            SCOPED_TRACE(std::to_string(doc) + " " + r->key);
+            const std::string was = rv::textOf(base, r->key);
+            for (const std::string& v : Offered(*r, base)) {
+                rv::Session s = base;
+                const rv::CommitResult c = rv::commitText(s, r->key, v);
+                ASSERT_EQ(c.refusal, std::nullopt) << v;
+                EXPECT_EQ(rv::textOf(s, r->key), v);
+                if (v == was) {
+                    EXPECT_TRUE(c.changed.empty());
+                    EXPECT_EQ(Encoded(s), image) << v;
+                } else {
+                    ASSERT_FALSE(c.changed.empty()) << v;
+                    EXPECT_EQ(c.changed.front(), (rv::Change{r->key, was, v}));
+                }
+            }
+            rv::Session s = base;
+            EXPECT_TRUE(rv::commitText(s, r->key, "\x7Fnot offered").refusal);
+            EXPECT_EQ(Encoded(s), image);
+        }
     }
 }
 

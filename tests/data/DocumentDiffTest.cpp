@@ -14,8 +14,8 @@ TEST(ImageCompare, AddressesNameTheirSettingInBothLanguages) {
     };
     const Case cases[] = {
         {0x30, "Channel 3: RX Frequency", "信道 3: 接收频率"},
-        {16 * 16 + 12, "Channel 16: Opt Signal, Busy Lockout, SP Unmute, Compander",
-         "信道 16: 可选信令, 繁忙锁定, 静噪开启, 压扩"},
+        {16 * 16 + 12, "Channel 16: Opt Signal, Busy Channel Lockout, SP Unmute, Compander",
+         "信道 16: 可选信令, 繁忙信道锁定, SP不静音, 压扩器"},
         {380, "channel list", "信道列表"},
         {467, "FleetSync: Fleet List 5 Fleet", "FleetSync(队列同步): 队列表 5 队列"},
         {482, "test frequency signalling", "测试频率信令"},

@@ -1,4 +1,5 @@
 #include "data/SettingCommit.h"
+#include "data/Catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -18,22 +19,22 @@ TEST(SettingCommit, DtmfCodesRefuseWhatTheKeysRefuse) {
         {"12 3", false, false},
     };
     for (const Case& c : cases) {
-        rv::DtmfInfo d;
-        d.IdCode.assign("555");
-        d.StunCode.set("9");
-        EXPECT_EQ(rv::SetIdCode(d, c.text), c.idOk) << c.text;
-        EXPECT_EQ(d.IdCode.get(), c.idOk ? std::string(c.text) : "555") << c.text;
-        EXPECT_EQ(rv::SetStunCode(d, c.text), c.stunOk) << c.text;
+        rv::RadioData d;
+        d.DtmfInfo.IdCode.assign("555");
+        d.DtmfInfo.StunCode.set("9");
+        EXPECT_EQ(!rv::setFromText(d, "dtmf.id_code", c.text), c.idOk) << c.text;
+        EXPECT_EQ(d.DtmfInfo.IdCode.get(), c.idOk ? std::string(c.text) : "555") << c.text;
+        EXPECT_EQ(!rv::setFromText(d, "dtmf.stun_code", c.text), c.stunOk) << c.text;
         if (!c.stunOk) {
-            EXPECT_EQ(d.StunCode.get(), "9") << c.text;
+            EXPECT_EQ(d.DtmfInfo.StunCode.get(), "9") << c.text;
         }
     }
-    rv::DtmfInfo d;
-    ASSERT_TRUE(rv::SetStunCode(d, "ab*"));
-    EXPECT_EQ(d.StunCode.get(), "AB*");
-    EXPECT_TRUE(rv::IsAutodialCode("0123456789ABCD*#"));
-    EXPECT_FALSE(rv::IsAutodialCode("0123456789ABCD*#1"));
-    EXPECT_FALSE(rv::IsAutodialCode("12E"));
+    rv::RadioData d;
+    ASSERT_FALSE(rv::setFromText(d, "dtmf.stun_code", "ab*"));
+    EXPECT_EQ(d.DtmfInfo.StunCode.get(), "AB*");
+    EXPECT_FALSE(rv::setFromText(d, "autodial.1.code", "0123456789ABCD*#"));
+    EXPECT_TRUE(rv::setFromText(d, "autodial.1.code", "0123456789ABCD*#1"));
+    EXPECT_TRUE(rv::setFromText(d, "autodial.1.code", "12E"));
 }
 
 TEST(SettingCommit, EmbeddedMessageTakesPrintableAsciiOnly) {
@@ -58,10 +59,14 @@ TEST(SettingCommit, FleetCellsReadAllOrANumberInRange) {
         {"A", FleetColumn::Fleet, 0},
         {"All", FleetColumn::Id, 0},
         {"\xe6\x89\x80\xe6\x9c\x89", FleetColumn::Id, 0},
-        {"50", FleetColumn::Fleet, 1},
+        {"50", FleetColumn::Fleet, std::nullopt},
+        {"099", FleetColumn::Fleet, std::nullopt},
+        {"100", FleetColumn::Fleet, 1},
         {"150", FleetColumn::Fleet, 51},
-        {"999", FleetColumn::Fleet, 250},
-        {"5000", FleetColumn::Id, 4000},
+        {"349", FleetColumn::Fleet, 250},
+        {"350", FleetColumn::Fleet, std::nullopt},
+        {"5000", FleetColumn::Id, std::nullopt},
+        {"4999", FleetColumn::Id, 4000},
         {"1000", FleetColumn::Id, 1},
         {"1500", FleetColumn::Fleet, std::nullopt},
         {"ABCDEF", FleetColumn::Id, std::nullopt},

@@ -94,7 +94,7 @@ protected:
     }
 };
 
-TEST_F(SettingsDtmfTest, ShortIdCodeIsRefusedAndZerosShown) {
+TEST_F(SettingsDtmfTest, ShortIdCodeIsRefusedAndTheKeptCodeShown) {
     ctx.doc().DtmfInfo.IdCode.assign("4711");
     auto w = open<FrmDTMF>();
     Child<QTabWidget>(w.get(), "SSTab1")->setCurrentIndex(1);
@@ -103,7 +103,7 @@ TEST_F(SettingsDtmfTest, ShortIdCodeIsRefusedAndZerosShown) {
     TypeInto(id, "12");
     ASSERT_EQ(prompt->asked.size(), 1);
     EXPECT_EQ(prompt->asked[0], "Invalid Data");
-    EXPECT_EQ(id->text(), "000");
+    EXPECT_EQ(id->text(), "4711");
     EXPECT_EQ(ctx.doc().DtmfInfo.IdCode.get(), "4711");
 
     TypeInto(id, "9x8a7654321");

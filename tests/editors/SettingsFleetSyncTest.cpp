@@ -97,13 +97,17 @@ TEST_F(SettingsFleetSyncTest, OtherSettingsStoreTheirPosition) {
     EXPECT_EQ(f.PttIdSideTone, 0);
 }
 
-TEST_F(SettingsFleetSyncTest, ListNumbersAreClampedAndPairedWithAll) {
+TEST_F(SettingsFleetSyncTest, ListNumbersOutsideTheRangeAreRefusedOthersPairedWithAll) {
     auto w = open<FrmFleetSync>();
     typeCell(w.get(), 3, 1, "50");
-    EXPECT_EQ(cell(w.get(), 3, 1), "100");
+    EXPECT_EQ(prompt->asked, QStringList({"Invalid Data"}));
+    EXPECT_EQ(cell(w.get(), 3, 1), "");
+    EXPECT_TRUE(fleets().empty());
+    typeCell(w.get(), 3, 1, "100");
     EXPECT_EQ(cell(w.get(), 3, 2), "All");
     typeCell(w.get(), 3, 2, "5000");
-    EXPECT_EQ(cell(w.get(), 3, 2), "4999");
+    EXPECT_EQ(cell(w.get(), 3, 2), "All");
+    typeCell(w.get(), 3, 2, "4999");
     typeCell(w.get(), 1, 1, "150");
     EXPECT_EQ(fleets(), (Fleets{{3, 1, 4000}, {1, 51, 0}}));
     typeCell(w.get(), 5, 2, "a");

@@ -128,7 +128,7 @@ TEST_F(SettingsOptFeaturesTest, PttIdTextTakesOnlyDtmfDigits) {
     QTest::keyClicks(text, "a1#x*dE");
     QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(text->text(), "A1#*D");
-    w->SaveOptFeat(12);
+    emit text->editingFinished();
     EXPECT_EQ(ctx.doc().OptFeatures.PttIdBot.get(), "A1#*D");
     EXPECT_EQ(ctx.doc().OptFeatures.PttIdBot.full(), "A1#*D           ");
 }

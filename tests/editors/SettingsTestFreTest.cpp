@@ -95,17 +95,20 @@ TEST_F(SettingsTestFreTest, ClearingTheReceiveCellDeletesTheEntry) {
     EXPECT_EQ(ctx.doc().TestFres[1].No, 3); // later entries moved up
 }
 
-TEST_F(SettingsTestFreTest, OutOfBandFrequenciesWarnAndAreCorrected) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"380", "380.00000"}, {"50", "400.00000"}, {"4.5.6", "400.00000"}};
-    for (const auto& [typed, shown] : cases) {
+TEST_F(SettingsTestFreTest, FrequenciesOutsideTheBandOrOffTheRasterAreRefused) {
+    const rv::TestFre kept = *entry(4);
+    for (const char* typed : {"380", "50", "4.5.6", "446.0037"}) {
         prompt->asked.clear();
         typeCell(9, 1, typed);
         leave();
-        EXPECT_EQ(cell(9, 1), shown) << typed;
-        ASSERT_EQ(prompt->asked.size(), 1) << typed;
-        EXPECT_EQ(prompt->asked[0], "Frequency is out of range.");
+        typeCell(4, 2, typed);
+        leave();
+        EXPECT_EQ(cell(9, 1), "") << typed;
+        EXPECT_EQ(cell(4, 2), "435.00000") << typed;
+        EXPECT_EQ(prompt->asked, QStringList(2, "Frequency is out of range.")) << typed;
     }
+    EXPECT_EQ(entry(9), nullptr);
+    EXPECT_EQ(*entry(4), kept);
 }
 
 TEST_F(SettingsTestFreTest, KeysAndEnterFollowTheGrid) {

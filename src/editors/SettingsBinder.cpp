@@ -1,0 +1,117 @@
+#include "SettingsBinder.h"
+
+#include "SettingsInput.h"
+#include "data/Catalogue.h"
+#include "kit/ChildWindow.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace rv::ui {
+
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+/// The blank entry of a number that is not set (an own fleet of none).
+const QString Blank = QStringLiteral(" ");
+
+/// The entries of a row's box: what it offers for the document, or its numbers in steps,
+/// after the blank while the number is not set.
+QStringList EntriesOf(const rv::SettingRow& r, const rv::Session& s) {
+    if (r.kind != rv::RowKind::Number) return Entries(rv::OfferedChoices(r, s), s.CurLanguage);
+    QStringList out;
+    if (rv::textOf(s, r.key).empty()) out << Blank;
+    int v = r.low;
+    if (rv::HasZeroWord(r)) {
+        out << Q(rv::InLanguage(r.zeroWord, s.CurLanguage));
+        v += r.step;
+    }
+    for (; v <= r.high; v += r.step)
+        out << QString::number(v * r.scale + r.offset);
+    return out;
+}
+
+} // namespace
+
+SettingsBinder::SettingsBinder(ChildWindow* window)
+    : QObject(window), window_(window), ctx_(window->context()) {}
+
+void SettingsBinder::bind(SettingsCombo* box, const char* key, QLabel* label) {
+    bindings_.push_back({rv::findRow(key), box, label});
+    const Binding b = bindings_.back();
+    connect(box, &QComboBox::activated, this, [this, b, box] {
+        commit(b, box->currentText() == Blank ? QString() : box->currentText());
+    });
+}
+
+void SettingsBinder::bind(QCheckBox* box, const char* key) {
+    bindings_.push_back({rv::findRow(key), box, nullptr});
+    const Binding b = bindings_.back();
+    connect(box, &QCheckBox::clicked, this,
+            [this, b](bool on) { commit(b, on ? QStringLiteral("On") : QStringLiteral("Off")); });
+}
+
+void SettingsBinder::bind(QLineEdit* box, const char* key, QLabel* label) {
+    bindings_.push_back({rv::findRow(key), box, label});
+    const Binding b = bindings_.back();
+    connect(box, &QLineEdit::editingFinished, this, [this, b, box] {
+        // A character beyond ASCII arrives as bytes above 127, which no text row takes.
+        if (box->isModified()) commit(b, box->text());
+    });
+}
+
+void SettingsBinder::caption() {
+    const int lang = ctx_.lang();
+    for (const Binding& b : bindings_) {
+        const QString label = Q(rv::LabelOf(*b.row, lang));
+        if (b.label) b.label->setText(label);
+        if (auto* check = qobject_cast<QCheckBox*>(b.control)) check->setText(label);
+        if (auto* box = qobject_cast<SettingsCombo*>(b.control))
+            box->setEntries(EntriesOf(*b.row, ctx_.session));
+    }
+}
+
+void SettingsBinder::show() {
+    for (const Binding& b : bindings_)
+        showOne(b);
+}
+
+void SettingsBinder::showOne(const Binding& b) {
+    const rv::Session& s = ctx_.session;
+    if (auto* box = qobject_cast<SettingsCombo*>(b.control)) {
+        // The entries may follow other settings (the model, a neighbouring choice).
+        box->setEntries(EntriesOf(*b.row, s));
+        const QString shown = Q(rv::textOf(s, b.row->key));
+        box->showText(shown.isEmpty() && box->findText(Blank) == 0 ? Blank : shown);
+    } else if (auto* check = qobject_cast<QCheckBox*>(b.control)) {
+        check->setChecked(b.row->get(s.Doc) == 1);
+    } else if (auto* text = qobject_cast<QLineEdit*>(b.control)) {
+        text->setText(Q(rv::textOf(s, b.row->key)));
+        text->setModified(false);
+    }
+}
+
+void SettingsBinder::commit(const Binding& b, const QString& text) {
+    const rv::CommitResult r = rv::commitText(ctx_.session, b.row->key, text.toStdString());
+    if (r.refusal) TellInvalidData(ctx_, window_);
+    // The committed control and every one whose row the commit also changed.
+    for (const Binding& other : bindings_)
+        if (other.control == b.control ||
+            std::any_of(r.changed.begin(), r.changed.end(),
+                        [&other](const rv::Change& c) { return c.key == other.row->key; }))
+            showOne(other);
+    if (r.changed.empty()) return;
+    // The undo step is named after the setting and the ones the commit also changed.
+    const std::string also = rv::AlsoChangedText(r, b.row->key, ctx_.lang());
+    ctx_.notifyEdited(
+        window_, Q(rv::LabelOf(*b.row, ctx_.lang()) + (also.empty() ? "" : " (" + also + ")")));
+    emit committed(Q(b.row->key));
+}
+
+} // namespace rv::ui
