@@ -205,6 +205,7 @@ QString CheckFreqShown(AppContext& ctx, QWidget* parent, const QString& typed) {
 }
 
 void TellInvalidData(AppContext& ctx, QWidget* parent) {
+    ctx.noteRefusedEdit();
     Tell(ctx, parent, QString::fromStdString(rv::MsgText(rv::Msg::InvalidData, ctx.lang())),
          rv::MsgIcon::Error);
 }
