@@ -32,9 +32,9 @@ void frmMain::LoadNewDoc() {
 }
 
 bool frmMain::readyToReplace(std::optional<rv::Msg> warning) {
-    // What is being typed belongs to the document about to go: it is dropped, never applied
-    // to the one that replaces it.
-    ctx_.cancelOpenEdits();
+    // What is being typed is part of the document about to go: it is committed (so that it
+    // can be saved) or refused with its rule, and then nothing is replaced.
+    if (!commitPendingEdits()) return false;
     if (!isModified()) return !warning || Ask(ctx_, this, *warning) == Answer::Ok;
     // With unsaved changes the warning (if any) comes first, then the choice to save them.
     const auto& choice = rv::MessageOf(rv::Msg::FileModified);
@@ -52,7 +52,7 @@ bool frmMain::readyToReplace(std::optional<rv::Msg> warning) {
 }
 
 bool frmMain::isModified() const {
-    return !ctx_.undoStack().isClean() || !rv::IsUnchanged(ctx_.session);
+    return ctx_.isModified();
 }
 
 void frmMain::mnuFileNew_Click() {
@@ -97,7 +97,7 @@ bool frmMain::saveTo(const QString& path) {
 }
 
 bool frmMain::mnuFileSave_Click() {
-    commitPendingEdits();
+    if (!commitPendingEdits()) return false;
     if (ctx_.session.IsNewFile) return mnuFileSaveAs_Click();
     const QString quoted = QLatin1Char('"') + FileNameOf(DocPathOf(ctx_)) + QLatin1Char('"');
     if (Ask(ctx_, this, rv::Msg::FileOverwrite, quoted) != Answer::Ok) return false;
@@ -105,7 +105,7 @@ bool frmMain::mnuFileSave_Click() {
 }
 
 bool frmMain::mnuFileSaveAs_Click() {
-    commitPendingEdits();
+    if (!commitPendingEdits()) return false;
     QString path = ctx_.prompt().saveFileName(this, QString(), DocPathOf(ctx_), fileFilter());
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".dat");
@@ -113,7 +113,7 @@ bool frmMain::mnuFileSaveAs_Click() {
 }
 
 void frmMain::mnuFilePrint_Click() {
-    commitPendingEdits();
+    if (!commitPendingEdits()) return;
     FrmPrintList dialog(ctx_, this);
     dialog.exec();
 }

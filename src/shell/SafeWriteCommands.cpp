@@ -55,7 +55,7 @@ std::optional<rv::Session> LoadOther(const rv::Session& open, const QString& pat
 
 bool frmMain::runTransfer(int mode) {
     const bool read = mode == rv::link::ReadRadio;
-    commitPendingEdits();
+    if (!commitPendingEdits()) return false;
     const QString device = OpenablePort(ctx_, this);
     if (device.isEmpty()) return false;
     if (Ask(ctx_, this, read ? rv::Msg::ConfirmRead : rv::Msg::ConfirmWrite) != Answer::Ok)
@@ -84,6 +84,7 @@ bool frmMain::readRadio(const QString& device) {
     // The document has been replaced; show it afresh under the name new.dat.
     closeCurAllWindows();
     ctx_.notifyReplaced();
+    ctx_.markUnsaved();
     Change_Language();
     showDocument();
     WarnIfUnknownModel(ctx_, this, *image);
@@ -141,7 +142,7 @@ bool frmMain::writeRadio(const QString& device, const rv::MemoryImage* restore) 
 }
 
 void frmMain::mnuRestore_Click() {
-    commitPendingEdits();
+    if (!commitPendingEdits()) return;
     const QString dir = rv::jobs::DefaultBackupDir();
     // The radio on the port, when it answers, has its own backups chosen first.
     QString portError;
@@ -176,7 +177,7 @@ void frmMain::mnuRestore_Click() {
 }
 
 void frmMain::mnuCompareFile_Click() {
-    commitPendingEdits();
+    if (!commitPendingEdits()) return;
     const QString path =
         ctx_.prompt().openFileName(this, PlainCaption(Tr(ctx_, MenuCaption("mnuCompareFile"))),
                                    QString(), Tr(ctx_, CompareFilter));
@@ -193,7 +194,7 @@ void frmMain::mnuCompareFile_Click() {
 }
 
 void frmMain::mnuCompareRadio_Click() {
-    commitPendingEdits();
+    if (!commitPendingEdits()) return;
     const QString device = OpenablePort(ctx_, this);
     if (device.isEmpty()) return;
     // The radio is read into a copy: the open document never changes.

@@ -78,7 +78,7 @@ TEST_F(LanguageTest, SwitchRecaptionsAtActivationAndReopensTheChannelWindow) {
     EXPECT_EQ(ctx->ShownLanguage, rv::English);
     EXPECT_EQ(act("mnuFile")->text(), "&File");
     EXPECT_EQ(act("WriteRadio")->toolTip(), "Write to Radio");
-    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat]");
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat][*]");
     EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
     EXPECT_NE(main->findWindow("frmCommChInfo"), oldChannels);
 

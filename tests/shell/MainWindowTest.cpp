@@ -36,7 +36,7 @@ const char* const ServiceEntries[] = {"mnuTest",      "mnuTools",   "mnuDTMF",
 
 TEST_F(ShellTest, StartsWithNewDocumentTitleAndChannelWindow) {
     start();
-    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat]");
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat][*]");
     EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
     EXPECT_TRUE(prompt->asked.isEmpty()) << prompt->asked.join('|').toStdString();
     EXPECT_EQ(main->findChild<QLabel*>("Panel2")->text(), "7415[400 - 470 MHz]");
@@ -47,7 +47,7 @@ TEST_F(ShellTest, ChineseSystemStartsInChinese) {
     start(QLocale(QLocale::Chinese, QLocale::China));
     EXPECT_EQ(ctx->lang(), rv::Chinese);
     EXPECT_EQ(ctx->LanguageChoice, rv::Chinese);
-    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][文件名:new.dat]");
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][文件名:new.dat][*]");
     EXPECT_EQ(main->findChild<QLabel*>("Panel3")->text(), "通信口1");
 }
 
