@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -136,12 +135,8 @@ void FrmCHInfoEdit::buildControls() {
         b->setAutoDefault(false);
     // The frame goes too: an empty one would stay behind in the document area.
     connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
-
-    auto* undo = new QShortcut(QKeySequence::Undo, this, [this] { undoRedo(true); });
-    auto* redo =
-        new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this, [this] { undoRedo(false); });
-    for (auto* s : {undo, redo})
-        s->setContext(Qt::WidgetWithChildrenShortcut);
+    // Ctrl+Z and Ctrl+Y belong to the Edit menu; only a dialog shown on its own takes them
+    // from its boxes (see eventFilter).
 }
 
 void FrmCHInfoEdit::layOut() {

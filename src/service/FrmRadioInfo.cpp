@@ -97,6 +97,8 @@ void RunRadioInfoOperation(AppContext& ctx, QWidget* parent, int mode,
 void ReadRadioInfo(AppContext& ctx, QWidget* parent, std::function<void(bool)> done) {
     RunRadioInfoOperation(ctx, parent, rv::link::ReadRadioInfo, [&ctx, parent, done](bool ok) {
         if (ok) {
+            // What the read put into the document is a step of its own.
+            ctx.notifyEdited(nullptr, Tr(ctx, TitleText));
             auto* shown = new FrmRadioInfo(ctx, parent);
             shown->setAttribute(Qt::WA_DeleteOnClose);
             shown->setModal(true);

@@ -131,6 +131,8 @@ private:
     std::map<QString, QAction*> actions_;
     std::map<QString, QMenu*> menus_;
     QMenu* channelsMenu_ = nullptr;
+    /// The Edit menu's entry the Undo and Redo actions stand before.
+    QAction* editMenuTop_ = nullptr;
 };
 
 /// A menu caption without its access key: "信道信息(&C)" gives "信道信息".

@@ -474,3 +474,44 @@ TEST_F(DocumentTest, ReadFromRadioGivesExactlyTheRadiosDocumentUnsaved) {
         EXPECT_TRUE(main->isWindowModified()) << "typed: " << typed;
     }
 }
+
+// Ctrl+Z in a text box takes back the box's own typing first and then the document's last
+// step; what a commit took is never undone by the box. In the channel dialog the keys reach
+// the one Edit menu action from a drop-down box as well.
+TEST_F(DocumentTest, UndoKeysTakeTheBoxsTypingFirstThenTheDocument) {
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    auto* message = main->showChildWindow("FrmEmbMsg");
+    ASSERT_NE(message, nullptr);
+    auto* line = message->findChild<QLineEdit*>("Text1_0");
+    ASSERT_NE(line, nullptr);
+    line->setFocus();
+    const auto ctrl = [&](QWidget* w, Qt::Key k) { QTest::keyClick(w, k, Qt::ControlModifier); };
+
+    QTest::keyClicks(line, "AB");
+    QTest::keyClick(line, Qt::Key_Return);
+    ASSERT_EQ(ctx->doc().EmbMsg1.get(), "AB");
+    QTest::keyClicks(line, "C");
+    ctrl(line, Qt::Key_Z);
+    EXPECT_EQ(line->text(), "AB") << "the box's own typing goes first";
+    EXPECT_EQ(ctx->doc().EmbMsg1.get(), "AB");
+    ctrl(line, Qt::Key_Z);
+    EXPECT_EQ(ctx->doc().EmbMsg1.get(), "") << "then the document's step";
+    EXPECT_EQ(line->text(), "");
+    QTest::keyClick(line, Qt::Key_Tab);
+    EXPECT_EQ(ctx->doc().EmbMsg1.get(), "") << "leaving the box makes no new step";
+    ctrl(line, Qt::Key_Y);
+    EXPECT_EQ(ctx->doc().EmbMsg1.get(), "AB");
+
+    auto* dialog = main->showChildWindow("FrmCHInfoEdit");
+    ASSERT_NE(dialog, nullptr);
+    rv::ui::ChannelTransaction(*ctx, nullptr, nullptr)
+        .commit(1, rv::ChannelFieldKind::RxFreq, "446");
+    auto* power = dialog->findChild<QComboBox*>("Combo2_4");
+    power->setFocus();
+    ctrl(power, Qt::Key_Z);
+    EXPECT_EQ(rv::ChannelOf(ctx->doc(), 1), nullptr);
+    ctrl(power, Qt::Key_Y);
+    EXPECT_NE(rv::ChannelOf(ctx->doc(), 1), nullptr);
+}
