@@ -73,18 +73,21 @@ void frmMain::mnuFileOpen_Click() {
 }
 
 bool frmMain::openFile(const QString& path) {
+    // The file is read beside the document: a failed open reports "file error." with the
+    // reason and leaves the document, its path, model and windows as they were.
+    const auto tell = ctx_.session.onMessage;
+    rv::Session opened = ctx_.session;
+    opened.onMessage = [this, &opened](rv::Msg m) { ctx_.session.report(m, opened.MessageDetail); };
+    if (!rv::OpenDataFile(opened, path.toStdString())) return false;
     closeCurAllWindows();
-    // A failed open reports "file error." and leaves the document, its path and model as
-    // they were; the channel window comes back over the unchanged document.
-    const bool ok = rv::OpenDataFile(ctx_.session, path.toStdString());
-    if (ok) {
-        ctx_.notifyReplaced();
-        ctx_.session.DocPath = path.toStdString();
-        ctx_.session.IsNewFile = false;
-        Change_Language();
-    }
+    ctx_.session = std::move(opened);
+    ctx_.session.onMessage = tell;
+    ctx_.notifyReplaced();
+    ctx_.session.DocPath = path.toStdString();
+    ctx_.session.IsNewFile = false;
+    Change_Language();
     showDocument();
-    return ok;
+    return true;
 }
 
 bool frmMain::saveTo(const QString& path) {

@@ -35,8 +35,9 @@ const L RadioName{"", "Radio", "对讲机"};
 const L CompareFilter{"", "Data File (*.dat);;Memory Image (*.img)",
                       "数据文件 (*.dat);;存储映像 (*.img)"};
 
-// A data file or a 1024-byte memory image as a document beside the open one.
-std::optional<rv::Session> LoadOther(const rv::Session& open, const QString& path) {
+// A data file or a 1024-byte memory image as a document beside the open one; why it cannot
+// be read is left in the returned session's LastFileFault.
+std::pair<bool, rv::Session> LoadOther(const rv::Session& open, const QString& path) {
     rv::Session other = open;
     other.onMessage = nullptr;
     QFile f(path);
@@ -45,10 +46,10 @@ std::optional<rv::Session> LoadOther(const rv::Session& open, const QString& pat
         rv::MemoryImage image;
         std::copy_n(b.constData(), 1024, image.begin());
         rv::jobs::TakeReadImage(other, image);
-        return other;
+        return {true, other};
     }
-    if (!rv::OpenDataFile(other, path.toStdString())) return std::nullopt;
-    return other;
+    const bool ok = rv::OpenDataFile(other, path.toStdString());
+    return {ok, other};
 }
 
 } // namespace
@@ -182,15 +183,16 @@ void frmMain::mnuCompareFile_Click() {
         ctx_.prompt().openFileName(this, PlainCaption(Tr(ctx_, MenuCaption("mnuCompareFile"))),
                                    QString(), Tr(ctx_, CompareFilter));
     if (path.isEmpty()) return;
-    const auto other = LoadOther(ctx_.session, path);
-    if (!other) {
+    const auto [ok, other] = LoadOther(ctx_.session, path);
+    if (!ok) {
+        // The same words as Open gives for the same file.
         Tell(ctx_, this,
-             FileNameOf(path) + QStringLiteral(": ") +
-                 Tr(ctx_, rv::MessageOf(rv::Msg::FileError).text),
-             rv::MsgIcon::Error);
+             Tr(ctx_, rv::MessageOf(rv::Msg::FileError).text) + QLatin1Char('\n') +
+                 QString::fromStdString(rv::FileFaultText(other.LastFileFault, ctx_.lang())),
+             rv::MessageOf(rv::Msg::FileError).icon);
         return;
     }
-    showComparison(*other, FileNameOf(path));
+    showComparison(other, FileNameOf(path));
 }
 
 void frmMain::mnuCompareRadio_Click() {
