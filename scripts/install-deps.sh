@@ -3,6 +3,8 @@
 # checks need, when missing.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ libgtest-dev qt6-base-dev qt6-serialport-dev fonts-noto-cjk xvfb xauth)
+# Qt's own dialogs (file dialog, buttons) in Chinese.
+pkgs+=(qt6-translations-l10n)
 # The Debian package: its icons, its checks (scripts/check-package).
 pkgs+=(librsvg2-bin dpkg-dev file lintian man-db desktop-file-utils appstream bash-completion)
 # The report test reads the PDF's text layer back (pdftotext).

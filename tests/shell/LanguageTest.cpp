@@ -72,7 +72,7 @@ TEST_F(LanguageTest, SwitchRecaptionsAtActivationAndReopensTheChannelWindow) {
     // Only the dialog's state changes until the main window is active again.
     EXPECT_EQ(ctx->lang(), rv::English);
     EXPECT_EQ(ctx->ShownLanguage, rv::Chinese);
-    EXPECT_EQ(act("mnuFile")->text(), "文件&F");
+    EXPECT_EQ(act("mnuFile")->text(), "文件(&F)");
 
     activate();
     EXPECT_EQ(ctx->ShownLanguage, rv::English);

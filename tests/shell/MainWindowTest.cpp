@@ -58,7 +58,7 @@ TEST_F(ShellTest, MenuCaptionsInBothLanguages) {
         const char* chinese;
     };
     const Row rows[] = {
-        {"mnuFile", "&File", "文件&F"},
+        {"mnuFile", "&File", "文件(&F)"},
         {"mnuFileSaveAs", "Save &As", "另存为(&A)"},
         {"mnuEdit", "&Edit", "编辑(E)"},
         {"mnuTestFre", "&Test FreQuence", "测试频率(&T)"},
