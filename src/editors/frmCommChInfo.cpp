@@ -188,12 +188,6 @@ void frmCommChInfo::reShow() {
     SetShowEditData();
 }
 
-void frmCommChInfo::cancelEdit() {
-    // The text of the open cell belongs to the document being left; closing the window
-    // later must not write it into the one that replaces it.
-    closeEditor();
-}
-
 bool frmCommChInfo::commitEdit() {
     // The cell editor commits when the grid is left, which a menu command does not do.
     const int refused = ctx_.refusedEdits();

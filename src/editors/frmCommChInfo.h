@@ -31,7 +31,6 @@ public:
 
     void changeShowByLanguage() override;
     void reShow() override;
-    void cancelEdit() override;
     bool commitEdit() override;
     /// Re-captions and refills the whole grid (`ReShowChInfoByLanguage`).
     void ReShowChInfoByLanguage();

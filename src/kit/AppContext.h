@@ -96,9 +96,6 @@ public:
     bool isModified() const;
     /// Undo and redo of every committed change, from any window.
     QUndoStack& undoStack() const { return *undo_; }
-    /// Drops whatever is being typed in any window, without committing it: the document it
-    /// was typed over is about to be replaced.
-    void cancelOpenEdits() { emit editsCancelled(); }
     /// A window refused a typed value and told the user the rule; a command that asked the
     /// window to commit its typing stops there.
     void noteRefusedEdit() { ++refusedEdits_; }
@@ -109,8 +106,6 @@ signals:
     void documentEdited(QObject* source);
     /// The document was replaced by another one.
     void documentReplaced();
-    /// Every window drops its open editor (see `cancelOpenEdits`).
-    void editsCancelled();
     /// Whether the document has unsaved changes may have changed.
     void modifiedChanged();
 

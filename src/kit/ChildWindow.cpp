@@ -9,19 +9,11 @@ ChildWindow::ChildWindow(AppContext& ctx, const QString& formName, QWidget* pare
     : QWidget(parent), ctx_(ctx) {
     setObjectName(formName);
     setAttribute(Qt::WA_DeleteOnClose);
-    connect(&ctx_, &AppContext::editsCancelled, this, &ChildWindow::cancelEdit);
     connect(&ctx_, &AppContext::documentEdited, this, &ChildWindow::onDocumentEdited);
 }
 
 void ChildWindow::onDocumentEdited(QObject* source) {
     if (source != this) reShow();
-}
-
-void ChildWindow::cancelEdit() {
-    reShow();
-    // The box commits what it now shows, which is the document's own value: no change.
-    QWidget* focus = QApplication::focusWidget();
-    if (focus && isAncestorOf(focus)) focus->clearFocus();
 }
 
 bool ChildWindow::commitEdit() {
