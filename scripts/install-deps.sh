@@ -3,10 +3,13 @@
 # checks need, when missing.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ libgtest-dev qt6-base-dev qt6-serialport-dev fonts-noto-cjk xvfb xauth)
+# Qt's own dialogs (file dialog, buttons) in Chinese.
+pkgs+=(qt6-translations-l10n)
 # The Debian package: its icons, its checks (scripts/check-package).
 pkgs+=(librsvg2-bin dpkg-dev file lintian man-db desktop-file-utils appstream bash-completion)
-# The report test reads the PDF's text layer back (pdftotext).
-pkgs+=(poppler-utils)
+# The report test reads the PDF's text layer back (pdftotext); the report's Chinese comes
+# from a font whose glyphs each map back to one character.
+pkgs+=(poppler-utils fonts-wqy-microhei)
 # readelf, with which scripts/check-package reads the programs' hardening.
 pkgs+=(binutils)
 missing=()

@@ -1,5 +1,6 @@
 #include "ChannelChoiceBox.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWheelEvent>
@@ -13,6 +14,7 @@ ChannelChoiceBox::ChannelChoiceBox(const QString& objectName, Reader reader, QWi
     setObjectName(objectName);
     setEditable(false);
     setMaxVisibleItems(16);
+    view()->installEventFilter(this);
 }
 
 int ChannelChoiceBox::match(const QString& typed) const {
@@ -32,22 +34,54 @@ void ChannelChoiceBox::showEvent(QShowEvent* e) {
     QComboBox::showEvent(e);
 }
 
+void ChannelChoiceBox::focusInEvent(QFocusEvent* e) {
+    // Coming back from the open list keeps what was typed there.
+    if (e->reason() != Qt::PopupFocusReason) typed_.clear();
+    QComboBox::focusInEvent(e);
+}
+
 void ChannelChoiceBox::keyPressEvent(QKeyEvent* e) {
-    const auto mods = e->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    // Shift with an arrow selects; it never steps the value.
+    const auto mods = e->modifiers() & ~Qt::KeypadModifier;
     if (mods == Qt::NoModifier && step(e->key())) return;
-    if (mods == Qt::NoModifier && e->key() == Qt::Key_Backspace) {
-        typed_.chop(1);
-        if (const int i = match(typed_); i >= 0) setCurrentIndex(i);
-        return;
-    }
-    const QString text = e->text();
-    const bool printable = !text.isEmpty() && text[0].isPrint();
-    if (mods == Qt::NoModifier && printable && !(text == QStringLiteral(" ") && typed_.isEmpty())) {
-        if (!type(text)) QApplication::beep();
-        return;
-    }
+    if (typeKey(*e)) return;
     // Space on an untouched box, Alt+Down and F4 open the list as usual.
     QComboBox::keyPressEvent(e);
+}
+
+bool ChannelChoiceBox::typeKey(const QKeyEvent& e) {
+    const auto mods = e.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    if (mods != Qt::NoModifier) return false;
+    if (e.key() == Qt::Key_Backspace) {
+        typed_.chop(1);
+        if (const int i = match(typed_); i >= 0) setCurrentIndex(i);
+        return true;
+    }
+    const QString text = e.text();
+    const bool printable = !text.isEmpty() && text[0].isPrint();
+    if (!printable || (text == QStringLiteral(" ") && typed_.isEmpty())) return false;
+    if (!type(text)) QApplication::beep();
+    return true;
+}
+
+bool ChannelChoiceBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view() && event->type() == QEvent::KeyPress &&
+        typeIntoList(*static_cast<QKeyEvent*>(event)))
+        return true;
+    return QComboBox::eventFilter(watched, event);
+}
+
+bool ChannelChoiceBox::typeIntoList(const QKeyEvent& e) {
+    const bool enter = e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter;
+    if (enter && !pendingText().isEmpty()) {
+        // The typed text names no entry: the list closes and the owner refuses it.
+        hidePopup();
+        emit activated(currentIndex());
+        return true;
+    }
+    if (!typeKey(e)) return false;
+    view()->setCurrentIndex(model()->index(currentIndex(), modelColumn()));
+    return true;
 }
 
 bool ChannelChoiceBox::step(int key) {

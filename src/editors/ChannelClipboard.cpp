@@ -7,8 +7,6 @@
 #include "data/ChannelCsv.h"
 #include "kit/AppContext.h"
 
-#include <algorithm>
-
 namespace rv::ui {
 
 namespace {
@@ -20,6 +18,9 @@ const rv::LangText PasteRefused{"", "Nothing was pasted: these cells are not tak
 const rv::LangText TypedRefused{"", "This entry is not taken; the cell keeps its value.",
                                 "此输入无法接受；单元格保持原值。"};
 const rv::LangText RefusedLine{"", "Channel %1, %2: \"%3\" - %4", "信道 %1，%2：“%3” - %4"};
+const rv::LangText TooManyRows{
+    "", "Nothing was pasted: %1 rows from channel %2 need channels up to %3, and the last is 16.",
+    "未粘贴任何内容：从信道 %2 起的 %1 行需要用到信道 %3，而最后一个信道是 16。"};
 
 // The heading a field is shown under: the grid's column, or the dialog's label.
 const rv::LangText& FieldHeading(int field) {
@@ -115,10 +116,14 @@ std::string CommunityCsvOfPaste(const QString& text) {
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toStdString();
 }
 
+QString RowsBeyondLastChannel(int firstChNo, std::size_t rowCount, int language) {
+    const int last = firstChNo + static_cast<int>(rowCount) - 1;
+    if (last <= 16) return {};
+    return Tr(language, TooManyRows).arg(rowCount).arg(firstChNo).arg(last);
+}
+
 std::vector<RefusedCell> ReadPastedRows(const rv::Session& s, int firstChNo,
                                         std::vector<QStringList>& rows) {
-    if (static_cast<int>(rows.size()) > 17 - firstChNo)
-        rows.resize(static_cast<std::size_t>(std::max(0, 17 - firstChNo)));
     std::vector<RefusedCell> refused;
     int n = firstChNo;
     for (QStringList& fields : rows) {

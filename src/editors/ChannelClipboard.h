@@ -41,8 +41,12 @@ struct RefusedCell {
     rv::LangText rule;
 };
 
+/// Why `rowCount` rows pasted from `firstChNo` on cannot be taken (some would land beyond
+/// channel 16); empty when they all fit.
+QString RowsBeyondLastChannel(int firstChNo, std::size_t rowCount, int language);
+
 /// Reads every cell of pasted rows by the rule of its column, as if typed there, and puts
-/// the texts to commit in place. Rows beyond channel 16 are left out.
+/// the texts to commit in place.
 std::vector<RefusedCell> ReadPastedRows(const rv::Session& s, int firstChNo,
                                         std::vector<QStringList>& rows);
 

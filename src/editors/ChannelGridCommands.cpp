@@ -57,6 +57,11 @@ void frmCommChInfo::pasteChannels() {
     auto rows = ParseChannelRows(text);
     if (rows.empty()) return;
     SaveShowGridData();
+    if (const QString beyond = RowsBeyondLastChannel(currentRow(), rows.size(), ctx_.lang());
+        !beyond.isEmpty()) {
+        Tell(ctx_, this, beyond, rv::MsgIcon::Exclamation);
+        return;
+    }
     const auto refused = ReadPastedRows(ctx_.session, currentRow(), rows);
     if (!refused.empty()) {
         Tell(ctx_, this, RefusedCellsText(refused, ctx_.lang()), rv::MsgIcon::Exclamation);

@@ -31,6 +31,26 @@ bool IsTypedCharacter(const QKeyEvent& key) {
     return mods == Qt::NoModifier && !t.isEmpty() && t[0].isPrint();
 }
 
+// Shift with a key that moves the cursor extends the grid's selection, from any editor;
+// in a drop-down box the side arrows and Home/End select as well.
+bool IsSelectionKey(const QKeyEvent& key, bool isCombo) {
+    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::ShiftModifier) return false;
+    switch (key.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return isCombo;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 void frmCommChInfo::buildEditors() {
@@ -109,6 +129,7 @@ void frmCommChInfo::SaveShowGridData() {
         const auto reading = isFreq ? rv::CellReading{true, text.toStdString(), {}}
                                     : rv::ReadChannelCell(ctx_.session, kind, text.toStdString());
         if (!reading.ok) {
+            ctx_.noteRefusedEdit();
             Tell(ctx_, this,
                  RefusedCellsText({{row, static_cast<int>(kind), text, reading.rule}}, ctx_.lang(),
                                   false),
@@ -141,6 +162,12 @@ bool frmCommChInfo::onEditorEvent(QWidget* editor, QEvent* event) {
         return false;
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
+        if (IsSelectionKey(*key, isCombo)) {
+            SaveShowGridData();
+            QKeyEvent forwarded(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+            QApplication::sendEvent(grid_, &forwarded);
+            return true;
+        }
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -136,12 +135,8 @@ void FrmCHInfoEdit::buildControls() {
         b->setAutoDefault(false);
     // The frame goes too: an empty one would stay behind in the document area.
     connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
-
-    auto* undo = new QShortcut(QKeySequence::Undo, this, [this] { undoRedo(true); });
-    auto* redo =
-        new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this, [this] { undoRedo(false); });
-    for (auto* s : {undo, redo})
-        s->setContext(Qt::WidgetWithChildrenShortcut);
+    // Ctrl+Z and Ctrl+Y belong to the Edit menu; only a dialog shown on its own takes them
+    // from its boxes (see eventFilter).
 }
 
 void FrmCHInfoEdit::layOut() {
@@ -212,6 +207,8 @@ void FrmCHInfoEdit::loadChannel() {
         rxBox_->setText(Q(rv::ChannelFieldText(s, *ch, K::RxFreq)));
         txBox_->setEnabled(true);
         txBox_->setText(Q(rv::ChannelFieldText(s, *ch, K::TxFreq)));
+        // An empty transmit frequency shows the receive one as a hint, never as a value.
+        txBox_->setPlaceholderText(rxBox_->text());
         fillLists(*ch);
         for (int i = 0; i < 3; ++i)
             checks_[i]->setEnabled(true);
@@ -271,6 +268,7 @@ void FrmCHInfoEdit::fillLists(const rv::ChannelInfo& ch) {
 void FrmCHInfoEdit::loadBlank() {
     rxBox_->clear();
     txBox_->clear();
+    txBox_->setPlaceholderText({});
     txBox_->setEnabled(false);
     for (auto* box : boxes_) {
         FillTexts(box, {" "});
@@ -297,6 +295,10 @@ void FrmCHInfoEdit::commitFrequency(QLineEdit* box, K kind) {
 }
 
 void FrmCHInfoEdit::onComboActivated(int i) {
+    if (qobject_cast<ChannelChoiceBox*>(boxes_[i])) {
+        commitTypedTone(i);
+        return;
+    }
     const QString text = boxes_[i]->currentText();
     if (text.isEmpty() || text == QStringLiteral(" ")) return;
     // The commit reloads the dialog, which rebuilds the unmute and lockout lists from the
@@ -308,7 +310,9 @@ void FrmCHInfoEdit::commitTypedTone(int i) {
     auto* box = qobject_cast<ChannelChoiceBox*>(boxes_[i]);
     if (!box || loading_) return;
     const QString pending = box->pendingText();
+    box->clearTyping();
     if (!pending.isEmpty()) {
+        ctx_.noteRefusedEdit();
         const auto reading = rv::ReadChannelCell(ctx_.session, BoxKinds[i], pending.toStdString());
         Tell(ctx_, this,
              RefusedCellsText({{channel_, static_cast<int>(BoxKinds[i]), pending, reading.rule}},
@@ -366,7 +370,6 @@ bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::FocusIn:
         if (!isFreq) break;
-        if (box == txBox_ && txBox_->text().isEmpty()) txBox_->setText(rxBox_->text());
         QTimer::singleShot(0, box, [box] {
             if (!box->text().isEmpty()) box->selectAll();
         });

@@ -193,6 +193,7 @@ void FocusNext(QWidget* w) {
 }
 
 void TellInvalidData(AppContext& ctx, QWidget* parent) {
+    ctx.noteRefusedEdit();
     Tell(ctx, parent, QString::fromStdString(rv::MsgText(rv::Msg::InvalidData, ctx.lang())),
          rv::MsgIcon::Error);
 }

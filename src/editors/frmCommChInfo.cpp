@@ -188,10 +188,11 @@ void frmCommChInfo::reShow() {
     SetShowEditData();
 }
 
-void frmCommChInfo::cancelEdit() {
-    // The text of the open cell belongs to the document being left; closing the window
-    // later must not write it into the one that replaces it.
-    closeEditor();
+bool frmCommChInfo::commitEdit() {
+    // The cell editor commits when the grid is left, which a menu command does not do.
+    const int refused = ctx_.refusedEdits();
+    SaveShowGridData();
+    return ChildWindow::commitEdit() && ctx_.refusedEdits() == refused;
 }
 
 void frmCommChInfo::ReShowChInfoByLanguage() {
@@ -248,8 +249,6 @@ void frmCommChInfo::enterCell(bool commitFirst) {
     const int column = currentColumn();
     currentChannel_ = row;
     setCaption();
-    prevEditRow_ = editRow_;
-    prevEditCol_ = editCol_;
     if (skipNextCommit_) {
         skipNextCommit_ = false;
     } else if (commitFirst) {
@@ -286,15 +285,14 @@ void frmCommChInfo::EnterGridEdit() {
     editRow_ = currentRow();
     if (auto* d = channelEdit()) d->SetGridEditData(true);
     if (editCol_ == M::RxFreq || editCol_ == M::TxFreq) {
-        QString text = cell(editRow_, editCol_);
-        // The transmit frequency starts equal to the receive frequency just entered.
-        if (text.isEmpty() && editCol_ == M::TxFreq && prevEditRow_ == editRow_ &&
-            prevEditCol_ == M::RxFreq)
-            text = cell(editRow_, M::RxFreq);
+        const QString text = cell(editRow_, editCol_);
         openEditorAt(editRow_, editCol_);
         auto* box = qobject_cast<QLineEdit*>(editor_);
         if (!box) return;
         box->setText(text);
+        // An empty transmit frequency shows the receive one as a hint only: entering or
+        // leaving the cell stores nothing.
+        box->setPlaceholderText(editCol_ == M::TxFreq ? cell(editRow_, M::RxFreq) : QString());
         box->setFocus();
         if (!text.isEmpty()) box->selectAll();
     } else if (M::isEditable(editCol_)) {

@@ -31,7 +31,7 @@ public:
 
     void changeShowByLanguage() override;
     void reShow() override;
-    void cancelEdit() override;
+    bool commitEdit() override;
     /// Re-captions and refills the whole grid (`ReShowChInfoByLanguage`).
     void ReShowChInfoByLanguage();
     /// Redraws the row of one channel from the document.
@@ -124,8 +124,6 @@ private:
 
     int editRow_ = 1;
     int editCol_ = 1;
-    int prevEditRow_ = 0;
-    int prevEditCol_ = 0;
     int currentChannel_ = 1;
     bool skipNextCommit_ = false;
     bool skipNextEnterCell_ = false;

@@ -56,7 +56,11 @@ QString DefaultBackupDir() {
 }
 
 void TakeReadImage(rv::Session& s, const rv::MemoryImage& image) {
+    // The image names its model and band; the document is a new one of those, so that
+    // nothing of the document it replaces stays behind in what the image does not hold.
     rv::Session decoded = s;
+    rv::DecodeImage(image, decoded);
+    rv::InitRadioData(decoded);
     rv::DecodeImage(image, decoded);
     decoded.Image = image;
     decoded.DocPath = "new.dat";
@@ -72,7 +76,6 @@ bool SaveBackup(const rv::Session& s, const rv::MemoryImage& image, const QStrin
         return false;
     }
     rv::Session doc = s;
-    rv::InitRadioData(doc);
     TakeReadImage(doc, image);
     const std::string model = rv::ModelCodeOf(image[445], image[446]);
     const QString stem =

@@ -1,6 +1,7 @@
 #include "AppContext.h"
 
 #include "Prompt.h"
+#include "data/DataFile.h"
 #include "data/DocumentDiff.h"
 
 #include <QRegularExpression>
@@ -68,7 +69,9 @@ QString ChangeName(const rv::Session& before, const rv::Session& after) {
 }
 
 AppContext::AppContext(QObject* parent)
-    : QObject(parent), undo_(new QUndoStack(this)), last_(StateOf(session)) {}
+    : QObject(parent), undo_(new QUndoStack(this)), last_(StateOf(session)) {
+    connect(undo_, &QUndoStack::indexChanged, this, &AppContext::modifiedChanged);
+}
 
 AppContext::~AppContext() {
     if (ownsPrompt_) delete prompt_;
@@ -95,14 +98,27 @@ void AppContext::notifyEdited(QObject* source, const QString& name, const Docume
 
 void AppContext::notifyReplaced() {
     undo_->clear();
+    unsaved_ = false;
     last_ = StateOf(session);
     emit documentReplaced();
+    emit modifiedChanged();
 }
 
 void AppContext::markSaved() {
     // A change made without a step (a damaged field put right on open) is part of the save.
     last_ = StateOf(session);
+    unsaved_ = false;
     undo_->setClean();
+    emit modifiedChanged();
+}
+
+void AppContext::markUnsaved() {
+    unsaved_ = true;
+    emit modifiedChanged();
+}
+
+bool AppContext::isModified() const {
+    return unsaved_ || !undo_->isClean() || !rv::IsUnchanged(session);
 }
 
 void AppContext::restoreState(const DocumentState& state) {

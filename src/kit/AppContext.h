@@ -89,19 +89,25 @@ public:
     void notifyReplaced();
     /// The document as it is now was saved: the undo stack is clean here.
     void markSaved();
+    /// The document just replaced has never been saved (a read from the radio): it counts
+    /// as changed until it is saved.
+    void markUnsaved();
+    /// The document differs from what was last saved or opened.
+    bool isModified() const;
     /// Undo and redo of every committed change, from any window.
     QUndoStack& undoStack() const { return *undo_; }
-    /// Drops whatever is being typed in any window, without committing it: the document it
-    /// was typed over is about to be replaced.
-    void cancelOpenEdits() { emit editsCancelled(); }
+    /// A window refused a typed value and told the user the rule; a command that asked the
+    /// window to commit its typing stops there.
+    void noteRefusedEdit() { ++refusedEdits_; }
+    int refusedEdits() const { return refusedEdits_; }
 
 signals:
     /// A window committed a change to the document; `source` is the window that did.
     void documentEdited(QObject* source);
     /// The document was replaced by another one.
     void documentReplaced();
-    /// Every window drops its open editor (see `cancelOpenEdits`).
-    void editsCancelled();
+    /// Whether the document has unsaved changes may have changed.
+    void modifiedChanged();
 
 private:
     friend class DocumentStep;
@@ -111,6 +117,8 @@ private:
     DocumentState last_;
     Prompt* prompt_ = nullptr;
     bool ownsPrompt_ = false;
+    int refusedEdits_ = 0;
+    bool unsaved_ = false;
 };
 
 /// The text of a two-language entry in the context's current language.

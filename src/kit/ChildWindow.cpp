@@ -1,6 +1,7 @@
 #include "ChildWindow.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 
 namespace rv::ui {
 
@@ -8,7 +9,6 @@ ChildWindow::ChildWindow(AppContext& ctx, const QString& formName, QWidget* pare
     : QWidget(parent), ctx_(ctx) {
     setObjectName(formName);
     setAttribute(Qt::WA_DeleteOnClose);
-    connect(&ctx_, &AppContext::editsCancelled, this, &ChildWindow::cancelEdit);
     connect(&ctx_, &AppContext::documentEdited, this, &ChildWindow::onDocumentEdited);
 }
 
@@ -16,11 +16,19 @@ void ChildWindow::onDocumentEdited(QObject* source) {
     if (source != this) reShow();
 }
 
-void ChildWindow::cancelEdit() {
-    reShow();
-    // The box commits what it now shows, which is the document's own value: no change.
-    QWidget* focus = QApplication::focusWidget();
-    if (focus && isAncestorOf(focus)) focus->clearFocus();
+bool ChildWindow::commitEdit() {
+    const int refused = ctx_.refusedEdits();
+    QWidget* focus = focusWidget();
+    if (!focus) return true;
+    if (focus->hasFocus()) {
+        focus->clearFocus();
+    } else {
+        // In a window that is not active the box has no focus to lose: it is told as if.
+        QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
+        QApplication::sendEvent(focus, &out);
+        focus->clearFocus();
+    }
+    return ctx_.refusedEdits() == refused;
 }
 
 ChildWindow::~ChildWindow() {

@@ -23,9 +23,9 @@ public:
 
     AppContext& context() const { return ctx_; }
 
-    /// Drops typing not yet committed: the boxes show the document again and none keeps the
-    /// focus, so closing the window later commits nothing.
-    virtual void cancelEdit();
+    /// Commits what is being typed in the window, as leaving the box would. False when the
+    /// text was refused (the user has been told the rule): the command that asked stops.
+    virtual bool commitEdit();
 
 protected:
     /// A change reached the document (`source` made it; nullptr for undo and redo). A

@@ -87,6 +87,8 @@ void ReadRadioInfo(AppContext& ctx, QWidget* parent, std::function<void(bool)> d
         [&ctx, parent, done](const rv::jobs::RadioInfoJob* job, bool ok) {
             if (ok) {
                 rv::jobs::TakeRadioInfo(job->radio(), ctx.session);
+                // What the read put into the document is a step of its own.
+                ctx.notifyEdited(nullptr, Tr(ctx, TitleText));
                 auto* shown = new FrmRadioInfo(ctx, parent);
                 shown->setAttribute(Qt::WA_DeleteOnClose);
                 shown->setModal(true);

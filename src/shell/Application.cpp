@@ -126,7 +126,8 @@ int RunApplication(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(rv::Version));
     // Ties the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.rv52n.rv52n"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.rv52n.rv52n")));
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("org.rv52n.rv52n"), QIcon(QStringLiteral(":/rv52n/org.rv52n.rv52n.png"))));
     // Numbers are read and written with a point whatever the user's locale; this touches
     // the program alone, never a system setting.
     std::setlocale(LC_NUMERIC, "C");

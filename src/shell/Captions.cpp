@@ -34,7 +34,7 @@ struct MenuRow {
 };
 
 const MenuRow MenuTable[] = {
-    {"mnuFile", {"", "&File", "文件&F"}},
+    {"mnuFile", {"", "&File", "文件(&F)"}},
     {"mnuFileNew", {"", "&New", "新建(&N)"}},
     {"mnuFileOpen", {"", "&Open", "打开(&O)"}},
     {"mnuFileSave", {"", "&Save", "保存(&S)"}},

@@ -34,7 +34,7 @@ std::optional<std::string> ReadCsv(const QString& path) {
 } // namespace
 
 void frmMain::mnuFileImportCsv_Click() {
-    commitPendingEdits();
+    if (!commitPendingEdits()) return;
     const QString dir = QFileInfo(QString::fromStdString(ctx_.session.DocPath)).absolutePath();
     const QString path =
         ctx_.prompt().openFileName(this, Tr(ctx_, ImportCaption), dir, Tr(ctx_, CsvFilter));
@@ -59,7 +59,7 @@ void frmMain::previewChannelImport(const std::string& csv, const QString& source
 }
 
 void frmMain::mnuFileExportCsv_Click() {
-    commitPendingEdits();
+    if (!commitPendingEdits()) return;
     const QFileInfo doc(QString::fromStdString(ctx_.session.DocPath));
     const QString proposed = doc.absoluteDir().filePath(doc.completeBaseName() + ".csv");
     QString path =

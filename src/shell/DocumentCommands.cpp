@@ -32,9 +32,9 @@ void frmMain::LoadNewDoc() {
 }
 
 bool frmMain::readyToReplace(std::optional<rv::Msg> warning) {
-    // What is being typed belongs to the document about to go: it is dropped, never applied
-    // to the one that replaces it.
-    ctx_.cancelOpenEdits();
+    // What is being typed is part of the document about to go: it is committed (so that it
+    // can be saved) or refused with its rule, and then nothing is replaced.
+    if (!commitPendingEdits()) return false;
     if (!isModified()) return !warning || Ask(ctx_, this, *warning) == Answer::Ok;
     // With unsaved changes the warning (if any) comes first, then the choice to save them.
     const auto& choice = rv::MessageOf(rv::Msg::FileModified);
@@ -52,7 +52,7 @@ bool frmMain::readyToReplace(std::optional<rv::Msg> warning) {
 }
 
 bool frmMain::isModified() const {
-    return !ctx_.undoStack().isClean() || !rv::IsUnchanged(ctx_.session);
+    return ctx_.isModified();
 }
 
 void frmMain::mnuFileNew_Click() {
@@ -73,18 +73,21 @@ void frmMain::mnuFileOpen_Click() {
 }
 
 bool frmMain::openFile(const QString& path) {
+    // The file is read beside the document: a failed open reports "file error." with the
+    // reason and leaves the document, its path, model and windows as they were.
+    const auto tell = ctx_.session.onMessage;
+    rv::Session opened = ctx_.session;
+    opened.onMessage = [this, &opened](rv::Msg m) { ctx_.session.report(m, opened.MessageDetail); };
+    if (!rv::OpenDataFile(opened, path.toStdString())) return false;
     closeCurAllWindows();
-    // A failed open reports "file error." and leaves the document, its path and model as
-    // they were; the channel window comes back over the unchanged document.
-    const bool ok = rv::OpenDataFile(ctx_.session, path.toStdString());
-    if (ok) {
-        ctx_.notifyReplaced();
-        ctx_.session.DocPath = path.toStdString();
-        ctx_.session.IsNewFile = false;
-        Change_Language();
-    }
+    ctx_.session = std::move(opened);
+    ctx_.session.onMessage = tell;
+    ctx_.notifyReplaced();
+    ctx_.session.DocPath = path.toStdString();
+    ctx_.session.IsNewFile = false;
+    Change_Language();
     showDocument();
-    return ok;
+    return true;
 }
 
 bool frmMain::saveTo(const QString& path) {
@@ -97,7 +100,7 @@ bool frmMain::saveTo(const QString& path) {
 }
 
 bool frmMain::mnuFileSave_Click() {
-    commitPendingEdits();
+    if (!commitPendingEdits()) return false;
     if (ctx_.session.IsNewFile) return mnuFileSaveAs_Click();
     const QString quoted = QLatin1Char('"') + FileNameOf(DocPathOf(ctx_)) + QLatin1Char('"');
     if (Ask(ctx_, this, rv::Msg::FileOverwrite, quoted) != Answer::Ok) return false;
@@ -105,7 +108,7 @@ bool frmMain::mnuFileSave_Click() {
 }
 
 bool frmMain::mnuFileSaveAs_Click() {
-    commitPendingEdits();
+    if (!commitPendingEdits()) return false;
     QString path = ctx_.prompt().saveFileName(this, QString(), DocPathOf(ctx_), fileFilter());
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".dat");
@@ -113,7 +116,7 @@ bool frmMain::mnuFileSaveAs_Click() {
 }
 
 void frmMain::mnuFilePrint_Click() {
-    commitPendingEdits();
+    if (!commitPendingEdits()) return;
     FrmPrintList dialog(ctx_, this);
     dialog.exec();
 }

@@ -4,6 +4,7 @@
 #include "editors/frmCommChInfo.h"
 #include "frmMain.h"
 #include "kit/AppContext.h"
+#include "kit/TextUndo.h"
 
 #include <QAction>
 #include <QMenu>
@@ -14,27 +15,12 @@ namespace rv::ui {
 void frmMain::buildEditMenu() {
     QMenu* edit = menus_[QStringLiteral("mnuEdit")];
     QAction* first = edit->actions().value(0);
-    QAction* undo = new QAction(edit);
-    undo->setObjectName(QStringLiteral("mnuUndo"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = new QAction(edit);
-    redo->setObjectName(QStringLiteral("mnuRedo"));
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    actions_[undo->objectName()] = undo;
-    actions_[redo->objectName()] = redo;
+    editMenuTop_ = edit->insertSeparator(first);
     channelsMenu_ = new QMenu(edit);
     channelsMenu_->setObjectName(QStringLiteral("mnuChannels"));
-    edit->insertActions(first, {undo, redo});
-    edit->insertSeparator(first);
     edit->insertMenu(first, channelsMenu_);
     edit->insertSeparator(first);
-
-    QUndoStack& stack = ctx_.undoStack();
-    connect(undo, &QAction::triggered, this, [this] { undoRedo(true); });
-    connect(redo, &QAction::triggered, this, [this] { undoRedo(false); });
-    connect(&stack, &QUndoStack::indexChanged, this, &frmMain::captionEditMenu);
-    connect(&stack, &QUndoStack::cleanChanged, this, &frmMain::captionEditMenu);
+    InstallTextUndo(ctx_, this);
     connect(channelsMenu_, &QMenu::aboutToShow, this, [this] {
         channelsMenu_->clear();
         auto* grid = qobject_cast<frmCommChInfo*>(showChildWindow(QStringLiteral("frmCommChInfo")));
@@ -44,27 +30,32 @@ void frmMain::buildEditMenu() {
 }
 
 void frmMain::captionEditMenu() {
-    const QUndoStack& stack = ctx_.undoStack();
-    const auto caption = [this](const rv::LangText& word, const QString& step) {
-        return step.isEmpty() ? Tr(ctx_, word) : Tr(ctx_, word) + QLatin1Char(' ') + step;
-    };
-    QAction* undo = action(QStringLiteral("mnuUndo"));
-    QAction* redo = action(QStringLiteral("mnuRedo"));
-    undo->setText(caption(ChannelTexts::Undo, stack.undoText()));
-    undo->setEnabled(stack.canUndo());
-    redo->setText(caption(ChannelTexts::Redo, stack.redoText()));
-    redo->setEnabled(stack.canRedo());
+    // The stack's own actions name the step they take; their word before it is fixed when
+    // they are made, so a change of language makes them anew. They hold the program's one
+    // Undo and Redo shortcut.
+    QMenu* edit = menus_[QStringLiteral("mnuEdit")];
+    for (const char* name : {"mnuUndo", "mnuRedo"}) {
+        if (auto found = actions_.find(QString::fromLatin1(name)); found != actions_.end()) {
+            delete found->second;
+            actions_.erase(found);
+        }
+    }
+    QUndoStack& stack = ctx_.undoStack();
+    QAction* undo = stack.createUndoAction(edit, Tr(ctx_, ChannelTexts::Undo));
+    undo->setObjectName(QStringLiteral("mnuUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = stack.createRedoAction(edit, Tr(ctx_, ChannelTexts::Redo));
+    redo->setObjectName(QStringLiteral("mnuRedo"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->insertActions(editMenuTop_, {undo, redo});
+    actions_[undo->objectName()] = undo;
+    actions_[redo->objectName()] = redo;
     channelsMenu_->setTitle(Tr(ctx_, ChannelTexts::ChannelsMenu));
 }
 
 void frmMain::undoRedo(bool undo) {
-    // Typing not yet committed is dropped, as the grid drops it.
-    ctx_.cancelOpenEdits();
-    QUndoStack& stack = ctx_.undoStack();
-    if (undo)
-        stack.undo();
-    else
-        stack.redo();
+    action(QString::fromLatin1(undo ? "mnuUndo" : "mnuRedo"))->trigger();
 }
 
 } // namespace rv::ui

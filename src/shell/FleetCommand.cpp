@@ -6,7 +6,7 @@
 namespace rv::ui {
 
 void frmMain::mnuFleet_Click() {
-    commitPendingEdits();
+    if (!commitPendingEdits()) return;
     auto* window = findChild<FrmFleet*>(QStringLiteral("FrmFleet"));
     if (!window) {
         QList<rv::jobs::ProbeTarget> ports;

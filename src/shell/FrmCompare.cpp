@@ -30,6 +30,21 @@ QString U(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+/// A cell that sorts by the place of its row in window order (area, then number) when it
+/// has one, and by its text otherwise.
+class OrderedItem : public QTableWidgetItem {
+public:
+    explicit OrderedItem(const QString& text, int order = -1) : QTableWidgetItem(text) {
+        if (order >= 0) setData(Qt::UserRole, order);
+    }
+    bool operator<(const QTableWidgetItem& other) const override {
+        const QVariant a = data(Qt::UserRole);
+        const QVariant b = other.data(Qt::UserRole);
+        if (a.isValid() && b.isValid()) return a.toInt() < b.toInt();
+        return QTableWidgetItem::operator<(other);
+    }
+};
+
 } // namespace
 
 FrmCompare::FrmCompare(const AppContext& ctx, const std::vector<rv::SettingDifference>& rows,
@@ -51,12 +66,15 @@ FrmCompare::FrmCompare(const AppContext& ctx, const std::vector<rv::SettingDiffe
             const auto& d = rows[static_cast<std::size_t>(r)];
             const QString cells[] = {U(d.area), U(d.item), U(d.a), U(d.b)};
             for (int c = 0; c < 4; ++c)
-                table_->setItem(r, c, new QTableWidgetItem(cells[c]));
+                table_->setItem(r, c, new OrderedItem(cells[c], c == 0 ? r : -1));
         }
         table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+        // The rows come in window order, as `diff` lists them; that is the first sort.
+        table_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
         table_->setSortingEnabled(true);
         table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        table_->horizontalHeader()->setStretchLastSection(true);
         table_->verticalHeader()->hide();
         layout->addWidget(table_);
         auto* copy = new QShortcut(QKeySequence::Copy, table_);

@@ -2,6 +2,7 @@
 
 #include "Captions.h"
 #include "WindowReport.h"
+#include "data/Catalogue.h"
 #include "data/ChannelCommit.h"
 #include "data/SettingTexts.h"
 #include "editors/ChannelTexts.h"
@@ -10,12 +11,17 @@
 #include "kit/AppContext.h"
 #include "service/AlignmentReport.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QStringList>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <memory>
 #include <utility>
 
@@ -85,8 +91,27 @@ QString ChannelTable(const AppContext& ctx) {
     QString head = Cell(Tr(ctx, CT::GridHeaders[0]), "th");
     for (const Column& col : Columns)
         head += Cell(Tr(ctx, col.head), "th");
-    return html + QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>") +
-           head + QStringLiteral("</tr>") + rows + QStringLiteral("</table>");
+    // The heading row comes again at the top of every page the table runs onto.
+    return html +
+           QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><thead><tr>") +
+           head + QStringLiteral("</tr></thead>") + rows + QStringLiteral("</table>");
+}
+
+/// A section of settings rows under their own labels, as the catalogue names and shows them.
+QString RowsSection(const rv::Session& s, const QString& caption,
+                    std::initializer_list<const char*> keys) {
+    QString rows;
+    for (const char* key : keys) {
+        const rv::SettingRow* row = rv::findRow(key);
+        if (!row) continue;
+        // A message line prints every character in its place, spaces included.
+        rows += QStringLiteral("<tr>") +
+                Cell(QString::fromStdString(rv::LabelOf(*row, s.CurLanguage))) +
+                QStringLiteral("<td><pre style=\"font-family: monospace\">%1</pre></td></tr>")
+                    .arg(QString::fromStdString(rv::textOf(s, key)).toHtmlEscaped());
+    }
+    return QStringLiteral("<h3>%1</h3><table cellpadding=\"2\">%2</table>")
+        .arg(caption.toHtmlEscaped(), rows);
 }
 
 QString SettingsSections(AppContext& ctx) {
@@ -95,7 +120,12 @@ QString SettingsSections(AppContext& ctx) {
         if (w.service && !ctx.serviceMode) continue;
         const QString form = QString::fromLatin1(w.form);
         std::unique_ptr<ChildWindow> window(CreateEditorWindow(ctx, form));
-        if (window) html += WindowReportHtml(*window, ctx.lang(), {});
+        if (!window) continue;
+        if (form == QLatin1String("FrmEmbMsg"))
+            html +=
+                RowsSection(ctx.session, window->windowTitle(), {"message.line1", "message.line2"});
+        else
+            html += WindowReportHtml(*window, ctx.lang(), {});
     }
     return html;
 }
@@ -107,12 +137,53 @@ QString Row(const QString& a, const QString& b) {
 void Layout(AppContext& ctx, QTextDocument& doc) {
     // Each glyph straight from the font's character map: shaping may choose glyphs that no
     // character maps to (digits beside Latin letters in the CJK fonts), and a PDF's text layer
-    // then loses those characters although the page shows them.
+    // then loses those characters although the page shows them. For the same reason Chinese
+    // comes from a font without the Kangxi radicals: a font that draws 入 and the radical ⼊
+    // with one glyph gives the radical back to whoever copies the text.
     QFont font = doc.defaultFont();
     font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), font.family()});
     doc.setDefaultFont(font);
+    // A word is never broken: a narrow column grows to its longest word instead.
+    QTextOption wrap = doc.defaultTextOption();
+    wrap.setWrapMode(QTextOption::WordWrap);
+    doc.setDefaultTextOption(wrap);
     doc.setDefaultStyleSheet(QStringLiteral("body { font-size: 8pt; } th { text-align: left; }"));
     doc.setHtml(BuildReportHtml(ctx, QDate::currentDate()));
+}
+
+/// Lays the report out on pages of the printer's size; a table that fits on one page but
+/// would run over a page break starts on a new page instead.
+void Paginate(QTextDocument& doc, const QPrinter& printer) {
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    const qreal scale =
+        printer.logicalDpiY() / qreal(doc.documentLayout()->paintDevice()
+                                          ? doc.documentLayout()->paintDevice()->logicalDpiY()
+                                          : 96);
+    doc.setPageSize(QSizeF(page.width() / scale, page.height() / scale));
+    const qreal height = doc.pageSize().height();
+    for (QTextFrame* frame : doc.rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (!table) continue;
+        // The table goes with its heading.
+        const QTextBlock heading = doc.findBlock(table->firstPosition() - 2);
+        const bool headed = heading.isValid() && heading.blockFormat().headingLevel() > 0;
+        QRectF box = doc.documentLayout()->frameBoundingRect(table);
+        if (headed) box |= doc.documentLayout()->blockBoundingRect(heading);
+        const bool fits = box.height() <= height;
+        const bool crosses = int(box.top() / height) != int((box.bottom() - 1) / height);
+        if (!fits || !crosses) continue;
+        if (headed) {
+            QTextCursor at(heading);
+            QTextBlockFormat format = heading.blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            at.setBlockFormat(format);
+        } else {
+            QTextTableFormat format = table->format();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            table->setFormat(format);
+        }
+    }
 }
 
 } // namespace
@@ -137,6 +208,7 @@ QString BuildReportHtml(AppContext& ctx, const QDate& date) {
 void PrintReport(AppContext& ctx, QPrinter& printer) {
     QTextDocument doc;
     Layout(ctx, doc);
+    Paginate(doc, printer);
     doc.print(&printer);
 }
 

@@ -35,8 +35,9 @@ const L RadioName{"", "Radio", "对讲机"};
 const L CompareFilter{"", "Data File (*.dat);;Memory Image (*.img)",
                       "数据文件 (*.dat);;存储映像 (*.img)"};
 
-// A data file or a 1024-byte memory image as a document beside the open one.
-std::optional<rv::Session> LoadOther(const rv::Session& open, const QString& path) {
+// A data file or a 1024-byte memory image as a document beside the open one; why it cannot
+// be read is left in the returned session's LastFileFault.
+std::pair<bool, rv::Session> LoadOther(const rv::Session& open, const QString& path) {
     rv::Session other = open;
     other.onMessage = nullptr;
     QFile f(path);
@@ -45,17 +46,17 @@ std::optional<rv::Session> LoadOther(const rv::Session& open, const QString& pat
         rv::MemoryImage image;
         std::copy_n(b.constData(), 1024, image.begin());
         rv::jobs::TakeReadImage(other, image);
-        return other;
+        return {true, other};
     }
-    if (!rv::OpenDataFile(other, path.toStdString())) return std::nullopt;
-    return other;
+    const bool ok = rv::OpenDataFile(other, path.toStdString());
+    return {ok, other};
 }
 
 } // namespace
 
 bool frmMain::runTransfer(int mode) {
     const bool read = mode == rv::link::ReadRadio;
-    commitPendingEdits();
+    if (!commitPendingEdits()) return false;
     const QString device = OpenablePort(ctx_, this);
     if (device.isEmpty()) return false;
     if (Ask(ctx_, this, read ? rv::Msg::ConfirmRead : rv::Msg::ConfirmWrite) != Answer::Ok)
@@ -84,6 +85,7 @@ bool frmMain::readRadio(const QString& device) {
     // The document has been replaced; show it afresh under the name new.dat.
     closeCurAllWindows();
     ctx_.notifyReplaced();
+    ctx_.markUnsaved();
     Change_Language();
     showDocument();
     WarnIfUnknownModel(ctx_, this, *image);
@@ -141,7 +143,7 @@ bool frmMain::writeRadio(const QString& device, const rv::MemoryImage* restore) 
 }
 
 void frmMain::mnuRestore_Click() {
-    commitPendingEdits();
+    if (!commitPendingEdits()) return;
     const QString dir = rv::jobs::DefaultBackupDir();
     // The radio on the port, when it answers, has its own backups chosen first.
     QString portError;
@@ -176,24 +178,25 @@ void frmMain::mnuRestore_Click() {
 }
 
 void frmMain::mnuCompareFile_Click() {
-    commitPendingEdits();
+    if (!commitPendingEdits()) return;
     const QString path =
         ctx_.prompt().openFileName(this, PlainCaption(Tr(ctx_, MenuCaption("mnuCompareFile"))),
                                    QString(), Tr(ctx_, CompareFilter));
     if (path.isEmpty()) return;
-    const auto other = LoadOther(ctx_.session, path);
-    if (!other) {
+    const auto [ok, other] = LoadOther(ctx_.session, path);
+    if (!ok) {
+        // The same words as Open gives for the same file.
         Tell(ctx_, this,
-             FileNameOf(path) + QStringLiteral(": ") +
-                 Tr(ctx_, rv::MessageOf(rv::Msg::FileError).text),
-             rv::MsgIcon::Error);
+             Tr(ctx_, rv::MessageOf(rv::Msg::FileError).text) + QLatin1Char('\n') +
+                 QString::fromStdString(rv::FileFaultText(other.LastFileFault, ctx_.lang())),
+             rv::MessageOf(rv::Msg::FileError).icon);
         return;
     }
-    showComparison(*other, FileNameOf(path));
+    showComparison(other, FileNameOf(path));
 }
 
 void frmMain::mnuCompareRadio_Click() {
-    commitPendingEdits();
+    if (!commitPendingEdits()) return;
     const QString device = OpenablePort(ctx_, this);
     if (device.isEmpty()) return;
     // The radio is read into a copy: the open document never changes.

@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QWindow>
 #include <functional>
 #include <map>
 #include <memory>
@@ -37,8 +38,10 @@ QImage Framed(QWidget& window) {
     QPainter p(&picture);
     p.setPen(window.palette().color(QPalette::HighlightedText));
     p.setFont(window.font());
-    p.drawText(QRect(8, 0, content.width() - 16, strip), Qt::AlignVCenter | Qt::AlignLeft,
-               window.windowTitle());
+    // The title as a window manager shows it: the unsaved-changes mark put in or left out.
+    const QString title =
+        window.windowHandle() ? window.windowHandle()->title() : window.windowTitle();
+    p.drawText(QRect(8, 0, content.width() - 16, strip), Qt::AlignVCenter | Qt::AlignLeft, title);
     p.drawPixmap(0, strip, content);
     p.end();
     return picture;

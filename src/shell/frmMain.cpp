@@ -20,6 +20,8 @@
 #include <QStyle>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace rv::ui {
 
 QString FileNameOf(const QString& path) {
@@ -48,6 +50,8 @@ frmMain::frmMain(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(c
     ApplyPlacement(*this, LoadPlacement());
     InstallHelpKey(ctx_, this);
     Change_Language();
+    connect(&ctx_, &AppContext::modifiedChanged, this, [this] { setWindowModified(isModified()); });
+    connect(&ctx_, &AppContext::documentEdited, this, [this] { setWindowModified(isModified()); });
     LoadNewDoc();
 }
 
@@ -116,7 +120,7 @@ QString frmMain::fileFilter() const {
 
 void frmMain::UpdateTitle() {
     const auto& s = ctx_.session;
-    setWindowTitle(QStringLiteral("%1[%2:%3][%4:%5]")
+    setWindowTitle(QStringLiteral("%1[%2:%3][%4:%5][*]")
                        .arg(ProductName, QString::fromStdString(s.CurModelCode).trimmed(),
                             QString::fromStdString(s.CurBand),
                             Tr(ctx_, rv::MessageOf(rv::Msg::FileNameWord).text),
@@ -151,16 +155,19 @@ void frmMain::showDocument() {
     cascade();
 }
 
-void frmMain::commitPendingEdits() {
-    // An edit still open in a child window (a grid cell being typed in) is committed when
-    // its control loses the focus; menus and the close box do not take it.
-    QWidget* focus = QApplication::focusWidget();
-    if (focus && isAncestorOf(focus)) focus->clearFocus();
+bool frmMain::commitPendingEdits() {
+    // Menus and the close box take no focus, so a box being typed in is asked directly.
+    QList<ChildWindow*> windows;
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (auto* w = qobject_cast<ChildWindow*>(sub->widget())) windows << w;
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (auto* own = qobject_cast<ChildWindow*>(w); own && own->isVisible()) windows << own;
+    return std::all_of(windows.begin(), windows.end(),
+                       [](ChildWindow* w) { return w->commitEdit(); });
 }
 
 void frmMain::closeEvent(QCloseEvent* e) {
-    commitPendingEdits();
-    if (!testModeLeft_ && !saveBeforeLeaving()) {
+    if (!testModeLeft_ && (!commitPendingEdits() || !saveBeforeLeaving())) {
         e->ignore();
         return;
     }

@@ -41,7 +41,8 @@ public:
     QString fileFilter() const;
     void cascade();
 
-    /// Before a command replaces the document: drops any open editor, then asks about unsaved
+    /// Before a command replaces the document: commits the open editor (false when its text
+    /// is refused), then asks about unsaved
     /// changes (Save/Discard/Cancel), after `warning` when one is given; without unsaved
     /// changes only `warning` is asked. False when the user cancels or saving fails.
     bool readyToReplace(std::optional<rv::Msg> warning = std::nullopt);
@@ -115,7 +116,8 @@ private:
     QAction* addEntry(QMenu* menu, const char* name);
     QMenu* addMenu(const char* name);
     void showDocument();
-    void commitPendingEdits();
+    /// Commits what is being typed in every window; false when a window refused it.
+    bool commitPendingEdits();
     bool saveBeforeLeaving();
     bool saveTo(const QString& path);
 
@@ -131,6 +133,8 @@ private:
     QMenu* channelsMenu_ = nullptr;
     /// Test mode has been left on the way out: the close goes on without asking again.
     bool testModeLeft_ = false;
+    /// The Edit menu's entry the Undo and Redo actions stand before.
+    QAction* editMenuTop_ = nullptr;
 };
 
 /// A menu caption without its access key: "信道信息(&C)" gives "信道信息".

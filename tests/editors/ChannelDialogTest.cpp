@@ -188,8 +188,8 @@ namespace {
 
 class ChannelDialogFocusTest : public rv::test::ChannelFixture {};
 
-// Enter commits and moves on; an empty TX box takes the RX frequency when entered.
-TEST_F(ChannelDialogFocusTest, EnterMovesOnAndTxStartsFromRx) {
+// Enter commits and moves on; passing through the empty TX box stores nothing.
+TEST_F(ChannelDialogFocusTest, EnterMovesOnAndAnEmptyTxStaysEmpty) {
     auto* d = openDialog();
     d->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(d));
@@ -204,9 +204,14 @@ TEST_F(ChannelDialogFocusTest, EnterMovesOnAndTxStartsFromRx) {
     QTest::keyClick(rx, Qt::Key_Return);
     ASSERT_NE(channel(6), nullptr);
     EXPECT_TRUE(tx->hasFocus());
-    EXPECT_EQ(tx->text(), "146.50000");
+    EXPECT_EQ(tx->text(), "");
+    EXPECT_EQ(tx->placeholderText(), "146.50000");
+    QTest::keyClick(tx, Qt::Key_Tab);
+    EXPECT_EQ(channel(6)->TxFreq.get(), "FFFFFFFF");
+    tx->setFocus();
+    QTest::keyClicks(tx, "147");
     QTest::keyClick(tx, Qt::Key_Return);
-    EXPECT_EQ(channel(6)->TxFreq.get(), "14650000");
+    EXPECT_EQ(channel(6)->TxFreq.get(), "14700000");
     EXPECT_EQ(channel(6)->AuxBit4, 0);
 }
 

@@ -26,7 +26,7 @@ TEST_F(ChannelGridTest, LoadingShowsLayoutCaptionAndOpensTheFirstReceiveCell) {
     EXPECT_EQ(text1(g)->objectName(), "Text1");
 }
 
-TEST_F(ChannelGridTest, TypingAReceiveFrequencyCreatesTheChannelAndPrefillsTx) {
+TEST_F(ChannelGridTest, TypingAReceiveFrequencyCreatesTheChannelAndLeavesTxToTheUser) {
     auto* g = openGrid();
     g->setCurrentCell(5, M::RxFreq);
     EXPECT_EQ(g->windowTitle(), "Channel Information[Channel - 5]");
@@ -41,8 +41,11 @@ TEST_F(ChannelGridTest, TypingAReceiveFrequencyCreatesTheChannelAndPrefillsTx) {
         EXPECT_EQ(cell(g, 5, c), want[c]) << "column " << c;
     EXPECT_EQ(current(g), std::make_pair(5, int(M::TxFreq)));
     ASSERT_NE(text1(g), nullptr);
-    EXPECT_EQ(text1(g)->text(), "146.50000");
-    EXPECT_EQ(text1(g)->selectedText(), "146.50000");
+    // The receive frequency is a hint in the empty box; passing on stores no TX.
+    EXPECT_EQ(text1(g)->text(), "");
+    EXPECT_EQ(text1(g)->placeholderText(), "146.50000");
+    QTest::keyClick(text1(g), Qt::Key_Return);
+    EXPECT_EQ(channel(5)->TxFreq.get(), "FFFFFFFF");
     EXPECT_TRUE(prompt->asked.isEmpty());
 }
 

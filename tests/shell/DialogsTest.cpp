@@ -69,7 +69,7 @@ TEST_F(ModelInfoTest, BandChangeClearsTheDocumentAndShowsTheNewBand) {
     EXPECT_EQ(ctx->session.CurBand, "450 - 520 MHz");
     EXPECT_EQ(ctx->session.BandLow, 450);
     EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 5);
-    EXPECT_EQ(main->windowTitle(), "RV52N[592:450 - 520 MHz][File Name:new.dat]");
+    EXPECT_EQ(main->windowTitle(), "RV52N[592:450 - 520 MHz][File Name:new.dat][*]");
     EXPECT_EQ(main->findChild<QLabel*>("Panel2")->text(), "592[450 - 520 MHz]");
     // The saved file carries the codes of the pair and reopens as the same pair.
     prompt->fileNames = {path("m.dat")};

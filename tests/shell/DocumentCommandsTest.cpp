@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 #include "data/DataFile.h"
+#include "data/Defaults.h"
 #include "editors/ChannelTableModel.h"
 #include "editors/ChannelTransaction.h"
 #include "editors/frmCommChInfo.h"
@@ -60,13 +61,14 @@ TEST_F(DocumentTest, NewFromMenuAsksAndToolbarAsksOnlyAboutUnsavedChanges) {
     prompt->asked.clear();
     act("新建")->trigger();
     EXPECT_TRUE(prompt->asked.isEmpty());
-    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat]");
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat][*]");
     EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
 }
 
-// Every command that replaces the document drops the cell being typed and, with unsaved
-// changes, offers to save them after its own warning; Cancel changes nothing.
-TEST_F(DocumentTest, ReplacingCommandsDropTheOpenEditorAndAskAboutUnsavedChanges) {
+// Every command that replaces the document first commits the cell being typed, or refuses
+// it with its rule and stops; then, with unsaved changes, it offers to save them after its
+// own warning. Cancel keeps the document with the typed value.
+TEST_F(DocumentTest, ReplacingCommandsCommitTheOpenEditorFirstThenAskAboutUnsavedChanges) {
     const QString file = dataFile("other.dat", 3);
     struct Command {
         const char* name;
@@ -100,11 +102,25 @@ TEST_F(DocumentTest, ReplacingCommandsDropTheOpenEditorAndAskAboutUnsavedChanges
             prompt->answers = {answer};
             c.run();
             EXPECT_EQ(prompt->asked, QStringList{c.warning + Modified}) << c.name;
-            EXPECT_EQ(rv::ChannelOf(ctx->doc(), 2), nullptr) << c.name << ": typing was applied";
+            EXPECT_EQ(rv::ChannelOf(ctx->doc(), 2) != nullptr, answer == Answer::Cancel) << c.name;
             EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel,
                       answer == Answer::No ? c.squelchAfter : 8)
                 << c.name;
         }
+        // A tone that names no entry is refused with its rule, and nothing else happens.
+        auto* grid = static_cast<rv::ui::frmCommChInfo*>(main->findWindow("frmCommChInfo"));
+        rv::SetChannelField(ctx->session, 1, rv::ChannelFieldKind::RxFreq, "446");
+        modify();
+        grid->setCurrentCell(1, rv::ui::ChannelTableModel::Dec);
+        QTest::keyClicks(grid->openEditor(), "250.4");
+        prompt->asked.clear();
+        prompt->fileNames = {file};
+        c.run();
+        ASSERT_EQ(prompt->asked.size(), 1) << c.name << ": no question after the refusal";
+        EXPECT_TRUE(prompt->asked.first().contains("\"250.4\"")) << c.name;
+        EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 8) << c.name;
+        prompt->answers = {Answer::No};
+        act("新建")->trigger();
     }
 }
 
@@ -185,7 +201,7 @@ TEST_F(DocumentTest, OpenUnchangedDocumentAsksNothing) {
     EXPECT_TRUE(prompt->asked.isEmpty());
     EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 3);
     EXPECT_FALSE(ctx->session.IsNewFile);
-    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:a.dat]");
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:a.dat][*]");
     EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
 }
 
@@ -262,6 +278,9 @@ TEST_F(DocumentTest, FailedOpenLeavesTheDocumentAsItWas) {
     damaged.close();
     const rv::RadioData before = ctx->doc();
     const QString title = main->windowTitle();
+    main->showChildWindow("FrmEmbMsg");
+    const QStringList windows = openWindows();
+    ASSERT_EQ(windows.size(), 2);
 
     const std::pair<QString, QString> cases[] = {
         {path("damaged.dat"), "A data file holds exactly 1641 bytes; this file holds 100."},
@@ -277,7 +296,7 @@ TEST_F(DocumentTest, FailedOpenLeavesTheDocumentAsItWas) {
         EXPECT_EQ(QString::fromStdString(ctx->session.DocPath), good);
         EXPECT_FALSE(ctx->session.IsNewFile);
         EXPECT_EQ(main->windowTitle(), title);
-        EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
+        EXPECT_EQ(openWindows(), windows);
     }
     EXPECT_FALSE(QFile::exists(path("missing.dat")));
 }
@@ -290,7 +309,7 @@ TEST_F(DocumentTest, SaveOfNewDocumentGoesToSaveAsWithNewDatProposed) {
     EXPECT_TRUE(prompt->asked.isEmpty());
     EXPECT_EQ(SquelchIn(path("first.dat")), 8);
     EXPECT_FALSE(ctx->session.IsNewFile);
-    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:first.dat]");
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:first.dat][*]");
 }
 
 TEST_F(DocumentTest, SaveOfOpenedFileAlwaysAsksOverwrite) {
@@ -332,7 +351,7 @@ TEST_F(DocumentTest, SaveAsProposesTheCurrentPath) {
     EXPECT_TRUE(main->mnuFileSaveAs_Click());
     EXPECT_EQ(prompt->dialogs.last(), "save:" + file);
     EXPECT_EQ(SquelchIn(path("e.dat")), 6);
-    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:e.dat]");
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:e.dat][*]");
 }
 
 TEST_F(DocumentTest, ExitWithoutChangesAsksNothing) {
@@ -401,9 +420,13 @@ protected:
     }
 };
 
-TEST_F(PendingEditTest, ToolbarNewLeavesTheNewDocumentClean) {
+TEST_F(PendingEditTest, ToolbarNewCommitsTheTypingAndOffersToSaveIt) {
+    prompt->answers = {Answer::Cancel};
     act("新建")->trigger();
-    EXPECT_TRUE(prompt->asked.isEmpty()) << "the edit being typed belongs to the old document";
+    EXPECT_EQ(prompt->asked, QStringList{Modified});
+    EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 7);
+    prompt->answers = {Answer::No};
+    act("新建")->trigger();
     EXPECT_TRUE(rv::IsUnchanged(ctx->session));
     EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 5);
 }
@@ -415,9 +438,10 @@ TEST_F(PendingEditTest, EditStillBeingTypedCountsWhenClosing) {
     EXPECT_EQ(ctx->doc().OptFeatures.SquelchLevel, 7);
 }
 
-// Regression: the text of the cell editor open on channel 1 was written into the document
-// just read when the channel window was closed after the read.
-TEST_F(DocumentTest, ReadFromRadioDropsTheCellBeingTyped) {
+// A read gives the radio's document and nothing of the one before: the typed cell is
+// committed to the old document, never written into the new one, and the read document is
+// unsaved whatever came before it.
+TEST_F(DocumentTest, ReadFromRadioGivesExactlyTheRadiosDocumentUnsaved) {
     auto* sim = rv::ui::ServiceSimRadio(false);
     ASSERT_NE(sim, nullptr);
     sim->withRadio([](rv::link::SimRadio& r) {
@@ -428,6 +452,12 @@ TEST_F(DocumentTest, ReadFromRadioDropsTheCellBeingTyped) {
     rv::Session expected = ctx->session;
     rv::jobs::TakeReadImage(expected, rv::link::DemoRadioMemory());
     ASSERT_GT(expected.Doc.ChannelCount, 0);
+    // A document of another model, with a test frequency the radio does not have.
+    ctx->session.CurModelCode = "592";
+    ctx->session.CurBand = "450 - 520 MHz";
+    rv::InitRadioData(ctx->session);
+    ctx->doc().TestFres[15].RxFreq.set("45000000");
+    ctx->notifyReplaced();
 
     for (const char* typed : {"", "450.00000"}) {
         auto* grid = static_cast<rv::ui::frmCommChInfo*>(main->findWindow("frmCommChInfo"));
@@ -442,5 +472,36 @@ TEST_F(DocumentTest, ReadFromRadioDropsTheCellBeingTyped) {
             main->isModified() ? std::deque{Answer::No, Answer::Ok} : std::deque{Answer::Ok};
         act("ReadRadio")->trigger();
         EXPECT_EQ(ctx->doc(), expected.Doc) << "typed: " << typed;
+        EXPECT_EQ(ctx->session.DocPath, "new.dat");
+        EXPECT_TRUE(main->isWindowModified()) << "typed: " << typed;
     }
+}
+
+// Ctrl+Z in a text box takes back the box's own typing first and then the document's last
+// step; what a commit took is never undone by the box. In the channel dialog the keys reach
+// the one Edit menu action from a drop-down box as well.
+TEST_F(DocumentTest, UndoKeysTakeTheBoxsTypingFirstThenTheDocument) {
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    auto* line = main->showChildWindow("FrmEmbMsg")->findChild<QLineEdit*>("Text1_0");
+    line->setFocus();
+    const auto ctrl = [&](QWidget* w, Qt::Key k) { QTest::keyClick(w, k, Qt::ControlModifier); };
+    QTest::keyClicks(line, "AB");
+    QTest::keyClick(line, Qt::Key_Return);
+    QTest::keyClicks(line, "C");
+    ctrl(line, Qt::Key_Z);
+    EXPECT_EQ(line->text() + "|" + ctx->doc().EmbMsg1.get().c_str(), "AB|AB") << "typing first";
+    ctrl(line, Qt::Key_Z);
+    QTest::keyClick(line, Qt::Key_Tab); // leaving the box makes no new step
+    EXPECT_EQ(line->text() + "|" + ctx->doc().EmbMsg1.get().c_str(), "|") << "then the document";
+    ctrl(line, Qt::Key_Y);
+    EXPECT_EQ(ctx->doc().EmbMsg1.get(), "AB");
+
+    auto* power = main->showChildWindow("FrmCHInfoEdit")->findChild<QComboBox*>("Combo2_4");
+    rv::ui::ChannelTransaction(*ctx, nullptr, nullptr)
+        .commit(1, rv::ChannelFieldKind::RxFreq, "446");
+    power->setFocus();
+    ctrl(power, Qt::Key_Z);
+    EXPECT_EQ(rv::ChannelOf(ctx->doc(), 1), nullptr) << "no ambiguous shortcut in the dialog";
 }

@@ -36,7 +36,7 @@ const char* const ServiceEntries[] = {"mnuTest",      "mnuTools",   "mnuDTMF",
 
 TEST_F(ShellTest, StartsWithNewDocumentTitleAndChannelWindow) {
     start();
-    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat]");
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat][*]");
     EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
     EXPECT_TRUE(prompt->asked.isEmpty()) << prompt->asked.join('|').toStdString();
     EXPECT_EQ(main->findChild<QLabel*>("Panel2")->text(), "7415[400 - 470 MHz]");
@@ -47,7 +47,7 @@ TEST_F(ShellTest, ChineseSystemStartsInChinese) {
     start(QLocale(QLocale::Chinese, QLocale::China));
     EXPECT_EQ(ctx->lang(), rv::Chinese);
     EXPECT_EQ(ctx->LanguageChoice, rv::Chinese);
-    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][文件名:new.dat]");
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][文件名:new.dat][*]");
     EXPECT_EQ(main->findChild<QLabel*>("Panel3")->text(), "通信口1");
 }
 
@@ -58,7 +58,7 @@ TEST_F(ShellTest, MenuCaptionsInBothLanguages) {
         const char* chinese;
     };
     const Row rows[] = {
-        {"mnuFile", "&File", "文件&F"},
+        {"mnuFile", "&File", "文件(&F)"},
         {"mnuFileSaveAs", "Save &As", "另存为(&A)"},
         {"mnuEdit", "&Edit", "编辑(E)"},
         {"mnuTestFre", "&Test FreQuence", "测试频率(&T)"},

@@ -1,4 +1,5 @@
 #include "ShellFixture.h"
+#include "data/Catalogue.h"
 #include "data/ChannelCommit.h"
 #include "shell/FrmPrintList.h"
 #include "shell/PrintReport.h"
@@ -46,11 +47,23 @@ TEST_F(ReportText, PdfTextLayerGivesBackEveryPrintedWordInBothLanguages) {
         ASSERT_TRUE(p.waitForFinished(60000));
         const QString text = QString::fromUtf8(p.readAllStandardOutput());
 
-        const QStringList words = MixedWords(rv::ui::BuildReportHtml(*ctx, QDate::currentDate()));
+        const QString html = rv::ui::BuildReportHtml(*ctx, QDate::currentDate());
+        const QStringList words = MixedWords(html);
         EXPECT_TRUE(words.contains(QStringLiteral("D023N")) && words.contains("RV52N"))
             << words.join(' ').toStdString();
         for (const QString& w : words)
             EXPECT_TRUE(text.contains(w)) << locale.name().toStdString() << ": " << w.toStdString();
+        // Every Chinese character comes back as itself, never as a look-alike radical, so
+        // that a search for a window's words finds them.
+        QTextDocument shown;
+        shown.setHtml(html);
+        QString missing;
+        for (const QChar c : shown.toPlainText())
+            if (c.script() == QChar::Script_Han && !text.contains(c)) missing += c;
+        EXPECT_TRUE(missing.isEmpty()) << missing.toStdString();
+        // The message lines print under their labels (the text layer drops the blanks).
+        const auto label = rv::LabelOf(*rv::findRow("message.line1"), ctx->lang());
+        EXPECT_TRUE(QString(text).remove(' ').contains(QString::fromStdString(label).remove(' ')));
     }
     QGuiApplication::setFont(appFont);
 }

@@ -1,7 +1,9 @@
 // Backup, verify, restore and compare in the desktop program, against the built-in radio.
 #include "ShellFixture.h"
+#include "data/ChannelCommit.h"
 #include "data/DataFile.h"
 #include "data/Defaults.h"
+#include "data/DocumentDiff.h"
 #include "data/Image.h"
 #include "jobs/SafeWrite.h"
 #include "kit/RadioPort.h"
@@ -230,6 +232,24 @@ TEST_F(SafeWriteWindows, CompareWithFileListsDifferencesWithoutChangingTheDocume
 
     rv::ui::FrmCompare same(*ctx, {}, "x");
     EXPECT_EQ(same.findChild<QLabel*>("NoDifferences")->text(), "No differences.");
+
+    // Areas in window order and channels by number, as diff lists them.
+    for (const int n : {11, 2, 10})
+        rv::SetChannelField(other, n, rv::ChannelFieldKind::RxFreq, "446");
+    ASSERT_TRUE(rv::SaveDataFile(other, path("other.dat").toStdString()));
+    prompt->fileNames = {path("other.dat")};
+    act("mnuCompareFile")->trigger();
+    QString want;
+    for (const auto& d : rv::CompareDocuments(ctx->session, other))
+        want += QString::fromStdString(d.area + "\t" + d.item + "\t" + d.a + "\t" + d.b + "\n");
+    EXPECT_EQ(main->findChild<rv::ui::FrmCompare*>()->copyText(), want);
+    EXPECT_LT(want.indexOf("Channel 2\t"), want.indexOf("Channel 10\t"));
+
+    // A file that cannot be compared gets the reason Open gives.
+    prompt->asked.clear();
+    prompt->fileNames = {path("missing.dat")};
+    act("mnuCompareFile")->trigger();
+    EXPECT_EQ(prompt->asked, QStringList{"file error.\nThe file does not exist."});
 }
 
 TEST_F(SafeWriteWindows, RadioOfAnUnknownModelWarnsOnReadAndCompare) {

@@ -69,7 +69,7 @@ TEST_F(TransferTest, ReadReplacesTheDocumentAndNamesItNewDat) {
     EXPECT_GT(ctx->doc().ChannelCount, 0);
     EXPECT_EQ(ctx->session.DocPath, "new.dat");
     EXPECT_TRUE(ctx->session.IsNewFile);
-    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat]");
+    EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat][*]");
     EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
     EXPECT_EQ(main->findChild<QLabel*>("Panel3")->text(), "Simulated radio");
     // What was read is not saved yet: leaving asks.
