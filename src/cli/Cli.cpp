@@ -5,13 +5,15 @@
 #include "data/Conversions.h"
 #include "data/DataFile.h"
 #include "jobs/CodeTables.h"
+#include "link/LocalFiles.h"
 #include "link/Os.h"
+
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 namespace rv::cli {
@@ -32,9 +34,14 @@ std::optional<CliArgs> ParseArgs(const std::vector<std::string>& args,
         return std::nullopt;
     };
     CliArgs out;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a.size() < 2 || a[0] != '-') {
+        if (!optionsEnded && a == "--") {
+            optionsEnded = true; // what follows is a file, even "-x.dat"
+            continue;
+        }
+        if (optionsEnded || a.size() < 2 || a[0] != '-') {
             out.positional.push_back(a);
             continue;
         }
@@ -120,11 +127,9 @@ Session MakeSession(const CliArgs& args) {
 
 namespace {
 
-// "PATH: file error." and, below it, the reason.
 std::string FileErrorText(const Session& s, const std::string& path, const FileFault& fault) {
-    std::string text = path + ": " + MsgText(Msg::FileError, s.CurLanguage);
-    if (fault.kind != FileFault::None) text += "\n" + FileFaultText(fault, s.CurLanguage);
-    return text;
+    return rv::link::FileProblem(QFile::decodeName(path.c_str()), fault, s.CurLanguage)
+        .toStdString();
 }
 
 } // namespace
@@ -179,24 +184,18 @@ bool OpenDocument(Session& s, const std::string& path) {
     return false;
 }
 
+bool OutputUsable(const Session& s, const std::string& path) {
+    const FileFault fault = rv::link::OutputFault(QFile::decodeName(path.c_str()));
+    if (fault.kind == FileFault::None) return true;
+    Fail(FileErrorText(s, path, fault));
+    return false;
+}
+
 bool WriteOutput(const Session& s, const std::string& path, std::span<const std::uint8_t> bytes) {
     FileFault fault;
     if (WriteFileAtomically(path, bytes, &fault)) return true;
     Fail(FileErrorText(s, path, fault));
     return false;
-}
-
-std::optional<std::vector<std::uint8_t>> ReadInput(const std::string& path, std::size_t limit) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<std::uint8_t> bytes;
-    char c;
-    while (bytes.size() <= limit && in.get(c))
-        bytes.push_back(static_cast<std::uint8_t>(c));
-    if (in.bad() || bytes.size() > limit) return std::nullopt;
-    return bytes;
 }
 
 } // namespace rv::cli

@@ -74,11 +74,12 @@ Session MakeSession(const CliArgs& args);
 /// Opens a data file into the session; prints the file error and returns false on failure.
 bool OpenDocument(Session& s, const std::string& path);
 
+/// False, with the reason said, when `path` cannot be written (a folder or device, a
+/// missing or read-only folder); checked before a radio is touched.
+bool OutputUsable(const Session& s, const std::string& path);
+
 /// Writes an output file atomically; on failure prints the file error and returns false.
 bool WriteOutput(const Session& s, const std::string& path, std::span<const std::uint8_t> bytes);
-
-/// Reads a whole file of at most `limit` bytes; nullopt when it cannot be read or is larger.
-std::optional<std::vector<std::uint8_t>> ReadInput(const std::string& path, std::size_t limit);
 
 /// Reads a whole input file of at most `limit` bytes; on failure prints the file error with
 /// its reason and returns nullopt.

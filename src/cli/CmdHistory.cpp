@@ -4,6 +4,8 @@
 #include "PortArgs.h"
 
 #include "jobs/FleetTexts.h"
+#include "data/OutsideText.h"
+#include "link/LocalFiles.h"
 #include "link/RadioHistoryFiles.h"
 
 #include <QDir>
@@ -46,8 +48,10 @@ void PrintTable(const std::vector<rv::HistoryEntry>& entries, int language) {
          InLanguage(language, "hash", "校验值"), InLanguage(language, "file", "文件")}};
     for (auto e : entries) {
         std::replace(e.time.begin(), e.time.end(), 'T', ' ');
-        rows.push_back({e.time, e.serial, rv::OperationText(e.operation, language),
-                        OutcomeText(e.outcome, language), e.hash, e.file});
+        rows.push_back({rv::ShownText(e.time), rv::ShownText(e.serial),
+                        rv::OperationText(e.operation, language),
+                        rv::ShownText(OutcomeText(e.outcome, language)), rv::ShownText(e.hash),
+                        rv::ShownText(e.file)});
     }
     std::fputs(TableText(rows).c_str(), stdout);
 }
@@ -60,9 +64,11 @@ int CmdHistory(CliArgs& args) {
     if (serial && rv::FileSafeSerial(*serial).empty())
         return UsageError("--serial needs a serial number", Usage);
     const QString dir = BackupDirOf(args);
-    auto entries = rv::link::ReadHistory(dir);
-    const QString path = QDir(dir).filePath(QString::fromLatin1(rv::HistoryFileName));
-    if (!entries) return Fail(path.toStdString() + ": " + MsgText(Msg::FileError, args.language));
+    if (GivenFolderMissing(args, dir)) return 1;
+    rv::FileFault fault;
+    auto entries = rv::link::ReadHistory(dir, fault);
+    const QString path = rv::link::HistoryPath(dir);
+    if (!entries) return Fail(rv::link::FileProblem(path, fault, args.language).toStdString());
     if (serial)
         std::erase_if(*entries, [&](const rv::HistoryEntry& e) {
             return rv::FileSafeSerial(e.serial) != rv::FileSafeSerial(*serial);
@@ -72,7 +78,7 @@ int CmdHistory(CliArgs& args) {
     else if (entries->empty())
         std::fprintf(stderr,
                      InLanguage(args.language, "No history in %s.\n", "%s 中没有历史记录。\n"),
-                     qPrintable(path));
+                     rv::ShownText(rv::link::SystemPath(path), 0).c_str());
     else
         PrintTable(*entries, args.language);
     return 0;

@@ -5,6 +5,8 @@
 #include "data/DataFile.h"
 #include "data/Defaults.h"
 
+#include <QFile>
+
 #include <cstdio>
 
 namespace rv::cli {
@@ -20,8 +22,8 @@ bool ReadJob(Session& s, const CliArgs& args, const RadioTarget& target, const s
     o.readVerify = args.has("--verify");
     o.retries = RetriesOf(args).value_or(2);
     o.askUser = true;
-    o.historyDir = rv::jobs::DefaultBackupDir();
-    o.historyFile = QString::fromStdString(out);
+    o.historyDir = BackupDirOf(args);
+    o.historyFile = QFile::decodeName(out.c_str());
     const auto r = RunSafeJob(s, args, [&](rv::jobs::SafeWrite& job, QString* error) {
         return job.startRead(s, target.device, o, error);
     });
@@ -40,6 +42,7 @@ int CmdRead(CliArgs& args) {
     // A read replaces channels and settings but not the radio-information members, so the
     // document it lands in starts as a new one, as in the desktop program.
     InitRadioData(s);
+    if (!OutputUsable(s, *out)) return 1;
     const auto target = OpenTarget(args);
     if (!target) return 1;
     if (!ReadJob(s, args, *target, *out)) return 1;

@@ -1,12 +1,20 @@
 #include "Commands.h"
 #include "SafeJob.h"
 
+#include "PortArgs.h"
+
+#include "data/RadioHistory.h"
 #include "jobs/SafeWrite.h"
 
+#include <QFile>
+
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 namespace rv::cli {
+
+namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* Usage = "restore BACKUP.img [--port PORT] [--force] [--retries N] "
@@ -21,15 +29,27 @@ int CmdRestore(CliArgs& args) {
     const auto loaded = LoadImage(s, path);
     if (!loaded) return 1;
     const MemoryImage& image = *loaded;
-    const auto target = OpenTarget(args);
-    if (!target) return 1;
     // The radio that is there now is kept too: restoring the wrong backup loses nothing.
     auto options = SafeOptionsOf(args);
-    options.historyFile = QString::fromStdString(path);
+    if (!BackupFolderUsable(s, options)) return 1;
+    const auto target = OpenTarget(args);
+    if (!target) return 1;
+    options.historyFile = QFile::decodeName(path.c_str());
+    // A backup named by another radio's serial is written to it only when asked for.
+    if (!args.has("--other-serial")) {
+        const auto name = rv::ParseBackupName(fs::path(path).filename().string());
+        if (name) options.backupSerial = name->serial;
+    }
     const auto result = RunSafeJob(s, args, [&](rv::jobs::SafeWrite& job, QString* error) {
         return job.startRestore(s, image, target->device, options, error);
     });
-    return ReportWrite(s, args, result, options);
+    const int status = ReportWrite(s, args, result, options);
+    if (status != 0 && !options.backupSerial.empty() && result.serial != options.backupSerial &&
+        !result.serial.empty())
+        std::fprintf(stderr, "%s\n",
+                     InLanguage(args.language, "--other-serial writes it to this radio anyway.",
+                                "加上 --other-serial 可仍写入这台对讲机。"));
+    return status;
 }
 
 } // namespace rv::cli

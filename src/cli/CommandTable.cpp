@@ -26,8 +26,8 @@ const std::vector<Command>& CommandTable() {
         {"restore",
          CmdRestore,
          "restore BACKUP.img [--port PORT] [--force] [--retries N] [--backup-dir DIR] "
-         "[--no-backup] [--no-verify]",
-         {"--force", "--no-backup", "--no-verify"},
+         "[--no-backup] [--no-verify] [--other-serial]",
+         {"--force", "--no-backup", "--no-verify", "--other-serial"},
          {"--port", "--retries", "--backup-dir"}},
         {"diff",
          CmdDiff,

@@ -3,11 +3,16 @@
 #include "PortArgs.h"
 #include "RadioOperation.h"
 #include "data/FleetLog.h"
+#include "data/OutsideText.h"
 #include "jobs/FleetTexts.h"
 #include "link/LinkTexts.h"
+#include "link/LocalFiles.h"
 #include "link/StopSignals.h"
 
 #include <QEventLoop>
+#include <QFile>
+
+#include <cerrno>
 
 #include <filesystem>
 #include <memory>
@@ -22,28 +27,28 @@ using rv::jobs::FleetRecord;
 using rv::jobs::FleetStation;
 
 std::string Cell(const std::string& text) {
-    return text.empty() ? std::string("-") : text;
+    return text.empty() ? std::string("-") : rv::ShownText(text);
 }
 
 } // namespace
 
 bool FleetRun::openLog(const std::string& path, std::string* error) {
-    std::error_code ec;
-    const bool fresh =
-        !std::filesystem::exists(path, ec) || std::filesystem::file_size(path, ec) == 0;
-    if (!fresh) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        if (!in) {
-            if (error) *error = path + ": " + MsgText(Msg::FileError, language_);
-            return false;
-        }
-        programmed_ = rv::ProgrammedRadios(text.str());
+    const QString name = QFile::decodeName(path.c_str());
+    rv::FileFault fault;
+    const auto text = rv::link::ReadLocalFile(name, rv::link::LogFileLimit, fault);
+    const bool fresh = !text || text->isEmpty();
+    if (!text && fault.kind != rv::FileFault::NotFound) {
+        if (error) *error = rv::link::FileProblem(name, fault, language_).toStdString();
+        return false;
     }
+    if (text)
+        latest_ = rv::LatestWrites(
+            std::string_view(text->constData(), static_cast<std::size_t>(text->size())));
+    errno = 0;
     log_.open(path, std::ios::binary | std::ios::app);
     if (!log_) {
-        if (error) *error = path + ": " + MsgText(Msg::FileError, language_);
+        fault = rv::FaultOfError(errno != 0 ? errno : EIO);
+        if (error) *error = rv::link::FileProblem(name, fault, language_).toStdString();
         return false;
     }
     if (fresh) log_ << rv::FleetLogHeader() << std::flush;
@@ -57,8 +62,10 @@ int FleetRun::exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, 
     std::vector<std::unique_ptr<FleetStation>> stations;
     QEventLoop loop;
     int running = 0;
+    // Skipped only while this radio's latest write is this very document.
     const auto programmedBefore = [this](const std::string& serial, const std::string& hash) {
-        return programmed_.count({serial, hash}) != 0;
+        const auto it = latest_.find(serial);
+        return it != latest_.end() && it->second == hash;
     };
     for (const auto& target : targets) {
         const int index = static_cast<int>(stations.size());
@@ -95,7 +102,7 @@ int FleetRun::exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, 
 
 void FleetRun::onRadioDone(const FleetRecord& r) {
     records_.push_back(r);
-    if (r.ok && !r.skipped) programmed_.insert({r.serial, r.documentHash});
+    if (!r.skipped && !r.serial.empty()) latest_[r.serial] = r.ok ? r.documentHash : std::string();
     if (options.repeat && !r.skipped) std::fputc('\a', err_);
     if (!live_) {
         std::fprintf(err_, "%s: %s%s%s\n", qPrintable(r.target.port),
@@ -123,7 +130,7 @@ void FleetRun::printTable(std::FILE* out) const {
         std::fprintf(out, "%-14s %-6s %-9s %-15s %s\n", qPrintable(r.target.port),
                      Cell(r.model).c_str(), Cell(r.serial).c_str(),
                      qPrintable(rv::jobs::FleetResultShown(r.result, language_)),
-                     r.backup.isEmpty() ? "-" : qPrintable(r.backup));
+                     Cell(rv::link::SystemPath(r.backup)).c_str());
     }
     std::fflush(out);
 }

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 #include <fstream>
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,8 +19,8 @@ public:
 
     rv::jobs::FleetOptions options;
 
-    /// Opens (or creates, with its header) the CSV log and takes the serial numbers it
-    /// names as programmed. False with the reason when it cannot be read or written.
+    /// Opens (or creates, with its header) the CSV log and takes each radio's latest write
+    /// from it. False with the reason when it cannot be read or written.
     bool openLog(const std::string& path, std::string* error);
     /// Runs the stations to their end (Ctrl+C stops them after the radio in progress) and
     /// prints the table. 0 when every radio succeeded, 1 otherwise.
@@ -34,7 +34,7 @@ private:
 
     const Session& s_;
     int language_;
-    std::set<std::pair<std::string, std::string>> programmed_; ///< serial, document hash
+    std::map<std::string, std::string> latest_; ///< serial: hash of its latest write, or ""
     std::ofstream log_;
     std::vector<rv::jobs::FleetRecord> records_;
     QStringList lines_; ///< what each port is doing

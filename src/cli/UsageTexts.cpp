@@ -23,6 +23,7 @@ constexpr std::array Texts{
     UsageText{"--lang takes en or zh", "--lang 取 en 或 zh"},
     UsageText{"--count takes a number 1 to 16", "--count 取 1 到 16 的数"},
     UsageText{"--serial needs a serial number", "--serial 需要序列号"},
+    UsageText{"--backup-dir needs a folder", "--backup-dir 需要一个文件夹"},
     UsageText{"--into keeps the model and band of DOC.dat", "--into 沿用 DOC.dat 的机型和频段"},
     UsageText{"new needs -o FILE and nothing else", "new 只需要 -o FILE"},
     UsageText{"show needs one FILE", "show 需要一个文件"},

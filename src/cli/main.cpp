@@ -71,6 +71,9 @@ int main(int argc, char** argv) {
                 return UsageError(std::string(option) + " needs a port: sim, a number 1 to 8 or a "
                                                         "device path",
                                   c.usage);
+        // An empty folder would silently mean no backup at all.
+        if (const auto dir = args->value("--backup-dir"); dir && dir->empty())
+            return UsageError("--backup-dir needs a folder", c.usage);
         return c.run(*args);
     }
     std::fprintf(stderr, "rv52n-cli: %s\n",

@@ -13,7 +13,7 @@ namespace rv {
 namespace {
 
 // In the order of FileFault::Kind, from DiskFull on.
-const std::array<LangText, 11> Reasons{{
+const std::array<LangText, 12> Reasons{{
     {"", "The disk is full.", "磁盘已满。"},
     {"", "No permission for the file or its folder.", "没有访问该文件或其文件夹的权限。"},
     {"", "The file is read-only.", "该文件是只读的。"},
@@ -27,6 +27,8 @@ const std::array<LangText, 11> Reasons{{
     {"", "No new file can be made in this folder.", "无法在此文件夹中新建文件。"},
     {"", "The file is larger than %1 bytes, far more than it can hold.",
      "文件大于 %1 字节，远超其应有的大小。"},
+    {"", "The file is damaged at line %1: it is not in the form expected there.",
+     "文件第 %1 行已损坏：该处不是预期的格式。"},
 }};
 
 const LangText DataFileSize{"", "A data file holds exactly %1 bytes; this file holds %2.",
@@ -84,6 +86,7 @@ std::string FileFaultText(const FileFault& fault, int language) {
     std::string text = Reasons[static_cast<std::size_t>(fault.kind - 1)][lang];
     if (fault.kind == FileFault::Other) text += std::strerror(fault.error);
     if (fault.kind == FileFault::TooLarge) text = Filled(text, {fault.expected});
+    if (fault.kind == FileFault::Malformed) text = Filled(text, {fault.given});
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "RadioHistory.h"
 
 #include "Csv.h"
+#include "OutsideText.h"
 #include "ImageMap.h"
 #include "Messages.h"
 #include "ModelTables.h"
@@ -146,7 +147,10 @@ std::string HistoryHeader() {
 }
 
 std::string HistoryLine(const HistoryEntry& e) {
-    return CsvLine({e.time, e.serial, e.operation, e.file, e.hash, e.outcome});
+    std::vector<std::string> cells;
+    for (const std::string* f : {&e.time, &e.serial, &e.operation, &e.file, &e.hash, &e.outcome})
+        cells.push_back(LogCell(*f));
+    return CsvLine(cells);
 }
 
 std::vector<HistoryEntry> ParseHistory(std::string_view text) {
@@ -156,7 +160,8 @@ std::vector<HistoryEntry> ParseHistory(std::string_view text) {
         if (f.size() != 6 || std::find(HistoryOperations.begin(), HistoryOperations.end(), f[2]) ==
                                  HistoryOperations.end())
             continue;
-        entries.push_back({f[0], f[1], f[2], f[3], f[4], f[5]});
+        entries.push_back({CellOfLog(f[0]), CellOfLog(f[1]), f[2], CellOfLog(f[3]),
+                           CellOfLog(f[4]), CellOfLog(f[5])});
     }
     return entries;
 }

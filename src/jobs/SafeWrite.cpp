@@ -6,6 +6,7 @@
 #include "data/Image.h"
 #include "data/ImageCompare.h"
 #include "data/ModelTables.h"
+#include "data/OutsideText.h"
 #include "data/RadioHistory.h"
 #include "jobs/FleetStation.h"
 #include "jobs/JobTexts.h"
@@ -267,7 +268,8 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
     stage_ = firstStage();
     // A backup and a history line are named by the radio's serial number, and the kept image
     // of that serial may spare a backup its second read: such a job learns it first.
-    const bool identify = stage_ == SafeWriteStage::Backup || !options_.historyDir.isEmpty();
+    const bool identify = stage_ == SafeWriteStage::Backup || !options_.historyDir.isEmpty() ||
+                          !options_.backupSerial.empty();
     if (identify && options_.serial.empty()) stage_ = SafeWriteStage::Identify;
     const int mode = stage_ == SafeWriteStage::Identify ? ReadRadioInfo
                      : stage_ == SafeWriteStage::Write  ? WriteRadio
@@ -280,6 +282,14 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
 void SafeWrite::afterIdentify(bool ok, const QString& message) {
     if (ok) {
         result_.serial = PlainSerial(scratch_.Doc.SerialNumber.get());
+        const std::string kept = rv::FileSafeSerial(options_.backupSerial);
+        if (!kept.empty() && rv::FileSafeSerial(result_.serial) != kept)
+            return end(SafeWriteStatus::Failed,
+                       Join(text(JobTexts::OtherSerial)
+                                .arg(Q(kept), result_.serial.empty()
+                                                 ? QStringLiteral("-")
+                                                 : Q(rv::ShownText(result_.serial))),
+                            text(JobTexts::NothingWritten)));
         return nextStep(&SafeWrite::startFirstStage);
     }
     const QString tail = job_ == Job::Read ? QString() : text(JobTexts::NothingWritten);
@@ -318,8 +328,10 @@ void SafeWrite::appendHistory() {
         options_.historyFile.toStdString(),
         imageKnown ? rv::DocumentHash(image.data(), image.size()) : std::string(),
         FleetResultWord(result_.status).toStdString()};
-    // The job's outcome stands whether or not the log can be written.
-    rv::link::AppendHistory(options_.historyDir, entry, nullptr);
+    // The job's outcome stands whether or not the log can be written; the failure is said.
+    QString path;
+    if (!rv::link::AppendHistory(options_.historyDir, entry, &path))
+        result_.historyProblem = text(JobTexts::HistoryNotWritten) + path;
 }
 
 bool SafeWrite::runSession(int mode, QString* error) {

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -86,7 +87,8 @@ private:
     QPushButton* addSim_ = nullptr;
     QLineEdit* portName_ = nullptr;
     QString logPath_;
-    std::set<std::pair<std::string, std::string>> programmed_; ///< serial, document hash
+    std::map<std::string, std::string> latest_; ///< serial: hash of its latest write, or ""
+    std::string logRows_; ///< the log's rows of this window in the file's own words
     std::vector<std::unique_ptr<rv::link::SimRadioPty>> sims_;
     std::vector<std::unique_ptr<rv::jobs::FleetStation>> stations_;
     int running_ = 0;
