@@ -120,7 +120,9 @@ Session MakeSession(const CliArgs& args) {
     Session s;
     s.CurLanguage = args.language;
     s.onMessage = [&s](Msg m) { Fail(MsgText(m, s.CurLanguage)); };
-    rv::jobs::LoadCodeTables(s, args.programDir);
+    std::string refusal;
+    rv::jobs::LoadCodeTables(s, args.programDir, &refusal);
+    if (!refusal.empty()) Fail(refusal);
     s.onMessage = nullptr;
     return s;
 }

@@ -91,6 +91,8 @@ SafeWriteResult RunSafeJob(const Session& s, const CliArgs& args,
         return result;
     }
     loop.exec();
+    // The radio may have been written: its outcome is printed whatever signal comes now.
+    if (result.status != SafeWriteStatus::PortError) rv::link::StopSignals::holdToExit();
     if (::isatty(STDERR_FILENO)) std::fprintf(stderr, "\r");
     if (!result.historyProblem.isEmpty()) Fail(result.historyProblem.toStdString());
     if (signalled) *signalled = stop.received();

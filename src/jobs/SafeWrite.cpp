@@ -355,8 +355,8 @@ bool SafeWrite::runSession(int mode, QString* error) {
 }
 
 void SafeWrite::onQuestion(CloneSession::Question q) {
-    // The serial number is worth no retry: without it the backup is only read twice.
-    if (cancelled_ || stage_ == SafeWriteStage::Identify) return session_->answer(q, false);
+    if (cancelled_) return session_->answer(q, false);
+    // A reply lost while the serial number is looked up gets the job's retries, as any other.
     if (options_.askUser) return emit question(q);
     session_->answer(q, answers_.answer(q));
 }

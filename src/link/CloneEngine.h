@@ -120,6 +120,7 @@ private:
     void SendInfoBlock();
     void SendVersionBlock();
     void BeginEnd();
+    void endThenFinish(Outcome outcome, const std::string& message);
 
     bool dispatch(std::span<const std::uint8_t> reply);
     void NextStep();
@@ -162,7 +163,9 @@ private:
     bool stopping_ = false;        ///< cancelled while a frame is in flight
     bool programAnswered_ = false; ///< this pass: the radio acknowledged Program
     bool wroteBlock_ = false;      ///< a write block went out in this operation
-    bool failing_ = false;         ///< End went out after a missing reply; the operation fails
+    bool failing_ = false;         ///< End went out to close a failed operation
+    Outcome failOutcome_ = Outcome::NoAnswer; ///< how it then ends, once End is answered
+    std::string failMessage_;
 };
 
 /// The info block checksum: the low 8 bits of the sum of bytes 1 to size-2.
