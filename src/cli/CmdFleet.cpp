@@ -14,7 +14,8 @@ namespace {
 
 constexpr const char* Usage =
     "fleet FILE --ports LIST [--each KEY=START[:STEP]] [--units UNITS.csv] [--log LOG.csv] "
-    "[--repeat] [--again] [--no-backup] [--no-verify] [--backup-dir DIR] [--force] [--retries N]";
+    "[--repeat [--count N]] [--again] [--no-backup] [--no-verify] [--backup-dir DIR] [--force] "
+    "[--retries N]";
 
 // The values each radio gets of its own: --each (any number of them) and --units. Nullopt,
 // with the message said, when they cannot be taken: exit status 2 for what the command line
@@ -43,6 +44,18 @@ std::optional<rv::FleetValues> ValuesOf(const CliArgs& args, int* status) {
     return values;
 }
 
+// --count N: with --repeat, the number of radios after which the run ends; 0 when not given.
+std::optional<int> CountOf(const CliArgs& args) {
+    const auto text = args.value("--count");
+    if (!text) return 0;
+    if (!args.has("--repeat") || text->empty() || text->size() > 6 ||
+        text->find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int n = std::stoi(*text);
+    if (n < 1 || n > 100000) return std::nullopt;
+    return n;
+}
+
 } // namespace
 
 int CmdFleet(CliArgs& args) {
@@ -50,6 +63,8 @@ int CmdFleet(CliArgs& args) {
     if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
     // Programming every port there is would write radios nobody meant to write.
     if (!args.value("--ports")) return UsageError("fleet needs --ports LIST", Usage);
+    const auto count = CountOf(args);
+    if (!count) return UsageError("--count takes a number 1 to 100000 and needs --repeat", Usage);
     std::string error;
     EnsureApplication();
     SimRadios sims;
@@ -82,6 +97,7 @@ int CmdFleet(CliArgs& args) {
         run.options.documentFor = documents->documentFor(*targets);
     }
     run.options.repeat = args.has("--repeat");
+    run.count = *count;
     run.options.again = args.has("--again");
     if (const auto log = args.value("--log"); log && !run.openLog(*log, &error)) return Fail(error);
     return run.exec(*targets, stdout, stderr);

@@ -14,6 +14,7 @@
 
 #include <cerrno>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <sstream>
@@ -78,7 +79,12 @@ int FleetRun::exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, 
                 showLine(index, percent >= 0 ? text + QStringLiteral(" %1%").arg(percent) : text);
             });
         QObject::connect(station.get(), &FleetStation::radioDone, station.get(),
-                         [this](const FleetRecord& r) { onRadioDone(r); });
+                         [this, &stations](const FleetRecord& r) {
+                             onRadioDone(r);
+                             if (count > 0 && radiosDone() >= count)
+                                 for (auto& st : stations)
+                                     st->stopAfterRadio();
+                         });
         QObject::connect(station.get(), &FleetStation::finished, &loop, [&] {
             if (--running == 0) loop.quit();
         });
@@ -97,7 +103,13 @@ int FleetRun::exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, 
     printTable(out);
     for (const auto& r : records_)
         if (!r.ok) return 1;
-    return 0;
+    // A counted run that was stopped before its last radio did not do what it was asked.
+    return count > 0 && radiosDone() < count ? 1 : 0;
+}
+
+int FleetRun::radiosDone() const {
+    return static_cast<int>(std::count_if(records_.begin(), records_.end(),
+                                          [](const FleetRecord& r) { return !r.skipped; }));
 }
 
 void FleetRun::onRadioDone(const FleetRecord& r) {

@@ -18,16 +18,19 @@ public:
     FleetRun(const Session& s, int language) : s_(s), language_(language) {}
 
     rv::jobs::FleetOptions options;
+    int count = 0; ///< with repeat: the run ends after this many radios (0: when stopped)
 
     /// Opens (or creates, with its header) the CSV log and takes each radio's latest write
     /// from it. False with the reason when it cannot be read or written.
     bool openLog(const std::string& path, std::string* error);
     /// Runs the stations to their end (Ctrl+C stops them after the radio in progress) and
-    /// prints the table. 0 when every radio succeeded, 1 otherwise.
+    /// prints the table. 0 when every radio succeeded (and, counted, all of them came), 1
+    /// otherwise.
     int exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, std::FILE* err);
     const std::vector<rv::jobs::FleetRecord>& records() const { return records_; }
 
 private:
+    int radiosDone() const; ///< the radios written or failed, skipped ones not counted
     void onRadioDone(const rv::jobs::FleetRecord& r);
     void showLine(int index, const QString& text);
     void printTable(std::FILE* out) const;

@@ -1,6 +1,9 @@
 #include "PortArgs.h"
 
 #include "link/PortList.h"
+#include "link/SimFleet.h"
+
+#include <QFileInfo>
 
 namespace rv::cli {
 
@@ -17,9 +20,10 @@ std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, std::st
         const QString name = port.trimmed();
         QString why;
         if (name == rv::link::SimPortName && sims) {
-            auto sim = std::make_unique<rv::link::SimRadioPty>();
+            // Each simulated radio of the list has a serial number of its own.
             std::string failed;
-            if (!sim->start(false, &failed)) {
+            auto sim = rv::link::StartFleetSim(static_cast<int>(sims->size()), false, &failed);
+            if (!sim) {
                 if (error) *error = failed;
                 return std::nullopt;
             }
@@ -32,11 +36,18 @@ std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, std::st
         if (device.isEmpty()) {
             if (error)
                 *error =
-                    name.isEmpty() ? std::string("--ports has an empty entry") : why.toStdString();
+                    name.isEmpty() ? std::string(InLanguage(args.language, "--ports has an empty entry",
+                                                            "--ports 中有空项"))
+                                   : why.toStdString();
             return std::nullopt;
         }
+        // Another spelling of a device (a link, "/dev/../dev/ttyS0") is still that device.
+        const auto same = [](const QString& a, const QString& b) {
+            const QString ca = QFileInfo(a).canonicalFilePath();
+            return a == b || (!ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath());
+        };
         for (const auto& t : targets) {
-            if (t.device != device) continue;
+            if (!same(t.device, device)) continue;
             // Two stations on one device would take each other's replies.
             if (error)
                 *error = (args.language == Chinese

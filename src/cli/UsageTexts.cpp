@@ -22,6 +22,8 @@ constexpr std::array Texts{
     UsageText{"--retries takes a number 0 to 100", "--retries 取 0 到 100 的数"},
     UsageText{"--lang takes en or zh", "--lang 取 en 或 zh"},
     UsageText{"--count takes a number 1 to 16", "--count 取 1 到 16 的数"},
+    UsageText{"--count takes a number 1 to 100000 and needs --repeat",
+              "--count 取 1 到 100000 的数，且需要 --repeat"},
     UsageText{"--serial needs a serial number", "--serial 需要序列号"},
     UsageText{"--backup-dir needs a folder", "--backup-dir 需要一个文件夹"},
     UsageText{"--into keeps the model and band of DOC.dat", "--into 沿用 DOC.dat 的机型和频段"},
