@@ -355,8 +355,10 @@ bool SafeWrite::runSession(int mode, QString* error) {
 }
 
 void SafeWrite::onQuestion(CloneSession::Question q) {
-    if (cancelled_) return session_->answer(q, false);
-    // A reply lost while the serial number is looked up gets the job's retries, as any other.
+    // A radio that answered and then lost a reply while its serial number is looked up gets
+    // the job's retries, as in any other stage; a silent line is no radio, worth no retry.
+    if (cancelled_ || (stage_ == SafeWriteStage::Identify && !session_->radioAnswered()))
+        return session_->answer(q, false);
     if (options_.askUser) return emit question(q);
     session_->answer(q, answers_.answer(q));
 }

@@ -98,6 +98,7 @@ public:
     int lastPercent() const { return LastPercent; }
     bool questionPending() const { return pending_; }
     const std::string& radioModelCode() const { return RadioModelCode; }
+    bool radioAnswered() const { return programAnswered_ || !RadioModelCode.empty(); }
     int radioBandCode() const { return RadioBandCode; }
 
 private:

@@ -38,7 +38,7 @@ rv::FileFault ProbeFolder(const QString& dir) {
 
 rv::FileFault FolderFault(const QString& dir) {
     const QFileInfo info(dir);
-    if (info.exists() && !info.isDir()) return {rv::FileFault::NotAFile};
+    if (info.exists() && !info.isDir()) return rv::FaultOfError(ENOTDIR);
     errno = 0;
     if (!info.exists() && !QDir().mkpath(dir))
         return rv::FaultOfError(errno != 0 ? errno : ENOENT);

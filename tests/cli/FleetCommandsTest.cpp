@@ -47,7 +47,9 @@ protected:
     QString path(const QString& name) const { return dir.filePath(name); }
     QString log() const {
         QFile f(path("log.csv"));
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        // The log's lines end in CRLF, as spreadsheets write CSV; compared here line by line.
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).remove('\r')
+                                           : QString();
     }
     int blocksWritten(std::size_t i) {
         return radios[i]->withRadio([](SimRadio& r) { return r.blocksWritten(); });
