@@ -162,7 +162,7 @@ std::optional<MemoryImage> LoadImage(const Session& s, const std::string& path) 
 
 int RefuseOutputOntoInput(const CliArgs& args, const std::string& usage) {
     std::vector<std::string> inputs = args.positional;
-    for (const char* name : {"--into", "--image"})
+    for (const char* name : {"--into", "--image", "--units"})
         if (const auto v = args.value(name)) inputs.push_back(*v);
     for (const char* name : {"-o", "--log"}) {
         const auto out = args.value(name);

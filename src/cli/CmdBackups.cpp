@@ -51,14 +51,13 @@ void PrintTable(const std::vector<rv::BackupEntry>& entries, const QDir& dir, in
          InLanguage(language, "model", "机型"), InLanguage(language, "band", "频段"),
          InLanguage(language, "file", "文件")}};
     for (const auto& e : entries)
-        rows.push_back({e.serial,
-                        Stamp(e, ' ') + (e.dateValid ? ""
-                                                     : InLanguage(language, " (impossible date)",
-                                                                  "（日期无效）")),
-                        e.model, e.band,
-                        rv::ShownText(rv::link::SystemPath(
-                                          dir.filePath(QString::fromStdString(e.file()))),
-                                      0)});
+        rows.push_back(
+            {e.serial,
+             Stamp(e, ' ') +
+                 (e.dateValid ? "" : InLanguage(language, " (impossible date)", "（日期无效）")),
+             e.model, e.band,
+             rv::ShownText(rv::link::SystemPath(dir.filePath(QString::fromStdString(e.file()))),
+                           0)});
     std::fputs(TableText(rows).c_str(), stdout);
 }
 

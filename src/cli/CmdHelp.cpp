@@ -12,7 +12,8 @@ namespace rv::cli {
 namespace {
 
 std::string HelpPagePath(const std::string& programDir, int language) {
-    return rv::FindResource(programDir, language == Chinese ? "RVPS-52N_c.html" : "RVPS-52N_e.html");
+    return rv::FindResource(programDir,
+                            language == Chinese ? "RVPS-52N_c.html" : "RVPS-52N_e.html");
 }
 
 } // namespace

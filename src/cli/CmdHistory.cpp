@@ -3,8 +3,8 @@
 #include "Json.h"
 #include "PortArgs.h"
 
-#include "jobs/FleetTexts.h"
 #include "data/OutsideText.h"
+#include "jobs/FleetTexts.h"
 #include "link/LocalFiles.h"
 #include "link/RadioHistoryFiles.h"
 

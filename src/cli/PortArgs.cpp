@@ -35,10 +35,10 @@ std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, std::st
             name.isEmpty() ? QString() : rv::link::ResolvePort(name, &why, args.language);
         if (device.isEmpty()) {
             if (error)
-                *error =
-                    name.isEmpty() ? std::string(InLanguage(args.language, "--ports has an empty entry",
-                                                            "--ports 中有空项"))
-                                   : why.toStdString();
+                *error = name.isEmpty()
+                             ? std::string(InLanguage(args.language, "--ports has an empty entry",
+                                                      "--ports 中有空项"))
+                             : why.toStdString();
             return std::nullopt;
         }
         // Another spelling of a device (a link, "/dev/../dev/ttyS0") is still that device.

@@ -186,8 +186,7 @@ std::optional<UnitsTable> ParseUnits(std::string_view csvText, int language, std
     };
     const CsvTable csv = ParseCsv(csvText);
     if (csv.unclosedQuote)
-        return fail(csv.unclosedQuote, "a quote opens here and never closes",
-                    "此处的引号没有闭合");
+        return fail(csv.unclosedQuote, "a quote opens here and never closes", "此处的引号没有闭合");
     if (csv.records.empty() || csv.records[0].fields.empty() ||
         !IsSerialHeader(csv.records[0].fields[0]))
         return fail(csv.records.empty() ? 1 : csv.records[0].line,

@@ -1,10 +1,10 @@
 #include "RadioHistory.h"
 
 #include "Csv.h"
-#include "OutsideText.h"
 #include "ImageMap.h"
 #include "Messages.h"
 #include "ModelTables.h"
+#include "OutsideText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -131,9 +131,16 @@ std::vector<BackupEntry> BackupsOf(const std::vector<std::string>& fileNames) {
         auto it = std::find_if(byBase.begin(), byBase.end(),
                                [&](const auto& e) { return e.first == b->base; });
         if (it == byBase.end()) {
-            byBase.push_back(
-                {b->base, BackupEntry{b->serial, b->date, b->time, b->model, {}, {}, {}, b->copy,
-                                      false, b->dateValid}});
+            byBase.push_back({b->base, BackupEntry{b->serial,
+                                                   b->date,
+                                                   b->time,
+                                                   b->model,
+                                                   {},
+                                                   {},
+                                                   {},
+                                                   b->copy,
+                                                   false,
+                                                   b->dateValid}});
             it = byBase.end() - 1;
         }
         (b->extension == "img" ? it->second.image : it->second.data) = name;
@@ -183,8 +190,8 @@ std::vector<HistoryEntry> ParseHistory(std::string_view text) {
         if (f.size() != 6 || std::find(HistoryOperations.begin(), HistoryOperations.end(), f[2]) ==
                                  HistoryOperations.end())
             continue;
-        entries.push_back({CellOfLog(f[0]), CellOfLog(f[1]), f[2], CellOfLog(f[3]),
-                           CellOfLog(f[4]), CellOfLog(f[5])});
+        entries.push_back({CellOfLog(f[0]), CellOfLog(f[1]), f[2], CellOfLog(f[3]), CellOfLog(f[4]),
+                           CellOfLog(f[5])});
     }
     return entries;
 }

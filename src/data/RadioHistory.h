@@ -47,7 +47,7 @@ struct BackupEntry {
     std::string image; ///< the .img file name; empty when only the data file is left
     std::string data;  ///< the .dat file name; may be empty
     int copy = 1;
-    bool imageOk = false; ///< the image is a whole memory image (checked by whoever reads it)
+    bool imageOk = false;  ///< the image is a whole memory image (checked by whoever reads it)
     bool dateValid = true; ///< see BackupName; a backup with an impossible date sorts last
     /// The file to restore from, or to show when there is no image.
     const std::string& file() const { return image.empty() ? data : image; }

@@ -34,8 +34,7 @@ bool LoadCodeTables(rv::Session& s, const std::string& programDir, std::string* 
     rv::FileFault fault;
     // A file that is missing or cannot be read falls back to the built-in copy, quietly.
     if (const auto bytes = rv::ReadWholeFile(path, DqtCodes, fault)) {
-        if (ShapedLikeCodeTable(*bytes))
-            return rv::SetDqtTable(s, bytes->data(), bytes->size());
+        if (ShapedLikeCodeTable(*bytes)) return rv::SetDqtTable(s, bytes->data(), bytes->size());
         if (refusal && bytes->size() == DqtCodes)
             *refusal = path + ": " + rv::link::LinkText(JobTexts::CodeTableRefused, s.CurLanguage);
     }

@@ -11,7 +11,6 @@ namespace rv::jobs {
 /// copy built into the program. A whole file that is refused for its shape is said in
 /// `refusal`. Never leaves a table that would give wrong codes; false only if even the
 /// built-in copy cannot be read.
-bool LoadCodeTables(rv::Session& s, const std::string& programDir,
-                    std::string* refusal = nullptr);
+bool LoadCodeTables(rv::Session& s, const std::string& programDir, std::string* refusal = nullptr);
 
 } // namespace rv::jobs

@@ -284,12 +284,12 @@ void SafeWrite::afterIdentify(bool ok, const QString& message) {
         result_.serial = PlainSerial(scratch_.Doc.SerialNumber.get());
         const std::string kept = rv::FileSafeSerial(options_.backupSerial);
         if (!kept.empty() && rv::FileSafeSerial(result_.serial) != kept)
-            return end(SafeWriteStatus::Failed,
-                       Join(text(JobTexts::OtherSerial)
-                                .arg(Q(kept), result_.serial.empty()
-                                                 ? QStringLiteral("-")
-                                                 : Q(rv::ShownText(result_.serial))),
-                            text(JobTexts::NothingWritten)));
+            return end(
+                SafeWriteStatus::Failed,
+                Join(text(JobTexts::OtherSerial)
+                         .arg(Q(kept), result_.serial.empty() ? QStringLiteral("-")
+                                                              : Q(rv::ShownText(result_.serial))),
+                     text(JobTexts::NothingWritten)));
         return nextStep(&SafeWrite::startFirstStage);
     }
     const QString tail = job_ == Job::Read ? QString() : text(JobTexts::NothingWritten);

@@ -117,7 +117,7 @@ struct SafeWriteResult {
     rv::MemoryImage after{};     ///< the read-back
     int backupReads = 0;         ///< reads the backup took
     std::optional<BackupConfirmation> backupConfirmed; ///< how the kept backup was confirmed
-    int lineBytes = 0; ///< bytes over the line in all the job's sessions, both ways
+    int lineBytes = 0;      ///< bytes over the line in all the job's sessions, both ways
     QString historyProblem; ///< why the history line could not be added; empty when it was
     bool ok() const { return status == SafeWriteStatus::Ok; }
 };

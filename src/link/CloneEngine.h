@@ -161,10 +161,10 @@ private:
     bool pending_ = false;
     Question question_ = Question::RetryTransfer;
     bool cancelling_ = false;
-    bool stopping_ = false;        ///< cancelled while a frame is in flight
-    bool programAnswered_ = false; ///< this pass: the radio acknowledged Program
-    bool wroteBlock_ = false;      ///< a write block went out in this operation
-    bool failing_ = false;         ///< End went out to close a failed operation
+    bool stopping_ = false;                   ///< cancelled while a frame is in flight
+    bool programAnswered_ = false;            ///< this pass: the radio acknowledged Program
+    bool wroteBlock_ = false;                 ///< a write block went out in this operation
+    bool failing_ = false;                    ///< End went out to close a failed operation
     Outcome failOutcome_ = Outcome::NoAnswer; ///< how it then ends, once End is answered
     std::string failMessage_;
 };

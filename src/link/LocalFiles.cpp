@@ -40,8 +40,7 @@ rv::FileFault FolderFault(const QString& dir) {
     const QFileInfo info(dir);
     if (info.exists() && !info.isDir()) return rv::FaultOfError(ENOTDIR);
     errno = 0;
-    if (!info.exists() && !QDir().mkpath(dir))
-        return rv::FaultOfError(errno != 0 ? errno : ENOENT);
+    if (!info.exists() && !QDir().mkpath(dir)) return rv::FaultOfError(errno != 0 ? errno : ENOENT);
     return ProbeFolder(dir);
 }
 
@@ -54,7 +53,8 @@ rv::FileFault OutputFault(const QString& path) {
 }
 
 QString FileProblem(const QString& path, const rv::FileFault& fault, int language) {
-    std::string text = rv::ShownText(SystemPath(path), 0) + ": " + MsgText(Msg::FileError, language);
+    std::string text =
+        rv::ShownText(SystemPath(path), 0) + ": " + MsgText(Msg::FileError, language);
     if (fault.kind != rv::FileFault::None) text += "\n" + rv::FileFaultText(fault, language);
     return QString::fromStdString(text);
 }

@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-#include <memory>
 #include <map>
+#include <memory>
 #include <set>
 #include <vector>
 

@@ -3,11 +3,11 @@
 #include "FleetTexts.h"
 #include "FrmFleet.h"
 #include "data/FleetLog.h"
+#include "data/OutsideText.h"
 #include "jobs/FleetDocuments.h"
 #include "jobs/FleetTexts.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
-#include "data/OutsideText.h"
 #include "link/LocalFiles.h"
 
 #include <QCheckBox>
@@ -100,7 +100,8 @@ void FrmFleet::onRadioDone(int row, const rv::jobs::FleetRecord& r) {
     if (logPath_.isEmpty()) return;
     QFile file(logPath_);
     if (!file.open(QIODevice::Append) ||
-        file.write(line.data(), static_cast<qint64>(line.size())) != static_cast<qint64>(line.size()))
+        file.write(line.data(), static_cast<qint64>(line.size())) !=
+            static_cast<qint64>(line.size()))
         log_->appendPlainText(rv::link::FileProblem(logPath_, rv::FaultOfError(EIO), ctx_.lang()));
 }
 

@@ -63,9 +63,9 @@ TEST(CsvTest, LinesQuoteOnlyWhatNeedsItAndReadBack) {
 
 TEST(Csv, FieldsWithBlanksOrTabsAtTheirEndsComeBackTheSame) {
     const std::vector<std::string> fields{"\tlead", "trail\t", " both ", "a,b", "q\"q", "x\ny", ""};
-    const auto records = rv::ParseCsv(rv::CsvLine({"h1", "h2", "h3", "h4", "h5", "h6", "h7"}) +
-                                      rv::CsvLine(fields))
-                             .records;
+    const auto records =
+        rv::ParseCsv(rv::CsvLine({"h1", "h2", "h3", "h4", "h5", "h6", "h7"}) + rv::CsvLine(fields))
+            .records;
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[1].fields, fields);
 }

@@ -1,13 +1,13 @@
-#include "data/Csv.h"
 #include "data/FleetLog.h"
+#include "data/Csv.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 rv::FleetLogRow Row(const std::string& serial, const std::string& result, const std::string& hash) {
-    return {"2026-12-07T10:00:00", "/dev/tty,odd", "7415", "b", serial, result, "", "a.dat", hash,
-            ""};
+    return {
+        "2026-12-07T10:00:00", "/dev/tty,odd", "7415", "b", serial, result, "", "a.dat", hash, ""};
 }
 
 TEST(FleetLog, RowsRoundTripWithFormulaLikeCellsNeutralised) {

@@ -9,12 +9,19 @@ TEST(OutsideText, ControlsOverridesAndBrokenUtf8BecomeVisibleMarks) {
         std::string given, shown;
     } cases[] = {
         {"café 对讲机", "café 对讲机"},
-        {std::string("a\0b", 3), "a\xE2\x90\x80" "b"},      // NUL does not end the text
-        {"\x1b[2Jx\x7f", "\xE2\x90\x9B[2Jx\xE2\x90\xA1"},  // ESC and DEL as their pictures
-        {"\xC2\x9B" "1m", "\xEF\xBF\xBD" "1m"},              // C1 control
-        {"abc\xE2\x80\xAE" "cba", "abc\xEF\xBF\xBD" "cba"}, // right-to-left override
-        {"v\xE9.json", "v\xEF\xBF\xBD.json"},               // Latin-1 byte
-        {"\xC0\xAF\xED\xA0\x80", // overlong and surrogate: a mark per byte
+        {std::string("a\0b", 3), "a\xE2\x90\x80"
+                                 "b"},                    // NUL does not end the text
+        {"\x1b[2Jx\x7f", "\xE2\x90\x9B[2Jx\xE2\x90\xA1"}, // ESC and DEL as their pictures
+        {"\xC2\x9B"
+         "1m",
+         "\xEF\xBF\xBD"
+         "1m"}, // C1 control
+        {"abc\xE2\x80\xAE"
+         "cba",
+         "abc\xEF\xBF\xBD"
+         "cba"},                              // right-to-left override
+        {"v\xE9.json", "v\xEF\xBF\xBD.json"}, // Latin-1 byte
+        {"\xC0\xAF\xED\xA0\x80",              // overlong and surrogate: a mark per byte
          "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
     };
     for (const auto& c : cases)
@@ -34,9 +41,15 @@ TEST(OutsideText, LongFieldsAreCutToTheLimitWithAnEllipsis) {
 TEST(OutsideText, LogCellsNeverStartAFormulaAndReadBackTheSame) {
     const struct {
         std::string text, cell;
-    } cases[] = {{"=1+2", "'=1+2"}, {"+A", "'+A"},   {"@SUM(A1)", "'@SUM(A1)"},
-                 {"-2+3", "'-2+3"}, {"-12.5", "-12.5"}, {"\tx", "'\tx"},
-                 {"'x", "''x"},     {"C0000003", "C0000003"}, {"", ""}};
+    } cases[] = {{"=1+2", "'=1+2"},
+                 {"+A", "'+A"},
+                 {"@SUM(A1)", "'@SUM(A1)"},
+                 {"-2+3", "'-2+3"},
+                 {"-12.5", "-12.5"},
+                 {"\tx", "'\tx"},
+                 {"'x", "''x"},
+                 {"C0000003", "C0000003"},
+                 {"", ""}};
     for (const auto& c : cases) {
         EXPECT_EQ(rv::LogCell(c.text), c.cell) << c.text;
         EXPECT_EQ(rv::CellOfLog(rv::LogCell(c.text)), c.text) << c.text;

@@ -38,11 +38,10 @@ TEST(RadioHistory, BackupNamesCarryTheSerialAndReadBack) {
 }
 
 TEST(RadioHistory, ListingPairsFilesAndPutsTheNewestFirst) {
-    const auto entries =
-        rv::BackupsOf({"S1-20261207-103000.img", "history.csv", "20261101-090000-7415.img",
-                       "20261101-090000-7415.dat", "S1-20261207-103000.dat",
-                       "S2-20261207-103000-2.img", "S2-20261130-235959.dat",
-                       "S3-20991307-256199.img", "S3-20260229-120000.img"});
+    const auto entries = rv::BackupsOf(
+        {"S1-20261207-103000.img", "history.csv", "20261101-090000-7415.img",
+         "20261101-090000-7415.dat", "S1-20261207-103000.dat", "S2-20261207-103000-2.img",
+         "S2-20261130-235959.dat", "S3-20991307-256199.img", "S3-20260229-120000.img"});
     std::vector<std::string> shown;
     for (const auto& e : entries)
         shown.push_back(e.serial + "|" + e.date + " " + e.time + "|" + e.model + "|" + e.file() +
@@ -75,8 +74,9 @@ TEST(RadioHistory, ListingPairsFilesAndPutsTheNewestFirst) {
 
 TEST(RadioHistory, LogLinesRoundTripAndOtherLinesArePassedOver) {
     // A comma, quotes, tabs at the ends and a serial a spreadsheet would take for a formula.
-    const rv::HistoryEntry entry{"2026-12-07T10:30:00", "=1+2",           "fleet write",
-                                 "\t/data/a, \"b\".dat\t", "9f86d081884c7d65", "verify failed"};
+    const rv::HistoryEntry entry{"2026-12-07T10:30:00", "=1+2",
+                                 "fleet write",         "\t/data/a, \"b\".dat\t",
+                                 "9f86d081884c7d65",    "verify failed"};
     const std::string text = rv::HistoryHeader() + rv::HistoryLine(entry) +
                              "2026-12-07T10:31:00,C1,erase,f,h,OK\r\n" + // unknown operation
                              "2026-12-07T10:32:00,C1,read,f\r\n" +       // torn line
