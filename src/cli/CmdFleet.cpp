@@ -68,11 +68,11 @@ int CmdFleet(CliArgs& args) {
     std::string error;
     EnsureApplication();
     SimRadios sims;
-    const auto targets = PortsOf(args, &error, &sims);
-    if (!targets) return UsageError(error, Usage);
+    int status = 0;
+    const auto targets = PortsOf(args, Usage, &status, &sims);
+    if (!targets) return status;
     if (targets->isEmpty())
         return Fail(InLanguage(args.language, "No serial ports found.", "未找到串口。"));
-    int status = 0;
     const auto values = ValuesOf(args, &status);
     if (!values) return status;
     Session s = MakeSession(args);

@@ -26,6 +26,8 @@ constexpr std::array Texts{
               "--count 取 1 到 100000 的数，且需要 --repeat"},
     UsageText{"--serial needs a serial number", "--serial 需要序列号"},
     UsageText{"--backup-dir needs a folder", "--backup-dir 需要一个文件夹"},
+    UsageText{"--ports has an empty entry", "--ports 中有空项"},
+    UsageText{"port %1 is given twice in --ports", "端口 %1 在 --ports 中重复给出"},
     UsageText{"--into keeps the model and band of DOC.dat", "--into 沿用 DOC.dat 的机型和频段"},
     UsageText{"new needs -o FILE and nothing else", "new 只需要 -o FILE"},
     UsageText{"show needs one FILE", "show 需要一个文件"},
