@@ -75,10 +75,14 @@ int UsageLanguage = 0; // 0: not chosen yet, the locale's
 } // namespace
 
 int UsageError(const std::string& message, const std::string& usage) {
-    const int language = UsageLanguage ? UsageLanguage : LanguageFromLocale();
+    const int language = UsageLanguageChosen();
     std::fprintf(stderr, "rv52n-cli: %s\n%srv52n-cli %s\n", UsageMessage(message, language).c_str(),
                  UsageWord(language).c_str(), usage.c_str());
     return 2;
+}
+
+int UsageLanguageChosen() {
+    return UsageLanguage ? UsageLanguage : LanguageFromLocale();
 }
 
 void SetUsageLanguage(const std::vector<std::string>& args) {

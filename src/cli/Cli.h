@@ -57,6 +57,8 @@ int UsageError(const std::string& message, const std::string& usage);
 /// The language of usage errors: from "--lang" among `args` when it is there, else the
 /// locale's. Set before the arguments are parsed, so that a refusal of them is in it too.
 void SetUsageLanguage(const std::vector<std::string>& args);
+/// The language `SetUsageLanguage` chose, or the locale's before it is called.
+int UsageLanguageChosen();
 
 /// Chinese when LC_ALL, else LC_MESSAGES, else LANG names the zh_CN locale; else English.
 int LanguageFromLocale();

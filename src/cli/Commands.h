@@ -21,6 +21,9 @@ struct Command {
 
 /// new -o FILE [--model CODE] [--band TEXT]
 int CmdNew(CliArgs& args);
+/// A new document of --model (7415 when not given) and --band (400 - 470 MHz, or the
+/// model's first band); false, with the reason said, for a model or band that is not one.
+bool StartNewDocument(Session& s, const CliArgs& args);
 /// show FILE [--json] [--lang en|zh]
 int CmdShow(CliArgs& args);
 /// encode FILE -o IMAGE

@@ -46,9 +46,9 @@ rv::jobs::SafeWriteOptions SafeOptionsOf(const CliArgs& args) {
 
 bool BackupFolderUsable(const Session& s, const rv::jobs::SafeWriteOptions& options) {
     if (options.backupDir.isEmpty()) return true;
-    const rv::FileFault fault = rv::link::FolderFault(options.backupDir);
-    if (fault.kind == rv::FileFault::None) return true;
-    Fail(rv::link::FileProblem(options.backupDir, fault, s.CurLanguage).toStdString());
+    const QString problem = rv::jobs::BackupDirProblem(options.backupDir, s.CurLanguage);
+    if (problem.isEmpty()) return true;
+    Fail(problem.toStdString());
     return false;
 }
 

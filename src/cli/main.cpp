@@ -3,6 +3,7 @@
 #include "cli/Completion.h"
 #include "cli/UsageTexts.h"
 
+#include "data/OutsideText.h"
 #include "data/Version.h"
 
 #include <cstdio>
@@ -76,7 +77,10 @@ int main(int argc, char** argv) {
             return UsageError("--backup-dir needs a folder", c.usage);
         return c.run(*args);
     }
-    std::fprintf(stderr, "rv52n-cli: %s\n",
-                 UsageMessage("unknown command \"" + name + "\"", LanguageFromLocale()).c_str());
+    SetUsageLanguage({argv + 1, argv + argc});
+    std::fprintf(
+        stderr, "rv52n-cli: %s\n",
+        UsageMessage("unknown command \"" + rv::ShownText(name) + "\"", UsageLanguageChosen())
+            .c_str());
     return PrintUsage(stderr);
 }

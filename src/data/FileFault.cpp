@@ -49,6 +49,29 @@ std::string Filled(std::string text, const std::vector<std::uintmax_t>& values) 
     return text;
 }
 
+// The system's reasons most often met, in both languages; any other is the system's own
+// English text.
+struct SystemReason {
+    int error;
+    const char* english;
+    const char* chinese;
+};
+const std::array<SystemReason, 7> SystemReasons{{
+    {EEXIST, "File exists", "文件已存在"},
+    {ENOTDIR, "Not a directory", "不是文件夹"},
+    {EBUSY, "Device or resource busy", "设备或资源忙"},
+    {EIO, "Input/output error", "输入/输出错误"},
+    {ENAMETOOLONG, "File name too long", "文件名过长"},
+    {ELOOP, "Too many levels of symbolic links", "符号链接层数过多"},
+    {ENXIO, "No such device or address", "没有这个设备或地址"},
+}};
+
+std::string SystemReasonText(int error, int lang) {
+    for (const auto& r : SystemReasons)
+        if (r.error == error) return lang == 2 ? r.chinese : r.english;
+    return std::strerror(error);
+}
+
 std::string SizeText(const FileFault& fault, int lang) {
     if (fault.expected == RecordSize) return Filled(DataFileSize[lang], {RecordSize, fault.given});
     if (fault.expected == ImageBytes) return Filled(ImageSize[lang], {ImageBytes, fault.given});
@@ -70,7 +93,6 @@ FileFault FaultOfError(int error) {
     case EROFS:
         return {FileFault::ReadOnlyFileSystem, error};
     case ENOENT:
-    case ENOTDIR:
         return {FileFault::NoFolder, error};
     case EISDIR:
         return {FileFault::NotAFile, error};
@@ -84,7 +106,7 @@ std::string FileFaultText(const FileFault& fault, int language) {
     const int lang = language == Chinese ? 2 : 1;
     if (fault.kind == FileFault::WrongSize) return SizeText(fault, lang);
     std::string text = Reasons[static_cast<std::size_t>(fault.kind - 1)][lang];
-    if (fault.kind == FileFault::Other) text += std::strerror(fault.error);
+    if (fault.kind == FileFault::Other) text += SystemReasonText(fault.error, lang);
     if (fault.kind == FileFault::TooLarge) text = Filled(text, {fault.expected});
     if (fault.kind == FileFault::Malformed) text = Filled(text, {fault.given});
     return text;

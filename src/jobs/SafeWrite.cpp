@@ -11,6 +11,7 @@
 #include "jobs/FleetStation.h"
 #include "jobs/JobTexts.h"
 #include "link/LinkTexts.h"
+#include "link/LocalFiles.h"
 #include "link/RadioHistoryFiles.h"
 
 #include <QDir>
@@ -113,16 +114,10 @@ QString NotBackupImageText(const QString& path, long long size, int language) {
 }
 
 QString BackupDirProblem(const QString& dir, int language) {
-    const auto why = [&](int error) {
-        return Q(LinkText(JobTexts::BackupFailed, language)) + dir + QStringLiteral(": ") +
-               QString::fromLocal8Bit(std::strerror(error));
-    };
-    errno = 0;
-    if (!QDir().mkpath(dir)) return why(errno ? errno : EACCES);
-    QTemporaryFile probe(dir + QStringLiteral("/.rv52n-XXXXXX"));
-    errno = 0;
-    if (!probe.open()) return why(errno ? errno : EACCES);
-    return {};
+    const rv::FileFault fault = rv::link::FolderFault(dir);
+    if (fault.kind == rv::FileFault::None) return {};
+    return Q(LinkText(JobTexts::BackupFailed, language)) + dir + QStringLiteral(": ") +
+           Q(rv::FileFaultText(fault, language));
 }
 
 bool AutoAnswers::answer(CloneSession::Question q) {

@@ -47,8 +47,12 @@ protected:
         EXPECT_TRUE(radio->start(false, &error)) << error;
         return QString::fromStdString(radio->devicePath());
     }
-    int frames() { return radio->withRadio([](SimRadio& r) { return r.framesReceived(); }); }
-    int blocks() { return radio->withRadio([](SimRadio& r) { return r.blocksWritten(); }); }
+    int frames() {
+        return radio->withRadio([](SimRadio& r) { return r.framesReceived(); });
+    }
+    int blocks() {
+        return radio->withRadio([](SimRadio& r) { return r.blocksWritten(); });
+    }
     QString history() {
         QFile f(path("data/RV52N/RV52N/backups/history.csv"));
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
@@ -70,9 +74,13 @@ TEST_F(EdgeCommands, LocalProblemsAreRefusedBeforeTheRadioHearsAFrame) {
         {{"read", "--port", "P", "-o", "/proc/x.dat"}, 1, "/proc/x.dat: file error."},
         {{"read", "--port", "P", "-o", dir.path()}, 1, "not to a file"},
         {{"diff", "radio", path("bad.dat"), "--port", "P"}, 2, "holds exactly 1641 bytes"},
-        {{"write", path("mine.dat"), "--port", "P", "--backup-dir", path("afile")}, 1, missing},
+        {{"write", path("mine.dat"), "--port", "P", "--backup-dir", path("afile")},
+         1,
+         "Not a directory"},
         {{"restore", path("bad.dat"), "--port", "P"}, 1, "holds exactly 1024 bytes"},
-        {{"fleet", path("mine.dat"), "--ports", "P", "--backup-dir", path("afile")}, 1, missing},
+        {{"fleet", path("mine.dat"), "--ports", "P", "--backup-dir", path("afile")},
+         1,
+         "Not a directory"},
         {{"fleet", path("mine.dat"), "--ports", "P", "--units", path("none.csv")},
          1,
          "The file does not exist."},
@@ -118,22 +126,32 @@ TEST_F(EdgeCommands, OnlyPlainFilesWithinTheirLimitAreRead) {
         QString says;
     };
     const Case cases[] = {
-        {"history a folder", [&] { return QDir().mkpath(log); },
-         {"history", "--backup-dir", backups}, "belongs to a folder or a device"},
-        {"history a FIFO", [&] { return ::mkfifo(log.toLocal8Bit().constData(), 0600) == 0; },
-         {"history", "--backup-dir", backups}, "belongs to a folder or a device"},
-        {"history to /dev/zero", [&] { return QFile::link("/dev/zero", log); },
-         {"history", "--backup-dir", backups}, "belongs to a folder or a device"},
-        {"history too large", [&] { return sized(log, 200 << 20); },
-         {"history", "--backup-dir", backups}, "larger than 16777216 bytes"},
-        {"units too large", [&] { return sized(path("big.csv"), (1 << 20) + 1); },
+        {"history a folder",
+         [&] { return QDir().mkpath(log); },
+         {"history", "--backup-dir", backups},
+         "belongs to a folder or a device"},
+        {"history a FIFO",
+         [&] { return ::mkfifo(log.toLocal8Bit().constData(), 0600) == 0; },
+         {"history", "--backup-dir", backups},
+         "belongs to a folder or a device"},
+        {"history to /dev/zero",
+         [&] { return QFile::link("/dev/zero", log); },
+         {"history", "--backup-dir", backups},
+         "belongs to a folder or a device"},
+        {"history too large",
+         [&] { return sized(log, 200 << 20); },
+         {"history", "--backup-dir", backups},
+         "larger than 16777216 bytes"},
+        {"units too large",
+         [&] { return sized(path("big.csv"), (1 << 20) + 1); },
          {"fleet", path("mine.dat"), "--ports", "sim", "--units", path("big.csv")},
          "larger than 1048576 bytes"},
         {"units with a quote that never closes",
          [&] { return sized(path("q.csv"), 0) && QFile(path("q.csv")).open(QIODevice::Append); },
          {"fleet", path("mine.dat"), "--ports", "sim", "--units", path("q.csv")},
          "units file, line"},
-        {"a fleet log to /dev/zero", [] { return true; },
+        {"a fleet log to /dev/zero",
+         [] { return true; },
          {"fleet", path("mine.dat"), "--ports", "sim", "--log", "/dev/zero"},
          "belongs to a folder or a device"},
     };
@@ -156,8 +174,9 @@ TEST_F(EdgeCommands, HistoryShowsEveryRowSafely) {
     ASSERT_TRUE(QDir().mkpath(backups));
     QByteArray text = "time,serial,operation,file,hash,outcome\r\n";
     text += QByteArray("2026-12-07T10:00:00,A\0B,read,x.dat,h,OK\r\n", 41);
-    text += "2026-12-07T10:01:00,\x1b[2J\xe2\x80\xae" "C,write," + QByteArray(300, 'f') +
-            ",h,OK\r\n";
+    text += "2026-12-07T10:01:00,\x1b[2J\xe2\x80\xae"
+            "C,write," +
+            QByteArray(300, 'f') + ",h,OK\r\n";
     text += "2026-12-07T10:02:00,caf\xc3\xa9,read,\xe9.dat,h,OK\r\n";
     QFile f(backups + "/history.csv");
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -185,7 +204,8 @@ TEST_F(EdgeCommands, HistoryIsCompleteAndABackupOfAnotherRadioIsRefused) {
     EXPECT_EQ(cli({"diff", path("mine.dat"), "radio", "--port", port}).status, 1); // they differ
     const QStringList rows = history().split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 3) << history().toStdString();
-    EXPECT_TRUE(rows[1].contains(",20261201,write," + path("mine.dat") + ",")) << rows[1].toStdString();
+    EXPECT_TRUE(rows[1].contains(",20261201,write," + path("mine.dat") + ","))
+        << rows[1].toStdString();
     EXPECT_TRUE(rows[2].contains(",20261201,read,radio,")) << rows[2].toStdString();
 
     port = startRadio();
