@@ -5,6 +5,7 @@
 #include "FleetTexts.h"
 #include "RadioJob.h"
 #include "data/Catalogue.h"
+#include "data/FleetRules.h"
 #include "jobs/FleetTexts.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
@@ -32,9 +33,9 @@ namespace {
 // channel table or the lists, nor what other commands change (model, radio information).
 std::vector<PerRadioKey> PerRadioKeys(int language) {
     std::vector<PerRadioKey> keys;
+    // Every key the command line takes per radio, PF keys and message lines included.
     for (const auto& row : rv::Catalogue()) {
-        const bool indexed = row.key.find_first_of("0123456789") != std::string::npos;
-        if (row.readOnly || indexed || !row.commit) continue;
+        if (!row.commit || !rv::PerRadioKeyRefusal(row.key, language).empty()) continue;
         keys.push_back({row.key, QString::fromStdString(rv::InLanguage(row.area, language) + " / " +
                                                         rv::LabelOf(row, language))});
     }
