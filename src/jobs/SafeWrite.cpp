@@ -34,8 +34,14 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// Two parts of a message on two lines; a sentence the first part says already is not said
+// again.
 QString Join(const QString& a, const QString& b) {
-    return a.isEmpty() ? b : a + QLatin1Char('\n') + b;
+    if (a.isEmpty()) return b;
+    QString sentence = b.trimmed();
+    if (sentence.endsWith(QLatin1Char('.')) || sentence.endsWith(QChar(0x3002))) sentence.chop(1);
+    if (!sentence.isEmpty() && a.contains(sentence)) return a;
+    return a + QLatin1Char('\n') + b;
 }
 
 // A serial number as the radio pads it (spaces or nothing at the end) to its plain text.
