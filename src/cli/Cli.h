@@ -18,6 +18,7 @@ namespace rv::cli {
 /// ("-o FILE", "--lang=zh") and flags without one ("--json").
 struct CliArgs {
     std::string command;
+    std::string usage; ///< the command's line of the command table
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;
     std::set<std::string> flags;

@@ -25,8 +25,6 @@ std::string Stamp(const rv::BackupEntry& e, char between) {
     return text += e.time;
 }
 
-constexpr const char* Usage = "backups [--backup-dir DIR] [--serial S] [--json]";
-
 void PrintJson(const std::vector<rv::BackupEntry>& entries, const QDir& dir) {
     Json j;
     j.beginArray();
@@ -77,10 +75,10 @@ bool GivenFolderMissing(const CliArgs& args, const QString& dir) {
 }
 
 int CmdBackups(CliArgs& args) {
-    if (!args.positional.empty()) return UsageError("backups takes no file", Usage);
+    if (!args.positional.empty()) return UsageError("backups takes no file", args.usage);
     const auto serial = args.value("--serial");
     if (serial && rv::FileSafeSerial(*serial).empty())
-        return UsageError("--serial needs a serial number", Usage);
+        return UsageError("--serial needs a serial number", args.usage);
     const QString dir = BackupDirOf(args);
     if (GivenFolderMissing(args, dir)) return 1;
     auto entries = rv::link::ListBackups(dir);

@@ -13,8 +13,6 @@ namespace rv::cli {
 
 namespace {
 
-constexpr const char* Usage = "diff A B [--port PORT] [--json] [--lang en|zh] [--retries N]";
-
 // The radio on --port, read as a new document.
 std::optional<Session> ReadRadio(const CliArgs& args) {
     Session s = MakeSession(args);
@@ -89,10 +87,10 @@ void PrintJson(const std::vector<SettingDifference>& diffs) {
 
 int CmdDiff(CliArgs& args) {
     if (args.positional.size() != 2) {
-        UsageError("diff needs two documents (data file, image or radio)", Usage);
+        UsageError("diff needs two documents (data file, image or radio)", args.usage);
         return 2;
     }
-    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
+    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", args.usage);
     // Files first: one that cannot be used is refused before the radio is read.
     std::optional<Session> docs[2];
     for (const bool radio : {false, true})

@@ -13,8 +13,6 @@ namespace rv::cli {
 
 namespace {
 
-constexpr const char* Usage = "find [--ports LIST] [--json]";
-
 void printTable(const QList<rv::jobs::ProbeResult>& found, std::FILE* out, int language) {
     std::fprintf(out, "%s\n",
                  rv::link::LinkText(rv::jobs::FleetTexts::FindHeader, language).c_str());
@@ -80,7 +78,7 @@ int CmdFind(CliArgs& args) {
     EnsureApplication();
     SimRadios sims;
     int status = 0;
-    const auto targets = PortsOf(args, Usage, &status, &sims);
+    const auto targets = PortsOf(args, args.usage, &status, &sims);
     if (!targets) return status;
     FindOptions options;
     options.language = args.language;

@@ -12,11 +12,6 @@ namespace rv::cli {
 
 namespace {
 
-constexpr const char* Usage =
-    "fleet FILE --ports LIST [--each KEY=START[:STEP]] [--units UNITS.csv] [--log LOG.csv] "
-    "[--repeat [--count N]] [--again] [--no-backup] [--no-verify] [--backup-dir DIR] [--force] "
-    "[--retries N]";
-
 // The values each radio gets of its own: --each (any number of them) and --units. Nullopt,
 // with the message said, when they cannot be taken: exit status 2 for what the command line
 // says, 1 for a units file that cannot be read.
@@ -25,7 +20,7 @@ std::optional<rv::FleetValues> ValuesOf(const CliArgs& args, int* status) {
     std::string error;
     for (const auto& each : args.values("--each"))
         if (!values.addEach(each, args.language, &error)) {
-            *status = UsageError(error, Usage);
+            *status = UsageError(error, args.usage);
             return std::nullopt;
         }
     const auto units = args.value("--units");
@@ -38,7 +33,7 @@ std::optional<rv::FleetValues> ValuesOf(const CliArgs& args, int* status) {
         return std::nullopt;
     }
     if (!values.setUnits(std::string(bytes->begin(), bytes->end()), args.language, &error)) {
-        *status = UsageError(error, Usage);
+        *status = UsageError(error, args.usage);
         return std::nullopt;
     }
     return values;
@@ -59,17 +54,18 @@ std::optional<int> CountOf(const CliArgs& args) {
 } // namespace
 
 int CmdFleet(CliArgs& args) {
-    if (args.positional.size() != 1) return UsageError("fleet needs one data file", Usage);
-    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
+    if (args.positional.size() != 1) return UsageError("fleet needs one data file", args.usage);
+    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", args.usage);
     // Programming every port there is would write radios nobody meant to write.
-    if (!args.value("--ports")) return UsageError("fleet needs --ports LIST", Usage);
+    if (!args.value("--ports")) return UsageError("fleet needs --ports LIST", args.usage);
     const auto count = CountOf(args);
-    if (!count) return UsageError("--count takes a number 1 to 100000 and needs --repeat", Usage);
+    if (!count)
+        return UsageError("--count takes a number 1 to 100000 and needs --repeat", args.usage);
     std::string error;
     EnsureApplication();
     SimRadios sims;
     int status = 0;
-    const auto targets = PortsOf(args, Usage, &status, &sims);
+    const auto targets = PortsOf(args, args.usage, &status, &sims);
     if (!targets) return status;
     if (targets->isEmpty())
         return Fail(InLanguage(args.language, "No serial ports found.", "未找到串口。"));

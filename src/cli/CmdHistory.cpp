@@ -17,8 +17,6 @@ namespace rv::cli {
 
 namespace {
 
-constexpr const char* Usage = "history [--serial S] [--backup-dir DIR] [--json]";
-
 // The log keeps the English word; the table shows it in the user's language.
 std::string OutcomeText(const std::string& outcome, int language) {
     return rv::jobs::FleetResultShown(QString::fromStdString(outcome), language).toStdString();
@@ -59,10 +57,10 @@ void PrintTable(const std::vector<rv::HistoryEntry>& entries, int language) {
 } // namespace
 
 int CmdHistory(CliArgs& args) {
-    if (!args.positional.empty()) return UsageError("history takes no file", Usage);
+    if (!args.positional.empty()) return UsageError("history takes no file", args.usage);
     const auto serial = args.value("--serial");
     if (serial && rv::FileSafeSerial(*serial).empty())
-        return UsageError("--serial needs a serial number", Usage);
+        return UsageError("--serial needs a serial number", args.usage);
     const QString dir = BackupDirOf(args);
     if (GivenFolderMissing(args, dir)) return 1;
     rv::FileFault fault;

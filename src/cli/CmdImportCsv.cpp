@@ -14,9 +14,6 @@ namespace rv::cli {
 
 namespace {
 
-const char* const Usage = "import-csv FILE.csv -o OUT.dat [--into DOC.dat | --model CODE --band "
-                          "TEXT] [--renumber] [--replace-all] [--strict] [--dry-run]";
-
 // Exit status of a file that cannot be read or written: trouble, as opposed to the skipped
 // rows --strict answers 1 for.
 constexpr int Trouble = 2;
@@ -39,10 +36,10 @@ int CmdImportCsv(CliArgs& args) {
     const auto out = args.value("-o");
     const bool dryRun = args.has("--dry-run");
     if (args.positional.size() != 1 || (!out && !dryRun))
-        return UsageError("import-csv needs FILE.csv and -o OUT.dat", Usage);
+        return UsageError("import-csv needs FILE.csv and -o OUT.dat", args.usage);
     const auto into = args.value("--into");
     if (into && (args.value("--model") || args.value("--band")))
-        return UsageError("--into keeps the model and band of DOC.dat", Usage);
+        return UsageError("--into keeps the model and band of DOC.dat", args.usage);
 
     Session s = MakeSession(args);
     if (into ? !OpenDocument(s, *into) : !StartNewDocument(s, args)) return Trouble;

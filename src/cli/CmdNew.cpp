@@ -11,10 +11,9 @@
 namespace rv::cli {
 
 int CmdNew(CliArgs& args) {
-    const char* usage = "new -o FILE [--model CODE] [--band TEXT]";
     const auto out = args.value("-o");
     if (!out || !args.positional.empty())
-        return UsageError("new needs -o FILE and nothing else", usage);
+        return UsageError("new needs -o FILE and nothing else", args.usage);
     Session s = MakeSession(args);
     if (!StartNewDocument(s, args)) return 1;
     if (!WriteOutput(s, *out, ToRecord(s.Doc))) return 1;

@@ -13,8 +13,6 @@ namespace rv::cli {
 
 namespace {
 
-constexpr const char* Usage = "read [--port PORT] -o FILE [--retries N] [--verify]";
-
 // Reads through the job layer, as the desktop program does; with --verify twice (a third
 // read decides where they differ). The image then lands in `s`, and the history has a line.
 bool ReadJob(Session& s, const CliArgs& args, const RadioTarget& target, const std::string& out) {
@@ -36,8 +34,8 @@ bool ReadJob(Session& s, const CliArgs& args, const RadioTarget& target, const s
 
 int CmdRead(CliArgs& args) {
     const auto out = args.value("-o");
-    if (!out || out->empty()) return UsageError("read needs -o FILE", Usage);
-    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
+    if (!out || out->empty()) return UsageError("read needs -o FILE", args.usage);
+    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", args.usage);
     Session s = MakeSession(args);
     // A read replaces channels and settings but not the radio-information members, so the
     // document it lands in starts as a new one, as in the desktop program.

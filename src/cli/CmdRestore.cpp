@@ -16,14 +16,10 @@ namespace rv::cli {
 
 namespace fs = std::filesystem;
 
-namespace {
-constexpr const char* Usage = "restore BACKUP.img [--port PORT] [--force] [--retries N] "
-                              "[--backup-dir DIR] [--no-backup] [--no-verify]";
-}
-
 int CmdRestore(CliArgs& args) {
-    if (args.positional.size() != 1) return UsageError("restore needs one backup image", Usage);
-    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
+    if (args.positional.size() != 1)
+        return UsageError("restore needs one backup image", args.usage);
+    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", args.usage);
     Session s = MakeSession(args);
     const std::string& path = args.positional[0];
     const auto loaded = LoadImage(s, path);

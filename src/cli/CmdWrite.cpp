@@ -5,14 +5,9 @@
 
 namespace rv::cli {
 
-namespace {
-constexpr const char* Usage = "write FILE [--port PORT] [--force] [--retries N] [--backup-dir DIR] "
-                              "[--no-backup] [--no-verify]";
-}
-
 int CmdWrite(CliArgs& args) {
-    if (args.positional.size() != 1) return UsageError("write needs one data file", Usage);
-    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
+    if (args.positional.size() != 1) return UsageError("write needs one data file", args.usage);
+    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", args.usage);
     Session s = MakeSession(args);
     if (!OpenDocument(s, args.positional[0])) return 1;
     // Backup read, write, verify read: each a whole session of its own.

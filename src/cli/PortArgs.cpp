@@ -7,7 +7,7 @@
 
 namespace rv::cli {
 
-std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, const char* usage,
+std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, const std::string& usage,
                                                     int* status, SimRadios* sims) {
     const auto refuse = [&](const std::string& why) {
         *status = UsageError(why, usage);

@@ -20,7 +20,7 @@ using SimRadios = std::vector<std::unique_ptr<rv::link::SimRadioPty>>;
 /// paths, or "sim", which starts a simulated radio into `sims`); without --ports every port
 /// found. Nullopt, with the message said and the exit status in `status`, for an empty entry
 /// or a port given twice (2, with `usage`) or a port that cannot be had (1, as for --port).
-std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, const char* usage,
+std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, const std::string& usage,
                                                     int* status, SimRadios* sims = nullptr);
 
 /// The text in the user's language: English or Chinese.

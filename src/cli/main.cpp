@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
         auto args = ParseArgs(rest, c.flags, c.options, &error);
         if (!args) return UsageError(error, c.usage);
         args->command = name;
+        args->usage = c.usage;
         if (const int refused = RefuseOutputOntoInput(*args, c.usage)) return refused;
         const auto language = ChooseLanguage(*args);
         if (!language) return UsageError("--lang takes en or zh", c.usage);

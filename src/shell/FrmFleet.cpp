@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
@@ -61,6 +62,13 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
 
     repeat_ = new QCheckBox(tr(FleetWindowTexts::Repeat));
     repeat_->setObjectName(QStringLiteral("chkRepeat"));
+    count_ = new QSpinBox;
+    count_->setObjectName(QStringLiteral("spnCount"));
+    count_->setRange(0, 100000);
+    count_->setSpecialValueText(tr(FleetWindowTexts::CountNone));
+    count_->setSuffix(tr(FleetWindowTexts::CountSuffix));
+    count_->setEnabled(false);
+    connect(repeat_, &QCheckBox::toggled, count_, &QSpinBox::setEnabled);
     const auto button = [this](const rv::LangText& text, const char* name) {
         auto* b = new QPushButton(tr(text));
         b->setObjectName(QString::fromLatin1(name));
@@ -94,7 +102,8 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     log_->setReadOnly(true);
     auto* row = new QHBoxLayout;
     for (QWidget* w : {static_cast<QWidget*>(start_), static_cast<QWidget*>(stop_),
-                       static_cast<QWidget*>(addSim_), static_cast<QWidget*>(repeat_)})
+                       static_cast<QWidget*>(addSim_), static_cast<QWidget*>(repeat_),
+                       static_cast<QWidget*>(count_)})
         row->addWidget(w);
     row->addWidget(portName_);
     row->addWidget(addPortButton);

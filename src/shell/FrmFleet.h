@@ -10,6 +10,7 @@
 #include <vector>
 
 class QCheckBox;
+class QSpinBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -82,6 +83,8 @@ private:
     FleetPlanTable* perRadio_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
     QCheckBox* repeat_ = nullptr;
+    QSpinBox* count_ = nullptr; ///< with Repeat: the run ends after this many radios (0: never)
+    int radiosDone_ = 0;        ///< radios written or failed in this run, skipped ones not
     QPushButton* start_ = nullptr;
     QPushButton* stop_ = nullptr;
     QPushButton* addSim_ = nullptr;

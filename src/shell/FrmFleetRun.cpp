@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QSpinBox>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -25,6 +26,7 @@ namespace rv::ui {
 bool FrmFleet::startFleet() {
     if (running_ > 0) return false;
     options_.repeat = repeat_->isChecked();
+    radiosDone_ = 0;
     stations_.clear();
     QList<rv::jobs::ProbeTarget> ticked;
     for (int row = 0; row < table_->rowCount(); ++row)
@@ -86,6 +88,10 @@ void FrmFleet::onStatus(int row, const QString& text, int percent) {
 void FrmFleet::onRadioDone(int row, const rv::jobs::FleetRecord& r) {
     table_->item(row, SerialColumn)->setText(QString::fromStdString(r.serial));
     if (r.skipped) return;
+    // A counted run ends once its last radio is done; radios in progress finish.
+    if (options_.repeat && count_->value() > 0 && ++radiosDone_ >= count_->value())
+        for (auto& s : stations_)
+            s->stopAfterRadio();
     if (!r.serial.empty()) latest_[r.serial] = r.ok ? r.documentHash : std::string();
     if (!r.ok) table_->item(row, ResultColumn)->setToolTip(r.message);
     const rv::FleetLogRow logRow = rv::jobs::FleetLogRowOf(r, ctx_.session);
@@ -131,6 +137,7 @@ void FrmFleet::onStationFinished() {
 void FrmFleet::setControlsRunning(bool running) {
     start_->setEnabled(!running);
     repeat_->setEnabled(!running);
+    count_->setEnabled(!running && repeat_->isChecked());
     stop_->setEnabled(running);
 }
 
