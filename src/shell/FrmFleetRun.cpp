@@ -15,8 +15,8 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QSpinBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 
 #include <cerrno>

@@ -328,4 +328,3 @@ TEST(SafeWrite, SilenceRightAfterTheBackupSaysNothingWrittenOnce) {
 
 } // namespace
 } // namespace rv::link::test
-
