@@ -5,13 +5,15 @@
 #include "data/Conversions.h"
 #include "data/DataFile.h"
 #include "jobs/CodeTables.h"
+#include "link/LocalFiles.h"
 #include "link/Os.h"
+
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 namespace rv::cli {
@@ -32,9 +34,14 @@ std::optional<CliArgs> ParseArgs(const std::vector<std::string>& args,
         return std::nullopt;
     };
     CliArgs out;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a.size() < 2 || a[0] != '-') {
+        if (!optionsEnded && a == "--") {
+            optionsEnded = true; // what follows is a file, even "-x.dat"
+            continue;
+        }
+        if (optionsEnded || a.size() < 2 || a[0] != '-') {
             out.positional.push_back(a);
             continue;
         }
@@ -68,10 +75,14 @@ int UsageLanguage = 0; // 0: not chosen yet, the locale's
 } // namespace
 
 int UsageError(const std::string& message, const std::string& usage) {
-    const int language = UsageLanguage ? UsageLanguage : LanguageFromLocale();
+    const int language = UsageLanguageChosen();
     std::fprintf(stderr, "rv52n-cli: %s\n%srv52n-cli %s\n", UsageMessage(message, language).c_str(),
                  UsageWord(language).c_str(), usage.c_str());
     return 2;
+}
+
+int UsageLanguageChosen() {
+    return UsageLanguage ? UsageLanguage : LanguageFromLocale();
 }
 
 void SetUsageLanguage(const std::vector<std::string>& args) {
@@ -113,18 +124,18 @@ Session MakeSession(const CliArgs& args) {
     Session s;
     s.CurLanguage = args.language;
     s.onMessage = [&s](Msg m) { Fail(MsgText(m, s.CurLanguage)); };
-    rv::jobs::LoadCodeTables(s, args.programDir);
+    std::string refusal;
+    rv::jobs::LoadCodeTables(s, args.programDir, &refusal);
+    if (!refusal.empty()) Fail(refusal);
     s.onMessage = nullptr;
     return s;
 }
 
 namespace {
 
-// "PATH: file error." and, below it, the reason.
 std::string FileErrorText(const Session& s, const std::string& path, const FileFault& fault) {
-    std::string text = path + ": " + MsgText(Msg::FileError, s.CurLanguage);
-    if (fault.kind != FileFault::None) text += "\n" + FileFaultText(fault, s.CurLanguage);
-    return text;
+    return rv::link::FileProblem(QFile::decodeName(path.c_str()), fault, s.CurLanguage)
+        .toStdString();
 }
 
 } // namespace
@@ -155,7 +166,7 @@ std::optional<MemoryImage> LoadImage(const Session& s, const std::string& path) 
 
 int RefuseOutputOntoInput(const CliArgs& args, const std::string& usage) {
     std::vector<std::string> inputs = args.positional;
-    for (const char* name : {"--into", "--image"})
+    for (const char* name : {"--into", "--image", "--units"})
         if (const auto v = args.value(name)) inputs.push_back(*v);
     for (const char* name : {"-o", "--log"}) {
         const auto out = args.value(name);
@@ -179,24 +190,18 @@ bool OpenDocument(Session& s, const std::string& path) {
     return false;
 }
 
+bool OutputUsable(const Session& s, const std::string& path) {
+    const FileFault fault = rv::link::OutputFault(QFile::decodeName(path.c_str()));
+    if (fault.kind == FileFault::None) return true;
+    Fail(FileErrorText(s, path, fault));
+    return false;
+}
+
 bool WriteOutput(const Session& s, const std::string& path, std::span<const std::uint8_t> bytes) {
     FileFault fault;
     if (WriteFileAtomically(path, bytes, &fault)) return true;
     Fail(FileErrorText(s, path, fault));
     return false;
-}
-
-std::optional<std::vector<std::uint8_t>> ReadInput(const std::string& path, std::size_t limit) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<std::uint8_t> bytes;
-    char c;
-    while (bytes.size() <= limit && in.get(c))
-        bytes.push_back(static_cast<std::uint8_t>(c));
-    if (in.bad() || bytes.size() > limit) return std::nullopt;
-    return bytes;
 }
 
 } // namespace rv::cli

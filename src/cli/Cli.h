@@ -18,6 +18,7 @@ namespace rv::cli {
 /// ("-o FILE", "--lang=zh") and flags without one ("--json").
 struct CliArgs {
     std::string command;
+    std::string usage; ///< the command's line of the command table
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;
     std::set<std::string> flags;
@@ -57,6 +58,8 @@ int UsageError(const std::string& message, const std::string& usage);
 /// The language of usage errors: from "--lang" among `args` when it is there, else the
 /// locale's. Set before the arguments are parsed, so that a refusal of them is in it too.
 void SetUsageLanguage(const std::vector<std::string>& args);
+/// The language `SetUsageLanguage` chose, or the locale's before it is called.
+int UsageLanguageChosen();
 
 /// Chinese when LC_ALL, else LC_MESSAGES, else LANG names the zh_CN locale; else English.
 int LanguageFromLocale();
@@ -74,11 +77,12 @@ Session MakeSession(const CliArgs& args);
 /// Opens a data file into the session; prints the file error and returns false on failure.
 bool OpenDocument(Session& s, const std::string& path);
 
+/// False, with the reason said, when `path` cannot be written (a folder or device, a
+/// missing or read-only folder); checked before a radio is touched.
+bool OutputUsable(const Session& s, const std::string& path);
+
 /// Writes an output file atomically; on failure prints the file error and returns false.
 bool WriteOutput(const Session& s, const std::string& path, std::span<const std::uint8_t> bytes);
-
-/// Reads a whole file of at most `limit` bytes; nullopt when it cannot be read or is larger.
-std::optional<std::vector<std::uint8_t>> ReadInput(const std::string& path, std::size_t limit);
 
 /// Reads a whole input file of at most `limit` bytes; on failure prints the file error with
 /// its reason and returns nullopt.

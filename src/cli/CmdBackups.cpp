@@ -3,10 +3,14 @@
 #include "Json.h"
 #include "PortArgs.h"
 
+#include "data/OutsideText.h"
 #include "jobs/SafeWrite.h"
+#include "link/LocalFiles.h"
 #include "link/RadioHistoryFiles.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -20,8 +24,6 @@ std::string Stamp(const rv::BackupEntry& e, char between) {
     text += between;
     return text += e.time;
 }
-
-constexpr const char* Usage = "backups [--backup-dir DIR] [--serial S] [--json]";
 
 void PrintJson(const std::vector<rv::BackupEntry>& entries, const QDir& dir) {
     Json j;
@@ -47,8 +49,13 @@ void PrintTable(const std::vector<rv::BackupEntry>& entries, const QDir& dir, in
          InLanguage(language, "model", "机型"), InLanguage(language, "band", "频段"),
          InLanguage(language, "file", "文件")}};
     for (const auto& e : entries)
-        rows.push_back({e.serial, Stamp(e, ' '), e.model, e.band,
-                        dir.filePath(QString::fromStdString(e.file())).toStdString()});
+        rows.push_back(
+            {e.serial,
+             Stamp(e, ' ') +
+                 (e.dateValid ? "" : InLanguage(language, " (impossible date)", "（日期无效）")),
+             e.model, e.band,
+             rv::ShownText(rv::link::SystemPath(dir.filePath(QString::fromStdString(e.file()))),
+                           0)});
     std::fputs(TableText(rows).c_str(), stdout);
 }
 
@@ -56,20 +63,25 @@ void PrintTable(const std::vector<rv::BackupEntry>& entries, const QDir& dir, in
 
 QString BackupDirOf(const CliArgs& args) {
     const auto given = args.value("--backup-dir");
-    return given ? QString::fromStdString(*given) : rv::jobs::DefaultBackupDir();
+    return given ? QFile::decodeName(given->c_str()) : rv::jobs::DefaultBackupDir();
+}
+
+bool GivenFolderMissing(const CliArgs& args, const QString& dir) {
+    // The default folder does not exist until the first backup is kept.
+    if (!args.value("--backup-dir") || QFileInfo(dir).isDir()) return false;
+    rv::FileFault fault{QFileInfo::exists(dir) ? rv::FileFault::NotAFile : rv::FileFault::NoFolder};
+    Fail(rv::link::FileProblem(dir, fault, args.language).toStdString());
+    return true;
 }
 
 int CmdBackups(CliArgs& args) {
-    if (!args.positional.empty()) return UsageError("backups takes no file", Usage);
+    if (!args.positional.empty()) return UsageError("backups takes no file", args.usage);
     const auto serial = args.value("--serial");
     if (serial && rv::FileSafeSerial(*serial).empty())
-        return UsageError("--serial needs a serial number", Usage);
+        return UsageError("--serial needs a serial number", args.usage);
     const QString dir = BackupDirOf(args);
+    if (GivenFolderMissing(args, dir)) return 1;
     auto entries = rv::link::ListBackups(dir);
-    // The default folder does not exist until the first backup is kept.
-    if (!entries && args.value("--backup-dir"))
-        return Fail(dir.toStdString() +
-                    InLanguage(args.language, ": no such folder", "：没有这个文件夹"));
     if (!entries) entries.emplace();
     if (serial)
         std::erase_if(*entries, [&](const rv::BackupEntry& e) {

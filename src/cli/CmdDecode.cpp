@@ -11,10 +11,9 @@
 namespace rv::cli {
 
 int CmdDecode(CliArgs& args) {
-    const char* usage = "decode IMAGE -o FILE";
     const auto out = args.value("-o");
     if (!out || args.positional.size() != 1)
-        return UsageError("decode needs IMAGE and -o FILE", usage);
+        return UsageError("decode needs IMAGE and -o FILE", args.usage);
     Session s = MakeSession(args);
     const std::string& in = args.positional[0];
     const auto image = LoadImage(s, in);

@@ -4,6 +4,7 @@
 #include "data/DataFile.h"
 #include "data/Defaults.h"
 #include "data/DocumentDiff.h"
+#include "data/OutsideText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -11,8 +12,6 @@
 namespace rv::cli {
 
 namespace {
-
-constexpr const char* Usage = "diff A B [--port PORT] [--json] [--lang en|zh] [--retries N]";
 
 // The radio on --port, read as a new document.
 std::optional<Session> ReadRadio(const CliArgs& args) {
@@ -23,6 +22,8 @@ std::optional<Session> ReadRadio(const CliArgs& args) {
     o.readVerify = false;
     o.retries = RetriesOf(args).value_or(2);
     o.askUser = true;
+    o.historyDir = BackupDirOf(args);
+    o.historyFile = QStringLiteral("radio");
     const auto r = RunSafeJob(s, args, [&](rv::jobs::SafeWrite& job, QString* error) {
         return job.startRead(s, target->device, o, error);
     });
@@ -86,21 +87,25 @@ void PrintJson(const std::vector<SettingDifference>& diffs) {
 
 int CmdDiff(CliArgs& args) {
     if (args.positional.size() != 2) {
-        UsageError("diff needs two documents (data file, image or radio)", Usage);
+        UsageError("diff needs two documents (data file, image or radio)", args.usage);
         return 2;
     }
-    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
-    const auto a = Load(args.positional[0], args);
-    if (!a) return 2;
-    const auto b = Load(args.positional[1], args);
-    if (!b) return 2;
-    const auto diffs = CompareDocuments(*a, *b);
+    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", args.usage);
+    // Files first: one that cannot be used is refused before the radio is read.
+    std::optional<Session> docs[2];
+    for (const bool radio : {false, true})
+        for (int i = 0; i < 2; ++i) {
+            if ((args.positional[i] == "radio") != radio) continue;
+            docs[i] = Load(args.positional[i], args);
+            if (!docs[i]) return 2;
+        }
+    const auto diffs = CompareDocuments(*docs[0], *docs[1]);
     if (args.has("--json")) {
         PrintJson(diffs);
     } else {
         for (const auto& d : diffs)
-            std::printf("%s  %s  %s -> %s\n", d.area.c_str(), d.item.c_str(), d.a.c_str(),
-                        d.b.c_str());
+            std::printf("%s  %s  %s -> %s\n", d.area.c_str(), d.item.c_str(),
+                        rv::ShownText(d.a).c_str(), rv::ShownText(d.b).c_str());
     }
     return diffs.empty() ? 0 : 1;
 }

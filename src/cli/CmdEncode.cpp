@@ -5,10 +5,9 @@
 namespace rv::cli {
 
 int CmdEncode(CliArgs& args) {
-    const char* usage = "encode FILE -o IMAGE";
     const auto out = args.value("-o");
     if (!out || args.positional.size() != 1)
-        return UsageError("encode needs FILE and -o IMAGE", usage);
+        return UsageError("encode needs FILE and -o IMAGE", args.usage);
     Session s = MakeSession(args);
     if (!OpenDocument(s, args.positional[0])) return 1;
     InitImage(s.Image);

@@ -4,16 +4,18 @@
 #include "PortArgs.h"
 #include "RadioOperation.h"
 
+#include "jobs/FleetTexts.h"
+#include "link/LinkTexts.h"
+
 #include <QEventLoop>
 
 namespace rv::cli {
 
 namespace {
 
-constexpr const char* Usage = "find [--ports LIST] [--json]";
-
-void printTable(const QList<rv::jobs::ProbeResult>& found, std::FILE* out) {
-    std::fprintf(out, "%-14s %-20s %-6s %s\n", "port", "device", "model", "band");
+void printTable(const QList<rv::jobs::ProbeResult>& found, std::FILE* out, int language) {
+    std::fprintf(out, "%s\n",
+                 rv::link::LinkText(rv::jobs::FleetTexts::FindHeader, language).c_str());
     for (const auto& r : found) {
         std::fprintf(out, "%-14s %-20s %-6s %s\n", qPrintable(r.target.port),
                      qPrintable(r.target.device), r.ident->modelCode.c_str(),
@@ -53,8 +55,13 @@ int FindRadios(const QList<rv::jobs::ProbeTarget>& targets, const FindOptions& o
     if (options.json)
         printJson(found, out);
     else if (!found.isEmpty())
-        printTable(found, out);
+        printTable(found, out, options.language);
     if (!found.isEmpty()) return 0;
+    // A port that could not even be opened says why, as --port and the fleet rows do.
+    for (const auto& r : finder.results())
+        if (r.status == rv::jobs::ProbeResult::Status::CannotOpen && !r.permissionDenied)
+            std::fprintf(err, "%s: %s\n", qPrintable(r.target.port),
+                         qPrintable(QString(r.error).replace(QLatin1Char('\n'), QLatin1Char(' '))));
     const QString advice = finder.permissionAdvice();
     if (!advice.isEmpty())
         std::fprintf(err, "%s\n", qPrintable(advice));
@@ -68,11 +75,11 @@ int FindRadios(const QList<rv::jobs::ProbeTarget>& targets, const FindOptions& o
 }
 
 int CmdFind(CliArgs& args) {
-    std::string error;
     EnsureApplication();
     SimRadios sims;
-    const auto targets = PortsOf(args, &error, &sims);
-    if (!targets) return UsageError(error, Usage);
+    int status = 0;
+    const auto targets = PortsOf(args, args.usage, &status, &sims);
+    if (!targets) return status;
     FindOptions options;
     options.language = args.language;
     options.json = args.has("--json");

@@ -1,6 +1,8 @@
 #include "Commands.h"
 #include "HelpText.h"
 
+#include "data/Resources.h"
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -10,8 +12,8 @@ namespace rv::cli {
 namespace {
 
 std::string HelpPagePath(const std::string& programDir, int language) {
-    const char* name = language == Chinese ? "RVPS-52N_c.html" : "RVPS-52N_e.html";
-    return programDir.empty() ? name : programDir + "/" + name;
+    return rv::FindResource(programDir,
+                            language == Chinese ? "RVPS-52N_c.html" : "RVPS-52N_e.html");
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #include "Json.h"
 #include "PortArgs.h"
 
+#include "data/OutsideText.h"
 #include "jobs/FleetTexts.h"
+#include "link/LocalFiles.h"
 #include "link/RadioHistoryFiles.h"
 
 #include <QDir>
@@ -14,8 +16,6 @@
 namespace rv::cli {
 
 namespace {
-
-constexpr const char* Usage = "history [--serial S] [--backup-dir DIR] [--json]";
 
 // The log keeps the English word; the table shows it in the user's language.
 std::string OutcomeText(const std::string& outcome, int language) {
@@ -46,8 +46,10 @@ void PrintTable(const std::vector<rv::HistoryEntry>& entries, int language) {
          InLanguage(language, "hash", "校验值"), InLanguage(language, "file", "文件")}};
     for (auto e : entries) {
         std::replace(e.time.begin(), e.time.end(), 'T', ' ');
-        rows.push_back({e.time, e.serial, rv::OperationText(e.operation, language),
-                        OutcomeText(e.outcome, language), e.hash, e.file});
+        rows.push_back({rv::ShownText(e.time), rv::ShownText(e.serial),
+                        rv::OperationText(e.operation, language),
+                        rv::ShownText(OutcomeText(e.outcome, language)), rv::ShownText(e.hash),
+                        rv::ShownText(e.file)});
     }
     std::fputs(TableText(rows).c_str(), stdout);
 }
@@ -55,14 +57,16 @@ void PrintTable(const std::vector<rv::HistoryEntry>& entries, int language) {
 } // namespace
 
 int CmdHistory(CliArgs& args) {
-    if (!args.positional.empty()) return UsageError("history takes no file", Usage);
+    if (!args.positional.empty()) return UsageError("history takes no file", args.usage);
     const auto serial = args.value("--serial");
     if (serial && rv::FileSafeSerial(*serial).empty())
-        return UsageError("--serial needs a serial number", Usage);
+        return UsageError("--serial needs a serial number", args.usage);
     const QString dir = BackupDirOf(args);
-    auto entries = rv::link::ReadHistory(dir);
-    const QString path = QDir(dir).filePath(QString::fromLatin1(rv::HistoryFileName));
-    if (!entries) return Fail(path.toStdString() + ": " + MsgText(Msg::FileError, args.language));
+    if (GivenFolderMissing(args, dir)) return 1;
+    rv::FileFault fault;
+    auto entries = rv::link::ReadHistory(dir, fault);
+    const QString path = rv::link::HistoryPath(dir);
+    if (!entries) return Fail(rv::link::FileProblem(path, fault, args.language).toStdString());
     if (serial)
         std::erase_if(*entries, [&](const rv::HistoryEntry& e) {
             return rv::FileSafeSerial(e.serial) != rv::FileSafeSerial(*serial);
@@ -72,7 +76,7 @@ int CmdHistory(CliArgs& args) {
     else if (entries->empty())
         std::fprintf(stderr,
                      InLanguage(args.language, "No history in %s.\n", "%s 中没有历史记录。\n"),
-                     qPrintable(path));
+                     rv::ShownText(rv::link::SystemPath(path), 0).c_str());
     else
         PrintTable(*entries, args.language);
     return 0;

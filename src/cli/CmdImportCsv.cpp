@@ -5,6 +5,7 @@
 #include "data/DataFile.h"
 #include "data/Defaults.h"
 #include "data/ModelTables.h"
+#include "link/LocalFiles.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,11 +13,6 @@
 namespace rv::cli {
 
 namespace {
-
-const char* const Usage = "import-csv FILE.csv -o OUT.dat [--into DOC.dat | --model CODE --band "
-                          "TEXT] [--renumber] [--replace-all] [--strict] [--dry-run]";
-
-constexpr std::size_t CsvLimit = 4 * 1024 * 1024;
 
 // Exit status of a file that cannot be read or written: trouble, as opposed to the skipped
 // rows --strict answers 1 for.
@@ -34,43 +30,21 @@ const LangText NothingToReplace{
     "", "no row can be imported; the channels are left as they were and nothing is written",
     "没有可导入的行；信道保持不变，未写入任何文件"};
 
-// A new document of the model and band asked for, as `new` makes it.
-bool StartNewDocument(Session& s, const CliArgs& args) {
-    const std::string model = args.value("--model").value_or("7415");
-    const auto bands = BandsOfModel(model);
-    if (bands.empty()) {
-        Fail("unknown model \"" + model + "\" (592, 582, 7415 or 6415)");
-        return false;
-    }
-    const std::string fallbackBand =
-        std::count(bands.begin(), bands.end(), "400 - 470 MHz") ? "400 - 470 MHz" : bands[0];
-    const std::string band = args.value("--band").value_or(fallbackBand);
-    if (std::find(bands.begin(), bands.end(), band) == bands.end()) {
-        Fail("model " + model + " has no band \"" + band + "\"");
-        return false;
-    }
-    s.CurModelCode = model;
-    s.CurBand = band;
-    SetBandLimits(s);
-    InitRadioData(s);
-    return true;
-}
-
 } // namespace
 
 int CmdImportCsv(CliArgs& args) {
     const auto out = args.value("-o");
     const bool dryRun = args.has("--dry-run");
     if (args.positional.size() != 1 || (!out && !dryRun))
-        return UsageError("import-csv needs FILE.csv and -o OUT.dat", Usage);
+        return UsageError("import-csv needs FILE.csv and -o OUT.dat", args.usage);
     const auto into = args.value("--into");
     if (into && (args.value("--model") || args.value("--band")))
-        return UsageError("--into keeps the model and band of DOC.dat", Usage);
+        return UsageError("--into keeps the model and band of DOC.dat", args.usage);
 
     Session s = MakeSession(args);
     if (into ? !OpenDocument(s, *into) : !StartNewDocument(s, args)) return Trouble;
     const std::string& path = args.positional[0];
-    const auto bytes = LoadInput(s, path, CsvLimit);
+    const auto bytes = LoadInput(s, path, rv::link::CsvFileLimit);
     if (!bytes) return Trouble;
     const std::string text(bytes->begin(), bytes->end());
     const CsvImportPlan plan =

@@ -4,33 +4,46 @@
 #include "data/DataFile.h"
 #include "data/Defaults.h"
 #include "data/ModelTables.h"
+#include "data/OutsideText.h"
 
 #include <algorithm>
 
 namespace rv::cli {
 
 int CmdNew(CliArgs& args) {
-    const char* usage = "new -o FILE [--model CODE] [--band TEXT]";
     const auto out = args.value("-o");
     if (!out || !args.positional.empty())
-        return UsageError("new needs -o FILE and nothing else", usage);
-    const std::string model = args.value("--model").value_or("7415");
-    const auto bands = BandsOfModel(model);
-    if (bands.empty()) return Fail("unknown model \"" + model + "\" (592, 582, 7415 or 6415)");
+        return UsageError("new needs -o FILE and nothing else", args.usage);
+    Session s = MakeSession(args);
+    if (!StartNewDocument(s, args)) return 1;
+    if (!WriteOutput(s, *out, ToRecord(s.Doc))) return 1;
+    return 0;
+}
+
+bool StartNewDocument(Session& s, const CliArgs& args) {
+    const std::string asked = args.value("--model").value_or("7415");
+    const auto bands = BandsOfModel(asked);
+    const std::string model = rv::ShownText(asked);
+    if (bands.empty()) {
+        Fail(s.CurLanguage == Chinese ? "未知机型“" + model + "”（592、582、7415 或 6415）"
+                                      : "unknown model \"" + model + "\" (592, 582, 7415 or 6415)");
+        return false;
+    }
     // A model without the 400 - 470 MHz band starts in its first band.
     const std::string fallbackBand =
         std::count(bands.begin(), bands.end(), "400 - 470 MHz") ? "400 - 470 MHz" : bands[0];
     const std::string band = args.value("--band").value_or(fallbackBand);
-    if (std::find(bands.begin(), bands.end(), band) == bands.end())
-        return Fail("model " + model + " has no band \"" + band + "\"");
-
-    Session s = MakeSession(args);
-    s.CurModelCode = model;
+    if (std::find(bands.begin(), bands.end(), band) == bands.end()) {
+        const std::string shown = rv::ShownText(band);
+        Fail(s.CurLanguage == Chinese ? "机型 " + model + " 没有频段“" + shown + "”"
+                                      : "model " + model + " has no band \"" + shown + "\"");
+        return false;
+    }
+    s.CurModelCode = asked;
     s.CurBand = band;
     SetBandLimits(s);
     InitRadioData(s);
-    if (!WriteOutput(s, *out, ToRecord(s.Doc))) return 1;
-    return 0;
+    return true;
 }
 
 } // namespace rv::cli

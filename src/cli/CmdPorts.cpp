@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "PortArgs.h"
 
 #include "link/PortList.h"
 
@@ -6,15 +7,17 @@
 
 namespace rv::cli {
 
-int CmdPorts(CliArgs&) {
+int CmdPorts(CliArgs& args) {
     const auto ports = rv::link::ListPorts();
     for (const auto& p : ports) {
         const QString details = rv::link::PortDetails(p);
         std::printf("%d  %s%s%s\n", p.number, qPrintable(p.device), details.isEmpty() ? "" : "  ",
                     qPrintable(details));
     }
-    if (ports.isEmpty()) std::printf("No serial ports found.\n");
-    std::printf("sim  the built-in simulated radio\n");
+    if (ports.isEmpty())
+        std::printf("%s\n", InLanguage(args.language, "No serial ports found.", "未找到串口。"));
+    std::printf("sim  %s\n",
+                InLanguage(args.language, "the built-in simulated radio", "内置的模拟对讲机"));
     return 0;
 }
 

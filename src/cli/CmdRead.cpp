@@ -5,13 +5,13 @@
 #include "data/DataFile.h"
 #include "data/Defaults.h"
 
+#include <QFile>
+
 #include <cstdio>
 
 namespace rv::cli {
 
 namespace {
-
-constexpr const char* Usage = "read [--port PORT] -o FILE [--retries N] [--verify]";
 
 // Reads through the job layer, as the desktop program does; with --verify twice (a third
 // read decides where they differ). The image then lands in `s`, and the history has a line.
@@ -20,8 +20,8 @@ bool ReadJob(Session& s, const CliArgs& args, const RadioTarget& target, const s
     o.readVerify = args.has("--verify");
     o.retries = RetriesOf(args).value_or(2);
     o.askUser = true;
-    o.historyDir = rv::jobs::DefaultBackupDir();
-    o.historyFile = QString::fromStdString(out);
+    o.historyDir = BackupDirOf(args);
+    o.historyFile = QFile::decodeName(out.c_str());
     const auto r = RunSafeJob(s, args, [&](rv::jobs::SafeWrite& job, QString* error) {
         return job.startRead(s, target.device, o, error);
     });
@@ -34,12 +34,13 @@ bool ReadJob(Session& s, const CliArgs& args, const RadioTarget& target, const s
 
 int CmdRead(CliArgs& args) {
     const auto out = args.value("-o");
-    if (!out || out->empty()) return UsageError("read needs -o FILE", Usage);
-    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
+    if (!out || out->empty()) return UsageError("read needs -o FILE", args.usage);
+    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", args.usage);
     Session s = MakeSession(args);
     // A read replaces channels and settings but not the radio-information members, so the
     // document it lands in starts as a new one, as in the desktop program.
     InitRadioData(s);
+    if (!OutputUsable(s, *out)) return 1;
     const auto target = OpenTarget(args);
     if (!target) return 1;
     if (!ReadJob(s, args, *target, *out)) return 1;

@@ -18,11 +18,6 @@ namespace rv::cli {
 
 namespace {
 
-constexpr const char* Usage =
-    "sim [--link PATH] [--image FILE] [--fast] [--count N] [--corrupt-write ADDR] "
-    "[--corrupt-read ADDR] [--garbage-ident] [--hang-up-after N] [--silent] [--silent-after N] "
-    "[--other-model]";
-
 // A 1024-byte memory image, or a data file whose document becomes the radio's memory.
 std::optional<MemoryImage> LoadMemory(const Session& s, const std::string& path,
                                       std::string* error) {
@@ -58,8 +53,8 @@ int CmdSim(CliArgs& args) {
     std::string error;
     auto faults = SimFaultsOf(args, &error);
     const auto count = SimCountOf(args);
-    if (!faults || !AddSilenceSwitches(args, *faults, &error)) return UsageError(error, Usage);
-    if (!count) return UsageError("--count takes a number 1 to 16", Usage);
+    if (!faults || !AddSilenceSwitches(args, *faults, &error)) return UsageError(error, args.usage);
+    if (!count) return UsageError("--count takes a number 1 to 16", args.usage);
     std::vector<std::unique_ptr<rv::link::SimRadioPty>> radios;
     for (int i = 0; i < *count; ++i) {
         auto sim = std::make_unique<rv::link::SimRadioPty>(memory);

@@ -1,23 +1,21 @@
 #include "Commands.h"
 #include "SafeJob.h"
 
+#include <QFile>
+
 namespace rv::cli {
 
-namespace {
-constexpr const char* Usage = "write FILE [--port PORT] [--force] [--retries N] [--backup-dir DIR] "
-                              "[--no-backup] [--no-verify]";
-}
-
 int CmdWrite(CliArgs& args) {
-    if (args.positional.size() != 1) return UsageError("write needs one data file", Usage);
-    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
+    if (args.positional.size() != 1) return UsageError("write needs one data file", args.usage);
+    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", args.usage);
     Session s = MakeSession(args);
     if (!OpenDocument(s, args.positional[0])) return 1;
-    const auto target = OpenTarget(args);
-    if (!target) return 1;
     // Backup read, write, verify read: each a whole session of its own.
     auto options = SafeOptionsOf(args);
-    options.historyFile = QString::fromStdString(args.positional[0]);
+    if (!BackupFolderUsable(s, options)) return 1;
+    const auto target = OpenTarget(args);
+    if (!target) return 1;
+    options.historyFile = QFile::decodeName(args.positional[0].c_str());
     const auto result = RunSafeJob(s, args, [&](rv::jobs::SafeWrite& job, QString* error) {
         return job.startWrite(s, target->device, options, error);
     });

@@ -26,8 +26,8 @@ const std::vector<Command>& CommandTable() {
         {"restore",
          CmdRestore,
          "restore BACKUP.img [--port PORT] [--force] [--retries N] [--backup-dir DIR] "
-         "[--no-backup] [--no-verify]",
-         {"--force", "--no-backup", "--no-verify"},
+         "[--no-backup] [--no-verify] [--other-serial]",
+         {"--force", "--no-backup", "--no-verify", "--other-serial"},
          {"--port", "--retries", "--backup-dir"}},
         {"diff",
          CmdDiff,
@@ -62,10 +62,10 @@ const std::vector<Command>& CommandTable() {
         {"fleet",
          CmdFleet,
          "fleet FILE --ports LIST [--each KEY=START[:STEP]] [--units UNITS.csv] [--log LOG.csv] "
-         "[--repeat] [--again] [--no-backup] [--no-verify] [--backup-dir DIR] [--force] "
-         "[--retries N]",
+         "[--repeat [--count N]] [--again] [--no-backup] [--no-verify] [--backup-dir DIR] "
+         "[--force] [--retries N]",
          {"--repeat", "--again", "--no-backup", "--no-verify", "--force"},
-         {"--ports", "--log", "--backup-dir", "--retries", "--each", "--units"}},
+         {"--ports", "--log", "--backup-dir", "--retries", "--each", "--units", "--count"}},
         {"alignment-save",
          CmdAlignmentSave,
          "alignment-save [--port PORT] [-o FILE] [--backup-dir DIR] [--retries N]",

@@ -21,6 +21,9 @@ struct Command {
 
 /// new -o FILE [--model CODE] [--band TEXT]
 int CmdNew(CliArgs& args);
+/// A new document of --model (7415 when not given) and --band (400 - 470 MHz, or the
+/// model's first band); false, with the reason said, for a model or band that is not one.
+bool StartNewDocument(Session& s, const CliArgs& args);
 /// show FILE [--json] [--lang en|zh]
 int CmdShow(CliArgs& args);
 /// encode FILE -o IMAGE
@@ -52,6 +55,8 @@ int CmdBackups(CliArgs& args);
 int CmdHistory(CliArgs& args);
 /// The backup folder `--backup-dir` names, or the default one.
 QString BackupDirOf(const CliArgs& args);
+/// True, with the message said, when `--backup-dir` names no folder.
+bool GivenFolderMissing(const CliArgs& args, const QString& dir);
 
 /// alignment-save: keeps the radio's alignment (tuning block) as a JSON file
 int CmdAlignmentSave(CliArgs& args);

@@ -3,12 +3,18 @@
 #include "PortArgs.h"
 #include "RadioOperation.h"
 #include "data/FleetLog.h"
+#include "data/OutsideText.h"
 #include "jobs/FleetTexts.h"
 #include "link/LinkTexts.h"
+#include "link/LocalFiles.h"
 #include "link/StopSignals.h"
 
 #include <QEventLoop>
+#include <QFile>
 
+#include <cerrno>
+
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <sstream>
@@ -22,28 +28,28 @@ using rv::jobs::FleetRecord;
 using rv::jobs::FleetStation;
 
 std::string Cell(const std::string& text) {
-    return text.empty() ? std::string("-") : text;
+    return text.empty() ? std::string("-") : rv::ShownText(text);
 }
 
 } // namespace
 
 bool FleetRun::openLog(const std::string& path, std::string* error) {
-    std::error_code ec;
-    const bool fresh =
-        !std::filesystem::exists(path, ec) || std::filesystem::file_size(path, ec) == 0;
-    if (!fresh) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        if (!in) {
-            if (error) *error = path + ": " + MsgText(Msg::FileError, language_);
-            return false;
-        }
-        programmed_ = rv::ProgrammedRadios(text.str());
+    const QString name = QFile::decodeName(path.c_str());
+    rv::FileFault fault;
+    const auto text = rv::link::ReadLocalFile(name, rv::link::LogFileLimit, fault);
+    const bool fresh = !text || text->isEmpty();
+    if (!text && fault.kind != rv::FileFault::NotFound) {
+        if (error) *error = rv::link::FileProblem(name, fault, language_).toStdString();
+        return false;
     }
+    if (text)
+        latest_ = rv::LatestWrites(
+            std::string_view(text->constData(), static_cast<std::size_t>(text->size())));
+    errno = 0;
     log_.open(path, std::ios::binary | std::ios::app);
     if (!log_) {
-        if (error) *error = path + ": " + MsgText(Msg::FileError, language_);
+        fault = rv::FaultOfError(errno != 0 ? errno : EIO);
+        if (error) *error = rv::link::FileProblem(name, fault, language_).toStdString();
         return false;
     }
     if (fresh) log_ << rv::FleetLogHeader() << std::flush;
@@ -57,8 +63,10 @@ int FleetRun::exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, 
     std::vector<std::unique_ptr<FleetStation>> stations;
     QEventLoop loop;
     int running = 0;
+    // Skipped only while this radio's latest write is this very document.
     const auto programmedBefore = [this](const std::string& serial, const std::string& hash) {
-        return programmed_.count({serial, hash}) != 0;
+        const auto it = latest_.find(serial);
+        return it != latest_.end() && it->second == hash;
     };
     for (const auto& target : targets) {
         const int index = static_cast<int>(stations.size());
@@ -71,7 +79,12 @@ int FleetRun::exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, 
                 showLine(index, percent >= 0 ? text + QStringLiteral(" %1%").arg(percent) : text);
             });
         QObject::connect(station.get(), &FleetStation::radioDone, station.get(),
-                         [this](const FleetRecord& r) { onRadioDone(r); });
+                         [this, &stations](const FleetRecord& r) {
+                             onRadioDone(r);
+                             if (count > 0 && radiosDone() >= count)
+                                 for (auto& st : stations)
+                                     st->stopAfterRadio();
+                         });
         QObject::connect(station.get(), &FleetStation::finished, &loop, [&] {
             if (--running == 0) loop.quit();
         });
@@ -90,12 +103,18 @@ int FleetRun::exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, 
     printTable(out);
     for (const auto& r : records_)
         if (!r.ok) return 1;
-    return 0;
+    // A counted run that was stopped before its last radio did not do what it was asked.
+    return count > 0 && radiosDone() < count ? 1 : 0;
+}
+
+int FleetRun::radiosDone() const {
+    return static_cast<int>(std::count_if(records_.begin(), records_.end(),
+                                          [](const FleetRecord& r) { return !r.skipped; }));
 }
 
 void FleetRun::onRadioDone(const FleetRecord& r) {
     records_.push_back(r);
-    if (r.ok && !r.skipped) programmed_.insert({r.serial, r.documentHash});
+    if (!r.skipped && !r.serial.empty()) latest_[r.serial] = r.ok ? r.documentHash : std::string();
     if (options.repeat && !r.skipped) std::fputc('\a', err_);
     if (!live_) {
         std::fprintf(err_, "%s: %s%s%s\n", qPrintable(r.target.port),
@@ -123,7 +142,7 @@ void FleetRun::printTable(std::FILE* out) const {
         std::fprintf(out, "%-14s %-6s %-9s %-15s %s\n", qPrintable(r.target.port),
                      Cell(r.model).c_str(), Cell(r.serial).c_str(),
                      qPrintable(rv::jobs::FleetResultShown(r.result, language_)),
-                     r.backup.isEmpty() ? "-" : qPrintable(r.backup));
+                     Cell(rv::link::SystemPath(r.backup)).c_str());
     }
     std::fflush(out);
 }

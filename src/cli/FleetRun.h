@@ -5,7 +5,7 @@
 
 #include <cstdio>
 #include <fstream>
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,23 +18,26 @@ public:
     FleetRun(const Session& s, int language) : s_(s), language_(language) {}
 
     rv::jobs::FleetOptions options;
+    int count = 0; ///< with repeat: the run ends after this many radios (0: when stopped)
 
-    /// Opens (or creates, with its header) the CSV log and takes the serial numbers it
-    /// names as programmed. False with the reason when it cannot be read or written.
+    /// Opens (or creates, with its header) the CSV log and takes each radio's latest write
+    /// from it. False with the reason when it cannot be read or written.
     bool openLog(const std::string& path, std::string* error);
     /// Runs the stations to their end (Ctrl+C stops them after the radio in progress) and
-    /// prints the table. 0 when every radio succeeded, 1 otherwise.
+    /// prints the table. 0 when every radio succeeded (and, counted, all of them came), 1
+    /// otherwise.
     int exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, std::FILE* err);
     const std::vector<rv::jobs::FleetRecord>& records() const { return records_; }
 
 private:
+    int radiosDone() const; ///< the radios written or failed, skipped ones not counted
     void onRadioDone(const rv::jobs::FleetRecord& r);
     void showLine(int index, const QString& text);
     void printTable(std::FILE* out) const;
 
     const Session& s_;
     int language_;
-    std::set<std::pair<std::string, std::string>> programmed_; ///< serial, document hash
+    std::map<std::string, std::string> latest_; ///< serial: hash of its latest write, or ""
     std::ofstream log_;
     std::vector<rv::jobs::FleetRecord> records_;
     QStringList lines_; ///< what each port is doing

@@ -1,11 +1,22 @@
 #include "PortArgs.h"
 
 #include "link/PortList.h"
+#include "link/SimFleet.h"
+
+#include <QFileInfo>
 
 namespace rv::cli {
 
-std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, std::string* error,
-                                                    SimRadios* sims) {
+std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, const std::string& usage,
+                                                    int* status, SimRadios* sims) {
+    const auto refuse = [&](const std::string& why) {
+        *status = UsageError(why, usage);
+        return std::nullopt;
+    };
+    const auto fail = [&](const std::string& why) {
+        *status = Fail(why);
+        return std::nullopt;
+    };
     QList<rv::jobs::ProbeTarget> targets;
     const auto list = args.value("--ports");
     if (!list) {
@@ -17,32 +28,27 @@ std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, std::st
         const QString name = port.trimmed();
         QString why;
         if (name == rv::link::SimPortName && sims) {
-            auto sim = std::make_unique<rv::link::SimRadioPty>();
+            // Each simulated radio of the list has a serial number of its own.
             std::string failed;
-            if (!sim->start(false, &failed)) {
-                if (error) *error = failed;
-                return std::nullopt;
-            }
+            auto sim = rv::link::StartFleetSim(static_cast<int>(sims->size()), false, &failed);
+            if (!sim) return fail(failed);
             targets << rv::jobs::ProbeTarget{name, QString::fromStdString(sim->devicePath())};
             sims->push_back(std::move(sim));
             continue;
         }
         const QString device =
             name.isEmpty() ? QString() : rv::link::ResolvePort(name, &why, args.language);
-        if (device.isEmpty()) {
-            if (error)
-                *error =
-                    name.isEmpty() ? std::string("--ports has an empty entry") : why.toStdString();
-            return std::nullopt;
-        }
+        if (name.isEmpty()) return refuse("--ports has an empty entry");
+        if (device.isEmpty()) return fail(why.toStdString());
+        // Another spelling of a device (a link, "/dev/../dev/ttyS0") is still that device.
+        const auto same = [](const QString& a, const QString& b) {
+            const QString ca = QFileInfo(a).canonicalFilePath();
+            return a == b || (!ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath());
+        };
         for (const auto& t : targets) {
-            if (t.device != device) continue;
+            if (!same(t.device, device)) continue;
             // Two stations on one device would take each other's replies.
-            if (error)
-                *error = (args.language == Chinese
-                              ? "端口 " + name.toStdString() + " 重复给出"
-                              : "port " + name.toStdString() + " is given twice in --ports");
-            return std::nullopt;
+            return refuse("port " + name.toStdString() + " is given twice in --ports");
         }
         targets << rv::jobs::ProbeTarget{name, device};
     }

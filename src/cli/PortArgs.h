@@ -18,10 +18,10 @@ using SimRadios = std::vector<std::unique_ptr<rv::link::SimRadioPty>>;
 
 /// The ports of "--ports 1,2,/dev/ttyUSB3,sim" (numbers 1 to 8 of the port list, device
 /// paths, or "sim", which starts a simulated radio into `sims`); without --ports every port
-/// found. Nullopt with `error` for a number that names no port, an empty entry or a port
-/// given twice.
-std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, std::string* error,
-                                                    SimRadios* sims = nullptr);
+/// found. Nullopt, with the message said and the exit status in `status`, for an empty entry
+/// or a port given twice (2, with `usage`) or a port that cannot be had (1, as for --port).
+std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, const std::string& usage,
+                                                    int* status, SimRadios* sims = nullptr);
 
 /// The text in the user's language: English or Chinese.
 inline const char* InLanguage(int language, const char* english, const char* chinese) {

@@ -1,9 +1,13 @@
 #include "SafeJob.h"
+#include "Commands.h"
 
+#include "data/Image.h"
 #include "data/ImageCompare.h"
+#include "data/ImageMap.h"
 #include "data/ModelTables.h"
 #include "jobs/JobTexts.h"
 #include "link/LinkTexts.h"
+#include "link/LocalFiles.h"
 #include "link/StopSignals.h"
 
 #include <QEventLoop>
@@ -30,17 +34,31 @@ using rv::jobs::JobTexts;
 
 rv::jobs::SafeWriteOptions SafeOptionsOf(const CliArgs& args) {
     rv::jobs::SafeWriteOptions o;
-    if (!args.has("--no-backup"))
-        o.backupDir = args.value("--backup-dir")
-                          ? QString::fromStdString(*args.value("--backup-dir"))
-                          : rv::jobs::DefaultBackupDir();
+    // The history is kept beside the backups, also when no backup is kept.
+    o.historyDir = BackupDirOf(args);
+    if (!args.has("--no-backup")) o.backupDir = o.historyDir;
     o.verify = !args.has("--no-verify");
     o.retries = RetriesOf(args).value_or(2);
     o.force = args.has("--force");
     o.askUser = true;
-    // The history is kept beside the backups.
-    o.historyDir = o.backupDir;
     return o;
+}
+
+bool BackupFolderUsable(const Session& s, const rv::jobs::SafeWriteOptions& options) {
+    if (options.backupDir.isEmpty()) return true;
+    const QString problem = rv::jobs::BackupDirProblem(options.backupDir, s.CurLanguage);
+    if (problem.isEmpty()) return true;
+    Fail(problem.toStdString());
+    return false;
+}
+
+bool DocumentEncodes(const Session& s) {
+    rv::MemoryImage image{};
+    rv::InitImage(image);
+    std::string why;
+    if (rv::EncodeImage(s.Doc, image, &why)) return true;
+    Fail(why + "\n" + Say(s, JobTexts::NothingWritten));
+    return false;
 }
 
 SafeWriteResult RunSafeJob(const Session& s, const CliArgs& args,
@@ -73,7 +91,10 @@ SafeWriteResult RunSafeJob(const Session& s, const CliArgs& args,
         return result;
     }
     loop.exec();
+    // The radio may have been written: its outcome is printed whatever signal comes now.
+    if (result.status != SafeWriteStatus::PortError) rv::link::StopSignals::holdToExit();
     if (::isatty(STDERR_FILENO)) std::fprintf(stderr, "\r");
+    if (!result.historyProblem.isEmpty()) Fail(result.historyProblem.toStdString());
     if (signalled) *signalled = stop.received();
     return result;
 }

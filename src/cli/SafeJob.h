@@ -11,6 +11,13 @@ namespace rv::cli {
 /// --force. Reads before a write are checked (read twice).
 rv::jobs::SafeWriteOptions SafeOptionsOf(const CliArgs& args);
 
+/// False, with the reason said, when the backup folder of `options` cannot take new files;
+/// checked before any port is opened.
+bool BackupFolderUsable(const Session& s, const rv::jobs::SafeWriteOptions& options);
+
+/// False, with the reason said, when the document cannot be made into an image for a radio.
+bool DocumentEncodes(const Session& s);
+
 /// Runs a job started by `start` to its end, answering its questions as `RunOperation`
 /// does. A stop signal cancels it; `signalled` then tells which came.
 rv::jobs::SafeWriteResult

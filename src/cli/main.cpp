@@ -3,6 +3,7 @@
 #include "cli/Completion.h"
 #include "cli/UsageTexts.h"
 
+#include "data/OutsideText.h"
 #include "data/Version.h"
 
 #include <cstdio>
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
         auto args = ParseArgs(rest, c.flags, c.options, &error);
         if (!args) return UsageError(error, c.usage);
         args->command = name;
+        args->usage = c.usage;
         if (const int refused = RefuseOutputOntoInput(*args, c.usage)) return refused;
         const auto language = ChooseLanguage(*args);
         if (!language) return UsageError("--lang takes en or zh", c.usage);
@@ -71,9 +73,15 @@ int main(int argc, char** argv) {
                 return UsageError(std::string(option) + " needs a port: sim, a number 1 to 8 or a "
                                                         "device path",
                                   c.usage);
+        // An empty folder would silently mean no backup at all.
+        if (const auto dir = args->value("--backup-dir"); dir && dir->empty())
+            return UsageError("--backup-dir needs a folder", c.usage);
         return c.run(*args);
     }
-    std::fprintf(stderr, "rv52n-cli: %s\n",
-                 UsageMessage("unknown command \"" + name + "\"", LanguageFromLocale()).c_str());
+    SetUsageLanguage({argv + 1, argv + argc});
+    std::fprintf(
+        stderr, "rv52n-cli: %s\n",
+        UsageMessage("unknown command \"" + rv::ShownText(name) + "\"", UsageLanguageChosen())
+            .c_str());
     return PrintUsage(stderr);
 }

@@ -1,6 +1,7 @@
 #include "ChannelCsv.h"
 
 #include "Messages.h"
+#include "OutsideText.h"
 
 #include <algorithm>
 
@@ -107,13 +108,13 @@ std::string CsvActionText(CsvRowAction action, int language) {
 std::string CsvRowDetails(const CsvRowPlan& row, int language) {
     if (row.action == CsvRowAction::Skip) {
         const std::string why = In(SkipTexts[static_cast<int>(row.skip)], language);
-        return row.detail.empty() ? why : why + " (" + row.detail + ")";
+        return row.detail.empty() ? why : why + " (" + ShownText(row.detail) + ")";
     }
     std::string text;
     for (const CsvField& f : row.fields) {
         if (!text.empty()) text += In(Sep, language);
         // No transmit frequency shows as a dash rather than as nothing.
-        text += LabelOf(f.kind, language) + " " + (f.text.empty() ? "-" : f.text);
+        text += LabelOf(f.kind, language) + " " + (f.text.empty() ? "-" : ShownText(f.text));
     }
     return text;
 }
@@ -122,7 +123,7 @@ std::string CsvDroppedText(const CsvImportPlan& plan, int language) {
     if (plan.dropped.empty()) return {};
     std::string text = In(Dropped, language);
     for (std::size_t i = 0; i < plan.dropped.size(); ++i)
-        text += (i ? In(ListSep, language) : std::string()) + plan.dropped[i];
+        text += (i ? In(ListSep, language) : std::string()) + ShownText(plan.dropped[i]);
     return text + (language == Chinese ? "。" : ".");
 }
 

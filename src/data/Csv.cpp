@@ -43,6 +43,8 @@ class Reader {
 public:
     Reader(std::string_view text, char delimiter) : text_(text), delimiter_(delimiter) {}
 
+    int unclosedQuote = 0;
+
     void run(std::vector<CsvRecord>& out) {
         while (pos_ < text_.size()) {
             CsvRecord record{line_, {}};
@@ -84,6 +86,7 @@ private:
     }
 
     void readQuoted(std::string& field) {
+        const int opened = line_;
         while (pos_ < text_.size()) {
             const char c = text_[pos_++];
             if (c == '"') {
@@ -97,6 +100,7 @@ private:
             if (c == '\n' || (c == '\r' && (pos_ >= text_.size() || text_[pos_] != '\n'))) ++line_;
             field.push_back(c);
         }
+        unclosedQuote = opened;
     }
 
     bool atEnd(char c) const { return c == delimiter_ || c == '\n' || c == '\r'; }
@@ -109,7 +113,8 @@ private:
 
 bool NeedsQuotes(const std::string& f) {
     if (f.find_first_of(",\"\r\n") != std::string::npos) return true;
-    return !f.empty() && (f.front() == ' ' || f.back() == ' ');
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    return !f.empty() && (blank(f.front()) || blank(f.back()));
 }
 
 } // namespace
@@ -118,7 +123,9 @@ CsvTable ParseCsv(std::string_view text) {
     if (text.substr(0, Bom.size()) == Bom) text.remove_prefix(Bom.size());
     CsvTable table;
     table.delimiter = DetectDelimiter(text);
-    Reader(text, table.delimiter).run(table.records);
+    Reader reader(text, table.delimiter);
+    reader.run(table.records);
+    table.unclosedQuote = reader.unclosedQuote;
     return table;
 }
 

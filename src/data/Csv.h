@@ -16,6 +16,7 @@ struct CsvRecord {
 struct CsvTable {
     char delimiter = ',';
     std::vector<CsvRecord> records;
+    int unclosedQuote = 0; ///< the line of a quote that never closes (the text is cut), or 0
 };
 
 /// Splits a CSV text as spreadsheets and the community tools write it: UTF-8 with or without
@@ -26,7 +27,7 @@ struct CsvTable {
 CsvTable ParseCsv(std::string_view text);
 
 /// One CSV line, fields joined by commas, quoted where they hold a comma, a quote, a line
-/// break or surrounding blanks; ends with CRLF.
+/// break or surrounding blanks or tabs; ends with CRLF.
 std::string CsvLine(const std::vector<std::string>& fields);
 
 } // namespace rv

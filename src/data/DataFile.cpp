@@ -48,14 +48,20 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, 
             fault = {FileFault::NotFound, ENOENT};
         return std::nullopt;
     }
+    // The size is known before a byte is read; a file far too large is never read at all.
+    const auto size = fs::file_size(path, ec);
+    if (!ec && size > limit) {
+        fault = {FileFault::TooLarge, 0, limit, 0};
+        return std::nullopt;
+    }
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         fault = FaultOfError(errno != 0 ? errno : EIO);
         return std::nullopt;
     }
-    // One byte beyond the limit tells a file that is too large from one that just fits.
-    std::vector<std::uint8_t> bytes(limit + 1);
+    // One byte beyond the limit tells a file that grew meanwhile from one that just fits.
+    std::vector<std::uint8_t> bytes(std::min<std::uintmax_t>(ec ? limit : size, limit) + 1);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) {
         fault = FaultOfError(errno != 0 ? errno : EIO);

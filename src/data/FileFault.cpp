@@ -13,7 +13,7 @@ namespace rv {
 namespace {
 
 // In the order of FileFault::Kind, from DiskFull on.
-const std::array<LangText, 11> Reasons{{
+const std::array<LangText, 12> Reasons{{
     {"", "The disk is full.", "磁盘已满。"},
     {"", "No permission for the file or its folder.", "没有访问该文件或其文件夹的权限。"},
     {"", "The file is read-only.", "该文件是只读的。"},
@@ -27,6 +27,8 @@ const std::array<LangText, 11> Reasons{{
     {"", "No new file can be made in this folder.", "无法在此文件夹中新建文件。"},
     {"", "The file is larger than %1 bytes, far more than it can hold.",
      "文件大于 %1 字节，远超其应有的大小。"},
+    {"", "The file is damaged at line %1: it is not in the form expected there.",
+     "文件第 %1 行已损坏：该处不是预期的格式。"},
 }};
 
 const LangText DataFileSize{"", "A data file holds exactly %1 bytes; this file holds %2.",
@@ -45,6 +47,29 @@ std::string Filled(std::string text, const std::vector<std::uintmax_t>& values) 
             text.replace(at, mark.size(), std::to_string(values[i]));
     }
     return text;
+}
+
+// The system's reasons most often met, in both languages; any other is the system's own
+// English text.
+struct SystemReason {
+    int error;
+    const char* english;
+    const char* chinese;
+};
+const std::array<SystemReason, 7> SystemReasons{{
+    {EEXIST, "File exists", "文件已存在"},
+    {ENOTDIR, "Not a directory", "不是文件夹"},
+    {EBUSY, "Device or resource busy", "设备或资源忙"},
+    {EIO, "Input/output error", "输入/输出错误"},
+    {ENAMETOOLONG, "File name too long", "文件名过长"},
+    {ELOOP, "Too many levels of symbolic links", "符号链接层数过多"},
+    {ENXIO, "No such device or address", "没有这个设备或地址"},
+}};
+
+std::string SystemReasonText(int error, int lang) {
+    for (const auto& r : SystemReasons)
+        if (r.error == error) return lang == 2 ? r.chinese : r.english;
+    return std::strerror(error);
 }
 
 std::string SizeText(const FileFault& fault, int lang) {
@@ -68,7 +93,6 @@ FileFault FaultOfError(int error) {
     case EROFS:
         return {FileFault::ReadOnlyFileSystem, error};
     case ENOENT:
-    case ENOTDIR:
         return {FileFault::NoFolder, error};
     case EISDIR:
         return {FileFault::NotAFile, error};
@@ -82,8 +106,9 @@ std::string FileFaultText(const FileFault& fault, int language) {
     const int lang = language == Chinese ? 2 : 1;
     if (fault.kind == FileFault::WrongSize) return SizeText(fault, lang);
     std::string text = Reasons[static_cast<std::size_t>(fault.kind - 1)][lang];
-    if (fault.kind == FileFault::Other) text += std::strerror(fault.error);
+    if (fault.kind == FileFault::Other) text += SystemReasonText(fault.error, lang);
     if (fault.kind == FileFault::TooLarge) text = Filled(text, {fault.expected});
+    if (fault.kind == FileFault::Malformed) text = Filled(text, {fault.given});
     return text;
 }
 

@@ -19,14 +19,15 @@ struct FileFault {
         WrongSize,
         Other,
         CannotCreate,
-        TooLarge
+        TooLarge,
+        Malformed
     };
     Kind kind = None;
     int error = 0; ///< the system's error number behind `Other`
     /// WrongSize: the size a file must have (a data file's, an image's, or 0 for either);
     /// TooLarge: the largest size read.
     std::uintmax_t expected = 0;
-    std::uintmax_t given = 0; ///< WrongSize: the size the file has
+    std::uintmax_t given = 0; ///< WrongSize: the size the file has; Malformed: the line
 };
 
 /// The fault an error number of the system stands for.

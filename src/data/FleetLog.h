@@ -1,11 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <set>
+#include <map>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace rv {
 
@@ -27,27 +25,16 @@ struct FleetLogRow {
 /// with the same one wrote the same document.
 std::string DocumentHash(const std::uint8_t* bytes, std::size_t size);
 
-/// The serial numbers a log names as programmed, each with the hash of the document it got.
-/// A radio with values of its own is programmed again when its values change.
-std::set<std::pair<std::string, std::string>> ProgrammedRadios(std::string_view logText);
+/// Each radio's latest row in a log: its serial number and the hash of the document it got
+/// when that row says "OK", an empty hash when it failed. A radio is programmed with a
+/// document only while its latest row names it: a later write of another document counts.
+std::map<std::string, std::string> LatestWrites(std::string_view logText);
 
 /// The first line of a fleet log file.
 std::string FleetLogHeader();
 
-/// The row as one CSV line (with its line end); fields with a comma, a quote or a line
-/// break are quoted.
+/// The row as one CSV line (with its line end), each cell quoted where needed and kept from
+/// being taken for a formula.
 std::string FleetLogLine(const FleetLogRow& row);
-
-/// The fields of one CSV record starting at `pos`; `pos` moves past it. Quoted fields may
-/// hold commas, doubled quotes and line breaks.
-std::vector<std::string> ReadCsvRecord(std::string_view text, std::size_t& pos);
-
-/// The serial numbers a log names as programmed (result "OK"). Rows that are not rows of a
-/// fleet log are passed over.
-std::set<std::string> ProgrammedSerials(std::string_view logText);
-
-/// The serial numbers a log names as programmed with the document of `documentHash`. Rows of
-/// another document, or of a log that kept no document, do not count.
-std::set<std::string> ProgrammedSerials(std::string_view logText, std::string_view documentHash);
 
 } // namespace rv

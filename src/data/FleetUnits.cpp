@@ -2,10 +2,12 @@
 
 #include "Csv.h"
 #include "Messages.h"
+#include "OutsideText.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdio>
 #include <map>
 
 namespace rv {
@@ -133,7 +135,17 @@ std::optional<EachRule> ParseEach(std::string_view arg, int language, std::strin
 
 std::string EachValue(const EachRule& rule, int number, std::string_view serial) {
     if (rule.counts) {
-        const long long n = *WholeNumber(rule.start) + rule.step * (number - 1);
+        long long n = 0;
+        long long offset = 0;
+        if (__builtin_mul_overflow(rule.step, static_cast<long long>(number) - 1, &offset) ||
+            __builtin_add_overflow(*WholeNumber(rule.start), offset, &n)) {
+            // Far beyond any setting's range; the key's rule refuses it by the number shown.
+            char text[64];
+            std::snprintf(text, sizeof text, "%.0Lf",
+                          static_cast<long double>(*WholeNumber(rule.start)) +
+                              static_cast<long double>(rule.step) * (number - 1));
+            return text;
+        }
         // "0101" counts on as 0102, 0103 ...: the width of a start with leading zeros stays.
         const std::string_view digits =
             std::string_view(rule.start)
@@ -173,6 +185,8 @@ std::optional<UnitsTable> ParseUnits(std::string_view csvText, int language, std
         return std::nullopt;
     };
     const CsvTable csv = ParseCsv(csvText);
+    if (csv.unclosedQuote)
+        return fail(csv.unclosedQuote, "a quote opens here and never closes", "此处的引号没有闭合");
     if (csv.records.empty() || csv.records[0].fields.empty() ||
         !IsSerialHeader(csv.records[0].fields[0]))
         return fail(csv.records.empty() ? 1 : csv.records[0].line,
@@ -190,15 +204,19 @@ std::optional<UnitsTable> ParseUnits(std::string_view csvText, int language, std
     for (std::size_t r = 1; r < csv.records.size(); ++r) {
         const CsvRecord& rec = csv.records[r];
         UnitsTable::Row row{rec.line, Trimmed(rec.fields[0]), {}};
+        const std::string shown = ShownText(row.serial);
         if (row.serial.empty()) return fail(rec.line, "the serial number is missing", "缺少序列号");
         if (rec.fields.size() > header.fields.size())
             return fail(rec.line, "more cells than the header has keys", "单元格比标题中的键多");
+        // "0001" and "1" are one radio to the look-up, so they are one here too.
+        const std::string digits = DigitsWithoutZeros(row.serial);
         for (const auto& other : table.rows)
-            if (other.serial == row.serial)
+            if (other.serial == row.serial ||
+                (!digits.empty() && DigitsWithoutZeros(other.serial) == digits))
                 return fail(rec.line,
-                            "serial " + row.serial + " has a row already (line " +
+                            "serial " + shown + " has a row already (line " +
                                 std::to_string(other.line) + ")",
-                            "序列号 " + row.serial + " 已在第 " + std::to_string(other.line) +
+                            "序列号 " + shown + " 已在第 " + std::to_string(other.line) +
                                 " 行出现");
         row.values.assign(table.keys.size(), std::string());
         for (std::size_t i = 1; i < rec.fields.size(); ++i)
@@ -267,8 +285,9 @@ std::vector<RadioPlan> FleetValues::unitsPlans() const {
 std::string RadioName(const RadioPlan& plan, int language) {
     const std::string n = std::to_string(plan.number);
     if (plan.serial.empty()) return Say(language, "radio " + n, "第 " + n + " 台对讲机");
-    return Say(language, "radio " + n + " (serial " + plan.serial + ")",
-               "第 " + n + " 台对讲机（序列号 " + plan.serial + "）");
+    const std::string serial = ShownText(plan.serial);
+    return Say(language, "radio " + n + " (serial " + serial + ")",
+               "第 " + n + " 台对讲机（序列号 " + serial + "）");
 }
 
 std::string NotInUnitsText(int language) {
@@ -358,7 +377,7 @@ std::vector<std::string> FleetPlanner::checkAhead(int radios) const {
     for (int n = 1; n <= radios && !values_.each().empty(); ++n) {
         counted.push_back({n, {}, true, {}});
         for (const auto& r : values_.each())
-            counted.back().values.push_back({r.key, EachValue(r, n, "00000000")});
+            counted.back().values.push_back({r.key, EachValue(r, n, Padded(n, 8, '0'))});
     }
     for (auto& why : CheckPlans(counted, rules_, language_))
         if (std::find(refusals.begin(), refusals.end(), why) == refusals.end())

@@ -122,8 +122,8 @@ public:
         : values_(std::move(values)), rules_(std::move(rules)), language_(language) {}
 
     /// The refusals among what the run can give before any radio is written: every row of
-    /// the units file, and the `--each` values of radios 1 to `radios` (a serial number of
-    /// eight digits standing in where a pattern names it).
+    /// the units file, and the `--each` values of radios 1 to `radios` (the radio's number as
+    /// eight digits standing in for a serial number a pattern names).
     std::vector<std::string> checkAhead(int radios) const;
     /// Plans radio `number` (0: the number after every radio planned so far) with the serial
     /// number `serial`. Empty with the plan in `plan` when it may be written; otherwise the

@@ -4,6 +4,7 @@
 #include "ImageMap.h"
 #include "Messages.h"
 #include "ModelTables.h"
+#include "OutsideText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -37,7 +38,28 @@ int CopyNumber(std::string_view s) {
     return n >= 2 ? n : 0;
 }
 
+int Number(std::string_view digits) {
+    int n = 0;
+    for (const char c : digits)
+        n = n * 10 + (c - '0');
+    return n;
+}
+
+// A date and time of the calendar: 2026-02-29 or 25:61 are not.
+bool PossibleStamp(std::string_view date, std::string_view time) {
+    const int year = Number(date.substr(0, 4));
+    const int month = Number(date.substr(4, 2));
+    const int day = Number(date.substr(6, 2));
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12 || day < 1) return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (day > days[month - 1] + (month == 2 && leap ? 1 : 0)) return false;
+    return Number(time.substr(0, 2)) < 24 && Number(time.substr(2, 2)) < 60 &&
+           Number(time.substr(4, 2)) < 60;
+}
+
 void TakeStamp(BackupName& b, std::string_view date, std::string_view time) {
+    b.dateValid = PossibleStamp(date, time);
     b.date = std::string(date.substr(0, 4)) + '-' + std::string(date.substr(4, 2)) + '-' +
              std::string(date.substr(6, 2));
     b.time = std::string(time.substr(0, 2)) + ':' + std::string(time.substr(2, 2)) + ':' +
@@ -109,8 +131,16 @@ std::vector<BackupEntry> BackupsOf(const std::vector<std::string>& fileNames) {
         auto it = std::find_if(byBase.begin(), byBase.end(),
                                [&](const auto& e) { return e.first == b->base; });
         if (it == byBase.end()) {
-            byBase.push_back(
-                {b->base, BackupEntry{b->serial, b->date, b->time, b->model, {}, {}, {}, b->copy}});
+            byBase.push_back({b->base, BackupEntry{b->serial,
+                                                   b->date,
+                                                   b->time,
+                                                   b->model,
+                                                   {},
+                                                   {},
+                                                   {},
+                                                   b->copy,
+                                                   false,
+                                                   b->dateValid}});
             it = byBase.end() - 1;
         }
         (b->extension == "img" ? it->second.image : it->second.data) = name;
@@ -118,9 +148,10 @@ std::vector<BackupEntry> BackupsOf(const std::vector<std::string>& fileNames) {
     std::vector<BackupEntry> entries;
     for (auto& e : byBase)
         entries.push_back(std::move(e.second));
+    // Newest first; a name whose date cannot be (a clock gone wrong, a hand-made name) last.
     std::sort(entries.begin(), entries.end(), [](const BackupEntry& a, const BackupEntry& b) {
-        return std::tie(a.date, a.time, a.copy, a.serial) >
-               std::tie(b.date, b.time, b.copy, b.serial);
+        return std::tie(a.dateValid, a.date, a.time, a.copy, a.serial) >
+               std::tie(b.dateValid, b.date, b.time, b.copy, b.serial);
     });
     return entries;
 }
@@ -146,7 +177,10 @@ std::string HistoryHeader() {
 }
 
 std::string HistoryLine(const HistoryEntry& e) {
-    return CsvLine({e.time, e.serial, e.operation, e.file, e.hash, e.outcome});
+    std::vector<std::string> cells;
+    for (const std::string* f : {&e.time, &e.serial, &e.operation, &e.file, &e.hash, &e.outcome})
+        cells.push_back(LogCell(*f));
+    return CsvLine(cells);
 }
 
 std::vector<HistoryEntry> ParseHistory(std::string_view text) {
@@ -156,7 +190,8 @@ std::vector<HistoryEntry> ParseHistory(std::string_view text) {
         if (f.size() != 6 || std::find(HistoryOperations.begin(), HistoryOperations.end(), f[2]) ==
                                  HistoryOperations.end())
             continue;
-        entries.push_back({f[0], f[1], f[2], f[3], f[4], f[5]});
+        entries.push_back({CellOfLog(f[0]), CellOfLog(f[1]), f[2], CellOfLog(f[3]), CellOfLog(f[4]),
+                           CellOfLog(f[5])});
     }
     return entries;
 }

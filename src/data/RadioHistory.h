@@ -31,6 +31,7 @@ struct BackupName {
     std::string model;     ///< only in the names by time and model
     int copy = 1;          ///< 2, 3 ... for a name taken twice in one second
     std::string extension; ///< "img" or "dat"
+    bool dateValid = true; ///< the date and time are of the calendar (no month 13, no 25:61)
 };
 
 /// The parts of a backup's file name; nullopt for any other file.
@@ -46,12 +47,14 @@ struct BackupEntry {
     std::string image; ///< the .img file name; empty when only the data file is left
     std::string data;  ///< the .dat file name; may be empty
     int copy = 1;
-    bool imageOk = false; ///< the image is a whole memory image (checked by whoever reads it)
+    bool imageOk = false;  ///< the image is a whole memory image (checked by whoever reads it)
+    bool dateValid = true; ///< see BackupName; a backup with an impossible date sorts last
     /// The file to restore from, or to show when there is no image.
     const std::string& file() const { return image.empty() ? data : image; }
 };
 
-/// The backups among the file names of a folder, newest first.
+/// The backups among the file names of a folder, newest first, those with impossible dates
+/// after all others.
 std::vector<BackupEntry> BackupsOf(const std::vector<std::string>& fileNames);
 
 /// The model code and band text a memory image names; empty when it names no known model or

@@ -1,23 +1,42 @@
 #include "jobs/CodeTables.h"
 
 #include "data/Conversions.h"
+#include "data/DataFile.h"
+#include "jobs/JobTexts.h"
+#include "link/LinkTexts.h"
 
 #include <QFile>
 
-#include <filesystem>
+#include <array>
 
 namespace rv::jobs {
 
-bool LoadCodeTables(rv::Session& s, const std::string& programDir) {
+namespace {
+
+constexpr std::size_t DqtCodes = 83;
+
+// The built-in table's shape: the codes, the low 8 bits as the file keeps them and 256 added
+// from the 51st on, rise strictly. A file of zeros, or one shifted or mixed up, does not.
+bool ShapedLikeCodeTable(const std::vector<std::uint8_t>& bytes) {
+    int previous = -1;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const int code = bytes[i] + (i >= 50 ? 256 : 0);
+        if (code <= previous) return false;
+        previous = code;
+    }
+    return bytes.size() == DqtCodes;
+}
+
+} // namespace
+
+bool LoadCodeTables(rv::Session& s, const std::string& programDir, std::string* refusal) {
     const std::string path = rv::DqtTablePath(programDir);
-    std::error_code ec;
-    if (std::filesystem::file_size(path, ec) == 83 && !ec) {
-        // A file that cannot be read after all falls back to the built-in copy, quietly.
-        auto report = std::move(s.onMessage);
-        s.onMessage = nullptr;
-        const bool loaded = rv::LoadDqtTable(s, path);
-        s.onMessage = std::move(report);
-        if (loaded) return true;
+    rv::FileFault fault;
+    // A file that is missing or cannot be read falls back to the built-in copy, quietly.
+    if (const auto bytes = rv::ReadWholeFile(path, DqtCodes, fault)) {
+        if (ShapedLikeCodeTable(*bytes)) return rv::SetDqtTable(s, bytes->data(), bytes->size());
+        if (refusal && bytes->size() == DqtCodes)
+            *refusal = path + ": " + rv::link::LinkText(JobTexts::CodeTableRefused, s.CurLanguage);
     }
     QFile builtIn(QStringLiteral(":/rv52n/dec.tbl"));
     if (!builtIn.open(QIODevice::ReadOnly)) return rv::LoadDqtTable(s, path);

@@ -84,7 +84,7 @@ FleetStation::~FleetStation() = default;
 
 void FleetStation::start() {
     running_ = true;
-    stopping_ = false;
+    stopping_ = finishing_ = false;
     phase_ = Phase::Waiting;
     say(FleetTexts::Waiting);
     QTimer::singleShot(0, this, &FleetStation::poll);
@@ -100,6 +100,15 @@ void FleetStation::stop() {
     }
     if (info_ && info_->isRunning()) info_->cancel();
     if (job_ && job_->isRunning()) job_->cancel();
+}
+
+void FleetStation::stopAfterRadio() {
+    finishing_ = true;
+    if (phase_ == Phase::Waiting || phase_ == Phase::Removal) stopping_ = true;
+    if (pollTimer_.isActive()) {
+        pollTimer_.stop();
+        finish();
+    }
 }
 
 void FleetStation::poll() {
@@ -239,7 +248,7 @@ void FleetStation::done(FleetRecord record) {
         say(options_.repeat ? FleetTexts::Done : FleetTexts::Ok, 100);
     else
         emit status(text(FleetTexts::Failed) + QStringLiteral(": ") + record.message, -1);
-    if (!options_.repeat || stopping_) return finish();
+    if (!options_.repeat || stopping_ || finishing_) return finish();
     phase_ = Phase::Removal;
     pollTimer_.start();
 }

@@ -81,6 +81,8 @@ public:
     /// Ends soon: a radio in progress is stopped as a cancel stops it (End sent, port closed);
     /// a port that is only waiting ends at once.
     void stop();
+    /// Ends once the radio in progress, if any, is done; no further radio is begun.
+    void stopAfterRadio();
     bool isRunning() const { return running_; }
     const ProbeTarget& target() const { return target_; }
 
@@ -120,6 +122,7 @@ private:
     AutoAnswers answers_{0, false};
     bool running_ = false;
     bool stopping_ = false;
+    bool finishing_ = false; ///< stopAfterRadio: no new radio is begun
 };
 
 } // namespace rv::jobs

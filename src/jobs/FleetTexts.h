@@ -37,6 +37,10 @@ struct FleetTexts {
     static inline const rv::LangText Header{
         "", "port           model  serial    result          backup",
         "端口           机型   序列号    结果            备份"};
+    /// The columns of the table of radios found.
+    static inline const rv::LangText FindHeader{"",
+                                                "port           device               model  band",
+                                                "端口           设备                 机型   频段"};
 };
 
 /// A result word of the log in the user's language.

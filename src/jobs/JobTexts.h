@@ -36,6 +36,16 @@ struct JobTexts {
     static inline const rv::LangText ForceHint{"", " (--force overwrites it)",
                                                "（--force 可覆盖）"};
     static inline const rv::LangText BackupKept{"", "Backup: ", "备份："};
+    /// "%1" is the backup's serial number, "%2" the radio's.
+    static inline const rv::LangText OtherSerial{
+        "",
+        "This backup was kept of the radio with serial number %1; the radio on the port has %2.",
+        "此备份保存自序列号为 %1 的对讲机；端口上的对讲机序列号为 %2。"};
+    static inline const rv::LangText CodeTableRefused{
+        "", "this is no DQT code table (its codes do not rise); the built-in table is used.",
+        "这不是 DQT 代码表（其代码不是递增的）；改用内置代码表。"};
+    static inline const rv::LangText HistoryNotWritten{
+        "", "The history line could not be added to ", "无法向以下文件添加历史记录："};
     static inline const rv::LangText RestoreWith{"", "Restore it with: ", "恢复命令："};
     static inline const rv::LangText Verified{"", "Verified", "已校验"};
     /// "%1" is the file, "%2" its size in bytes.

@@ -6,10 +6,12 @@
 #include "data/Image.h"
 #include "data/ImageCompare.h"
 #include "data/ModelTables.h"
+#include "data/OutsideText.h"
 #include "data/RadioHistory.h"
 #include "jobs/FleetStation.h"
 #include "jobs/JobTexts.h"
 #include "link/LinkTexts.h"
+#include "link/LocalFiles.h"
 #include "link/RadioHistoryFiles.h"
 
 #include <QDir>
@@ -32,8 +34,14 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// Two parts of a message on two lines; a sentence the first part says already is not said
+// again.
 QString Join(const QString& a, const QString& b) {
-    return a.isEmpty() ? b : a + QLatin1Char('\n') + b;
+    if (a.isEmpty()) return b;
+    QString sentence = b.trimmed();
+    if (sentence.endsWith(QLatin1Char('.')) || sentence.endsWith(QChar(0x3002))) sentence.chop(1);
+    if (!sentence.isEmpty() && a.contains(sentence)) return a;
+    return a + QLatin1Char('\n') + b;
 }
 
 // A serial number as the radio pads it (spaces or nothing at the end) to its plain text.
@@ -115,16 +123,10 @@ QString NotBackupImageText(const QString& path, long long size, int language) {
 }
 
 QString BackupDirProblem(const QString& dir, int language) {
-    const auto why = [&](int error) {
-        return Q(LinkText(JobTexts::BackupFailed, language)) + dir + QStringLiteral(": ") +
-               QString::fromLocal8Bit(std::strerror(error));
-    };
-    errno = 0;
-    if (!QDir().mkpath(dir)) return why(errno ? errno : EACCES);
-    QTemporaryFile probe(dir + QStringLiteral("/.rv52n-XXXXXX"));
-    errno = 0;
-    if (!probe.open()) return why(errno ? errno : EACCES);
-    return {};
+    const rv::FileFault fault = rv::link::FolderFault(dir);
+    if (fault.kind == rv::FileFault::None) return {};
+    return Q(LinkText(JobTexts::BackupFailed, language)) + dir + QStringLiteral(": ") +
+           Q(rv::FileFaultText(fault, language));
 }
 
 bool AutoAnswers::answer(CloneSession::Question q) {
@@ -270,7 +272,8 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
     stage_ = firstStage();
     // A backup and a history line are named by the radio's serial number, and the kept image
     // of that serial may spare a backup its second read: such a job learns it first.
-    const bool identify = stage_ == SafeWriteStage::Backup || !options_.historyDir.isEmpty();
+    const bool identify = stage_ == SafeWriteStage::Backup || !options_.historyDir.isEmpty() ||
+                          !options_.backupSerial.empty();
     if (identify && options_.serial.empty()) stage_ = SafeWriteStage::Identify;
     const int mode = stage_ == SafeWriteStage::Identify ? ReadRadioInfo
                      : stage_ == SafeWriteStage::Write  ? WriteRadio
@@ -283,6 +286,14 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
 void SafeWrite::afterIdentify(bool ok, const QString& message) {
     if (ok) {
         result_.serial = PlainSerial(scratch_.Doc.SerialNumber.get());
+        const std::string kept = rv::FileSafeSerial(options_.backupSerial);
+        if (!kept.empty() && rv::FileSafeSerial(result_.serial) != kept)
+            return end(
+                SafeWriteStatus::Failed,
+                Join(text(JobTexts::OtherSerial)
+                         .arg(Q(kept), result_.serial.empty() ? QStringLiteral("-")
+                                                              : Q(rv::ShownText(result_.serial))),
+                     text(JobTexts::NothingWritten)));
         return nextStep(&SafeWrite::startFirstStage);
     }
     const QString tail = job_ == Job::Read ? QString() : text(JobTexts::NothingWritten);
@@ -321,8 +332,10 @@ void SafeWrite::appendHistory() {
         options_.historyFile.toStdString(),
         imageKnown ? rv::DocumentHash(image.data(), image.size()) : std::string(),
         FleetResultWord(result_.status).toStdString()};
-    // The job's outcome stands whether or not the log can be written.
-    rv::link::AppendHistory(options_.historyDir, entry, nullptr);
+    // The job's outcome stands whether or not the log can be written; the failure is said.
+    QString path;
+    if (!rv::link::AppendHistory(options_.historyDir, entry, &path))
+        result_.historyProblem = text(JobTexts::HistoryNotWritten) + path;
 }
 
 bool SafeWrite::runSession(int mode, QString* error) {
@@ -346,8 +359,10 @@ bool SafeWrite::runSession(int mode, QString* error) {
 }
 
 void SafeWrite::onQuestion(CloneSession::Question q) {
-    // The serial number is worth no retry: without it the backup is only read twice.
-    if (cancelled_ || stage_ == SafeWriteStage::Identify) return session_->answer(q, false);
+    // A radio that answered and then lost a reply while its serial number is looked up gets
+    // the job's retries, as in any other stage; a silent line is no radio, worth no retry.
+    if (cancelled_ || (stage_ == SafeWriteStage::Identify && !session_->radioAnswered()))
+        return session_->answer(q, false);
     if (options_.askUser) return emit question(q);
     session_->answer(q, answers_.answer(q));
 }

@@ -77,6 +77,9 @@ struct SafeWriteOptions {
     QString historyDir;        ///< where the history log is kept; empty: no history line
     QString historyFile;       ///< the file the job reads into or writes from, for the history
     std::string historyAction; ///< the history's word for the job; empty: by the job
+    /// A restore of a backup kept of this serial number stops, before writing, at a radio
+    /// of another one. Empty: any radio.
+    std::string backupSerial;
 };
 
 /// How a job ended.
@@ -114,7 +117,8 @@ struct SafeWriteResult {
     rv::MemoryImage after{};     ///< the read-back
     int backupReads = 0;         ///< reads the backup took
     std::optional<BackupConfirmation> backupConfirmed; ///< how the kept backup was confirmed
-    int lineBytes = 0; ///< bytes over the line in all the job's sessions, both ways
+    int lineBytes = 0;      ///< bytes over the line in all the job's sessions, both ways
+    QString historyProblem; ///< why the history line could not be added; empty when it was
     bool ok() const { return status == SafeWriteStatus::Ok; }
 };
 

@@ -270,6 +270,17 @@ void CloneEngine::BeginEnd() {
     SendEnd();
 }
 
+void CloneEngine::endThenFinish(Outcome outcome, const std::string& message) {
+    // A radio that took Program is in clone mode until it hears End, whatever went wrong.
+    if (!programAnswered_ && RadioModelCode.empty()) return FinishTransfer(outcome, message);
+    host_.stopWaitTimer();
+    failing_ = true;
+    failOutcome_ = outcome;
+    failMessage_ = message;
+    (CommMode_ == ReadRadio || CommMode_ == ReadRadioInfo ? ReadStep : WriteStep) = EndSent;
+    SendEnd();
+}
+
 void CloneEngine::onReceived(std::span<const std::uint8_t> bytes) {
     if (CommMode_ == Idle || CommMode_ == TestMode || pending_) return;
     // Fewer bytes than the threshold: an event left over from before the buffers were
@@ -280,7 +291,7 @@ void CloneEngine::onReceived(std::span<const std::uint8_t> bytes) {
     if (cancelling_) {
         return FinishTransfer(Outcome::Cancelled, text(CancelledText()));
     }
-    if (failing_) return FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
+    if (failing_) return FinishTransfer(failOutcome_, failMessage_);
     dispatch(reply);
 }
 
@@ -356,16 +367,19 @@ void CloneEngine::CheckModel() {
     // No ident (silence, or bytes that are no ident), or Program unanswered: no radio of ours
     // is listening, so there is no model to compare and no block may go out. After a retry
     // the radio may already hold part of the new data; the job says so.
-    if (RadioModelCode.empty() || !programAnswered_)
-        return FinishTransfer(Outcome::NoAnswer,
-                              wroteBlock_ ? text(NoAnswerText()) : text(NoRadioText()));
+    if (RadioModelCode.empty())
+        return endThenFinish(Outcome::NoAnswer,
+                             wroteBlock_ ? text(NoAnswerText()) : text(NoRadioText()));
+    // A radio of ours answered the ident but its acknowledgement of Program was lost: the
+    // line dropped a byte, which is what a retry is for.
+    if (!programAnswered_) return askUser(Question::RetryTransfer);
     if (modelMatches()) return SendWriteBlock();
     askUser(Question::ModelMismatch);
 }
 
 void CloneEngine::BeginReading() {
     // A read without an ident would store whatever a stranger device sends.
-    if (RadioModelCode.empty()) return FinishTransfer(Outcome::NoAnswer, text(NoRadioReadText()));
+    if (RadioModelCode.empty()) return endThenFinish(Outcome::NoAnswer, text(NoRadioReadText()));
     SendReadRequest();
 }
 
@@ -382,14 +396,14 @@ void CloneEngine::answer(bool yes) {
     pending_ = false;
     if (question_ == Question::ModelMismatch) {
         if (yes) return SendWriteBlock();
-        return FinishTransfer(Outcome::ModelRefused, text(RefusedText()));
+        return endThenFinish(Outcome::ModelRefused, text(RefusedText()));
     }
     if (!yes) {
         // The info block was acknowledged and the version block was not: the radio's identity
         // is already the new one.
         const bool identityChanged = CommMode_ == WriteRadioInfo && WriteStep == 5;
-        return FinishTransfer(Outcome::Cancelled,
-                              text(identityChanged ? IdentityChangedText() : NoAnswerText()));
+        return endThenFinish(Outcome::Cancelled,
+                             text(identityChanged ? IdentityChangedText() : NoAnswerText()));
     }
     if (question_ == Question::RetryTransfer) return restartAfterRetry();
     SendProgram();

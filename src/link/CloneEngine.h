@@ -98,6 +98,7 @@ public:
     int lastPercent() const { return LastPercent; }
     bool questionPending() const { return pending_; }
     const std::string& radioModelCode() const { return RadioModelCode; }
+    bool radioAnswered() const { return programAnswered_ || !RadioModelCode.empty(); }
     int radioBandCode() const { return RadioBandCode; }
 
 private:
@@ -120,6 +121,7 @@ private:
     void SendInfoBlock();
     void SendVersionBlock();
     void BeginEnd();
+    void endThenFinish(Outcome outcome, const std::string& message);
 
     bool dispatch(std::span<const std::uint8_t> reply);
     void NextStep();
@@ -159,10 +161,12 @@ private:
     bool pending_ = false;
     Question question_ = Question::RetryTransfer;
     bool cancelling_ = false;
-    bool stopping_ = false;        ///< cancelled while a frame is in flight
-    bool programAnswered_ = false; ///< this pass: the radio acknowledged Program
-    bool wroteBlock_ = false;      ///< a write block went out in this operation
-    bool failing_ = false;         ///< End went out after a missing reply; the operation fails
+    bool stopping_ = false;                   ///< cancelled while a frame is in flight
+    bool programAnswered_ = false;            ///< this pass: the radio acknowledged Program
+    bool wroteBlock_ = false;                 ///< a write block went out in this operation
+    bool failing_ = false;                    ///< End went out to close a failed operation
+    Outcome failOutcome_ = Outcome::NoAnswer; ///< how it then ends, once End is answered
+    std::string failMessage_;
 };
 
 /// The info block checksum: the low 8 bits of the sum of bytes 1 to size-2.

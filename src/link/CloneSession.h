@@ -51,6 +51,8 @@ public:
     int lineBytes() const { return lineBytes_; }
     /// The model and band code of the radio's ident; empty model when no ident came.
     std::string radioModelCode() const { return engine_.radioModelCode(); }
+    /// Something answered on this pass: Program was acknowledged or an ident came.
+    bool radioAnswered() const { return engine_.radioAnswered(); }
     int radioBandCode() const { return engine_.radioBandCode(); }
 
 signals:

@@ -112,7 +112,7 @@ void CloneEngine::onTimeout() {
     if (CommMode_ == Idle || CommMode_ == TestMode || pending_) return;
     if (stopping_) return stopAfterFrame();
     if (cancelling_) return FinishTransfer(Outcome::Cancelled, text(CancelledText()));
-    if (failing_) return FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
+    if (failing_) return FinishTransfer(failOutcome_, failMessage_);
     const int step = (CommMode_ == ReadRadio || CommMode_ == ReadRadioInfo) ? ReadStep : WriteStep;
     OnTimeout what = OnTimeout::Nothing;
     for (const auto& row : TimeoutTable)
@@ -125,9 +125,8 @@ void CloneEngine::onTimeout() {
     case OnTimeout::Succeed:
         return FinishTransfer(Outcome::Success);
     case OnTimeout::EndThenFail:
-        failing_ = true;
-        ReadStep = EndSent;
-        return SendEnd();
+        programAnswered_ = true; // it answered the steps before: it is in clone mode
+        return endThenFinish(Outcome::NoAnswer, text(NoAnswerText()));
     case OnTimeout::Nothing:
         return;
     }

@@ -1,5 +1,8 @@
 #include "link/RadioHistoryFiles.h"
 
+#include "data/Csv.h"
+#include "link/LocalFiles.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -40,7 +43,7 @@ std::optional<std::vector<rv::BackupEntry>> ListBackups(const QString& dir) {
 }
 
 bool AppendHistory(const QString& dir, const rv::HistoryEntry& entry, QString* error) {
-    const QString path = QDir(dir).filePath(QString::fromLatin1(rv::HistoryFileName));
+    const QString path = HistoryPath(dir);
     QFile f(path);
     if (!QDir().mkpath(dir) || !f.open(QIODevice::ReadWrite | QIODevice::Append)) {
         if (error) *error = path;
@@ -63,11 +66,23 @@ bool AppendHistory(const QString& dir, const rv::HistoryEntry& entry, QString* e
     return true;
 }
 
-std::optional<std::vector<rv::HistoryEntry>> ReadHistory(const QString& dir) {
-    QFile f(QDir(dir).filePath(QString::fromLatin1(rv::HistoryFileName)));
-    if (!f.exists()) return std::vector<rv::HistoryEntry>{};
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    return rv::ParseHistory(f.readAll().toStdString());
+QString HistoryPath(const QString& dir) {
+    return QDir(dir).filePath(QString::fromLatin1(rv::HistoryFileName));
+}
+
+std::optional<std::vector<rv::HistoryEntry>> ReadHistory(const QString& dir, rv::FileFault& fault) {
+    const auto bytes = ReadLocalFile(HistoryPath(dir), LogFileLimit, fault);
+    if (!bytes && fault.kind == rv::FileFault::NotFound) {
+        fault = {};
+        return std::vector<rv::HistoryEntry>{};
+    }
+    if (!bytes) return std::nullopt;
+    const std::string_view text(bytes->constData(), static_cast<std::size_t>(bytes->size()));
+    if (const int line = rv::ParseCsv(text).unclosedQuote) {
+        fault = {rv::FileFault::Malformed, 0, 0, static_cast<std::uintmax_t>(line)};
+        return std::nullopt;
+    }
+    return rv::ParseHistory(text);
 }
 
 } // namespace rv::link

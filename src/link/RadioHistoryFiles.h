@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/FileFault.h"
 #include "data/RadioHistory.h"
 
 #include <QByteArray>
@@ -23,8 +24,12 @@ std::optional<std::vector<rv::BackupEntry>> ListBackups(const QString& dir);
 /// header) when needed. False with the reason when it cannot be written.
 bool AppendHistory(const QString& dir, const rv::HistoryEntry& entry, QString* error);
 
-/// The lines of the history log in `dir`; none when there is no log yet. Nullopt when the
-/// log exists but cannot be read.
-std::optional<std::vector<rv::HistoryEntry>> ReadHistory(const QString& dir);
+/// The history log's path in `dir`.
+QString HistoryPath(const QString& dir);
+
+/// The lines of the history log in `dir`; none when there is no log yet. Nullopt, with the
+/// reason in `fault`, when the log exists but cannot be read (a folder, a device, too large)
+/// or a quote in it never closes.
+std::optional<std::vector<rv::HistoryEntry>> ReadHistory(const QString& dir, rv::FileFault& fault);
 
 } // namespace rv::link

@@ -1,8 +1,12 @@
 #include "link/RadioProbe.h"
 
+#include <QFile>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <span>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace rv::link {
@@ -16,7 +20,12 @@ int OpenErrnoOf(const QString& device) {
 }
 
 int AccessErrnoOf(const QString& device) {
-    const QByteArray path = device.toLocal8Bit();
+    const QByteArray path = QFile::encodeName(device);
+    struct stat st {};
+    if (::stat(path.constData(), &st) != 0) return errno;
+    if (S_ISDIR(st.st_mode)) return EISDIR;
+    // A plain file, or a memory device such as /dev/null or /dev/zero, is no serial port.
+    if (!S_ISCHR(st.st_mode) || major(st.st_rdev) == 1) return ENOTTY;
     return ::access(path.constData(), R_OK | W_OK) == 0 ? 0 : errno;
 }
 

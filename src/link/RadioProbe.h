@@ -19,8 +19,9 @@ using OpenCheck = std::function<int(const QString& device)>;
 /// Opens the device read-write and closes it again; 0 or the error number.
 int OpenErrnoOf(const QString& device);
 
-/// Whether the user may read and write the device, without opening it (opening a serial
-/// port can reset what is attached to it); 0 or the error number.
+/// Whether the device may be a serial port the user can read and write, without opening it
+/// (opening a serial port can reset what is attached to it); 0 or the error number: EISDIR
+/// for a folder, ENOTTY for a plain file or a memory device such as /dev/null.
 int AccessErrnoOf(const QString& device);
 
 /// One probe of one port (`ProbeEngine` on a real port with its reply timer).

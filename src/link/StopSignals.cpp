@@ -17,6 +17,7 @@ namespace {
 int Pipe[2] = {-1, -1};
 constexpr int Signals[] = {SIGINT, SIGTERM, SIGHUP};
 struct sigaction Previous[3];
+bool Held = false;
 
 void OnSignal(int signo) {
     const unsigned char c = static_cast<unsigned char>(signo);
@@ -41,8 +42,12 @@ StopSignals::StopSignals(std::function<void()> onStop) : onStop_(std::move(onSto
         sigaction(Signals[i], &sa, &Previous[i]);
 }
 
+void StopSignals::holdToExit() {
+    Held = true;
+}
+
 StopSignals::~StopSignals() {
-    if (!notifier_) return;
+    if (!notifier_ || Held) return;
     for (int i = 0; i < 3; ++i)
         sigaction(Signals[i], &Previous[i], nullptr);
 }
@@ -50,6 +55,7 @@ StopSignals::~StopSignals() {
 #else
 StopSignals::StopSignals(std::function<void()> onStop) : onStop_(std::move(onStop)) {}
 StopSignals::~StopSignals() = default;
+void StopSignals::holdToExit() {}
 #endif
 
 } // namespace rv::link

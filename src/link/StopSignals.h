@@ -17,6 +17,9 @@ public:
     ~StopSignals() override;
     /// The signal that came, or 0.
     int received() const { return received_; }
+    /// From now until the process ends a stop signal is only taken note of, also once this
+    /// object is gone: what a job that has ended has to say is said in full.
+    static void holdToExit();
 
 private:
     std::function<void()> onStop_;

@@ -2,9 +2,9 @@
 
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "link/LocalFiles.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -92,13 +92,14 @@ bool FleetPlanTable::addPattern(const std::string& key, const QString& pattern) 
 }
 
 bool FleetPlanTable::loadUnits(const QString& path) {
-    QFile f(path);
-    std::string error;
-    if (!f.open(QIODevice::ReadOnly)) {
-        tell(path.toStdString() + ": " + rv::MsgText(rv::Msg::FileError, ctx_.session.CurLanguage));
+    rv::FileFault fault;
+    const auto bytes = rv::link::ReadLocalFile(path, rv::link::UnitsFileLimit, fault);
+    if (!bytes) {
+        tell(rv::link::FileProblem(path, fault, ctx_.session.CurLanguage).toStdString());
         return false;
     }
-    if (!values_.setUnits(f.readAll().toStdString(), ctx_.session.CurLanguage, &error)) {
+    std::string error;
+    if (!values_.setUnits(bytes->toStdString(), ctx_.session.CurLanguage, &error)) {
         tell(error);
         refill();
         return false;

@@ -14,6 +14,9 @@ struct FleetWindowTexts {
     static inline const rv::LangText Start{"", "&Start", "开始(&S)"};
     static inline const rv::LangText Stop{"", "S&top", "停止(&T)"};
     static inline const rv::LangText AddSim{"", "&Add Simulated Radio", "添加模拟对讲机(&A)"};
+    /// The special text of the count box at 0: no end but Stop.
+    static inline const rv::LangText CountNone{"", "until stopped", "直到停止"};
+    static inline const rv::LangText CountSuffix{"", " radios", " 台"};
     static inline const rv::LangText Repeat{"", "&Repeat for the next radio",
                                             "为下一台对讲机重复(&R)"};
     static inline const rv::LangText SaveLog{"", "Save &Log As...", "日志另存为(&L)..."};

@@ -5,6 +5,7 @@
 #include "FleetTexts.h"
 #include "RadioJob.h"
 #include "data/Catalogue.h"
+#include "data/FleetRules.h"
 #include "jobs/FleetTexts.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -32,9 +34,9 @@ namespace {
 // channel table or the lists, nor what other commands change (model, radio information).
 std::vector<PerRadioKey> PerRadioKeys(int language) {
     std::vector<PerRadioKey> keys;
+    // Every key the command line takes per radio, PF keys and message lines included.
     for (const auto& row : rv::Catalogue()) {
-        const bool indexed = row.key.find_first_of("0123456789") != std::string::npos;
-        if (row.readOnly || indexed || !row.commit) continue;
+        if (!row.commit || !rv::PerRadioKeyRefusal(row.key, language).empty()) continue;
         keys.push_back({row.key, QString::fromStdString(rv::InLanguage(row.area, language) + " / " +
                                                         rv::LabelOf(row, language))});
     }
@@ -60,6 +62,13 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
 
     repeat_ = new QCheckBox(tr(FleetWindowTexts::Repeat));
     repeat_->setObjectName(QStringLiteral("chkRepeat"));
+    count_ = new QSpinBox;
+    count_->setObjectName(QStringLiteral("spnCount"));
+    count_->setRange(0, 100000);
+    count_->setSpecialValueText(tr(FleetWindowTexts::CountNone));
+    count_->setSuffix(tr(FleetWindowTexts::CountSuffix));
+    count_->setEnabled(false);
+    connect(repeat_, &QCheckBox::toggled, count_, &QSpinBox::setEnabled);
     const auto button = [this](const rv::LangText& text, const char* name) {
         auto* b = new QPushButton(tr(text));
         b->setObjectName(QString::fromLatin1(name));
@@ -93,7 +102,8 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     log_->setReadOnly(true);
     auto* row = new QHBoxLayout;
     for (QWidget* w : {static_cast<QWidget*>(start_), static_cast<QWidget*>(stop_),
-                       static_cast<QWidget*>(addSim_), static_cast<QWidget*>(repeat_)})
+                       static_cast<QWidget*>(addSim_), static_cast<QWidget*>(repeat_),
+                       static_cast<QWidget*>(count_)})
         row->addWidget(w);
     row->addWidget(portName_);
     row->addWidget(addPortButton);

@@ -4,11 +4,13 @@
 
 #include <QDialog>
 
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
 
 class QCheckBox;
+class QSpinBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -81,12 +83,15 @@ private:
     FleetPlanTable* perRadio_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
     QCheckBox* repeat_ = nullptr;
+    QSpinBox* count_ = nullptr; ///< with Repeat: the run ends after this many radios (0: never)
+    int radiosDone_ = 0;        ///< radios written or failed in this run, skipped ones not
     QPushButton* start_ = nullptr;
     QPushButton* stop_ = nullptr;
     QPushButton* addSim_ = nullptr;
     QLineEdit* portName_ = nullptr;
     QString logPath_;
-    std::set<std::pair<std::string, std::string>> programmed_; ///< serial, document hash
+    std::map<std::string, std::string> latest_; ///< serial: hash of its latest write, or ""
+    std::string logRows_; ///< the log's rows of this window in the file's own words
     std::vector<std::unique_ptr<rv::link::SimRadioPty>> sims_;
     std::vector<std::unique_ptr<rv::jobs::FleetStation>> stations_;
     int running_ = 0;

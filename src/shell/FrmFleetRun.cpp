@@ -3,10 +3,12 @@
 #include "FleetTexts.h"
 #include "FrmFleet.h"
 #include "data/FleetLog.h"
+#include "data/OutsideText.h"
 #include "jobs/FleetDocuments.h"
 #include "jobs/FleetTexts.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "link/LocalFiles.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -14,22 +16,25 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 
-namespace rv::ui {
+#include <cerrno>
 
-namespace {} // namespace
+namespace rv::ui {
 
 bool FrmFleet::startFleet() {
     if (running_ > 0) return false;
     options_.repeat = repeat_->isChecked();
+    radiosDone_ = 0;
     stations_.clear();
     QList<rv::jobs::ProbeTarget> ticked;
     for (int row = 0; row < table_->rowCount(); ++row)
         if (table_->item(row, PortColumn)->checkState() == Qt::Checked) ticked << ports_[row];
     if (!ticked.isEmpty() && !planPerRadio(ticked)) return false;
     const auto programmedBefore = [this](const std::string& serial, const std::string& hash) {
-        return programmed_.count({serial, hash}) != 0;
+        const auto it = latest_.find(serial);
+        return it != latest_.end() && it->second == hash;
     };
     for (int row = 0; row < table_->rowCount(); ++row) {
         if (table_->item(row, PortColumn)->checkState() != Qt::Checked) continue;
@@ -83,7 +88,11 @@ void FrmFleet::onStatus(int row, const QString& text, int percent) {
 void FrmFleet::onRadioDone(int row, const rv::jobs::FleetRecord& r) {
     table_->item(row, SerialColumn)->setText(QString::fromStdString(r.serial));
     if (r.skipped) return;
-    if (r.ok) programmed_.insert({r.serial, r.documentHash});
+    // A counted run ends once its last radio is done; radios in progress finish.
+    if (options_.repeat && count_->value() > 0 && ++radiosDone_ >= count_->value())
+        for (auto& s : stations_)
+            s->stopAfterRadio();
+    if (!r.serial.empty()) latest_[r.serial] = r.ok ? r.documentHash : std::string();
     if (!r.ok) table_->item(row, ResultColumn)->setToolTip(r.message);
     const rv::FleetLogRow logRow = rv::jobs::FleetLogRowOf(r, ctx_.session);
     const std::string line = rv::FleetLogLine(logRow);
@@ -91,10 +100,15 @@ void FrmFleet::onRadioDone(int row, const rv::jobs::FleetRecord& r) {
     rv::FleetLogRow shown = logRow;
     shown.result = rv::jobs::FleetResultShown(QString::fromStdString(logRow.result), ctx_.lang())
                        .toStdString();
-    log_->appendPlainText(QString::fromStdString(rv::FleetLogLine(shown)).trimmed());
+    log_->appendPlainText(
+        QString::fromStdString(rv::ShownText(rv::FleetLogLine(shown), 0)).trimmed());
+    logRows_ += line;
     if (logPath_.isEmpty()) return;
     QFile file(logPath_);
-    if (file.open(QIODevice::Append)) file.write(line.data(), static_cast<qint64>(line.size()));
+    if (!file.open(QIODevice::Append) ||
+        file.write(line.data(), static_cast<qint64>(line.size())) !=
+            static_cast<qint64>(line.size()))
+        log_->appendPlainText(rv::link::FileProblem(logPath_, rv::FaultOfError(EIO), ctx_.lang()));
 }
 
 bool FrmFleet::planPerRadio(const QList<rv::jobs::ProbeTarget>& ticked) {
@@ -123,27 +137,31 @@ void FrmFleet::onStationFinished() {
 void FrmFleet::setControlsRunning(bool running) {
     start_->setEnabled(!running);
     repeat_->setEnabled(!running);
+    count_->setEnabled(!running && repeat_->isChecked());
     stop_->setEnabled(running);
 }
 
 bool FrmFleet::setLogFile(const QString& path) {
+    rv::FileFault fault;
+    const auto before = rv::link::ReadLocalFile(path, rv::link::LogFileLimit, fault);
     QFile file(path);
-    const bool fresh = !file.exists() || file.size() == 0;
-    if (!fresh && file.open(QIODevice::ReadOnly)) {
-        const QByteArray text = file.readAll();
-        const auto before = rv::ProgrammedRadios(std::string_view(text.constData(), text.size()));
-        programmed_.insert(before.begin(), before.end());
-        file.close();
+    if (before || fault.kind == rv::FileFault::NotFound) {
+        errno = 0;
+        if (!file.open(QIODevice::Append)) fault = rv::FaultOfError(errno ? errno : EIO);
     }
-    if (!file.open(QIODevice::Append)) {
-        Tell(ctx_, this,
-             path + QStringLiteral(": ") + Tr(ctx_, rv::MessageOf(rv::Msg::FileError).text),
-             rv::MsgIcon::Error);
+    if (!file.isOpen()) {
+        Tell(ctx_, this, rv::link::FileProblem(path, fault, ctx_.lang()), rv::MsgIcon::Error);
         return false;
     }
-    // The rows so far go to the new file as well, so that nothing shown is lost.
-    std::string text = fresh ? rv::FleetLogHeader() : std::string();
-    if (!log_->toPlainText().isEmpty()) text += log_->toPlainText().toStdString() + '\n';
+    const bool fresh = !before || before->isEmpty();
+    if (before) {
+        for (const auto& [serial, hash] :
+             rv::LatestWrites(std::string_view(before->constData(), before->size())))
+            latest_.try_emplace(serial, hash);
+    }
+    // The rows so far go to the new file as well, so that nothing shown is lost; always in
+    // the file's own words, whatever the window's language.
+    const std::string text = (fresh ? rv::FleetLogHeader() : std::string()) + logRows_;
     file.write(text.data(), static_cast<qint64>(text.size()));
     logPath_ = path;
     return true;

@@ -70,7 +70,9 @@ TEST(HistoryCommands, BackupsListsEachRadioNewestFirstWithTheModelOfItsImage) {
     EXPECT_TRUE(zh.out.startsWith("序列号    日期")) << zh.out.toStdString();
     const auto missing = rvtest::RunCli({"backups", "--backup-dir", p + "nosuch"});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "rv52n-cli: " + p + "nosuch: no such folder\n");
+    EXPECT_EQ(missing.err, "rv52n-cli: " + p + "nosuch: file error.\nThe folder does not exist.\n");
+    // history says the same of the same folder.
+    EXPECT_EQ(rvtest::RunCli({"history", "--backup-dir", p + "nosuch"}).err, missing.err);
 }
 
 TEST(HistoryCommands, HistoryKeepsEachLineWholeAfterALineCutShort) {
@@ -87,7 +89,8 @@ TEST(HistoryCommands, HistoryKeepsEachLineWholeAfterALineCutShort) {
     log.close();
     const rv::HistoryEntry read{"2026-12-07T10:32:00", "C0000003", "read", "new.dat", "", "failed"};
     ASSERT_TRUE(rv::link::AppendHistory(dir, read, &error));
-    EXPECT_EQ(rv::link::ReadHistory(dir), (std::vector<rv::HistoryEntry>{write, read}));
+    rv::FileFault fault;
+    EXPECT_EQ(rv::link::ReadHistory(dir, fault), (std::vector<rv::HistoryEntry>{write, read}));
 
     const auto one = rvtest::RunCli({"history", "--backup-dir", dir, "--serial", "C0000002"});
     EXPECT_EQ(one.status, 0);

@@ -60,3 +60,17 @@ TEST(CsvTest, LinesQuoteOnlyWhatNeedsItAndReadBack) {
 }
 
 } // namespace
+
+TEST(Csv, FieldsWithBlanksOrTabsAtTheirEndsComeBackTheSame) {
+    const std::vector<std::string> fields{"\tlead", "trail\t", " both ", "a,b", "q\"q", "x\ny", ""};
+    const auto records =
+        rv::ParseCsv(rv::CsvLine({"h1", "h2", "h3", "h4", "h5", "h6", "h7"}) + rv::CsvLine(fields))
+            .records;
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].fields, fields);
+}
+
+TEST(Csv, AQuoteThatNeverClosesNamesItsLine) {
+    EXPECT_EQ(rv::ParseCsv("serial,k\r\n1,2\r\n\"3,4\r\n5,6\r\n").unclosedQuote, 3);
+    EXPECT_EQ(rv::ParseCsv("serial,k\r\n\"1\",\"a\r\nb\"\r\n").unclosedQuote, 0);
+}

@@ -30,6 +30,11 @@ TEST(FleetUnits, EachCountsNumbersAndFillsPatterns) {
         ASSERT_TRUE(rule) << c.arg << ": " << error;
         EXPECT_EQ(rv::EachValue(*rule, c.number, "C0000003"), c.expected) << c.arg;
     }
+    // The largest start and step count past the 64-bit range without wrapping round: the
+    // value stays far beyond any key's range.
+    const auto huge = rv::ParseEach("x=999999999999999:999999999999999", English, nullptr);
+    ASSERT_TRUE(huge);
+    EXPECT_EQ(rv::EachValue(*huge, 9224, "").substr(0, 5), "92239");
     for (const char* bad : {"novalue", "=5", "k=5:x", "k=5:", "k=UNIT {m}", "k=UNIT {n",
                             "k={n:123}", "k={serial:2}"}) {
         std::string error;
@@ -72,6 +77,8 @@ TEST(FleetUnits, UnitsFileGivesEachRadioItsRow) {
                           "the keys"},
         {"serial,a,a\n", "units file, line 1: a is named twice"},
         {"serial,a\nS1,1\n\nS1,2\n", "units file, line 4: serial S1 has a row already (line 2)"},
+        {"serial,a\n0001,1\n1,2\n", "units file, line 3: serial 1 has a row already (line 2)"},
+        {"serial,a\nS1,\"1\nS2,2\n", "units file, line 2: a quote opens here and never closes"},
         {"serial,a\nS1,1,2\n", "units file, line 2: more cells than the header has keys"},
         {"serial,a\n,1\n", "units file, line 2: the serial number is missing"},
         {"serial,message.line1\n", "message.line1 is given twice (--each or the units file)"},
@@ -130,10 +137,17 @@ TEST(FleetUnits, PlannerChecksAheadAndNumbersRadiosAsTheyCome) {
     rules.uniqueGroup = [](const std::string& key) { return key == "dtmf.id_code" ? key : ""; };
     rv::FleetPlanner planner(values, rules, English);
     EXPECT_EQ(planner.checkAhead(3),
-              (std::vector<std::string>{"radio 1: message.line1=U00000000: too long or negative",
-                                        "radio 2: message.line1=U00000000: too long or negative",
+              (std::vector<std::string>{"radio 1: message.line1=U00000001: too long or negative",
+                                        "radio 2: message.line1=U00000002: too long or negative",
                                         "radio 3: dtmf.id_code=-19: too long or negative",
-                                        "radio 3: message.line1=U00000000: too long or negative"}));
+                                        "radio 3: message.line1=U00000003: too long or negative"}));
+    // A value made of the serial number differs from radio to radio before the serials are
+    // known: no radio is refused as another's duplicate.
+    rv::FleetValues bySerial;
+    ASSERT_TRUE(bySerial.addEach("dtmf.id_code=9{serial}", English, &error));
+    rv::FleetKeyRules unique;
+    unique.uniqueGroup = rules.uniqueGroup;
+    EXPECT_TRUE(rv::FleetPlanner(bySerial, unique, English).checkAhead(3).empty());
 
     rules.check = nullptr;
     ASSERT_TRUE(values.setUnits("serial,fleetsync.own_id\nS1,1001\nS2,1001\n", English, &error));

@@ -38,10 +38,10 @@ TEST(RadioHistory, BackupNamesCarryTheSerialAndReadBack) {
 }
 
 TEST(RadioHistory, ListingPairsFilesAndPutsTheNewestFirst) {
-    const auto entries =
-        rv::BackupsOf({"S1-20261207-103000.img", "history.csv", "20261101-090000-7415.img",
-                       "20261101-090000-7415.dat", "S1-20261207-103000.dat",
-                       "S2-20261207-103000-2.img", "S2-20261130-235959.dat"});
+    const auto entries = rv::BackupsOf(
+        {"S1-20261207-103000.img", "history.csv", "20261101-090000-7415.img",
+         "20261101-090000-7415.dat", "S1-20261207-103000.dat", "S2-20261207-103000-2.img",
+         "S2-20261130-235959.dat", "S3-20991307-256199.img", "S3-20260229-120000.img"});
     std::vector<std::string> shown;
     for (const auto& e : entries)
         shown.push_back(e.serial + "|" + e.date + " " + e.time + "|" + e.model + "|" + e.file() +
@@ -51,11 +51,16 @@ TEST(RadioHistory, ListingPairsFilesAndPutsTheNewestFirst) {
                          "S1|2026-12-07 10:30:00||S1-20261207-103000.img|S1-20261207-103000.dat",
                          "S2|2026-11-30 23:59:59||S2-20261130-235959.dat|S2-20261130-235959.dat",
                          "|2026-11-01 09:00:00|7415|20261101-090000-7415.img|"
-                         "20261101-090000-7415.dat"}));
+                         "20261101-090000-7415.dat",
+                         // Dates no clock gives come last, whatever their digits say.
+                         "S3|2099-13-07 25:61:99||S3-20991307-256199.img|",
+                         "S3|2026-02-29 12:00:00||S3-20260229-120000.img|"}));
+    EXPECT_FALSE(entries[5].dateValid);
+    EXPECT_TRUE(entries[0].dateValid);
 
     rv::MemoryImage image{};
     rv::InitImage(image);
-    rv::BackupEntry e = entries.back();
+    rv::BackupEntry e = entries[3];
     e.model = "stale";
     image[rv::image::ModelByteAt] = 0xEE; // names no model: nothing is guessed
     rv::TakeModelOfImage(image, e);
@@ -68,8 +73,10 @@ TEST(RadioHistory, ListingPairsFilesAndPutsTheNewestFirst) {
 }
 
 TEST(RadioHistory, LogLinesRoundTripAndOtherLinesArePassedOver) {
-    const rv::HistoryEntry entry{"2026-12-07T10:30:00", "C0000003",         "fleet write",
-                                 "/data/a, \"b\".dat",  "9f86d081884c7d65", "verify failed"};
+    // A comma, quotes, tabs at the ends and a serial a spreadsheet would take for a formula.
+    const rv::HistoryEntry entry{"2026-12-07T10:30:00", "=1+2",
+                                 "fleet write",         "\t/data/a, \"b\".dat\t",
+                                 "9f86d081884c7d65",    "verify failed"};
     const std::string text = rv::HistoryHeader() + rv::HistoryLine(entry) +
                              "2026-12-07T10:31:00,C1,erase,f,h,OK\r\n" + // unknown operation
                              "2026-12-07T10:32:00,C1,read,f\r\n" +       // torn line

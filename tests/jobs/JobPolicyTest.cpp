@@ -97,10 +97,11 @@ TEST(JobPolicy, AnUnusableBackupFolderIsFoundBeforeTheRadioIsTouched) {
     EXPECT_TRUE(error.startsWith(problem)) << error.toStdString();
 }
 
-TEST(JobPolicy, AMissingOrDamagedCodeTableFileFallsBackToTheBuiltInCopy) {
+TEST(JobPolicy, AMissingDamagedOrMisshapenCodeTableFileFallsBackToTheBuiltInCopy) {
     rv::Session fromFile;
     ASSERT_TRUE(rv::LoadDqtTable(fromFile, RV_SOURCE_DIR "/resources/dec.tbl"));
-    for (const int fileSize : {-1, 10}) {
+    // 83 bytes of the same value: the right size, but its codes do not rise.
+    for (const int fileSize : {-1, 10, 83}) {
         QTemporaryDir dir;
         if (fileSize >= 0) {
             QFile f(dir.filePath("dec.tbl"));
@@ -110,8 +111,10 @@ TEST(JobPolicy, AMissingOrDamagedCodeTableFileFallsBackToTheBuiltInCopy) {
         rv::Session s;
         int reports = 0;
         s.onMessage = [&reports](rv::Msg) { ++reports; };
-        EXPECT_TRUE(LoadCodeTables(s, dir.path().toStdString()));
+        std::string refusal;
+        EXPECT_TRUE(LoadCodeTables(s, dir.path().toStdString(), &refusal));
         EXPECT_EQ(reports, 0);
+        EXPECT_EQ(refusal.empty(), fileSize != 83) << refusal;
         for (int i = 0; i < 83; ++i)
             ASSERT_EQ(s.Dqt[i], fromFile.Dqt[i]) << "code " << i << ", file size " << fileSize;
     }

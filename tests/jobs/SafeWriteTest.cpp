@@ -316,5 +316,15 @@ TEST(SafeWrite, VerifyReadsOnlyTheWrittenBlocksAndComparesEveryWrittenByte) {
     }
 }
 
+// The radio falls silent once the backup is kept: the message says once that nothing was
+// written, though both the session's and the job's own sentence would say it.
+TEST(SafeWrite, SilenceRightAfterTheBackupSaysNothingWrittenOnce) {
+    SafeWriteHarness h({.silentAfterFrames = 8 + 72});
+    const SafeWriteResult r = h.write();
+    EXPECT_NE(r.status, SafeWriteStatus::Ok);
+    EXPECT_FALSE(r.backupImage.isEmpty());
+    EXPECT_EQ(r.message.count("Nothing was written"), 1) << r.message.toStdString();
+}
+
 } // namespace
 } // namespace rv::link::test

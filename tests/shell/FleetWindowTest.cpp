@@ -57,14 +57,14 @@ TEST_F(ShellTest, FleetWindowTakesPortsAsTheCommandLineNamesThem) {
     QTableWidget* table = window.table();
     EXPECT_EQ(table->horizontalHeaderItem(FrmFleet::ResultColumn)->text(), "结果");
     EXPECT_TRUE(window.addPort("sim"));
-    EXPECT_TRUE(window.addPort("/dev/null")); // listed already: ticked, not added twice
-    EXPECT_EQ(table->rowCount(), 2);
-    EXPECT_EQ(table->item(0, FrmFleet::PortColumn)->checkState(), Qt::Checked);
+    EXPECT_FALSE(window.addPort("/dev/null")); // no serial port: refused at once, not at Start
+    EXPECT_EQ(table->item(0, FrmFleet::PortColumn)->checkState(), Qt::Unchecked);
     EXPECT_FALSE(window.addPort("9"));
     EXPECT_FALSE(window.addPort("/no/such/device"));
-    ASSERT_EQ(prompt->asked.size(), 2);
-    EXPECT_TRUE(prompt->asked[0].contains("端口号为 1 到 8")) << prompt->asked[0].toStdString();
-    EXPECT_TRUE(prompt->asked[1].contains("没有该设备")) << prompt->asked[1].toStdString();
+    ASSERT_EQ(prompt->asked.size(), 3);
+    EXPECT_TRUE(prompt->asked[0].contains("该设备不是串口")) << prompt->asked[0].toStdString();
+    EXPECT_TRUE(prompt->asked[1].contains("端口号为 1 到 8")) << prompt->asked[1].toStdString();
+    EXPECT_TRUE(prompt->asked[2].contains("没有该设备")) << prompt->asked[2].toStdString();
     EXPECT_EQ(table->rowCount(), 2);
 }
 
