@@ -4,7 +4,7 @@
 // once: a first checked write, a repeat of it on the same radios, and a bare write.
 #include "data/Defaults.h"
 #include "jobs/FleetStation.h"
-#include "link/SimFleet.h"
+#include "sim/SimFleet.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -19,6 +19,7 @@
 namespace {
 
 using namespace rv::link;
+using namespace rv::sim;
 using namespace rv::jobs;
 
 struct Run {

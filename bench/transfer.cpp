@@ -4,7 +4,7 @@
 #include "data/Defaults.h"
 #include "jobs/SafeWrite.h"
 #include "link/CloneSession.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,6 +17,7 @@
 namespace {
 
 using namespace rv::link;
+using namespace rv::sim;
 using namespace rv::jobs;
 
 // Bytes on the wire, both directions, with every reply in time.

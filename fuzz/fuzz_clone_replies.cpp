@@ -7,7 +7,7 @@
 #include "data/Defaults.h"
 #include "data/Image.h"
 #include "link/CloneEngine.h"
-#include "link/SimRadio.h"
+#include "sim/SimRadio.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -45,7 +45,7 @@ bool InsideWriteMap(int address, int size) {
 
 struct Host : rv::link::CloneHost {
     rv::Session s;
-    rv::link::SimRadio radio{rv::link::DemoRadioMemory()};
+    rv::sim::SimRadio radio{rv::sim::DemoRadioMemory()};
     CloneEngine engine{s, *this};
     int mode = 0;
     std::deque<Bytes> inbox;

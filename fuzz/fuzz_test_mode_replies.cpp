@@ -3,7 +3,7 @@
 // nothing is written to a closed port, no reply time-out runs while the user is asked or
 // after test mode has ended, the queue stays within its ring, and the radio's test
 // channels and alignment values stay within their ranges.
-#include "link/SimRadio.h"
+#include "sim/SimRadio.h"
 #include "link/TestModeEngine.h"
 
 #include <algorithm>
@@ -32,7 +32,7 @@ void Check(bool ok) {
 
 struct Hooks : rv::service::TestModeHooks {
     Input* in = nullptr;
-    rv::link::SimRadio radio{rv::link::DemoRadioMemory()};
+    rv::sim::SimRadio radio{rv::sim::DemoRadioMemory()};
     std::deque<Bytes> inbox;
     std::set<TestTimer> running;
     bool open = true;

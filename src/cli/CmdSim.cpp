@@ -7,8 +7,8 @@
 #include "data/DataFile.h"
 #include "data/Image.h"
 #include "link/Os.h"
-#include "link/SimFleet.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimFleet.h"
+#include "sim/SimRadioPty.h"
 
 #include <cstdio>
 #include <memory>
@@ -41,7 +41,7 @@ std::optional<MemoryImage> LoadMemory(const Session& s, const std::string& path,
 } // namespace
 
 int CmdSim(CliArgs& args) {
-    MemoryImage memory = rv::link::DemoRadioMemory();
+    MemoryImage memory = rv::sim::DemoRadioMemory();
     if (const auto path = args.value("--image")) {
         std::string error;
         const auto loaded = LoadMemory(MakeSession(args), *path, &error);
@@ -55,17 +55,17 @@ int CmdSim(CliArgs& args) {
     const auto count = SimCountOf(args);
     if (!faults || !AddSilenceSwitches(args, *faults, &error)) return UsageError(error, args.usage);
     if (!count) return UsageError("--count takes a number 1 to 16", args.usage);
-    std::vector<std::unique_ptr<rv::link::SimRadioPty>> radios;
+    std::vector<std::unique_ptr<rv::sim::SimRadioPty>> radios;
     for (int i = 0; i < *count; ++i) {
-        auto sim = std::make_unique<rv::link::SimRadioPty>(memory);
+        auto sim = std::make_unique<rv::sim::SimRadioPty>(memory);
         if (!StartSimRadio(*sim, !args.has("--fast"), args)) return 1;
-        sim->withRadio([&](rv::link::SimRadio& r) {
+        sim->withRadio([&](rv::sim::SimRadio& r) {
             r.faults() = *faults;
-            r.info().serialNumber = rv::link::NthSerial(r.info().serialNumber, i);
+            r.info().serialNumber = rv::sim::NthSerial(r.info().serialNumber, i);
         });
         radios.push_back(std::move(sim));
     }
-    rv::link::SimRadioPty& sim = *radios.front();
+    rv::sim::SimRadioPty& sim = *radios.front();
     SimLink link;
     if (const auto path = args.value("--link")) {
         if (!link.claim(*path, sim.devicePath(), args.language, &error)) return Fail(error);

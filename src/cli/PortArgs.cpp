@@ -1,7 +1,7 @@
 #include "PortArgs.h"
 
 #include "link/PortList.h"
-#include "link/SimFleet.h"
+#include "sim/SimFleet.h"
 
 #include <QFileInfo>
 
@@ -30,7 +30,7 @@ std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, const s
         if (name == rv::link::SimPortName && sims) {
             // Each simulated radio of the list has a serial number of its own.
             std::string failed;
-            auto sim = rv::link::StartFleetSim(static_cast<int>(sims->size()), false, &failed);
+            auto sim = rv::sim::StartFleetSim(static_cast<int>(sims->size()), false, &failed);
             if (!sim) return fail(failed);
             targets << rv::jobs::ProbeTarget{name, QString::fromStdString(sim->devicePath())};
             sims->push_back(std::move(sim));

@@ -2,7 +2,7 @@
 
 #include "Cli.h"
 #include "jobs/PortFinder.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <QList>
 
@@ -14,7 +14,7 @@
 namespace rv::cli {
 
 /// Simulated radios started for "sim" entries of --ports; they live as long as the list.
-using SimRadios = std::vector<std::unique_ptr<rv::link::SimRadioPty>>;
+using SimRadios = std::vector<std::unique_ptr<rv::sim::SimRadioPty>>;
 
 /// The ports of "--ports 1,2,/dev/ttyUSB3,sim" (numbers 1 to 8 of the port list, device
 /// paths, or "sim", which starts a simulated radio into `sims`); without --ports every port

@@ -46,7 +46,7 @@ std::optional<int> RetriesOf(const CliArgs& args) {
     return std::nullopt;
 }
 
-bool StartSimRadio(rv::link::SimRadioPty& sim, bool paced, const CliArgs& args) {
+bool StartSimRadio(rv::sim::SimRadioPty& sim, bool paced, const CliArgs& args) {
     if (!rv::link::os::HasPseudoTerminals()) {
         Fail(rv::link::LinkText(rv::link::NoSimulatedRadioText(), args.language));
         return false;
@@ -62,7 +62,7 @@ std::optional<RadioTarget> OpenTarget(const CliArgs& args) {
     const QString port = QString::fromStdString(args.value("--port").value_or("sim"));
     RadioTarget target;
     if (port == rv::link::SimPortName) {
-        target.sim = std::make_unique<rv::link::SimRadioPty>();
+        target.sim = std::make_unique<rv::sim::SimRadioPty>();
         if (!StartSimRadio(*target.sim, false, args)) return std::nullopt;
         target.device = QString::fromStdString(target.sim->devicePath());
         return target;

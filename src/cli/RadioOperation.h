@@ -2,7 +2,7 @@
 
 #include "Cli.h"
 #include "link/CloneEngine.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <QString>
 
@@ -15,12 +15,12 @@ namespace rv::cli {
 /// The radio a command talks to: a device, or the built-in simulated radio.
 struct RadioTarget {
     QString device;
-    std::unique_ptr<rv::link::SimRadioPty> sim; ///< set when --port sim (the default)
+    std::unique_ptr<rv::sim::SimRadioPty> sim; ///< set when --port sim (the default)
 };
 
 /// Starts a simulated radio; prints why not (in the user's language where the system has
 /// no pseudo-terminals) and returns false when it cannot.
-bool StartSimRadio(rv::link::SimRadioPty& sim, bool paced, const CliArgs& args);
+bool StartSimRadio(rv::sim::SimRadioPty& sim, bool paced, const CliArgs& args);
 
 /// Resolves --port: a device path, a port number 1 to 8, or "sim" (also when not given),
 /// which starts the built-in simulated radio. Prints the error and returns nullopt on failure.

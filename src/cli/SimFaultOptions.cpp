@@ -17,8 +17,8 @@ std::optional<int> NumberIn(const std::string& text, int low, int high) {
 
 } // namespace
 
-std::optional<rv::link::SimFaults> SimFaultsOf(const CliArgs& args, std::string* error) {
-    rv::link::SimFaults f;
+std::optional<rv::sim::SimFaults> SimFaultsOf(const CliArgs& args, std::string* error) {
+    rv::sim::SimFaults f;
     f.garbageIdent = args.has("--garbage-ident");
     struct Switch {
         const char* name;

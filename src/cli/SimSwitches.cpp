@@ -16,7 +16,7 @@ std::optional<int> numberOf(const std::string& text, int low, int high) {
 
 } // namespace
 
-bool AddSilenceSwitches(const CliArgs& args, rv::link::SimFaults& faults, std::string* error) {
+bool AddSilenceSwitches(const CliArgs& args, rv::sim::SimFaults& faults, std::string* error) {
     if (const auto text = args.value("--silent-after")) {
         const auto n = numberOf(*text, 0, 100000);
         if (!n) {

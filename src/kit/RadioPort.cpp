@@ -5,16 +5,16 @@
 #include "link/LinkTexts.h"
 #include "link/Os.h"
 #include "link/PortList.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <memory>
 
 namespace rv::ui {
 
-rv::link::SimRadioPty* ServiceSimRadio(bool paced) {
-    static std::unique_ptr<rv::link::SimRadioPty> sim;
+rv::sim::SimRadioPty* ServiceSimRadio(bool paced) {
+    static std::unique_ptr<rv::sim::SimRadioPty> sim;
     if (!sim) {
-        auto fresh = std::make_unique<rv::link::SimRadioPty>();
+        auto fresh = std::make_unique<rv::sim::SimRadioPty>();
         std::string error;
         if (!fresh->start(paced, &error)) return nullptr;
         sim = std::move(fresh);

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace rv::link {
+namespace rv::sim {
 class SimRadioPty;
 }
 
@@ -27,6 +27,6 @@ QString ServicePortOrTell(const AppContext& ctx, QWidget* parent);
 
 /// The built-in simulated radio the service tools talk to on port 0 (started if needed;
 /// `paced` only matters for the first call).
-rv::link::SimRadioPty* ServiceSimRadio(bool paced = true);
+rv::sim::SimRadioPty* ServiceSimRadio(bool paced = true);
 
 } // namespace rv::ui

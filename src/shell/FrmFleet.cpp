@@ -11,7 +11,7 @@
 #include "kit/Prompt.h"
 #include "link/PortList.h"
 #include "link/SerialPort.h"
-#include "link/SimFleet.h"
+#include "sim/SimFleet.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -166,7 +166,7 @@ void FrmFleet::countTickedPorts() {
 
 bool FrmFleet::addSimulatedRadio() {
     std::string error;
-    auto sim = rv::link::StartFleetSim(static_cast<int>(sims_.size()), true, &error);
+    auto sim = rv::sim::StartFleetSim(static_cast<int>(sims_.size()), true, &error);
     if (!sim) {
         Tell(ctx_, this, QString::fromStdString(error), rv::MsgIcon::Error);
         return false;

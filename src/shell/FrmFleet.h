@@ -16,7 +16,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
 
-namespace rv::link {
+namespace rv::sim {
 class SimRadioPty;
 }
 
@@ -92,7 +92,7 @@ private:
     QString logPath_;
     std::map<std::string, std::string> latest_; ///< serial: hash of its latest write, or ""
     std::string logRows_; ///< the log's rows of this window in the file's own words
-    std::vector<std::unique_ptr<rv::link::SimRadioPty>> sims_;
+    std::vector<std::unique_ptr<rv::sim::SimRadioPty>> sims_;
     std::vector<std::unique_ptr<rv::jobs::FleetStation>> stations_;
     int running_ = 0;
 };

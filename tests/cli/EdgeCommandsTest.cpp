@@ -3,7 +3,7 @@
 // limit, and text from outside reaches the terminal safe to show.
 #include "data/DataFile.h"
 #include "data/Defaults.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,8 +19,8 @@
 
 namespace {
 
-using rv::link::SimRadio;
-using rv::link::SimRadioPty;
+using rv::sim::SimRadio;
+using rv::sim::SimRadioPty;
 using rvtest::CliRun;
 
 class EdgeCommands : public testing::Test {

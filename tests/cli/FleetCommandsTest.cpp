@@ -1,6 +1,6 @@
 #include "cli/Find.h"
 #include "data/FleetLog.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <QFile>
 #include <QProcess>
@@ -18,8 +18,8 @@
 
 namespace {
 
-using rv::link::SimRadio;
-using rv::link::SimRadioPty;
+using rv::sim::SimRadio;
+using rv::sim::SimRadioPty;
 
 class FleetCommands : public testing::Test {
 protected:
@@ -29,7 +29,7 @@ protected:
         ASSERT_TRUE(p.waitForFinished(30000));
         ASSERT_EQ(p.exitCode(), 0);
     }
-    QString addRadio(const std::string& serial, const rv::link::SimFaults& faults = {}) {
+    QString addRadio(const std::string& serial, const rv::sim::SimFaults& faults = {}) {
         auto sim = std::make_unique<SimRadioPty>();
         std::string error;
         EXPECT_TRUE(sim->start(false, &error)) << error;
@@ -60,7 +60,7 @@ protected:
 };
 
 TEST_F(FleetCommands, ThreeRadiosAtOnceOneSilentOneCorruptingAWrite) {
-    rv::link::SimFaults silent, corrupt;
+    rv::sim::SimFaults silent, corrupt;
     silent.silentAfterFrames = 0;
     corrupt.corruptWriteAt = 0x20;
     const QString good = addRadio("11110001");
@@ -132,7 +132,7 @@ TEST_F(FleetCommands, RepeatSkipsASerialNumberAlreadyProgrammed) {
 }
 
 TEST_F(FleetCommands, AJunkDeviceAmongGoodRadiosIsReportedAndTheFleetEndsOnItsOwn) {
-    rv::link::SimFaults junk;
+    rv::sim::SimFaults junk;
     junk.garbageIdent = true;
     const QString good = addRadio("33330001");
     const QString bad = addRadio("33330002", junk);

@@ -1,7 +1,7 @@
 #include "data/DataFile.h"
 #include "data/Defaults.h"
 #include "data/Image.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <QDate>
 #include <QFile>
@@ -19,8 +19,8 @@
 
 namespace {
 
-using rv::link::SimRadio;
-using rv::link::SimRadioPty;
+using rv::sim::SimRadio;
+using rv::sim::SimRadioPty;
 
 using rvtest::CliRun;
 
@@ -30,7 +30,7 @@ protected:
         return rvtest::RunCli(args, "C.UTF-8", dir.filePath("data")); // backups before a write
     }
     /// A radio in this process, for fault switches and a look at its memory afterwards.
-    QString startRadio(const rv::link::SimFaults& faults = {}) {
+    QString startRadio(const rv::sim::SimFaults& faults = {}) {
         radio.emplace();
         std::string error;
         EXPECT_TRUE(radio->start(false, &error)) << error;
@@ -66,7 +66,7 @@ TEST_F(LinkCommands, ReadFromTheBuiltInRadio) {
     // The read lands in a new document: the radio-information members keep their defaults.
     rv::Session expected;
     rv::InitRadioData(expected, doc->SerialNumber.get());
-    rv::DecodeImage(rv::link::DemoRadioMemory(), expected);
+    rv::DecodeImage(rv::sim::DemoRadioMemory(), expected);
     EXPECT_EQ(*doc, expected.Doc);
     EXPECT_EQ(doc->ChannelCount, 6);
     EXPECT_EQ(doc->Version.get(), "V1.00");
@@ -122,7 +122,7 @@ TEST_F(LinkCommands, WrongModelIsRefusedUnlessForced) {
 TEST_F(LinkCommands, FailedReadLeavesTheOutputFile) {
     struct Case {
         const char* name;
-        rv::link::SimFaults faults;
+        rv::sim::SimFaults faults;
         const char* retries;
         int retryLines;
     };
@@ -263,7 +263,7 @@ TEST_F(LinkCommands, SetInfoChecksEveryArgumentBeforeTouchingTheRadio) {
 }
 
 TEST_F(LinkCommands, InfoWithoutAcknowledgementOfTheVersionSendsEndAndFails) {
-    rv::link::SimFaults faults;
+    rv::sim::SimFaults faults;
     faults.silentAfterFrames = 6; // the 06 after the version block goes unanswered
     const QString port = startRadio(faults);
     const CliRun r = cli({"info", "--port", port, "--retries", "0"});

@@ -3,7 +3,7 @@
 #include "data/DataFile.h"
 #include "data/Defaults.h"
 #include "data/Image.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,9 +25,9 @@
 
 namespace {
 
-using rv::link::SimFaults;
-using rv::link::SimRadio;
-using rv::link::SimRadioPty;
+using rv::sim::SimFaults;
+using rv::sim::SimRadio;
+using rv::sim::SimRadioPty;
 
 using CliResult = rvtest::CliRun;
 
@@ -49,7 +49,7 @@ protected:
     CliResult finish(QProcess& p) { return rvtest::FinishCli(p); }
     CliResult cli(const QStringList& args) { return rvtest::RunCli(args, "C.UTF-8", path("data")); }
     QString startRadio(const SimFaults& faults = {}, bool paced = false,
-                       const rv::MemoryImage& memory = rv::link::DemoRadioMemory()) {
+                       const rv::MemoryImage& memory = rv::sim::DemoRadioMemory()) {
         radio.reset();
         radio.emplace(memory);
         std::string error;
@@ -258,7 +258,7 @@ TEST_F(SafeWriteCommands, ReadVerifyCatchesADamagedBlock) {
 }
 
 TEST_F(SafeWriteCommands, ReadOfAnUnknownModelWarns) {
-    rv::MemoryImage m = rv::link::DemoRadioMemory();
+    rv::MemoryImage m = rv::sim::DemoRadioMemory();
     m[445] = 7;
     const QString port = startRadio({}, false, m);
     const CliResult r = cli({"read", "--port", port, "-o", path("odd.dat")});

@@ -2,7 +2,7 @@
 
 #include "editors/ChannelTableModel.h"
 #include "link/CloneSession.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -19,7 +19,7 @@ class ChannelReadFromRadioTest : public ChannelFixture {
 protected:
     // Reads the simulated radio's memory into the document over a pseudo-terminal.
     bool readRadio() {
-        rv::link::SimRadioPty sim;
+        rv::sim::SimRadioPty sim;
         std::string error;
         if (!sim.start(false, &error)) {
             ADD_FAILURE() << error;

@@ -6,7 +6,7 @@
 #include "jobs/CodeTables.h"
 
 #include "data/Defaults.h"
-#include "link/SimRadio.h"
+#include "sim/SimRadio.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -25,7 +25,7 @@ rv::MemoryImage With(rv::MemoryImage m, int address, std::uint8_t value) {
 } // namespace
 
 TEST(JobPolicy, ReadsAreSettledByAgreementOrByAThirdRead) {
-    const rv::MemoryImage a = rv::link::DemoRadioMemory();
+    const rv::MemoryImage a = rv::sim::DemoRadioMemory();
     const rv::MemoryImage b = With(a, 0x20, 0x55);
     const rv::MemoryImage c = With(a, 0x20, 0x66);
     using K = ReadVerdict::Kind;

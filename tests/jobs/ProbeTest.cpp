@@ -1,6 +1,6 @@
 #include "jobs/PortFinder.h"
 #include "link/ProbeEngine.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -66,10 +66,10 @@ TEST(ProbeEngine, AsksProgramIdentEndAndNothingElse) {
 class Finder : public testing::Test {
 protected:
     QString addRadio(bool silent, const char* serial = "20261201") {
-        auto sim = std::make_unique<rv::link::SimRadioPty>();
+        auto sim = std::make_unique<rv::sim::SimRadioPty>();
         std::string error;
         EXPECT_TRUE(sim->start(false, &error)) << error;
-        sim->withRadio([&](rv::link::SimRadio& r) {
+        sim->withRadio([&](rv::sim::SimRadio& r) {
             if (silent) r.faults().silentAfterFrames = 0;
             r.info().serialNumber = serial;
         });
@@ -84,7 +84,7 @@ protected:
         finder.start(targets);
         loop.exec();
     }
-    std::vector<std::unique_ptr<rv::link::SimRadioPty>> radios;
+    std::vector<std::unique_ptr<rv::sim::SimRadioPty>> radios;
 };
 
 TEST_F(Finder, RadiosOnSomePortsSilenceOnOthers) {
@@ -104,7 +104,7 @@ TEST_F(Finder, RadiosOnSomePortsSilenceOnOthers) {
     EXPECT_TRUE(all.permissionAdvice().isEmpty());
     // No block was read or written, and the radios are out of clone mode again.
     for (const auto& r : radios) {
-        r->withRadio([](rv::link::SimRadio& radio) {
+        r->withRadio([](rv::sim::SimRadio& radio) {
             EXPECT_EQ(radio.blocksWritten(), 0);
             EXPECT_FALSE(radio.inCloneMode());
         });

@@ -3,7 +3,7 @@
 #include "data/Defaults.h"
 #include "data/Image.h"
 #include "data/ImageCompare.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -17,6 +17,7 @@
 namespace rv::link::test {
 
 using namespace rv::jobs;
+using namespace rv::sim;
 namespace {
 
 struct SafeWriteHarness {

@@ -4,7 +4,7 @@
 #include "jobs/AlignmentJob.h"
 #include "jobs/RadioInfo.h"
 #include "link/FakeTestPort.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <QEventLoop>
 
@@ -21,10 +21,10 @@ using rv::test::Hex;
 // A write given no read reads the radio first: only the field changed goes out, everything
 // else goes back exactly as the radio had it, never the document's identity.
 TEST(RadioInfoJob, WriteWithoutReadChangesOnlyTheEditedField) {
-    rv::link::SimRadioPty sim(rv::link::DemoRadioMemory());
+    rv::sim::SimRadioPty sim(rv::sim::DemoRadioMemory());
     std::string why;
     ASSERT_TRUE(sim.start(false, &why)) << why;
-    sim.withRadio([](rv::link::SimRadio& r) {
+    sim.withRadio([](rv::sim::SimRadio& r) {
         r.info().modelType = "5617"; // a type outside the list
         r.info().serialNumber = "A1234567";
         r.info().version = "1.23";
@@ -57,7 +57,7 @@ TEST(RadioInfoJob, WriteWithoutReadChangesOnlyTheEditedField) {
     EXPECT_TRUE(job.written());
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(InfoChangesText(shown, rv::English), "Version: 1.23 -> 2.1");
-    const auto info = sim.withRadio([](rv::link::SimRadio& r) { return r.info(); });
+    const auto info = sim.withRadio([](rv::sim::SimRadio& r) { return r.info(); });
     EXPECT_EQ(info.modelType, "5617");
     EXPECT_EQ(info.serialNumber, "A1234567");
     EXPECT_EQ(info.version.substr(0, 3), "2.1");

@@ -3,7 +3,7 @@
 #include "data/Defaults.h"
 #include "data/Image.h"
 #include "link/CloneEngine.h"
-#include "link/SimRadio.h"
+#include "sim/SimRadio.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,8 @@
 #include <optional>
 
 namespace rv::link::test {
+
+using namespace rv::sim;
 
 /// The engine wired to the simulated radio core with a fake clock: a reply is delivered
 /// when the engine waits for it, a time-out when nothing is on the way.

@@ -2,7 +2,7 @@
 
 #include "data/Defaults.h"
 #include "link/CloneSession.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -13,6 +13,8 @@
 #include <optional>
 
 namespace rv::link::test {
+
+using namespace rv::sim;
 
 /// A CloneSession on the real serial adapter, talking to the simulated radio through a
 /// pseudo-terminal.

@@ -3,7 +3,7 @@
 #include "data/Image.h"
 #include "jobs/SafeWrite.h"
 #include "kit/AppContext.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 #include "service/FrmAlignmentRestore.h"
 #include "service/FrmTestMode.h"
 #include "service/FrmTestModePara.h"
@@ -48,13 +48,13 @@ class AlignmentEndToEndTest : public ::testing::Test {
 protected:
     AppContext ctx;
     rv::test::ScriptedPrompt* prompt = new rv::test::ScriptedPrompt;
-    rv::link::SimRadioPty sim;
+    rv::sim::SimRadioPty sim;
     QPointer<TestModeHost> host;
     FrmTestMode* window = nullptr;
 
     void SetUp() override {
         ctx.setPrompt(prompt);
-        ctx.session.Image = rv::link::DemoRadioMemory();
+        ctx.session.Image = rv::sim::DemoRadioMemory();
         rv::DecodeImage(ctx.session.Image, ctx.session);
         std::string error;
         ASSERT_TRUE(sim.start(false, &error)) << error;

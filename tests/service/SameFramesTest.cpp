@@ -3,7 +3,7 @@
 #include "cli/CliRunner.h"
 #include "data/Image.h"
 #include "kit/AppContext.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 #include "service/FrmRadioInfoSet.h"
 #include "service/FrmTestMode.h"
 #include "service/ServiceEntry.h"
@@ -34,7 +34,7 @@ class SameFramesTest : public ::testing::Test {
 protected:
     AppContext ctx;
     rv::test::ScriptedPrompt* prompt = new rv::test::ScriptedPrompt;
-    rv::link::SimRadioPty sim;
+    rv::sim::SimRadioPty sim;
     QString device;
     QTemporaryDir dir;
 
@@ -43,7 +43,7 @@ protected:
         ASSERT_TRUE(sim.start(false, &error)) << error;
         device = QString::fromStdString(sim.devicePath());
         ctx.setPrompt(prompt);
-        ctx.session.Image = rv::link::DemoRadioMemory();
+        ctx.session.Image = rv::sim::DemoRadioMemory();
         rv::DecodeImage(ctx.session.Image, ctx.session);
         ctx.CommPort = OtherDevicePort;
         ctx.CommDevice = device;
@@ -51,7 +51,7 @@ protected:
     }
     /// The frames the radio took since the last call.
     Frames taken() {
-        return sim.withRadio([](rv::link::SimRadio& r) {
+        return sim.withRadio([](rv::sim::SimRadio& r) {
             Frames log = r.frameLog();
             r.clearFrameLog();
             return log;
@@ -75,9 +75,9 @@ TEST_F(SameFramesTest, InformationReadAndWrite) {
     if (auto* shown = TopLevel("FrmRadioInfo")) shown->close();
     EXPECT_EQ(taken(), byCommand);
 
-    const auto found = sim.withRadio([](rv::link::SimRadio& r) { return r.info(); });
+    const auto found = sim.withRadio([](rv::sim::SimRadio& r) { return r.info(); });
     const Frames writtenByCommand = cli({"set-info", "--serial", "A1234567"});
-    sim.withRadio([&](rv::link::SimRadio& r) { r.info() = found; });
+    sim.withRadio([&](rv::sim::SimRadio& r) { r.info() = found; });
     taken();
     {
         // A window that has read nothing: the job reads first, as the command does.
@@ -88,7 +88,7 @@ TEST_F(SameFramesTest, InformationReadAndWrite) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return write->isEnabled(); }, 10000));
     }
     EXPECT_EQ(taken(), writtenByCommand);
-    EXPECT_EQ(sim.withRadio([](rv::link::SimRadio& r) { return r.info().serialNumber; }),
+    EXPECT_EQ(sim.withRadio([](rv::sim::SimRadio& r) { return r.info().serialNumber; }),
               "A1234567");
 }
 

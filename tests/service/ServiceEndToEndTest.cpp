@@ -3,7 +3,7 @@
 #include "jobs/AlignmentJob.h"
 #include "kit/AppContext.h"
 #include "kit/RadioPort.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 #include "service/FrmRadioInfoSet.h"
 #include "service/FrmTestMode.h"
 #include "service/FrmTestModePara.h"
@@ -46,7 +46,7 @@ protected:
 
     void SetUp() override {
         ctx.setPrompt(prompt);
-        ctx.session.Image = rv::link::DemoRadioMemory();
+        ctx.session.Image = rv::sim::DemoRadioMemory();
         rv::DecodeImage(ctx.session.Image, ctx.session);
     }
     void TearDown() override {
@@ -59,7 +59,7 @@ protected:
 };
 
 TEST_F(ServiceEndToEndTest, TuneStoreAndReadBack) {
-    rv::link::SimRadioPty sim;
+    rv::sim::SimRadioPty sim;
     std::string error;
     ASSERT_TRUE(sim.start(false, &error)) << error;
     QPointer<TestModeHost> host =
@@ -124,7 +124,7 @@ TEST_F(ServiceEndToEndTest, TuneStoreAndReadBack) {
 }
 
 TEST_F(ServiceEndToEndTest, WrongReplyThenCloseEndsTestModeAndItCanBeEnteredAgain) {
-    rv::link::SimRadioPty sim;
+    rv::sim::SimRadioPty sim;
     std::string error;
     ASSERT_TRUE(sim.start(false, &error)) << error;
     sim.withRadio([](auto& r) { r.faults().testModeNakFrame = {0x08, 0x0E}; });
@@ -155,7 +155,7 @@ TEST_F(ServiceEndToEndTest, WrongReplyThenCloseEndsTestModeAndItCanBeEnteredAgai
 }
 
 TEST_F(ServiceEndToEndTest, DeadRadioWhilePollingQueuesNoPollsDuringTheQuestion) {
-    rv::link::SimRadioPty sim;
+    rv::sim::SimRadioPty sim;
     std::string error;
     ASSERT_TRUE(sim.start(false, &error)) << error;
     sim.withRadio([](auto& r) { r.faults().testModeSilentOnPoll = true; });
@@ -190,7 +190,7 @@ TEST_F(ServiceEndToEndTest, DeadRadioWhilePollingQueuesNoPollsDuringTheQuestion)
 }
 
 TEST_F(ServiceEndToEndTest, MismatchedTestChannelsEndTestModeWithoutTheWindow) {
-    rv::link::SimRadioPty sim;
+    rv::sim::SimRadioPty sim;
     std::string error;
     ASSERT_TRUE(sim.start(false, &error)) << error;
     ctx.doc().TestFreCount = 0;
@@ -215,7 +215,7 @@ TEST_F(ServiceEndToEndTest, ReadAndWriteTheRadioInformation) {
     // repeated run reads the same again.
     const auto found = ServiceSimRadio()->withRadio([](auto& r) { return r.info(); });
     struct Restore {
-        rv::link::SimRadioInfo info;
+        rv::sim::SimRadioInfo info;
         ~Restore() {
             ServiceSimRadio()->withRadio([this](auto& r) { r.info() = info; });
         }

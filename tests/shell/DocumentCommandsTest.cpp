@@ -6,7 +6,7 @@
 #include "editors/frmCommChInfo.h"
 #include "jobs/SafeWrite.h"
 #include "kit/RadioPort.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -444,13 +444,13 @@ TEST_F(PendingEditTest, EditStillBeingTypedCountsWhenClosing) {
 TEST_F(DocumentTest, ReadFromRadioGivesExactlyTheRadiosDocumentUnsaved) {
     auto* sim = rv::ui::ServiceSimRadio(false);
     ASSERT_NE(sim, nullptr);
-    sim->withRadio([](rv::link::SimRadio& r) {
+    sim->withRadio([](rv::sim::SimRadio& r) {
         r.faults() = {};
-        r.memory() = rv::link::DemoRadioMemory();
+        r.memory() = rv::sim::DemoRadioMemory();
     });
     ctx->CommPort = 0;
     rv::Session expected = ctx->session;
-    rv::jobs::TakeReadImage(expected, rv::link::DemoRadioMemory());
+    rv::jobs::TakeReadImage(expected, rv::sim::DemoRadioMemory());
     ASSERT_GT(expected.Doc.ChannelCount, 0);
     // A document of another model, with a test frequency the radio does not have.
     ctx->session.CurModelCode = "592";

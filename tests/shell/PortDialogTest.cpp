@@ -1,7 +1,7 @@
 #include "ShellFixture.h"
 #include "jobs/PortFinder.h"
 #include "kit/RadioPort.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 #include "shell/FrmSetComm.h"
 
 #include <QLabel>
@@ -18,10 +18,10 @@ using rv::test::ShellTest;
 
 namespace {
 
-QString Start(rv::link::SimRadioPty& sim, bool silent) {
+QString Start(rv::sim::SimRadioPty& sim, bool silent) {
     std::string error;
     EXPECT_TRUE(sim.start(false, &error)) << error;
-    if (silent) sim.withRadio([](rv::link::SimRadio& r) { r.faults().silentAfterFrames = 0; });
+    if (silent) sim.withRadio([](rv::sim::SimRadio& r) { r.faults().silentAfterFrames = 0; });
     return QString::fromStdString(sim.devicePath());
 }
 
@@ -29,7 +29,7 @@ QString Start(rv::link::SimRadioPty& sim, bool silent) {
 
 TEST_F(ShellTest, PortDialogTakesATypedDevicePathOnlyWhenItOpens) {
     start();
-    rv::link::SimRadioPty sim;
+    rv::sim::SimRadioPty sim;
     const QString device = Start(sim, false);
     const struct {
         QString path;
@@ -64,7 +64,7 @@ TEST_F(ShellTest, PortDialogTakesATypedDevicePathOnlyWhenItOpens) {
 
 TEST_F(ShellTest, FindRadioSelectsTheFirstPortWhereARadioAnswers) {
     start();
-    rv::link::SimRadioPty silent, radio;
+    rv::sim::SimRadioPty silent, radio;
     const QList<rv::link::PortEntry> ports{
         {1, Start(silent, true), "cable A", "Maker", "0403:6001", "A1"},
         {2, Start(radio, false), {}, {}, {}, {}}};
@@ -99,7 +99,7 @@ TEST_F(ShellTest, FindRadioSelectsTheFirstPortWhereARadioAnswers) {
 
 TEST_F(ShellTest, PortDialogSaysWhichGroupToJoinWhenNoPortMayBeOpened) {
     start();
-    rv::link::SimRadioPty radio;
+    rv::sim::SimRadioPty radio;
     const QList<rv::link::PortEntry> ports{{1, Start(radio, false), {}, {}, {}, {}}};
     const auto denied = [](const QString&) { return EACCES; };
     rv::ui::FrmSetComm dialog(*ctx, nullptr, ports, denied);

@@ -8,7 +8,7 @@
 #include "jobs/SafeWrite.h"
 #include "kit/RadioPort.h"
 #include "link/RadioHistoryFiles.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 #include "shell/FrmCompare.h"
 #include "shell/FrmProgress.h"
 #include "shell/FrmRestore.h"
@@ -38,9 +38,9 @@ protected:
         QDir(rv::jobs::DefaultBackupDir()).removeRecursively();
         sim = rv::ui::ServiceSimRadio(false);
         ASSERT_NE(sim, nullptr);
-        sim->withRadio([](rv::link::SimRadio& r) {
+        sim->withRadio([](rv::sim::SimRadio& r) {
             r.faults() = {};
-            r.memory() = rv::link::DemoRadioMemory();
+            r.memory() = rv::sim::DemoRadioMemory();
         });
         start();
         ctx->CommPort = 0;
@@ -48,17 +48,17 @@ protected:
             rv::ui::SetSafetyChoice(s, true);
     }
     void TearDown() override {
-        sim->withRadio([](rv::link::SimRadio& r) { r.faults() = {}; });
+        sim->withRadio([](rv::sim::SimRadio& r) { r.faults() = {}; });
         ShellTest::TearDown();
     }
     rv::MemoryImage memory() {
-        return sim->withRadio([](rv::link::SimRadio& r) { return r.memory(); });
+        return sim->withRadio([](rv::sim::SimRadio& r) { return r.memory(); });
     }
     QStringList backups() const {
         return QDir(rv::jobs::DefaultBackupDir()).entryList({"*.img"}, QDir::Files);
     }
 
-    rv::link::SimRadioPty* sim = nullptr;
+    rv::sim::SimRadioPty* sim = nullptr;
 };
 
 TEST_F(SafeWriteWindows, SetupChoicesAreCheckableAndKept) {
@@ -78,7 +78,7 @@ TEST_F(SafeWriteWindows, SetupChoicesAreCheckableAndKept) {
 }
 
 TEST_F(SafeWriteWindows, VerifyFailureOffersRetryThenCancel) {
-    sim->withRadio([](rv::link::SimRadio& r) { r.faults().corruptWriteAt = 0x30; });
+    sim->withRadio([](rv::sim::SimRadio& r) { r.faults().corruptWriteAt = 0x30; });
     prompt->answers = {Answer::Ok, Answer::Retry, Answer::Cancel};
     EXPECT_FALSE(main->runTransfer(2));
     ASSERT_EQ(prompt->asked.size(), 3);
@@ -95,7 +95,7 @@ TEST_F(SafeWriteWindows, BrokenOffWriteNamesTheBackupAndRestoreGivesItBack) {
     // The radio information (8 frames), two backup reads of 36 frames, PROGRAM, ident and
     // Ack, then 5 blocks.
     sim->withRadio(
-        [](rv::link::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 88; });
+        [](rv::sim::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 88; });
     prompt->answers = {Answer::Ok, Answer::Cancel};
     EXPECT_FALSE(main->runTransfer(2));
     ASSERT_EQ(prompt->asked.size(), 3);
@@ -106,7 +106,7 @@ TEST_F(SafeWriteWindows, BrokenOffWriteNamesTheBackupAndRestoreGivesItBack) {
     EXPECT_TRUE(told.contains("Program > Restore From Backup")) << told.toStdString();
     EXPECT_NE(memory(), first);
 
-    sim->withRadio([](rv::link::SimRadio& r) { r.faults() = {}; });
+    sim->withRadio([](rv::sim::SimRadio& r) { r.faults() = {}; });
     prompt->asked.clear();
     // The chooser opens once the serial of the radio on the port has been read.
     QTimer wait;
@@ -127,10 +127,10 @@ TEST_F(SafeWriteWindows, BrokenOffWriteNamesTheBackupAndRestoreGivesItBack) {
 TEST_F(SafeWriteWindows, WriteCancelledWithTheButtonSaysItIsPartlyWritten) {
     // The radio stops answering after 5 blocks; Cancel is pressed while the write waits.
     sim->withRadio(
-        [](rv::link::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 88; });
+        [](rv::sim::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + 88; });
     // The simulated radio is shared by the tests and counts every block it ever took.
     const auto written = [this] {
-        return sim->withRadio([](rv::link::SimRadio& r) { return r.blocksWritten(); });
+        return sim->withRadio([](rv::sim::SimRadio& r) { return r.blocksWritten(); });
     };
     const int before = written();
     QTimer poll;
@@ -155,10 +155,10 @@ TEST_F(SafeWriteWindows, DesktopAndCommandLineWriteAlike) {
     const QString file = dir.filePath("doc.dat");
     ASSERT_TRUE(rv::SaveDataFile(ctx->session, file.toStdString()));
     const auto frames = [this] { return sim->withRadio([](auto& r) { return r.frameLog(); }); };
-    sim->withRadio([](rv::link::SimRadio& r) { r.clearFrameLog(); });
+    sim->withRadio([](rv::sim::SimRadio& r) { r.clearFrameLog(); });
     ASSERT_TRUE(main->runTransfer(2));
     const auto desktop = frames();
-    sim->withRadio([](rv::link::SimRadio& r) { r.clearFrameLog(); });
+    sim->withRadio([](rv::sim::SimRadio& r) { r.clearFrameLog(); });
     QProcess cli;
     cli.setEnvironment(QProcess::systemEnvironment() << "LC_ALL=C.UTF-8");
     cli.start(RV_BIN_DIR "/rv52n-cli", {"write", file, "--port", sim->devicePath().c_str(),
@@ -173,7 +173,7 @@ TEST_F(SafeWriteWindows, DesktopAndCommandLineWriteAlike) {
 }
 
 TEST_F(SafeWriteWindows, SilentRadioIsNoRadioNotAWrongModel) {
-    sim->withRadio([](rv::link::SimRadio& r) { r.faults().garbageIdent = true; });
+    sim->withRadio([](rv::sim::SimRadio& r) { r.faults().garbageIdent = true; });
     rv::ui::SetSafetyChoice(rv::ui::Safety::BackUpBeforeWriting, false);
     EXPECT_FALSE(main->runTransfer(2));
     ASSERT_EQ(prompt->asked.size(), 2);
@@ -184,7 +184,7 @@ TEST_F(SafeWriteWindows, SilentRadioIsNoRadioNotAWrongModel) {
 TEST_F(SafeWriteWindows, BackupsAreGroupedByRadioAndTheRadioOnThePortIsChosen) {
     const QString folder = path("kept");
     QDir().mkpath(folder);
-    rv::MemoryImage m = rv::link::DemoRadioMemory();
+    rv::MemoryImage m = rv::sim::DemoRadioMemory();
     const char* names[] = {"20260105-101010-7415.img", "C0000002-20261130-080000.img",
                            "C0000001-20260701-000000.img", "C0000001-20261201-000000.img"};
     for (const char* n : names) {
@@ -253,7 +253,7 @@ TEST_F(SafeWriteWindows, CompareWithFileListsDifferencesWithoutChangingTheDocume
 }
 
 TEST_F(SafeWriteWindows, RadioOfAnUnknownModelWarnsOnReadAndCompare) {
-    sim->withRadio([](rv::link::SimRadio& r) { r.memory()[445] = 7; });
+    sim->withRadio([](rv::sim::SimRadio& r) { r.memory()[445] = 7; });
     const rv::RadioData before = ctx->doc();
     act("mnuCompareRadio")->trigger();
     ASSERT_EQ(prompt->asked.size(), 1);

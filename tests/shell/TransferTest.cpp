@@ -2,7 +2,7 @@
 #include "data/Defaults.h"
 #include "kit/RadioPort.h"
 #include "link/PortList.h"
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 #include "shell/FrmProgress.h"
 #include "shell/FrmSetComm.h"
 
@@ -32,30 +32,30 @@ protected:
         // The first user of the simulated radio decides its pace: tests want it fast.
         sim = rv::ui::ServiceSimRadio(false);
         ASSERT_NE(sim, nullptr);
-        sim->withRadio([](rv::link::SimRadio& r) {
+        sim->withRadio([](rv::sim::SimRadio& r) {
             r.faults() = {};
-            r.memory() = rv::link::DemoRadioMemory();
+            r.memory() = rv::sim::DemoRadioMemory();
         });
         start();
         ctx->CommPort = 0;
     }
     void TearDown() override {
-        sim->withRadio([](rv::link::SimRadio& r) { r.faults() = {}; });
+        sim->withRadio([](rv::sim::SimRadio& r) { r.faults() = {}; });
         ShellTest::TearDown();
     }
     int frames() {
-        return sim->withRadio([](rv::link::SimRadio& r) { return r.framesReceived(); });
+        return sim->withRadio([](rv::sim::SimRadio& r) { return r.framesReceived(); });
     }
     int blocks() {
-        return sim->withRadio([](rv::link::SimRadio& r) { return r.blocksWritten(); });
+        return sim->withRadio([](rv::sim::SimRadio& r) { return r.blocksWritten(); });
     }
     /// The radio goes silent once `n` more frames have come in.
     void silentAfter(int n) {
         sim->withRadio(
-            [n](rv::link::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + n; });
+            [n](rv::sim::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + n; });
     }
 
-    rv::link::SimRadioPty* sim = nullptr;
+    rv::sim::SimRadioPty* sim = nullptr;
 };
 
 TEST_F(TransferTest, ReadReplacesTheDocumentAndNamesItNewDat) {
@@ -113,7 +113,7 @@ TEST_F(TransferTest, WriteSendsTheDocumentAndReportsCompletion) {
 }
 
 TEST_F(TransferTest, WriteWhoseModelCheckIsRefusedSendsNoBlock) {
-    sim->withRadio([](rv::link::SimRadio& r) { r.faults().otherModel = true; });
+    sim->withRadio([](rv::sim::SimRadio& r) { r.faults().otherModel = true; });
     const int written = blocks();
     prompt->answers = {Answer::Ok, Answer::Cancel};
     EXPECT_FALSE(main->runTransfer(2));
@@ -152,7 +152,7 @@ TEST_F(TransferTest, CancelButtonEndsTheTransferAndKeepsTheDocument) {
     EXPECT_EQ(prompt->asked, QStringList{ConfirmRead});
     EXPECT_EQ(ctx->doc(), before);
     // The port was closed: the next read works.
-    sim->withRadio([](rv::link::SimRadio& r) { r.faults() = {}; });
+    sim->withRadio([](rv::sim::SimRadio& r) { r.faults() = {}; });
     prompt->asked.clear();
     EXPECT_TRUE(main->runTransfer(1));
 }

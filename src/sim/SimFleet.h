@@ -1,11 +1,11 @@
 #pragma once
 
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <memory>
 #include <string>
 
-namespace rv::link {
+namespace rv::sim {
 
 /// The serial number of the `index`th of several simulated radios (0 keeps `first`): the
 /// number counted on, so that each radio of a fleet has its own.
@@ -15,4 +15,4 @@ std::string NthSerial(const std::string& first, int index);
 /// number. Null with `error` when no pseudo-terminal can be had.
 std::unique_ptr<SimRadioPty> StartFleetSim(int index, bool paced, std::string* error);
 
-} // namespace rv::link
+} // namespace rv::sim

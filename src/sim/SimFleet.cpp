@@ -1,9 +1,9 @@
-#include "link/SimFleet.h"
+#include "sim/SimFleet.h"
 
 #include <charconv>
 #include <cstdio>
 
-namespace rv::link {
+namespace rv::sim {
 
 std::string NthSerial(const std::string& first, int index) {
     if (index == 0) return first;
@@ -24,4 +24,4 @@ std::unique_ptr<SimRadioPty> StartFleetSim(int index, bool paced, std::string* e
     return sim;
 }
 
-} // namespace rv::link
+} // namespace rv::sim

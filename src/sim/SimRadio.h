@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace rv::link {
+namespace rv::sim {
 
 /// A mode the simulated radio can be switched into by a start frame (test mode).
 class SimModeHandler {
@@ -146,4 +146,4 @@ private:
 /// a message, options away from their defaults.
 rv::MemoryImage DemoRadioMemory();
 
-} // namespace rv::link
+} // namespace rv::sim

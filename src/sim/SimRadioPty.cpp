@@ -1,8 +1,8 @@
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <algorithm>
 
-namespace rv::link {
+namespace rv::sim {
 
 namespace {
 
@@ -60,7 +60,7 @@ void SimRadioPty::writeDue(Clock::time_point now) {
 }
 
 void SimRadioPty::serve() {
-    using Event = os::PseudoTerminal::Event;
+    using Event = link::os::PseudoTerminal::Event;
     std::vector<std::uint8_t> reply;
     while (!stop_ && pty_.isOpen()) {
         const auto now = Clock::now();
@@ -108,4 +108,4 @@ void SimRadioPty::serve() {
     }
 }
 
-} // namespace rv::link
+} // namespace rv::sim

@@ -1,11 +1,11 @@
 // The memory the simulated radio starts from: a radio as a dealer would have programmed it.
 #include "data/Defaults.h"
 #include "data/Image.h"
-#include "link/SimRadio.h"
+#include "sim/SimRadio.h"
 
 #include <string_view>
 
-namespace rv::link {
+namespace rv::sim {
 
 namespace {
 
@@ -74,4 +74,4 @@ rv::MemoryImage DemoRadioMemory() {
     return image;
 }
 
-} // namespace rv::link
+} // namespace rv::sim

@@ -1,7 +1,7 @@
 // The test-mode engine against the simulated radio, in process and on a fake clock.
-#include "FakeTestPort.h"
+#include "link/FakeTestPort.h"
 #include "data/Image.h"
-#include "link/SimRadio.h"
+#include "sim/SimRadio.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ class SimLinePort : public rv::test::FakeTestPort {
 public:
     explicit SimLinePort(const rv::MemoryImage& memory) : radio(memory) {}
 
-    rv::link::SimRadio radio;
+    rv::sim::SimRadio radio;
     Bytes pending;
     std::vector<Bytes> restores; ///< the block each restore read back
 
@@ -60,7 +60,7 @@ protected:
 
     /// A fresh radio, entered.
     void start() {
-        session.Image = rv::link::DemoRadioMemory();
+        session.Image = rv::sim::DemoRadioMemory();
         rv::DecodeImage(session.Image, session);
         port = std::make_unique<SimLinePort>(session.Image);
         engine = std::make_unique<TestModeEngine>(*port, session.Doc);

@@ -1,6 +1,6 @@
 // The radio's test mode: live alignment values per tuning address, a stored alignment
 // block that "p 0E" commits to, and the test channels from the radio's memory.
-#include "link/SimRadio.h"
+#include "sim/SimRadio.h"
 #include "link/TuneTables.h"
 
 #include <algorithm>
@@ -8,7 +8,7 @@
 #include <cstring>
 #include <optional>
 
-namespace rv::link {
+namespace rv::sim {
 
 namespace {
 
@@ -334,4 +334,4 @@ std::unique_ptr<SimModeHandler> MakeTestModeHandler(const SimFaults& faults) {
     return std::make_unique<Owning>(faults);
 }
 
-} // namespace rv::link
+} // namespace rv::sim

@@ -1,10 +1,10 @@
 // The clone frames the simulated radio understands once PROGRAM has been acknowledged.
 #include "link/CloneEngine.h"
-#include "link/SimRadio.h"
+#include "sim/SimRadio.h"
 
 #include <algorithm>
 
-namespace rv::link {
+namespace rv::sim {
 
 namespace {
 
@@ -116,24 +116,24 @@ bool SimRadio::onInfoRequest(std::vector<std::uint8_t>& out, bool) {
 }
 
 bool SimRadio::onInfoBlock(std::vector<std::uint8_t>& out, bool) {
-    if (in_.size() < InfoBlockLength) return false;
-    std::vector<std::uint8_t> block(in_.begin(), in_.begin() + InfoBlockLength);
-    take(InfoBlockLength);
+    if (in_.size() < link::InfoBlockLength) return false;
+    std::vector<std::uint8_t> block(in_.begin(), in_.begin() + link::InfoBlockLength);
+    take(link::InfoBlockLength);
     ++frames_;
     // A damaged block is not answered; the programmer times out and asks.
     if (block[1] != 'L' || block[2] != 'B' || block[3] != 'K' ||
-        InfoChecksum(block) != block[InfoBlockLength - 1])
+        link::InfoChecksum(block) != block[link::InfoBlockLength - 1])
         return true;
     if (answer(out, {Ack})) storeInfo(block);
     return true;
 }
 
 bool SimRadio::onVersionBlock(std::vector<std::uint8_t>& out, bool) {
-    if (in_.size() < VersionBlockLength) return false;
+    if (in_.size() < link::VersionBlockLength) return false;
     std::string version;
-    for (std::size_t i = 1; i < VersionBlockLength && in_[i] != 0xFF; ++i)
+    for (std::size_t i = 1; i < link::VersionBlockLength && in_[i] != 0xFF; ++i)
         version.push_back(static_cast<char>(in_[i]));
-    take(VersionBlockLength);
+    take(link::VersionBlockLength);
     ++frames_;
     if (answer(out, {Ack})) info_.version = version;
     return true;
@@ -165,7 +165,7 @@ std::vector<std::uint8_t> SimRadio::readBlock(int address, int count) {
 }
 
 std::vector<std::uint8_t> SimRadio::infoBlock() const {
-    std::vector<std::uint8_t> block(InfoBlockLength, 0xFF);
+    std::vector<std::uint8_t> block(link::InfoBlockLength, 0xFF);
     block[0] = 'H';
     block[1] = 'L';
     block[2] = 'B';
@@ -176,12 +176,12 @@ std::vector<std::uint8_t> SimRadio::infoBlock() const {
     block[13] = info_.frequencyCode;
     for (std::size_t i = 0; i < 8 && i < info_.serialNumber.size(); ++i)
         block[17 + i] = static_cast<std::uint8_t>(info_.serialNumber[i]);
-    block[33] = InfoChecksum(block);
+    block[33] = link::InfoChecksum(block);
     return block;
 }
 
 std::vector<std::uint8_t> SimRadio::versionBlock() const {
-    std::vector<std::uint8_t> block(VersionBlockLength, 0xFF);
+    std::vector<std::uint8_t> block(link::VersionBlockLength, 0xFF);
     block[0] = 'V';
     for (std::size_t i = 0; i < 9 && i < info_.version.size(); ++i)
         block[1 + i] = static_cast<std::uint8_t>(info_.version[i]);
@@ -201,4 +201,4 @@ void SimRadio::storeInfo(const std::vector<std::uint8_t>& block) {
     info_.serialNumber = textAt(17, 8);
 }
 
-} // namespace rv::link
+} // namespace rv::sim

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/Os.h"
-#include "link/SimRadio.h"
+#include "sim/SimRadio.h"
 
 #include <atomic>
 #include <chrono>
@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-namespace rv::link {
+namespace rv::sim {
 
 /// The time one byte takes on the radio's line: 11 bits at 9600 baud.
 inline constexpr std::chrono::nanoseconds ByteTime{11'000'000'000LL / 9600};
@@ -56,7 +56,7 @@ private:
     std::atomic<bool> hungUp_{false};
     std::atomic<long long> lineBytes_{0};
     bool paced_ = true;
-    os::PseudoTerminal pty_;
+    link::os::PseudoTerminal pty_;
     // Line model: when the last request byte reaches the radio and when the reply line is
     // free again; the reply waiting to go out and the moment its last byte is through.
     Clock::time_point rxFree_{};
@@ -67,4 +67,4 @@ private:
     bool idleReported_ = false; ///< the radio was told of the quiet after the last input
 };
 
-} // namespace rv::link
+} // namespace rv::sim

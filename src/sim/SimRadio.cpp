@@ -1,11 +1,11 @@
-#include "link/SimRadio.h"
+#include "sim/SimRadio.h"
 
 #include "link/CloneEngine.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace rv::link {
+namespace rv::sim {
 
 namespace {
 
@@ -109,4 +109,4 @@ bool SimRadio::consumeTest(std::vector<std::uint8_t>& out) {
     return progressed;
 }
 
-} // namespace rv::link
+} // namespace rv::sim

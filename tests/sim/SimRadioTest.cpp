@@ -1,4 +1,4 @@
-#include "EngineHarness.h"
+#include "link/EngineHarness.h"
 
 #include "data/Catalogue.h"
 #include "data/Image.h"

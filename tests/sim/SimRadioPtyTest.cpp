@@ -1,4 +1,4 @@
-#include "link/SimRadioPty.h"
+#include "sim/SimRadioPty.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ TEST(SimRadioPty, WaitsWithoutSpinning) {
     const std::pair<const char*, std::string> cases[] = {{"lone P", "P"},
                                                          {"replies unread", requests}};
     for (const auto& [what, input] : cases) {
-        rv::link::SimRadioPty sim;
+        rv::sim::SimRadioPty sim;
         std::string error;
         ASSERT_TRUE(sim.start(false, &error)) << error;
         const int fd = ::open(sim.devicePath().c_str(), O_RDWR | O_NOCTTY);
