@@ -23,11 +23,11 @@ int TroubleWith(const std::string& message) {
     return Trouble;
 }
 
-const LangText StrictRefused{"", "rows were skipped; nothing written (--strict)",
+const LangText StrictRefused{"rows were skipped; nothing written (--strict)",
                              "有行被跳过；未写入任何文件（--strict）"};
 
 const LangText NothingToReplace{
-    "", "no row can be imported; the channels are left as they were and nothing is written",
+    "no row can be imported; the channels are left as they were and nothing is written",
     "没有可导入的行；信道保持不变，未写入任何文件"};
 
 } // namespace

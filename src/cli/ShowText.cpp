@@ -10,7 +10,7 @@ namespace rv::cli {
 
 namespace {
 
-const LangText ChannelNumber{"", "CH No.", "信道"};
+const LangText ChannelNumber{"CH No.", "信道"};
 
 // The channel table's columns: the settings of channel 1 in catalogue order.
 std::vector<const SettingRow*> ChannelColumns() {

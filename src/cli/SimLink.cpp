@@ -11,13 +11,13 @@ namespace rv::cli {
 
 namespace {
 
-const LangText LinkInUse{"", "is in use: it leads to %s. Stop that radio or choose another path.",
+const LangText LinkInUse{"is in use: it leads to %s. Stop that radio or choose another path.",
                          "正在使用中：它指向 %s。请停止该对讲机或另选路径。"};
-const LangText NotALink{"", "exists and is not a link; choose another path.",
+const LangText NotALink{"exists and is not a link; choose another path.",
                         "已存在且不是链接；请另选路径。"};
 
 std::string Say(const LangText& t, int language, const std::string& target = {}) {
-    std::string s = t[language == Chinese ? 2 : 1];
+    std::string s = t[language];
     const auto at = s.find("%s");
     if (at != std::string::npos) s.replace(at, 2, target);
     return s;

@@ -19,24 +19,24 @@ namespace {
 using L = LangText;
 using Rows = std::vector<SettingRow>;
 
-const L ModelArea{"", "Model", "机型"};
-const L InfoArea{"", "Radio Information", "对讲机信息"};
-const L OptArea{"", "Optional Features", "可选功能"};
-const L KeyArea{"", "Key Assignment", "键设定"};
-const L ScanArea{"", "Scan Information", "扫描信息"};
-const L DtmfArea{"", "DTMF", "DTMF(双音多频)"};
-const L FleetArea{"", "FleetSync", "FleetSync(队列同步)"};
-const L TestArea{"", "Test Frequency", "测试频率"};
-const L MsgArea{"", "Embedded Message", "嵌入信息"};
-const L OnWord{"", "On", "开"};
-const L OffWord{"", "Off", "关"};
+const L ModelArea{"Model", "机型"};
+const L InfoArea{"Radio Information", "对讲机信息"};
+const L OptArea{"Optional Features", "可选功能"};
+const L KeyArea{"Key Assignment", "键设定"};
+const L ScanArea{"Scan Information", "扫描信息"};
+const L DtmfArea{"DTMF", "DTMF(双音多频)"};
+const L FleetArea{"FleetSync", "FleetSync(队列同步)"};
+const L TestArea{"Test Frequency", "测试频率"};
+const L MsgArea{"Embedded Message", "嵌入信息"};
+const L OnWord{"On", "开"};
+const L OffWord{"Off", "关"};
 
 std::string N(int v) {
     return std::to_string(v);
 }
 
 L Numbered(const L& text, int n, const char* after = "") {
-    return {"", text[1] + " " + N(n) + after, text[2] + " " + N(n) + after};
+    return {text[1] + " " + N(n) + after, text[2] + " " + N(n) + after};
 }
 
 std::string Lower(std::string_view t) {
@@ -255,14 +255,14 @@ std::function<std::string(const RadioData&)> ReadsLine(Text<32> RadioData::*f) {
 ChoiceList LookBackChoices() {
     ChoiceList l;
     for (int v = 1; v <= LookBackCount; ++v)
-        l.push_back({v, {"", LookBackText(v), LookBackText(v)}});
+        l.push_back({v, {LookBackText(v), LookBackText(v)}});
     return l;
 }
 
 ChoiceList PriorityChannelChoices() {
-    ChoiceList l{{255, {"", PriorityChannelText(255, English), PriorityChannelText(255, Chinese)}}};
+    ChoiceList l{{255, {PriorityChannelText(255, English), PriorityChannelText(255, Chinese)}}};
     for (int n = 1; n <= 16; ++n)
-        l.push_back({n, {"", N(n), N(n)}});
+        l.push_back({n, {N(n), N(n)}});
     return l;
 }
 
@@ -290,49 +290,49 @@ void AddOptions(Rows& rows) {
     rows.insert(
         rows.end(),
         {Num("optional.time_out_timer", OptArea,
-             {"", "Time Out Timer(TOT)[s]", "超时定时器(TOT)[秒]"}, at + 4, In(o, &O::TotTime), 1,
+             {"Time Out Timer(TOT)[s]", "超时定时器(TOT)[秒]"}, at + 4, In(o, &O::TotTime), 1,
              40, "60", {.fallback = 4, .unit = "s", .scale = 15}),
-         Num("optional.tot_pre_alert", OptArea, {"", "TOT Pre-Alert[s]", "超时定时器预警[秒]"},
+         Num("optional.tot_pre_alert", OptArea, {"TOT Pre-Alert[s]", "超时定时器预警[秒]"},
              at + 5, In(o, &O::TotPreAlert), 0, 10, "Off", {.unit = "s", .offAtZero = true}),
-         Num("optional.squelch_level", OptArea, {"", "Squelch Level", "静躁电平"}, at + 8,
+         Num("optional.squelch_level", OptArea, {"Squelch Level", "静躁电平"}, at + 8,
              In(o, &O::SquelchLevel), 0, 9, "5", {.fallback = 5}),
-         Pick("optional.mic_sensitivity", OptArea, {"", "Mic Sensitivity", "麦克风灵敏度"}, at + 17,
+         Pick("optional.mic_sensitivity", OptArea, {"Mic Sensitivity", "麦克风灵敏度"}, at + 17,
               In(o, &O::MicSensitivity), MicSensitivityChoices(), "Normal"),
          WithOffers(Pick("optional.voice_annunciation", OptArea,
-                         {"", "Voice Annunciation", "语音通知"}, at + 3,
+                         {"Voice Annunciation", "语音通知"}, at + 3,
                          In(o, &O::VoiceAnnunciation), VoiceChoices(), "Off"),
                     [](const SettingRow&, const Session& s) {
                         return FirstOf(VoiceChoices(), HasRussianVoice(s.CurModelCode) ? 4 : 3);
                     }),
-         Flag("optional.battery_save", OptArea, {"", "Battery Save", "电池省电"}, at + 9,
+         Flag("optional.battery_save", OptArea, {"Battery Save", "电池省电"}, at + 9,
               In(o, &O::BatterySave), "Off"),
-         Flag("optional.beep", OptArea, {"", "Beep", "哗音"}, at + 10, In(o, &O::Beep), "On", 1),
-         Flag("optional.scrambler_activation", OptArea, {"", "Scrambler Activation", "扰频器激活"},
+         Flag("optional.beep", OptArea, {"Beep", "哗音"}, at + 10, In(o, &O::Beep), "On", 1),
+         Flag("optional.scrambler_activation", OptArea, {"Scrambler Activation", "扰频器激活"},
               at, In(o, &O::ScramblerActivation), "Off"),
-         Flag("optional.scrambler_backup", OptArea, {"", "Scrambler Backup", "扰频器备份"}, at + 1,
+         Flag("optional.scrambler_backup", OptArea, {"Scrambler Backup", "扰频器备份"}, at + 1,
               In(o, &O::ScramblerBackup), "Off"),
-         Pick("optional.ptt_id_type", OptArea, {"", "PTT ID Type", "PTT ID类型"}, at + 7,
+         Pick("optional.ptt_id_type", OptArea, {"PTT ID Type", "PTT ID类型"}, at + 7,
               In(o, &O::PttIdMode), PttIdModeChoices(), "DTMF", {.high = 2}),
-         Pick("optional.ptt_id", OptArea, {"", "PTT ID", "PTT ID"}, at + 6, In(o, &O::PttIdType),
+         Pick("optional.ptt_id", OptArea, {"PTT ID", "PTT ID"}, at + 6, In(o, &O::PttIdType),
               PttIdTypeChoices(), "BOT"),
-         TextRow("optional.begin_of_tx", OptArea, {"", "Begin of TX", "发射开始"},
+         TextRow("optional.begin_of_tx", OptArea, {"Begin of TX", "发射开始"},
                  image::PttIdBotAt, 16, bot.first, bot.second, "12345", DtmfDigits),
-         TextRow("optional.end_of_tx", OptArea, {"", "End of TX", "发射结束"}, image::PttIdEotAt,
+         TextRow("optional.end_of_tx", OptArea, {"End of TX", "发射结束"}, image::PttIdEotAt,
                  16, eot.first, eot.second, "", DtmfDigits),
-         Flag("optional.vox_function", OptArea, {"", "VOX Function", "VOX功能"}, at + 13,
+         Flag("optional.vox_function", OptArea, {"VOX Function", "VOX功能"}, at + 13,
               In(o, &O::VoxFunction), "Off"),
-         Num("optional.vox_gain_level", OptArea, {"", "VOX Gain Level", "VOX增益电平"}, at + 14,
+         Num("optional.vox_gain_level", OptArea, {"VOX Gain Level", "VOX增益电平"}, at + 14,
              In(o, &O::VoxGain), 0, 10, "5", {.fallback = 5, .offAtZero = true}),
-         Pick("optional.vox_delay_time", OptArea, {"", "VOX Delay Time[s]", "VOX延迟时间[秒]"},
+         Pick("optional.vox_delay_time", OptArea, {"VOX Delay Time[s]", "VOX延迟时间[秒]"},
               at + 15, In(o, &O::VoxDelay), VoxDelayChoices(), "0.5", {.fallback = 1, .unit = "s"}),
-         Flag("optional.vox_cancel_operation", OptArea, {"", "Cancel Operation", "取消操作"},
+         Flag("optional.vox_cancel_operation", OptArea, {"Cancel Operation", "取消操作"},
               at + 11, In(o, &O::VoxCancelOperation), "Off"),
-         Flag("optional.vox_proceed_tone", OptArea, {"", "VOX Proceed Tone", "VOX可进行音调"},
+         Flag("optional.vox_proceed_tone", OptArea, {"VOX Proceed Tone", "VOX可进行音调"},
               at + 16, In(o, &O::VoxProceedTone), "Off"),
          Flag("optional.vox_inhibit_on_receive", OptArea,
-              {"", "VOX Inhibit on Receive", "接收时禁止VOX"}, at + 12, In(o, &O::VoxInhibitOnRx),
+              {"VOX Inhibit on Receive", "接收时禁止VOX"}, at + 12, In(o, &O::VoxInhibitOnRx),
               "Off"),
-         Flag("optional.clone_mode", OptArea, {"", "Clone Mode", "复制模式"}, at + 18,
+         Flag("optional.clone_mode", OptArea, {"Clone Mode", "复制模式"}, at + 18,
               In(o, &O::CloneMode), "Off")});
 }
 
@@ -341,7 +341,7 @@ void AddKeysAndScan(Rows& rows) {
     // Reserved codes show by name but are not offered.
     const auto key = [](const char* k, const char* name, int at, Int16 RadioData::*f,
                         const char* def) {
-        SettingRow r = Pick(k, KeyArea, {"", name, name}, at, In(f), KeyFunctionChoices(), def,
+        SettingRow r = Pick(k, KeyArea, {name, name}, at, In(f), KeyFunctionChoices(), def,
                             {.fallback = 255, .high = 255});
         r.show = [f](const SettingRow&, const Session& s) {
             return OrNumber(KeyFunctionText(s.Doc.*f, s.CurLanguage), s.Doc.*f);
@@ -354,22 +354,22 @@ void AddKeysAndScan(Rows& rows) {
         rows.end(),
         {key("key.pf1", "PF1", image::KeyFunc1At, &RadioData::KeyFunc1, "None"),
          key("key.pf2", "PF2", image::KeyFunc2At, &RadioData::KeyFunc2, "Squelch Off Momentary"),
-         Pick("scan.priority", ScanArea, {"", "Priority", "优先"}, at, In(s, &Sc::PriorityType),
+         Pick("scan.priority", ScanArea, {"Priority", "优先"}, at, In(s, &Sc::PriorityType),
               PriorityModeChoices(), "None"),
-         WithOffers(Pick("scan.priority_channel", ScanArea, {"", "Priority Channel", "优先信道"},
+         WithOffers(Pick("scan.priority_channel", ScanArea, {"Priority Channel", "优先信道"},
                          at + 1, In(s, &Sc::PriorityChannel), PriorityChannelChoices(), "None",
                          {.fallback = 255, .high = 16}),
                     [](const SettingRow&, const Session& s) {
                         return FirstOf(PriorityChannelChoices(),
                                        1 + PriorityChannelsOfModel(s.CurModelCode));
                     }),
-         Pick("scan.look_back_time_a", ScanArea, {"", "Look Back Time A[s]", "回扫时间A[秒]"},
+         Pick("scan.look_back_time_a", ScanArea, {"Look Back Time A[s]", "回扫时间A[秒]"},
               at + 2, In(s, &Sc::LookBackA), LookBackChoices(), "2.00",
               {.fallback = 29, .unit = "s"}),
-         Pick("scan.look_back_time_b", ScanArea, {"", "Look Back Time B[s]", "回扫时间B[秒]"},
+         Pick("scan.look_back_time_b", ScanArea, {"Look Back Time B[s]", "回扫时间B[秒]"},
               at + 3, In(s, &Sc::LookBackB), LookBackChoices(), "3.00",
               {.fallback = 49, .unit = "s"}),
-         WithOffers(Pick("scan.revert_channel", ScanArea, {"", "Revert Channel", "返回信道"},
+         WithOffers(Pick("scan.revert_channel", ScanArea, {"Revert Channel", "返回信道"},
                          at + 4, In(s, &Sc::RevertChannel), RevertChannelChoices(),
                          "Selected+Talk Back", {.fallback = 1}),
                     [](const SettingRow&, const Session& s) {
@@ -378,9 +378,9 @@ void AddKeysAndScan(Rows& rows) {
                         return RevertChoicesOfMode(mode >= 0 && mode <= 2 ? mode : 0);
                     }),
          Num("scan.dropout_delay_time", ScanArea,
-             {"", "Dropout Delay Time[s]", "扫描接收恢复延迟时间[秒]"}, at + 5,
+             {"Dropout Delay Time[s]", "扫描接收恢复延迟时间[秒]"}, at + 5,
              In(s, &Sc::DropoutDelay), 0, 300, "3", {.fallback = 3, .unit = "s"}),
-         Num("scan.tx_dwell_time", ScanArea, {"", "TX Dwell Time[s]", "扫描发射恢复延迟时间[秒]"},
+         Num("scan.tx_dwell_time", ScanArea, {"TX Dwell Time[s]", "扫描发射恢复延迟时间[秒]"},
              at + 7, In(s, &Sc::TxDwell), 0, 300, "3", {.fallback = 3, .unit = "s"})});
 }
 
@@ -389,41 +389,41 @@ void AddDtmf(Rows& rows) {
     const auto t = &RadioData::DtmfInfo;
     const int at = image::DtmfInfoAt;
     SettingRow id = TextRow(
-        "dtmf.id_code", DtmfArea, {"", "ID Code", "ID 码"}, image::IdCodeAt, 10,
+        "dtmf.id_code", DtmfArea, {"ID Code", "ID 码"}, image::IdCodeAt, 10,
         [](const RadioData& d) { return d.DtmfInfo.IdCode.get(); },
         [](RadioData& d, std::string_view v) { d.DtmfInfo.IdCode.assign(v); }, "000", "0123456789",
         3);
     id.unique = true;
     rows.insert(
         rows.end(),
-        {Pick("dtmf.speed", DtmfArea, {"", "DTMF Speed[digit/s]", "DTMF 速率[数字/秒]"}, at,
+        {Pick("dtmf.speed", DtmfArea, {"DTMF Speed[digit/s]", "DTMF 速率[数字/秒]"}, at,
               In(t, &T::DtmfSpeed), DtmfSpeedChoices(), "6"),
-         Pick("dtmf.first_digit_time", DtmfArea, {"", "First Digit Time[ms]", "首位数码时间[毫秒]"},
+         Pick("dtmf.first_digit_time", DtmfArea, {"First Digit Time[ms]", "首位数码时间[毫秒]"},
               at + 1, In(t, &T::FirstDigitTime), DigitTimeChoices(), "0"),
          Num("dtmf.first_digit_delay", DtmfArea,
-             {"", "First Digit Delay[ms]", "首位数码延迟[毫秒]"}, at + 2,
+             {"First Digit Delay[ms]", "首位数码延迟[毫秒]"}, at + 2,
              In(t, &T::FirstDigitDelay), 10, 100, "100",
              {.fallback = 10, .unit = "ms", .scale = 10, .step = 5}),
-         Pick("dtmf.star_hash_tone", DtmfArea, {"", "* and # Tone[ms]", "*和#音[毫秒]"}, at + 3,
+         Pick("dtmf.star_hash_tone", DtmfArea, {"* and # Tone[ms]", "*和#音[毫秒]"}, at + 3,
               In(t, &T::StarHashTone), DigitTimeChoices(), "0"),
-         Pick("dtmf.d_code_assignment", DtmfArea, {"", "D Code Assignment", "D键设定"}, at + 4,
+         Pick("dtmf.d_code_assignment", DtmfArea, {"D Code Assignment", "D键设定"}, at + 4,
               In(t, &T::DCodeAssign), DCodeChoices(), "D Code"),
-         Flag("dtmf.side_tone", DtmfArea, {"", "DTMF Side Tone", "DTMF 侧音"}, at + 5,
+         Flag("dtmf.side_tone", DtmfArea, {"DTMF Side Tone", "DTMF 侧音"}, at + 5,
               In(t, &T::DtmfSideTone), "On", 1),
          id,
-         Pick("dtmf.group_code", DtmfArea, {"", "Group Code", "组呼码"}, at + 6,
+         Pick("dtmf.group_code", DtmfArea, {"Group Code", "组呼码"}, at + 6,
               In(t, &T::GroupCode), GroupCodeChoices(), "Off"),
-         Num("dtmf.auto_reset_timer", DtmfArea, {"", "Auto Reset Timer[s]", "自动复位定时器[秒]"},
+         Num("dtmf.auto_reset_timer", DtmfArea, {"Auto Reset Timer[s]", "自动复位定时器[秒]"},
              at + 7, In(t, &T::AutoResetTimer), 0, 15, "10",
              {.fallback = 10, .unit = "s", .offAtZero = true}),
-         Pick("dtmf.call_alert", DtmfArea, {"", "Call Alert", "呼叫告警"}, at + 8,
+         Pick("dtmf.call_alert", DtmfArea, {"Call Alert", "呼叫告警"}, at + 8,
               In(t, &T::CallAlert), CallAlertChoices(), "Off"),
-         Pick("dtmf.transpond", DtmfArea, {"", "Transpond", "自动应答"}, at + 9,
+         Pick("dtmf.transpond", DtmfArea, {"Transpond", "自动应答"}, at + 9,
               In(t, &T::Transpond), TranspondChoices(), "Off"),
-         Flag("dtmf.clear_to_transpond", DtmfArea, {"", "Clear to Transpond", "清除自动应答"},
+         Flag("dtmf.clear_to_transpond", DtmfArea, {"Clear to Transpond", "清除自动应答"},
               at + 10, In(t, &T::ClearToTranspond), "Off"),
          TextRow(
-             "dtmf.stun_code", DtmfArea, {"", "Stun Code", "遥毙码"}, image::StunCodeAt, 10,
+             "dtmf.stun_code", DtmfArea, {"Stun Code", "遥毙码"}, image::StunCodeAt, 10,
              [](const RadioData& d) { return d.DtmfInfo.StunCode.get(); },
              [](RadioData& d, std::string_view v) {
                  std::string upper(v); // a-d count as A-D
@@ -432,7 +432,7 @@ void AddDtmf(Rows& rows) {
                  d.DtmfInfo.StunCode.set(upper);
              },
              "", DtmfDigits + "abcd"),
-         Pick("dtmf.stun_type", DtmfArea, {"", "Stun Type", "遥毙类型"}, image::StunTypeAt,
+         Pick("dtmf.stun_type", DtmfArea, {"Stun Type", "遥毙类型"}, image::StunTypeAt,
               In(t, &T::StunType), StunTypeChoices(), "TX Inhibit")});
 }
 
@@ -449,9 +449,9 @@ void AddFleetSync(Rows& rows) {
         };
     };
     SettingRow fleet =
-        Num("fleetsync.own_fleet", FleetArea, {"", "Fleet(Own)", "队列（自身）"}, at,
+        Num("fleetsync.own_fleet", FleetArea, {"Fleet(Own)", "队列（自身）"}, at,
             In(f, &F::OwnFleet), 1, FleetNumberCount, "", {.fallback = 255, .offset = FleetOffset});
-    SettingRow id = Num("fleetsync.own_id", FleetArea, {"", "ID(Own)", "ID（自身）"}, at + 1,
+    SettingRow id = Num("fleetsync.own_id", FleetArea, {"ID(Own)", "ID（自身）"}, at + 1,
                         In(f, &F::OwnId), 1, IdNumberCount, "", {.offset = IdOffset});
     fleet.show = own(false);
     id.show = own(true);
@@ -485,15 +485,15 @@ void AddFleetSync(Rows& rows) {
         rows.end(),
         {fleet, id,
          Pick("fleetsync.baud_rate", FleetArea,
-              {"", "FleetSync Baud Rate[bps]", "队列同步波特率[bps]"}, at + 5, In(f, &F::BaudRate),
+              {"FleetSync Baud Rate[bps]", "队列同步波特率[bps]"}, at + 5, In(f, &F::BaudRate),
               BaudRateChoices(), "1200"),
          Num("fleetsync.tx_modulation_delay", FleetArea,
-             {"", "Data TX Modulation Delay Time[ms]", "数据发射调制延迟时间[毫秒]"}, at + 3,
+             {"Data TX Modulation Delay Time[ms]", "数据发射调制延迟时间[毫秒]"}, at + 3,
              In(f, &F::TxModDelay), 0, 6000, "400", {.fallback = 400, .unit = "ms"}),
          Num("fleetsync.message_mode_timer", FleetArea,
-             {"", "Message Mode Timer[s]", "信息模式定时器[秒]"}, at + 6, In(f, &F::MsgModeTimer),
+             {"Message Mode Timer[s]", "信息模式定时器[秒]"}, at + 6, In(f, &F::MsgModeTimer),
              0, 300, "10", {.fallback = 10, .unit = "s", .offAtZero = true}),
-         Flag("fleetsync.ptt_id_side_tone", FleetArea, {"", "PTT ID Side Tone", "PTT ID 侧音"},
+         Flag("fleetsync.ptt_id_side_tone", FleetArea, {"PTT ID Side Tone", "PTT ID 侧音"},
               at + 8, In(f, &F::PttIdSideTone), "On")});
 }
 
@@ -501,9 +501,9 @@ void AddMessageAndInfo(Rows& rows) {
     const auto line = [](Text<32> RadioData::*f) {
         return [f](RadioData& d, std::string_view t) { (d.*f).set(t); };
     };
-    rows.push_back(TextRow("message.line1", MsgArea, {"", "Line 1", "第 1 行"}, image::EmbMsg1At,
+    rows.push_back(TextRow("message.line1", MsgArea, {"Line 1", "第 1 行"}, image::EmbMsg1At,
                            32, ReadsLine(&RadioData::EmbMsg1), line(&RadioData::EmbMsg1), ""));
-    rows.push_back(TextRow("message.line2", MsgArea, {"", "Line 2", "第 2 行"}, image::EmbMsg2At,
+    rows.push_back(TextRow("message.line2", MsgArea, {"Line 2", "第 2 行"}, image::EmbMsg2At,
                            32, ReadsLine(&RadioData::EmbMsg2), line(&RadioData::EmbMsg2), ""));
     const auto info = [](const char* key, L label,
                          std::function<std::string(const SettingRow&, const Session&)> f) {
@@ -517,18 +517,18 @@ void AddMessageAndInfo(Rows& rows) {
         return r;
     };
     rows.push_back(info(
-        "info.serial_number", {"", "Serial Number", "序号"},
+        "info.serial_number", {"Serial Number", "序号"},
         [](const SettingRow&, const Session& s) { return ShownText(s.Doc.SerialNumber.get()); }));
     rows.push_back(
-        info("info.version", {"", "Version", "版本"},
+        info("info.version", {"Version", "版本"},
              [](const SettingRow&, const Session& s) { return ShownText(VersionText(s.Doc)); }));
     rows.push_back(
-        info("info.model_type", {"", "Model Type", "机型类型"},
+        info("info.model_type", {"Model Type", "机型类型"},
              [](const SettingRow&, const Session& s) { return ShownText(s.Doc.ModelType.get()); }));
     rows.push_back(
-        info("info.frequency_code", {"", "Frequency Code", "频率代码"},
+        info("info.frequency_code", {"Frequency Code", "频率代码"},
              [](const SettingRow&, const Session& s) { return N(s.Doc.FrequencyCode); }));
-    rows.push_back(info("info.type_letter", {"", "Type Letter", "类型字母"},
+    rows.push_back(info("info.type_letter", {"Type Letter", "类型字母"},
                         [](const SettingRow&, const Session& s) {
                             const int c = s.Doc.TypeLetter;
                             return c > 0x20 && c < 0x7F ? std::string(1, char(c)) : N(c);
@@ -539,7 +539,7 @@ void AddModel(Rows& rows) {
     SettingRow model;
     model.key = "model.model";
     model.area = ModelArea;
-    model.label = {"", "Model", "机型"};
+    model.label = {"Model", "机型"};
     model.kind = RowKind::Text;
     model.address = image::ModelByteAt;
     model.readOnly = true;
@@ -547,7 +547,7 @@ void AddModel(Rows& rows) {
     rows.push_back(model);
     SettingRow band = model;
     band.key = "model.band";
-    band.label = {"", "Frequency Band", "频段"};
+    band.label = {"Frequency Band", "频段"};
     band.address = image::BandCodeAt;
     band.show = [](const SettingRow&, const Session& s) { return s.CurBand; };
     rows.push_back(band);
@@ -567,30 +567,30 @@ struct ChannelColumn {
 // The channel settings under the captions of the channel grid; those the grid does not
 // show under the captions of the channel dialog.
 const ChannelColumn ChannelColumns[] = {
-    {"rx_frequency", {"", "RX Frequency", "接收频率"}, ChannelFieldKind::RxFreq, 0, 4, 0xFFFFFFFF},
-    {"tx_frequency", {"", "TX Frequency", "发射频率"}, ChannelFieldKind::TxFreq, 4, 4, 0xFFFFFFFF},
-    {"decode_tone", {"", "QT/DQT Dec", "解码"}, ChannelFieldKind::RxCode, 8, 2, 0xFFFF},
-    {"encode_tone", {"", "QT/DQT Enc", "编码"}, ChannelFieldKind::TxCode, 10, 2, 0xFFFF},
-    {"tx_power", {"", "TX Power", "发射功率"}, ChannelFieldKind::TxPower, 13, 1, 0x20},
-    {"scan_add", {"", "Scan Add", "扫描添加"}, ChannelFieldKind::ScanAdd, -1, 1, 0},
-    {"opt_signal", {"", "Opt Signal", "可选信令"}, ChannelFieldKind::OptSignal, 12, 1, 0x06},
-    {"ptt_id", {"", "PTT ID", "PTT ID"}, ChannelFieldKind::PttId, 14, 1, 0x01},
-    {"wide_narrow", {"", "W/N", "带宽"}, ChannelFieldKind::WideNarrow, 13, 1, 0x10},
+    {"rx_frequency", {"RX Frequency", "接收频率"}, ChannelFieldKind::RxFreq, 0, 4, 0xFFFFFFFF},
+    {"tx_frequency", {"TX Frequency", "发射频率"}, ChannelFieldKind::TxFreq, 4, 4, 0xFFFFFFFF},
+    {"decode_tone", {"QT/DQT Dec", "解码"}, ChannelFieldKind::RxCode, 8, 2, 0xFFFF},
+    {"encode_tone", {"QT/DQT Enc", "编码"}, ChannelFieldKind::TxCode, 10, 2, 0xFFFF},
+    {"tx_power", {"TX Power", "发射功率"}, ChannelFieldKind::TxPower, 13, 1, 0x20},
+    {"scan_add", {"Scan Add", "扫描添加"}, ChannelFieldKind::ScanAdd, -1, 1, 0},
+    {"opt_signal", {"Opt Signal", "可选信令"}, ChannelFieldKind::OptSignal, 12, 1, 0x06},
+    {"ptt_id", {"PTT ID", "PTT ID"}, ChannelFieldKind::PttId, 14, 1, 0x01},
+    {"wide_narrow", {"W/N", "带宽"}, ChannelFieldKind::WideNarrow, 13, 1, 0x10},
     {"busy_lockout",
-     {"", "Busy Channel Lockout", "繁忙信道锁定"},
+     {"Busy Channel Lockout", "繁忙信道锁定"},
      ChannelFieldKind::BusyLockout,
      12,
      1,
      0x18},
-    {"sp_unmute", {"", "SP Unmute", "SP不静音"}, ChannelFieldKind::SpUnmute, 12, 1, 0x60},
+    {"sp_unmute", {"SP Unmute", "SP不静音"}, ChannelFieldKind::SpUnmute, 12, 1, 0x60},
     {"autodial",
-     {"", "Autodial Memory", "自动拨号存储器"},
+     {"Autodial Memory", "自动拨号存储器"},
      ChannelFieldKind::AutodialMem,
      15,
      1,
      0x07},
-    {"beat_shift", {"", "Beat Shift", "拍频偏移"}, ChannelFieldKind::BeatShift, 13, 1, 0x40},
-    {"compander", {"", "Compander", "压扩器"}, ChannelFieldKind::Compander, 12, 1, 0x01},
+    {"beat_shift", {"Beat Shift", "拍频偏移"}, ChannelFieldKind::BeatShift, 13, 1, 0x40},
+    {"compander", {"Compander", "压扩器"}, ChannelFieldKind::Compander, 12, 1, 0x01},
 };
 
 bool IsFlagColumn(ChannelFieldKind k) {
@@ -616,12 +616,12 @@ ChoiceList ChannelOffers(const SettingRow& row, ChannelFieldKind k, const Channe
     case K::BusyLockout:
         for (const int v : BusyLockoutValues(HasTone(*ch), opt))
             out.push_back(
-                {v, {"", ChannelValueText(k, v, English), ChannelValueText(k, v, Chinese)}});
+                {v, {ChannelValueText(k, v, English), ChannelValueText(k, v, Chinese)}});
         return out;
     case K::SpUnmute:
         for (const int v : SpUnmuteValues(opt))
             out.push_back({v,
-                           {"", SpUnmuteText(v, HasTone(*ch), English),
+                           {SpUnmuteText(v, HasTone(*ch), English),
                             SpUnmuteText(v, HasTone(*ch), Chinese)}});
         return out;
     case K::TxCode:
@@ -646,7 +646,7 @@ std::optional<std::string> ChannelTyped(const Session& s, const SettingRow& row,
 
 void AddChannels(Rows& rows) {
     for (int n = 1; n <= 16; ++n) {
-        const L area = Numbered({"", "Channel", "信道"}, n);
+        const L area = Numbered({"Channel", "信道"}, n);
         for (const ChannelColumn& c : ChannelColumns) {
             SettingRow r;
             r.key = "channel." + N(n) + "." + c.key;
@@ -664,16 +664,16 @@ void AddChannels(Rows& rows) {
                 r.choices.push_back({ch.value, ch.text});
             if (k == ChannelFieldKind::RxCode || k == ChannelFieldKind::TxCode)
                 for (std::size_t i = 0; i < ToneList(English).size(); ++i)
-                    r.choices.push_back({int(i), {"", ToneList(English)[i], ToneList(Chinese)[i]}});
+                    r.choices.push_back({int(i), {ToneList(English)[i], ToneList(Chinese)[i]}});
             if (k == ChannelFieldKind::SpUnmute)
                 for (const bool tone : {false, true})
                     for (int v = 0; v < 3; ++v)
                         r.choices.push_back(
                             {v,
-                             {"", SpUnmuteText(v, tone, English), SpUnmuteText(v, tone, Chinese)}});
+                             {SpUnmuteText(v, tone, English), SpUnmuteText(v, tone, Chinese)}});
             if (k == ChannelFieldKind::AutodialMem)
                 for (int v = 0; v < 8; ++v)
-                    r.choices.push_back({v, {"", N(v + 1), N(v + 1)}});
+                    r.choices.push_back({v, {N(v + 1), N(v + 1)}});
             r.show = [n, k](const SettingRow&, const Session& s) {
                 const ChannelInfo* ch = ChannelOf(s.Doc, n);
                 if (!ch) return std::string();
@@ -769,7 +769,7 @@ void AddAutodial(Rows& rows) {
     for (int n = 1; n <= 8; ++n) {
         SettingRow r = TextRow(
             "autodial." + N(n) + ".code", DtmfArea,
-            Numbered({"", "Autodial Memory", "自动拨号存储器"}, n), image::AutodialAt(n), 16,
+            Numbered({"Autodial Memory", "自动拨号存储器"}, n), image::AutodialAt(n), 16,
             [n](const RadioData& d) {
                 auto& list = const_cast<RadioData&>(d).DtmfCodes;
                 const DtmfCode* e = EntryOf(list, d.DtmfCodeCount, n, &DtmfCode::No);
@@ -795,8 +795,8 @@ void AddFleetList(Rows& rows) {
             SettingRow r;
             r.key = "fleet." + N(n) + (isId ? ".id" : ".fleet");
             r.area = FleetArea;
-            r.label = Numbered({"", "Fleet List", "队列表"}, n, isId ? " ID" : "");
-            if (!isId) r.label = Numbered({"", "Fleet List", "队列表"}, n, " Fleet");
+            r.label = Numbered({"Fleet List", "队列表"}, n, isId ? " ID" : "");
+            if (!isId) r.label = Numbered({"Fleet List", "队列表"}, n, " Fleet");
             if (!isId) r.label[2] = "队列表 " + N(n) + " 队列";
             r.kind = RowKind::Number;
             r.address = image::FleetSlotAt(n) + (isId ? 1 : 0);
@@ -805,7 +805,7 @@ void AddFleetList(Rows& rows) {
             r.low = 0;
             r.high = isId ? IdNumberCount : FleetNumberCount;
             r.offset = isId ? IdOffset : FleetOffset;
-            r.zeroWord = {"", AllText(English), AllText(Chinese)};
+            r.zeroWord = {AllText(English), AllText(Chinese)};
             r.show = [n, isId](const SettingRow&, const Session& s) {
                 auto& list = const_cast<RadioData&>(s.Doc).Fleets;
                 const FleetEntry* e = EntryOf(list, s.Doc.FleetCount, n, &FleetEntry::Slot);
@@ -839,7 +839,7 @@ void AddTestFrequencies(Rows& rows) {
             SettingRow r;
             r.key = "testfreq." + N(n) + (tx ? ".tx" : ".rx");
             r.area = TestArea;
-            r.label = Numbered({"", "Channel", "信道"}, n, tx ? " TX[MHz]" : " RX[MHz]");
+            r.label = Numbered({"Channel", "信道"}, n, tx ? " TX[MHz]" : " RX[MHz]");
             r.label[2] = "信道 " + N(n) + (tx ? " 发射[MHz]" : " 接收[MHz]");
             r.kind = RowKind::Number;
             r.unit = "MHz";

@@ -12,14 +12,13 @@ namespace {
 
 using K = ChannelFieldKind;
 
-const LangText FrequencyRule{"",
-                             "a frequency of the band in MHz, digits and one point, at most "
+const LangText FrequencyRule{"a frequency of the band in MHz, digits and one point, at most "
                              "9 characters (446.00625)",
                              "本频段内以 MHz 为单位的频率，数字和一个小数点，最多 9 个字符"
                              "（446.00625）"};
-const LangText ToneRule{"", "a tone of the list: None, a QT tone (67.0) or a DQT code (D023N)",
+const LangText ToneRule{"a tone of the list: None, a QT tone (67.0) or a DQT code (D023N)",
                         "列表中的亚音：无、QT 亚音（67.0）或 DQT 码（D023N）"};
-const LangText OneOfRule{"", "one of: %s", "以下之一：%s"};
+const LangText OneOfRule{"one of: %s", "以下之一：%s"};
 
 std::string Upper(std::string_view s) {
     std::string u(s);

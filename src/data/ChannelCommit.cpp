@@ -15,32 +15,32 @@ using K = ChannelFieldKind;
 constexpr const char* NoFrequency = "FFFFFFFF";
 constexpr const char* NoTone = "FFFF";
 
-const std::vector<ChannelChoice> PowerChoices{{1, {"", "High", "高"}}, {0, {"", "Low", "低"}}};
-const std::vector<ChannelChoice> ScanAddChoices{{1, {"", "Yes", "有"}}, {0, {"", "No", "无"}}};
+const std::vector<ChannelChoice> PowerChoices{{1, {"High", "高"}}, {0, {"Low", "低"}}};
+const std::vector<ChannelChoice> ScanAddChoices{{1, {"Yes", "有"}}, {0, {"No", "无"}}};
 const std::vector<ChannelChoice> OptSignalChoices{
-    {0, {"", "None", "无"}}, {1, {"", "DTMF", "DTMF"}}, {2, {"", "FleetSync", "FleetSync"}}};
-const std::vector<ChannelChoice> PttIdChoices{{0, {"", "Off", "关"}}, {1, {"", "On", "开"}}};
-const std::vector<ChannelChoice> WideNarrowChoices{{0, {"", "Narrow", "窄带"}},
-                                                   {1, {"", "Wide", "宽带"}}};
+    {0, {"None", "无"}}, {1, {"DTMF", "DTMF"}}, {2, {"FleetSync", "FleetSync"}}};
+const std::vector<ChannelChoice> PttIdChoices{{0, {"Off", "关"}}, {1, {"On", "开"}}};
+const std::vector<ChannelChoice> WideNarrowChoices{{0, {"Narrow", "窄带"}},
+                                                   {1, {"Wide", "宽带"}}};
 // The English text of value 2 has always been "QT/DQ"; saved habits depend on it.
-const std::vector<ChannelChoice> BusyLockoutChoices{{0, {"", "Off", "关"}},
-                                                    {1, {"", "Carrier", "载波"}},
-                                                    {2, {"", "QT/DQ", "QT/DQT"}},
-                                                    {3, {"", "Option Signalling", "可选信令"}}};
+const std::vector<ChannelChoice> BusyLockoutChoices{{0, {"Off", "关"}},
+                                                    {1, {"Carrier", "载波"}},
+                                                    {2, {"QT/DQ", "QT/DQT"}},
+                                                    {3, {"Option Signalling", "可选信令"}}};
 const std::vector<ChannelChoice> NoChoices{};
 
 // Speaker unmute texts: [decode tone set][value].
 const LangText SpUnmuteTexts[2][3] = {
-    {{"", "Carrier", "载波"},
-     {"", "Carrier + Opt.Sig.", "载波+可选信令"},
-     {"", "Carrier or Opt.Sig", "载波或可选信令"}},
-    {{"", "QT/DQT", "QT/DQT"},
-     {"", "QT/DQT + Opt.Sig.", "QT/DQT +可选信令"},
-     {"", "QT/DQT or Opt.Sig", "QT/DQT或可选信令"}},
+    {{"Carrier", "载波"},
+     {"Carrier + Opt.Sig.", "载波+可选信令"},
+     {"Carrier or Opt.Sig", "载波或可选信令"}},
+    {{"QT/DQT", "QT/DQT"},
+     {"QT/DQT + Opt.Sig.", "QT/DQT +可选信令"},
+     {"QT/DQT or Opt.Sig", "QT/DQT或可选信令"}},
 };
 
 const std::string& TextIn(const LangText& t, int language) {
-    return t[language == Chinese ? 2 : 1];
+    return t[language];
 }
 
 int ClampedCount(const RadioData& doc) {
@@ -173,7 +173,7 @@ std::string ChannelTextInLanguage(ChannelFieldKind kind, std::string_view text, 
         return std::nullopt;
     };
     if (kind == K::RxCode || kind == K::TxCode) {
-        const LangText none{"", ToneList(English)[0], ToneList(Chinese)[0]};
+        const LangText none{ToneList(English)[0], ToneList(Chinese)[0]};
         return translate(none).value_or(std::string(text));
     }
     if (kind == K::SpUnmute) {

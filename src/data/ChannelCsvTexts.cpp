@@ -12,46 +12,43 @@ namespace {
 using K = ChannelFieldKind;
 
 const std::string& In(const LangText& t, int language) {
-    return t[language == Chinese ? 2 : 1];
+    return t[language];
 }
 
 // In the order of CsvRowAction.
 const LangText ActionTexts[] = {
-    {"", "New", "新建"},
-    {"", "Change", "修改"},
-    {"", "No change", "无变化"},
-    {"", "Skipped", "跳过"},
+    {"New", "新建"},
+    {"Change", "修改"},
+    {"No change", "无变化"},
+    {"Skipped", "跳过"},
 };
 
 // In the order of CsvSkip.
 const LangText SkipTexts[] = {
-    {"", "not a number", "不是有效数字"},
-    {"", "no channel 1 to 16", "信道号不在 1 至 16 之间"},
-    {"", "no channel left, all 16 are filled", "已无空余信道，16 个信道已满"},
-    {"", "the channel is already set by an earlier row", "该信道已由前面的行设置"},
-    {"", "outside the band", "超出频段"},
-    {"", "not on the 5 / 6.25 kHz raster", "不在 5 / 6.25 kHz 步进上"},
-    {"", "tone not in the radio's lists", "对讲机不支持该亚音"},
-    {"", "unknown tone mode", "未知的亚音方式"},
-    {"", "unknown mode (the radio has FM and NFM)", "未知的调制方式（对讲机只有 FM 和 NFM）"},
-    {"", "unknown duplex", "未知的双工方式"},
-    {"", "DTCS polarity is two letters, N (normal) or R (reversed), for transmit then receive",
+    {"not a number", "不是有效数字"},
+    {"no channel 1 to 16", "信道号不在 1 至 16 之间"},
+    {"no channel left, all 16 are filled", "已无空余信道，16 个信道已满"},
+    {"the channel is already set by an earlier row", "该信道已由前面的行设置"},
+    {"outside the band", "超出频段"},
+    {"not on the 5 / 6.25 kHz raster", "不在 5 / 6.25 kHz 步进上"},
+    {"tone not in the radio's lists", "对讲机不支持该亚音"},
+    {"unknown tone mode", "未知的亚音方式"},
+    {"unknown mode (the radio has FM and NFM)", "未知的调制方式（对讲机只有 FM 和 NFM）"},
+    {"unknown duplex", "未知的双工方式"},
+    {"DTCS polarity is two letters, N (normal) or R (reversed), for transmit then receive",
      "DTCS 极性应为两个字母，N（正常）或 R（反相），依次为发射、接收"},
 };
 
 // In the order of CsvFileError.
 const LangText FileErrorTexts[] = {
-    {"", "", ""},
-    {"",
-     "No header row naming a Frequency column was found: the file is not a channel list in "
+    {"", ""},
+    {"No header row naming a Frequency column was found: the file is not a channel list in "
      "the community CSV layout.",
      "未找到含 Frequency 列的标题行：该文件不是社区 CSV 格式的信道表。"},
-    {"",
-     "The header has no Location column: fill the channels from 1 in file order instead "
+    {"The header has no Location column: fill the channels from 1 in file order instead "
      "(--renumber).",
      "标题行没有 Location 列：请改为按文件顺序从 1 开始填充信道（--renumber）。"},
-    {"",
-     "The file is in UTF-16: save it as UTF-8 (in a spreadsheet, \"CSV UTF-8\") and import "
+    {"The file is in UTF-16: save it as UTF-8 (in a spreadsheet, \"CSV UTF-8\") and import "
      "it again.",
      "该文件为 UTF-16 编码：请另存为 UTF-8（电子表格中选择“CSV UTF-8”）后再导入。"},
 };
@@ -61,23 +58,23 @@ struct Label {
     LangText text;
 };
 const Label FieldLabels[] = {
-    {K::RxFreq, {"", "RX", "接收"}},      {K::TxFreq, {"", "TX", "发射"}},
-    {K::RxCode, {"", "Dec", "解码"}},     {K::TxCode, {"", "Enc", "编码"}},
-    {K::TxPower, {"", "Power", "功率"}},  {K::ScanAdd, {"", "Scan add", "扫描添加"}},
-    {K::WideNarrow, {"", "W/N", "带宽"}},
+    {K::RxFreq, {"RX", "接收"}},      {K::TxFreq, {"TX", "发射"}},
+    {K::RxCode, {"Dec", "解码"}},     {K::TxCode, {"Enc", "编码"}},
+    {K::TxPower, {"Power", "功率"}},  {K::ScanAdd, {"Scan add", "扫描添加"}},
+    {K::WideNarrow, {"W/N", "带宽"}},
 };
 
-const LangText Row{"", "Row ", "第 "};
-const LangText RowEnd{"", "", " 行"};
-const LangText Channel{"", "channel ", "信道 "};
-const LangText ChannelCap{"", "Channel ", "信道 "};
-const LangText Cleared{"", "Cleared", "清除"};
-const LangText Sep{"", ", ", "，"};
-const LangText Colon{"", ": ", "："};
+const LangText Row{"Row ", "第 "};
+const LangText RowEnd{"", " 行"};
+const LangText Channel{"channel ", "信道 "};
+const LangText ChannelCap{"Channel ", "信道 "};
+const LangText Cleared{"Cleared", "清除"};
+const LangText Sep{", ", "，"};
+const LangText Colon{": ", "："};
 const LangText Dropped{
-    "", "Not imported, the radio has no place for them: ", "未导入（对讲机无处存放）："};
-const LangText ListSep{"", ", ", "、"};
-const LangText Summary{"", "Rows imported: %1; rows skipped: %2; channels cleared: %3.",
+    "Not imported, the radio has no place for them: ", "未导入（对讲机无处存放）："};
+const LangText ListSep{", ", "、"};
+const LangText Summary{"Rows imported: %1; rows skipped: %2; channels cleared: %3.",
                        "导入行数：%1；跳过行数：%2；清除信道数：%3。"};
 
 std::string LabelOf(K kind, int language) {

@@ -14,29 +14,28 @@ namespace {
 
 // In the order of FileFault::Kind, from DiskFull on.
 const std::array<LangText, 12> Reasons{{
-    {"", "The disk is full.", "磁盘已满。"},
-    {"", "No permission for the file or its folder.", "没有访问该文件或其文件夹的权限。"},
-    {"", "The file is read-only.", "该文件是只读的。"},
-    {"", "The disk is read-only (read-only file system).", "磁盘是只读的（只读文件系统）。"},
-    {"", "The folder does not exist.", "文件夹不存在。"},
-    {"", "The name belongs to a folder or a device, not to a file.",
+    {"The disk is full.", "磁盘已满。"},
+    {"No permission for the file or its folder.", "没有访问该文件或其文件夹的权限。"},
+    {"The file is read-only.", "该文件是只读的。"},
+    {"The disk is read-only (read-only file system).", "磁盘是只读的（只读文件系统）。"},
+    {"The folder does not exist.", "文件夹不存在。"},
+    {"The name belongs to a folder or a device, not to a file.",
      "该名称属于文件夹或设备，而不是文件。"},
-    {"", "The file does not exist.", "文件不存在。"},
-    {"", "", ""}, // WrongSize: see SizeText
-    {"", "The system reported: ", "系统报告："},
-    {"", "No new file can be made in this folder.", "无法在此文件夹中新建文件。"},
-    {"", "The file is larger than %1 bytes, far more than it can hold.",
+    {"The file does not exist.", "文件不存在。"},
+    {"", ""}, // WrongSize: see SizeText
+    {"The system reported: ", "系统报告："},
+    {"No new file can be made in this folder.", "无法在此文件夹中新建文件。"},
+    {"The file is larger than %1 bytes, far more than it can hold.",
      "文件大于 %1 字节，远超其应有的大小。"},
-    {"", "The file is damaged at line %1: it is not in the form expected there.",
+    {"The file is damaged at line %1: it is not in the form expected there.",
      "文件第 %1 行已损坏：该处不是预期的格式。"},
 }};
 
-const LangText DataFileSize{"", "A data file holds exactly %1 bytes; this file holds %2.",
+const LangText DataFileSize{"A data file holds exactly %1 bytes; this file holds %2.",
                             "数据文件恰好为 %1 字节；该文件为 %2 字节。"};
-const LangText ImageSize{"", "A memory image (backup) holds exactly %1 bytes; this file holds %2.",
+const LangText ImageSize{"A memory image (backup) holds exactly %1 bytes; this file holds %2.",
                          "内存映像（备份）恰好为 %1 字节；该文件为 %2 字节。"};
-const LangText EitherSize{"",
-                          "A data file holds exactly %1 bytes and a memory image %3; this file "
+const LangText EitherSize{"A data file holds exactly %1 bytes and a memory image %3; this file "
                           "holds %2.",
                           "数据文件恰好为 %1 字节，内存映像为 %3 字节；该文件为 %2 字节。"};
 

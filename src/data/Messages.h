@@ -5,10 +5,16 @@
 
 namespace rv {
 
-/// A two-language text: element 1 English, element 2 Chinese, element 0 unused.
-using LangText = std::array<std::string, 3>;
-
 enum Language : int { English = 1, Chinese = 2 };
+
+/// A text in both of the program's languages; `text[language]` picks one.
+struct LangText {
+    std::string en;
+    std::string zh;
+    const std::string& operator[](int language) const { return language == Chinese ? zh : en; }
+    std::string& operator[](int language) { return language == Chinese ? zh : en; }
+    bool operator==(const LangText&) const = default;
+};
 
 /// The messages shared by every part of the program, in both languages.
 enum class Msg {

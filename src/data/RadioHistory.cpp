@@ -197,12 +197,13 @@ std::vector<HistoryEntry> ParseHistory(std::string_view text) {
 }
 
 std::string OperationText(const std::string& operation, int language) {
-    static const std::vector<LangText> texts{{"read", "read", "读取"},
-                                             {"write", "write", "写入"},
-                                             {"restore", "restore", "恢复"},
-                                             {"fleet write", "fleet write", "批量写入"}};
-    for (const auto& t : texts)
-        if (t[0] == operation) return t[language == Chinese ? 2 : 1];
+    static const std::vector<std::pair<std::string, LangText>> texts{
+        {"read", {"read", "读取"}},
+        {"write", {"write", "写入"}},
+        {"restore", {"restore", "恢复"}},
+        {"fleet write", {"fleet write", "批量写入"}}};
+    for (const auto& [key, text] : texts)
+        if (key == operation) return text[language];
     return operation;
 }
 

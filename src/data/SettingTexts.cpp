@@ -7,34 +7,34 @@ namespace rv {
 
 namespace {
 
-const LangText OffWord{"", "Off", "关"};
-const LangText OnWord{"", "On", "开"};
-const LangText NoneWord{"", "None", "无"};
-const LangText AllWord{"", "All", "所有"};
+const LangText OffWord{"Off", "关"};
+const LangText OnWord{"On", "开"};
+const LangText NoneWord{"None", "无"};
+const LangText AllWord{"All", "所有"};
 
 /// A list whose entries read the same in both languages, stored by list position.
 ChoiceList Plain(std::initializer_list<const char*> texts) {
     ChoiceList l;
     for (const char* t : texts)
-        l.push_back({static_cast<int>(l.size()), {"", t, t}});
+        l.push_back({static_cast<int>(l.size()), {t, t}});
     return l;
 }
 
 /// Key function names by stored code; 0 is a second name for reserved code 1.
 const ChoiceList KeyFunctionNames{
-    {255, {"", "None", "无"}},
-    {0, {"", "Reserved1", "保留1"}},
-    {1, {"", "Reserved1", "保留1"}},
-    {2, {"", "Key Lock", "按键锁定"}},
-    {3, {"", "Key Lock with Backup", "按键锁定及备份"}},
-    {4, {"", "Monitor", "监听"}},
-    {5, {"", "Monitor Momentary", "监听瞬时"}},
-    {6, {"", "Scan", "扫描"}},
-    {7, {"", "Scan+Temporary Delete", "扫描+暂时删除"}},
-    {8, {"", "Reserved2", "保留2"}},
-    {9, {"", "Squelch Off", "取消静噪"}},
-    {10, {"", "Squelch Off Momentary", "瞬时取消静噪"}},
-    {11, {"", "Temporary Delete", "暂时删除"}},
+    {255, {"None", "无"}},
+    {0, {"Reserved1", "保留1"}},
+    {1, {"Reserved1", "保留1"}},
+    {2, {"Key Lock", "按键锁定"}},
+    {3, {"Key Lock with Backup", "按键锁定及备份"}},
+    {4, {"Monitor", "监听"}},
+    {5, {"Monitor Momentary", "监听瞬时"}},
+    {6, {"Scan", "扫描"}},
+    {7, {"Scan+Temporary Delete", "扫描+暂时删除"}},
+    {8, {"Reserved2", "保留2"}},
+    {9, {"Squelch Off", "取消静噪"}},
+    {10, {"Squelch Off Momentary", "瞬时取消静噪"}},
+    {11, {"Temporary Delete", "暂时删除"}},
 };
 
 /// The revert channels each priority mode offers, in list order.
@@ -49,7 +49,7 @@ const Choice* Find(const ChoiceList& list, int value) {
 } // namespace
 
 const std::string& InLanguage(const LangText& t, int language) {
-    return t[language == Chinese ? 2 : 1];
+    return t[language];
 }
 
 std::string ChoiceText(const ChoiceList& list, int value, int language) {
@@ -102,15 +102,15 @@ std::string KeyFunctionText(int code, int language) {
 
 const ChoiceList& PriorityModeChoices() {
     static const ChoiceList l{
-        {0, {"", "None", "无"}}, {1, {"", "Fixd", "固定"}}, {2, {"", "Selected", "选定"}}};
+        {0, {"None", "无"}}, {1, {"Fixd", "固定"}}, {2, {"Selected", "选定"}}};
     return l;
 }
 
 const ChoiceList& RevertChannelChoices() {
-    static const ChoiceList l{{0, {"", "Selected", "选定"}},
-                              {1, {"", "Selected+Talk Back", "选定+当前通话"}},
-                              {2, {"", "Priority", "优先"}},
-                              {3, {"", "Priority+Talk Back", "优先+当前通话"}}};
+    static const ChoiceList l{{0, {"Selected", "选定"}},
+                              {1, {"Selected+Talk Back", "选定+当前通话"}},
+                              {2, {"Priority", "优先"}},
+                              {3, {"Priority+Talk Back", "优先+当前通话"}}};
     return l;
 }
 
@@ -145,9 +145,9 @@ const ChoiceList& DigitTimeChoices() {
 
 const ChoiceList& DCodeChoices() {
     static const ChoiceList l = [] {
-        ChoiceList c{{0, {"", "D Code", "D 码"}}};
+        ChoiceList c{{0, {"D Code", "D 码"}}};
         for (int n = 1; n <= 16; ++n)
-            c.push_back({n, {"", std::to_string(n) + "s", std::to_string(n) + "秒"}});
+            c.push_back({n, {std::to_string(n) + "s", std::to_string(n) + "秒"}});
         return c;
     }();
     return l;
@@ -155,19 +155,19 @@ const ChoiceList& DCodeChoices() {
 
 const ChoiceList& CallAlertChoices() {
     static const ChoiceList l{
-        {0, OffWord}, {1, {"", "Normal", "常规"}}, {2, {"", "Continuous", "连续"}}};
+        {0, OffWord}, {1, {"Normal", "常规"}}, {2, {"Continuous", "连续"}}};
     return l;
 }
 
 const ChoiceList& TranspondChoices() {
     static const ChoiceList l{
-        {0, OffWord}, {1, {"", "Alert", "告警"}}, {2, {"", "ID Code", "ID 码"}}};
+        {0, OffWord}, {1, {"Alert", "告警"}}, {2, {"ID Code", "ID 码"}}};
     return l;
 }
 
 const ChoiceList& StunTypeChoices() {
-    static const ChoiceList l{{0, {"", "TX Inhibit", "发射抑制"}},
-                              {1, {"", "TX/RX Inhibit", "发射/接收 抑制"}}};
+    static const ChoiceList l{{0, {"TX Inhibit", "发射抑制"}},
+                              {1, {"TX/RX Inhibit", "发射/接收 抑制"}}};
     return l;
 }
 
@@ -175,7 +175,7 @@ const ChoiceList& GroupCodeChoices() {
     static const ChoiceList l = [] {
         ChoiceList c{{0, OffWord}};
         for (char code : std::string("ABCD*#"))
-            c.push_back({code, {"", std::string(1, code), std::string(1, code)}});
+            c.push_back({code, {std::string(1, code), std::string(1, code)}});
         return c;
     }();
     return l;
@@ -197,7 +197,7 @@ std::string AllText(int language) {
 }
 
 const ChoiceList& MicSensitivityChoices() {
-    static const ChoiceList l{{0, {"", "Normal", "常规"}}, {1, {"", "High", "高"}}};
+    static const ChoiceList l{{0, {"Normal", "常规"}}, {1, {"High", "高"}}};
     return l;
 }
 
@@ -211,21 +211,21 @@ int PriorityChannelsOfModel(const std::string& modelCode) {
 
 const ChoiceList& VoiceChoices() {
     static const ChoiceList l{{0, OffWord},
-                              {1, {"", "Chinese", "中文"}},
-                              {2, {"", "English", "英语"}},
-                              {3, {"", "Russian", "俄语"}}};
+                              {1, {"Chinese", "中文"}},
+                              {2, {"English", "英语"}},
+                              {3, {"Russian", "俄语"}}};
     return l;
 }
 
 const ChoiceList& PttIdModeChoices() {
-    static const ChoiceList l{{0, {"", "DTMF", "DTMF(双音多频)"}},
-                              {1, {"", "FleetSync", "FleetSync(队列同步)"}}};
+    static const ChoiceList l{{0, {"DTMF", "DTMF(双音多频)"}},
+                              {1, {"FleetSync", "FleetSync(队列同步)"}}};
     return l;
 }
 
 const ChoiceList& PttIdTypeChoices() {
     static const ChoiceList l{
-        {0, {"", "BOT", "发射开始"}}, {1, {"", "EOT", "发射结束"}}, {2, {"", "Both", "两者"}}};
+        {0, {"BOT", "发射开始"}}, {1, {"EOT", "发射结束"}}, {2, {"Both", "两者"}}};
     return l;
 }
 

@@ -13,13 +13,13 @@ namespace {
 
 using K = rv::ChannelFieldKind;
 
-const rv::LangText PasteRefused{"", "Nothing was pasted: these cells are not taken.",
+const rv::LangText PasteRefused{"Nothing was pasted: these cells are not taken.",
                                 "未粘贴任何内容：以下单元格无法接受。"};
-const rv::LangText TypedRefused{"", "This entry is not taken; the cell keeps its value.",
+const rv::LangText TypedRefused{"This entry is not taken; the cell keeps its value.",
                                 "此输入无法接受；单元格保持原值。"};
-const rv::LangText RefusedLine{"", "Channel %1, %2: \"%3\" - %4", "信道 %1，%2：“%3” - %4"};
+const rv::LangText RefusedLine{"Channel %1, %2: \"%3\" - %4", "信道 %1，%2：“%3” - %4"};
 const rv::LangText TooManyRows{
-    "", "Nothing was pasted: %1 rows from channel %2 need channels up to %3, and the last is 16.",
+    "Nothing was pasted: %1 rows from channel %2 need channels up to %3, and the last is 16.",
     "未粘贴任何内容：从信道 %2 起的 %1 行需要用到信道 %3，而最后一个信道是 16。"};
 
 // The heading a field is shown under: the grid's column, or the dialog's label.

@@ -8,65 +8,65 @@ namespace rv::ui::ChannelTexts {
 
 /// Column headers of the channel grid, by column.
 inline const std::array<rv::LangText, 11> GridHeaders{{
-    {"", "CH No.", "信道"},
-    {"", "RX Frequency", "接收频率"},
-    {"", "TX FreQuency", "发射频率"},
-    {"", "QT/DQT Dec", "解码"},
-    {"", "QT/DQT Enc", "编码"},
-    {"", "TX Power", "发射功率"},
-    {"", "Scan Add", "扫描添加"},
-    {"", "Opt Signal", "可选信令"},
-    {"", "PTT ID", "PTT ID"},
-    {"", "W/N", "带宽"},
-    {"", "more", "更多"},
+    {"CH No.", "信道"},
+    {"RX Frequency", "接收频率"},
+    {"TX FreQuency", "发射频率"},
+    {"QT/DQT Dec", "解码"},
+    {"QT/DQT Enc", "编码"},
+    {"TX Power", "发射功率"},
+    {"Scan Add", "扫描添加"},
+    {"Opt Signal", "可选信令"},
+    {"PTT ID", "PTT ID"},
+    {"W/N", "带宽"},
+    {"more", "更多"},
 }};
 
 /// The grid window's caption before the channel number.
-inline const rv::LangText GridCaption{"", "Channel Information[Channel -", "信道信息[信道 -"};
+inline const rv::LangText GridCaption{"Channel Information[Channel -", "信道信息[信道 -"};
 /// The grid's button that opens the channel edit dialog, and the dialog's caption.
-inline const rv::LangText ChannelEdit{"", "Channel", "信道编辑"};
-inline const rv::LangText Close{"", "&Close", "关闭(&C)"};
-inline const rv::LangText Help{"", "&Help", "帮助(&H)"};
+inline const rv::LangText ChannelEdit{"Channel", "信道编辑"};
+inline const rv::LangText Close{"&Close", "关闭(&C)"};
+inline const rv::LangText Help{"&Help", "帮助(&H)"};
 
 /// The dialog's selector label and its row labels, top to bottom.
-inline const rv::LangText SelectorLabel{"", "Channel Edit", "信道"};
+inline const rv::LangText SelectorLabel{"Channel Edit", "信道"};
 inline const std::array<rv::LangText, 11> DialogLabels{{
-    {"", "Receive Frequency", "接收频率"},
-    {"", "Transmit Frequency", "发射频率"},
-    {"", "QT/DQT Decode", "QT/DQT 解码"},
-    {"", "QT/DQT Encode", "QT/DQT 编码"},
-    {"", "Option Signalling", "可选信令"},
-    {"", "SP Unmute", "SP不静音"},
-    {"", "TX Power", "发射功率"},
-    {"", "Wide/Narrow", "宽带/窄带"},
-    {"", "Busy Channel Lockout", "繁忙信道锁定"},
-    {"", "PTT ID", "PTT ID"},
-    {"", "Autodial Memory", "自动拨号存储器"},
+    {"Receive Frequency", "接收频率"},
+    {"Transmit Frequency", "发射频率"},
+    {"QT/DQT Decode", "QT/DQT 解码"},
+    {"QT/DQT Encode", "QT/DQT 编码"},
+    {"Option Signalling", "可选信令"},
+    {"SP Unmute", "SP不静音"},
+    {"TX Power", "发射功率"},
+    {"Wide/Narrow", "宽带/窄带"},
+    {"Busy Channel Lockout", "繁忙信道锁定"},
+    {"PTT ID", "PTT ID"},
+    {"Autodial Memory", "自动拨号存储器"},
 }};
 inline const std::array<rv::LangText, 3> CheckLabels{{
-    {"", "Beat Shift", "拍频偏移"},
-    {"", "Scan Add", "扫描添加"},
-    {"", "Compander", "压扩器"},
+    {"Beat Shift", "拍频偏移"},
+    {"Scan Add", "扫描添加"},
+    {"Compander", "压扩器"},
 }};
 
 /// The grid's context menu.
-inline const rv::LangText CopyChannels{"", "Copy Channels", "复制信道"};
-inline const rv::LangText PasteChannels{"", "Paste Channels", "粘贴信道"};
-inline const rv::LangText Undo{"", "Undo", "撤销"};
-inline const rv::LangText Redo{"", "Redo", "重做"};
+inline const rv::LangText CopyChannels{"Copy Channels", "复制信道"};
+inline const rv::LangText PasteChannels{"Paste Channels", "粘贴信道"};
+inline const rv::LangText Undo{"Undo", "撤销"};
+inline const rv::LangText Redo{"Redo", "重做"};
 
 /// Operations on whole channels, in the grid's context menu and the Edit menu; the same
 /// words name their undo steps.
-inline const rv::LangText InsertChannel{"", "Insert Empty Channel", "插入空信道"};
-inline const rv::LangText DeleteChannels{"", "Delete Channels, Close Gap", "删除信道并补齐"};
-inline const rv::LangText MoveUp{"", "Move Channel Up", "信道上移"};
-inline const rv::LangText MoveDown{"", "Move Channel Down", "信道下移"};
-inline const rv::LangText SortByRx{"", "Sort by RX Frequency", "按接收频率排序"};
+inline const rv::LangText InsertChannel{"Insert Empty Channel", "插入空信道"};
+inline const rv::LangText DeleteChannels{"Delete Channels, Close Gap", "删除信道并补齐"};
+inline const rv::LangText MoveUp{"Move Channel Up", "信道上移"};
+inline const rv::LangText MoveDown{"Move Channel Down", "信道下移"};
+inline const rv::LangText SortByRx{"Sort by RX Frequency", "按接收频率排序"};
 /// "%1" is the column heading.
-inline const rv::LangText FillColumn{"", "Set %1 of Selected Channels", "设置所选信道的%1"};
-inline const rv::LangText ChannelsMenu{"", "Channels", "信道"};
+inline const rv::LangText FillColumn{"Set %1 of Selected Channels", "设置所选信道的%1"};
+inline const rv::LangText ChannelsMenu{"Channels", "信道"};
 inline const rv::LangText Channel16InUse{
-    "", "Channel 16 is in use: no channel can move down to make room. Delete a channel first.",
+    "Channel 16 is in use: no channel can move down to make room. Delete a channel first.",
     "信道 16 已使用，无法下移信道以腾出位置。请先删除一个信道。"};
 
 } // namespace rv::ui::ChannelTexts

@@ -21,11 +21,11 @@ namespace {
 
 using L = rv::LangText;
 
-const L Caption{"", "DTMF", "DTMF(双音多频)"};
+const L Caption{"DTMF", "DTMF(双音多频)"};
 const std::array<L, 3> TabCaptions{
-    {{"", "Encode", "编码"}, {"", "Decode", "解码"}, {"", "Autodial Memory", "自动拨号存储器"}}};
-const L StunCaption{"", "Stun", "Stun"};
-const std::array<L, 2> GridHeaders{{{"", "No.", "编号"}, {"", "D Code", "D 码"}}};
+    {{"Encode", "编码"}, {"Decode", "解码"}, {"Autodial Memory", "自动拨号存储器"}}};
+const L StunCaption{"Stun", "Stun"};
+const std::array<L, 2> GridHeaders{{{"No.", "编号"}, {"D Code", "D 码"}}};
 
 const char* const Combo1Keys[] = {"dtmf.speed", "dtmf.first_digit_time", "dtmf.first_digit_delay",
                                   "dtmf.star_hash_tone", "dtmf.d_code_assignment"};

@@ -9,7 +9,7 @@
 namespace rv::ui {
 
 namespace {
-const rv::LangText Caption{"", "Embedded Message", "嵌入信息"};
+const rv::LangText Caption{"Embedded Message", "嵌入信息"};
 }
 
 FrmEmbMsg::FrmEmbMsg(AppContext& ctx, QWidget* parent)

@@ -23,9 +23,9 @@ namespace {
 
 using L = rv::LangText;
 
-const L Caption{"", "FleetSync", "FleetSync(队列同步)"};
-const std::array<L, 2> TabCaptions{{{"", "FleetSync", "队列同步"}, {"", "Fleet List", "队列表"}}};
-const std::array<L, 3> GridHeaders{{{"", "No.", "编号"}, {"", "Fleet", "队列"}, {"", "ID", "ID"}}};
+const L Caption{"FleetSync", "FleetSync(队列同步)"};
+const std::array<L, 2> TabCaptions{{{"FleetSync", "队列同步"}, {"Fleet List", "队列表"}}};
+const std::array<L, 3> GridHeaders{{{"No.", "编号"}, {"Fleet", "队列"}, {"ID", "ID"}}};
 
 enum Box { OwnFleet, OwnId, Baud, TxDelay, MsgTimer };
 enum Column { NoCol, FleetCol, IdCol };

@@ -11,7 +11,7 @@ namespace rv::ui {
 
 namespace {
 
-const rv::LangText Caption{"", "Key Assignment", "键设定"};
+const rv::LangText Caption{"Key Assignment", "键设定"};
 
 } // namespace
 

@@ -17,9 +17,9 @@ namespace {
 
 using L = rv::LangText;
 
-const L Caption{"", "Optional Features", "可选功能"};
-const L VoxFrame{"", "VOX", "VOX(声控发射)"};
-const L ModeFrame{"", "Mode", "模式"};
+const L Caption{"Optional Features", "可选功能"};
+const L VoxFrame{"VOX", "VOX(声控发射)"};
+const L ModeFrame{"Mode", "模式"};
 
 const char* const Combo1Keys[] = {"optional.time_out_timer", "optional.tot_pre_alert",
                                   "optional.squelch_level", "optional.mic_sensitivity",

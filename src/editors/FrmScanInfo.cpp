@@ -11,7 +11,7 @@ namespace rv::ui {
 
 namespace {
 
-const rv::LangText Caption{"", "Scan Information", "扫描信息"};
+const rv::LangText Caption{"Scan Information", "扫描信息"};
 enum Box { Priority, PriorityCh, LookBackA, LookBackB, Revert, Dropout, TxDwell };
 const char* const Keys[] = {"scan.priority",         "scan.priority_channel",
                             "scan.look_back_time_a", "scan.look_back_time_b",

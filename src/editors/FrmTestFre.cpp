@@ -16,9 +16,9 @@ namespace {
 
 using L = rv::LangText;
 
-const L Caption{"", "Test Frequency", "测试频率"};
+const L Caption{"Test Frequency", "测试频率"};
 const std::array<L, 3> Headers{
-    {{"", "Chennal", "信道"}, {"", "RX[MHz]", "接收[MHz]"}, {"", "TX[MHz]", "发射[MHz]"}}};
+    {{"Chennal", "信道"}, {"RX[MHz]", "接收[MHz]"}, {"TX[MHz]", "发射[MHz]"}}};
 
 enum Column { ChannelCol, RxCol, TxCol };
 constexpr int Rows = 16;

@@ -19,8 +19,8 @@ namespace rv::ui {
 
 namespace {
 
-const rv::LangText CloseCaption{"", "&Close", "关闭(&C)"};
-const rv::LangText HelpCaption{"", "&Help", "帮助(&H)"};
+const rv::LangText CloseCaption{"&Close", "关闭(&C)"};
+const rv::LangText HelpCaption{"&Help", "帮助(&H)"};
 
 bool IsClipboardKey(const QKeyEvent* e) {
     if (e->matches(QKeySequence::Copy) || e->matches(QKeySequence::Paste) ||

@@ -13,8 +13,8 @@ using rv::service::WriteOf;
 namespace {
 
 const rv::LangText PointNames[7] = {
-    {"", "Test", "测试"},  {"", "Low", "低"},  {"", "Low'", "较低"},  {"", "Center", "中心"},
-    {"", "High'", "较高"}, {"", "High", "高"}, {"", "Narrow", "窄带"}};
+    {"Test", "测试"},  {"Low", "低"},  {"Low'", "较低"},  {"Center", "中心"},
+    {"High'", "较高"}, {"High", "高"}, {"Narrow", "窄带"}};
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';

@@ -98,7 +98,7 @@ void AlignmentJob::note(TestNote n) {
 std::optional<bool> AlignmentJob::askRetry() {
     if (retriesLeft_ <= 0) {
         problem_ = QString::fromStdString(
-            rv::link::LinkText(rv::LangText{"", "The radio stopped answering in test mode.",
+            rv::link::LinkText(rv::LangText{"The radio stopped answering in test mode.",
                                             "对讲机在测试模式中停止应答。"},
                                language_));
         return false;

@@ -30,18 +30,18 @@ const std::vector<ModelBands>& BandTable() {
     return table;
 }
 
-const rv::LangText ModelTypeField{"", "Model type", "机型类型"};
-const rv::LangText BandField{"", "Band code", "频段代码"};
-const rv::LangText SerialField{"", "Serial number", "序号"};
-const rv::LangText VersionField{"", "Version", "版本"};
+const rv::LangText ModelTypeField{"Model type", "机型类型"};
+const rv::LangText BandField{"Band code", "频段代码"};
+const rv::LangText SerialField{"Serial number", "序号"};
+const rv::LangText VersionField{"Version", "版本"};
 
-const rv::LangText UnknownModelText{"", "Unknown model type \"%1\": choose one of %2.",
+const rv::LangText UnknownModelText{"Unknown model type \"%1\": choose one of %2.",
                                     "未知机型类型“%1”：请选择 %2 之一。"};
-const rv::LangText BandCodeText{"", "A band code is a number 0 to 255, not %1.",
+const rv::LangText BandCodeText{"A band code is a number 0 to 255, not %1.",
                                 "频段代码应为 0 到 255 的数字，而不是 %1。"};
-const rv::LangText TooLongText{"", "The %1 takes at most %2 characters; \"%3\" has %4.",
+const rv::LangText TooLongText{"The %1 takes at most %2 characters; \"%3\" has %4.",
                                "%1最多 %2 个字符，“%3”有 %4 个。"};
-const rv::LangText NotAsciiText{"", "The %1 takes characters 1 to 127 only.",
+const rv::LangText NotAsciiText{"The %1 takes characters 1 to 127 only.",
                                 "%1只能使用代码 1 到 127 的字符。"};
 
 constexpr std::size_t SerialWidth = decltype(RadioData::SerialNumber)::size();

@@ -9,8 +9,8 @@ namespace rv::ui {
 
 namespace {
 
-const rv::LangText Heading{"", "Alignment of radio %1, read %2", "对讲机 %1 的校准数据，读取于 %2"};
-const rv::LangText ItemWord{"", "Item", "项目"};
+const rv::LangText Heading{"Alignment of radio %1, read %2", "对讲机 %1 的校准数据，读取于 %2"};
+const rv::LangText ItemWord{"Item", "项目"};
 
 QString Cell(const QString& text, const char* tag = "td") {
     return QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), text.toHtmlEscaped());

@@ -20,36 +20,33 @@ using rv::LangText;
 using rv::jobs::PointChange;
 using rv::jobs::PointLabel;
 
-const LangText Title{"", "Restore Alignment", "恢复校准数据"};
+const LangText Title{"Restore Alignment", "恢复校准数据"};
 const LangText Columns[3] = {
-    {"", "Point", "数据点"}, {"", "Now", "当前值"}, {"", "Kept", "保存值"}};
-const LangText WriteCaption{"", "&Write", "写入(&W)"};
-const LangText CloseCaption{"", "&Close", "关闭(&C)"};
-const LangText Reading{"", "Reading the radio's alignment...", "正在读取对讲机的校准数据……"};
-const LangText Same{"", "The radio holds the kept alignment: nothing differs.",
+    {"Point", "数据点"}, {"Now", "当前值"}, {"Kept", "保存值"}};
+const LangText WriteCaption{"&Write", "写入(&W)"};
+const LangText CloseCaption{"&Close", "关闭(&C)"};
+const LangText Reading{"Reading the radio's alignment...", "正在读取对讲机的校准数据……"};
+const LangText Same{"The radio holds the kept alignment: nothing differs.",
                     "对讲机中的校准数据与保存的相同。"};
-const LangText Unwritable{"", "(test mode cannot write it)", "（测试模式无法写入）"};
-const LangText Writing{"", "Writing and reading back...", "正在写入并读回……"};
-const LangText Verified{"",
-                        "Restored: %1 points written, and the whole alignment reads back as kept.",
+const LangText Unwritable{"(test mode cannot write it)", "（测试模式无法写入）"};
+const LangText Writing{"Writing and reading back...", "正在写入并读回……"};
+const LangText Verified{"Restored: %1 points written, and the whole alignment reads back as kept.",
                         "已恢复：写入 %1 个数据点，整个校准数据读回与保存的一致。"};
-const LangText NotVerified{"", "Not restored. These points differ from the kept alignment: %1",
+const LangText NotVerified{"Not restored. These points differ from the kept alignment: %1",
                            "未恢复。以下数据点与保存的校准数据不同：%1"};
-const LangText Moved{"", "These points were not chosen but changed: %1",
+const LangText Moved{"These points were not chosen but changed: %1",
                      "以下数据点未被选择却已改变：%1"};
-const LangText Sharing{"",
-                       "The radio keeps one value for these points: writing %1 also sets %2. "
+const LangText Sharing{"The radio keeps one value for these points: writing %1 also sets %2. "
                        "Write them all?",
                        "对讲机为这些数据点只保存一个值：写入 %1 也会改变 %2。全部写入吗？"};
-const LangText Interrupted{"", "Test mode ended before the restore was read back.",
+const LangText Interrupted{"Test mode ended before the restore was read back.",
                            "恢复尚未读回，测试模式已结束。"};
-const LangText Choose{"", "Kept Alignment", "保存的校准数据"};
-const LangText OtherSerial{"",
-                           "This alignment was kept from radio %1, but the radio connected is "
+const LangText Choose{"Kept Alignment", "保存的校准数据"};
+const LangText OtherSerial{"This alignment was kept from radio %1, but the radio connected is "
                            "%2. Write another radio's alignment to this one?",
                            "此校准数据保存自序号为 %1 的对讲机，而当前连接的对讲机序号为 %2。"
                            "要把另一台对讲机的校准数据写入这台吗？"};
-const LangText Unknown{"", "(unknown)", "（未知）"};
+const LangText Unknown{"(unknown)", "（未知）"};
 
 rv::jobs::TuneBlock BlockOf(const rv::service::Bytes& b) {
     rv::jobs::TuneBlock out{};

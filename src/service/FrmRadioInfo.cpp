@@ -19,12 +19,12 @@ namespace rv::ui {
 
 namespace {
 
-const rv::LangText TitleText{"", "Radio Information", "对讲机信息"};
-const rv::LangText ModelText{"", "Model Type", "机型类型"};
-const rv::LangText BandText{"", "Frequency", "频率"};
-const rv::LangText SerialText{"", "Serial Number", "序号"};
+const rv::LangText TitleText{"Radio Information", "对讲机信息"};
+const rv::LangText ModelText{"Model Type", "机型类型"};
+const rv::LangText BandText{"Frequency", "频率"};
+const rv::LangText SerialText{"Serial Number", "序号"};
 const rv::LangText TestModeBusyText{
-    "", "Test mode is using the port. Close the Test Mode window first.",
+    "Test mode is using the port. Close the Test Mode window first.",
     "测试模式正在使用端口。请先关闭测试模式窗口。"};
 
 } // namespace

@@ -17,20 +17,19 @@ namespace rv::ui {
 
 namespace {
 
-const rv::LangText TitleText{"", "Set Radio Information", "设置对讲机信息"};
-const rv::LangText ReadText{"", "&Read", "读出(&R)"};
-const rv::LangText WriteText{"", "&Write", "写入(&W)"};
-const rv::LangText TimeSyncText{"", "&Time Sync", "时间同步(&T)"};
-const rv::LangText CloseText{"", "&Close", "关闭(&C)"};
+const rv::LangText TitleText{"Set Radio Information", "设置对讲机信息"};
+const rv::LangText ReadText{"&Read", "读出(&R)"};
+const rv::LangText WriteText{"&Write", "写入(&W)"};
+const rv::LangText TimeSyncText{"&Time Sync", "时间同步(&T)"};
+const rv::LangText CloseText{"&Close", "关闭(&C)"};
 const rv::LangText BandKeptText{
-    "",
     "The band stays as the radio holds it (code %1). The radio's codes for these bands are "
     "not known, so the band cannot be changed here.",
     "频段保持对讲机中的设置（代码 %1）。这些频段在对讲机中的代码未知，因此不能在此更改。"};
 
-const rv::LangText NothingChangedText{"", "Nothing was changed, so nothing is written.",
+const rv::LangText NothingChangedText{"Nothing was changed, so nothing is written.",
                                       "没有更改任何内容，因此不写入。"};
-const rv::LangText ConfirmText{"", "Write these changes to the radio?\n\n%1",
+const rv::LangText ConfirmText{"Write these changes to the radio?\n\n%1",
                                "将以下更改写入对讲机？\n\n%1"};
 
 QPushButton* button(const char* name, QWidget* parent) {

@@ -23,23 +23,23 @@ namespace {
 using rv::LangText;
 
 struct Captions {
-    LangText title{"", "Test Mode", "测试模式"};
-    LangText channelGroup{"", "Test Channel", "测试信道"};
-    LangText signalGroup{"", "Test Signalling", "测试信令"};
-    LangText channelNo{"", "Channel No.", "信道编号"};
-    LangText signalling{"", "Signalling", "信令"};
-    LangText rx{"", "RX", "接收"};
-    LangText tx{"", "TX", "发射"};
-    LangText wide{"", "&Wide", "宽带(&W)"};
-    LangText narrow{"", "&Narrow", "窄带(&N)"};
-    LangText ptt{"", "&PTT", "&PTT"};
-    LangText tune{"", "&Tuning", "调协模式(&T)"};
-    LangText close{"", "&Close", "关闭(&C)"};
-    LangText print{"", "p&Rint", "打印(&R)"};
+    LangText title{"Test Mode", "测试模式"};
+    LangText channelGroup{"Test Channel", "测试信道"};
+    LangText signalGroup{"Test Signalling", "测试信令"};
+    LangText channelNo{"Channel No.", "信道编号"};
+    LangText signalling{"Signalling", "信令"};
+    LangText rx{"RX", "接收"};
+    LangText tx{"TX", "发射"};
+    LangText wide{"&Wide", "宽带(&W)"};
+    LangText narrow{"&Narrow", "窄带(&N)"};
+    LangText ptt{"&PTT", "&PTT"};
+    LangText tune{"&Tuning", "调协模式(&T)"};
+    LangText close{"&Close", "关闭(&C)"};
+    LangText print{"p&Rint", "打印(&R)"};
 };
 const Captions Cap;
 
-const LangText None{"", "None", "无"};
+const LangText None{"None", "无"};
 
 /// Test signalling 1 to 9: receive and transmit names.
 struct SignalRow {
@@ -47,14 +47,14 @@ struct SignalRow {
 };
 const SignalRow Signals[] = {
     {None, None},
-    {None, {"", "100Hz SW", "100Hz SW"}},
-    {{"", "QT 67.0Hz", "QT 67.0Hz"}, {"", "QT 67.0Hz", "QT 67.0Hz"}},
-    {{"", "QT 151.4Hz", "QT 151.4Hz"}, {"", "QT 151.4Hz", "QT 151.4Hz"}},
-    {{"", "QT 250.3Hz", "QT 250.3Hz"}, {"", "QT 250.3Hz", "QT 250.3Hz"}},
-    {{"", "DQT D023N", "DQT D023N"}, {"", "DQT D023N", "DQT D023N"}},
-    {{"", "DQT D754I", "DQT D754I"}, {"", "DQT D754I", "DQT D754I"}},
-    {{"", "DTMF DEC(159D)", "DTMF DEC(159D)"}, {"", "DTMF DEC(159D)", "DTMF DEC(159D)"}},
-    {None, {"", "DTMF TONE 9", "DTMF 音调 9"}},
+    {None, {"100Hz SW", "100Hz SW"}},
+    {{"QT 67.0Hz", "QT 67.0Hz"}, {"QT 67.0Hz", "QT 67.0Hz"}},
+    {{"QT 151.4Hz", "QT 151.4Hz"}, {"QT 151.4Hz", "QT 151.4Hz"}},
+    {{"QT 250.3Hz", "QT 250.3Hz"}, {"QT 250.3Hz", "QT 250.3Hz"}},
+    {{"DQT D023N", "DQT D023N"}, {"DQT D023N", "DQT D023N"}},
+    {{"DQT D754I", "DQT D754I"}, {"DQT D754I", "DQT D754I"}},
+    {{"DTMF DEC(159D)", "DTMF DEC(159D)"}, {"DTMF DEC(159D)", "DTMF DEC(159D)"}},
+    {None, {"DTMF TONE 9", "DTMF 音调 9"}},
 };
 
 QPushButton* button(const char* name, QWidget* parent) {

@@ -27,23 +27,23 @@ namespace {
 
 using rv::LangText;
 
-const LangText TabNames[6] = {{"", "Test", "测试"},   {"", "Low", "低"},     {"", "Low'", "较低"},
-                              {"", "Center", "中心"}, {"", "High'", "较高"}, {"", "High", "高"}};
-const LangText StartCaption{"", "&Start", "开始(&S)"};
-const LangText OkCaption{"", "&OK", "确定(&O)"};
-const LangText CancelCaption{"", "&Cancel", "取消(&C)"};
-const LangText RxCaption{"", "RX", "接收"};
-const LangText TxCaption{"", "TX", "发射"};
-const LangText RestoreCaption{"", "&Restore...", "恢复(&R)..."};
-const LangText FrequencyAxis{"", "Frequency (MHz)", "频率（MHz）"};
-const LangText ValueAxis{"", "Value", "值"};
-const LangText RadioLegend{"", "Radio", "对讲机"};
-const LangText KeptLegend{"", "Kept", "保存值"};
-const LangText OutOfRange{"", "%1 was not sent: a value is 0 to 255.",
+const LangText TabNames[6] = {{"Test", "测试"},   {"Low", "低"},     {"Low'", "较低"},
+                              {"Center", "中心"}, {"High'", "较高"}, {"High", "高"}};
+const LangText StartCaption{"&Start", "开始(&S)"};
+const LangText OkCaption{"&OK", "确定(&O)"};
+const LangText CancelCaption{"&Cancel", "取消(&C)"};
+const LangText RxCaption{"RX", "接收"};
+const LangText TxCaption{"TX", "发射"};
+const LangText RestoreCaption{"&Restore...", "恢复(&R)..."};
+const LangText FrequencyAxis{"Frequency (MHz)", "频率（MHz）"};
+const LangText ValueAxis{"Value", "值"};
+const LangText RadioLegend{"Radio", "对讲机"};
+const LangText KeptLegend{"Kept", "保存值"};
+const LangText OutOfRange{"%1 was not sent: a value is 0 to 255.",
                           "%1 未发送：数值范围为 0 到 255。"};
-const LangText NotANumber{"", "\"%1\" was not sent: a value is a number 0 to 255.",
+const LangText NotANumber{"\"%1\" was not sent: a value is a number 0 to 255.",
                           "“%1”未发送：数值应为 0 到 255 的数字。"};
-const LangText PortClosed{"", "%1 was not sent: test mode has ended.",
+const LangText PortClosed{"%1 was not sent: test mode has ended.",
                           "%1 未发送：测试模式已结束。"};
 constexpr int LevelIndex = 6;
 constexpr std::size_t TuneBlockBytes = rv::service::TuneBlockSize;

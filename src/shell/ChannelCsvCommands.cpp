@@ -17,9 +17,9 @@ namespace rv::ui {
 
 namespace {
 
-const rv::LangText CsvFilter{"", "CSV file (*.csv)", "CSV 文件 (*.csv)"};
-const rv::LangText ImportCaption{"", "Import Channels", "导入信道"};
-const rv::LangText ExportCaption{"", "Export Channels", "导出信道"};
+const rv::LangText CsvFilter{"CSV file (*.csv)", "CSV 文件 (*.csv)"};
+const rv::LangText ImportCaption{"Import Channels", "导入信道"};
+const rv::LangText ExportCaption{"Export Channels", "导出信道"};
 
 // A channel list is a few kilobytes; anything far larger is not one.
 constexpr qint64 CsvLimit = 4 * 1024 * 1024;

@@ -14,12 +14,11 @@ namespace rv::ui {
 
 namespace {
 
-const rv::LangText AboutTitle{"", "About RV52N", "关于 RV52N"};
-const rv::LangText SysInfoCaption{"", "&System Info...", "系统信息(&S)..."};
-const rv::LangText Subtitle{"", "Programming software for the RV52N hand-held FM radio",
+const rv::LangText AboutTitle{"About RV52N", "关于 RV52N"};
+const rv::LangText SysInfoCaption{"&System Info...", "系统信息(&S)..."};
+const rv::LangText Subtitle{"Programming software for the RV52N hand-held FM radio",
                             "RV52N 手持调频对讲机编程软件"};
 const rv::LangText Licence{
-    "",
     "Copyright 2026 The RV52N developers.\n"
     "This program is free software, released under the GNU General Public License, "
     "version 3 or (at your option) any later version. It comes with NO WARRANTY, to the "

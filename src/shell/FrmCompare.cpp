@@ -20,11 +20,11 @@ namespace rv::ui {
 namespace {
 
 using L = rv::LangText;
-const L Title{"", "Compare", "比较"};
-const L NoDifferences{"", "No differences.", "没有差别。"};
+const L Title{"Compare", "比较"};
+const L NoDifferences{"No differences.", "没有差别。"};
 const std::array<L, 3> Headers{
-    {{"", "Area", "区域"}, {"", "Item", "项目"}, {"", "This Document", "本文档"}}};
-const L CopyCaption{"", "&Copy", "复制(&C)"};
+    {{"Area", "区域"}, {"Item", "项目"}, {"This Document", "本文档"}}};
+const L CopyCaption{"&Copy", "复制(&C)"};
 
 QString U(const std::string& s) {
     return QString::fromStdString(s);

@@ -13,15 +13,15 @@ namespace rv::ui {
 
 namespace {
 
-const rv::LangText Title{"", "Import Channels", "导入信道"};
-const rv::LangText RenumberText{"", "Fill channels from 1 in file order",
+const rv::LangText Title{"Import Channels", "导入信道"};
+const rv::LangText RenumberText{"Fill channels from 1 in file order",
                                 "按文件顺序从信道 1 开始填充"};
-const rv::LangText ReplaceAllText{"", "Clear the other channels", "清除其他信道"};
-const rv::LangText Headers[] = {{"", "Row", "行"},
-                                {"", "Channel", "信道"},
-                                {"", "Action", "操作"},
-                                {"", "Details", "详细内容"}};
-const rv::LangText ClearedText{"", "Cleared", "清除"};
+const rv::LangText ReplaceAllText{"Clear the other channels", "清除其他信道"};
+const rv::LangText Headers[] = {{"Row", "行"},
+                                {"Channel", "信道"},
+                                {"Action", "操作"},
+                                {"Details", "详细内容"}};
+const rv::LangText ClearedText{"Cleared", "清除"};
 
 QTableWidgetItem* Cell(const QString& text) {
     auto* item = new QTableWidgetItem(text);

@@ -20,8 +20,8 @@ namespace rv::ui {
 
 namespace {
 
-const rv::LangText SavePdfCaption{"", "Save as P&DF...", "保存为 PDF(&D)..."};
-const rv::LangText PdfFilter{"", "PDF File (*.pdf)", "PDF 文件 (*.pdf)"};
+const rv::LangText SavePdfCaption{"Save as P&DF...", "保存为 PDF(&D)..."};
+const rv::LangText PdfFilter{"PDF File (*.pdf)", "PDF 文件 (*.pdf)"};
 
 /// The report's PDF file beside the document; a document never saved proposes the
 /// documents folder.

@@ -21,9 +21,9 @@ namespace rv::ui {
 
 namespace {
 
-const rv::LangText HelpMissing{"", "The help file cannot be found:", "找不到帮助文件："};
-const rv::LangText HelpTitle{"", "RV52N Help", "RV52N 帮助"};
-const rv::LangText HelpFileWord{"", "Help file:", "帮助文件："};
+const rv::LangText HelpMissing{"The help file cannot be found:", "找不到帮助文件："};
+const rv::LangText HelpTitle{"RV52N Help", "RV52N 帮助"};
+const rv::LangText HelpFileWord{"Help file:", "帮助文件："};
 
 QPointer<FrmHelp> Viewer;
 

@@ -32,10 +32,10 @@ namespace {
 using K = rv::ChannelFieldKind;
 namespace CT = ChannelTexts;
 
-const rv::LangText ModelWord{"", "Model", "机型"};
-const rv::LangText BandWord{"", "Band", "频段"};
-const rv::LangText DateWord{"", "Date", "日期"};
-const rv::LangText NoChannels{"", "No channels programmed.", "没有已编程的信道。"};
+const rv::LangText ModelWord{"Model", "机型"};
+const rv::LangText BandWord{"Band", "频段"};
+const rv::LangText DateWord{"Date", "日期"};
+const rv::LangText NoChannels{"No channels programmed.", "没有已编程的信道。"};
 
 /// A channel column: its heading as the grid or the channel edit dialog words it.
 struct Column {

@@ -30,10 +30,9 @@ constexpr SafetyRow SafetyRows[] = {
     {"Settings/VerifyReads", false},
 };
 
-const rv::LangText BackupTitle{"", "Backing up the radio", "备份对讲机"};
-const rv::LangText VerifyTitle{"", "Verifying the radio", "校验对讲机"};
+const rv::LangText BackupTitle{"Backing up the radio", "备份对讲机"};
+const rv::LangText VerifyTitle{"Verifying the radio", "校验对讲机"};
 const rv::LangText UnknownModel{
-    "",
     "The radio names no known model and band (band code %1, model "
     "byte %2); the document keeps %3 [%4].",
     "对讲机的频段代码（%1）和机型字节（%2）不属于任何已知机型；文档保留 "

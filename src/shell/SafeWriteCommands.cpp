@@ -26,13 +26,13 @@ using rv::jobs::SafeWriteResult;
 using rv::jobs::SafeWriteStatus;
 using L = rv::LangText;
 
-const L RetryWrite{"", "Retry writes the radio again.", "重试将再次写入对讲机。"};
-const L RestoreHint{"", "To restore it: Program > Restore From Backup…",
+const L RetryWrite{"Retry writes the radio again.", "重试将再次写入对讲机。"};
+const L RestoreHint{"To restore it: Program > Restore From Backup…",
                     "恢复方法：编程 > 从备份恢复…"};
-const L ConfirmRestore{"", "Write the backup %1 to the radio.\r\nDo you wish continue?",
+const L ConfirmRestore{"Write the backup %1 to the radio.\r\nDo you wish continue?",
                        "将备份 %1 写入对讲机。\r\n是否继续？"};
-const L RadioName{"", "Radio", "对讲机"};
-const L CompareFilter{"", "Data File (*.dat);;Memory Image (*.img)",
+const L RadioName{"Radio", "对讲机"};
+const L CompareFilter{"Data File (*.dat);;Memory Image (*.img)",
                       "数据文件 (*.dat);;存储映像 (*.img)"};
 
 // A data file or a 1024-byte memory image as a document beside the open one; why it cannot
