@@ -1,4 +1,5 @@
 #include "ChannelCellText.h"
+#include "Strings.h"
 
 #include "Conversions.h"
 #include "Decimal.h"
@@ -20,15 +21,8 @@ const LangText ToneRule{"a tone of the list: None, a QT tone (67.0) or a DQT cod
                         "列表中的亚音：无、QT 亚音（67.0）或 DQT 码（D023N）"};
 const LangText OneOfRule{"one of: %s", "以下之一：%s"};
 
-std::string Upper(std::string_view s) {
-    std::string u(s);
-    for (char& c : u)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return u;
-}
-
 bool SameLetters(std::string_view a, std::string_view b) {
-    return Upper(a) == Upper(b);
+    return AsciiUpper(a) == AsciiUpper(b);
 }
 
 // "one of: High, Low" in both languages, from the texts each language offers.
@@ -93,12 +87,12 @@ CellReading ReadDigit(std::string_view text, char low, char high) {
 } // namespace
 
 int ToneEntryOfText(std::string_view typed) {
-    const std::string t = Upper(TrimBlanks(typed));
+    const std::string t = AsciiUpper(TrimBlanks(typed));
     if (t.empty()) return -1;
     for (const int lang : {English, Chinese}) {
         const auto& list = ToneList(lang);
         for (std::size_t i = 0; i < list.size(); ++i)
-            if (Upper(list[i]) == t) return static_cast<int>(i);
+            if (AsciiUpper(list[i]) == t) return static_cast<int>(i);
     }
     // A QT tone written as another number of the same value: every digit after the tenths
     // must be zero, or the text names a tone that is not on the list.

@@ -20,8 +20,7 @@ const std::vector<ChannelChoice> ScanAddChoices{{1, {"Yes", "有"}}, {0, {"No", 
 const std::vector<ChannelChoice> OptSignalChoices{
     {0, {"None", "无"}}, {1, {"DTMF", "DTMF"}}, {2, {"FleetSync", "FleetSync"}}};
 const std::vector<ChannelChoice> PttIdChoices{{0, {"Off", "关"}}, {1, {"On", "开"}}};
-const std::vector<ChannelChoice> WideNarrowChoices{{0, {"Narrow", "窄带"}},
-                                                   {1, {"Wide", "宽带"}}};
+const std::vector<ChannelChoice> WideNarrowChoices{{0, {"Narrow", "窄带"}}, {1, {"Wide", "宽带"}}};
 // The English text of value 2 has always been "QT/DQ"; saved habits depend on it.
 const std::vector<ChannelChoice> BusyLockoutChoices{{0, {"Off", "关"}},
                                                     {1, {"Carrier", "载波"}},
@@ -163,28 +162,6 @@ std::vector<int> BusyLockoutValues(bool hasDecodeTone, bool hasOptSignal) {
     if (hasDecodeTone) values.push_back(2);
     if (hasOptSignal) values.push_back(3);
     return values;
-}
-
-std::string ChannelTextInLanguage(ChannelFieldKind kind, std::string_view text, int language) {
-    const int other = language == Chinese ? English : Chinese;
-    const auto translate = [&](const LangText& t) -> std::optional<std::string> {
-        if (TextIn(t, language) == text) return TextIn(t, language);
-        if (TextIn(t, other) == text) return TextIn(t, language);
-        return std::nullopt;
-    };
-    if (kind == K::RxCode || kind == K::TxCode) {
-        const LangText none{ToneList(English)[0], ToneList(Chinese)[0]};
-        return translate(none).value_or(std::string(text));
-    }
-    if (kind == K::SpUnmute) {
-        for (const auto& texts : SpUnmuteTexts)
-            for (const auto& t : texts)
-                if (auto found = translate(t)) return *found;
-        return std::string(text);
-    }
-    for (const auto& c : ChannelChoices(kind))
-        if (auto found = translate(c.text)) return *found;
-    return std::string(text);
 }
 
 bool HasFrequency(std::string_view storage) {

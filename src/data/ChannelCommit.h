@@ -53,10 +53,6 @@ std::vector<int> SpUnmuteValues(bool hasOptSignal);
 /// The busy channel lockout values offered for a decode tone and option signalling.
 std::vector<int> BusyLockoutValues(bool hasDecodeTone, bool hasOptSignal);
 
-/// A setting's display text in `language`: a list entry of the other language becomes the
-/// entry of the same value; any other text comes back as it is.
-std::string ChannelTextInLanguage(ChannelFieldKind kind, std::string_view text, int language);
-
 /// True for a frequency storage text that names a frequency (not empty, not "FFFFFFFF").
 bool HasFrequency(std::string_view storage);
 

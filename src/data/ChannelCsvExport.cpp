@@ -97,7 +97,7 @@ void PutTones(const CsvTone& rx, const CsvTone& tx, std::vector<std::string>& ro
         row[Tone] = "DTCS";
         row[DtcsCode] = rx.value;
     } else {
-        static const char* const Names[] = {"Tone", "DTCS"};
+        static const char* const Names[] = {"", "Tone", "DTCS"};
         row[CrossMode] = std::string(Names[tx.type]) + "->" + Names[rx.type];
         (tx.type == CsvTone::Dqt ? row[DtcsCode] : row[RToneFreq]) = tx.value;
         (rx.type == CsvTone::Dqt ? row[RxDtcsCode] : row[CToneFreq]) = rx.value;

@@ -1,4 +1,5 @@
 #include "ChannelCsvRow.h"
+#include "Strings.h"
 
 #include "Conversions.h"
 #include "Decimal.h"
@@ -11,13 +12,6 @@ namespace rv {
 namespace {
 
 using K = ChannelFieldKind;
-
-std::string Lower(std::string_view s) {
-    std::string l(s);
-    for (char& c : l)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return l;
-}
 
 // A field as the report echoes it: control bytes (a NUL among them) as \xNN, and no more
 // than the first characters of a long one.
@@ -52,7 +46,7 @@ std::string Quoted(std::string_view column, std::string_view value) {
 constexpr std::int64_t LowBelowMicrowatts = 2'500'000;
 
 bool IsLowPower(std::string text, char delimiter) {
-    text = Lower(text);
+    text = AsciiLower(text);
     if (text.find("low") != std::string::npos) return true;
     text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
     if (delimiter != ',') std::replace(text.begin(), text.end(), ',', '.');
@@ -178,7 +172,7 @@ private:
     std::optional<std::string> readTx(std::int64_t rx) {
         if (!columns_.has("Duplex")) return std::nullopt;
         const std::string duplex = cell("Duplex");
-        const std::string mode = Lower(duplex);
+        const std::string mode = AsciiLower(duplex);
         if (mode.empty()) return FormatUnits(rx);
         if (mode == "off") return std::string();
         if (mode != "+" && mode != "-" && mode != "split") {
@@ -246,7 +240,7 @@ private:
     std::array<std::string, 2> readTones() {
         const std::string tone = cell("Tone");
         CrossRow row{"", Source::None, Source::None};
-        const std::string mode = Lower(tone);
+        const std::string mode = AsciiLower(tone);
         if (mode == "tone")
             row = {"", Source::QtEncode, Source::None};
         else if (mode == "tsql")
@@ -266,7 +260,7 @@ private:
 
     CrossRow crossMode() {
         const auto text = columns_.cell(record_, "CrossMode");
-        const std::string mode = Lower(text && !text->empty() ? *text : "Tone->Tone");
+        const std::string mode = AsciiLower(text && !text->empty() ? *text : "Tone->Tone");
         for (const CrossRow& r : CrossModes)
             if (mode == r.name) return r;
         fail(CsvSkip::UnknownTone, Quoted("CrossMode", text.value_or("")));
@@ -295,13 +289,13 @@ private:
             out_.fields.push_back({K::TxPower, ChannelValueText(K::TxPower, low ? 0 : 1, lang)});
         }
         if (columns_.has("Skip")) {
-            const bool skipped = Lower(cell("Skip")) == "s";
+            const bool skipped = AsciiLower(cell("Skip")) == "s";
             out_.fields.push_back(
                 {K::ScanAdd, ChannelValueText(K::ScanAdd, skipped ? 0 : 1, lang)});
         }
         const std::string mode = cell("Mode");
         if (mode.empty()) return;
-        const std::string m = Lower(mode);
+        const std::string m = AsciiLower(mode);
         if (m != "fm" && m != "nfm") return fail(CsvSkip::UnknownMode, Quoted("Mode", mode));
         out_.fields.push_back(
             {K::WideNarrow, ChannelValueText(K::WideNarrow, m == "fm" ? 1 : 0, lang)});
@@ -320,15 +314,15 @@ private:
 
 CsvColumns::CsvColumns(const std::vector<std::string>& header) {
     for (std::size_t i = 0; i < header.size(); ++i)
-        index_.emplace(Lower(header[i]), i); // the first of two equal names counts
+        index_.emplace(AsciiLower(header[i]), i); // the first of two equal names counts
 }
 
 bool CsvColumns::has(std::string_view name) const {
-    return index_.count(Lower(name)) != 0;
+    return index_.count(AsciiLower(name)) != 0;
 }
 
 std::optional<std::string> CsvColumns::cell(const CsvRecord& record, std::string_view name) const {
-    const auto it = index_.find(Lower(name));
+    const auto it = index_.find(AsciiLower(name));
     if (it == index_.end()) return std::nullopt;
     return it->second < record.fields.size() ? record.fields[it->second] : std::string();
 }

@@ -46,8 +46,4 @@ std::string ToneToText(const Session& s, std::string_view code);
 /// ToneList text or typed QT value to tone code.
 std::string TextToTone(const Session& s, std::string_view text);
 
-/// Position in the ToneList of the entry a typed text names, read as `TextToTone` reads it
-/// and in either case ("88.5", "d754n", "67", "none"); -1 when it names no entry.
-int ToneEntryOfTyped(const Session& s, std::string_view typed);
-
 } // namespace rv

@@ -1,4 +1,5 @@
 #include "Csv.h"
+#include "Strings.h"
 
 #include <algorithm>
 #include <array>
@@ -31,11 +32,8 @@ char DetectDelimiter(std::string_view text) {
                                                       : ',';
 }
 
-std::string Trimmed(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
+std::string Trimmed(std::string_view s) {
+    return std::string(TrimBlanks(s, " \t"));
 }
 
 // Reads the text field by field; a record ends at a line break outside quotes.

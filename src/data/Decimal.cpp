@@ -31,13 +31,6 @@ bool RoundsUp(std::string_view dropped, std::int64_t kept) {
 
 } // namespace
 
-std::string_view TrimBlanks(std::string_view s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(' ');
-    return s.substr(first, last - first + 1);
-}
-
 std::optional<Decimal> ParseDecimal(std::string_view text) {
     std::string_view s = TrimBlanks(text);
     Decimal d;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Strings.h"
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -27,8 +28,5 @@ std::string FormatUnits(std::int64_t units);
 
 /// A whole number of MHz or any double in its shortest decimal form (400, 245.5).
 std::string ShortestText(double v);
-
-/// Trims blanks at both ends.
-std::string_view TrimBlanks(std::string_view s);
 
 } // namespace rv

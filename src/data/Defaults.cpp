@@ -44,8 +44,7 @@ std::string ShortMHz(int hundredths) {
 
 std::string Today() {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = *std::localtime(&now);
     char buf[48];
     std::snprintf(buf, sizeof buf, "%04d%02d%02d", local.tm_year + 1900, local.tm_mon + 1,
                   local.tm_mday);

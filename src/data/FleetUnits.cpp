@@ -1,4 +1,5 @@
 #include "FleetUnits.h"
+#include "Strings.h"
 
 #include "Csv.h"
 #include "Messages.h"
@@ -19,9 +20,7 @@ std::string Say(int language, std::string english, std::string chinese) {
 }
 
 std::string Trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return std::string(s.substr(first, s.find_last_not_of(" \t") - first + 1));
+    return std::string(TrimBlanks(s, " \t"));
 }
 
 bool AllDigits(std::string_view s) {

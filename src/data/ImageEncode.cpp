@@ -1,4 +1,5 @@
 #include "Image.h"
+#include "Strings.h"
 
 #include "Catalogue.h"
 #include "Decimal.h"
@@ -11,13 +12,6 @@ namespace rv {
 using namespace image;
 
 namespace {
-
-std::optional<int> HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return std::nullopt;
-}
 
 // Thrown inside this file only and turned into the encoder's error text.
 struct EncodeError {
@@ -36,10 +30,10 @@ void PutFreq(MemoryImage& m, int at, const Text<8>& field, const std::string& na
     while (t.size() < 8)
         t += "00";
     for (int i = 0; i < 4; ++i) {
-        const auto hi = HexDigit(t[6 - 2 * i]);
-        const auto lo = HexDigit(t[7 - 2 * i]);
-        if (!hi || !lo) throw EncodeError{name + " \"" + t + "\" is not a frequency"};
-        m[at + i] = static_cast<std::uint8_t>(*hi * 16 + *lo);
+        const int hi = HexDigit(t[6 - 2 * i]);
+        const int lo = HexDigit(t[7 - 2 * i]);
+        if (hi < 0 || lo < 0) throw EncodeError{name + " \"" + t + "\" is not a frequency"};
+        m[at + i] = static_cast<std::uint8_t>(hi * 16 + lo);
     }
 }
 
@@ -47,9 +41,9 @@ void PutTone(MemoryImage& m, int at, const Text<4>& field, const std::string& na
     const std::string t = field.get();
     unsigned v = 0;
     for (char c : t) {
-        const auto d = HexDigit(c);
-        if (!d) throw EncodeError{name + " \"" + t + "\" is not a tone code"};
-        v = v * 16 + static_cast<unsigned>(*d);
+        const int d = HexDigit(c);
+        if (d < 0) throw EncodeError{name + " \"" + t + "\" is not a tone code"};
+        v = v * 16 + static_cast<unsigned>(d);
     }
     if (t.empty()) v = 0xFFFF; // a field never filled holds no tone
     Put16(m, at, static_cast<int>(v));

@@ -1,4 +1,5 @@
 #include "Conversions.h"
+#include "Strings.h"
 
 #include "Decimal.h"
 
@@ -69,13 +70,6 @@ int DqtPosition(const DqtTable& table, int codeValue) {
     return 83;
 }
 
-std::string Upper(std::string_view s) {
-    std::string u(s);
-    for (char& c : u)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return u;
-}
-
 } // namespace
 
 const std::vector<std::string>& ToneList(int language) {
@@ -85,7 +79,7 @@ const std::vector<std::string>& ToneList(int language) {
 }
 
 std::string ToneToText(const Session& s, std::string_view code) {
-    const std::string c = Upper(TrimBlanks(code.substr(0, code.find('\0'))));
+    const std::string c = AsciiUpper(TrimBlanks(code.substr(0, code.find('\0'))));
     const auto& list = ToneList(s.CurLanguage);
     if (c.empty() || c == "FFFF") return list[0];
     const auto value = HexValue(c);
@@ -127,25 +121,6 @@ std::string TextToTone(const Session& s, std::string_view text) {
     const auto v = ScaledValue(tenths, 1);
     if (v > 0xFFFF) return {};
     return Hex4(static_cast<unsigned>(v));
-}
-
-int ToneEntryOfTyped(const Session& s, std::string_view typed) {
-    const std::string t = Upper(TrimBlanks(typed));
-    if (t.empty()) return -1;
-    const auto& list = ToneList(s.CurLanguage);
-    const auto at = [&list](const std::string& text) {
-        for (std::size_t i = 0; i < list.size(); ++i)
-            if (Upper(list[i]) == text) return static_cast<int>(i);
-        return -1;
-    };
-    if (const int i = at(t); i >= 0) return i;
-    // A QT value typed another way: whole hertz, more decimals, leading zeros.
-    const char last = t.back();
-    if (last == 'N' || last == 'I') return -1;
-    const std::string code = TextToTone(s, t);
-    if (code.empty() || code == "FFFF") return -1;
-    const int i = at(ToneToText(s, code));
-    return i > 0 && i <= static_cast<int>(QtTones.size()) ? i : -1;
 }
 
 } // namespace rv

@@ -204,7 +204,7 @@ bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
     if (watched != grid_) return ChildWindow::eventFilter(watched, event);
     if (event->type() == QEvent::ShortcutOverride &&
         IsChannelShortcut(*static_cast<QKeyEvent*>(event))) {
-        // The grid's own copy, paste and history win over any menu shortcut.
+        // The grid's own copy and paste, and the document's undo, win over any menu shortcut.
         event->accept();
         return true;
     }

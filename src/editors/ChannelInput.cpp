@@ -59,7 +59,7 @@ bool FrequencyKeyFilter::eventFilter(QObject*, QEvent* event) {
     switch (event->type()) {
     case QEvent::ShortcutOverride: {
         auto* key = static_cast<QKeyEvent*>(event);
-        // Undo and redo belong to the channel history, not to the box's own typing.
+        // Undo and redo go to the document's undo stack, not to the box's own typing.
         if (IsChannelShortcut(*key) || IsClipboardKey(*key)) {
             event->accept();
             return true;

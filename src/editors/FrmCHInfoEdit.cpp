@@ -343,7 +343,7 @@ void FrmCHInfoEdit::undoRedo(bool undo) {
 }
 
 void FrmCHInfoEdit::onChannelShortcut(const QKeyEvent& key) {
-    // Whole channels are copied in the grid; here only the history applies.
+    // Whole channels are copied in the grid; here only undo and redo apply.
     if (key.matches(QKeySequence::Undo))
         undoRedo(true);
     else if (!key.matches(QKeySequence::Copy) && !key.matches(QKeySequence::Paste))

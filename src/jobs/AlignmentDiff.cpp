@@ -1,4 +1,5 @@
 #include "jobs/AlignmentDiff.h"
+#include "data/Strings.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,16 +13,9 @@ using rv::service::WriteOf;
 
 namespace {
 
-const rv::LangText PointNames[7] = {
-    {"Test", "测试"},  {"Low", "低"},  {"Low'", "较低"},  {"Center", "中心"},
-    {"High'", "较高"}, {"High", "高"}, {"Narrow", "窄带"}};
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
+const rv::LangText PointNames[7] = {{"Test", "测试"},   {"Low", "低"},     {"Low'", "较低"},
+                                    {"Center", "中心"}, {"High'", "较高"}, {"High", "高"},
+                                    {"Narrow", "窄带"}};
 
 } // namespace
 

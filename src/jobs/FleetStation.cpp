@@ -77,7 +77,7 @@ FleetStation::FleetStation(const rv::Session& s, const ProbeTarget& target,
     pollTimer_.setSingleShot(true);
     pollTimer_.setInterval(options_.pollMs);
     connect(&pollTimer_, &QTimer::timeout, this, &FleetStation::poll);
-    connect(&probe_, &RadioProbe::finished, this, &FleetStation::onProbed);
+    connect(&probe_, &link::RadioProbe::finished, this, &FleetStation::onProbed);
 }
 
 FleetStation::~FleetStation() = default;
@@ -145,7 +145,7 @@ void FleetStation::onProbed() {
         r.time = QDateTime::currentDateTime();
         r.target = target_;
         r.result = FleetResultWord(SafeWriteStatus::NoRadio);
-        r.message = text(NoAnswerText());
+        r.message = text(link::NoAnswerText());
         return done(r);
     }
     current_ = FleetRecord{};
@@ -162,20 +162,20 @@ void FleetStation::readInfo() {
     answers_ = AutoAnswers(options_.write.retries, false);
     info_.reset();
     infoSession_ = session_;
-    info_ = std::make_unique<CloneSession>(infoSession_);
+    info_ = std::make_unique<link::CloneSession>(infoSession_);
     info_->setWaitInterval(options_.replyMs);
-    connect(info_.get(), &CloneSession::question, this,
-            [this](CloneSession::Question q) { info_->answer(q, answers_.answer(q)); });
-    connect(info_.get(), &CloneSession::finished, this, &FleetStation::onInfoRead);
+    connect(info_.get(), &link::CloneSession::question, this,
+            [this](link::CloneSession::Question q) { info_->answer(q, answers_.answer(q)); });
+    connect(info_.get(), &link::CloneSession::finished, this, &FleetStation::onInfoRead);
     QString error;
-    if (!info_->start(ReadRadioInfo, target_.device, &error)) onInfoRead(false, error);
+    if (!info_->start(link::ReadRadioInfo, target_.device, &error)) onInfoRead(false, error);
 }
 
 void FleetStation::onInfoRead(bool ok, const QString& message) {
     if (stopping_) {
         // Stopped while the radio information was read: nothing is written.
         current_.result = FleetResultWord(SafeWriteStatus::Failed);
-        current_.message = text(CancelledText());
+        current_.message = text(link::CancelledText());
         return done(current_);
     }
     if (!ok) {
@@ -265,7 +265,7 @@ void FleetStation::say(const rv::LangText& t, int percent) {
 }
 
 QString FleetStation::text(const rv::LangText& t) const {
-    return QString::fromStdString(LinkText(t, session_.CurLanguage));
+    return QString::fromStdString(link::LinkText(t, session_.CurLanguage));
 }
 
 } // namespace rv::jobs

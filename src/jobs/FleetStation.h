@@ -113,9 +113,9 @@ private:
     FleetOptions options_;
     ProgrammedBefore programmedBefore_;
     rv::Session document_; ///< what the radio in progress gets
-    RadioProbe probe_;
+    link::RadioProbe probe_;
     QTimer pollTimer_;
-    std::unique_ptr<CloneSession> info_;
+    std::unique_ptr<link::CloneSession> info_;
     std::unique_ptr<SafeWrite> job_;
     FleetRecord current_;
     Phase phase_ = Phase::Stopped;

@@ -1,12 +1,12 @@
 #include "jobs/PortFinder.h"
 
 #include "data/Messages.h"
+#include "link/Os.h"
 
+#include <QFile>
 #include <QTimer>
 
 #include <cerrno>
-#include <grp.h>
-#include <sys/stat.h>
 
 namespace rv::jobs {
 
@@ -18,7 +18,7 @@ constexpr int PortDeadlineMs = 5000;
 } // namespace
 
 PortFinder::PortFinder(int language, QObject* parent) : QObject(parent), language_(language) {
-    connect(&probe_, &RadioProbe::finished, this, &PortFinder::onProbeFinished);
+    connect(&probe_, &link::RadioProbe::finished, this, &PortFinder::onProbeFinished);
     probe_.setDeadline(PortDeadlineMs);
 }
 
@@ -91,12 +91,9 @@ QString PermissionAdvice(const QString& group, int language) {
 }
 
 QString SerialGroupOf(const QString& device) {
-    struct stat st {};
-    const QByteArray path = device.toLocal8Bit();
-    if (::stat(path.constData(), &st) == 0 && st.st_gid != 0) {
-        if (const group* g = ::getgrgid(st.st_gid)) return QString::fromLocal8Bit(g->gr_name);
-    }
-    return QStringLiteral("dialout");
+    const std::string group = link::os::DeviceGroup(QFile::encodeName(device).toStdString());
+    return group.empty() || group == "root" ? QStringLiteral("dialout")
+                                            : QString::fromLocal8Bit(group.c_str());
 }
 
 } // namespace rv::jobs

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "jobs/LinkNames.h"
+#include "link/CloneEngine.h"
+#include "link/CloneSession.h"
+#include "link/LinkTexts.h"
+#include "link/RadioProbe.h"
 
 #include <QList>
 #include <QObject>
@@ -21,7 +24,7 @@ struct ProbeResult {
     enum class Status { Answered, Silent, CannotOpen };
     ProbeTarget target;
     Status status = Status::Silent;
-    std::optional<RadioIdent> ident;
+    std::optional<link::RadioIdent> ident;
     QString error;                 ///< why the port could not be opened
     bool permissionDenied = false; ///< it could not be opened for lack of permission
 };
@@ -35,7 +38,7 @@ public:
     /// Stops after the first port where a radio answers.
     void setStopAtFirst(bool stop) { stopAtFirst_ = stop; }
     /// Replaces the open check that comes before each probe.
-    void setOpenCheck(OpenCheck check) { openCheck_ = std::move(check); }
+    void setOpenCheck(link::OpenCheck check) { openCheck_ = std::move(check); }
     void setReplyTime(int msecs) { probe_.setReplyTime(msecs); }
     /// The longest one port may take (5 s): a device that keeps the probe busy is then
     /// reported as silent and the next port follows.
@@ -63,8 +66,8 @@ private:
 
     int language_;
     bool stopAtFirst_ = false;
-    OpenCheck openCheck_ = OpenErrnoOf;
-    RadioProbe probe_;
+    link::OpenCheck openCheck_ = link::OpenErrnoOf;
+    link::RadioProbe probe_;
     QList<ProbeTarget> pending_;
     QList<ProbeResult> results_;
 };

@@ -1,4 +1,5 @@
 #include "jobs/RadioInfo.h"
+#include "data/Strings.h"
 
 #include "data/ModelTables.h"
 
@@ -48,7 +49,7 @@ constexpr std::size_t SerialWidth = decltype(RadioData::SerialNumber)::size();
 constexpr std::size_t VersionWidth = decltype(RadioData::Version)::size();
 
 QString Say(const rv::LangText& t, int language) {
-    return QString::fromStdString(LinkText(t, language));
+    return QString::fromStdString(link::LinkText(t, language));
 }
 
 QString Lower(const rv::LangText& t, int language) {
@@ -61,10 +62,8 @@ bool Ascii(const std::string& text) {
                        [](char c) { return c != 0 && static_cast<unsigned char>(c) < 128; });
 }
 
-std::string Trimmed(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+std::string Trimmed(std::string_view s) {
+    return std::string(rv::TrimBlanks(s));
 }
 
 /// The model type as the radio holds it: the shown name, or the radio's own bytes for a type
@@ -210,7 +209,7 @@ bool RadioInfoJob::startRead(const rv::Session& s, const QString& device, QStrin
     device_ = device;
     writing_ = written_ = false;
     changes_.clear();
-    return run(ReadRadioInfo, error);
+    return run(link::ReadRadioInfo, error);
 }
 
 bool RadioInfoJob::startWrite(const rv::Session& s, const InfoEdits& edits, const QString& device,
@@ -228,7 +227,7 @@ bool RadioInfoJob::startWrite(const rv::Session& s, const InfoEdits& edits, cons
     // Without the radio's own blocks every field would go out from the document: the radio is
     // read first, so that what the user did not change goes back exactly as it was.
     if (work_.RadioInfoBlock.empty() || work_.RadioVersionBlock.empty())
-        return run(ReadRadioInfo, error);
+        return run(link::ReadRadioInfo, error);
     running_ = true;
     QMetaObject::invokeMethod(
         this, [this] { onFinished(true, {}); }, Qt::QueuedConnection);
@@ -237,10 +236,10 @@ bool RadioInfoJob::startWrite(const rv::Session& s, const InfoEdits& edits, cons
 
 bool RadioInfoJob::run(int mode, QString* error) {
     mode_ = mode;
-    session_ = std::make_unique<CloneSession>(work_);
+    session_ = std::make_unique<link::CloneSession>(work_);
     session_->setWaitInterval(waitMs_);
-    connect(session_.get(), &CloneSession::question, this, &RadioInfoJob::question);
-    connect(session_.get(), &CloneSession::finished, this, &RadioInfoJob::onFinished);
+    connect(session_.get(), &link::CloneSession::question, this, &RadioInfoJob::question);
+    connect(session_.get(), &link::CloneSession::finished, this, &RadioInfoJob::onFinished);
     if (!session_->start(mode, device_, error)) {
         session_.reset();
         mode_ = 0;
@@ -254,7 +253,7 @@ void RadioInfoJob::onFinished(bool ok, const QString& message) {
     const int mode = std::exchange(mode_, 0);
     if (session_) session_.release()->deleteLater();
     if (!ok || !writing_) return end(ok, message);
-    if (mode == WriteRadioInfo) {
+    if (mode == link::WriteRadioInfo) {
         // The radio now holds what was sent; its old blocks no longer describe it.
         written_ = true;
         work_.RadioInfoBlock.clear();
@@ -270,10 +269,10 @@ void RadioInfoJob::proceed(bool yes) {
     if (!running_ || !writing_ || changes_.empty() || session_) return;
     if (!yes) return end(true);
     QString error;
-    if (!run(WriteRadioInfo, &error)) end(false, error);
+    if (!run(link::WriteRadioInfo, &error)) end(false, error);
 }
 
-void RadioInfoJob::answer(CloneSession::Question q, bool yes) {
+void RadioInfoJob::answer(link::CloneSession::Question q, bool yes) {
     if (session_) session_->answer(q, yes);
 }
 
@@ -281,7 +280,7 @@ void RadioInfoJob::cancel() {
     if (session_)
         session_->cancel();
     else if (running_)
-        end(false, Say(rv::jobs::CancelledText(), work_.CurLanguage));
+        end(false, Say(link::CancelledText(), work_.CurLanguage));
 }
 
 void RadioInfoJob::end(bool ok, const QString& message) {

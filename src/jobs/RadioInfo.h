@@ -1,6 +1,9 @@
 #pragma once
 
-#include "jobs/LinkNames.h"
+#include "link/CloneEngine.h"
+#include "link/CloneSession.h"
+#include "link/LinkTexts.h"
+#include "link/RadioProbe.h"
 
 #include <QObject>
 #include <QString>
@@ -80,7 +83,7 @@ public:
                     QString* error);
     /// The answer to `confirm`: write the changes, or leave the radio as it is.
     void proceed(bool yes);
-    void answer(CloneSession::Question q, bool yes);
+    void answer(link::CloneSession::Question q, bool yes);
     void cancel();
     bool isRunning() const { return running_; }
 
@@ -104,7 +107,7 @@ private:
     rv::Session work_;
     InfoEdits edits_;
     QString device_;
-    std::unique_ptr<CloneSession> session_;
+    std::unique_ptr<link::CloneSession> session_;
     std::vector<InfoFieldChange> changes_;
     int mode_ = 0; ///< the clone operation running
     int waitMs_ = 300;

@@ -1,7 +1,9 @@
 #include "jobs/RadioSerial.h"
 
-#include "jobs/LinkNames.h"
+#include "link/CloneEngine.h"
 #include "link/CloneSession.h"
+#include "link/LinkTexts.h"
+#include "link/RadioProbe.h"
 
 #include <QEventLoop>
 
@@ -21,7 +23,7 @@ std::string ReadRadioSerial(const rv::Session& s, const QString& device, int rep
                          loop.quit();
                      });
     QString error;
-    if (!session.start(ReadRadioInfo, device, &error)) return {};
+    if (!session.start(link::ReadRadioInfo, device, &error)) return {};
     loop.exec();
     if (!read) return {};
     const std::string serial = info.Doc.SerialNumber.get();

@@ -111,7 +111,7 @@ bool SaveBackup(const rv::Session& s, const rv::MemoryImage& image, const QStrin
 }
 
 QString PartlyWrittenText(int writtenUpTo, const QString& backupImage, int language) {
-    const auto say = [language](const rv::LangText& t) { return Q(LinkText(t, language)); };
+    const auto say = [language](const rv::LangText& t) { return Q(link::LinkText(t, language)); };
     const QString last = Q(rv::HexAddress(std::max(writtenUpTo - 1, 0)));
     const QString t = say(JobTexts::PartlyWritten).arg(last);
     if (backupImage.isEmpty()) return t + say(JobTexts::NoBackupKept);
@@ -119,28 +119,28 @@ QString PartlyWrittenText(int writtenUpTo, const QString& backupImage, int langu
 }
 
 QString NotBackupImageText(const QString& path, long long size, int language) {
-    return Q(LinkText(JobTexts::NotBackupImage, language)).arg(path).arg(size);
+    return Q(link::LinkText(JobTexts::NotBackupImage, language)).arg(path).arg(size);
 }
 
 QString BackupDirProblem(const QString& dir, int language) {
     const rv::FileFault fault = rv::link::FolderFault(dir);
     if (fault.kind == rv::FileFault::None) return {};
-    return Q(LinkText(JobTexts::BackupFailed, language)) + dir + QStringLiteral(": ") +
+    return Q(link::LinkText(JobTexts::BackupFailed, language)) + dir + QStringLiteral(": ") +
            Q(rv::FileFaultText(fault, language));
 }
 
-bool AutoAnswers::answer(CloneSession::Question q) {
-    if (q == CloneSession::Question::ModelMismatch) return force_;
+bool AutoAnswers::answer(link::CloneSession::Question q) {
+    if (q == link::CloneSession::Question::ModelMismatch) return force_;
     return retriesLeft_-- > 0;
 }
 
-QString AnsweredQuestionText(CloneSession::Question q, bool yes, int language) {
-    const bool model = q == CloneSession::Question::ModelMismatch;
+QString AnsweredQuestionText(link::CloneSession::Question q, bool yes, int language) {
+    const bool model = q == link::CloneSession::Question::ModelMismatch;
     const rv::LangText& word = !yes    ? JobTexts::AnswerCancel
                                : model ? JobTexts::AnswerOk
                                        : JobTexts::AnswerRetry;
     return Q(rv::MsgText(model ? rv::Msg::ModelWrong : rv::Msg::CheckConnection, language)) +
-           QLatin1Char(' ') + Q(LinkText(word, language));
+           QLatin1Char(' ') + Q(link::LinkText(word, language));
 }
 
 ReadVerdict VoteOnReads(const std::vector<rv::MemoryImage>& reads) {
@@ -246,7 +246,7 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
         if (!problem.isEmpty()) {
             if (error)
                 *error = problem + QLatin1Char('\n') +
-                         Q(LinkText(JobTexts::NothingWritten, s.CurLanguage));
+                         Q(link::LinkText(JobTexts::NothingWritten, s.CurLanguage));
             return false;
         }
     }
@@ -275,9 +275,9 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
     const bool identify = stage_ == SafeWriteStage::Backup || !options_.historyDir.isEmpty() ||
                           !options_.backupSerial.empty();
     if (identify && options_.serial.empty()) stage_ = SafeWriteStage::Identify;
-    const int mode = stage_ == SafeWriteStage::Identify ? ReadRadioInfo
-                     : stage_ == SafeWriteStage::Write  ? WriteRadio
-                                                        : ReadRadio;
+    const int mode = stage_ == SafeWriteStage::Identify ? link::ReadRadioInfo
+                     : stage_ == SafeWriteStage::Write  ? link::WriteRadio
+                                                        : link::ReadRadio;
     if (!runSession(mode, error)) return false;
     running_ = true;
     return true;
@@ -297,7 +297,7 @@ void SafeWrite::afterIdentify(bool ok, const QString& message) {
         return nextStep(&SafeWrite::startFirstStage);
     }
     const QString tail = job_ == Job::Read ? QString() : text(JobTexts::NothingWritten);
-    if (session_->outcome() == Outcome::PortFailed)
+    if (session_->outcome() == link::Outcome::PortFailed)
         return end(SafeWriteStatus::PortError, Join(message, tail));
     if (cancelled_) return end(SafeWriteStatus::Failed, Join(text(JobTexts::Cancelled), tail));
     if (result_.radioModel.empty())
@@ -314,7 +314,7 @@ SafeWriteStage SafeWrite::firstStage() const {
 void SafeWrite::startFirstStage() {
     stage_ = firstStage();
     QString error;
-    if (!runSession(stage_ == SafeWriteStage::Write ? WriteRadio : ReadRadio, &error))
+    if (!runSession(stage_ == SafeWriteStage::Write ? link::WriteRadio : link::ReadRadio, &error))
         end(SafeWriteStatus::PortError,
             Join(error, job_ == Job::Read ? QString() : text(JobTexts::NothingWritten)));
 }
@@ -342,23 +342,25 @@ bool SafeWrite::runSession(int mode, QString* error) {
     // Reads decode into a scratch copy: the write's model check must see the document's
     // model, not the radio's.
     scratch_ = work_;
-    auto session = std::make_unique<CloneSession>(mode == WriteRadio ? work_ : scratch_);
+    auto session =
+        std::make_unique<link::CloneSession>(mode == link::WriteRadio ? work_ : scratch_);
     session->setWaitInterval(options_.waitMs);
     if (stage_ == SafeWriteStage::Verify) session->setReadBlocks(VerifyReadBlocks(result_.sent));
-    connect(session.get(), &CloneSession::progress, this,
+    connect(session.get(), &link::CloneSession::progress, this,
             [this](int p) { emit progress(stage_, p); });
-    connect(session.get(), &CloneSession::question, this, &SafeWrite::onQuestion);
-    connect(session.get(), &CloneSession::finished, this, &SafeWrite::onSessionFinished);
+    connect(session.get(), &link::CloneSession::question, this, &SafeWrite::onQuestion);
+    connect(session.get(), &link::CloneSession::finished, this, &SafeWrite::onSessionFinished);
     answers_ = AutoAnswers(options_.retries, options_.force);
     emit stageStarted(stage_, static_cast<int>(reads_.size()) + 1);
-    const bool started = mode == WriteRadio ? session->startWrite(result_.sent, device_, error)
-                                            : session->start(mode, device_, error);
+    const bool started = mode == link::WriteRadio
+                             ? session->startWrite(result_.sent, device_, error)
+                             : session->start(mode, device_, error);
     if (session_) session_.release()->deleteLater();
     session_ = std::move(session);
     return started;
 }
 
-void SafeWrite::onQuestion(CloneSession::Question q) {
+void SafeWrite::onQuestion(link::CloneSession::Question q) {
     // A radio that answered and then lost a reply while its serial number is looked up gets
     // the job's retries, as in any other stage; a silent line is no radio, worth no retry.
     if (cancelled_ || (stage_ == SafeWriteStage::Identify && !session_->radioAnswered()))
@@ -367,8 +369,8 @@ void SafeWrite::onQuestion(CloneSession::Question q) {
     session_->answer(q, answers_.answer(q));
 }
 
-void SafeWrite::answer(CloneSession::Question q, bool yes) {
-    if (q == CloneSession::Question::Retry && yes && cancelled_) yes = false;
+void SafeWrite::answer(link::CloneSession::Question q, bool yes) {
+    if (q == link::CloneSession::Question::Retry && yes && cancelled_) yes = false;
     if (session_) session_->answer(q, yes);
 }
 
@@ -420,7 +422,7 @@ void SafeWrite::afterRead(bool ok, const QString& message) {
     const bool beforeWrite = stage_ == SafeWriteStage::Backup;
     const QString tail = beforeWrite ? text(JobTexts::NothingWritten) : QString();
     if (!ok) {
-        if (session_->outcome() == Outcome::PortFailed)
+        if (session_->outcome() == link::Outcome::PortFailed)
             return end(SafeWriteStatus::PortError, Join(message, tail));
         if (result_.radioModel.empty() && !cancelled_)
             return end(SafeWriteStatus::NoRadio, Join(text(JobTexts::NoRadio), tail));
@@ -470,9 +472,9 @@ void SafeWrite::afterWrite(bool ok, const QString& message) {
         return end(SafeWriteStatus::PartlyWritten,
                    Join(message, PartlyWrittenText(result_.writtenUpTo, result_.backupImage,
                                                    work_.CurLanguage)));
-    const Outcome outcome = session_->outcome();
-    if (outcome == Outcome::ModelRefused) return end(SafeWriteStatus::WrongModel, message);
-    if (outcome == Outcome::PortFailed)
+    const link::Outcome outcome = session_->outcome();
+    if (outcome == link::Outcome::ModelRefused) return end(SafeWriteStatus::WrongModel, message);
+    if (outcome == link::Outcome::PortFailed)
         return end(SafeWriteStatus::PortError, Join(message, text(JobTexts::NothingWritten)));
     if (result_.radioModel.empty() && !cancelled_)
         return end(SafeWriteStatus::NoRadio,
@@ -502,14 +504,14 @@ void SafeWrite::afterVerify(bool ok, const QString& message) {
 
 void SafeWrite::startReadPass() {
     QString error;
-    if (!runSession(ReadRadio, &error)) end(SafeWriteStatus::PortError, error);
+    if (!runSession(link::ReadRadio, &error)) end(SafeWriteStatus::PortError, error);
 }
 
 void SafeWrite::startWriteStage() {
     stage_ = SafeWriteStage::Write;
     reads_.clear();
     QString error;
-    if (!runSession(WriteRadio, &error))
+    if (!runSession(link::WriteRadio, &error))
         end(SafeWriteStatus::PortError, Join(error, text(JobTexts::NothingWritten)));
 }
 
@@ -517,7 +519,7 @@ void SafeWrite::startVerifyStage() {
     stage_ = SafeWriteStage::Verify;
     reads_.clear();
     QString error;
-    if (!runSession(ReadRadio, &error))
+    if (!runSession(link::ReadRadio, &error))
         end(SafeWriteStatus::VerifyFailed, text(JobTexts::VerifyReadFailed) + error);
 }
 
@@ -530,7 +532,7 @@ void SafeWrite::nextStep(void (SafeWrite::*step)()) {
             if (!cancelled_) return (this->*step)();
             const bool written = stage_ == SafeWriteStage::Write;
             end(SafeWriteStatus::Failed,
-                Q(LinkText(CancelledText(), work_.CurLanguage)) +
+                Q(link::LinkText(link::CancelledText(), work_.CurLanguage)) +
                     (written ? QString() : QLatin1Char('\n') + text(JobTexts::NothingWritten)));
         },
         Qt::QueuedConnection);
@@ -551,7 +553,7 @@ void SafeWrite::end(SafeWriteStatus status, const QString& message) {
 }
 
 QString SafeWrite::text(const rv::LangText& t) const {
-    return Q(LinkText(t, work_.CurLanguage));
+    return Q(link::LinkText(t, work_.CurLanguage));
 }
 
 } // namespace rv::jobs

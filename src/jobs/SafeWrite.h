@@ -1,7 +1,10 @@
 #pragma once
 
-#include "jobs/LinkNames.h"
 #include "jobs/VerifiedImages.h"
+#include "link/CloneEngine.h"
+#include "link/CloneSession.h"
+#include "link/LinkTexts.h"
+#include "link/RadioProbe.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -171,7 +174,6 @@ private:
     void startFirstStage();
     void appendHistory();
     void startReadPass();
-    void startInfoRead();
     void keepVerified();
     RadioKey radioKey() const;
     void startWriteStage();
@@ -187,7 +189,7 @@ private:
     SafeWriteOptions options_;
     Job job_ = Job::Write;
     SafeWriteStage stage_ = SafeWriteStage::Backup;
-    std::unique_ptr<CloneSession> session_;
+    std::unique_ptr<link::CloneSession> session_;
     std::vector<rv::MemoryImage> reads_;
     AutoAnswers answers_{0, false};
     bool running_ = false;

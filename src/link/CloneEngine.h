@@ -92,10 +92,6 @@ public:
     void portFailed(const std::string& reason);
 
     int mode() const { return CommMode_; }
-    int readStep() const { return ReadStep; }
-    int writeStep() const { return WriteStep; }
-    int curAddress() const { return CurAddress; }
-    int lastPercent() const { return LastPercent; }
     bool questionPending() const { return pending_; }
     const std::string& radioModelCode() const { return RadioModelCode; }
     bool radioAnswered() const { return programAnswered_ || !RadioModelCode.empty(); }

@@ -42,8 +42,6 @@ public:
     /// The WaitTimer interval (300 ms); tests may shorten it.
     void setWaitInterval(int msecs) { waitTimer_.setInterval(msecs); }
     int waitInterval() const { return waitTimer_.interval(); }
-    /// The engine question behind the last `question` signal.
-    rv::link::Question lastQuestion() const { return lastQuestion_; }
     /// Write blocks sent in the last operation, and the address after the last one sent.
     int blocksSent() const { return blocksSent_; }
     int writtenUpTo() const { return writtenUpTo_; }

@@ -60,6 +60,14 @@ bool RequestLowLatency(std::intptr_t handle);
 /// (/dev/null has none: it is no serial port).
 int OpenErrno(const std::string& device, bool* isTerminal = nullptr);
 
+/// Whether the device may be a serial port the user can read and write, without opening it
+/// (opening a serial port can reset what is attached to it); 0 or the error number: EISDIR
+/// for a folder, ENOTTY for a plain file or a memory device such as /dev/null.
+int AccessErrno(const std::string& device);
+
+/// The name of the group that owns the device; empty when the system does not tell.
+std::string DeviceGroup(const std::string& device);
+
 /// True where ports are the system's numbered ones (COM1, COM2, ...): port n is COMn.
 bool PortsAreComNumbers();
 

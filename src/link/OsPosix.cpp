@@ -6,7 +6,10 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <grp.h>
 #include <sys/select.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -134,6 +137,22 @@ int OpenErrno(const std::string& device, bool* isTerminal) {
     if (isTerminal) *isTerminal = ::isatty(fd) != 0;
     ::close(fd);
     return 0;
+}
+
+int AccessErrno(const std::string& device) {
+    struct stat st {};
+    if (::stat(device.c_str(), &st) != 0) return errno;
+    if (S_ISDIR(st.st_mode)) return EISDIR;
+    // A plain file, or a memory device such as /dev/null or /dev/zero, is no serial port.
+    if (!S_ISCHR(st.st_mode) || major(st.st_rdev) == 1) return ENOTTY;
+    return ::access(device.c_str(), R_OK | W_OK) == 0 ? 0 : errno;
+}
+
+std::string DeviceGroup(const std::string& device) {
+    struct stat st {};
+    if (::stat(device.c_str(), &st) != 0) return {};
+    const group* g = ::getgrgid(st.st_gid);
+    return g ? std::string(g->gr_name) : std::string();
 }
 
 bool PortsAreComNumbers() {

@@ -54,6 +54,14 @@ bool RequestLowLatency(std::intptr_t) {
     return false;
 }
 
+int AccessErrno(const std::string&) {
+    return 0; // a COM port is only known by opening it
+}
+
+std::string DeviceGroup(const std::string&) {
+    return {};
+}
+
 int OpenErrno(const std::string& device, bool* isTerminal) {
     const std::string path = R"(\\.\)" + device;
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,

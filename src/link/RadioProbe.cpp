@@ -1,32 +1,19 @@
 #include "link/RadioProbe.h"
 
+#include "link/Os.h"
+
 #include <QFile>
 
-#include <cerrno>
-#include <fcntl.h>
 #include <span>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
 
 namespace rv::link {
 
 int OpenErrnoOf(const QString& device) {
-    const QByteArray path = device.toLocal8Bit();
-    const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return errno;
-    ::close(fd);
-    return 0;
+    return os::OpenErrno(QFile::encodeName(device).toStdString());
 }
 
 int AccessErrnoOf(const QString& device) {
-    const QByteArray path = QFile::encodeName(device);
-    struct stat st {};
-    if (::stat(path.constData(), &st) != 0) return errno;
-    if (S_ISDIR(st.st_mode)) return EISDIR;
-    // A plain file, or a memory device such as /dev/null or /dev/zero, is no serial port.
-    if (!S_ISCHR(st.st_mode) || major(st.st_rdev) == 1) return ENOTTY;
-    return ::access(path.constData(), R_OK | W_OK) == 0 ? 0 : errno;
+    return os::AccessErrno(QFile::encodeName(device).toStdString());
 }
 
 RadioProbe::RadioProbe(QObject* parent) : QObject(parent), engine_(*this) {

@@ -2,7 +2,7 @@
 
 #include "Captions.h"
 #include "FleetPlanTable.h"
-#include "FleetTexts.h"
+#include "FleetWindowTexts.h"
 #include "RadioJob.h"
 #include "data/Catalogue.h"
 #include "data/FleetRules.h"
@@ -48,29 +48,30 @@ std::vector<PerRadioKey> PerRadioKeys(int language) {
 FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, QWidget* parent)
     : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("FrmFleet"));
-    setWindowTitle(tr(FleetWindowTexts::Title));
+    setWindowTitle(say(FleetWindowTexts::Title));
     // Backup and verify as chosen in the Setup menu; each port answers its own questions.
     options_.write = JobOptions();
     perRadio_ = new FleetPlanTable(ctx_, PerRadioKeys(ctx_.session.CurLanguage));
     table_ = new QTableWidget(0, ColumnCount);
     table_->setObjectName(QStringLiteral("grdPorts"));
-    table_->setHorizontalHeaderLabels({tr(FleetWindowTexts::Port), tr(FleetWindowTexts::Progress),
-                                       tr(FleetWindowTexts::Serial), tr(FleetWindowTexts::Result)});
+    table_->setHorizontalHeaderLabels({say(FleetWindowTexts::Port), say(FleetWindowTexts::Progress),
+                                       say(FleetWindowTexts::Serial),
+                                       say(FleetWindowTexts::Result)});
     table_->horizontalHeader()->setSectionResizeMode(ResultColumn, QHeaderView::Stretch);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
 
-    repeat_ = new QCheckBox(tr(FleetWindowTexts::Repeat));
+    repeat_ = new QCheckBox(say(FleetWindowTexts::Repeat));
     repeat_->setObjectName(QStringLiteral("chkRepeat"));
     count_ = new QSpinBox;
     count_->setObjectName(QStringLiteral("spnCount"));
     count_->setRange(0, 100000);
-    count_->setSpecialValueText(tr(FleetWindowTexts::CountNone));
-    count_->setSuffix(tr(FleetWindowTexts::CountSuffix));
+    count_->setSpecialValueText(say(FleetWindowTexts::CountNone));
+    count_->setSuffix(say(FleetWindowTexts::CountSuffix));
     count_->setEnabled(false);
     connect(repeat_, &QCheckBox::toggled, count_, &QSpinBox::setEnabled);
     const auto button = [this](const rv::LangText& text, const char* name) {
-        auto* b = new QPushButton(tr(text));
+        auto* b = new QPushButton(say(text));
         b->setObjectName(QString::fromLatin1(name));
         return b;
     };
@@ -81,7 +82,7 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     auto* close = button(CaptionOf(Cap::Close), "cmdClose");
     portName_ = new QLineEdit;
     portName_->setObjectName(QStringLiteral("txtPort"));
-    portName_->setPlaceholderText(tr(FleetWindowTexts::PortHint));
+    portName_->setPlaceholderText(say(FleetWindowTexts::PortHint));
     portName_->setMinimumWidth(
         portName_->fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB00")) * 2);
     auto* addPortButton = button(FleetWindowTexts::AddPort, "cmdAddPort");
@@ -211,7 +212,7 @@ QString FrmFleet::logText() const {
     return log_->toPlainText();
 }
 
-QString FrmFleet::tr(const rv::LangText& t) const {
+QString FrmFleet::say(const rv::LangText& t) const {
     return Tr(ctx_, t);
 }
 

@@ -74,7 +74,7 @@ private:
     void countTickedPorts();
     /// The per-radio documents of the ticked ports, checked; false (told) when refused.
     bool planPerRadio(const QList<rv::jobs::ProbeTarget>& ticked);
-    QString tr(const rv::LangText& t) const;
+    QString say(const rv::LangText& t) const;
 
     AppContext& ctx_;
     rv::jobs::FleetOptions options_;

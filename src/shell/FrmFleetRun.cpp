@@ -1,6 +1,6 @@
 // Running the fleet window's stations and keeping its log.
 #include "FleetPlanTable.h"
-#include "FleetTexts.h"
+#include "FleetWindowTexts.h"
 #include "FrmFleet.h"
 #include "data/FleetLog.h"
 #include "data/OutsideText.h"
@@ -50,7 +50,7 @@ bool FrmFleet::startFleet() {
         stations_.push_back(std::move(station));
     }
     if (stations_.empty()) {
-        Tell(ctx_, this, tr(FleetWindowTexts::NoPortChecked), rv::MsgIcon::Exclamation);
+        Tell(ctx_, this, say(FleetWindowTexts::NoPortChecked), rv::MsgIcon::Exclamation);
         return false;
     }
     running_ = static_cast<int>(stations_.size());
@@ -168,9 +168,9 @@ bool FrmFleet::setLogFile(const QString& path) {
 }
 
 void FrmFleet::chooseLogFile() {
-    const QString path = ctx_.prompt().saveFileName(this, tr(FleetWindowTexts::SaveLog),
+    const QString path = ctx_.prompt().saveFileName(this, say(FleetWindowTexts::SaveLog),
                                                     QStringLiteral("fleet-log.csv"),
-                                                    tr(FleetWindowTexts::LogFilter));
+                                                    say(FleetWindowTexts::LogFilter));
     if (!path.isEmpty()) setLogFile(path);
 }
 

@@ -53,9 +53,9 @@ FrmSetComm::FrmSetComm(AppContext& ctx, QWidget* parent, const QList<rv::link::P
     buildPortRows(grid);
 
     auto* tools = new QHBoxLayout;
-    refresh_ = new QPushButton(tr(PortTexts::Refresh));
+    refresh_ = new QPushButton(say(PortTexts::Refresh));
     refresh_->setObjectName(QStringLiteral("cmdRefresh"));
-    find_ = new QPushButton(tr(PortTexts::FindRadio));
+    find_ = new QPushButton(say(PortTexts::FindRadio));
     find_->setObjectName(QStringLiteral("cmdFindRadio"));
     tools->addWidget(refresh_);
     tools->addWidget(find_);
@@ -101,7 +101,7 @@ void FrmSetComm::buildPortRows(QGridLayout* grid) {
     }
     auto* sim = new QRadioButton(Tr(ctx_, CaptionOf(Cap::SimulatedRadio)));
     sim->setObjectName(QStringLiteral("OptionSim"));
-    auto* other = new QRadioButton(tr(PortTexts::OtherDevice));
+    auto* other = new QRadioButton(say(PortTexts::OtherDevice));
     other->setObjectName(QStringLiteral("OptionOther"));
     otherPath_ =
         new QLineEdit(ctx_.CommDevice.isEmpty() ? RememberedOtherDevice() : ctx_.CommDevice);
@@ -162,7 +162,7 @@ QString FrmSetComm::status() const {
 bool FrmSetComm::acceptOtherDevice() {
     const QString path = otherPath_->text().trimmed();
     if (path.isEmpty()) {
-        Tell(ctx_, this, tr(PortTexts::NoPath), rv::MsgIcon::Exclamation);
+        Tell(ctx_, this, say(PortTexts::NoPath), rv::MsgIcon::Exclamation);
         return false;
     }
     // Checked by opening it, as the transfer will; nothing is sent.
@@ -193,7 +193,7 @@ void FrmSetComm::onOk() {
     accept();
 }
 
-QString FrmSetComm::tr(const rv::LangText& t) const {
+QString FrmSetComm::say(const rv::LangText& t) const {
     return Tr(ctx_, t);
 }
 

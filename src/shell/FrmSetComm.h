@@ -51,7 +51,7 @@ private:
     void setBusy(bool busy);
     bool acceptOtherDevice();
     void onOk();
-    QString tr(const rv::LangText& t) const;
+    QString say(const rv::LangText& t) const;
 
     AppContext& ctx_;
     rv::link::OpenCheck openCheck_;

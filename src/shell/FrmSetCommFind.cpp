@@ -36,7 +36,7 @@ void FrmSetComm::findRadio() {
     if (openCheck_) finder_->setOpenCheck(openCheck_);
     connect(finder_, &rv::jobs::PortFinder::finished, this, &FrmSetComm::onFindFinished);
     setBusy(true);
-    status_->setText(tr(PortTexts::Searching));
+    status_->setText(say(PortTexts::Searching));
     finder_->start(targets);
 }
 
@@ -49,14 +49,14 @@ void FrmSetComm::onFindFinished() {
         QStringList why;
         for (const QString& t : {finder_->openFailureOf(OtherTarget), finder_->permissionAdvice()})
             if (!t.isEmpty()) why << t;
-        status_->setText(why.isEmpty() ? tr(PortTexts::NoRadio) : why.join(QLatin1Char('\n')));
+        status_->setText(why.isEmpty() ? say(PortTexts::NoRadio) : why.join(QLatin1Char('\n')));
     } else {
         const bool other = found->target.port == OtherTarget;
         const int index =
             other ? static_cast<int>(options_.size()) - 1 : found->target.port.toInt() - 1;
         options_[index]->setChecked(true);
         const QString where = other ? found->target.device : options_[index]->text();
-        status_->setText(tr(PortTexts::RadioFound)
+        status_->setText(say(PortTexts::RadioFound)
                              .arg(where, QString::fromStdString(found->ident->modelCode),
                                   QString::fromStdString(found->ident->band)));
     }

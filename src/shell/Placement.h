@@ -1,28 +1,14 @@
 #pragma once
 
-#include <QRect>
-
 class QWidget;
 
 namespace rv::ui {
 
-/// Main window placement in pixels; the defaults are 100, 100, 14500 × 10500 twips at
-/// 15 twips a pixel.
-struct Placement {
-    int left = 7;
-    int top = 7;
-    int width = 967;
-    int height = 700;
-    bool operator==(const Placement&) const = default;
-};
-
-/// The stored placement (group "Settings"), each absent value taking its default.
-Placement LoadPlacement();
-void StorePlacement(const Placement& p);
-
-/// Places the window: frame position and inner size.
-void ApplyPlacement(QWidget& window, const Placement& p);
-/// Stores the window's placement, unless it is minimized (the earlier one then stays).
-void SavePlacementOf(const QWidget& window);
+/// Places the main window as it was last left (`saveGeometry`, kept under "Settings"), or at
+/// 7, 7 with 967 × 700 pixels (100, 100, 14500 × 10500 twips) on a first start or when the
+/// kept value is damaged.
+void RestorePlacement(QWidget& window);
+/// Keeps the window's placement, unless it is minimized (the earlier one then stays).
+void SavePlacement(const QWidget& window);
 
 } // namespace rv::ui

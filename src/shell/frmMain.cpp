@@ -47,7 +47,7 @@ frmMain::frmMain(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(c
     buildToolbar();
     buildStatusBar();
     buildMenus();
-    ApplyPlacement(*this, LoadPlacement());
+    RestorePlacement(*this);
     InstallHelpKey(ctx_, this);
     Change_Language();
     connect(&ctx_, &AppContext::modifiedChanged, this, [this] { setWindowModified(isModified()); });
@@ -181,7 +181,7 @@ void frmMain::closeEvent(QCloseEvent* e) {
         return;
     }
     closeCurAllWindows();
-    SavePlacementOf(*this);
+    SavePlacement(*this);
     e->accept();
 }
 

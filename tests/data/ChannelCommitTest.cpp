@@ -269,37 +269,3 @@ TEST_F(ChannelCommitTest, RecommittingTheShownTextLeavesTheDocumentUnchanged) {
 }
 
 } // namespace
-
-namespace {
-
-using K = rv::ChannelFieldKind;
-
-struct LanguageCase {
-    K kind;
-    const char* text;
-    int language;
-    const char* want;
-};
-
-TEST(ChannelTextInLanguageTest, ListEntriesOfTheOtherLanguageMapByValue) {
-    const LanguageCase cases[] = {
-        {K::TxPower, "High", rv::Chinese, "高"},
-        {K::TxPower, "低", rv::English, "Low"},
-        {K::ScanAdd, "无", rv::English, "No"},
-        {K::OptSignal, "无", rv::English, "None"},
-        {K::OptSignal, "DTMF", rv::Chinese, "DTMF"},
-        {K::RxCode, "None", rv::Chinese, "无"},
-        {K::TxCode, "D023N", rv::Chinese, "D023N"},
-        {K::SpUnmute, "载波+可选信令", rv::English, "Carrier + Opt.Sig."},
-        {K::BusyLockout, "QT/DQT", rv::English, "QT/DQ"},
-        {K::BusyLockout, "QT/DQ", rv::Chinese, "QT/DQT"},
-        {K::WideNarrow, "Wide", rv::English, "Wide"},
-        {K::TxPower, "garbage", rv::English, "garbage"},
-        {K::RxFreq, "146.50000", rv::Chinese, "146.50000"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(rv::ChannelTextInLanguage(c.kind, c.text, c.language), c.want)
-            << static_cast<int>(c.kind) << " " << c.text;
-}
-
-} // namespace

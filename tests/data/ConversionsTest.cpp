@@ -127,25 +127,6 @@ TEST(Tones, TypedQtValueWithoutTenthsIsWholeHertz) {
     EXPECT_EQ(rv::TextToTone(r.s, "67.05"), "029E");
 }
 
-TEST(Tones, TypedTextNamesAListEntryOrNone) {
-    RecordingSession r;
-    const auto& list = rv::ToneList(rv::English);
-    const auto entry = [&](const char* typed) {
-        const int i = rv::ToneEntryOfTyped(r.s, typed);
-        return i < 0 ? std::string("-") : list[std::size_t(i)];
-    };
-    const std::pair<const char*, const char*> cases[] = {
-        {"88.5", "88.5"},   {"d754n", "D754N"}, {"67", "67.0"},        {"088.50", "88.5"},
-        {" none ", "None"}, {"D754I", "D754I"}, {"88", "-"},           {"D754", "-"},
-        {"d755n", "-"},     {"8", "-"},         {"1.0", "-"},          {"", "-"},
-        {"x", "-"},         {"65535", "-"},     {"\xe6\x97\xa0", "-"}, {"D23N", "-"},
-    };
-    for (const auto& [typed, want] : cases)
-        EXPECT_EQ(entry(typed), want) << typed;
-    r.s.CurLanguage = rv::Chinese;
-    EXPECT_EQ(rv::ToneEntryOfTyped(r.s, "\xe6\x97\xa0"), 0);
-}
-
 TEST(Tones, DqtCodeBetweenTableEntriesShowsTheNextCode) {
     RecordingSession r;
     EXPECT_EQ(rv::ToneToText(r.s, "2814"), "D025N"); // 0x14 lies between 023 and 025

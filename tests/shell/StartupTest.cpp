@@ -1,7 +1,6 @@
 #include "ShellFixture.h"
 #include "data/DataFile.h"
 #include "kit/RadioPort.h"
-#include "shell/Placement.h"
 
 #include <QImage>
 #include <QProcess>
@@ -59,47 +58,27 @@ protected:
     }
 };
 
-TEST_F(PlacementTest, FirstStartUsesTheDefaults) {
-    const rv::ui::Placement p = rv::ui::LoadPlacement();
-    // 100, 100, 14500 x 10500 twips at 15 twips a pixel.
-    EXPECT_EQ(p, (rv::ui::Placement{7, 7, 967, 700}));
+TEST_F(PlacementTest, FirstStartOrADamagedValueUsesTheDefaults) {
+    start();
+    EXPECT_EQ(main->size(), QSize(967, 700));
+    QSettings(QStringLiteral("RV52N"), QStringLiteral("RV52N"))
+        .setValue("Settings/MainGeometry", QByteArray("wide"));
     start();
     EXPECT_EQ(main->size(), QSize(967, 700));
 }
 
-TEST_F(PlacementTest, ClosingStoresThePlacementUnderSettings) {
+TEST_F(PlacementTest, TheNextStartOpensWhereThisOneEndedUnlessMinimized) {
     start();
-    main->move(40, 50);
     main->resize(800, 600);
     ASSERT_TRUE(main->close());
-    QSettings s(QStringLiteral("RV52N"), QStringLiteral("RV52N"));
-    EXPECT_EQ(s.value("Settings/MainWidth").toInt(), 800);
-    EXPECT_EQ(s.value("Settings/MainHeight").toInt(), 600);
-    EXPECT_EQ(s.value("Settings/MainLeft").toInt(), 40);
-    EXPECT_EQ(s.value("Settings/MainTop").toInt(), 50);
-    // The next start opens where this one ended.
     start();
     EXPECT_EQ(main->size(), QSize(800, 600));
-}
-
-TEST_F(PlacementTest, MinimizedWindowKeepsThePlacementFromBefore) {
-    rv::ui::StorePlacement({11, 12, 640, 480});
-    start();
     main->resize(900, 650);
     main->showMinimized();
     ASSERT_TRUE(main->isMinimized());
     ASSERT_TRUE(main->close());
-    EXPECT_EQ(rv::ui::LoadPlacement(), (rv::ui::Placement{11, 12, 640, 480}));
-}
-
-TEST_F(PlacementTest, DamagedValueFallsBackToItsDefault) {
-    QSettings s(QStringLiteral("RV52N"), QStringLiteral("RV52N"));
-    s.setValue("Settings/MainWidth", "wide");
-    s.setValue("Settings/MainHeight", 555);
-    s.sync();
-    const rv::ui::Placement p = rv::ui::LoadPlacement();
-    EXPECT_EQ(p.width, 967);
-    EXPECT_EQ(p.height, 555);
+    start();
+    EXPECT_EQ(main->size(), QSize(800, 600));
 }
 
 TEST(Startup, ProgramStartsAndDrawsItsWindowInEitherLanguage) {

@@ -17,8 +17,7 @@ struct FleetWindowTexts {
     /// The special text of the count box at 0: no end but Stop.
     static inline const rv::LangText CountNone{"until stopped", "直到停止"};
     static inline const rv::LangText CountSuffix{" radios", " 台"};
-    static inline const rv::LangText Repeat{"&Repeat for the next radio",
-                                            "为下一台对讲机重复(&R)"};
+    static inline const rv::LangText Repeat{"&Repeat for the next radio", "为下一台对讲机重复(&R)"};
     static inline const rv::LangText SaveLog{"Save &Log As...", "日志另存为(&L)..."};
     static inline const rv::LangText LogFilter{"Log (*.csv)", "日志 (*.csv)"};
     static inline const rv::LangText AddPort{"Add &Port", "添加端口(&P)"};

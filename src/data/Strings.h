@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Small text helpers every layer needs, for ASCII text (stored fields, keys, codes).
+
+namespace rv {
+
+/// `s` without the characters of `blanks` at both ends.
+std::string_view TrimBlanks(std::string_view s, std::string_view blanks = " ");
+
+/// ASCII letters in lower or upper case; every other byte as it is.
+std::string AsciiLower(std::string_view s);
+std::string AsciiUpper(std::string_view s);
+
+/// The value of a hexadecimal digit (either case), or -1.
+int HexDigit(char c);
+
+} // namespace rv
