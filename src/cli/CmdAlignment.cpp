@@ -102,8 +102,9 @@ int Leave(AlignmentJob& job, int status) {
 
 int CmdAlignmentSave(CliArgs& args) {
     const auto retries = RetriesOf(args);
-    if (!retries) return UsageError("--retries takes a number 0 to 100", SaveUsage);
-    if (!args.positional.empty()) return UsageError("no file is read", SaveUsage);
+    if (!retries) return UsageError(RetriesRefusal(), SaveUsage);
+    if (!args.positional.empty())
+        return UsageError({"no file is read", "此命令不读取文件"}, SaveUsage);
     const auto target = OpenTarget(args);
     if (!target) return 1;
     auto e = Enter(args, *target, *retries);
@@ -124,9 +125,9 @@ int CmdAlignmentSave(CliArgs& args) {
 
 int CmdAlignmentRestore(CliArgs& args) {
     const auto retries = RetriesOf(args);
-    if (!retries) return UsageError("--retries takes a number 0 to 100", RestoreUsage);
+    if (!retries) return UsageError(RetriesRefusal(), RestoreUsage);
     if (args.positional.size() != 1)
-        return UsageError("one kept alignment is needed", RestoreUsage);
+        return UsageError({"one kept alignment is needed", "需要一个保存的校准文件"}, RestoreUsage);
     const int lang = args.language;
     AlignmentRecord kept;
     QString error;

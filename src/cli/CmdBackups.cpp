@@ -75,10 +75,11 @@ bool GivenFolderMissing(const CliArgs& args, const QString& dir) {
 }
 
 int CmdBackups(CliArgs& args) {
-    if (!args.positional.empty()) return UsageError("backups takes no file", args.usage);
+    if (!args.positional.empty())
+        return UsageError({"backups takes no file", "backups 不带文件"}, args.usage);
     const auto serial = args.value("--serial");
     if (serial && rv::FileSafeSerial(*serial).empty())
-        return UsageError("--serial needs a serial number", args.usage);
+        return UsageError({"--serial needs a serial number", "--serial 需要序列号"}, args.usage);
     const QString dir = BackupDirOf(args);
     if (GivenFolderMissing(args, dir)) return 1;
     auto entries = rv::link::ListBackups(dir);

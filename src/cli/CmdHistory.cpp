@@ -57,10 +57,11 @@ void PrintTable(const std::vector<rv::HistoryEntry>& entries, int language) {
 } // namespace
 
 int CmdHistory(CliArgs& args) {
-    if (!args.positional.empty()) return UsageError("history takes no file", args.usage);
+    if (!args.positional.empty())
+        return UsageError({"history takes no file", "history 不带文件"}, args.usage);
     const auto serial = args.value("--serial");
     if (serial && rv::FileSafeSerial(*serial).empty())
-        return UsageError("--serial needs a serial number", args.usage);
+        return UsageError({"--serial needs a serial number", "--serial 需要序列号"}, args.usage);
     const QString dir = BackupDirOf(args);
     if (GivenFolderMissing(args, dir)) return 1;
     rv::FileFault fault;

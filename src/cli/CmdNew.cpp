@@ -13,7 +13,7 @@ namespace rv::cli {
 int CmdNew(CliArgs& args) {
     const auto out = args.value("-o");
     if (!out || !args.positional.empty())
-        return UsageError("new needs -o FILE and nothing else", args.usage);
+        return UsageError({"new needs -o FILE and nothing else", "new 只需要 -o FILE"}, args.usage);
     Session s = MakeSession(args);
     if (!StartNewDocument(s, args)) return 1;
     if (!WriteOutput(s, *out, ToRecord(s.Doc))) return 1;

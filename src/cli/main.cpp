@@ -1,7 +1,6 @@
 #include "cli/CommandNotes.h"
 #include "cli/Commands.h"
 #include "cli/Completion.h"
-#include "cli/UsageTexts.h"
 
 #include "data/OutsideText.h"
 #include "data/Version.h"
@@ -57,31 +56,32 @@ int main(int argc, char** argv) {
             std::printf("usage: rv52n-cli %s\n", c.usage);
             return 0;
         }
-        std::string error;
+        rv::LangText error;
         auto args = ParseArgs(rest, c.flags, c.options, &error);
         if (!args) return UsageError(error, c.usage);
         args->command = name;
         args->usage = c.usage;
         if (const int refused = RefuseOutputOntoInput(*args, c.usage)) return refused;
         const auto language = ChooseLanguage(*args);
-        if (!language) return UsageError("--lang takes en or zh", c.usage);
+        if (!language) return UsageError({"--lang takes en or zh", "--lang 取 en 或 zh"}, c.usage);
         args->language = *language;
         args->programDir = ProgramDir();
         // An empty port is a mistake on the command line, not a port that cannot be opened.
         for (const char* option : {"--port", "--ports"})
             if (const auto port = args->value(option); port && port->empty())
-                return UsageError(std::string(option) + " needs a port: sim, a number 1 to 8 or a "
-                                                        "device path",
-                                  c.usage);
+                return UsageError(
+                    {std::string(option) + " needs a port: sim, a number 1 to 8 or a device path",
+                     std::string(option) + " 需要端口：sim、1 到 8 的端口号或设备路径"},
+                    c.usage);
         // An empty folder would silently mean no backup at all.
         if (const auto dir = args->value("--backup-dir"); dir && dir->empty())
-            return UsageError("--backup-dir needs a folder", c.usage);
+            return UsageError({"--backup-dir needs a folder", "--backup-dir 需要一个文件夹"},
+                              c.usage);
         return c.run(*args);
     }
     SetUsageLanguage({argv + 1, argv + argc});
-    std::fprintf(
-        stderr, "rv52n-cli: %s\n",
-        UsageMessage("unknown command \"" + rv::ShownText(name) + "\"", UsageLanguageChosen())
-            .c_str());
+    const std::string shown = rv::ShownText(name);
+    const rv::LangText unknown{"unknown command \"" + shown + "\"", "未知命令“" + shown + "”"};
+    std::fprintf(stderr, "rv52n-cli: %s\n", unknown[UsageLanguageChosen()].c_str());
     return PrintUsage(stderr);
 }

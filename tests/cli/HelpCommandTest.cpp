@@ -147,6 +147,21 @@ TEST(Usage, RefusalsSpeakTheUsersLanguage) {
          "rv52n-cli: -o " + doc + " 与输入文件 " + doc + " 是同一个文件，会被覆盖"},
         {{"get", doc, "no.such"}, "zh_CN.UTF-8", "rv52n-cli: 没有键为“no.such”的设置"},
         {{"frobnicate"}, "zh_CN.UTF-8", "rv52n-cli: 未知命令“frobnicate”"},
+        // Refusals worded away from the parser: the simulated radio's switches, port lists
+        // and the radio information.
+        {{"sim", "--corrupt-write", "5000", "--lang", "zh"},
+         "C.UTF-8",
+         "rv52n-cli: --corrupt-write 取 0 到 1023 的数"},
+        {{"fleet", doc, "--ports", ",sim", "--lang", "zh"},
+         "C.UTF-8",
+         "rv52n-cli: --ports 中有空项"},
+        {{"set-info", "--lang", "zh"},
+         "C.UTF-8",
+         "rv52n-cli: 没有要设置的内容：请给出 --model-type、--band、--serial、--version 或 "
+         "--time-sync"},
+        {{"set-info", "--serial", "1", "--time-sync"},
+         "zh_CN.UTF-8",
+         "rv52n-cli: --serial 和 --time-sync 都设置序号；只给出其中一个"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
