@@ -20,11 +20,6 @@ using rv::jobs::AlignmentRecord;
 using rv::jobs::PointChange;
 using rv::jobs::PointLabel;
 
-constexpr const char* SaveUsage =
-    "alignment-save [--port PORT] [-o FILE] [--backup-dir DIR] [--retries N]";
-constexpr const char* RestoreUsage = "alignment-restore FILE [--port PORT] [--other-serial] "
-                                     "[--dry-run] [--backup-dir DIR] [--retries N]";
-
 std::string T(int language, const char* en, const char* zh) {
     return language == rv::Chinese ? zh : en;
 }
@@ -102,9 +97,9 @@ int Leave(AlignmentJob& job, int status) {
 
 int CmdAlignmentSave(CliArgs& args) {
     const auto retries = RetriesOf(args);
-    if (!retries) return UsageError(RetriesRefusal(), SaveUsage);
+    if (!retries) return UsageError(RetriesRefusal(), args.usage);
     if (!args.positional.empty())
-        return UsageError({"no file is read", "此命令不读取文件"}, SaveUsage);
+        return UsageError({"no file is read", "此命令不读取文件"}, args.usage);
     const auto target = OpenTarget(args);
     if (!target) return 1;
     auto e = Enter(args, *target, *retries);
@@ -125,9 +120,9 @@ int CmdAlignmentSave(CliArgs& args) {
 
 int CmdAlignmentRestore(CliArgs& args) {
     const auto retries = RetriesOf(args);
-    if (!retries) return UsageError(RetriesRefusal(), RestoreUsage);
+    if (!retries) return UsageError(RetriesRefusal(), args.usage);
     if (args.positional.size() != 1)
-        return UsageError({"one kept alignment is needed", "需要一个保存的校准文件"}, RestoreUsage);
+        return UsageError({"one kept alignment is needed", "需要一个保存的校准文件"}, args.usage);
     const int lang = args.language;
     AlignmentRecord kept;
     QString error;

@@ -20,7 +20,7 @@ std::string HelpPagePath(const std::string& programDir, int language) {
 
 int CmdHelp(CliArgs& args) {
     if (args.positional.size() > 1)
-        return UsageError({"one topic at a time", "一次只能查看一个主题"}, "help [COMMAND]");
+        return UsageError({"one topic at a time", "一次只能查看一个主题"}, args.usage);
     const std::string path = HelpPagePath(args.programDir, args.language);
     std::ifstream in(path, std::ios::binary);
     if (!in) return Fail("the help page cannot be read: " + path);
@@ -40,7 +40,7 @@ int CmdHelp(CliArgs& args) {
     }
     return UsageError(
         {"no command \"" + args.positional[0] + "\"", "没有命令“" + args.positional[0] + "”"},
-        "help [COMMAND]");
+        args.usage);
 }
 
 } // namespace rv::cli

@@ -9,12 +9,8 @@
 
 namespace rv::cli {
 
-namespace {
-constexpr const char* Usage = "info [--port PORT] [--retries N]";
-}
-
 int CmdInfo(CliArgs& args) {
-    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), Usage);
+    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     Session s = MakeSession(args);
     const auto target = OpenTarget(args);
     if (!target) return 1;

@@ -10,9 +10,6 @@ namespace rv::cli {
 
 namespace {
 
-constexpr const char* Usage = "set-info [--port PORT] [--model-type T] [--band B] [--serial S] "
-                              "[--version V] [--time-sync]";
-
 // Every argument is checked before the radio is touched.
 std::optional<rv::jobs::InfoEdits> CheckArguments(const CliArgs& args, std::string* error) {
     rv::jobs::InfoEdits e;
@@ -57,10 +54,10 @@ std::optional<rv::jobs::InfoEdits> CheckArguments(const CliArgs& args, std::stri
 } // namespace
 
 int CmdSetInfo(CliArgs& args) {
-    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), Usage);
+    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     std::string error;
     const auto edits = CheckArguments(args, &error);
-    if (!edits) return UsageErrorSaid(error, Usage);
+    if (!edits) return UsageErrorSaid(error, args.usage);
     const Session s = MakeSession(args);
     const auto target = OpenTarget(args);
     if (!target) return 1;

@@ -1,4 +1,3 @@
-#include "cli/CommandNotes.h"
 #include "cli/Commands.h"
 #include "cli/Completion.h"
 
@@ -11,14 +10,33 @@
 
 namespace {
 
+// Name, version, copyright and licence (--about), in `language`.
+std::string AboutText(int language) {
+    const std::string name = std::string("rv52n-cli ") + rv::Version;
+    if (language == rv::Chinese)
+        return name +
+               "\nRV52N 手持调频对讲机编程软件的命令行工具\n"
+               "版权所有 2026 RV52N 开发者。\n"
+               "许可证 GPL-3.0-or-later：GNU 通用公共许可证第 3 版或（由您选择）任何更新的版本"
+               " <https://www.gnu.org/licenses/gpl.html>。\n"
+               "本程序是自由软件：您可以修改和再发布它。在法律允许的范围内，本程序不提供任何担保。"
+               "\n";
+    return name + "\nThe command-line tool of the programming software for the RV52N hand-held "
+                  "FM radio\n"
+                  "Copyright 2026 The RV52N developers.\n"
+                  "Licence GPL-3.0-or-later: GNU General Public License, version 3 or (at your "
+                  "option) any later version <https://www.gnu.org/licenses/gpl.html>.\n"
+                  "This is free software: you are free to change and redistribute it. There is "
+                  "NO WARRANTY, to the extent permitted by law.\n";
+}
+
 int PrintUsage(std::FILE* to) {
     std::fprintf(to, "usage: rv52n-cli <command> [arguments]\n"
                      "       rv52n-cli --help | --version | --about\n"
                      "commands:\n");
     for (const auto& c : rv::cli::CommandTable()) {
         std::fprintf(to, "  %s\n", c.usage);
-        const auto* notes = rv::cli::NotesOf(c.name);
-        if (to == stdout && notes) std::printf("        %s\n", notes->summary);
+        if (to == stdout) std::printf("        %s\n", c.summary);
     }
     if (to != stdout) return 2;
     std::printf("options of every command:\n"
@@ -40,7 +58,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (name == "--about") {
-        std::fputs(AboutText(LanguageFromLocale()).c_str(), stdout);
+        std::fputs(AboutText(rv::cli::LanguageFromLocale()).c_str(), stdout);
         return 0;
     }
     if (name == ManSectionsOption) {
