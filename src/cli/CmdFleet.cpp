@@ -72,7 +72,7 @@ int CmdFleet(CliArgs& args) {
     const auto targets = PortsOf(args, args.usage, &status, &sims);
     if (!targets) return status;
     if (targets->isEmpty())
-        return Fail(InLanguage(args.language, "No serial ports found.", "未找到串口。"));
+        return Fail(LangText{"No serial ports found.", "未找到串口。"}[args.language].c_str());
     const auto values = ValuesOf(args, &status);
     if (!values) return status;
     Session s = MakeSession(args);
@@ -90,8 +90,9 @@ int CmdFleet(CliArgs& args) {
         for (const auto& why : refusals)
             std::fprintf(stderr, "rv52n-cli: %s\n", why.c_str());
         if (!refusals.empty()) {
-            std::fprintf(stderr, "%s\n",
-                         InLanguage(args.language, "No radio was written.", "未写入任何对讲机。"));
+            std::fprintf(
+                stderr, "%s\n",
+                LangText{"No radio was written.", "未写入任何对讲机。"}[args.language].c_str());
             return 2;
         }
         run.options.documentFor = documents->documentFor(*targets);

@@ -23,7 +23,9 @@ int CmdHelp(CliArgs& args) {
         return UsageError({"one topic at a time", "一次只能查看一个主题"}, args.usage);
     const std::string path = HelpPagePath(args.programDir, args.language);
     std::ifstream in(path, std::ios::binary);
-    if (!in) return Fail("the help page cannot be read: " + path);
+    if (!in)
+        return Fail(
+            LangText{"the help page cannot be read: ", "无法读取帮助页面："}[args.language] + path);
     std::stringstream page;
     page << in.rdbuf();
     // The section of the desktop program's help page that tells about this tool.

@@ -25,8 +25,8 @@ bool StartNewDocument(Session& s, const CliArgs& args) {
     const auto bands = BandsOfModel(asked);
     const std::string model = rv::ShownText(asked);
     if (bands.empty()) {
-        Fail(s.CurLanguage == Chinese ? "未知机型“" + model + "”（592、582、7415 或 6415）"
-                                      : "unknown model \"" + model + "\" (592, 582, 7415 or 6415)");
+        Fail(LangText{"unknown model \"" + model + "\" (592, 582, 7415 or 6415)",
+                      "未知机型“" + model + "”（592、582、7415 或 6415）"}[s.CurLanguage]);
         return false;
     }
     // A model without the 400 - 470 MHz band starts in its first band.

@@ -44,8 +44,9 @@ int CmdRestore(CliArgs& args) {
     if (status != 0 && !options.backupSerial.empty() && result.serial != options.backupSerial &&
         !result.serial.empty())
         std::fprintf(stderr, "%s\n",
-                     InLanguage(args.language, "--other-serial writes it to this radio anyway.",
-                                "加上 --other-serial 可仍写入这台对讲机。"));
+                     LangText{"--other-serial writes it to this radio anyway.",
+                              "加上 --other-serial 可仍写入这台对讲机。"}[args.language]
+                         .c_str());
     return status;
 }
 
