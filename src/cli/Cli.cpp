@@ -1,5 +1,4 @@
 #include "Cli.h"
-#include "UsageTexts.h"
 
 #include "data/AtomicFile.h"
 #include "data/Conversions.h"
@@ -28,9 +27,9 @@ std::optional<std::string> CliArgs::value(const std::string& name) const {
 
 std::optional<CliArgs> ParseArgs(const std::vector<std::string>& args,
                                  const std::set<std::string>& flagNames,
-                                 const std::set<std::string>& optionNames, std::string* error) {
-    const auto refuse = [error](const std::string& why) {
-        if (error) *error = why;
+                                 const std::set<std::string>& optionNames, LangText* error) {
+    const auto refuse = [error](LangText why) {
+        if (error) *error = std::move(why);
         return std::nullopt;
     };
     CliArgs out;
@@ -48,10 +47,11 @@ std::optional<CliArgs> ParseArgs(const std::vector<std::string>& args,
         const auto eq = a.find('=');
         const std::string name = a.substr(0, eq);
         if (flagNames.count(name)) {
-            if (eq != std::string::npos) return refuse("option " + name + " takes no value");
+            if (eq != std::string::npos)
+                return refuse({"option " + name + " takes no value", "选项 " + name + " 不带值"});
             out.flags.insert(name);
         } else if (!optionNames.count(name) && name != "--lang") {
-            return refuse("unknown option " + name);
+            return refuse({"unknown option " + name, "未知选项 " + name});
         } else if (eq != std::string::npos) {
             out.options[name] = a.substr(eq + 1);
             out.given.emplace_back(name, out.options[name]);
@@ -59,7 +59,7 @@ std::optional<CliArgs> ParseArgs(const std::vector<std::string>& args,
             out.options[name] = args[++i];
             out.given.emplace_back(name, out.options[name]);
         } else {
-            return refuse("option " + name + " needs a value");
+            return refuse({"option " + name + " needs a value", "选项 " + name + " 需要一个值"});
         }
     }
     return out;
@@ -74,11 +74,20 @@ namespace {
 int UsageLanguage = 0; // 0: not chosen yet, the locale's
 } // namespace
 
-int UsageError(const std::string& message, const std::string& usage) {
-    const int language = UsageLanguageChosen();
-    std::fprintf(stderr, "rv52n-cli: %s\n%srv52n-cli %s\n", UsageMessage(message, language).c_str(),
-                 UsageWord(language).c_str(), usage.c_str());
+int UsageErrorSaid(const std::string& message, const std::string& usage) {
+    const LangText word{"usage: ", "用法："};
+    std::fprintf(stderr, "rv52n-cli: %s\n%srv52n-cli %s\n", message.c_str(),
+                 word[UsageLanguageChosen()].c_str(), usage.c_str());
     return 2;
+}
+
+int UsageError(const LangText& message, const std::string& usage) {
+    return UsageErrorSaid(message[UsageLanguageChosen()], usage);
+}
+
+const LangText& RetriesRefusal() {
+    static const LangText text{"--retries takes a number 0 to 100", "--retries 取 0 到 100 的数"};
+    return text;
 }
 
 int UsageLanguageChosen() {
@@ -175,9 +184,11 @@ int RefuseOutputOntoInput(const CliArgs& args, const std::string& usage) {
             // The same device and inode: a link or another spelling of the path counts too.
             std::error_code ec;
             if (fs::equivalent(*out, in, ec))
-                return UsageError(std::string(name) + " " + *out +
-                                      " is the same file as the input " + in +
-                                      "; it would be overwritten",
+                return UsageError({std::string(name) + " " + *out +
+                                       " is the same file as the input " + in +
+                                       "; it would be overwritten",
+                                   std::string(name) + " " + *out + " 与输入文件 " + in +
+                                       " 是同一个文件，会被覆盖"},
                                   usage);
         }
     }

@@ -46,14 +46,19 @@ struct CliArgs {
 /// missing value.
 std::optional<CliArgs> ParseArgs(const std::vector<std::string>& args,
                                  const std::set<std::string>& flagNames,
-                                 const std::set<std::string>& optionNames, std::string* error);
+                                 const std::set<std::string>& optionNames, LangText* error);
 
 /// The one error path: "rv52n-cli: <message>" on stderr; returns the exit status 1.
 int Fail(const std::string& message);
 
 /// Usage errors: the message (in the language `SetUsageLanguage` chose) and the command's
 /// usage line on stderr; exit status 2.
-int UsageError(const std::string& message, const std::string& usage);
+int UsageError(const LangText& message, const std::string& usage);
+/// A usage error whose message another layer has already put in the user's language.
+int UsageErrorSaid(const std::string& message, const std::string& usage);
+
+/// "--retries takes a number 0 to 100", shared by every command that talks to a radio.
+const LangText& RetriesRefusal();
 
 /// The language of usage errors: from "--lang" among `args` when it is there, else the
 /// locale's. Set before the arguments are parsed, so that a refusal of them is in it too.

@@ -20,15 +20,6 @@ using rv::jobs::AlignmentRecord;
 using rv::jobs::PointChange;
 using rv::jobs::PointLabel;
 
-constexpr const char* SaveUsage =
-    "alignment-save [--port PORT] [-o FILE] [--backup-dir DIR] [--retries N]";
-constexpr const char* RestoreUsage = "alignment-restore FILE [--port PORT] [--other-serial] "
-                                     "[--dry-run] [--backup-dir DIR] [--retries N]";
-
-std::string T(int language, const char* en, const char* zh) {
-    return language == rv::Chinese ? zh : en;
-}
-
 std::string S(const QString& q) {
     return q.toStdString();
 }
@@ -50,8 +41,8 @@ std::optional<Entered> Enter(CliArgs& args, const RadioTarget& target, int retri
     const auto info = RunOperation(s, rv::link::ReadRadioInfo, target, args);
     if (!info.ok)
         std::fprintf(stderr, "rv52n-cli: %s %s\n", info.message.c_str(),
-                     T(args.language, "The alignment is kept without a serial number.",
-                       "校准数据将不带序号保存。")
+                     LangText{"The alignment is kept without a serial number.",
+                              "校准数据将不带序号保存。"}[args.language]
                          .c_str());
     Entered e;
     e.job = std::make_unique<AlignmentJob>(args.language, retries);
@@ -63,9 +54,9 @@ std::optional<Entered> Enter(CliArgs& args, const RadioTarget& target, int retri
     }
     const bool in = e.job->runUntil([&] { return e.job->entered(); });
     if (!in || e.job->state().EntryBlock.size() != rv::service::TuneBlock{}.size()) {
-        Fail(e.job->problem().isEmpty()
-                 ? T(args.language, "The radio did not enter test mode.", "对讲机未进入测试模式。")
-                 : S(e.job->problem()));
+        Fail(e.job->problem().isEmpty() ? LangText{"The radio did not enter test mode.",
+                                                   "对讲机未进入测试模式。"}[args.language]
+                                        : S(e.job->problem()));
         return std::nullopt;
     }
     const auto& st = e.job->state();
@@ -102,13 +93,14 @@ int Leave(AlignmentJob& job, int status) {
 
 int CmdAlignmentSave(CliArgs& args) {
     const auto retries = RetriesOf(args);
-    if (!retries) return UsageError("--retries takes a number 0 to 100", SaveUsage);
-    if (!args.positional.empty()) return UsageError("no file is read", SaveUsage);
+    if (!retries) return UsageError(RetriesRefusal(), args.usage);
+    if (!args.positional.empty())
+        return UsageError({"no file is read", "此命令不读取文件"}, args.usage);
     const auto target = OpenTarget(args);
     if (!target) return 1;
     auto e = Enter(args, *target, *retries);
     if (!e) return 1;
-    std::printf("%s %s\n", T(args.language, "Alignment kept as", "校准数据已保存为").c_str(),
+    std::printf("%s %s\n", LangText{"Alignment kept as", "校准数据已保存为"}[args.language].c_str(),
                 S(e->keptAs).c_str());
     if (const auto out = args.value("-o")) {
         QString error;
@@ -117,16 +109,16 @@ int CmdAlignmentSave(CliArgs& args) {
             Leave(*e->job, 1);
             return Fail(S(error));
         }
-        std::printf("%s %s\n", T(args.language, "and as", "并保存为").c_str(), out->c_str());
+        std::printf("%s %s\n", LangText{"and as", "并保存为"}[args.language].c_str(), out->c_str());
     }
     return Leave(*e->job, 0);
 }
 
 int CmdAlignmentRestore(CliArgs& args) {
     const auto retries = RetriesOf(args);
-    if (!retries) return UsageError("--retries takes a number 0 to 100", RestoreUsage);
+    if (!retries) return UsageError(RetriesRefusal(), args.usage);
     if (args.positional.size() != 1)
-        return UsageError("one kept alignment is needed", RestoreUsage);
+        return UsageError({"one kept alignment is needed", "需要一个保存的校准文件"}, args.usage);
     const int lang = args.language;
     AlignmentRecord kept;
     QString error;
@@ -155,52 +147,53 @@ int CmdAlignmentRestore(CliArgs& args) {
     for (const auto& c : diff) {
         std::string note;
         if (!c.writable) {
-            note = T(lang, " (not written: test mode has no frame for it)",
-                     "（不写入：测试模式无此写入帧）");
+            note = LangText{" (not written: test mode has no frame for it)",
+                            "（不写入：测试模式无此写入帧）"}[lang];
         } else if (const auto sharing = rv::jobs::PointsSharing(c.at); !sharing.empty()) {
             // The radio keeps one value for these: writing this point sets them too.
-            note = T(lang, " (also sets ", "（同时改变 ");
+            note = LangText{" (also sets ", "（同时改变 "}[lang];
             for (std::size_t i = 0; i < sharing.size(); ++i)
                 note += (i ? ", " : "") + PointLabel(sharing[i], lang);
-            note += T(lang, ")", "）");
+            note += LangText{")", "）"}[lang];
         }
         std::printf("  %s: %d -> %d%s\n", PointLabel(c.at, lang).c_str(), c.now, c.kept,
                     note.c_str());
         if (c.writable) writable.push_back(c);
     }
     if (writable.empty() || args.has("--dry-run")) {
-        std::printf("%s\n",
-                    writable.empty()
-                        ? T(lang, "Nothing to restore.", "没有需要恢复的数据。").c_str()
-                        : T(lang, "Nothing written (--dry-run).", "未写入（--dry-run）。").c_str());
+        std::printf(
+            "%s\n",
+            writable.empty()
+                ? LangText{"Nothing to restore.", "没有需要恢复的数据。"}[lang].c_str()
+                : LangText{"Nothing written (--dry-run).", "未写入（--dry-run）。"}[lang].c_str());
         return Leave(*e->job, 0);
     }
     e->job->restore(kept.block, writable);
     if (!e->job->runUntil([&] { return e->job->restoreRun().done; })) {
         // Interrupted: say what the radio may hold now.
         Fail(e->job->problem().isEmpty()
-                 ? T(lang, "Test mode ended before the restore was read back.",
-                     "恢复尚未读回，测试模式已结束。")
+                 ? LangText{"Test mode ended before the restore was read back.",
+                            "恢复尚未读回，测试模式已结束。"}[lang]
                  : S(e->job->problem()));
         return Fail(S(rv::jobs::WrittenSoFarText(e->job->restoreStored(), lang)));
     }
     const auto& check = e->job->restoreRun().check;
     for (const auto& c : check.differing)
         std::fprintf(stderr, "rv52n-cli: %s: %s %d, %s %d\n", PointLabel(c.at, lang).c_str(),
-                     T(lang, "kept", "保存值").c_str(), c.kept,
-                     T(lang, "reads back", "读回").c_str(), c.now);
+                     LangText{"kept", "保存值"}[lang].c_str(), c.kept,
+                     LangText{"reads back", "读回"}[lang].c_str(), c.now);
     for (const auto& p : check.moved)
         std::fprintf(stderr, "rv52n-cli: %s: %s\n", PointLabel(p, lang).c_str(),
-                     T(lang, "changed although not chosen", "未选择却已改变").c_str());
+                     LangText{"changed although not chosen", "未选择却已改变"}[lang].c_str());
     if (!check.restored) {
         std::fprintf(stderr, "rv52n-cli: %s\n",
-                     T(lang, "Verify failed: the radio does not hold what was restored.",
-                       "校验失败：对讲机中的数据与恢复的数据不符。")
+                     LangText{"Verify failed: the radio does not hold what was restored.",
+                              "校验失败：对讲机中的数据与恢复的数据不符。"}[lang]
                          .c_str());
         return Leave(*e->job, 3);
     }
     std::printf("%s %zu\n",
-                T(lang, "Restored and verified points:", "已恢复并校验的数据点：").c_str(),
+                LangText{"Restored and verified points:", "已恢复并校验的数据点："}[lang].c_str(),
                 writable.size());
     return Leave(*e->job, 0);
 }

@@ -45,14 +45,15 @@ void PrintJson(const std::vector<rv::BackupEntry>& entries, const QDir& dir) {
 
 void PrintTable(const std::vector<rv::BackupEntry>& entries, const QDir& dir, int language) {
     std::vector<std::vector<std::string>> rows{
-        {InLanguage(language, "serial", "序列号"), InLanguage(language, "date", "日期"),
-         InLanguage(language, "model", "机型"), InLanguage(language, "band", "频段"),
-         InLanguage(language, "file", "文件")}};
+        {LangText{"serial", "序列号"}[language].c_str(), LangText{"date", "日期"}[language].c_str(),
+         LangText{"model", "机型"}[language].c_str(), LangText{"band", "频段"}[language].c_str(),
+         LangText{"file", "文件"}[language].c_str()}};
     for (const auto& e : entries)
         rows.push_back(
             {e.serial,
              Stamp(e, ' ') +
-                 (e.dateValid ? "" : InLanguage(language, " (impossible date)", "（日期无效）")),
+                 (e.dateValid ? ""
+                              : LangText{" (impossible date)", "（日期无效）"}[language].c_str()),
              e.model, e.band,
              rv::ShownText(rv::link::SystemPath(dir.filePath(QString::fromStdString(e.file()))),
                            0)});
@@ -75,10 +76,11 @@ bool GivenFolderMissing(const CliArgs& args, const QString& dir) {
 }
 
 int CmdBackups(CliArgs& args) {
-    if (!args.positional.empty()) return UsageError("backups takes no file", args.usage);
+    if (!args.positional.empty())
+        return UsageError({"backups takes no file", "backups 不带文件"}, args.usage);
     const auto serial = args.value("--serial");
     if (serial && rv::FileSafeSerial(*serial).empty())
-        return UsageError("--serial needs a serial number", args.usage);
+        return UsageError({"--serial needs a serial number", "--serial 需要序列号"}, args.usage);
     const QString dir = BackupDirOf(args);
     if (GivenFolderMissing(args, dir)) return 1;
     auto entries = rv::link::ListBackups(dir);
@@ -90,7 +92,8 @@ int CmdBackups(CliArgs& args) {
     if (args.has("--json")) {
         PrintJson(*entries, QDir(dir));
     } else if (entries->empty()) {
-        std::fprintf(stderr, InLanguage(args.language, "No backups in %s.\n", "%s 中没有备份。\n"),
+        std::fprintf(stderr,
+                     LangText{"No backups in %s.\n", "%s 中没有备份。\n"}[args.language].c_str(),
                      qPrintable(dir));
     } else {
         PrintTable(*entries, QDir(dir), args.language);

@@ -13,7 +13,8 @@ namespace rv::cli {
 int CmdDecode(CliArgs& args) {
     const auto out = args.value("-o");
     if (!out || args.positional.size() != 1)
-        return UsageError("decode needs IMAGE and -o FILE", args.usage);
+        return UsageError({"decode needs IMAGE and -o FILE", "decode 需要 IMAGE 和 -o FILE"},
+                          args.usage);
     Session s = MakeSession(args);
     const std::string& in = args.positional[0];
     const auto image = LoadImage(s, in);

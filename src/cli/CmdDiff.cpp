@@ -87,10 +87,12 @@ void PrintJson(const std::vector<SettingDifference>& diffs) {
 
 int CmdDiff(CliArgs& args) {
     if (args.positional.size() != 2) {
-        UsageError("diff needs two documents (data file, image or radio)", args.usage);
+        UsageError({"diff needs two documents (data file, image or radio)",
+                    "diff 需要两份文档（数据文件、映像或对讲机）"},
+                   args.usage);
         return 2;
     }
-    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", args.usage);
+    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     // Files first: one that cannot be used is refused before the radio is read.
     std::optional<Session> docs[2];
     for (const bool radio : {false, true})

@@ -67,10 +67,10 @@ int FindRadios(const QList<rv::jobs::ProbeTarget>& targets, const FindOptions& o
         std::fprintf(err, "%s\n", qPrintable(advice));
     else if (targets.isEmpty())
         std::fprintf(err, "%s\n",
-                     InLanguage(options.language, "No serial ports found.", "未找到串口。"));
+                     LangText{"No serial ports found.", "未找到串口。"}[options.language].c_str());
     else
         std::fprintf(err, "%s\n",
-                     InLanguage(options.language, "No radio answered.", "没有对讲机应答。"));
+                     LangText{"No radio answered.", "没有对讲机应答。"}[options.language].c_str());
     return 1;
 }
 

@@ -20,7 +20,7 @@ std::optional<rv::FleetValues> ValuesOf(const CliArgs& args, int* status) {
     std::string error;
     for (const auto& each : args.values("--each"))
         if (!values.addEach(each, args.language, &error)) {
-            *status = UsageError(error, args.usage);
+            *status = UsageErrorSaid(error, args.usage);
             return std::nullopt;
         }
     const auto units = args.value("--units");
@@ -33,7 +33,7 @@ std::optional<rv::FleetValues> ValuesOf(const CliArgs& args, int* status) {
         return std::nullopt;
     }
     if (!values.setUnits(std::string(bytes->begin(), bytes->end()), args.language, &error)) {
-        *status = UsageError(error, args.usage);
+        *status = UsageErrorSaid(error, args.usage);
         return std::nullopt;
     }
     return values;
@@ -54,13 +54,17 @@ std::optional<int> CountOf(const CliArgs& args) {
 } // namespace
 
 int CmdFleet(CliArgs& args) {
-    if (args.positional.size() != 1) return UsageError("fleet needs one data file", args.usage);
-    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", args.usage);
+    if (args.positional.size() != 1)
+        return UsageError({"fleet needs one data file", "fleet 需要一个数据文件"}, args.usage);
+    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     // Programming every port there is would write radios nobody meant to write.
-    if (!args.value("--ports")) return UsageError("fleet needs --ports LIST", args.usage);
+    if (!args.value("--ports"))
+        return UsageError({"fleet needs --ports LIST", "fleet 需要 --ports LIST"}, args.usage);
     const auto count = CountOf(args);
     if (!count)
-        return UsageError("--count takes a number 1 to 100000 and needs --repeat", args.usage);
+        return UsageError({"--count takes a number 1 to 100000 and needs --repeat",
+                           "--count 取 1 到 100000 的数，且需要 --repeat"},
+                          args.usage);
     std::string error;
     EnsureApplication();
     SimRadios sims;
@@ -68,7 +72,7 @@ int CmdFleet(CliArgs& args) {
     const auto targets = PortsOf(args, args.usage, &status, &sims);
     if (!targets) return status;
     if (targets->isEmpty())
-        return Fail(InLanguage(args.language, "No serial ports found.", "未找到串口。"));
+        return Fail(LangText{"No serial ports found.", "未找到串口。"}[args.language].c_str());
     const auto values = ValuesOf(args, &status);
     if (!values) return status;
     Session s = MakeSession(args);
@@ -86,8 +90,9 @@ int CmdFleet(CliArgs& args) {
         for (const auto& why : refusals)
             std::fprintf(stderr, "rv52n-cli: %s\n", why.c_str());
         if (!refusals.empty()) {
-            std::fprintf(stderr, "%s\n",
-                         InLanguage(args.language, "No radio was written.", "未写入任何对讲机。"));
+            std::fprintf(
+                stderr, "%s\n",
+                LangText{"No radio was written.", "未写入任何对讲机。"}[args.language].c_str());
             return 2;
         }
         run.options.documentFor = documents->documentFor(*targets);

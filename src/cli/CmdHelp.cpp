@@ -19,10 +19,13 @@ std::string HelpPagePath(const std::string& programDir, int language) {
 } // namespace
 
 int CmdHelp(CliArgs& args) {
-    if (args.positional.size() > 1) return UsageError("one topic at a time", "help [COMMAND]");
+    if (args.positional.size() > 1)
+        return UsageError({"one topic at a time", "一次只能查看一个主题"}, args.usage);
     const std::string path = HelpPagePath(args.programDir, args.language);
     std::ifstream in(path, std::ios::binary);
-    if (!in) return Fail("the help page cannot be read: " + path);
+    if (!in)
+        return Fail(
+            LangText{"the help page cannot be read: ", "无法读取帮助页面："}[args.language] + path);
     std::stringstream page;
     page << in.rdbuf();
     // The section of the desktop program's help page that tells about this tool.
@@ -37,7 +40,9 @@ int CmdHelp(CliArgs& args) {
         std::printf("usage: rv52n-cli %s\n", c.usage);
         return 0;
     }
-    return UsageError("no command \"" + args.positional[0] + "\"", "help [COMMAND]");
+    return UsageError(
+        {"no command \"" + args.positional[0] + "\"", "没有命令“" + args.positional[0] + "”"},
+        args.usage);
 }
 
 } // namespace rv::cli

@@ -41,9 +41,10 @@ void PrintJson(const std::vector<rv::HistoryEntry>& entries) {
 
 void PrintTable(const std::vector<rv::HistoryEntry>& entries, int language) {
     std::vector<std::vector<std::string>> rows{
-        {InLanguage(language, "time", "时间"), InLanguage(language, "serial", "序列号"),
-         InLanguage(language, "operation", "操作"), InLanguage(language, "outcome", "结果"),
-         InLanguage(language, "hash", "校验值"), InLanguage(language, "file", "文件")}};
+        {LangText{"time", "时间"}[language].c_str(), LangText{"serial", "序列号"}[language].c_str(),
+         LangText{"operation", "操作"}[language].c_str(),
+         LangText{"outcome", "结果"}[language].c_str(),
+         LangText{"hash", "校验值"}[language].c_str(), LangText{"file", "文件"}[language].c_str()}};
     for (auto e : entries) {
         std::replace(e.time.begin(), e.time.end(), 'T', ' ');
         rows.push_back({rv::ShownText(e.time), rv::ShownText(e.serial),
@@ -57,10 +58,11 @@ void PrintTable(const std::vector<rv::HistoryEntry>& entries, int language) {
 } // namespace
 
 int CmdHistory(CliArgs& args) {
-    if (!args.positional.empty()) return UsageError("history takes no file", args.usage);
+    if (!args.positional.empty())
+        return UsageError({"history takes no file", "history 不带文件"}, args.usage);
     const auto serial = args.value("--serial");
     if (serial && rv::FileSafeSerial(*serial).empty())
-        return UsageError("--serial needs a serial number", args.usage);
+        return UsageError({"--serial needs a serial number", "--serial 需要序列号"}, args.usage);
     const QString dir = BackupDirOf(args);
     if (GivenFolderMissing(args, dir)) return 1;
     rv::FileFault fault;
@@ -74,9 +76,9 @@ int CmdHistory(CliArgs& args) {
     if (args.has("--json"))
         PrintJson(*entries);
     else if (entries->empty())
-        std::fprintf(stderr,
-                     InLanguage(args.language, "No history in %s.\n", "%s 中没有历史记录。\n"),
-                     rv::ShownText(rv::link::SystemPath(path), 0).c_str());
+        std::fprintf(
+            stderr, LangText{"No history in %s.\n", "%s 中没有历史记录。\n"}[args.language].c_str(),
+            rv::ShownText(rv::link::SystemPath(path), 0).c_str());
     else
         PrintTable(*entries, args.language);
     return 0;

@@ -36,10 +36,14 @@ int CmdImportCsv(CliArgs& args) {
     const auto out = args.value("-o");
     const bool dryRun = args.has("--dry-run");
     if (args.positional.size() != 1 || (!out && !dryRun))
-        return UsageError("import-csv needs FILE.csv and -o OUT.dat", args.usage);
+        return UsageError(
+            {"import-csv needs FILE.csv and -o OUT.dat", "import-csv 需要 FILE.csv 和 -o OUT.dat"},
+            args.usage);
     const auto into = args.value("--into");
     if (into && (args.value("--model") || args.value("--band")))
-        return UsageError("--into keeps the model and band of DOC.dat", args.usage);
+        return UsageError(
+            {"--into keeps the model and band of DOC.dat", "--into 沿用 DOC.dat 的机型和频段"},
+            args.usage);
 
     Session s = MakeSession(args);
     if (into ? !OpenDocument(s, *into) : !StartNewDocument(s, args)) return Trouble;

@@ -3,17 +3,14 @@
 
 #include "data/Catalogue.h"
 #include "data/ModelTables.h"
+#include "data/OutsideText.h"
 
 #include <cstdio>
 
 namespace rv::cli {
 
-namespace {
-constexpr const char* Usage = "info [--port PORT] [--retries N]";
-}
-
 int CmdInfo(CliArgs& args) {
-    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
+    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     Session s = MakeSession(args);
     const auto target = OpenTarget(args);
     if (!target) return 1;
@@ -21,11 +18,18 @@ int CmdInfo(CliArgs& args) {
     if (!result.ok) return Fail(result.message);
     const RadioData& d = s.Doc;
     const std::string type = d.ModelType.get();
-    std::printf("Model type:    %s\n", type.c_str());
-    std::printf("Band:          %s (code %d)\n", BandTextOf(d.FrequencyCode, type).c_str(),
-                d.FrequencyCode);
-    std::printf("Serial number: %s\n", d.SerialNumber.get().c_str());
-    std::printf("Version:       %s\n", VersionText(d).c_str());
+    const int lang = s.CurLanguage;
+    const LangText lines[] = {
+        {"Model type:    " + type, "机型类型：" + type},
+        {"Band:          " + BandTextOf(d.FrequencyCode, type) + " (code " +
+             std::to_string(d.FrequencyCode) + ")",
+         "频段：" + BandTextOf(d.FrequencyCode, type) + "（代码 " +
+             std::to_string(d.FrequencyCode) + "）"},
+        {"Serial number: " + d.SerialNumber.get(), "序号：" + d.SerialNumber.get()},
+        {"Version:       " + VersionText(d), "版本：" + VersionText(d)},
+    };
+    for (const LangText& line : lines)
+        std::printf("%s\n", rv::ShownText(line[lang], rv::ShownFieldLimit).c_str());
     return 0;
 }
 

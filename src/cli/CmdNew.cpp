@@ -13,7 +13,7 @@ namespace rv::cli {
 int CmdNew(CliArgs& args) {
     const auto out = args.value("-o");
     if (!out || !args.positional.empty())
-        return UsageError("new needs -o FILE and nothing else", args.usage);
+        return UsageError({"new needs -o FILE and nothing else", "new 只需要 -o FILE"}, args.usage);
     Session s = MakeSession(args);
     if (!StartNewDocument(s, args)) return 1;
     if (!WriteOutput(s, *out, ToRecord(s.Doc))) return 1;
@@ -25,8 +25,8 @@ bool StartNewDocument(Session& s, const CliArgs& args) {
     const auto bands = BandsOfModel(asked);
     const std::string model = rv::ShownText(asked);
     if (bands.empty()) {
-        Fail(s.CurLanguage == Chinese ? "未知机型“" + model + "”（592、582、7415 或 6415）"
-                                      : "unknown model \"" + model + "\" (592, 582, 7415 or 6415)");
+        Fail(LangText{"unknown model \"" + model + "\" (592, 582, 7415 or 6415)",
+                      "未知机型“" + model + "”（592、582、7415 或 6415）"}[s.CurLanguage]);
         return false;
     }
     // A model without the 400 - 470 MHz band starts in its first band.

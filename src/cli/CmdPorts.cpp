@@ -15,9 +15,11 @@ int CmdPorts(CliArgs& args) {
                     qPrintable(details));
     }
     if (ports.isEmpty())
-        std::printf("%s\n", InLanguage(args.language, "No serial ports found.", "未找到串口。"));
-    std::printf("sim  %s\n",
-                InLanguage(args.language, "the built-in simulated radio", "内置的模拟对讲机"));
+        std::printf("%s\n",
+                    LangText{"No serial ports found.", "未找到串口。"}[args.language].c_str());
+    std::printf(
+        "sim  %s\n",
+        LangText{"the built-in simulated radio", "内置的模拟对讲机"}[args.language].c_str());
     return 0;
 }
 

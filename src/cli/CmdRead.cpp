@@ -34,8 +34,9 @@ bool ReadJob(Session& s, const CliArgs& args, const RadioTarget& target, const s
 
 int CmdRead(CliArgs& args) {
     const auto out = args.value("-o");
-    if (!out || out->empty()) return UsageError("read needs -o FILE", args.usage);
-    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", args.usage);
+    if (!out || out->empty())
+        return UsageError({"read needs -o FILE", "read 需要 -o FILE"}, args.usage);
+    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     Session s = MakeSession(args);
     // A read replaces channels and settings but not the radio-information members, so the
     // document it lands in starts as a new one, as in the desktop program.

@@ -18,8 +18,9 @@ namespace fs = std::filesystem;
 
 int CmdRestore(CliArgs& args) {
     if (args.positional.size() != 1)
-        return UsageError("restore needs one backup image", args.usage);
-    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", args.usage);
+        return UsageError({"restore needs one backup image", "restore 需要一个备份映像"},
+                          args.usage);
+    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     Session s = MakeSession(args);
     const std::string& path = args.positional[0];
     const auto loaded = LoadImage(s, path);
@@ -43,8 +44,9 @@ int CmdRestore(CliArgs& args) {
     if (status != 0 && !options.backupSerial.empty() && result.serial != options.backupSerial &&
         !result.serial.empty())
         std::fprintf(stderr, "%s\n",
-                     InLanguage(args.language, "--other-serial writes it to this radio anyway.",
-                                "加上 --other-serial 可仍写入这台对讲机。"));
+                     LangText{"--other-serial writes it to this radio anyway.",
+                              "加上 --other-serial 可仍写入这台对讲机。"}[args.language]
+                         .c_str());
     return status;
 }
 

@@ -3,18 +3,12 @@
 
 #include "jobs/RadioInfo.h"
 #include "jobs/SafeWrite.h"
-#include "link/StopSignals.h"
-
-#include <QEventLoop>
 
 #include <cstdio>
 
 namespace rv::cli {
 
 namespace {
-
-constexpr const char* Usage = "set-info [--port PORT] [--model-type T] [--band B] [--serial S] "
-                              "[--version V] [--time-sync]";
 
 // Every argument is checked before the radio is touched.
 std::optional<rv::jobs::InfoEdits> CheckArguments(const CliArgs& args, std::string* error) {
@@ -23,22 +17,31 @@ std::optional<rv::jobs::InfoEdits> CheckArguments(const CliArgs& args, std::stri
     if (const auto b = args.value("--band")) {
         e.bandCodes = rv::jobs::InfoBandCodes(*b);
         if (e.bandCodes.empty()) {
-            *error = "unknown band \"" + *b +
-                     "\": give a code 0 to 255 or a band as `info` shows it (136 - 174 MHz, "
-                     "245 - 246 MHz, 350 - 390 MHz, 400 - 470 MHz, 470 - 512 MHz, 450 - 520 "
-                     "MHz); the radio's codes of the other band names are not known";
+            const std::string bands = "136 - 174 MHz, 245 - 246 MHz, 350 - 390 MHz, 400 - 470 MHz, "
+                                      "470 - 512 MHz, 450 - 520 MHz";
+            *error =
+                LangText{"unknown band \"" + *b +
+                             "\": give a code 0 to 255 or a band as `info` shows it (" + bands +
+                             "); the radio's codes of the other band names are not "
+                             "known",
+                         "未知频段“" + *b + "”：请给出 0 到 255 的代码或 `info` 显示的频段（" +
+                             bands + "）；其他频段名称的代码未知"}[args.language];
             return std::nullopt;
         }
     }
     if (args.value("--serial") && args.has("--time-sync")) {
-        *error = "--serial and --time-sync both set the serial number; give one";
+        *error = LangText{"--serial and --time-sync both set the serial number; give one",
+                          "--serial 和 --time-sync 都设置序号；只给出其中一个"}[args.language];
         return std::nullopt;
     }
     e.serial =
         args.has("--time-sync") ? std::optional(rv::jobs::TodaySerial()) : args.value("--serial");
     e.version = args.value("--version");
     if (e.empty()) {
-        *error = "nothing to set: give --model-type, --band, --serial, --version or --time-sync";
+        *error = LangText{"nothing to set: give --model-type, --band, --serial, --version or "
+                          "--time-sync",
+                          "没有要设置的内容：请给出 --model-type、--band、--serial、--version 或 "
+                          "--time-sync"}[args.language];
         return std::nullopt;
     }
     if (const QString why = rv::jobs::CheckInfoEdits(e, args.language); !why.isEmpty()) {
@@ -51,26 +54,17 @@ std::optional<rv::jobs::InfoEdits> CheckArguments(const CliArgs& args, std::stri
 } // namespace
 
 int CmdSetInfo(CliArgs& args) {
-    if (!RetriesOf(args)) return UsageError("--retries takes a number 0 to 100", Usage);
+    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     std::string error;
     const auto edits = CheckArguments(args, &error);
-    if (!edits) return UsageError(error, Usage);
+    if (!edits) return UsageErrorSaid(error, args.usage);
     const Session s = MakeSession(args);
     const auto target = OpenTarget(args);
     if (!target) return 1;
-    EnsureApplication();
+    SessionLoop run(args, s.CurLanguage, false);
     rv::jobs::RadioInfoJob job;
-    rv::jobs::AutoAnswers answers(RetriesOf(args).value_or(2), false);
-    QEventLoop loop;
     bool ok = false;
     QString message;
-    QObject::connect(
-        &job, &rv::jobs::RadioInfoJob::question, &job, [&](rv::link::CloneSession::Question q) {
-            const bool yes = answers.answer(q);
-            std::fprintf(stderr, "%s\n",
-                         qPrintable(rv::jobs::AnsweredQuestionText(q, yes, s.CurLanguage)));
-            job.answer(q, yes);
-        });
     // What changes is said before it is written.
     QObject::connect(&job, &rv::jobs::RadioInfoJob::confirm, &job,
                      [&](const std::vector<rv::jobs::InfoFieldChange>& changes) {
@@ -82,15 +76,18 @@ int CmdSetInfo(CliArgs& args) {
                      [&](bool done, const QString& why) {
                          ok = done;
                          message = why;
-                         loop.quit();
                      });
-    rv::link::StopSignals stop([&job] { job.cancel(); });
+    run.attach(job, &rv::jobs::RadioInfoJob::finished);
     QString why;
     if (!job.startWrite(s, *edits, target->device, &why)) return Fail(why.toStdString());
-    loop.exec();
+    run.exec();
     if (!ok) return Fail(message.toStdString());
-    std::printf(job.written() ? "Radio information written.\n"
-                              : "The radio already holds this information; nothing was written.\n");
+    const LangText said = job.written()
+                              ? LangText{"Radio information written.", "对讲机信息已写入。"}
+                              : LangText{"The radio already holds this information; nothing was "
+                                         "written.",
+                                         "对讲机已是这些信息；未写入任何内容。"};
+    std::printf("%s\n", said[s.CurLanguage].c_str());
     return 0;
 }
 

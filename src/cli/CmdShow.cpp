@@ -9,7 +9,7 @@ namespace rv::cli {
 
 int CmdShow(CliArgs& args) {
     if (args.positional.size() != 1)
-        return UsageError("show needs one FILE", "show FILE [--json] [--lang en|zh]");
+        return UsageError({"show needs one FILE", "show 需要一个文件"}, args.usage);
     Session s = MakeSession(args);
     if (!OpenDocument(s, args.positional[0])) return 1;
     // Stored frequencies that are not numbers are shown as the band edge; one message

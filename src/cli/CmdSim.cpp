@@ -50,11 +50,14 @@ int CmdSim(CliArgs& args) {
     }
     // Held before the radio's thread starts, so that only the wait below receives them.
     rv::link::os::HoldStopSignals();
-    std::string error;
-    auto faults = SimFaultsOf(args, &error);
+    LangText refusal;
+    auto faults = SimFaultsOf(args, &refusal);
     const auto count = SimCountOf(args);
-    if (!faults || !AddSilenceSwitches(args, *faults, &error)) return UsageError(error, args.usage);
-    if (!count) return UsageError("--count takes a number 1 to 16", args.usage);
+    if (!faults || !AddSilenceSwitches(args, *faults, &refusal))
+        return UsageError(refusal, args.usage);
+    if (!count)
+        return UsageError({"--count takes a number 1 to 16", "--count 取 1 到 16 的数"},
+                          args.usage);
     std::vector<std::unique_ptr<rv::sim::SimRadioPty>> radios;
     for (int i = 0; i < *count; ++i) {
         auto sim = std::make_unique<rv::sim::SimRadioPty>(memory);
@@ -68,6 +71,7 @@ int CmdSim(CliArgs& args) {
     rv::sim::SimRadioPty& sim = *radios.front();
     SimLink link;
     if (const auto path = args.value("--link")) {
+        std::string error;
         if (!link.claim(*path, sim.devicePath(), args.language, &error)) return Fail(error);
     }
     for (const auto& r : radios)

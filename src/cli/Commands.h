@@ -6,17 +6,23 @@
 
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace rv::cli {
 
 /// A command of the tool: its name, the function that runs it, its usage line, the
-/// options that take no value and those that take one. Any other option is refused.
+/// options that take no value and those that take one (any other option is refused), what
+/// it does in one line and what each of its exit statuses means (for --help and the manual
+/// page).
 struct Command {
     const char* name;
     int (*run)(CliArgs&);
     const char* usage;
     std::set<std::string> flags;
     std::set<std::string> options;
+    const char* summary;
+    std::vector<std::pair<int, std::string>> exits;
 };
 
 /// new -o FILE [--model CODE] [--band TEXT]
@@ -71,5 +77,12 @@ int CmdGet(CliArgs& args);
 int CmdSet(CliArgs& args);
 /// The table main() dispatches through.
 const std::vector<Command>& CommandTable();
+
+/// The hidden option the manual page is made with.
+inline constexpr const char* ManSectionsOption = "--man-sections";
+
+/// The manual page's EXIT STATUS section, in roff: every command of the table with the
+/// meaning of each of its statuses.
+std::string ManSections();
 
 } // namespace rv::cli

@@ -9,7 +9,7 @@ namespace rv::cli {
 
 std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, const std::string& usage,
                                                     int* status, SimRadios* sims) {
-    const auto refuse = [&](const std::string& why) {
+    const auto refuse = [&](const LangText& why) {
         *status = UsageError(why, usage);
         return std::nullopt;
     };
@@ -38,7 +38,7 @@ std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, const s
         }
         const QString device =
             name.isEmpty() ? QString() : rv::link::ResolvePort(name, &why, args.language);
-        if (name.isEmpty()) return refuse("--ports has an empty entry");
+        if (name.isEmpty()) return refuse({"--ports has an empty entry", "--ports 中有空项"});
         if (device.isEmpty()) return fail(why.toStdString());
         // Another spelling of a device (a link, "/dev/../dev/ttyS0") is still that device.
         const auto same = [](const QString& a, const QString& b) {
@@ -48,7 +48,8 @@ std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, const s
         for (const auto& t : targets) {
             if (!same(t.device, device)) continue;
             // Two stations on one device would take each other's replies.
-            return refuse("port " + name.toStdString() + " is given twice in --ports");
+            return refuse({"port " + name.toStdString() + " is given twice in --ports",
+                           "端口 " + name.toStdString() + " 在 --ports 中重复给出"});
         }
         targets << rv::jobs::ProbeTarget{name, device};
     }

@@ -23,9 +23,4 @@ using SimRadios = std::vector<std::unique_ptr<rv::sim::SimRadioPty>>;
 std::optional<QList<rv::jobs::ProbeTarget>> PortsOf(const CliArgs& args, const std::string& usage,
                                                     int* status, SimRadios* sims = nullptr);
 
-/// The text in the user's language: English or Chinese.
-inline const char* InLanguage(int language, const char* english, const char* chinese) {
-    return language == Chinese ? chinese : english;
-}
-
 } // namespace rv::cli

@@ -1,30 +1,39 @@
 #include "RadioOperation.h"
 
-#include "jobs/SafeWrite.h"
-#include "link/CloneSession.h"
 #include "link/LinkTexts.h"
 #include "link/Os.h"
 #include "link/PortList.h"
-#include "link/StopSignals.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 
 #include <cstdio>
 
 namespace rv::cli {
 
-namespace {
-
 using rv::link::CloneSession;
 
-void ShowProgress(int percent) {
+SessionLoop::SessionLoop(const CliArgs& args, int language, bool force)
+    : answers_(RetriesOf(args).value_or(2), force), language_(language) {
+    EnsureApplication();
+}
+
+void SessionLoop::showProgress(int percent) {
     if (!rv::link::os::StderrIsTerminal()) return;
     std::fprintf(stderr, "\r%3d%%", percent);
     std::fflush(stderr);
 }
 
-} // namespace
+bool SessionLoop::decide(CloneSession::Question q) {
+    const bool yes = answers_.answer(q);
+    std::fprintf(stderr, "%s%s\n", rv::link::os::StderrIsTerminal() ? "\r" : "",
+                 qPrintable(rv::jobs::AnsweredQuestionText(q, yes, language_)));
+    return yes;
+}
+
+void SessionLoop::exec() {
+    loop_.exec();
+    if (rv::link::os::StderrIsTerminal()) std::fprintf(stderr, "\r");
+}
 
 void EnsureApplication() {
     if (QCoreApplication::instance()) return;
@@ -78,34 +87,24 @@ std::optional<RadioTarget> OpenTarget(const CliArgs& args) {
 
 OperationResult RunOperation(rv::Session& s, int mode, const RadioTarget& target,
                              const CliArgs& args, bool force) {
-    EnsureApplication();
+    SessionLoop run(args, s.CurLanguage, force);
     OperationResult result;
-    rv::jobs::AutoAnswers answers(RetriesOf(args).value_or(2), force);
     CloneSession session(s);
-    QEventLoop loop;
-    QObject::connect(&session, &CloneSession::question, &session, [&](CloneSession::Question q) {
-        const bool yes = answers.answer(q);
-        std::fprintf(stderr, "%s%s\n", ::isatty(STDERR_FILENO) ? "\r" : "",
-                     qPrintable(rv::jobs::AnsweredQuestionText(q, yes, s.CurLanguage)));
-        session.answer(q, yes);
-    });
-    QObject::connect(&session, &CloneSession::progress, &session, ShowProgress);
+    QObject::connect(&session, &CloneSession::progress, &session, &SessionLoop::showProgress);
     QObject::connect(&session, &CloneSession::finished, &session,
                      [&](bool ok, const QString& message) {
                          result.ok = ok;
                          result.message = message.toStdString();
-                         loop.quit();
                      });
     // A stop signal ends the transfer properly: End to the radio, the port closed.
-    rv::link::StopSignals stop([&session] { session.cancel(); });
+    run.attach(session, &CloneSession::finished);
     QString error;
     if (!session.start(mode, target.device, &error)) {
         result.outcome = rv::link::Outcome::PortFailed;
         result.message = error.toStdString();
         return result;
     }
-    loop.exec();
-    if (::isatty(STDERR_FILENO)) std::fprintf(stderr, "\r");
+    run.exec();
     result.outcome = session.outcome();
     return result;
 }

@@ -10,10 +10,7 @@
 #include "link/LocalFiles.h"
 #include "link/StopSignals.h"
 
-#include <QEventLoop>
-
 #include <cstdio>
-#include <unistd.h>
 
 namespace rv::cli {
 
@@ -22,7 +19,6 @@ namespace {
 using rv::jobs::SafeWrite;
 using rv::jobs::SafeWriteResult;
 using rv::jobs::SafeWriteStatus;
-using rv::link::CloneSession;
 
 std::string Say(const Session& s, const rv::LangText& t) {
     return rv::link::LinkText(t, s.CurLanguage);
@@ -64,38 +60,25 @@ bool DocumentEncodes(const Session& s) {
 SafeWriteResult RunSafeJob(const Session& s, const CliArgs& args,
                            const std::function<bool(SafeWrite&, QString*)>& start, int* signalled) {
     SafeWrite job;
-    QEventLoop loop;
+    SessionLoop run(args, s.CurLanguage, args.has("--force"));
     SafeWriteResult result;
-    rv::jobs::AutoAnswers answers(RetriesOf(args).value_or(2), args.has("--force"));
-    QObject::connect(&job, &SafeWrite::question, &job, [&](CloneSession::Question q) {
-        const bool yes = answers.answer(q);
-        std::fprintf(stderr, "%s%s\n", ::isatty(STDERR_FILENO) ? "\r" : "",
-                     qPrintable(rv::jobs::AnsweredQuestionText(q, yes, s.CurLanguage)));
-        job.answer(q, yes);
-    });
     // Each stage has its own course 0 to 100; a terminal shows which one runs.
-    QObject::connect(&job, &SafeWrite::progress, &job, [&](rv::jobs::SafeWriteStage, int p) {
-        if (!::isatty(STDERR_FILENO)) return;
-        std::fprintf(stderr, "\r%3d%%", p);
-        std::fflush(stderr);
-    });
-    QObject::connect(&job, &SafeWrite::finished, &job, [&](const SafeWriteResult& r) {
-        result = r;
-        loop.quit();
-    });
-    rv::link::StopSignals stop([&job] { job.cancel(); });
+    QObject::connect(&job, &SafeWrite::progress, &job,
+                     [](rv::jobs::SafeWriteStage, int p) { SessionLoop::showProgress(p); });
+    QObject::connect(&job, &SafeWrite::finished, &job,
+                     [&](const SafeWriteResult& r) { result = r; });
+    run.attach(job, &SafeWrite::finished);
     QString error;
     if (!start(job, &error)) {
         result.status = SafeWriteStatus::PortError;
         result.message = error;
         return result;
     }
-    loop.exec();
+    run.exec();
     // The radio may have been written: its outcome is printed whatever signal comes now.
     if (result.status != SafeWriteStatus::PortError) rv::link::StopSignals::holdToExit();
-    if (::isatty(STDERR_FILENO)) std::fprintf(stderr, "\r");
     if (!result.historyProblem.isEmpty()) Fail(result.historyProblem.toStdString());
-    if (signalled) *signalled = stop.received();
+    if (signalled) *signalled = run.signalled();
     return result;
 }
 

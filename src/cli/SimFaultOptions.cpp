@@ -17,7 +17,7 @@ std::optional<int> NumberIn(const std::string& text, int low, int high) {
 
 } // namespace
 
-std::optional<rv::sim::SimFaults> SimFaultsOf(const CliArgs& args, std::string* error) {
+std::optional<rv::sim::SimFaults> SimFaultsOf(const CliArgs& args, LangText* error) {
     rv::sim::SimFaults f;
     f.garbageIdent = args.has("--garbage-ident");
     struct Switch {
@@ -34,7 +34,8 @@ std::optional<rv::sim::SimFaults> SimFaultsOf(const CliArgs& args, std::string* 
         const auto v = NumberIn(*text, 0, s.high);
         if (!v) {
             if (error)
-                *error = std::string(s.name) + " takes a number 0 to " + std::to_string(s.high);
+                *error = {std::string(s.name) + " takes a number 0 to " + std::to_string(s.high),
+                          std::string(s.name) + " 取 0 到 " + std::to_string(s.high) + " 的数"};
             return std::nullopt;
         }
         *s.value = *v;

@@ -16,11 +16,13 @@ std::optional<int> numberOf(const std::string& text, int low, int high) {
 
 } // namespace
 
-bool AddSilenceSwitches(const CliArgs& args, rv::sim::SimFaults& faults, std::string* error) {
+bool AddSilenceSwitches(const CliArgs& args, rv::sim::SimFaults& faults, LangText* error) {
     if (const auto text = args.value("--silent-after")) {
         const auto n = numberOf(*text, 0, 100000);
         if (!n) {
-            if (error) *error = "--silent-after takes a number 0 to 100000";
+            if (error)
+                *error = {"--silent-after takes a number 0 to 100000",
+                          "--silent-after 取 0 到 100000 的数"};
             return false;
         }
         faults.silentAfterFrames = *n;

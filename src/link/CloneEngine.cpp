@@ -287,10 +287,18 @@ void CloneEngine::onReceived(std::span<const std::uint8_t> bytes) {
     // emptied. It counts as no reply.
     if (threshold_ <= 0 || bytes.size() < static_cast<std::size_t>(threshold_)) return;
     const auto reply = bytes.first(static_cast<std::size_t>(threshold_));
-    if (stopping_) return stopAfterFrame();
-    if (cancelling_) {
-        return FinishTransfer(Outcome::Cancelled, text(CancelledText()));
+    if (stopping_) {
+        const bool taken = CommMode_ == WriteRadioInfo && reply.size() == 1 && reply[0] == Ack;
+        // The radio took the version block too: the write is whole, and ends as done.
+        if (taken && WriteStep == 5) {
+            stopping_ = false;
+            return void(dispatch(reply));
+        }
+        // The radio took the info block: its identity is the new one from here on.
+        if (taken && WriteStep == 4) WriteStep = 5;
+        return stopAfterFrame();
     }
+    if (cancelling_) return FinishTransfer(Outcome::Cancelled, cancelledText());
     if (failing_) return FinishTransfer(failOutcome_, failMessage_);
     dispatch(reply);
 }
@@ -440,6 +448,12 @@ void CloneEngine::stopAfterFrame() {
     host_.stopWaitTimer();
     // Tell the radio to leave clone mode; its answer, or the time-out, ends the operation.
     SendEnd();
+}
+
+std::string CloneEngine::cancelledText() const {
+    // Past step 4 the info block was acknowledged: the identity is the new one.
+    const bool identityChanged = CommMode_ == WriteRadioInfo && WriteStep == 5;
+    return text(identityChanged ? IdentityChangedOnStopText() : CancelledText());
 }
 
 void CloneEngine::portFailed(const std::string& reason) {

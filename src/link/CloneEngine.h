@@ -130,6 +130,8 @@ private:
     void CheckModel();
     void BeginReading();
     void stopAfterFrame();
+    /// What a cancel ends with: an information write the radio already took in part says so.
+    std::string cancelledText() const;
     void ShowTransferProgress();
     void askUser(Question q);
     void restartAfterRetry();

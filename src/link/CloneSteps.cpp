@@ -111,7 +111,7 @@ void CloneEngine::onTimeout() {
     host_.stopWaitTimer();
     if (CommMode_ == Idle || CommMode_ == TestMode || pending_) return;
     if (stopping_) return stopAfterFrame();
-    if (cancelling_) return FinishTransfer(Outcome::Cancelled, text(CancelledText()));
+    if (cancelling_) return FinishTransfer(Outcome::Cancelled, cancelledText());
     if (failing_) return FinishTransfer(failOutcome_, failMessage_);
     const int step = (CommMode_ == ReadRadio || CommMode_ == ReadRadioInfo) ? ReadStep : WriteStep;
     OnTimeout what = OnTimeout::Nothing;

@@ -33,8 +33,7 @@ inline const rv::LangText& RefusedText() {
     return t;
 }
 inline const rv::LangText& PortLostText() {
-    static const rv::LangText t{"The connection to the radio was lost.",
-                                "与对讲机的连接已断开。"};
+    static const rv::LangText t{"The connection to the radio was lost.", "与对讲机的连接已断开。"};
     return t;
 }
 
@@ -43,6 +42,15 @@ inline const rv::LangText& IdentityChangedText() {
     static const rv::LangText t{"The radio did not answer. Its identity (model type, band, serial "
                                 "number) was changed; its version was not written.",
                                 "对讲机没有应答。其身份信息（机型、频段、序列号）已更改；"
+                                "版本未写入。"};
+    return t;
+}
+
+/// An information write stopped after the radio took the info block.
+inline const rv::LangText& IdentityChangedOnStopText() {
+    static const rv::LangText t{"The operation was cancelled. The radio's identity (model type, "
+                                "band, serial number) was changed; its version was not written.",
+                                "操作已取消。对讲机的身份信息（机型、频段、序列号）已更改；"
                                 "版本未写入。"};
     return t;
 }

@@ -193,6 +193,10 @@ TEST_F(LinkCommands, InfoAndSetInfo) {
     EXPECT_TRUE(info.out.contains("Model type:    817\n")) << info.out.toStdString();
     EXPECT_TRUE(info.out.contains("Serial number: 20261201\n"));
     EXPECT_TRUE(info.out.contains("Version:       1.00\n"));
+    const CliRun zh = cli({"info", "--port", port, "--lang", "zh"});
+    ASSERT_EQ(zh.status, 0) << zh.err.toStdString();
+    EXPECT_TRUE(zh.out.startsWith("机型类型：817\n")) << zh.out.toStdString();
+    EXPECT_TRUE(zh.out.contains("序号：20261201\n"));
 
     const CliRun set = cli({"set-info", "--port", port, "--model-type", "916", "--band", "49",
                             "--serial", "SN000042", "--version", "2.1"});

@@ -422,6 +422,36 @@ TEST(CloneEngineCancel, CancelSendsEndAndLeavesTheDocument) {
     EXPECT_FALSE(h.radio.inCloneMode());
 }
 
+TEST(CloneEngineCancel, InfoWriteStoppedAfterTheInfoBlockSaysTheIdentityChanged) {
+    // Frames sent when the stop comes (the last one in flight) -> how the write ends.
+    struct Case {
+        std::size_t framesSent;
+        Outcome outcome;
+        bool identityChanged;
+    };
+    const Case cases[] = {
+        {2, Outcome::Cancelled, false}, // the ident request in flight
+        {4, Outcome::Cancelled, true},  // the info block in flight, and taken
+        {5, Outcome::Success, false},   // the version block taken too: the write is whole
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.framesSent);
+        EngineHarness h;
+        h.s.Doc.SerialNumber.assign("20261207");
+        ASSERT_TRUE(h.engine.prepare(WriteRadioInfo, nullptr));
+        h.engine.SendProgram();
+        while (h.sent.size() < c.framesSent && !h.outcome)
+            h.pump(1);
+        h.engine.cancel();
+        h.pump();
+        EXPECT_EQ(h.outcome, c.outcome) << h.message;
+        EXPECT_EQ(h.message.find("identity") != std::string::npos, c.identityChanged) << h.message;
+        EXPECT_EQ(h.radio.info().serialNumber == "20261207", c.framesSent >= 4);
+        EXPECT_EQ(h.sent.back(), EndFrame);
+        EXPECT_FALSE(h.radio.inCloneMode());
+    }
+}
+
 TEST(CloneEngineCancel, PortFailureEndsAtOnce) {
     EngineHarness h;
     const rv::RadioData before = h.s.Doc;
