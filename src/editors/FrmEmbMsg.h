@@ -3,11 +3,9 @@
 #include "SettingsLayout.h"
 #include "kit/ChildWindow.h"
 
-#include <array>
-
-class QLineEdit;
-
 namespace rv::ui {
+
+class SettingsBinder;
 
 /// The embedded message window: the two 32-character lines the radio shows.
 class FrmEmbMsg : public ChildWindow {
@@ -18,9 +16,7 @@ public:
     void reShow() override;
 
 private:
-    void store(int line);
-
-    std::array<QLineEdit*, 2> text1_{};
+    SettingsBinder* binder_ = nullptr;
     CommandButtons buttons_;
 };
 
