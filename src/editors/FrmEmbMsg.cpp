@@ -25,6 +25,11 @@ FrmEmbMsg::FrmEmbMsg(AppContext& ctx, QWidget* parent)
     changeShowByLanguage();
 }
 
+FrmEmbMsg::~FrmEmbMsg() {
+    // A line losing the focus while the window is torn down commits nothing.
+    delete binder_;
+}
+
 void FrmEmbMsg::changeShowByLanguage() {
     binder_->caption();
     buttons_.caption(ctx_.lang());

@@ -12,6 +12,7 @@ class FrmEmbMsg : public ChildWindow {
     Q_OBJECT
 public:
     explicit FrmEmbMsg(AppContext& ctx, QWidget* parent = nullptr);
+    ~FrmEmbMsg() override;
     void changeShowByLanguage() override;
     void reShow() override;
 

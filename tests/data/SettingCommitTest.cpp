@@ -46,7 +46,7 @@ TEST(SettingCommit, EmbeddedMessageTakesPrintableAsciiOnly) {
         EXPECT_EQ(d.EmbMsg2.get(), "KEEP");
     }
     EXPECT_FALSE(rv::setFromText(d, "message.line2", "  ~Hello, radio!"));
-    EXPECT_EQ(d.EmbMsg2.get(), "  ~Hello, radio!");
+    EXPECT_EQ(rv::MessageLineText(d.EmbMsg2), "  ~Hello, radio!");
 }
 
 TEST(SettingCommit, FleetCellsReadAllOrANumberInRange) {
