@@ -19,7 +19,7 @@ namespace {
 using L = LangText;
 using Rows = std::vector<SettingRow>;
 
-const L ModelArea{"Model", "机型"};
+const L ModelArea{"Model Information", "机型信息"};
 const L InfoArea{"Radio Information", "对讲机信息"};
 const L OptArea{"Optional Features", "可选功能"};
 const L KeyArea{"Key Assignment", "键设定"};
@@ -289,46 +289,44 @@ void AddOptions(Rows& rows) {
     const auto bot = ptt(&O::PttIdBot), eot = ptt(&O::PttIdEot);
     rows.insert(
         rows.end(),
-        {Num("optional.time_out_timer", OptArea,
-             {"Time Out Timer(TOT)[s]", "超时定时器(TOT)[秒]"}, at + 4, In(o, &O::TotTime), 1,
-             40, "60", {.fallback = 4, .unit = "s", .scale = 15}),
-         Num("optional.tot_pre_alert", OptArea, {"TOT Pre-Alert[s]", "超时定时器预警[秒]"},
-             at + 5, In(o, &O::TotPreAlert), 0, 10, "Off", {.unit = "s", .offAtZero = true}),
+        {Num("optional.time_out_timer", OptArea, {"Time Out Timer(TOT)[s]", "超时定时器(TOT)[秒]"},
+             at + 4, In(o, &O::TotTime), 1, 40, "60", {.fallback = 4, .unit = "s", .scale = 15}),
+         Num("optional.tot_pre_alert", OptArea, {"TOT Pre-Alert[s]", "超时定时器预警[秒]"}, at + 5,
+             In(o, &O::TotPreAlert), 0, 10, "Off", {.unit = "s", .offAtZero = true}),
          Num("optional.squelch_level", OptArea, {"Squelch Level", "静躁电平"}, at + 8,
              In(o, &O::SquelchLevel), 0, 9, "5", {.fallback = 5}),
          Pick("optional.mic_sensitivity", OptArea, {"Mic Sensitivity", "麦克风灵敏度"}, at + 17,
               In(o, &O::MicSensitivity), MicSensitivityChoices(), "Normal"),
-         WithOffers(Pick("optional.voice_annunciation", OptArea,
-                         {"Voice Annunciation", "语音通知"}, at + 3,
-                         In(o, &O::VoiceAnnunciation), VoiceChoices(), "Off"),
+         WithOffers(Pick("optional.voice_annunciation", OptArea, {"Voice Annunciation", "语音通知"},
+                         at + 3, In(o, &O::VoiceAnnunciation), VoiceChoices(), "Off"),
                     [](const SettingRow&, const Session& s) {
                         return FirstOf(VoiceChoices(), HasRussianVoice(s.CurModelCode) ? 4 : 3);
                     }),
          Flag("optional.battery_save", OptArea, {"Battery Save", "电池省电"}, at + 9,
               In(o, &O::BatterySave), "Off"),
          Flag("optional.beep", OptArea, {"Beep", "哗音"}, at + 10, In(o, &O::Beep), "On", 1),
-         Flag("optional.scrambler_activation", OptArea, {"Scrambler Activation", "扰频器激活"},
-              at, In(o, &O::ScramblerActivation), "Off"),
+         Flag("optional.scrambler_activation", OptArea, {"Scrambler Activation", "扰频器激活"}, at,
+              In(o, &O::ScramblerActivation), "Off"),
          Flag("optional.scrambler_backup", OptArea, {"Scrambler Backup", "扰频器备份"}, at + 1,
               In(o, &O::ScramblerBackup), "Off"),
          Pick("optional.ptt_id_type", OptArea, {"PTT ID Type", "PTT ID类型"}, at + 7,
               In(o, &O::PttIdMode), PttIdModeChoices(), "DTMF", {.high = 2}),
          Pick("optional.ptt_id", OptArea, {"PTT ID", "PTT ID"}, at + 6, In(o, &O::PttIdType),
               PttIdTypeChoices(), "BOT"),
-         TextRow("optional.begin_of_tx", OptArea, {"Begin of TX", "发射开始"},
-                 image::PttIdBotAt, 16, bot.first, bot.second, "12345", DtmfDigits),
-         TextRow("optional.end_of_tx", OptArea, {"End of TX", "发射结束"}, image::PttIdEotAt,
-                 16, eot.first, eot.second, "", DtmfDigits),
+         TextRow("optional.begin_of_tx", OptArea, {"Begin of TX", "发射开始"}, image::PttIdBotAt,
+                 16, bot.first, bot.second, "12345", DtmfDigits),
+         TextRow("optional.end_of_tx", OptArea, {"End of TX", "发射结束"}, image::PttIdEotAt, 16,
+                 eot.first, eot.second, "", DtmfDigits),
          Flag("optional.vox_function", OptArea, {"VOX Function", "VOX功能"}, at + 13,
               In(o, &O::VoxFunction), "Off"),
          Num("optional.vox_gain_level", OptArea, {"VOX Gain Level", "VOX增益电平"}, at + 14,
              In(o, &O::VoxGain), 0, 10, "5", {.fallback = 5, .offAtZero = true}),
-         Pick("optional.vox_delay_time", OptArea, {"VOX Delay Time[s]", "VOX延迟时间[秒]"},
-              at + 15, In(o, &O::VoxDelay), VoxDelayChoices(), "0.5", {.fallback = 1, .unit = "s"}),
-         Flag("optional.vox_cancel_operation", OptArea, {"Cancel Operation", "取消操作"},
-              at + 11, In(o, &O::VoxCancelOperation), "Off"),
-         Flag("optional.vox_proceed_tone", OptArea, {"VOX Proceed Tone", "VOX可进行音调"},
-              at + 16, In(o, &O::VoxProceedTone), "Off"),
+         Pick("optional.vox_delay_time", OptArea, {"VOX Delay Time[s]", "VOX延迟时间[秒]"}, at + 15,
+              In(o, &O::VoxDelay), VoxDelayChoices(), "0.5", {.fallback = 1, .unit = "s"}),
+         Flag("optional.vox_cancel_operation", OptArea, {"Cancel Operation", "取消操作"}, at + 11,
+              In(o, &O::VoxCancelOperation), "Off"),
+         Flag("optional.vox_proceed_tone", OptArea, {"VOX Proceed Tone", "VOX可进行音调"}, at + 16,
+              In(o, &O::VoxProceedTone), "Off"),
          Flag("optional.vox_inhibit_on_receive", OptArea,
               {"VOX Inhibit on Receive", "接收时禁止VOX"}, at + 12, In(o, &O::VoxInhibitOnRx),
               "Off"),
@@ -363,15 +361,13 @@ void AddKeysAndScan(Rows& rows) {
                         return FirstOf(PriorityChannelChoices(),
                                        1 + PriorityChannelsOfModel(s.CurModelCode));
                     }),
-         Pick("scan.look_back_time_a", ScanArea, {"Look Back Time A[s]", "回扫时间A[秒]"},
-              at + 2, In(s, &Sc::LookBackA), LookBackChoices(), "2.00",
-              {.fallback = 29, .unit = "s"}),
-         Pick("scan.look_back_time_b", ScanArea, {"Look Back Time B[s]", "回扫时间B[秒]"},
-              at + 3, In(s, &Sc::LookBackB), LookBackChoices(), "3.00",
-              {.fallback = 49, .unit = "s"}),
-         WithOffers(Pick("scan.revert_channel", ScanArea, {"Revert Channel", "返回信道"},
-                         at + 4, In(s, &Sc::RevertChannel), RevertChannelChoices(),
-                         "Selected+Talk Back", {.fallback = 1}),
+         Pick("scan.look_back_time_a", ScanArea, {"Look Back Time A[s]", "回扫时间A[秒]"}, at + 2,
+              In(s, &Sc::LookBackA), LookBackChoices(), "2.00", {.fallback = 29, .unit = "s"}),
+         Pick("scan.look_back_time_b", ScanArea, {"Look Back Time B[s]", "回扫时间B[秒]"}, at + 3,
+              In(s, &Sc::LookBackB), LookBackChoices(), "3.00", {.fallback = 49, .unit = "s"}),
+         WithOffers(Pick("scan.revert_channel", ScanArea, {"Revert Channel", "返回信道"}, at + 4,
+                         In(s, &Sc::RevertChannel), RevertChannelChoices(), "Selected+Talk Back",
+                         {.fallback = 1}),
                     [](const SettingRow&, const Session& s) {
                         // A mode outside the list offers what no priority offers.
                         const int mode = s.Doc.ScanInfo.PriorityType;
@@ -400,9 +396,8 @@ void AddDtmf(Rows& rows) {
               In(t, &T::DtmfSpeed), DtmfSpeedChoices(), "6"),
          Pick("dtmf.first_digit_time", DtmfArea, {"First Digit Time[ms]", "首位数码时间[毫秒]"},
               at + 1, In(t, &T::FirstDigitTime), DigitTimeChoices(), "0"),
-         Num("dtmf.first_digit_delay", DtmfArea,
-             {"First Digit Delay[ms]", "首位数码延迟[毫秒]"}, at + 2,
-             In(t, &T::FirstDigitDelay), 10, 100, "100",
+         Num("dtmf.first_digit_delay", DtmfArea, {"First Digit Delay[ms]", "首位数码延迟[毫秒]"},
+             at + 2, In(t, &T::FirstDigitDelay), 10, 100, "100",
              {.fallback = 10, .unit = "ms", .scale = 10, .step = 5}),
          Pick("dtmf.star_hash_tone", DtmfArea, {"* and # Tone[ms]", "*和#音[毫秒]"}, at + 3,
               In(t, &T::StarHashTone), DigitTimeChoices(), "0"),
@@ -411,17 +406,17 @@ void AddDtmf(Rows& rows) {
          Flag("dtmf.side_tone", DtmfArea, {"DTMF Side Tone", "DTMF 侧音"}, at + 5,
               In(t, &T::DtmfSideTone), "On", 1),
          id,
-         Pick("dtmf.group_code", DtmfArea, {"Group Code", "组呼码"}, at + 6,
-              In(t, &T::GroupCode), GroupCodeChoices(), "Off"),
+         Pick("dtmf.group_code", DtmfArea, {"Group Code", "组呼码"}, at + 6, In(t, &T::GroupCode),
+              GroupCodeChoices(), "Off"),
          Num("dtmf.auto_reset_timer", DtmfArea, {"Auto Reset Timer[s]", "自动复位定时器[秒]"},
              at + 7, In(t, &T::AutoResetTimer), 0, 15, "10",
              {.fallback = 10, .unit = "s", .offAtZero = true}),
-         Pick("dtmf.call_alert", DtmfArea, {"Call Alert", "呼叫告警"}, at + 8,
-              In(t, &T::CallAlert), CallAlertChoices(), "Off"),
-         Pick("dtmf.transpond", DtmfArea, {"Transpond", "自动应答"}, at + 9,
-              In(t, &T::Transpond), TranspondChoices(), "Off"),
-         Flag("dtmf.clear_to_transpond", DtmfArea, {"Clear to Transpond", "清除自动应答"},
-              at + 10, In(t, &T::ClearToTranspond), "Off"),
+         Pick("dtmf.call_alert", DtmfArea, {"Call Alert", "呼叫告警"}, at + 8, In(t, &T::CallAlert),
+              CallAlertChoices(), "Off"),
+         Pick("dtmf.transpond", DtmfArea, {"Transpond", "自动应答"}, at + 9, In(t, &T::Transpond),
+              TranspondChoices(), "Off"),
+         Flag("dtmf.clear_to_transpond", DtmfArea, {"Clear to Transpond", "清除自动应答"}, at + 10,
+              In(t, &T::ClearToTranspond), "Off"),
          TextRow(
              "dtmf.stun_code", DtmfArea, {"Stun Code", "遥毙码"}, image::StunCodeAt, 10,
              [](const RadioData& d) { return d.DtmfInfo.StunCode.get(); },
@@ -484,27 +479,26 @@ void AddFleetSync(Rows& rows) {
     rows.insert(
         rows.end(),
         {fleet, id,
-         Pick("fleetsync.baud_rate", FleetArea,
-              {"FleetSync Baud Rate[bps]", "队列同步波特率[bps]"}, at + 5, In(f, &F::BaudRate),
-              BaudRateChoices(), "1200"),
+         Pick("fleetsync.baud_rate", FleetArea, {"FleetSync Baud Rate[bps]", "队列同步波特率[bps]"},
+              at + 5, In(f, &F::BaudRate), BaudRateChoices(), "1200"),
          Num("fleetsync.tx_modulation_delay", FleetArea,
              {"Data TX Modulation Delay Time[ms]", "数据发射调制延迟时间[毫秒]"}, at + 3,
              In(f, &F::TxModDelay), 0, 6000, "400", {.fallback = 400, .unit = "ms"}),
          Num("fleetsync.message_mode_timer", FleetArea,
-             {"Message Mode Timer[s]", "信息模式定时器[秒]"}, at + 6, In(f, &F::MsgModeTimer),
-             0, 300, "10", {.fallback = 10, .unit = "s", .offAtZero = true}),
-         Flag("fleetsync.ptt_id_side_tone", FleetArea, {"PTT ID Side Tone", "PTT ID 侧音"},
-              at + 8, In(f, &F::PttIdSideTone), "On")});
+             {"Message Mode Timer[s]", "信息模式定时器[秒]"}, at + 6, In(f, &F::MsgModeTimer), 0,
+             300, "10", {.fallback = 10, .unit = "s", .offAtZero = true}),
+         Flag("fleetsync.ptt_id_side_tone", FleetArea, {"PTT ID Side Tone", "PTT ID 侧音"}, at + 8,
+              In(f, &F::PttIdSideTone), "On")});
 }
 
 void AddMessageAndInfo(Rows& rows) {
     const auto line = [](Text<32> RadioData::*f) {
         return [f](RadioData& d, std::string_view t) { (d.*f).set(t); };
     };
-    rows.push_back(TextRow("message.line1", MsgArea, {"Line 1", "第 1 行"}, image::EmbMsg1At,
-                           32, ReadsLine(&RadioData::EmbMsg1), line(&RadioData::EmbMsg1), ""));
-    rows.push_back(TextRow("message.line2", MsgArea, {"Line 2", "第 2 行"}, image::EmbMsg2At,
-                           32, ReadsLine(&RadioData::EmbMsg2), line(&RadioData::EmbMsg2), ""));
+    rows.push_back(TextRow("message.line1", MsgArea, {"Line 1", "第 1 行"}, image::EmbMsg1At, 32,
+                           ReadsLine(&RadioData::EmbMsg1), line(&RadioData::EmbMsg1), ""));
+    rows.push_back(TextRow("message.line2", MsgArea, {"Line 2", "第 2 行"}, image::EmbMsg2At, 32,
+                           ReadsLine(&RadioData::EmbMsg2), line(&RadioData::EmbMsg2), ""));
     const auto info = [](const char* key, L label,
                          std::function<std::string(const SettingRow&, const Session&)> f) {
         SettingRow r;
@@ -539,7 +533,7 @@ void AddModel(Rows& rows) {
     SettingRow model;
     model.key = "model.model";
     model.area = ModelArea;
-    model.label = {"Model", "机型"};
+    model.label = {"Model Type", "机型类型"};
     model.kind = RowKind::Text;
     model.address = image::ModelByteAt;
     model.readOnly = true;
@@ -547,7 +541,7 @@ void AddModel(Rows& rows) {
     rows.push_back(model);
     SettingRow band = model;
     band.key = "model.band";
-    band.label = {"Frequency Band", "频段"};
+    band.label = {"Frequency", "频率"};
     band.address = image::BandCodeAt;
     band.show = [](const SettingRow&, const Session& s) { return s.CurBand; };
     rows.push_back(band);
@@ -583,12 +577,7 @@ const ChannelColumn ChannelColumns[] = {
      1,
      0x18},
     {"sp_unmute", {"SP Unmute", "SP不静音"}, ChannelFieldKind::SpUnmute, 12, 1, 0x60},
-    {"autodial",
-     {"Autodial Memory", "自动拨号存储器"},
-     ChannelFieldKind::AutodialMem,
-     15,
-     1,
-     0x07},
+    {"autodial", {"Autodial Memory", "自动拨号存储器"}, ChannelFieldKind::AutodialMem, 15, 1, 0x07},
     {"beat_shift", {"Beat Shift", "拍频偏移"}, ChannelFieldKind::BeatShift, 13, 1, 0x40},
     {"compander", {"Compander", "压扩器"}, ChannelFieldKind::Compander, 12, 1, 0x01},
 };
@@ -615,14 +604,13 @@ ChoiceList ChannelOffers(const SettingRow& row, ChannelFieldKind k, const Channe
     switch (k) {
     case K::BusyLockout:
         for (const int v : BusyLockoutValues(HasTone(*ch), opt))
-            out.push_back(
-                {v, {ChannelValueText(k, v, English), ChannelValueText(k, v, Chinese)}});
+            out.push_back({v, {ChannelValueText(k, v, English), ChannelValueText(k, v, Chinese)}});
         return out;
     case K::SpUnmute:
         for (const int v : SpUnmuteValues(opt))
-            out.push_back({v,
-                           {SpUnmuteText(v, HasTone(*ch), English),
-                            SpUnmuteText(v, HasTone(*ch), Chinese)}});
+            out.push_back(
+                {v,
+                 {SpUnmuteText(v, HasTone(*ch), English), SpUnmuteText(v, HasTone(*ch), Chinese)}});
         return out;
     case K::TxCode:
         return HasFrequency(ch->TxFreq.get()) ? row.choices : out;
@@ -669,8 +657,7 @@ void AddChannels(Rows& rows) {
                 for (const bool tone : {false, true})
                     for (int v = 0; v < 3; ++v)
                         r.choices.push_back(
-                            {v,
-                             {SpUnmuteText(v, tone, English), SpUnmuteText(v, tone, Chinese)}});
+                            {v, {SpUnmuteText(v, tone, English), SpUnmuteText(v, tone, Chinese)}});
             if (k == ChannelFieldKind::AutodialMem)
                 for (int v = 0; v < 8; ++v)
                     r.choices.push_back({v, {N(v + 1), N(v + 1)}});

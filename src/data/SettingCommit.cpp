@@ -1,6 +1,5 @@
 #include "SettingCommit.h"
 
-#include "Catalogue.h"
 #include "SettingTexts.h"
 
 #include <algorithm>
@@ -19,16 +18,6 @@ bool AllOf(std::string_view s, bool (*ok)(char)) {
     return std::all_of(s.begin(), s.end(), ok);
 }
 
-// Commits a text by the rule of its catalogue row into one part of a document.
-template <class Part>
-bool CommitInto(Part& part, Part RadioData::*member, const char* key, std::string_view text) {
-    RadioData d;
-    d.*member = part;
-    if (setFromText(d, key, text)) return false;
-    part = d.*member;
-    return true;
-}
-
 FleetEntry* EntryOfSlot(RadioData& d, int slot) {
     auto* end = d.Fleets.begin() + std::clamp<int>(d.FleetCount, 0, int(d.Fleets.size()));
     auto* it =
@@ -37,13 +26,6 @@ FleetEntry* EntryOfSlot(RadioData& d, int slot) {
 }
 
 } // namespace
-
-bool SetEmbMsgLine(Text<32>& line, std::string_view text) {
-    // A longer text fills the line; every character still has to be one the display has.
-    const std::string_view rest = text.substr(std::min(text.size(), line.size()));
-    if (!AllOf(rest, [](char c) { return c >= ' ' && c <= '~'; })) return false;
-    return CommitInto(line, &RadioData::EmbMsg1, "message.line1", text.substr(0, line.size()));
-}
 
 std::string MessageLineText(const Text<32>& line) {
     std::string_view t = line.full();

@@ -5,14 +5,10 @@
 #include <optional>
 #include <string_view>
 
-// The values the settings windows commit, each checked where it is stored: a text that
-// reaches a box by paste, drop or an input method meets the same rule as a typed one.
+// The stored forms behind the message lines and the fleet list, shared by their catalogue
+// rows.
 
 namespace rv {
-
-/// Stores a line of the embedded message: printable ASCII only (the radio's display has
-/// no other characters); 32 characters or more fill the line. Anything else is refused.
-bool SetEmbMsgLine(Text<32>& line, std::string_view text);
 
 /// A line of the embedded message as typed: up to its end mark, leading blanks kept; a line
 /// without end mark (it fills the field) loses only its trailing blanks.

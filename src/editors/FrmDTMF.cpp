@@ -21,7 +21,6 @@ namespace {
 
 using L = rv::LangText;
 
-const L Caption{"DTMF", "DTMF(双音多频)"};
 const std::array<L, 3> TabCaptions{
     {{"Encode", "编码"}, {"Decode", "解码"}, {"Autodial Memory", "自动拨号存储器"}}};
 const L StunCaption{"Stun", "Stun"};
@@ -71,7 +70,6 @@ QWidget* FrmDTMF::buildDecodeTab() {
     auto* form = NewForm();
     text1_ = new QLineEdit(page);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setMaxLength(10);
     InstallKeyRule(text1_, &DigitRule);
     text1Label_ = new QLabel(page);
     form->addRow(text1Label_, text1_);
@@ -84,7 +82,6 @@ QWidget* FrmDTMF::buildDecodeTab() {
     auto* stun = NewForm(stunFrame_);
     text2_ = new QLineEdit(stunFrame_);
     text2_->setObjectName(QStringLiteral("Text2"));
-    text2_->setMaxLength(10);
     InstallKeyRule(text2_, &DtmfDigitRule);
     text2Label_ = new QLabel(stunFrame_);
     stun->addRow(text2Label_, text2_);
@@ -106,7 +103,7 @@ QWidget* FrmDTMF::buildAutodialTab() {
     FitGridToRows(grid_, false);
     text3_ = new QLineEdit;
     text3_->setObjectName(QStringLiteral("Text3"));
-    text3_->setMaxLength(16);
+    text3_->setMaxLength(rv::findRow(CodeKey(0))->textWidth);
     InstallKeyRule(text3_, &DtmfDigitRule);
     cellEditor_ = new SettingsCellEditor(
         grid_, text3_, {1}, [this](int row, int, const QString& t) { saveAutodial(row, t); });
@@ -129,7 +126,6 @@ void FrmDTMF::bindControls() {
 
 void FrmDTMF::changeShowByLanguage() {
     const int lang = ctx_.lang();
-    setWindowTitle(Tr(lang, Caption));
     for (int i = 0; i < 3; ++i)
         tabs_->setTabText(i, Tr(lang, TabCaptions[i]));
     stunFrame_->setTitle(Tr(lang, StunCaption));

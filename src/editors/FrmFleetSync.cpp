@@ -4,7 +4,6 @@
 #include "SettingsCellEditor.h"
 #include "SettingsInput.h"
 #include "data/Catalogue.h"
-#include "data/SettingCommit.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -15,15 +14,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace rv::ui {
 
 namespace {
 
 using L = rv::LangText;
 
-const L Caption{"FleetSync", "FleetSync(队列同步)"};
 const std::array<L, 2> TabCaptions{{{"FleetSync", "队列同步"}, {"Fleet List", "队列表"}}};
 const std::array<L, 3> GridHeaders{{{"No.", "编号"}, {"Fleet", "队列"}, {"ID", "ID"}}};
 
@@ -31,22 +27,8 @@ enum Box { OwnFleet, OwnId, Baud, TxDelay, MsgTimer };
 enum Column { NoCol, FleetCol, IdCol };
 constexpr int Rows = 8;
 
-/// The numbers a column holds and what is stored for them: fleet 100 to 349 as 1 to 250,
-/// ID 1000 to 4999 as 1 to 4000.
-struct Range {
-    int low, high, offset, digits;
-};
-constexpr Range FleetRange{100, 349, rv::FleetOffset, 3};
-constexpr Range IdRange{1000, 4999, rv::IdOffset, 4};
-const Range& RangeOf(int col) {
-    return col == FleetCol ? FleetRange : IdRange;
-}
 std::string CellKey(int row, int col) {
     return "fleet." + std::to_string(row + 1) + (col == FleetCol ? ".fleet" : ".id");
-}
-
-QString AllText(int language) {
-    return QString::fromStdString(rv::AllText(language));
 }
 
 } // namespace
@@ -103,7 +85,6 @@ QWidget* FrmFleetSync::buildListTab() {
 
 void FrmFleetSync::changeShowByLanguage() {
     const int lang = ctx_.lang();
-    setWindowTitle(Tr(lang, Caption));
     for (int i = 0; i < 2; ++i)
         tabs_->setTabText(i, Tr(lang, TabCaptions[i]));
     binder_->caption();
@@ -129,10 +110,13 @@ QChar FrmFleetSync::cellKey(QChar c) const {
     if (k != u'A' && !k.isDigit()) return {};
     const QString t = text1_->text();
     const bool replacesAll = t.isEmpty() || text1_->selectedText() == t;
-    const bool holdsAll = t == QStringLiteral("A") || t == AllText(ctx_.lang());
+    const rv::SettingRow& row = *rv::findRow(CellKey(0, cellEditor_->editCol()));
+    const bool holdsAll = t == QStringLiteral("A") ||
+                          t == QString::fromStdString(rv::InLanguage(row.zeroWord, ctx_.lang()));
     if (k == u'A' || holdsAll) return replacesAll ? k : QChar();
     const int digits = int(t.size() - text1_->selectedText().size()) + 1;
-    return digits <= RangeOf(cellEditor_->editCol()).digits ? k : QChar();
+    // No more digits than the column's highest number has.
+    return digits <= int(std::to_string(row.high + row.offset).size()) ? k : QChar();
 }
 
 void FrmFleetSync::commitCell(int row, int col, const QString& typed) {

@@ -9,12 +9,6 @@
 
 namespace rv::ui {
 
-namespace {
-
-const rv::LangText Caption{"Key Assignment", "键设定"};
-
-} // namespace
-
 FrmKeyAssignm::FrmKeyAssignm(AppContext& ctx, QWidget* parent)
     : ChildWindow(ctx, QStringLiteral("FrmKeyAssignm"), parent) {
     auto* form = NewForm();
@@ -29,7 +23,6 @@ FrmKeyAssignm::FrmKeyAssignm(AppContext& ctx, QWidget* parent)
 }
 
 void FrmKeyAssignm::changeShowByLanguage() {
-    setWindowTitle(Tr(ctx_.lang(), Caption));
     binder_->caption();
     buttons_.caption(ctx_.lang());
     reShow();

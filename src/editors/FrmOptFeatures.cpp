@@ -17,7 +17,6 @@ namespace {
 
 using L = rv::LangText;
 
-const L Caption{"Optional Features", "可选功能"};
 const L VoxFrame{"VOX", "VOX(声控发射)"};
 const L ModeFrame{"Mode", "模式"};
 
@@ -67,7 +66,6 @@ void FrmOptFeatures::buildControls() {
     for (int i = 0; i < 2; ++i) {
         text1_[i] = new QLineEdit(pttFrame_);
         text1_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        text1_[i]->setMaxLength(16);
         InstallKeyRule(text1_[i], &DtmfDigitRule);
         ptt->addRow(label2_[2 + i], text1_[i]);
     }
@@ -143,7 +141,6 @@ void FrmOptFeatures::bindControls() {
 
 void FrmOptFeatures::changeShowByLanguage() {
     const int lang = ctx_.lang();
-    setWindowTitle(Tr(lang, Caption));
     voxFrame_->setTitle(Tr(lang, VoxFrame));
     modeFrame_->setTitle(Tr(lang, ModeFrame));
     binder_->caption();

@@ -11,7 +11,6 @@ namespace rv::ui {
 
 namespace {
 
-const rv::LangText Caption{"Scan Information", "扫描信息"};
 enum Box { Priority, PriorityCh, LookBackA, LookBackB, Revert, Dropout, TxDwell };
 const char* const Keys[] = {"scan.priority",         "scan.priority_channel",
                             "scan.look_back_time_a", "scan.look_back_time_b",
@@ -43,7 +42,6 @@ FrmScanInfo::FrmScanInfo(AppContext& ctx, QWidget* parent)
 }
 
 void FrmScanInfo::changeShowByLanguage() {
-    setWindowTitle(Tr(ctx_.lang(), Caption));
     binder_->caption();
     buttons_.caption(ctx_.lang());
     reShow();

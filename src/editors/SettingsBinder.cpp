@@ -60,6 +60,7 @@ void SettingsBinder::bind(QCheckBox* box, const char* key) {
 void SettingsBinder::bind(QLineEdit* box, const char* key, QLabel* label) {
     bindings_.push_back({rv::findRow(key), box, label});
     const Binding b = bindings_.back();
+    box->setMaxLength(b.row->textWidth);
     connect(box, &QLineEdit::editingFinished, this, [this, b, box] {
         // A character beyond ASCII arrives as bytes above 127, which no text row takes.
         if (box->isModified()) commit(b, box->text());
@@ -68,6 +69,8 @@ void SettingsBinder::bind(QLineEdit* box, const char* key, QLabel* label) {
 
 void SettingsBinder::caption() {
     const int lang = ctx_.lang();
+    if (!bindings_.empty())
+        window_->setWindowTitle(Q(rv::InLanguage(bindings_[0].row->area, lang)));
     for (const Binding& b : bindings_) {
         const QString label = Q(rv::LabelOf(*b.row, lang));
         if (b.label) b.label->setText(label);

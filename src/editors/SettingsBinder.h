@@ -33,10 +33,12 @@ public:
     void bind(SettingsCombo* box, const char* key, QLabel* label = nullptr);
     /// A check box, captioned with the row's label; committed when clicked.
     void bind(QCheckBox* box, const char* key);
-    /// A text box, captioned by `label` when given; committed when editing finishes.
+    /// A text box holding at most the row's characters, captioned by `label` when given;
+    /// committed when editing finishes.
     void bind(QLineEdit* box, const char* key, QLabel* label = nullptr);
 
-    /// Captions every control and fills the boxes' entries in the current language.
+    /// Captions the window after its rows' area and every control, and fills the boxes'
+    /// entries, in the current language.
     void caption();
     /// Shows every row's value.
     void show();

@@ -1,7 +1,7 @@
 #include "FrmModelInfo.h"
 
-#include "Captions.h"
 #include "DialogKit.h"
+#include "data/Catalogue.h"
 #include "data/Conversions.h"
 #include "data/ModelTables.h"
 #include "kit/AppContext.h"
@@ -17,7 +17,9 @@ namespace rv::ui {
 FrmModelInfo::FrmModelInfo(AppContext& ctx, QWidget* parent)
     : QDialog(parent), ctx_(ctx), models_(new QComboBox), bands_(new QComboBox) {
     setObjectName(QStringLiteral("FrmModelInfo"));
-    setWindowTitle(Tr(ctx_, CaptionOf(Cap::ModelInfoTitle)));
+    const rv::SettingRow& modelRow = *rv::findRow("model.model");
+    const rv::SettingRow& bandRow = *rv::findRow("model.band");
+    setWindowTitle(Tr(ctx_, modelRow.area));
     models_->setObjectName(QStringLiteral("Combo1"));
     bands_->setObjectName(QStringLiteral("Combo2"));
     auto* enter = new EnterMovesFocus(this);
@@ -25,9 +27,9 @@ FrmModelInfo::FrmModelInfo(AppContext& ctx, QWidget* parent)
     bands_->installEventFilter(enter);
 
     auto* form = new QFormLayout;
-    auto* modelLabel = new QLabel(Tr(ctx_, CaptionOf(Cap::ModelType)));
+    auto* modelLabel = new QLabel(Tr(ctx_, modelRow.label));
     modelLabel->setObjectName(QStringLiteral("Label1_0"));
-    auto* bandLabel = new QLabel(Tr(ctx_, CaptionOf(Cap::Frequency)));
+    auto* bandLabel = new QLabel(Tr(ctx_, bandRow.label));
     bandLabel->setObjectName(QStringLiteral("Label1_1"));
     form->addRow(modelLabel, models_);
     form->addRow(bandLabel, bands_);
@@ -40,10 +42,10 @@ FrmModelInfo::FrmModelInfo(AppContext& ctx, QWidget* parent)
 
     for (const auto& m : rv::ModelCodes)
         models_->addItem(QString::fromStdString(m));
-    const QString model = QString::fromStdString(ctx_.session.CurModelCode).trimmed();
+    const QString model = QString::fromStdString(modelRow.show(modelRow, ctx_.session)).trimmed();
     models_->setCurrentText(model);
     fillBands(model);
-    bands_->setCurrentText(QString::fromStdString(ctx_.session.CurBand));
+    bands_->setCurrentText(QString::fromStdString(bandRow.show(bandRow, ctx_.session)));
     connect(models_, &QComboBox::currentTextChanged, this, &FrmModelInfo::fillBands);
 }
 

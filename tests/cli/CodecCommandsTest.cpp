@@ -177,7 +177,8 @@ TEST_F(CodecCommands, ShowTextInBothLanguages) {
     EXPECT_TRUE(!lines[5].contains("D023N") && lines[5].contains("High")); // no TX, no encode
     EXPECT_TRUE(lines[5].contains("Wide"));
     EXPECT_EQ(lines[16].trimmed(), "16");
-    EXPECT_TRUE(en.out.contains("[Model]\nModel: 582\nFrequency Band: 136 - 174 MHz\n"));
+    EXPECT_TRUE(
+        en.out.contains("[Model Information]\nModel Type: 582\nFrequency: 136 - 174 MHz\n"));
     EXPECT_TRUE(en.out.contains("Beep: On"));
 
     const CliRun zh = cli({"show", path("s.dat"), "--lang", "zh"});

@@ -38,14 +38,15 @@ TEST(SettingCommit, DtmfCodesRefuseWhatTheKeysRefuse) {
 }
 
 TEST(SettingCommit, EmbeddedMessageTakesPrintableAsciiOnly) {
-    rv::Text<32> line;
-    line.set("KEEP");
-    for (const char* bad : {"caf\xc3\xa9", "\xe4\xbd\xa0", "tab\there", "del\x7f"}) {
-        EXPECT_FALSE(rv::SetEmbMsgLine(line, bad)) << bad;
-        EXPECT_EQ(line.get(), "KEEP");
+    rv::RadioData d;
+    d.EmbMsg2.set("KEEP");
+    for (const char* bad : {"caf\xc3\xa9", "\xe4\xbd\xa0", "tab\there", "del\x7f",
+                            "123456789012345678901234567890123"}) {
+        EXPECT_TRUE(rv::setFromText(d, "message.line2", bad)) << bad;
+        EXPECT_EQ(d.EmbMsg2.get(), "KEEP");
     }
-    EXPECT_TRUE(rv::SetEmbMsgLine(line, "~Hello, radio!"));
-    EXPECT_EQ(line.get(), "~Hello, radio!");
+    EXPECT_FALSE(rv::setFromText(d, "message.line2", "  ~Hello, radio!"));
+    EXPECT_EQ(rv::MessageLineText(d.EmbMsg2), "  ~Hello, radio!");
 }
 
 TEST(SettingCommit, FleetCellsReadAllOrANumberInRange) {
