@@ -91,10 +91,7 @@ constexpr std::array<CrossRow, 7> CrossModes{{
 class RowReader {
 public:
     RowReader(const Session& s, const CsvColumns& columns, const CsvRecord& record, char delimiter)
-        : s_(s), columns_(columns), record_(record), delimiter_(delimiter) {
-        probe_.BandLow = s.BandLow;
-        probe_.BandHigh = s.BandHigh;
-    }
+        : s_(s), columns_(columns), record_(record), delimiter_(delimiter) {}
 
     CsvRowRead read(bool withLocation) {
         if (withLocation) readLocation();
@@ -149,10 +146,8 @@ private:
     // The frequency against the band and its raster, by the rules of a typed frequency.
     bool check(std::int64_t units, bool exact, const std::string& detail) {
         bool outside = false;
-        probe_.onMessage = [&outside](Msg) { outside = true; };
         const std::string shown = FormatUnits(units);
-        const std::string checked = CheckFreq(probe_, shown);
-        probe_.onMessage = nullptr;
+        const std::string checked = CheckedFreq(s_.BandLow, s_.BandHigh, shown, &outside);
         if (outside) fail(CsvSkip::OutsideBand, detail);
         if (!exact || checked != shown) fail(CsvSkip::OffRaster, detail);
         return !failed();
@@ -305,7 +300,6 @@ private:
     const CsvColumns& columns_;
     const CsvRecord& record_;
     char delimiter_;
-    Session probe_;
     bool rxExact_ = true;
     CsvRowRead out_;
 };

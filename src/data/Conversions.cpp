@@ -109,25 +109,22 @@ std::string FreqToStorage(const Session& s, std::string_view display) {
     return t.substr(0, 3) + t.substr(point + 1);
 }
 
-std::string CheckFreq(const Session& s, std::string_view typed) {
-    const std::int64_t low = ToUnits(s.BandLow);
-    const std::int64_t high = ToUnits(s.BandHigh);
+std::string CheckedFreq(double bandLow, double bandHigh, std::string_view typed, bool* outside) {
+    const std::int64_t low = ToUnits(bandLow);
+    const std::int64_t high = ToUnits(bandHigh);
     const auto number = ParseDecimal(typed);
-    if (!number) {
-        s.report(Msg::FreqOutOfRange);
-        return FormatUnits(low);
-    }
-    const std::int64_t d = ScaledValue(*number, 5);
-    if (d < 100 * UnitsPerMHz) {
-        s.report(Msg::FreqOutOfRange);
-        return FormatUnits(low);
-    }
-    if (d > 550 * UnitsPerMHz) {
-        s.report(Msg::FreqOutOfRange);
-        return FormatUnits(high);
-    }
-    if (d < low || d > high) s.report(Msg::FreqOutOfRange);
+    const std::int64_t d = number ? ScaledValue(*number, 5) : 0;
+    *outside = !number || d < low || d > high;
+    if (!number || d < 100 * UnitsPerMHz) return FormatUnits(low);
+    if (d > 550 * UnitsPerMHz) return FormatUnits(high);
     return FormatUnits(ApplyStep(d, low));
+}
+
+std::string CheckFreq(const Session& s, std::string_view typed) {
+    bool outside = false;
+    std::string text = CheckedFreq(s.BandLow, s.BandHigh, typed, &outside);
+    if (outside) s.report(Msg::FreqOutOfRange);
+    return text;
 }
 
 } // namespace rv

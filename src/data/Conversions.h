@@ -36,6 +36,8 @@ std::string FreqToStorage(const Session& s, std::string_view display);
 /// Validates and normalises a typed frequency (limits, 5 / 6.25 kHz step) and returns its
 /// display text; out-of-range input reports Msg::FreqOutOfRange and is corrected.
 std::string CheckFreq(const Session& s, std::string_view typed);
+/// The same without a word: `outside` tells whether the band refused the text.
+std::string CheckedFreq(double bandLow, double bandHigh, std::string_view typed, bool* outside);
 
 /// The 206 tone choices in a language: none word, 39 QT tones, 83 DQT N, 83 DQT I.
 const std::vector<std::string>& ToneList(int language);

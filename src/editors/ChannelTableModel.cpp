@@ -27,13 +27,8 @@ QString ChannelTableModel::cellText(int chNo, int column) const {
     if (column == More) return QStringLiteral(">>");
     const rv::ChannelInfo* ch = rv::ChannelOf(ctx_.session.Doc, chNo);
     if (!ch || column < RxFreq || column > WideNarrow) return {};
-    // Cells are read on every paint; a damaged frequency is reported when the grid is
-    // filled, not once per paint.
-    auto& session = ctx_.session;
-    const auto handler = std::exchange(session.onMessage, nullptr);
-    const std::string text = rv::ChannelFieldText(session, *ch, kindOf(column));
-    session.onMessage = handler;
-    return QString::fromStdString(text);
+    // Showing reports nothing: a damaged frequency is told once, when the grid is filled.
+    return QString::fromStdString(rv::ChannelFieldText(ctx_.session, *ch, kindOf(column)));
 }
 
 void ChannelTableModel::reportDamagedFrequencies() const {

@@ -44,12 +44,7 @@ void Restore(rv::Session& s, const DocumentState& state) {
 }
 
 QString ChangeName(const rv::Session& before, const rv::Session& after) {
-    rv::Session a = after;
-    a.onMessage = nullptr;
-    rv::Session b = before;
-    b.onMessage = nullptr;
-    b.CurLanguage = a.CurLanguage;
-    const auto diffs = rv::CompareDocuments(a, b);
+    const auto diffs = rv::CompareDocuments(after, before);
     if (diffs.empty()) return {};
     const auto& first = diffs.front();
     const QString area = QString::fromStdString(first.area);
@@ -60,7 +55,7 @@ QString ChangeName(const rv::Session& before, const rv::Session& after) {
     const bool isChannel = area.contains(QRegularExpression(QStringLiteral("\\d$")));
     // A channel that was empty gets all its settings at once: the step is named after the
     // first of them, the one that was typed (window order puts the RX frequency first).
-    const std::string none = rv::NoneText(a.CurLanguage);
+    const std::string none = rv::NoneText(after.CurLanguage);
     const bool filled = isChannel && std::all_of(diffs.begin(), diffs.end(),
                                                  [&](const auto& d) { return d.b == none; });
     if (diffs.size() > 1 && !filled) return area;

@@ -210,9 +210,7 @@ void frmMain::mnuCompareRadio_Click() {
 }
 
 void frmMain::showComparison(const rv::Session& other, const QString& otherName) {
-    rv::Session open = ctx_.session;
-    open.onMessage = nullptr;
-    auto* window = new FrmCompare(ctx_, rv::CompareDocuments(open, other), otherName, this);
+    auto* window = new FrmCompare(ctx_, rv::CompareDocuments(ctx_.session, other), otherName, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 }
