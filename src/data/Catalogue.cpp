@@ -562,7 +562,7 @@ struct ChannelColumn {
 // show under the captions of the channel dialog.
 const ChannelColumn ChannelColumns[] = {
     {"rx_frequency", {"RX Frequency", "接收频率"}, ChannelFieldKind::RxFreq, 0, 4, 0xFFFFFFFF},
-    {"tx_frequency", {"TX Frequency", "发射频率"}, ChannelFieldKind::TxFreq, 4, 4, 0xFFFFFFFF},
+    {"tx_frequency", {"TX FreQuency", "发射频率"}, ChannelFieldKind::TxFreq, 4, 4, 0xFFFFFFFF},
     {"decode_tone", {"QT/DQT Dec", "解码"}, ChannelFieldKind::RxCode, 8, 2, 0xFFFF},
     {"encode_tone", {"QT/DQT Enc", "编码"}, ChannelFieldKind::TxCode, 10, 2, 0xFFFF},
     {"tx_power", {"TX Power", "发射功率"}, ChannelFieldKind::TxPower, 13, 1, 0x20},

@@ -1,4 +1,5 @@
 #include "ShellFixture.h"
+#include "data/Catalogue.h"
 #include "editors/EditorRegistry.h"
 #include "kit/HelpTopics.h"
 #include "shell/FrmModelInfo.h"
@@ -12,6 +13,7 @@
 #include <QSet>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 using rv::test::ShellTest;
 
@@ -130,4 +132,25 @@ TEST_F(ShellTest, WithoutABrowserThePageOpensInTheProgramsOwnWindow) {
     EXPECT_EQ(main->findChildren<rv::ui::FrmHelp*>().size(), 1);
     EXPECT_EQ(viewer->browser()->source().fragment(), "scan-information");
     EXPECT_TRUE(prompt->asked.isEmpty());
+}
+
+// Every setting is explained under the name its window gives it, in both languages.
+TEST(HelpPages, NameEverySettingAsItsWindowDoes) {
+    for (const auto& [page, language] :
+         {std::pair{"RVPS-52N_e.html", rv::English}, std::pair{"RVPS-52N_c.html", rv::Chinese}}) {
+        QFile f(QDir(RV_BIN_DIR).filePath(QString::fromLatin1(page)));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << page;
+        QTextDocument doc;
+        doc.setHtml(QString::fromUtf8(f.readAll()));
+        const QString text = doc.toPlainText().simplified();
+        QStringList missing;
+        // A numbered row ("Fleet List 3 ID") is explained once for its whole list.
+        static const QRegularExpression number(QStringLiteral("\\s*\\d+\\s*"));
+        for (const rv::SettingRow& row : rv::Catalogue()) {
+            const QString label = QString::fromStdString(rv::LabelOf(row, language));
+            for (const QString& part : label.split(number, Qt::SkipEmptyParts))
+                if (!text.contains(part) && !missing.contains(part)) missing << part;
+        }
+        EXPECT_TRUE(missing.isEmpty()) << page << ": " << missing.join(" | ").toStdString();
+    }
 }
