@@ -151,10 +151,11 @@ void FrmDTMF::showCode(int row) {
 }
 
 void FrmDTMF::saveAutodial(int row, const QString& text) {
-    const auto result = rv::commitText(ctx_.session, CodeKey(row), text.toStdString());
+    const std::string key = CodeKey(row);
+    const auto result = rv::commitText(ctx_.session, key, text.toStdString());
     if (result.refusal) TellInvalidData(ctx_, this); // the cell keeps its stored code
     showCode(row);
-    if (!result.changed.empty()) ctx_.notifyEdited(this);
+    ctx_.notifyCommitted(this, key, result);
 }
 
 } // namespace rv::ui

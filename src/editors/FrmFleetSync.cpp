@@ -122,10 +122,11 @@ QChar FrmFleetSync::cellKey(QChar c) const {
 void FrmFleetSync::commitCell(int row, int col, const QString& typed) {
     // An emptied cell empties its row; the other cell of a new row becomes "All"; a number
     // outside its range is refused and the row keeps its entry.
-    const auto result = rv::commitText(ctx_.session, CellKey(row, col), typed.toStdString());
+    const std::string key = CellKey(row, col);
+    const auto result = rv::commitText(ctx_.session, key, typed.toStdString());
     if (result.refusal) TellInvalidData(ctx_, this);
     showRow(row);
-    if (!result.changed.empty()) ctx_.notifyEdited(this);
+    ctx_.notifyCommitted(this, key, result);
 }
 
 void FrmFleetSync::showRow(int row) {

@@ -89,10 +89,11 @@ void FrmTestFre::onEnter() {
 
 void FrmTestFre::commitCell(int row, int col, const QString& text) {
     // A frequency outside the band or off its raster is refused; the row keeps its values.
-    const auto result = rv::commitText(ctx_.session, KeyOf(row, col), text.toStdString());
+    const std::string key = KeyOf(row, col);
+    const auto result = rv::commitText(ctx_.session, key, text.toStdString());
     if (result.refusal) Ask(ctx_, this, rv::Msg::FreqOutOfRange);
     showRow(row);
-    if (!result.changed.empty()) ctx_.notifyEdited(this);
+    ctx_.notifyCommitted(this, key, result);
 }
 
 } // namespace rv::ui

@@ -110,10 +110,7 @@ void SettingsBinder::commit(const Binding& b, const QString& text) {
                         [&other](const rv::Change& c) { return c.key == other.row->key; }))
             showOne(other);
     if (r.changed.empty()) return;
-    // The undo step is named after the setting and the ones the commit also changed.
-    const std::string also = rv::AlsoChangedText(r, b.row->key, ctx_.lang());
-    ctx_.notifyEdited(
-        window_, Q(rv::LabelOf(*b.row, ctx_.lang()) + (also.empty() ? "" : " (" + also + ")")));
+    ctx_.notifyCommitted(window_, b.row->key, r);
     emit committed(Q(b.row->key));
 }
 

@@ -1,6 +1,7 @@
 #include "AppContext.h"
 
 #include "Prompt.h"
+#include "data/Catalogue.h"
 #include "data/DataFile.h"
 #include "data/DocumentDiff.h"
 
@@ -89,6 +90,16 @@ void AppContext::notifyEdited(QObject* source, const QString& name, const Docume
     }
     last_ = std::move(now);
     emit documentEdited(source);
+}
+
+void AppContext::notifyCommitted(QObject* source, std::string_view key,
+                                 const rv::CommitResult& result) {
+    if (result.changed.empty()) return;
+    const rv::SettingRow* row = rv::findRow(key);
+    const std::string also = rv::AlsoChangedText(result, key, lang());
+    const std::string name = (row ? rv::LabelOf(*row, lang()) : std::string(key)) +
+                             (also.empty() ? "" : " (" + also + ")");
+    notifyEdited(source, QString::fromStdString(name));
 }
 
 void AppContext::notifyReplaced() {

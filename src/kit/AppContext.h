@@ -1,11 +1,13 @@
 #pragma once
 
+#include "data/Catalogue.h"
 #include "data/Session.h"
 
 #include <QObject>
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 class QUndoStack;
 class QWidget;
@@ -84,6 +86,9 @@ public:
     /// As `notifyEdited`, for a change whose caller kept the state it started from: the
     /// step takes back exactly that change.
     void notifyEdited(QObject* source, const QString& name, const DocumentState& before);
+    /// As `notifyEdited`, for a commit of `key`: the step is named after the setting and the
+    /// ones the commit also changed. A commit that changed nothing makes no step.
+    void notifyCommitted(QObject* source, std::string_view key, const rv::CommitResult& result);
     /// The document was replaced (New, Open, Read): its undo steps go, and whoever keeps
     /// state about it is told.
     void notifyReplaced();
