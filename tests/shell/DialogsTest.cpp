@@ -18,12 +18,12 @@
 #include <QRegularExpression>
 #include <QStackedWidget>
 
-#include <cctype>
 #include <memory>
 
 using rv::test::Items;
 using rv::test::ShellTest;
 using rv::ui::Answer;
+using rv::ui::PlainCaption;
 
 class ModelInfoTest : public ShellTest {
 protected:
@@ -133,79 +133,8 @@ TEST_F(PrintTest, ReportHoldsTitleBlockChannelsAndSettings) {
     EXPECT_TRUE(report().contains("<td>静躁电平</td><td>5</td>"));
 }
 
-// Whether the user sees `w`: nothing up to the window hidden, tab pages aside (only one of
-// them is up at a time).
-bool Seen(const QWidget* w, const QWidget* window) {
-    for (; w && w != window; w = w->parentWidget())
-        if (w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide) &&
-            !qobject_cast<const QStackedWidget*>(w->parentWidget()))
-            return false;
-    return true;
-}
-
-// What a technician files must be what the windows show, under their own captions: each
-// setting a window shows, and only those, with its label and value as shown.
-TEST_F(PrintTest, ReportPrintsWhatEveryWindowShows) {
-    ctx->serviceMode = true;
-    for (const auto& [key, value] : {std::pair{"autodial.2.code", "1234"},
-                                     {"fleet.1.fleet", "120"},
-                                     {"fleet.1.id", "1500"},
-                                     {"testfreq.3.rx", "440.5"},
-                                     {"message.line1", "CH 1   & 2 "},
-                                     {"message.line2", "<HELLO>"}})
-        ASSERT_FALSE(rv::commitText(ctx->session, key, value).refusal) << key;
-    const char* const forms[] = {"FrmOptFeatures", "FrmKeyAssignm", "FrmScanInfo", "FrmDTMF",
-                                 "FrmFleetSync",   "FrmTestFre",    "FrmEmbMsg"};
-    for (const int lang : {rv::English, rv::Chinese}) {
-        ctx->session.CurLanguage = lang;
-        const QString html = report();
-        for (const char* form : forms) {
-            std::unique_ptr<rv::ui::ChildWindow> window(rv::ui::CreateEditorWindow(*ctx, form));
-            QStringList seen;
-            for (const auto* label : window->findChildren<QLabel*>())
-                if (Seen(label, window.get())) seen << rv::ui::PlainCaption(label->text());
-            for (const auto* box : window->findChildren<QCheckBox*>())
-                if (Seen(box, window.get())) seen << rv::ui::PlainCaption(box->text());
-            // A text box of its own, such as a line of the embedded message, shows its value.
-            for (const auto* line : window->findChildren<QLineEdit*>())
-                if (Seen(line, window.get()) && !line->text().isEmpty() &&
-                    !qobject_cast<QComboBox*>(line->parentWidget()))
-                    seen << line->text();
-            const QString head = "<h3>" + window->windowTitle().toHtmlEscaped() + "</h3>";
-            ASSERT_TRUE(html.contains(head)) << form;
-            const QString section = html.section(head, 1).section("<h3>", 0, 0);
-            for (const rv::SettingRow& row : rv::Catalogue()) {
-                if (rv::InLanguage(row.area, lang) != window->windowTitle().toStdString()) continue;
-                const QString label = QString::fromStdString(rv::LabelOf(row, lang));
-                const QString value = QString::fromStdString(row.show(row, ctx->session));
-                // The entries of a list (the windows' grids) where they hold something.
-                const bool listed =
-                    std::isdigit(static_cast<unsigned char>(row.key[row.key.find('.') + 1]));
-                const bool expected =
-                    listed ? !value.isEmpty() : seen.contains(label) || seen.contains(value);
-                const QString cell = "<td>" + label.toHtmlEscaped() + "</td>";
-                EXPECT_EQ(section.contains(cell), expected) << row.key << " " << lang;
-                if (!expected) continue;
-                const QString shown = value.toHtmlEscaped();
-                EXPECT_TRUE(section.contains(cell + "<td>" + shown + "</td>") ||
-                            section.contains(QRegularExpression(QRegularExpression::escape(cell) +
-                                                                "<td><pre[^>]*>" +
-                                                                QRegularExpression::escape(shown))))
-                    << row.key;
-            }
-        }
-    }
-    // The service windows only for the service program.
-    ctx->serviceMode = false;
-    const QString user = report();
-    for (const char* key : {"dtmf.speed", "fleetsync.own_id", "testfreq.3.rx"})
-        EXPECT_FALSE(user.contains(QString::fromStdString(
-            "<h3>" + rv::InLanguage(rv::findRow(key)->area, ctx->lang()) + "</h3>")))
-            << key;
-}
-
-// The channel table has the grid's columns, then those only the channel dialog shows.
-TEST_F(PrintTest, ChannelTableHasEveryColumnAWindowShows) {
+// What a technician files must be what the windows show, under their own captions.
+TEST_F(PrintTest, ReportShowsEveryChannelColumnAndEveryOpenWindow) {
     const QString html = report();
     const QStringList columns{
         "CH No.",          "RX Frequency", "TX Frequency", "QT/DQT Dec",
@@ -213,7 +142,68 @@ TEST_F(PrintTest, ChannelTableHasEveryColumnAWindowShows) {
         "PTT ID",          "W/N",          "SP Unmute",    "Busy Channel Lockout",
         "Autodial Memory", "Beat Shift"};
     EXPECT_TRUE(html.contains("<th>" + columns.join("</th><th>") + "</th>"));
-    EXPECT_FALSE(html.contains("Compander"));
+    for (const char* part : {"<h3>Optional Features</h3>", "<td>VOX Delay Time[s]</td>",
+                             "<h3>Key Assignment</h3>", "<td>PF1</td>", "<h3>Scan Information</h3>",
+                             "<td>Revert Channel</td>", "<h3>Embedded Message</h3>"})
+        EXPECT_TRUE(html.contains(part)) << part;
+    EXPECT_FALSE(html.contains("Compander")); // no window offers it
+    // The service windows only for the service program.
+    EXPECT_FALSE(html.contains("<h3>DTMF</h3>"));
+    ctx->serviceMode = true;
+    auto& code = ctx->doc().DtmfCodes[0];
+    code.No = 1;
+    code.Code.set("1234");
+    ctx->doc().DtmfCodeCount = 1;
+    const QString service = report();
+    for (const char* part : {"<h3>DTMF</h3>", "<td>Autodial Memory 1</td>", "<h3>FleetSync</h3>",
+                             "<h3>Test Frequency</h3>", "<td>Stun Code</td>"})
+        EXPECT_TRUE(service.contains(part)) << part;
+}
+
+// Each setting a window shows, and only those, prints under the window's caption with its
+// label and value as shown; a list's entries (the windows' grids) where they hold something.
+TEST_F(PrintTest, ReportPrintsWhatEveryWindowShows) {
+    ctx->serviceMode = true;
+    for (const auto& [key, value] :
+         {std::pair{"autodial.2.code", "12"}, {"testfreq.3.rx", "440.5"}, {"message.line1", "A"}})
+        ASSERT_FALSE(rv::commitText(ctx->session, key, value).refusal) << key;
+    ctx->doc().EmbMsg2.set("B");
+    for (const int lang : {rv::English, rv::Chinese}) {
+        ctx->session.CurLanguage = lang;
+        const QString html = report();
+        for (const char* form : {"FrmOptFeatures", "FrmKeyAssignm", "FrmScanInfo", "FrmDTMF",
+                                 "FrmFleetSync", "FrmTestFre", "FrmEmbMsg"}) {
+            std::unique_ptr<QWidget> window(rv::ui::CreateEditorWindow(*ctx, form));
+            QStringList seen; // captions, and the texts of unlabelled boxes such as message lines
+            for (QWidget* w : window->findChildren<QWidget*>()) {
+                for (QWidget* up = w; up && up != window.get(); up = up->parentWidget())
+                    if (up->isHidden() && up->testAttribute(Qt::WA_WState_ExplicitShowHide) &&
+                        !qobject_cast<QStackedWidget*>(up->parentWidget())) // tab pages aside
+                        w = nullptr;
+                if (auto* label = qobject_cast<QLabel*>(w)) seen << PlainCaption(label->text());
+                if (auto* box = qobject_cast<QCheckBox*>(w)) seen << PlainCaption(box->text());
+                auto* line = qobject_cast<QLineEdit*>(w);
+                if (line && !line->text().isEmpty() && !qobject_cast<QComboBox*>(w->parent()))
+                    seen << line->text();
+            }
+            const QString head = "<h3>" + window->windowTitle().toHtmlEscaped() + "</h3>";
+            const QString section = html.section(head, 1).section("<h3>", 0, 0);
+            for (const rv::SettingRow& row : rv::Catalogue()) {
+                if (QString::fromStdString(rv::InLanguage(row.area, lang)) != window->windowTitle())
+                    continue;
+                const QString label = QString::fromStdString(rv::LabelOf(row, lang));
+                const QString value = QString::fromStdString(row.show(row, ctx->session));
+                const bool listed = row.key[row.key.find('.') + 1] <= '9';
+                const bool printed =
+                    listed ? !value.isEmpty() : seen.contains(label) || seen.contains(value);
+                const QString cell = "<td>" + label.toHtmlEscaped() + "</td><td>";
+                EXPECT_EQ(section.contains(cell), printed) << row.key << lang;
+                const QRegularExpression shown(QRegularExpression::escape(cell) + "(<pre[^>]*>)?" +
+                                               QRegularExpression::escape(value.toHtmlEscaped()));
+                EXPECT_TRUE(!printed || section.contains(shown)) << row.key << lang;
+            }
+        }
+    }
 }
 
 // The report prints the stored channel as the Scan window shows it, with or without priority.
