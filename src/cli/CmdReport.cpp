@@ -23,12 +23,12 @@ int CmdReport(CliArgs& args) {
     int argc = 1;
     char name[] = "rv52n-cli";
     char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
     // Qt's own notes about the missing screen and runtime folder are nothing a user can act on.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type == QtCriticalMsg || type == QtFatalMsg)
             std::fprintf(stderr, "%s\n", qPrintable(text));
     });
+    QGuiApplication app(argc, argv);
     const rv::jobs::ReportScope scope{
         QDate::currentDate(), QFileInfo(QFile::decodeName(args.positional[0].c_str())).fileName(),
         args.has("--service")};
