@@ -242,6 +242,13 @@ const std::vector<Command>& CommandTable() {
          {{0, "printed (no log yet counts too)"},
           {1, "the folder given by --backup-dir does not exist, or the log could not be read"},
           {2, Usage}}},
+        {"report",
+         CmdReport,
+         "report FILE -o OUT.pdf [--lang en|zh] [--service]",
+         {"--service"},
+         {"-o"},
+         "Writes the printed report of a data file (channels and settings) as a PDF file.",
+         {{0, "written"}, {1, "a file could not be read or written"}, {2, Usage}}},
     };
     return table;
 }

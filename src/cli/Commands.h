@@ -75,6 +75,8 @@ int CmdKeys(CliArgs& args);
 int CmdGet(CliArgs& args);
 /// set FILE KEY=VALUE... [-o OUT]: changes settings by key, each by its window's rule
 int CmdSet(CliArgs& args);
+/// report FILE -o OUT.pdf [--service]: the printed report of a data file as PDF
+int CmdReport(CliArgs& args);
 /// The table main() dispatches through.
 const std::vector<Command>& CommandTable();
 

@@ -2,12 +2,15 @@
 
 #include "Captions.h"
 #include "PrintReport.h"
+#include "data/AtomicFile.h"
 #include "frmMain.h"
+#include "jobs/Report.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -71,15 +74,10 @@ void FrmPrintList::onPrint() {
 }
 
 bool FrmPrintList::savePdf(const QString& path) {
-    // QPrinter reports no failure for an unwritable file; check the folder first.
-    const QFileInfo target(path);
-    if (!QFileInfo(target.absolutePath()).isWritable()) return false;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setOutputFileName(path);
-    PrintReport(ctx_, printer);
-    return QFileInfo(path).size() > 0;
+    const QByteArray pdf = rv::jobs::ReportPdf(BuildReportHtml(ctx_, QDate::currentDate()));
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(pdf.constData());
+    return rv::WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                   {bytes, std::size_t(pdf.size())});
 }
 
 void FrmPrintList::onSavePdf() {

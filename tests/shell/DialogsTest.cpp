@@ -1,20 +1,29 @@
 #include "ShellFixture.h"
+#include "data/Catalogue.h"
 #include "data/DataFile.h"
 #include "data/Defaults.h"
+#include "editors/EditorRegistry.h"
 #include "shell/FrmAbout.h"
 #include "shell/FrmModelInfo.h"
 #include "shell/FrmPrintList.h"
 #include "shell/PrintReport.h"
+#include "shell/frmMain.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStackedWidget>
+
+#include <memory>
 
 using rv::test::Items;
 using rv::test::ShellTest;
 using rv::ui::Answer;
+using rv::ui::PlainCaption;
 
 class ModelInfoTest : public ShellTest {
 protected:
@@ -128,7 +137,7 @@ TEST_F(PrintTest, ReportHoldsTitleBlockChannelsAndSettings) {
 TEST_F(PrintTest, ReportShowsEveryChannelColumnAndEveryOpenWindow) {
     const QString html = report();
     const QStringList columns{
-        "CH No.",          "RX Frequency", "TX FreQuency", "QT/DQT Dec",
+        "CH No.",          "RX Frequency", "TX Frequency", "QT/DQT Dec",
         "QT/DQT Enc",      "TX Power",     "Scan Add",     "Opt Signal",
         "PTT ID",          "W/N",          "SP Unmute",    "Busy Channel Lockout",
         "Autodial Memory", "Beat Shift"};
@@ -137,9 +146,7 @@ TEST_F(PrintTest, ReportShowsEveryChannelColumnAndEveryOpenWindow) {
                              "<h3>Key Assignment</h3>", "<td>PF1</td>", "<h3>Scan Information</h3>",
                              "<td>Revert Channel</td>", "<h3>Embedded Message</h3>"})
         EXPECT_TRUE(html.contains(part)) << part;
-    // Settings no window offers are not printed.
-    for (const char* hidden : {"Scrambler", "Mic Sensitivity", "Begin of TX", "Compander"})
-        EXPECT_FALSE(html.contains(hidden)) << hidden;
+    EXPECT_FALSE(html.contains("Compander")); // no window offers it
     // The service windows only for the service program.
     EXPECT_FALSE(html.contains("<h3>DTMF</h3>"));
     ctx->serviceMode = true;
@@ -148,9 +155,55 @@ TEST_F(PrintTest, ReportShowsEveryChannelColumnAndEveryOpenWindow) {
     code.Code.set("1234");
     ctx->doc().DtmfCodeCount = 1;
     const QString service = report();
-    for (const char* part : {"<h3>DTMF</h3>", "<h4>Autodial Memory</h4>", "<h3>FleetSync</h3>",
+    for (const char* part : {"<h3>DTMF</h3>", "<td>Autodial Memory 1</td>", "<h3>FleetSync</h3>",
                              "<h3>Test Frequency</h3>", "<td>Stun Code</td>"})
         EXPECT_TRUE(service.contains(part)) << part;
+}
+
+// Each setting a window shows, and only those, prints under the window's caption with its
+// label and value as shown; a list's entries (the windows' grids) where they hold something.
+TEST_F(PrintTest, ReportPrintsWhatEveryWindowShows) {
+    ctx->serviceMode = true;
+    for (const auto& [key, value] :
+         {std::pair{"autodial.2.code", "12"}, {"testfreq.3.rx", "440.5"}, {"message.line1", "A"}})
+        ASSERT_FALSE(rv::commitText(ctx->session, key, value).refusal) << key;
+    ctx->doc().EmbMsg2.set("B");
+    for (const int lang : {rv::English, rv::Chinese}) {
+        ctx->session.CurLanguage = lang;
+        const QString html = report();
+        for (const char* form : {"FrmOptFeatures", "FrmKeyAssignm", "FrmScanInfo", "FrmDTMF",
+                                 "FrmFleetSync", "FrmTestFre", "FrmEmbMsg"}) {
+            std::unique_ptr<QWidget> window(rv::ui::CreateEditorWindow(*ctx, form));
+            QStringList seen; // captions, and the texts of unlabelled boxes such as message lines
+            for (QWidget* w : window->findChildren<QWidget*>()) {
+                for (QWidget* up = w; up && up != window.get(); up = up->parentWidget())
+                    if (up->isHidden() && up->testAttribute(Qt::WA_WState_ExplicitShowHide) &&
+                        !qobject_cast<QStackedWidget*>(up->parentWidget())) // tab pages aside
+                        w = nullptr;
+                if (auto* label = qobject_cast<QLabel*>(w)) seen << PlainCaption(label->text());
+                if (auto* box = qobject_cast<QCheckBox*>(w)) seen << PlainCaption(box->text());
+                auto* line = qobject_cast<QLineEdit*>(w);
+                if (line && !line->text().isEmpty() && !qobject_cast<QComboBox*>(w->parent()))
+                    seen << line->text();
+            }
+            const QString head = "<h3>" + window->windowTitle().toHtmlEscaped() + "</h3>";
+            const QString section = html.section(head, 1).section("<h3>", 0, 0);
+            for (const rv::SettingRow& row : rv::Catalogue()) {
+                if (QString::fromStdString(rv::InLanguage(row.area, lang)) != window->windowTitle())
+                    continue;
+                const QString label = QString::fromStdString(rv::LabelOf(row, lang));
+                const QString value = QString::fromStdString(row.show(row, ctx->session));
+                const bool listed = row.key[row.key.find('.') + 1] <= '9';
+                const bool printed =
+                    listed ? !value.isEmpty() : seen.contains(label) || seen.contains(value);
+                const QString cell = "<td>" + label.toHtmlEscaped() + "</td><td>";
+                EXPECT_EQ(section.contains(cell), printed) << row.key << lang;
+                const QRegularExpression shown(QRegularExpression::escape(cell) + "(<pre[^>]*>)?" +
+                                               QRegularExpression::escape(value.toHtmlEscaped()));
+                EXPECT_TRUE(!printed || section.contains(shown)) << row.key << lang;
+            }
+        }
+    }
 }
 
 // The report prints the stored channel as the Scan window shows it, with or without priority.
