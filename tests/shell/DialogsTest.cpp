@@ -137,7 +137,7 @@ TEST_F(PrintTest, ReportHoldsTitleBlockChannelsAndSettings) {
 TEST_F(PrintTest, ReportShowsEveryChannelColumnAndEveryOpenWindow) {
     const QString html = report();
     const QStringList columns{
-        "CH No.",          "RX Frequency", "TX Frequency", "QT/DQT Dec",
+        "CH No.",          "RX Frequency", "TX FreQuency", "QT/DQT Dec",
         "QT/DQT Enc",      "TX Power",     "Scan Add",     "Opt Signal",
         "PTT ID",          "W/N",          "SP Unmute",    "Busy Channel Lockout",
         "Autodial Memory", "Beat Shift"};
