@@ -1,6 +1,6 @@
 #include "Cli.h"
 
-#include "data/AtomicFile.h"
+#include "link/AtomicFile.h"
 #include "data/Conversions.h"
 #include "data/DataFile.h"
 #include "jobs/CodeTables.h"

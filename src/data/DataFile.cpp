@@ -1,6 +1,5 @@
 #include "DataFile.h"
 
-#include "AtomicFile.h"
 #include "ModelTables.h"
 
 #include <algorithm>
@@ -107,14 +106,14 @@ bool OpenDataFile(Session& s, const std::string& path) {
     return true;
 }
 
-bool SaveDataFile(Session& s, const std::string& path) {
+bool SaveDataFileWith(Session& s, const std::string& path, const FileWriter& write) {
     Session refreshed;
     refreshed.Doc = s.Doc;
     refreshed.CurModelCode = s.CurModelCode;
     refreshed.CurBand = s.CurBand;
     SetModelInfo(refreshed);
     FileFault fault;
-    if (!WriteFileAtomically(path, ToRecord(refreshed.Doc), &fault)) {
+    if (!write(path, ToRecord(refreshed.Doc), &fault)) {
         ReportFileError(s, fault);
         return false;
     }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -42,11 +43,14 @@ std::optional<RadioData> FromRecord(std::span<const std::uint8_t> bytes);
 /// band exactly as they were. Never creates a file.
 bool OpenDataFile(Session& s, const std::string& path);
 
-/// Saves the document (ModelInfo refreshed first) atomically: the record goes to a
-/// temporary file in the same folder that then replaces the target (see WriteFileAtomically).
-/// On failure reports Msg::FileError, with the reason in `LastFileFault`, and leaves the old file
-/// and the document as they were.
-bool SaveDataFile(Session& s, const std::string& path);
+/// Puts bytes in place of a file, or says why not; the system's atomic writer
+/// (link/AtomicFile.h) is the one the programs use.
+using FileWriter =
+    std::function<bool(const std::string& path, std::span<const std::uint8_t>, FileFault*)>;
+
+/// Saves the document (ModelInfo refreshed first) through `write`. On failure reports
+/// Msg::FileError, with the reason in `LastFileFault`, and leaves the document as it was.
+bool SaveDataFileWith(Session& s, const std::string& path, const FileWriter& write);
 
 /// True when the two documents hold the same data (list entries matched by slot number).
 bool IsUnchanged(const RadioData& current, const RadioData& saved);

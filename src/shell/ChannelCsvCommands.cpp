@@ -1,6 +1,6 @@
 // File menu commands that bring channels in from a CSV file and take them out to one.
 #include "FrmImportCsv.h"
-#include "data/AtomicFile.h"
+#include "link/AtomicFile.h"
 #include "data/ChannelCsv.h"
 #include "editors/ChannelTransaction.h"
 #include "frmMain.h"

@@ -2,6 +2,7 @@
 #include "Captions.h"
 #include "FrmPrintList.h"
 #include "data/DataFile.h"
+#include "link/AtomicFile.h"
 #include "data/Defaults.h"
 #include "frmMain.h"
 #include "kit/AppContext.h"

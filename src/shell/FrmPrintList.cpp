@@ -2,7 +2,7 @@
 
 #include "Captions.h"
 #include "PrintReport.h"
-#include "data/AtomicFile.h"
+#include "link/AtomicFile.h"
 #include "frmMain.h"
 #include "jobs/Report.h"
 #include "kit/AppContext.h"

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "data/Conversions.h"
 #include "data/DataFile.h"
+#include "link/AtomicFile.h"
 #include "data/Defaults.h"
 #include "data/Version.h"
 

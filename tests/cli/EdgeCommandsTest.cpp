@@ -2,6 +2,7 @@
 // before the radio hears a frame, files are read only when they are plain files within their
 // limit, and text from outside reaches the terminal safe to show.
 #include "data/DataFile.h"
+#include "link/AtomicFile.h"
 #include "data/Defaults.h"
 #include "sim/SimRadioPty.h"
 

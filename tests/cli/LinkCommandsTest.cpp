@@ -1,4 +1,5 @@
 #include "data/DataFile.h"
+#include "link/AtomicFile.h"
 #include "data/Defaults.h"
 #include "data/Image.h"
 #include "sim/SimRadioPty.h"

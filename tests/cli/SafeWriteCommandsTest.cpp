@@ -1,6 +1,7 @@
 // write with backup and verify, restore, read --verify and diff, end to end through the
 // command-line tool and a simulated radio on a pseudo-terminal.
 #include "data/DataFile.h"
+#include "link/AtomicFile.h"
 #include "data/Defaults.h"
 #include "data/Image.h"
 #include "sim/SimRadioPty.h"

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "data/Conversions.h"
+#include "data/DataFile.h"
 #include "data/Session.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -28,6 +30,15 @@ struct RecordingSession {
 inline std::string UniqueTempPath(const std::string& name) {
     static const std::string run = std::to_string(std::random_device{}());
     return testing::TempDir() + "rv" + run + "_" + name;
+}
+
+/// Saves a document as the programs do, with a plain write in place of the atomic one.
+inline bool SaveDataFile(rv::Session& s, const std::string& path) {
+    return rv::SaveDataFileWith(s, path, [](const std::string& p, auto bytes, rv::FileFault*) {
+        std::ofstream out(p, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        return bool(out.flush());
+    });
 }
 
 } // namespace rvtest

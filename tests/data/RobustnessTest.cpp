@@ -152,7 +152,7 @@ TEST(Robustness, AnyValidDocumentSurvivesImageAndFile) {
         EXPECT_EQ(back.s.Doc.FleetSyncInfo, d.FleetSyncInfo);
         EXPECT_EQ(back.s.Doc.ScanInfo, d.ScanInfo);
 
-        ASSERT_TRUE(rv::SaveDataFile(r.s, path));
+        ASSERT_TRUE(rvtest::SaveDataFile(r.s, path));
         RecordingSession reopened;
         ASSERT_TRUE(rv::OpenDataFile(reopened.s, path));
         EXPECT_EQ(reopened.s.Doc, r.s.Doc);

@@ -1,6 +1,7 @@
 #include "ShellFixture.h"
 #include "data/Catalogue.h"
 #include "data/DataFile.h"
+#include "link/AtomicFile.h"
 #include "data/Defaults.h"
 #include "editors/EditorRegistry.h"
 #include "shell/FrmAbout.h"

@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 #include "data/DataFile.h"
+#include "link/AtomicFile.h"
 #include "data/Defaults.h"
 #include "editors/ChannelTableModel.h"
 #include "editors/ChannelTransaction.h"

@@ -2,6 +2,7 @@
 #include "ShellFixture.h"
 #include "data/ChannelCommit.h"
 #include "data/DataFile.h"
+#include "link/AtomicFile.h"
 #include "data/Defaults.h"
 #include "data/DocumentDiff.h"
 #include "data/Image.h"

@@ -1,5 +1,7 @@
 #include "AtomicFile.h"
 
+#include "data/DataFile.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -163,6 +165,12 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     if (const int synced = SyncFolder(FolderOf(target)); synced != 0)
         return Failed(fault, FaultOfError(synced));
     return true;
+}
+
+bool SaveDataFile(Session& s, const std::string& path) {
+    return SaveDataFileWith(s, path, [](const std::string& p, auto bytes, FileFault* fault) {
+        return WriteFileAtomically(p, bytes, fault);
+    });
 }
 
 } // namespace rv

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "FileFault.h"
+#include "data/FileFault.h"
+#include "data/Session.h"
 
 #include <cstdint>
 #include <span>
@@ -16,5 +17,9 @@ namespace rv {
 /// was killed before its rename are removed. On failure `fault` (if given) says why.
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                          FileFault* fault = nullptr);
+
+/// Saves the document atomically, as above: on failure the old file and the document stay as
+/// they were, Msg::FileError is reported and `LastFileFault` says why.
+bool SaveDataFile(Session& s, const std::string& path);
 
 } // namespace rv
