@@ -1,3 +1,5 @@
+#include "data/ModelTables.h"
+#include "jobs/RadioInfo.h"
 #include "kit/AppContext.h"
 #include "service/FrmRadioInfoSet.h"
 #include "support/ScriptedPrompt.h"
@@ -97,7 +99,22 @@ TEST_F(RadioInfoDialogsTest, ModelTypeOffersItsBands) {
     EXPECT_EQ(find<QComboBox>(&dialog, "Combo1_0")->count(), 6);
 }
 
-TEST_F(RadioInfoDialogsTest, SetDialogShowsTheRadiosBandAndKeepsIt) {
+TEST(RadioInfoBands, NamesMeanTheCodesOfTheirRange) {
+    struct Case {
+        const char* band;
+        std::vector<int> codes;
+    };
+    for (const Case& c : {Case{"136 - 174 MHz(M)", {99}}, Case{"470 - 512 MHz(K2)", {33, 51}},
+                          Case{"400 - 470 MHz", {65, 67}}, Case{"49", {49}},
+                          Case{"450 - 490 MHz(M)", {}}, Case{"400 - 430 MHz(C2)", {}},
+                          Case{"400 - 470 MHz(X)", {}}, Case{"256", {}}, Case{"", {}}}) {
+        EXPECT_EQ(rv::jobs::InfoBandCodes(c.band), c.codes) << c.band;
+        EXPECT_EQ(rv::jobs::CheckInfoBand(c.band, rv::English).isEmpty(), !c.codes.empty())
+            << c.band;
+    }
+}
+
+TEST_F(RadioInfoDialogsTest, SetDialogShowsTheRadiosBandUntilAnotherIsChosen) {
     ctx.doc().ModelType.assign("917");
     {
         // Regression: leaving the model box matched its text to an entry and refilled the
@@ -106,17 +123,39 @@ TEST_F(RadioInfoDialogsTest, SetDialogShowsTheRadiosBandAndKeepsIt) {
         emit find<QComboBox>(&shown, "Combo1_0")->lineEdit()->editingFinished();
         EXPECT_EQ(find<QComboBox>(&shown, "Combo1_1")->currentText(), "400 - 470 MHz");
     }
-    FrmRadioInfoSet dialog(ctx);
-    auto* band = find<QComboBox>(&dialog, "Combo1_1");
-    EXPECT_EQ(band->currentText(), "400 - 470 MHz");
-    // The band cannot be chosen: no code for these band names is known to the radio.
-    EXPECT_FALSE(band->isEnabled());
-    EXPECT_TRUE(band->toolTip().contains("code 65"));
-    chooseModel(&dialog, "913");
-    EXPECT_EQ(band->currentText(), "400 - 470 MHz");
-    find<QPushButton>(&dialog, "CommandClose")->click();
-    EXPECT_EQ(ctx.doc().ModelType.full(), "913 ");
-    EXPECT_EQ(ctx.doc().FrequencyCode, 65);
+    // A model type's band whose range no code names cannot be chosen; choosing a model type
+    // shows its first band that can, or keeps the radio's; a band the radio's code already
+    // names keeps that code.
+    struct Case {
+        int radioCode;
+        const char* model;
+        const char* band; ///< chosen after the model type; null: the one shown is kept
+        const char* shown;
+        int stored;
+    };
+    for (const Case c :
+         {Case{65, "917", nullptr, "", 65}, Case{65, "913", nullptr, "470 - 512 MHz(K2)", 33},
+          Case{51, "913", "470 - 512 MHz(M2)", "470 - 512 MHz(M2)", 51},
+          Case{65, "813", "136 - 174 MHz(K)", "136 - 174 MHz(K)", 99},
+          Case{65, "913", "450 - 490 MHz(K)", "470 - 512 MHz(K2)", 33}}) {
+        SCOPED_TRACE(std::string(c.model) + " " + (c.band ? c.band : "-"));
+        ctx.doc().ModelType.assign("917");
+        ctx.doc().FrequencyCode = static_cast<rv::Int16>(c.radioCode);
+        FrmRadioInfoSet dialog(ctx);
+        auto* band = find<QComboBox>(&dialog, "Combo1_1");
+        EXPECT_EQ(band->placeholderText(), QString::fromStdString(rv::BandTextOf(c.radioCode, "")));
+        EXPECT_EQ(band->currentIndex(), -1);
+        chooseModel(&dialog, c.model);
+        if (c.band) {
+            const int i = band->findText(c.band);
+            // What the list refuses is not taken by a click either.
+            if (band->model()->flags(band->model()->index(i, 0)) & Qt::ItemIsEnabled)
+                band->setCurrentIndex(i);
+        }
+        EXPECT_EQ(band->currentText(), c.shown);
+        find<QPushButton>(&dialog, "CommandClose")->click();
+        EXPECT_EQ(ctx.doc().FrequencyCode, c.stored);
+    }
 }
 
 TEST_F(RadioInfoDialogsTest, UnknownModelTypeGoesBackAsTheRadioSentIt) {
@@ -153,7 +192,8 @@ TEST_F(RadioInfoDialogsTest, TimeSyncThenCloseStoresTodayAndTheIdentity) {
     EXPECT_EQ(doc.ModelType.full(), "916 ");
     EXPECT_EQ(doc.TypeLetter, 67);
     EXPECT_EQ(doc.Version.get(), "V2.0");
-    // Regression: a band name without a code in the band table used to store code 0.
+    // Regression: a band name without a code in the band table used to store code 0; none
+    // of this model type's bands has a known code, so the radio's stays.
     EXPECT_EQ(doc.FrequencyCode, 65);
 }
 
