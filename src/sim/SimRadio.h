@@ -120,6 +120,7 @@ private:
     bool answer(std::vector<std::uint8_t>& out, const std::vector<std::uint8_t>& reply);
     bool startsWith(const char* text) const;
     void take(std::size_t n);
+    void logFrame(std::vector<std::uint8_t> frame);
     std::vector<std::uint8_t> ident() const;
     std::vector<std::uint8_t> readBlock(int address, int count);
     std::vector<std::uint8_t> infoBlock() const;
