@@ -110,7 +110,7 @@ std::vector<int> InfoBandCodes(const std::string& band) {
     // is what the radio's code shows.
     std::string range = band;
     if (IsModelTypeBand(band)) range = Trimmed(band.substr(0, band.rfind('(')));
-    if (range.empty()) return {};            // the text of every code without a name
+    if (range.empty()) return {};            // every code without a name would match it
     std::vector<std::pair<int, int>> usedBy; // (models using the code, code)
     for (int code = 0; code <= 255; ++code) {
         if (BandTextOf(code, "") != range) continue;
