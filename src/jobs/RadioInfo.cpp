@@ -45,6 +45,10 @@ const rv::LangText TooLongText{"The %1 takes at most %2 characters; \"%3\" has %
 const rv::LangText NotAsciiText{"The %1 takes characters 1 to 127 only.",
                                 "%1只能使用代码 1 到 127 的字符。"};
 
+const rv::LangText BandUnknownText{
+    "The radio's code for the band \"%1\" is not known, so that band cannot be written.",
+    "对讲机中频段“%1”的代码未知，因此不能写入该频段。"};
+
 constexpr std::size_t SerialWidth = decltype(RadioData::SerialNumber)::size();
 constexpr std::size_t VersionWidth = decltype(RadioData::Version)::size();
 
@@ -73,6 +77,12 @@ std::string ModelTypeShown(const rv::Session& s) {
     return shown.empty() ? s.RadioModelType : shown;
 }
 
+bool IsModelTypeBand(const std::string& band) {
+    return std::any_of(BandTable().begin(), BandTable().end(), [&](const ModelBands& row) {
+        return std::find(row.bands.begin(), row.bands.end(), band) != row.bands.end();
+    });
+}
+
 } // namespace
 
 const std::vector<std::string>& InfoModelTypes() {
@@ -96,11 +106,16 @@ std::vector<int> InfoBandCodes(const std::string& band) {
         if (band.size() <= 3 && std::stoi(band) <= 255) return {std::stoi(band)};
         return {};
     }
+    // A model type's band is its range followed by the variant in brackets; the range alone
+    // is what the radio's code shows.
+    std::string range = band;
+    if (IsModelTypeBand(band)) range = Trimmed(band.substr(0, band.rfind('(')));
+    if (range.empty()) return {};            // every code without a name would match it
     std::vector<std::pair<int, int>> usedBy; // (models using the code, code)
     for (int code = 0; code <= 255; ++code) {
-        if (BandTextOf(code, "") != band) continue;
+        if (BandTextOf(code, "") != range) continue;
         const auto n = std::count_if(ModelCodes.begin(), ModelCodes.end(),
-                                     [&](const auto& m) { return BandCodeOf(band, m) == code; });
+                                     [&](const auto& m) { return BandCodeOf(range, m) == code; });
         usedBy.emplace_back(static_cast<int>(n), code);
     }
     std::stable_sort(usedBy.begin(), usedBy.end(),
@@ -109,6 +124,11 @@ std::vector<int> InfoBandCodes(const std::string& band) {
     for (const auto& u : usedBy)
         codes.push_back(u.second);
     return codes;
+}
+
+QString CheckInfoBand(const std::string& band, int language) {
+    if (!InfoBandCodes(band).empty()) return {};
+    return Say(BandUnknownText, language).arg(QString::fromStdString(band));
 }
 
 std::string TodaySerial() {

@@ -20,10 +20,15 @@ const std::vector<std::string>& InfoModelTypes();
 /// The bands of a model type, in list order; empty for a type outside the list.
 std::vector<std::string> InfoBands(const std::string& modelType);
 
-/// The band codes a band means: the code itself (0 to 255), or a band name as the radio
-/// information shows it ("400 - 470 MHz"); a name that several codes show gives them all, the
-/// code most models use for that band first. Empty for anything else.
+/// The band codes a band means: the code itself (0 to 255), a band name as the radio
+/// information shows it ("400 - 470 MHz"), or a band of a model type whose range is such a
+/// name ("136 - 174 MHz(M)"); a name that several codes show gives them all, the code most
+/// models use for that band first. Empty for anything else, the model-type bands whose range
+/// no code shows ("450 - 490 MHz(M)") included: the radio's codes for those are not known.
 std::vector<int> InfoBandCodes(const std::string& band);
+/// Why a band cannot be written (no code of it is known), in the language given; empty when
+/// it can.
+QString CheckInfoBand(const std::string& band, int language);
 
 /// Today's date as a serial number, eight digits ("&Time Sync", --time-sync).
 std::string TodaySerial();

@@ -112,9 +112,7 @@ RadioInfoFields::RadioInfoFields(AppContext& ctx, const QString& formName, QWidg
     modelLabel_ = new QLabel(this);
     bandLabel_ = new QLabel(this);
     serialLabel_ = new QLabel(this);
-    connect(model_, &QComboBox::activated, this, [this](int i) {
-        if (bandFollowsModel_) fillBands(model_->itemText(i));
-    });
+    connect(model_, &QComboBox::activated, this, [this](int i) { fillBands(model_->itemText(i)); });
 }
 
 void RadioInfoFields::setIdentityCaptions() {

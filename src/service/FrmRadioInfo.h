@@ -42,7 +42,8 @@ public:
 protected:
     /// Shows `ModelType`, the band of `FrequencyCode` and `SerialNumber`.
     void showIdentity();
-    void fillBands(const QString& modelType);
+    /// Fills the band list of a model type and shows its first entry.
+    virtual void fillBands(const QString& modelType);
     void setIdentityCaptions();
     /// The band text shown for the document's band code and a model type.
     QString bandText(const QString& modelType) const;
@@ -54,8 +55,6 @@ protected:
     QLabel* modelLabel_ = nullptr;
     QLabel* bandLabel_ = nullptr;
     QLabel* serialLabel_ = nullptr;
-    /// Choosing a model type refills the band list and shows its first band.
-    bool bandFollowsModel_ = true;
 };
 
 /// "Radio Information": what a radio-information read delivered.

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
 
 namespace rv::ui {
 
@@ -22,10 +23,7 @@ const rv::LangText ReadText{"&Read", "读出(&R)"};
 const rv::LangText WriteText{"&Write", "写入(&W)"};
 const rv::LangText TimeSyncText{"&Time Sync", "时间同步(&T)"};
 const rv::LangText CloseText{"&Close", "关闭(&C)"};
-const rv::LangText BandKeptText{
-    "The band stays as the radio holds it (code %1). The radio's codes for these bands are "
-    "not known, so the band cannot be changed here.",
-    "频段保持对讲机中的设置（代码 %1）。这些频段在对讲机中的代码未知，因此不能在此更改。"};
+const rv::LangText BandCodeText{"The radio holds band code %1.", "对讲机中的频段代码为 %1。"};
 
 const rv::LangText NothingChangedText{"Nothing was changed, so nothing is written.",
                                       "没有更改任何内容，因此不写入。"};
@@ -43,17 +41,14 @@ QPushButton* button(const char* name, QWidget* parent) {
 FrmRadioInfoSet::FrmRadioInfoSet(AppContext& ctx, QWidget* parent)
     : RadioInfoFields(ctx, QStringLiteral("FrmRadioInfoSet"), parent) {
     serial_->setObjectName(QStringLiteral("Text1_0"));
-    // The band is shown, not chosen: a choice could not be written (see storeFields).
-    bandFollowsModel_ = false;
-    band_->setEnabled(false);
     serial_->setMaxLength(10);
-    // The model type is chosen from the list; a type outside it is only shown.
+    // Model type and band are chosen from their lists; a value outside them is only shown.
     model_->setEditable(false);
+    band_->setEditable(false);
     version_ = new QLineEdit(this);
     version_->setObjectName(QStringLiteral("Text1_1"));
     version_->setMaxLength(5);
-    for (QWidget* box : {static_cast<QWidget*>(serial_), static_cast<QWidget*>(version_),
-                         static_cast<QWidget*>(band_->lineEdit())}) {
+    for (QLineEdit* box : {serial_, version_}) {
         box->setContextMenuPolicy(Qt::NoContextMenu);
         box->installEventFilter(this);
     }
@@ -92,6 +87,7 @@ FrmRadioInfoSet::FrmRadioInfoSet(AppContext& ctx, QWidget* parent)
 
 void FrmRadioInfoSet::takeShownAsRead() {
     shownModel_ = model_->currentText();
+    shownBand_ = band_->currentText();
     shownSerial_ = serial_->text();
     shownVersion_ = version_->text();
 }
@@ -100,7 +96,24 @@ void FrmRadioInfoSet::showIdentity() {
     RadioInfoFields::showIdentity();
     // A type outside the list shows the radio's own name for it, and goes back as it is.
     model_->setPlaceholderText(QString::fromStdString(ctx_.session.RadioModelType));
-    band_->setToolTip(Tr(ctx_, BandKeptText).arg(ctx_.doc().FrequencyCode));
+    // The radio's band is shown as its code names it, which need not be an entry of the list.
+    band_->setCurrentIndex(-1);
+    band_->setPlaceholderText(bandText(model_->currentText()));
+    band_->setToolTip(Tr(ctx_, BandCodeText).arg(ctx_.doc().FrequencyCode));
+}
+
+void FrmRadioInfoSet::fillBands(const QString& modelType) {
+    RadioInfoFields::fillBands(modelType);
+    auto* list = qobject_cast<QStandardItemModel*>(band_->model());
+    int first = -1;
+    for (int i = 0; i < band_->count(); ++i) {
+        const QString why = rv::jobs::CheckInfoBand(band_->itemText(i).toStdString(), ctx_.lang());
+        if (why.isEmpty() && first < 0) first = i;
+        if (why.isEmpty() || !list) continue;
+        list->item(i)->setEnabled(false);
+        list->item(i)->setToolTip(why);
+    }
+    band_->setCurrentIndex(first);
 }
 
 QString FrmRadioInfoSet::FixVersion(const QString& typed,
@@ -116,13 +129,20 @@ rv::jobs::InfoEdits FrmRadioInfoSet::edits() const {
     rv::jobs::InfoEdits e;
     if (model_->currentIndex() >= 0 && model_->currentText() != shownModel_)
         e.modelType = model_->currentText().toStdString();
+    if (bandChanged()) e.bandCodes = rv::jobs::InfoBandCodes(band_->currentText().toStdString());
     if (serial_->text() != shownSerial_) e.serial = serial_->text().toStdString();
     if (version_->text() != shownVersion_) e.version = version_->text().toStdString();
     return e;
 }
 
+bool FrmRadioInfoSet::bandChanged() const {
+    return band_->currentIndex() >= 0 && band_->currentText() != shownBand_;
+}
+
 bool FrmRadioInfoSet::editsFit(const rv::jobs::InfoEdits& e) {
-    const QString why = rv::jobs::CheckInfoEdits(e, ctx_.lang());
+    QString why = rv::jobs::CheckInfoEdits(e, ctx_.lang());
+    if (why.isEmpty() && bandChanged())
+        why = rv::jobs::CheckInfoBand(band_->currentText().toStdString(), ctx_.lang());
     if (why.isEmpty()) return true;
     ctx_.prompt().message(this, windowTitle(), why, rv::MsgButtons::Ok, rv::MsgIcon::Exclamation);
     return false;
@@ -147,8 +167,10 @@ bool FrmRadioInfoSet::storeFields() {
         doc.ModelType.assign(type);
         doc.TypeLetter = 67;
     }
-    // FrequencyCode stays: the band names of these model types have no code that the radio
-    // is known to understand, so the band box only shows the band.
+    // A chosen band takes its code as a write would.
+    rv::jobs::InfoEdits band;
+    band.bandCodes = edits().bandCodes;
+    rv::jobs::ApplyInfoEdits(band, ctx_.session);
     if (*e.serial != doc.SerialNumber.get()) doc.SerialNumber.assign(*e.serial);
     if (*e.version != doc.Version.get()) doc.Version.assign(*e.version);
     ctx_.notifyEdited(this);

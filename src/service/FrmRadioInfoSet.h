@@ -27,8 +27,11 @@ public:
 
 protected:
     void done(int r) override;
-    /// Shows the identity; the band box says why it cannot be changed.
+    /// Shows the identity; the band box shows the radio's band until another is chosen.
     void showIdentity();
+    /// Bands whose code is not known are offered but cannot be chosen; the first band that
+    /// can be is shown, or the radio's band when there is none.
+    void fillBands(const QString& modelType) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
@@ -38,6 +41,8 @@ private:
     void setBusy(bool busy);
     /// The shown values become what an edit is measured against.
     void takeShownAsRead();
+    /// A band other than the shown one was chosen.
+    bool bandChanged() const;
     /// A message naming the first edit that breaks the information rules; false then.
     bool editsFit(const rv::jobs::InfoEdits& e);
 
@@ -46,7 +51,7 @@ private:
     QPushButton* write_ = nullptr;
     QPushButton* timeSync_ = nullptr;
     QPushButton* close_ = nullptr;
-    QString shownModel_, shownSerial_, shownVersion_;
+    QString shownModel_, shownBand_, shownSerial_, shownVersion_;
     /// The radio was read in this window: its own blocks are in the session.
     bool readHere_ = false;
 };

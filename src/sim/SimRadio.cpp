@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace rv::sim {
 
@@ -65,9 +66,13 @@ bool SimRadio::startsWith(const char* text) const {
 }
 
 void SimRadio::take(std::size_t n) {
-    if (frameLog_.size() >= 10000) frameLog_.erase(frameLog_.begin());
-    frameLog_.emplace_back(in_.begin(), in_.begin() + static_cast<std::ptrdiff_t>(n));
+    logFrame({in_.begin(), in_.begin() + static_cast<std::ptrdiff_t>(n)});
     in_.erase(in_.begin(), in_.begin() + static_cast<std::ptrdiff_t>(n));
+}
+
+void SimRadio::logFrame(std::vector<std::uint8_t> frame) {
+    if (frameLog_.size() >= 10000) frameLog_.erase(frameLog_.begin());
+    frameLog_.push_back(std::move(frame));
 }
 
 bool SimRadio::answer(std::vector<std::uint8_t>& out, const std::vector<std::uint8_t>& reply) {
@@ -100,7 +105,11 @@ bool SimRadio::consumeTest(std::vector<std::uint8_t>& out) {
         in_.clear();
         return false;
     }
+    const std::vector<std::uint8_t> pending(in_.begin(), in_.end());
     const bool progressed = testMode_->consume(in_, out, memory_);
+    // Test-mode frames are logged as clone frames are: what the handler took.
+    if (const std::size_t n = pending.size() - in_.size(); n > 0)
+        logFrame({pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(n)});
     // End leaves test mode: the next start frame may be a clone's.
     if (testModeKept_.endReceived) {
         testMode_.reset();

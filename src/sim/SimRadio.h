@@ -93,8 +93,9 @@ public:
     SimFaults& faults() { return faults_; }
     SimTestModeKept& testModeKept() { return testModeKept_; }
     int framesReceived() const { return frames_; }
-    /// The bytes taken off the line, one entry per frame (a byte of noise is an entry of its
-    /// own), the latest last; the oldest go once there are more than 10000.
+    /// The bytes taken off the line, one entry per frame in clone and test mode alike (a byte
+    /// of noise is an entry of its own), the latest last; the oldest go once there are more than
+    /// 10000.
     const std::vector<std::vector<std::uint8_t>>& frameLog() const { return frameLog_; }
     void clearFrameLog() { frameLog_.clear(); }
     int blocksWritten() const { return blocksWritten_; }
@@ -120,6 +121,7 @@ private:
     bool answer(std::vector<std::uint8_t>& out, const std::vector<std::uint8_t>& reply);
     bool startsWith(const char* text) const;
     void take(std::size_t n);
+    void logFrame(std::vector<std::uint8_t> frame);
     std::vector<std::uint8_t> ident() const;
     std::vector<std::uint8_t> readBlock(int address, int count);
     std::vector<std::uint8_t> infoBlock() const;

@@ -1,3 +1,5 @@
+#include "data/ModelTables.h"
+#include "jobs/RadioInfo.h"
 #include "kit/AppContext.h"
 #include "service/FrmRadioInfoSet.h"
 #include "support/ScriptedPrompt.h"
@@ -97,7 +99,16 @@ TEST_F(RadioInfoDialogsTest, ModelTypeOffersItsBands) {
     EXPECT_EQ(find<QComboBox>(&dialog, "Combo1_0")->count(), 6);
 }
 
-TEST_F(RadioInfoDialogsTest, SetDialogShowsTheRadiosBandAndKeepsIt) {
+TEST(RadioInfoBands, NamesMeanTheCodesOfTheirRange) {
+    using Codes = std::vector<int>;
+    for (const auto& [band, codes] :
+         {std::pair{"136 - 174 MHz(M)", Codes{99}}, std::pair{"470 - 512 MHz(K2)", Codes{33, 51}},
+          std::pair{"450 - 490 MHz(M)", Codes{}}, std::pair{"400 - 470 MHz(X)", Codes{}},
+          std::pair{"", Codes{}}})
+        EXPECT_EQ(rv::jobs::InfoBandCodes(band), codes) << band;
+}
+
+TEST_F(RadioInfoDialogsTest, SetDialogShowsTheRadiosBandUntilAnotherIsChosen) {
     ctx.doc().ModelType.assign("917");
     {
         // Regression: leaving the model box matched its text to an entry and refilled the
@@ -106,17 +117,37 @@ TEST_F(RadioInfoDialogsTest, SetDialogShowsTheRadiosBandAndKeepsIt) {
         emit find<QComboBox>(&shown, "Combo1_0")->lineEdit()->editingFinished();
         EXPECT_EQ(find<QComboBox>(&shown, "Combo1_1")->currentText(), "400 - 470 MHz");
     }
-    FrmRadioInfoSet dialog(ctx);
-    auto* band = find<QComboBox>(&dialog, "Combo1_1");
-    EXPECT_EQ(band->currentText(), "400 - 470 MHz");
-    // The band cannot be chosen: no code for these band names is known to the radio.
-    EXPECT_FALSE(band->isEnabled());
-    EXPECT_TRUE(band->toolTip().contains("code 65"));
-    chooseModel(&dialog, "913");
-    EXPECT_EQ(band->currentText(), "400 - 470 MHz");
-    find<QPushButton>(&dialog, "CommandClose")->click();
-    EXPECT_EQ(ctx.doc().ModelType.full(), "913 ");
-    EXPECT_EQ(ctx.doc().FrequencyCode, 65);
+    // A model type's band whose range no code names cannot be chosen; choosing a model type
+    // shows its first band that can, or keeps the radio's; a band the radio's code already
+    // names keeps that code.
+    struct Case {
+        int radioCode;
+        const char* model;
+        const char* band; ///< chosen after the model type; null: the one shown is kept
+        const char* shown;
+        int stored;
+    };
+    for (const Case c : {Case{65, "917", nullptr, "", 65},
+                         Case{51, "913", "470 - 512 MHz(M2)", "470 - 512 MHz(M2)", 51},
+                         Case{65, "913", "450 - 490 MHz(K)", "470 - 512 MHz(K2)", 33}}) {
+        SCOPED_TRACE(c.model);
+        ctx.doc().ModelType.assign("917");
+        ctx.doc().FrequencyCode = static_cast<rv::Int16>(c.radioCode);
+        FrmRadioInfoSet dialog(ctx);
+        auto* band = find<QComboBox>(&dialog, "Combo1_1");
+        EXPECT_EQ(band->placeholderText(), QString::fromStdString(rv::BandTextOf(c.radioCode, "")));
+        EXPECT_EQ(band->currentIndex(), -1);
+        chooseModel(&dialog, c.model);
+        if (c.band) {
+            const int i = band->findText(c.band);
+            // What the list refuses is not taken by a click either.
+            if (band->model()->flags(band->model()->index(i, 0)) & Qt::ItemIsEnabled)
+                band->setCurrentIndex(i);
+        }
+        EXPECT_EQ(band->currentText(), c.shown);
+        find<QPushButton>(&dialog, "CommandClose")->click();
+        EXPECT_EQ(ctx.doc().FrequencyCode, c.stored);
+    }
 }
 
 TEST_F(RadioInfoDialogsTest, UnknownModelTypeGoesBackAsTheRadioSentIt) {
@@ -153,7 +184,8 @@ TEST_F(RadioInfoDialogsTest, TimeSyncThenCloseStoresTodayAndTheIdentity) {
     EXPECT_EQ(doc.ModelType.full(), "916 ");
     EXPECT_EQ(doc.TypeLetter, 67);
     EXPECT_EQ(doc.Version.get(), "V2.0");
-    // Regression: a band name without a code in the band table used to store code 0.
+    // Regression: a band name without a code in the band table used to store code 0; none
+    // of this model type's bands has a known code, so the radio's stays.
     EXPECT_EQ(doc.FrequencyCode, 65);
 }
 
