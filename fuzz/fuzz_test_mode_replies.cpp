@@ -14,9 +14,9 @@
 
 namespace {
 
-using rv::service::Bytes;
-using rv::service::TestModeEngine;
-using rv::service::TestTimer;
+using rv::link::Bytes;
+using rv::link::TestModeEngine;
+using rv::link::TestTimer;
 
 struct Input {
     const std::uint8_t* data;
@@ -30,7 +30,7 @@ void Check(bool ok) {
     if (!ok) std::abort();
 }
 
-struct Hooks : rv::service::TestModeHooks {
+struct Hooks : rv::link::TestModeHooks {
     Input* in = nullptr;
     rv::sim::SimRadio radio{rv::sim::DemoRadioMemory()};
     std::deque<Bytes> inbox;
@@ -55,7 +55,7 @@ struct Hooks : rv::service::TestModeHooks {
         running.insert(t);
     }
     void stopTimer(TestTimer t) override { running.erase(t); }
-    void note(rv::service::TestNote) override {}
+    void note(rv::link::TestNote) override {}
     std::optional<bool> askRetry() override {
         Check(running.count(TestTimer::Wait) == 0);
         return in->next() & 1;
@@ -110,7 +110,7 @@ void Step(TestModeEngine& e, Hooks& h, Input& in) {
             h.inbox.pop_front();
             if (op % 7 == 1)
                 reply[in.next() % reply.size()] ^= static_cast<std::uint8_t>(in.next() | 1);
-            e.TestModeComm(rv::service::EvReceived, reply);
+            e.TestModeComm(rv::link::EvReceived, reply);
         }
         return;
     case 2: { // any bytes
@@ -118,7 +118,7 @@ void Step(TestModeEngine& e, Hooks& h, Input& in) {
         Bytes junk(in.next() % 70);
         for (auto& b : junk)
             b = in.next();
-        return e.TestModeComm(rv::service::EvReceived, junk);
+        return e.TestModeComm(rv::link::EvReceived, junk);
     }
     case 3: { // the timer chosen fires, if it runs
         const auto t = static_cast<TestTimer>(in.next() % 5);
@@ -126,7 +126,7 @@ void Step(TestModeEngine& e, Hooks& h, Input& in) {
         return;
     }
     case 4:
-        return e.TestModeComm(rv::service::EvSent);
+        return e.TestModeComm(rv::link::EvSent);
     case 5:
         return Command(e, in);
     default: // the port is opened again for a new session
@@ -140,7 +140,7 @@ void Step(TestModeEngine& e, Hooks& h, Input& in) {
 
 void CheckState(const TestModeEngine& e) {
     const auto& st = e.state();
-    Check(e.sendList().size() < rv::service::SendList::Slots);
+    Check(e.sendList().size() < rv::link::SendList::Slots);
     Check(st.RadioTestFres.size() <= 16);
     for (const auto& r : st.RadioTestFres)
         Check(r.RxFreq.size() == 8 && r.TxFreq.size() == 8);

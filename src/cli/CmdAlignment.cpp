@@ -53,7 +53,7 @@ std::optional<Entered> Enter(CliArgs& args, const RadioTarget& target, int retri
         return std::nullopt;
     }
     const bool in = e.job->runUntil([&] { return e.job->entered(); });
-    if (!in || e.job->state().EntryBlock.size() != rv::service::TuneBlock{}.size()) {
+    if (!in || e.job->state().EntryBlock.size() != rv::link::TuneBlock{}.size()) {
         Fail(e.job->problem().isEmpty() ? LangText{"The radio did not enter test mode.",
                                                    "对讲机未进入测试模式。"}[args.language]
                                         : S(e.job->problem()));

@@ -6,10 +6,10 @@
 
 namespace rv::jobs {
 
-using rv::service::AlignmentPoints;
-using rv::service::NarrowPoint;
-using rv::service::TuneItemName;
-using rv::service::WriteOf;
+using rv::link::AlignmentPoints;
+using rv::link::NarrowPoint;
+using rv::link::TuneItemName;
+using rv::link::WriteOf;
 
 namespace {
 
@@ -34,7 +34,7 @@ std::vector<PointChange> DiffAlignment(const TuneBlock& kept, const TuneBlock& n
 
 std::vector<AlignmentPoint> PointsSharing(const AlignmentPoint& p) {
     std::vector<AlignmentPoint> out;
-    for (const int byte : rv::service::BytesSharing(p))
+    for (const int byte : rv::link::BytesSharing(p))
         if (byte != p.byte)
             for (const auto& q : AlignmentPoints())
                 if (q.byte == byte) out.push_back(q);
@@ -44,7 +44,7 @@ std::vector<AlignmentPoint> PointsSharing(const AlignmentPoint& p) {
 TuneBlock ExpectedAfter(const TuneBlock& now, const std::vector<PointChange>& chosen) {
     TuneBlock b = now;
     for (const auto& c : chosen)
-        for (const int byte : rv::service::BytesSharing(c.at))
+        for (const int byte : rv::link::BytesSharing(c.at))
             b[static_cast<std::size_t>(byte)] = static_cast<std::uint8_t>(c.kept);
     return b;
 }

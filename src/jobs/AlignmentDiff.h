@@ -10,8 +10,8 @@
 
 namespace rv::jobs {
 
-using rv::service::AlignmentPoint;
-using rv::service::TuneBlock;
+using rv::link::AlignmentPoint;
+using rv::link::TuneBlock;
 
 /// Name of a point in both languages ("Test", "Low", ... "High", "Narrow").
 const rv::LangText& PointName(int point);

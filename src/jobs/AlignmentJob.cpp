@@ -7,27 +7,27 @@
 namespace rv::jobs {
 
 using rv::link::SerialPort;
-using rv::service::TestNote;
+using rv::link::TestNote;
 
-void RestoreRun::start(rv::service::TestModeEngine& engine, const TuneBlock& before) {
+void RestoreRun::start(rv::link::TestModeEngine& engine, const TuneBlock& before) {
     now = before;
     expected = ExpectedAfter(now, chosen);
     done = false;
     check = {};
-    std::vector<rv::service::PointValue> points;
+    std::vector<rv::link::PointValue> points;
     for (const auto& c : chosen)
         if (c.writable) points.push_back({c.at, c.kept});
     engine.RestoreAlignment(points);
 }
 
-void RestoreRun::finish(const rv::service::Bytes& block) {
+void RestoreRun::finish(const rv::link::Bytes& block) {
     TuneBlock reread{};
     std::copy_n(block.begin(), std::min(block.size(), reread.size()), reread.begin());
     check = CheckRestore(kept, now, chosen, reread);
     done = true;
 }
 
-QString WrittenSoFarText(const std::vector<rv::service::PointValue>& stored, int language) {
+QString WrittenSoFarText(const std::vector<rv::link::PointValue>& stored, int language) {
     QStringList names;
     for (const auto& p : stored)
         names << QString::fromStdString(PointLabel(p.at, language));
@@ -58,7 +58,7 @@ AlignmentJob::AlignmentJob(int language, int retries, QObject* parent)
     : TestModeLine(parent), language_(language), retriesLeft_(retries),
       engine_(*this, noDocument_) {
     connect(&port_, &SerialPort::received, this, [this](const QByteArray& b) {
-        engine_.TestModeComm(rv::service::EvReceived, rv::service::Bytes(b.begin(), b.end()));
+        engine_.TestModeComm(rv::link::EvReceived, rv::link::Bytes(b.begin(), b.end()));
     });
     connect(&port_, &SerialPort::portError, this, [this](const QString& message) {
         problem_ = message;

@@ -16,13 +16,13 @@ struct RestoreRun {
     RestoreCheck check; ///< filled once the block was read back
     bool done = false;  ///< the block was read back
     /// Starts the engine's restore of the chosen writable points.
-    void start(rv::service::TestModeEngine& engine, const TuneBlock& before);
+    void start(rv::link::TestModeEngine& engine, const TuneBlock& before);
     /// Takes the block read back.
-    void finish(const rv::service::Bytes& block);
+    void finish(const rv::link::Bytes& block);
 };
 
 /// The points of a restore that have been written so far, "RF High Power Low, ..." .
-QString WrittenSoFarText(const std::vector<rv::service::PointValue>& stored, int language);
+QString WrittenSoFarText(const std::vector<rv::link::PointValue>& stored, int language);
 
 /// Test mode without windows, for the alignment commands of the command-line tool: enters,
 /// keeps the block, restores points and leaves. A reply time-out is retried `retries`
@@ -50,23 +50,23 @@ public:
     bool ended() const { return ended_; }
     const RestoreRun& restoreRun() const { return restore_; }
     /// The restore's points whose store went out, in order.
-    std::vector<rv::service::PointValue> restoreStored() const { return engine_.restoreStored(); }
-    const rv::service::TestModeState& state() const { return engine_.state(); }
+    std::vector<rv::link::PointValue> restoreStored() const { return engine_.restoreStored(); }
+    const rv::link::TestModeState& state() const { return engine_.state(); }
     /// Why test mode ended early, or what went wrong while leaving; empty when nothing did.
     const QString& problem() const { return problem_; }
 
 private:
-    void timerFired(rv::service::TestTimer t) override { engine_.onTimer(t); }
-    void note(rv::service::TestNote n) override;
+    void timerFired(rv::link::TestTimer t) override { engine_.onTimer(t); }
+    void note(rv::link::TestNote n) override;
     std::optional<bool> askRetry() override;
     void endTestMode() override;
     void showTestWindow() override { entered_ = true; }
-    void restoreDone(const rv::service::Bytes& block) override { restore_.finish(block); }
+    void restoreDone(const rv::link::Bytes& block) override { restore_.finish(block); }
 
     int language_;
     int retriesLeft_;
     rv::RadioData noDocument_;
-    rv::service::TestModeEngine engine_;
+    rv::link::TestModeEngine engine_;
     bool entered_ = false;
     bool ended_ = false;
     RestoreRun restore_;

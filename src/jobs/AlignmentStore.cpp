@@ -17,8 +17,8 @@ namespace rv::jobs {
 namespace {
 
 using rv::link::WriteNewFile;
-using rv::service::AlignmentPoints;
-using rv::service::TuneItemName;
+using rv::link::AlignmentPoints;
+using rv::link::TuneItemName;
 
 constexpr int Format = 1;
 constexpr qint64 MaxFileSize = 64 * 1024;

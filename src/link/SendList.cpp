@@ -1,6 +1,6 @@
 #include "SendList.h"
 
-namespace rv::service {
+namespace rv::link {
 
 bool SendList::push(const SendListEntry& e) {
     if (full()) return false;
@@ -28,4 +28,4 @@ void SendList::pop() {
     if (!empty()) ListHead = static_cast<Int16>(next(ListHead));
 }
 
-} // namespace rv::service
+} // namespace rv::link

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace rv::service {
+namespace rv::link {
 
 using Int16 = std::int16_t;
 
@@ -83,4 +83,4 @@ private:
     std::array<SendListEntry, Slots> slots_{};
 };
 
-} // namespace rv::service
+} // namespace rv::link

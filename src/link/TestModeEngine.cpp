@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace rv::service {
+namespace rv::link {
 
 namespace {
 
@@ -552,4 +552,4 @@ std::vector<PointValue> TestModeEngine::restoreStored() const {
                                                              restoreStored_, restoreList_.size()))};
 }
 
-} // namespace rv::service
+} // namespace rv::link

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace rv::service {
+namespace rv::link {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -211,4 +211,4 @@ private:
     std::size_t restoreStored_ = 0;
 };
 
-} // namespace rv::service
+} // namespace rv::link

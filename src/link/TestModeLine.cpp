@@ -2,14 +2,14 @@
 
 namespace rv::link {
 
-using rv::service::TestTimer;
+using rv::link::TestTimer;
 
 TestModeLine::TestModeLine(QObject* parent) : QObject(parent) {
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         const auto which = static_cast<TestTimer>(i);
         timers_[i].setSingleShot(true); // each timer switches itself off when it fires
         timers_[i].setTimerType(Qt::PreciseTimer);
-        timers_[i].setInterval(rv::service::IntervalOf(which));
+        timers_[i].setInterval(rv::link::IntervalOf(which));
         connect(&timers_[i], &QTimer::timeout, this, [this, which] { timerFired(which); });
     }
 }
@@ -28,7 +28,7 @@ void TestModeLine::closeLine() {
     port_.close();
 }
 
-void TestModeLine::write(const rv::service::Bytes& bytes) {
+void TestModeLine::write(const rv::link::Bytes& bytes) {
     port_.send(QByteArray(reinterpret_cast<const char*>(bytes.data()),
                           static_cast<qsizetype>(bytes.size())),
                pendingThreshold_);

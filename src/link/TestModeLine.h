@@ -13,20 +13,20 @@ namespace rv::link {
 /// What every host of the test-mode engine does the same way: the serial port, the five
 /// test-mode timers and the frames written with the reply length they await. A host adds
 /// the engine, its questions and what it shows.
-class TestModeLine : public QObject, protected rv::service::TestModeHooks {
+class TestModeLine : public QObject, protected rv::link::TestModeHooks {
 public:
     explicit TestModeLine(QObject* parent = nullptr);
     ~TestModeLine() override;
 
 protected:
     bool portOpen() const override { return port_.isOpen(); }
-    void write(const rv::service::Bytes& bytes) override;
+    void write(const rv::link::Bytes& bytes) override;
     void setThreshold(int bytes) override;
-    void startTimer(rv::service::TestTimer t) override;
-    void stopTimer(rv::service::TestTimer t) override;
+    void startTimer(rv::link::TestTimer t) override;
+    void stopTimer(rv::link::TestTimer t) override;
 
     /// A test-mode timer ran out: hand it to the engine.
-    virtual void timerFired(rv::service::TestTimer t) = 0;
+    virtual void timerFired(rv::link::TestTimer t) = 0;
     void stopTimers();
     /// Stops every timer and closes the port.
     void closeLine();

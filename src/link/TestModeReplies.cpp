@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string_view>
 
-namespace rv::service {
+namespace rv::link {
 
 namespace {
 
@@ -116,4 +116,4 @@ void TestModeEngine::compareTestFres() {
     hooks_.startTimer(TestTimer::SendEnd);
 }
 
-} // namespace rv::service
+} // namespace rv::link

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace rv::service {
+namespace rv::link {
 
 inline constexpr int TuneItemCount = 15;
 /// Points 0 ("Test") to 5 ("High"); the tuning block adds point 6, the narrow-band value.
@@ -192,4 +192,4 @@ inline std::vector<int> BytesSharing(const AlignmentPoint& p) {
     return bytes;
 }
 
-} // namespace rv::service
+} // namespace rv::link

@@ -19,7 +19,7 @@ QString Cell(const QString& text, const char* tag = "td") {
 } // namespace
 
 QString AlignmentTableHtml(const rv::jobs::AlignmentRecord& r, int language) {
-    using namespace rv::service;
+    using namespace rv::link;
     using rv::jobs::PointName;
     QString html = QStringLiteral("<h3>%1</h3>")
                        .arg(Tr(language, Heading)
@@ -46,7 +46,7 @@ QString AlignmentTableHtml(const rv::jobs::AlignmentRecord& r, int language) {
 QString AlignmentReportHtml(const AppContext& ctx) {
     if (!ctx.serviceMode) return {};
     if (auto* host = CurrentTestMode();
-        host && host->state().Block.size() == rv::service::TuneBlock{}.size()) {
+        host && host->state().Block.size() == rv::link::TuneBlock{}.size()) {
         auto r = host->entryAlignment();
         std::copy(host->state().Block.begin(), host->state().Block.end(), r.block.begin());
         r.time = QDateTime::currentDateTime();

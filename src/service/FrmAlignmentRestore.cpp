@@ -48,7 +48,7 @@ const LangText OtherSerial{"This alignment was kept from radio %1, but the radio
                            "要把另一台对讲机的校准数据写入这台吗？"};
 const LangText Unknown{"(unknown)", "（未知）"};
 
-rv::jobs::TuneBlock BlockOf(const rv::service::Bytes& b) {
+rv::jobs::TuneBlock BlockOf(const rv::link::Bytes& b) {
     rv::jobs::TuneBlock out{};
     std::copy_n(b.begin(), std::min(b.size(), out.size()), out.begin());
     return out;

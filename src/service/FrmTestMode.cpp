@@ -186,8 +186,8 @@ void FrmTestMode::setCaptions() {
     close_->setText(tr(Cap.close));
     print_->setText(tr(Cap.print));
     items_->clear();
-    for (int item = 1; item <= rv::service::TuneItemCount; ++item)
-        items_->addItem(tr(rv::service::TuneItemName(item)));
+    for (int item = 1; item <= rv::link::TuneItemCount; ++item)
+        items_->addItem(tr(rv::link::TuneItemName(item)));
 }
 
 void FrmTestMode::fillLists() {

@@ -46,7 +46,7 @@ const LangText NotANumber{"\"%1\" was not sent: a value is a number 0 to 255.",
 const LangText PortClosed{"%1 was not sent: test mode has ended.",
                           "%1 未发送：测试模式已结束。"};
 constexpr int LevelIndex = 6;
-constexpr std::size_t TuneBlockBytes = rv::service::TuneBlockSize;
+constexpr std::size_t TuneBlockBytes = rv::link::TuneBlockSize;
 
 QString Mhz(double v) {
     return QString::asprintf("%09.5f", v);
@@ -196,8 +196,8 @@ double FrmTestModePara::pointMhz(int tab, double offset) const {
 }
 
 bool FrmTestModePara::tabVisible(int tab) const {
-    const int count = rv::service::TunePointCount(item_, host_.state().WideMode);
-    const auto points = rv::service::PointsOfCount(count);
+    const int count = rv::link::TunePointCount(item_, host_.state().WideMode);
+    const auto points = rv::link::PointsOfCount(count);
     return std::find(points.begin(), points.end(), tab) != points.end();
 }
 
@@ -214,7 +214,7 @@ void FrmTestModePara::showFrame() {
 }
 
 bool FrmTestModePara::hasCurve() const {
-    return !levelLayout() && rv::service::TunePointCount(item_, host_.state().WideMode) >= 4;
+    return !levelLayout() && rv::link::TunePointCount(item_, host_.state().WideMode) >= 4;
 }
 
 void FrmTestModePara::showCurve() {
@@ -225,7 +225,7 @@ void FrmTestModePara::showCurve() {
         const auto i = static_cast<std::size_t>(pt - 1);
         const bool shown = tabVisible(pt);
         now[i] = shown ? values[static_cast<std::size_t>(pt)] : -1;
-        const int at = rv::service::TuneBlockIndex(item_, pt);
+        const int at = rv::link::TuneBlockIndex(item_, pt);
         kept[i] = shown && kept_ && at >= 0 ? kept_->block[static_cast<std::size_t>(at)] : -1;
     }
     curve_->setNow(now);
@@ -237,7 +237,7 @@ void FrmTestModePara::showCurve() {
 }
 
 void FrmTestModePara::setCaptions() {
-    setWindowTitle(Tr(ctx_, rv::service::TuneItemName(item_)));
+    setWindowTitle(Tr(ctx_, rv::link::TuneItemName(item_)));
     for (int tab = 0; tab < 6; ++tab)
         tabs_->setTabText(tab, Tr(ctx_, TabNames[tab]));
     start_->setText(Tr(ctx_, StartCaption));
@@ -402,15 +402,15 @@ bool FrmTestModePara::eventFilter(QObject* o, QEvent* e) {
 
 void LoadDemoTuning(TestModeHost& host, int item) {
     // A bench alignment as kept on entry, and the same radio a few steps into tuning.
-    rv::service::Bytes kept(TuneBlockBytes);
+    rv::link::Bytes kept(TuneBlockBytes);
     for (std::size_t i = 0; i < kept.size(); ++i)
         kept[i] = static_cast<std::uint8_t>(0x70 + (i % 6) * 6);
     auto& st = host.state();
     st.EntryBlock = kept;
     st.TuneItem = item;
-    rv::service::Bytes now = kept;
+    rv::link::Bytes now = kept;
     for (int pt : {2, 3})
-        if (const int at = rv::service::TuneBlockIndex(item, pt); at >= 0)
+        if (const int at = rv::link::TuneBlockIndex(item, pt); at >= 0)
             now[static_cast<std::size_t>(at)] =
                 static_cast<std::uint8_t>(now[static_cast<std::size_t>(at)] + 9 * pt);
     host.engine().StoreTuneBlock(now);

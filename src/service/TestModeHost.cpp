@@ -11,8 +11,8 @@
 
 namespace rv::ui {
 
-using rv::service::TestNote;
-using rv::service::TestTimer;
+using rv::link::TestNote;
+using rv::link::TestTimer;
 
 TestModeHost::TestModeHost(AppContext& ctx, QWidget* mainWindow, QObject* parent)
     : TestModeLine(parent), ctx_(ctx), mainWindow_(mainWindow), engine_(*this, ctx.doc()) {
@@ -92,7 +92,7 @@ bool TestModeHost::enter(const QString& portName, QString* error) {
     return true;
 }
 
-void TestModeHost::entryBlockRead(const rv::service::Bytes& block) {
+void TestModeHost::entryBlockRead(const rv::link::Bytes& block) {
     entryAlignment_ =
         rv::jobs::RecordOf(state().Ident, block, serial_, version_, QDateTime::currentDateTime());
     QString error;
@@ -154,7 +154,7 @@ void TestModeHost::endTestMode() {
 }
 
 void TestModeHost::onReceived(const QByteArray& bytes) {
-    engine_.TestModeComm(rv::service::EvReceived, rv::service::Bytes(bytes.begin(), bytes.end()));
+    engine_.TestModeComm(rv::link::EvReceived, rv::link::Bytes(bytes.begin(), bytes.end()));
 }
 
 void TestModeHost::onPortError(const QString& message) {

@@ -36,8 +36,8 @@ public:
     /// Test mode is running: the port is open.
     bool active() const { return port_.isOpen(); }
 
-    rv::service::TestModeEngine& engine() { return engine_; }
-    rv::service::TestModeState& state() { return engine_.state(); }
+    rv::link::TestModeEngine& engine() { return engine_; }
+    rv::link::TestModeState& state() { return engine_.state(); }
     /// Leaves test mode on any way out (a window closed, File > Exit, a stop signal): an open
     /// question is answered Cancel and a running restore stopped, a key that is down is
     /// released, then test mode is left.
@@ -68,8 +68,8 @@ signals:
     void restoreFinished();
 
 private:
-    void timerFired(rv::service::TestTimer t) override { engine_.onTimer(t); }
-    void note(rv::service::TestNote n) override;
+    void timerFired(rv::link::TestTimer t) override { engine_.onTimer(t); }
+    void note(rv::link::TestNote n) override;
     std::optional<bool> askRetry() override;
     /// Asks the open reply time-out question, from the event loop.
     void askNow();
@@ -77,8 +77,8 @@ private:
     void showTestWindow() override { emit testWindowDue(); }
     void showTuningWindow() override { emit tuningWindowDue(); }
     void showData() override { emit valuesArrived(); }
-    void entryBlockRead(const rv::service::Bytes& block) override;
-    void restoreDone(const rv::service::Bytes& block) override {
+    void entryBlockRead(const rv::link::Bytes& block) override;
+    void restoreDone(const rv::link::Bytes& block) override {
         restore_.finish(block);
         emit restoreFinished();
     }
@@ -91,7 +91,7 @@ private:
 
     AppContext& ctx_;
     QPointer<QWidget> mainWindow_;
-    rv::service::TestModeEngine engine_;
+    rv::link::TestModeEngine engine_;
     QString portName_;
     std::unique_ptr<rv::jobs::RadioInfoJob> info_;
     QString serial_, version_;

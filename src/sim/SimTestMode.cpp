@@ -12,12 +12,12 @@ namespace rv::sim {
 
 namespace {
 
-using rv::service::PointsOfCount;
-using rv::service::SwitchesWithBand;
-using rv::service::TuneAddress;
-using rv::service::TuneBlockIndex;
-using rv::service::TuneItemCount;
-using rv::service::TunePointCount;
+using rv::link::PointsOfCount;
+using rv::link::SwitchesWithBand;
+using rv::link::TuneAddress;
+using rv::link::TuneBlockIndex;
+using rv::link::TuneItemCount;
+using rv::link::TunePointCount;
 
 constexpr std::uint8_t Ack = 0x06;
 constexpr std::uint8_t KeyAddress = 0x08;
@@ -26,7 +26,7 @@ constexpr std::size_t TestChannelBase = 640;
 constexpr std::size_t BandCodeAt = 445;
 constexpr std::size_t ModelByteAt = 446;
 
-using Block = std::array<std::uint8_t, rv::service::TuneBlockSize>;
+using Block = std::array<std::uint8_t, rv::link::TuneBlockSize>;
 
 /// The alignment of a radio fresh from the factory bench. Bytes 23, 28 and 33 (the "Test"
 /// points at the shared address 24) agree, as the radio keeps one value there; so do their
@@ -235,7 +235,7 @@ private:
     }
 
     static bool holds(int item, int address) {
-        for (int pt = 0; pt < rv::service::TunePointSlots; ++pt)
+        for (int pt = 0; pt < rv::link::TunePointSlots; ++pt)
             if (TuneAddress(item, pt) == address) return true;
         return false;
     }
@@ -276,7 +276,7 @@ private:
                 stored_[static_cast<std::size_t>(TuneBlockIndex(item, 6))] = narrow_[address];
                 continue;
             }
-            for (int pt = 0; pt < rv::service::TunePointSlots; ++pt)
+            for (int pt = 0; pt < rv::link::TunePointSlots; ++pt)
                 if (TuneAddress(item, pt) == address && TuneBlockIndex(item, pt) >= 0)
                     stored_[static_cast<std::size_t>(TuneBlockIndex(item, pt))] =
                         wideBank_[static_cast<std::size_t>(address)];
@@ -285,7 +285,7 @@ private:
 
     void loadLive() {
         for (int item = 1; item <= TuneItemCount; ++item) {
-            for (int pt = 0; pt < rv::service::TunePointSlots; ++pt) {
+            for (int pt = 0; pt < rv::link::TunePointSlots; ++pt) {
                 const int a = TuneAddress(item, pt);
                 const int at = TuneBlockIndex(item, pt);
                 if (a > 0 && at >= 0)

@@ -14,8 +14,8 @@ namespace rv::jobs {
 
 namespace {
 
-using rv::service::TestModeEngine;
-using rv::service::TestNote;
+using rv::link::TestModeEngine;
+using rv::link::TestNote;
 using rv::test::Hex;
 
 // A write given no read reads the radio first: only the field changed goes out, everything
@@ -67,7 +67,7 @@ TEST(RadioInfoJob, WriteWithoutReadChangesOnlyTheEditedField) {
 // and their narrow values likewise: writing one sets all three.
 TEST(RestoreCheck, SharedAddressesAreExpectedAndNamed) {
     const auto point = [](int item, int pt) {
-        for (const auto& p : rv::service::AlignmentPoints())
+        for (const auto& p : rv::link::AlignmentPoints())
             if (p.item == item && p.point == pt) return p;
         return AlignmentPoint{};
     };
@@ -148,8 +148,8 @@ TEST(TestModeWayOut, InterruptedRestoreNamesThePointsWritten) {
     KeyedEngine k;
     k.engine.SetPtt(true);
     k.port.ack();
-    std::vector<rv::service::PointValue> points;
-    for (const auto& p : rv::service::AlignmentPoints())
+    std::vector<rv::link::PointValue> points;
+    for (const auto& p : rv::link::AlignmentPoints())
         if (p.item == 1 && p.point >= 1 && p.point <= 3) points.push_back({p, 0x40});
     k.engine.RestoreAlignment(points);
     // Select, write and store of one point go out one per tick.

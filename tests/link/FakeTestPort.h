@@ -9,12 +9,12 @@
 
 namespace rv::test {
 
-using rv::service::Bytes;
-using rv::service::TestTimer;
+using rv::link::Bytes;
+using rv::link::TestTimer;
 
 /// The engine's surroundings with a fake clock: records every write with its time,
 /// runs the timers when the test advances the clock.
-class FakeTestPort : public rv::service::TestModeHooks {
+class FakeTestPort : public rv::link::TestModeHooks {
 public:
     struct Write {
         int at;
@@ -26,18 +26,18 @@ public:
     int threshold = 0;
     std::map<TestTimer, int> running; ///< timer -> due time
     std::vector<Write> writes;
-    std::vector<rv::service::TestNote> notes;
+    std::vector<rv::link::TestNote> notes;
     std::deque<bool> retryAnswers; ///< true = Retry; an unscripted question is Retried
     bool holdQuestions = false;    ///< questions stay open until the test answers them
     int asked = 0, ended = 0, testWindows = 0, tuningWindows = 0, shownData = 0;
-    rv::service::TestModeEngine* engine = nullptr;
+    rv::link::TestModeEngine* engine = nullptr;
 
     bool portOpen() const override { return open; }
     void write(const Bytes& b) override { writes.push_back({now, b}); }
     void setThreshold(int n) override { threshold = n; }
-    void startTimer(TestTimer t) override { running[t] = now + rv::service::IntervalOf(t); }
+    void startTimer(TestTimer t) override { running[t] = now + rv::link::IntervalOf(t); }
     void stopTimer(TestTimer t) override { running.erase(t); }
-    void note(rv::service::TestNote n) override { notes.push_back(n); }
+    void note(rv::link::TestNote n) override { notes.push_back(n); }
     std::optional<bool> askRetry() override {
         ++asked;
         if (holdQuestions) return std::nullopt;
@@ -73,7 +73,7 @@ public:
         now = until;
     }
 
-    void reply(const Bytes& b) { engine->TestModeComm(rv::service::EvReceived, b); }
+    void reply(const Bytes& b) { engine->TestModeComm(rv::link::EvReceived, b); }
     void ack() { reply({0x06}); }
     Bytes lastWrite() const { return writes.empty() ? Bytes{} : writes.back().bytes; }
 };

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace rv::service;
+using namespace rv::link;
 using rv::test::FakeTestPort;
 using rv::test::Hex;
 

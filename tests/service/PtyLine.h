@@ -24,28 +24,28 @@ public:
     const QString& path() const { return path_; }
 
     /// Everything sent until `count` bytes have come or `msecs` passed, events running.
-    rv::service::Bytes read(std::size_t count, int msecs = 10000) {
+    rv::link::Bytes read(std::size_t count, int msecs = 10000) {
         QElapsedTimer clock;
         clock.start();
         while (buffer_.size() < count && clock.elapsed() < msecs) {
             pull();
             if (buffer_.size() < count) QTest::qWait(5);
         }
-        rv::service::Bytes out(buffer_.begin(),
+        rv::link::Bytes out(buffer_.begin(),
                                buffer_.begin() +
                                    static_cast<std::ptrdiff_t>(std::min(count, buffer_.size())));
         buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(out.size()));
         return out;
     }
     /// Whatever arrives within `msecs`.
-    rv::service::Bytes drain(int msecs) {
+    rv::link::Bytes drain(int msecs) {
         QTest::qWait(msecs);
         pull();
-        rv::service::Bytes out = buffer_;
+        rv::link::Bytes out = buffer_;
         buffer_.clear();
         return out;
     }
-    void reply(const rv::service::Bytes& b) { pty_.write(b.data(), b.size()); }
+    void reply(const rv::link::Bytes& b) { pty_.write(b.data(), b.size()); }
 
 private:
     void pull() {
@@ -59,7 +59,7 @@ private:
 
     rv::link::os::PseudoTerminal pty_;
     QString path_;
-    rv::service::Bytes buffer_;
+    rv::link::Bytes buffer_;
 };
 
 } // namespace rv::test

@@ -24,7 +24,7 @@
 
 #include <gtest/gtest.h>
 
-using rv::service::Bytes;
+using rv::link::Bytes;
 using rv::test::Hex;
 using namespace rv::ui;
 
@@ -88,9 +88,9 @@ protected:
         auto& st = host->state();
         st.TuneItem = item;
         st.TunePoints = {};
-        for (int pt : rv::service::PointsOfCount(rv::service::TunePointCount(item, st.WideMode))) {
+        for (int pt : rv::link::PointsOfCount(rv::link::TunePointCount(item, st.WideMode))) {
             st.TunePoints.Address[static_cast<std::size_t>(pt)] =
-                rv::service::TuneAddress(item, pt);
+                rv::link::TuneAddress(item, pt);
             st.TunePoints.Value[static_cast<std::size_t>(pt)] = 100 + 10 * pt;
         }
         if (item == 1) st.TunePoints.Value[5] = 250;

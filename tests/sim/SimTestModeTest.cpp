@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace rv::service;
+using namespace rv::link;
 using rv::test::Hex;
 
 namespace {
