@@ -396,7 +396,8 @@ std::vector<std::string> FleetPlanner::planAll(const std::vector<Radio>& radios,
                                                std::vector<RadioPlan>* plans) {
     std::vector<RadioPlan> all = planned_;
     std::vector<RadioPlan> out;
-    for (const auto& [number, serial] : radios) {
+    for (const Radio& radio : radios) {
+        const std::string& serial = radio.second;
         // A radio planned before that comes again keeps its plan; two radios of one serial
         // number that come together are two radios, checked against each other.
         const auto known = std::find_if(planned_.begin(), planned_.end(), [&](const RadioPlan& p) {
@@ -406,7 +407,7 @@ std::vector<std::string> FleetPlanner::planAll(const std::vector<Radio>& radios,
             out.push_back(*known);
             continue;
         }
-        int n = number;
+        int n = radio.first;
         if (n <= 0) {
             n = 1;
             for (const auto& p : all)
