@@ -74,10 +74,14 @@ namespace {
 int UsageLanguage = 0; // 0: not chosen yet, the locale's
 } // namespace
 
+const LangText& UsageWord() {
+    static const LangText word{"usage: ", "用法："};
+    return word;
+}
+
 int UsageErrorSaid(const std::string& message, const std::string& usage) {
-    const LangText word{"usage: ", "用法："};
     std::fprintf(stderr, "rv52n-cli: %s\n%srv52n-cli %s\n", message.c_str(),
-                 word[UsageLanguageChosen()].c_str(), usage.c_str());
+                 UsageWord()[UsageLanguageChosen()].c_str(), usage.c_str());
     return 2;
 }
 

@@ -65,6 +65,8 @@ const LangText& RetriesRefusal();
 void SetUsageLanguage(const std::vector<std::string>& args);
 /// The language `SetUsageLanguage` chose, or the locale's before it is called.
 int UsageLanguageChosen();
+/// "usage: " in both languages.
+const LangText& UsageWord();
 
 /// Chinese when LC_ALL, else LC_MESSAGES, else LANG names the zh_CN locale; else English.
 int LanguageFromLocale();

@@ -37,7 +37,7 @@ int CmdHelp(CliArgs& args) {
     // A command the page does not describe yet still has its usage.
     for (const auto& c : CommandTable()) {
         if (args.positional[0] != c.name) continue;
-        std::printf("usage: rv52n-cli %s\n", c.usage);
+        std::printf("%srv52n-cli %s\n", UsageWord()[args.language].c_str(), c.usage);
         return 0;
     }
     return UsageError(

@@ -10,19 +10,6 @@ namespace rv::cli {
 
 namespace {
 
-const char* KindName(RowKind k) {
-    switch (k) {
-    case RowKind::Choice:
-        return "choice";
-    case RowKind::Flag:
-        return "flag";
-    case RowKind::Text:
-        return "text";
-    default:
-        return "number";
-    }
-}
-
 int Print(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
@@ -34,9 +21,10 @@ void KeyJson(Json& j, const SettingRow& r, int lang) {
     j.beginObject();
     j.string("key", r.key);
     j.string("label", LabelOf(r, lang));
-    j.string("kind", KindName(r.kind));
+    j.string("kind", KindText(r.kind, English));
     j.string("unit", r.unit);
     j.string("default", r.defaultText);
+    j.string("rule", r.readOnly ? ReadOnlyText(lang) : RuleText(r, lang));
     j.put("read_only", r.readOnly);
     QJsonArray values;
     if (r.kind == RowKind::Choice || r.kind == RowKind::Flag)
@@ -74,9 +62,9 @@ int CmdKeys(CliArgs& args) {
     }
     std::string out;
     for (const SettingRow& r : Catalogue()) {
-        out += r.key + "\t" + LabelOf(r, lang) + "\t" + KindName(r.kind) + "\t" +
-               (r.readOnly ? "read only" : RuleText(r, lang));
-        if (!r.defaultText.empty()) out += "\t(" + r.defaultText + ")";
+        out += r.key + "\t" + LabelOf(r, lang) + "\t" + KindText(r.kind, lang) + "\t" +
+               (r.readOnly ? ReadOnlyText(lang) : RuleText(r, lang));
+        if (const std::string d = DefaultShown(r, lang); !d.empty()) out += "\t(" + d + ")";
         out += "\n";
     }
     return Print(out);

@@ -21,7 +21,7 @@ struct Command {
     const char* usage;
     std::set<std::string> flags;
     std::set<std::string> options;
-    const char* summary;
+    LangText summary;
     std::vector<std::pair<int, std::string>> exits;
 };
 

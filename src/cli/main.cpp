@@ -30,48 +30,84 @@ std::string AboutText(int language) {
                   "NO WARRANTY, to the extent permitted by law.\n";
 }
 
-int PrintUsage(std::FILE* to) {
-    std::fprintf(to, "usage: rv52n-cli <command> [arguments]\n"
-                     "       rv52n-cli --help | --version | --about\n"
-                     "commands:\n");
+// The tool's usage; on stdout (asked for) with what each command does and the common options.
+int PrintUsage(std::FILE* to, int language) {
+    using rv::LangText;
+    const std::string& usage = rv::cli::UsageWord()[language];
+    std::fprintf(
+        to, "%srv52n-cli %s\n%*srv52n-cli --help | --version | --about\n%s\n", usage.c_str(),
+        LangText{"<command> [arguments]", "<命令> [参数]"}[language].c_str(),
+        language == rv::Chinese ? 6 : 7, "", LangText{"commands:", "命令："}[language].c_str());
     for (const auto& c : rv::cli::CommandTable()) {
         std::fprintf(to, "  %s\n", c.usage);
-        if (to == stdout) std::printf("        %s\n", c.summary);
+        if (to == stdout) std::printf("        %s\n", c.summary[language].c_str());
     }
     if (to != stdout) return 2;
-    std::printf("options of every command:\n"
-                "  --lang en|zh  language of messages and output (default: from LANG)\n"
-                "  --help        usage of the command\n");
+    std::printf("%s\n  --lang en|zh  %s\n  --help        %s\n",
+                LangText{"options of every command:", "每个命令的选项："}[language].c_str(),
+                LangText{"language of messages and output (default: from LANG)",
+                         "消息和输出的语言（默认取自 LANG）"}[language]
+                    .c_str(),
+                LangText{"usage of the command", "命令的用法"}[language].c_str());
     return 0;
+}
+
+// True for `--lang X` or `--lang=X` at `args[i]`; `*width` is how many arguments it takes.
+bool IsLangOption(const std::vector<std::string>& args, std::size_t i, std::size_t* width) {
+    *width = args[i] == "--lang" ? 2 : 1;
+    return (args[i] == "--lang" && i + 1 < args.size()) || args[i].rfind("--lang=", 0) == 0;
+}
+
+// The arguments without their `--lang` options.
+std::vector<std::string> WithoutLang(const std::vector<std::string>& args) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0, width = 1; i < args.size(); i += width)
+        if (!IsLangOption(args, i, &width)) out.push_back(args[i]);
+    return out;
+}
+
+// A command's own --help, perhaps with --lang.
+bool AsksHelp(const std::vector<std::string>& rest) {
+    const auto left = WithoutLang(rest);
+    return left.size() == 1 && (left[0] == "--help" || left[0] == "-h");
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     using namespace rv::cli;
-    if (argc < 2) return PrintUsage(stderr);
-    const std::string name = argv[1];
-    if (name == "--help" || name == "-h" || (name == "help" && argc == 2))
-        return PrintUsage(stdout);
+    std::vector<std::string> words(argv + 1, argv + argc);
+    SetUsageLanguage(words);
+    const int usageLanguage = UsageLanguageChosen();
+    // --lang may come first, before the command or the tool's own option; it is handed on.
+    std::vector<std::string> lang;
+    if (std::size_t width = 0; !words.empty() && IsLangOption(words, 0, &width)) {
+        lang.assign(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(width));
+        words.erase(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(width));
+    }
+    if (words.empty()) return PrintUsage(stderr, usageLanguage);
+    const std::string name = words[0];
+    if (name == "--help" || name == "-h" || (name == "help" && words.size() == 1))
+        return PrintUsage(stdout, usageLanguage);
     if (name == "--version") {
         std::printf("rv52n-cli %s\n", rv::Version);
         return 0;
     }
     if (name == "--about") {
-        std::fputs(AboutText(rv::cli::LanguageFromLocale()).c_str(), stdout);
+        std::fputs(AboutText(usageLanguage).c_str(), stdout);
         return 0;
     }
     if (name == ManSectionsOption) {
         std::fputs(ManSections().c_str(), stdout);
         return 0;
     }
-    if (name == CompletionOption) return PrintCompletionWords({argv + 2, argv + argc});
-    const std::vector<std::string> rest(argv + 2, argv + argc);
-    SetUsageLanguage(rest);
+    if (name == CompletionOption) return PrintCompletionWords({words.begin() + 1, words.end()});
+    std::vector<std::string> rest(lang);
+    rest.insert(rest.end(), words.begin() + 1, words.end());
     for (const auto& c : CommandTable()) {
         if (name != c.name) continue;
-        if (rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h")) {
-            std::printf("usage: rv52n-cli %s\n", c.usage);
+        if (AsksHelp(rest)) {
+            std::printf("%srv52n-cli %s\n", UsageWord()[usageLanguage].c_str(), c.usage);
             return 0;
         }
         rv::LangText error;
@@ -97,9 +133,8 @@ int main(int argc, char** argv) {
                               c.usage);
         return c.run(*args);
     }
-    SetUsageLanguage({argv + 1, argv + argc});
     const std::string shown = rv::ShownText(name);
     const rv::LangText unknown{"unknown command \"" + shown + "\"", "未知命令“" + shown + "”"};
-    std::fprintf(stderr, "rv52n-cli: %s\n", unknown[UsageLanguageChosen()].c_str());
-    return PrintUsage(stderr);
+    std::fprintf(stderr, "rv52n-cli: %s\n", unknown[usageLanguage].c_str());
+    return PrintUsage(stderr, usageLanguage);
 }

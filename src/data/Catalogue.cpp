@@ -113,7 +113,7 @@ std::string OneOf(const ChoiceList& list, int language) {
     std::string out;
     for (const std::string& t : ChoiceTexts(list, language))
         out += (out.empty() ? "" : "|") + t;
-    return "one of " + out;
+    return L{"one of ", "取值之一："}[language] + out;
 }
 
 // The stored value a typed text names, by the row's rule and what it offers for the
@@ -134,7 +134,8 @@ std::optional<int> StoredOf(const SettingRow& r, const Session& s, std::string_v
 
 // The rule a refused value broke, with what the row offers for the document.
 std::string RuleFor(const SettingRow& r, const Session& s) {
-    return r.kind == RowKind::Choice ? OneOf(OfferedChoices(r, s), English) : RuleText(r, English);
+    return r.kind == RowKind::Choice ? OneOf(OfferedChoices(r, s), s.CurLanguage)
+                                     : RuleText(r, s.CurLanguage);
 }
 
 std::string Refusal(const SettingRow& r, std::string_view value, const std::string& rule) {
@@ -237,7 +238,7 @@ SettingRow TextRow(std::string key, const L& area, L label, int address, int wid
     r.show = [read](const SettingRow&, const Session& s) { return ShownText(read(s.Doc)); };
     r.commit = [store](const SettingRow& row, Session& s,
                        std::string_view t) -> std::optional<std::string> {
-        if (!KeepsTextRule(row, t)) return RuleText(row, English);
+        if (!KeepsTextRule(row, t)) return RuleText(row, s.CurLanguage);
         store(s.Doc, t);
         return std::nullopt;
     };
@@ -462,7 +463,7 @@ void AddFleetSync(Rows& rows) {
                 return std::nullopt;
             }
             const auto v = StoredOf(row, s, t);
-            if (!v) return RuleText(row, English);
+            if (!v) return RuleText(row, s.CurLanguage);
             const bool idBlank = fs.OwnFleet == 255 || fs.OwnId == 0;
             if (fs.OwnFleet == 255) fs.OwnFleet = 1;
             if (idBlank) fs.OwnId = 1;
@@ -677,14 +678,18 @@ void AddChannels(Rows& rows) {
                               std::string_view t) -> std::optional<std::string> {
                 const ChannelInfo* ch = ChannelOf(s.Doc, n);
                 if (!ch && k != ChannelFieldKind::RxFreq)
-                    return "channel " + N(n) + " is not programmed: set its rx_frequency first";
+                    return L{"channel " + N(n) + " is not programmed: set channel." + N(n) +
+                                 ".rx_frequency first",
+                             "信道 " + N(n) + " 未编程：请先设置 channel." + N(n) +
+                                 ".rx_frequency"}[s.CurLanguage];
                 const auto typed = ChannelTyped(s, row, k, t);
                 if (typed) SetChannelField(s, n, k, *typed);
                 if (typed && (row.kind != RowKind::Choice || row.show(row, s) == *typed))
                     return std::nullopt;
                 if (row.unit == "MHz") return FrequencyRule(s);
                 if (k == ChannelFieldKind::TxCode && !HasFrequency(ch->TxFreq.get()))
-                    return "the channel has no TX frequency";
+                    return L{"the channel has no TX frequency",
+                             "该信道没有发射频率"}[s.CurLanguage];
                 return RuleFor(row, s);
             };
             rows.push_back(std::move(r));
@@ -708,8 +713,9 @@ std::optional<std::string> BandFrequency(const Session& s, std::string_view t) {
 }
 
 std::string FrequencyRule(const Session& s) {
-    return "a frequency of " + ShortestText(s.BandLow) + ".." + ShortestText(s.BandHigh) +
-           " MHz on the 5 / 6.25 kHz raster";
+    const std::string band = ShortestText(s.BandLow) + ".." + ShortestText(s.BandHigh);
+    return L{"a frequency of " + band + " MHz on the 5 / 6.25 kHz raster",
+             band + " MHz 内、位于 5 / 6.25 kHz 栅格上的频率"}[s.CurLanguage];
 }
 
 template <class E, std::size_t C>
@@ -808,11 +814,12 @@ void AddFleetList(Rows& rows) {
                     return std::nullopt;
                 }
                 const auto v = FleetCellValue(t, isId ? FleetColumn::Id : FleetColumn::Fleet);
-                if (!v) return RuleText(row, English);
+                if (!v) return RuleText(row, s.CurLanguage);
                 const FleetEntry* e = EntryOf(d.Fleets, d.FleetCount, n, &FleetEntry::Slot);
                 const int other = e ? (isId ? e->Fleet : e->IdValue) : 0;
                 if (!SetFleetEntry(d, n, isId ? other : *v, isId ? *v : other))
-                    return "the fleet list holds no free record";
+                    return L{"the fleet list holds no free record",
+                             "队列列表没有空闲记录"}[s.CurLanguage];
                 return std::nullopt;
             };
             rows.push_back(std::move(r));
@@ -852,7 +859,8 @@ void AddTestFrequencies(Rows& rows) {
                 if (!shown) return FrequencyRule(s);
                 const bool fresh = !e;
                 if (!e && !(e = AppendEntry(d.TestFres, d.TestFreCount)))
-                    return "the test frequency list holds no free record";
+                    return L{"the test frequency list holds no free record",
+                             "测试频率列表没有空闲记录"}[s.CurLanguage];
                 e->No = Int16(n);
                 const TestFre was = fresh ? TestFre{} : *e;
                 const std::string stored = FreqToStorage(s, *shown);
@@ -944,10 +952,8 @@ std::vector<std::string> ShownOf(const std::vector<const SettingRow*>& rows, con
 
 CommitResult commitText(Session& s, std::string_view key, std::string_view text) {
     const SettingRow* r = findRow(key);
-    if (!r) return {std::string(key) + ": no such key", {}};
-    if (r->readOnly || !r->commit)
-        return {Refusal(*r, text, "read only (set with the radio information or model commands)"),
-                {}};
+    if (!r) return {std::string(key) + L{": no such key", "：没有此键"}[s.CurLanguage], {}};
+    if (r->readOnly || !r->commit) return {Refusal(*r, text, ReadOnlyText(s.CurLanguage)), {}};
     const auto& area = RowsOfArea(*r);
     const std::vector<std::string> before = ShownOf(area, s);
     const std::string was = r->show(*r, s);
@@ -1008,26 +1014,55 @@ int CheckedValue(const SettingRow& r, int value) {
 }
 
 std::string RuleText(const SettingRow& r, int language) {
-    std::string out;
     switch (r.kind) {
     case RowKind::Choice:
         return OneOf(r.choices, language);
     case RowKind::Flag:
         return OffText(language) + "|" + InLanguage(OnWord, language);
     case RowKind::Text: {
-        out = "at most " + N(r.textWidth) + " characters";
-        if (r.minWidth) out = N(r.minWidth) + " to " + N(r.textWidth) + " characters";
-        return out + (r.allowed.empty() ? " of printable ASCII" : " of " + r.allowed);
+        const std::string count = r.minWidth ? N(r.minWidth) + L{" to ", " 到 "}[language]
+                                             : L{"at most ", "最多 "}[language];
+        const std::string from =
+            r.allowed.empty() ? L{"printable ASCII", "可打印 ASCII"}[language] : r.allowed;
+        return L{count + N(r.textWidth) + " characters of " + from,
+                 count + N(r.textWidth) + " 个字符（" + from + "）"}[language];
     }
     case RowKind::Number:
         break;
     }
-    if (r.unit == "MHz") return "a frequency of the band in MHz";
-    out = (HasZeroWord(r) ? InLanguage(r.zeroWord, language) + "|" : "") +
-          N((HasZeroWord(r) ? r.low + r.step : r.low) * r.scale + r.offset) + ".." +
-          N(r.high * r.scale + r.offset);
-    if (r.step * r.scale != 1) out += " in steps of " + N(r.step * r.scale);
+    if (r.unit == "MHz")
+        return L{"a frequency of the band in MHz", "频段内的频率（MHz）"}[language];
+    std::string out = (HasZeroWord(r) ? InLanguage(r.zeroWord, language) + "|" : "") +
+                      N((HasZeroWord(r) ? r.low + r.step : r.low) * r.scale + r.offset) + ".." +
+                      N(r.high * r.scale + r.offset);
+    if (r.step * r.scale != 1) out += L{" in steps of ", "，步长 "}[language] + N(r.step * r.scale);
     return out + (r.unit.empty() ? "" : " " + r.unit);
+}
+
+std::string ReadOnlyText(int language) {
+    return L{"read only (set with the radio information or model commands)",
+             "只读（用对讲机信息或机型命令设置）"}[language];
+}
+
+std::string KindText(RowKind kind, int language) {
+    static const std::map<RowKind, L> words{{RowKind::Number, {"number", "数字"}},
+                                            {RowKind::Choice, {"choice", "选项"}},
+                                            {RowKind::Flag, {"flag", "开关"}},
+                                            {RowKind::Text, {"text", "文本"}}};
+    return words.at(kind)[language];
+}
+
+std::string DefaultShown(const SettingRow& r, int language) {
+    if (r.defaultText.empty()) return {};
+    // The defaults are those of a new document, shown as its window shows them.
+    static const auto fresh = [] {
+        Session s;
+        InitRadioData(s, "20260101");
+        return s;
+    }();
+    Session s = fresh;
+    s.CurLanguage = language;
+    return r.show(r, s);
 }
 
 std::string VersionText(const RadioData& d) {

@@ -128,6 +128,12 @@ bool HasZeroWord(const SettingRow& row);
 
 /// The range or the values a row takes, as `keys` lists them ("0..9", "Off|On").
 std::string RuleText(const SettingRow& row, int language);
+/// What `set` says of a row it may not change.
+std::string ReadOnlyText(int language);
+/// The kind of a row as `keys` names it ("number", "choice", "flag", "text").
+std::string KindText(RowKind kind, int language);
+/// The value a new document holds (`defaultText`) as `get` prints it in a language.
+std::string DefaultShown(const SettingRow& row, int language);
 
 /// Bytes and list texts are one byte a character (the windows read them as Latin-1);
 /// shown texts are UTF-8, and control characters, which would act on a terminal, show as

@@ -386,24 +386,40 @@ std::vector<std::string> FleetPlanner::checkAhead(int radios) const {
 
 std::vector<std::string> FleetPlanner::plan(int number, const std::string& serial,
                                             RadioPlan* plan) {
-    const auto known = std::find_if(planned_.begin(), planned_.end(), [&](const RadioPlan& p) {
-        return !serial.empty() && p.serial == serial;
-    });
-    if (known != planned_.end()) {
-        if (plan) *plan = *known;
-        return {};
-    }
-    if (number <= 0) {
-        number = 1;
-        for (const auto& p : planned_)
-            number = std::max(number, p.number + 1);
-    }
+    std::vector<RadioPlan> plans;
+    auto refusals = planAll({{number, serial}}, &plans);
+    if (refusals.empty() && plan) *plan = plans.front();
+    return refusals;
+}
+
+std::vector<std::string> FleetPlanner::planAll(const std::vector<Radio>& radios,
+                                               std::vector<RadioPlan>* plans) {
     std::vector<RadioPlan> all = planned_;
-    all.push_back(values_.planFor(number, serial));
+    std::vector<RadioPlan> out;
+    for (const Radio& radio : radios) {
+        const std::string& serial = radio.second;
+        // A radio planned before that comes again keeps its plan; two radios of one serial
+        // number that come together are two radios, checked against each other.
+        const auto known = std::find_if(planned_.begin(), planned_.end(), [&](const RadioPlan& p) {
+            return !serial.empty() && p.serial == serial;
+        });
+        if (known != planned_.end()) {
+            out.push_back(*known);
+            continue;
+        }
+        int n = radio.first;
+        if (n <= 0) {
+            n = 1;
+            for (const auto& p : all)
+                n = std::max(n, p.number + 1);
+        }
+        all.push_back(values_.planFor(n, serial));
+        out.push_back(all.back());
+    }
     auto refusals = CheckPlans(all, rules_, language_);
     if (!refusals.empty()) return refusals;
-    if (plan) *plan = all.back();
     planned_ = std::move(all);
+    if (plans) *plans = std::move(out);
     return {};
 }
 

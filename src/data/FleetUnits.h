@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Values that differ from radio to radio in a fleet run: counted on (`--each KEY=START:STEP`),
@@ -129,6 +130,13 @@ public:
     /// number `serial`. Empty with the plan in `plan` when it may be written; otherwise the
     /// refusals, and nothing is planned.
     std::vector<std::string> plan(int number, const std::string& serial, RadioPlan* plan);
+    /// A radio to plan: its number (0 as for `plan`) and its serial number.
+    using Radio = std::pair<int, std::string>;
+    /// Plans radios that are written together, checked with each other and with those planned
+    /// before: all of them with their plans in `plans` (in the order given), or none with the
+    /// refusals.
+    std::vector<std::string> planAll(const std::vector<Radio>& radios,
+                                     std::vector<RadioPlan>* plans);
     const FleetValues& values() const { return values_; }
 
 private:

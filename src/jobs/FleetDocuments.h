@@ -23,11 +23,13 @@ public:
     /// identities that would be the same in two radios, for `ports` ports. Empty when the run
     /// may start.
     std::vector<std::string> checkAhead(int ports) const;
-    /// What the fleet's stations ask for each radio they identified on one of `ports`.
-    DocumentForRadio documentFor(const QList<ProbeTarget>& ports);
+    /// What the fleet's stations ask for each radio they identified on one of `ports`: the
+    /// first radios of all ports are checked together, once all their serial numbers are read.
+    std::shared_ptr<RadioDocuments> documentFor(const QList<ProbeTarget>& ports);
+
+    struct State;
 
 private:
-    struct State;
     std::shared_ptr<State> state_;
 };
 

@@ -6,6 +6,8 @@
 #include "link/CloneSession.h"
 #include "link/LinkTexts.h"
 
+#include <QPointer>
+
 namespace rv::jobs {
 
 using namespace rv::link;
@@ -84,7 +86,7 @@ FleetStation::~FleetStation() = default;
 
 void FleetStation::start() {
     running_ = true;
-    stopping_ = finishing_ = false;
+    stopping_ = finishing_ = settled_ = false;
     phase_ = Phase::Waiting;
     say(FleetTexts::Waiting);
     QTimer::singleShot(0, this, &FleetStation::poll);
@@ -100,6 +102,11 @@ void FleetStation::stop() {
     }
     if (info_ && info_->isRunning()) info_->cancel();
     if (job_ && job_->isRunning()) job_->cancel();
+    if (phase_ == Phase::Held) {
+        current_.result = FleetResultWord(SafeWriteStatus::Failed);
+        current_.message = text(link::CancelledText());
+        done(current_);
+    }
 }
 
 void FleetStation::stopAfterRadio() {
@@ -115,6 +122,7 @@ void FleetStation::poll() {
     if (stopping_) return finish();
     QString error;
     if (probe_.start(target_.device, session_.CurLanguage, &error)) return;
+    settleFirst();
     if (options_.repeat) {
         // A cable pulled out between two radios: keep asking.
         emit status(error.section(QLatin1Char('\n'), -1), -1);
@@ -140,6 +148,7 @@ void FleetStation::onProbed() {
         return pollTimer_.start();
     }
     if (!ident) {
+        settleFirst();
         if (options_.repeat) return pollTimer_.start();
         FleetRecord r;
         r.time = QDateTime::currentDateTime();
@@ -185,17 +194,24 @@ void FleetStation::onInfoRead(bool ok, const QString& message) {
     }
     current_.serial = trimmed(infoSession_.Doc.SerialNumber.get());
     // The radio's own document first: a radio counts as programmed only with this very one.
-    std::optional<rv::Session> own;
-    if (options_.documentFor) {
-        QString why;
-        own = options_.documentFor(current_, &why);
-        if (!own && !why.isEmpty()) {
-            if (current_.result.isEmpty())
-                current_.result = FleetResultWord(SafeWriteStatus::Failed);
-            current_.message = why;
-            return done(current_);
-        }
+    if (!options_.documentFor) return onDocument({});
+    phase_ = Phase::Held;
+    settled_ = true;
+    say(FleetTexts::Held);
+    options_.documentFor->ask(current_, [self = QPointer<FleetStation>(this)](const auto& a) {
+        if (self && self->phase_ == Phase::Held) self->onDocument(a);
+    });
+}
+
+void FleetStation::onDocument(const RadioDocuments::Answer& answer) {
+    current_.values = answer.values;
+    if (!answer.result.isEmpty()) current_.result = answer.result;
+    if (!answer.document && !answer.why.isEmpty()) {
+        if (current_.result.isEmpty()) current_.result = FleetResultWord(SafeWriteStatus::Failed);
+        current_.message = answer.why;
+        return done(current_);
     }
+    const auto& own = answer.document;
     document_ = own ? *own : session_;
     current_.documentHash = FleetDocumentHash(document_);
     if (!options_.again && programmedBefore_ &&
@@ -241,6 +257,7 @@ void FleetStation::onWritten(const SafeWriteResult& r) {
 }
 
 void FleetStation::done(FleetRecord record) {
+    settleFirst();
     emit radioDone(record);
     if (record.skipped)
         say(FleetTexts::Skipped);
@@ -255,9 +272,16 @@ void FleetStation::done(FleetRecord record) {
 
 void FleetStation::finish() {
     if (!running_) return;
+    settleFirst();
     phase_ = Phase::Stopped;
     running_ = false;
     emit finished();
+}
+
+void FleetStation::settleFirst() {
+    if (settled_ || !options_.documentFor) return;
+    settled_ = true;
+    options_.documentFor->passed(target_);
 }
 
 void FleetStation::say(const rv::LangText& t, int percent) {

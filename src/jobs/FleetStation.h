@@ -17,12 +17,27 @@ namespace rv::jobs {
 
 struct FleetRecord;
 
-/// The document one radio of a fleet gets, asked once its radio information is read (serial,
-/// model and band are in `radio`; the values it gets of its own may be noted there). Nullopt:
-/// the fleet's own document. A radio whose document cannot be made is reported with `why`
-/// (and the result word set in `radio`, if any) and not written.
-using DocumentForRadio =
-    std::function<std::optional<rv::Session>(FleetRecord& radio, QString* why)>;
+/// Where the radios of a fleet get documents of their own. A station asks once its radio's
+/// information is read (serial, model and band are in the record); the answer may come at
+/// once, or later, when the source waits for the other ports' radios to be read too.
+class RadioDocuments {
+public:
+    /// The document a radio gets (nullopt: the fleet's own), or why it is not written; the
+    /// values it gets of its own and, if any, its result word, for the record.
+    struct Answer {
+        std::optional<rv::Session> document;
+        QString why;
+        QString result;
+        std::string values;
+    };
+    using Reply = std::function<void(const Answer&)>;
+
+    virtual ~RadioDocuments() = default;
+    /// Asks for the document of `radio`; `reply` is called once, now or later.
+    virtual void ask(const FleetRecord& radio, Reply reply) = 0;
+    /// The first radio of the port `target` ended (or none came) without asking.
+    virtual void passed(const ProbeTarget& target) = 0;
+};
 
 /// Whether a radio (serial number, hash of the document it is to get) was programmed before.
 using ProgrammedBefore =
@@ -30,13 +45,13 @@ using ProgrammedBefore =
 
 /// How a fleet programs each radio.
 struct FleetOptions {
-    SafeWriteOptions write;       ///< backup, verify, retries, force (answered without a user)
-    bool repeat = false;          ///< after each radio wait for the next one on the same port
-    bool again = false;           ///< program a radio whose serial number was programmed before
-    int pollMs = 1000;            ///< how often a waiting port is asked for a radio
-    int replyMs = 300;            ///< the reply time of the probe and of the transfers
-    int probeDeadlineMs = 5000;   ///< the longest one ask for a radio may take
-    DocumentForRadio documentFor; ///< per-radio documents; empty: one document for all
+    SafeWriteOptions write;     ///< backup, verify, retries, force (answered without a user)
+    bool repeat = false;        ///< after each radio wait for the next one on the same port
+    bool again = false;         ///< program a radio whose serial number was programmed before
+    int pollMs = 1000;          ///< how often a waiting port is asked for a radio
+    int replyMs = 300;          ///< the reply time of the probe and of the transfers
+    int probeDeadlineMs = 5000; ///< the longest one ask for a radio may take
+    std::shared_ptr<RadioDocuments> documentFor; ///< per-radio documents; none: one for all
 };
 
 /// One radio a fleet met: what it is, and what became of it.
@@ -94,12 +109,14 @@ signals:
     void finished();
 
 private:
-    enum class Phase { Waiting, Reading, Writing, Removal, Stopped };
+    enum class Phase { Waiting, Reading, Held, Writing, Removal, Stopped };
 
     void poll();
     void onProbed();
     void readInfo();
     void onInfoRead(bool ok, const QString& message);
+    void onDocument(const RadioDocuments::Answer& answer);
+    void settleFirst();
     void startWrite();
     void onWritten(const SafeWriteResult& r);
     void done(FleetRecord record);
@@ -123,6 +140,7 @@ private:
     bool running_ = false;
     bool stopping_ = false;
     bool finishing_ = false; ///< stopAfterRadio: no new radio is begun
+    bool settled_ = false;   ///< the documents source knows how this port's first radio went
 };
 
 } // namespace rv::jobs

@@ -10,12 +10,13 @@ namespace rv::jobs {
 struct FleetTexts {
     static inline const rv::LangText Waiting{"waiting for a radio", "等待对讲机"};
     static inline const rv::LangText Reading{"reading the radio information", "读取对讲机信息"};
+    static inline const rv::LangText Held{"waiting for the other radios to be read",
+                                          "等待读取其他对讲机"};
     static inline const rv::LangText Backup{"backup", "备份"};
     static inline const rv::LangText Writing{"writing", "写入"};
     static inline const rv::LangText Verifying{"verifying", "校验"};
     static inline const rv::LangText Done{"done; take the radio off", "完成；请取下对讲机"};
-    static inline const rv::LangText Skipped{"programmed before; skipped",
-                                             "此前已编程；已跳过"};
+    static inline const rv::LangText Skipped{"programmed before; skipped", "此前已编程；已跳过"};
     static inline const rv::LangText Ok{"OK", "成功"};
     static inline const rv::LangText Failed{"failed", "失败"};
     static inline const rv::LangText Stopped{"stopped", "已停止"};
@@ -45,8 +46,7 @@ struct FleetTexts {
 /// A result word of the log in the user's language.
 inline QString FleetResultShown(const QString& word, int language) {
     for (const auto& r : FleetTexts::Results)
-        if (word.toStdString() == r[1])
-            return QString::fromStdString(r[language]);
+        if (word.toStdString() == r[1]) return QString::fromStdString(r[language]);
     return word;
 }
 

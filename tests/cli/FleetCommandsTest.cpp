@@ -282,6 +282,40 @@ TEST_F(FleetCommands, UnitsFileGivesEachRadioItsRowAndRefusalsWriteNothing) {
         EXPECT_EQ(blocksWritten(static_cast<std::size_t>(i)), before[i]);
 }
 
+// A value made from the serial number is checked with the radios' real serial numbers, all
+// of them before any radio is written: two radios of one serial number are both refused,
+// unwritten, though the first was ready to be written before the second was read; distinct
+// serials pass, and a port without a radio holds nobody up.
+TEST_F(FleetCommands, SerialValuesAreCheckedWithTheRealSerialsBeforeAnyRadioIsWritten) {
+    rv::sim::SimFaults silent;
+    silent.silentAfterFrames = 0;
+    const QStringList twins{addRadio("12345678"), addRadio("12345678")};
+    const QStringList each{"--each", "dtmf.id_code=9{serial}", "--backup-dir", path("backups")};
+    const auto refused =
+        rvtest::RunCli(QStringList{"fleet", path("fleet.dat"), "--ports", twins.join(',')} + each);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err.count("would both get dtmf.id_code = 912345678"), 2)
+        << refused.err.toStdString();
+    EXPECT_EQ(blocksWritten(0) + blocksWritten(1), 0);
+    EXPECT_FALSE(
+        rvtest::RunCli({"history", "--backup-dir", path("backups")}).out.contains("write"));
+
+    const QString mute = addRadio("77770001", silent);
+    const auto written = rvtest::RunCli(QStringList{"fleet", path("fleet.dat"), "--ports",
+                                                    "sim,sim," + mute, "--log", path("log.csv")} +
+                                        each);
+    EXPECT_EQ(written.status, 1) << written.err.toStdString(); // the silent port
+    QStringList serials;
+    for (const QString& row : log().split('\n', Qt::SkipEmptyParts).mid(1)) {
+        if (row.section(',', 5, 5) == "no radio") continue;
+        EXPECT_EQ(row.section(',', 5, 5), "OK") << row.toStdString();
+        EXPECT_EQ(row.section(',', 9), "dtmf.id_code=9" + row.section(',', 4, 4));
+        serials << row.section(',', 4, 4);
+    }
+    EXPECT_EQ(serials.size(), 2);
+    EXPECT_EQ(serials.removeDuplicates(), 0);
+}
+
 } // namespace
 
 namespace {

@@ -73,7 +73,7 @@ TEST(CommandNotes, EveryCommandSaysWhatItDoesAndWhatItsStatusesMean) {
     const std::string man = rv::cli::ManSections();
     const QString help = rvtest::RunCli({"--help"}).out;
     for (const auto& c : rv::cli::CommandTable()) {
-        EXPECT_TRUE(help.contains(QString::fromUtf8(c.summary))) << c.name;
+        EXPECT_TRUE(help.contains(QString::fromUtf8(c.summary.en))) << c.name;
         std::vector<int> statuses;
         for (const auto& [status, meaning] : c.exits) {
             statuses.push_back(status);
