@@ -267,7 +267,8 @@ const std::vector<Command>& CommandTable() {
          "report FILE -o OUT.pdf [--lang en|zh] [--service]",
          {"--service"},
          {"-o"},
-         "Writes the printed report of a data file (channels and settings) as a PDF file.",
+         {"Writes the printed report of a data file (channels and settings) as a PDF file.",
+          "将数据文件的打印报告（信道和设置）写为 PDF 文件。"},
          {{0, "written"}, {1, "a file could not be read or written"}, {2, Usage}}},
     };
     return table;
