@@ -19,29 +19,7 @@ namespace {
 using rv::Msg;
 using rvtest::RecordingSession;
 
-std::vector<std::uint8_t> Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-class DataFileTest : public testing::Test {
-protected:
-    void SetUp() override {
-        dir = rvtest::UniqueTempPath("datafile_" +
-                                     std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        rv::InitRadioData(r.s, "20260102");
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string path(const char* name) const { return (dir / name).string(); }
-    std::size_t filesInDir() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
-    }
-
-    fs::path dir;
-    RecordingSession r;
-};
+using DataFileTest = rvtest::DocumentFileTest;
 
 TEST_F(DataFileTest, NewDocumentRecordLayout) {
     ASSERT_TRUE(rvtest::SaveDataFile(r.s, path("new.dat")));

@@ -2,11 +2,14 @@
 
 #include "data/Conversions.h"
 #include "data/DataFile.h"
+#include "data/Defaults.h"
 #include "data/Session.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -40,5 +43,29 @@ inline bool SaveDataFile(rv::Session& s, const std::string& path) {
         return bool(out.flush());
     });
 }
+
+/// A fresh folder per test with a new document in `r`: the place to save and open files.
+class DocumentFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        dir = UniqueTempPath("files_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        rv::InitRadioData(r.s, "20260102");
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+    std::string path(const char* name) const { return (dir / name).string(); }
+    std::size_t filesInDir() const {
+        return static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator(dir), {}));
+    }
+    static std::vector<std::uint8_t> Bytes(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    std::filesystem::path dir;
+    RecordingSession r;
+};
 
 } // namespace rvtest
