@@ -23,6 +23,7 @@ const Topic Topics[] = {
     {"FrmEmbMsg", "embedded-message"},
     {"FrmModelInfo", "model-information"},
     {"FrmSetComm", "communication-port"},
+    {"FrmFleet", "fleet-programming"},
     {"FrmSetLanguage", "language-setup"},
     {"FrmPrintList", "print"},
     {"FrmProgress", "read-edit-write"},

@@ -8,7 +8,7 @@
 
 namespace rv::ui {
 
-QDialogButtonBox* OkCancelButtons(const AppContext& ctx, QDialog& dialog) {
+QDialogButtonBox* OkCancelButtons(const AppContext& ctx, QDialog& dialog, bool help) {
     auto* box = new QDialogButtonBox;
     QPushButton* ok = box->addButton(Tr(ctx, CaptionOf(Cap::Ok)), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("Command1"));
@@ -17,6 +17,9 @@ QDialogButtonBox* OkCancelButtons(const AppContext& ctx, QDialog& dialog) {
         box->addButton(Tr(ctx, CaptionOf(Cap::Cancel)), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Command2"));
     QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (help)
+        box->addButton(Tr(ctx, CaptionOf(Cap::Help)), QDialogButtonBox::HelpRole)
+            ->setObjectName(QStringLiteral("CommandHelp"));
     return box;
 }
 

@@ -11,9 +11,10 @@ namespace rv::ui {
 
 class AppContext;
 
-/// OK (`Command1`) and Cancel (`Command2`) captioned in the current language, wired to
-/// `onOk` and to reject().
-QDialogButtonBox* OkCancelButtons(const AppContext& ctx, QDialog& dialog);
+/// OK (`Command1`) and Cancel (`Command2`) captioned in the current language, Cancel wired
+/// to reject(); with `help`, a Help button (`CommandHelp`) that opens the dialog's help
+/// section once the dialog is shown.
+QDialogButtonBox* OkCancelButtons(const AppContext& ctx, QDialog& dialog, bool help = false);
 
 /// Makes Enter in a combo box move the focus on, as Tab does, instead of closing the dialog.
 class EnterMovesFocus : public QObject {

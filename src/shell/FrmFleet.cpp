@@ -80,6 +80,7 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     addSim_ = button(FleetWindowTexts::AddSim, "cmdAddSim");
     auto* saveLog = button(FleetWindowTexts::SaveLog, "cmdSaveLog");
     auto* close = button(CaptionOf(Cap::Close), "cmdClose");
+    auto* help = button(CaptionOf(Cap::Help), "CommandHelp");
     portName_ = new QLineEdit;
     portName_->setObjectName(QStringLiteral("txtPort"));
     portName_->setPlaceholderText(say(FleetWindowTexts::PortHint));
@@ -111,6 +112,7 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     row->addStretch();
     row->addWidget(saveLog);
     row->addWidget(close);
+    row->addWidget(help);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 2);
     layout->addWidget(perRadio_, 1);
@@ -126,7 +128,8 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
         if (!listed) addPortRow({ctx_.CommDevice, ctx_.CommDevice}, false);
     }
     connect(table_, &QTableWidget::itemChanged, this, &FrmFleet::countTickedPorts);
-    resize(960, 600);
+    // Wide enough for the button row in either language.
+    resize(std::max(960, sizeHint().width()), 600);
 }
 
 FrmFleet::~FrmFleet() {

@@ -33,7 +33,7 @@ FrmModelInfo::FrmModelInfo(AppContext& ctx, QWidget* parent)
     bandLabel->setObjectName(QStringLiteral("Label1_1"));
     form->addRow(modelLabel, models_);
     form->addRow(bandLabel, bands_);
-    auto* buttons = OkCancelButtons(ctx_, *this);
+    auto* buttons = OkCancelButtons(ctx_, *this, true);
     connect(buttons, &QDialogButtonBox::accepted, this, &FrmModelInfo::onOk);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -67,12 +67,9 @@ FrmSetComm::FrmSetComm(AppContext& ctx, QWidget* parent, const QList<rv::link::P
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* buttons = OkCancelButtons(ctx_, *this);
+    auto* buttons = OkCancelButtons(ctx_, *this, true);
     ok_ = buttons;
     connect(buttons, &QDialogButtonBox::accepted, this, &FrmSetComm::onOk);
-    // Opens this window's help section once the window is shown.
-    buttons->addButton(Tr(ctx_, CaptionOf(Cap::Help)), QDialogButtonBox::HelpRole)
-        ->setObjectName(QStringLiteral("CommandHelp"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(tools);

@@ -29,7 +29,7 @@ FrmSetLanguage::FrmSetLanguage(AppContext& ctx, QWidget* parent)
     auto* line = new QHBoxLayout;
     line->addWidget(label);
     line->addWidget(combo_, 1);
-    auto* buttons = OkCancelButtons(ctx_, *this);
+    auto* buttons = OkCancelButtons(ctx_, *this, true);
     connect(buttons, &QDialogButtonBox::accepted, this, &FrmSetLanguage::onOk);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(line);

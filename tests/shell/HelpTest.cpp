@@ -2,7 +2,9 @@
 #include "data/Catalogue.h"
 #include "editors/EditorRegistry.h"
 #include "kit/HelpTopics.h"
+#include "shell/FrmFleet.h"
 #include "shell/FrmModelInfo.h"
+#include "shell/FrmSetLanguage.h"
 #include "shell/HelpWindow.h"
 
 #include <QDialog>
@@ -113,6 +115,32 @@ TEST_F(ShellTest, HelpButtonsOfShownWindowsOpenTheirSectionOnce) {
     ASSERT_EQ(prompt->opened.size(), 2);
     EXPECT_EQ(prompt->opened[0].fragment(), "communication-port");
     EXPECT_EQ(prompt->opened[1].fragment(), "scan-information");
+}
+
+// The dialogs with a section of their own have a Help button that opens it.
+TEST_F(ShellTest, DialogsHelpButtonsOpenTheirSections) {
+    start();
+    const std::vector<std::pair<std::unique_ptr<QDialog>, const char*>> dialogs = [&] {
+        std::vector<std::pair<std::unique_ptr<QDialog>, const char*>> d;
+        d.emplace_back(std::make_unique<rv::ui::FrmModelInfo>(*ctx, main.get()),
+                       "model-information");
+        d.emplace_back(std::make_unique<rv::ui::FrmSetLanguage>(*ctx, main.get()),
+                       "language-setup");
+        d.emplace_back(
+            std::make_unique<rv::ui::FrmFleet>(*ctx, QList<rv::jobs::ProbeTarget>{}, main.get()),
+            "fleet-programming");
+        return d;
+    }();
+    for (const auto& [dialog, section] : dialogs) {
+        dialog->show();
+        auto* help = dialog->findChild<QPushButton*>("CommandHelp");
+        ASSERT_TRUE(help) << section;
+        help->click();
+        ASSERT_EQ(prompt->opened.size(), 1) << section;
+        EXPECT_EQ(prompt->opened[0].fragment(), section);
+        prompt->opened.clear();
+        dialog->close();
+    }
 }
 
 TEST_F(ShellTest, WithoutABrowserThePageOpensInTheProgramsOwnWindow) {
