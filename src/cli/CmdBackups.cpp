@@ -45,7 +45,7 @@ void PrintJson(const std::vector<rv::BackupEntry>& entries, const QDir& dir) {
 
 void PrintTable(const std::vector<rv::BackupEntry>& entries, const QDir& dir, int language) {
     std::vector<std::vector<std::string>> rows{
-        {LangText{"serial", "序列号"}[language].c_str(), LangText{"date", "日期"}[language].c_str(),
+        {LangText{"serial", "序号"}[language].c_str(), LangText{"date", "日期"}[language].c_str(),
          LangText{"model", "机型"}[language].c_str(), LangText{"band", "频段"}[language].c_str(),
          LangText{"file", "文件"}[language].c_str()}};
     for (const auto& e : entries)
@@ -80,7 +80,7 @@ int CmdBackups(CliArgs& args) {
         return UsageError({"backups takes no file", "backups 不带文件"}, args.usage);
     const auto serial = args.value("--serial");
     if (serial && rv::FileSafeSerial(*serial).empty())
-        return UsageError({"--serial needs a serial number", "--serial 需要序列号"}, args.usage);
+        return UsageError({"--serial needs a serial number", "--serial 需要序号"}, args.usage);
     const QString dir = BackupDirOf(args);
     if (GivenFolderMissing(args, dir)) return 1;
     auto entries = rv::link::ListBackups(dir);

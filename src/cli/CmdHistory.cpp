@@ -41,7 +41,7 @@ void PrintJson(const std::vector<rv::HistoryEntry>& entries) {
 
 void PrintTable(const std::vector<rv::HistoryEntry>& entries, int language) {
     std::vector<std::vector<std::string>> rows{
-        {LangText{"time", "时间"}[language].c_str(), LangText{"serial", "序列号"}[language].c_str(),
+        {LangText{"time", "时间"}[language].c_str(), LangText{"serial", "序号"}[language].c_str(),
          LangText{"operation", "操作"}[language].c_str(),
          LangText{"outcome", "结果"}[language].c_str(),
          LangText{"hash", "校验值"}[language].c_str(), LangText{"file", "文件"}[language].c_str()}};
@@ -62,7 +62,7 @@ int CmdHistory(CliArgs& args) {
         return UsageError({"history takes no file", "history 不带文件"}, args.usage);
     const auto serial = args.value("--serial");
     if (serial && rv::FileSafeSerial(*serial).empty())
-        return UsageError({"--serial needs a serial number", "--serial 需要序列号"}, args.usage);
+        return UsageError({"--serial needs a serial number", "--serial 需要序号"}, args.usage);
     const QString dir = BackupDirOf(args);
     if (GivenFolderMissing(args, dir)) return 1;
     rv::FileFault fault;

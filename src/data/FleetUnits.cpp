@@ -204,7 +204,7 @@ std::optional<UnitsTable> ParseUnits(std::string_view csvText, int language, std
         const CsvRecord& rec = csv.records[r];
         UnitsTable::Row row{rec.line, Trimmed(rec.fields[0]), {}};
         const std::string shown = ShownText(row.serial);
-        if (row.serial.empty()) return fail(rec.line, "the serial number is missing", "缺少序列号");
+        if (row.serial.empty()) return fail(rec.line, "the serial number is missing", "缺少序号");
         if (rec.fields.size() > header.fields.size())
             return fail(rec.line, "more cells than the header has keys", "单元格比标题中的键多");
         // "0001" and "1" are one radio to the look-up, so they are one here too.
@@ -215,7 +215,7 @@ std::optional<UnitsTable> ParseUnits(std::string_view csvText, int language, std
                 return fail(rec.line,
                             "serial " + shown + " has a row already (line " +
                                 std::to_string(other.line) + ")",
-                            "序列号 " + shown + " 已在第 " + std::to_string(other.line) +
+                            "序号 " + shown + " 已在第 " + std::to_string(other.line) +
                                 " 行出现");
         row.values.assign(table.keys.size(), std::string());
         for (std::size_t i = 1; i < rec.fields.size(); ++i)
@@ -286,7 +286,7 @@ std::string RadioName(const RadioPlan& plan, int language) {
     if (plan.serial.empty()) return Say(language, "radio " + n, "第 " + n + " 台对讲机");
     const std::string serial = ShownText(plan.serial);
     return Say(language, "radio " + n + " (serial " + serial + ")",
-               "第 " + n + " 台对讲机（序列号 " + serial + "）");
+               "第 " + n + " 台对讲机（序号 " + serial + "）");
 }
 
 std::string NotInUnitsText(int language) {

@@ -97,7 +97,7 @@ private:
         if (!plan.inUnits) {
             a.result = NotInUnitsWord();
             a.why = language() == rv::Chinese
-                        ? QStringLiteral("其序列号在该文件中没有对应的行")
+                        ? QStringLiteral("其序号在该文件中没有对应的行")
                         : QStringLiteral("its serial number has no row there");
             return a;
         }

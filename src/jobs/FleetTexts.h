@@ -37,7 +37,7 @@ struct FleetTexts {
     /// The columns of the fleet table.
     static inline const rv::LangText Header{
         "port           model  serial    result          backup",
-        "端口           机型   序列号    结果            备份"};
+        "端口           机型   序号      结果            备份"};
     /// The columns of the table of radios found.
     static inline const rv::LangText FindHeader{"port           device               model  band",
                                                 "端口           设备                 机型   频段"};

@@ -38,7 +38,7 @@ struct JobTexts {
     /// "%1" is the backup's serial number, "%2" the radio's.
     static inline const rv::LangText OtherSerial{
         "This backup was kept of the radio with serial number %1; the radio on the port has %2.",
-        "此备份保存自序列号为 %1 的对讲机；端口上的对讲机序列号为 %2。"};
+        "此备份保存自序号为 %1 的对讲机；端口上的对讲机序号为 %2。"};
     static inline const rv::LangText CodeTableRefused{
         "this is no DQT code table (its codes do not rise); the built-in table is used.",
         "这不是 DQT 代码表（其代码不是递增的）；改用内置代码表。"};

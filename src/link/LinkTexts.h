@@ -41,7 +41,7 @@ inline const rv::LangText& PortLostText() {
 inline const rv::LangText& IdentityChangedText() {
     static const rv::LangText t{"The radio did not answer. Its identity (model type, band, serial "
                                 "number) was changed; its version was not written.",
-                                "对讲机没有应答。其身份信息（机型、频段、序列号）已更改；"
+                                "对讲机没有应答。其身份信息（机型、频段、序号）已更改；"
                                 "版本未写入。"};
     return t;
 }
@@ -50,7 +50,7 @@ inline const rv::LangText& IdentityChangedText() {
 inline const rv::LangText& IdentityChangedOnStopText() {
     static const rv::LangText t{"The operation was cancelled. The radio's identity (model type, "
                                 "band, serial number) was changed; its version was not written.",
-                                "操作已取消。对讲机的身份信息（机型、频段、序列号）已更改；"
+                                "操作已取消。对讲机的身份信息（机型、频段、序号）已更改；"
                                 "版本未写入。"};
     return t;
 }

@@ -20,7 +20,7 @@ namespace {
 using L = rv::LangText;
 const L Title{"Per radio", "每台对讲机"};
 const L Number{"No.", "序号"};
-const L Serial{"Serial Number", "序列号"};
+const L Serial{"Serial Number", "序号"};
 const L PatternHint{"1001, 1001:10 or UNIT {n:02}", "1001、1001:10 或 UNIT {n:02}"};
 const L Fill{"&Fill", "填充(&F)"};
 const L LoadUnits{"&Units File...", "各机设置文件(&U)..."};

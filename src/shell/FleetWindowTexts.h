@@ -9,7 +9,7 @@ struct FleetWindowTexts {
     static inline const rv::LangText Title{"Fleet Programming", "批量编程"};
     static inline const rv::LangText Port{"Port", "端口"};
     static inline const rv::LangText Progress{"Progress", "进度"};
-    static inline const rv::LangText Serial{"Serial Number", "序列号"};
+    static inline const rv::LangText Serial{"Serial Number", "序号"};
     static inline const rv::LangText Result{"Result", "结果"};
     static inline const rv::LangText Start{"&Start", "开始(&S)"};
     static inline const rv::LangText Stop{"S&top", "停止(&T)"};

@@ -18,7 +18,7 @@ using L = rv::LangText;
 const L Title{"Restore From Backup", "从备份恢复"};
 const L ChooseText{"Choose the backup to write back to the radio:", "请选择要写回对讲机的备份："};
 const L NoBackups{"No backups have been kept yet.", "还没有保存任何备份。"};
-const L NoSerial{"(no serial number)", "（无序列号）"};
+const L NoSerial{"(no serial number)", "（无序号）"};
 const std::array<L, 4> Headers{{{"Radio / Date", "对讲机 / 日期"},
                                 {"Model", "机型"},
                                 {"Band", "频段"},

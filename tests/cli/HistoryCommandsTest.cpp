@@ -67,7 +67,7 @@ TEST(HistoryCommands, BackupsListsEachRadioNewestFirstWithTheModelOfItsImage) {
                                     {"data", p + "C0000002-20261207-103000.dat"}};
     EXPECT_EQ(QJsonDocument::fromJson(one.out.toUtf8()).array(), QJsonArray{expectedEntry});
     const auto zh = rvtest::RunCli({"backups", "--backup-dir", tmp.path(), "--lang", "zh"});
-    EXPECT_TRUE(zh.out.startsWith("序列号    日期")) << zh.out.toStdString();
+    EXPECT_TRUE(zh.out.startsWith("序号      日期")) << zh.out.toStdString();
     const auto missing = rvtest::RunCli({"backups", "--backup-dir", p + "nosuch"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "rv52n-cli: " + p + "nosuch: file error.\nThe folder does not exist.\n");
