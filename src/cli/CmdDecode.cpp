@@ -1,12 +1,7 @@
 #include "Commands.h"
+#include "SafeJob.h"
 
 #include "data/DataFile.h"
-#include "data/Defaults.h"
-#include "data/Image.h"
-#include "data/ModelTables.h"
-
-#include <algorithm>
-#include <cstdio>
 
 namespace rv::cli {
 
@@ -16,20 +11,11 @@ int CmdDecode(CliArgs& args) {
         return UsageError({"decode needs IMAGE and -o FILE", "decode 需要 IMAGE 和 -o FILE"},
                           args.usage);
     Session s = MakeSession(args);
-    const std::string& in = args.positional[0];
-    const auto image = LoadImage(s, in);
+    const auto image = LoadImage(s, args.positional[0]);
     if (!image) return 1;
-    s.Image = *image;
-    // As after a read from the radio: a new document whose lists and settings come from
-    // the image, with the model and band the image names.
-    InitRadioData(s);
-    DecodeImage(s.Image, s);
-    SetModelInfo(s);
-    if (s.Doc.ModelInfo.BandCode != s.Image[445] || s.Doc.ModelInfo.ModelByte != s.Image[446])
-        std::fprintf(stderr,
-                     "rv52n-cli: the image names no known model and band (band code %d, model "
-                     "byte %d); the document keeps %s, %s\n",
-                     s.Image[445], s.Image[446], s.CurModelCode.c_str(), s.CurBand.c_str());
+    // As after a read from the radio.
+    rv::jobs::TakeReadImage(s, *image);
+    WarnUnknownModel(s, *image);
     return WriteOutput(s, *out, ToRecord(s.Doc)) ? 0 : 1;
 }
 

@@ -2,7 +2,6 @@
 #include "SafeJob.h"
 
 #include "data/DataFile.h"
-#include "data/Defaults.h"
 #include "data/DocumentDiff.h"
 #include "data/OutsideText.h"
 
@@ -18,12 +17,7 @@ std::optional<Session> ReadRadio(const CliArgs& args) {
     Session s = MakeSession(args);
     const auto target = OpenTarget(args);
     if (!target) return std::nullopt;
-    rv::jobs::SafeWriteOptions o;
-    o.readVerify = false;
-    o.retries = RetriesOf(args).value_or(2);
-    o.askUser = true;
-    o.historyDir = BackupDirOf(args);
-    o.historyFile = QStringLiteral("radio");
+    const auto o = SafeOptionsOf(args, "radio");
     const auto r = RunSafeJob(s, args, [&](rv::jobs::SafeWrite& job, QString* error) {
         return job.startRead(s, target->device, o, error);
     });
@@ -31,7 +25,6 @@ std::optional<Session> ReadRadio(const CliArgs& args) {
         Fail(r.message.toStdString());
         return std::nullopt;
     }
-    InitRadioData(s);
     rv::jobs::TakeReadImage(s, r.before);
     WarnUnknownModel(s, r.before);
     return s;
@@ -46,7 +39,6 @@ std::optional<Session> Load(const std::string& what, const CliArgs& args) {
     if (bytes->size() == ImageBytes) {
         MemoryImage image;
         std::copy(bytes->begin(), bytes->end(), image.begin());
-        InitRadioData(s);
         rv::jobs::TakeReadImage(s, image);
         return s;
     }

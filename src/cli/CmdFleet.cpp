@@ -80,7 +80,7 @@ int CmdFleet(CliArgs& args) {
     // What needs no radio is settled before any radio is asked.
     if (!DocumentEncodes(s)) return 1;
     FleetRun run(s, args.language);
-    run.options.write = SafeOptionsOf(args);
+    run.options.write = SafeOptionsOf(args, args.positional[0]);
     if (!BackupFolderUsable(s, run.options.write)) return 1;
     std::optional<rv::jobs::FleetDocuments> documents;
     if (!values->empty()) {

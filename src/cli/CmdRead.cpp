@@ -3,9 +3,6 @@
 #include "SafeJob.h"
 
 #include "data/DataFile.h"
-#include "data/Defaults.h"
-
-#include <QFile>
 
 #include <cstdio>
 
@@ -16,12 +13,7 @@ namespace {
 // Reads through the job layer, as the desktop program does; with --verify twice (a third
 // read decides where they differ). The image then lands in `s`, and the history has a line.
 bool ReadJob(Session& s, const CliArgs& args, const RadioTarget& target, const std::string& out) {
-    rv::jobs::SafeWriteOptions o;
-    o.readVerify = args.has("--verify");
-    o.retries = RetriesOf(args).value_or(2);
-    o.askUser = true;
-    o.historyDir = BackupDirOf(args);
-    o.historyFile = QFile::decodeName(out.c_str());
+    const auto o = SafeOptionsOf(args, out);
     const auto r = RunSafeJob(s, args, [&](rv::jobs::SafeWrite& job, QString* error) {
         return job.startRead(s, target.device, o, error);
     });
@@ -38,9 +30,6 @@ int CmdRead(CliArgs& args) {
         return UsageError({"read needs -o FILE", "read 需要 -o FILE"}, args.usage);
     if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     Session s = MakeSession(args);
-    // A read replaces channels and settings but not the radio-information members, so the
-    // document it lands in starts as a new one, as in the desktop program.
-    InitRadioData(s);
     if (!OutputUsable(s, *out)) return 1;
     const auto target = OpenTarget(args);
     if (!target) return 1;

@@ -6,8 +6,6 @@
 #include "data/RadioHistory.h"
 #include "jobs/SafeWrite.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -27,11 +25,10 @@ int CmdRestore(CliArgs& args) {
     if (!loaded) return 1;
     const MemoryImage& image = *loaded;
     // The radio that is there now is kept too: restoring the wrong backup loses nothing.
-    auto options = SafeOptionsOf(args);
+    auto options = SafeOptionsOf(args, path);
     if (!BackupFolderUsable(s, options)) return 1;
     const auto target = OpenTarget(args);
     if (!target) return 1;
-    options.historyFile = QFile::decodeName(path.c_str());
     // A backup named by another radio's serial is written to it only when asked for.
     if (!args.has("--other-serial")) {
         const auto name = rv::ParseBackupName(fs::path(path).filename().string());

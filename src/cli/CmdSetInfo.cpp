@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "RadioOperation.h"
 
+#include "data/Defaults.h"
 #include "jobs/RadioInfo.h"
 #include "jobs/SafeWrite.h"
 
@@ -34,8 +35,7 @@ std::optional<rv::jobs::InfoEdits> CheckArguments(const CliArgs& args, std::stri
                           "--serial 和 --time-sync 都设置序号；只给出其中一个"}[args.language];
         return std::nullopt;
     }
-    e.serial =
-        args.has("--time-sync") ? std::optional(rv::jobs::TodaySerial()) : args.value("--serial");
+    e.serial = args.has("--time-sync") ? std::optional(rv::TodaySerial()) : args.value("--serial");
     e.version = args.value("--version");
     if (e.empty()) {
         *error = LangText{"nothing to set: give --model-type, --band, --serial, --version or "

@@ -1,8 +1,6 @@
 #include "Commands.h"
 #include "SafeJob.h"
 
-#include <QFile>
-
 namespace rv::cli {
 
 int CmdWrite(CliArgs& args) {
@@ -12,11 +10,10 @@ int CmdWrite(CliArgs& args) {
     Session s = MakeSession(args);
     if (!OpenDocument(s, args.positional[0])) return 1;
     // Backup read, write, verify read: each a whole session of its own.
-    auto options = SafeOptionsOf(args);
+    const auto options = SafeOptionsOf(args, args.positional[0]);
     if (!BackupFolderUsable(s, options)) return 1;
     const auto target = OpenTarget(args);
     if (!target) return 1;
-    options.historyFile = QFile::decodeName(args.positional[0].c_str());
     const auto result = RunSafeJob(s, args, [&](rv::jobs::SafeWrite& job, QString* error) {
         return job.startWrite(s, target->device, options, error);
     });

@@ -7,6 +7,7 @@
 #include "jobs/FleetTexts.h"
 #include "link/LinkTexts.h"
 #include "link/LocalFiles.h"
+#include "link/Os.h"
 #include "link/StopSignals.h"
 
 #include <QEventLoop>
@@ -18,7 +19,6 @@
 #include <filesystem>
 #include <memory>
 #include <sstream>
-#include <unistd.h>
 
 namespace rv::cli {
 
@@ -59,7 +59,7 @@ bool FleetRun::openLog(const std::string& path, std::string* error) {
 int FleetRun::exec(const QList<rv::jobs::ProbeTarget>& targets, std::FILE* out, std::FILE* err) {
     EnsureApplication();
     err_ = err;
-    live_ = err == stderr && ::isatty(STDERR_FILENO);
+    live_ = err == stderr && rv::link::os::StderrIsTerminal();
     std::vector<std::unique_ptr<FleetStation>> stations;
     QEventLoop loop;
     int running = 0;

@@ -2,13 +2,12 @@
 #include "Commands.h"
 
 #include "data/Image.h"
-#include "data/ImageCompare.h"
-#include "data/ImageMap.h"
-#include "data/ModelTables.h"
 #include "jobs/JobTexts.h"
 #include "link/LinkTexts.h"
 #include "link/LocalFiles.h"
 #include "link/StopSignals.h"
+
+#include <QFile>
 
 #include <cstdio>
 
@@ -28,12 +27,14 @@ using rv::jobs::JobTexts;
 
 } // namespace
 
-rv::jobs::SafeWriteOptions SafeOptionsOf(const CliArgs& args) {
+rv::jobs::SafeWriteOptions SafeOptionsOf(const CliArgs& args, const std::string& historyFile) {
     rv::jobs::SafeWriteOptions o;
     // The history is kept beside the backups, also when no backup is kept.
     o.historyDir = BackupDirOf(args);
     if (!args.has("--no-backup")) o.backupDir = o.historyDir;
+    o.historyFile = QFile::decodeName(historyFile.c_str());
     o.verify = !args.has("--no-verify");
+    o.readVerify = args.has("--verify");
     o.retries = RetriesOf(args).value_or(2);
     o.force = args.has("--force");
     o.askUser = true;
@@ -113,18 +114,8 @@ int ReportWrite(const Session& s, const CliArgs& args, const SafeWriteResult& r,
 }
 
 void WarnUnknownModel(const Session& s, const rv::MemoryImage& image) {
-    if (rv::NamesKnownModel(image)) return;
-    const std::string codes = std::to_string(image[445]) + ", " + std::to_string(image[446]);
-    const std::string kept = s.CurModelCode + ", " + s.CurBand;
-    if (s.CurLanguage == Chinese)
-        std::fprintf(stderr,
-                     "rv52n-cli: 对讲机的频段代码和机型字节（%s）不属于任何已知机型；文档保留 %s\n",
-                     codes.c_str(), kept.c_str());
-    else
-        std::fprintf(stderr,
-                     "rv52n-cli: the radio names no known model and band (band code, model byte: "
-                     "%s); the document keeps %s\n",
-                     codes.c_str(), kept.c_str());
+    const QString warning = rv::jobs::UnknownModelWarning(s, image);
+    if (!warning.isEmpty()) std::fprintf(stderr, "rv52n-cli: %s\n", warning.toUtf8().constData());
 }
 
 } // namespace rv::cli

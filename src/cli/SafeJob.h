@@ -7,9 +7,9 @@
 
 namespace rv::cli {
 
-/// The job options of a command: --backup-dir / --no-backup, --no-verify, --retries,
-/// --force. Reads before a write are checked (read twice).
-rv::jobs::SafeWriteOptions SafeOptionsOf(const CliArgs& args);
+/// The job options of a command: --backup-dir / --no-backup, --no-verify, --verify, --retries,
+/// --force; the history names `historyFile` as the file the job reads into or writes from.
+rv::jobs::SafeWriteOptions SafeOptionsOf(const CliArgs& args, const std::string& historyFile);
 
 /// False, with the reason said, when the backup folder of `options` cannot take new files;
 /// checked before any port is opened.

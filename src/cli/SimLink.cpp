@@ -2,14 +2,14 @@
 
 #include "data/Messages.h"
 
-#include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <filesystem>
+#include <system_error>
 
 namespace rv::cli {
 
 namespace {
+
+namespace fs = std::filesystem;
 
 const LangText LinkInUse{"is in use: it leads to %s. Stop that radio or choose another path.",
                          "正在使用中：它指向 %s。请停止该对讲机或另选路径。"};
@@ -25,33 +25,35 @@ std::string Say(const LangText& t, int language, const std::string& target = {})
 
 // Where a symbolic link leads; empty when `path` is no link.
 std::string LinkTarget(const std::string& path) {
-    char buf[4096];
-    const auto n = ::readlink(path.c_str(), buf, sizeof buf - 1);
-    return n > 0 ? std::string(buf, static_cast<std::size_t>(n)) : std::string();
+    std::error_code ec;
+    return fs::read_symlink(path, ec).string();
 }
 
 } // namespace
 
 bool SimLink::claim(const std::string& path, const std::string& device, int language,
                     std::string* error) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0) {
-        if (!S_ISLNK(st.st_mode)) {
+    std::error_code ec;
+    const fs::file_status st = fs::symlink_status(path, ec);
+    if (fs::exists(st)) {
+        if (!fs::is_symlink(st)) {
             *error = path + " " + Say(NotALink, language);
             return false;
         }
         const std::string target = LinkTarget(path);
-        if (::stat(path.c_str(), &st) == 0) {
+        if (fs::exists(path, ec)) {
             *error = path + " " + Say(LinkInUse, language, target);
             return false;
         }
-        ::unlink(path.c_str()); // dangling: its radio is gone
+        fs::remove(path, ec); // dangling: its radio is gone
     }
-    // symlink() never replaces anything, so a radio started at the same moment cannot lose
+    // Making a link never replaces anything, so a radio started at the same moment cannot lose
     // its link to this one.
-    if (::symlink(device.c_str(), path.c_str()) != 0) {
-        *error = errno == EEXIST ? path + " " + Say(LinkInUse, language, LinkTarget(path))
-                                 : path + ": " + std::strerror(errno);
+    fs::create_symlink(device, path, ec);
+    if (ec) {
+        *error = ec == std::errc::file_exists
+                     ? path + " " + Say(LinkInUse, language, LinkTarget(path))
+                     : path + ": " + ec.message();
         return false;
     }
     path_ = path;
@@ -61,7 +63,8 @@ bool SimLink::claim(const std::string& path, const std::string& device, int lang
 
 void SimLink::release() {
     if (path_.empty()) return;
-    if (LinkTarget(path_) == device_) ::unlink(path_.c_str());
+    std::error_code ec;
+    if (LinkTarget(path_) == device_) fs::remove(path_, ec);
     path_.clear();
 }
 

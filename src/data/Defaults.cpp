@@ -3,7 +3,6 @@
 #include "Conversions.h"
 #include "ModelTables.h"
 
-#include <chrono>
 #include <cstdio>
 #include <ctime>
 
@@ -40,15 +39,6 @@ std::string ShortMHz(int hundredths) {
     std::string f = buf;
     if (f.back() == '0') f.pop_back();
     return s + "." + f;
-}
-
-std::string Today() {
-    const std::time_t now = std::time(nullptr);
-    const std::tm local = *std::localtime(&now);
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%04d%02d%02d", local.tm_year + 1900, local.tm_mon + 1,
-                  local.tm_mday);
-    return buf;
 }
 
 void InitOptFeatures(OptFeatures& o) {
@@ -124,6 +114,15 @@ ChannelInfo NewChannel(int chNo) {
     return c;
 }
 
+std::string TodaySerial() {
+    const std::time_t now = std::time(nullptr);
+    const std::tm local = *std::localtime(&now);
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%04d%02d%02d", local.tm_year + 1900, local.tm_mon + 1,
+                  local.tm_mday);
+    return buf;
+}
+
 void InitRadioData(Session& s, std::string_view yyyymmdd) {
     RadioData d;
     InitOptFeatures(d.OptFeatures);
@@ -136,7 +135,7 @@ void InitRadioData(Session& s, std::string_view yyyymmdd) {
     d.FrequencyCode = static_cast<Int16>(BandCodeOf(s.CurBand, s.CurModelCode));
     d.ModelType.set(s.CurModelCode);
     d.TypeLetter = 67;
-    d.SerialNumber.set(yyyymmdd.empty() ? Today() : std::string(yyyymmdd));
+    d.SerialNumber.set(yyyymmdd.empty() ? TodaySerial() : std::string(yyyymmdd));
     d.Version.set("V1.00");
     s.Doc = d;
     SetModelInfo(s);

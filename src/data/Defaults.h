@@ -19,6 +19,9 @@ std::array<std::array<std::string, 2>, 16> DefaultTestFrequencies(int bandIndex)
 /// A channel with the defaults of a newly created one.
 ChannelInfo NewChannel(int chNo);
 
+/// Today's date in local time as a serial number, eight digits (YYYYMMDD).
+std::string TodaySerial();
+
 /// Makes the document a new document of the current model and band and takes the saved
 /// copy, so the new document counts as unchanged. `yyyymmdd` is the creation date used as
 /// serial number; empty means today.

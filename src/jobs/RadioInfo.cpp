@@ -3,8 +3,6 @@
 
 #include "data/ModelTables.h"
 
-#include <QDate>
-
 #include <algorithm>
 #include <utility>
 
@@ -129,10 +127,6 @@ std::vector<int> InfoBandCodes(const std::string& band) {
 QString CheckInfoBand(const std::string& band, int language) {
     if (!InfoBandCodes(band).empty()) return {};
     return Say(BandUnknownText, language).arg(QString::fromStdString(band));
-}
-
-std::string TodaySerial() {
-    return QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toStdString();
 }
 
 QString CheckInfoEdits(const InfoEdits& e, int language) {

@@ -30,9 +30,6 @@ std::vector<int> InfoBandCodes(const std::string& band);
 /// it can.
 QString CheckInfoBand(const std::string& band, int language);
 
-/// Today's date as a serial number, eight digits ("&Time Sync", --time-sync).
-std::string TodaySerial();
-
 /// What the user changes in the radio information; a field left unset goes back exactly as
 /// the radio has it.
 struct InfoEdits {

@@ -5,6 +5,7 @@
 #include "data/FleetLog.h"
 #include "data/Image.h"
 #include "data/ImageCompare.h"
+#include "data/ImageMap.h"
 #include "data/ModelTables.h"
 #include "data/OutsideText.h"
 #include "data/RadioHistory.h"
@@ -51,6 +52,11 @@ std::string PlainSerial(const std::string& t) {
     return t.substr(first, t.find_last_not_of(" \t") - first + 1);
 }
 
+const rv::LangText UnknownModelText{
+    "The radio names no known model and band (band code %1, model byte %2); the document "
+    "keeps %3 [%4].",
+    "对讲机的频段代码（%1）和机型字节（%2）不属于任何已知机型；文档保留 %3 [%4]。"};
+
 QByteArray AsBytes(const std::uint8_t* data, std::size_t n) {
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(n));
 }
@@ -76,6 +82,14 @@ void TakeReadImage(rv::Session& s, const rv::MemoryImage& image) {
     s = decoded;
 }
 
+QString UnknownModelWarning(const rv::Session& s, const rv::MemoryImage& image) {
+    if (rv::NamesKnownModel(image)) return {};
+    return Q(link::LinkText(UnknownModelText, s.CurLanguage))
+        .arg(image[rv::image::BandCodeAt])
+        .arg(image[rv::image::ModelByteAt])
+        .arg(Q(s.CurModelCode), Q(s.CurBand));
+}
+
 bool SaveBackup(const rv::Session& s, const rv::MemoryImage& image, const QString& dir,
                 const QDateTime& when, QString* imagePath, QString* dataPath, QString* error,
                 const std::string& serial) {
@@ -85,7 +99,8 @@ bool SaveBackup(const rv::Session& s, const rv::MemoryImage& image, const QStrin
     }
     rv::Session doc = s;
     TakeReadImage(doc, image);
-    const std::string model = rv::ModelCodeOf(image[445], image[446]);
+    const std::string model =
+        rv::ModelCodeOf(image[rv::image::BandCodeAt], image[rv::image::ModelByteAt]);
     const QString stem =
         dir + QLatin1Char('/') +
         Q(rv::BackupBaseName(serial, when.toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString(),

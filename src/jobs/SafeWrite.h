@@ -211,6 +211,11 @@ bool SaveBackup(const rv::Session& s, const rv::MemoryImage& image, const QStrin
 /// decoded from the image, the model and band it names.
 void TakeReadImage(rv::Session& s, const rv::MemoryImage& image);
 
+/// The warning for an image whose band code and model byte name no model the program knows,
+/// saying which model and band the document `s` that took it keeps; empty when the image
+/// names a known one.
+QString UnknownModelWarning(const rv::Session& s, const rv::MemoryImage& image);
+
 /// The message for a write that broke off after `blocks` blocks, naming the backup that
 /// restores the radio (none: write the radio again).
 /// `writtenUpTo` is the address after the highest block sent; the text names the last address.

@@ -1,5 +1,6 @@
 #include "FrmRadioInfoSet.h"
 
+#include "data/Defaults.h"
 #include "data/ModelTables.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
@@ -121,10 +122,6 @@ QString FrmRadioInfoSet::FixVersion(const QString& typed,
     return QString::fromStdString(rv::jobs::VersionRule(typed.toStdString(), radioBlock));
 }
 
-QString FrmRadioInfoSet::TodaySerial() {
-    return QString::fromStdString(rv::jobs::TodaySerial());
-}
-
 rv::jobs::InfoEdits FrmRadioInfoSet::edits() const {
     rv::jobs::InfoEdits e;
     if (model_->currentIndex() >= 0 && model_->currentText() != shownModel_)
@@ -234,7 +231,7 @@ void FrmRadioInfoSet::onWrite() {
 }
 
 void FrmRadioInfoSet::onTimeSync() {
-    serial_->setText(TodaySerial());
+    serial_->setText(QString::fromStdString(rv::TodaySerial()));
 }
 
 void FrmRadioInfoSet::done(int r) {

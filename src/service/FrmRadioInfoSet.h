@@ -22,8 +22,6 @@ public:
     /// version block of the last read), with or without a leading "V"; without a block, a
     /// text without a leading "V" gets one. Nothing is cut.
     static QString FixVersion(const QString& typed, const std::vector<std::uint8_t>& radioBlock);
-    /// Today's date as the serial number, eight digits.
-    static QString TodaySerial();
 
 protected:
     void done(int r) override;

@@ -2,7 +2,6 @@
 
 #include "Captions.h"
 #include "FrmProgress.h"
-#include "data/ImageCompare.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
 #include "kit/RadioPort.h"
@@ -32,12 +31,6 @@ constexpr SafetyRow SafetyRows[] = {
 
 const rv::LangText BackupTitle{"Backing up the radio", "备份对讲机"};
 const rv::LangText VerifyTitle{"Verifying the radio", "校验对讲机"};
-const rv::LangText UnknownModel{
-    "The radio names no known model and band (band code %1, model "
-    "byte %2); the document keeps %3 [%4].",
-    "对讲机的频段代码（%1）和机型字节（%2）不属于任何已知机型；文档保留 "
-    "%3 [%4]。"};
-
 QString StageTitle(const AppContext& ctx, int mode, SafeWriteStage stage) {
     if (stage == SafeWriteStage::Backup) return Tr(ctx, BackupTitle);
     if (stage == SafeWriteStage::Verify) return Tr(ctx, VerifyTitle);
@@ -135,17 +128,6 @@ rv::jobs::SafeWriteResult RunRadioJob(AppContext& ctx, QWidget* parent, int mode
     }
     if (cancelled) *cancelled = userCancelled;
     return result;
-}
-
-void WarnIfUnknownModel(AppContext& ctx, QWidget* parent, const rv::MemoryImage& image) {
-    if (rv::NamesKnownModel(image)) return;
-    Tell(ctx, parent,
-         Tr(ctx, UnknownModel)
-             .arg(image[445])
-             .arg(image[446])
-             .arg(QString::fromStdString(ctx.session.CurModelCode),
-                  QString::fromStdString(ctx.session.CurBand)),
-         rv::MsgIcon::Warning);
 }
 
 } // namespace rv::ui

@@ -33,8 +33,4 @@ RunRadioJob(AppContext& ctx, QWidget* parent, int mode,
 /// The radio job running under its progress window, if any.
 rv::jobs::SafeWrite* RunningRadioJob();
 
-/// A read image into the session as a read leaves it; a warning first when the image names
-/// no known model and band.
-void WarnIfUnknownModel(AppContext& ctx, QWidget* parent, const rv::MemoryImage& image);
-
 } // namespace rv::ui

@@ -88,7 +88,9 @@ bool frmMain::readRadio(const QString& device) {
     ctx_.markUnsaved();
     Change_Language();
     showDocument();
-    WarnIfUnknownModel(ctx_, this, *image);
+    if (const QString warning = rv::jobs::UnknownModelWarning(ctx_.session, *image);
+        !warning.isEmpty())
+        Tell(ctx_, this, warning, rv::MsgIcon::Warning);
     Ask(ctx_, this, rv::Msg::ReadCompleted);
     return true;
 }
@@ -205,7 +207,8 @@ void frmMain::mnuCompareRadio_Click() {
     rv::Session radio = ctx_.session;
     radio.onMessage = nullptr;
     rv::jobs::TakeReadImage(radio, *image);
-    WarnIfUnknownModel(ctx_, this, *image);
+    if (const QString warning = rv::jobs::UnknownModelWarning(radio, *image); !warning.isEmpty())
+        Tell(ctx_, this, warning, rv::MsgIcon::Warning);
     showComparison(radio, Tr(ctx_, RadioName));
 }
 

@@ -1,9 +1,9 @@
 #include "cli/Commands.h"
 #include "data/Conversions.h"
 #include "data/DataFile.h"
-#include "link/AtomicFile.h"
 #include "data/Defaults.h"
 #include "data/Version.h"
+#include "link/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -328,7 +328,9 @@ TEST_F(CodecCommands, DamagedInputIsShownWithWarnings) {
         << text.out.toStdString();
     EXPECT_EQ(json("t.dat")["EmbMsg1"].toString(), QString::fromUtf8("CAFÉ \x1B[2J\u0085"));
 
-    // An image naming a model/band pair no model offers keeps the default model and says so.
+    // An image naming a model/band pair no model offers is taken as a read takes it: the
+    // program keeps the default model and says so in the user's language, and the document
+    // keeps the pair the image holds, so encoding it gives the radio back its own bytes.
     QByteArray image(1024, '\xff');
     image[445] = 83;
     image[446] = static_cast<char>(249);
@@ -336,10 +338,16 @@ TEST_F(CodecCommands, DamagedInputIsShownWithWarnings) {
     ASSERT_TRUE(img.open(QIODevice::WriteOnly));
     img.write(image);
     img.close();
-    const CliRun decoded = cli({"decode", path("odd.img"), "-o", path("odd.dat")});
-    EXPECT_EQ(decoded.status, 0);
-    EXPECT_TRUE(decoded.err.contains("no known model")) << decoded.err.toStdString();
-    EXPECT_EQ(json("odd.dat")["ModelInfo"].toObject()["ModelCode"].toString(), "7415");
+    for (const auto& [lang, warning] :
+         {std::pair{"en", "keeps 7415"}, {"zh", "不属于任何已知机型；文档保留 7415"}}) {
+        const CliRun decoded =
+            cli({"decode", path("odd.img"), "-o", path("odd.dat"), "--lang", lang});
+        EXPECT_EQ(decoded.status, 0);
+        EXPECT_TRUE(decoded.err.contains(QString::fromUtf8(warning))) << decoded.err.toStdString();
+    }
+    const QJsonObject info = json("odd.dat")["ModelInfo"].toObject();
+    EXPECT_EQ(info["BandCode"].toInt(), 83);
+    EXPECT_EQ(info["ModelByte"].toInt(), 249);
 }
 
 } // namespace
