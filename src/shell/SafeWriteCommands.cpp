@@ -98,6 +98,7 @@ bool frmMain::readRadio(const QString& device) {
 bool frmMain::writeRadio(const QString& device, const rv::MemoryImage* restore) {
     auto options = JobOptions();
     if (!restore) options.historyFile = QString::fromStdString(ctx_.session.DocPath);
+    QString keptBackup;
     for (;;) {
         bool cancelled = false;
         const SafeWriteResult r = RunRadioJob(
@@ -117,8 +118,13 @@ bool frmMain::writeRadio(const QString& device, const rv::MemoryImage* restore) 
             return true;
         }
         case SafeWriteStatus::VerifyFailed:
+            // The radio holds another image than the document: say where its old one is kept.
+            if (!r.backupImage.isEmpty())
+                keptBackup = Tr(ctx_, rv::jobs::JobTexts::BackupKept) + r.backupImage +
+                             QLatin1Char('\n') + Tr(ctx_, RestoreHint) + QLatin1Char('\n');
             if (ctx_.prompt().message(
-                    this, ProductName, r.message + QLatin1Char('\n') + Tr(ctx_, RetryWrite),
+                    this, ProductName,
+                    r.message + QLatin1Char('\n') + keptBackup + Tr(ctx_, RetryWrite),
                     rv::MsgButtons::RetryCancel, rv::MsgIcon::Warning) != Answer::Retry)
                 return false;
             // The first backup holds the radio as it was; another would hold this write.

@@ -2,18 +2,18 @@
 #include "ShellFixture.h"
 #include "data/ChannelCommit.h"
 #include "data/DataFile.h"
-#include "link/AtomicFile.h"
 #include "data/Defaults.h"
 #include "data/DocumentDiff.h"
 #include "data/Image.h"
 #include "jobs/SafeWrite.h"
 #include "kit/RadioPort.h"
+#include "link/AtomicFile.h"
 #include "link/RadioHistoryFiles.h"
-#include "sim/SimRadioPty.h"
 #include "shell/FrmCompare.h"
 #include "shell/FrmProgress.h"
 #include "shell/FrmRestore.h"
 #include "shell/RadioJob.h"
+#include "sim/SimRadioPty.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,8 +87,12 @@ TEST_F(SafeWriteWindows, VerifyFailureOffersRetryThenCancel) {
         EXPECT_TRUE(prompt->asked[i].startsWith("Verify failed: 1 byte differs, the first at "
                                                 "0x0030 (Channel 3: RX Frequency)."))
             << prompt->asked[i].toStdString();
-    // Only the first write kept a backup: the radio as it was.
-    EXPECT_EQ(backups().size(), 1);
+    // Only the first write kept a backup: the radio as it was, named in every question.
+    ASSERT_EQ(backups().size(), 1);
+    for (int i = 1; i < 3; ++i)
+        EXPECT_TRUE(prompt->asked[i].contains("Backup: ") &&
+                    prompt->asked[i].contains(backups()[0]))
+            << prompt->asked[i].toStdString();
 }
 
 TEST_F(SafeWriteWindows, BrokenOffWriteNamesTheBackupAndRestoreGivesItBack) {
