@@ -126,16 +126,4 @@ void frmMain::mnuFileExit_Click() {
     close();
 }
 
-bool frmMain::saveBeforeLeaving() {
-    if (!isModified()) return true;
-    switch (Ask(ctx_, this, rv::Msg::FileModified)) {
-    case Answer::No:
-        return true;
-    case Answer::Yes:
-        return ctx_.session.IsNewFile ? mnuFileSaveAs_Click() : saveTo(DocPathOf(ctx_));
-    default:
-        return false;
-    }
-}
-
 } // namespace rv::ui

@@ -167,7 +167,7 @@ bool frmMain::commitPendingEdits() {
 }
 
 void frmMain::closeEvent(QCloseEvent* e) {
-    if (!testModeLeft_ && (!commitPendingEdits() || !saveBeforeLeaving())) {
+    if (!testModeLeft_ && !readyToReplace(std::nullopt)) {
         e->ignore();
         return;
     }

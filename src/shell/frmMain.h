@@ -118,7 +118,6 @@ private:
     void showDocument();
     /// Commits what is being typed in every window; false when a window refused it.
     bool commitPendingEdits();
-    bool saveBeforeLeaving();
     bool saveTo(const QString& path);
 
     AppContext& ctx_;
