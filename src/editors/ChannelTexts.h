@@ -52,11 +52,6 @@ inline const std::array<rv::LangText, 11> DialogLabels{{
     {"PTT ID", "PTT ID"},
     {"Autodial Memory", "自动拨号存储器"},
 }};
-inline const std::array<rv::LangText, 3> CheckLabels{{
-    {"Beat Shift", "拍频偏移"},
-    {"Scan Add", "扫描添加"},
-    {"Compander", "压扩器"},
-}};
 
 /// The grid's context menu.
 inline const rv::LangText CopyChannels{"Copy Channels", "复制信道"};
