@@ -1,18 +1,12 @@
 #include "data/RandomDocuments.h"
 
 #include "data/Image.h"
-#include "editors/FrmDTMF.h"
-#include "editors/FrmEmbMsg.h"
-#include "editors/FrmFleetSync.h"
-#include "editors/FrmKeyAssignm.h"
-#include "editors/FrmOptFeatures.h"
-#include "editors/FrmScanInfo.h"
+#include "editors/EditorRegistry.h"
 #include "editors/SettingsBinder.h"
 
 #include "SettingsTestUtil.h"
 
 #include <algorithm>
-#include <functional>
 
 using namespace rv::test;
 using rv::ui::SettingsBinder;
@@ -44,11 +38,6 @@ QStringList Expected(const rv::SettingRow& r, const rv::Session& s) {
         out << Q(rv::textOf(probe, r.key));
     }
     return out;
-}
-
-using Opener = std::function<std::unique_ptr<rv::ui::ChildWindow>(rv::ui::AppContext&)>;
-template <class W> Opener Of() {
-    return [](rv::ui::AppContext& ctx) { return std::make_unique<W>(ctx); };
 }
 
 class SettingsBindingsTest : public SettingsFixture {
@@ -139,20 +128,15 @@ protected:
 
 // Every control of every settings window, on random documents of both models and languages.
 TEST_F(SettingsBindingsTest, EveryBoundControlOffersShowsAndStoresItsRow) {
-    const std::pair<const char*, Opener> windows[] = {
-        {"FrmOptFeatures", Of<rv::ui::FrmOptFeatures>()},
-        {"FrmKeyAssignm", Of<rv::ui::FrmKeyAssignm>()},
-        {"FrmScanInfo", Of<rv::ui::FrmScanInfo>()},
-        {"FrmDTMF", Of<rv::ui::FrmDTMF>()},
-        {"FrmEmbMsg", Of<rv::ui::FrmEmbMsg>()},
-        {"FrmFleetSync", Of<rv::ui::FrmFleetSync>()},
-    };
+    const char* const windows[] = {"FrmOptFeatures", "FrmKeyAssignm", "FrmScanInfo",
+                                   "FrmDTMF",        "FrmEmbMsg",     "FrmFleetSync"};
     for (const rv::Session& doc : rvtest::RandomDocuments(20)) {
-        for (const auto& [name, open] : windows) {
+        for (const char* name : windows) {
             ctx.doc() = doc.Doc;
             ctx.session.CurModelCode = doc.CurModelCode;
             ctx.session.CurLanguage = doc.CurLanguage;
-            auto w = open(ctx);
+            std::unique_ptr<rv::ui::ChildWindow> w(rv::ui::CreateEditorWindow(ctx, name));
+            ASSERT_NE(w, nullptr) << name;
             w->setAttribute(Qt::WA_DeleteOnClose, false);
             const auto* binder = w->findChild<SettingsBinder*>();
             ASSERT_NE(binder, nullptr) << name;

@@ -34,18 +34,6 @@ TEST_F(SettingsKeyTest, TypedTextCanNeverStoreMinusOne) {
     EXPECT_EQ(ctx.doc().KeyFunc1, 255);
 }
 
-TEST_F(SettingsKeyTest, LanguageSwitchChangesTextsNotCodes) {
-    auto w = open<FrmKeyAssignm>();
-    ctx.session.CurLanguage = rv::Chinese;
-    w->changeShowByLanguage();
-    EXPECT_EQ(w->windowTitle(), "键设定");
-    EXPECT_EQ(Shown(Box(w.get(), "Combo1_1")), "瞬时取消静噪");
-    EXPECT_EQ(Child<QLabel>(w.get(), "Label1_1")->text(), "PF2");
-    EXPECT_EQ(ctx.doc().KeyFunc2, 10);
-    Choose(Box(w.get(), "Combo1_1"), "无");
-    EXPECT_EQ(ctx.doc().KeyFunc2, 255);
-}
-
 class SettingsScanTest : public SettingsFixture {};
 
 TEST_F(SettingsScanTest, DefaultsShowWithPriorityControlsDisabled) {
