@@ -278,6 +278,12 @@ SettingRow WithOffers(SettingRow r,
     return r;
 }
 
+// A setting the document keeps but no window shows.
+SettingRow Hidden(SettingRow r) {
+    r.hidden = true;
+    return r;
+}
+
 void AddOptions(Rows& rows) {
     using O = OptFeatures;
     const auto o = &RadioData::OptFeatures;
@@ -296,8 +302,8 @@ void AddOptions(Rows& rows) {
              In(o, &O::TotPreAlert), 0, 10, "Off", {.unit = "s", .offAtZero = true}),
          Num("optional.squelch_level", OptArea, {"Squelch Level", "静躁电平"}, at + 8,
              In(o, &O::SquelchLevel), 0, 9, "5", {.fallback = 5}),
-         Pick("optional.mic_sensitivity", OptArea, {"Mic Sensitivity", "麦克风灵敏度"}, at + 17,
-              In(o, &O::MicSensitivity), MicSensitivityChoices(), "Normal"),
+         Hidden(Pick("optional.mic_sensitivity", OptArea, {"Mic Sensitivity", "麦克风灵敏度"},
+                     at + 17, In(o, &O::MicSensitivity), MicSensitivityChoices(), "Normal")),
          WithOffers(Pick("optional.voice_annunciation", OptArea, {"Voice Annunciation", "语音通知"},
                          at + 3, In(o, &O::VoiceAnnunciation), VoiceChoices(), "Off"),
                     [](const SettingRow&, const Session& s) {
@@ -306,18 +312,19 @@ void AddOptions(Rows& rows) {
          Flag("optional.battery_save", OptArea, {"Battery Save", "电池省电"}, at + 9,
               In(o, &O::BatterySave), "Off"),
          Flag("optional.beep", OptArea, {"Beep", "哗音"}, at + 10, In(o, &O::Beep), "On", 1),
-         Flag("optional.scrambler_activation", OptArea, {"Scrambler Activation", "扰频器激活"}, at,
-              In(o, &O::ScramblerActivation), "Off"),
-         Flag("optional.scrambler_backup", OptArea, {"Scrambler Backup", "扰频器备份"}, at + 1,
-              In(o, &O::ScramblerBackup), "Off"),
-         Pick("optional.ptt_id_type", OptArea, {"PTT ID Type", "PTT ID类型"}, at + 7,
-              In(o, &O::PttIdMode), PttIdModeChoices(), "DTMF", {.high = 2}),
-         Pick("optional.ptt_id", OptArea, {"PTT ID", "PTT ID"}, at + 6, In(o, &O::PttIdType),
-              PttIdTypeChoices(), "BOT"),
-         TextRow("optional.begin_of_tx", OptArea, {"Begin of TX", "发射开始"}, image::PttIdBotAt,
-                 16, bot.first, bot.second, "12345", DtmfDigits),
-         TextRow("optional.end_of_tx", OptArea, {"End of TX", "发射结束"}, image::PttIdEotAt, 16,
-                 eot.first, eot.second, "", DtmfDigits),
+         Hidden(Flag("optional.scrambler_activation", OptArea,
+                     {"Scrambler Activation", "扰频器激活"}, at, In(o, &O::ScramblerActivation),
+                     "Off")),
+         Hidden(Flag("optional.scrambler_backup", OptArea, {"Scrambler Backup", "扰频器备份"},
+                     at + 1, In(o, &O::ScramblerBackup), "Off")),
+         Hidden(Pick("optional.ptt_id_type", OptArea, {"PTT ID Type", "PTT ID类型"}, at + 7,
+                     In(o, &O::PttIdMode), PttIdModeChoices(), "DTMF", {.high = 2})),
+         Hidden(Pick("optional.ptt_id", OptArea, {"PTT ID", "PTT ID"}, at + 6, In(o, &O::PttIdType),
+                     PttIdTypeChoices(), "BOT")),
+         Hidden(TextRow("optional.begin_of_tx", OptArea, {"Begin of TX", "发射开始"},
+                        image::PttIdBotAt, 16, bot.first, bot.second, "12345", DtmfDigits)),
+         Hidden(TextRow("optional.end_of_tx", OptArea, {"End of TX", "发射结束"}, image::PttIdEotAt,
+                        16, eot.first, eot.second, "", DtmfDigits)),
          Flag("optional.vox_function", OptArea, {"VOX Function", "VOX功能"}, at + 13,
               In(o, &O::VoxFunction), "Off"),
          Num("optional.vox_gain_level", OptArea, {"VOX Gain Level", "VOX增益电平"}, at + 14,

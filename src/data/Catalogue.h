@@ -62,6 +62,8 @@ struct SettingRow {
     bool unique = false;
     /// Changed by other commands (radio information, model and band), not by `set`.
     bool readOnly = false;
+    /// Kept in the document, but no window shows it (nor the printed report).
+    bool hidden = false;
 
     /// Stored value of number, choice and flag rows.
     std::function<int(const RadioData&)> get;

@@ -22,24 +22,6 @@ const rv::LangText TooManyRows{
     "Nothing was pasted: %1 rows from channel %2 need channels up to %3, and the last is 16.",
     "未粘贴任何内容：从信道 %2 起的 %1 行需要用到信道 %3，而最后一个信道是 16。"};
 
-// The heading a field is shown under: the grid's column, or the dialog's label.
-const rv::LangText& FieldHeading(int field) {
-    switch (static_cast<K>(field)) {
-    case K::SpUnmute:
-        return ChannelTexts::DialogLabels[5];
-    case K::BusyLockout:
-        return ChannelTexts::DialogLabels[8];
-    case K::AutodialMem:
-        return ChannelTexts::DialogLabels[10];
-    case K::BeatShift:
-        return ChannelTexts::CheckLabels[0];
-    case K::Compander:
-        return ChannelTexts::CheckLabels[2];
-    default:
-        return ChannelTexts::GridHeaders[static_cast<std::size_t>(field)];
-    }
-}
-
 QStringList Cells(const QString& line) {
     QString l = line;
     if (l.endsWith(QLatin1Char('\r'))) l.chop(1);
@@ -146,7 +128,8 @@ QString RefusedCellsText(const std::vector<RefusedCell>& refused, int language, 
         text += QLatin1Char('\n') +
                 Tr(language, RefusedLine)
                     .arg(c.chNo)
-                    .arg(Tr(language, FieldHeading(c.field)), c.text, Tr(language, c.rule));
+                    .arg(Tr(language, ChannelTexts::FieldLabel(static_cast<K>(c.field))), c.text,
+                         Tr(language, c.rule));
     return text;
 }
 

@@ -61,7 +61,7 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
     if (section < 0 || section >= ColumnCount) return {};
-    return Tr(ctx_, ChannelTexts::GridHeaders[static_cast<std::size_t>(section)]);
+    return Tr(ctx_, ChannelTexts::GridHeader(section));
 }
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {

@@ -1,25 +1,34 @@
 #pragma once
 
+#include "data/Catalogue.h"
+#include "data/ChannelCommit.h"
 #include "data/Messages.h"
 
 #include <array>
+#include <string>
 
 namespace rv::ui::ChannelTexts {
 
-/// Column headers of the channel grid, by column.
-inline const std::array<rv::LangText, 11> GridHeaders{{
-    {"CH No.", "信道"},
-    {"RX Frequency", "接收频率"},
-    {"TX FreQuency", "发射频率"},
-    {"QT/DQT Dec", "解码"},
-    {"QT/DQT Enc", "编码"},
-    {"TX Power", "发射功率"},
-    {"Scan Add", "扫描添加"},
-    {"Opt Signal", "可选信令"},
-    {"PTT ID", "PTT ID"},
-    {"W/N", "带宽"},
-    {"more", "更多"},
-}};
+/// The grid's first and last column headers; the columns between are channel settings.
+inline const rv::LangText NumberHeader{"CH No.", "信道"};
+inline const rv::LangText MoreHeader{"more", "更多"};
+
+/// The caption of a channel setting, the label of its catalogue row.
+inline const rv::LangText& FieldLabel(rv::ChannelFieldKind field) {
+    static const char* const Keys[] = {
+        "rx_frequency", "tx_frequency", "decode_tone", "encode_tone", "tx_power",
+        "scan_add",     "opt_signal",   "ptt_id",      "wide_narrow", "sp_unmute",
+        "busy_lockout", "autodial",     "beat_shift",  "compander",   "scan_add"};
+    const auto i = static_cast<std::size_t>(field) - 1;
+    return rv::findRow(std::string("channel.1.") + Keys[i])->label;
+}
+
+/// The header of a grid column: the channel number, a channel setting, or "more".
+inline const rv::LangText& GridHeader(int column) {
+    if (column == 0) return NumberHeader;
+    if (column > static_cast<int>(rv::ChannelFieldKind::WideNarrow)) return MoreHeader;
+    return FieldLabel(static_cast<rv::ChannelFieldKind>(column));
+}
 
 /// The grid window's caption before the channel number.
 inline const rv::LangText GridCaption{"Channel Information[Channel -", "信道信息[信道 -"};
@@ -42,11 +51,6 @@ inline const std::array<rv::LangText, 11> DialogLabels{{
     {"Busy Channel Lockout", "繁忙信道锁定"},
     {"PTT ID", "PTT ID"},
     {"Autodial Memory", "自动拨号存储器"},
-}};
-inline const std::array<rv::LangText, 3> CheckLabels{{
-    {"Beat Shift", "拍频偏移"},
-    {"Scan Add", "扫描添加"},
-    {"Compander", "压扩器"},
 }};
 
 /// The grid's context menu.

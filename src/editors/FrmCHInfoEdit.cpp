@@ -174,7 +174,7 @@ void FrmCHInfoEdit::changeShowByLanguage() {
     for (std::size_t i = 0; i < labels_.size(); ++i)
         labels_[i]->setText(Tr(ctx_, ChannelTexts::DialogLabels[i]));
     for (std::size_t i = 0; i < checks_.size(); ++i)
-        checks_[i]->setText(Tr(ctx_, ChannelTexts::CheckLabels[i]));
+        checks_[i]->setText(Tr(ctx_, ChannelTexts::FieldLabel(CheckKinds[i])));
     closeButton_->setText(Tr(ctx_, ChannelTexts::Close));
     helpButton_->setText(Tr(ctx_, ChannelTexts::Help));
     loadChannel();

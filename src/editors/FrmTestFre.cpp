@@ -16,7 +16,6 @@ namespace {
 
 using L = rv::LangText;
 
-const L Caption{"Test Frequency", "测试频率"};
 const std::array<L, 3> Headers{
     {{"Chennal", "信道"}, {"RX[MHz]", "接收[MHz]"}, {"TX[MHz]", "发射[MHz]"}}};
 
@@ -55,7 +54,7 @@ FrmTestFre::~FrmTestFre() {
 
 void FrmTestFre::changeShowByLanguage() {
     const int lang = ctx_.lang();
-    setWindowTitle(Tr(lang, Caption));
+    setWindowTitle(Tr(lang, rv::findRow("testfreq.1.rx")->area));
     grid_->setHorizontalHeaderLabels(
         {Tr(lang, Headers[0]), Tr(lang, Headers[1]), Tr(lang, Headers[2])});
     grid_->resizeColumnToContents(ChannelCol);

@@ -43,16 +43,19 @@ public:
     /// Shows every row's value.
     void show();
 
-signals:
-    /// A commit through `key` changed the document.
-    void committed(const QString& key);
-
-private:
+    /// A control and the row it is bound to.
     struct Binding {
         const SettingRow* row;
         QWidget* control;
         QLabel* label;
     };
+    const std::vector<Binding>& bindings() const { return bindings_; }
+
+signals:
+    /// A commit through `key` changed the document.
+    void committed(const QString& key);
+
+private:
     void commit(const Binding& b, const QString& text);
     void showOne(const Binding& b);
 

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
-#include <QPushButton>
 
 #include <utility>
 #include <vector>
@@ -18,9 +17,6 @@
 namespace rv::ui {
 
 namespace {
-
-const rv::LangText CloseCaption{"&Close", "关闭(&C)"};
-const rv::LangText HelpCaption{"&Help", "帮助(&H)"};
 
 bool IsClipboardKey(const QKeyEvent* e) {
     if (e->matches(QKeySequence::Copy) || e->matches(QKeySequence::Paste) ||
@@ -128,10 +124,6 @@ void SettingsCombo::showText(const QString& text) {
     setCurrentIndex(i);
 }
 
-QString SettingsCombo::shownText() const {
-    return currentIndex() >= 0 ? currentText() : placeholderText();
-}
-
 void SettingsCombo::setEntries(const QStringList& entries) {
     clear();
     addItems(entries);
@@ -198,11 +190,6 @@ void TellInvalidData(AppContext& ctx, QWidget* parent) {
          rv::MsgIcon::Error);
 }
 
-void SetCloseHelpCaptions(int language, QPushButton* close, QPushButton* help) {
-    if (close) close->setText(Tr(language, CloseCaption));
-    if (help) help->setText(Tr(language, HelpCaption));
-}
-
 void CloseChildWindow(QWidget* w) {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
         frame->close();
@@ -214,13 +201,6 @@ QStringList Entries(const rv::ChoiceList& list, int language) {
     QStringList l;
     for (const std::string& t : rv::ChoiceTexts(list, language))
         l << QString::fromStdString(t);
-    return l;
-}
-
-QStringList Numbers(int first, int last, int step) {
-    QStringList l;
-    for (int n = first; n <= last; n += step)
-        l << QString::number(n);
     return l;
 }
 

@@ -10,7 +10,6 @@
 #include <functional>
 
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace rv::ui {
@@ -29,8 +28,6 @@ public:
     void showEntry(int index);
     /// Selects the entry with that text, or shows the text alone when no entry has it.
     void showText(const QString& text);
-    /// The text the box shows: the selected entry, or the text shown alone.
-    QString shownText() const;
     /// Replaces the entries; the box then shows nothing until told what to show.
     void setEntries(const QStringList& entries);
 };
@@ -66,16 +63,10 @@ void FocusNext(QWidget* w);
 /// Tells the user that a value was refused: "Invalid Data" with an error icon.
 void TellInvalidData(AppContext& ctx, QWidget* parent);
 
-/// Captions the Close and Help buttons of a window in a language.
-void SetCloseHelpCaptions(int language, QPushButton* close, QPushButton* help);
-
 /// Closes a child window, together with the document-area frame that holds it.
 void CloseChildWindow(QWidget* w);
 
 /// The texts of a value list in a language, in list order.
 QStringList Entries(const rv::ChoiceList& list, int language);
-
-/// "first" ... "last" in steps of `step`.
-QStringList Numbers(int first, int last, int step = 1);
 
 } // namespace rv::ui

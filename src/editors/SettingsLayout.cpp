@@ -1,6 +1,7 @@
 #include "SettingsLayout.h"
 
 #include "SettingsInput.h"
+#include "kit/AppContext.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -20,10 +21,14 @@ QPushButton* NewButton(QWidget* window, const QString& name) {
     return b;
 }
 
+const rv::LangText CloseCaption{"&Close", "关闭(&C)"};
+const rv::LangText HelpCaption{"&Help", "帮助(&H)"};
+
 } // namespace
 
 void CommandButtons::caption(int language) const {
-    SetCloseHelpCaptions(language, close, help);
+    close->setText(Tr(language, CloseCaption));
+    if (help) help->setText(Tr(language, HelpCaption));
 }
 
 CommandButtons MakeCommandButtons(QWidget* window, bool withHelp) {
@@ -61,8 +66,7 @@ QFormLayout* NewForm(QWidget* parent) {
 }
 
 void AddComboRows(QFormLayout* form, QWidget* parent, std::span<SettingsCombo*> boxes,
-                  std::span<QLabel*> labels, const QString& name, const QString& labelName,
-                  const std::function<void(int)>& chosen) {
+                  std::span<QLabel*> labels, const QString& name, const QString& labelName) {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const int n = int(i);
         boxes[i] = new SettingsCombo(QStringLiteral("%1_%2").arg(name).arg(n), parent);
@@ -70,8 +74,6 @@ void AddComboRows(QFormLayout* form, QWidget* parent, std::span<SettingsCombo*> 
         if (!labelName.isEmpty())
             labels[i]->setObjectName(QStringLiteral("%1_%2").arg(labelName).arg(n));
         form->addRow(labels[i], boxes[i]);
-        if (chosen)
-            QObject::connect(boxes[i], &QComboBox::activated, boxes[i], [chosen, n] { chosen(n); });
     }
 }
 

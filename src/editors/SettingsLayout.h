@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include <functional>
 #include <span>
 
 class QFormLayout;
@@ -41,11 +40,9 @@ void LayOutWindow(QWidget* window, QLayout* content, const CommandButtons& butto
 QFormLayout* NewForm(QWidget* parent = nullptr);
 
 /// Adds a labelled drop-down box to `form` for every element of `boxes`, named "<name>_0",
-/// "<name>_1" ...; with a `labelName` the labels are named alike. Choosing an entry of box
-/// i calls `chosen(i)` when given.
+/// "<name>_1" ...; with a `labelName` the labels are named alike.
 void AddComboRows(QFormLayout* form, QWidget* parent, std::span<SettingsCombo*> boxes,
-                  std::span<QLabel*> labels, const QString& name, const QString& labelName = {},
-                  const std::function<void(int)>& chosen = {});
+                  std::span<QLabel*> labels, const QString& name, const QString& labelName = {});
 
 /// The grid "MSFlexGrid1" with `rows` rows: its first column numbers them from 1 and cannot
 /// be edited, the other columns start empty; one cell is selected at a time.

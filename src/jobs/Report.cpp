@@ -17,7 +17,6 @@
 #include <QTextTable>
 
 #include <cctype>
-#include <string_view>
 
 namespace rv::jobs {
 
@@ -51,20 +50,6 @@ const Window Windows[] = {
     {"fleetsync.own_fleet", true}, {"testfreq.1.rx", true},
     {"message.line1", false},
 };
-
-// Settings the document keeps but no window shows: the report leaves them out as well.
-const std::string_view NotShown[] = {
-    "optional.mic_sensitivity",  "optional.scrambler_activation",
-    "optional.scrambler_backup", "optional.ptt_id_type",
-    "optional.ptt_id",           "optional.begin_of_tx",
-    "optional.end_of_tx",
-};
-
-bool Shown(const rv::SettingRow& row) {
-    for (const std::string_view key : NotShown)
-        if (row.key == key) return false;
-    return true;
-}
 
 // An entry of a list (autodial codes, the fleet list, the test frequencies): "fleet.3.id".
 bool IsListEntry(const std::string& key) {
@@ -122,7 +107,7 @@ QString ChannelTable(const rv::Session& s) {
 QString WindowSection(const rv::Session& s, const rv::LangText& area) {
     QString rows;
     for (const rv::SettingRow& row : rv::Catalogue()) {
-        if (row.area != area || !Shown(row)) continue;
+        if (row.area != area || row.hidden) continue;
         const std::string value = row.show(row, s);
         if (value.empty() && IsListEntry(row.key)) continue;
         // A text prints every character in its place, spaces included.

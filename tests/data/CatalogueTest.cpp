@@ -1,4 +1,5 @@
 #include "Fixtures.h"
+#include "RandomDocuments.h"
 
 #include "data/Catalogue.h"
 #include "data/Conversions.h"
@@ -9,36 +10,16 @@
 #include "data/ImageMap.h"
 
 #include <algorithm>
-#include <random>
 #include <set>
 
 namespace {
 
+using rvtest::Base;
+using rvtest::Offered;
+using rvtest::RandomDocuments;
+
 using rv::RowKind;
 using rv::SettingRow;
-
-// A new document with every channel programmed (with a TX frequency) and an own fleet, so that
-// every row can take a value.
-rv::Session Base() {
-    rv::Session s = rvtest::RecordingSession().s;
-    s.onMessage = nullptr;
-    rv::InitRadioData(s, "20260101");
-    for (int n = 1; n <= 16; ++n)
-        for (const auto& [field, value] : {std::pair{".rx_frequency", "440"},
-                                           {".tx_frequency", "440"},
-                                           {".decode_tone", rv::ToneList(rv::English)[1].c_str()},
-                                           {".opt_signal", "DTMF"}})
-            EXPECT_FALSE(rv::setFromText(s, "channel." + std::to_string(n) + field, value));
-    EXPECT_FALSE(rv::setFromText(s, "fleetsync.own_fleet", "120"));
-    for (int n = 1; n <= 16; ++n) {
-        const std::string slot = std::to_string(n);
-        EXPECT_FALSE(rv::setFromText(s, "testfreq." + slot + ".rx", "440"));
-        if (n <= 8) {
-            EXPECT_FALSE(rv::setFromText(s, "fleet." + slot + ".fleet", "120"));
-        }
-    }
-    return s;
-}
 
 // Values a row might take, in the form `get` prints them.
 std::vector<std::string> Candidates(const SettingRow& r) {
@@ -323,43 +304,16 @@ TEST(Catalogue, TestFrequencyEditKeepsTheOtherEntriesMarks) {
     }
 }
 
-// Values a row offers for the document, in the form `get` prints them: its list entries, the
-// ends of its range, a frequency of the band, a text of its characters.
-std::vector<std::string> Offered(const SettingRow& r, const rv::Session& s) {
-    switch (r.kind) {
-    case RowKind::Choice:
-    case RowKind::Flag:
-        return rv::ChoiceTexts(rv::OfferedChoices(r, s), s.CurLanguage);
-    case RowKind::Text:
-        return {std::string(std::size_t(std::max(r.minWidth, 3)),
-                            r.allowed.empty() ? 'Z' : r.allowed[2])};
-    case RowKind::Number:
-        break;
-    }
-    if (r.unit == "MHz") return {"446.00625", "470.00000"};
-    std::vector<std::string> out{std::to_string(r.high * r.scale + r.offset)};
-    if (rv::HasZeroWord(r)) out.push_back(rv::InLanguage(r.zeroWord, s.CurLanguage));
-    out.push_back(std::to_string((r.low + (rv::HasZeroWord(r) ? r.step : 0)) * r.scale + r.offset));
-    return out;
-}
-
 // Every row on random documents: each value it offers is stored as given, read back and
 // reported as the change; a value it does not offer is refused, and the same value again,
 // like a refusal, leaves the image byte for byte.
 TEST(Catalogue, EveryRowTakesExactlyWhatItOffersOnRandomDocuments) {
-    std::mt19937 rng(52);
     std::vector<const SettingRow*> rows;
     for (const SettingRow& r : rv::Catalogue())
         if (!r.readOnly) rows.push_back(&r);
-    for (int doc = 0; doc < 24; ++doc) {
-        rv::Session base = Base();
-        base.CurModelCode = doc % 3 ? "7415" : "592";
-        base.CurLanguage = doc % 4 ? rv::English : rv::Chinese;
-        for (int i = 0; i < 60; ++i) {
-            const SettingRow& r = *rows[rng() % rows.size()];
-            const auto values = Offered(r, base);
-            if (!values.empty()) rv::commitText(base, r.key, values[rng() % values.size()]);
-        }
+    const std::vector<rv::Session> docs = RandomDocuments(24);
+    for (int doc = 0; doc < int(docs.size()); ++doc) {
+        const rv::Session& base = docs[std::size_t(doc)];
         const rv::MemoryImage image = Encoded(base);
         for (const SettingRow* r : rows) {
             SCOPED_TRACE(std::to_string(doc) + " " + r->key);

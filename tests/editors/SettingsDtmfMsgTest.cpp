@@ -139,25 +139,6 @@ TEST_F(SettingsDtmfTest, CodesArrivingWithoutKeysAreRefused) {
     EXPECT_EQ(stun->text(), "12");
 }
 
-TEST_F(SettingsDtmfTest, ListsStoreTheirValues) {
-    auto w = open<FrmDTMF>();
-    const auto& d = ctx.doc().DtmfInfo;
-    EXPECT_EQ(Box(w.get(), "Combo1_2")->shownText(), "100");
-    EXPECT_EQ(Box(w.get(), "Combo2_0")->shownText(), "Off");
-    EXPECT_EQ(Box(w.get(), "Combo2_1")->shownText(), "10");
-    const ChoiceCase cases[] = {
-        {"Combo1_0", "15", &d.DtmfSpeed, 3},         {"Combo1_1", "500", &d.FirstDigitTime, 2},
-        {"Combo1_2", "350", &d.FirstDigitDelay, 35}, {"Combo1_2", "1000", &d.FirstDigitDelay, 100},
-        {"Combo1_3", "1000", &d.StarHashTone, 3},    {"Combo1_4", "16s", &d.DCodeAssign, 16},
-        {"Combo1_4", "D Code", &d.DCodeAssign, 0},   {"Combo2_0", "#", &d.GroupCode, 35},
-        {"Combo2_0", "D", &d.GroupCode, 68},         {"Combo2_0", "Off", &d.GroupCode, 0},
-        {"Combo2_1", "Off", &d.AutoResetTimer, 0},   {"Combo2_2", "Continuous", &d.CallAlert, 2},
-        {"Combo2_3", "ID Code", &d.Transpond, 2},    {"Combo3", "TX/RX Inhibit", &d.StunType, 1},
-    };
-    ExpectChoicesStore(w.get(), cases);
-    EXPECT_FALSE(Box(w.get(), "Combo2_0")->isEditable());
-}
-
 TEST_F(SettingsDtmfTest, ClearingAnAutodialRowMovesLaterEntriesUp) {
     auto w = open<FrmDTMF>();
     typeAutodial(w.get(), 3, "123");
@@ -194,29 +175,6 @@ TEST_F(SettingsDtmfTest, StoredEntriesShowInTheirRows) {
     EXPECT_EQ(grid->item(1, 1)->text(), "2#");
     EXPECT_EQ(grid->item(0, 1)->text(), "");
     EXPECT_FALSE(Child(w.get(), "Text3")->isVisible());
-}
-
-TEST_F(SettingsDtmfTest, ChineseCaptions) {
-    auto w = open<FrmDTMF>();
-    ctx.session.CurLanguage = rv::Chinese;
-    w->changeShowByLanguage();
-    EXPECT_EQ(w->windowTitle(), "DTMF(双音多频)");
-    EXPECT_EQ(Child<QTabWidget>(w.get(), "SSTab1")->tabText(2), "自动拨号存储器");
-    EXPECT_EQ(Box(w.get(), "Combo2_0")->shownText(), "关");
-    EXPECT_EQ(Box(w.get(), "Combo1_4")->itemText(3), "3秒");
-    EXPECT_EQ(Box(w.get(), "Combo3")->shownText(), "发射抑制");
-}
-
-} // namespace
-
-namespace {
-
-TEST_F(SettingsEmbMsgTest, ChineseCaptions) {
-    auto w = open<FrmEmbMsg>();
-    ctx.session.CurLanguage = rv::Chinese;
-    w->changeShowByLanguage();
-    EXPECT_EQ(w->windowTitle(), "嵌入信息");
-    EXPECT_EQ(Child<QPushButton>(w.get(), "CommandClose")->text(), "关闭(&C)");
 }
 
 } // namespace

@@ -149,7 +149,7 @@ TEST_F(SettingsRoundTripTest, OneChangeInEveryWindowSurvivesSaveAndReopen) {
     main->mnuFileOpen_Click();
     EXPECT_EQ(ctx.doc().OptFeatures.TotTime, 40);
     auto* fleet = Box(window("FrmFleetSync"), "Combo1_0");
-    EXPECT_EQ(fleet->shownText(), "150");
+    EXPECT_EQ(Shown(fleet), "150");
 
     const Flat expected{
         {"OptFeatures/TotTime", 40},
