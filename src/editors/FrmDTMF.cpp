@@ -44,7 +44,7 @@ FrmDTMF::FrmDTMF(AppContext& ctx, QWidget* parent)
     tabs_->addTab(buildEncodeTab(), QString());
     tabs_->addTab(buildDecodeTab(), QString());
     tabs_->addTab(buildAutodialTab(), QString());
-    buttons_ = MakeCommandButtons(this, false);
+    buttons_ = MakeCommandButtons(this);
     LayOutWindow(this, tabs_, buttons_);
     InstallEnterMovesFocusOnControls(this);
     bindControls();

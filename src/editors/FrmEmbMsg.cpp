@@ -20,7 +20,7 @@ FrmEmbMsg::FrmEmbMsg(AppContext& ctx, QWidget* parent)
         lines->addWidget(line);
         binder_->bind(line, i == 0 ? "message.line1" : "message.line2");
     }
-    buttons_ = MakeCommandButtons(this, false);
+    buttons_ = MakeCommandButtons(this);
     LayOutWindow(this, lines, buttons_, false);
     changeShowByLanguage();
 }

@@ -39,7 +39,7 @@ FrmFleetSync::FrmFleetSync(AppContext& ctx, QWidget* parent)
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     tabs_->addTab(buildSettingsTab(), QString());
     tabs_->addTab(buildListTab(), QString());
-    buttons_ = MakeCommandButtons(this, false);
+    buttons_ = MakeCommandButtons(this);
     LayOutWindow(this, tabs_, buttons_);
     InstallEnterMovesFocusOnControls(this);
     changeShowByLanguage();

@@ -16,7 +16,7 @@ FrmKeyAssignm::FrmKeyAssignm(AppContext& ctx, QWidget* parent)
     binder_ = new SettingsBinder(this);
     binder_->bind(combo1_[0], "key.pf1", label1_[0]);
     binder_->bind(combo1_[1], "key.pf2", label1_[1]);
-    buttons_ = MakeCommandButtons(this, true);
+    buttons_ = MakeCommandButtons(this);
     LayOutWindow(this, form, buttons_, true);
     InstallEnterMovesFocusOnControls(this);
     changeShowByLanguage();

@@ -108,7 +108,7 @@ void FrmOptFeatures::buildControls() {
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right);
-    buttons_ = MakeCommandButtons(this, true);
+    buttons_ = MakeCommandButtons(this);
     LayOutWindow(this, columns, buttons_, false);
 
     InstallEnterMovesFocusOnControls(this);

@@ -35,7 +35,7 @@ FrmScanInfo::FrmScanInfo(AppContext& ctx, QWidget* parent)
         combo1_[Revert]->showEntry(s.PriorityType == 1 ? s.RevertChannel : s.RevertChannel % 2);
         enableByMode(s.PriorityType);
     });
-    buttons_ = MakeCommandButtons(this, true);
+    buttons_ = MakeCommandButtons(this);
     LayOutWindow(this, form, buttons_, true);
     InstallEnterMovesFocusOnControls(this);
     changeShowByLanguage();

@@ -42,7 +42,7 @@ FrmTestFre::FrmTestFre(AppContext& ctx, QWidget* parent)
         grid_, text1_, {RxCol, TxCol},
         [this](int row, int col, const QString& t) { commitCell(row, col, t); });
 
-    buttons_ = MakeCommandButtons(this, false);
+    buttons_ = MakeCommandButtons(this);
     LayOutWindow(this, grid_, buttons_);
     changeShowByLanguage();
     reShow();

@@ -28,10 +28,10 @@ const rv::LangText HelpCaption{"&Help", "帮助(&H)"};
 
 void CommandButtons::caption(int language) const {
     close->setText(Tr(language, CloseCaption));
-    if (help) help->setText(Tr(language, HelpCaption));
+    help->setText(Tr(language, HelpCaption));
 }
 
-CommandButtons MakeCommandButtons(QWidget* window, bool withHelp) {
+CommandButtons MakeCommandButtons(QWidget* window) {
     CommandButtons b;
     b.close = NewButton(window, QStringLiteral("CommandClose"));
     QObject::connect(b.close, &QPushButton::clicked, window,
@@ -39,10 +39,8 @@ CommandButtons MakeCommandButtons(QWidget* window, bool withHelp) {
     b.row = new QHBoxLayout;
     b.row->addStretch();
     b.row->addWidget(b.close);
-    if (withHelp) {
-        b.help = NewButton(window, QStringLiteral("CommandHelp"));
-        b.row->addWidget(b.help);
-    }
+    b.help = NewButton(window, QStringLiteral("CommandHelp"));
+    b.row->addWidget(b.help);
     return b;
 }
 

@@ -19,15 +19,15 @@ class SettingsCombo;
 /// The command buttons at the foot of a settings window, right-aligned in one row.
 struct CommandButtons {
     QPushButton* close = nullptr; ///< "CommandClose": closes the window
-    QPushButton* help = nullptr;  ///< "CommandHelp"; null in a window without one
+    QPushButton* help = nullptr;  ///< "CommandHelp"
     QHBoxLayout* row = nullptr;
 
     /// Captions the buttons in a language.
     void caption(int language) const;
 };
 
-/// Makes the Close button of `window` and, with `withHelp`, its Help button.
-CommandButtons MakeCommandButtons(QWidget* window, bool withHelp);
+/// Makes the Close and Help buttons of `window`.
+CommandButtons MakeCommandButtons(QWidget* window);
 
 /// Lays out `window`: the `content` widget above the command buttons.
 void LayOutWindow(QWidget* window, QWidget* content, const CommandButtons& buttons);

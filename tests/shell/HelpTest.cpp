@@ -82,7 +82,9 @@ TEST_F(ShellTest, EveryWindowsHelpLeadsToItsOwnSection) {
             prompt->opened.clear();
             w->close();
         }
-        EXPECT_EQ(buttons, 5); // grid, channel edit, features, keys, scan
+        // grid, channel edit, features, keys, scan, and in the service program DTMF,
+        // FleetSync, test frequency and the message
+        EXPECT_EQ(buttons, 9);
     }
 }
 
