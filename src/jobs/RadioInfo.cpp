@@ -30,7 +30,7 @@ const std::vector<ModelBands>& BandTable() {
 }
 
 const rv::LangText ModelTypeField{"Model type", "机型类型"};
-const rv::LangText BandField{"Band code", "频段代码"};
+const rv::LangText BandField{"Band", "频段"};
 const rv::LangText SerialField{"Serial number", "序号"};
 const rv::LangText VersionField{"Version", "版本"};
 
@@ -176,8 +176,12 @@ std::vector<InfoFieldChange> ApplyInfoEdits(const InfoEdits& e, rv::Session& s) 
     }
     const auto& codes = e.bandCodes;
     if (!codes.empty() && std::find(codes.begin(), codes.end(), d.FrequencyCode) == codes.end()) {
-        changes.push_back(
-            {&BandField, std::to_string(d.FrequencyCode), std::to_string(codes.front())});
+        // A band by its name where the code has one, and always by its code.
+        const auto named = [](int code) {
+            const std::string name = BandTextOf(code, "");
+            return name.empty() ? std::to_string(code) : name + " (" + std::to_string(code) + ")";
+        };
+        changes.push_back({&BandField, named(d.FrequencyCode), named(codes.front())});
         d.FrequencyCode = static_cast<Int16>(codes.front());
     }
     if (e.serial && *e.serial != Trimmed(d.SerialNumber.get())) {

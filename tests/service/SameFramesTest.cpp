@@ -101,18 +101,19 @@ TEST_F(SameFramesTest, InformationReadAndWrite) {
         const char* value;
         const char* preview; ///< the changes the window shows before writing
     };
-    for (const Write& w : {Write{{"--serial", "A1234567"},
-                                 "Text1_0",
-                                 "A1234567",
-                                 "Serial number: 20261201 -> A1234567"},
-                           Write{{"--band", "136 - 174 MHz(M)"},
-                                 "Combo1_1",
-                                 "136 - 174 MHz(M)",
-                                 "Band code: 65 -> 99"},
-                           Write{{"--model-type", "913", "--band", "470 - 512 MHz(K2)"},
-                                 "Combo1_0",
-                                 "913",
-                                 "Model type: 817 -> 913\nBand code: 65 -> 33"}}) {
+    for (const Write& w :
+         {Write{{"--serial", "A1234567"},
+                "Text1_0",
+                "A1234567",
+                "Serial number: 20261201 -> A1234567"},
+          Write{{"--band", "136 - 174 MHz(M)"},
+                "Combo1_1",
+                "136 - 174 MHz(M)",
+                "Band: 400 - 470 MHz (65) -> 136 - 174 MHz (99)"},
+          Write{{"--model-type", "913", "--band", "470 - 512 MHz(K2)"},
+                "Combo1_0",
+                "913",
+                "Model type: 817 -> 913\nBand: 400 - 470 MHz (65) -> 470 - 512 MHz (33)"}}) {
         SCOPED_TRACE(w.value);
         sim.withRadio([&](rv::sim::SimRadio& r) { r.info() = found; });
         const Frames byCommand = cli(QStringList{"set-info"} + w.command);
