@@ -201,7 +201,8 @@ std::vector<InfoFieldChange> ApplyInfoEdits(const InfoEdits& e, rv::Session& s) 
 QString InfoChangesText(const std::vector<InfoFieldChange>& changes, int language) {
     QStringList lines;
     for (const auto& c : changes)
-        lines << QStringLiteral("%1: %2 -> %3")
+        lines << (language == rv::Chinese ? QStringLiteral("%1：%2 -> %3")
+                                          : QStringLiteral("%1: %2 -> %3"))
                      .arg(Say(*c.field, language), QString::fromStdString(c.from),
                           QString::fromStdString(c.to));
     return lines.join(QLatin1Char('\n'));
