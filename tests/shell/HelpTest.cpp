@@ -122,17 +122,11 @@ TEST_F(ShellTest, HelpButtonsOfShownWindowsOpenTheirSectionOnce) {
 // The dialogs with a section of their own have a Help button that opens it.
 TEST_F(ShellTest, DialogsHelpButtonsOpenTheirSections) {
     start();
-    const std::vector<std::pair<std::unique_ptr<QDialog>, const char*>> dialogs = [&] {
-        std::vector<std::pair<std::unique_ptr<QDialog>, const char*>> d;
-        d.emplace_back(std::make_unique<rv::ui::FrmModelInfo>(*ctx, main.get()),
-                       "model-information");
-        d.emplace_back(std::make_unique<rv::ui::FrmSetLanguage>(*ctx, main.get()),
-                       "language-setup");
-        d.emplace_back(
-            std::make_unique<rv::ui::FrmFleet>(*ctx, QList<rv::jobs::ProbeTarget>{}, main.get()),
-            "fleet-programming");
-        return d;
-    }();
+    const std::pair<std::unique_ptr<QDialog>, const char*> dialogs[] = {
+        {std::make_unique<rv::ui::FrmModelInfo>(*ctx, main.get()), "model-information"},
+        {std::make_unique<rv::ui::FrmSetLanguage>(*ctx, main.get()), "language-setup"},
+        {std::make_unique<rv::ui::FrmFleet>(*ctx, QList<rv::jobs::ProbeTarget>{}, main.get()),
+         "fleet-programming"}};
     for (const auto& [dialog, section] : dialogs) {
         dialog->show();
         auto* help = dialog->findChild<QPushButton*>("CommandHelp");
