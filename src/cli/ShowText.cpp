@@ -10,8 +10,6 @@ namespace rv::cli {
 
 namespace {
 
-const LangText ChannelNumber{"CH No.", "信道"};
-
 // The channel table's columns: the settings of channel 1 in catalogue order.
 std::vector<const SettingRow*> ChannelColumns() {
     std::vector<const SettingRow*> columns;
@@ -58,7 +56,7 @@ std::string Table(const std::vector<std::vector<std::string>>& rows) {
 } // namespace
 
 std::string DocumentText(const Session& s) {
-    std::vector<std::vector<std::string>> rows{{InLanguage(ChannelNumber, s.CurLanguage)}};
+    std::vector<std::vector<std::string>> rows{{InLanguage(ChannelNumberHeading, s.CurLanguage)}};
     for (const SettingRow* c : ChannelColumns())
         rows[0].push_back(LabelOf(*c, s.CurLanguage));
     for (int n = 1; n <= 16; ++n)

@@ -19,6 +19,9 @@ struct Choice {
 /// A drop-down list of a settings window, in list order.
 using ChoiceList = std::vector<Choice>;
 
+/// The heading of the channel number column: the grid, `show` and the report.
+inline const LangText ChannelNumberHeading{"CH No.", "信道"};
+
 /// A text of a LangText in a language (1 English, 2 Chinese).
 const std::string& InLanguage(const LangText& t, int language);
 

@@ -10,7 +10,6 @@
 namespace rv::ui::ChannelTexts {
 
 /// The grid's first and last column headers; the columns between are channel settings.
-inline const rv::LangText NumberHeader{"CH No.", "信道"};
 inline const rv::LangText MoreHeader{"more", "更多"};
 
 /// The caption of a channel setting, the label of its catalogue row.
@@ -25,7 +24,7 @@ inline const rv::LangText& FieldLabel(rv::ChannelFieldKind field) {
 
 /// The header of a grid column: the channel number, a channel setting, or "more".
 inline const rv::LangText& GridHeader(int column) {
-    if (column == 0) return NumberHeader;
+    if (column == 0) return rv::ChannelNumberHeading;
     if (column > static_cast<int>(rv::ChannelFieldKind::WideNarrow)) return MoreHeader;
     return FieldLabel(static_cast<rv::ChannelFieldKind>(column));
 }

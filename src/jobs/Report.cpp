@@ -27,7 +27,6 @@ const rv::LangText BandWord{"Band", "频段"};
 const rv::LangText FileWord{"File Name", "文件名"};
 const rv::LangText DateWord{"Date", "日期"};
 const rv::LangText ChannelsHeading{"Channel Information", "信道信息"};
-const rv::LangText NumberHeading{"CH No.", "信道"};
 const rv::LangText NoChannels{"No channels programmed.", "没有已编程的信道。"};
 
 // The channel table's columns in the order of the grid, then those only the channel dialog
@@ -93,7 +92,7 @@ QString ChannelTable(const rv::Session& s) {
     }
     if (rows.isEmpty())
         return heading + QStringLiteral("<p>%1</p>").arg(Q(rv::InLanguage(NoChannels, lang)));
-    QString head = Cell(Q(rv::InLanguage(NumberHeading, lang)), "th");
+    QString head = Cell(Q(rv::InLanguage(rv::ChannelNumberHeading, lang)), "th");
     for (const char* column : ChannelColumns)
         head += Cell(Q(rv::LabelOf(ChannelRow(1, column), lang)), "th");
     // The heading row comes again at the top of every page the table runs onto.
