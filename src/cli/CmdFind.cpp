@@ -14,8 +14,7 @@ namespace rv::cli {
 namespace {
 
 void printTable(const QList<rv::jobs::ProbeResult>& found, std::FILE* out, int language) {
-    std::fprintf(out, "%s\n",
-                 rv::link::LinkText(rv::jobs::FleetTexts::FindHeader, language).c_str());
+    std::fprintf(out, "%s\n", rv::jobs::FleetTexts::FindHeader[language].c_str());
     for (const auto& r : found) {
         std::fprintf(out, "%-14s %-20s %-6s %s\n", qPrintable(r.target.port),
                      qPrintable(r.target.device), r.ident->modelCode.c_str(),

@@ -137,7 +137,7 @@ void FleetRun::showLine(int index, const QString& text) {
 }
 
 void FleetRun::printTable(std::FILE* out) const {
-    std::fprintf(out, "%s\n", rv::link::LinkText(rv::jobs::FleetTexts::Header, language_).c_str());
+    std::fprintf(out, "%s\n", rv::jobs::FleetTexts::Header[language_].c_str());
     for (const auto& r : records_) {
         std::fprintf(out, "%-14s %-6s %-9s %-15s %s\n", qPrintable(r.target.port),
                      Cell(r.model).c_str(), Cell(r.serial).c_str(),

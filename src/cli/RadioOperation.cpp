@@ -57,7 +57,7 @@ std::optional<int> RetriesOf(const CliArgs& args) {
 
 bool StartSimRadio(rv::sim::SimRadioPty& sim, bool paced, const CliArgs& args) {
     if (!rv::link::os::HasPseudoTerminals()) {
-        Fail(rv::link::LinkText(rv::link::NoSimulatedRadioText(), args.language));
+        Fail(rv::link::NoSimulatedRadioText[args.language]);
         return false;
     }
     std::string error;

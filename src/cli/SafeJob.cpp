@@ -20,7 +20,7 @@ using rv::jobs::SafeWriteResult;
 using rv::jobs::SafeWriteStatus;
 
 std::string Say(const Session& s, const rv::LangText& t) {
-    return rv::link::LinkText(t, s.CurLanguage);
+    return t[s.CurLanguage];
 }
 
 using rv::jobs::JobTexts;

@@ -16,9 +16,9 @@ namespace rv::jobs {
 
 namespace {
 
-using rv::link::WriteNewFile;
 using rv::link::AlignmentPoints;
 using rv::link::TuneItemName;
+using rv::link::WriteNewFile;
 
 constexpr int Format = 1;
 constexpr qint64 MaxFileSize = 64 * 1024;

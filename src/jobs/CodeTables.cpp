@@ -36,7 +36,7 @@ bool LoadCodeTables(rv::Session& s, const std::string& programDir, std::string* 
     if (const auto bytes = rv::ReadWholeFile(path, DqtCodes, fault)) {
         if (ShapedLikeCodeTable(*bytes)) return rv::SetDqtTable(s, bytes->data(), bytes->size());
         if (refusal && bytes->size() == DqtCodes)
-            *refusal = path + ": " + rv::link::LinkText(JobTexts::CodeTableRefused, s.CurLanguage);
+            *refusal = path + ": " + JobTexts::CodeTableRefused[s.CurLanguage];
     }
     QFile builtIn(QStringLiteral(":/rv52n/dec.tbl"));
     if (!builtIn.open(QIODevice::ReadOnly)) return rv::LoadDqtTable(s, path);

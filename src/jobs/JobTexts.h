@@ -7,10 +7,10 @@ namespace rv::jobs {
 
 /// The words of the radio jobs, in both languages, for both front ends.
 struct JobTexts {
-    static inline const rv::LangText& NoRadio = rv::link::NoRadioReadText();
+    static inline const rv::LangText& NoRadio = rv::link::NoRadioReadText;
     static inline const rv::LangText NothingWritten{"Nothing was written to the radio.",
                                                     "未向对讲机写入数据。"};
-    static inline const rv::LangText Cancelled{"The operation was cancelled.", "操作已取消。"};
+    static inline const rv::LangText& Cancelled = rv::link::CancelledText;
     static inline const rv::LangText WrittenNotVerified{
         "The radio was written; the verify read was stopped, so it is not verified.",
         "已写入对讲机；校验读取已停止，未经校验。"};
@@ -32,8 +32,7 @@ struct JobTexts {
     static inline const rv::LangText AnswerRetry{"Retry", "重试"};
     static inline const rv::LangText AnswerOk{"OK", "确定"};
     static inline const rv::LangText AnswerCancel{"Cancel", "取消"};
-    static inline const rv::LangText ForceHint{" (--force overwrites it)",
-                                               "（--force 可覆盖）"};
+    static inline const rv::LangText ForceHint{" (--force overwrites it)", "（--force 可覆盖）"};
     static inline const rv::LangText BackupKept{"Backup: ", "备份："};
     /// "%1" is the backup's serial number, "%2" the radio's.
     static inline const rv::LangText OtherSerial{
@@ -42,8 +41,8 @@ struct JobTexts {
     static inline const rv::LangText CodeTableRefused{
         "this is no DQT code table (its codes do not rise); the built-in table is used.",
         "这不是 DQT 代码表（其代码不是递增的）；改用内置代码表。"};
-    static inline const rv::LangText HistoryNotWritten{
-        "The history line could not be added to ", "无法向以下文件添加历史记录："};
+    static inline const rv::LangText HistoryNotWritten{"The history line could not be added to ",
+                                                       "无法向以下文件添加历史记录："};
     static inline const rv::LangText RestoreWith{"Restore it with: ", "恢复命令："};
     static inline const rv::LangText Verified{"Verified", "已校验"};
     /// "%1" is the file, "%2" its size in bytes.

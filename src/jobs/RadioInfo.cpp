@@ -51,7 +51,7 @@ constexpr std::size_t SerialWidth = decltype(RadioData::SerialNumber)::size();
 constexpr std::size_t VersionWidth = decltype(RadioData::Version)::size();
 
 QString Say(const rv::LangText& t, int language) {
-    return QString::fromStdString(link::LinkText(t, language));
+    return QString::fromStdString(t[language]);
 }
 
 QString Lower(const rv::LangText& t, int language) {
@@ -299,7 +299,7 @@ void RadioInfoJob::cancel() {
     if (session_)
         session_->cancel();
     else if (running_)
-        end(false, Say(link::CancelledText(), work_.CurLanguage));
+        end(false, Say(link::CancelledText, work_.CurLanguage));
 }
 
 void RadioInfoJob::end(bool ok, const QString& message) {

@@ -26,7 +26,7 @@ bool ChoosePort(AppContext& ctx, const QString& port, QString* error) {
     bool isNumber = false;
     const int n = port.toInt(&isNumber);
     if (isNumber && (n < 1 || n > 8)) {
-        if (error) *error = Tr(ctx, rv::link::PortNumberRangeText());
+        if (error) *error = Tr(ctx, rv::link::PortNumberRangeText);
         return false;
     }
     if (port == rv::link::SimPortName) {
@@ -47,7 +47,7 @@ QString ServicePortName(const AppContext& ctx, QString* error) {
             if (error) {
                 *error = rv::link::os::HasPseudoTerminals()
                              ? QString::fromStdString(MsgText(rv::Msg::CannotOpenPort, ctx.lang()))
-                             : Tr(ctx, rv::link::NoSimulatedRadioText());
+                             : Tr(ctx, rv::link::NoSimulatedRadioText);
             }
             return {};
         }

@@ -58,7 +58,7 @@ template <class Table> void CloneEngine::runStep(int& step, const Table& table) 
         step = row.next;
         return (this->*row.action)();
     }
-    FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
+    FinishTransfer(Outcome::NoAnswer, text(NoAnswerText));
 }
 
 // The tables need the private send operations, so they live in a member function.
@@ -103,7 +103,7 @@ void CloneEngine::NextStep() {
     case WriteRadioInfo:
         return runStep(WriteStep, WriteInfoSteps);
     default:
-        return FinishTransfer(Outcome::NoAnswer, text(NoAnswerText()));
+        return FinishTransfer(Outcome::NoAnswer, text(NoAnswerText));
     }
 }
 
@@ -126,7 +126,7 @@ void CloneEngine::onTimeout() {
         return FinishTransfer(Outcome::Success);
     case OnTimeout::EndThenFail:
         programAnswered_ = true; // it answered the steps before: it is in clone mode
-        return endThenFinish(Outcome::NoAnswer, text(NoAnswerText()));
+        return endThenFinish(Outcome::NoAnswer, text(NoAnswerText));
     case OnTimeout::Nothing:
         return;
     }

@@ -28,7 +28,7 @@ bool HasPseudoTerminals() {
 }
 
 bool PseudoTerminal::open(std::string* error) {
-    if (error) *error = LinkText(NoSimulatedRadioText(), rv::English);
+    if (error) *error = NoSimulatedRadioText[rv::English];
     return false;
 }
 

@@ -102,9 +102,8 @@ QString ResolvePort(const QString& port, QString* error, int language) {
     for (const auto& p : ListPorts())
         if (p.number == n) return p.device;
     if (error) {
-        *error = n >= 1 && n <= MaxPorts
-                     ? QString::fromStdString(LinkText(NoSerialPortText(), language)).arg(n)
-                     : QString::fromStdString(LinkText(PortNumberRangeText(), language));
+        *error = n >= 1 && n <= MaxPorts ? QString::fromStdString(NoSerialPortText[language]).arg(n)
+                                         : QString::fromStdString(PortNumberRangeText[language]);
     }
     return {};
 }
