@@ -2,6 +2,7 @@
 
 #include "data/Image.h"
 #include "data/ModelTables.h"
+#include "data/Strings.h"
 #include "link/LinkTexts.h"
 
 #include <algorithm>
@@ -33,12 +34,6 @@ constexpr std::array<ModelTypeName, 6> ModelTypeNames{{{"4613", "813"},
                                                        {"5613", "913"},
                                                        {"5616", "916"},
                                                        {"5617", "917"}}};
-
-std::string trimmed(const std::string& t) {
-    const auto first = t.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return t.substr(first, t.find_last_not_of(' ') - first + 1);
-}
 
 rv::Text<4> ModelTypeIn(std::span<const std::uint8_t> block) {
     rv::Text<4> t;
@@ -130,7 +125,7 @@ std::string TranslateModelType(std::span<const std::uint8_t, 4> bytes) {
 }
 
 std::string RadioModelTypeOf(const rv::Text<4>& shown) {
-    const std::string name = trimmed(shown.get());
+    const std::string name(rv::TrimBlanks(shown.get()));
     for (const auto& n : ModelTypeNames)
         if (name == n.shown) return n.radio;
     return std::string(shown.full());
@@ -366,7 +361,7 @@ void CloneEngine::ShowTransferProgress() {
 }
 
 bool CloneEngine::modelMatches() const {
-    const std::string model = trimmed(s_.CurModelCode);
+    const std::string model(rv::TrimBlanks(s_.CurModelCode));
     return rv::BandCodeOf(s_.CurBand, model) == RadioBandCode && model == RadioModelCode;
 }
 
@@ -377,7 +372,7 @@ void CloneEngine::CheckModel() {
     // the radio may already hold part of the new data; the job says so.
     if (RadioModelCode.empty())
         return endThenFinish(Outcome::NoAnswer,
-                             wroteBlock_ ? text(NoAnswerText()) : text(NoRadioText()));
+                             wroteBlock_ ? text(NoAnswerText) : text(NoRadioText));
     // A radio of ours answered the ident but its acknowledgement of Program was lost: the
     // line dropped a byte, which is what a retry is for.
     if (!programAnswered_) return askUser(Question::RetryTransfer);
@@ -387,7 +382,7 @@ void CloneEngine::CheckModel() {
 
 void CloneEngine::BeginReading() {
     // A read without an ident would store whatever a stranger device sends.
-    if (RadioModelCode.empty()) return endThenFinish(Outcome::NoAnswer, text(NoRadioReadText()));
+    if (RadioModelCode.empty()) return endThenFinish(Outcome::NoAnswer, text(NoRadioReadText));
     SendReadRequest();
 }
 
@@ -404,14 +399,14 @@ void CloneEngine::answer(bool yes) {
     pending_ = false;
     if (question_ == Question::ModelMismatch) {
         if (yes) return SendWriteBlock();
-        return endThenFinish(Outcome::ModelRefused, text(RefusedText()));
+        return endThenFinish(Outcome::ModelRefused, text(RefusedText));
     }
     if (!yes) {
         // The info block was acknowledged and the version block was not: the radio's identity
         // is already the new one.
         const bool identityChanged = CommMode_ == WriteRadioInfo && WriteStep == 5;
         return endThenFinish(Outcome::Cancelled,
-                             text(identityChanged ? IdentityChangedText() : NoAnswerText()));
+                             text(identityChanged ? IdentityChangedText : NoAnswerText));
     }
     if (question_ == Question::RetryTransfer) return restartAfterRetry();
     SendProgram();
@@ -453,7 +448,7 @@ void CloneEngine::stopAfterFrame() {
 std::string CloneEngine::cancelledText() const {
     // Past step 4 the info block was acknowledged: the identity is the new one.
     const bool identityChanged = CommMode_ == WriteRadioInfo && WriteStep == 5;
-    return text(identityChanged ? IdentityChangedOnStopText() : CancelledText());
+    return text(identityChanged ? IdentityChangedOnStopText : CancelledText);
 }
 
 void CloneEngine::portFailed(const std::string& reason) {
@@ -466,7 +461,7 @@ std::string CloneEngine::text(rv::Msg m) const {
 }
 
 std::string CloneEngine::text(const rv::LangText& t) const {
-    return LinkText(t, s_.CurLanguage);
+    return t[s_.CurLanguage];
 }
 
 } // namespace rv::link

@@ -93,6 +93,8 @@ public:
 
     int mode() const { return CommMode_; }
     bool questionPending() const { return pending_; }
+    /// The question last put to the user.
+    Question pendingQuestion() const { return question_; }
     const std::string& radioModelCode() const { return RadioModelCode; }
     bool radioAnswered() const { return programAnswered_ || !RadioModelCode.empty(); }
     int radioBandCode() const { return RadioBandCode; }

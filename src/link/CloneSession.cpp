@@ -35,13 +35,11 @@ CloneSession::~CloneSession() {
 
 bool CloneSession::start(int mode, const QString& portName, QString* error) {
     if (running_) {
-        if (error)
-            *error = QString::fromStdString(LinkText(OperationRunningText(), s_.CurLanguage));
+        if (error) *error = QString::fromStdString(OperationRunningText[s_.CurLanguage]);
         return false;
     }
     if (mode < ReadRadio || mode > WriteRadioInfo) {
-        if (error)
-            *error = QString::fromStdString(LinkText(UnknownOperationText(), s_.CurLanguage));
+        if (error) *error = QString::fromStdString(UnknownOperationText[s_.CurLanguage]);
         return false;
     }
     // The port first: a missing port must leave image and document untouched.
@@ -74,7 +72,7 @@ bool CloneSession::startWrite(const rv::MemoryImage& image, const QString& portN
 
 void CloneSession::answer(Question q, bool yes) {
     if (!running_ || !engine_.questionPending()) return;
-    const bool asksModel = lastQuestion_ == rv::link::Question::ModelMismatch;
+    const bool asksModel = engine_.pendingQuestion() == rv::link::Question::ModelMismatch;
     if (asksModel != (q == Question::ModelMismatch)) return;
     // Answers and cancels may come from a slot of one of our own signals, in the middle of
     // an engine step: they take effect once that step is over.
@@ -113,9 +111,7 @@ void CloneSession::send(const Bytes& frame, int replyLength) {
         // The highest address any pass reached: a retry starts again at 0x0000.
         writtenUpTo_ = std::max(writtenUpTo_, ((frame[1] << 8) | frame[2]) + frame[3]);
     }
-    port_.send(QByteArray(reinterpret_cast<const char*>(frame.data()),
-                          static_cast<qsizetype>(frame.size())),
-               replyLength);
+    port_.send(frame, replyLength);
 }
 
 void CloneSession::startWaitTimer() {
@@ -127,7 +123,6 @@ void CloneSession::stopWaitTimer() {
 }
 
 void CloneSession::ask(rv::link::Question q) {
-    lastQuestion_ = q;
     emit question(q == rv::link::Question::ModelMismatch ? Question::ModelMismatch
                                                          : Question::Retry);
 }

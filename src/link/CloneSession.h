@@ -74,7 +74,6 @@ private:
     QTimer waitTimer_;
     CloneEngine engine_;
     Outcome outcome_ = Outcome::Success;
-    rv::link::Question lastQuestion_ = rv::link::Question::RetryTransfer;
     bool running_ = false;
     int blocksSent_ = 0;
     int writtenUpTo_ = 0;

@@ -43,9 +43,7 @@ bool RadioProbe::start(const QString& device, int language, QString* error) {
 
 void RadioProbe::send(const Bytes& frame, int replyLength) {
     timer_.start();
-    port_.send(QByteArray(reinterpret_cast<const char*>(frame.data()),
-                          static_cast<qsizetype>(frame.size())),
-               replyLength);
+    port_.send(frame, replyLength);
 }
 
 void RadioProbe::finish(const std::optional<RadioIdent>& ident) {

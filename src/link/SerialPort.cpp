@@ -14,7 +14,7 @@ namespace rv::link {
 namespace {
 
 QString qtext(const rv::LangText& t, int language) {
-    return QString::fromStdString(LinkText(t, language));
+    return QString::fromStdString(t[language]);
 }
 
 } // namespace
@@ -24,39 +24,39 @@ QString OpenFailureReason(const QString& devicePath, QSerialPort::SerialPortErro
     bool terminal = true;
     const int openErrno = os::OpenErrno(devicePath.toStdString(), &terminal);
     if (openErrno == ENOENT || openErrno == ENAMETOOLONG || openErrno == ENOTDIR)
-        return qtext(NoSuchPortText(), language);
+        return qtext(NoSuchPortText, language);
     // A folder or an ordinary file named as the port is no serial port at all.
     const QFileInfo info(devicePath);
-    if (info.isDir()) return qtext(FolderNotPortText(), language);
-    if (info.isFile()) return qtext(FileNotPortText(), language);
+    if (info.isDir()) return qtext(FolderNotPortText, language);
+    if (info.isFile()) return qtext(FileNotPortText, language);
     if (error == QSerialPort::PermissionError || error == QSerialPort::DeviceNotFoundError ||
         error == QSerialPort::OpenError || error == QSerialPort::NoError ||
         error == QSerialPort::UnknownError || error == QSerialPort::UnsupportedOperationError) {
         // The port's own error is not precise enough (a lock held by another program and a
         // missing permission look alike): ask the device itself.
         // A device that opens but has no line settings (/dev/null) is not a serial port.
-        if (openErrno == 0 && !terminal) return qtext(DeviceNotPortText(), language);
+        if (openErrno == 0 && !terminal) return qtext(DeviceNotPortText, language);
         return OpenFailureReasonOf(openErrno, language);
     }
-    return qtext(PortBusyText(), language);
+    return qtext(PortBusyText, language);
 }
 
 QString OpenFailureReasonOf(int openErrno, int language) {
-    if (openErrno == EACCES || openErrno == EPERM) return qtext(PortPermissionText(), language);
+    if (openErrno == EACCES || openErrno == EPERM) return qtext(PortPermissionText, language);
     if (openErrno == ENOENT || openErrno == ENODEV || openErrno == ENXIO || openErrno == EIO ||
         openErrno == ENAMETOOLONG || openErrno == ENOTDIR)
-        return qtext(NoSuchPortText(), language);
-    if (openErrno == EISDIR) return qtext(FolderNotPortText(), language);
-    if (openErrno == ENOTTY) return qtext(DeviceNotPortText(), language);
+        return qtext(NoSuchPortText, language);
+    if (openErrno == EISDIR) return qtext(FolderNotPortText, language);
+    if (openErrno == ENOTTY) return qtext(DeviceNotPortText, language);
     // The device opens for us, or says it is busy: another program holds it.
-    return qtext(PortBusyText(), language);
+    return qtext(PortBusyText, language);
 }
 
 QString PortFailureText(const QString& errorString, int language) {
     // Bytes announced but gone when read: another program reads the same port.
     if (errorString == QString::fromLocal8Bit(std::strerror(EAGAIN)))
-        return qtext(PortSharedText(), language);
-    return qtext(PortLostText(), language);
+        return qtext(PortSharedText, language);
+    return qtext(PortLostText, language);
 }
 
 SerialPort::SerialPort(QObject* parent) : QObject(parent) {

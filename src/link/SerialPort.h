@@ -5,6 +5,9 @@
 #include <QSerialPort>
 #include <QString>
 
+#include <cstdint>
+#include <vector>
+
 namespace rv::link {
 
 /// The radio's serial line: 9600 baud, 8 data bits, no parity, 2 stop bits, no flow control.
@@ -27,6 +30,11 @@ public:
 
     /// Empties the input, sets the receive threshold, writes the frame without blocking.
     void send(const QByteArray& frame, int threshold);
+    void send(const std::vector<std::uint8_t>& frame, int threshold) {
+        send(QByteArray(reinterpret_cast<const char*>(frame.data()),
+                        static_cast<qsizetype>(frame.size())),
+             threshold);
+    }
     /// Changes the threshold without sending (0: deliver nothing).
     void setThreshold(int threshold);
     int threshold() const { return threshold_; }
