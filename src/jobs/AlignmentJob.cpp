@@ -9,6 +9,16 @@ namespace rv::jobs {
 using rv::link::SerialPort;
 using rv::link::TestNote;
 
+namespace {
+
+/// The command-line tool has no document: the radio's test channels are taken as they are.
+const rv::RadioData& NoDocument() {
+    static const rv::RadioData none;
+    return none;
+}
+
+} // namespace
+
 void RestoreRun::start(rv::link::TestModeEngine& engine, const TuneBlock& before) {
     now = before;
     expected = ExpectedAfter(now, chosen);
@@ -55,21 +65,12 @@ QString LeaveProblemText(bool keyed, int language) {
 }
 
 AlignmentJob::AlignmentJob(int language, int retries, QObject* parent)
-    : TestModeLine(parent), language_(language), retriesLeft_(retries),
-      engine_(*this, noDocument_) {
-    connect(&port_, &SerialPort::received, this, [this](const QByteArray& b) {
-        engine_.TestModeComm(rv::link::EvReceived, rv::link::Bytes(b.begin(), b.end()));
-    });
+    : TestModeLine(NoDocument(), parent), language_(language), retriesLeft_(retries) {
     connect(&port_, &SerialPort::portError, this, [this](const QString& message) {
         problem_ = message;
         engine_.LeaveSafely(); // the port is gone: this only ends and tells
     });
-    engine_.InitTestMode();
     engine_.setTestChannelCheck(false);
-}
-
-AlignmentJob::~AlignmentJob() {
-    closeLine(); // before the engine goes
 }
 
 bool AlignmentJob::enter(const QString& device, QString* error) {
@@ -97,10 +98,9 @@ void AlignmentJob::note(TestNote n) {
 
 std::optional<bool> AlignmentJob::askRetry() {
     if (retriesLeft_ <= 0) {
-        problem_ = QString::fromStdString(
-            rv::link::LinkText(rv::LangText{"The radio stopped answering in test mode.",
-                                            "对讲机在测试模式中停止应答。"},
-                               language_));
+        problem_ =
+            QString::fromStdString((rv::LangText{"The radio stopped answering in test mode.",
+                                                 "对讲机在测试模式中停止应答。"})[language_]);
         return false;
     }
     --retriesLeft_;

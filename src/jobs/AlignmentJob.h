@@ -31,7 +31,6 @@ class AlignmentJob : public rv::link::TestModeLine {
     Q_OBJECT
 public:
     AlignmentJob(int language, int retries, QObject* parent = nullptr);
-    ~AlignmentJob() override;
 
     /// Opens the port and sends the entry sequence; false with the message when the port
     /// cannot be opened.
@@ -51,12 +50,10 @@ public:
     const RestoreRun& restoreRun() const { return restore_; }
     /// The restore's points whose store went out, in order.
     std::vector<rv::link::PointValue> restoreStored() const { return engine_.restoreStored(); }
-    const rv::link::TestModeState& state() const { return engine_.state(); }
     /// Why test mode ended early, or what went wrong while leaving; empty when nothing did.
     const QString& problem() const { return problem_; }
 
 private:
-    void timerFired(rv::link::TestTimer t) override { engine_.onTimer(t); }
     void note(rv::link::TestNote n) override;
     std::optional<bool> askRetry() override;
     void endTestMode() override;
@@ -65,8 +62,6 @@ private:
 
     int language_;
     int retriesLeft_;
-    rv::RadioData noDocument_;
-    rv::link::TestModeEngine engine_;
     bool entered_ = false;
     bool ended_ = false;
     RestoreRun restore_;

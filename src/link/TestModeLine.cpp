@@ -4,13 +4,18 @@ namespace rv::link {
 
 using rv::link::TestTimer;
 
-TestModeLine::TestModeLine(QObject* parent) : QObject(parent) {
+TestModeLine::TestModeLine(const rv::RadioData& doc, QObject* parent)
+    : QObject(parent), engine_(*this, doc) {
+    connect(&port_, &SerialPort::received, this, [this](const QByteArray& b) {
+        engine_.TestModeComm(EvReceived, Bytes(b.begin(), b.end()));
+    });
+    engine_.InitTestMode();
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         const auto which = static_cast<TestTimer>(i);
         timers_[i].setSingleShot(true); // each timer switches itself off when it fires
         timers_[i].setTimerType(Qt::PreciseTimer);
         timers_[i].setInterval(rv::link::IntervalOf(which));
-        connect(&timers_[i], &QTimer::timeout, this, [this, which] { timerFired(which); });
+        connect(&timers_[i], &QTimer::timeout, this, [this, which] { engine_.onTimer(which); });
     }
 }
 
@@ -29,9 +34,7 @@ void TestModeLine::closeLine() {
 }
 
 void TestModeLine::write(const rv::link::Bytes& bytes) {
-    port_.send(QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                          static_cast<qsizetype>(bytes.size())),
-               pendingThreshold_);
+    port_.send(bytes, pendingThreshold_);
 }
 
 void TestModeLine::setThreshold(int bytes) {

@@ -10,13 +10,18 @@
 
 namespace rv::link {
 
-/// What every host of the test-mode engine does the same way: the serial port, the five
-/// test-mode timers and the frames written with the reply length they await. A host adds
-/// the engine, its questions and what it shows.
+/// What every host of the test-mode engine does the same way: the engine, the serial port
+/// whose bytes it takes, the five test-mode timers and the frames written with the reply
+/// length they await. A host adds its questions and what it shows.
 class TestModeLine : public QObject, protected rv::link::TestModeHooks {
 public:
-    explicit TestModeLine(QObject* parent = nullptr);
+    /// `doc` holds the test channels the radio's are compared with.
+    TestModeLine(const rv::RadioData& doc, QObject* parent = nullptr);
     ~TestModeLine() override;
+
+    TestModeEngine& engine() { return engine_; }
+    TestModeState& state() { return engine_.state(); }
+    const TestModeState& state() const { return engine_.state(); }
 
 protected:
     bool portOpen() const override { return port_.isOpen(); }
@@ -25,13 +30,12 @@ protected:
     void startTimer(rv::link::TestTimer t) override;
     void stopTimer(rv::link::TestTimer t) override;
 
-    /// A test-mode timer ran out: hand it to the engine.
-    virtual void timerFired(rv::link::TestTimer t) = 0;
     void stopTimers();
     /// Stops every timer and closes the port.
     void closeLine();
 
     SerialPort port_;
+    TestModeEngine engine_;
 
 private:
     std::array<QTimer, 5> timers_;

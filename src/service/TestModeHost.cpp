@@ -15,10 +15,8 @@ using rv::link::TestNote;
 using rv::link::TestTimer;
 
 TestModeHost::TestModeHost(AppContext& ctx, QWidget* mainWindow, QObject* parent)
-    : TestModeLine(parent), ctx_(ctx), mainWindow_(mainWindow), engine_(*this, ctx.doc()) {
-    connect(&port_, &rv::link::SerialPort::received, this, &TestModeHost::onReceived);
+    : TestModeLine(ctx.doc(), parent), ctx_(ctx), mainWindow_(mainWindow) {
     connect(&port_, &rv::link::SerialPort::portError, this, &TestModeHost::onPortError);
-    engine_.InitTestMode();
 }
 
 TestModeHost::~TestModeHost() {
@@ -151,10 +149,6 @@ void TestModeHost::askNow() {
 void TestModeHost::endTestMode() {
     closeLine();
     emit ended();
-}
-
-void TestModeHost::onReceived(const QByteArray& bytes) {
-    engine_.TestModeComm(rv::link::EvReceived, rv::link::Bytes(bytes.begin(), bytes.end()));
 }
 
 void TestModeHost::onPortError(const QString& message) {

@@ -36,8 +36,6 @@ public:
     /// Test mode is running: the port is open.
     bool active() const { return port_.isOpen(); }
 
-    rv::link::TestModeEngine& engine() { return engine_; }
-    rv::link::TestModeState& state() { return engine_.state(); }
     /// Leaves test mode on any way out (a window closed, File > Exit, a stop signal): an open
     /// question is answered Cancel and a running restore stopped, a key that is down is
     /// released, then test mode is left.
@@ -68,7 +66,6 @@ signals:
     void restoreFinished();
 
 private:
-    void timerFired(rv::link::TestTimer t) override { engine_.onTimer(t); }
     void note(rv::link::TestNote n) override;
     std::optional<bool> askRetry() override;
     /// Asks the open reply time-out question, from the event loop.
@@ -86,12 +83,10 @@ private:
     /// sent without waiting for answers, on the port reopened if it has to be.
     void releaseBlind();
 
-    void onReceived(const QByteArray& bytes);
     void onPortError(const QString& message);
 
     AppContext& ctx_;
     QPointer<QWidget> mainWindow_;
-    rv::link::TestModeEngine engine_;
     QString portName_;
     std::unique_ptr<rv::jobs::RadioInfoJob> info_;
     QString serial_, version_;
