@@ -1,8 +1,9 @@
 #include "jobs/AlignmentDiff.h"
 #include "data/Strings.h"
 
+#include <QByteArray>
+
 #include <algorithm>
-#include <cstdio>
 
 namespace rv::jobs {
 
@@ -88,13 +89,10 @@ bool BlockFromHex(const std::string& hex, TuneBlock& out) {
 }
 
 std::string BlockToHex(const TuneBlock& b) {
-    std::string s;
-    char two[3];
-    for (auto v : b) {
-        std::snprintf(two, sizeof two, "%02X", v);
-        s += two;
-    }
-    return s;
+    return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()))
+        .toHex()
+        .toUpper()
+        .toStdString();
 }
 
 } // namespace rv::jobs

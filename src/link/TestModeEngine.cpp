@@ -67,6 +67,13 @@ const StepRow Steps[] = {
     {16, AnyQ, {{16, 0, 1, P, 0}, {3, 7, 0, P, 0}}},
 };
 
+/// The steps of the commands that only queue steps: (command, step, p, q).
+const std::array<int, 4> CommandSteps[] = {
+    {2, 4, P, 0},  {3, 6, P, 0},  {4, 12, 0, 0},  {5, 13, 0, 0}, {6, 8, 8, 1},
+    {7, 11, 8, 1}, {8, 3, 0, 0},  {8, 8, P, 1},   {9, 6, P, 0},  {9, 7, 0, 0},
+    {10, 8, P, 2}, {10, 9, Q, 0}, {14, 16, P, 0}, {16, 3, 0, 0},
+};
+
 /// The command number of a restore; its steps are those of the tuning window.
 constexpr int RestoreOp = 15;
 /// Entries one restored point needs at most, with a band switch before it.
@@ -112,6 +119,11 @@ void TestModeEngine::appendStep(int op, int step, int p, int q) {
                     fill(t.param2, p, q)});
         return;
     }
+}
+
+void TestModeEngine::appendCommandSteps(int op, int p, int q) {
+    for (const auto& row : CommandSteps)
+        if (row[0] == op) appendStep(op, row[1], fill(row[2], p, q), fill(row[3], p, q));
 }
 
 void TestModeEngine::appendWriteBack(int op, int count) {
@@ -169,37 +181,6 @@ void TestModeEngine::TestModeCommand(int op, int p, int q) {
         appendStep(op, 6, 1, 0);
         break;
     }
-    case 2:
-        appendStep(op, 4, p, 0);
-        break;
-    case 3:
-        appendStep(op, 6, p, 0);
-        break;
-    case 4:
-        appendStep(op, 12, 0, 0);
-        break;
-    case 5:
-        appendStep(op, 13, 0, 0);
-        break;
-    case 6:
-        appendStep(op, 8, 8, 1);
-        break;
-    case 7:
-        appendStep(op, 11, 8, 1);
-        break;
-    case 8:
-        movedTo_.fill(-1);
-        appendStep(op, 3, 0, 0);
-        appendStep(op, 8, p, 1);
-        break;
-    case 9:
-        appendStep(op, 6, p, 0);
-        appendStep(op, 7, 0, 0);
-        break;
-    case 10:
-        appendStep(op, 8, p, 2);
-        appendStep(op, 9, q, 0);
-        break;
     case 11:
         movedTo_[static_cast<std::size_t>(p & 0xFF)] = q;
         queueWrite(op, p, q);
@@ -214,13 +195,9 @@ void TestModeEngine::TestModeCommand(int op, int p, int q) {
     case 13:
         appendWriteBack(op, p);
         break;
-    case 14:
-        appendStep(op, 16, p, 0);
-        break;
-    case 16:
-        appendStep(op, 3, 0, 0);
-        break;
     default:
+        if (op == 8) movedTo_.fill(-1);
+        appendCommandSteps(op, p, q);
         break;
     }
     if (wasIdle) TestModeComm(EvStart);
@@ -470,9 +447,8 @@ void TestModeEngine::LeaveSafely() {
     hooks_.stopTimer(TestTimer::SendComm);
     settling_ = restoring_ = false;
     leaving_ = true;
-    if (keyed) appendStep(6, 8, 8, 1);
-    appendStep(9, 6, st_.TestSignal, 0);
-    appendStep(9, 7, 0, 0);
+    if (keyed) appendCommandSteps(6, 0, 0);
+    appendCommandSteps(9, st_.TestSignal, 0);
     TestModeComm(EvStart);
 }
 

@@ -175,6 +175,7 @@ public:
 private:
     void appendStep(int op, int step, int p, int q);
     void append(const SendListEntry& e);
+    void appendCommandSteps(int op, int p, int q);
     void appendWriteBack(int op, int count);
     void queueWrite(int op, int address, int value);
     void forgetSentValues() { lastSent_.fill(-1); }

@@ -2,8 +2,9 @@
 // item's points and the test channels with their comparison against the document.
 #include "TestModeEngine.h"
 
+#include <QByteArray>
 #include <algorithm>
-#include <cstdio>
+
 #include <string_view>
 
 namespace rv::link {
@@ -11,13 +12,10 @@ namespace rv::link {
 namespace {
 
 std::string hexText(const Bytes& b, std::size_t from) {
-    std::string s;
-    char two[3];
-    for (std::size_t i = from; i < from + 4; ++i) {
-        std::snprintf(two, sizeof two, "%02X", b[i]);
-        s += two;
-    }
-    return s;
+    return QByteArray(reinterpret_cast<const char*>(b.data() + from), 4)
+        .toHex()
+        .toUpper()
+        .toStdString();
 }
 
 // A frequency text as its value: the document keeps "43505" where the radio reports
