@@ -1,5 +1,6 @@
 #include "FrmAlignmentRestore.h"
 
+#include "Lamp.h"
 #include "TestModeHost.h"
 #include "jobs/SafeWrite.h"
 #include "kit/AppContext.h"
@@ -21,8 +22,7 @@ using rv::jobs::PointChange;
 using rv::jobs::PointLabel;
 
 const LangText Title{"Restore Alignment", "恢复校准数据"};
-const LangText Columns[3] = {
-    {"Point", "数据点"}, {"Now", "当前值"}, {"Kept", "保存值"}};
+const LangText Columns[3] = {{"Point", "数据点"}, {"Now", "当前值"}, {"Kept", "保存值"}};
 const LangText WriteCaption{"&Write", "写入(&W)"};
 const LangText CloseCaption{"&Close", "关闭(&C)"};
 const LangText Reading{"Reading the radio's alignment...", "正在读取对讲机的校准数据……"};
@@ -85,13 +85,11 @@ FrmAlignmentRestore::FrmAlignmentRestore(AppContext& ctx, TestModeHost& host,
     setObjectName(QStringLiteral("FrmAlignmentRestore"));
     setWindowTitle(Tr(ctx_, Title) + QStringLiteral(" - ") + kept_.serial + QLatin1Char(' ') +
                    kept_.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-    tree_ = new QTreeWidget(this);
-    tree_->setObjectName(QStringLiteral("TreeChanges"));
+    tree_ = Named<QTreeWidget>("TreeChanges", this);
     tree_->setRootIsDecorated(false);
     tree_->setHeaderLabels({Tr(ctx_, Columns[0]), Tr(ctx_, Columns[1]), Tr(ctx_, Columns[2])});
     tree_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    result_ = new QLabel(this);
-    result_->setObjectName(QStringLiteral("LabelResult"));
+    result_ = Named<QLabel>("LabelResult", this);
     result_->setWordWrap(true);
     write_ = new QPushButton(Tr(ctx_, WriteCaption), this);
     write_->setObjectName(QStringLiteral("CommandWrite"));

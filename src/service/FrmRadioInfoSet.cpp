@@ -1,5 +1,7 @@
 #include "FrmRadioInfoSet.h"
 
+#include "Lamp.h"
+
 #include "data/Defaults.h"
 #include "data/ModelTables.h"
 #include "kit/AppContext.h"
@@ -31,12 +33,6 @@ const rv::LangText NothingChangedText{"Nothing was changed, so nothing is writte
 const rv::LangText ConfirmText{"Write these changes to the radio?\n\n%1",
                                "将以下更改写入对讲机？\n\n%1"};
 
-QPushButton* button(const char* name, QWidget* parent) {
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
 } // namespace
 
 FrmRadioInfoSet::FrmRadioInfoSet(AppContext& ctx, QWidget* parent)
@@ -53,10 +49,10 @@ FrmRadioInfoSet::FrmRadioInfoSet(AppContext& ctx, QWidget* parent)
         box->setContextMenuPolicy(Qt::NoContextMenu);
         box->installEventFilter(this);
     }
-    read_ = button("CommandRead", this);
-    write_ = button("CommandWrite", this);
-    timeSync_ = button("CommandTimeSync", this);
-    close_ = button("CommandClose", this);
+    read_ = Named<QPushButton>("CommandRead", this);
+    write_ = Named<QPushButton>("CommandWrite", this);
+    timeSync_ = Named<QPushButton>("CommandTimeSync", this);
+    close_ = Named<QPushButton>("CommandClose", this);
 
     auto* form = new QFormLayout;
     form->addRow(modelLabel_, model_);
@@ -81,12 +77,12 @@ FrmRadioInfoSet::FrmRadioInfoSet(AppContext& ctx, QWidget* parent)
     write_->setText(Tr(ctx_, WriteText));
     timeSync_->setText(Tr(ctx_, TimeSyncText));
     close_->setText(Tr(ctx_, CloseText));
-    showIdentity();
-    version_->setText(QString::fromStdString(ctx_.doc().Version.get()));
     takeShownAsRead();
 }
 
 void FrmRadioInfoSet::takeShownAsRead() {
+    showIdentity();
+    version_->setText(QString::fromStdString(ctx_.doc().Version.get()));
     shownModel_ = model_->currentText();
     shownBand_ = band_->currentText();
     shownSerial_ = serial_->text();
@@ -186,8 +182,6 @@ void FrmRadioInfoSet::onRead() {
         // Show what was read, so that closing does not store the old boxes over it.
         if (ok) {
             readHere_ = true;
-            showIdentity();
-            version_->setText(QString::fromStdString(ctx_.doc().Version.get()));
             takeShownAsRead();
         }
     });
@@ -215,8 +209,6 @@ void FrmRadioInfoSet::onWrite() {
             rv::jobs::TakeRadioInfo(j->radio(), ctx_.session);
             // The job dropped the radio's old blocks: the next write reads again.
             readHere_ = false;
-            showIdentity();
-            version_->setText(QString::fromStdString(ctx_.doc().Version.get()));
             takeShownAsRead();
         });
     if (!job) return;

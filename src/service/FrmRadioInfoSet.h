@@ -37,7 +37,7 @@ private:
     void onWrite();
     void onTimeSync();
     void setBusy(bool busy);
-    /// The shown values become what an edit is measured against.
+    /// Shows the document's radio information, which becomes what an edit is measured against.
     void takeShownAsRead();
     /// A band other than the shown one was chosen.
     bool bandChanged() const;

@@ -57,18 +57,6 @@ const SignalRow Signals[] = {
     {None, {"DTMF TONE 9", "DTMF 音调 9"}},
 };
 
-QPushButton* button(const char* name, QWidget* parent) {
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-QLabel* label(const char* name, QWidget* parent) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
 } // namespace
 
 FrmTestMode::FrmTestMode(AppContext& ctx, TestModeHost& host, QWidget* parent)
@@ -98,18 +86,16 @@ FrmTestMode::FrmTestMode(AppContext& ctx, TestModeHost& host, QWidget* parent)
 FrmTestMode::~FrmTestMode() = default;
 
 void FrmTestMode::build() {
-    channel_ = new QComboBox(this);
-    channel_->setObjectName(QStringLiteral("Combo1_0"));
-    signal_ = new QComboBox(this);
-    signal_->setObjectName(QStringLiteral("Combo1_1"));
+    channel_ = Named<QComboBox>("Combo1_0", this);
+    signal_ = Named<QComboBox>("Combo1_1", this);
     channelGroup_ = new QGroupBox(this);
     signalGroup_ = new QGroupBox(this);
-    channelLabel_ = label("LabelChannelNo", channelGroup_);
-    signalLabel_ = label("LabelSignalling", signalGroup_);
-    channelRx_ = label("LabelChannelRx", channelGroup_);
-    channelTx_ = label("LabelChannelTx", channelGroup_);
-    signalRx_ = label("LabelSignalRx", signalGroup_);
-    signalTx_ = label("LabelSignalTx", signalGroup_);
+    channelLabel_ = Named<QLabel>("LabelChannelNo", channelGroup_);
+    signalLabel_ = Named<QLabel>("LabelSignalling", signalGroup_);
+    channelRx_ = Named<QLabel>("LabelChannelRx", channelGroup_);
+    channelTx_ = Named<QLabel>("LabelChannelTx", channelGroup_);
+    signalRx_ = Named<QLabel>("LabelSignalRx", signalGroup_);
+    signalTx_ = Named<QLabel>("LabelSignalTx", signalGroup_);
     for (std::size_t i = 0; i < rxTxLabels_.size(); ++i)
         rxTxLabels_[i] = new QLabel(i < 2 ? static_cast<QWidget*>(channelGroup_) : signalGroup_);
 
@@ -128,17 +114,16 @@ void FrmTestMode::build() {
     group(signalGroup_, signalLabel_, signal_, rxTxLabels_[2], signalRx_, rxTxLabels_[3],
           signalTx_);
 
-    items_ = new QListWidget(this);
-    items_->setObjectName(QStringLiteral("List1"));
+    items_ = Named<QListWidget>("List1", this);
     items_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    wide_ = button("CommandWide", this);
-    narrow_ = button("CommandNarrow", this);
-    ptt_ = button("CommandPTT", this);
+    wide_ = Named<QPushButton>("CommandWide", this);
+    narrow_ = Named<QPushButton>("CommandNarrow", this);
+    ptt_ = Named<QPushButton>("CommandPTT", this);
     ptt_->setCheckable(true);
-    tune_ = button("CommandTune", this);
-    print_ = button("CommandPrint", this);
-    close_ = button("CommandClose", this);
+    tune_ = Named<QPushButton>("CommandTune", this);
+    print_ = Named<QPushButton>("CommandPrint", this);
+    close_ = Named<QPushButton>("CommandClose", this);
 
     auto* lampRow = new QHBoxLayout;
     for (std::size_t i = 0; i < lamps_.size(); ++i) {
@@ -161,8 +146,8 @@ void FrmTestMode::build() {
 
     connect(channel_, &QComboBox::activated, this, &FrmTestMode::onChannelChosen);
     connect(signal_, &QComboBox::activated, this, &FrmTestMode::onSignalChosen);
-    connect(wide_, &QPushButton::clicked, this, &FrmTestMode::onWide);
-    connect(narrow_, &QPushButton::clicked, this, &FrmTestMode::onNarrow);
+    connect(wide_, &QPushButton::clicked, this, [this] { setBand(true); });
+    connect(narrow_, &QPushButton::clicked, this, [this] { setBand(false); });
     connect(ptt_, &QPushButton::clicked, this, &FrmTestMode::onPtt);
     connect(items_, &QListWidget::currentRowChanged, this, &FrmTestMode::onItemChosen);
     connect(tune_, &QPushButton::clicked, this, &FrmTestMode::onTune);
@@ -254,19 +239,13 @@ void FrmTestMode::onSignalChosen(int index) {
     host_.engine().SelectTestSignal(st.TestSignal);
 }
 
-void FrmTestMode::onWide() {
-    host_.state().WideMode = true;
-    lamps_[4]->setLit(true);
-    lamps_[5]->setLit(false);
+void FrmTestMode::setBand(bool wide) {
+    host_.state().WideMode = wide;
+    lamps_[4]->setLit(wide);
+    lamps_[5]->setLit(!wide);
+    if (!wide) return host_.engine().SetNarrow(); // the key stays as it is
     TestModeUnSetPTT();
     host_.engine().SetWide();
-}
-
-void FrmTestMode::onNarrow() {
-    host_.state().WideMode = false;
-    lamps_[4]->setLit(false);
-    lamps_[5]->setLit(true);
-    host_.engine().SetNarrow(); // the key stays as it is
 }
 
 void FrmTestMode::onPtt() {

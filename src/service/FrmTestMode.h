@@ -44,8 +44,7 @@ private:
     void showKey(bool released);
     void onChannelChosen(int index);
     void onSignalChosen(int index);
-    void onWide();
-    void onNarrow();
+    void setBand(bool wide);
     void onPtt();
     void onItemChosen(int row);
     void onTune();

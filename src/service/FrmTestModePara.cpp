@@ -27,8 +27,6 @@ namespace {
 
 using rv::LangText;
 
-const LangText TabNames[6] = {{"Test", "测试"},   {"Low", "低"},     {"Low'", "较低"},
-                              {"Center", "中心"}, {"High'", "较高"}, {"High", "高"}};
 const LangText StartCaption{"&Start", "开始(&S)"};
 const LangText OkCaption{"&OK", "确定(&O)"};
 const LangText CancelCaption{"&Cancel", "取消(&C)"};
@@ -43,8 +41,7 @@ const LangText OutOfRange{"%1 was not sent: a value is 0 to 255.",
                           "%1 未发送：数值范围为 0 到 255。"};
 const LangText NotANumber{"\"%1\" was not sent: a value is a number 0 to 255.",
                           "“%1”未发送：数值应为 0 到 255 的数字。"};
-const LangText PortClosed{"%1 was not sent: test mode has ended.",
-                          "%1 未发送：测试模式已结束。"};
+const LangText PortClosed{"%1 was not sent: test mode has ended.", "%1 未发送：测试模式已结束。"};
 constexpr int LevelIndex = 6;
 constexpr std::size_t TuneBlockBytes = rv::link::TuneBlockSize;
 
@@ -84,37 +81,29 @@ FrmTestModePara::FrmTestModePara(AppContext& ctx, TestModeHost& host, int item, 
 FrmTestModePara::~FrmTestModePara() = default;
 
 void FrmTestModePara::build() {
-    tabs_ = new QTabWidget(this);
-    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_ = Named<QTabWidget>("SSTab1", this);
     auto addRow = [this](QGridLayout* grid, int i, QWidget* owner) {
-        auto idx = static_cast<std::size_t>(i);
-        bars_[idx] = new QProgressBar(owner);
-        bars_[idx]->setObjectName(QStringLiteral("ProgressBar1_%1").arg(i));
+        const auto idx = static_cast<std::size_t>(i);
+        const auto name = [i](const char* stem) { return QString::fromLatin1(stem).arg(i); };
+        bars_[idx] = Named<QProgressBar>(name("ProgressBar1_%1"), owner);
         bars_[idx]->setRange(0, 255);
         bars_[idx]->setTextVisible(false);
-        texts_[idx] = new QLineEdit(owner);
-        texts_[idx]->setObjectName(QStringLiteral("Text2_%1").arg(i));
+        texts_[idx] = Named<QLineEdit>(name("Text2_%1"), owner);
         texts_[idx]->installEventFilter(this);
-        rxLabels_[idx] = new QLabel(owner);
-        rxLabels_[idx]->setObjectName(QStringLiteral("Label3_%1").arg(i));
-        txLabels_[idx] = new QLabel(owner);
-        txLabels_[idx]->setObjectName(QStringLiteral("Label4_%1").arg(i));
-        rxFreq_[idx] = new QLabel(owner);
-        rxFreq_[idx]->setObjectName(QStringLiteral("Label5_%1").arg(i));
-        txFreq_[idx] = new QLabel(owner);
-        txFreq_[idx]->setObjectName(QStringLiteral("Label6_%1").arg(i));
-        grid->addWidget(rxLabels_[idx], 0, 0);
-        grid->addWidget(rxFreq_[idx], 0, 1);
-        grid->addWidget(txLabels_[idx], 1, 0);
-        grid->addWidget(txFreq_[idx], 1, 1);
+        int k = 0; // Label3 to Label6: RX and TX captions, then RX and TX frequencies
+        for (auto* labels : {&rxLabels_, &txLabels_, &rxFreq_, &txFreq_}) {
+            (*labels)[idx] = Named<QLabel>(QStringLiteral("Label%1_%2").arg(3 + k).arg(i), owner);
+            grid->addWidget((*labels)[idx], k % 2, k / 2);
+            ++k;
+        }
         grid->addWidget(bars_[idx], 3, 0, 1, 2);
         grid->addWidget(texts_[idx], 3, 2);
     };
     for (int i = 0; i < 6; ++i) {
         auto* page = new QWidget(tabs_);
         auto* grid = new QGridLayout(page);
-        auto* s = new QSlider(Qt::Horizontal, page);
-        s->setObjectName(QStringLiteral("Slider1_%1").arg(i));
+        auto* s = Named<QSlider>(QStringLiteral("Slider1_%1").arg(i), page);
+        s->setOrientation(Qt::Horizontal);
         s->setRange(0, 255);
         s->setSingleStep(1);
         s->setPageStep(5);
@@ -126,24 +115,18 @@ void FrmTestModePara::build() {
         connect(texts_[static_cast<std::size_t>(i)], &QLineEdit::editingFinished, this,
                 [this, i] { onValueTyped(i); });
     }
-    level_ = new QGroupBox(this);
-    level_->setObjectName(QStringLiteral("LevelGroup"));
+    level_ = Named<QGroupBox>("LevelGroup", this);
     addRow(new QGridLayout(level_), LevelIndex, level_);
 
-    start_ = new QPushButton(this);
-    start_->setObjectName(QStringLiteral("Command1"));
+    start_ = Named<QPushButton>("Command1", this);
     ptt_ = new QPushButton(QStringLiteral("PTT"), this);
     ptt_->setObjectName(QStringLiteral("Command2"));
-    ok_ = new QPushButton(this);
-    ok_->setObjectName(QStringLiteral("Command3"));
-    cancel_ = new QPushButton(this);
-    cancel_->setObjectName(QStringLiteral("Command4"));
+    ok_ = Named<QPushButton>("Command3", this);
+    cancel_ = Named<QPushButton>("Command4", this);
     lamp_ = new Lamp(QStringLiteral("Picture1"), this);
     lamp_->setColor(QStringLiteral("green"));
-    restore_ = new QPushButton(this);
-    restore_->setObjectName(QStringLiteral("Command5"));
-    reason_ = new QLabel(this);
-    reason_->setObjectName(QStringLiteral("LabelReason"));
+    restore_ = Named<QPushButton>("Command5", this);
+    reason_ = Named<QLabel>("LabelReason", this);
     reason_->setWordWrap(true);
     curve_ = new TuneCurve(this);
 
@@ -239,7 +222,7 @@ void FrmTestModePara::showCurve() {
 void FrmTestModePara::setCaptions() {
     setWindowTitle(Tr(ctx_, rv::link::TuneItemName(item_)));
     for (int tab = 0; tab < 6; ++tab)
-        tabs_->setTabText(tab, Tr(ctx_, TabNames[tab]));
+        tabs_->setTabText(tab, Tr(ctx_, rv::jobs::PointName(tab)));
     start_->setText(Tr(ctx_, StartCaption));
     ok_->setText(Tr(ctx_, OkCaption));
     cancel_->setText(Tr(ctx_, CancelCaption));

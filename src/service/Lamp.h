@@ -20,4 +20,11 @@ private:
     QString color_;
 };
 
+/// A new child of `parent` named as the service windows name their widgets.
+template <class W> W* Named(const QString& name, QWidget* parent) {
+    auto* w = new W(parent);
+    w->setObjectName(name);
+    return w;
+}
+
 } // namespace rv::ui
