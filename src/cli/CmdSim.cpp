@@ -2,7 +2,6 @@
 #include "RadioOperation.h"
 #include "SimFaultOptions.h"
 #include "SimLink.h"
-#include "SimSwitches.h"
 
 #include "data/DataFile.h"
 #include "data/Image.h"
@@ -53,7 +52,7 @@ int CmdSim(CliArgs& args) {
     LangText refusal;
     auto faults = SimFaultsOf(args, &refusal);
     const auto count = SimCountOf(args);
-    if (!faults || !AddSilenceSwitches(args, *faults, &refusal))
+    if (!faults)
         return UsageError(refusal, args.usage);
     if (!count)
         return UsageError({"--count takes a number 1 to 16", "--count 取 1 到 16 的数"},

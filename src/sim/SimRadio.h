@@ -22,12 +22,6 @@ public:
                          rv::MemoryImage& memory) = 0;
 };
 
-struct SimFaults;
-
-/// The handler the radio hands every byte to after "TUNING " (nullptr: bytes are dropped).
-/// It reads the fault switches as they are when each frame comes in.
-std::unique_ptr<SimModeHandler> MakeTestModeHandler(const SimFaults& faults);
-
 /// Fault switches of the simulated radio, for tests.
 struct SimFaults {
     int silentAfterFrames = -1; ///< answers nothing once this many frames came in (-1 never)
@@ -59,7 +53,8 @@ struct SimTestModeKept {
     bool endReceived = false; ///< the last test mode was ended by its end frame
 };
 
-/// As above, on an alignment kept by the radio itself.
+/// The handler the radio hands every byte to after "TUNING ", on the alignment the radio
+/// keeps. It reads the fault switches as they are when each frame comes in.
 std::unique_ptr<SimModeHandler> MakeTestModeHandler(const SimFaults& faults, SimTestModeKept& kept);
 
 /// The radio-information block the radio keeps beside its memory.

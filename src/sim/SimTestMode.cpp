@@ -1,7 +1,7 @@
 // The radio's test mode: live alignment values per tuning address, a stored alignment
 // block that "p 0E" commits to, and the test channels from the radio's memory.
-#include "sim/SimRadio.h"
 #include "link/TuneTables.h"
+#include "sim/SimRadio.h"
 
 #include <algorithm>
 #include <array>
@@ -318,20 +318,6 @@ private:
 std::unique_ptr<SimModeHandler> MakeTestModeHandler(const SimFaults& faults,
                                                     SimTestModeKept& kept) {
     return std::make_unique<TestModeRadio>(faults, kept);
-}
-
-std::unique_ptr<SimModeHandler> MakeTestModeHandler(const SimFaults& faults) {
-    // A radio of its own: the handler owns the alignment it keeps.
-    struct Owning : SimModeHandler {
-        explicit Owning(const SimFaults& f) : radio(f, kept) {}
-        SimTestModeKept kept;
-        TestModeRadio radio;
-        bool consume(std::deque<std::uint8_t>& in, std::vector<std::uint8_t>& out,
-                     rv::MemoryImage& memory) override {
-            return radio.consume(in, out, memory);
-        }
-    };
-    return std::make_unique<Owning>(faults);
 }
 
 } // namespace rv::sim
