@@ -1,6 +1,7 @@
 #include "jobs/FleetStation.h"
 
 #include "data/DataFile.h"
+#include "data/Strings.h"
 
 #include "jobs/FleetTexts.h"
 #include "link/CloneSession.h"
@@ -11,16 +12,6 @@
 namespace rv::jobs {
 
 using namespace rv::link;
-
-namespace {
-
-std::string trimmed(const std::string& t) {
-    const auto first = t.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return t.substr(first, t.find_last_not_of(" \t") - first + 1);
-}
-
-} // namespace
 
 std::string FleetDocumentHash(const rv::Session& document) {
     const auto record = rv::ToRecord(document.Doc);
@@ -43,27 +34,8 @@ rv::FleetLogRow FleetLogRowOf(const FleetRecord& r, const rv::Session& document)
 }
 
 QString FleetResultWord(SafeWriteStatus status) {
-    switch (status) {
-    case SafeWriteStatus::Ok:
-        return QStringLiteral("OK");
-    case SafeWriteStatus::NoRadio:
-        return QStringLiteral("no radio");
-    case SafeWriteStatus::WrongModel:
-        return QStringLiteral("wrong model");
-    case SafeWriteStatus::PortError:
-        return QStringLiteral("port error");
-    case SafeWriteStatus::Failed:
-        return QStringLiteral("failed");
-    case SafeWriteStatus::PartlyWritten:
-        return QStringLiteral("partly written");
-    case SafeWriteStatus::VerifyFailed:
-        return QStringLiteral("verify failed");
-    case SafeWriteStatus::ReadsDisagree:
-        return QStringLiteral("reads disagree");
-    case SafeWriteStatus::BackupFailed:
-        return QStringLiteral("backup failed");
-    }
-    return QStringLiteral("failed");
+    // The first result words follow the statuses, in order.
+    return QString::fromStdString(FleetTexts::Results[static_cast<int>(status)].en);
 }
 
 FleetStation::FleetStation(const rv::Session& s, const ProbeTarget& target,
@@ -104,7 +76,7 @@ void FleetStation::stop() {
     if (job_ && job_->isRunning()) job_->cancel();
     if (phase_ == Phase::Held) {
         current_.result = FleetResultWord(SafeWriteStatus::Failed);
-        current_.message = text(link::CancelledText());
+        current_.message = text(link::CancelledText);
         done(current_);
     }
 }
@@ -154,7 +126,7 @@ void FleetStation::onProbed() {
         r.time = QDateTime::currentDateTime();
         r.target = target_;
         r.result = FleetResultWord(SafeWriteStatus::NoRadio);
-        r.message = text(link::NoAnswerText());
+        r.message = text(link::NoAnswerText);
         return done(r);
     }
     current_ = FleetRecord{};
@@ -184,7 +156,7 @@ void FleetStation::onInfoRead(bool ok, const QString& message) {
     if (stopping_) {
         // Stopped while the radio information was read: nothing is written.
         current_.result = FleetResultWord(SafeWriteStatus::Failed);
-        current_.message = text(link::CancelledText());
+        current_.message = text(link::CancelledText);
         return done(current_);
     }
     if (!ok) {
@@ -192,7 +164,7 @@ void FleetStation::onInfoRead(bool ok, const QString& message) {
         current_.message = message;
         return done(current_);
     }
-    current_.serial = trimmed(infoSession_.Doc.SerialNumber.get());
+    current_.serial = rv::TrimBlanks(infoSession_.Doc.SerialNumber.get(), " \t");
     // The radio's own document first: a radio counts as programmed only with this very one.
     if (!options_.documentFor) return onDocument({});
     phase_ = Phase::Held;
@@ -289,7 +261,7 @@ void FleetStation::say(const rv::LangText& t, int percent) {
 }
 
 QString FleetStation::text(const rv::LangText& t) const {
-    return QString::fromStdString(link::LinkText(t, session_.CurLanguage));
+    return QString::fromStdString(t[session_.CurLanguage]);
 }
 
 } // namespace rv::jobs

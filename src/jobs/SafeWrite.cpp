@@ -9,6 +9,7 @@
 #include "data/ModelTables.h"
 #include "data/OutsideText.h"
 #include "data/RadioHistory.h"
+#include "data/Strings.h"
 #include "jobs/FleetStation.h"
 #include "jobs/JobTexts.h"
 #include "link/LinkTexts.h"
@@ -45,13 +46,6 @@ QString Join(const QString& a, const QString& b) {
     return a + QLatin1Char('\n') + b;
 }
 
-// A serial number as the radio pads it (spaces or nothing at the end) to its plain text.
-std::string PlainSerial(const std::string& t) {
-    const auto first = t.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return t.substr(first, t.find_last_not_of(" \t") - first + 1);
-}
-
 const rv::LangText UnknownModelText{
     "The radio names no known model and band (band code %1, model byte %2); the document "
     "keeps %3 [%4].",
@@ -84,7 +78,7 @@ void TakeReadImage(rv::Session& s, const rv::MemoryImage& image) {
 
 QString UnknownModelWarning(const rv::Session& s, const rv::MemoryImage& image) {
     if (rv::NamesKnownModel(image)) return {};
-    return Q(link::LinkText(UnknownModelText, s.CurLanguage))
+    return Q(UnknownModelText[s.CurLanguage])
         .arg(image[rv::image::BandCodeAt])
         .arg(image[rv::image::ModelByteAt])
         .arg(Q(s.CurModelCode), Q(s.CurBand));
@@ -126,7 +120,7 @@ bool SaveBackup(const rv::Session& s, const rv::MemoryImage& image, const QStrin
 }
 
 QString PartlyWrittenText(int writtenUpTo, const QString& backupImage, int language) {
-    const auto say = [language](const rv::LangText& t) { return Q(link::LinkText(t, language)); };
+    const auto say = [language](const rv::LangText& t) { return Q(t[language]); };
     const QString last = Q(rv::HexAddress(std::max(writtenUpTo - 1, 0)));
     const QString t = say(JobTexts::PartlyWritten).arg(last);
     if (backupImage.isEmpty()) return t + say(JobTexts::NoBackupKept);
@@ -134,13 +128,13 @@ QString PartlyWrittenText(int writtenUpTo, const QString& backupImage, int langu
 }
 
 QString NotBackupImageText(const QString& path, long long size, int language) {
-    return Q(link::LinkText(JobTexts::NotBackupImage, language)).arg(path).arg(size);
+    return Q(JobTexts::NotBackupImage[language]).arg(path).arg(size);
 }
 
 QString BackupDirProblem(const QString& dir, int language) {
     const rv::FileFault fault = rv::link::FolderFault(dir);
     if (fault.kind == rv::FileFault::None) return {};
-    return Q(link::LinkText(JobTexts::BackupFailed, language)) + dir + QStringLiteral(": ") +
+    return Q(JobTexts::BackupFailed[language]) + dir + QStringLiteral(": ") +
            Q(rv::FileFaultText(fault, language));
 }
 
@@ -155,7 +149,7 @@ QString AnsweredQuestionText(link::CloneSession::Question q, bool yes, int langu
                                : model ? JobTexts::AnswerOk
                                        : JobTexts::AnswerRetry;
     return Q(rv::MsgText(model ? rv::Msg::ModelWrong : rv::Msg::CheckConnection, language)) +
-           QLatin1Char(' ') + Q(link::LinkText(word, language));
+           QLatin1Char(' ') + Q(word[language]);
 }
 
 ReadVerdict VoteOnReads(const std::vector<rv::MemoryImage>& reads) {
@@ -260,8 +254,7 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
         const QString problem = BackupDirProblem(options.backupDir, s.CurLanguage);
         if (!problem.isEmpty()) {
             if (error)
-                *error = problem + QLatin1Char('\n') +
-                         Q(link::LinkText(JobTexts::NothingWritten, s.CurLanguage));
+                *error = problem + QLatin1Char('\n') + Q(JobTexts::NothingWritten[s.CurLanguage]);
             return false;
         }
     }
@@ -300,7 +293,8 @@ bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
 
 void SafeWrite::afterIdentify(bool ok, const QString& message) {
     if (ok) {
-        result_.serial = PlainSerial(scratch_.Doc.SerialNumber.get());
+        // A serial number as the radio pads it (spaces or nothing at the end) to its plain text.
+        result_.serial = rv::TrimBlanks(scratch_.Doc.SerialNumber.get(), " \t");
         const std::string kept = rv::FileSafeSerial(options_.backupSerial);
         if (!kept.empty() && rv::FileSafeSerial(result_.serial) != kept)
             return end(
@@ -547,7 +541,7 @@ void SafeWrite::nextStep(void (SafeWrite::*step)()) {
             if (!cancelled_) return (this->*step)();
             const bool written = stage_ == SafeWriteStage::Write;
             end(SafeWriteStatus::Failed,
-                Q(link::LinkText(link::CancelledText(), work_.CurLanguage)) +
+                Q(link::CancelledText[work_.CurLanguage]) +
                     (written ? QString() : QLatin1Char('\n') + text(JobTexts::NothingWritten)));
         },
         Qt::QueuedConnection);
@@ -568,7 +562,7 @@ void SafeWrite::end(SafeWriteStatus status, const QString& message) {
 }
 
 QString SafeWrite::text(const rv::LangText& t) const {
-    return Q(link::LinkText(t, work_.CurLanguage));
+    return Q(t[work_.CurLanguage]);
 }
 
 } // namespace rv::jobs
