@@ -246,7 +246,7 @@ bool SafeWrite::startRead(const rv::Session& s, const QString& device,
 bool SafeWrite::begin(Job job, const rv::Session& s, const QString& device,
                       const SafeWriteOptions& options, QString* error) {
     if (running_) {
-        if (error) *error = QStringLiteral("Another radio operation is running.");
+        if (error) *error = Q(link::OperationRunningText[s.CurLanguage]);
         return false;
     }
     if (job != Job::Read && !options.backupDir.isEmpty()) {

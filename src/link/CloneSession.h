@@ -41,7 +41,6 @@ public:
     Outcome outcome() const { return outcome_; }
     /// The WaitTimer interval (300 ms); tests may shorten it.
     void setWaitInterval(int msecs) { waitTimer_.setInterval(msecs); }
-    int waitInterval() const { return waitTimer_.interval(); }
     /// Write blocks sent in the last operation, and the address after the last one sent.
     int blocksSent() const { return blocksSent_; }
     int writtenUpTo() const { return writtenUpTo_; }

@@ -62,14 +62,26 @@ public:
     int size() const { return (ListTail - ListHead + Slots) % Slots; }
 
     /// Appends at the tail; false (and nothing stored) when the ring is full.
-    bool push(const SendListEntry& e);
+    bool push(const SendListEntry& e) {
+        if (full()) return false;
+        slots_[static_cast<std::size_t>(ListTail)] = e;
+        ListTail = static_cast<Int16>(next(ListTail));
+        return true;
+    }
     const SendListEntry& head() const { return slots_[static_cast<std::size_t>(ListHead)]; }
     /// The waiting entry k places behind the head.
-    const SendListEntry& at(int k) const;
-    SendListEntry& at(int k);
+    const SendListEntry& at(int k) const { return slots_[slotOf(k)]; }
+    SendListEntry& at(int k) { return slots_[slotOf(k)]; }
     /// Removes the waiting entry k places behind the head; the later ones move up.
-    void erase(int k);
-    void pop();
+    void erase(int k) {
+        if (k < 0 || k >= size()) return;
+        for (int i = k; i + 1 < size(); ++i)
+            at(i) = at(i + 1);
+        ListTail = static_cast<Int16>(prev(ListTail));
+    }
+    void pop() {
+        if (!empty()) ListHead = static_cast<Int16>(next(ListHead));
+    }
     /// Moves the head back one slot; the entry there is still the one that was sent.
     void stepBack() { ListHead = static_cast<Int16>(prev(ListHead)); }
     void ResetSendList() { ListHead = ListTail = 0; }
@@ -80,6 +92,7 @@ public:
 private:
     static int next(int slot) { return slot == Slots - 1 ? 0 : slot + 1; }
     static int prev(int slot) { return slot == 0 ? Slots - 1 : slot - 1; }
+    std::size_t slotOf(int k) const { return static_cast<std::size_t>((ListHead + k) % Slots); }
     std::array<SendListEntry, Slots> slots_{};
 };
 

@@ -91,17 +91,20 @@ int IntervalOf(TestTimer t) {
 
 TestModeEngine::TestModeEngine(TestModeHooks& hooks, const rv::RadioData& doc)
     : hooks_(hooks), doc_(doc) {
-    forgetSentValues();
-    movedTo_.fill(-1);
+    InitTestMode();
 }
 
 void TestModeEngine::InitTestMode() {
     st_ = TestModeState{};
+    resetList();
+    restoreList_.clear();
+    movedTo_.fill(-1);
+}
+
+void TestModeEngine::resetList() {
     list_.ResetSendList();
     settling_ = leaving_ = keyDown_ = restoring_ = asking_ = false;
-    restoreList_.clear();
     forgetSentValues();
-    movedTo_.fill(-1);
 }
 
 void TestModeEngine::append(const SendListEntry& e) {
@@ -365,10 +368,8 @@ void TestModeEngine::RetrySendList() {
 }
 
 void TestModeEngine::AbortTestMode() {
-    list_.ResetSendList();
     // The restore's list stays: `restoreStored` tells what an interrupted restore wrote.
-    settling_ = leaving_ = keyDown_ = restoring_ = asking_ = false;
-    forgetSentValues();
+    resetList();
     hooks_.stopTimer(TestTimer::Wait);
     hooks_.endTestMode();
 }
@@ -409,10 +410,8 @@ void TestModeEngine::onTimer(TestTimer t) {
 }
 
 void TestModeEngine::EnterTestMode() {
-    list_.ResetSendList();
-    settling_ = leaving_ = keyDown_ = restoring_ = asking_ = false;
+    resetList();
     restoreList_.clear();
-    forgetSentValues();
     st_.TestFresMatch = false;
     TestModeCommand(1);
 }

@@ -179,6 +179,8 @@ private:
     void appendWriteBack(int op, int count);
     void queueWrite(int op, int address, int value);
     void forgetSentValues() { lastSent_.fill(-1); }
+    /// Empties the list and clears what it was doing (keyed, leaving, asking, restoring).
+    void resetList();
     bool satisfies(const SendListEntry& e, const Bytes& bytes) const;
     void applyReply(const SendListEntry& e, const Bytes& bytes);
     void sendEntry(const SendListEntry& e, Bytes& out);

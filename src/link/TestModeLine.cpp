@@ -9,7 +9,6 @@ TestModeLine::TestModeLine(const rv::RadioData& doc, QObject* parent)
     connect(&port_, &SerialPort::received, this, [this](const QByteArray& b) {
         engine_.TestModeComm(EvReceived, Bytes(b.begin(), b.end()));
     });
-    engine_.InitTestMode();
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         const auto which = static_cast<TestTimer>(i);
         timers_[i].setSingleShot(true); // each timer switches itself off when it fires

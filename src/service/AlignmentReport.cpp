@@ -16,8 +16,7 @@ QString Cell(const QString& text, const char* tag = "td") {
     return QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), text.toHtmlEscaped());
 }
 
-} // namespace
-
+// The alignment table of a kept alignment: one row per item, one column per point.
 QString AlignmentTableHtml(const rv::jobs::AlignmentRecord& r, int language) {
     using namespace rv::link;
     using rv::jobs::PointName;
@@ -42,6 +41,8 @@ QString AlignmentTableHtml(const rv::jobs::AlignmentRecord& r, int language) {
     }
     return html + QStringLiteral("</table>");
 }
+
+} // namespace
 
 QString AlignmentReportHtml(const AppContext& ctx) {
     if (!ctx.serviceMode) return {};

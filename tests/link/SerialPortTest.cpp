@@ -71,7 +71,7 @@ TEST(SerialPortLine, SendDropsAStalePartialReply) {
 TEST(CloneSessionDefaults, TheReplyWaitIsThreeHundredMilliseconds) {
     rv::Session s;
     CloneSession session(s);
-    EXPECT_EQ(session.waitInterval(), 300);
+    EXPECT_EQ(session.findChild<QTimer*>(QStringLiteral("waitTimer"))->interval(), 300);
 }
 
 } // namespace
