@@ -27,14 +27,15 @@ const rv::LangText TestModeBusyText{
     "Test mode is using the port. Close the Test Mode window first.",
     "测试模式正在使用端口。请先关闭测试模式窗口。"};
 
-} // namespace
-
+// The model types the radio-information dialogs offer.
 QStringList RadioModelTypes() {
     QStringList types;
     for (const auto& t : rv::jobs::InfoModelTypes())
         types << QString::fromStdString(t);
     return types;
 }
+
+} // namespace
 
 QStringList RadioInfoBands(const QString& modelType) {
     QStringList bands;

@@ -17,8 +17,6 @@ namespace rv::ui {
 
 class AppContext;
 
-/// The model types the radio-information dialogs offer.
-QStringList RadioModelTypes();
 /// The bands of a model type, in list order (empty for an unknown type).
 QStringList RadioInfoBands(const QString& modelType);
 

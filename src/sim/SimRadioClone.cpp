@@ -1,4 +1,5 @@
 // The clone frames the simulated radio understands once PROGRAM has been acknowledged.
+#include "data/ImageMap.h"
 #include "link/CloneEngine.h"
 #include "sim/SimRadio.h"
 
@@ -140,9 +141,9 @@ bool SimRadio::onVersionBlock(std::vector<std::uint8_t>& out, bool) {
 }
 
 std::vector<std::uint8_t> SimRadio::ident() const {
-    std::uint8_t model = memory_[446];
+    std::uint8_t model = memory_[rv::image::ModelByteAt];
     if (faults_.otherModel) model = model == 0xFC ? 0xF9 : 0xFC;
-    return {0x50, '5', '6', '1', '7', memory_[445], model, 0xFF};
+    return {0x50, '5', '6', '1', '7', memory_[rv::image::BandCodeAt], model, 0xFF};
 }
 
 std::vector<std::uint8_t> SimRadio::readBlock(int address, int count) {

@@ -1,5 +1,6 @@
 // The radio's test mode: live alignment values per tuning address, a stored alignment
 // block that "p 0E" commits to, and the test channels from the radio's memory.
+#include "data/ImageMap.h"
 #include "link/TuneTables.h"
 #include "sim/SimRadio.h"
 
@@ -23,8 +24,6 @@ constexpr std::uint8_t Ack = 0x06;
 constexpr std::uint8_t KeyAddress = 0x08;
 constexpr const char* Tuning = "TUNING ";
 constexpr std::size_t TestChannelBase = 640;
-constexpr std::size_t BandCodeAt = 445;
-constexpr std::size_t ModelByteAt = 446;
 
 using Block = std::array<std::uint8_t, rv::link::TuneBlockSize>;
 
@@ -220,7 +219,7 @@ private:
     }
 
     static std::vector<std::uint8_t> ident(const rv::MemoryImage& m) {
-        return {0x50, 0, 0, 0, 0, m[BandCodeAt], m[ModelByteAt], 0};
+        return {0x50, 0, 0, 0, 0, m[rv::image::BandCodeAt], m[rv::image::ModelByteAt], 0};
     }
 
     static std::vector<std::uint8_t> testChannel(const rv::MemoryImage& m, int n) {

@@ -1,9 +1,9 @@
 // The radio's alignment kept, restored and verified, and a keyed radio left safely: through
 // the windows and a pseudo-terminal to the simulated radio.
+#include "WindowLookup.h"
 #include "data/Image.h"
 #include "jobs/SafeWrite.h"
 #include "kit/AppContext.h"
-#include "sim/SimRadioPty.h"
 #include "service/FrmAlignmentRestore.h"
 #include "service/FrmTestMode.h"
 #include "service/FrmTestModePara.h"
@@ -11,6 +11,7 @@
 #include "service/TestModeHost.h"
 #include "shell/Application.h"
 #include "shell/frmMain.h"
+#include "sim/SimRadioPty.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QApplication>
@@ -31,17 +32,10 @@ using namespace rv::ui;
 
 namespace {
 
-FrmTestMode* TestWindow() {
-    for (auto* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("FrmTestMode") && w->isVisible())
-            return qobject_cast<FrmTestMode*>(w);
-    return nullptr;
-}
+using rv::test::Child;
 
-template <class T> T* Child(QObject* in, const char* name) {
-    auto* w = in->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
+FrmTestMode* TestWindow() {
+    return rv::test::TopLevel<FrmTestMode>("FrmTestMode");
 }
 
 class AlignmentEndToEndTest : public ::testing::Test {

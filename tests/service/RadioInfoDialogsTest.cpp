@@ -1,3 +1,4 @@
+#include "WindowLookup.h"
 #include "data/ModelTables.h"
 #include "jobs/RadioInfo.h"
 #include "kit/AppContext.h"
@@ -20,6 +21,8 @@ using namespace rv::ui;
 
 namespace {
 
+using rv::test::Child;
+
 class RadioInfoDialogsTest : public ::testing::Test {
 protected:
     AppContext ctx;
@@ -32,13 +35,8 @@ protected:
         doc.SerialNumber.assign("20261201");
         doc.Version.assign("V1.00");
     }
-    template <class T> T* find(QWidget* in, const char* name) {
-        auto* w = in->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
     void chooseModel(QWidget* dialog, const QString& type) {
-        auto* box = find<QComboBox>(dialog, "Combo1_0");
+        auto* box = Child<QComboBox>(dialog, "Combo1_0");
         const int i = box->findText(type);
         box->setCurrentIndex(i);
         emit box->activated(i);
@@ -62,7 +60,7 @@ TEST_F(RadioInfoDialogsTest, VersionRule) {
         EXPECT_EQ(FrmRadioInfoSet::FixVersion(c.typed, c.radio), c.kept) << c.typed;
 
     FrmRadioInfoSet dialog(ctx);
-    auto* version = find<QLineEdit>(&dialog, "Text1_1");
+    auto* version = Child<QLineEdit>(&dialog, "Text1_1");
     version->setText("300");
     QFocusEvent out(QEvent::FocusOut);
     QApplication::sendEvent(version, &out);
@@ -74,11 +72,11 @@ TEST_F(RadioInfoDialogsTest, TooLongValueIsRefusedNotCut) {
     auto* prompt = new rv::test::ScriptedPrompt;
     ctx.setPrompt(prompt);
     FrmRadioInfoSet dialog(ctx);
-    find<QLineEdit>(&dialog, "Text1_0")->setText("123456789");
-    find<QPushButton>(&dialog, "CommandWrite")->click();
-    find<QLineEdit>(&dialog, "Text1_0")->setText("1234");
-    find<QLineEdit>(&dialog, "Text1_1")->setText("1.234"); // V1.234 with its V
-    find<QPushButton>(&dialog, "CommandClose")->click();
+    Child<QLineEdit>(&dialog, "Text1_0")->setText("123456789");
+    Child<QPushButton>(&dialog, "CommandWrite")->click();
+    Child<QLineEdit>(&dialog, "Text1_0")->setText("1234");
+    Child<QLineEdit>(&dialog, "Text1_1")->setText("1.234"); // V1.234 with its V
+    Child<QPushButton>(&dialog, "CommandClose")->click();
     ASSERT_EQ(prompt->asked.size(), 2);
     EXPECT_TRUE(prompt->asked[0].contains("serial number takes at most 8"))
         << prompt->asked[0].toStdString();
@@ -89,14 +87,14 @@ TEST_F(RadioInfoDialogsTest, TooLongValueIsRefusedNotCut) {
 
 TEST_F(RadioInfoDialogsTest, ModelTypeOffersItsBands) {
     FrmRadioInfo dialog(ctx);
-    auto* bands = find<QComboBox>(&dialog, "Combo1_1");
+    auto* bands = Child<QComboBox>(&dialog, "Combo1_1");
     chooseModel(&dialog, "917");
     EXPECT_EQ(bands->count(), 5);
     EXPECT_EQ(bands->currentText(), "450 - 490 MHz(M)");
     chooseModel(&dialog, "813");
     EXPECT_EQ(bands->count(), 2);
     EXPECT_EQ(bands->currentText(), "136 - 174 MHz(M)");
-    EXPECT_EQ(find<QComboBox>(&dialog, "Combo1_0")->count(), 6);
+    EXPECT_EQ(Child<QComboBox>(&dialog, "Combo1_0")->count(), 6);
 }
 
 TEST(RadioInfoBands, NamesMeanTheCodesOfTheirRange) {
@@ -114,8 +112,8 @@ TEST_F(RadioInfoDialogsTest, SetDialogShowsTheRadiosBandUntilAnotherIsChosen) {
         // Regression: leaving the model box matched its text to an entry and refilled the
         // bands.
         FrmRadioInfo shown(ctx);
-        emit find<QComboBox>(&shown, "Combo1_0")->lineEdit()->editingFinished();
-        EXPECT_EQ(find<QComboBox>(&shown, "Combo1_1")->currentText(), "400 - 470 MHz");
+        emit Child<QComboBox>(&shown, "Combo1_0")->lineEdit()->editingFinished();
+        EXPECT_EQ(Child<QComboBox>(&shown, "Combo1_1")->currentText(), "400 - 470 MHz");
     }
     // A model type's band whose range no code names cannot be chosen; choosing a model type
     // shows its first band that can, or keeps the radio's; a band the radio's code already
@@ -134,7 +132,7 @@ TEST_F(RadioInfoDialogsTest, SetDialogShowsTheRadiosBandUntilAnotherIsChosen) {
         ctx.doc().ModelType.assign("917");
         ctx.doc().FrequencyCode = static_cast<rv::Int16>(c.radioCode);
         FrmRadioInfoSet dialog(ctx);
-        auto* band = find<QComboBox>(&dialog, "Combo1_1");
+        auto* band = Child<QComboBox>(&dialog, "Combo1_1");
         EXPECT_EQ(band->placeholderText(), QString::fromStdString(rv::BandTextOf(c.radioCode, "")));
         EXPECT_EQ(band->currentIndex(), -1);
         chooseModel(&dialog, c.model);
@@ -145,7 +143,7 @@ TEST_F(RadioInfoDialogsTest, SetDialogShowsTheRadiosBandUntilAnotherIsChosen) {
                 band->setCurrentIndex(i);
         }
         EXPECT_EQ(band->currentText(), c.shown);
-        find<QPushButton>(&dialog, "CommandClose")->click();
+        Child<QPushButton>(&dialog, "CommandClose")->click();
         EXPECT_EQ(ctx.doc().FrequencyCode, c.stored);
     }
 }
@@ -155,7 +153,7 @@ TEST_F(RadioInfoDialogsTest, UnknownModelTypeGoesBackAsTheRadioSentIt) {
     ctx.session.RadioModelType = "4615";
     {
         FrmRadioInfoSet dialog(ctx);
-        find<QPushButton>(&dialog, "CommandClose")->click();
+        Child<QPushButton>(&dialog, "CommandClose")->click();
     }
     EXPECT_EQ(ctx.doc().ModelType.full(), "4615");
 }
@@ -163,21 +161,21 @@ TEST_F(RadioInfoDialogsTest, UnknownModelTypeGoesBackAsTheRadioSentIt) {
 TEST_F(RadioInfoDialogsTest, UnknownModelTypeShowsNoBand) {
     ctx.doc().ModelType.assign("");
     FrmRadioInfo shown(ctx);
-    EXPECT_EQ(find<QComboBox>(&shown, "Combo1_0")->currentText(), "");
-    EXPECT_EQ(find<QComboBox>(&shown, "Combo1_1")->count(), 0);
-    EXPECT_EQ(find<QComboBox>(&shown, "Combo1_1")->currentText(), "");
-    EXPECT_EQ(find<QLineEdit>(&shown, "Text1")->text(), "20261201");
+    EXPECT_EQ(Child<QComboBox>(&shown, "Combo1_0")->currentText(), "");
+    EXPECT_EQ(Child<QComboBox>(&shown, "Combo1_1")->count(), 0);
+    EXPECT_EQ(Child<QComboBox>(&shown, "Combo1_1")->currentText(), "");
+    EXPECT_EQ(Child<QLineEdit>(&shown, "Text1")->text(), "20261201");
 }
 
 TEST_F(RadioInfoDialogsTest, TimeSyncThenCloseStoresTodayAndTheIdentity) {
     {
         FrmRadioInfoSet dialog(ctx);
         chooseModel(&dialog, "916");
-        find<QLineEdit>(&dialog, "Text1_1")->setText("2.0");
-        find<QPushButton>(&dialog, "CommandTimeSync")->click();
-        EXPECT_EQ(find<QLineEdit>(&dialog, "Text1_0")->text(),
+        Child<QLineEdit>(&dialog, "Text1_1")->setText("2.0");
+        Child<QPushButton>(&dialog, "CommandTimeSync")->click();
+        EXPECT_EQ(Child<QLineEdit>(&dialog, "Text1_0")->text(),
                   QDate::currentDate().toString("yyyyMMdd"));
-        find<QPushButton>(&dialog, "CommandClose")->click();
+        Child<QPushButton>(&dialog, "CommandClose")->click();
     }
     const auto& doc = ctx.doc();
     EXPECT_EQ(doc.SerialNumber.get(), QDate::currentDate().toString("yyyyMMdd").toStdString());
@@ -191,7 +189,7 @@ TEST_F(RadioInfoDialogsTest, TimeSyncThenCloseStoresTodayAndTheIdentity) {
 
 TEST_F(RadioInfoDialogsTest, TextBoxesRefuseCharactersAbove127) {
     FrmRadioInfoSet dialog(ctx);
-    auto* serial = find<QLineEdit>(&dialog, "Text1_0");
+    auto* serial = Child<QLineEdit>(&dialog, "Text1_0");
     serial->clear();
     for (const QString& c : {QString("1"), QString("2"), QString::fromUtf8("é"), QString("3")}) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c);
@@ -205,7 +203,7 @@ TEST_F(RadioInfoDialogsTest, ChineseCaptions) {
     ctx.session.CurLanguage = rv::Chinese;
     FrmRadioInfoSet dialog(ctx);
     EXPECT_EQ(dialog.windowTitle(), "设置对讲机信息");
-    EXPECT_EQ(find<QPushButton>(&dialog, "CommandTimeSync")->text(), "时间同步(&T)");
+    EXPECT_EQ(Child<QPushButton>(&dialog, "CommandTimeSync")->text(), "时间同步(&T)");
     QStringList labels;
     for (auto* l : dialog.findChildren<QLabel*>())
         labels << l->text();

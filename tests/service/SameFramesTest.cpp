@@ -1,5 +1,6 @@
 // The window and the command-line tool run the same jobs: against one simulated radio they
 // put the same frames on the line.
+#include "WindowLookup.h"
 #include "cli/CliRunner.h"
 #include "data/Image.h"
 #include "jobs/AlignmentStore.h"
@@ -33,11 +34,7 @@ namespace {
 using namespace rv::ui;
 using Frames = std::vector<std::vector<std::uint8_t>>;
 
-QWidget* TopLevel(const char* name) {
-    for (auto* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible()) return w;
-    return nullptr;
-}
+using rv::test::TopLevel;
 
 class SameFramesTest : public ::testing::Test {
 protected:

@@ -1,14 +1,15 @@
 // Test mode and the radio information through a pseudo-terminal to the simulated radio.
+#include "WindowLookup.h"
 #include "data/Image.h"
 #include "jobs/AlignmentJob.h"
 #include "kit/AppContext.h"
 #include "kit/RadioPort.h"
-#include "sim/SimRadioPty.h"
 #include "service/FrmRadioInfoSet.h"
 #include "service/FrmTestMode.h"
 #include "service/FrmTestModePara.h"
 #include "service/ServiceEntry.h"
 #include "service/TestModeHost.h"
+#include "sim/SimRadioPty.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QApplication>
@@ -27,17 +28,8 @@ using namespace rv::ui;
 
 namespace {
 
-template <class T> T* TopLevel(const char* name) {
-    for (auto* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible()) return qobject_cast<T*>(w);
-    return nullptr;
-}
-
-template <class T> T* Child(QWidget* in, const char* name) {
-    auto* w = in->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
+using rv::test::Child;
+using rv::test::TopLevel;
 
 class ServiceEndToEndTest : public ::testing::Test {
 protected:

@@ -1,5 +1,6 @@
 // The test mode and tuning windows on a line whose radio the test plays by hand.
 #include "PtyLine.h"
+#include "WindowLookup.h"
 #include "kit/AppContext.h"
 #include "link/FakeTestPort.h"
 #include "service/FrmTestMode.h"
@@ -30,6 +31,8 @@ using namespace rv::ui;
 
 namespace {
 
+using rv::test::Child;
+
 class TestModeWindowsTest : public ::testing::Test {
 protected:
     AppContext ctx;
@@ -56,14 +59,9 @@ protected:
         host.reset();
     }
 
-    template <class T> T* find(QWidget* in, const char* name) {
-        auto* w = in->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    QPushButton* button(const char* name) { return find<QPushButton>(window, name); }
+    QPushButton* button(const char* name) { return Child<QPushButton>(window, name); }
     bool lit(int lamp) {
-        return find<Lamp>(window, QStringLiteral("Picture1_%1").arg(lamp).toLatin1())->lit();
+        return Child<Lamp>(window, QStringLiteral("Picture1_%1").arg(lamp).toLatin1())->lit();
     }
     /// Expects exactly these bytes next on the line and acknowledges them.
     void expectAcked(const char* bytes) {
@@ -89,8 +87,7 @@ protected:
         st.TuneItem = item;
         st.TunePoints = {};
         for (int pt : rv::link::PointsOfCount(rv::link::TunePointCount(item, st.WideMode))) {
-            st.TunePoints.Address[static_cast<std::size_t>(pt)] =
-                rv::link::TuneAddress(item, pt);
+            st.TunePoints.Address[static_cast<std::size_t>(pt)] = rv::link::TuneAddress(item, pt);
             st.TunePoints.Value[static_cast<std::size_t>(pt)] = 100 + 10 * pt;
         }
         if (item == 1) st.TunePoints.Value[5] = 250;
@@ -101,15 +98,15 @@ protected:
 };
 
 TEST_F(TestModeWindowsTest, LoadingShowsTheFirstChannelAndSignalling) {
-    EXPECT_EQ(find<QComboBox>(window, "Combo1_0")->count(), 2);
-    EXPECT_EQ(find<QComboBox>(window, "Combo1_1")->count(), 9);
-    EXPECT_EQ(find<QLabel>(window, "LabelChannelRx")->text(), "435.05000");
-    EXPECT_EQ(find<QLabel>(window, "LabelSignalTx")->text(), "None");
-    EXPECT_EQ(find<QListWidget>(window, "List1")->count(), 15);
+    EXPECT_EQ(Child<QComboBox>(window, "Combo1_0")->count(), 2);
+    EXPECT_EQ(Child<QComboBox>(window, "Combo1_1")->count(), 9);
+    EXPECT_EQ(Child<QLabel>(window, "LabelChannelRx")->text(), "435.05000");
+    EXPECT_EQ(Child<QLabel>(window, "LabelSignalTx")->text(), "None");
+    EXPECT_EQ(Child<QListWidget>(window, "List1")->count(), 15);
     EXPECT_FALSE(button("CommandTune")->isEnabled()); // until an item is chosen
     EXPECT_TRUE(lit(0) && lit(2) && lit(4));
     EXPECT_FALSE(lit(1) || lit(3) || lit(5));
-    find<QListWidget>(window, "List1")->setCurrentRow(2);
+    Child<QListWidget>(window, "List1")->setCurrentRow(2);
     EXPECT_TRUE(button("CommandTune")->isEnabled());
     EXPECT_EQ(host->state().TuneItem, 3);
 }
@@ -117,15 +114,15 @@ TEST_F(TestModeWindowsTest, LoadingShowsTheFirstChannelAndSignalling) {
 TEST_F(TestModeWindowsTest, ChoosingAChannelWhileKeyedReleasesTheKeyFirst) {
     keyDown();
     EXPECT_TRUE(lit(1) && lit(3));
-    EXPECT_EQ(find<Lamp>(window, "Picture1_6")->color(), "red");
-    choose(find<QComboBox>(window, "Combo1_0"), 1);
+    EXPECT_EQ(Child<Lamp>(window, "Picture1_6")->color(), "red");
+    choose(Child<QComboBox>(window, "Combo1_0"), 1);
     expectAcked("08 0D");
     EXPECT_EQ(line.read(2), Hex("10 04")); // the channel number, not its position
-    EXPECT_EQ(find<QLabel>(window, "LabelChannelTx")->text(), "400.10000");
+    EXPECT_EQ(Child<QLabel>(window, "LabelChannelTx")->text(), "400.10000");
     EXPECT_TRUE(host->state().PttReleased);
-    EXPECT_EQ(find<Lamp>(window, "Picture1_6")->color(), "green");
+    EXPECT_EQ(Child<Lamp>(window, "Picture1_6")->color(), "green");
 
-    choose(find<QComboBox>(window, "Combo1_0"), 1); // the same channel again: nothing
+    choose(Child<QComboBox>(window, "Combo1_0"), 1); // the same channel again: nothing
     line.reply(Bytes(8, 0xFF));
     expectAcked("06");
     EXPECT_TRUE(line.drain(150).empty());
@@ -149,14 +146,14 @@ TEST_F(TestModeWindowsTest, SignallingAndPrintReleaseTheKey) {
     button("CommandPrint")->click();
     expectAcked("08 0D");
     settle();
-    choose(find<QComboBox>(window, "Combo1_1"), 7);
+    choose(Child<QComboBox>(window, "Combo1_1"), 7);
     expectAcked("11 08");
-    EXPECT_EQ(find<QLabel>(window, "LabelSignalRx")->text(), "DTMF DEC(159D)");
+    EXPECT_EQ(Child<QLabel>(window, "LabelSignalRx")->text(), "DTMF DEC(159D)");
 }
 
 TEST_F(TestModeWindowsTest, ClosingWhileKeyedReleasesTheKeyBeforeLeaving) {
     keyDown();
-    choose(find<QComboBox>(window, "Combo1_1"), 2); // releases, then signalling 3
+    choose(Child<QComboBox>(window, "Combo1_1"), 2); // releases, then signalling 3
     expectAcked("08 0D");
     expectAcked("11 03");
     keyDown();
@@ -172,19 +169,19 @@ TEST_F(TestModeWindowsTest, ClosingWhileKeyedReleasesTheKeyBeforeLeaving) {
 TEST_F(TestModeWindowsTest, MovingTestMovesOnlyTest) {
     openTuning(1);
     auto* para = window->tuningWindow();
-    auto* test = find<QSlider>(para, "Slider1_0");
+    auto* test = Child<QSlider>(para, "Slider1_0");
     EXPECT_EQ(test->value(), 100);
     test->setValue(110);
     EXPECT_EQ(host->state().TuneValues, (std::array<int, 6>{110, 110, 120, 130, 140, 250}));
     EXPECT_EQ(line.read(3), Hex("12 20 6E"));
-    EXPECT_EQ(find<QProgressBar>(para, "ProgressBar1_0")->value(), 110);
-    EXPECT_EQ(find<TuneCurve>(para, "TuneCurve")->now(),
+    EXPECT_EQ(Child<QProgressBar>(para, "ProgressBar1_0")->value(), 110);
+    EXPECT_EQ(Child<TuneCurve>(para, "TuneCurve")->now(),
               (TuneCurve::Points{110, 120, 130, 140, 250}));
 }
 
 TEST_F(TestModeWindowsTest, DragSendsAFewWritesEndingOnTheSliderValue) {
     openTuning(1);
-    auto* test = find<QSlider>(window->tuningWindow(), "Slider1_0");
+    auto* test = Child<QSlider>(window->tuningWindow(), "Slider1_0");
     // 100 mouse steps, in ten bursts each worked off before the next.
     for (int step = 1; step <= 100; ++step) {
         test->setValue(100 + step);
@@ -204,7 +201,7 @@ TEST_F(TestModeWindowsTest, DragSendsAFewWritesEndingOnTheSliderValue) {
 TEST_F(TestModeWindowsTest, TabChangeReadsBackAndOkStores) {
     openTuning(8);
     auto* para = window->tuningWindow();
-    auto* tabs = find<QTabWidget>(para, "SSTab1");
+    auto* tabs = Child<QTabWidget>(para, "SSTab1");
     EXPECT_FALSE(tabs->isTabVisible(2) || tabs->isTabVisible(4));
     tabs->setCurrentIndex(3);
     EXPECT_EQ(line.read(2), Hex("36 0D"));
@@ -212,10 +209,10 @@ TEST_F(TestModeWindowsTest, TabChangeReadsBackAndOkStores) {
     line.reply(Hex("01 02 03 04"));
     EXPECT_EQ(line.read(1), Hex("06"));
     settle();
-    EXPECT_EQ(find<QSlider>(para, "Slider1_3")->value(), 3);
+    EXPECT_EQ(Child<QSlider>(para, "Slider1_3")->value(), 3);
     EXPECT_TRUE(line.drain(20).empty()); // the value shown is not sent back
 
-    find<QPushButton>(para, "Command3")->click();
+    Child<QPushButton>(para, "Command3")->click();
     EXPECT_EQ(line.read(2), Hex("36 0E"));
 }
 
@@ -223,27 +220,27 @@ TEST_F(TestModeWindowsTest, NarrowItemShowsOnlyTestAndWritesBackOnePoint) {
     host->state().WideMode = false;
     openTuning(3);
     auto* para = window->tuningWindow();
-    auto* tabs = find<QTabWidget>(para, "SSTab1");
+    auto* tabs = Child<QTabWidget>(para, "SSTab1");
     for (int t = 0; t < 6; ++t)
         EXPECT_EQ(tabs->isTabVisible(t), t == 0) << t;
     EXPECT_EQ(para->windowTitle(), "DQT Balance");
     // Regression: Cancel without a move wrote this item's value over the other items that
     // share the address.
-    find<QPushButton>(para, "Command4")->click();
+    Child<QPushButton>(para, "Command4")->click();
     EXPECT_TRUE(line.drain(250).empty());
 }
 
 TEST_F(TestModeWindowsTest, ClosingKeyedTuningReleasesThenWritesBack) {
     openTuning(7);
     auto* para = window->tuningWindow();
-    auto* test = find<QSlider>(para, "Slider1_0");
+    auto* test = Child<QSlider>(para, "Slider1_0");
     const int opened = test->value();
     test->setValue(opened + 1);
     EXPECT_EQ(line.read(3), (Bytes{0x1D, 0x20, static_cast<std::uint8_t>(opened + 1)}));
     settle();
-    find<QPushButton>(para, "Command2")->click();
+    Child<QPushButton>(para, "Command2")->click();
     expectAcked("08 0E");
-    EXPECT_EQ(find<Lamp>(para, "Picture1")->color(), "red");
+    EXPECT_EQ(Child<Lamp>(para, "Picture1")->color(), "red");
     settle();
     para->close();
     expectAcked("08 0D");
@@ -254,17 +251,17 @@ TEST_F(TestModeWindowsTest, ClosingKeyedTuningReleasesThenWritesBack) {
 TEST_F(TestModeWindowsTest, LevelItemsPollTwiceASecond) {
     openTuning(12);
     auto* para = window->tuningWindow();
-    EXPECT_FALSE(find<QTabWidget>(para, "SSTab1")->isVisible());
-    EXPECT_TRUE(find<QGroupBox>(para, "LevelGroup")->isVisible());
-    EXPECT_EQ(find<QProgressBar>(para, "ProgressBar1_6")->value(), 100);
+    EXPECT_FALSE(Child<QTabWidget>(para, "SSTab1")->isVisible());
+    EXPECT_TRUE(Child<QGroupBox>(para, "LevelGroup")->isVisible());
+    EXPECT_EQ(Child<QProgressBar>(para, "ProgressBar1_6")->value(), 100);
     EXPECT_EQ(para->timerGetPara().timerType(), Qt::PreciseTimer);
-    find<QPushButton>(para, "Command1")->click();
-    EXPECT_EQ(find<Lamp>(para, "Picture1")->color(), "yellow");
+    Child<QPushButton>(para, "Command1")->click();
+    EXPECT_EQ(Child<Lamp>(para, "Picture1")->color(), "yellow");
     EXPECT_EQ(line.read(2, 800), Hex("1C 0A"));
     line.reply(Hex("7B"));
     EXPECT_EQ(line.read(1), Hex("06"));
     settle();
-    EXPECT_EQ(find<QProgressBar>(para, "ProgressBar1_6")->value(), 0x7B);
+    EXPECT_EQ(Child<QProgressBar>(para, "ProgressBar1_6")->value(), 0x7B);
     EXPECT_EQ(line.read(2, 800), Hex("1C 0A")); // the next tick
 }
 
@@ -288,7 +285,7 @@ TEST_F(TestModeWindowsTest, SilentRadioIsAskedAboutThenRetriedOrLeft) {
 
 TEST_F(TestModeWindowsTest, ValueBoxesTakeDigitsOnlyAndSendNothing) {
     openTuning(2);
-    auto* box = find<QLineEdit>(window->tuningWindow(), "Text2_0");
+    auto* box = Child<QLineEdit>(window->tuningWindow(), "Text2_0");
     box->clear();
     for (const QString& c : {QString("4"), QString("x"), QString::fromUtf8("é"), QString("2")}) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c);
