@@ -2,7 +2,6 @@
 
 #include "Captions.h"
 #include "FleetPlanTable.h"
-#include "FleetWindowTexts.h"
 #include "RadioJob.h"
 #include "data/Catalogue.h"
 #include "data/FleetRules.h"
@@ -28,6 +27,8 @@
 
 namespace rv::ui {
 
+using rv::jobs::FleetTexts;
+
 namespace {
 
 // The settings that can differ from radio to radio: those of the settings windows; not the
@@ -48,26 +49,25 @@ std::vector<PerRadioKey> PerRadioKeys(int language) {
 FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, QWidget* parent)
     : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("FrmFleet"));
-    setWindowTitle(say(FleetWindowTexts::Title));
+    setWindowTitle(say(FleetTexts::Title));
     // Backup and verify as chosen in the Setup menu; each port answers its own questions.
     options_.write = JobOptions();
     perRadio_ = new FleetPlanTable(ctx_, PerRadioKeys(ctx_.session.CurLanguage));
     table_ = new QTableWidget(0, ColumnCount);
     table_->setObjectName(QStringLiteral("grdPorts"));
-    table_->setHorizontalHeaderLabels({say(FleetWindowTexts::Port), say(FleetWindowTexts::Progress),
-                                       say(FleetWindowTexts::Serial),
-                                       say(FleetWindowTexts::Result)});
+    table_->setHorizontalHeaderLabels({say(FleetTexts::Port), say(FleetTexts::Progress),
+                                       say(FleetTexts::Serial), say(FleetTexts::Result)});
     table_->horizontalHeader()->setSectionResizeMode(ResultColumn, QHeaderView::Stretch);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
 
-    repeat_ = new QCheckBox(say(FleetWindowTexts::Repeat));
+    repeat_ = new QCheckBox(say(FleetTexts::Repeat));
     repeat_->setObjectName(QStringLiteral("chkRepeat"));
     count_ = new QSpinBox;
     count_->setObjectName(QStringLiteral("spnCount"));
     count_->setRange(0, 100000);
-    count_->setSpecialValueText(say(FleetWindowTexts::CountNone));
-    count_->setSuffix(say(FleetWindowTexts::CountSuffix));
+    count_->setSpecialValueText(say(FleetTexts::CountNone));
+    count_->setSuffix(say(FleetTexts::CountSuffix));
     count_->setEnabled(false);
     connect(repeat_, &QCheckBox::toggled, count_, &QSpinBox::setEnabled);
     const auto button = [this](const rv::LangText& text, const char* name) {
@@ -75,18 +75,18 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
         b->setObjectName(QString::fromLatin1(name));
         return b;
     };
-    start_ = button(FleetWindowTexts::Start, "cmdStart");
-    stop_ = button(FleetWindowTexts::Stop, "cmdStop");
-    addSim_ = button(FleetWindowTexts::AddSim, "cmdAddSim");
-    auto* saveLog = button(FleetWindowTexts::SaveLog, "cmdSaveLog");
+    start_ = button(FleetTexts::Start, "cmdStart");
+    stop_ = button(FleetTexts::Stop, "cmdStop");
+    addSim_ = button(FleetTexts::AddSim, "cmdAddSim");
+    auto* saveLog = button(FleetTexts::SaveLog, "cmdSaveLog");
     auto* close = button(CaptionOf(Cap::Close), "cmdClose");
     auto* help = button(CaptionOf(Cap::Help), "CommandHelp");
     portName_ = new QLineEdit;
     portName_->setObjectName(QStringLiteral("txtPort"));
-    portName_->setPlaceholderText(say(FleetWindowTexts::PortHint));
+    portName_->setPlaceholderText(say(FleetTexts::PortHint));
     portName_->setMinimumWidth(
         portName_->fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB00")) * 2);
-    auto* addPortButton = button(FleetWindowTexts::AddPort, "cmdAddPort");
+    auto* addPortButton = button(FleetTexts::AddPort, "cmdAddPort");
     const auto addTyped = [this] {
         if (addPort(portName_->text().trimmed())) portName_->clear();
     };

@@ -2,7 +2,7 @@
 
 #include "Captions.h"
 #include "DialogKit.h"
-#include "PortTexts.h"
+#include "jobs/FleetTexts.h"
 #include "jobs/PortFinder.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
@@ -19,6 +19,8 @@
 #include <cerrno>
 
 namespace rv::ui {
+
+using rv::jobs::PortTexts;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Find Radio in the Communication Port dialog.
 #include "Captions.h"
 #include "FrmSetComm.h"
-#include "PortTexts.h"
+#include "jobs/FleetTexts.h"
 #include "jobs/PortFinder.h"
 #include "kit/AppContext.h"
 
@@ -11,6 +11,8 @@
 #include <QRadioButton>
 
 namespace rv::ui {
+
+using rv::jobs::PortTexts;
 
 namespace {
 
