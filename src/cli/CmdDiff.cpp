@@ -84,7 +84,6 @@ int CmdDiff(CliArgs& args) {
                    args.usage);
         return 2;
     }
-    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     // Files first: one that cannot be used is refused before the radio is read.
     std::optional<Session> docs[2];
     for (const bool radio : {false, true})
