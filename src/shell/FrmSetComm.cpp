@@ -2,6 +2,7 @@
 
 #include "Captions.h"
 #include "DialogKit.h"
+#include "RadioJob.h"
 #include "jobs/FleetTexts.h"
 #include "jobs/PortFinder.h"
 #include "kit/AppContext.h"
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSettings>
 #include <QVBoxLayout>
 
 #include <cerrno>
@@ -28,19 +28,16 @@ constexpr int PortButtons = 8;
 constexpr int SimIndex = PortButtons;
 constexpr int OtherIndex = PortButtons + 1;
 
-QSettings Settings() {
-    return QSettings(QStringLiteral("RV52N"), QStringLiteral("RV52N"));
-}
 const QString OtherDeviceKey = QStringLiteral("Settings/OtherDevice");
 
 } // namespace
 
 QString RememberedOtherDevice() {
-    return Settings().value(OtherDeviceKey).toString();
+    return ProgramSettings().value(OtherDeviceKey).toString();
 }
 
 void RememberOtherDevice(const QString& path) {
-    Settings().setValue(OtherDeviceKey, path);
+    ProgramSettings().setValue(OtherDeviceKey, path);
 }
 
 FrmSetComm::FrmSetComm(AppContext& ctx, QWidget* parent, const QList<rv::link::PortEntry>& ports,
