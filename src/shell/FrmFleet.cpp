@@ -1,6 +1,7 @@
 #include "FrmFleet.h"
 
 #include "Captions.h"
+#include "DialogKit.h"
 #include "FleetPlanTable.h"
 #include "RadioJob.h"
 #include "data/Catalogue.h"
@@ -70,23 +71,18 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     count_->setSuffix(say(FleetTexts::CountSuffix));
     count_->setEnabled(false);
     connect(repeat_, &QCheckBox::toggled, count_, &QSpinBox::setEnabled);
-    const auto button = [this](const rv::LangText& text, const char* name) {
-        auto* b = new QPushButton(say(text));
-        b->setObjectName(QString::fromLatin1(name));
-        return b;
-    };
-    start_ = button(FleetTexts::Start, "cmdStart");
-    stop_ = button(FleetTexts::Stop, "cmdStop");
-    addSim_ = button(FleetTexts::AddSim, "cmdAddSim");
-    auto* saveLog = button(FleetTexts::SaveLog, "cmdSaveLog");
-    auto* close = button(CaptionOf(Cap::Close), "cmdClose");
-    auto* help = button(CaptionOf(Cap::Help), "CommandHelp");
+    start_ = NamedButton(ctx_, FleetTexts::Start, "cmdStart");
+    stop_ = NamedButton(ctx_, FleetTexts::Stop, "cmdStop");
+    addSim_ = NamedButton(ctx_, FleetTexts::AddSim, "cmdAddSim");
+    auto* saveLog = NamedButton(ctx_, FleetTexts::SaveLog, "cmdSaveLog");
+    auto* close = NamedButton(ctx_, CaptionOf(Cap::Close), "cmdClose");
+    auto* help = NamedButton(ctx_, CaptionOf(Cap::Help), "CommandHelp");
     portName_ = new QLineEdit;
     portName_->setObjectName(QStringLiteral("txtPort"));
     portName_->setPlaceholderText(say(FleetTexts::PortHint));
     portName_->setMinimumWidth(
         portName_->fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB00")) * 2);
-    auto* addPortButton = button(FleetTexts::AddPort, "cmdAddPort");
+    auto* addPortButton = NamedButton(ctx_, FleetTexts::AddPort, "cmdAddPort");
     const auto addTyped = [this] {
         if (addPort(portName_->text().trimmed())) portName_->clear();
     };

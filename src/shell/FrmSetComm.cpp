@@ -52,10 +52,8 @@ FrmSetComm::FrmSetComm(AppContext& ctx, QWidget* parent, const QList<rv::link::P
     buildPortRows(grid);
 
     auto* tools = new QHBoxLayout;
-    refresh_ = new QPushButton(say(PortTexts::Refresh));
-    refresh_->setObjectName(QStringLiteral("cmdRefresh"));
-    find_ = new QPushButton(say(PortTexts::FindRadio));
-    find_->setObjectName(QStringLiteral("cmdFindRadio"));
+    refresh_ = NamedButton(ctx_, PortTexts::Refresh, "cmdRefresh");
+    find_ = NamedButton(ctx_, PortTexts::FindRadio, "cmdFindRadio");
     tools->addWidget(refresh_);
     tools->addWidget(find_);
     tools->addStretch();
