@@ -50,25 +50,25 @@ std::vector<PerRadioKey> PerRadioKeys(int language) {
 FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, QWidget* parent)
     : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("FrmFleet"));
-    setWindowTitle(say(FleetTexts::Title));
+    setWindowTitle(Tr(ctx_, FleetTexts::Title));
     // Backup and verify as chosen in the Setup menu; each port answers its own questions.
     options_.write = JobOptions();
     perRadio_ = new FleetPlanTable(ctx_, PerRadioKeys(ctx_.session.CurLanguage));
     table_ = new QTableWidget(0, ColumnCount);
     table_->setObjectName(QStringLiteral("grdPorts"));
-    table_->setHorizontalHeaderLabels({say(FleetTexts::Port), say(FleetTexts::Progress),
-                                       say(FleetTexts::Serial), say(FleetTexts::Result)});
+    table_->setHorizontalHeaderLabels({Tr(ctx_, FleetTexts::Port), Tr(ctx_, FleetTexts::Progress),
+                                       Tr(ctx_, FleetTexts::Serial), Tr(ctx_, FleetTexts::Result)});
     table_->horizontalHeader()->setSectionResizeMode(ResultColumn, QHeaderView::Stretch);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
 
-    repeat_ = new QCheckBox(say(FleetTexts::Repeat));
+    repeat_ = new QCheckBox(Tr(ctx_, FleetTexts::Repeat));
     repeat_->setObjectName(QStringLiteral("chkRepeat"));
     count_ = new QSpinBox;
     count_->setObjectName(QStringLiteral("spnCount"));
     count_->setRange(0, 100000);
-    count_->setSpecialValueText(say(FleetTexts::CountNone));
-    count_->setSuffix(say(FleetTexts::CountSuffix));
+    count_->setSpecialValueText(Tr(ctx_, FleetTexts::CountNone));
+    count_->setSuffix(Tr(ctx_, FleetTexts::CountSuffix));
     count_->setEnabled(false);
     connect(repeat_, &QCheckBox::toggled, count_, &QSpinBox::setEnabled);
     start_ = NamedButton(ctx_, FleetTexts::Start, "cmdStart");
@@ -79,7 +79,7 @@ FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, Q
     auto* help = NamedButton(ctx_, CaptionOf(Cap::Help), "CommandHelp");
     portName_ = new QLineEdit;
     portName_->setObjectName(QStringLiteral("txtPort"));
-    portName_->setPlaceholderText(say(FleetTexts::PortHint));
+    portName_->setPlaceholderText(Tr(ctx_, FleetTexts::PortHint));
     portName_->setMinimumWidth(
         portName_->fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB00")) * 2);
     auto* addPortButton = NamedButton(ctx_, FleetTexts::AddPort, "cmdAddPort");
@@ -209,10 +209,6 @@ void FrmFleet::setTiming(int replyMs, int pollMs) {
 
 QString FrmFleet::logText() const {
     return log_->toPlainText();
-}
-
-QString FrmFleet::say(const rv::LangText& t) const {
-    return Tr(ctx_, t);
 }
 
 } // namespace rv::ui

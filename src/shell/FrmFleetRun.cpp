@@ -51,7 +51,7 @@ bool FrmFleet::startFleet() {
         stations_.push_back(std::move(station));
     }
     if (stations_.empty()) {
-        Tell(ctx_, this, say(FleetTexts::NoPortChecked), rv::MsgIcon::Exclamation);
+        Tell(ctx_, this, Tr(ctx_, FleetTexts::NoPortChecked), rv::MsgIcon::Exclamation);
         return false;
     }
     running_ = static_cast<int>(stations_.size());
@@ -169,9 +169,9 @@ bool FrmFleet::setLogFile(const QString& path) {
 }
 
 void FrmFleet::chooseLogFile() {
-    const QString path =
-        ctx_.prompt().saveFileName(this, say(FleetTexts::SaveLog), QStringLiteral("fleet-log.csv"),
-                                   say(FleetTexts::LogFilter));
+    const QString path = ctx_.prompt().saveFileName(this, Tr(ctx_, FleetTexts::SaveLog),
+                                                    QStringLiteral("fleet-log.csv"),
+                                                    Tr(ctx_, FleetTexts::LogFilter));
     if (!path.isEmpty()) setLogFile(path);
 }
 

@@ -95,7 +95,7 @@ void FrmSetComm::buildPortRows(QGridLayout* grid) {
     }
     auto* sim = new QRadioButton(Tr(ctx_, CaptionOf(Cap::SimulatedRadio)));
     sim->setObjectName(QStringLiteral("OptionSim"));
-    auto* other = new QRadioButton(say(PortTexts::OtherDevice));
+    auto* other = new QRadioButton(Tr(ctx_, PortTexts::OtherDevice));
     other->setObjectName(QStringLiteral("OptionOther"));
     otherPath_ =
         new QLineEdit(ctx_.CommDevice.isEmpty() ? RememberedOtherDevice() : ctx_.CommDevice);
@@ -156,7 +156,7 @@ QString FrmSetComm::status() const {
 bool FrmSetComm::acceptOtherDevice() {
     const QString path = otherPath_->text().trimmed();
     if (path.isEmpty()) {
-        Tell(ctx_, this, say(PortTexts::NoPath), rv::MsgIcon::Exclamation);
+        Tell(ctx_, this, Tr(ctx_, PortTexts::NoPath), rv::MsgIcon::Exclamation);
         return false;
     }
     // Checked by opening it, as the transfer will; nothing is sent.
@@ -185,10 +185,6 @@ void FrmSetComm::onOk() {
         break;
     }
     accept();
-}
-
-QString FrmSetComm::say(const rv::LangText& t) const {
-    return Tr(ctx_, t);
 }
 
 } // namespace rv::ui
