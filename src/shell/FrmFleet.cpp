@@ -9,6 +9,7 @@
 #include "jobs/FleetTexts.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "kit/RadioPort.h"
 #include "link/PortList.h"
 #include "link/SerialPort.h"
 #include "sim/SimFleet.h"
@@ -187,10 +188,8 @@ bool FrmFleet::addPort(const QString& named) {
     const int why = device.isEmpty() ? 0 : rv::link::AccessErrnoOf(device);
     if (device.isEmpty() || why != 0) {
         // The two lines `--port` and Find Radio give for the same name.
-        Tell(ctx_, this,
-             Tr(ctx_, rv::MessageOf(rv::Msg::CannotOpenPort).text) + QLatin1Char('\n') +
-                 (why != 0 ? rv::link::OpenFailureReasonOf(why, language) : error),
-             rv::MsgIcon::Error);
+        TellCannotOpenPort(ctx_, this,
+                           why != 0 ? rv::link::OpenFailureReasonOf(why, language) : error);
         return false;
     }
     for (int row = 0; row < ports_.size(); ++row) {

@@ -7,6 +7,7 @@
 #include "jobs/PortFinder.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "kit/RadioPort.h"
 #include "link/SerialPort.h"
 
 #include <QGridLayout>
@@ -160,18 +161,16 @@ bool FrmSetComm::acceptOtherDevice() {
         return false;
     }
     // Checked by opening it, as the transfer will; nothing is sent.
+    if (const int why = openCheck_ ? openCheck_(path) : 0) {
+        TellCannotOpenPort(ctx_, this, rv::link::OpenFailureReasonOf(why, ctx_.lang()));
+        return false;
+    }
     rv::link::SerialPort port;
     QString error;
-    const int why = openCheck_ ? openCheck_(path) : 0;
-    if (why != 0) {
-        error = QString::fromStdString(rv::MsgText(rv::Msg::CannotOpenPort, ctx_.lang())) +
-                QLatin1Char('\n') + rv::link::OpenFailureReasonOf(why, ctx_.lang());
-    }
-    if (why != 0 || !port.open(path, ctx_.lang(), &error)) {
+    if (!port.open(path, ctx_.lang(), &error)) {
         Tell(ctx_, this, error, rv::MsgIcon::Error);
         return false;
     }
-    port.close();
     ctx_.CommDevice = path;
     RememberOtherDevice(path);
     return true;
