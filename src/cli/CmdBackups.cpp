@@ -67,22 +67,22 @@ QString BackupDirOf(const CliArgs& args) {
     return given ? QFile::decodeName(given->c_str()) : rv::jobs::DefaultBackupDir();
 }
 
-bool GivenFolderMissing(const CliArgs& args, const QString& dir) {
+int RefuseListing(const CliArgs& args, const QString& dir) {
+    if (!args.positional.empty())
+        return UsageError({args.command + " takes no file", args.command + " 不带文件"},
+                          args.usage);
+    if (const auto serial = args.value("--serial"); serial && rv::FileSafeSerial(*serial).empty())
+        return UsageError({"--serial needs a serial number", "--serial 需要序号"}, args.usage);
     // The default folder does not exist until the first backup is kept.
-    if (!args.value("--backup-dir") || QFileInfo(dir).isDir()) return false;
+    if (!args.value("--backup-dir") || QFileInfo(dir).isDir()) return 0;
     rv::FileFault fault{QFileInfo::exists(dir) ? rv::FileFault::NotAFile : rv::FileFault::NoFolder};
-    Fail(rv::link::FileProblem(dir, fault, args.language).toStdString());
-    return true;
+    return Fail(rv::link::FileProblem(dir, fault, args.language).toStdString());
 }
 
 int CmdBackups(CliArgs& args) {
-    if (!args.positional.empty())
-        return UsageError({"backups takes no file", "backups 不带文件"}, args.usage);
-    const auto serial = args.value("--serial");
-    if (serial && rv::FileSafeSerial(*serial).empty())
-        return UsageError({"--serial needs a serial number", "--serial 需要序号"}, args.usage);
     const QString dir = BackupDirOf(args);
-    if (GivenFolderMissing(args, dir)) return 1;
+    if (const int refused = RefuseListing(args, dir)) return refused;
+    const auto serial = args.value("--serial");
     auto entries = rv::link::ListBackups(dir);
     if (!entries) entries.emplace();
     if (serial)

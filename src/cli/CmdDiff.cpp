@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "Json.h"
 #include "SafeJob.h"
 
 #include "data/DataFile.h"
@@ -46,33 +47,19 @@ std::optional<Session> Load(const std::string& what, const CliArgs& args) {
     return s;
 }
 
-// A JSON string of UTF-8 text: quotes, backslashes and control characters escaped.
-std::string Quoted(const std::string& v) {
-    std::string out = "\"";
-    for (const char ch : v) {
-        if (ch == '"' || ch == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (static_cast<unsigned char>(ch) < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned char>(ch));
-            out += buf;
-        } else {
-            out += ch;
-        }
-    }
-    return out + '"';
-}
-
 void PrintJson(const std::vector<SettingDifference>& diffs) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < diffs.size(); ++i) {
-        const auto& d = diffs[i];
-        out += std::string(i ? "," : "") + "\n  {\"area\": " + Quoted(d.area) +
-               ", \"item\": " + Quoted(d.item) + ", \"a\": " + Quoted(d.a) +
-               ", \"b\": " + Quoted(d.b) + "}";
+    Json j;
+    j.beginArray();
+    for (const auto& d : diffs) {
+        j.beginObject();
+        j.string("area", d.area);
+        j.string("item", d.item);
+        j.string("a", d.a);
+        j.string("b", d.b);
+        j.endObject();
     }
-    std::printf("%s%s]\n", out.c_str(), diffs.empty() ? "" : "\n");
+    j.endArray();
+    std::printf("%s\n", j.text().c_str());
 }
 
 } // namespace
@@ -84,7 +71,6 @@ int CmdDiff(CliArgs& args) {
                    args.usage);
         return 2;
     }
-    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     // Files first: one that cannot be used is refused before the radio is read.
     std::optional<Session> docs[2];
     for (const bool radio : {false, true})

@@ -14,7 +14,7 @@ namespace rv::cli {
 namespace {
 
 void printTable(const QList<rv::jobs::ProbeResult>& found, std::FILE* out, int language) {
-    std::fprintf(out, "%s\n", rv::jobs::FleetTexts::FindHeader[language].c_str());
+    std::fprintf(out, "%s\n", rv::jobs::PortTexts::FindHeader[language].c_str());
     for (const auto& r : found) {
         std::fprintf(out, "%-14s %-20s %-6s %s\n", qPrintable(r.target.port),
                      qPrintable(r.target.device), r.ident->modelCode.c_str(),
@@ -64,12 +64,11 @@ int FindRadios(const QList<rv::jobs::ProbeTarget>& targets, const FindOptions& o
     const QString advice = finder.permissionAdvice();
     if (!advice.isEmpty())
         std::fprintf(err, "%s\n", qPrintable(advice));
-    else if (targets.isEmpty())
-        std::fprintf(err, "%s\n",
-                     LangText{"No serial ports found.", "未找到串口。"}[options.language].c_str());
     else
         std::fprintf(err, "%s\n",
-                     LangText{"No radio answered.", "没有对讲机应答。"}[options.language].c_str());
+                     (targets.isEmpty() ? rv::jobs::PortTexts::NoPorts
+                                        : rv::jobs::PortTexts::NoRadio)[options.language]
+                         .c_str());
     return 1;
 }
 

@@ -56,7 +56,6 @@ std::optional<int> CountOf(const CliArgs& args) {
 int CmdFleet(CliArgs& args) {
     if (args.positional.size() != 1)
         return UsageError({"fleet needs one data file", "fleet 需要一个数据文件"}, args.usage);
-    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     // Programming every port there is would write radios nobody meant to write.
     if (!args.value("--ports"))
         return UsageError({"fleet needs --ports LIST", "fleet 需要 --ports LIST"}, args.usage);

@@ -58,13 +58,9 @@ void PrintTable(const std::vector<rv::HistoryEntry>& entries, int language) {
 } // namespace
 
 int CmdHistory(CliArgs& args) {
-    if (!args.positional.empty())
-        return UsageError({"history takes no file", "history 不带文件"}, args.usage);
-    const auto serial = args.value("--serial");
-    if (serial && rv::FileSafeSerial(*serial).empty())
-        return UsageError({"--serial needs a serial number", "--serial 需要序号"}, args.usage);
     const QString dir = BackupDirOf(args);
-    if (GivenFolderMissing(args, dir)) return 1;
+    if (const int refused = RefuseListing(args, dir)) return refused;
+    const auto serial = args.value("--serial");
     rv::FileFault fault;
     auto entries = rv::link::ReadHistory(dir, fault);
     const QString path = rv::link::HistoryPath(dir);

@@ -10,7 +10,6 @@
 namespace rv::cli {
 
 int CmdInfo(CliArgs& args) {
-    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     Session s = MakeSession(args);
     const auto target = OpenTarget(args);
     if (!target) return 1;

@@ -28,7 +28,6 @@ int CmdRead(CliArgs& args) {
     const auto out = args.value("-o");
     if (!out || out->empty())
         return UsageError({"read needs -o FILE", "read 需要 -o FILE"}, args.usage);
-    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     Session s = MakeSession(args);
     if (!OutputUsable(s, *out)) return 1;
     const auto target = OpenTarget(args);

@@ -18,7 +18,6 @@ int CmdRestore(CliArgs& args) {
     if (args.positional.size() != 1)
         return UsageError({"restore needs one backup image", "restore 需要一个备份映像"},
                           args.usage);
-    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     Session s = MakeSession(args);
     const std::string& path = args.positional[0];
     const auto loaded = LoadImage(s, path);

@@ -54,7 +54,6 @@ std::optional<rv::jobs::InfoEdits> CheckArguments(const CliArgs& args, std::stri
 } // namespace
 
 int CmdSetInfo(CliArgs& args) {
-    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     std::string error;
     const auto edits = CheckArguments(args, &error);
     if (!edits) return UsageErrorSaid(error, args.usage);

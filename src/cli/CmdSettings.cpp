@@ -50,7 +50,7 @@ void KeyJson(Json& j, const SettingRow& r, int lang) {
 
 int CmdKeys(CliArgs& args) {
     if (!args.positional.empty())
-        return UsageError({"keys takes no file", "keys 不带文件"}, "keys [--json]");
+        return UsageError({"keys takes no file", "keys 不带文件"}, args.usage);
     const int lang = args.language;
     if (args.has("--json")) {
         Json j;
@@ -71,13 +71,13 @@ int CmdKeys(CliArgs& args) {
 }
 
 int CmdGet(CliArgs& args) {
-    const char* usage = "get FILE [KEY...] [--json] [--lang en|zh]";
-    if (args.positional.empty()) return UsageError({"get needs a FILE", "get 需要一个文件"}, usage);
+    if (args.positional.empty())
+        return UsageError({"get needs a FILE", "get 需要一个文件"}, args.usage);
     std::vector<std::string> keys(args.positional.begin() + 1, args.positional.end());
     for (const std::string& k : keys)
         if (!findRow(k))
             return UsageError({"no setting has the key \"" + k + "\"", "没有键为“" + k + "”的设置"},
-                              usage);
+                              args.usage);
     if (keys.empty())
         for (const SettingRow& r : Catalogue())
             keys.push_back(r.key);
@@ -103,9 +103,9 @@ int CmdGet(CliArgs& args) {
 }
 
 int CmdSet(CliArgs& args) {
-    const char* usage = "set FILE KEY=VALUE... [-o OUT] [--lang en|zh]";
     if (args.positional.size() < 2)
-        return UsageError({"set needs a FILE and KEY=VALUE", "set 需要文件和 KEY=VALUE"}, usage);
+        return UsageError({"set needs a FILE and KEY=VALUE", "set 需要文件和 KEY=VALUE"},
+                          args.usage);
     Session s = MakeSession(args);
     const std::string& file = args.positional[0];
     if (!OpenDocument(s, file)) return 1;
@@ -114,7 +114,7 @@ int CmdSet(CliArgs& args) {
         const auto eq = it->find('=');
         if (eq == std::string::npos)
             return UsageError({"\"" + *it + "\" is not KEY=VALUE", "“" + *it + "”不是 KEY=VALUE"},
-                              usage);
+                              args.usage);
         // Every value is checked before anything is written: a refusal leaves the file.
         const std::string key = it->substr(0, eq);
         const CommitResult r = commitText(s, key, std::string_view(*it).substr(eq + 1));

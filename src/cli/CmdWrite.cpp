@@ -6,7 +6,6 @@ namespace rv::cli {
 int CmdWrite(CliArgs& args) {
     if (args.positional.size() != 1)
         return UsageError({"write needs one data file", "write 需要一个数据文件"}, args.usage);
-    if (!RetriesOf(args)) return UsageError(RetriesRefusal(), args.usage);
     Session s = MakeSession(args);
     if (!OpenDocument(s, args.positional[0])) return 1;
     // Backup read, write, verify read: each a whole session of its own.

@@ -23,23 +23,23 @@ inline std::size_t ShownWidth(std::string_view text) {
     return width;
 }
 
-/// Rows (the header first) as aligned text: each column as wide as its widest cell, "-" for
-/// an empty cell, the last column unpadded.
-inline std::string TableText(std::vector<std::vector<std::string>> rows) {
+/// Rows (the header first) as aligned text: each column as wide as its widest cell, `empty`
+/// for an empty cell, no spaces at the end of a line.
+inline std::string TableText(std::vector<std::vector<std::string>> rows,
+                             std::string_view empty = "-") {
     std::vector<std::size_t> widths;
     for (auto& row : rows)
         for (std::size_t i = 0; i < row.size(); ++i) {
-            if (row[i].empty()) row[i].push_back('-');
+            if (row[i].empty()) row[i] = empty;
             if (widths.size() <= i) widths.resize(i + 1);
             widths[i] = std::max(widths[i], ShownWidth(row[i]));
         }
     std::string text;
     for (const auto& row : rows) {
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            text += row[i];
-            if (i + 1 < row.size()) text += std::string(widths[i] - ShownWidth(row[i]) + 2, ' ');
-        }
-        text += '\n';
+        std::string line;
+        for (std::size_t i = 0; i < row.size(); ++i)
+            line += row[i] + std::string(widths[i] - ShownWidth(row[i]) + 2, ' ');
+        text += line.substr(0, line.find_last_not_of(' ') + 1) + '\n';
     }
     return text;
 }

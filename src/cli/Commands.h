@@ -61,8 +61,9 @@ int CmdBackups(CliArgs& args);
 int CmdHistory(CliArgs& args);
 /// The backup folder `--backup-dir` names, or the default one.
 QString BackupDirOf(const CliArgs& args);
-/// True, with the message said, when `--backup-dir` names no folder.
-bool GivenFolderMissing(const CliArgs& args, const QString& dir);
+/// The refusals of a listing of the backup folder `dir` (backups, history): a file given, an
+/// empty --serial (2), a --backup-dir that names no folder (1); else 0.
+int RefuseListing(const CliArgs& args, const QString& dir);
 
 /// alignment-save: keeps the radio's alignment (tuning block) as a JSON file
 int CmdAlignmentSave(CliArgs& args);

@@ -1,9 +1,9 @@
+#include "Columns.h"
 #include "Show.h"
 
 #include "data/Catalogue.h"
 #include "data/ChannelCommit.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace rv::cli {
@@ -18,39 +18,12 @@ std::vector<const SettingRow*> ChannelColumns() {
     return columns;
 }
 
-// Columns are padded by the width a terminal gives them: CJK characters take two cells.
-std::size_t DisplayWidth(const std::string& s) {
-    std::size_t w = 0;
-    for (unsigned char c : s) {
-        if ((c & 0xC0) == 0x80) continue;
-        w += c >= 0xE0 ? 2 : 1;
-    }
-    return w;
-}
-
 std::vector<std::string> ChannelRow(const Session& s, int n) {
     std::vector<std::string> row{std::to_string(n)};
     if (!ChannelOf(s.Doc, n)) return row;
     for (const SettingRow* c : ChannelColumns())
         row.push_back(textOf(s, "channel." + std::to_string(n) + c->key.substr(9)));
     return row;
-}
-
-std::string Table(const std::vector<std::vector<std::string>>& rows) {
-    std::vector<std::size_t> widths;
-    for (const auto& row : rows)
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            if (widths.size() <= i) widths.push_back(0);
-            widths[i] = std::max(widths[i], DisplayWidth(row[i]));
-        }
-    std::string out;
-    for (const auto& row : rows) {
-        std::string line;
-        for (std::size_t i = 0; i < row.size(); ++i)
-            line += row[i] + std::string(widths[i] - DisplayWidth(row[i]) + 2, ' ');
-        out += line.substr(0, line.find_last_not_of(' ') + 1) + "\n";
-    }
-    return out;
 }
 
 } // namespace
@@ -61,7 +34,7 @@ std::string DocumentText(const Session& s) {
         rows[0].push_back(LabelOf(*c, s.CurLanguage));
     for (int n = 1; n <= 16; ++n)
         rows.push_back(ChannelRow(s, n));
-    return Table(rows) + "\n" + SettingsText(s);
+    return TableText(rows, "") + "\n" + SettingsText(s);
 }
 
 } // namespace rv::cli

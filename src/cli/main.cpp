@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/Completion.h"
+#include "cli/RadioOperation.h"
 
 #include "data/OutsideText.h"
 #include "data/Version.h"
@@ -127,6 +128,8 @@ int main(int argc, char** argv) {
                     {std::string(option) + " needs a port: sim, a number 1 to 8 or a device path",
                      std::string(option) + " 需要端口：sim、1 到 8 的端口号或设备路径"},
                     c.usage);
+        if (c.options.count("--retries") && !RetriesOf(*args))
+            return UsageError(RetriesRefusal(), c.usage);
         // An empty folder would silently mean no backup at all.
         if (const auto dir = args->value("--backup-dir"); dir && dir->empty())
             return UsageError({"--backup-dir needs a folder", "--backup-dir 需要一个文件夹"},

@@ -6,7 +6,8 @@
 
 namespace rv::jobs {
 
-/// What a fleet port shows while it works.
+/// The words of fleet programming: what a port shows while it works, the results, the log
+/// and the window.
 struct FleetTexts {
     static inline const rv::LangText Waiting{"waiting for a radio", "等待对讲机"};
     static inline const rv::LangText Reading{"reading the radio information", "读取对讲机信息"};
@@ -38,9 +39,43 @@ struct FleetTexts {
     static inline const rv::LangText Header{
         "port           model  serial    result          backup",
         "端口           机型   序号      结果            备份"};
+    static inline const rv::LangText Title{"Fleet Programming", "批量编程"};
+    static inline const rv::LangText Port{"Port", "端口"};
+    static inline const rv::LangText Progress{"Progress", "进度"};
+    static inline const rv::LangText Serial{"Serial Number", "序号"};
+    static inline const rv::LangText Result{"Result", "结果"};
+    static inline const rv::LangText Start{"&Start", "开始(&S)"};
+    static inline const rv::LangText Stop{"S&top", "停止(&T)"};
+    static inline const rv::LangText AddSim{"&Add Simulated Radio", "添加模拟对讲机(&A)"};
+    /// The special text of the count box at 0: no end but Stop.
+    static inline const rv::LangText CountNone{"until stopped", "直到停止"};
+    static inline const rv::LangText CountSuffix{" radios", " 台"};
+    static inline const rv::LangText Repeat{"&Repeat for the next radio", "为下一台对讲机重复(&R)"};
+    static inline const rv::LangText SaveLog{"Save &Log As...", "日志另存为(&L)..."};
+    static inline const rv::LangText LogFilter{"Log (*.csv)", "日志 (*.csv)"};
+    static inline const rv::LangText AddPort{"Add &Port", "添加端口(&P)"};
+    static inline const rv::LangText PortHint{"sim, a port number or a device",
+                                              "sim、端口号或设备"};
+    static inline const rv::LangText NoPortChecked{"Tick the ports to program first.",
+                                                   "请先勾选要编程的端口。"};
+};
+
+/// The words of choosing a port and looking for the radios on the ports.
+struct PortTexts {
     /// The columns of the table of radios found.
     static inline const rv::LangText FindHeader{"port           device               model  band",
                                                 "端口           设备                 机型   频段"};
+    static inline const rv::LangText OtherDevice{"Other device:", "其他设备:"};
+    static inline const rv::LangText Refresh{"&Refresh", "刷新(&R)"};
+    static inline const rv::LangText FindRadio{"&Find Radio", "查找对讲机(&F)"};
+    static inline const rv::LangText Searching{"Looking for a radio...", "正在查找对讲机..."};
+    static inline const rv::LangText NoRadio{"No radio answered.", "没有对讲机应答。"};
+    /// %1 the port, %2 the model, %3 the band.
+    static inline const rv::LangText RadioFound{"Radio found on %1: model %2, %3.",
+                                                "在 %1 上找到对讲机：机型 %2，%3。"};
+    static inline const rv::LangText NoPath{"Type the path of the device, e.g. /dev/rfcomm0.",
+                                            "请输入设备路径，例如 /dev/rfcomm0。"};
+    static inline const rv::LangText NoPorts{"No serial ports found.", "未找到串口。"};
 };
 
 /// A result word of the log in the user's language.

@@ -45,10 +45,6 @@ struct JobTexts {
                                                        "无法向以下文件添加历史记录："};
     static inline const rv::LangText RestoreWith{"Restore it with: ", "恢复命令："};
     static inline const rv::LangText Verified{"Verified", "已校验"};
-    /// "%1" is the file, "%2" its size in bytes.
-    static inline const rv::LangText NotBackupImage{
-        "%1 is no backup image: a backup image holds 1024 bytes, this file holds %2 bytes.",
-        "%1 不是备份映像：备份映像为 1024 字节，该文件为 %2 字节。"};
 };
 
 } // namespace rv::jobs

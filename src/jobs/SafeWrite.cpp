@@ -127,10 +127,6 @@ QString PartlyWrittenText(int writtenUpTo, const QString& backupImage, int langu
     return t + say(JobTexts::BackupRestores).arg(backupImage);
 }
 
-QString NotBackupImageText(const QString& path, long long size, int language) {
-    return Q(JobTexts::NotBackupImage[language]).arg(path).arg(size);
-}
-
 QString BackupDirProblem(const QString& dir, int language) {
     const rv::FileFault fault = rv::link::FolderFault(dir);
     if (fault.kind == rv::FileFault::None) return {};

@@ -221,9 +221,6 @@ QString UnknownModelWarning(const rv::Session& s, const rv::MemoryImage& image);
 /// `writtenUpTo` is the address after the highest block sent; the text names the last address.
 QString PartlyWrittenText(int writtenUpTo, const QString& backupImage, int language);
 
-/// "PATH is no backup image: a backup image holds 1024 bytes, this file holds N bytes."
-QString NotBackupImageText(const QString& path, long long size, int language);
-
 /// Why backups cannot be kept in `dir` (it cannot be made, or nothing can be written there);
 /// empty when they can. Asked before the radio is touched.
 QString BackupDirProblem(const QString& dir, int language);

@@ -41,11 +41,4 @@ std::optional<QString> HelpTopicOf(const QString& formName) {
     return std::nullopt;
 }
 
-QStringList HelpForms() {
-    QStringList forms;
-    for (const Topic& t : Topics)
-        forms << QString::fromLatin1(t.form);
-    return forms;
-}
-
 } // namespace rv::ui

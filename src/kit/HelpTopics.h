@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 namespace rv::ui {
@@ -9,8 +8,5 @@ namespace rv::ui {
 /// The section of the help page that explains a window, by its form name ("FrmScanInfo");
 /// an empty topic is the top of the page. Nothing for a window without a section.
 std::optional<QString> HelpTopicOf(const QString& formName);
-
-/// The form names that have a section, in the order of the page.
-QStringList HelpForms();
 
 } // namespace rv::ui

@@ -57,14 +57,16 @@ QString ServicePortName(const AppContext& ctx, QString* error) {
     return rv::link::ResolvePort(QString::number(ctx.CommPort), error, ctx.lang());
 }
 
+void TellCannotOpenPort(const AppContext& ctx, QWidget* parent, const QString& reason) {
+    Tell(ctx, parent,
+         Tr(ctx, rv::MessageOf(rv::Msg::CannotOpenPort).text) + QLatin1Char('\n') + reason,
+         rv::MsgIcon::Error);
+}
+
 QString ServicePortOrTell(const AppContext& ctx, QWidget* parent) {
     QString error;
     const QString device = ServicePortName(ctx, &error);
-    if (device.isEmpty()) {
-        Tell(ctx, parent,
-             Tr(ctx, rv::MessageOf(rv::Msg::CannotOpenPort).text) + QLatin1Char('\n') + error,
-             rv::MsgIcon::Error);
-    }
+    if (device.isEmpty()) TellCannotOpenPort(ctx, parent, error);
     return device;
 }
 

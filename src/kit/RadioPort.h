@@ -21,6 +21,9 @@ bool ChoosePort(AppContext& ctx, const QString& port, QString* error);
 /// simulated radio, started on first use. Empty with `error` set when there is none.
 QString ServicePortName(const AppContext& ctx, QString* error);
 
+/// Tells the user the port cannot be opened, with `reason` on a line of its own.
+void TellCannotOpenPort(const AppContext& ctx, QWidget* parent, const QString& reason);
+
 /// Like `ServicePortName`, but a port number that names no device is told to the user with
 /// the usual message and its reason; empty then.
 QString ServicePortOrTell(const AppContext& ctx, QWidget* parent);

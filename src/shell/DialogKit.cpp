@@ -23,6 +23,12 @@ QDialogButtonBox* OkCancelButtons(const AppContext& ctx, QDialog& dialog, bool h
     return box;
 }
 
+QPushButton* NamedButton(const AppContext& ctx, const rv::LangText& text, const char* name) {
+    auto* b = new QPushButton(Tr(ctx, text));
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
 bool EnterMovesFocus::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() != QEvent::KeyPress) return false;
     const int key = static_cast<QKeyEvent*>(e)->key();

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QPushButton>
 
+#include "data/Messages.h"
+
 class QDialog;
 
 namespace rv::ui {
@@ -15,6 +17,9 @@ class AppContext;
 /// to reject(); with `help`, a Help button (`CommandHelp`) that opens the dialog's help
 /// section once the dialog is shown.
 QDialogButtonBox* OkCancelButtons(const AppContext& ctx, QDialog& dialog, bool help = false);
+
+/// A push button captioned `text` in the current language, with the objectName `name`.
+QPushButton* NamedButton(const AppContext& ctx, const rv::LangText& text, const char* name);
 
 /// Makes Enter in a combo box move the focus on, as Tab does, instead of closing the dialog.
 class EnterMovesFocus : public QObject {

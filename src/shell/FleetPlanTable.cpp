@@ -1,5 +1,6 @@
 #include "FleetPlanTable.h"
 
+#include "DialogKit.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
 #include "link/LocalFiles.h"
@@ -44,14 +45,9 @@ FleetPlanTable::FleetPlanTable(AppContext& ctx, std::vector<PerRadioKey> keys, Q
     pattern_ = new QLineEdit;
     pattern_->setObjectName(QStringLiteral("txtPerRadioPattern"));
     pattern_->setPlaceholderText(Tr(ctx_, PatternHint));
-    const auto button = [this](const L& text, const char* name) {
-        auto* b = new QPushButton(Tr(ctx_, text));
-        b->setObjectName(QString::fromLatin1(name));
-        return b;
-    };
-    auto* fill = button(Fill, "cmdPerRadioFill");
-    auto* units = button(LoadUnits, "cmdPerRadioUnits");
-    auto* clearButton = button(ClearText, "cmdPerRadioClear");
+    auto* fill = NamedButton(ctx_, Fill, "cmdPerRadioFill");
+    auto* units = NamedButton(ctx_, LoadUnits, "cmdPerRadioUnits");
+    auto* clearButton = NamedButton(ctx_, ClearText, "cmdPerRadioClear");
     connect(fill, &QPushButton::clicked, this, [this] {
         if (addPattern(key_->currentData().toString().toStdString(), pattern_->text()))
             pattern_->clear();

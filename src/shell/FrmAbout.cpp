@@ -1,6 +1,7 @@
 #include "FrmAbout.h"
 
 #include "Captions.h"
+#include "DialogKit.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
 
@@ -49,11 +50,9 @@ FrmAbout::FrmAbout(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     licence->setWordWrap(true);
     licence->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* ok = new QPushButton(Tr(ctx_, CaptionOf(Cap::Ok)));
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    auto* ok = NamedButton(ctx_, CaptionOf(Cap::Ok), "cmdOK");
     ok->setDefault(true);
-    auto* sysInfo = new QPushButton(Tr(ctx_, SysInfoCaption));
-    sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    auto* sysInfo = NamedButton(ctx_, SysInfoCaption, "cmdSysInfo");
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(sysInfo, &QPushButton::clicked, this, &FrmAbout::onSysInfo);
 

@@ -1,6 +1,7 @@
 #include "FrmCompare.h"
 
 #include "Captions.h"
+#include "DialogKit.h"
 #include "kit/AppContext.h"
 
 #include <QApplication>
@@ -22,8 +23,7 @@ namespace {
 using L = rv::LangText;
 const L Title{"Compare", "比较"};
 const L NoDifferences{"No differences.", "没有差别。"};
-const std::array<L, 3> Headers{
-    {{"Area", "区域"}, {"Item", "项目"}, {"This Document", "本文档"}}};
+const std::array<L, 3> Headers{{{"Area", "区域"}, {"Item", "项目"}, {"This Document", "本文档"}}};
 const L CopyCaption{"&Copy", "复制(&C)"};
 
 QString U(const std::string& s) {
@@ -83,13 +83,11 @@ FrmCompare::FrmCompare(const AppContext& ctx, const std::vector<rv::SettingDiffe
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     if (table_) {
-        auto* copyButton = new QPushButton(Tr(ctx, CopyCaption));
-        copyButton->setObjectName(QStringLiteral("CommandCopy"));
+        auto* copyButton = NamedButton(ctx, CopyCaption, "CommandCopy");
         connect(copyButton, &QPushButton::clicked, this, &FrmCompare::copy);
         buttons->addWidget(copyButton);
     }
-    auto* close = new QPushButton(Tr(ctx, CaptionOf(Cap::Close)));
-    close->setObjectName(QStringLiteral("CommandClose"));
+    auto* close = NamedButton(ctx, CaptionOf(Cap::Close), "CommandClose");
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(close);
     layout->addLayout(buttons);

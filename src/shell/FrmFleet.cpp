@@ -1,14 +1,15 @@
 #include "FrmFleet.h"
 
 #include "Captions.h"
+#include "DialogKit.h"
 #include "FleetPlanTable.h"
-#include "FleetWindowTexts.h"
 #include "RadioJob.h"
 #include "data/Catalogue.h"
 #include "data/FleetRules.h"
 #include "jobs/FleetTexts.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "kit/RadioPort.h"
 #include "link/PortList.h"
 #include "link/SerialPort.h"
 #include "sim/SimFleet.h"
@@ -27,6 +28,8 @@
 #include <algorithm>
 
 namespace rv::ui {
+
+using rv::jobs::FleetTexts;
 
 namespace {
 
@@ -48,45 +51,39 @@ std::vector<PerRadioKey> PerRadioKeys(int language) {
 FrmFleet::FrmFleet(AppContext& ctx, const QList<rv::jobs::ProbeTarget>& ports, QWidget* parent)
     : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("FrmFleet"));
-    setWindowTitle(say(FleetWindowTexts::Title));
+    setWindowTitle(Tr(ctx_, FleetTexts::Title));
     // Backup and verify as chosen in the Setup menu; each port answers its own questions.
     options_.write = JobOptions();
     perRadio_ = new FleetPlanTable(ctx_, PerRadioKeys(ctx_.session.CurLanguage));
     table_ = new QTableWidget(0, ColumnCount);
     table_->setObjectName(QStringLiteral("grdPorts"));
-    table_->setHorizontalHeaderLabels({say(FleetWindowTexts::Port), say(FleetWindowTexts::Progress),
-                                       say(FleetWindowTexts::Serial),
-                                       say(FleetWindowTexts::Result)});
+    table_->setHorizontalHeaderLabels({Tr(ctx_, FleetTexts::Port), Tr(ctx_, FleetTexts::Progress),
+                                       Tr(ctx_, FleetTexts::Serial), Tr(ctx_, FleetTexts::Result)});
     table_->horizontalHeader()->setSectionResizeMode(ResultColumn, QHeaderView::Stretch);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
 
-    repeat_ = new QCheckBox(say(FleetWindowTexts::Repeat));
+    repeat_ = new QCheckBox(Tr(ctx_, FleetTexts::Repeat));
     repeat_->setObjectName(QStringLiteral("chkRepeat"));
     count_ = new QSpinBox;
     count_->setObjectName(QStringLiteral("spnCount"));
     count_->setRange(0, 100000);
-    count_->setSpecialValueText(say(FleetWindowTexts::CountNone));
-    count_->setSuffix(say(FleetWindowTexts::CountSuffix));
+    count_->setSpecialValueText(Tr(ctx_, FleetTexts::CountNone));
+    count_->setSuffix(Tr(ctx_, FleetTexts::CountSuffix));
     count_->setEnabled(false);
     connect(repeat_, &QCheckBox::toggled, count_, &QSpinBox::setEnabled);
-    const auto button = [this](const rv::LangText& text, const char* name) {
-        auto* b = new QPushButton(say(text));
-        b->setObjectName(QString::fromLatin1(name));
-        return b;
-    };
-    start_ = button(FleetWindowTexts::Start, "cmdStart");
-    stop_ = button(FleetWindowTexts::Stop, "cmdStop");
-    addSim_ = button(FleetWindowTexts::AddSim, "cmdAddSim");
-    auto* saveLog = button(FleetWindowTexts::SaveLog, "cmdSaveLog");
-    auto* close = button(CaptionOf(Cap::Close), "cmdClose");
-    auto* help = button(CaptionOf(Cap::Help), "CommandHelp");
+    start_ = NamedButton(ctx_, FleetTexts::Start, "cmdStart");
+    stop_ = NamedButton(ctx_, FleetTexts::Stop, "cmdStop");
+    addSim_ = NamedButton(ctx_, FleetTexts::AddSim, "cmdAddSim");
+    auto* saveLog = NamedButton(ctx_, FleetTexts::SaveLog, "cmdSaveLog");
+    auto* close = NamedButton(ctx_, CaptionOf(Cap::Close), "cmdClose");
+    auto* help = NamedButton(ctx_, CaptionOf(Cap::Help), "CommandHelp");
     portName_ = new QLineEdit;
     portName_->setObjectName(QStringLiteral("txtPort"));
-    portName_->setPlaceholderText(say(FleetWindowTexts::PortHint));
+    portName_->setPlaceholderText(Tr(ctx_, FleetTexts::PortHint));
     portName_->setMinimumWidth(
         portName_->fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB00")) * 2);
-    auto* addPortButton = button(FleetWindowTexts::AddPort, "cmdAddPort");
+    auto* addPortButton = NamedButton(ctx_, FleetTexts::AddPort, "cmdAddPort");
     const auto addTyped = [this] {
         if (addPort(portName_->text().trimmed())) portName_->clear();
     };
@@ -191,10 +188,8 @@ bool FrmFleet::addPort(const QString& named) {
     const int why = device.isEmpty() ? 0 : rv::link::AccessErrnoOf(device);
     if (device.isEmpty() || why != 0) {
         // The two lines `--port` and Find Radio give for the same name.
-        Tell(ctx_, this,
-             Tr(ctx_, rv::MessageOf(rv::Msg::CannotOpenPort).text) + QLatin1Char('\n') +
-                 (why != 0 ? rv::link::OpenFailureReasonOf(why, language) : error),
-             rv::MsgIcon::Error);
+        TellCannotOpenPort(ctx_, this,
+                           why != 0 ? rv::link::OpenFailureReasonOf(why, language) : error);
         return false;
     }
     for (int row = 0; row < ports_.size(); ++row) {
@@ -213,10 +208,6 @@ void FrmFleet::setTiming(int replyMs, int pollMs) {
 
 QString FrmFleet::logText() const {
     return log_->toPlainText();
-}
-
-QString FrmFleet::say(const rv::LangText& t) const {
-    return Tr(ctx_, t);
 }
 
 } // namespace rv::ui

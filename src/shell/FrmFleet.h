@@ -74,7 +74,6 @@ private:
     void countTickedPorts();
     /// The per-radio documents of the ticked ports, checked; false (told) when refused.
     bool planPerRadio(const QList<rv::jobs::ProbeTarget>& ticked);
-    QString say(const rv::LangText& t) const;
 
     AppContext& ctx_;
     rv::jobs::FleetOptions options_;

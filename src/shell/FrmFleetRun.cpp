@@ -1,6 +1,5 @@
 // Running the fleet window's stations and keeping its log.
 #include "FleetPlanTable.h"
-#include "FleetWindowTexts.h"
 #include "FrmFleet.h"
 #include "data/FleetLog.h"
 #include "data/OutsideText.h"
@@ -22,6 +21,8 @@
 #include <cerrno>
 
 namespace rv::ui {
+
+using rv::jobs::FleetTexts;
 
 bool FrmFleet::startFleet() {
     if (running_ > 0) return false;
@@ -50,7 +51,7 @@ bool FrmFleet::startFleet() {
         stations_.push_back(std::move(station));
     }
     if (stations_.empty()) {
-        Tell(ctx_, this, say(FleetWindowTexts::NoPortChecked), rv::MsgIcon::Exclamation);
+        Tell(ctx_, this, Tr(ctx_, FleetTexts::NoPortChecked), rv::MsgIcon::Exclamation);
         return false;
     }
     running_ = static_cast<int>(stations_.size());
@@ -168,9 +169,9 @@ bool FrmFleet::setLogFile(const QString& path) {
 }
 
 void FrmFleet::chooseLogFile() {
-    const QString path = ctx_.prompt().saveFileName(this, say(FleetWindowTexts::SaveLog),
+    const QString path = ctx_.prompt().saveFileName(this, Tr(ctx_, FleetTexts::SaveLog),
                                                     QStringLiteral("fleet-log.csv"),
-                                                    say(FleetWindowTexts::LogFilter));
+                                                    Tr(ctx_, FleetTexts::LogFilter));
     if (!path.isEmpty()) setLogFile(path);
 }
 

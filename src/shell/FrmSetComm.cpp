@@ -2,10 +2,12 @@
 
 #include "Captions.h"
 #include "DialogKit.h"
-#include "PortTexts.h"
+#include "RadioJob.h"
+#include "jobs/FleetTexts.h"
 #include "jobs/PortFinder.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
+#include "kit/RadioPort.h"
 #include "link/SerialPort.h"
 
 #include <QGridLayout>
@@ -13,12 +15,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSettings>
 #include <QVBoxLayout>
 
 #include <cerrno>
 
 namespace rv::ui {
+
+using rv::jobs::PortTexts;
 
 namespace {
 
@@ -26,19 +29,16 @@ constexpr int PortButtons = 8;
 constexpr int SimIndex = PortButtons;
 constexpr int OtherIndex = PortButtons + 1;
 
-QSettings Settings() {
-    return QSettings(QStringLiteral("RV52N"), QStringLiteral("RV52N"));
-}
 const QString OtherDeviceKey = QStringLiteral("Settings/OtherDevice");
 
 } // namespace
 
 QString RememberedOtherDevice() {
-    return Settings().value(OtherDeviceKey).toString();
+    return ProgramSettings().value(OtherDeviceKey).toString();
 }
 
 void RememberOtherDevice(const QString& path) {
-    Settings().setValue(OtherDeviceKey, path);
+    ProgramSettings().setValue(OtherDeviceKey, path);
 }
 
 FrmSetComm::FrmSetComm(AppContext& ctx, QWidget* parent, const QList<rv::link::PortEntry>& ports,
@@ -53,10 +53,8 @@ FrmSetComm::FrmSetComm(AppContext& ctx, QWidget* parent, const QList<rv::link::P
     buildPortRows(grid);
 
     auto* tools = new QHBoxLayout;
-    refresh_ = new QPushButton(say(PortTexts::Refresh));
-    refresh_->setObjectName(QStringLiteral("cmdRefresh"));
-    find_ = new QPushButton(say(PortTexts::FindRadio));
-    find_->setObjectName(QStringLiteral("cmdFindRadio"));
+    refresh_ = NamedButton(ctx_, PortTexts::Refresh, "cmdRefresh");
+    find_ = NamedButton(ctx_, PortTexts::FindRadio, "cmdFindRadio");
     tools->addWidget(refresh_);
     tools->addWidget(find_);
     tools->addStretch();
@@ -98,7 +96,7 @@ void FrmSetComm::buildPortRows(QGridLayout* grid) {
     }
     auto* sim = new QRadioButton(Tr(ctx_, CaptionOf(Cap::SimulatedRadio)));
     sim->setObjectName(QStringLiteral("OptionSim"));
-    auto* other = new QRadioButton(say(PortTexts::OtherDevice));
+    auto* other = new QRadioButton(Tr(ctx_, PortTexts::OtherDevice));
     other->setObjectName(QStringLiteral("OptionOther"));
     otherPath_ =
         new QLineEdit(ctx_.CommDevice.isEmpty() ? RememberedOtherDevice() : ctx_.CommDevice);
@@ -159,22 +157,20 @@ QString FrmSetComm::status() const {
 bool FrmSetComm::acceptOtherDevice() {
     const QString path = otherPath_->text().trimmed();
     if (path.isEmpty()) {
-        Tell(ctx_, this, say(PortTexts::NoPath), rv::MsgIcon::Exclamation);
+        Tell(ctx_, this, Tr(ctx_, PortTexts::NoPath), rv::MsgIcon::Exclamation);
         return false;
     }
     // Checked by opening it, as the transfer will; nothing is sent.
+    if (const int why = openCheck_ ? openCheck_(path) : 0) {
+        TellCannotOpenPort(ctx_, this, rv::link::OpenFailureReasonOf(why, ctx_.lang()));
+        return false;
+    }
     rv::link::SerialPort port;
     QString error;
-    const int why = openCheck_ ? openCheck_(path) : 0;
-    if (why != 0) {
-        error = QString::fromStdString(rv::MsgText(rv::Msg::CannotOpenPort, ctx_.lang())) +
-                QLatin1Char('\n') + rv::link::OpenFailureReasonOf(why, ctx_.lang());
-    }
-    if (why != 0 || !port.open(path, ctx_.lang(), &error)) {
+    if (!port.open(path, ctx_.lang(), &error)) {
         Tell(ctx_, this, error, rv::MsgIcon::Error);
         return false;
     }
-    port.close();
     ctx_.CommDevice = path;
     RememberOtherDevice(path);
     return true;
@@ -188,10 +184,6 @@ void FrmSetComm::onOk() {
         break;
     }
     accept();
-}
-
-QString FrmSetComm::say(const rv::LangText& t) const {
-    return Tr(ctx_, t);
 }
 
 } // namespace rv::ui

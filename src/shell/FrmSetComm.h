@@ -51,7 +51,6 @@ private:
     void setBusy(bool busy);
     bool acceptOtherDevice();
     void onOk();
-    QString say(const rv::LangText& t) const;
 
     AppContext& ctx_;
     rv::link::OpenCheck openCheck_;

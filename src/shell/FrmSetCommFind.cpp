@@ -1,7 +1,7 @@
 // Find Radio in the Communication Port dialog.
 #include "Captions.h"
 #include "FrmSetComm.h"
-#include "PortTexts.h"
+#include "jobs/FleetTexts.h"
 #include "jobs/PortFinder.h"
 #include "kit/AppContext.h"
 
@@ -11,6 +11,8 @@
 #include <QRadioButton>
 
 namespace rv::ui {
+
+using rv::jobs::PortTexts;
 
 namespace {
 
@@ -36,7 +38,7 @@ void FrmSetComm::findRadio() {
     if (openCheck_) finder_->setOpenCheck(openCheck_);
     connect(finder_, &rv::jobs::PortFinder::finished, this, &FrmSetComm::onFindFinished);
     setBusy(true);
-    status_->setText(say(PortTexts::Searching));
+    status_->setText(Tr(ctx_, PortTexts::Searching));
     finder_->start(targets);
 }
 
@@ -49,14 +51,15 @@ void FrmSetComm::onFindFinished() {
         QStringList why;
         for (const QString& t : {finder_->openFailureOf(OtherTarget), finder_->permissionAdvice()})
             if (!t.isEmpty()) why << t;
-        status_->setText(why.isEmpty() ? say(PortTexts::NoRadio) : why.join(QLatin1Char('\n')));
+        status_->setText(why.isEmpty() ? Tr(ctx_, PortTexts::NoRadio)
+                                       : why.join(QLatin1Char('\n')));
     } else {
         const bool other = found->target.port == OtherTarget;
         const int index =
             other ? static_cast<int>(options_.size()) - 1 : found->target.port.toInt() - 1;
         options_[index]->setChecked(true);
         const QString where = other ? found->target.device : options_[index]->text();
-        status_->setText(say(PortTexts::RadioFound)
+        status_->setText(Tr(ctx_, PortTexts::RadioFound)
                              .arg(where, QString::fromStdString(found->ident->modelCode),
                                   QString::fromStdString(found->ident->band)));
     }

@@ -9,7 +9,6 @@
 
 #include <QEventLoop>
 #include <QPointer>
-#include <QSettings>
 
 namespace rv::ui {
 
@@ -40,32 +39,26 @@ QString StageTitle(const AppContext& ctx, int mode, SafeWriteStage stage) {
 } // namespace
 
 QString OpenablePort(AppContext& ctx, QWidget* parent) {
+    const QString device = ServicePortOrTell(ctx, parent);
+    if (device.isEmpty()) return {};
     QString error;
-    const QString device = ServicePortName(ctx, &error);
-    if (!device.isEmpty()) {
-        rv::link::SerialPort probe;
-        if (probe.open(device, ctx.lang(), &error)) {
-            probe.close();
-            return device;
-        }
-    } else {
-        // The port number names no device: the ordinary message, then the reason.
-        error = Tr(ctx, rv::MessageOf(rv::Msg::CannotOpenPort).text) + QLatin1Char('\n') + error;
-    }
+    rv::link::SerialPort probe;
+    if (probe.open(device, ctx.lang(), &error)) return device;
     Tell(ctx, parent, error, rv::MsgIcon::Error);
     return {};
 }
 
+QSettings ProgramSettings() {
+    return QSettings(QStringLiteral("RV52N"), QStringLiteral("RV52N"));
+}
+
 bool SafetyChoice(Safety which) {
     const SafetyRow& row = SafetyRows[static_cast<int>(which)];
-    return QSettings(QStringLiteral("RV52N"), QStringLiteral("RV52N"))
-        .value(QLatin1String(row.key), row.byDefault)
-        .toBool();
+    return ProgramSettings().value(QLatin1String(row.key), row.byDefault).toBool();
 }
 
 void SetSafetyChoice(Safety which, bool on) {
-    QSettings(QStringLiteral("RV52N"), QStringLiteral("RV52N"))
-        .setValue(QLatin1String(SafetyRows[static_cast<int>(which)].key), on);
+    ProgramSettings().setValue(QLatin1String(SafetyRows[static_cast<int>(which)].key), on);
 }
 
 rv::jobs::SafeWriteOptions JobOptions() {

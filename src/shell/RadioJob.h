@@ -2,6 +2,7 @@
 
 #include "jobs/SafeWrite.h"
 
+#include <QSettings>
 #include <QString>
 
 #include <functional>
@@ -16,7 +17,10 @@ class AppContext;
 /// failure message. Nothing is sent.
 QString OpenablePort(AppContext& ctx, QWidget* parent);
 
-/// The Setup menu's choices for writes and reads, kept in QSettings.
+/// The program's own settings (the Setup menu's choices, the window's placement, the port).
+QSettings ProgramSettings();
+
+/// The Setup menu's choices for writes and reads, kept in the program's settings.
 enum class Safety { BackUpBeforeWriting, VerifyAfterWriting, VerifyReads };
 bool SafetyChoice(Safety which);
 void SetSafetyChoice(Safety which, bool on);

@@ -15,7 +15,6 @@
 #include "link/RadioHistoryFiles.h"
 
 #include <QAction>
-#include <QFile>
 
 namespace rv::ui {
 
@@ -35,21 +34,28 @@ const L RadioName{"Radio", "对讲机"};
 const L CompareFilter{"Data File (*.dat);;Memory Image (*.img)",
                       "数据文件 (*.dat);;存储映像 (*.img)"};
 
-// A data file or a 1024-byte memory image as a document beside the open one; why it cannot
-// be read is left in the returned session's LastFileFault.
-std::pair<bool, rv::Session> LoadOther(const rv::Session& open, const QString& path) {
-    rv::Session other = open;
-    other.onMessage = nullptr;
-    QFile f(path);
-    if (f.size() == 1024 && f.open(QIODevice::ReadOnly)) {
-        const QByteArray b = f.readAll();
-        rv::MemoryImage image;
-        std::copy_n(b.constData(), 1024, image.begin());
-        rv::jobs::TakeReadImage(other, image);
-        return {true, other};
-    }
-    const bool ok = rv::OpenDataFile(other, path.toStdString());
-    return {ok, other};
+// The same words as Open gives for the same file.
+void TellFileFault(AppContext& ctx, QWidget* parent, const rv::FileFault& fault) {
+    Tell(ctx, parent,
+         Tr(ctx, rv::MessageOf(rv::Msg::FileError).text) + QLatin1Char('\n') +
+             QString::fromStdString(rv::FileFaultText(fault, ctx.lang())),
+         rv::MessageOf(rv::Msg::FileError).icon);
+}
+
+// The whole of a data file or a memory image, as `accept` allows; nullopt, with the reason
+// told, when it cannot be used.
+std::optional<std::vector<std::uint8_t>>
+ReadDocument(AppContext& ctx, QWidget* parent, const QString& path, rv::DocumentFile accept) {
+    rv::FileFault fault;
+    auto bytes = rv::ReadDocumentFile(path.toStdString(), accept, fault);
+    if (!bytes) TellFileFault(ctx, parent, fault);
+    return bytes;
+}
+
+rv::MemoryImage ImageOf(const std::vector<std::uint8_t>& bytes) {
+    rv::MemoryImage image;
+    std::copy_n(bytes.begin(), image.size(), image.begin());
+    return image;
 }
 
 } // namespace
@@ -162,20 +168,9 @@ void frmMain::mnuRestore_Click() {
                        rv::link::ListBackups(dir).value_or(std::vector<rv::BackupEntry>{}), serial,
                        this);
     if (chooser.exec() != QDialog::Accepted || chooser.chosen().isEmpty()) return;
-    QFile f(chooser.chosen());
-    if (!f.open(QIODevice::ReadOnly)) {
-        Tell(ctx_, this, Tr(ctx_, rv::MessageOf(rv::Msg::FileError).text), rv::MsgIcon::Error);
-        return;
-    }
-    if (f.size() != 1024) {
-        Tell(ctx_, this,
-             rv::jobs::NotBackupImageText(FileNameOf(chooser.chosen()), f.size(), ctx_.lang()),
-             rv::MsgIcon::Error);
-        return;
-    }
-    const QByteArray b = f.readAll();
-    rv::MemoryImage image;
-    std::copy_n(b.constData(), 1024, image.begin());
+    const auto bytes = ReadDocument(ctx_, this, chooser.chosen(), rv::DocumentFile::Image);
+    if (!bytes) return;
+    const rv::MemoryImage image = ImageOf(*bytes);
     const QString device = OpenablePort(ctx_, this);
     if (device.isEmpty()) return;
     if (ctx_.prompt().message(this, ProductName,
@@ -191,13 +186,14 @@ void frmMain::mnuCompareFile_Click() {
         ctx_.prompt().openFileName(this, PlainCaption(Tr(ctx_, MenuCaption("mnuCompareFile"))),
                                    QString(), Tr(ctx_, CompareFilter));
     if (path.isEmpty()) return;
-    const auto [ok, other] = LoadOther(ctx_.session, path);
-    if (!ok) {
-        // The same words as Open gives for the same file.
-        Tell(ctx_, this,
-             Tr(ctx_, rv::MessageOf(rv::Msg::FileError).text) + QLatin1Char('\n') +
-                 QString::fromStdString(rv::FileFaultText(other.LastFileFault, ctx_.lang())),
-             rv::MessageOf(rv::Msg::FileError).icon);
+    const auto bytes = ReadDocument(ctx_, this, path, rv::DocumentFile::DataOrImage);
+    if (!bytes) return;
+    rv::Session other = ctx_.session;
+    other.onMessage = nullptr;
+    if (bytes->size() == rv::ImageBytes) {
+        rv::jobs::TakeReadImage(other, ImageOf(*bytes));
+    } else if (!rv::OpenDataFile(other, path.toStdString())) {
+        TellFileFault(ctx_, this, other.LastFileFault);
         return;
     }
     showComparison(other, FileNameOf(path));

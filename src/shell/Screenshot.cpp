@@ -49,20 +49,18 @@ QImage Framed(QWidget& window) {
 
 using Maker = std::function<QWidget*(AppContext&, frmMain&)>;
 
+template <class Dialog> QWidget* Make(AppContext& c, frmMain& w) {
+    return new Dialog(c, &w);
+}
+
 const std::map<QString, Maker>& Dialogs() {
     static const std::map<QString, Maker> m{
-        {QStringLiteral("FrmModelInfo"),
-         [](AppContext& c, frmMain& w) { return new FrmModelInfo(c, &w); }},
-        {QStringLiteral("FrmSetComm"),
-         [](AppContext& c, frmMain& w) { return new FrmSetComm(c, &w); }},
-        {QStringLiteral("FrmSetLanguage"),
-         [](AppContext& c, frmMain& w) { return new FrmSetLanguage(c, &w); }},
-        {QStringLiteral("FrmPrintList"),
-         [](AppContext& c, frmMain& w) { return new FrmPrintList(c, &w); }},
-        {QStringLiteral("FrmRadioInfo"),
-         [](AppContext& c, frmMain& w) { return new FrmRadioInfo(c, &w); }},
-        {QStringLiteral("FrmRadioInfoSet"),
-         [](AppContext& c, frmMain& w) { return new FrmRadioInfoSet(c, &w); }},
+        {QStringLiteral("FrmModelInfo"), Make<FrmModelInfo>},
+        {QStringLiteral("FrmSetComm"), Make<FrmSetComm>},
+        {QStringLiteral("FrmSetLanguage"), Make<FrmSetLanguage>},
+        {QStringLiteral("FrmPrintList"), Make<FrmPrintList>},
+        {QStringLiteral("FrmRadioInfo"), Make<FrmRadioInfo>},
+        {QStringLiteral("FrmRadioInfoSet"), Make<FrmRadioInfoSet>},
         {QStringLiteral("FrmTestMode"),
          [](AppContext& c, frmMain& w) {
              // The window alone, on a test mode that never talks to a radio.

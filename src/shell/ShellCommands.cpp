@@ -1,12 +1,13 @@
-// Menu commands of the main window that open dialogs, help and the service tools.
+// Menu commands of the main window that open dialogs and windows of their own.
 #include "FrmAbout.h"
+#include "FrmFleet.h"
 #include "FrmModelInfo.h"
+#include "FrmSetComm.h"
 #include "FrmSetLanguage.h"
-#include "HelpWindow.h"
 #include "frmMain.h"
 #include "kit/AppContext.h"
 #include "kit/Prompt.h"
-#include "service/ServiceEntry.h"
+#include "link/PortList.h"
 
 namespace rv::ui {
 
@@ -27,23 +28,29 @@ void frmMain::mnuLanguage_Click() {
     applyLanguageChange();
 }
 
-void frmMain::mnuHelpTopic_Click() {
-    OpenHelp(ctx_, this, QString());
-}
-
 void frmMain::mnuHelpAbout_Click() {
     FrmAbout dialog(ctx_, this);
     dialog.exec();
 }
 
-void frmMain::mnuTest_Click() {
-    OpenTestMode(ctx_, this);
+void frmMain::mnuComm_Click() {
+    FrmSetComm dialog(ctx_, this);
+    if (dialog.exec() == QDialog::Accepted) captionStatusBar();
 }
-void frmMain::mnuRadioInfo_Click() {
-    OpenRadioInfo(ctx_, this);
-}
-void frmMain::mnuSetRadioInfo_Click() {
-    OpenSetRadioInfo(ctx_, this);
+
+void frmMain::mnuFleet_Click() {
+    if (!commitPendingEdits()) return;
+    auto* window = findChild<FrmFleet*>(QStringLiteral("FrmFleet"));
+    if (!window) {
+        QList<rv::jobs::ProbeTarget> ports;
+        for (const auto& p : rv::link::ListPorts())
+            ports << rv::jobs::ProbeTarget{QString::number(p.number), p.device};
+        window = new FrmFleet(ctx_, ports, this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace rv::ui

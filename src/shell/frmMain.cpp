@@ -2,8 +2,8 @@
 
 #include "Captions.h"
 #include "HelpWindow.h"
-#include "Placement.h"
 #include "QtTranslation.h"
+#include "RadioJob.h"
 #include "data/DataFile.h"
 #include "editors/EditorRegistry.h"
 #include "kit/ChildWindow.h"
@@ -23,6 +23,10 @@
 #include <algorithm>
 
 namespace rv::ui {
+
+namespace {
+const QString GeometryKey = QStringLiteral("Settings/MainGeometry");
+} // namespace
 
 QString FileNameOf(const QString& path) {
     const qsizetype cut =
@@ -47,7 +51,12 @@ frmMain::frmMain(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(c
     buildToolbar();
     buildStatusBar();
     buildMenus();
-    RestorePlacement(*this);
+    // Where the window was last left, or 7, 7 with 967 × 700 pixels (100, 100, 14500 × 10500
+    // twips) on a first start or when the kept value is damaged.
+    if (!restoreGeometry(ProgramSettings().value(GeometryKey).toByteArray())) {
+        move(7, 7);
+        resize(967, 700);
+    }
     InstallHelpKey(ctx_, this);
     Change_Language();
     connect(&ctx_, &AppContext::modifiedChanged, this, [this] { setWindowModified(isModified()); });
@@ -181,7 +190,8 @@ void frmMain::closeEvent(QCloseEvent* e) {
         return;
     }
     closeCurAllWindows();
-    SavePlacement(*this);
+    // A minimized window leaves the placement before it as it was.
+    if (!isMinimized()) ProgramSettings().setValue(GeometryKey, saveGeometry());
     e->accept();
 }
 

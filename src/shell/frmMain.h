@@ -65,8 +65,6 @@ public:
     void mnuModelInfo_Click();
     void mnuComm_Click();
     void mnuLanguage_Click();
-    void mnuReadFromRadio_Click();
-    void mnuWriteToRadio_Click();
     /// Opens the Fleet Programming window (one for the program).
     void mnuFleet_Click();
     /// Reads (mode 1) or writes (mode 2) the radio on the chosen port, with the confirmation
@@ -77,10 +75,6 @@ public:
     /// File > Compare With File and Program > Compare With Radio: a window of differences.
     void mnuCompareFile_Click();
     void mnuCompareRadio_Click();
-    void mnuTest_Click();
-    void mnuRadioInfo_Click();
-    void mnuSetRadioInfo_Click();
-    void mnuHelpTopic_Click();
     void mnuHelpAbout_Click();
     /// Edit > Undo and Edit > Redo: the latest committed change from any window.
     void undoRedo(bool undo);

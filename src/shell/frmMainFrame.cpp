@@ -1,6 +1,9 @@
 // The frame of the main window: menus, toolbar, tree and status bar, and their captions.
 #include "Captions.h"
+#include "HelpWindow.h"
 #include "frmMain.h"
+#include "link/CloneSession.h"
+#include "service/ServiceEntry.h"
 
 #include <QAction>
 #include <QLabel>
@@ -122,15 +125,18 @@ void frmMain::buildMenus() {
         {"mnuModel", "mnuModelInfo", [](frmMain& m) { m.mnuModelInfo_Click(); }},
         {nullptr, "mnuEdit", nullptr},
         {nullptr, "mnuProgram", nullptr},
-        {"mnuProgram", "mnuReadFromRadio", [](frmMain& m) { m.mnuReadFromRadio_Click(); }},
-        {"mnuProgram", "mnuWriteToRadio", [](frmMain& m) { m.mnuWriteToRadio_Click(); }},
+        {"mnuProgram", "mnuReadFromRadio",
+         [](frmMain& m) {
+             if (m.readyToReplace()) m.runTransfer(rv::link::ReadRadio);
+         }},
+        {"mnuProgram", "mnuWriteToRadio", [](frmMain& m) { m.runTransfer(rv::link::WriteRadio); }},
         {"mnuProgram", "mnuRestore", [](frmMain& m) { m.mnuRestore_Click(); }},
         {"mnuProgram", "mnuCompareRadio", [](frmMain& m) { m.mnuCompareRadio_Click(); }},
         {"mnuProgram", "mnuFleet", [](frmMain& m) { m.mnuFleet_Click(); }},
-        {"mnuProgram", "mnuTest", [](frmMain& m) { m.mnuTest_Click(); }},
+        {"mnuProgram", "mnuTest", [](frmMain& m) { OpenTestMode(m.ctx_, &m); }},
         {nullptr, "mnuTools", nullptr},
-        {"mnuTools", "mnuRadioInfo", [](frmMain& m) { m.mnuRadioInfo_Click(); }},
-        {"mnuTools", "mnuSetRadioInfo", [](frmMain& m) { m.mnuSetRadioInfo_Click(); }},
+        {"mnuTools", "mnuRadioInfo", [](frmMain& m) { OpenRadioInfo(m.ctx_, &m); }},
+        {"mnuTools", "mnuSetRadioInfo", [](frmMain& m) { OpenSetRadioInfo(m.ctx_, &m); }},
         {nullptr, "mnuSetup", nullptr},
         {"mnuSetup", "mnuComm", [](frmMain& m) { m.mnuComm_Click(); }},
         {"mnuSetup", "mnuLanguage", [](frmMain& m) { m.mnuLanguage_Click(); }},
@@ -149,10 +155,15 @@ void frmMain::buildMenus() {
         {"mnuWindow", "mnuWindowArrangeIcons", nullptr},
         {"mnuWindow", "mnuCloseAll", [](frmMain& m) { m.closeCurAllWindows(); }},
         {nullptr, "mnuHelp", nullptr},
-        {"mnuHelp", "mnuHelpTopic", [](frmMain& m) { m.mnuHelpTopic_Click(); }},
+        {"mnuHelp", "mnuHelpTopic", [](frmMain& m) { OpenHelp(m.ctx_, &m, QString()); }},
         {"mnuHelp", "mnuHelpAbout", [](frmMain& m) { m.mnuHelpAbout_Click(); }},
     };
     for (const Entry& e : Menus) {
+        // A toolbar button runs its menu entry's command, even where the entry is hidden.
+        for (const Button& b : Buttons)
+            if (e.run && std::string_view(b.menu) == e.name && std::string_view(b.key) != "新建")
+                connect(action(Name(b.key)), &QAction::triggered, this,
+                        [this, run = e.run] { run(*this); });
         if (!e.menu) {
             addMenu(e.name);
         } else if (std::string_view(e.name) == "-") {
@@ -197,16 +208,8 @@ void frmMain::buildToolbar() {
         a->setObjectName(Name(b.key));
         actions_[Name(b.key)] = a;
     }
-    // The toolbar's New asks only about unsaved changes; Print stays reachable here although
-    // its menu entry is hidden.
+    // The toolbar's New asks only about unsaved changes; the others run their menu entries.
     connect(action(Name("新建")), &QAction::triggered, this, &frmMain::toolFileNew_Click);
-    connect(action(Name("打开")), &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
-    connect(action(Name("保存")), &QAction::triggered, this, [this] { mnuFileSave_Click(); });
-    connect(action(Name("打印")), &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
-    connect(action(Name("ReadRadio")), &QAction::triggered, this, &frmMain::mnuReadFromRadio_Click);
-    connect(action(Name("CommSet")), &QAction::triggered, this, &frmMain::mnuComm_Click);
-    connect(action(Name("WriteRadio")), &QAction::triggered, this, &frmMain::mnuWriteToRadio_Click);
-    connect(action(Name("About")), &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
 
 void frmMain::buildTree() {

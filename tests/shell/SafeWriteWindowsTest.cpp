@@ -250,11 +250,21 @@ TEST_F(SafeWriteWindows, CompareWithFileListsDifferencesWithoutChangingTheDocume
     EXPECT_EQ(main->findChild<rv::ui::FrmCompare*>()->copyText(), want);
     EXPECT_LT(want.indexOf("Channel 2\t"), want.indexOf("Channel 10\t"));
 
-    // A file that cannot be compared gets the reason Open gives.
-    prompt->asked.clear();
-    prompt->fileNames = {path("missing.dat")};
-    act("mnuCompareFile")->trigger();
-    EXPECT_EQ(prompt->asked, QStringList{"file error.\nThe file does not exist."});
+    // A file that cannot be compared gets the reason Open gives; one of neither size is
+    // refused before it is read as either.
+    QFile cut(path("cut.img"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly) && cut.write("0123456789") == 10);
+    cut.close();
+    const std::pair<const char*, const char*> refused[] = {
+        {"missing.dat", "The file does not exist."},
+        {"cut.img", "A data file holds exactly 1641 bytes and a memory image 1024; this file "
+                    "holds 10."}};
+    for (const auto& [file, reason] : refused) {
+        prompt->asked.clear();
+        prompt->fileNames = {path(file)};
+        act("mnuCompareFile")->trigger();
+        EXPECT_EQ(prompt->asked, QStringList{QString("file error.\n") + reason}) << file;
+    }
 }
 
 TEST_F(SafeWriteWindows, RadioOfAnUnknownModelWarnsOnReadAndCompare) {
