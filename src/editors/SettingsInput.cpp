@@ -1,5 +1,6 @@
 #include "SettingsInput.h"
 
+#include "data/Catalogue.h"
 #include "data/Conversions.h"
 #include "kit/AppContext.h"
 #include "kit/ChildWindow.h"
@@ -130,22 +131,16 @@ void SettingsCombo::setEntries(const QStringList& entries) {
     setCurrentIndex(-1);
 }
 
-QChar DtmfDigitRule(QChar c) {
-    if (c.isDigit() || c == u'*' || c == u'#') return c;
-    const QChar u = c.toUpper();
-    return (u >= u'A' && u <= u'D') ? u : QChar();
-}
-
-QChar DigitRule(QChar c) {
-    return (c >= u'0' && c <= u'9') ? c : QChar();
-}
-
 QChar FreqRule(QChar c) {
-    return (DigitRule(c).isNull() && c != u'.') ? QChar() : c;
+    return ((c >= u'0' && c <= u'9') || c == u'.') ? c : QChar();
 }
 
-QChar AsciiRule(QChar c) {
-    return c;
+CharRule RowKeyRule(const rv::SettingRow& row) {
+    return [allowed = QString::fromStdString(row.allowed)](QChar c) {
+        if (allowed.isEmpty()) return c;
+        if (allowed.contains(c.toUpper())) return c.toUpper();
+        return allowed.contains(c) ? c : QChar();
+    };
 }
 
 void InstallKeyRule(QLineEdit* box, CharRule rule, std::function<void()> onEnter) {
@@ -184,10 +179,12 @@ void FocusNext(QWidget* w) {
     }
 }
 
-void TellInvalidData(AppContext& ctx, QWidget* parent) {
+void TellRefused(AppContext& ctx, QWidget* parent, rv::Msg m) {
     ctx.noteRefusedEdit();
-    Tell(ctx, parent, QString::fromStdString(rv::MsgText(rv::Msg::InvalidData, ctx.lang())),
-         rv::MsgIcon::Error);
+    if (m != rv::Msg::InvalidData)
+        Ask(ctx, parent, m);
+    else
+        Tell(ctx, parent, QString::fromStdString(rv::MsgText(m, ctx.lang())), rv::MsgIcon::Error);
 }
 
 void CloseChildWindow(QWidget* w) {

@@ -12,6 +12,10 @@
 class QLineEdit;
 class QWidget;
 
+namespace rv {
+struct SettingRow;
+}
+
 namespace rv::ui {
 
 class AppContext;
@@ -36,14 +40,11 @@ public:
 /// QChar to swallow it.
 using CharRule = std::function<QChar(QChar)>;
 
-/// Digits 0-9, '*', '#' and A-D (a-d are turned into capitals): DTMF digit strings.
-QChar DtmfDigitRule(QChar c);
-/// Decimal digits only.
-QChar DigitRule(QChar c);
 /// Digits and the decimal point.
 QChar FreqRule(QChar c);
-/// Every printable ASCII character.
-QChar AsciiRule(QChar c);
+/// The characters a text row takes (a lower-case letter it takes in capitals becomes one);
+/// every printable ASCII character when the row names none.
+CharRule RowKeyRule(const rv::SettingRow& row);
 
 /// Filters the keys of an editor text box: the clipboard keys and characters above 127 are
 /// swallowed, printable characters go through `rule`, Enter runs `onEnter` (by default it
@@ -60,8 +61,9 @@ void InstallEnterMovesFocusOnControls(QWidget* window);
 /// Moves the focus to the next control of the same child window, as Tab would.
 void FocusNext(QWidget* w);
 
-/// Tells the user that a value was refused: "Invalid Data" with an error icon.
-void TellInvalidData(AppContext& ctx, QWidget* parent);
+/// Tells the user that a typed value was refused: "Invalid Data" with an error icon, or
+/// another shared message; a command waiting for the window's typing then stops.
+void TellRefused(AppContext& ctx, QWidget* parent, rv::Msg m = rv::Msg::InvalidData);
 
 /// Closes a child window, together with the document-area frame that holds it.
 void CloseChildWindow(QWidget* w);
