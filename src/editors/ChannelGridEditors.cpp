@@ -4,11 +4,11 @@
 #include "ChannelCellDelegate.h"
 #include "ChannelChoiceBox.h"
 #include "ChannelClipboard.h"
-#include "ChannelInput.h"
 #include "ChannelTableModel.h"
 #include "ChannelTransaction.h"
 #include "ChannelWindows.h"
 #include "FrmCHInfoEdit.h"
+#include "SettingsInput.h"
 #include "data/ChannelCellText.h"
 #include "kit/Prompt.h"
 

@@ -70,11 +70,6 @@ Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-void ChannelTableModel::reShowRow(int chNo) {
-    if (chNo < 1 || chNo > RowCount) return;
-    emit dataChanged(index(chNo - 1, 0), index(chNo - 1, ColumnCount - 1));
-}
-
 void ChannelTableModel::reShowAll() {
     emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
     emit dataChanged(index(0, 0), index(RowCount - 1, ColumnCount - 1));

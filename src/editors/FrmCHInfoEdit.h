@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SettingsLayout.h"
 #include "data/ChannelCommit.h"
 #include "kit/ChildWindow.h"
 
@@ -58,8 +59,7 @@ private:
     std::array<QComboBox*, 9> boxes_{};
     std::array<QCheckBox*, 3> checks_{};
     std::array<QLabel*, 11> labels_{};
-    QPushButton* closeButton_ = nullptr;
-    QPushButton* helpButton_ = nullptr;
+    CommandButtons buttons_;
     int channel_ = 1;
     bool loading_ = false;
 };

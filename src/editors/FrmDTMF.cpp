@@ -79,7 +79,7 @@ QWidget* FrmDTMF::buildAutodialTab() {
     text->setObjectName(QStringLiteral("Text3"));
     const rv::SettingRow& code = *rv::findRow("autodial.1.code");
     text->setMaxLength(code.textWidth);
-    InstallKeyRule(text, RowKeyRule(code));
+    InstallKeyRule(text, {RowKeyRule(code)});
     binder_->bind(grid_, text, {"", "autodial.#.code"});
     (new QVBoxLayout(page))->addWidget(grid_);
     return page;

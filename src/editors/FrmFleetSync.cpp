@@ -51,7 +51,7 @@ QWidget* FrmFleetSync::buildListTab() {
     FitGridToRows(grid_, false);
     text1_ = new QLineEdit;
     text1_->setObjectName(QStringLiteral("Text1"));
-    InstallKeyRule(text1_, [this](QChar c) { return cellKey(c); });
+    InstallKeyRule(text1_, {[this](QChar c) { return cellKey(c); }});
     // An emptied cell empties its row; the other cell of a new row becomes "All".
     cellEditor_ = binder_->bind(grid_, text1_, {"", "fleet.#.fleet", "fleet.#.id"});
     (new QVBoxLayout(page))->addWidget(grid_);

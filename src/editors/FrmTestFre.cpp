@@ -30,7 +30,7 @@ FrmTestFre::FrmTestFre(AppContext& ctx, QWidget* parent)
     grid_->setColumnWidth(TxCol, digits * 3 / 2);
     text1_ = new QLineEdit;
     text1_->setObjectName(QStringLiteral("Text1"));
-    InstallKeyRule(text1_, &FreqRule, [this] { onEnter(); });
+    InstallKeyRule(text1_, {.chars = &FreqRule, .onEnter = [this] { onEnter(); }});
     // A frequency outside the band or off its raster is refused; the row keeps its values.
     cellEditor_ = binder_->bind(grid_, text1_, {"", "testfreq.#.rx", "testfreq.#.tx"},
                                 rv::Msg::FreqOutOfRange);

@@ -80,7 +80,7 @@ void SettingsBinder::bind(QCheckBox* box, const char* key) {
 void SettingsBinder::bind(QLineEdit* box, const char* key, QLabel* label) {
     const Binding b = add(box, key, label);
     box->setMaxLength(b.row->textWidth);
-    InstallKeyRule(box, RowKeyRule(*b.row));
+    InstallKeyRule(box, {RowKeyRule(*b.row)});
     connect(box, &QLineEdit::editingFinished, this, [this, b, box] {
         // A character beyond ASCII arrives as bytes above 127, which no text row takes.
         if (box->isModified()) commit(b, box->text());

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QLineEdit;
 class QWidget;
 
@@ -40,17 +41,48 @@ public:
 /// QChar to swallow it.
 using CharRule = std::function<QChar(QChar)>;
 
+/// True for the keys of copy, cut and paste, however the platform spells them.
+bool IsClipboardKey(const QKeyEvent& e);
+
 /// Digits and the decimal point.
 QChar FreqRule(QChar c);
 /// The characters a text row takes (a lower-case letter it takes in capitals becomes one);
 /// every printable ASCII character when the row names none.
 CharRule RowKeyRule(const rv::SettingRow& row);
 
+/// What the key filter of a text box lets in.
+struct KeyRule {
+    /// What a typed printable character becomes.
+    CharRule chars = {};
+    /// What Enter does; by default it moves the focus to the next control.
+    std::function<void()> onEnter = {};
+    /// Typing stops at this many characters; 0 for no limit.
+    int maxTyped = 0;
+    /// The keys that act on whole channels (`IsChannelShortcut`) go to `onChannelKey`, or
+    /// nowhere, never to the box.
+    bool channelKeys = false;
+    std::function<void(const QKeyEvent&)> onChannelKey = {};
+};
+
 /// Filters the keys of an editor text box: the clipboard keys and characters above 127 are
-/// swallowed, printable characters go through `rule`, Enter runs `onEnter` (by default it
-/// moves the focus to the next control) and is swallowed. The context menu, drops, input
-/// methods and the middle-click paste are closed; the commit checks the text all the same.
-void InstallKeyRule(QLineEdit* box, CharRule rule, std::function<void()> onEnter = {});
+/// swallowed, printable characters go through the rule, Enter is swallowed. The context
+/// menu, drops, input methods and the middle-click paste are closed; the commit checks the
+/// text all the same.
+void InstallKeyRule(QLineEdit* box, KeyRule rule);
+
+/// Characters of a full frequency text: three digits of MHz, the point, five decimals
+/// ("446.00625"), in the grid and in the channel dialog alike.
+inline constexpr int FrequencyTextLength = 9;
+
+/// The key rule of a channel frequency box: digits and the point, up to a full frequency;
+/// the channel keys go to `onChannelKey`.
+void InstallFrequencyRule(QLineEdit* box, std::function<void(const QKeyEvent&)> onChannelKey);
+
+/// True for the keys that act on whole channels rather than on a box's text.
+bool IsChannelShortcut(const QKeyEvent& e);
+
+/// True when `w` is `ancestor` or lies inside it (popups of a combo box included).
+bool IsInside(const QWidget* w, const QWidget* ancestor);
 
 /// Enter in `w` moves the focus to the next control, as Tab does, and is swallowed.
 void InstallEnterMovesFocus(QWidget* w);

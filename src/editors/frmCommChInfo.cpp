@@ -7,6 +7,7 @@
 #include "ChannelWindows.h"
 #include "FrmCHInfoEdit.h"
 #include "SettingsInput.h"
+#include "SettingsLayout.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -80,18 +81,9 @@ frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent)
 
     channelEditButton_ = new QPushButton(this);
     channelEditButton_->setObjectName(QStringLiteral("CommandCHInfoEdit"));
-    closeButton_ = new QPushButton(this);
-    closeButton_->setObjectName(QStringLiteral("CommandClose"));
-    helpButton_ = new QPushButton(this);
-    helpButton_->setObjectName(QStringLiteral("CommandHelp"));
-    for (auto* b : {channelEditButton_, closeButton_, helpButton_})
-        b->setAutoDefault(false);
-
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(channelEditButton_);
-    buttons->addStretch();
-    buttons->addWidget(closeButton_);
-    buttons->addWidget(helpButton_);
+    buttons_ = CommandButtons(this, buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
     layout->addStretch();
@@ -101,8 +93,6 @@ frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent)
         SaveShowGridData();
         showChannelEdit();
     });
-    // The frame goes too: an empty one would stay behind in the document area.
-    connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
 
     changeShowByLanguage();
     model_->reportDamagedFrequencies();
@@ -154,8 +144,7 @@ void frmCommChInfo::changeShowByLanguage() {
     model_->reShowAll();
     sizeColumns();
     channelEditButton_->setText(Tr(ctx_, ChannelTexts::ChannelEdit));
-    closeButton_->setText(Tr(ctx_, ChannelTexts::Close));
-    helpButton_->setText(Tr(ctx_, ChannelTexts::Help));
+    buttons_.caption(ctx_.lang());
     // An open drop-down box gets its list in the new language.
     if (editor_ && qobject_cast<QComboBox*>(editor_)) openEditorAt(editRow_, editCol_);
     SetShowEditData();
@@ -193,15 +182,6 @@ bool frmCommChInfo::commitEdit() {
     const int refused = ctx_.refusedEdits();
     SaveShowGridData();
     return ChildWindow::commitEdit() && ctx_.refusedEdits() == refused;
-}
-
-void frmCommChInfo::ReShowChInfoByLanguage() {
-    changeShowByLanguage();
-    reShow();
-}
-
-void frmCommChInfo::reShowGrid(int chNo) {
-    model_->reShowRow(chNo);
 }
 
 void frmCommChInfo::setCaption() {

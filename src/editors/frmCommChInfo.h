@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SettingsLayout.h"
 #include "kit/ChildWindow.h"
 
 #include <QHash>
@@ -32,10 +33,6 @@ public:
     void changeShowByLanguage() override;
     void reShow() override;
     bool commitEdit() override;
-    /// Re-captions and refills the whole grid (`ReShowChInfoByLanguage`).
-    void ReShowChInfoByLanguage();
-    /// Redraws the row of one channel from the document.
-    void reShowGrid(int chNo);
 
     /// Opens the editor of the current cell (`EnterGridEdit`).
     void EnterGridEdit();
@@ -98,6 +95,7 @@ private:
     bool onEnterKey();
     void typeIntoCell(QKeyEvent* key);
     bool handleChannelShortcut(const QKeyEvent& key);
+    void undoRedo(bool undo);
     void onComboActivated();
     void onDocumentEdited(QObject* source) override;
     void showChannelEdit();
@@ -114,8 +112,7 @@ private:
     ChannelCellDelegate* delegate_ = nullptr;
     QTableView* grid_ = nullptr;
     QPushButton* channelEditButton_ = nullptr;
-    QPushButton* closeButton_ = nullptr;
-    QPushButton* helpButton_ = nullptr;
+    CommandButtons buttons_;
     QHash<QString, QWidget*> editors_;
     QPointer<QWidget> editor_;
     QPersistentModelIndex editorIndex_;
