@@ -35,20 +35,11 @@ bool IsTypedCharacter(const QKeyEvent& key) {
 // in a drop-down box the side arrows and Home/End select as well.
 bool IsSelectionKey(const QKeyEvent& key, bool isCombo) {
     if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::ShiftModifier) return false;
-    switch (key.key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
+    const int k = key.key();
+    if (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_PageUp || k == Qt::Key_PageDown)
         return true;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        return isCombo;
-    default:
-        return false;
-    }
+    return isCombo &&
+           (k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Home || k == Qt::Key_End);
 }
 
 } // namespace

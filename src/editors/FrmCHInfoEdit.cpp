@@ -166,62 +166,43 @@ void FrmCHInfoEdit::SetGridEditData(bool fromGrid) {
 }
 
 void FrmCHInfoEdit::loadChannel() {
+    // An empty slot shows blank boxes; only its receive frequency can be typed.
     loading_ = true;
-    const rv::ChannelInfo* ch = rv::ChannelOf(ctx_.session.Doc, channel_);
-    if (ch) {
-        const auto& s = ctx_.session;
-        rxBox_->setText(Q(rv::ChannelFieldText(s, *ch, K::RxFreq)));
-        txBox_->setEnabled(true);
-        txBox_->setText(Q(rv::ChannelFieldText(s, *ch, K::TxFreq)));
-        // An empty transmit frequency shows the receive one as a hint, never as a value.
-        txBox_->setPlaceholderText(rxBox_->text());
-        fillLists(*ch);
-        for (int i = 0; i < 3; ++i)
-            checks_[i]->setEnabled(true);
-        checks_[0]->setChecked(ch->BeatShift != 0);
-        checks_[1]->setChecked(ch->ScanAdd != 0);
-        checks_[2]->setChecked(ch->Compander != 0);
-    } else {
-        loadBlank();
+    const auto& s = ctx_.session;
+    const rv::ChannelInfo* ch = rv::ChannelOf(s.Doc, channel_);
+    rxBox_->setText(ch ? Q(rv::ChannelFieldText(s, *ch, K::RxFreq)) : QString());
+    txBox_->setEnabled(ch);
+    txBox_->setText(ch ? Q(rv::ChannelFieldText(s, *ch, K::TxFreq)) : QString());
+    // An empty transmit frequency shows the receive one as a hint, never as a value.
+    txBox_->setPlaceholderText(rxBox_->text());
+    fillLists(ch);
+    const int flags[] = {ch ? ch->BeatShift : 0, ch ? ch->ScanAdd : 0, ch ? ch->Compander : 0};
+    for (int i = 0; i < 3; ++i) {
+        checks_[i]->setEnabled(ch);
+        checks_[i]->setChecked(flags[i] != 0);
     }
     loading_ = false;
 }
 
-void FrmCHInfoEdit::fillLists(const rv::ChannelInfo& ch) {
+void FrmCHInfoEdit::fillLists(const rv::ChannelInfo* ch) {
     const auto& s = ctx_.session;
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         const rv::SettingRow& row = ChannelTexts::FieldRow(BoxKinds[i], channel_);
         // Unlike the grid, the dialog keeps the encode list and tone of a channel without
         // transmit frequency; only a frequency that is no text at all closes it.
-        const bool encode = BoxKinds[i] == K::TxCode && !ch.TxFreq.get().empty();
-        QStringList entries =
-            Entries(encode ? row.choices : rv::OfferedChoices(row, s), ctx_.lang());
+        const bool encode = ch && BoxKinds[i] == K::TxCode && !ch->TxFreq.get().empty();
+        QStringList entries;
+        if (ch) entries = Entries(encode ? row.choices : rv::OfferedChoices(row, s), ctx_.lang());
         boxes_[i]->setEnabled(!entries.isEmpty());
         if (entries.isEmpty()) entries << QStringLiteral(" ");
         boxes_[i]->clear();
         boxes_[i]->addItems(entries);
         const std::string shown =
-            encode ? rv::ToneToText(s, ch.TxCode.get()) : rv::textOf(s, row.key);
+            encode ? rv::ToneToText(s, ch->TxCode.get()) : rv::textOf(s, row.key);
         int at = boxes_[i]->findText(Q(shown), Qt::MatchExactly);
         // A stored lockout the list does not offer shows as "Off"; the value stays stored.
-        if (at < 0 && BoxKinds[i] == K::BusyLockout) at = 0;
+        if (at < 0 && (!ch || BoxKinds[i] == K::BusyLockout)) at = 0;
         boxes_[i]->setCurrentIndex(at);
-    }
-}
-
-void FrmCHInfoEdit::loadBlank() {
-    rxBox_->clear();
-    txBox_->clear();
-    txBox_->setPlaceholderText({});
-    txBox_->setEnabled(false);
-    for (auto* box : boxes_) {
-        box->clear();
-        box->addItem(QStringLiteral(" "));
-        box->setEnabled(false);
-    }
-    for (auto* c : checks_) {
-        c->setChecked(false);
-        c->setEnabled(false);
     }
 }
 
@@ -279,20 +260,12 @@ void FrmCHInfoEdit::onDocumentEdited(QObject* source) {
         loadChannel();
 }
 
-void FrmCHInfoEdit::undoRedo(bool undo) {
-    if (undo)
-        ctx_.undoStack().undo();
-    else
-        ctx_.undoStack().redo();
-    loadChannel();
-}
-
 void FrmCHInfoEdit::onChannelShortcut(const QKeyEvent& key) {
     // Whole channels are copied in the grid; here only undo and redo apply.
-    if (key.matches(QKeySequence::Undo))
-        undoRedo(true);
-    else if (!key.matches(QKeySequence::Copy) && !key.matches(QKeySequence::Paste))
-        undoRedo(false);
+    if (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Paste)) return;
+    QUndoStack& history = ctx_.undoStack();
+    key.matches(QKeySequence::Undo) ? history.undo() : history.redo();
+    loadChannel();
 }
 
 bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event) {

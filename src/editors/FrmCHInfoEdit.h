@@ -40,15 +40,13 @@ private:
     void buildControls();
     void layOut();
     void loadChannel();
-    void loadBlank();
-    void fillLists(const rv::ChannelInfo& ch);
+    void fillLists(const rv::ChannelInfo* ch);
     void commit(rv::ChannelFieldKind kind, const QString& text);
     void commitFrequency(QLineEdit* box, rv::ChannelFieldKind kind);
     void onComboActivated(int box);
     /// Leaving a tone box commits the entry typed in it, or refuses a text that names none.
     void commitTypedTone(int box);
     void onDocumentEdited(QObject* source) override;
-    void undoRedo(bool undo);
     void onChannelShortcut(const QKeyEvent& key);
     frmCommChInfo* grid() const;
 

@@ -24,6 +24,25 @@ bool IsEnter(const QKeyEvent* e) {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
 }
 
+/// Moves the focus to the next control of the same child window, as Tab would.
+void FocusNext(QWidget* w) {
+    // The focus stays inside the child window: the other windows of the document area
+    // share the focus chain.
+    QWidget* scope = w;
+    while (scope->parentWidget() && !qobject_cast<ChildWindow*>(scope))
+        scope = scope->parentWidget();
+    // Walk the focus chain instead of sending Tab, which a grid would take as its own
+    // cell navigation.
+    for (QWidget* next = w->nextInFocusChain(); next && next != w;
+         next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled() &&
+            scope->isAncestorOf(next)) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 /// The key filter of one text box.
 class KeyRuleFilter : public QObject {
 public:
@@ -182,33 +201,11 @@ bool IsInside(const QWidget* w, const QWidget* ancestor) {
     return false;
 }
 
-void InstallEnterMovesFocus(QWidget* w) {
-    w->installEventFilter(new EnterFilter(w));
-}
-
 void InstallEnterMovesFocusOnControls(QWidget* window) {
     for (auto* box : window->findChildren<QComboBox*>())
-        InstallEnterMovesFocus(box);
+        box->installEventFilter(new EnterFilter(box));
     for (auto* check : window->findChildren<QCheckBox*>())
-        InstallEnterMovesFocus(check);
-}
-
-void FocusNext(QWidget* w) {
-    // The focus stays inside the child window: the other windows of the document area
-    // share the focus chain.
-    QWidget* scope = w;
-    while (scope->parentWidget() && !qobject_cast<ChildWindow*>(scope))
-        scope = scope->parentWidget();
-    // Walk the focus chain instead of sending Tab, which a grid would take as its own
-    // cell navigation.
-    for (QWidget* next = w->nextInFocusChain(); next && next != w;
-         next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled() &&
-            scope->isAncestorOf(next)) {
-            next->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
+        check->installEventFilter(new EnterFilter(check));
 }
 
 void TellRefused(AppContext& ctx, QWidget* parent, rv::Msg m) {

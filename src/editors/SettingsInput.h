@@ -84,14 +84,9 @@ bool IsChannelShortcut(const QKeyEvent& e);
 /// True when `w` is `ancestor` or lies inside it (popups of a combo box included).
 bool IsInside(const QWidget* w, const QWidget* ancestor);
 
-/// Enter in `w` moves the focus to the next control, as Tab does, and is swallowed.
-void InstallEnterMovesFocus(QWidget* w);
-
-/// Enter moves the focus on in every drop-down box and check box of a window.
+/// Enter moves the focus on in every drop-down box and check box of a window, as Tab does,
+/// and is swallowed.
 void InstallEnterMovesFocusOnControls(QWidget* window);
-
-/// Moves the focus to the next control of the same child window, as Tab would.
-void FocusNext(QWidget* w);
 
 /// Tells the user that a typed value was refused: "Invalid Data" with an error icon, or
 /// another shared message; a command waiting for the window's typing then stops.

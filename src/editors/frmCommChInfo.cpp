@@ -238,26 +238,18 @@ void frmCommChInfo::enterCell(bool commitFirst) {
         setCurrentCell(row, M::WideNarrow);
         return;
     }
-    if (M::isEditable(column) && column != M::RxFreq && !FlexConcludeRx()) return;
-    if (column == M::Enc && cell(row, M::TxFreq).isEmpty()) {
-        // An encode tone needs a transmit frequency first.
-        editCol_ = M::TxFreq;
-        editRow_ = row;
-        skipNextCommit_ = true;
-        setCurrentCell(row, M::TxFreq);
-        return;
-    }
+    // Every setting needs a receive frequency first, an encode tone a transmit frequency.
+    if (M::isEditable(column) && column != M::RxFreq && cell(row, M::RxFreq).isEmpty())
+        return sendCursorTo(row, M::RxFreq);
+    if (column == M::Enc && cell(row, M::TxFreq).isEmpty()) return sendCursorTo(row, M::TxFreq);
     EnterGridEdit();
 }
 
-bool frmCommChInfo::FlexConcludeRx() {
-    const int row = currentRow();
-    if (!cell(row, M::RxFreq).isEmpty()) return true;
-    editCol_ = M::RxFreq;
+void frmCommChInfo::sendCursorTo(int row, int column) {
+    editCol_ = column;
     editRow_ = row;
     skipNextCommit_ = true;
-    setCurrentCell(row, M::RxFreq);
-    return false;
+    setCurrentCell(row, column);
 }
 
 void frmCommChInfo::EnterGridEdit() {

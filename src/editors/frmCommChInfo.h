@@ -40,8 +40,6 @@ public:
     void GridNextCol();
     /// Moves the cursor one row down; row 16 wraps to row 1.
     void GridNextLine();
-    /// True when the current row has a receive frequency; otherwise sends the cursor there.
-    bool FlexConcludeRx();
 
     /// The grid row of the in-place editor, which is the channel being edited.
     int editRow() const { return editRow_; }
@@ -84,6 +82,8 @@ private:
     void setCaption();
     void onCurrentChanged(const QModelIndex& current);
     void enterCell(bool commitFirst);
+    /// Moves the cursor to another cell of the row being entered, which opens its editor.
+    void sendCursorTo(int row, int column);
     void SaveShowGridData();
     void SetShowEditData();
     void buildEditors();
