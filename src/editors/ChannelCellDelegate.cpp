@@ -45,9 +45,7 @@ QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
         // "88.5", "d754n" and "67" name their tones as the commit reads them.
         reader = [](const QString& t) { return rv::ToneEntryOfText(t.toStdString()); };
     }
-    auto* box = new ChannelChoiceBox(name, reader, parent);
-    box->addItems(listOf(column));
-    return box;
+    return new ChannelChoiceBox(name, reader, parent);
 }
 
 void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {

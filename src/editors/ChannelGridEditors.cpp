@@ -52,10 +52,8 @@ void frmCommChInfo::buildEditors() {
         QWidget* w = delegate_->createEditor(grid_->viewport(), {}, model_->index(0, c));
         w->hide();
         w->installEventFilter(this);
-        if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            combo->setProperty("language", ctx_.lang());
+        if (auto* combo = qobject_cast<QComboBox*>(w))
             connect(combo, &QComboBox::activated, this, &frmCommChInfo::onComboActivated);
-        }
         editors_.insert(name, w);
     }
     connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
@@ -68,12 +66,10 @@ void frmCommChInfo::openEditorAt(int row, int column) {
     const QModelIndex index = model_->index(row - 1, column);
     QWidget* w = editors_.value(ChannelCellDelegate::editorName(column));
     if (!w) return;
-    auto* combo = qobject_cast<QComboBox*>(w);
-    if (combo && combo->property("language").toInt() != ctx_.lang()) {
-        // The box was filled in the other language.
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        // The list of the column, in the current language.
         combo->clear();
         combo->addItems(delegate_->listOf(column));
-        combo->setProperty("language", ctx_.lang());
     }
     delegate_->setEditorData(w, index);
     w->setGeometry(grid_->visualRect(index));

@@ -1,7 +1,6 @@
 #include "ChannelTableModel.h"
 
 #include "ChannelTexts.h"
-#include "data/DamagedFields.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -29,11 +28,6 @@ QString ChannelTableModel::cellText(int chNo, int column) const {
     if (!ch || column < RxFreq || column > WideNarrow) return {};
     // Showing reports nothing: a damaged frequency is told once, when the grid is filled.
     return QString::fromStdString(rv::ChannelFieldText(ctx_.session, *ch, kindOf(column)));
-}
-
-void ChannelTableModel::reportDamagedFrequencies() const {
-    // One message names every damaged field, not one message per field.
-    rv::ReportDamagedFrequencies(ctx_.session);
 }
 
 QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {

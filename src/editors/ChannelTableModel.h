@@ -40,8 +40,6 @@ public:
     QString cellText(int chNo, int column) const;
     /// Redraws every row and the headers.
     void reShowAll();
-    /// Reports each stored frequency that is not a number, as filling the grid does.
-    void reportDamagedFrequencies() const;
 
     /// True for the columns edited in place (RX to W/N).
     static bool isEditable(int column) { return column >= RxFreq && column <= WideNarrow; }

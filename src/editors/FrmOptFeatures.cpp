@@ -14,11 +14,6 @@ namespace rv::ui {
 
 namespace {
 
-using L = rv::LangText;
-
-const L VoxFrame{"VOX", "VOX(声控发射)"};
-const L ModeFrame{"Mode", "模式"};
-
 /// The greyed look of a disabled field: the window background instead of the field's.
 void SetFieldLook(QWidget* w, bool normal) {
     w->setBackgroundRole(normal ? QPalette::Base : QPalette::Window);
@@ -97,8 +92,8 @@ QGroupBox* FrmOptFeatures::buildVoxFrame() {
 }
 
 void FrmOptFeatures::captionOwn(int language) {
-    voxFrame_->setTitle(Tr(language, VoxFrame));
-    modeFrame_->setTitle(Tr(language, ModeFrame));
+    voxFrame_->setTitle(Tr(language, rv::LangText{"VOX", "VOX(声控发射)"}));
+    modeFrame_->setTitle(Tr(language, rv::LangText{"Mode", "模式"}));
 }
 
 void FrmOptFeatures::showRules() {

@@ -216,11 +216,9 @@ void TellRefused(AppContext& ctx, QWidget* parent, rv::Msg m) {
         Tell(ctx, parent, QString::fromStdString(rv::MsgText(m, ctx.lang())), rv::MsgIcon::Error);
 }
 
-void CloseChildWindow(QWidget* w) {
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
-        frame->close();
-    else
-        w->close();
+QWidget* FrameOf(QWidget* w) {
+    auto* frame = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+    return frame ? static_cast<QWidget*>(frame) : w;
 }
 
 QStringList Entries(const rv::ChoiceList& list, int language) {

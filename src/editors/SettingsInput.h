@@ -92,8 +92,8 @@ void InstallEnterMovesFocusOnControls(QWidget* window);
 /// another shared message; a command waiting for the window's typing then stops.
 void TellRefused(AppContext& ctx, QWidget* parent, rv::Msg m = rv::Msg::InvalidData);
 
-/// Closes a child window, together with the document-area frame that holds it.
-void CloseChildWindow(QWidget* w);
+/// The frame of a child window: its document-area frame, or the window itself.
+QWidget* FrameOf(QWidget* w);
 
 /// The texts of a value list in a language, in list order.
 QStringList Entries(const rv::ChoiceList& list, int language);

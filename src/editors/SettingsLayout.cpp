@@ -19,7 +19,8 @@ CommandButtons::CommandButtons(QWidget* window, QHBoxLayout* row)
     : close(new QPushButton(window)), help(new QPushButton(window)) {
     close->setObjectName(QStringLiteral("CommandClose"));
     help->setObjectName(QStringLiteral("CommandHelp"));
-    QObject::connect(close, &QPushButton::clicked, window, [window] { CloseChildWindow(window); });
+    // The frame goes too: an empty one would stay behind in the document area.
+    QObject::connect(close, &QPushButton::clicked, window, [window] { FrameOf(window)->close(); });
     row->addStretch();
     row->addWidget(close);
     row->addWidget(help);

@@ -8,12 +8,12 @@
 #include "FrmCHInfoEdit.h"
 #include "SettingsInput.h"
 #include "SettingsLayout.h"
+#include "data/DamagedFields.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
@@ -52,12 +52,6 @@ protected:
     }
 };
 
-/// The frame of a window: its document-area frame, or the window itself.
-QWidget* FrameOf(QWidget* w) {
-    auto* frame = qobject_cast<QMdiSubWindow*>(w->parentWidget());
-    return frame ? static_cast<QWidget*>(frame) : w;
-}
-
 /// Places `w` to the right of `anchor`, so that it hides none of the rows it follows; in a
 /// document area too narrow for both it keeps to the area's right edge.
 void PlaceBeside(QWidget* anchor, QWidget* w) {
@@ -95,7 +89,8 @@ frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent)
     });
 
     changeShowByLanguage();
-    model_->reportDamagedFrequencies();
+    // One message names every damaged frequency, not one message per field.
+    rv::ReportDamagedFrequencies(ctx_.session);
     resize(std::max(Px(8700), grid_->maximumWidth() + 24), Px(6000));
     // Loading selects row 1, column 1; the first activation opens its editor.
     skipNextEnterCell_ = true;
@@ -172,7 +167,7 @@ void frmCommChInfo::sizeColumns() {
 }
 
 void frmCommChInfo::reShow() {
-    model_->reportDamagedFrequencies();
+    rv::ReportDamagedFrequencies(ctx_.session);
     model_->reShowAll();
     SetShowEditData();
 }
