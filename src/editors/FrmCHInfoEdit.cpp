@@ -41,10 +41,6 @@ constexpr int Px(int twips) {
     return twips / 15;
 }
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 } // namespace
 
 FrmCHInfoEdit::FrmCHInfoEdit(AppContext& ctx, QWidget* parent)
@@ -143,11 +139,7 @@ void FrmCHInfoEdit::changeShowByLanguage() {
     for (std::size_t i = 0; i < checks_.size(); ++i)
         checks_[i]->setText(Tr(ctx_, ChannelTexts::FieldLabel(CheckKinds[i])));
     buttons_.caption(ctx_.lang());
-    loadChannel();
-}
-
-void FrmCHInfoEdit::reShow() {
-    loadChannel();
+    reShow();
 }
 
 frmCommChInfo* FrmCHInfoEdit::grid() const {
@@ -162,10 +154,10 @@ void FrmCHInfoEdit::SetGridEditData(bool fromGrid) {
     }
     channel_ = std::clamp(channel_, 1, 16);
     selector_->setCurrentIndex(channel_ - 1);
-    loadChannel();
+    reShow();
 }
 
-void FrmCHInfoEdit::loadChannel() {
+void FrmCHInfoEdit::reShow() {
     // An empty slot shows blank boxes; only its receive frequency can be typed.
     loading_ = true;
     const auto& s = ctx_.session;
@@ -244,7 +236,7 @@ void FrmCHInfoEdit::commitTypedTone(int i) {
              RefusedCellsText({{channel_, static_cast<int>(BoxKinds[i]), pending, reading.rule}},
                               ctx_.lang(), false),
              rv::MsgIcon::Exclamation);
-        loadChannel();
+        reShow();
         return;
     }
     const rv::ChannelInfo* ch = rv::ChannelOf(ctx_.session.Doc, channel_);
@@ -257,7 +249,7 @@ void FrmCHInfoEdit::onDocumentEdited(QObject* source) {
     if (source && source == grid())
         SetGridEditData(true);
     else
-        loadChannel();
+        reShow();
 }
 
 void FrmCHInfoEdit::onChannelShortcut(const QKeyEvent& key) {
@@ -265,7 +257,7 @@ void FrmCHInfoEdit::onChannelShortcut(const QKeyEvent& key) {
     if (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Paste)) return;
     QUndoStack& history = ctx_.undoStack();
     key.matches(QKeySequence::Undo) ? history.undo() : history.redo();
-    loadChannel();
+    reShow();
 }
 
 bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event) {

@@ -39,7 +39,6 @@ protected:
 private:
     void buildControls();
     void layOut();
-    void loadChannel();
     void fillLists(const rv::ChannelInfo* ch);
     void commit(rv::ChannelFieldKind kind, const QString& text);
     void commitFrequency(QLineEdit* box, rv::ChannelFieldKind kind);

@@ -16,10 +16,6 @@ namespace rv::ui {
 
 namespace {
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 /// The blank entry of a number that is not set (an own fleet of none).
 const QString Blank = QStringLiteral(" ");
 

@@ -95,6 +95,11 @@ void TellRefused(AppContext& ctx, QWidget* parent, rv::Msg m = rv::Msg::InvalidD
 /// The frame of a child window: its document-area frame, or the window itself.
 QWidget* FrameOf(QWidget* w);
 
+/// A text of the data layer as a QString.
+inline QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
 /// The texts of a value list in a language, in list order.
 QStringList Entries(const rv::ChoiceList& list, int language);
 

@@ -43,7 +43,6 @@ public:
 
     /// The grid row of the in-place editor, which is the channel being edited.
     int editRow() const { return editRow_; }
-    int editCol() const { return editCol_; }
     /// Moves the cursor to a cell (row = channel 1..16), as a click would.
     void setCurrentCell(int row, int column);
     /// The open in-place editor, or nullptr.
