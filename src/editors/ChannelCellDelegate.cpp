@@ -1,58 +1,31 @@
 #include "ChannelCellDelegate.h"
 
 #include "ChannelChoiceBox.h"
-#include "ChannelInput.h"
 #include "ChannelTableModel.h"
+#include "ChannelTexts.h"
+#include "SettingsInput.h"
 #include "data/ChannelCellText.h"
-#include "data/Conversions.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
 namespace rv::ui {
 
-namespace {
-
 using M = ChannelTableModel;
-
-QStringList ToQStringList(const std::vector<std::string>& v) {
-    QStringList l;
-    for (const auto& s : v)
-        l << QString::fromStdString(s);
-    return l;
-}
-
-} // namespace
 
 ChannelCellDelegate::ChannelCellDelegate(AppContext& ctx, QObject* parent)
     : QStyledItemDelegate(parent), ctx_(ctx) {}
 
 QString ChannelCellDelegate::editorName(int column) {
-    switch (column) {
-    case M::RxFreq:
-    case M::TxFreq:
-        return QStringLiteral("Text1");
-    case M::Dec:
-    case M::Enc:
-        return QStringLiteral("Combo1_0");
-    case M::Power:
-        return QStringLiteral("Combo2_0");
-    case M::ScanAdd:
-        return QStringLiteral("Combo4_0");
-    case M::OptSignal:
-        return QStringLiteral("Combo5_0");
-    case M::PttId:
-        return QStringLiteral("Combo4_1");
-    case M::WideNarrow:
-        return QStringLiteral("Combo3_0");
-    default:
-        return {};
-    }
+    // The tone columns share one box; so do the frequency columns.
+    static const char* const Names[M::ColumnCount] = {
+        "",         "Text1",    "Text1",    "Combo1_0", "Combo1_0", "Combo2_0",
+        "Combo4_0", "Combo5_0", "Combo4_1", "Combo3_0", ""};
+    return column >= 0 && column < M::ColumnCount ? QLatin1String(Names[column]) : QString();
 }
 
 QStringList ChannelCellDelegate::listOf(int column) const {
-    if (column == M::Dec || column == M::Enc) return ToQStringList(rv::ToneList(ctx_.lang()));
-    return ToQStringList(rv::ChannelChoiceTexts(M::kindOf(column), ctx_.lang()));
+    return Entries(ChannelTexts::FieldRow(M::kindOf(column)).choices, ctx_.lang());
 }
 
 QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
@@ -64,7 +37,7 @@ QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
         auto* box = new QLineEdit(parent);
         box->setObjectName(name);
         box->setFrame(false);
-        new FrequencyKeyFilter(box, FrequencyTextLength, shortcuts_);
+        InstallFrequencyRule(box, shortcuts_);
         return box;
     }
     ChannelChoiceBox::Reader reader;
@@ -72,9 +45,7 @@ QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
         // "88.5", "d754n" and "67" name their tones as the commit reads them.
         reader = [](const QString& t) { return rv::ToneEntryOfText(t.toStdString()); };
     }
-    auto* box = new ChannelChoiceBox(name, reader, parent);
-    box->addItems(listOf(column));
-    return box;
+    return new ChannelChoiceBox(name, reader, parent);
 }
 
 void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {

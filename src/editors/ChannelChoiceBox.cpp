@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <map>
 
 namespace rv::ui {
 
@@ -85,33 +86,19 @@ bool ChannelChoiceBox::typeIntoList(const QKeyEvent& e) {
 }
 
 bool ChannelChoiceBox::step(int key) {
-    int i = currentIndex();
+    const int i = currentIndex();
     const int last = count() - 1;
     const int page = std::max(1, maxVisibleItems() - 1);
-    switch (key) {
-    case Qt::Key_Up:
-        i = i < 0 ? 0 : std::max(0, i - 1);
-        break;
-    case Qt::Key_Down:
-        i = std::min(last, i + 1);
-        break;
-    case Qt::Key_PageUp:
-        i = std::max(0, i - page);
-        break;
-    case Qt::Key_PageDown:
-        i = std::min(last, std::max(0, i) + page);
-        break;
-    case Qt::Key_Home:
-        i = 0;
-        break;
-    case Qt::Key_End:
-        i = last;
-        break;
-    default:
-        return false;
-    }
+    const std::map<int, int> to{{Qt::Key_Up, std::max(0, i - 1)},
+                                {Qt::Key_Down, std::min(last, i + 1)},
+                                {Qt::Key_PageUp, std::max(0, i - page)},
+                                {Qt::Key_PageDown, std::min(last, std::max(0, i) + page)},
+                                {Qt::Key_Home, 0},
+                                {Qt::Key_End, last}};
+    const auto it = to.find(key);
+    if (it == to.end()) return false;
     typed_.clear();
-    setCurrentIndex(i);
+    setCurrentIndex(it->second);
     return true;
 }
 

@@ -36,12 +36,7 @@ bool frmCommChInfo::handleChannelShortcut(const QKeyEvent& key) {
 }
 
 void frmCommChInfo::copyChannels() {
-    std::set<int> rows;
-    for (const QModelIndex& i : grid_->selectionModel()->selectedIndexes())
-        rows.insert(i.row() + 1);
-    if (rows.empty()) rows.insert(currentRow());
-    const QString text = ChannelRowsText(ctx_.session, {rows.begin(), rows.end()});
-    QGuiApplication::clipboard()->setText(text);
+    QGuiApplication::clipboard()->setText(ChannelRowsText(ctx_.session, selectedChannels()));
 }
 
 void frmCommChInfo::pasteChannels() {
@@ -76,18 +71,19 @@ void frmCommChInfo::pasteChannels() {
 }
 
 void frmCommChInfo::undo() {
-    // Typing not yet committed is dropped, as a spreadsheet drops it.
-    closeEditor();
-    if (!ctx_.undoStack().canUndo()) return;
-    ctx_.undoStack().undo();
-    skipNextCommit_ = true;
-    enterCell(false);
+    undoRedo(true);
 }
 
 void frmCommChInfo::redo() {
+    undoRedo(false);
+}
+
+void frmCommChInfo::undoRedo(bool undo) {
+    // Typing not yet committed is dropped, as a spreadsheet drops it.
     closeEditor();
-    if (!ctx_.undoStack().canRedo()) return;
-    ctx_.undoStack().redo();
+    QUndoStack& history = ctx_.undoStack();
+    if (!(undo ? history.canUndo() : history.canRedo())) return;
+    undo ? history.undo() : history.redo();
     skipNextCommit_ = true;
     enterCell(false);
 }

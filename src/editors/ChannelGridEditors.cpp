@@ -4,11 +4,11 @@
 #include "ChannelCellDelegate.h"
 #include "ChannelChoiceBox.h"
 #include "ChannelClipboard.h"
-#include "ChannelInput.h"
 #include "ChannelTableModel.h"
 #include "ChannelTransaction.h"
 #include "ChannelWindows.h"
 #include "FrmCHInfoEdit.h"
+#include "SettingsInput.h"
 #include "data/ChannelCellText.h"
 #include "kit/Prompt.h"
 
@@ -35,20 +35,11 @@ bool IsTypedCharacter(const QKeyEvent& key) {
 // in a drop-down box the side arrows and Home/End select as well.
 bool IsSelectionKey(const QKeyEvent& key, bool isCombo) {
     if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::ShiftModifier) return false;
-    switch (key.key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
+    const int k = key.key();
+    if (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_PageUp || k == Qt::Key_PageDown)
         return true;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        return isCombo;
-    default:
-        return false;
-    }
+    return isCombo &&
+           (k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Home || k == Qt::Key_End);
 }
 
 } // namespace
@@ -61,10 +52,8 @@ void frmCommChInfo::buildEditors() {
         QWidget* w = delegate_->createEditor(grid_->viewport(), {}, model_->index(0, c));
         w->hide();
         w->installEventFilter(this);
-        if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            combo->setProperty("language", ctx_.lang());
+        if (auto* combo = qobject_cast<QComboBox*>(w))
             connect(combo, &QComboBox::activated, this, &frmCommChInfo::onComboActivated);
-        }
         editors_.insert(name, w);
     }
     connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
@@ -77,12 +66,10 @@ void frmCommChInfo::openEditorAt(int row, int column) {
     const QModelIndex index = model_->index(row - 1, column);
     QWidget* w = editors_.value(ChannelCellDelegate::editorName(column));
     if (!w) return;
-    auto* combo = qobject_cast<QComboBox*>(w);
-    if (combo && combo->property("language").toInt() != ctx_.lang()) {
-        // The box was filled in the other language.
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        // The list of the column, in the current language.
         combo->clear();
         combo->addItems(delegate_->listOf(column));
-        combo->setProperty("language", ctx_.lang());
     }
     delegate_->setEditorData(w, index);
     w->setGeometry(grid_->visualRect(index));

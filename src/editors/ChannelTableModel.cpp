@@ -1,7 +1,6 @@
 #include "ChannelTableModel.h"
 
 #include "ChannelTexts.h"
-#include "data/DamagedFields.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -29,11 +28,6 @@ QString ChannelTableModel::cellText(int chNo, int column) const {
     if (!ch || column < RxFreq || column > WideNarrow) return {};
     // Showing reports nothing: a damaged frequency is told once, when the grid is filled.
     return QString::fromStdString(rv::ChannelFieldText(ctx_.session, *ch, kindOf(column)));
-}
-
-void ChannelTableModel::reportDamagedFrequencies() const {
-    // One message names every damaged field, not one message per field.
-    rv::ReportDamagedFrequencies(ctx_.session);
 }
 
 QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
@@ -68,11 +62,6 @@ Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
     // The number column cannot take the cursor, like a fixed column.
     if (!index.isValid() || index.column() == ChNo) return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-}
-
-void ChannelTableModel::reShowRow(int chNo) {
-    if (chNo < 1 || chNo > RowCount) return;
-    emit dataChanged(index(chNo - 1, 0), index(chNo - 1, ColumnCount - 1));
 }
 
 void ChannelTableModel::reShowAll() {

@@ -38,12 +38,8 @@ public:
 
     /// The shown text of a cell; `chNo` 1..16.
     QString cellText(int chNo, int column) const;
-    /// Redraws the row of one channel (`reShowGrid`).
-    void reShowRow(int chNo);
     /// Redraws every row and the headers.
     void reShowAll();
-    /// Reports each stored frequency that is not a number, as filling the grid does.
-    void reportDamagedFrequencies() const;
 
     /// True for the columns edited in place (RX to W/N).
     static bool isEditable(int column) { return column >= RxFreq && column <= WideNarrow; }

@@ -4,7 +4,7 @@
 #include "data/ChannelCommit.h"
 #include "data/Messages.h"
 
-#include <array>
+#include <map>
 #include <string>
 
 namespace rv::ui::ChannelTexts {
@@ -12,14 +12,19 @@ namespace rv::ui::ChannelTexts {
 /// The grid's first and last column headers; the columns between are channel settings.
 inline const rv::LangText MoreHeader{"more", "更多"};
 
-/// The caption of a channel setting, the label of its catalogue row.
-inline const rv::LangText& FieldLabel(rv::ChannelFieldKind field) {
+/// The catalogue row of a setting of channel `n`.
+inline const rv::SettingRow& FieldRow(rv::ChannelFieldKind field, int n = 1) {
     static const char* const Keys[] = {
         "rx_frequency", "tx_frequency", "decode_tone", "encode_tone", "tx_power",
         "scan_add",     "opt_signal",   "ptt_id",      "wide_narrow", "sp_unmute",
         "busy_lockout", "autodial",     "beat_shift",  "compander",   "scan_add"};
     const auto i = static_cast<std::size_t>(field) - 1;
-    return rv::findRow(std::string("channel.1.") + Keys[i])->label;
+    return *rv::findRow("channel." + std::to_string(n) + "." + Keys[i]);
+}
+
+/// The caption of a channel setting, the label of its catalogue row.
+inline const rv::LangText& FieldLabel(rv::ChannelFieldKind field) {
+    return FieldRow(field).label;
 }
 
 /// The header of a grid column: the channel number, a channel setting, or "more".
@@ -33,24 +38,24 @@ inline const rv::LangText& GridHeader(int column) {
 inline const rv::LangText GridCaption{"Channel Information[Channel -", "信道信息[信道 -"};
 /// The grid's button that opens the channel edit dialog, and the dialog's caption.
 inline const rv::LangText ChannelEdit{"Channel", "信道编辑"};
-inline const rv::LangText Close{"&Close", "关闭(&C)"};
-inline const rv::LangText Help{"&Help", "帮助(&H)"};
 
-/// The dialog's selector label and its row labels, top to bottom.
+/// The dialog's selector label.
 inline const rv::LangText SelectorLabel{"Channel Edit", "信道"};
-inline const std::array<rv::LangText, 11> DialogLabels{{
-    {"Receive Frequency", "接收频率"},
-    {"Transmit Frequency", "发射频率"},
-    {"QT/DQT Decode", "QT/DQT 解码"},
-    {"QT/DQT Encode", "QT/DQT 编码"},
-    {"Option Signalling", "可选信令"},
-    {"SP Unmute", "SP不静音"},
-    {"TX Power", "发射功率"},
-    {"Wide/Narrow", "宽带/窄带"},
-    {"Busy Channel Lockout", "繁忙信道锁定"},
-    {"PTT ID", "PTT ID"},
-    {"Autodial Memory", "自动拨号存储器"},
-}};
+
+/// The caption of a setting in the channel dialog. The rows carry the grid's captions; the
+/// dialog names six of the settings in longer words of its own, which are its window text
+/// as much as the grid's are the grid's. Every other setting has its row's caption.
+inline const rv::LangText& DialogLabel(rv::ChannelFieldKind field) {
+    using K = rv::ChannelFieldKind;
+    static const std::map<K, rv::LangText> Own{{K::RxFreq, {"Receive Frequency", "接收频率"}},
+                                               {K::TxFreq, {"Transmit Frequency", "发射频率"}},
+                                               {K::RxCode, {"QT/DQT Decode", "QT/DQT 解码"}},
+                                               {K::TxCode, {"QT/DQT Encode", "QT/DQT 编码"}},
+                                               {K::OptSignal, {"Option Signalling", "可选信令"}},
+                                               {K::WideNarrow, {"Wide/Narrow", "宽带/窄带"}}};
+    const auto own = Own.find(field);
+    return own == Own.end() ? FieldLabel(field) : own->second;
+}
 
 /// The grid's context menu.
 inline const rv::LangText CopyChannels{"Copy Channels", "复制信道"};

@@ -10,7 +10,6 @@
 #include "FrmTestFre.h"
 #include "frmCommChInfo.h"
 
-#include <functional>
 #include <map>
 
 namespace rv::ui {
@@ -21,10 +20,11 @@ template <class W> ChildWindow* make(AppContext& ctx, QWidget* parent) {
     return new W(ctx, parent);
 }
 
-using Maker = ChildWindow* (*)(AppContext&, QWidget*);
+} // namespace
 
-const std::map<QString, Maker>& makers() {
-    static const std::map<QString, Maker> m{
+ChildWindow* CreateEditorWindow(AppContext& ctx, const QString& formName, QWidget* parent) {
+    using Maker = ChildWindow* (*)(AppContext&, QWidget*);
+    static const std::map<QString, Maker> makers{
         {QStringLiteral("frmCommChInfo"), &make<frmCommChInfo>},
         {QStringLiteral("FrmCHInfoEdit"), &make<FrmCHInfoEdit>},
         {QStringLiteral("FrmOptFeatures"), &make<FrmOptFeatures>},
@@ -35,14 +35,8 @@ const std::map<QString, Maker>& makers() {
         {QStringLiteral("FrmTestFre"), &make<FrmTestFre>},
         {QStringLiteral("FrmEmbMsg"), &make<FrmEmbMsg>},
     };
-    return m;
-}
-
-} // namespace
-
-ChildWindow* CreateEditorWindow(AppContext& ctx, const QString& formName, QWidget* parent) {
-    const auto it = makers().find(formName);
-    return it == makers().end() ? nullptr : it->second(ctx, parent);
+    const auto it = makers.find(formName);
+    return it == makers.end() ? nullptr : it->second(ctx, parent);
 }
 
 } // namespace rv::ui

@@ -2,7 +2,6 @@
 
 #include "ChannelChoiceBox.h"
 #include "ChannelClipboard.h"
-#include "ChannelInput.h"
 #include "ChannelTexts.h"
 #include "ChannelTransaction.h"
 #include "ChannelWindows.h"
@@ -38,36 +37,8 @@ constexpr std::array<K, 9> BoxKinds{K::RxCode,      K::TxCode,  K::OptSignal,
 // The setting each check box Check1(i) commits.
 constexpr std::array<K, 3> CheckKinds{K::BeatShift, K::ScanAddCheck, K::Compander};
 
-enum Box { Decode, Encode, OptSignal, SpUnmute, Power, WideNarrow, Lockout, PttId, Autodial };
-
 constexpr int Px(int twips) {
     return twips / 15;
-}
-constexpr const char* NoTone = "FFFF";
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-void FillTexts(QComboBox* box, const std::vector<std::string>& texts) {
-    box->clear();
-    for (const auto& t : texts)
-        box->addItem(Q(t));
-}
-
-// Fills a box with value-tagged entries and shows `value`, or `fallback` when not offered.
-void FillValues(QComboBox* box, const std::vector<std::pair<int, std::string>>& entries, int value,
-                int fallback) {
-    box->clear();
-    for (const auto& [v, text] : entries)
-        box->addItem(Q(text), v);
-    int i = box->findData(value);
-    if (i < 0) i = box->findData(fallback);
-    box->setCurrentIndex(i);
-}
-
-void ShowText(QComboBox* box, const QString& text) {
-    box->setCurrentIndex(box->findText(text, Qt::MatchExactly));
 }
 
 } // namespace
@@ -98,7 +69,7 @@ void FrmCHInfoEdit::buildControls() {
     txBox_ = new QLineEdit(this);
     txBox_->setObjectName(QStringLiteral("Text2"));
     for (auto* box : {rxBox_, txBox_}) {
-        new FrequencyKeyFilter(box, FrequencyTextLength, onShortcut);
+        InstallFrequencyRule(box, onShortcut);
         box->installEventFilter(this);
     }
     for (int i = 0; i < 9; ++i) {
@@ -127,14 +98,6 @@ void FrmCHInfoEdit::buildControls() {
         labels_[i] = new QLabel(this);
         labels_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
     }
-    closeButton_ = new QPushButton(this);
-    closeButton_->setObjectName(QStringLiteral("CommandClose"));
-    helpButton_ = new QPushButton(this);
-    helpButton_->setObjectName(QStringLiteral("CommandHelp"));
-    for (auto* b : {closeButton_, helpButton_})
-        b->setAutoDefault(false);
-    // The frame goes too: an empty one would stay behind in the document area.
-    connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
     // Ctrl+Z and Ctrl+Y belong to the Edit menu; only a dialog shown on its own takes them
     // from its boxes (see eventFilter).
 }
@@ -159,9 +122,7 @@ void FrmCHInfoEdit::layOut() {
         checks->addWidget(c);
     grid->addLayout(checks, 12, 1);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(closeButton_);
-    buttons->addWidget(helpButton_);
+    buttons_ = CommandButtons(this, buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();
@@ -171,17 +132,14 @@ void FrmCHInfoEdit::layOut() {
 void FrmCHInfoEdit::changeShowByLanguage() {
     setWindowTitle(Tr(ctx_, ChannelTexts::ChannelEdit));
     selectorLabel_->setText(Tr(ctx_, ChannelTexts::SelectorLabel));
-    for (std::size_t i = 0; i < labels_.size(); ++i)
-        labels_[i]->setText(Tr(ctx_, ChannelTexts::DialogLabels[i]));
+    labels_[0]->setText(Tr(ctx_, ChannelTexts::DialogLabel(K::RxFreq)));
+    labels_[1]->setText(Tr(ctx_, ChannelTexts::DialogLabel(K::TxFreq)));
+    for (std::size_t i = 0; i < BoxKinds.size(); ++i)
+        labels_[2 + i]->setText(Tr(ctx_, ChannelTexts::DialogLabel(BoxKinds[i])));
     for (std::size_t i = 0; i < checks_.size(); ++i)
         checks_[i]->setText(Tr(ctx_, ChannelTexts::FieldLabel(CheckKinds[i])));
-    closeButton_->setText(Tr(ctx_, ChannelTexts::Close));
-    helpButton_->setText(Tr(ctx_, ChannelTexts::Help));
-    loadChannel();
-}
-
-void FrmCHInfoEdit::reShow() {
-    loadChannel();
+    buttons_.caption(ctx_.lang());
+    reShow();
 }
 
 frmCommChInfo* FrmCHInfoEdit::grid() const {
@@ -196,87 +154,47 @@ void FrmCHInfoEdit::SetGridEditData(bool fromGrid) {
     }
     channel_ = std::clamp(channel_, 1, 16);
     selector_->setCurrentIndex(channel_ - 1);
-    loadChannel();
+    reShow();
 }
 
-void FrmCHInfoEdit::loadChannel() {
+void FrmCHInfoEdit::reShow() {
+    // An empty slot shows blank boxes; only its receive frequency can be typed.
     loading_ = true;
-    const rv::ChannelInfo* ch = rv::ChannelOf(ctx_.session.Doc, channel_);
-    if (ch) {
-        const auto& s = ctx_.session;
-        rxBox_->setText(Q(rv::ChannelFieldText(s, *ch, K::RxFreq)));
-        txBox_->setEnabled(true);
-        txBox_->setText(Q(rv::ChannelFieldText(s, *ch, K::TxFreq)));
-        // An empty transmit frequency shows the receive one as a hint, never as a value.
-        txBox_->setPlaceholderText(rxBox_->text());
-        fillLists(*ch);
-        for (int i = 0; i < 3; ++i)
-            checks_[i]->setEnabled(true);
-        checks_[0]->setChecked(ch->BeatShift != 0);
-        checks_[1]->setChecked(ch->ScanAdd != 0);
-        checks_[2]->setChecked(ch->Compander != 0);
-    } else {
-        loadBlank();
+    const auto& s = ctx_.session;
+    const rv::ChannelInfo* ch = rv::ChannelOf(s.Doc, channel_);
+    rxBox_->setText(ch ? Q(rv::ChannelFieldText(s, *ch, K::RxFreq)) : QString());
+    txBox_->setEnabled(ch);
+    txBox_->setText(ch ? Q(rv::ChannelFieldText(s, *ch, K::TxFreq)) : QString());
+    // An empty transmit frequency shows the receive one as a hint, never as a value.
+    txBox_->setPlaceholderText(rxBox_->text());
+    fillLists(ch);
+    const int flags[] = {ch ? ch->BeatShift : 0, ch ? ch->ScanAdd : 0, ch ? ch->Compander : 0};
+    for (int i = 0; i < 3; ++i) {
+        checks_[i]->setEnabled(ch);
+        checks_[i]->setChecked(flags[i] != 0);
     }
     loading_ = false;
 }
 
-void FrmCHInfoEdit::fillLists(const rv::ChannelInfo& ch) {
+void FrmCHInfoEdit::fillLists(const rv::ChannelInfo* ch) {
     const auto& s = ctx_.session;
-    const int lang = ctx_.lang();
-    const bool hasDecode = ch.RxCode.get() != NoTone;
-    const bool hasOpt = ch.OptSignal != 0;
-    for (auto* box : boxes_)
-        box->setEnabled(true);
-
-    FillTexts(boxes_[Decode], rv::ToneList(lang));
-    ShowText(boxes_[Decode], Q(rv::ToneToText(s, ch.RxCode.get())));
-    if (ch.TxFreq.get().empty()) {
-        // Only a transmit frequency that is no text at all disables the encode box.
-        FillTexts(boxes_[Encode], {" "});
-        boxes_[Encode]->setEnabled(false);
-    } else {
-        FillTexts(boxes_[Encode], rv::ToneList(lang));
-        ShowText(boxes_[Encode], Q(rv::ToneToText(s, ch.TxCode.get())));
-    }
-    FillTexts(boxes_[OptSignal], rv::ChannelChoiceTexts(K::OptSignal, lang));
-    ShowText(boxes_[OptSignal], Q(rv::ChannelValueText(K::OptSignal, ch.OptSignal, lang)));
-
-    std::vector<std::pair<int, std::string>> unmute;
-    for (int v : rv::SpUnmuteValues(hasOpt))
-        unmute.emplace_back(v, rv::SpUnmuteText(v, hasDecode, lang));
-    FillValues(boxes_[SpUnmute], unmute, ch.SpUnmute, -1);
-
-    FillTexts(boxes_[Power], rv::ChannelChoiceTexts(K::TxPower, lang));
-    ShowText(boxes_[Power], Q(rv::ChannelValueText(K::TxPower, ch.TxPower, lang)));
-    FillTexts(boxes_[WideNarrow], rv::ChannelChoiceTexts(K::WideNarrow, lang));
-    ShowText(boxes_[WideNarrow], Q(rv::ChannelValueText(K::WideNarrow, ch.WideNarrow, lang)));
-
-    std::vector<std::pair<int, std::string>> lockout;
-    for (int v : rv::BusyLockoutValues(hasDecode, hasOpt))
-        lockout.emplace_back(v, rv::ChannelValueText(K::BusyLockout, v, lang));
-    // A stored lockout the list does not offer shows as "Off"; the value stays stored.
-    FillValues(boxes_[Lockout], lockout, ch.BusyLockout, 0);
-
-    FillTexts(boxes_[PttId], rv::ChannelChoiceTexts(K::PttId, lang));
-    ShowText(boxes_[PttId], Q(rv::ChannelValueText(K::PttId, ch.PttId, lang)));
-    FillTexts(boxes_[Autodial], {"1", "2", "3", "4", "5", "6", "7", "8"});
-    boxes_[Autodial]->setCurrentIndex(ch.AutodialMem >= 0 && ch.AutodialMem < 8 ? ch.AutodialMem
-                                                                                : -1);
-}
-
-void FrmCHInfoEdit::loadBlank() {
-    rxBox_->clear();
-    txBox_->clear();
-    txBox_->setPlaceholderText({});
-    txBox_->setEnabled(false);
-    for (auto* box : boxes_) {
-        FillTexts(box, {" "});
-        box->setEnabled(false);
-    }
-    for (auto* c : checks_) {
-        c->setChecked(false);
-        c->setEnabled(false);
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        const rv::SettingRow& row = ChannelTexts::FieldRow(BoxKinds[i], channel_);
+        // Unlike the grid, the dialog keeps the encode list and tone of a channel without
+        // transmit frequency; only a frequency that is no text at all closes it.
+        const bool encode = ch && BoxKinds[i] == K::TxCode && !ch->TxFreq.get().empty();
+        QStringList entries;
+        if (ch) entries = Entries(encode ? row.choices : rv::OfferedChoices(row, s), ctx_.lang());
+        boxes_[i]->setEnabled(!entries.isEmpty());
+        if (entries.isEmpty()) entries << QStringLiteral(" ");
+        boxes_[i]->clear();
+        boxes_[i]->addItems(entries);
+        const std::string shown =
+            encode ? rv::ToneToText(s, ch->TxCode.get()) : rv::textOf(s, row.key);
+        int at = boxes_[i]->findText(Q(shown), Qt::MatchExactly);
+        // A stored lockout the list does not offer shows as "Off"; the value stays stored.
+        if (at < 0 && (!ch || BoxKinds[i] == K::BusyLockout)) at = 0;
+        boxes_[i]->setCurrentIndex(at);
     }
 }
 
@@ -318,7 +236,7 @@ void FrmCHInfoEdit::commitTypedTone(int i) {
              RefusedCellsText({{channel_, static_cast<int>(BoxKinds[i]), pending, reading.rule}},
                               ctx_.lang(), false),
              rv::MsgIcon::Exclamation);
-        loadChannel();
+        reShow();
         return;
     }
     const rv::ChannelInfo* ch = rv::ChannelOf(ctx_.session.Doc, channel_);
@@ -331,23 +249,15 @@ void FrmCHInfoEdit::onDocumentEdited(QObject* source) {
     if (source && source == grid())
         SetGridEditData(true);
     else
-        loadChannel();
-}
-
-void FrmCHInfoEdit::undoRedo(bool undo) {
-    if (undo)
-        ctx_.undoStack().undo();
-    else
-        ctx_.undoStack().redo();
-    loadChannel();
+        reShow();
 }
 
 void FrmCHInfoEdit::onChannelShortcut(const QKeyEvent& key) {
     // Whole channels are copied in the grid; here only undo and redo apply.
-    if (key.matches(QKeySequence::Undo))
-        undoRedo(true);
-    else if (!key.matches(QKeySequence::Copy) && !key.matches(QKeySequence::Paste))
-        undoRedo(false);
+    if (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Paste)) return;
+    QUndoStack& history = ctx_.undoStack();
+    key.matches(QKeySequence::Undo) ? history.undo() : history.redo();
+    reShow();
 }
 
 bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event) {

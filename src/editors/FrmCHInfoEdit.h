@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SettingsLayout.h"
 #include "data/ChannelCommit.h"
 #include "kit/ChildWindow.h"
 
@@ -38,16 +39,13 @@ protected:
 private:
     void buildControls();
     void layOut();
-    void loadChannel();
-    void loadBlank();
-    void fillLists(const rv::ChannelInfo& ch);
+    void fillLists(const rv::ChannelInfo* ch);
     void commit(rv::ChannelFieldKind kind, const QString& text);
     void commitFrequency(QLineEdit* box, rv::ChannelFieldKind kind);
     void onComboActivated(int box);
     /// Leaving a tone box commits the entry typed in it, or refuses a text that names none.
     void commitTypedTone(int box);
     void onDocumentEdited(QObject* source) override;
-    void undoRedo(bool undo);
     void onChannelShortcut(const QKeyEvent& key);
     frmCommChInfo* grid() const;
 
@@ -58,8 +56,7 @@ private:
     std::array<QComboBox*, 9> boxes_{};
     std::array<QCheckBox*, 3> checks_{};
     std::array<QLabel*, 11> labels_{};
-    QPushButton* closeButton_ = nullptr;
-    QPushButton* helpButton_ = nullptr;
+    CommandButtons buttons_;
     int channel_ = 1;
     bool loading_ = false;
 };

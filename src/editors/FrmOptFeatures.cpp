@@ -7,26 +7,12 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace rv::ui {
 
 namespace {
-
-using L = rv::LangText;
-
-const L VoxFrame{"VOX", "VOX(声控发射)"};
-const L ModeFrame{"Mode", "模式"};
-
-const char* const Combo1Keys[] = {"optional.time_out_timer", "optional.tot_pre_alert",
-                                  "optional.squelch_level", "optional.mic_sensitivity",
-                                  "optional.voice_annunciation"};
-const char* const Check1Keys[] = {"optional.battery_save", "optional.beep",
-                                  "optional.scrambler_activation", "optional.scrambler_backup"};
-const char* const Check2Keys[] = {"optional.vox_function", "optional.vox_cancel_operation",
-                                  "optional.vox_proceed_tone", "optional.vox_inhibit_on_receive"};
 
 /// The greyed look of a disabled field: the window background instead of the field's.
 void SetFieldLook(QWidget* w, bool normal) {
@@ -37,143 +23,95 @@ void SetFieldLook(QWidget* w, bool normal) {
 } // namespace
 
 FrmOptFeatures::FrmOptFeatures(AppContext& ctx, QWidget* parent)
-    : ChildWindow(ctx, QStringLiteral("FrmOptFeatures"), parent) {
-    buildControls();
-    bindControls();
-    changeShowByLanguage(); // fills the lists and shows the stored values
-}
-
-void FrmOptFeatures::buildControls() {
+    : SettingsWindow(ctx, QStringLiteral("FrmOptFeatures"), parent) {
     auto* top = NewForm();
-    AddComboRows(top, this, combo1_, label1_, QStringLiteral("Combo1"), QStringLiteral("Label1"));
-    auto* checks = new QVBoxLayout;
-    for (int i = 0; i < 4; ++i) {
-        check1_[i] = new QCheckBox(this);
-        check1_[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
-        checks->addWidget(check1_[i]);
-    }
-
-    pttFrame_ = new QGroupBox(QStringLiteral("PTT ID"), this);
-    auto* ptt = NewForm(pttFrame_);
-    for (int i = 0; i < 4; ++i) {
-        label2_[i] = new QLabel(pttFrame_);
-        label2_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
-    }
-    for (int i = 0; i < 2; ++i) {
-        combo2_[i] = new SettingsCombo(QStringLiteral("Combo2_%1").arg(i), pttFrame_);
-        ptt->addRow(label2_[i], combo2_[i]);
-    }
-    for (int i = 0; i < 2; ++i) {
-        text1_[i] = new QLineEdit(pttFrame_);
-        text1_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        InstallKeyRule(text1_[i], &DtmfDigitRule);
-        ptt->addRow(label2_[2 + i], text1_[i]);
-    }
-
-    voxFrame_ = new QGroupBox(this);
-    auto* vox = NewForm(voxFrame_);
-    for (int i = 0; i < 4; ++i) {
-        check2_[i] = new QCheckBox(voxFrame_);
-        check2_[i]->setObjectName(QStringLiteral("Check2_%1").arg(i));
-    }
-    vox->addRow(check2_[0]);
-    for (int i = 0; i < 2; ++i) {
-        combo3_[i] = new SettingsCombo(QStringLiteral("Combo3_%1").arg(i), voxFrame_);
-        label3_[i] = new QLabel(voxFrame_);
-        label3_[i]->setObjectName(QStringLiteral("Label3_%1").arg(i));
-        vox->addRow(label3_[i], combo3_[i]);
-    }
-    for (int i = 1; i < 4; ++i)
-        vox->addRow(check2_[i]);
-    // Tab and Enter go through the frame in screen order: the gain and delay boxes were
-    // made after the check boxes below them.
-    QWidget::setTabOrder(check2_[0], combo3_[0]);
-    QWidget::setTabOrder(combo3_[0], combo3_[1]);
-    QWidget::setTabOrder(combo3_[1], check2_[1]);
-
-    modeFrame_ = new QGroupBox(this);
-    check3_ = new QCheckBox(modeFrame_);
-    check3_->setObjectName(QStringLiteral("Check3"));
-    (new QVBoxLayout(modeFrame_))->addWidget(check3_);
-
+    top_ =
+        addComboRows(top,
+                     {"optional.time_out_timer", "optional.tot_pre_alert", "optional.squelch_level",
+                      "optional.mic_sensitivity", "optional.voice_annunciation"},
+                     QStringLiteral("Combo1"), QStringLiteral("Label1"));
     auto* left = new QVBoxLayout;
     left->addLayout(top);
-    left->addLayout(checks);
-    left->addWidget(pttFrame_);
+    int n = 0;
+    for (const char* key : {"optional.battery_save", "optional.beep",
+                            "optional.scrambler_activation", "optional.scrambler_backup"})
+        left->addWidget(addCheck(QStringLiteral("Check1_%1").arg(n++), key));
+    left->addWidget(buildPttFrame());
     left->addStretch();
+
     auto* right = new QVBoxLayout;
-    right->addWidget(voxFrame_);
+    right->addWidget(buildVoxFrame());
+    modeFrame_ = new QGroupBox(this);
+    (new QVBoxLayout(modeFrame_))
+        ->addWidget(addCheck(QStringLiteral("Check3"), "optional.clone_mode"));
     right->addWidget(modeFrame_);
     right->addStretch();
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right);
-    buttons_ = MakeCommandButtons(this);
-    LayOutWindow(this, columns, buttons_, false);
-
-    InstallEnterMovesFocusOnControls(this);
+    layOut(columns, false);
 
     // Carried but never shown: their values still pass through unchanged.
-    check1_[2]->hide();
-    check1_[3]->hide();
-    pttFrame_->hide();
-    combo1_[3]->hide();
-    label1_[3]->hide();
+    for (const char* name : {"Check1_2", "Check1_3", "Combo1_3", "Label1_3"})
+        findChild<QWidget*>(QLatin1String(name))->hide();
+    changeShowByLanguage(); // fills the lists and shows the stored values
 }
 
-void FrmOptFeatures::bindControls() {
-    binder_ = new SettingsBinder(this);
-    for (int i = 0; i < 5; ++i)
-        binder_->bind(combo1_[i], Combo1Keys[i], label1_[i]);
-    for (int i = 0; i < 4; ++i) {
-        binder_->bind(check1_[i], Check1Keys[i]);
-        binder_->bind(check2_[i], Check2Keys[i]);
-    }
-    binder_->bind(combo2_[0], "optional.ptt_id_type", label2_[0]);
-    binder_->bind(combo2_[1], "optional.ptt_id", label2_[1]);
-    binder_->bind(text1_[0], "optional.begin_of_tx", label2_[2]);
-    binder_->bind(text1_[1], "optional.end_of_tx", label2_[3]);
-    binder_->bind(combo3_[0], "optional.vox_gain_level", label3_[0]);
-    binder_->bind(combo3_[1], "optional.vox_delay_time", label3_[1]);
-    binder_->bind(check3_, "optional.clone_mode");
-    connect(binder_, &SettingsBinder::committed, this, [this] { showWindowRules(); });
+QGroupBox* FrmOptFeatures::buildPttFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("PTT ID"), this);
+    auto* form = NewForm(frame);
+    ptt_ = addComboRows(form, {"optional.ptt_id_type", "optional.ptt_id"}, QStringLiteral("Combo2"),
+                        QStringLiteral("Label2"));
+    pttTexts_ = {
+        addText(form, QStringLiteral("Text1_0"), "optional.begin_of_tx",
+                QStringLiteral("Label2_2")),
+        addText(form, QStringLiteral("Text1_1"), "optional.end_of_tx", QStringLiteral("Label2_3"))};
+    frame->hide(); // carried but never shown, as above
+    return frame;
 }
 
-void FrmOptFeatures::changeShowByLanguage() {
-    const int lang = ctx_.lang();
-    voxFrame_->setTitle(Tr(lang, VoxFrame));
-    modeFrame_->setTitle(Tr(lang, ModeFrame));
-    binder_->caption();
-    buttons_.caption(lang);
-    reShow();
+QGroupBox* FrmOptFeatures::buildVoxFrame() {
+    voxFrame_ = new QGroupBox(this);
+    auto* form = NewForm(voxFrame_);
+    int n = 0;
+    for (const char* key : {"optional.vox_function", "optional.vox_cancel_operation",
+                            "optional.vox_proceed_tone", "optional.vox_inhibit_on_receive"})
+        voxChecks_.push_back(addCheck(QStringLiteral("Check2_%1").arg(n++), key));
+    form->addRow(voxChecks_[0]);
+    vox_ = addComboRows(form, {"optional.vox_gain_level", "optional.vox_delay_time"},
+                        QStringLiteral("Combo3"), QStringLiteral("Label3"));
+    for (int i = 1; i < 4; ++i)
+        form->addRow(voxChecks_[i]);
+    // Tab and Enter go through the frame in screen order: the gain and delay boxes were
+    // made after the check boxes below them.
+    QWidget::setTabOrder(voxChecks_[0], vox_[0]);
+    QWidget::setTabOrder(vox_[0], vox_[1]);
+    QWidget::setTabOrder(vox_[1], voxChecks_[1]);
+    connect(binder_, &SettingsBinder::committed, this, [this] { showRules(); });
+    return voxFrame_;
 }
 
-void FrmOptFeatures::reShow() {
-    binder_->show();
-    showWindowRules();
+void FrmOptFeatures::captionOwn(int language) {
+    voxFrame_->setTitle(Tr(language, rv::LangText{"VOX", "VOX(声控发射)"}));
+    modeFrame_->setTitle(Tr(language, rv::LangText{"Mode", "模式"}));
 }
 
-void FrmOptFeatures::showWindowRules() {
+void FrmOptFeatures::showRules() {
     // A voice the model does not offer shows blank; a PTT ID mode or type outside its list
     // shows the first entry. The stored values stay.
-    if (combo1_[4]->currentIndex() < 0) combo1_[4]->showText(QString());
-    for (auto* box : combo2_)
+    if (top_[4]->currentIndex() < 0) top_[4]->showText(QString());
+    for (auto* box : ptt_)
         if (box->currentIndex() < 0) box->showEntry(0);
-    applyPttIdTextRule(combo2_[1]->currentIndex());
-    EnableVOX(check2_[0]->isChecked() ? 1 : 0);
-}
-
-void FrmOptFeatures::applyPttIdTextRule(int position) {
-    if (position < 0 || position > 2) return;
-    SetFieldLook(text1_[0], position != 1);
-    SetFieldLook(text1_[1], position != 0);
-}
-
-void FrmOptFeatures::EnableVOX(int on) {
-    for (auto* box : combo3_)
-        SetFieldLook(box, on == 1);
+    const int position = ptt_[1]->currentIndex();
+    if (position >= 0 && position <= 2) {
+        SetFieldLook(pttTexts_[0], position != 1);
+        SetFieldLook(pttTexts_[1], position != 0);
+    }
+    const bool vox = voxChecks_[0]->isChecked();
+    for (auto* box : vox_)
+        SetFieldLook(box, vox);
     for (int i = 1; i < 4; ++i)
-        check2_[i]->setEnabled(on == 1);
+        voxChecks_[i]->setEnabled(vox);
 }
 
 } // namespace rv::ui

@@ -38,7 +38,6 @@ public:
 
     int editRow() const { return row_; }
     int editCol() const { return col_; }
-    bool isOpen() const { return row_ >= 0; }
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;

@@ -9,8 +9,13 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QLineEdit;
 class QWidget;
+
+namespace rv {
+struct SettingRow;
+}
 
 namespace rv::ui {
 
@@ -36,35 +41,64 @@ public:
 /// QChar to swallow it.
 using CharRule = std::function<QChar(QChar)>;
 
-/// Digits 0-9, '*', '#' and A-D (a-d are turned into capitals): DTMF digit strings.
-QChar DtmfDigitRule(QChar c);
-/// Decimal digits only.
-QChar DigitRule(QChar c);
+/// True for the keys of copy, cut and paste, however the platform spells them.
+bool IsClipboardKey(const QKeyEvent& e);
+
 /// Digits and the decimal point.
 QChar FreqRule(QChar c);
-/// Every printable ASCII character.
-QChar AsciiRule(QChar c);
+/// The characters a text row takes (a lower-case letter it takes in capitals becomes one);
+/// every printable ASCII character when the row names none.
+CharRule RowKeyRule(const rv::SettingRow& row);
+
+/// What the key filter of a text box lets in.
+struct KeyRule {
+    /// What a typed printable character becomes.
+    CharRule chars = {};
+    /// What Enter does; by default it moves the focus to the next control.
+    std::function<void()> onEnter = {};
+    /// Typing stops at this many characters; 0 for no limit.
+    int maxTyped = 0;
+    /// The keys that act on whole channels (`IsChannelShortcut`) go to `onChannelKey`, or
+    /// nowhere, never to the box.
+    bool channelKeys = false;
+    std::function<void(const QKeyEvent&)> onChannelKey = {};
+};
 
 /// Filters the keys of an editor text box: the clipboard keys and characters above 127 are
-/// swallowed, printable characters go through `rule`, Enter runs `onEnter` (by default it
-/// moves the focus to the next control) and is swallowed. The context menu, drops, input
-/// methods and the middle-click paste are closed; the commit checks the text all the same.
-void InstallKeyRule(QLineEdit* box, CharRule rule, std::function<void()> onEnter = {});
+/// swallowed, printable characters go through the rule, Enter is swallowed. The context
+/// menu, drops, input methods and the middle-click paste are closed; the commit checks the
+/// text all the same.
+void InstallKeyRule(QLineEdit* box, KeyRule rule);
 
-/// Enter in `w` moves the focus to the next control, as Tab does, and is swallowed.
-void InstallEnterMovesFocus(QWidget* w);
+/// Characters of a full frequency text: three digits of MHz, the point, five decimals
+/// ("446.00625"), in the grid and in the channel dialog alike.
+inline constexpr int FrequencyTextLength = 9;
 
-/// Enter moves the focus on in every drop-down box and check box of a window.
+/// The key rule of a channel frequency box: digits and the point, up to a full frequency;
+/// the channel keys go to `onChannelKey`.
+void InstallFrequencyRule(QLineEdit* box, std::function<void(const QKeyEvent&)> onChannelKey);
+
+/// True for the keys that act on whole channels rather than on a box's text.
+bool IsChannelShortcut(const QKeyEvent& e);
+
+/// True when `w` is `ancestor` or lies inside it (popups of a combo box included).
+bool IsInside(const QWidget* w, const QWidget* ancestor);
+
+/// Enter moves the focus on in every drop-down box and check box of a window, as Tab does,
+/// and is swallowed.
 void InstallEnterMovesFocusOnControls(QWidget* window);
 
-/// Moves the focus to the next control of the same child window, as Tab would.
-void FocusNext(QWidget* w);
+/// Tells the user that a typed value was refused: "Invalid Data" with an error icon, or
+/// another shared message; a command waiting for the window's typing then stops.
+void TellRefused(AppContext& ctx, QWidget* parent, rv::Msg m = rv::Msg::InvalidData);
 
-/// Tells the user that a value was refused: "Invalid Data" with an error icon.
-void TellInvalidData(AppContext& ctx, QWidget* parent);
+/// The frame of a child window: its document-area frame, or the window itself.
+QWidget* FrameOf(QWidget* w);
 
-/// Closes a child window, together with the document-area frame that holds it.
-void CloseChildWindow(QWidget* w);
+/// A text of the data layer as a QString.
+inline QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 /// The texts of a value list in a language, in list order.
 QStringList Entries(const rv::ChoiceList& list, int language);

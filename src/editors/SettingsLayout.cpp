@@ -1,78 +1,120 @@
 #include "SettingsLayout.h"
 
+#include "SettingsBinder.h"
 #include "SettingsInput.h"
-#include "kit/AppContext.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace rv::ui {
 
-namespace {
-
-QPushButton* NewButton(QWidget* window, const QString& name) {
-    auto* b = new QPushButton(window);
-    b->setObjectName(name);
-    return b;
+CommandButtons::CommandButtons(QWidget* window, QHBoxLayout* row)
+    : close(new QPushButton(window)), help(new QPushButton(window)) {
+    close->setObjectName(QStringLiteral("CommandClose"));
+    help->setObjectName(QStringLiteral("CommandHelp"));
+    // The frame goes too: an empty one would stay behind in the document area.
+    QObject::connect(close, &QPushButton::clicked, window, [window] { FrameOf(window)->close(); });
+    row->addStretch();
+    row->addWidget(close);
+    row->addWidget(help);
 }
-
-const rv::LangText CloseCaption{"&Close", "关闭(&C)"};
-const rv::LangText HelpCaption{"&Help", "帮助(&H)"};
-
-} // namespace
 
 void CommandButtons::caption(int language) const {
-    close->setText(Tr(language, CloseCaption));
-    help->setText(Tr(language, HelpCaption));
+    close->setText(Tr(language, rv::LangText{"&Close", "关闭(&C)"}));
+    help->setText(Tr(language, rv::LangText{"&Help", "帮助(&H)"}));
 }
 
-CommandButtons MakeCommandButtons(QWidget* window) {
-    CommandButtons b;
-    b.close = NewButton(window, QStringLiteral("CommandClose"));
-    QObject::connect(b.close, &QPushButton::clicked, window,
-                     [window] { CloseChildWindow(window); });
-    b.row = new QHBoxLayout;
-    b.row->addStretch();
-    b.row->addWidget(b.close);
-    b.help = NewButton(window, QStringLiteral("CommandHelp"));
-    b.row->addWidget(b.help);
-    return b;
+SettingsWindow::SettingsWindow(AppContext& ctx, const QString& formName, QWidget* parent)
+    : ChildWindow(ctx, formName, parent), binder_(new SettingsBinder(this)) {}
+
+SettingsWindow::~SettingsWindow() {
+    // A box losing the focus while the window is torn down commits nothing.
+    delete binder_;
 }
 
-void LayOutWindow(QWidget* window, QWidget* content, const CommandButtons& buttons) {
-    auto* all = new QVBoxLayout(window);
+void SettingsWindow::changeShowByLanguage() {
+    const int lang = ctx_.lang();
+    captionOwn(lang);
+    binder_->caption();
+    buttons_.caption(lang);
+    reShow();
+}
+
+void SettingsWindow::reShow() {
+    binder_->show();
+    showRules();
+}
+
+void SettingsWindow::layOut(QWidget* content) {
+    auto* all = new QVBoxLayout;
     all->addWidget(content);
-    all->addLayout(buttons.row);
+    layOut(all, false);
 }
 
-void LayOutWindow(QWidget* window, QLayout* content, const CommandButtons& buttons, bool pushUp) {
-    auto* all = new QVBoxLayout(window);
+void SettingsWindow::layOut(QLayout* content, bool pushUp) {
+    auto* all = new QVBoxLayout(this);
     all->addLayout(content);
     if (pushUp) all->addStretch();
-    all->addLayout(buttons.row);
+    auto* row = new QHBoxLayout;
+    buttons_ = CommandButtons(this, row);
+    all->addLayout(row);
+    InstallEnterMovesFocusOnControls(this);
+}
+
+std::vector<SettingsCombo*> SettingsWindow::addComboRows(QFormLayout* form,
+                                                         std::initializer_list<const char*> keys,
+                                                         const QString& name,
+                                                         const QString& labelName) {
+    std::vector<SettingsCombo*> boxes;
+    for (const char* key : keys) {
+        const QString n = QStringLiteral("_%1").arg(boxes.size());
+        boxes.push_back(
+            addCombo(form, name + n, key, labelName.isEmpty() ? QString() : labelName + n));
+    }
+    return boxes;
+}
+
+/// A label named `name` (when given) before `field` in `form`.
+static QLabel* AddLabelled(QFormLayout* form, QWidget* field, const QString& name) {
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    form->addRow(label, field);
+    return label;
+}
+
+SettingsCombo* SettingsWindow::addCombo(QFormLayout* form, const QString& name, const char* key,
+                                        const QString& labelName) {
+    auto* box = new SettingsCombo(name);
+    binder_->bind(box, key, AddLabelled(form, box, labelName));
+    return box;
+}
+
+QLineEdit* SettingsWindow::addText(QFormLayout* form, const QString& name, const char* key,
+                                   const QString& labelName) {
+    auto* text = new QLineEdit;
+    text->setObjectName(name);
+    binder_->bind(text, key, AddLabelled(form, text, labelName));
+    return text;
+}
+
+QCheckBox* SettingsWindow::addCheck(const QString& name, const char* key) {
+    auto* check = new QCheckBox(this);
+    check->setObjectName(name);
+    binder_->bind(check, key);
+    return check;
 }
 
 QFormLayout* NewForm(QWidget* parent) {
     auto* form = new QFormLayout(parent);
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return form;
-}
-
-void AddComboRows(QFormLayout* form, QWidget* parent, std::span<SettingsCombo*> boxes,
-                  std::span<QLabel*> labels, const QString& name, const QString& labelName) {
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const int n = int(i);
-        boxes[i] = new SettingsCombo(QStringLiteral("%1_%2").arg(name).arg(n), parent);
-        labels[i] = new QLabel(parent);
-        if (!labelName.isEmpty())
-            labels[i]->setObjectName(QStringLiteral("%1_%2").arg(labelName).arg(n));
-        form->addRow(labels[i], boxes[i]);
-    }
 }
 
 QTableWidget* NewNumberedGrid(int rows, int columns, QWidget* parent) {

@@ -1,48 +1,83 @@
 #pragma once
 
+#include "kit/ChildWindow.h"
+
 #include <QString>
 
-#include <span>
+#include <initializer_list>
+#include <vector>
 
+class QCheckBox;
 class QFormLayout;
 class QHBoxLayout;
-class QLabel;
 class QLayout;
+class QLineEdit;
 class QPushButton;
 class QTableWidget;
-class QWidget;
 
 namespace rv::ui {
 
+class SettingsBinder;
 class SettingsCombo;
 
-/// The command buttons at the foot of a settings window, right-aligned in one row.
+/// The Close and Help buttons at the foot of a window ("CommandClose", "CommandHelp").
 struct CommandButtons {
-    QPushButton* close = nullptr; ///< "CommandClose": closes the window
-    QPushButton* help = nullptr;  ///< "CommandHelp"
-    QHBoxLayout* row = nullptr;
+    QPushButton* close = nullptr; ///< closes the window, with its document-area frame
+    QPushButton* help = nullptr;
 
+    CommandButtons() = default;
+    /// Adds the buttons to `window`, right-aligned at the end of `row`.
+    CommandButtons(QWidget* window, QHBoxLayout* row);
     /// Captions the buttons in a language.
     void caption(int language) const;
 };
 
-/// Makes the Close and Help buttons of `window`.
-CommandButtons MakeCommandButtons(QWidget* window);
+/// A settings window: its controls, bound to catalogue rows, above the Close and Help
+/// buttons. The binder captions and shows the rows; a window adds only what is its own:
+/// where things stand, its headings, and what enables what on screen.
+class SettingsWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    SettingsWindow(AppContext& ctx, const QString& formName, QWidget* parent);
+    ~SettingsWindow() override;
+    void changeShowByLanguage() override;
+    void reShow() override;
 
-/// Lays out `window`: the `content` widget above the command buttons.
-void LayOutWindow(QWidget* window, QWidget* content, const CommandButtons& buttons);
+protected:
+    /// Lays out the window: `content` above the command buttons.
+    void layOut(QWidget* content);
+    /// Lays out the window: `content` above the command buttons, made after the controls so
+    /// that Tab reaches them last; with `pushUp` the room left over goes between them.
+    void layOut(QLayout* content, bool pushUp);
+    /// Adds to `form` a labelled drop-down box bound to each key, named "<name>_0",
+    /// "<name>_1" ...; with a `labelName` the labels are named alike.
+    std::vector<SettingsCombo*> addComboRows(QFormLayout* form,
+                                             std::initializer_list<const char*> keys,
+                                             const QString& name, const QString& labelName = {});
+    /// Adds to `form` a drop-down box named `name` bound to `key`, labelled by a label named
+    /// `labelName`.
+    SettingsCombo* addCombo(QFormLayout* form, const QString& name, const char* key,
+                            const QString& labelName = {});
+    /// Adds to `form` a text box named `name` bound to `key`, labelled by a label named
+    /// `labelName`.
+    QLineEdit* addText(QFormLayout* form, const QString& name, const char* key,
+                       const QString& labelName = {});
+    /// A check box named `name` bound to `key`.
+    QCheckBox* addCheck(const QString& name, const char* key);
 
-/// Lays out `window`: the `content` layout above the command buttons; with `pushUp` the
-/// room left over goes between them.
-void LayOutWindow(QWidget* window, QLayout* content, const CommandButtons& buttons, bool pushUp);
+    /// Captions what the window holds besides its rows (tabs, frames, grid headings).
+    virtual void captionOwn(int /*language*/) {}
+    /// Applies what enables what, once the rows are shown.
+    virtual void showRules() {}
+
+    SettingsBinder* binder_;
+
+private:
+    CommandButtons buttons_;
+};
 
 /// A form whose labels stand right-aligned before their fields.
 QFormLayout* NewForm(QWidget* parent = nullptr);
-
-/// Adds a labelled drop-down box to `form` for every element of `boxes`, named "<name>_0",
-/// "<name>_1" ...; with a `labelName` the labels are named alike.
-void AddComboRows(QFormLayout* form, QWidget* parent, std::span<SettingsCombo*> boxes,
-                  std::span<QLabel*> labels, const QString& name, const QString& labelName = {});
 
 /// The grid "MSFlexGrid1" with `rows` rows: its first column numbers them from 1 and cannot
 /// be edited, the other columns start empty; one cell is selected at a time.

@@ -7,12 +7,13 @@
 #include "ChannelWindows.h"
 #include "FrmCHInfoEdit.h"
 #include "SettingsInput.h"
+#include "SettingsLayout.h"
+#include "data/DamagedFields.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
@@ -51,12 +52,6 @@ protected:
     }
 };
 
-/// The frame of a window: its document-area frame, or the window itself.
-QWidget* FrameOf(QWidget* w) {
-    auto* frame = qobject_cast<QMdiSubWindow*>(w->parentWidget());
-    return frame ? static_cast<QWidget*>(frame) : w;
-}
-
 /// Places `w` to the right of `anchor`, so that it hides none of the rows it follows; in a
 /// document area too narrow for both it keeps to the area's right edge.
 void PlaceBeside(QWidget* anchor, QWidget* w) {
@@ -80,18 +75,9 @@ frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent)
 
     channelEditButton_ = new QPushButton(this);
     channelEditButton_->setObjectName(QStringLiteral("CommandCHInfoEdit"));
-    closeButton_ = new QPushButton(this);
-    closeButton_->setObjectName(QStringLiteral("CommandClose"));
-    helpButton_ = new QPushButton(this);
-    helpButton_->setObjectName(QStringLiteral("CommandHelp"));
-    for (auto* b : {channelEditButton_, closeButton_, helpButton_})
-        b->setAutoDefault(false);
-
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(channelEditButton_);
-    buttons->addStretch();
-    buttons->addWidget(closeButton_);
-    buttons->addWidget(helpButton_);
+    buttons_ = CommandButtons(this, buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
     layout->addStretch();
@@ -101,11 +87,10 @@ frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent)
         SaveShowGridData();
         showChannelEdit();
     });
-    // The frame goes too: an empty one would stay behind in the document area.
-    connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
 
     changeShowByLanguage();
-    model_->reportDamagedFrequencies();
+    // One message names every damaged frequency, not one message per field.
+    rv::ReportDamagedFrequencies(ctx_.session);
     resize(std::max(Px(8700), grid_->maximumWidth() + 24), Px(6000));
     // Loading selects row 1, column 1; the first activation opens its editor.
     skipNextEnterCell_ = true;
@@ -154,8 +139,7 @@ void frmCommChInfo::changeShowByLanguage() {
     model_->reShowAll();
     sizeColumns();
     channelEditButton_->setText(Tr(ctx_, ChannelTexts::ChannelEdit));
-    closeButton_->setText(Tr(ctx_, ChannelTexts::Close));
-    helpButton_->setText(Tr(ctx_, ChannelTexts::Help));
+    buttons_.caption(ctx_.lang());
     // An open drop-down box gets its list in the new language.
     if (editor_ && qobject_cast<QComboBox*>(editor_)) openEditorAt(editRow_, editCol_);
     SetShowEditData();
@@ -183,7 +167,7 @@ void frmCommChInfo::sizeColumns() {
 }
 
 void frmCommChInfo::reShow() {
-    model_->reportDamagedFrequencies();
+    rv::ReportDamagedFrequencies(ctx_.session);
     model_->reShowAll();
     SetShowEditData();
 }
@@ -193,15 +177,6 @@ bool frmCommChInfo::commitEdit() {
     const int refused = ctx_.refusedEdits();
     SaveShowGridData();
     return ChildWindow::commitEdit() && ctx_.refusedEdits() == refused;
-}
-
-void frmCommChInfo::ReShowChInfoByLanguage() {
-    changeShowByLanguage();
-    reShow();
-}
-
-void frmCommChInfo::reShowGrid(int chNo) {
-    model_->reShowRow(chNo);
 }
 
 void frmCommChInfo::setCaption() {
@@ -258,26 +233,18 @@ void frmCommChInfo::enterCell(bool commitFirst) {
         setCurrentCell(row, M::WideNarrow);
         return;
     }
-    if (M::isEditable(column) && column != M::RxFreq && !FlexConcludeRx()) return;
-    if (column == M::Enc && cell(row, M::TxFreq).isEmpty()) {
-        // An encode tone needs a transmit frequency first.
-        editCol_ = M::TxFreq;
-        editRow_ = row;
-        skipNextCommit_ = true;
-        setCurrentCell(row, M::TxFreq);
-        return;
-    }
+    // Every setting needs a receive frequency first, an encode tone a transmit frequency.
+    if (M::isEditable(column) && column != M::RxFreq && cell(row, M::RxFreq).isEmpty())
+        return sendCursorTo(row, M::RxFreq);
+    if (column == M::Enc && cell(row, M::TxFreq).isEmpty()) return sendCursorTo(row, M::TxFreq);
     EnterGridEdit();
 }
 
-bool frmCommChInfo::FlexConcludeRx() {
-    const int row = currentRow();
-    if (!cell(row, M::RxFreq).isEmpty()) return true;
-    editCol_ = M::RxFreq;
+void frmCommChInfo::sendCursorTo(int row, int column) {
+    editCol_ = column;
     editRow_ = row;
     skipNextCommit_ = true;
-    setCurrentCell(row, M::RxFreq);
-    return false;
+    setCurrentCell(row, column);
 }
 
 void frmCommChInfo::EnterGridEdit() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SettingsLayout.h"
 #include "kit/ChildWindow.h"
 
 #include <QHash>
@@ -32,10 +33,6 @@ public:
     void changeShowByLanguage() override;
     void reShow() override;
     bool commitEdit() override;
-    /// Re-captions and refills the whole grid (`ReShowChInfoByLanguage`).
-    void ReShowChInfoByLanguage();
-    /// Redraws the row of one channel from the document.
-    void reShowGrid(int chNo);
 
     /// Opens the editor of the current cell (`EnterGridEdit`).
     void EnterGridEdit();
@@ -43,12 +40,9 @@ public:
     void GridNextCol();
     /// Moves the cursor one row down; row 16 wraps to row 1.
     void GridNextLine();
-    /// True when the current row has a receive frequency; otherwise sends the cursor there.
-    bool FlexConcludeRx();
 
     /// The grid row of the in-place editor, which is the channel being edited.
     int editRow() const { return editRow_; }
-    int editCol() const { return editCol_; }
     /// Moves the cursor to a cell (row = channel 1..16), as a click would.
     void setCurrentCell(int row, int column);
     /// The open in-place editor, or nullptr.
@@ -87,6 +81,8 @@ private:
     void setCaption();
     void onCurrentChanged(const QModelIndex& current);
     void enterCell(bool commitFirst);
+    /// Moves the cursor to another cell of the row being entered, which opens its editor.
+    void sendCursorTo(int row, int column);
     void SaveShowGridData();
     void SetShowEditData();
     void buildEditors();
@@ -98,6 +94,7 @@ private:
     bool onEnterKey();
     void typeIntoCell(QKeyEvent* key);
     bool handleChannelShortcut(const QKeyEvent& key);
+    void undoRedo(bool undo);
     void onComboActivated();
     void onDocumentEdited(QObject* source) override;
     void showChannelEdit();
@@ -114,8 +111,7 @@ private:
     ChannelCellDelegate* delegate_ = nullptr;
     QTableView* grid_ = nullptr;
     QPushButton* channelEditButton_ = nullptr;
-    QPushButton* closeButton_ = nullptr;
-    QPushButton* helpButton_ = nullptr;
+    CommandButtons buttons_;
     QHash<QString, QWidget*> editors_;
     QPointer<QWidget> editor_;
     QPersistentModelIndex editorIndex_;

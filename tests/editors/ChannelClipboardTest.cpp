@@ -160,7 +160,7 @@ TEST_F(ChannelClipboardLanguageTest, RowsCopiedInEnglishPasteTheSameInChinese) {
     auto* g = openGrid();
     QTest::keyClick(g->openEditor(), Qt::Key_C, Qt::ControlModifier);
     session().CurLanguage = rv::Chinese;
-    g->ReShowChInfoByLanguage();
+    g->changeShowByLanguage();
     g->setCurrentCell(2, rv::ui::ChannelTableModel::RxFreq);
     QTest::keyClick(g->openEditor(), Qt::Key_V, Qt::ControlModifier);
     ASSERT_NE(channel(2), nullptr);

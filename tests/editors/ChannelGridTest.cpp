@@ -178,7 +178,7 @@ TEST_F(ChannelGridTest, ChoosingInADropDownCommitsAndLanguageSwitchRedraws) {
 
     const rv::RadioData before = doc();
     session().CurLanguage = rv::Chinese;
-    g->ReShowChInfoByLanguage();
+    g->changeShowByLanguage();
     EXPECT_EQ(g->windowTitle(), QString::fromUtf8("信道信息[信道 - 1]"));
     auto* view = child<QTableView>(g, "MSFlexGrid1");
     EXPECT_EQ(view->model()->headerData(M::ChNo, Qt::Horizontal).toString(),

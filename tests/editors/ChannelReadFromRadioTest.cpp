@@ -65,7 +65,7 @@ TEST_F(ChannelReadFromRadioTest, GridShowsTheChannelsReadFromTheRadio) {
     QTest::qWait(50);
     EXPECT_TRUE(g->grab().save(dir + "/channels-en.png"));
     session().CurLanguage = rv::Chinese;
-    g->ReShowChInfoByLanguage();
+    g->changeShowByLanguage();
     QTest::qWait(50);
     EXPECT_TRUE(g->grab().save(dir + "/channels-zh.png"));
 }

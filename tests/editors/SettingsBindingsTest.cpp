@@ -2,14 +2,12 @@
 
 #include "data/Image.h"
 #include "editors/EditorRegistry.h"
-#include "editors/SettingsBinder.h"
 
 #include "SettingsTestUtil.h"
 
 #include <algorithm>
 
 using namespace rv::test;
-using rv::ui::SettingsBinder;
 
 namespace {
 
@@ -40,6 +38,28 @@ QStringList Expected(const rv::SettingRow& r, const rv::Session& s) {
     return out;
 }
 
+/// A control of a window bound to a row: it carries the row's key; its caption label, if
+/// any, names it as buddy.
+struct Bound {
+    const rv::SettingRow* row;
+    QWidget* control;
+    QLabel* label;
+};
+
+std::vector<Bound> BoundControls(QWidget* w) {
+    std::vector<Bound> out;
+    for (QWidget* c : w->findChildren<QWidget*>()) {
+        const QString key = c->property("key").toString();
+        if (key.isEmpty()) continue;
+        QLabel* label = nullptr;
+        for (QLabel* l : w->findChildren<QLabel*>())
+            if (l->buddy() == c) label = l;
+        out.push_back({rv::findRow(key.toStdString()), c, label});
+        EXPECT_NE(out.back().row, nullptr) << key.toStdString();
+    }
+    return out;
+}
+
 class SettingsBindingsTest : public SettingsFixture {
 protected:
     /// Puts the document back and lets the window show it again.
@@ -50,12 +70,12 @@ protected:
 
     /// The window shows the row's value under its caption and offers what the row offers,
     /// in both languages; the document's language is left in place.
-    void expectShown(rv::ui::ChildWindow* w, const SettingsBinder& binder) {
+    void expectShown(rv::ui::ChildWindow* w) {
         const int own = ctx.lang();
         for (const int lang : {int(rv::English), int(rv::Chinese), own}) {
             ctx.session.CurLanguage = lang;
             w->changeShowByLanguage();
-            for (const auto& b : binder.bindings()) {
+            for (const Bound& b : BoundControls(w)) {
                 SCOPED_TRACE(b.row->key + " lang " + std::to_string(lang));
                 const QString label = Q(rv::LabelOf(*b.row, lang));
                 const QString shown = Q(rv::textOf(ctx.session, b.row->key));
@@ -84,7 +104,7 @@ protected:
 
     /// Chooses the values a control offers through the control, each on the document as it
     /// was: the row then shows it, and choosing the value already stored changes no byte.
-    void expectChoicesStore(rv::ui::ChildWindow* w, const SettingsBinder::Binding& b) {
+    void expectChoicesStore(rv::ui::ChildWindow* w, const Bound& b) {
         const rv::RadioData doc = ctx.doc();
         const rv::MemoryImage image = Encoded(doc);
         const std::string key = b.row->key;
@@ -138,14 +158,12 @@ TEST_F(SettingsBindingsTest, EveryBoundControlOffersShowsAndStoresItsRow) {
             std::unique_ptr<rv::ui::ChildWindow> w(rv::ui::CreateEditorWindow(ctx, name));
             ASSERT_NE(w, nullptr) << name;
             w->setAttribute(Qt::WA_DeleteOnClose, false);
-            const auto* binder = w->findChild<SettingsBinder*>();
-            ASSERT_NE(binder, nullptr) << name;
-            ASSERT_FALSE(binder->bindings().empty()) << name;
-            EXPECT_EQ(w->windowTitle(),
-                      Q(rv::InLanguage(binder->bindings()[0].row->area, doc.CurLanguage)));
-            expectShown(w.get(), *binder);
+            const std::vector<Bound> bound = BoundControls(w.get());
+            ASSERT_FALSE(bound.empty()) << name;
+            EXPECT_EQ(w->windowTitle(), Q(rv::InLanguage(bound[0].row->area, doc.CurLanguage)));
+            expectShown(w.get());
             // A greyed control takes no choice; the documents where it is open cover it.
-            for (const auto& b : binder->bindings()) {
+            for (const Bound& b : bound) {
                 if (b.control->isEnabled()) expectChoicesStore(w.get(), b);
             }
             EXPECT_EQ(ctx.doc(), doc.Doc) << name;

@@ -109,6 +109,9 @@ TEST_F(SettingsTestFreTest, FrequenciesOutsideTheBandOrOffTheRasterAreRefused) {
     }
     EXPECT_EQ(entry(9), nullptr);
     EXPECT_EQ(*entry(4), kept);
+    // Regression: a command that had the window commit its typing went on past the refusal.
+    typeCell(4, 2, "380");
+    EXPECT_FALSE(w->commitEdit());
 }
 
 TEST_F(SettingsTestFreTest, KeysAndEnterFollowTheGrid) {
