@@ -423,48 +423,40 @@ TEST_F(DocumentTest, SaveAsProposesTheCurrentPath) {
     EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:e.dat][*]");
 }
 
-TEST_F(DocumentTest, ExitWithoutChangesAsksNothing) {
-    main->show();
-    act("mnuFileExit")->trigger();
-    EXPECT_FALSE(main->isVisible());
-    EXPECT_TRUE(prompt->asked.isEmpty());
-}
-
-TEST_F(DocumentTest, ExitWithUnsavedChangesEveryAnswer) {
-    main->show();
-    modify();
-    prompt->answers = {Answer::Cancel};
-    act("mnuFileExit")->trigger();
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(prompt->asked, QStringList{Modified});
-
-    // Yes on a new document goes through Save As; cancelling it keeps the program open.
-    prompt->answers = {Answer::Yes};
-    prompt->fileNames = {QString()};
-    EXPECT_FALSE(main->close());
-    EXPECT_TRUE(main->isVisible());
-
-    prompt->answers = {Answer::Yes};
-    prompt->fileNames = {path("exit.dat")};
-    EXPECT_TRUE(main->close());
-    EXPECT_EQ(SquelchIn(path("exit.dat")), 8);
-}
-
-TEST_F(DocumentTest, CloseWithUnsavedChangesAndNoQuitsWithoutSaving) {
-    main->show();
-    modify();
-    prompt->answers = {Answer::No};
-    EXPECT_TRUE(main->close());
-    EXPECT_TRUE(prompt->dialogs.isEmpty());
-}
-
-TEST_F(DocumentTest, CloseOfOpenedFileWithYesSavesInPlace) {
-    const QString file = dataFile("f.dat", 2);
-    openFile(file);
-    modify();
-    prompt->answers = {Answer::Yes};
-    EXPECT_TRUE(main->close());
-    EXPECT_EQ(SquelchIn(file), 8);
+// Exit asks only about unsaved changes: Cancel stays, No quits without saving, Yes saves first
+// (a new document through Save As, whose cancel keeps the program open; a file in place).
+TEST_F(DocumentTest, ExitAsksOnlyAboutUnsavedChangesAndFollowsTheAnswer) {
+    const QString opened = dataFile("f.dat", 2);
+    struct Case {
+        const char* name;
+        bool open, modified;
+        Answer answer;
+        QString saveAs; ///< what the Save As dialog gives, when it is expected
+        bool quits;
+        QString savedIn;
+    };
+    const Case cases[] = {
+        {"unchanged", false, false, Answer::Cancel, {}, true, {}},
+        {"Cancel", false, true, Answer::Cancel, {}, false, {}},
+        {"No", false, true, Answer::No, {}, true, {}},
+        {"Yes, Save As cancelled", false, true, Answer::Yes, "", false, {}},
+        {"Yes, Save As", false, true, Answer::Yes, path("exit.dat"), true, path("exit.dat")},
+        {"Yes on an opened file", true, true, Answer::Yes, {}, true, opened},
+    };
+    for (const Case& c : cases) {
+        start();
+        if (c.open) openFile(opened);
+        main->show();
+        if (c.modified) modify();
+        prompt->answers = {c.answer};
+        prompt->fileNames = {c.saveAs};
+        prompt->dialogs.clear();
+        act("mnuFileExit")->trigger();
+        EXPECT_EQ(main->isVisible(), !c.quits) << c.name;
+        EXPECT_EQ(prompt->asked, c.modified ? QStringList{Modified} : QStringList{}) << c.name;
+        EXPECT_EQ(prompt->dialogs.size(), c.saveAs.isNull() ? 0 : 1) << c.name;
+        EXPECT_EQ(c.savedIn.isEmpty() ? 8 : SquelchIn(c.savedIn), 8) << c.name;
+    }
 }
 
 /// Fixture with a control in the channel window that commits its value when it loses the
