@@ -25,6 +25,10 @@ void DocumentStep::redo() {
     pushed_ = true;
 }
 
+namespace {
+
+/// The name of a step for the Edit menu ("Channel 3 RX Frequency", "Squelch Level") after the
+/// settings it changed.
 QString StepName(const std::vector<rv::Change>& changes, int language) {
     const rv::SettingRow* first = changes.empty() ? nullptr : rv::findRow(changes.front().key);
     if (!first) return {};
@@ -45,6 +49,8 @@ QString StepName(const std::vector<rv::Change>& changes, int language) {
     const QString item = QString::fromStdString(rv::LabelOf(*first, language));
     return isChannel ? area + QLatin1Char(' ') + item : item;
 }
+
+} // namespace
 
 AppContext::AppContext(QObject* parent)
     : QObject(parent), undo_(new QUndoStack(this)), last_(session.Doc) {

@@ -55,10 +55,6 @@ private:
     bool pushed_ = false;
 };
 
-/// The name of a step for the Edit menu ("Channel 3 RX Frequency", "Squelch Level") after the
-/// settings it changed, in a language.
-QString StepName(const std::vector<rv::Change>& changes, int language);
-
 /// The program state every window works on: the one document with its session, the
 /// language state, the chosen port, the prompt seam and the window host.
 class AppContext : public QObject {
