@@ -9,7 +9,7 @@ namespace rv::ui {
 ChannelTransaction::ChannelTransaction(AppContext& ctx, QWidget* parent, QObject* source,
                                        QString name)
     : ctx_(ctx), parent_(parent), source_(source), name_(std::move(name)),
-      before_(StateOf(ctx.session)), savedHandler_(ctx.session.onMessage) {
+      savedHandler_(ctx.session.onMessage) {
     ctx_.session.onMessage = [this](rv::Msg m) {
         if (std::find(messages_.begin(), messages_.end(), m) == messages_.end())
             messages_.push_back(m);
@@ -18,7 +18,7 @@ ChannelTransaction::ChannelTransaction(AppContext& ctx, QWidget* parent, QObject
 
 ChannelTransaction::~ChannelTransaction() {
     ctx_.session.onMessage = savedHandler_;
-    if (!(StateOf(ctx_.session) == before_)) ctx_.notifyEdited(source_, name_, before_);
+    ctx_.notifyEdited(source_, name_);
     for (const rv::Msg m : messages_)
         Ask(ctx_, parent_, m);
 }

@@ -33,7 +33,6 @@ private:
     QWidget* parent_;
     QObject* source_;
     QString name_;
-    DocumentState before_;
     std::function<void(rv::Msg)> savedHandler_;
     std::vector<rv::Msg> messages_;
 };

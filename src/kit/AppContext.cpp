@@ -3,9 +3,7 @@
 #include "Prompt.h"
 #include "data/Catalogue.h"
 #include "data/DataFile.h"
-#include "data/DocumentDiff.h"
 
-#include <QRegularExpression>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -13,59 +11,49 @@
 
 namespace rv::ui {
 
-/// One committed change: the document before and after it. The change is already in the
-/// document when the step is pushed, so the first redo does nothing.
-class DocumentStep : public QUndoCommand {
-public:
-    DocumentStep(AppContext& ctx, const QString& name, DocumentState before, DocumentState after)
-        : QUndoCommand(name), ctx_(ctx), before_(std::move(before)), after_(std::move(after)) {}
-    void undo() override { ctx_.restoreState(before_); }
-    void redo() override {
-        if (pushed_) ctx_.restoreState(after_);
-        pushed_ = true;
-    }
+DocumentStep::DocumentStep(AppContext& ctx, rv::DocumentDelta delta,
+                           std::vector<rv::Change> changes, const QString& name)
+    : QUndoCommand(name), ctx_(ctx), delta_(std::move(delta)), changes_(std::move(changes)) {}
 
-private:
-    AppContext& ctx_;
-    DocumentState before_;
-    DocumentState after_;
-    bool pushed_ = false;
-};
-
-DocumentState StateOf(const rv::Session& s) {
-    return {s.Doc, s.CurModelCode, s.CurBand, s.BandLow, s.BandHigh};
+void DocumentStep::undo() {
+    ctx_.applyStep(delta_, false);
 }
 
-void Restore(rv::Session& s, const DocumentState& state) {
-    s.Doc = state.doc;
-    s.CurModelCode = state.modelCode;
-    s.CurBand = state.band;
-    s.BandLow = state.bandLow;
-    s.BandHigh = state.bandHigh;
+void DocumentStep::redo() {
+    // The change is already in the document when the step is pushed.
+    if (pushed_) ctx_.applyStep(delta_, true);
+    pushed_ = true;
 }
 
-QString ChangeName(const rv::Session& before, const rv::Session& after) {
-    const auto diffs = rv::CompareDocuments(after, before);
-    if (diffs.empty()) return {};
-    const auto& first = diffs.front();
-    const QString area = QString::fromStdString(first.area);
-    const bool oneArea = std::all_of(diffs.begin(), diffs.end(),
-                                     [&](const auto& d) { return d.area == first.area; });
+namespace {
+
+/// The name of a step for the Edit menu ("Channel 3 RX Frequency", "Squelch Level") after the
+/// settings it changed.
+QString StepName(const std::vector<rv::Change>& changes, int language) {
+    const rv::SettingRow* first = changes.empty() ? nullptr : rv::findRow(changes.front().key);
+    if (!first) return {};
+    const QString area = QString::fromStdString(rv::InLanguage(first->area, language));
+    const bool oneArea = std::all_of(changes.begin(), changes.end(), [&](const rv::Change& c) {
+        const rv::SettingRow* row = rv::findRow(c.key);
+        return row && row->area == first->area;
+    });
     if (!oneArea) return area + QStringLiteral(" …");
     // A channel is named with its setting; a window's setting by its own label.
-    const bool isChannel = area.contains(QRegularExpression(QStringLiteral("\\d$")));
+    const bool isChannel = first->key.starts_with("channel.");
     // A channel that was empty gets all its settings at once: the step is named after the
     // first of them, the one that was typed (window order puts the RX frequency first).
-    const std::string none = rv::NoneText(after.CurLanguage);
-    const bool filled = isChannel && std::all_of(diffs.begin(), diffs.end(),
-                                                 [&](const auto& d) { return d.b == none; });
-    if (diffs.size() > 1 && !filled) return area;
-    const QString item = QString::fromStdString(first.item);
+    const bool filled =
+        isChannel && std::all_of(changes.begin(), changes.end(),
+                                 [](const rv::Change& c) { return c.before.empty(); });
+    if (changes.size() > 1 && !filled) return area;
+    const QString item = QString::fromStdString(rv::LabelOf(*first, language));
     return isChannel ? area + QLatin1Char(' ') + item : item;
 }
 
+} // namespace
+
 AppContext::AppContext(QObject* parent)
-    : QObject(parent), undo_(new QUndoStack(this)), last_(StateOf(session)) {
+    : QObject(parent), undo_(new QUndoStack(this)), last_(session.Doc) {
     connect(undo_, &QUndoStack::indexChanged, this, &AppContext::modifiedChanged);
 }
 
@@ -74,22 +62,7 @@ AppContext::~AppContext() {
 }
 
 void AppContext::notifyEdited(QObject* source, const QString& name) {
-    notifyEdited(source, name, last_);
-}
-
-void AppContext::notifyEdited(QObject* source, const QString& name, const DocumentState& before) {
-    DocumentState now = StateOf(session);
-    if (!(now == before)) {
-        QString text = name;
-        if (text.isEmpty()) {
-            rv::Session old = session;
-            Restore(old, before);
-            text = ChangeName(old, session);
-        }
-        undo_->push(new DocumentStep(*this, text, before, now));
-    }
-    last_ = std::move(now);
-    emit documentEdited(source);
+    record(source, name, nullptr);
 }
 
 void AppContext::notifyCommitted(QObject* source, std::string_view key,
@@ -99,20 +72,32 @@ void AppContext::notifyCommitted(QObject* source, std::string_view key,
     const std::string also = rv::AlsoChangedText(result, key, lang());
     const std::string name = (row ? rv::LabelOf(*row, lang()) : std::string(key)) +
                              (also.empty() ? "" : " (" + also + ")");
-    notifyEdited(source, QString::fromStdString(name));
+    record(source, QString::fromStdString(name), &result.changed);
+}
+
+void AppContext::record(QObject* source, const QString& name,
+                        const std::vector<rv::Change>* changes) {
+    if (session.Doc == last_) return;
+    rv::DocumentDelta delta(last_, session.Doc);
+    last_ = session.Doc;
+    // A commit knows what it changed; any other change is read from the areas it touched.
+    std::vector<rv::Change> changed = changes ? *changes : delta.changes(session);
+    const QString text = name.isEmpty() ? StepName(changed, lang()) : name;
+    undo_->push(new DocumentStep(*this, std::move(delta), std::move(changed), text));
+    emit documentEdited(source);
 }
 
 void AppContext::notifyReplaced() {
     undo_->clear();
     unsaved_ = false;
-    last_ = StateOf(session);
+    last_ = session.Doc;
     emit documentReplaced();
     emit modifiedChanged();
 }
 
 void AppContext::markSaved() {
     // A change made without a step (a damaged field put right on open) is part of the save.
-    last_ = StateOf(session);
+    last_ = session.Doc;
     unsaved_ = false;
     undo_->setClean();
     emit modifiedChanged();
@@ -127,9 +112,9 @@ bool AppContext::isModified() const {
     return unsaved_ || !undo_->isClean() || !rv::IsUnchanged(session);
 }
 
-void AppContext::restoreState(const DocumentState& state) {
-    Restore(session, state);
-    last_ = state;
+void AppContext::applyStep(const rv::DocumentDelta& delta, bool forward) {
+    delta.apply(session.Doc, forward);
+    delta.apply(last_, forward);
     emit documentEdited(nullptr);
 }
 

@@ -1,19 +1,23 @@
 #pragma once
 
 #include "data/Catalogue.h"
+#include "data/DocumentDelta.h"
 #include "data/Session.h"
 
 #include <QObject>
 #include <QString>
+#include <QUndoCommand>
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QUndoStack;
 class QWidget;
 
 namespace rv::ui {
 
+class AppContext;
 class Prompt;
 
 /// `CommPort` for a device named by its path rather than by a port number.
@@ -34,22 +38,22 @@ public:
     virtual void previewChannelImport(const std::string& csv, const QString& source) = 0;
 };
 
-/// What an undo step takes back: the document with the model and band it is for.
-struct DocumentState {
-    rv::RadioData doc;
-    std::string modelCode;
-    std::string band;
-    double bandLow = 0;
-    double bandHigh = 0;
-    bool operator==(const DocumentState&) const = default;
+/// One committed change as an undo step: the settings it changed, with their shown values
+/// before and after, and the document bytes it changed, to take it back exactly.
+class DocumentStep : public QUndoCommand {
+public:
+    DocumentStep(AppContext& ctx, rv::DocumentDelta delta, std::vector<rv::Change> changes,
+                 const QString& name);
+    void undo() override;
+    void redo() override;
+    const std::vector<rv::Change>& changes() const { return changes_; }
+
+private:
+    AppContext& ctx_;
+    rv::DocumentDelta delta_;
+    std::vector<rv::Change> changes_;
+    bool pushed_ = false;
 };
-
-DocumentState StateOf(const rv::Session& s);
-void Restore(rv::Session& s, const DocumentState& state);
-
-/// The name of a change for the Edit menu ("Channel 3 RX Frequency", "Squelch Level"), in
-/// the language of `after`.
-QString ChangeName(const rv::Session& before, const rv::Session& after);
 
 /// The program state every window works on: the one document with its session, the
 /// language state, the chosen port, the prompt seam and the window host.
@@ -81,11 +85,9 @@ public:
     WindowHost* host = nullptr;
 
     /// Records what was committed to the document since the last step as one undo step
-    /// (named `name`, or after what changed) and tells every open view.
+    /// (named `name`, or after what changed) and tells every open view. Nothing changed,
+    /// nothing happens.
     void notifyEdited(QObject* source = nullptr, const QString& name = {});
-    /// As `notifyEdited`, for a change whose caller kept the state it started from: the
-    /// step takes back exactly that change.
-    void notifyEdited(QObject* source, const QString& name, const DocumentState& before);
     /// As `notifyEdited`, for a commit of `key`: the step is named after the setting and the
     /// ones the commit also changed. A commit that changed nothing makes no step.
     void notifyCommitted(QObject* source, std::string_view key, const rv::CommitResult& result);
@@ -116,10 +118,12 @@ signals:
 
 private:
     friend class DocumentStep;
-    void restoreState(const DocumentState& state);
+    void record(QObject* source, const QString& name, const std::vector<rv::Change>* changes);
+    void applyStep(const rv::DocumentDelta& delta, bool forward);
 
     QUndoStack* undo_;
-    DocumentState last_;
+    /// The document as the last step left it: the next step is what differs from it.
+    rv::RadioData last_;
     Prompt* prompt_ = nullptr;
     bool ownsPrompt_ = false;
     int refusedEdits_ = 0;

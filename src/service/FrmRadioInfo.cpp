@@ -79,6 +79,11 @@ StartRadioInfoJob(AppContext& ctx, QWidget* parent, const JobStart& start,
     return job;
 }
 
+void TakeReadRadioInfo(AppContext& ctx, const rv::Session& radio) {
+    rv::jobs::TakeRadioInfo(radio, ctx.session);
+    ctx.notifyEdited(nullptr, Tr(ctx, TitleText));
+}
+
 void ReadRadioInfo(AppContext& ctx, QWidget* parent, std::function<void(bool)> done) {
     StartRadioInfoJob(
         ctx, parent,
@@ -87,9 +92,7 @@ void ReadRadioInfo(AppContext& ctx, QWidget* parent, std::function<void(bool)> d
         },
         [&ctx, parent, done](const rv::jobs::RadioInfoJob* job, bool ok) {
             if (ok) {
-                rv::jobs::TakeRadioInfo(job->radio(), ctx.session);
-                // What the read put into the document is a step of its own.
-                ctx.notifyEdited(nullptr, Tr(ctx, TitleText));
+                TakeReadRadioInfo(ctx, job->radio());
                 auto* shown = new FrmRadioInfo(ctx, parent);
                 shown->setAttribute(Qt::WA_DeleteOnClose);
                 shown->setModal(true);

@@ -28,6 +28,8 @@ using JobStart = std::function<bool(rv::jobs::RadioInfoJob&, const QString& port
 rv::jobs::RadioInfoJob*
 StartRadioInfoJob(AppContext& ctx, QWidget* parent, const JobStart& start,
                   std::function<void(const rv::jobs::RadioInfoJob*, bool)> done);
+/// Puts what a radio-information read delivered into the document, as an undo step of its own.
+void TakeReadRadioInfo(AppContext& ctx, const rv::Session& radio);
 /// Reads the radio information and shows it in `FrmRadioInfo`.
 void ReadRadioInfo(AppContext& ctx, QWidget* parent, std::function<void(bool)> done = {});
 

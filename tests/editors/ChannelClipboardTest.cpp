@@ -94,46 +94,6 @@ TEST_F(ChannelClipboardTest, PastingOverExistingRowsReplacesThemAndEmptyRxEmptie
     EXPECT_EQ(channel(1)->TxPower, 0) << "rows above the cursor are left alone";
 }
 
-TEST_F(ChannelClipboardTest, UndoingEveryEditMakesTheDocumentUnchangedAgain) {
-    auto* g = openGrid();
-    g->setCurrentCell(5, M::RxFreq);
-    typeAndEnter(text1(g), "146.5"); // creates 5 and moves to TX
-    typeAndEnter(text1(g), "147");   // TX of 5
-    g->setCurrentCell(1, M::RxFreq);
-    typeAndEnter(text1(g), ""); // deletes 1
-    g->setCurrentCell(2, M::Power);
-    choose(qobject_cast<QComboBox*>(g->openEditor()), "Low");
-    selectRows(g, 2, 3);
-    key(g, Qt::Key_C);
-    g->setCurrentCell(12, M::RxFreq);
-    key(g, Qt::Key_V);
-    const rv::RadioData edited = doc();
-    ASSERT_FALSE(rv::IsUnchanged(session()));
-
-    int steps = 0;
-    while (!rv::IsUnchanged(session()) && steps < 20) {
-        key(g, Qt::Key_Z);
-        ++steps;
-    }
-    EXPECT_EQ(steps, 5);
-    EXPECT_EQ(doc(), session().SavedCopy);
-    for (int i = 0; i < steps; ++i)
-        key(g, Qt::Key_Y);
-    EXPECT_EQ(doc(), edited);
-}
-
-TEST_F(ChannelClipboardTest, UndoAfterTheDocumentWasReplacedBringsNothingBack) {
-    auto* g = openGrid();
-    g->setCurrentCell(2, M::RxFreq);
-    typeAndEnter(text1(g), "151");
-    rv::InitRadioData(session(), "20260101");
-    ctx->notifyReplaced();
-    g->reShow();
-    key(g, Qt::Key_Z);
-    EXPECT_EQ(doc().ChannelCount, 0);
-    EXPECT_TRUE(rv::IsUnchanged(session()));
-}
-
 TEST_F(ChannelClipboardTest, DialogEditsUndoFromTheDialog) {
     auto* d = openDialog();
     choose(child<QComboBox>(d, "Combo1"), "2");

@@ -84,6 +84,7 @@ protected:
 TEST_F(ChannelCsvMenuTest, PreviewListsEveryRowAndOkIsOneUndoableStep) {
     start();
     rv::SetChannelField(ctx->session, 3, rv::ChannelFieldKind::RxFreq, "440");
+    ctx->markSaved();
     const rv::RadioData before = ctx->doc();
     EXPECT_EQ(act("mnuFileImportCsv")->text(), "&Import Channels…");
     importVia(writeCsv(Plan), [&](rv::ui::FrmImportCsv& d) {
