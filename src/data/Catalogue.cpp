@@ -773,8 +773,7 @@ void AddChannels(Rows& rows) {
                                      : image::ChannelBase(n) + c.offset;
             r.width = c.width;
             r.mask = c.offset < 0 ? 1u << ((n - 1) % 8) : c.mask;
-            for (const ChannelChoice& ch : ChannelChoices(k))
-                r.choices.push_back({ch.value, ch.text});
+            r.choices = ChannelChoices(k);
             if (k == ChannelFieldKind::RxCode || k == ChannelFieldKind::TxCode)
                 for (std::size_t i = 0; i < ToneList(English).size(); ++i)
                     r.choices.push_back({int(i), {ToneList(English)[i], ToneList(Chinese)[i]}});
