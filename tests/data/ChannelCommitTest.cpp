@@ -63,6 +63,7 @@ TEST_F(ChannelCommitTest, TypingReceiveFrequencyIntoEmptySlotCreatesChannelWithD
     EXPECT_EQ(c.TxPower, 1);
     EXPECT_EQ(c.WideNarrow, 1);
     EXPECT_EQ(c.ScanAdd, 1);
+    EXPECT_EQ(c.InUse, 1);
     EXPECT_EQ(rv::ChannelFieldText(s, c, K::RxFreq), "146.50000");
     EXPECT_EQ(rv::ChannelFieldText(s, c, K::TxFreq), "");
     EXPECT_EQ(rv::ChannelFieldText(s, c, K::TxCode), "");
