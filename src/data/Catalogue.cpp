@@ -480,14 +480,9 @@ void AddKeysAndScan(Rows& rows) {
          key("key.pf2", "PF2", image::KeyFunc2At, &RadioData::KeyFunc2, "Squelch Off Momentary"),
          Pick("scan.priority", ScanArea, {"Priority", "优先"}, at, In(s, &Sc::PriorityType),
               {{0, NoneWord}, {1, {"Fixd", "固定"}}, {2, {"Selected", "选定"}}}, "None"),
-         WithOffers(Pick("scan.priority_channel", ScanArea, {"Priority Channel", "优先信道"},
-                         at + 1, In(s, &Sc::PriorityChannel), PriorityChannelChoices(), "None",
-                         {.fallback = 255, .high = 16}),
-                    [](const SettingRow&, const Session& s) {
-                        // The two eight-channel models offer channels 1 to 8.
-                        const bool eight = s.CurModelCode == "813" || s.CurModelCode == "913";
-                        return FirstOf(PriorityChannelChoices(), eight ? 9 : 17);
-                    }),
+         Pick("scan.priority_channel", ScanArea, {"Priority Channel", "优先信道"}, at + 1,
+              In(s, &Sc::PriorityChannel), PriorityChannelChoices(), "None",
+              {.fallback = 255, .high = 16}),
          Pick("scan.look_back_time_a", ScanArea, {"Look Back Time A[s]", "回扫时间A[秒]"}, at + 2,
               In(s, &Sc::LookBackA), LookBackChoices(), "2.00", {.fallback = 29, .unit = "s"}),
          Pick("scan.look_back_time_b", ScanArea, {"Look Back Time B[s]", "回扫时间B[秒]"}, at + 3,
@@ -841,9 +836,9 @@ std::string FrequencyRule(const Session& s) {
              band + " MHz 内、位于 5 / 6.25 kHz 栅格上的频率"}[s.CurLanguage];
 }
 
-template <class E, std::size_t C>
-E* EntryOf(std::array<E, C>& list, Int16 count, int no, Int16 E::*number) {
-    const auto end = list.begin() + image::Used(count, int(C));
+// The entry numbered `no` of a list, or nullptr.
+template <class List, class E> auto* EntryOf(List& list, Int16 count, int no, Int16 E::*number) {
+    const auto end = list.begin() + image::Used(count, int(list.size()));
     const auto it = std::find_if(list.begin(), end, [&](const E& e) { return e.*number == no; });
     return it == end ? nullptr : &*it;
 }
@@ -887,8 +882,7 @@ void AddAutodial(Rows& rows) {
             "autodial." + N(n) + ".code", DtmfArea,
             Numbered({"Autodial Memory", "自动拨号存储器"}, n), image::AutodialAt(n), 16,
             [n](const RadioData& d) {
-                auto& list = const_cast<RadioData&>(d).DtmfCodes;
-                const DtmfCode* e = EntryOf(list, d.DtmfCodeCount, n, &DtmfCode::No);
+                const DtmfCode* e = EntryOf(d.DtmfCodes, d.DtmfCodeCount, n, &DtmfCode::No);
                 return e ? e->Code.get() : std::string();
             },
             [n](RadioData& d, std::string_view t) {
@@ -934,8 +928,7 @@ void AddFleetList(Rows& rows) {
             r.offset = isId ? IdOffset : FleetOffset;
             r.zeroWord = AllWord;
             r.show = [n, isId](const SettingRow& row, const Session& s) {
-                auto& list = const_cast<RadioData&>(s.Doc).Fleets;
-                const FleetEntry* e = EntryOf(list, s.Doc.FleetCount, n, &FleetEntry::Slot);
+                const FleetEntry* e = EntryOf(s.Doc.Fleets, s.Doc.FleetCount, n, &FleetEntry::Slot);
                 if (!e) return std::string();
                 // A fleet of 255 is a slot never filled; an ID of 255 is ID 1254.
                 const int v = isId ? e->IdValue : e->Fleet;
@@ -981,8 +974,7 @@ void AddTestFrequencies(Rows& rows) {
             r.width = 4;
             r.mask = 0xFFFFFFFF;
             r.show = [n, tx](const SettingRow&, const Session& s) {
-                auto& list = const_cast<RadioData&>(s.Doc).TestFres;
-                const TestFre* e = EntryOf(list, s.Doc.TestFreCount, n, &TestFre::No);
+                const TestFre* e = EntryOf(s.Doc.TestFres, s.Doc.TestFreCount, n, &TestFre::No);
                 return e ? StorageToFreq(s, (tx ? e->TxFreq : e->RxFreq).get()) : std::string();
             };
             r.commit = [n, tx](const SettingRow&, Session& s,

@@ -131,17 +131,9 @@ std::vector<BackupEntry> BackupsOf(const std::vector<std::string>& fileNames) {
         auto it = std::find_if(byBase.begin(), byBase.end(),
                                [&](const auto& e) { return e.first == b->base; });
         if (it == byBase.end()) {
-            byBase.push_back({b->base, BackupEntry{b->serial,
-                                                   b->date,
-                                                   b->time,
-                                                   b->model,
-                                                   {},
-                                                   {},
-                                                   {},
-                                                   b->copy,
-                                                   false,
-                                                   b->dateValid}});
-            it = byBase.end() - 1;
+            BackupEntry e{b->serial, b->date, b->time, b->model, {},
+                          {},        {},      b->copy, false,    b->dateValid};
+            it = byBase.insert(byBase.end(), {b->base, std::move(e)});
         }
         (b->extension == "img" ? it->second.image : it->second.data) = name;
     }
