@@ -52,7 +52,7 @@ std::optional<int> ParseInt(std::string_view t) {
     return v;
 }
 
-// ---- the lists ---------------------------------------------------------------------------
+// ---- the drop-down lists ------------------------------------------------------------------
 
 const L NoneWord{"None", "无"};
 const L AllWord{"All", "所有"};
@@ -611,6 +611,20 @@ void AddFleetSync(Rows& rows) {
               In(f, &F::PttIdSideTone), "On")});
 }
 
+// A row changed by other commands (radio information, model and band), not by `set`.
+SettingRow ReadOnly(const char* key, const L& area, L label, int address,
+                    std::function<std::string(const Session&)> text) {
+    SettingRow r;
+    r.key = key;
+    r.area = area;
+    r.label = std::move(label);
+    r.kind = RowKind::Text;
+    r.address = address;
+    r.readOnly = true;
+    r.show = [text](const SettingRow&, const Session& s) { return text(s); };
+    return r;
+}
+
 void AddMessageAndInfo(Rows& rows) {
     const auto line = [](Text<32> RadioData::*f) {
         return [f](RadioData& d, std::string_view t) { (d.*f).set(t); };
@@ -619,52 +633,27 @@ void AddMessageAndInfo(Rows& rows) {
                            ReadsLine(&RadioData::EmbMsg1), line(&RadioData::EmbMsg1), ""));
     rows.push_back(TextRow("message.line2", MsgArea, {"Line 2", "第 2 行"}, image::EmbMsg2At, 32,
                            ReadsLine(&RadioData::EmbMsg2), line(&RadioData::EmbMsg2), ""));
-    const auto info = [](const char* key, L label,
-                         std::function<std::string(const SettingRow&, const Session&)> f) {
-        SettingRow r;
-        r.key = key;
-        r.area = InfoArea;
-        r.label = std::move(label);
-        r.kind = RowKind::Text;
-        r.readOnly = true;
-        r.show = std::move(f);
-        return r;
-    };
-    rows.push_back(info(
-        "info.serial_number", {"Serial Number", "序号"},
-        [](const SettingRow&, const Session& s) { return ShownText(s.Doc.SerialNumber.get()); }));
-    rows.push_back(
-        info("info.version", {"Version", "版本"},
-             [](const SettingRow&, const Session& s) { return ShownText(VersionText(s.Doc)); }));
-    rows.push_back(
-        info("info.model_type", {"Model Type", "机型类型"},
-             [](const SettingRow&, const Session& s) { return ShownText(s.Doc.ModelType.get()); }));
-    rows.push_back(
-        info("info.frequency_code", {"Frequency Code", "频率代码"},
-             [](const SettingRow&, const Session& s) { return N(s.Doc.FrequencyCode); }));
-    rows.push_back(info("info.type_letter", {"Type Letter", "类型字母"},
-                        [](const SettingRow&, const Session& s) {
-                            const int c = s.Doc.TypeLetter;
-                            return c > 0x20 && c < 0x7F ? std::string(1, char(c)) : N(c);
-                        }));
+    using S = const Session&;
+    rows.insert(rows.end(),
+                {ReadOnly("info.serial_number", InfoArea, {"Serial Number", "序号"}, -1,
+                          [](S s) { return ShownText(s.Doc.SerialNumber.get()); }),
+                 ReadOnly("info.version", InfoArea, {"Version", "版本"}, -1,
+                          [](S s) { return ShownText(VersionText(s.Doc)); }),
+                 ReadOnly("info.model_type", InfoArea, {"Model Type", "机型类型"}, -1,
+                          [](S s) { return ShownText(s.Doc.ModelType.get()); }),
+                 ReadOnly("info.frequency_code", InfoArea, {"Frequency Code", "频率代码"}, -1,
+                          [](S s) { return N(s.Doc.FrequencyCode); }),
+                 ReadOnly("info.type_letter", InfoArea, {"Type Letter", "类型字母"}, -1, [](S s) {
+                     const int c = s.Doc.TypeLetter;
+                     return c > 0x20 && c < 0x7F ? std::string(1, char(c)) : N(c);
+                 })});
 }
 
 void AddModel(Rows& rows) {
-    SettingRow model;
-    model.key = "model.model";
-    model.area = ModelArea;
-    model.label = {"Model Type", "机型类型"};
-    model.kind = RowKind::Text;
-    model.address = image::ModelByteAt;
-    model.readOnly = true;
-    model.show = [](const SettingRow&, const Session& s) { return s.CurModelCode; };
-    rows.push_back(model);
-    SettingRow band = model;
-    band.key = "model.band";
-    band.label = {"Frequency", "频率"};
-    band.address = image::BandCodeAt;
-    band.show = [](const SettingRow&, const Session& s) { return s.CurBand; };
-    rows.push_back(band);
+    rows.push_back(ReadOnly("model.model", ModelArea, {"Model Type", "机型类型"},
+                            image::ModelByteAt, [](const Session& s) { return s.CurModelCode; }));
+    rows.push_back(ReadOnly("model.band", ModelArea, {"Frequency", "频率"}, image::BandCodeAt,
+                            [](const Session& s) { return s.CurBand; }));
 }
 
 // ---- the lists ---------------------------------------------------------------------------
@@ -1053,12 +1042,6 @@ std::string textOf(const Session& s, std::string_view key) {
     return r ? r->show(*r, s) : std::string();
 }
 
-std::string textOf(const RadioData& d, std::string_view key) {
-    Session s;
-    s.Doc = d;
-    return textOf(s, key);
-}
-
 namespace {
 
 // The rows a commit of `row` may change: those of its window or channel.
@@ -1124,13 +1107,6 @@ std::optional<std::string> setFromText(Session& s, std::string_view key, std::st
     return commitText(s, key, text).refusal;
 }
 
-std::optional<std::string> setFromText(RadioData& d, std::string_view key, std::string_view text) {
-    Session s;
-    s.Doc = d;
-    const auto refusal = setFromText(s, key, text);
-    if (!refusal) d = s.Doc;
-    return refusal;
-}
 
 bool HasZeroWord(const SettingRow& row) {
     return !row.zeroWord[1].empty();

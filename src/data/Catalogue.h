@@ -88,7 +88,6 @@ const std::string& LabelOf(const SettingRow& row, int language);
 
 /// The value of a key as its window shows it; empty for an unknown key.
 std::string textOf(const Session& s, std::string_view key);
-std::string textOf(const RadioData& d, std::string_view key);
 
 /// One setting a commit changed: its key and its value as shown before and after.
 struct Change {
@@ -117,7 +116,6 @@ std::string AlsoChangedText(const CommitResult& result, std::string_view key, in
 
 /// As commitText, returning only the refusal.
 std::optional<std::string> setFromText(Session& s, std::string_view key, std::string_view text);
-std::optional<std::string> setFromText(RadioData& d, std::string_view key, std::string_view text);
 
 /// The version as the radio reports it: "1.00" (a stored leading "V" dropped).
 std::string VersionText(const RadioData& d);

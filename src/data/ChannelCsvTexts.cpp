@@ -2,6 +2,7 @@
 
 #include "Messages.h"
 #include "OutsideText.h"
+#include "Strings.h"
 
 #include <algorithm>
 
@@ -78,15 +79,6 @@ std::string LabelOf(K kind, int language) {
     return {};
 }
 
-std::string Fill(std::string text, const std::vector<int>& values) {
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const std::string mark = "%" + std::to_string(i + 1);
-        const auto at = text.find(mark);
-        if (at != std::string::npos) text.replace(at, mark.size(), std::to_string(values[i]));
-    }
-    return text;
-}
-
 } // namespace
 
 std::string CsvFileErrorText(CsvFileError error, int language) {
@@ -136,8 +128,7 @@ std::vector<std::string> CsvImportReport(const CsvImportPlan& plan, int language
     if (!plan.dropped.empty()) lines.push_back(CsvDroppedText(plan, language));
     const int skipped = plan.skippedCount();
     const int used = static_cast<int>(plan.rows.size()) - skipped;
-    lines.push_back(
-        Fill(Summary[language], {used, skipped, static_cast<int>(plan.cleared.size())}));
+    lines.push_back(Filled(Summary[language], used, skipped, plan.cleared.size()));
     return lines;
 }
 

@@ -120,52 +120,39 @@ TEST_F(ChannelCommitTest, ClearingTransmitFrequencyResetsEncodeToneAndSetsAuxBit
     EXPECT_EQ(ch(1).TxCode.get(), "FFFF");
 }
 
-struct LockoutCase {
-    const char* name;
-    K kind;
-    const char* text;
-    int rxTone; // 1 when the channel has a decode tone before the commit
-    int optSignal;
-    int lockout;
-    int spUnmute;
-    int wantLockout;
-    int wantSpUnmute;
-};
-
-class DependentFieldTest : public ChannelCommitTest,
-                           public ::testing::WithParamInterface<LockoutCase> {};
-
-TEST_P(DependentFieldTest, CommitKeepsLockoutAndUnmuteConsistent) {
-    const auto& c = GetParam();
+// Busy lockout and speaker unmute never wait for a decode tone or option signalling the
+// channel does not have.
+TEST_F(ChannelCommitTest, CommitKeepsLockoutAndUnmuteConsistent) {
+    struct Case {
+        K kind;
+        const char* text;
+        int rxTone, optSignal, lockout, spUnmute; // before; rxTone 1: a decode tone is set
+        int wantLockout, wantSpUnmute;
+    };
+    const Case cases[] = {
+        {K::RxCode, "None", 1, 0, 2, 0, 1, 0},    // tone lockout turns into carrier
+        {K::RxCode, "67.0", 1, 0, 2, 0, 2, 0},    // a new decode tone keeps it
+        {K::OptSignal, "None", 1, 1, 3, 2, 0, 0}, // no option lockout or unmute
+        {K::OptSignal, "None", 1, 2, 2, 0, 2, 0}, // the tone lockout stays
+        {K::OptSignal, "DTMF", 0, 0, 2, 0, 1, 0}, // no decode tone: no tone lockout
+        {K::OptSignal, "x", 0, 1, 2, 1, 1, 1},    // an unknown text still checks it
+        {K::SpUnmute, "QT/DQT or Opt.Sig", 1, 1, 0, 0, 0, 2},
+        {K::SpUnmute, "Carrier + Opt.Sig.", 1, 1, 0, 2, 0, 2}, // not the decode tone's text
+        {K::BusyLockout, "QT/DQ", 1, 0, 0, 0, 2, 0},           // the English text has no T
+        {K::BusyLockout, "QT/DQT", 1, 0, 1, 0, 1, 0},
+    };
     add(1, "146");
-    auto& r = ch(1);
-    r.RxCode.set(c.rxTone ? "029E" : "FFFF");
-    r.OptSignal = static_cast<rv::Int16>(c.optSignal);
-    r.BusyLockout = static_cast<rv::Int16>(c.lockout);
-    r.SpUnmute = static_cast<rv::Int16>(c.spUnmute);
-    rv::SetChannelField(s, 1, c.kind, c.text);
-    EXPECT_EQ(ch(1).BusyLockout, c.wantLockout);
-    EXPECT_EQ(ch(1).SpUnmute, c.wantSpUnmute);
+    for (const Case& c : cases) {
+        auto& r = ch(1);
+        r.RxCode.set(c.rxTone ? "029E" : "FFFF");
+        r.OptSignal = static_cast<rv::Int16>(c.optSignal);
+        r.BusyLockout = static_cast<rv::Int16>(c.lockout);
+        r.SpUnmute = static_cast<rv::Int16>(c.spUnmute);
+        rv::SetChannelField(s, 1, c.kind, c.text);
+        EXPECT_EQ(ch(1).BusyLockout, c.wantLockout) << c.text;
+        EXPECT_EQ(ch(1).SpUnmute, c.wantSpUnmute) << c.text;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, DependentFieldTest,
-    ::testing::Values(
-        LockoutCase{"NoneDecodeTurnsToneLockoutIntoCarrier", K::RxCode, "None", 1, 0, 2, 0, 1, 0},
-        LockoutCase{"NewDecodeToneKeepsToneLockout", K::RxCode, "67.0", 1, 0, 2, 0, 2, 0},
-        LockoutCase{"NoneOptSignalClearsOptLockoutAndUnmute", K::OptSignal, "None", 1, 1, 3, 2, 0,
-                    0},
-        LockoutCase{"NoneOptSignalKeepsToneLockout", K::OptSignal, "None", 1, 2, 2, 0, 2, 0},
-        LockoutCase{"OptSignalWithoutDecodeDropsToneLockout", K::OptSignal, "DTMF", 0, 0, 2, 0, 1,
-                    0},
-        LockoutCase{"UnknownOptSignalTextStillChecksLockout", K::OptSignal, "x", 0, 1, 2, 1, 1, 1},
-        LockoutCase{"UnmuteTextFollowsDecodeTone", K::SpUnmute, "QT/DQT or Opt.Sig", 1, 1, 0, 0, 0,
-                    2},
-        LockoutCase{"CarrierUnmuteTextDoesNotMatchWithDecodeTone", K::SpUnmute,
-                    "Carrier + Opt.Sig.", 1, 1, 0, 2, 0, 2},
-        LockoutCase{"LockoutEnglishTextHasNoFinalT", K::BusyLockout, "QT/DQ", 1, 0, 0, 0, 2, 0},
-        LockoutCase{"UnknownLockoutTextLeavesValue", K::BusyLockout, "QT/DQT", 1, 0, 1, 0, 1, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // A text stores the value it names in the session's language; any other text, a tone
 // outside the list among them, leaves the setting as it was.

@@ -128,17 +128,18 @@ TEST(SettingCommit, TypedValuesAreTakenOrRefusedByTheRowsRule) {
 // The fleet list keeps one entry per row: a row emptied gives its entry up, later entries
 // move up, and a new row takes the freed entry with the other number "All".
 TEST(SettingCommit, FleetListEntriesFollowTheirRows) {
-    rv::RadioData d;
-    ASSERT_FALSE(rv::setFromText(d, "fleet.3.fleet", "150"));
-    ASSERT_FALSE(rv::setFromText(d, "fleet.1.id", "4999"));
-    ASSERT_FALSE(rv::setFromText(d, "fleet.3.id", "1001"));
+    rv::Session s;
+    const rv::RadioData& d = s.Doc;
+    ASSERT_FALSE(rv::setFromText(s, "fleet.3.fleet", "150"));
+    ASSERT_FALSE(rv::setFromText(s, "fleet.1.id", "4999"));
+    ASSERT_FALSE(rv::setFromText(s, "fleet.3.id", "1001"));
     ASSERT_EQ(d.FleetCount, 2);
     EXPECT_EQ(d.Fleets[0], (rv::FleetEntry{3, 51, 2}));
-    ASSERT_FALSE(rv::setFromText(d, "fleet.3.fleet", ""));
+    ASSERT_FALSE(rv::setFromText(s, "fleet.3.fleet", ""));
     ASSERT_EQ(d.FleetCount, 1);
     EXPECT_EQ(d.Fleets[0], (rv::FleetEntry{1, 0, 4000}));
     EXPECT_EQ(d.Fleets[1], rv::FleetEntry{});
-    EXPECT_EQ(rv::textOf(d, "fleet.1.fleet"), "All");
+    EXPECT_EQ(rv::textOf(s, "fleet.1.fleet"), "All");
 }
 
 } // namespace
