@@ -203,21 +203,13 @@ struct Shape {
     int high = 0;
 };
 
-std::string NumberShown(const SettingRow& r, int v, int language) {
+// The shown text of a stored value: list text, On/Off, the zero word or number with its
+// offset.
+std::string ValueShown(const SettingRow& r, int v, int language) {
+    if (r.kind == RowKind::Choice) return ShownValue(r.choices, v, language);
+    if (r.kind == RowKind::Flag) return OnOffText(v, language);
     if (HasZeroWord(r) && v == 0) return InLanguage(r.zeroWord, language);
     return N(v * r.scale + r.offset);
-}
-
-// The shown text of a stored value: list text, On/Off or number with its offset.
-std::string ValueShown(const SettingRow& r, int v, int language) {
-    switch (r.kind) {
-    case RowKind::Choice:
-        return ShownValue(r.choices, v, language);
-    case RowKind::Flag:
-        return OnOffText(v, language);
-    default:
-        return NumberShown(r, v, language);
-    }
 }
 
 const ChoiceList FlagChoices{{0, OffWord}, {1, OnWord}};
@@ -256,14 +248,20 @@ std::string Refusal(const SettingRow& r, std::string_view value, const std::stri
     return r.key + "=" + ShownText(value) + ": " + rule;
 }
 
-SettingRow Stored(const char* key, const L& area, L label, RowKind kind, int address, Field f,
-                  const char* def, const Shape& x) {
+// A row with what every row has: its key, where it shows, its kind and its address.
+SettingRow Row(std::string key, const L& area, L label, RowKind kind, int address) {
     SettingRow r;
-    r.key = key;
+    r.key = std::move(key);
     r.area = area;
     r.label = std::move(label);
     r.kind = kind;
     r.address = address;
+    return r;
+}
+
+SettingRow Stored(const char* key, const L& area, L label, RowKind kind, int address, Field f,
+                  const char* def, const Shape& x) {
+    SettingRow r = Row(key, area, std::move(label), kind, address);
     r.get = std::move(f.get);
     r.put = std::move(f.put);
     r.defaultText = def;
@@ -338,12 +336,7 @@ SettingRow TextRow(std::string key, const L& area, L label, int address, int wid
                    std::function<std::string(const RadioData&)> read,
                    std::function<void(RadioData&, std::string_view)> store, const char* def,
                    std::string allowed = {}, int minWidth = 0) {
-    SettingRow r;
-    r.key = std::move(key);
-    r.area = area;
-    r.label = std::move(label);
-    r.kind = RowKind::Text;
-    r.address = address;
+    SettingRow r = Row(std::move(key), area, std::move(label), RowKind::Text, address);
     r.width = width;
     r.textWidth = width;
     r.minWidth = minWidth;
@@ -614,12 +607,7 @@ void AddFleetSync(Rows& rows) {
 // A row changed by other commands (radio information, model and band), not by `set`.
 SettingRow ReadOnly(const char* key, const L& area, L label, int address,
                     std::function<std::string(const Session&)> text) {
-    SettingRow r;
-    r.key = key;
-    r.area = area;
-    r.label = std::move(label);
-    r.kind = RowKind::Text;
-    r.address = address;
+    SettingRow r = Row(key, area, std::move(label), RowKind::Text, address);
     r.readOnly = true;
     r.show = [text](const SettingRow&, const Session& s) { return text(s); };
     return r;
@@ -745,16 +733,15 @@ void AddChannels(Rows& rows) {
     for (int n = 1; n <= 16; ++n) {
         const L area = Numbered({"Channel", "信道"}, n);
         for (const ChannelColumn& c : ChannelColumns) {
-            SettingRow r;
-            r.key = "channel." + N(n) + "." + c.key;
-            r.area = area;
-            r.label = c.label;
             const auto k = c.kind;
             const bool freq = k == ChannelFieldKind::RxFreq || k == ChannelFieldKind::TxFreq;
-            r.kind = freq ? RowKind::Number : IsFlagColumn(k) ? RowKind::Flag : RowKind::Choice;
+            SettingRow r = Row("channel." + N(n) + "." + c.key, area, c.label,
+                               freq              ? RowKind::Number
+                               : IsFlagColumn(k) ? RowKind::Flag
+                                                 : RowKind::Choice,
+                               c.offset < 0 ? image::ScanMapAt + (n <= 8 ? 0 : 1)
+                                            : image::ChannelBase(n) + c.offset);
             if (freq) r.unit = "MHz";
-            r.address = c.offset < 0 ? image::ScanMapAt + (n <= 8 ? 0 : 1)
-                                     : image::ChannelBase(n) + c.offset;
             r.width = c.width;
             r.mask = c.offset < 0 ? 1u << ((n - 1) % 8) : c.mask;
             r.choices = ChannelChoices(k);
@@ -902,14 +889,10 @@ std::optional<int> FleetCellValue(const SettingRow& r, std::string_view t) {
 void AddFleetList(Rows& rows) {
     for (int n = 1; n <= 8; ++n) {
         for (const bool isId : {false, true}) {
-            SettingRow r;
-            r.key = "fleet." + N(n) + (isId ? ".id" : ".fleet");
-            r.area = FleetArea;
-            r.label = Numbered({"Fleet List", "队列表"}, n, isId ? " ID" : "");
-            if (!isId) r.label = Numbered({"Fleet List", "队列表"}, n, " Fleet");
+            SettingRow r = Row("fleet." + N(n) + (isId ? ".id" : ".fleet"), FleetArea,
+                               Numbered({"Fleet List", "队列表"}, n, isId ? " ID" : " Fleet"),
+                               RowKind::Number, image::FleetSlotAt(n) + (isId ? 1 : 0));
             if (!isId) r.label[2] = "队列表 " + N(n) + " 队列";
-            r.kind = RowKind::Number;
-            r.address = image::FleetSlotAt(n) + (isId ? 1 : 0);
             r.width = isId ? 2 : 1;
             r.mask = isId ? 0xFFFF : 0xFF;
             r.low = 0;
@@ -952,14 +935,11 @@ void AddFleetList(Rows& rows) {
 void AddTestFrequencies(Rows& rows) {
     for (int n = 1; n <= 16; ++n) {
         for (const bool tx : {false, true}) {
-            SettingRow r;
-            r.key = "testfreq." + N(n) + (tx ? ".tx" : ".rx");
-            r.area = TestArea;
-            r.label = Numbered({"Channel", "信道"}, n, tx ? " TX[MHz]" : " RX[MHz]");
-            r.label[2] = "信道 " + N(n) + (tx ? " 发射[MHz]" : " 接收[MHz]");
-            r.kind = RowKind::Number;
+            SettingRow r = Row("testfreq." + N(n) + (tx ? ".tx" : ".rx"), TestArea,
+                               {"Channel " + N(n) + (tx ? " TX[MHz]" : " RX[MHz]"),
+                                "信道 " + N(n) + (tx ? " 发射[MHz]" : " 接收[MHz]")},
+                               RowKind::Number, image::TestFreAt(n) + (tx ? 4 : 0));
             r.unit = "MHz";
-            r.address = image::TestFreAt(n) + (tx ? 4 : 0);
             r.width = 4;
             r.mask = 0xFFFFFFFF;
             r.show = [n, tx](const SettingRow&, const Session& s) {
@@ -1106,7 +1086,6 @@ std::string AlsoChangedText(const CommitResult& result, std::string_view key, in
 std::optional<std::string> setFromText(Session& s, std::string_view key, std::string_view text) {
     return commitText(s, key, text).refusal;
 }
-
 
 bool HasZeroWord(const SettingRow& row) {
     return !row.zeroWord[1].empty();
