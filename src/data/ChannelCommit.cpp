@@ -4,6 +4,7 @@
 #include "Defaults.h"
 
 #include <algorithm>
+#include <map>
 
 namespace rv {
 
@@ -37,31 +38,20 @@ int ChannelIndexOf(const RadioData& doc, int chNo) {
 
 // The stored number behind a setting; nullptr for frequencies and tones.
 Int16* NumberOf(ChannelInfo& ch, K kind) {
-    switch (kind) {
-    case K::TxPower:
-        return &ch.TxPower;
-    case K::ScanAdd:
-    case K::ScanAddCheck:
-        return &ch.ScanAdd;
-    case K::OptSignal:
-        return &ch.OptSignal;
-    case K::PttId:
-        return &ch.PttId;
-    case K::WideNarrow:
-        return &ch.WideNarrow;
-    case K::SpUnmute:
-        return &ch.SpUnmute;
-    case K::BusyLockout:
-        return &ch.BusyLockout;
-    case K::AutodialMem:
-        return &ch.AutodialMem;
-    case K::BeatShift:
-        return &ch.BeatShift;
-    case K::Compander:
-        return &ch.Compander;
-    default:
-        return nullptr;
-    }
+    using C = ChannelInfo;
+    static const std::map<K, Int16 C::*> fields{{K::TxPower, &C::TxPower},
+                                                {K::ScanAdd, &C::ScanAdd},
+                                                {K::ScanAddCheck, &C::ScanAdd},
+                                                {K::OptSignal, &C::OptSignal},
+                                                {K::PttId, &C::PttId},
+                                                {K::WideNarrow, &C::WideNarrow},
+                                                {K::SpUnmute, &C::SpUnmute},
+                                                {K::BusyLockout, &C::BusyLockout},
+                                                {K::AutodialMem, &C::AutodialMem},
+                                                {K::BeatShift, &C::BeatShift},
+                                                {K::Compander, &C::Compander}};
+    const auto it = fields.find(kind);
+    return it == fields.end() ? nullptr : &(ch.*(it->second));
 }
 
 bool HasDecodeTone(const ChannelInfo& ch) {
@@ -157,34 +147,23 @@ void DeleteChannel(RadioData& doc, int index) {
 } // namespace
 
 const ChoiceList& ChannelChoices(ChannelFieldKind kind) {
-    static const ChoiceList power{{1, {"High", "高"}}, {0, {"Low", "低"}}};
-    static const ChoiceList scanAdd{{1, {"Yes", "有"}}, {0, {"No", "无"}}};
-    static const ChoiceList optSignal{
-        {0, {"None", "无"}}, {1, {"DTMF", "DTMF"}}, {2, {"FleetSync", "FleetSync"}}};
-    static const ChoiceList pttId{{0, {"Off", "关"}}, {1, {"On", "开"}}};
-    static const ChoiceList wideNarrow{{0, {"Narrow", "窄带"}}, {1, {"Wide", "宽带"}}};
-    // The English text of value 2 has always been "QT/DQ"; saved habits depend on it.
-    static const ChoiceList busyLockout{{0, {"Off", "关"}},
-                                        {1, {"Carrier", "载波"}},
-                                        {2, {"QT/DQ", "QT/DQT"}},
-                                        {3, {"Option Signalling", "可选信令"}}};
+    static const std::map<K, ChoiceList> lists{
+        {K::TxPower, {{1, {"High", "高"}}, {0, {"Low", "低"}}}},
+        {K::ScanAdd, {{1, {"Yes", "有"}}, {0, {"No", "无"}}}},
+        {K::OptSignal,
+         {{0, {"None", "无"}}, {1, {"DTMF", "DTMF"}}, {2, {"FleetSync", "FleetSync"}}}},
+        {K::PttId, {{0, {"Off", "关"}}, {1, {"On", "开"}}}},
+        {K::WideNarrow, {{0, {"Narrow", "窄带"}}, {1, {"Wide", "宽带"}}}},
+        // The English text of value 2 has always been "QT/DQ"; saved habits depend on it.
+        {K::BusyLockout,
+         {{0, {"Off", "关"}},
+          {1, {"Carrier", "载波"}},
+          {2, {"QT/DQ", "QT/DQT"}},
+          {3, {"Option Signalling", "可选信令"}}}},
+    };
     static const ChoiceList none;
-    switch (kind) {
-    case K::TxPower:
-        return power;
-    case K::ScanAdd:
-        return scanAdd;
-    case K::OptSignal:
-        return optSignal;
-    case K::PttId:
-        return pttId;
-    case K::WideNarrow:
-        return wideNarrow;
-    case K::BusyLockout:
-        return busyLockout;
-    default:
-        return none;
-    }
+    const auto it = lists.find(kind);
+    return it == lists.end() ? none : it->second;
 }
 
 std::vector<std::string> ChannelChoiceTexts(ChannelFieldKind kind, int language) {
