@@ -31,9 +31,7 @@ std::vector<std::string_view> Split(std::string_view s, char by) {
 
 // "2", "3" ... after a name taken in the same second.
 int CopyNumber(std::string_view s) {
-    if (s.empty() || s.size() > 3 ||
-        !std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c) != 0; }))
-        return 0;
+    if (s.empty() || s.size() > 3 || !Digits(s, s.size())) return 0;
     const int n = std::stoi(std::string(s));
     return n >= 2 ? n : 0;
 }
