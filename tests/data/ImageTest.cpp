@@ -183,55 +183,6 @@ TEST(EncodeImage, DamagedCountsStayWithinTheLists) {
     EXPECT_EQ(m[381], 0xFF);
 }
 
-TEST(ImageRoundTrip, DocumentSurvivesEncodeDecode) {
-    RecordingSession r;
-    rv::InitRadioData(r.s, "20260102");
-    rv::RadioData& d = r.s.Doc;
-    d.Channels[0] = Channel(4, "14652500", "14700000");
-    d.Channels[0].RxCode.set("2813");
-    d.Channels[0].AutodialMem = 5;
-    d.Channels[1] = Channel(1, "44600625");
-    d.ChannelCount = 2;
-    d.DtmfCodes[0] = {3, {}};
-    d.DtmfCodes[0].Code.set("*12#");
-    d.DtmfCodeCount = 1;
-    d.Fleets[0] = {8, 250, 4000};
-    d.FleetCount = 1;
-    d.OptFeatures.PttIdEot.set("ABCD0123456789*#");
-    d.DtmfInfo.IdCode.assign("0123456789");
-    d.DtmfInfo.GroupCode = '*';
-    d.EmbMsg2.set("SECOND LINE");
-    const MemoryImage m = Encoded(d);
-
-    RecordingSession back;
-    back.s.Doc = d;
-    rv::DecodeImage(m, back.s);
-    const rv::RadioData& e = back.s.Doc;
-    ASSERT_EQ(e.ChannelCount, 2);
-    // A read lists channels in ascending order.
-    EXPECT_EQ(e.Channels[0].ChNo, 1);
-    EXPECT_EQ(e.Channels[0].RxFreq.get(), "44600625");
-    EXPECT_EQ(e.Channels[1].RxFreq.get(), "14652500");
-    EXPECT_EQ(e.Channels[1].TxFreq.get(), "14700000");
-    EXPECT_EQ(e.Channels[1].RxCode.get(), "2813");
-    EXPECT_EQ(e.Channels[1].AutodialMem, 5);
-    EXPECT_EQ(e.DtmfCodes[0].No, 3);
-    EXPECT_EQ(e.DtmfCodes[0].Code.get(), "*12#");
-    EXPECT_EQ(e.Fleets[0], d.Fleets[0]);
-    EXPECT_EQ(e.OptFeatures, d.OptFeatures);
-    EXPECT_EQ(e.DtmfInfo, d.DtmfInfo);
-    EXPECT_EQ(e.FleetSyncInfo, d.FleetSyncInfo);
-    EXPECT_EQ(e.ScanInfo, d.ScanInfo);
-    EXPECT_EQ(e.EmbMsg2, d.EmbMsg2);
-    EXPECT_EQ(e.TestFreCount, 6);
-    EXPECT_EQ(e.TestFres[0].RxFreq.get(), "43505000");
-    EXPECT_EQ(e.ModelInfo, d.ModelInfo);
-    EXPECT_EQ(back.s.CurModelCode, "7415");
-    EXPECT_EQ(back.s.CurBand, "400 - 470 MHz");
-    // Encoding what was decoded gives the same bytes again.
-    EXPECT_EQ(Encoded(e), m);
-}
-
 TEST(ImageModel, ModelAndBandComeFromTheImage) {
     const std::tuple<int, int, const char*, const char*> cases[] = {
         {67, 248, "592", "400 - 470 MHz"},
