@@ -836,6 +836,30 @@ template <class E, std::size_t C> E* AppendEntry(std::array<E, C>& list, Int16& 
     return &list[std::size_t(used)];
 }
 
+// Commits a text into entry `no` of a list as the list windows do: an empty text removes
+// the entry; otherwise `check` gives the refusal of the text, if any, and `store` writes it
+// into the entry, a new one (`fresh`) appended unless every record of the list is in use.
+template <class E, std::size_t C>
+std::optional<std::string> CommitEntry(std::array<E, C>& list, Int16& count, int no,
+                                       Int16 E::*number, std::string_view t, const L& listName,
+                                       int language,
+                                       const std::function<std::optional<std::string>()>& check,
+                                       const std::function<void(E&, bool fresh)>& store) {
+    E* e = EntryOf(list, count, no, number);
+    if (t.empty()) {
+        if (e) RemoveEntry(list, count, e);
+        return std::nullopt;
+    }
+    if (auto refusal = check()) return refusal;
+    const bool fresh = !e;
+    if (!e && !(e = AppendEntry(list, count)))
+        return L{"the " + listName[English] + " holds no free record",
+                 listName[Chinese] + "没有空闲记录"}[language];
+    e->*number = Int16(no);
+    store(*e, fresh);
+    return std::nullopt;
+}
+
 // The marks of test entry `e` for the frequencies a commit changed: 15 while a frequency is
 // its slot's default, 2 once changed. The other entries, and an unchanged frequency, keep
 // the marks they were read with.
@@ -861,16 +885,16 @@ void AddAutodial(Rows& rows) {
                 const DtmfCode* e = EntryOf(d.DtmfCodes, d.DtmfCodeCount, n, &DtmfCode::No);
                 return e ? e->Code.get() : std::string();
             },
-            [n](RadioData& d, std::string_view t) {
-                DtmfCode* e = EntryOf(d.DtmfCodes, d.DtmfCodeCount, n, &DtmfCode::No);
-                if (t.empty()) {
-                    if (e) RemoveEntry(d.DtmfCodes, d.DtmfCodeCount, e);
-                } else if (e || (e = AppendEntry(d.DtmfCodes, d.DtmfCodeCount))) {
-                    e->No = Int16(n);
-                    e->Code.set(t);
-                }
-            },
-            "", DtmfDigits);
+            {}, "", DtmfDigits);
+        r.commit = [n](const SettingRow& row, Session& s, std::string_view t) {
+            const auto rule = [&]() -> std::optional<std::string> {
+                if (KeepsTextRule(row, t)) return std::nullopt;
+                return RuleText(row, s.CurLanguage);
+            };
+            return CommitEntry<DtmfCode>(s.Doc.DtmfCodes, s.Doc.DtmfCodeCount, n, &DtmfCode::No, t,
+                                         {"autodial list", "自动拨号列表"}, s.CurLanguage, rule,
+                                         [t](DtmfCode& e, bool) { e.Code.set(t); });
+        };
         rows.push_back(std::move(r));
     }
 }
@@ -909,23 +933,19 @@ void AddFleetList(Rows& rows) {
             };
             r.commit = [n, isId](const SettingRow& row, Session& s,
                                  std::string_view t) -> std::optional<std::string> {
-                RadioData& d = s.Doc;
-                FleetEntry* e = EntryOf(d.Fleets, d.FleetCount, n, &FleetEntry::Slot);
-                if (t.empty()) {
-                    if (e) RemoveEntry(d.Fleets, d.FleetCount, e);
-                    return std::nullopt;
-                }
                 const auto v = FleetCellValue(row, t);
-                if (!v) return RuleText(row, s.CurLanguage);
-                if (!e && !(e = AppendEntry(d.Fleets, d.FleetCount)))
-                    return L{"the fleet list holds no free record",
-                             "队列列表没有空闲记录"}[s.CurLanguage];
-                e->Slot = Int16(n);
-                if (isId)
-                    e->IdValue = *v;
-                else
-                    e->Fleet = Int16(*v);
-                return std::nullopt;
+                const auto rule = [&]() -> std::optional<std::string> {
+                    if (v) return std::nullopt;
+                    return RuleText(row, s.CurLanguage);
+                };
+                return CommitEntry<FleetEntry>(s.Doc.Fleets, s.Doc.FleetCount, n, &FleetEntry::Slot,
+                                               t, {"fleet list", "队列列表"}, s.CurLanguage, rule,
+                                               [&](FleetEntry& e, bool) {
+                                                   if (isId)
+                                                       e.IdValue = *v;
+                                                   else
+                                                       e.Fleet = Int16(*v);
+                                               });
             };
             rows.push_back(std::move(r));
         }
@@ -948,27 +968,22 @@ void AddTestFrequencies(Rows& rows) {
             };
             r.commit = [n, tx](const SettingRow&, Session& s,
                                std::string_view t) -> std::optional<std::string> {
-                RadioData& d = s.Doc;
-                TestFre* e = EntryOf(d.TestFres, d.TestFreCount, n, &TestFre::No);
                 // As in the window: an emptied cell empties its row, and the other cell of
                 // a new row takes the same frequency.
-                if (t.empty()) {
-                    if (e) RemoveEntry(d.TestFres, d.TestFreCount, e);
-                    return std::nullopt;
-                }
-                const auto shown = BandFrequency(s, t);
-                if (!shown) return FrequencyRule(s);
-                const bool fresh = !e;
-                if (!e && !(e = AppendEntry(d.TestFres, d.TestFreCount)))
-                    return L{"the test frequency list holds no free record",
-                             "测试频率列表没有空闲记录"}[s.CurLanguage];
-                e->No = Int16(n);
-                const TestFre was = fresh ? TestFre{} : *e;
-                const std::string stored = FreqToStorage(s, *shown);
-                (tx ? e->TxFreq : e->RxFreq).set(stored);
-                if (fresh) (tx ? e->RxFreq : e->TxFreq).set(stored);
-                MarkTestFrequency(s, *e, was);
-                return std::nullopt;
+                const auto shown = t.empty() ? std::nullopt : BandFrequency(s, t);
+                const auto rule = [&]() -> std::optional<std::string> {
+                    if (shown) return std::nullopt;
+                    return FrequencyRule(s);
+                };
+                return CommitEntry<TestFre>(s.Doc.TestFres, s.Doc.TestFreCount, n, &TestFre::No, t,
+                                            {"test frequency list", "测试频率列表"}, s.CurLanguage,
+                                            rule, [&](TestFre& e, bool fresh) {
+                                                const TestFre was = fresh ? TestFre{} : e;
+                                                const std::string stored = FreqToStorage(s, *shown);
+                                                (tx ? e.TxFreq : e.RxFreq).set(stored);
+                                                if (fresh) (tx ? e.RxFreq : e.TxFreq).set(stored);
+                                                MarkTestFrequency(s, e, was);
+                                            });
             };
             rows.push_back(std::move(r));
         }

@@ -143,3 +143,33 @@ TEST(SettingCommit, FleetListEntriesFollowTheirRows) {
 }
 
 } // namespace
+
+namespace {
+
+// A damaged list whose records all carry other numbers has no room for a new entry: the
+// commit says so instead of storing nothing without a word.
+TEST(SettingCommit, FullListRefusesANewEntryWithItsReason) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"autodial.2.code=123", "the autodial list holds no free record"},
+        {"fleet.2.fleet=120", "the fleet list holds no free record"},
+        {"testfreq.2.rx=441", "the test frequency list holds no free record"},
+    };
+    rv::Session full = rvtest::Base();
+    for (auto& e : full.Doc.DtmfCodes)
+        e.No = 1;
+    for (auto& e : full.Doc.Fleets)
+        e.Slot = 1;
+    for (auto& e : full.Doc.TestFres)
+        e.No = 1;
+    full.Doc.DtmfCodeCount = full.Doc.FleetCount = 8;
+    full.Doc.TestFreCount = 16;
+    for (const auto& [set, why] : cases) {
+        rv::Session s = full;
+        const std::string kv = set;
+        const auto eq = kv.find('=');
+        EXPECT_EQ(rv::setFromText(s, kv.substr(0, eq), kv.substr(eq + 1)), kv + ": " + why);
+        EXPECT_EQ(s.Doc, full.Doc) << set;
+    }
+}
+
+} // namespace
