@@ -837,20 +837,19 @@ template <class E, std::size_t C> E* AppendEntry(std::array<E, C>& list, Int16& 
 }
 
 // Commits a text into entry `no` of a list as the list windows do: an empty text removes
-// the entry; otherwise `check` gives the refusal of the text, if any, and `store` writes it
+// the entry; any other is refused with `refusal`, when there is one, or written by `store`
 // into the entry, a new one (`fresh`) appended unless every record of the list is in use.
 template <class E, std::size_t C>
 std::optional<std::string> CommitEntry(std::array<E, C>& list, Int16& count, int no,
                                        Int16 E::*number, std::string_view t, const L& listName,
-                                       int language,
-                                       const std::function<std::optional<std::string>()>& check,
+                                       int language, const std::optional<std::string>& refusal,
                                        const std::function<void(E&, bool fresh)>& store) {
     E* e = EntryOf(list, count, no, number);
     if (t.empty()) {
         if (e) RemoveEntry(list, count, e);
         return std::nullopt;
     }
-    if (auto refusal = check()) return refusal;
+    if (refusal) return refusal;
     const bool fresh = !e;
     if (!e && !(e = AppendEntry(list, count)))
         return L{"the " + listName[English] + " holds no free record",
@@ -887,10 +886,8 @@ void AddAutodial(Rows& rows) {
             },
             {}, "", DtmfDigits);
         r.commit = [n](const SettingRow& row, Session& s, std::string_view t) {
-            const auto rule = [&]() -> std::optional<std::string> {
-                if (KeepsTextRule(row, t)) return std::nullopt;
-                return RuleText(row, s.CurLanguage);
-            };
+            const auto rule =
+                KeepsTextRule(row, t) ? std::nullopt : std::optional(RuleText(row, s.CurLanguage));
             return CommitEntry<DtmfCode>(s.Doc.DtmfCodes, s.Doc.DtmfCodeCount, n, &DtmfCode::No, t,
                                          {"autodial list", "自动拨号列表"}, s.CurLanguage, rule,
                                          [t](DtmfCode& e, bool) { e.Code.set(t); });
@@ -934,10 +931,7 @@ void AddFleetList(Rows& rows) {
             r.commit = [n, isId](const SettingRow& row, Session& s,
                                  std::string_view t) -> std::optional<std::string> {
                 const auto v = FleetCellValue(row, t);
-                const auto rule = [&]() -> std::optional<std::string> {
-                    if (v) return std::nullopt;
-                    return RuleText(row, s.CurLanguage);
-                };
+                const auto rule = v ? std::nullopt : std::optional(RuleText(row, s.CurLanguage));
                 return CommitEntry<FleetEntry>(s.Doc.Fleets, s.Doc.FleetCount, n, &FleetEntry::Slot,
                                                t, {"fleet list", "队列列表"}, s.CurLanguage, rule,
                                                [&](FleetEntry& e, bool) {
@@ -971,10 +965,7 @@ void AddTestFrequencies(Rows& rows) {
                 // As in the window: an emptied cell empties its row, and the other cell of
                 // a new row takes the same frequency.
                 const auto shown = t.empty() ? std::nullopt : BandFrequency(s, t);
-                const auto rule = [&]() -> std::optional<std::string> {
-                    if (shown) return std::nullopt;
-                    return FrequencyRule(s);
-                };
+                const auto rule = shown ? std::nullopt : std::optional(FrequencyRule(s));
                 return CommitEntry<TestFre>(s.Doc.TestFres, s.Doc.TestFreCount, n, &TestFre::No, t,
                                             {"test frequency list", "测试频率列表"}, s.CurLanguage,
                                             rule, [&](TestFre& e, bool fresh) {
