@@ -5,7 +5,7 @@
 #include "Decimal.h"
 #include "Defaults.h"
 #include "ImageMap.h"
-#include "SettingCommit.h"
+#include "Strings.h"
 
 #include <algorithm>
 #include <charconv>
@@ -39,16 +39,9 @@ L Numbered(const L& text, int n, const char* after = "") {
     return {text[1] + " " + N(n) + after, text[2] + " " + N(n) + after};
 }
 
-std::string Lower(std::string_view t) {
-    std::string out(t);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    return out;
-}
-
 bool SameWord(std::string_view typed, const L& word) {
-    const std::string t = Lower(typed);
-    return t == Lower(word[1]) || t == Lower(word[2]);
+    const std::string t = AsciiLower(typed);
+    return t == AsciiLower(word[1]) || t == AsciiLower(word[2]);
 }
 
 std::optional<int> ParseInt(std::string_view t) {
@@ -58,6 +51,127 @@ std::optional<int> ParseInt(std::string_view t) {
     if (t.empty() || r.ec != std::errc() || r.ptr != end) return std::nullopt;
     return v;
 }
+
+// ---- the drop-down lists ------------------------------------------------------------------
+
+const L NoneWord{"None", "无"};
+const L AllWord{"All", "所有"};
+
+const Choice* Find(const ChoiceList& list, int value) {
+    auto it = std::find_if(list.begin(), list.end(),
+                           [value](const Choice& c) { return c.value == value; });
+    return it == list.end() ? nullptr : &*it;
+}
+
+// The text of `value` in `list`; empty when no entry holds that value.
+std::string ChoiceText(const ChoiceList& list, int value, int language) {
+    const Choice* c = Find(list, value);
+    return c ? InLanguage(c->text, language) : std::string();
+}
+
+// As a setting prints: the list text, or the number for a value outside the list.
+std::string ShownValue(const ChoiceList& list, int value, int language) {
+    const std::string text = ChoiceText(list, value, language);
+    return text.empty() ? N(value) : text;
+}
+
+// "On" for 1, "Off" for 0, the number otherwise.
+std::string OnOffText(int value, int language) {
+    if (value == 0 || value == 1) return InLanguage(value ? OnWord : OffWord, language);
+    return N(value);
+}
+
+// A list whose entries read the same in both languages, stored by list position.
+ChoiceList Plain(std::initializer_list<const char*> texts) {
+    ChoiceList l;
+    for (const char* t : texts)
+        l.push_back({int(l.size()), {t, t}});
+    return l;
+}
+
+// Key function names by stored code (255 is no function); 0 is a second name for reserved
+// code 1.
+const ChoiceList KeyFunctionNames{
+    {255, NoneWord},
+    {0, {"Reserved1", "保留1"}},
+    {1, {"Reserved1", "保留1"}},
+    {2, {"Key Lock", "按键锁定"}},
+    {3, {"Key Lock with Backup", "按键锁定及备份"}},
+    {4, {"Monitor", "监听"}},
+    {5, {"Monitor Momentary", "监听瞬时"}},
+    {6, {"Scan", "扫描"}},
+    {7, {"Scan+Temporary Delete", "扫描+暂时删除"}},
+    {8, {"Reserved2", "保留2"}},
+    {9, {"Squelch Off", "取消静噪"}},
+    {10, {"Squelch Off Momentary", "瞬时取消静噪"}},
+    {11, {"Temporary Delete", "暂时删除"}},
+};
+
+// The functions a key offers: the reserved codes are not offered.
+ChoiceList KeyFunctionChoices() {
+    ChoiceList l;
+    for (int code : {255, 2, 3, 4, 5, 6, 7, 9, 10, 11})
+        l.push_back(*Find(KeyFunctionNames, code));
+    return l;
+}
+
+const ChoiceList RevertChannels{{0, {"Selected", "选定"}},
+                                {1, {"Selected+Talk Back", "选定+当前通话"}},
+                                {2, {"Priority", "优先"}},
+                                {3, {"Priority+Talk Back", "优先+当前通话"}}};
+
+// The revert channels a priority mode offers; none for a mode outside the list.
+ChoiceList RevertChoicesOfMode(int priorityMode) {
+    static const std::vector<int> byMode[] = {{0, 1}, {0, 1, 2, 3}, {2, 3}};
+    ChoiceList l;
+    if (priorityMode < 0 || priorityMode > 2) return l;
+    for (int v : byMode[priorityMode])
+        l.push_back(RevertChannels[std::size_t(v)]);
+    return l;
+}
+
+// Look-back times are stored 1 to 91 for 0.50 s to 5.00 s.
+ChoiceList LookBackChoices() {
+    ChoiceList l;
+    for (int v = 1; v <= 91; ++v) {
+        const int hundredths = 45 + 5 * v;
+        const std::string t = N(hundredths / 100) + "." + N(100 + hundredths % 100).substr(1);
+        l.push_back({v, {t, t}});
+    }
+    return l;
+}
+
+// 255 is no priority channel.
+ChoiceList PriorityChannelChoices() {
+    ChoiceList l{{255, NoneWord}};
+    for (int n = 1; n <= 16; ++n)
+        l.push_back({n, {N(n), N(n)}});
+    return l;
+}
+
+ChoiceList DCodeChoices() {
+    ChoiceList c{{0, {"D Code", "D 码"}}};
+    for (int n = 1; n <= 16; ++n)
+        c.push_back({n, {N(n) + "s", N(n) + "秒"}});
+    return c;
+}
+
+// 0 is "Off", otherwise the character code of A-D, * or #.
+ChoiceList GroupCodeChoices() {
+    ChoiceList c{{0, OffWord}};
+    for (char code : std::string("ABCD*#"))
+        c.push_back({code, {std::string(1, code), std::string(1, code)}});
+    return c;
+}
+
+const ChoiceList VoiceChoices{
+    {0, OffWord}, {1, {"Chinese", "中文"}}, {2, {"English", "英语"}}, {3, {"Russian", "俄语"}}};
+
+// Fleet numbers 100 to 349 are stored as 1 to 250, IDs 1000 to 4999 as 1 to 4000.
+constexpr int FleetOffset = 99;
+constexpr int IdOffset = 999;
+constexpr int FleetNumberCount = 250;
+constexpr int IdNumberCount = 4000;
 
 // ---- rows of one stored number ----------------------------------------------------------
 
@@ -89,21 +203,13 @@ struct Shape {
     int high = 0;
 };
 
-std::string NumberShown(const SettingRow& r, int v, int language) {
+// The shown text of a stored value: list text, On/Off, the zero word or number with its
+// offset.
+std::string ValueShown(const SettingRow& r, int v, int language) {
+    if (r.kind == RowKind::Choice) return ShownValue(r.choices, v, language);
+    if (r.kind == RowKind::Flag) return OnOffText(v, language);
     if (HasZeroWord(r) && v == 0) return InLanguage(r.zeroWord, language);
     return N(v * r.scale + r.offset);
-}
-
-// The shown text of a stored value: list text, On/Off or number with its offset.
-std::string ValueShown(const SettingRow& r, int v, int language) {
-    switch (r.kind) {
-    case RowKind::Choice:
-        return ShownValue(r.choices, v, language);
-    case RowKind::Flag:
-        return OnOffText(v, language);
-    default:
-        return NumberShown(r, v, language);
-    }
 }
 
 const ChoiceList FlagChoices{{0, OffWord}, {1, OnWord}};
@@ -142,14 +248,20 @@ std::string Refusal(const SettingRow& r, std::string_view value, const std::stri
     return r.key + "=" + ShownText(value) + ": " + rule;
 }
 
-SettingRow Stored(const char* key, const L& area, L label, RowKind kind, int address, Field f,
-                  const char* def, const Shape& x) {
+// A row with what every row has: its key, where it shows, its kind and its address.
+SettingRow Row(std::string key, const L& area, L label, RowKind kind, int address) {
     SettingRow r;
-    r.key = key;
+    r.key = std::move(key);
     r.area = area;
     r.label = std::move(label);
     r.kind = kind;
     r.address = address;
+    return r;
+}
+
+SettingRow Stored(const char* key, const L& area, L label, RowKind kind, int address, Field f,
+                  const char* def, const Shape& x) {
+    SettingRow r = Row(key, area, std::move(label), kind, address);
     r.get = std::move(f.get);
     r.put = std::move(f.put);
     r.defaultText = def;
@@ -224,12 +336,7 @@ SettingRow TextRow(std::string key, const L& area, L label, int address, int wid
                    std::function<std::string(const RadioData&)> read,
                    std::function<void(RadioData&, std::string_view)> store, const char* def,
                    std::string allowed = {}, int minWidth = 0) {
-    SettingRow r;
-    r.key = std::move(key);
-    r.area = area;
-    r.label = std::move(label);
-    r.kind = RowKind::Text;
-    r.address = address;
+    SettingRow r = Row(std::move(key), area, std::move(label), RowKind::Text, address);
     r.width = width;
     r.textWidth = width;
     r.minWidth = minWidth;
@@ -247,25 +354,22 @@ SettingRow TextRow(std::string key, const L& area, L label, int address, int wid
 
 const std::string DtmfDigits = "0123456789ABCD*#";
 
+// A message line as typed: up to its end mark, leading blanks kept; a line without end
+// mark (it fills the field) loses only its trailing blanks.
+std::string MessageLineText(const Text<32>& line) {
+    std::string_view t = line.full();
+    const auto nul = t.find('\0');
+    if (nul != std::string_view::npos) return std::string(t.substr(0, nul));
+    while (!t.empty() && t.back() == ' ')
+        t.remove_suffix(1);
+    return std::string(t);
+}
+
 std::function<std::string(const RadioData&)> ReadsLine(Text<32> RadioData::*f) {
     return [f](const RadioData& d) { return MessageLineText(d.*f); };
 }
 
 // ---- the settings windows ------------------------------------------------------------
-
-ChoiceList LookBackChoices() {
-    ChoiceList l;
-    for (int v = 1; v <= LookBackCount; ++v)
-        l.push_back({v, {LookBackText(v), LookBackText(v)}});
-    return l;
-}
-
-ChoiceList PriorityChannelChoices() {
-    ChoiceList l{{255, {PriorityChannelText(255, English), PriorityChannelText(255, Chinese)}}};
-    for (int n = 1; n <= 16; ++n)
-        l.push_back({n, {N(n), N(n)}});
-    return l;
-}
 
 ChoiceList FirstOf(const ChoiceList& list, int count) {
     return ChoiceList(list.begin(),
@@ -303,11 +407,14 @@ void AddOptions(Rows& rows) {
          Num("optional.squelch_level", OptArea, {"Squelch Level", "静躁电平"}, at + 8,
              In(o, &O::SquelchLevel), 0, 9, "5", {.fallback = 5}),
          Hidden(Pick("optional.mic_sensitivity", OptArea, {"Mic Sensitivity", "麦克风灵敏度"},
-                     at + 17, In(o, &O::MicSensitivity), MicSensitivityChoices(), "Normal")),
+                     at + 17, In(o, &O::MicSensitivity),
+                     {{0, {"Normal", "常规"}}, {1, {"High", "高"}}}, "Normal")),
          WithOffers(Pick("optional.voice_annunciation", OptArea, {"Voice Annunciation", "语音通知"},
-                         at + 3, In(o, &O::VoiceAnnunciation), VoiceChoices(), "Off"),
+                         at + 3, In(o, &O::VoiceAnnunciation), VoiceChoices, "Off"),
                     [](const SettingRow&, const Session& s) {
-                        return FirstOf(VoiceChoices(), HasRussianVoice(s.CurModelCode) ? 4 : 3);
+                        // Russian voice prompts exist only in the export models.
+                        const bool russian = s.CurModelCode == "6415" || s.CurModelCode == "7415";
+                        return FirstOf(VoiceChoices, russian ? 4 : 3);
                     }),
          Flag("optional.battery_save", OptArea, {"Battery Save", "电池省电"}, at + 9,
               In(o, &O::BatterySave), "Off"),
@@ -318,9 +425,12 @@ void AddOptions(Rows& rows) {
          Hidden(Flag("optional.scrambler_backup", OptArea, {"Scrambler Backup", "扰频器备份"},
                      at + 1, In(o, &O::ScramblerBackup), "Off")),
          Hidden(Pick("optional.ptt_id_type", OptArea, {"PTT ID Type", "PTT ID类型"}, at + 7,
-                     In(o, &O::PttIdMode), PttIdModeChoices(), "DTMF", {.high = 2})),
+                     In(o, &O::PttIdMode),
+                     {{0, {"DTMF", "DTMF(双音多频)"}}, {1, {"FleetSync", "FleetSync(队列同步)"}}},
+                     "DTMF", {.high = 2})),
          Hidden(Pick("optional.ptt_id", OptArea, {"PTT ID", "PTT ID"}, at + 6, In(o, &O::PttIdType),
-                     PttIdTypeChoices(), "BOT")),
+                     {{0, {"BOT", "发射开始"}}, {1, {"EOT", "发射结束"}}, {2, {"Both", "两者"}}},
+                     "BOT")),
          Hidden(TextRow("optional.begin_of_tx", OptArea, {"Begin of TX", "发射开始"},
                         image::PttIdBotAt, 16, bot.first, bot.second, "12345", DtmfDigits)),
          Hidden(TextRow("optional.end_of_tx", OptArea, {"End of TX", "发射结束"}, image::PttIdEotAt,
@@ -330,7 +440,8 @@ void AddOptions(Rows& rows) {
          Num("optional.vox_gain_level", OptArea, {"VOX Gain Level", "VOX增益电平"}, at + 14,
              In(o, &O::VoxGain), 0, 10, "5", {.fallback = 5, .offAtZero = true}),
          Pick("optional.vox_delay_time", OptArea, {"VOX Delay Time[s]", "VOX延迟时间[秒]"}, at + 15,
-              In(o, &O::VoxDelay), VoxDelayChoices(), "0.5", {.fallback = 1, .unit = "s"}),
+              In(o, &O::VoxDelay), Plain({"0.3", "0.5", "1", "1.5", "2", "3"}), "0.5",
+              {.fallback = 1, .unit = "s"}),
          Flag("optional.vox_cancel_operation", OptArea, {"Cancel Operation", "取消操作"}, at + 11,
               In(o, &O::VoxCancelOperation), "Off"),
          Flag("optional.vox_proceed_tone", OptArea, {"VOX Proceed Tone", "VOX可进行音调"}, at + 16,
@@ -350,7 +461,7 @@ void AddKeysAndScan(Rows& rows) {
         SettingRow r = Pick(k, KeyArea, {name, name}, at, In(f), KeyFunctionChoices(), def,
                             {.fallback = 255, .high = 255});
         r.show = [f](const SettingRow&, const Session& s) {
-            return OrNumber(KeyFunctionText(s.Doc.*f, s.CurLanguage), s.Doc.*f);
+            return ShownValue(KeyFunctionNames, s.Doc.*f, s.CurLanguage);
         };
         return r;
     };
@@ -361,20 +472,16 @@ void AddKeysAndScan(Rows& rows) {
         {key("key.pf1", "PF1", image::KeyFunc1At, &RadioData::KeyFunc1, "None"),
          key("key.pf2", "PF2", image::KeyFunc2At, &RadioData::KeyFunc2, "Squelch Off Momentary"),
          Pick("scan.priority", ScanArea, {"Priority", "优先"}, at, In(s, &Sc::PriorityType),
-              PriorityModeChoices(), "None"),
-         WithOffers(Pick("scan.priority_channel", ScanArea, {"Priority Channel", "优先信道"},
-                         at + 1, In(s, &Sc::PriorityChannel), PriorityChannelChoices(), "None",
-                         {.fallback = 255, .high = 16}),
-                    [](const SettingRow&, const Session& s) {
-                        return FirstOf(PriorityChannelChoices(),
-                                       1 + PriorityChannelsOfModel(s.CurModelCode));
-                    }),
+              {{0, NoneWord}, {1, {"Fixd", "固定"}}, {2, {"Selected", "选定"}}}, "None"),
+         Pick("scan.priority_channel", ScanArea, {"Priority Channel", "优先信道"}, at + 1,
+              In(s, &Sc::PriorityChannel), PriorityChannelChoices(), "None",
+              {.fallback = 255, .high = 16}),
          Pick("scan.look_back_time_a", ScanArea, {"Look Back Time A[s]", "回扫时间A[秒]"}, at + 2,
               In(s, &Sc::LookBackA), LookBackChoices(), "2.00", {.fallback = 29, .unit = "s"}),
          Pick("scan.look_back_time_b", ScanArea, {"Look Back Time B[s]", "回扫时间B[秒]"}, at + 3,
               In(s, &Sc::LookBackB), LookBackChoices(), "3.00", {.fallback = 49, .unit = "s"}),
          WithOffers(Pick("scan.revert_channel", ScanArea, {"Revert Channel", "返回信道"}, at + 4,
-                         In(s, &Sc::RevertChannel), RevertChannelChoices(), "Selected+Talk Back",
+                         In(s, &Sc::RevertChannel), RevertChannels, "Selected+Talk Back",
                          {.fallback = 1}),
                     [](const SettingRow&, const Session& s) {
                         // A mode outside the list offers what no priority offers.
@@ -401,14 +508,14 @@ void AddDtmf(Rows& rows) {
     rows.insert(
         rows.end(),
         {Pick("dtmf.speed", DtmfArea, {"DTMF Speed[digit/s]", "DTMF 速率[数字/秒]"}, at,
-              In(t, &T::DtmfSpeed), DtmfSpeedChoices(), "6"),
+              In(t, &T::DtmfSpeed), Plain({"6", "8", "10", "15"}), "6"),
          Pick("dtmf.first_digit_time", DtmfArea, {"First Digit Time[ms]", "首位数码时间[毫秒]"},
-              at + 1, In(t, &T::FirstDigitTime), DigitTimeChoices(), "0"),
+              at + 1, In(t, &T::FirstDigitTime), Plain({"0", "100", "500", "1000"}), "0"),
          Num("dtmf.first_digit_delay", DtmfArea, {"First Digit Delay[ms]", "首位数码延迟[毫秒]"},
              at + 2, In(t, &T::FirstDigitDelay), 10, 100, "100",
              {.fallback = 10, .unit = "ms", .scale = 10, .step = 5}),
          Pick("dtmf.star_hash_tone", DtmfArea, {"* and # Tone[ms]", "*和#音[毫秒]"}, at + 3,
-              In(t, &T::StarHashTone), DigitTimeChoices(), "0"),
+              In(t, &T::StarHashTone), Plain({"0", "100", "500", "1000"}), "0"),
          Pick("dtmf.d_code_assignment", DtmfArea, {"D Code Assignment", "D键设定"}, at + 4,
               In(t, &T::DCodeAssign), DCodeChoices(), "D Code"),
          Flag("dtmf.side_tone", DtmfArea, {"DTMF Side Tone", "DTMF 侧音"}, at + 5,
@@ -420,23 +527,21 @@ void AddDtmf(Rows& rows) {
              at + 7, In(t, &T::AutoResetTimer), 0, 15, "10",
              {.fallback = 10, .unit = "s", .offAtZero = true}),
          Pick("dtmf.call_alert", DtmfArea, {"Call Alert", "呼叫告警"}, at + 8, In(t, &T::CallAlert),
-              CallAlertChoices(), "Off"),
+              {{0, OffWord}, {1, {"Normal", "常规"}}, {2, {"Continuous", "连续"}}}, "Off"),
          Pick("dtmf.transpond", DtmfArea, {"Transpond", "自动应答"}, at + 9, In(t, &T::Transpond),
-              TranspondChoices(), "Off"),
+              {{0, OffWord}, {1, {"Alert", "告警"}}, {2, {"ID Code", "ID 码"}}}, "Off"),
          Flag("dtmf.clear_to_transpond", DtmfArea, {"Clear to Transpond", "清除自动应答"}, at + 10,
               In(t, &T::ClearToTranspond), "Off"),
          TextRow(
              "dtmf.stun_code", DtmfArea, {"Stun Code", "遥毙码"}, image::StunCodeAt, 10,
              [](const RadioData& d) { return d.DtmfInfo.StunCode.get(); },
-             [](RadioData& d, std::string_view v) {
-                 std::string upper(v); // a-d count as A-D
-                 for (char& c : upper)
-                     if (c >= 'a' && c <= 'd') c = char(c - 'a' + 'A');
-                 d.DtmfInfo.StunCode.set(upper);
-             },
-             "", DtmfDigits + "abcd"),
+             // a-d count as A-D
+             [](RadioData& d, std::string_view v) { d.DtmfInfo.StunCode.set(AsciiUpper(v)); }, "",
+             DtmfDigits + "abcd"),
          Pick("dtmf.stun_type", DtmfArea, {"Stun Type", "遥毙类型"}, image::StunTypeAt,
-              In(t, &T::StunType), StunTypeChoices(), "TX Inhibit")});
+              In(t, &T::StunType),
+              {{0, {"TX Inhibit", "发射抑制"}}, {1, {"TX/RX Inhibit", "发射/接收 抑制"}}},
+              "TX Inhibit")});
 }
 
 void AddFleetSync(Rows& rows) {
@@ -488,7 +593,7 @@ void AddFleetSync(Rows& rows) {
         rows.end(),
         {fleet, id,
          Pick("fleetsync.baud_rate", FleetArea, {"FleetSync Baud Rate[bps]", "队列同步波特率[bps]"},
-              at + 5, In(f, &F::BaudRate), BaudRateChoices(), "1200"),
+              at + 5, In(f, &F::BaudRate), Plain({"1200", "2400"}), "1200"),
          Num("fleetsync.tx_modulation_delay", FleetArea,
              {"Data TX Modulation Delay Time[ms]", "数据发射调制延迟时间[毫秒]"}, at + 3,
              In(f, &F::TxModDelay), 0, 6000, "400", {.fallback = 400, .unit = "ms"}),
@@ -499,6 +604,15 @@ void AddFleetSync(Rows& rows) {
               In(f, &F::PttIdSideTone), "On")});
 }
 
+// A row changed by other commands (radio information, model and band), not by `set`.
+SettingRow ReadOnly(const char* key, const L& area, L label, int address,
+                    std::function<std::string(const Session&)> text) {
+    SettingRow r = Row(key, area, std::move(label), RowKind::Text, address);
+    r.readOnly = true;
+    r.show = [text](const SettingRow&, const Session& s) { return text(s); };
+    return r;
+}
+
 void AddMessageAndInfo(Rows& rows) {
     const auto line = [](Text<32> RadioData::*f) {
         return [f](RadioData& d, std::string_view t) { (d.*f).set(t); };
@@ -507,52 +621,27 @@ void AddMessageAndInfo(Rows& rows) {
                            ReadsLine(&RadioData::EmbMsg1), line(&RadioData::EmbMsg1), ""));
     rows.push_back(TextRow("message.line2", MsgArea, {"Line 2", "第 2 行"}, image::EmbMsg2At, 32,
                            ReadsLine(&RadioData::EmbMsg2), line(&RadioData::EmbMsg2), ""));
-    const auto info = [](const char* key, L label,
-                         std::function<std::string(const SettingRow&, const Session&)> f) {
-        SettingRow r;
-        r.key = key;
-        r.area = InfoArea;
-        r.label = std::move(label);
-        r.kind = RowKind::Text;
-        r.readOnly = true;
-        r.show = std::move(f);
-        return r;
-    };
-    rows.push_back(info(
-        "info.serial_number", {"Serial Number", "序号"},
-        [](const SettingRow&, const Session& s) { return ShownText(s.Doc.SerialNumber.get()); }));
-    rows.push_back(
-        info("info.version", {"Version", "版本"},
-             [](const SettingRow&, const Session& s) { return ShownText(VersionText(s.Doc)); }));
-    rows.push_back(
-        info("info.model_type", {"Model Type", "机型类型"},
-             [](const SettingRow&, const Session& s) { return ShownText(s.Doc.ModelType.get()); }));
-    rows.push_back(
-        info("info.frequency_code", {"Frequency Code", "频率代码"},
-             [](const SettingRow&, const Session& s) { return N(s.Doc.FrequencyCode); }));
-    rows.push_back(info("info.type_letter", {"Type Letter", "类型字母"},
-                        [](const SettingRow&, const Session& s) {
-                            const int c = s.Doc.TypeLetter;
-                            return c > 0x20 && c < 0x7F ? std::string(1, char(c)) : N(c);
-                        }));
+    using S = const Session&;
+    rows.insert(rows.end(),
+                {ReadOnly("info.serial_number", InfoArea, {"Serial Number", "序号"}, -1,
+                          [](S s) { return ShownText(s.Doc.SerialNumber.get()); }),
+                 ReadOnly("info.version", InfoArea, {"Version", "版本"}, -1,
+                          [](S s) { return ShownText(VersionText(s.Doc)); }),
+                 ReadOnly("info.model_type", InfoArea, {"Model Type", "机型类型"}, -1,
+                          [](S s) { return ShownText(s.Doc.ModelType.get()); }),
+                 ReadOnly("info.frequency_code", InfoArea, {"Frequency Code", "频率代码"}, -1,
+                          [](S s) { return N(s.Doc.FrequencyCode); }),
+                 ReadOnly("info.type_letter", InfoArea, {"Type Letter", "类型字母"}, -1, [](S s) {
+                     const int c = s.Doc.TypeLetter;
+                     return c > 0x20 && c < 0x7F ? std::string(1, char(c)) : N(c);
+                 })});
 }
 
 void AddModel(Rows& rows) {
-    SettingRow model;
-    model.key = "model.model";
-    model.area = ModelArea;
-    model.label = {"Model Type", "机型类型"};
-    model.kind = RowKind::Text;
-    model.address = image::ModelByteAt;
-    model.readOnly = true;
-    model.show = [](const SettingRow&, const Session& s) { return s.CurModelCode; };
-    rows.push_back(model);
-    SettingRow band = model;
-    band.key = "model.band";
-    band.label = {"Frequency", "频率"};
-    band.address = image::BandCodeAt;
-    band.show = [](const SettingRow&, const Session& s) { return s.CurBand; };
-    rows.push_back(band);
+    rows.push_back(ReadOnly("model.model", ModelArea, {"Model Type", "机型类型"},
+                            image::ModelByteAt, [](const Session& s) { return s.CurModelCode; }));
+    rows.push_back(ReadOnly("model.band", ModelArea, {"Frequency", "频率"}, image::BandCodeAt,
+                            [](const Session& s) { return s.CurBand; }));
 }
 
 // ---- the lists ---------------------------------------------------------------------------
@@ -644,20 +733,18 @@ void AddChannels(Rows& rows) {
     for (int n = 1; n <= 16; ++n) {
         const L area = Numbered({"Channel", "信道"}, n);
         for (const ChannelColumn& c : ChannelColumns) {
-            SettingRow r;
-            r.key = "channel." + N(n) + "." + c.key;
-            r.area = area;
-            r.label = c.label;
             const auto k = c.kind;
             const bool freq = k == ChannelFieldKind::RxFreq || k == ChannelFieldKind::TxFreq;
-            r.kind = freq ? RowKind::Number : IsFlagColumn(k) ? RowKind::Flag : RowKind::Choice;
+            SettingRow r = Row("channel." + N(n) + "." + c.key, area, c.label,
+                               freq              ? RowKind::Number
+                               : IsFlagColumn(k) ? RowKind::Flag
+                                                 : RowKind::Choice,
+                               c.offset < 0 ? image::ScanMapAt + (n <= 8 ? 0 : 1)
+                                            : image::ChannelBase(n) + c.offset);
             if (freq) r.unit = "MHz";
-            r.address = c.offset < 0 ? image::ScanMapAt + (n <= 8 ? 0 : 1)
-                                     : image::ChannelBase(n) + c.offset;
             r.width = c.width;
             r.mask = c.offset < 0 ? 1u << ((n - 1) % 8) : c.mask;
-            for (const ChannelChoice& ch : ChannelChoices(k))
-                r.choices.push_back({ch.value, ch.text});
+            r.choices = ChannelChoices(k);
             if (k == ChannelFieldKind::RxCode || k == ChannelFieldKind::TxCode)
                 for (std::size_t i = 0; i < ToneList(English).size(); ++i)
                     r.choices.push_back({int(i), {ToneList(English)[i], ToneList(Chinese)[i]}});
@@ -725,9 +812,9 @@ std::string FrequencyRule(const Session& s) {
              band + " MHz 内、位于 5 / 6.25 kHz 栅格上的频率"}[s.CurLanguage];
 }
 
-template <class E, std::size_t C>
-E* EntryOf(std::array<E, C>& list, Int16 count, int no, Int16 E::*number) {
-    const auto end = list.begin() + image::Used(count, int(C));
+// The entry numbered `no` of a list, or nullptr.
+template <class List, class E> auto* EntryOf(List& list, Int16 count, int no, Int16 E::*number) {
+    const auto end = list.begin() + image::Used(count, int(list.size()));
     const auto it = std::find_if(list.begin(), end, [&](const E& e) { return e.*number == no; });
     return it == end ? nullptr : &*it;
 }
@@ -747,6 +834,29 @@ template <class E, std::size_t C> E* AppendEntry(std::array<E, C>& list, Int16& 
     count = Int16(used + 1);
     list[std::size_t(used)] = E{};
     return &list[std::size_t(used)];
+}
+
+// Commits a text into entry `no` of a list as the list windows do: an empty text removes
+// the entry; any other is refused with `refusal`, when there is one, or written by `store`
+// into the entry, a new one (`fresh`) appended unless every record of the list is in use.
+template <class E, std::size_t C>
+std::optional<std::string> CommitEntry(std::array<E, C>& list, Int16& count, int no,
+                                       Int16 E::*number, std::string_view t, const L& listName,
+                                       int language, const std::optional<std::string>& refusal,
+                                       const std::function<void(E&, bool fresh)>& store) {
+    E* e = EntryOf(list, count, no, number);
+    if (t.empty()) {
+        if (e) RemoveEntry(list, count, e);
+        return std::nullopt;
+    }
+    if (refusal) return refusal;
+    const bool fresh = !e;
+    if (!e && !(e = AppendEntry(list, count)))
+        return L{"the " + listName[English] + " holds no free record",
+                 listName[Chinese] + "没有空闲记录"}[language];
+    e->*number = Int16(no);
+    store(*e, fresh);
+    return std::nullopt;
 }
 
 // The marks of test entry `e` for the frequencies a commit changed: 15 while a frequency is
@@ -771,63 +881,65 @@ void AddAutodial(Rows& rows) {
             "autodial." + N(n) + ".code", DtmfArea,
             Numbered({"Autodial Memory", "自动拨号存储器"}, n), image::AutodialAt(n), 16,
             [n](const RadioData& d) {
-                auto& list = const_cast<RadioData&>(d).DtmfCodes;
-                const DtmfCode* e = EntryOf(list, d.DtmfCodeCount, n, &DtmfCode::No);
+                const DtmfCode* e = EntryOf(d.DtmfCodes, d.DtmfCodeCount, n, &DtmfCode::No);
                 return e ? e->Code.get() : std::string();
             },
-            [n](RadioData& d, std::string_view t) {
-                DtmfCode* e = EntryOf(d.DtmfCodes, d.DtmfCodeCount, n, &DtmfCode::No);
-                if (t.empty()) {
-                    if (e) RemoveEntry(d.DtmfCodes, d.DtmfCodeCount, e);
-                } else if (e || (e = AppendEntry(d.DtmfCodes, d.DtmfCodeCount))) {
-                    e->No = Int16(n);
-                    e->Code.set(t);
-                }
-            },
-            "", DtmfDigits);
+            {}, "", DtmfDigits);
+        r.commit = [n](const SettingRow& row, Session& s, std::string_view t) {
+            const auto rule =
+                KeepsTextRule(row, t) ? std::nullopt : std::optional(RuleText(row, s.CurLanguage));
+            return CommitEntry<DtmfCode>(s.Doc.DtmfCodes, s.Doc.DtmfCodeCount, n, &DtmfCode::No, t,
+                                         {"autodial list", "自动拨号列表"}, s.CurLanguage, rule,
+                                         [t](DtmfCode& e, bool) { e.Code.set(t); });
+        };
         rows.push_back(std::move(r));
     }
+}
+
+// A fleet-list cell: "A" or the word for all is 0; otherwise a number of the row's range,
+// digits only.
+std::optional<int> FleetCellValue(const SettingRow& r, std::string_view t) {
+    if (t == "A" || SameWord(t, r.zeroWord)) return 0;
+    if (t.size() > (r.width == 1 ? 3u : 4u) || t.find_first_not_of("0123456789") != t.npos)
+        return std::nullopt;
+    const auto v = ParseInt(t);
+    if (!v || *v - r.offset < 1 || *v - r.offset > r.high) return std::nullopt;
+    return *v - r.offset;
 }
 
 void AddFleetList(Rows& rows) {
     for (int n = 1; n <= 8; ++n) {
         for (const bool isId : {false, true}) {
-            SettingRow r;
-            r.key = "fleet." + N(n) + (isId ? ".id" : ".fleet");
-            r.area = FleetArea;
-            r.label = Numbered({"Fleet List", "队列表"}, n, isId ? " ID" : "");
-            if (!isId) r.label = Numbered({"Fleet List", "队列表"}, n, " Fleet");
+            SettingRow r = Row("fleet." + N(n) + (isId ? ".id" : ".fleet"), FleetArea,
+                               Numbered({"Fleet List", "队列表"}, n, isId ? " ID" : " Fleet"),
+                               RowKind::Number, image::FleetSlotAt(n) + (isId ? 1 : 0));
             if (!isId) r.label[2] = "队列表 " + N(n) + " 队列";
-            r.kind = RowKind::Number;
-            r.address = image::FleetSlotAt(n) + (isId ? 1 : 0);
             r.width = isId ? 2 : 1;
             r.mask = isId ? 0xFFFF : 0xFF;
             r.low = 0;
             r.high = isId ? IdNumberCount : FleetNumberCount;
             r.offset = isId ? IdOffset : FleetOffset;
-            r.zeroWord = {AllText(English), AllText(Chinese)};
-            r.show = [n, isId](const SettingRow&, const Session& s) {
-                auto& list = const_cast<RadioData&>(s.Doc).Fleets;
-                const FleetEntry* e = EntryOf(list, s.Doc.FleetCount, n, &FleetEntry::Slot);
+            r.zeroWord = AllWord;
+            r.show = [n, isId](const SettingRow& row, const Session& s) {
+                const FleetEntry* e = EntryOf(s.Doc.Fleets, s.Doc.FleetCount, n, &FleetEntry::Slot);
                 if (!e) return std::string();
-                return FleetNumberText(isId ? e->IdValue : e->Fleet, isId ? IdOffset : FleetOffset,
-                                       true, s.CurLanguage);
+                // A fleet of 255 is a slot never filled; an ID of 255 is ID 1254.
+                const int v = isId ? e->IdValue : e->Fleet;
+                if (!isId && v == 255) return std::string();
+                return v == 0 ? InLanguage(AllWord, s.CurLanguage) : N(v + row.offset);
             };
             r.commit = [n, isId](const SettingRow& row, Session& s,
                                  std::string_view t) -> std::optional<std::string> {
-                RadioData& d = s.Doc;
-                if (t.empty()) {
-                    RemoveFleetEntry(d, n);
-                    return std::nullopt;
-                }
-                const auto v = FleetCellValue(t, isId ? FleetColumn::Id : FleetColumn::Fleet);
-                if (!v) return RuleText(row, s.CurLanguage);
-                const FleetEntry* e = EntryOf(d.Fleets, d.FleetCount, n, &FleetEntry::Slot);
-                const int other = e ? (isId ? e->Fleet : e->IdValue) : 0;
-                if (!SetFleetEntry(d, n, isId ? other : *v, isId ? *v : other))
-                    return L{"the fleet list holds no free record",
-                             "队列列表没有空闲记录"}[s.CurLanguage];
-                return std::nullopt;
+                const auto v = FleetCellValue(row, t);
+                const auto rule = v ? std::nullopt : std::optional(RuleText(row, s.CurLanguage));
+                return CommitEntry<FleetEntry>(s.Doc.Fleets, s.Doc.FleetCount, n, &FleetEntry::Slot,
+                                               t, {"fleet list", "队列列表"}, s.CurLanguage, rule,
+                                               [&](FleetEntry& e, bool) {
+                                                   if (isId)
+                                                       e.IdValue = *v;
+                                                   else
+                                                       e.Fleet = Int16(*v);
+                                               });
             };
             rows.push_back(std::move(r));
         }
@@ -837,44 +949,32 @@ void AddFleetList(Rows& rows) {
 void AddTestFrequencies(Rows& rows) {
     for (int n = 1; n <= 16; ++n) {
         for (const bool tx : {false, true}) {
-            SettingRow r;
-            r.key = "testfreq." + N(n) + (tx ? ".tx" : ".rx");
-            r.area = TestArea;
-            r.label = Numbered({"Channel", "信道"}, n, tx ? " TX[MHz]" : " RX[MHz]");
-            r.label[2] = "信道 " + N(n) + (tx ? " 发射[MHz]" : " 接收[MHz]");
-            r.kind = RowKind::Number;
+            SettingRow r = Row("testfreq." + N(n) + (tx ? ".tx" : ".rx"), TestArea,
+                               {"Channel " + N(n) + (tx ? " TX[MHz]" : " RX[MHz]"),
+                                "信道 " + N(n) + (tx ? " 发射[MHz]" : " 接收[MHz]")},
+                               RowKind::Number, image::TestFreAt(n) + (tx ? 4 : 0));
             r.unit = "MHz";
-            r.address = image::TestFreAt(n) + (tx ? 4 : 0);
             r.width = 4;
             r.mask = 0xFFFFFFFF;
             r.show = [n, tx](const SettingRow&, const Session& s) {
-                auto& list = const_cast<RadioData&>(s.Doc).TestFres;
-                const TestFre* e = EntryOf(list, s.Doc.TestFreCount, n, &TestFre::No);
+                const TestFre* e = EntryOf(s.Doc.TestFres, s.Doc.TestFreCount, n, &TestFre::No);
                 return e ? StorageToFreq(s, (tx ? e->TxFreq : e->RxFreq).get()) : std::string();
             };
             r.commit = [n, tx](const SettingRow&, Session& s,
                                std::string_view t) -> std::optional<std::string> {
-                RadioData& d = s.Doc;
-                TestFre* e = EntryOf(d.TestFres, d.TestFreCount, n, &TestFre::No);
                 // As in the window: an emptied cell empties its row, and the other cell of
                 // a new row takes the same frequency.
-                if (t.empty()) {
-                    if (e) RemoveEntry(d.TestFres, d.TestFreCount, e);
-                    return std::nullopt;
-                }
-                const auto shown = BandFrequency(s, t);
-                if (!shown) return FrequencyRule(s);
-                const bool fresh = !e;
-                if (!e && !(e = AppendEntry(d.TestFres, d.TestFreCount)))
-                    return L{"the test frequency list holds no free record",
-                             "测试频率列表没有空闲记录"}[s.CurLanguage];
-                e->No = Int16(n);
-                const TestFre was = fresh ? TestFre{} : *e;
-                const std::string stored = FreqToStorage(s, *shown);
-                (tx ? e->TxFreq : e->RxFreq).set(stored);
-                if (fresh) (tx ? e->RxFreq : e->TxFreq).set(stored);
-                MarkTestFrequency(s, *e, was);
-                return std::nullopt;
+                const auto shown = t.empty() ? std::nullopt : BandFrequency(s, t);
+                const auto rule = shown ? std::nullopt : std::optional(FrequencyRule(s));
+                return CommitEntry<TestFre>(s.Doc.TestFres, s.Doc.TestFreCount, n, &TestFre::No, t,
+                                            {"test frequency list", "测试频率列表"}, s.CurLanguage,
+                                            rule, [&](TestFre& e, bool fresh) {
+                                                const TestFre was = fresh ? TestFre{} : e;
+                                                const std::string stored = FreqToStorage(s, *shown);
+                                                (tx ? e.TxFreq : e.RxFreq).set(stored);
+                                                if (fresh) (tx ? e.RxFreq : e.TxFreq).set(stored);
+                                                MarkTestFrequency(s, e, was);
+                                            });
             };
             rows.push_back(std::move(r));
         }
@@ -926,12 +1026,6 @@ const std::string& LabelOf(const SettingRow& row, int language) {
 std::string textOf(const Session& s, std::string_view key) {
     const SettingRow* r = findRow(key);
     return r ? r->show(*r, s) : std::string();
-}
-
-std::string textOf(const RadioData& d, std::string_view key) {
-    Session s;
-    s.Doc = d;
-    return textOf(s, key);
 }
 
 namespace {
@@ -999,14 +1093,6 @@ std::optional<std::string> setFromText(Session& s, std::string_view key, std::st
     return commitText(s, key, text).refusal;
 }
 
-std::optional<std::string> setFromText(RadioData& d, std::string_view key, std::string_view text) {
-    Session s;
-    s.Doc = d;
-    const auto refusal = setFromText(s, key, text);
-    if (!refusal) d = s.Doc;
-    return refusal;
-}
-
 bool HasZeroWord(const SettingRow& row) {
     return !row.zeroWord[1].empty();
 }
@@ -1025,7 +1111,7 @@ std::string RuleText(const SettingRow& r, int language) {
     case RowKind::Choice:
         return OneOf(r.choices, language);
     case RowKind::Flag:
-        return OffText(language) + "|" + InLanguage(OnWord, language);
+        return InLanguage(OffWord, language) + "|" + InLanguage(OnWord, language);
     case RowKind::Text: {
         const std::string count = r.minWidth ? N(r.minWidth) + L{" to ", " 到 "}[language]
                                              : L{"at most ", "最多 "}[language];
@@ -1091,6 +1177,17 @@ std::string ShownText(std::string_view stored) {
         }
     }
     return out;
+}
+
+const std::string& InLanguage(const LangText& t, int language) {
+    return t[language];
+}
+
+std::vector<std::string> ChoiceTexts(const ChoiceList& list, int language) {
+    std::vector<std::string> texts;
+    for (const Choice& c : list)
+        texts.push_back(InLanguage(c.text, language));
+    return texts;
 }
 
 } // namespace rv

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-// The settings catalogue: one row per setting of the document, the single place that says
-// what a setting is called, where it lives in the document and in the memory image, which
-// values it takes and what a new document holds. The decoder, the comparison, the command
-// line and the report all read it.
+// The settings catalogue: one row per setting of the document, saying what a setting is
+// called, where it lives in the document and in the memory image, which values it takes and
+// what a new document holds. The image codec, the comparison, the command line and the
+// settings windows' binder read it.
 
 namespace rv {
 
@@ -27,8 +27,9 @@ struct SettingRow {
     RowKind kind = RowKind::Number;
 
     /// Where the stored value lives in the memory image: `width` bytes from `address`
-    /// (little-endian for numbers), the bits of `mask` of the first four bytes. No
-    /// address (-1) for settings the image does not hold.
+    /// (little-endian for numbers); of the first four bytes, only the bits of `mask` hold it,
+    /// which is all a change of the row may touch. No address (-1) for settings the image
+    /// does not hold.
     int address = -1;
     int width = 1;
     unsigned mask = 0xFF;
@@ -88,7 +89,6 @@ const std::string& LabelOf(const SettingRow& row, int language);
 
 /// The value of a key as its window shows it; empty for an unknown key.
 std::string textOf(const Session& s, std::string_view key);
-std::string textOf(const RadioData& d, std::string_view key);
 
 /// One setting a commit changed: its key and its value as shown before and after.
 struct Change {
@@ -117,7 +117,6 @@ std::string AlsoChangedText(const CommitResult& result, std::string_view key, in
 
 /// As commitText, returning only the refusal.
 std::optional<std::string> setFromText(Session& s, std::string_view key, std::string_view text);
-std::optional<std::string> setFromText(RadioData& d, std::string_view key, std::string_view text);
 
 /// The version as the radio reports it: "1.00" (a stored leading "V" dropped).
 std::string VersionText(const RadioData& d);

@@ -25,22 +25,6 @@ bool SameLetters(std::string_view a, std::string_view b) {
     return AsciiUpper(a) == AsciiUpper(b);
 }
 
-// "one of: High, Low" in both languages, from the texts each language offers.
-LangText ListRule(const std::vector<std::string>& en, const std::vector<std::string>& zh) {
-    const auto join = [](const std::vector<std::string>& v) {
-        std::string out;
-        for (const auto& t : v)
-            out += (out.empty() ? "" : ", ") + t;
-        return out;
-    };
-    LangText rule = OneOfRule;
-    for (auto [i, list] : {std::pair{1, &en}, std::pair{2, &zh}}) {
-        std::string& r = rule[static_cast<std::size_t>(i)];
-        r.replace(r.find("%s"), 2, join(*list));
-    }
-    return rule;
-}
-
 CellReading ReadFrequency(const Session& s, std::string_view text) {
     const bool digits = std::all_of(text.begin(), text.end(),
                                     [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
@@ -54,34 +38,40 @@ CellReading ReadFrequency(const Session& s, std::string_view text) {
     return {false, {}, FrequencyRule};
 }
 
-CellReading ReadChoice(const Session& s, K kind, std::string_view text) {
+// The entries a cell takes, in list order: the list texts, the speaker unmute texts of
+// both decode settings, or the digits from `low` to `high`.
+std::vector<LangText> CellEntries(K kind) {
+    std::vector<LangText> out;
+    const char low = kind == K::AutodialMem ? '1' : '0';
+    const char high = kind == K::AutodialMem ? '8' : '1';
+    if (kind == K::SpUnmute) {
+        for (int v = 0; v < 3; ++v)
+            for (const bool decode : {false, true})
+                out.push_back({SpUnmuteText(v, decode, English), SpUnmuteText(v, decode, Chinese)});
+    } else if (ChannelChoices(kind).empty()) {
+        for (char c = low; c <= high; ++c)
+            out.push_back({std::string(1, c), std::string(1, c)});
+    }
     for (const auto& c : ChannelChoices(kind))
-        if (SameLetters(text, c.text[1]) || text == c.text[2])
-            return {true, ChannelValueText(kind, c.value, s.CurLanguage), {}};
-    return {
-        false, {}, ListRule(ChannelChoiceTexts(kind, English), ChannelChoiceTexts(kind, Chinese))};
+        out.push_back(c.text);
+    return out;
 }
 
-CellReading ReadSpUnmute(const Session& s, std::string_view text) {
-    std::vector<std::string> en, zh;
-    for (int v = 0; v < 3; ++v)
-        for (const bool decode : {false, true}) {
-            const std::string e = SpUnmuteText(v, decode, English);
-            const std::string z = SpUnmuteText(v, decode, Chinese);
-            if (SameLetters(text, e) || text == z)
-                return {true, SpUnmuteText(v, decode, s.CurLanguage), {}};
-            en.push_back(e);
-            zh.push_back(z);
+// A list entry in any letter case (English) or as written (Chinese); the rule lists every
+// entry in both languages.
+CellReading ReadEntry(const Session& s, K kind, std::string_view text) {
+    const std::vector<LangText> entries = CellEntries(kind);
+    LangText rule = OneOfRule;
+    for (const int lang : {English, Chinese}) {
+        std::string list;
+        for (const LangText& e : entries) {
+            if (SameLetters(text, e[English]) || text == e[Chinese])
+                return {true, e[s.CurLanguage], {}};
+            list += (list.empty() ? "" : ", ") + e[lang];
         }
-    return {false, {}, ListRule(en, zh)};
-}
-
-CellReading ReadDigit(std::string_view text, char low, char high) {
-    if (text.size() == 1 && text[0] >= low && text[0] <= high) return {true, std::string(text), {}};
-    std::vector<std::string> values;
-    for (char c = low; c <= high; ++c)
-        values.emplace_back(1, c);
-    return {false, {}, ListRule(values, values)};
+        rule[lang].replace(rule[lang].find("%s"), 2, list);
+    }
+    return {false, {}, rule};
 }
 
 } // namespace
@@ -122,16 +112,8 @@ CellReading ReadChannelCell(const Session& s, ChannelFieldKind kind, std::string
         if (i < 0) return {false, {}, ToneRule};
         return {true, ToneList(s.CurLanguage)[static_cast<std::size_t>(i)], {}};
     }
-    case K::SpUnmute:
-        return ReadSpUnmute(s, text);
-    case K::AutodialMem:
-        return ReadDigit(text, '1', '8');
-    case K::BeatShift:
-    case K::Compander:
-    case K::ScanAddCheck:
-        return ReadDigit(text, '0', '1');
     default:
-        return ReadChoice(s, kind, text);
+        return ReadEntry(s, kind, text);
     }
 }
 

@@ -4,7 +4,7 @@
 #include "Defaults.h"
 
 #include <algorithm>
-#include <optional>
+#include <map>
 
 namespace rv {
 
@@ -14,19 +14,6 @@ using K = ChannelFieldKind;
 
 constexpr const char* NoFrequency = "FFFFFFFF";
 constexpr const char* NoTone = "FFFF";
-
-const std::vector<ChannelChoice> PowerChoices{{1, {"High", "高"}}, {0, {"Low", "低"}}};
-const std::vector<ChannelChoice> ScanAddChoices{{1, {"Yes", "有"}}, {0, {"No", "无"}}};
-const std::vector<ChannelChoice> OptSignalChoices{
-    {0, {"None", "无"}}, {1, {"DTMF", "DTMF"}}, {2, {"FleetSync", "FleetSync"}}};
-const std::vector<ChannelChoice> PttIdChoices{{0, {"Off", "关"}}, {1, {"On", "开"}}};
-const std::vector<ChannelChoice> WideNarrowChoices{{0, {"Narrow", "窄带"}}, {1, {"Wide", "宽带"}}};
-// The English text of value 2 has always been "QT/DQ"; saved habits depend on it.
-const std::vector<ChannelChoice> BusyLockoutChoices{{0, {"Off", "关"}},
-                                                    {1, {"Carrier", "载波"}},
-                                                    {2, {"QT/DQ", "QT/DQT"}},
-                                                    {3, {"Option Signalling", "可选信令"}}};
-const std::vector<ChannelChoice> NoChoices{};
 
 // Speaker unmute texts: [decode tone set][value].
 const LangText SpUnmuteTexts[2][3] = {
@@ -38,19 +25,55 @@ const LangText SpUnmuteTexts[2][3] = {
      {"QT/DQT or Opt.Sig", "QT/DQT或可选信令"}},
 };
 
-const std::string& TextIn(const LangText& t, int language) {
-    return t[language];
-}
-
 int ClampedCount(const RadioData& doc) {
     return std::clamp<int>(doc.ChannelCount, 0, static_cast<int>(doc.Channels.size()));
 }
 
-// The value whose text in the language equals `text`, or -1.
-int ValueOfText(K kind, std::string_view text, int language) {
-    for (const auto& c : ChannelChoices(kind))
-        if (TextIn(c.text, language) == text) return c.value;
+int ChannelIndexOf(const RadioData& doc, int chNo) {
+    const int count = ClampedCount(doc);
+    for (int i = 0; i < count; ++i)
+        if (doc.Channels[static_cast<std::size_t>(i)].ChNo == chNo) return i;
     return -1;
+}
+
+// The stored number behind a setting; nullptr for frequencies and tones.
+Int16* NumberOf(ChannelInfo& ch, K kind) {
+    using C = ChannelInfo;
+    static const std::map<K, Int16 C::*> fields{{K::TxPower, &C::TxPower},
+                                                {K::ScanAdd, &C::ScanAdd},
+                                                {K::ScanAddCheck, &C::ScanAdd},
+                                                {K::OptSignal, &C::OptSignal},
+                                                {K::PttId, &C::PttId},
+                                                {K::WideNarrow, &C::WideNarrow},
+                                                {K::SpUnmute, &C::SpUnmute},
+                                                {K::BusyLockout, &C::BusyLockout},
+                                                {K::AutodialMem, &C::AutodialMem},
+                                                {K::BeatShift, &C::BeatShift},
+                                                {K::Compander, &C::Compander}};
+    const auto it = fields.find(kind);
+    return it == fields.end() ? nullptr : &(ch.*(it->second));
+}
+
+bool HasDecodeTone(const ChannelInfo& ch) {
+    return ch.RxCode.get() != NoTone;
+}
+
+// The stored value a text names for a setting held as a number, or -1: a list text in the
+// language, a speaker unmute text of the channel's decode tone, an autodial memory 1 to 8,
+// or a check box value "0" or "1".
+int ValueOfText(const ChannelInfo& ch, K kind, std::string_view text, int language) {
+    if (kind == K::SpUnmute) {
+        for (int v = 0; v < 3; ++v)
+            if (SpUnmuteTexts[HasDecodeTone(ch) ? 1 : 0][v][language] == text) return v;
+        return -1;
+    }
+    for (const auto& c : ChannelChoices(kind))
+        if (c.text[language] == text) return c.value;
+    const char low = kind == K::AutodialMem ? '1' : '0';
+    const char high = kind == K::AutodialMem ? '8' : '1';
+    if (!ChannelChoices(kind).empty() || text.size() != 1 || text[0] < low || text[0] > high)
+        return -1;
+    return text[0] - low;
 }
 
 bool IsToneListEntry(std::string_view text, int language) {
@@ -70,87 +93,92 @@ void ApplyTxFreq(const Session& s, ChannelInfo& ch, std::string_view text) {
     ch.AuxBit4 = 0;
 }
 
-// A lockout on the decode tone cannot stay once the channel has none.
-void DropToneLockout(ChannelInfo& ch) {
-    if (ch.RxCode.get() == NoTone && ch.BusyLockout == 2) ch.BusyLockout = 1;
-}
-
-void ApplyOptSignal(ChannelInfo& ch, std::string_view text, int language) {
-    const int v = ValueOfText(K::OptSignal, text, language);
-    if (v == 0) {
-        ch.OptSignal = 0;
+// Writes one setting into a record, with the rules that tie the settings together.
+void ApplyChannelField(const Session& s, ChannelInfo& ch, K kind, std::string_view text) {
+    const int lang = s.CurLanguage;
+    switch (kind) {
+    case K::RxFreq:
+        ch.RxFreq.set(FreqToStorage(s, text));
+        return;
+    case K::TxFreq:
+        return ApplyTxFreq(s, ch, text);
+    case K::RxCode:
+    case K::TxCode:
+        // Only list entries are tones; anything else would store a code the radio rejects.
+        if (IsToneListEntry(text, lang))
+            (kind == K::RxCode ? ch.RxCode : ch.TxCode).set(TextToTone(s, text));
+        break;
+    default:
+        if (const int v = ValueOfText(ch, kind, text, lang); v >= 0) *NumberOf(ch, kind) = Int16(v);
+    }
+    // Without option signalling, no lockout or unmute may wait for it.
+    if (kind == K::OptSignal && ch.OptSignal == 0) {
         if (ch.BusyLockout == 3) ch.BusyLockout = 0;
         if (ch.SpUnmute == 1 || ch.SpUnmute == 2) ch.SpUnmute = 0;
-    } else if (v > 0) {
-        ch.OptSignal = static_cast<Int16>(v);
     }
-    DropToneLockout(ch);
+    // A lockout on the decode tone cannot stay once the channel has none.
+    if ((kind == K::OptSignal || kind == K::RxCode) && !HasDecodeTone(ch) && ch.BusyLockout == 2)
+        ch.BusyLockout = 1;
 }
 
-void ApplySpUnmute(ChannelInfo& ch, std::string_view text, int language) {
-    const bool hasDecode = ch.RxCode.get() != NoTone;
-    for (int v = 0; v < 3; ++v) {
-        if (TextIn(SpUnmuteTexts[hasDecode ? 1 : 0][v], language) == text) {
-            ch.SpUnmute = static_cast<Int16>(v);
-            return;
-        }
-    }
+// Appends channel `n` with the new-channel defaults and the given receive frequency; false
+// when every record is in use.
+bool AddChannel(Session& s, int n, std::string_view rxText) {
+    RadioData& doc = s.Doc;
+    const int count = ClampedCount(doc);
+    if (count >= static_cast<int>(doc.Channels.size())) return false;
+    ChannelInfo ch = NewChannel(n);
+    ch.RxFreq.set(FreqToStorage(s, rxText));
+    doc.Channels[static_cast<std::size_t>(count)] = ch;
+    doc.ChannelCount = static_cast<Int16>(count + 1);
+    return true;
 }
 
-// A flag from a check box value "0" or "1"; anything else is not a value.
-int FlagOf(std::string_view text) {
-    if (text == "0") return 0;
-    if (text == "1") return 1;
-    return -1;
-}
-
-void ApplyFlag(Int16& field, std::string_view text) {
-    const int v = FlagOf(text);
-    if (v >= 0) field = static_cast<Int16>(v);
-}
-
-void ApplyAutodial(ChannelInfo& ch, std::string_view text) {
-    if (text.size() == 1 && text[0] >= '1' && text[0] <= '8')
-        ch.AutodialMem = static_cast<Int16>(text[0] - '1');
+// Removes the record at `index`; later records move down one entry.
+void DeleteChannel(RadioData& doc, int index) {
+    const int count = ClampedCount(doc);
+    auto first = doc.Channels.begin() + index;
+    std::move(first + 1, doc.Channels.begin() + count, first);
+    // The freed last entry is beyond the count; clear it so no stale record lingers.
+    doc.Channels[static_cast<std::size_t>(count - 1)] = ChannelInfo{};
+    doc.ChannelCount = static_cast<Int16>(count - 1);
 }
 
 } // namespace
 
-const std::vector<ChannelChoice>& ChannelChoices(ChannelFieldKind kind) {
-    switch (kind) {
-    case K::TxPower:
-        return PowerChoices;
-    case K::ScanAdd:
-        return ScanAddChoices;
-    case K::OptSignal:
-        return OptSignalChoices;
-    case K::PttId:
-        return PttIdChoices;
-    case K::WideNarrow:
-        return WideNarrowChoices;
-    case K::BusyLockout:
-        return BusyLockoutChoices;
-    default:
-        return NoChoices;
-    }
+const ChoiceList& ChannelChoices(ChannelFieldKind kind) {
+    static const std::map<K, ChoiceList> lists{
+        {K::TxPower, {{1, {"High", "高"}}, {0, {"Low", "低"}}}},
+        {K::ScanAdd, {{1, {"Yes", "有"}}, {0, {"No", "无"}}}},
+        {K::OptSignal,
+         {{0, {"None", "无"}}, {1, {"DTMF", "DTMF"}}, {2, {"FleetSync", "FleetSync"}}}},
+        {K::PttId, {{0, {"Off", "关"}}, {1, {"On", "开"}}}},
+        {K::WideNarrow, {{0, {"Narrow", "窄带"}}, {1, {"Wide", "宽带"}}}},
+        // The English text of value 2 has always been "QT/DQ"; saved habits depend on it.
+        {K::BusyLockout,
+         {{0, {"Off", "关"}},
+          {1, {"Carrier", "载波"}},
+          {2, {"QT/DQ", "QT/DQT"}},
+          {3, {"Option Signalling", "可选信令"}}}},
+    };
+    static const ChoiceList none;
+    const auto it = lists.find(kind);
+    return it == lists.end() ? none : it->second;
 }
 
 std::vector<std::string> ChannelChoiceTexts(ChannelFieldKind kind, int language) {
-    std::vector<std::string> texts;
-    for (const auto& c : ChannelChoices(kind))
-        texts.push_back(TextIn(c.text, language));
-    return texts;
+    return ChoiceTexts(ChannelChoices(kind), language);
 }
 
 std::string ChannelValueText(ChannelFieldKind kind, int value, int language) {
     for (const auto& c : ChannelChoices(kind))
-        if (c.value == value) return TextIn(c.text, language);
+        if (c.value == value) return c.text[language];
     return {};
 }
 
 std::string SpUnmuteText(int value, bool hasDecodeTone, int language) {
     if (value < 0 || value > 2) return {};
-    return TextIn(SpUnmuteTexts[hasDecodeTone ? 1 : 0][value], language);
+    return SpUnmuteTexts[hasDecodeTone ? 1 : 0][value][language];
 }
 
 std::vector<int> SpUnmuteValues(bool hasOptSignal) {
@@ -172,20 +200,12 @@ bool HasFrequency(std::string_view storage) {
     return !storage.empty() && storage != NoFrequency;
 }
 
-int ChannelIndexOf(const RadioData& doc, int chNo) {
-    const int count = ClampedCount(doc);
-    for (int i = 0; i < count; ++i)
-        if (doc.Channels[static_cast<std::size_t>(i)].ChNo == chNo) return i;
-    return -1;
-}
-
 const ChannelInfo* ChannelOf(const RadioData& doc, int chNo) {
     const int i = ChannelIndexOf(doc, chNo);
     return i < 0 ? nullptr : &doc.Channels[static_cast<std::size_t>(i)];
 }
 
 std::string ChannelFieldText(const Session& s, const ChannelInfo& ch, ChannelFieldKind kind) {
-    const int lang = s.CurLanguage;
     const bool hasTx = HasFrequency(ch.TxFreq.get());
     switch (kind) {
     case K::RxFreq:
@@ -196,107 +216,16 @@ std::string ChannelFieldText(const Session& s, const ChannelInfo& ch, ChannelFie
         return ToneToText(s, ch.RxCode.get());
     case K::TxCode:
         return hasTx ? ToneToText(s, ch.TxCode.get()) : std::string();
-    case K::TxPower:
-        return ChannelValueText(kind, ch.TxPower, lang);
-    case K::ScanAdd:
-        return ChannelValueText(kind, ch.ScanAdd, lang);
-    case K::OptSignal:
-        return ChannelValueText(kind, ch.OptSignal, lang);
-    case K::PttId:
-        return ChannelValueText(kind, ch.PttId, lang);
-    case K::WideNarrow:
-        return ChannelValueText(kind, ch.WideNarrow, lang);
     case K::SpUnmute:
-        return SpUnmuteText(ch.SpUnmute, ch.RxCode.get() != NoTone, lang);
-    case K::BusyLockout:
-        return ChannelValueText(kind, ch.BusyLockout, lang);
+        return SpUnmuteText(ch.SpUnmute, HasDecodeTone(ch), s.CurLanguage);
     case K::AutodialMem:
         return std::to_string(ch.AutodialMem + 1);
-    case K::BeatShift:
-        return std::to_string(ch.BeatShift);
-    case K::Compander:
-        return std::to_string(ch.Compander);
-    case K::ScanAddCheck:
-        return std::to_string(ch.ScanAdd);
-    }
-    return {};
-}
-
-void AddChannel(Session& s, int n, std::string_view rxText) {
-    RadioData& doc = s.Doc;
-    const int count = ClampedCount(doc);
-    if (count >= static_cast<int>(doc.Channels.size())) return;
-    ChannelInfo ch = NewChannel(n);
-    ch.RxFreq.set(FreqToStorage(s, rxText));
-    doc.Channels[static_cast<std::size_t>(count)] = ch;
-    doc.ChannelCount = static_cast<Int16>(count + 1);
-}
-
-void DeleteChannel(RadioData& doc, int index) {
-    const int count = ClampedCount(doc);
-    if (index < 0 || index >= count) return;
-    auto first = doc.Channels.begin() + index;
-    std::move(first + 1, doc.Channels.begin() + count, first);
-    // The freed last entry is beyond the count; clear it so no stale record lingers.
-    doc.Channels[static_cast<std::size_t>(count - 1)] = ChannelInfo{};
-    doc.ChannelCount = static_cast<Int16>(count - 1);
-}
-
-void ApplyChannelField(const Session& s, ChannelInfo& ch, ChannelFieldKind kind,
-                       std::string_view text) {
-    const int lang = s.CurLanguage;
-    switch (kind) {
-    case K::RxFreq:
-        ch.RxFreq.set(FreqToStorage(s, text));
-        break;
-    case K::TxFreq:
-        ApplyTxFreq(s, ch, text);
-        break;
-    case K::RxCode:
-        // Only list entries are tones; anything else would store a code the radio rejects.
-        if (!IsToneListEntry(text, lang)) break;
-        ch.RxCode.set(TextToTone(s, text));
-        DropToneLockout(ch);
-        break;
-    case K::TxCode:
-        if (IsToneListEntry(text, lang)) ch.TxCode.set(TextToTone(s, text));
-        break;
-    case K::TxPower:
-        ch.TxPower = text == TextIn(PowerChoices[0].text, lang) ? 1 : 0;
-        break;
-    case K::ScanAdd:
-        ch.ScanAdd = text == TextIn(ScanAddChoices[0].text, lang) ? 1 : 0;
-        break;
-    case K::OptSignal:
-        ApplyOptSignal(ch, text, lang);
-        break;
-    case K::PttId:
-        ch.PttId = text == TextIn(PttIdChoices[0].text, lang) ? 0 : 1;
-        break;
-    case K::WideNarrow:
-        ch.WideNarrow = text == TextIn(WideNarrowChoices[0].text, lang) ? 0 : 1;
-        break;
-    case K::SpUnmute:
-        ApplySpUnmute(ch, text, lang);
-        break;
-    case K::BusyLockout: {
-        const int v = ValueOfText(K::BusyLockout, text, lang);
-        if (v >= 0) ch.BusyLockout = static_cast<Int16>(v);
+    default:
         break;
     }
-    case K::AutodialMem:
-        ApplyAutodial(ch, text);
-        break;
-    case K::BeatShift:
-        ApplyFlag(ch.BeatShift, text);
-        break;
-    case K::Compander:
-        ApplyFlag(ch.Compander, text);
-        break;
-    case K::ScanAddCheck:
-        ApplyFlag(ch.ScanAdd, text);
-        break;
-    }
+    const int v = *NumberOf(const_cast<ChannelInfo&>(ch), kind);
+    return ChannelChoices(kind).empty() ? std::to_string(v)
+                                        : ChannelValueText(kind, v, s.CurLanguage);
 }
 
 ChannelChange SetChannelField(Session& s, int n, ChannelFieldKind kind, std::string_view text) {
@@ -317,9 +246,7 @@ ChannelChange SetChannelField(Session& s, int n, ChannelFieldKind kind, std::str
         return ch == before ? ChannelChange::None : ChannelChange::Changed;
     }
     if (kind == K::RxFreq && !value.empty()) {
-        const int before = s.Doc.ChannelCount;
-        AddChannel(s, n, value);
-        if (s.Doc.ChannelCount != before) return ChannelChange::Added;
+        if (AddChannel(s, n, value)) return ChannelChange::Added;
         // Only a damaged record can fill the list while this slot is empty.
         s.report(Msg::NoFreeChannelRecord);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Messages.h"
 #include "Session.h"
+#include "SettingTexts.h"
 
 #include <string>
 #include <string_view>
@@ -28,15 +28,9 @@ enum class ChannelFieldKind : int {
     ScanAddCheck = 15,
 };
 
-/// One entry of a channel setting's drop-down list: the stored value and its texts.
-struct ChannelChoice {
-    int value;
-    LangText text;
-};
-
 /// The list entries of a choice setting (power, scan add, option signalling, PTT ID,
 /// wide/narrow, busy lockout) in list order; empty for the other kinds.
-const std::vector<ChannelChoice>& ChannelChoices(ChannelFieldKind kind);
+const ChoiceList& ChannelChoices(ChannelFieldKind kind);
 
 /// The texts of a choice setting's list in a language.
 std::vector<std::string> ChannelChoiceTexts(ChannelFieldKind kind, int language);
@@ -56,26 +50,12 @@ std::vector<int> BusyLockoutValues(bool hasDecodeTone, bool hasOptSignal);
 /// True for a frequency storage text that names a frequency (not empty, not "FFFFFFFF").
 bool HasFrequency(std::string_view storage);
 
-/// Index into `Doc.Channels` of the record of channel `chNo`, or -1.
-int ChannelIndexOf(const RadioData& doc, int chNo);
-
 /// The record of channel `chNo`, or nullptr when the slot is empty.
 const ChannelInfo* ChannelOf(const RadioData& doc, int chNo);
 
 /// The display text of one setting of a channel, as the grid and the dialog show it
 /// (no transmit frequency shows an empty TX and an empty encode tone).
 std::string ChannelFieldText(const Session& s, const ChannelInfo& ch, ChannelFieldKind kind);
-
-/// Appends channel `n` with the new-channel defaults and the given receive frequency.
-/// Does nothing when every record is in use.
-void AddChannel(Session& s, int n, std::string_view rxText);
-
-/// Removes the record at `index` (0-based); later records move down one entry.
-void DeleteChannel(RadioData& doc, int index);
-
-/// Writes one setting into a record, with the rules that tie the settings together.
-void ApplyChannelField(const Session& s, ChannelInfo& ch, ChannelFieldKind kind,
-                       std::string_view text);
 
 /// What a commit did to the channel list.
 enum class ChannelChange { None, Added, Changed, Deleted };

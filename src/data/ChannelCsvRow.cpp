@@ -266,10 +266,8 @@ private:
     std::string readPolarity(const CrossRow& row) {
         const bool dqt = row.tx == Source::DqtEncode || row.rx == Source::DqtDecode ||
                          row.rx == Source::DqtEncode;
-        std::string text = cell("DtcsPolarity");
+        const std::string text = AsciiUpper(cell("DtcsPolarity"));
         if (!dqt || text.empty()) return "NN";
-        for (char& c : text)
-            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
         if (text.size() != 2 || text.find_first_not_of("NR") != std::string::npos) {
             fail(CsvSkip::BadPolarity, Quoted("DtcsPolarity", cell("DtcsPolarity")));
             return "NN";

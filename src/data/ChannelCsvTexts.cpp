@@ -2,6 +2,7 @@
 
 #include "Messages.h"
 #include "OutsideText.h"
+#include "Strings.h"
 
 #include <algorithm>
 
@@ -10,10 +11,6 @@ namespace rv {
 namespace {
 
 using K = ChannelFieldKind;
-
-const std::string& In(const LangText& t, int language) {
-    return t[language];
-}
 
 // In the order of CsvRowAction.
 const LangText ActionTexts[] = {
@@ -39,9 +36,8 @@ const LangText SkipTexts[] = {
      "DTCS 极性应为两个字母，N（正常）或 R（反相），依次为发射、接收"},
 };
 
-// In the order of CsvFileError.
+// In the order of CsvFileError, from NoHeader on.
 const LangText FileErrorTexts[] = {
-    {"", ""},
     {"No header row naming a Frequency column was found: the file is not a channel list in "
      "the community CSV layout.",
      "未找到含 Frequency 列的标题行：该文件不是社区 CSV 格式的信道表。"},
@@ -71,45 +67,37 @@ const LangText ChannelCap{"Channel ", "信道 "};
 const LangText Cleared{"Cleared", "清除"};
 const LangText Sep{", ", "，"};
 const LangText Colon{": ", "："};
-const LangText Dropped{
-    "Not imported, the radio has no place for them: ", "未导入（对讲机无处存放）："};
+const LangText Dropped{"Not imported, the radio has no place for them: ",
+                       "未导入（对讲机无处存放）："};
 const LangText ListSep{", ", "、"};
 const LangText Summary{"Rows imported: %1; rows skipped: %2; channels cleared: %3.",
                        "导入行数：%1；跳过行数：%2；清除信道数：%3。"};
 
 std::string LabelOf(K kind, int language) {
     for (const Label& l : FieldLabels)
-        if (l.kind == kind) return In(l.text, language);
+        if (l.kind == kind) return l.text[language];
     return {};
-}
-
-std::string Fill(std::string text, const std::vector<int>& values) {
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const std::string mark = "%" + std::to_string(i + 1);
-        const auto at = text.find(mark);
-        if (at != std::string::npos) text.replace(at, mark.size(), std::to_string(values[i]));
-    }
-    return text;
 }
 
 } // namespace
 
 std::string CsvFileErrorText(CsvFileError error, int language) {
-    return In(FileErrorTexts[static_cast<int>(error)], language);
+    if (error == CsvFileError::None) return {};
+    return FileErrorTexts[static_cast<int>(error) - 1][language];
 }
 
 std::string CsvActionText(CsvRowAction action, int language) {
-    return In(ActionTexts[static_cast<int>(action)], language);
+    return ActionTexts[static_cast<int>(action)][language];
 }
 
 std::string CsvRowDetails(const CsvRowPlan& row, int language) {
     if (row.action == CsvRowAction::Skip) {
-        const std::string why = In(SkipTexts[static_cast<int>(row.skip)], language);
+        const std::string why = SkipTexts[static_cast<int>(row.skip)][language];
         return row.detail.empty() ? why : why + " (" + ShownText(row.detail) + ")";
     }
     std::string text;
     for (const CsvField& f : row.fields) {
-        if (!text.empty()) text += In(Sep, language);
+        if (!text.empty()) text += Sep[language];
         // No transmit frequency shows as a dash rather than as nothing.
         text += LabelOf(f.kind, language) + " " + (f.text.empty() ? "-" : ShownText(f.text));
     }
@@ -118,9 +106,9 @@ std::string CsvRowDetails(const CsvRowPlan& row, int language) {
 
 std::string CsvDroppedText(const CsvImportPlan& plan, int language) {
     if (plan.dropped.empty()) return {};
-    std::string text = In(Dropped, language);
+    std::string text = Dropped[language];
     for (std::size_t i = 0; i < plan.dropped.size(); ++i)
-        text += (i ? In(ListSep, language) : std::string()) + ShownText(plan.dropped[i]);
+        text += (i ? ListSep[language] : std::string()) + ShownText(plan.dropped[i]);
     return text + (language == Chinese ? "。" : ".");
 }
 
@@ -128,21 +116,19 @@ std::vector<std::string> CsvImportReport(const CsvImportPlan& plan, int language
     if (plan.error != CsvFileError::None) return {CsvFileErrorText(plan.error, language)};
     std::vector<std::string> lines;
     for (const CsvRowPlan& row : plan.rows) {
-        std::string line = In(Row, language) + std::to_string(row.line) + In(RowEnd, language);
-        if (row.chNo > 0)
-            line += In(Sep, language) + In(Channel, language) + std::to_string(row.chNo);
-        line += In(Colon, language) + CsvActionText(row.action, language) + In(Colon, language) +
+        std::string line = Row[language] + std::to_string(row.line) + RowEnd[language];
+        if (row.chNo > 0) line += Sep[language] + Channel[language] + std::to_string(row.chNo);
+        line += Colon[language] + CsvActionText(row.action, language) + Colon[language] +
                 CsvRowDetails(row, language);
         lines.push_back(line);
     }
     for (const int n : plan.cleared)
-        lines.push_back(In(ChannelCap, language) + std::to_string(n) + In(Colon, language) +
-                        In(Cleared, language));
+        lines.push_back(ChannelCap[language] + std::to_string(n) + Colon[language] +
+                        Cleared[language]);
     if (!plan.dropped.empty()) lines.push_back(CsvDroppedText(plan, language));
     const int skipped = plan.skippedCount();
     const int used = static_cast<int>(plan.rows.size()) - skipped;
-    lines.push_back(
-        Fill(In(Summary, language), {used, skipped, static_cast<int>(plan.cleared.size())}));
+    lines.push_back(Filled(Summary[language], used, skipped, plan.cleared.size()));
     return lines;
 }
 

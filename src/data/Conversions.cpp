@@ -48,14 +48,12 @@ bool LoadDqtTable(Session& s, const std::string& path) {
         s.report(Msg::ReadDecTblError);
         return false;
     }
-    // The file holds only the low 8 bits; the codes from 411 on lie above 255.
-    for (int i = 0; i < 83; ++i)
-        s.Dqt[i] = static_cast<Int16>(bytes[i] + (i >= 50 ? 256 : 0));
-    return true;
+    return SetDqtTable(s, bytes, sizeof bytes);
 }
 
 bool SetDqtTable(Session& s, const unsigned char* bytes, std::size_t size) {
     if (size != 83) return false;
+    // The file holds only the low 8 bits; the codes from 411 on lie above 255.
     for (std::size_t i = 0; i < 83; ++i)
         s.Dqt[i] = static_cast<Int16>(bytes[i] + (i >= 50 ? 256 : 0));
     return true;

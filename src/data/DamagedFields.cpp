@@ -9,10 +9,7 @@ namespace rv {
 
 namespace {
 
-struct Words {
-    const char* en;
-    const char* zh;
-};
+using Words = LangText;
 
 const Words ChannelRx{"channel %d RX frequency", "信道 %d 接收频率"};
 const Words ChannelTx{"channel %d TX frequency", "信道 %d 发射频率"};
@@ -22,14 +19,10 @@ const Words Lead{"Not a number, shown as the lower band edge: ", "不是数字�
 const Words Separator{", ", "，"};
 const Words Stop{".", "。"};
 
-const char* In(const Words& w, int language) {
-    return language == Chinese ? w.zh : w.en;
-}
-
 void Add(std::string& list, const Words& w, int number, int language) {
-    std::string name = In(w, language);
+    std::string name = w[language];
     name.replace(name.find("%d"), 2, std::to_string(number));
-    if (!list.empty()) list += In(Separator, language);
+    if (!list.empty()) list += Separator[language];
     list += name;
 }
 
@@ -57,7 +50,7 @@ bool ReportDamagedFrequencies(const Session& s) {
     const std::string list = DamagedFrequencyList(s);
     if (list.empty()) return false;
     const int lang = s.CurLanguage;
-    s.report(Msg::NotIsNumeric, In(Lead, lang) + list + In(Stop, lang));
+    s.report(Msg::NotIsNumeric, Lead[lang] + list + Stop[lang]);
     return true;
 }
 

@@ -8,29 +8,22 @@ std::string NoneText(int language) {
     return language == Chinese ? "（无）" : "(none)";
 }
 
-std::vector<ShownSetting> ShownSettings(const Session& s) {
-    std::vector<ShownSetting> out;
-    for (const SettingRow& r : Catalogue())
-        if (r.address >= 0)
-            out.push_back(
-                {InLanguage(r.area, s.CurLanguage), LabelOf(r, s.CurLanguage), r.show(r, s)});
-    return out;
-}
-
+// Every setting the radio's memory holds, in catalogue order (by area, then by number); a
+// channel or list slot that holds nothing shows empty.
 std::vector<SettingDifference> CompareDocuments(const Session& a, const Session& b) {
     Session other = b;
     other.CurLanguage = a.CurLanguage;
-    const auto left = ShownSettings(a);
-    const auto right = ShownSettings(other);
     const auto shown = [&](const std::string& v) {
         return v.empty() ? NoneText(a.CurLanguage) : v;
     };
-    // Both lists hold the same rows in the same order: by area, then by number.
     std::vector<SettingDifference> out;
-    for (std::size_t i = 0; i < left.size(); ++i)
-        if (left[i].value != right[i].value)
-            out.push_back(
-                {left[i].area, left[i].item, shown(left[i].value), shown(right[i].value)});
+    for (const SettingRow& r : Catalogue()) {
+        if (r.address < 0) continue;
+        const std::string left = r.show(r, a), right = r.show(r, other);
+        if (left != right)
+            out.push_back({InLanguage(r.area, a.CurLanguage), LabelOf(r, a.CurLanguage),
+                           shown(left), shown(right)});
+    }
     return out;
 }
 

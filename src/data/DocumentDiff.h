@@ -8,17 +8,6 @@
 // Setting-by-setting comparison of two documents in the words the windows use.
 namespace rv {
 
-/// One setting as a window shows it: its area (window or channel), its label, its value.
-struct ShownSetting {
-    std::string area;
-    std::string item;
-    std::string value;
-};
-
-/// Every setting the radio's memory holds, in the session's language, in catalogue order
-/// (by area, then by number); a channel or list slot that holds nothing shows empty values.
-std::vector<ShownSetting> ShownSettings(const Session& s);
-
 /// A setting whose shown value differs: `a` in the first document, `b` in the second.
 struct SettingDifference {
     std::string area;

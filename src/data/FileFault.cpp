@@ -2,6 +2,7 @@
 
 #include "DataFile.h"
 #include "Messages.h"
+#include "Strings.h"
 
 #include <array>
 #include <cerrno>
@@ -39,15 +40,6 @@ const LangText EitherSize{"A data file holds exactly %1 bytes and a memory image
                           "holds %2.",
                           "数据文件恰好为 %1 字节，内存映像为 %3 字节；该文件为 %2 字节。"};
 
-std::string Filled(std::string text, const std::vector<std::uintmax_t>& values) {
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const std::string mark = "%" + std::to_string(i + 1);
-        if (const auto at = text.find(mark); at != std::string::npos)
-            text.replace(at, mark.size(), std::to_string(values[i]));
-    }
-    return text;
-}
-
 // The system's reasons most often met, in both languages; any other is the system's own
 // English text.
 struct SystemReason {
@@ -72,9 +64,9 @@ std::string SystemReasonText(int error, int lang) {
 }
 
 std::string SizeText(const FileFault& fault, int lang) {
-    if (fault.expected == RecordSize) return Filled(DataFileSize[lang], {RecordSize, fault.given});
-    if (fault.expected == ImageBytes) return Filled(ImageSize[lang], {ImageBytes, fault.given});
-    return Filled(EitherSize[lang], {RecordSize, fault.given, ImageBytes});
+    if (fault.expected == RecordSize) return Filled(DataFileSize[lang], RecordSize, fault.given);
+    if (fault.expected == ImageBytes) return Filled(ImageSize[lang], ImageBytes, fault.given);
+    return Filled(EitherSize[lang], RecordSize, fault.given, ImageBytes);
 }
 
 } // namespace
@@ -106,8 +98,8 @@ std::string FileFaultText(const FileFault& fault, int language) {
     if (fault.kind == FileFault::WrongSize) return SizeText(fault, lang);
     std::string text = Reasons[static_cast<std::size_t>(fault.kind - 1)][lang];
     if (fault.kind == FileFault::Other) text += SystemReasonText(fault.error, lang);
-    if (fault.kind == FileFault::TooLarge) text = Filled(text, {fault.expected});
-    if (fault.kind == FileFault::Malformed) text = Filled(text, {fault.given});
+    if (fault.kind == FileFault::TooLarge) text = Filled(text, fault.expected);
+    if (fault.kind == FileFault::Malformed) text = Filled(text, fault.given);
     return text;
 }
 

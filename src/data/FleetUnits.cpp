@@ -87,9 +87,7 @@ std::string DigitsWithoutZeros(std::string_view s) {
 }
 
 bool IsSerialHeader(std::string_view field) {
-    std::string t = Trimmed(field);
-    std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return std::tolower(c); });
-    return t == "serial";
+    return AsciiLower(Trimmed(field)) == "serial";
 }
 
 std::string Quoted(const std::string& value) {
@@ -215,8 +213,7 @@ std::optional<UnitsTable> ParseUnits(std::string_view csvText, int language, std
                 return fail(rec.line,
                             "serial " + shown + " has a row already (line " +
                                 std::to_string(other.line) + ")",
-                            "序号 " + shown + " 已在第 " + std::to_string(other.line) +
-                                " 行出现");
+                            "序号 " + shown + " 已在第 " + std::to_string(other.line) + " 行出现");
         row.values.assign(table.keys.size(), std::string());
         for (std::size_t i = 1; i < rec.fields.size(); ++i)
             row.values[i - 1] = rec.fields[i];

@@ -79,7 +79,6 @@ public:
     bool empty() const { return each_.empty() && !units_; }
     bool hasUnits() const { return units_.has_value(); }
     const std::vector<EachRule>& each() const { return each_; }
-    const std::optional<UnitsTable>& units() const { return units_; }
     /// Every key given, `--each` ones first.
     std::vector<std::string> keys() const;
     /// The plan of radio `number` (from 1) with serial number `serial`.

@@ -26,10 +26,6 @@ constexpr Named Areas[] = {
     {480, 495, "test frequency signalling", "测试频率信令"},
 };
 
-std::string N(int v) {
-    return std::to_string(v);
-}
-
 } // namespace
 
 bool InWriteMap(int address) {
@@ -96,8 +92,7 @@ std::string AddressList(const std::vector<int>& addresses, std::size_t limit) {
     std::string out;
     for (std::size_t i = 0; i < addresses.size() && i < limit; ++i)
         out += (i ? ", " : "") + HexAddress(addresses[i]);
-    if (addresses.size() > limit)
-        out += " (+" + N(static_cast<int>(addresses.size() - limit)) + ")";
+    if (addresses.size() > limit) out += " (+" + std::to_string(addresses.size() - limit) + ")";
     return out;
 }
 

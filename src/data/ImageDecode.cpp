@@ -22,12 +22,13 @@ std::string Hex2(std::uint8_t b) {
     return {HexChars[b >> 4], HexChars[b & 15]};
 }
 
-// Receive frequency of a channel: nothing when a byte is blank or not BCD.
-std::optional<std::string> GetRxFreq(const MemoryImage& m, int at) {
+// Four bytes of BCD digits, low byte first; nothing when a byte is not BCD, unless it is
+// 0xFF and `blanks` lets it stand ("FF" in the text).
+std::optional<std::string> GetBcd(const MemoryImage& m, int at, bool blanks) {
     std::string t;
     for (int i = 0; i < 4; ++i) {
         const std::uint8_t b = m[at + i];
-        if (b == 0xFF || !IsBcd(b)) return std::nullopt;
+        if (!IsBcd(b) && !(blanks && b == 0xFF)) return std::nullopt;
         t = Hex2(b) + t;
     }
     return t;
@@ -36,13 +37,7 @@ std::optional<std::string> GetRxFreq(const MemoryImage& m, int at) {
 // Transmit and test frequencies: blank reads as "FFFFFFFF"; other bytes that are not BCD
 // make the whole frequency blank rather than a text no editor could show.
 std::string GetFreq(const MemoryImage& m, int at) {
-    std::string t;
-    for (int i = 0; i < 4; ++i) {
-        const std::uint8_t b = m[at + i];
-        if (b != 0xFF && !IsBcd(b)) return "FFFFFFFF";
-        t = Hex2(b) + t;
-    }
-    return t;
+    return GetBcd(m, at, true).value_or("FFFFFFFF");
 }
 
 std::string GetTone(const MemoryImage& m, int at) {
@@ -65,7 +60,7 @@ void GetChannels(const MemoryImage& m, RadioData& d) {
     d.ChannelCount = 0;
     for (int n = 1; n <= 16; ++n) {
         const int at = ChannelBase(n);
-        const auto rx = GetRxFreq(m, at);
+        const auto rx = GetBcd(m, at, false); // no receive frequency: no channel
         if (!rx) continue;
         ChannelInfo c;
         c.ChNo = static_cast<Int16>(n);
@@ -130,9 +125,7 @@ void GetSettings(const MemoryImage& m, RadioData& d) {
 
 void GetIdCode(const MemoryImage& m, DtmfInfo& t) {
     const std::string id = GetRaw(m, IdCodeAt, 10);
-    bool digits = id.size() >= 3;
-    for (char c : id)
-        digits = digits && c >= '0' && c <= '9';
+    const bool digits = id.size() >= 3 && id.find_first_not_of("0123456789") == std::string::npos;
     t.IdCode.assign(digits ? id : "000"); // the ID code is kept without a NUL
 }
 

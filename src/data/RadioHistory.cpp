@@ -31,9 +31,7 @@ std::vector<std::string_view> Split(std::string_view s, char by) {
 
 // "2", "3" ... after a name taken in the same second.
 int CopyNumber(std::string_view s) {
-    if (s.empty() || s.size() > 3 ||
-        !std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c) != 0; }))
-        return 0;
+    if (s.empty() || s.size() > 3 || !Digits(s, s.size())) return 0;
     const int n = std::stoi(std::string(s));
     return n >= 2 ? n : 0;
 }
@@ -131,17 +129,9 @@ std::vector<BackupEntry> BackupsOf(const std::vector<std::string>& fileNames) {
         auto it = std::find_if(byBase.begin(), byBase.end(),
                                [&](const auto& e) { return e.first == b->base; });
         if (it == byBase.end()) {
-            byBase.push_back({b->base, BackupEntry{b->serial,
-                                                   b->date,
-                                                   b->time,
-                                                   b->model,
-                                                   {},
-                                                   {},
-                                                   {},
-                                                   b->copy,
-                                                   false,
-                                                   b->dateValid}});
-            it = byBase.end() - 1;
+            BackupEntry e{b->serial, b->date, b->time, b->model, {},
+                          {},        {},      b->copy, false,    b->dateValid};
+            it = byBase.insert(byBase.end(), {b->base, std::move(e)});
         }
         (b->extension == "img" ? it->second.image : it->second.data) = name;
     }

@@ -44,13 +44,7 @@ std::optional<unsigned> HexValue(std::string_view s) {
     if (s.empty() || s.size() > 4) return std::nullopt;
     unsigned v = 0;
     for (char c : s) {
-        int digit = -1;
-        if (c >= '0' && c <= '9')
-            digit = c - '0';
-        else if (c >= 'A' && c <= 'F')
-            digit = c - 'A' + 10;
-        else if (c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
+        const int digit = HexDigit(c);
         if (digit < 0) return std::nullopt;
         v = v * 16 + static_cast<unsigned>(digit);
     }

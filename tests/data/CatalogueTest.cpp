@@ -250,7 +250,6 @@ TEST(Catalogue, SetTakesOnlyOfferedValuesAndStoresThemAsGiven) {
     const Case cases[] = {
         {"592", {}, "optional.voice_annunciation", "Russian", {}},
         {"7415", {}, "optional.voice_annunciation", "Russian", {{"", "Russian"}}},
-        {"813", {}, "scan.priority_channel", "9", {}},
         {"7415", plain, "channel.5.busy_lockout", "QT/DQ", {}},
         {"7415", plain, "channel.5.sp_unmute", "Carrier + Opt.Sig.", {}},
         {"7415", {}, "channel.5.sp_unmute", "Carrier", {}},

@@ -24,9 +24,9 @@ protected:
         s.onMessage = [this](rv::Msg m) { messages.push_back(m); };
     }
     rv::ChannelInfo& ch(int n) {
-        const int i = rv::ChannelIndexOf(s.Doc, n);
-        EXPECT_GE(i, 0) << "channel " << n;
-        return s.Doc.Channels[static_cast<std::size_t>(i < 0 ? 0 : i)];
+        const rv::ChannelInfo* c = rv::ChannelOf(s.Doc, n);
+        EXPECT_TRUE(c) << "channel " << n;
+        return const_cast<rv::ChannelInfo&>(c ? *c : s.Doc.Channels[0]);
     }
     void add(int n, const char* rx) {
         ASSERT_EQ(rv::SetChannelField(s, n, K::RxFreq, rx), ChannelChange::Added);
@@ -63,6 +63,7 @@ TEST_F(ChannelCommitTest, TypingReceiveFrequencyIntoEmptySlotCreatesChannelWithD
     EXPECT_EQ(c.TxPower, 1);
     EXPECT_EQ(c.WideNarrow, 1);
     EXPECT_EQ(c.ScanAdd, 1);
+    EXPECT_EQ(c.InUse, 1);
     EXPECT_EQ(rv::ChannelFieldText(s, c, K::RxFreq), "146.50000");
     EXPECT_EQ(rv::ChannelFieldText(s, c, K::TxFreq), "");
     EXPECT_EQ(rv::ChannelFieldText(s, c, K::TxCode), "");
@@ -119,122 +120,83 @@ TEST_F(ChannelCommitTest, ClearingTransmitFrequencyResetsEncodeToneAndSetsAuxBit
     EXPECT_EQ(ch(1).TxCode.get(), "FFFF");
 }
 
-struct LockoutCase {
-    const char* name;
-    K kind;
-    const char* text;
-    int rxTone; // 1 when the channel has a decode tone before the commit
-    int optSignal;
-    int lockout;
-    int spUnmute;
-    int wantLockout;
-    int wantSpUnmute;
-};
-
-class DependentFieldTest : public ChannelCommitTest,
-                           public ::testing::WithParamInterface<LockoutCase> {};
-
-TEST_P(DependentFieldTest, CommitKeepsLockoutAndUnmuteConsistent) {
-    const auto& c = GetParam();
-    add(1, "146");
-    auto& r = ch(1);
-    r.RxCode.set(c.rxTone ? "029E" : "FFFF");
-    r.OptSignal = static_cast<rv::Int16>(c.optSignal);
-    r.BusyLockout = static_cast<rv::Int16>(c.lockout);
-    r.SpUnmute = static_cast<rv::Int16>(c.spUnmute);
-    rv::SetChannelField(s, 1, c.kind, c.text);
-    EXPECT_EQ(ch(1).BusyLockout, c.wantLockout);
-    EXPECT_EQ(ch(1).SpUnmute, c.wantSpUnmute);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, DependentFieldTest,
-    ::testing::Values(
-        LockoutCase{"NoneDecodeTurnsToneLockoutIntoCarrier", K::RxCode, "None", 1, 0, 2, 0, 1, 0},
-        LockoutCase{"NewDecodeToneKeepsToneLockout", K::RxCode, "67.0", 1, 0, 2, 0, 2, 0},
-        LockoutCase{"NoneOptSignalClearsOptLockoutAndUnmute", K::OptSignal, "None", 1, 1, 3, 2, 0,
-                    0},
-        LockoutCase{"NoneOptSignalKeepsToneLockout", K::OptSignal, "None", 1, 2, 2, 0, 2, 0},
-        LockoutCase{"OptSignalWithoutDecodeDropsToneLockout", K::OptSignal, "DTMF", 0, 0, 2, 0, 1,
-                    0},
-        LockoutCase{"UnknownOptSignalTextStillChecksLockout", K::OptSignal, "x", 0, 1, 2, 1, 1, 1},
-        LockoutCase{"UnmuteTextFollowsDecodeTone", K::SpUnmute, "QT/DQT or Opt.Sig", 1, 1, 0, 0, 0,
-                    2},
-        LockoutCase{"CarrierUnmuteTextDoesNotMatchWithDecodeTone", K::SpUnmute,
-                    "Carrier + Opt.Sig.", 1, 1, 0, 2, 0, 2},
-        LockoutCase{"LockoutEnglishTextHasNoFinalT", K::BusyLockout, "QT/DQ", 1, 0, 0, 0, 2, 0},
-        LockoutCase{"UnknownLockoutTextLeavesValue", K::BusyLockout, "QT/DQT", 1, 0, 1, 0, 1, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct TextCase {
-    K kind;
-    const char* text;
-    int want;
-};
-
-TEST_F(ChannelCommitTest, ChoiceTextsStoreTheirValues) {
-    add(1, "146");
-    const TextCase cases[] = {
-        {K::TxPower, "Low", 0},   {K::TxPower, "High", 1},        {K::ScanAdd, "No", 0},
-        {K::ScanAdd, "Yes", 1},   {K::OptSignal, "FleetSync", 2}, {K::PttId, "On", 1},
-        {K::PttId, "Off", 0},     {K::WideNarrow, "Narrow", 0},   {K::WideNarrow, "Wide", 1},
-        {K::AutodialMem, "8", 7}, {K::AutodialMem, "1", 0},       {K::AutodialMem, "9", 0},
-        {K::BeatShift, "1", 1},   {K::Compander, "1", 1},         {K::ScanAddCheck, "0", 0},
+// Busy lockout and speaker unmute never wait for a decode tone or option signalling the
+// channel does not have.
+TEST_F(ChannelCommitTest, CommitKeepsLockoutAndUnmuteConsistent) {
+    struct Case {
+        K kind;
+        const char* text;
+        int rxTone, optSignal, lockout, spUnmute; // before; rxTone 1: a decode tone is set
+        int wantLockout, wantSpUnmute;
     };
-    const auto field = [&](K k) -> rv::Int16 {
-        const auto& c = ch(1);
-        switch (k) {
-        case K::TxPower:
-            return c.TxPower;
-        case K::ScanAdd:
-        case K::ScanAddCheck:
-            return c.ScanAdd;
-        case K::OptSignal:
-            return c.OptSignal;
-        case K::PttId:
-            return c.PttId;
-        case K::WideNarrow:
-            return c.WideNarrow;
-        case K::AutodialMem:
-            return c.AutodialMem;
-        case K::BeatShift:
-            return c.BeatShift;
-        case K::Compander:
-            return c.Compander;
-        default:
-            return -1;
-        }
+    const Case cases[] = {
+        {K::RxCode, "None", 1, 0, 2, 0, 1, 0},    // tone lockout turns into carrier
+        {K::RxCode, "67.0", 1, 0, 2, 0, 2, 0},    // a new decode tone keeps it
+        {K::OptSignal, "None", 1, 1, 3, 2, 0, 0}, // no option lockout or unmute
+        {K::OptSignal, "None", 1, 2, 2, 0, 2, 0}, // the tone lockout stays
+        {K::OptSignal, "DTMF", 0, 0, 2, 0, 1, 0}, // no decode tone: no tone lockout
+        {K::OptSignal, "x", 0, 1, 2, 1, 1, 1},    // an unknown text still checks it
+        {K::SpUnmute, "QT/DQT or Opt.Sig", 1, 1, 0, 0, 0, 2},
+        {K::SpUnmute, "Carrier + Opt.Sig.", 1, 1, 0, 2, 0, 2}, // not the decode tone's text
+        {K::BusyLockout, "QT/DQ", 1, 0, 0, 0, 2, 0},           // the English text has no T
+        {K::BusyLockout, "QT/DQT", 1, 0, 1, 0, 1, 0},
     };
-    for (const auto& c : cases) {
+    add(1, "146");
+    for (const Case& c : cases) {
+        auto& r = ch(1);
+        r.RxCode.set(c.rxTone ? "029E" : "FFFF");
+        r.OptSignal = static_cast<rv::Int16>(c.optSignal);
+        r.BusyLockout = static_cast<rv::Int16>(c.lockout);
+        r.SpUnmute = static_cast<rv::Int16>(c.spUnmute);
         rv::SetChannelField(s, 1, c.kind, c.text);
-        EXPECT_EQ(field(c.kind), c.want) << static_cast<int>(c.kind) << " " << c.text;
+        EXPECT_EQ(ch(1).BusyLockout, c.wantLockout) << c.text;
+        EXPECT_EQ(ch(1).SpUnmute, c.wantSpUnmute) << c.text;
     }
 }
 
-TEST_F(ChannelCommitTest, ChineseTextsCompareInTheCurrentLanguageOnly) {
+// A text stores the value it names in the session's language; any other text, a tone
+// outside the list among them, leaves the setting as it was.
+TEST_F(ChannelCommitTest, TextsStoreTheValueTheyNameInTheCurrentLanguage) {
+    struct Case {
+        int lang;
+        K kind;
+        const char* text;
+        const char* shown; ///< in English, after the commit
+    };
+    const Case cases[] = {
+        {rv::English, K::TxPower, "Low", "Low"},
+        {rv::English, K::TxPower, "\xE9\xAB\x98", "Low"}, // "High" in Chinese
+        {rv::English, K::TxPower, "High", "High"},
+        {rv::English, K::ScanAdd, "No", "No"},
+        {rv::English, K::ScanAddCheck, "1", "1"},
+        {rv::English, K::ScanAdd, "Yes", "Yes"},
+        {rv::English, K::OptSignal, "FleetSync", "FleetSync"},
+        {rv::English, K::PttId, "On", "On"},
+        {rv::English, K::PttId, "x", "On"},
+        {rv::English, K::WideNarrow, "Narrow", "Narrow"},
+        {rv::English, K::AutodialMem, "8", "8"},
+        {rv::English, K::AutodialMem, "9", "8"},
+        {rv::English, K::AutodialMem, "1", "1"},
+        {rv::English, K::BeatShift, "1", "1"},
+        {rv::English, K::Compander, "1", "1"},
+        {rv::English, K::Compander, "2", "1"},
+        {rv::English, K::RxCode, "D023N", "D023N"},
+        {rv::English, K::RxCode, "", "D023N"},
+        {rv::English, K::RxCode, "garbage", "D023N"},
+        {rv::English, K::RxCode, "D999N", "D023N"},
+        {rv::Chinese, K::TxPower, "\xE4\xBD\x8E", "Low"},                 // 低
+        {rv::Chinese, K::WideNarrow, "\xE5\xAE\xBD\xE5\xB8\xA6", "Wide"}, // 宽带
+        {rv::Chinese, K::RxCode, "67.0", "67.0"},
+        {rv::Chinese, K::BusyLockout, "QT/DQT", "QT/DQ"},
+        {rv::Chinese, K::SpUnmute, "QT/DQT", "QT/DQT"},
+        {rv::Chinese, K::RxCode, "\xE6\x97\xA0", "None"}, // 无, which turns QT/DQ into Carrier
+    };
     add(1, "146");
-    rv::SetChannelField(s, 1, K::TxPower, "低");
-    EXPECT_EQ(ch(1).TxPower, 0) << "an English commit maps any other text to low";
-    s.CurLanguage = rv::Chinese;
-    rv::SetChannelField(s, 1, K::TxPower, "高");
-    rv::SetChannelField(s, 1, K::WideNarrow, "窄带");
-    rv::SetChannelField(s, 1, K::RxCode, "67.0");
-    rv::SetChannelField(s, 1, K::BusyLockout, "QT/DQT");
-    EXPECT_EQ(ch(1).TxPower, 1);
-    EXPECT_EQ(ch(1).WideNarrow, 0);
-    EXPECT_EQ(ch(1).BusyLockout, 2);
-    EXPECT_EQ(rv::ChannelFieldText(s, ch(1), K::SpUnmute), "QT/DQT");
-    rv::SetChannelField(s, 1, K::RxCode, "无");
-    EXPECT_EQ(ch(1).RxCode.get(), "FFFF");
-    EXPECT_EQ(ch(1).BusyLockout, 1);
-}
-
-TEST_F(ChannelCommitTest, ToneTextsOutsideTheListLeaveTheCodeAlone) {
-    add(1, "146");
-    rv::SetChannelField(s, 1, K::RxCode, "D023N");
-    for (const char* bad : {"", " ", "garbage", "D999N"}) {
-        rv::SetChannelField(s, 1, K::RxCode, bad);
-        EXPECT_EQ(ch(1).RxCode.get(), "2813") << '"' << bad << '"';
+    for (const Case& c : cases) {
+        s.CurLanguage = c.lang;
+        rv::SetChannelField(s, 1, c.kind, c.text);
+        s.CurLanguage = rv::English;
+        EXPECT_EQ(rv::ChannelFieldText(s, ch(1), c.kind), c.shown) << c.text;
     }
 }
 
@@ -251,7 +213,7 @@ TEST_F(ChannelCommitTest, DamagedChannelCountNeverReachesPastTheTable) {
     s.Doc.ChannelCount = 40;
     EXPECT_EQ(rv::SetChannelField(s, 4, K::RxFreq, "146"), ChannelChange::None);
     s.Doc.ChannelCount = -3;
-    EXPECT_EQ(rv::ChannelIndexOf(s.Doc, 4), -1);
+    EXPECT_EQ(rv::ChannelOf(s.Doc, 4), nullptr);
     add(4, "146");
     EXPECT_EQ(s.Doc.ChannelCount, 1);
 }

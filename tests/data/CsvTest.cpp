@@ -51,24 +51,17 @@ TEST(CsvTest, RecordsKnowTheLineTheyStartOn) {
 }
 
 TEST(CsvTest, LinesQuoteOnlyWhatNeedsItAndReadBack) {
-    const std::vector<std::string> fields{"plain", "", "a,b", "say \"hi\"", " pad", "two\nlines"};
+    const std::vector<std::string> fields{"plain", "",      "a,b",   "say \"hi\"",
+                                          " pad",  "tab\t", "\ttab", "two\nlines"};
     const std::string line = rv::CsvLine(fields);
-    EXPECT_EQ(line, "plain,,\"a,b\",\"say \"\"hi\"\"\",\" pad\",\"two\nlines\"\r\n");
+    EXPECT_EQ(line,
+              "plain,,\"a,b\",\"say \"\"hi\"\"\",\" pad\",\"tab\t\",\"\ttab\",\"two\nlines\"\r\n");
     const auto back = rv::ParseCsv(line + line);
     ASSERT_EQ(back.records.size(), 2u);
     EXPECT_EQ(back.records[1].fields, fields);
 }
 
 } // namespace
-
-TEST(Csv, FieldsWithBlanksOrTabsAtTheirEndsComeBackTheSame) {
-    const std::vector<std::string> fields{"\tlead", "trail\t", " both ", "a,b", "q\"q", "x\ny", ""};
-    const auto records =
-        rv::ParseCsv(rv::CsvLine({"h1", "h2", "h3", "h4", "h5", "h6", "h7"}) + rv::CsvLine(fields))
-            .records;
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[1].fields, fields);
-}
 
 TEST(Csv, AQuoteThatNeverClosesNamesItsLine) {
     EXPECT_EQ(rv::ParseCsv("serial,k\r\n1,2\r\n\"3,4\r\n5,6\r\n").unclosedQuote, 3);

@@ -184,11 +184,12 @@ TEST(MemoryMap, KeysGroupCodeAndIdCodeAtTheirEdges) {
         int expected;
     };
     // Keys: 0 and 2 to 11 are functions, 255 is none, 1 and 12 to 254 read as none.
-    // Group code: 0 or one of A B C D * #.
+    // Group code: 0 or one of A B C D * #. First digit delay: off its 5 ms step rounds down.
     const Probe probes[] = {{285, 0, 0},     {285, 1, 255},   {285, 2, 2},     {285, 11, 11},
                             {285, 12, 255},  {286, 254, 255}, {286, 255, 255}, {286, 10, 10},
                             {278, 0, 0},     {278, 'A', 'A'}, {278, 'D', 'D'}, {278, '*', '*'},
-                            {278, '#', '#'}, {278, '@', 0},   {278, 'E', 0}};
+                            {278, '#', '#'}, {278, '@', 0},   {278, 'E', 0},   {274, 37, 35},
+                            {274, 99, 95}};
     for (const Probe& p : probes) {
         rv::MemoryImage m = Blank();
         m[p.address] = static_cast<std::uint8_t>(p.raw);
@@ -197,6 +198,7 @@ TEST(MemoryMap, KeysGroupCodeAndIdCodeAtTheirEdges) {
         const RadioData& d = r.s.Doc;
         const int got = p.address == 285   ? d.KeyFunc1
                         : p.address == 286 ? d.KeyFunc2
+                        : p.address == 274 ? d.DtmfInfo.FirstDigitDelay
                                            : d.DtmfInfo.GroupCode;
         EXPECT_EQ(got, p.expected) << "address " << p.address << " read as " << p.raw;
     }

@@ -114,7 +114,8 @@ TEST(Robustness, AnyValidDocumentSurvivesImageAndFile) {
         rv::InitRadioData(r.s, "20260102");
         rv::RadioData& d = r.s.Doc;
         d.ChannelCount = 0;
-        for (int n = 1; n <= 16; ++n) {
+        // Channels stored from 16 down: a read lists them from 1 up.
+        for (int n = 16; n >= 1; --n) {
             if (pick(0, 1)) continue;
             rv::ChannelInfo c = rv::NewChannel(n);
             c.RxFreq.set(std::to_string(pick(10000000, 55000000)));
@@ -143,7 +144,7 @@ TEST(Robustness, AnyValidDocumentSurvivesImageAndFile) {
         // Channels come back in ascending order with 8-digit frequencies.
         ASSERT_EQ(back.s.Doc.ChannelCount, d.ChannelCount);
         for (int i = 0; i < d.ChannelCount; ++i) {
-            rv::ChannelInfo expected = d.Channels[i];
+            rv::ChannelInfo expected = d.Channels[d.ChannelCount - 1 - i];
             expected.RxFreq.set(expected.RxFreq.get());
             EXPECT_EQ(back.s.Doc.Channels[i], expected) << "round " << round;
         }
@@ -151,6 +152,11 @@ TEST(Robustness, AnyValidDocumentSurvivesImageAndFile) {
         EXPECT_EQ(back.s.Doc.DtmfInfo, d.DtmfInfo);
         EXPECT_EQ(back.s.Doc.FleetSyncInfo, d.FleetSyncInfo);
         EXPECT_EQ(back.s.Doc.ScanInfo, d.ScanInfo);
+        // Encoding what was decoded gives the same bytes again.
+        rv::MemoryImage again;
+        rv::InitImage(again);
+        ASSERT_TRUE(rv::EncodeImage(back.s.Doc, again));
+        EXPECT_EQ(again, m) << "round " << round;
 
         ASSERT_TRUE(rvtest::SaveDataFile(r.s, path));
         RecordingSession reopened;

@@ -94,15 +94,6 @@ TEST_F(SettingsScanTest, StoredRevertOutsideModeListIsShown) {
     EXPECT_EQ(Box(w.get(), "Combo1_4")->count(), 2);
 }
 
-TEST_F(SettingsScanTest, EightChannelModelsOfferEightPriorityChannels) {
-    ctx.session.CurModelCode = "813";
-    ctx.doc().ScanInfo.PriorityChannel = 12;
-    auto w = open<FrmScanInfo>();
-    EXPECT_EQ(Box(w.get(), "Combo1_1")->count(), 9);
-    EXPECT_EQ(Box(w.get(), "Combo1_1")->currentIndex(), -1); // shown as stored, not offered
-    EXPECT_EQ(ctx.doc().ScanInfo.PriorityChannel, 12);
-}
-
 } // namespace
 
 namespace {
