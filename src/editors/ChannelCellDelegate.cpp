@@ -9,11 +9,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-namespace rv::ui {
+namespace rv::editors {
 
 using M = ChannelTableModel;
 
-ChannelCellDelegate::ChannelCellDelegate(AppContext& ctx, QObject* parent)
+ChannelCellDelegate::ChannelCellDelegate(ui::AppContext& ctx, QObject* parent)
     : QStyledItemDelegate(parent), ctx_(ctx) {}
 
 QString ChannelCellDelegate::editorName(int column) {
@@ -58,4 +58,4 @@ void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
     }
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

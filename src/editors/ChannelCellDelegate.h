@@ -1,12 +1,12 @@
 #pragma once
 
-#include "kit/AppContext.h"
+#include "ui/AppContext.h"
 
 #include <QStyledItemDelegate>
 
 #include <functional>
 
-namespace rv::ui {
+namespace rv::editors {
 
 /// The in-place editors of the channel grid: the frequency box `Text1` for the RX and TX
 /// columns and a drop-down box (`Combo1_0` ... `Combo5_0`) that offers only its list for the
@@ -14,7 +14,7 @@ namespace rv::ui {
 class ChannelCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    ChannelCellDelegate(AppContext& ctx, QObject* parent = nullptr);
+    ChannelCellDelegate(ui::AppContext& ctx, QObject* parent = nullptr);
     /// Handler for the channel shortcuts typed into the frequency box.
     void setShortcutHandler(std::function<void(const QKeyEvent&)> h) { shortcuts_ = std::move(h); }
 
@@ -29,8 +29,8 @@ public:
     void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
 
 private:
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     std::function<void(const QKeyEvent&)> shortcuts_;
 };
 
-} // namespace rv::ui
+} // namespace rv::editors

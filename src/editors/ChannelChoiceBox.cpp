@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <map>
 
-namespace rv::ui {
+namespace rv::editors {
 
 ChannelChoiceBox::ChannelChoiceBox(const QString& objectName, Reader reader, QWidget* parent)
     : QComboBox(parent), reader_(std::move(reader)) {
@@ -129,4 +129,4 @@ void ChannelChoiceBox::wheelEvent(QWheelEvent* e) {
     e->accept();
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

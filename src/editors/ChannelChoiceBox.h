@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace rv::ui {
+namespace rv::editors {
 
 /// The drop-down box of a channel grid cell. It offers only its list, and nothing but a
 /// click on a list entry chooses at once: arrow keys and the wheel step through the list,
@@ -49,4 +49,4 @@ private:
     QString typed_;
 };
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -5,9 +5,9 @@
 #include "data/ChannelCellText.h"
 #include "data/ChannelCommit.h"
 #include "data/ChannelCsv.h"
-#include "kit/AppContext.h"
+#include "ui/AppContext.h"
 
-namespace rv::ui {
+namespace rv::editors {
 
 namespace {
 
@@ -101,7 +101,7 @@ std::string CommunityCsvOfPaste(const QString& text) {
 QString RowsBeyondLastChannel(int firstChNo, std::size_t rowCount, int language) {
     const int last = firstChNo + static_cast<int>(rowCount) - 1;
     if (last <= 16) return {};
-    return Tr(language, TooManyRows).arg(rowCount).arg(firstChNo).arg(last);
+    return ui::Tr(language, TooManyRows).arg(rowCount).arg(firstChNo).arg(last);
 }
 
 std::vector<RefusedCell> ReadPastedRows(const rv::Session& s, int firstChNo,
@@ -123,13 +123,13 @@ std::vector<RefusedCell> ReadPastedRows(const rv::Session& s, int firstChNo,
 }
 
 QString RefusedCellsText(const std::vector<RefusedCell>& refused, int language, bool pasted) {
-    QString text = Tr(language, pasted ? PasteRefused : TypedRefused);
+    QString text = ui::Tr(language, pasted ? PasteRefused : TypedRefused);
     for (const auto& c : refused)
         text += QLatin1Char('\n') +
-                Tr(language, RefusedLine)
+                ui::Tr(language, RefusedLine)
                     .arg(c.chNo)
-                    .arg(Tr(language, ChannelTexts::FieldLabel(static_cast<K>(c.field))), c.text,
-                         Tr(language, c.rule));
+                    .arg(ui::Tr(language, ChannelTexts::FieldLabel(static_cast<K>(c.field))),
+                         c.text, ui::Tr(language, c.rule));
     return text;
 }
 
@@ -154,4 +154,4 @@ void PasteChannelRows(ChannelTransaction& t, int firstChNo, const std::vector<QS
     }
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace rv::ui {
+namespace rv::editors {
 
 class ChannelTransaction;
 
@@ -59,4 +59,4 @@ QString RefusedCellsText(const std::vector<RefusedCell>& refused, int language, 
 /// row with an empty receive frequency empties its slot.
 void PasteChannelRows(ChannelTransaction& t, int firstChNo, const std::vector<QStringList>& rows);
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -7,7 +7,7 @@
 #include "ChannelTableModel.h"
 #include "ChannelTexts.h"
 #include "ChannelTransaction.h"
-#include "kit/Prompt.h"
+#include "ui/Prompt.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -19,7 +19,7 @@
 
 #include <set>
 
-namespace rv::ui {
+namespace rv::editors {
 
 using M = ChannelTableModel;
 
@@ -46,7 +46,7 @@ void frmCommChInfo::pasteChannels() {
         // Rows of a channel file go through the import and its preview.
         if (ctx_.host)
             ctx_.host->previewChannelImport(CommunityCsvOfPaste(text),
-                                            Tr(ctx_, ChannelTexts::PasteChannels));
+                                            ui::Tr(ctx_, ChannelTexts::PasteChannels));
         return;
     }
     auto rows = ParseChannelRows(text);
@@ -54,16 +54,16 @@ void frmCommChInfo::pasteChannels() {
     SaveShowGridData();
     if (const QString beyond = RowsBeyondLastChannel(currentRow(), rows.size(), ctx_.lang());
         !beyond.isEmpty()) {
-        Tell(ctx_, this, beyond, rv::MsgIcon::Exclamation);
+        ui::Tell(ctx_, this, beyond, rv::MsgIcon::Exclamation);
         return;
     }
     const auto refused = ReadPastedRows(ctx_.session, currentRow(), rows);
     if (!refused.empty()) {
-        Tell(ctx_, this, RefusedCellsText(refused, ctx_.lang()), rv::MsgIcon::Exclamation);
+        ui::Tell(ctx_, this, RefusedCellsText(refused, ctx_.lang()), rv::MsgIcon::Exclamation);
         return;
     }
     {
-        ChannelTransaction t(ctx_, this, this, Tr(ctx_, ChannelTexts::PasteChannels));
+        ChannelTransaction t(ctx_, this, this, ui::Tr(ctx_, ChannelTexts::PasteChannels));
         PasteChannelRows(t, currentRow(), rows);
     }
     skipNextCommit_ = true;
@@ -117,28 +117,29 @@ void frmCommChInfo::channelStep(const QString& name, int row,
 void frmCommChInfo::insertChannel() {
     const int row = currentRow();
     if (ChannelOf(ctx_.session.Doc, 16)) {
-        Tell(ctx_, this, Tr(ctx_, ChannelTexts::Channel16InUse), rv::MsgIcon::Exclamation);
+        ui::Tell(ctx_, this, ui::Tr(ctx_, ChannelTexts::Channel16InUse), rv::MsgIcon::Exclamation);
         return;
     }
-    channelStep(Tr(ctx_, ChannelTexts::InsertChannel), row,
+    channelStep(ui::Tr(ctx_, ChannelTexts::InsertChannel), row,
                 [row](ChannelTransaction& t) { InsertEmptyChannel(t.doc(), row); });
 }
 
 void frmCommChInfo::deleteChannels() {
     const auto chNos = selectedChannels();
-    channelStep(Tr(ctx_, ChannelTexts::DeleteChannels), chNos.front(),
+    channelStep(ui::Tr(ctx_, ChannelTexts::DeleteChannels), chNos.front(),
                 [&chNos](ChannelTransaction& t) { DeleteChannelsClosingGap(t.doc(), chNos); });
 }
 
 void frmCommChInfo::moveChannel(int delta) {
     const int row = currentRow();
     if (row + delta < 1 || row + delta > M::RowCount) return;
-    channelStep(Tr(ctx_, delta < 0 ? ChannelTexts::MoveUp : ChannelTexts::MoveDown), row + delta,
+    channelStep(ui::Tr(ctx_, delta < 0 ? ChannelTexts::MoveUp : ChannelTexts::MoveDown),
+                row + delta,
                 [row, delta](ChannelTransaction& t) { MoveChannel(t.doc(), row, delta); });
 }
 
 void frmCommChInfo::sortByRx() {
-    channelStep(Tr(ctx_, ChannelTexts::SortByRx), 1,
+    channelStep(ui::Tr(ctx_, ChannelTexts::SortByRx), 1,
                 [](ChannelTransaction& t) { SortChannelsByRx(t.doc()); });
 }
 
@@ -148,7 +149,7 @@ void frmCommChInfo::fillColumn() {
     if (!M::isEditable(column) || column == M::RxFreq) return;
     const QString text = cell(currentRow(), column);
     const QString heading = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-    channelStep(Tr(ctx_, ChannelTexts::FillColumn).arg(heading), currentRow(),
+    channelStep(ui::Tr(ctx_, ChannelTexts::FillColumn).arg(heading), currentRow(),
                 [&](ChannelTransaction& t) {
                     for (const int n : selectedChannels())
                         if (ChannelOf(t.doc(), n)) t.commit(n, M::kindOf(column), text);
@@ -159,14 +160,14 @@ void frmCommChInfo::showContextMenu(const QPoint& pos) {
     SaveShowGridData();
     QMenu menu(this);
     const QUndoStack& history = ctx_.undoStack();
-    menu.addAction(Tr(ctx_, ChannelTexts::CopyChannels), QKeySequence::Copy, this,
+    menu.addAction(ui::Tr(ctx_, ChannelTexts::CopyChannels), QKeySequence::Copy, this,
                    &frmCommChInfo::copyChannels);
-    menu.addAction(Tr(ctx_, ChannelTexts::PasteChannels), QKeySequence::Paste, this,
+    menu.addAction(ui::Tr(ctx_, ChannelTexts::PasteChannels), QKeySequence::Paste, this,
                    &frmCommChInfo::pasteChannels);
     menu.addSeparator();
-    menu.addAction(Tr(ctx_, ChannelTexts::Undo), QKeySequence::Undo, this, &frmCommChInfo::undo)
+    menu.addAction(ui::Tr(ctx_, ChannelTexts::Undo), QKeySequence::Undo, this, &frmCommChInfo::undo)
         ->setEnabled(history.canUndo());
-    menu.addAction(Tr(ctx_, ChannelTexts::Redo), QKeySequence(Qt::CTRL | Qt::Key_Y), this,
+    menu.addAction(ui::Tr(ctx_, ChannelTexts::Redo), QKeySequence(Qt::CTRL | Qt::Key_Y), this,
                    &frmCommChInfo::redo)
         ->setEnabled(history.canRedo());
     menu.addSeparator();
@@ -176,18 +177,19 @@ void frmCommChInfo::showContextMenu(const QPoint& pos) {
 
 void frmCommChInfo::addChannelOperations(QMenu& menu) {
     const int column = currentColumn();
-    menu.addAction(Tr(ctx_, ChannelTexts::InsertChannel), this, &frmCommChInfo::insertChannel);
-    menu.addAction(Tr(ctx_, ChannelTexts::DeleteChannels), this, &frmCommChInfo::deleteChannels);
-    menu.addAction(Tr(ctx_, ChannelTexts::MoveUp), this, [this] { moveChannel(-1); })
+    menu.addAction(ui::Tr(ctx_, ChannelTexts::InsertChannel), this, &frmCommChInfo::insertChannel);
+    menu.addAction(ui::Tr(ctx_, ChannelTexts::DeleteChannels), this,
+                   &frmCommChInfo::deleteChannels);
+    menu.addAction(ui::Tr(ctx_, ChannelTexts::MoveUp), this, [this] { moveChannel(-1); })
         ->setEnabled(currentRow() > 1);
-    menu.addAction(Tr(ctx_, ChannelTexts::MoveDown), this, [this] { moveChannel(1); })
+    menu.addAction(ui::Tr(ctx_, ChannelTexts::MoveDown), this, [this] { moveChannel(1); })
         ->setEnabled(currentRow() < M::RowCount);
-    menu.addAction(Tr(ctx_, ChannelTexts::SortByRx), this, &frmCommChInfo::sortByRx);
+    menu.addAction(ui::Tr(ctx_, ChannelTexts::SortByRx), this, &frmCommChInfo::sortByRx);
     const QString heading = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-    menu.addAction(Tr(ctx_, ChannelTexts::FillColumn).arg(heading), this,
+    menu.addAction(ui::Tr(ctx_, ChannelTexts::FillColumn).arg(heading), this,
                    &frmCommChInfo::fillColumn)
         ->setEnabled(M::isEditable(column) && column != M::RxFreq &&
                      ChannelOf(ctx_.session.Doc, currentRow()) != nullptr);
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -10,7 +10,7 @@
 #include "FrmCHInfoEdit.h"
 #include "SettingsInput.h"
 #include "data/ChannelCellText.h"
-#include "kit/Prompt.h"
+#include "ui/Prompt.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,7 +19,7 @@
 #include <QLineEdit>
 #include <QTableView>
 
-namespace rv::ui {
+namespace rv::editors {
 
 using M = ChannelTableModel;
 
@@ -117,10 +117,10 @@ void frmCommChInfo::SaveShowGridData() {
                                     : rv::ReadChannelCell(ctx_.session, kind, text.toStdString());
         if (!reading.ok) {
             ctx_.noteRefusedEdit();
-            Tell(ctx_, this,
-                 RefusedCellsText({{row, static_cast<int>(kind), text, reading.rule}}, ctx_.lang(),
-                                  false),
-                 rv::MsgIcon::Exclamation);
+            ui::Tell(ctx_, this,
+                     RefusedCellsText({{row, static_cast<int>(kind), text, reading.rule}},
+                                      ctx_.lang(), false),
+                     rv::MsgIcon::Exclamation);
         } else {
             ChannelTransaction t(ctx_, this, this);
             t.commit(row, kind, QString::fromStdString(reading.text));
@@ -188,7 +188,7 @@ bool frmCommChInfo::onEditorEvent(QWidget* editor, QEvent* event) {
 
 bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
     if (watched == editor_) return onEditorEvent(editor_, event);
-    if (watched != grid_) return ChildWindow::eventFilter(watched, event);
+    if (watched != grid_) return ui::ChildWindow::eventFilter(watched, event);
     if (event->type() == QEvent::ShortcutOverride &&
         IsChannelShortcut(*static_cast<QKeyEvent*>(event))) {
         // The grid's own copy and paste, and the document's undo, win over any menu shortcut.
@@ -225,4 +225,4 @@ void frmCommChInfo::onComboActivated() {
     grid_->setFocus();
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

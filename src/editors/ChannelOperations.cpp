@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <span>
 
-namespace rv::ui {
+namespace rv::editors {
 
 namespace {
 
@@ -73,4 +73,4 @@ void SortChannelsByRx(rv::RadioData& doc) {
         c.ChNo = ++n;
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

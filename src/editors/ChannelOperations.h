@@ -6,7 +6,7 @@
 
 // Changes to the channel list as a whole: the numbers the records carry move, their
 // settings stay as they are.
-namespace rv::ui {
+namespace rv::editors {
 
 /// Channel `at` becomes empty and the channels from it on move down one number. Refused
 /// (false, nothing changed) when channel 16 is in use.
@@ -22,4 +22,4 @@ bool MoveChannel(rv::RadioData& doc, int chNo, int delta);
 /// Numbers the channels 1, 2, … in order of receive frequency (equal ones keep their order).
 void SortChannelsByRx(rv::RadioData& doc);
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <utility>
 
-namespace rv::ui {
+namespace rv::editors {
 
-ChannelTableModel::ChannelTableModel(AppContext& ctx, QObject* parent)
+ChannelTableModel::ChannelTableModel(ui::AppContext& ctx, QObject* parent)
     : QAbstractTableModel(parent), ctx_(ctx) {}
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const {
@@ -55,7 +55,7 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
     if (section < 0 || section >= ColumnCount) return {};
-    return Tr(ctx_, ChannelTexts::GridHeader(section));
+    return ui::Tr(ctx_, ChannelTexts::GridHeader(section));
 }
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
@@ -69,4 +69,4 @@ void ChannelTableModel::reShowAll() {
     emit dataChanged(index(0, 0), index(RowCount - 1, ColumnCount - 1));
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "data/ChannelCommit.h"
-#include "kit/AppContext.h"
+#include "ui/AppContext.h"
 
 #include <QAbstractTableModel>
 
-namespace rv::ui {
+namespace rv::editors {
 
 /// The 16 channel slots of the document as grid rows; it reads `RadioData` on every
 /// request and keeps no copy. Row r - 1 stands for channel r whether or not it exists.
@@ -28,7 +28,7 @@ public:
     };
     static constexpr int RowCount = 16;
 
-    explicit ChannelTableModel(AppContext& ctx, QObject* parent = nullptr);
+    explicit ChannelTableModel(ui::AppContext& ctx, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -49,7 +49,7 @@ public:
     }
 
 private:
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
 };
 
-} // namespace rv::ui
+} // namespace rv::editors

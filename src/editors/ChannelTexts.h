@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-namespace rv::ui::ChannelTexts {
+namespace rv::editors::ChannelTexts {
 
 /// The grid's first and last column headers; the columns between are channel settings.
 inline const rv::LangText MoreHeader{"more", "更多"};
@@ -77,4 +77,4 @@ inline const rv::LangText Channel16InUse{
     "Channel 16 is in use: no channel can move down to make room. Delete a channel first.",
     "信道 16 已使用，无法下移信道以腾出位置。请先删除一个信道。"};
 
-} // namespace rv::ui::ChannelTexts
+} // namespace rv::editors::ChannelTexts

@@ -1,12 +1,12 @@
 #include "ChannelTransaction.h"
 
-#include "kit/Prompt.h"
+#include "ui/Prompt.h"
 
 #include <algorithm>
 
-namespace rv::ui {
+namespace rv::editors {
 
-ChannelTransaction::ChannelTransaction(AppContext& ctx, QWidget* parent, QObject* source,
+ChannelTransaction::ChannelTransaction(ui::AppContext& ctx, QWidget* parent, QObject* source,
                                        QString name)
     : ctx_(ctx), parent_(parent), source_(source), name_(std::move(name)),
       savedHandler_(ctx.session.onMessage) {
@@ -20,7 +20,7 @@ ChannelTransaction::~ChannelTransaction() {
     ctx_.session.onMessage = savedHandler_;
     ctx_.notifyEdited(source_, name_);
     for (const rv::Msg m : messages_)
-        Ask(ctx_, parent_, m);
+        ui::Ask(ctx_, parent_, m);
 }
 
 rv::ChannelChange ChannelTransaction::commit(int chNo, rv::ChannelFieldKind kind,
@@ -28,4 +28,4 @@ rv::ChannelChange ChannelTransaction::commit(int chNo, rv::ChannelFieldKind kind
     return rv::SetChannelField(ctx_.session, chNo, kind, text.toStdString());
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/ChannelCommit.h"
-#include "kit/AppContext.h"
+#include "ui/AppContext.h"
 
 #include <QString>
 
@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace rv::ui {
+namespace rv::editors {
 
 /// Groups channel commits into one undo step. The messages the commits raise (a frequency
 /// out of range) are shown once each when the transaction ends, after every view has been
@@ -18,7 +18,7 @@ namespace rv::ui {
 class ChannelTransaction {
 public:
     /// `name` names the step in the Edit menu; empty names it after what changed.
-    ChannelTransaction(AppContext& ctx, QWidget* parent, QObject* source, QString name = {});
+    ChannelTransaction(ui::AppContext& ctx, QWidget* parent, QObject* source, QString name = {});
     ~ChannelTransaction();
     ChannelTransaction(const ChannelTransaction&) = delete;
     ChannelTransaction& operator=(const ChannelTransaction&) = delete;
@@ -29,7 +29,7 @@ public:
     rv::RadioData& doc() { return ctx_.session.Doc; }
 
 private:
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     QWidget* parent_;
     QObject* source_;
     QString name_;
@@ -37,4 +37,4 @@ private:
     std::vector<rv::Msg> messages_;
 };
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "kit/AppContext.h"
+#include "ui/AppContext.h"
 
 #include <QApplication>
 #include <QWidget>
 
-namespace rv::ui {
+namespace rv::editors {
 
 /// The open channel window of that form name working on `ctx`: through the main window
 /// when there is one, otherwise among the application's visible top-level windows.
-template <class W> W* FindChannelWindow(AppContext& ctx, const QString& formName) {
+template <class W> W* FindChannelWindow(ui::AppContext& ctx, const QString& formName) {
     if (ctx.host) return qobject_cast<W*>(ctx.host->findWindow(formName));
     for (QWidget* w : QApplication::allWidgets()) {
         auto* win = qobject_cast<W*>(w);
@@ -19,4 +19,4 @@ template <class W> W* FindChannelWindow(AppContext& ctx, const QString& formName
     return nullptr;
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -12,18 +12,18 @@
 
 #include <map>
 
-namespace rv::ui {
+namespace rv::editors {
 
 namespace {
 
-template <class W> ChildWindow* make(AppContext& ctx, QWidget* parent) {
+template <class W> ui::ChildWindow* make(ui::AppContext& ctx, QWidget* parent) {
     return new W(ctx, parent);
 }
 
 } // namespace
 
-ChildWindow* CreateEditorWindow(AppContext& ctx, const QString& formName, QWidget* parent) {
-    using Maker = ChildWindow* (*)(AppContext&, QWidget*);
+ui::ChildWindow* CreateEditorWindow(ui::AppContext& ctx, const QString& formName, QWidget* parent) {
+    using Maker = ui::ChildWindow* (*)(ui::AppContext&, QWidget*);
     static const std::map<QString, Maker> makers{
         {QStringLiteral("frmCommChInfo"), &make<frmCommChInfo>},
         {QStringLiteral("FrmCHInfoEdit"), &make<FrmCHInfoEdit>},
@@ -39,4 +39,4 @@ ChildWindow* CreateEditorWindow(AppContext& ctx, const QString& formName, QWidge
     return it == makers.end() ? nullptr : it->second(ctx, parent);
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

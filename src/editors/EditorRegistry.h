@@ -1,12 +1,12 @@
 #pragma once
 
-#include "kit/ChildWindow.h"
+#include "ui/ChildWindow.h"
 
-namespace rv::ui {
+namespace rv::editors {
 
 /// Creates the editor window with that form name ("frmCommChInfo", "FrmOptFeatures", ...),
 /// or nullptr for a name that is not an editor.
-ChildWindow* CreateEditorWindow(AppContext& ctx, const QString& formName,
-                                QWidget* parent = nullptr);
+ui::ChildWindow* CreateEditorWindow(ui::AppContext& ctx, const QString& formName,
+                                    QWidget* parent = nullptr);
 
-} // namespace rv::ui
+} // namespace rv::editors

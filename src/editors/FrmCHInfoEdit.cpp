@@ -9,7 +9,7 @@
 #include "data/ChannelCellText.h"
 #include "data/Conversions.h"
 #include "frmCommChInfo.h"
-#include "kit/Prompt.h"
+#include "ui/Prompt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,7 +24,7 @@
 
 #include <algorithm>
 
-namespace rv::ui {
+namespace rv::editors {
 
 namespace {
 
@@ -43,8 +43,8 @@ constexpr int Px(int twips) {
 
 } // namespace
 
-FrmCHInfoEdit::FrmCHInfoEdit(AppContext& ctx, QWidget* parent)
-    : ChildWindow(ctx, QStringLiteral("FrmCHInfoEdit"), parent) {
+FrmCHInfoEdit::FrmCHInfoEdit(ui::AppContext& ctx, QWidget* parent)
+    : ui::ChildWindow(ctx, QStringLiteral("FrmCHInfoEdit"), parent) {
     resize(Px(7155), Px(6675));
     buildControls();
     layOut();
@@ -130,14 +130,14 @@ void FrmCHInfoEdit::layOut() {
 }
 
 void FrmCHInfoEdit::changeShowByLanguage() {
-    setWindowTitle(Tr(ctx_, ChannelTexts::ChannelEdit));
-    selectorLabel_->setText(Tr(ctx_, ChannelTexts::SelectorLabel));
-    labels_[0]->setText(Tr(ctx_, ChannelTexts::DialogLabel(K::RxFreq)));
-    labels_[1]->setText(Tr(ctx_, ChannelTexts::DialogLabel(K::TxFreq)));
+    setWindowTitle(ui::Tr(ctx_, ChannelTexts::ChannelEdit));
+    selectorLabel_->setText(ui::Tr(ctx_, ChannelTexts::SelectorLabel));
+    labels_[0]->setText(ui::Tr(ctx_, ChannelTexts::DialogLabel(K::RxFreq)));
+    labels_[1]->setText(ui::Tr(ctx_, ChannelTexts::DialogLabel(K::TxFreq)));
     for (std::size_t i = 0; i < BoxKinds.size(); ++i)
-        labels_[2 + i]->setText(Tr(ctx_, ChannelTexts::DialogLabel(BoxKinds[i])));
+        labels_[2 + i]->setText(ui::Tr(ctx_, ChannelTexts::DialogLabel(BoxKinds[i])));
     for (std::size_t i = 0; i < checks_.size(); ++i)
-        checks_[i]->setText(Tr(ctx_, ChannelTexts::FieldLabel(CheckKinds[i])));
+        checks_[i]->setText(ui::Tr(ctx_, ChannelTexts::FieldLabel(CheckKinds[i])));
     buttons_.caption(ctx_.lang());
     reShow();
 }
@@ -232,10 +232,11 @@ void FrmCHInfoEdit::commitTypedTone(int i) {
     if (!pending.isEmpty()) {
         ctx_.noteRefusedEdit();
         const auto reading = rv::ReadChannelCell(ctx_.session, BoxKinds[i], pending.toStdString());
-        Tell(ctx_, this,
-             RefusedCellsText({{channel_, static_cast<int>(BoxKinds[i]), pending, reading.rule}},
-                              ctx_.lang(), false),
-             rv::MsgIcon::Exclamation);
+        ui::Tell(
+            ctx_, this,
+            RefusedCellsText({{channel_, static_cast<int>(BoxKinds[i]), pending, reading.rule}},
+                             ctx_.lang(), false),
+            rv::MsgIcon::Exclamation);
         reShow();
         return;
     }
@@ -298,7 +299,7 @@ bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event) {
     default:
         break;
     }
-    return ChildWindow::eventFilter(watched, event);
+    return ui::ChildWindow::eventFilter(watched, event);
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

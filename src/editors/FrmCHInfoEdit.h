@@ -2,7 +2,7 @@
 
 #include "SettingsLayout.h"
 #include "data/ChannelCommit.h"
-#include "kit/ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 #include <array>
 
@@ -13,16 +13,16 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace rv::ui {
+namespace rv::editors {
 
 class frmCommChInfo;
 
 /// The channel edit dialog: every setting of one channel, committed field by field through
 /// `SetChannelField`. It follows the grid's row and reloads after every commit.
-class FrmCHInfoEdit : public ChildWindow {
+class FrmCHInfoEdit : public ui::ChildWindow {
     Q_OBJECT
 public:
-    explicit FrmCHInfoEdit(AppContext& ctx, QWidget* parent = nullptr);
+    explicit FrmCHInfoEdit(ui::AppContext& ctx, QWidget* parent = nullptr);
 
     void changeShowByLanguage() override;
     void reShow() override;
@@ -61,4 +61,4 @@ private:
     bool loading_ = false;
 };
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -14,7 +14,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace rv::ui {
+namespace rv::editors {
 
 namespace {
 
@@ -27,7 +27,7 @@ const std::array<L, 2> GridHeaders{{{"No.", "编号"}, {"D Code", "D 码"}}};
 
 } // namespace
 
-FrmDTMF::FrmDTMF(AppContext& ctx, QWidget* parent)
+FrmDTMF::FrmDTMF(ui::AppContext& ctx, QWidget* parent)
     : SettingsWindow(ctx, QStringLiteral("FrmDTMF"), parent) {
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
@@ -87,9 +87,10 @@ QWidget* FrmDTMF::buildAutodialTab() {
 
 void FrmDTMF::captionOwn(int language) {
     for (int i = 0; i < 3; ++i)
-        tabs_->setTabText(i, Tr(language, TabCaptions[i]));
-    stunFrame_->setTitle(Tr(language, StunCaption));
-    grid_->setHorizontalHeaderLabels({Tr(language, GridHeaders[0]), Tr(language, GridHeaders[1])});
+        tabs_->setTabText(i, ui::Tr(language, TabCaptions[i]));
+    stunFrame_->setTitle(ui::Tr(language, StunCaption));
+    grid_->setHorizontalHeaderLabels(
+        {ui::Tr(language, GridHeaders[0]), ui::Tr(language, GridHeaders[1])});
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -5,14 +5,14 @@
 class QGroupBox;
 class QTabWidget;
 
-namespace rv::ui {
+namespace rv::editors {
 
 /// The DTMF window: encode timing, decode and stun settings, and the eight autodial
 /// memories. Every change goes into the document at once.
 class FrmDTMF : public SettingsWindow {
     Q_OBJECT
 public:
-    explicit FrmDTMF(AppContext& ctx, QWidget* parent = nullptr);
+    explicit FrmDTMF(ui::AppContext& ctx, QWidget* parent = nullptr);
 
 private:
     QWidget* buildEncodeTab();
@@ -25,4 +25,4 @@ private:
     QTableWidget* grid_ = nullptr;
 };
 
-} // namespace rv::ui
+} // namespace rv::editors

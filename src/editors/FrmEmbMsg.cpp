@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-namespace rv::ui {
+namespace rv::editors {
 
-FrmEmbMsg::FrmEmbMsg(AppContext& ctx, QWidget* parent)
+FrmEmbMsg::FrmEmbMsg(ui::AppContext& ctx, QWidget* parent)
     : SettingsWindow(ctx, QStringLiteral("FrmEmbMsg"), parent) {
     auto* lines = new QVBoxLayout;
     for (int i = 0; i < 2; ++i) {
@@ -21,4 +21,4 @@ FrmEmbMsg::FrmEmbMsg(AppContext& ctx, QWidget* parent)
     changeShowByLanguage();
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -2,13 +2,13 @@
 
 #include "SettingsLayout.h"
 
-namespace rv::ui {
+namespace rv::editors {
 
 /// The embedded message window: the two 32-character lines the radio shows.
 class FrmEmbMsg : public SettingsWindow {
     Q_OBJECT
 public:
-    explicit FrmEmbMsg(AppContext& ctx, QWidget* parent = nullptr);
+    explicit FrmEmbMsg(ui::AppContext& ctx, QWidget* parent = nullptr);
 };
 
-} // namespace rv::ui
+} // namespace rv::editors

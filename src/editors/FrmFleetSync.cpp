@@ -13,7 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace rv::ui {
+namespace rv::editors {
 
 namespace {
 
@@ -26,7 +26,7 @@ enum Column { NoCol, FleetCol, IdCol };
 
 } // namespace
 
-FrmFleetSync::FrmFleetSync(AppContext& ctx, QWidget* parent)
+FrmFleetSync::FrmFleetSync(ui::AppContext& ctx, QWidget* parent)
     : SettingsWindow(ctx, QStringLiteral("FrmFleetSync"), parent) {
     auto* page = new QWidget;
     auto* form = NewForm(page);
@@ -60,9 +60,10 @@ QWidget* FrmFleetSync::buildListTab() {
 
 void FrmFleetSync::captionOwn(int language) {
     for (int i = 0; i < 2; ++i)
-        tabs_->setTabText(i, Tr(language, TabCaptions[i]));
-    grid_->setHorizontalHeaderLabels(
-        {Tr(language, GridHeaders[0]), Tr(language, GridHeaders[1]), Tr(language, GridHeaders[2])});
+        tabs_->setTabText(i, ui::Tr(language, TabCaptions[i]));
+    grid_->setHorizontalHeaderLabels({ui::Tr(language, GridHeaders[0]),
+                                      ui::Tr(language, GridHeaders[1]),
+                                      ui::Tr(language, GridHeaders[2])});
 }
 
 QChar FrmFleetSync::cellKey(QChar c) const {
@@ -80,4 +81,4 @@ QChar FrmFleetSync::cellKey(QChar c) const {
     return digits <= int(std::to_string(row.high + row.offset).size()) ? k : QChar();
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -4,7 +4,7 @@
 
 class QTabWidget;
 
-namespace rv::ui {
+namespace rv::editors {
 
 class SettingsCellEditor;
 
@@ -13,7 +13,7 @@ class SettingsCellEditor;
 class FrmFleetSync : public SettingsWindow {
     Q_OBJECT
 public:
-    explicit FrmFleetSync(AppContext& ctx, QWidget* parent = nullptr);
+    explicit FrmFleetSync(ui::AppContext& ctx, QWidget* parent = nullptr);
 
 private:
     QWidget* buildListTab();
@@ -26,4 +26,4 @@ private:
     SettingsCellEditor* cellEditor_ = nullptr;
 };
 
-} // namespace rv::ui
+} // namespace rv::editors

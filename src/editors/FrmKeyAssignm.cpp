@@ -2,9 +2,9 @@
 
 #include <QFormLayout>
 
-namespace rv::ui {
+namespace rv::editors {
 
-FrmKeyAssignm::FrmKeyAssignm(AppContext& ctx, QWidget* parent)
+FrmKeyAssignm::FrmKeyAssignm(ui::AppContext& ctx, QWidget* parent)
     : SettingsWindow(ctx, QStringLiteral("FrmKeyAssignm"), parent) {
     auto* form = NewForm();
     addComboRows(form, {"key.pf1", "key.pf2"}, QStringLiteral("Combo1"), QStringLiteral("Label1"));
@@ -12,4 +12,4 @@ FrmKeyAssignm::FrmKeyAssignm(AppContext& ctx, QWidget* parent)
     changeShowByLanguage();
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

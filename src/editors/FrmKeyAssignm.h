@@ -2,13 +2,13 @@
 
 #include "SettingsLayout.h"
 
-namespace rv::ui {
+namespace rv::editors {
 
 /// The key assignment window: the functions of the programmable keys PF1 and PF2.
 class FrmKeyAssignm : public SettingsWindow {
     Q_OBJECT
 public:
-    explicit FrmKeyAssignm(AppContext& ctx, QWidget* parent = nullptr);
+    explicit FrmKeyAssignm(ui::AppContext& ctx, QWidget* parent = nullptr);
 };
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-namespace rv::ui {
+namespace rv::editors {
 
 namespace {
 
@@ -22,7 +22,7 @@ void SetFieldLook(QWidget* w, bool normal) {
 
 } // namespace
 
-FrmOptFeatures::FrmOptFeatures(AppContext& ctx, QWidget* parent)
+FrmOptFeatures::FrmOptFeatures(ui::AppContext& ctx, QWidget* parent)
     : SettingsWindow(ctx, QStringLiteral("FrmOptFeatures"), parent) {
     auto* top = NewForm();
     top_ =
@@ -92,8 +92,8 @@ QGroupBox* FrmOptFeatures::buildVoxFrame() {
 }
 
 void FrmOptFeatures::captionOwn(int language) {
-    voxFrame_->setTitle(Tr(language, rv::LangText{"VOX", "VOX(声控发射)"}));
-    modeFrame_->setTitle(Tr(language, rv::LangText{"Mode", "模式"}));
+    voxFrame_->setTitle(ui::Tr(language, rv::LangText{"VOX", "VOX(声控发射)"}));
+    modeFrame_->setTitle(ui::Tr(language, rv::LangText{"Mode", "模式"}));
 }
 
 void FrmOptFeatures::showRules() {
@@ -114,4 +114,4 @@ void FrmOptFeatures::showRules() {
         voxChecks_[i]->setEnabled(vox);
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

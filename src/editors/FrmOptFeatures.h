@@ -5,7 +5,7 @@
 class QGroupBox;
 class QLineEdit;
 
-namespace rv::ui {
+namespace rv::editors {
 
 /// The optional features window: time-out timer, squelch, voice annunciation, VOX, clone
 /// mode, and the hidden mic sensitivity, scrambler and PTT ID controls that still carry
@@ -13,7 +13,7 @@ namespace rv::ui {
 class FrmOptFeatures : public SettingsWindow {
     Q_OBJECT
 public:
-    explicit FrmOptFeatures(AppContext& ctx, QWidget* parent = nullptr);
+    explicit FrmOptFeatures(ui::AppContext& ctx, QWidget* parent = nullptr);
 
 private:
     QGroupBox* buildPttFrame();
@@ -30,4 +30,4 @@ private:
     QGroupBox* modeFrame_ = nullptr;
 };
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -5,7 +5,7 @@
 
 #include <QFormLayout>
 
-namespace rv::ui {
+namespace rv::editors {
 
 namespace {
 
@@ -13,7 +13,7 @@ enum Box { Priority, PriorityCh, LookBackA, LookBackB, Revert, Dropout, TxDwell 
 
 } // namespace
 
-FrmScanInfo::FrmScanInfo(AppContext& ctx, QWidget* parent)
+FrmScanInfo::FrmScanInfo(ui::AppContext& ctx, QWidget* parent)
     : SettingsWindow(ctx, QStringLiteral("FrmScanInfo"), parent) {
     auto* form = NewForm();
     boxes_ = addComboRows(form,
@@ -40,4 +40,4 @@ void FrmScanInfo::showRules() {
     boxes_[LookBackB]->setEnabled(mode == 1 || mode == 2);
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

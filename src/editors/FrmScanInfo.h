@@ -2,7 +2,7 @@
 
 #include "SettingsLayout.h"
 
-namespace rv::ui {
+namespace rv::editors {
 
 /// The scan information window: priority mode and channel, look-back times, revert
 /// channel, dropout delay and TX dwell. The revert choices and the enabled states follow
@@ -10,7 +10,7 @@ namespace rv::ui {
 class FrmScanInfo : public SettingsWindow {
     Q_OBJECT
 public:
-    explicit FrmScanInfo(AppContext& ctx, QWidget* parent = nullptr);
+    explicit FrmScanInfo(ui::AppContext& ctx, QWidget* parent = nullptr);
 
 private:
     void showRules() override;
@@ -18,4 +18,4 @@ private:
     std::vector<SettingsCombo*> boxes_;
 };
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
-namespace rv::ui {
+namespace rv::editors {
 
 namespace {
 
@@ -22,7 +22,7 @@ constexpr int Rows = 16;
 
 } // namespace
 
-FrmTestFre::FrmTestFre(AppContext& ctx, QWidget* parent)
+FrmTestFre::FrmTestFre(ui::AppContext& ctx, QWidget* parent)
     : SettingsWindow(ctx, QStringLiteral("FrmTestFre"), parent) {
     grid_ = NewNumberedGrid(Rows, 3, this);
     const int digits = grid_->fontMetrics().horizontalAdvance(QStringLiteral("000.00000"));
@@ -39,9 +39,9 @@ FrmTestFre::FrmTestFre(AppContext& ctx, QWidget* parent)
 }
 
 void FrmTestFre::captionOwn(int language) {
-    setWindowTitle(Tr(language, rv::findRow("testfreq.1.rx")->area));
+    setWindowTitle(ui::Tr(language, rv::findRow("testfreq.1.rx")->area));
     grid_->setHorizontalHeaderLabels(
-        {Tr(language, Headers[0]), Tr(language, Headers[1]), Tr(language, Headers[2])});
+        {ui::Tr(language, Headers[0]), ui::Tr(language, Headers[1]), ui::Tr(language, Headers[2])});
     grid_->resizeColumnToContents(ChannelCol);
     // All 16 channels and the header in view, no scrolling.
     FitGridToRows(grid_, true);
@@ -55,4 +55,4 @@ void FrmTestFre::onEnter() {
         cellEditor_->moveTo((row + 1) % Rows, RxCol);
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -2,7 +2,7 @@
 
 #include "SettingsLayout.h"
 
-namespace rv::ui {
+namespace rv::editors {
 
 class SettingsCellEditor;
 
@@ -11,7 +11,7 @@ class SettingsCellEditor;
 class FrmTestFre : public SettingsWindow {
     Q_OBJECT
 public:
-    explicit FrmTestFre(AppContext& ctx, QWidget* parent = nullptr);
+    explicit FrmTestFre(ui::AppContext& ctx, QWidget* parent = nullptr);
 
 private:
     void captionOwn(int language) override;
@@ -22,4 +22,4 @@ private:
     SettingsCellEditor* cellEditor_ = nullptr;
 };
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -3,7 +3,7 @@
 #include "SettingsCellEditor.h"
 #include "SettingsInput.h"
 #include "data/Catalogue.h"
-#include "kit/ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-namespace rv::ui {
+namespace rv::editors {
 
 namespace {
 
@@ -43,7 +43,7 @@ std::string CellKey(std::string key, int row) {
 
 } // namespace
 
-SettingsBinder::SettingsBinder(ChildWindow* window)
+SettingsBinder::SettingsBinder(ui::ChildWindow* window)
     : QObject(window), window_(window), ctx_(window->context()) {}
 
 SettingsBinder::~SettingsBinder() {
@@ -165,4 +165,4 @@ void SettingsBinder::commitCell(const Grid& g, int row, int col, const QString& 
     ctx_.notifyCommitted(window_, key, r);
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -19,9 +19,12 @@ struct SettingRow;
 }
 
 namespace rv::ui {
-
 class AppContext;
 class ChildWindow;
+} // namespace rv::ui
+
+namespace rv::editors {
+
 class SettingsCellEditor;
 class SettingsCombo;
 
@@ -32,7 +35,7 @@ class SettingsCombo;
 class SettingsBinder : public QObject {
     Q_OBJECT
 public:
-    explicit SettingsBinder(ChildWindow* window);
+    explicit SettingsBinder(ui::ChildWindow* window);
     ~SettingsBinder() override;
 
     /// A drop-down box, captioned by `label` when given; committed when an entry is chosen.
@@ -78,10 +81,10 @@ private:
     void showOne(const Binding& b);
     void showCells(const Grid& g, int row);
 
-    ChildWindow* window_;
-    AppContext& ctx_;
+    ui::ChildWindow* window_;
+    ui::AppContext& ctx_;
     std::vector<Binding> bindings_;
     std::vector<Grid> grids_;
 };
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
-namespace rv::ui {
+namespace rv::editors {
 
 void FitGridToRows(QTableWidget* grid, bool fitWidth) {
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -92,4 +92,4 @@ bool SettingsCellEditor::eventFilter(QObject* o, QEvent* e) {
     return false;
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -9,7 +9,7 @@
 class QLineEdit;
 class QTableWidget;
 
-namespace rv::ui {
+namespace rv::editors {
 
 /// Sizes a grid so that every row shows without scrolling; with `fitWidth` also every
 /// column, otherwise the stretching columns share what the window gives.
@@ -54,4 +54,4 @@ private:
     bool busy_ = false;
 };
 
-} // namespace rv::ui
+} // namespace rv::editors

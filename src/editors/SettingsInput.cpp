@@ -2,9 +2,9 @@
 
 #include "data/Catalogue.h"
 #include "data/Conversions.h"
-#include "kit/AppContext.h"
-#include "kit/ChildWindow.h"
-#include "kit/Prompt.h"
+#include "ui/AppContext.h"
+#include "ui/ChildWindow.h"
+#include "ui/Prompt.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-namespace rv::ui {
+namespace rv::editors {
 
 namespace {
 
@@ -29,7 +29,7 @@ void FocusNext(QWidget* w) {
     // The focus stays inside the child window: the other windows of the document area
     // share the focus chain.
     QWidget* scope = w;
-    while (scope->parentWidget() && !qobject_cast<ChildWindow*>(scope))
+    while (scope->parentWidget() && !qobject_cast<ui::ChildWindow*>(scope))
         scope = scope->parentWidget();
     // Walk the focus chain instead of sending Tab, which a grid would take as its own
     // cell navigation.
@@ -208,12 +208,13 @@ void InstallEnterMovesFocusOnControls(QWidget* window) {
         check->installEventFilter(new EnterFilter(check));
 }
 
-void TellRefused(AppContext& ctx, QWidget* parent, rv::Msg m) {
+void TellRefused(ui::AppContext& ctx, QWidget* parent, rv::Msg m) {
     ctx.noteRefusedEdit();
     if (m != rv::Msg::InvalidData)
-        Ask(ctx, parent, m);
+        ui::Ask(ctx, parent, m);
     else
-        Tell(ctx, parent, QString::fromStdString(rv::MsgText(m, ctx.lang())), rv::MsgIcon::Error);
+        ui::Tell(ctx, parent, QString::fromStdString(rv::MsgText(m, ctx.lang())),
+                 rv::MsgIcon::Error);
 }
 
 QWidget* FrameOf(QWidget* w) {
@@ -228,4 +229,4 @@ QStringList Entries(const rv::ChoiceList& list, int language) {
     return l;
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

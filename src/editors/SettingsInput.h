@@ -18,8 +18,10 @@ struct SettingRow;
 }
 
 namespace rv::ui {
-
 class AppContext;
+}
+
+namespace rv::editors {
 
 /// A drop-down box that offers only its list entries: nothing can be typed into it. It can
 /// still show a text that is not an entry (a stored value outside the list) without
@@ -90,7 +92,7 @@ void InstallEnterMovesFocusOnControls(QWidget* window);
 
 /// Tells the user that a typed value was refused: "Invalid Data" with an error icon, or
 /// another shared message; a command waiting for the window's typing then stops.
-void TellRefused(AppContext& ctx, QWidget* parent, rv::Msg m = rv::Msg::InvalidData);
+void TellRefused(ui::AppContext& ctx, QWidget* parent, rv::Msg m = rv::Msg::InvalidData);
 
 /// The frame of a child window: its document-area frame, or the window itself.
 QWidget* FrameOf(QWidget* w);
@@ -103,4 +105,4 @@ inline QString Q(const std::string& s) {
 /// The texts of a value list in a language, in list order.
 QStringList Entries(const rv::ChoiceList& list, int language);
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -13,7 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace rv::ui {
+namespace rv::editors {
 
 CommandButtons::CommandButtons(QWidget* window, QHBoxLayout* row)
     : close(new QPushButton(window)), help(new QPushButton(window)) {
@@ -27,12 +27,12 @@ CommandButtons::CommandButtons(QWidget* window, QHBoxLayout* row)
 }
 
 void CommandButtons::caption(int language) const {
-    close->setText(Tr(language, rv::LangText{"&Close", "关闭(&C)"}));
-    help->setText(Tr(language, rv::LangText{"&Help", "帮助(&H)"}));
+    close->setText(ui::Tr(language, rv::LangText{"&Close", "关闭(&C)"}));
+    help->setText(ui::Tr(language, rv::LangText{"&Help", "帮助(&H)"}));
 }
 
-SettingsWindow::SettingsWindow(AppContext& ctx, const QString& formName, QWidget* parent)
-    : ChildWindow(ctx, formName, parent), binder_(new SettingsBinder(this)) {}
+SettingsWindow::SettingsWindow(ui::AppContext& ctx, const QString& formName, QWidget* parent)
+    : ui::ChildWindow(ctx, formName, parent), binder_(new SettingsBinder(this)) {}
 
 SettingsWindow::~SettingsWindow() {
     // A box losing the focus while the window is torn down commits nothing.
@@ -132,4 +132,4 @@ QTableWidget* NewNumberedGrid(int rows, int columns, QWidget* parent) {
     return grid;
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

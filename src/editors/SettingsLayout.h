@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kit/ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 #include <QString>
 
@@ -15,7 +15,7 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
-namespace rv::ui {
+namespace rv::editors {
 
 class SettingsBinder;
 class SettingsCombo;
@@ -35,10 +35,10 @@ struct CommandButtons {
 /// A settings window: its controls, bound to catalogue rows, above the Close and Help
 /// buttons. The binder captions and shows the rows; a window adds only what is its own:
 /// where things stand, its headings, and what enables what on screen.
-class SettingsWindow : public ChildWindow {
+class SettingsWindow : public ui::ChildWindow {
     Q_OBJECT
 public:
-    SettingsWindow(AppContext& ctx, const QString& formName, QWidget* parent);
+    SettingsWindow(ui::AppContext& ctx, const QString& formName, QWidget* parent);
     ~SettingsWindow() override;
     void changeShowByLanguage() override;
     void reShow() override;
@@ -83,4 +83,4 @@ QFormLayout* NewForm(QWidget* parent = nullptr);
 /// be edited, the other columns start empty; one cell is selected at a time.
 QTableWidget* NewNumberedGrid(int rows, int columns, QWidget* parent);
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -21,7 +21,7 @@
 
 #include <algorithm>
 
-namespace rv::ui {
+namespace rv::editors {
 
 namespace {
 
@@ -69,8 +69,8 @@ void PlaceBeside(QWidget* anchor, QWidget* w) {
 
 } // namespace
 
-frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent)
-    : ChildWindow(ctx, QStringLiteral("frmCommChInfo"), parent) {
+frmCommChInfo::frmCommChInfo(ui::AppContext& ctx, QWidget* parent)
+    : ui::ChildWindow(ctx, QStringLiteral("frmCommChInfo"), parent) {
     buildGrid();
 
     channelEditButton_ = new QPushButton(this);
@@ -138,7 +138,7 @@ void frmCommChInfo::changeShowByLanguage() {
     setCaption();
     model_->reShowAll();
     sizeColumns();
-    channelEditButton_->setText(Tr(ctx_, ChannelTexts::ChannelEdit));
+    channelEditButton_->setText(ui::Tr(ctx_, ChannelTexts::ChannelEdit));
     buttons_.caption(ctx_.lang());
     // An open drop-down box gets its list in the new language.
     if (editor_ && qobject_cast<QComboBox*>(editor_)) openEditorAt(editRow_, editCol_);
@@ -176,11 +176,11 @@ bool frmCommChInfo::commitEdit() {
     // The cell editor commits when the grid is left, which a menu command does not do.
     const int refused = ctx_.refusedEdits();
     SaveShowGridData();
-    return ChildWindow::commitEdit() && ctx_.refusedEdits() == refused;
+    return ui::ChildWindow::commitEdit() && ctx_.refusedEdits() == refused;
 }
 
 void frmCommChInfo::setCaption() {
-    setWindowTitle(Tr(ctx_, ChannelTexts::GridCaption) + QLatin1Char(' ') +
+    setWindowTitle(ui::Tr(ctx_, ChannelTexts::GridCaption) + QLatin1Char(' ') +
                    QString::number(currentChannel_) + QLatin1Char(']'));
 }
 
@@ -199,7 +199,7 @@ void frmCommChInfo::setCurrentCell(int row, int column) {
 }
 
 void frmCommChInfo::showEvent(QShowEvent* event) {
-    ChildWindow::showEvent(event);
+    ui::ChildWindow::showEvent(event);
     if (!firstActivate_) return;
     firstActivate_ = false;
     enterCell(true);
@@ -207,7 +207,7 @@ void frmCommChInfo::showEvent(QShowEvent* event) {
 
 void frmCommChInfo::closeEvent(QCloseEvent* event) {
     SaveShowGridData();
-    ChildWindow::closeEvent(event);
+    ui::ChildWindow::closeEvent(event);
 }
 
 void frmCommChInfo::onCurrentChanged(const QModelIndex& current) {
@@ -328,4 +328,4 @@ void frmCommChInfo::showChannelEdit() {
     PlaceBeside(this, ownDialog_);
 }
 
-} // namespace rv::ui
+} // namespace rv::editors

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "SettingsLayout.h"
-#include "kit/ChildWindow.h"
+#include "ui/ChildWindow.h"
 
 #include <QHash>
 #include <QPersistentModelIndex>
@@ -15,7 +15,7 @@ class QMenu;
 class QPushButton;
 class QTableView;
 
-namespace rv::ui {
+namespace rv::editors {
 
 class ChannelCellDelegate;
 class ChannelTableModel;
@@ -24,10 +24,10 @@ class FrmCHInfoEdit;
 
 /// The channel information grid: one row per channel slot, edited in place. Every commit
 /// goes through `SetChannelField`; the window keeps no channel data of its own.
-class frmCommChInfo : public ChildWindow {
+class frmCommChInfo : public ui::ChildWindow {
     Q_OBJECT
 public:
-    explicit frmCommChInfo(AppContext& ctx, QWidget* parent = nullptr);
+    explicit frmCommChInfo(ui::AppContext& ctx, QWidget* parent = nullptr);
     ~frmCommChInfo() override;
 
     void changeShowByLanguage() override;
@@ -126,4 +126,4 @@ private:
     bool committing_ = false;
 };
 
-} // namespace rv::ui
+} // namespace rv::editors

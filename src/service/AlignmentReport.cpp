@@ -3,9 +3,9 @@
 #include "ServiceEntry.h"
 #include "TestModeHost.h"
 #include "jobs/SafeWrite.h"
-#include "kit/AppContext.h"
+#include "ui/AppContext.h"
 
-namespace rv::ui {
+namespace rv::service {
 
 namespace {
 
@@ -21,16 +21,16 @@ QString AlignmentTableHtml(const rv::jobs::AlignmentRecord& r, int language) {
     using namespace rv::link;
     using rv::jobs::PointName;
     QString html = QStringLiteral("<h3>%1</h3>")
-                       .arg(Tr(language, Heading)
+                       .arg(ui::Tr(language, Heading)
                                 .arg(r.serial, r.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")))
                                 .toHtmlEscaped());
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>") +
-            Cell(Tr(language, ItemWord), "th");
+            Cell(ui::Tr(language, ItemWord), "th");
     for (int pt = 0; pt <= NarrowPoint; ++pt)
-        html += Cell(Tr(language, PointName(pt)), "th");
+        html += Cell(ui::Tr(language, PointName(pt)), "th");
     html += QStringLiteral("</tr>");
     for (int item = 1; item <= TuneItemCount; ++item) {
-        html += QStringLiteral("<tr>") + Cell(Tr(language, TuneItemName(item)));
+        html += QStringLiteral("<tr>") + Cell(ui::Tr(language, TuneItemName(item)));
         for (int pt = 0; pt <= NarrowPoint; ++pt) {
             const int at = TuneBlockIndex(item, pt);
             // The narrow value of an item that does not switch with the band is its "Test".
@@ -44,7 +44,7 @@ QString AlignmentTableHtml(const rv::jobs::AlignmentRecord& r, int language) {
 
 } // namespace
 
-QString AlignmentReportHtml(const AppContext& ctx) {
+QString AlignmentReportHtml(const ui::AppContext& ctx) {
     if (!ctx.serviceMode) return {};
     if (auto* host = CurrentTestMode();
         host && host->state().Block.size() == rv::link::TuneBlock{}.size()) {
@@ -63,4 +63,4 @@ QString AlignmentReportHtml(const AppContext& ctx) {
     return {};
 }
 
-} // namespace rv::ui
+} // namespace rv::service

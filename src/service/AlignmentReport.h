@@ -5,11 +5,13 @@
 #include <QString>
 
 namespace rv::ui {
-
 class AppContext;
+}
+
+namespace rv::service {
 
 /// The report's alignment section (service mode only): the alignment of the radio in test
 /// mode now, else the newest one kept for the document's serial number; empty when none.
-QString AlignmentReportHtml(const AppContext& ctx);
+QString AlignmentReportHtml(const ui::AppContext& ctx);
 
-} // namespace rv::ui
+} // namespace rv::service

@@ -3,8 +3,8 @@
 #include "Lamp.h"
 #include "TestModeHost.h"
 #include "jobs/SafeWrite.h"
-#include "kit/AppContext.h"
-#include "kit/Prompt.h"
+#include "ui/AppContext.h"
+#include "ui/Prompt.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,7 +13,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace rv::ui {
+namespace rv::service {
 
 namespace {
 
@@ -56,44 +56,46 @@ rv::jobs::TuneBlock BlockOf(const rv::link::Bytes& b) {
 
 } // namespace
 
-bool ChooseKeptAlignment(AppContext& ctx, const TestModeHost& host, QWidget* parent,
+bool ChooseKeptAlignment(ui::AppContext& ctx, const TestModeHost& host, QWidget* parent,
                          rv::jobs::AlignmentRecord* kept) {
     const QString path =
-        ctx.prompt().openFileName(parent, Tr(ctx, Choose), rv::jobs::DefaultBackupDir(),
-                                  Tr(ctx, Choose) + QStringLiteral(" (*.align.json)"));
+        ctx.prompt().openFileName(parent, ui::Tr(ctx, Choose), rv::jobs::DefaultBackupDir(),
+                                  ui::Tr(ctx, Choose) + QStringLiteral(" (*.align.json)"));
     if (path.isEmpty()) return false;
     QString error;
     if (!rv::jobs::LoadAlignment(path, kept, &error, ctx.lang())) {
-        Tell(ctx, parent, error, rv::MsgIcon::Error);
+        ui::Tell(ctx, parent, error, rv::MsgIcon::Error);
         return false;
     }
     const auto& radio = host.entryAlignment();
     if (const QString why = rv::jobs::KeptMismatch(*kept, radio, ctx.lang()); !why.isEmpty()) {
-        Tell(ctx, parent, why, rv::MsgIcon::Error);
+        ui::Tell(ctx, parent, why, rv::MsgIcon::Error);
         return false;
     }
     if (rv::jobs::SameRadio(*kept, radio)) return true;
-    const auto name = [&](const QString& s) { return s.isEmpty() ? Tr(ctx, Unknown) : s; };
-    return ctx.prompt().message(parent, Tr(ctx, Title),
-                                Tr(ctx, OtherSerial).arg(name(kept->serial), name(host.serial())),
-                                rv::MsgButtons::OkCancel, rv::MsgIcon::Question) == Answer::Ok;
+    const auto name = [&](const QString& s) { return s.isEmpty() ? ui::Tr(ctx, Unknown) : s; };
+    return ctx.prompt().message(
+               parent, ui::Tr(ctx, Title),
+               ui::Tr(ctx, OtherSerial).arg(name(kept->serial), name(host.serial())),
+               rv::MsgButtons::OkCancel, rv::MsgIcon::Question) == ui::Answer::Ok;
 }
 
-FrmAlignmentRestore::FrmAlignmentRestore(AppContext& ctx, TestModeHost& host,
+FrmAlignmentRestore::FrmAlignmentRestore(ui::AppContext& ctx, TestModeHost& host,
                                          const rv::jobs::AlignmentRecord& kept, QWidget* parent)
     : QDialog(parent), ctx_(ctx), host_(host), kept_(kept) {
     setObjectName(QStringLiteral("FrmAlignmentRestore"));
-    setWindowTitle(Tr(ctx_, Title) + QStringLiteral(" - ") + kept_.serial + QLatin1Char(' ') +
+    setWindowTitle(ui::Tr(ctx_, Title) + QStringLiteral(" - ") + kept_.serial + QLatin1Char(' ') +
                    kept_.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     tree_ = Named<QTreeWidget>("TreeChanges", this);
     tree_->setRootIsDecorated(false);
-    tree_->setHeaderLabels({Tr(ctx_, Columns[0]), Tr(ctx_, Columns[1]), Tr(ctx_, Columns[2])});
+    tree_->setHeaderLabels(
+        {ui::Tr(ctx_, Columns[0]), ui::Tr(ctx_, Columns[1]), ui::Tr(ctx_, Columns[2])});
     tree_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     result_ = Named<QLabel>("LabelResult", this);
     result_->setWordWrap(true);
-    write_ = new QPushButton(Tr(ctx_, WriteCaption), this);
+    write_ = new QPushButton(ui::Tr(ctx_, WriteCaption), this);
     write_->setObjectName(QStringLiteral("CommandWrite"));
-    auto* close = new QPushButton(Tr(ctx_, CloseCaption), this);
+    auto* close = new QPushButton(ui::Tr(ctx_, CloseCaption), this);
     close->setObjectName(QStringLiteral("CommandClose"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -114,7 +116,7 @@ FrmAlignmentRestore::FrmAlignmentRestore(AppContext& ctx, TestModeHost& host,
     connect(&host_, &TestModeHost::ended, this, [this] {
         // The host outlives this dialog until the event loop: it says what was written.
         if (restoring_)
-            host_.tell(Tr(ctx_, Interrupted) + QLatin1Char('\n') +
+            host_.tell(ui::Tr(ctx_, Interrupted) + QLatin1Char('\n') +
                            rv::jobs::WrittenSoFarText(host_.engine().restoreStored(), ctx_.lang()),
                        rv::MsgIcon::Error);
         restoring_ = false;
@@ -125,7 +127,7 @@ FrmAlignmentRestore::FrmAlignmentRestore(AppContext& ctx, TestModeHost& host,
 
 void FrmAlignmentRestore::refresh() {
     write_->setEnabled(false);
-    result_->setText(Tr(ctx_, Reading));
+    result_->setText(ui::Tr(ctx_, Reading));
     host_.engine().ReadBlock();
 }
 
@@ -140,7 +142,7 @@ void FrmAlignmentRestore::showChanges() {
     for (const auto& c : changes_) {
         auto* row = new QTreeWidgetItem(tree_);
         QString label = QString::fromStdString(PointLabel(c.at, ctx_.lang()));
-        if (!c.writable) label += QLatin1Char(' ') + Tr(ctx_, Unwritable);
+        if (!c.writable) label += QLatin1Char(' ') + ui::Tr(ctx_, Unwritable);
         row->setText(0, label);
         row->setText(1, QString::number(c.now));
         row->setText(2, QString::number(c.kept));
@@ -149,8 +151,8 @@ void FrmAlignmentRestore::showChanges() {
     }
     write_->setEnabled(!changes_.empty());
     if (changes_.empty())
-        result_->setText(Tr(ctx_, Same));
-    else if (result_->text() == Tr(ctx_, Reading))
+        result_->setText(ui::Tr(ctx_, Same));
+    else if (result_->text() == ui::Tr(ctx_, Reading))
         result_->clear();
 }
 
@@ -170,8 +172,8 @@ bool FrmAlignmentRestore::sharingAccepted(const std::vector<PointChange>& chosen
     if (others.isEmpty()) return true;
     const QString sep = ctx_.lang() == rv::Chinese ? QStringLiteral("、") : QStringLiteral(", ");
     return ctx_.prompt().message(this, windowTitle(),
-                                 Tr(ctx_, Sharing).arg(written.join(sep), others.join(sep)),
-                                 rv::MsgButtons::OkCancel, rv::MsgIcon::Question) == Answer::Ok;
+                                 ui::Tr(ctx_, Sharing).arg(written.join(sep), others.join(sep)),
+                                 rv::MsgButtons::OkCancel, rv::MsgIcon::Question) == ui::Answer::Ok;
 }
 
 void FrmAlignmentRestore::onWrite() {
@@ -182,7 +184,7 @@ void FrmAlignmentRestore::onWrite() {
     if (chosen.empty() || !sharingAccepted(chosen)) return;
     restoring_ = true;
     write_->setEnabled(false);
-    result_->setText(Tr(ctx_, Writing));
+    result_->setText(ui::Tr(ctx_, Writing));
     auto& run = host_.restoreRun();
     run = rv::jobs::RestoreRun{};
     run.kept = kept_.block;
@@ -203,21 +205,23 @@ void FrmAlignmentRestore::onRestored() {
         return out.join(QStringLiteral(", "));
     };
     if (run.check.restored) {
-        result_->setText(Tr(ctx_, Verified).arg(run.chosen.size()));
+        result_->setText(ui::Tr(ctx_, Verified).arg(run.chosen.size()));
         return;
     }
-    QString text = Tr(ctx_, NotVerified).arg(names(run.check.differing, [&](const PointChange& c) {
-        return QStringLiteral("%1 (%2 -> %3)")
-            .arg(QString::fromStdString(PointLabel(c.at, ctx_.lang())))
-            .arg(c.now)
-            .arg(c.kept);
-    }));
+    QString text =
+        ui::Tr(ctx_, NotVerified).arg(names(run.check.differing, [&](const PointChange& c) {
+            return QStringLiteral("%1 (%2 -> %3)")
+                .arg(QString::fromStdString(PointLabel(c.at, ctx_.lang())))
+                .arg(c.now)
+                .arg(c.kept);
+        }));
     if (!run.check.moved.empty())
-        text += QLatin1Char('\n') +
-                Tr(ctx_, Moved).arg(names(run.check.moved, [&](const rv::jobs::AlignmentPoint& p) {
-                    return QString::fromStdString(PointLabel(p, ctx_.lang()));
-                }));
+        text +=
+            QLatin1Char('\n') +
+            ui::Tr(ctx_, Moved).arg(names(run.check.moved, [&](const rv::jobs::AlignmentPoint& p) {
+                return QString::fromStdString(PointLabel(p, ctx_.lang()));
+            }));
     result_->setText(text);
 }
 
-} // namespace rv::ui
+} // namespace rv::service

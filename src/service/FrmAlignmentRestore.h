@@ -9,8 +9,11 @@ class QPushButton;
 class QTreeWidget;
 
 namespace rv::ui {
-
 class AppContext;
+}
+
+namespace rv::service {
+
 class TestModeHost;
 
 /// Writes a kept alignment back: the points whose kept value differs from the radio's,
@@ -18,8 +21,8 @@ class TestModeHost;
 class FrmAlignmentRestore : public QDialog {
     Q_OBJECT
 public:
-    FrmAlignmentRestore(AppContext& ctx, TestModeHost& host, const rv::jobs::AlignmentRecord& kept,
-                        QWidget* parent = nullptr);
+    FrmAlignmentRestore(ui::AppContext& ctx, TestModeHost& host,
+                        const rv::jobs::AlignmentRecord& kept, QWidget* parent = nullptr);
 
     /// The radio's block is read afresh before anything is listed.
     void refresh();
@@ -31,7 +34,7 @@ private:
     /// Asks about chosen points that share their address with others; false: not written.
     bool sharingAccepted(const std::vector<rv::jobs::PointChange>& chosen);
 
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     TestModeHost& host_;
     rv::jobs::AlignmentRecord kept_;
     std::vector<rv::jobs::PointChange> changes_;
@@ -44,7 +47,7 @@ private:
 
 /// Asks for a kept alignment and, for one of another radio, whether to use it anyway;
 /// false when the user cancels or the file is not a kept alignment (after saying so).
-bool ChooseKeptAlignment(AppContext& ctx, const TestModeHost& host, QWidget* parent,
+bool ChooseKeptAlignment(ui::AppContext& ctx, const TestModeHost& host, QWidget* parent,
                          rv::jobs::AlignmentRecord* kept);
 
-} // namespace rv::ui
+} // namespace rv::service

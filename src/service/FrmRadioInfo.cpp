@@ -4,9 +4,9 @@
 #include "TestModeHost.h"
 
 #include "data/ModelTables.h"
-#include "kit/AppContext.h"
-#include "kit/Prompt.h"
-#include "kit/RadioPort.h"
+#include "ui/AppContext.h"
+#include "ui/Prompt.h"
+#include "ui/RadioPort.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -15,7 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace rv::ui {
+namespace rv::service {
 
 namespace {
 
@@ -45,46 +45,46 @@ QStringList RadioInfoBands(const QString& modelType) {
 }
 
 rv::jobs::RadioInfoJob*
-StartRadioInfoJob(AppContext& ctx, QWidget* parent, const JobStart& start,
+StartRadioInfoJob(ui::AppContext& ctx, QWidget* parent, const JobStart& start,
                   std::function<void(const rv::jobs::RadioInfoJob*, bool)> done) {
     const auto fail = [&]() -> rv::jobs::RadioInfoJob* {
         if (done) done(nullptr, false);
         return nullptr;
     };
     if (const auto* running = CurrentTestMode(); running && running->active()) {
-        Tell(ctx, parent, Tr(ctx, TestModeBusyText), rv::MsgIcon::Exclamation);
+        ui::Tell(ctx, parent, ui::Tr(ctx, TestModeBusyText), rv::MsgIcon::Exclamation);
         return fail();
     }
-    const QString port = ServicePortOrTell(ctx, parent);
+    const QString port = ui::ServicePortOrTell(ctx, parent);
     if (port.isEmpty()) return fail();
     auto* job = new rv::jobs::RadioInfoJob(parent);
     QString error;
     if (!start(*job, port, &error)) {
         delete job;
-        Tell(ctx, parent, error, rv::MsgIcon::Error);
+        ui::Tell(ctx, parent, error, rv::MsgIcon::Error);
         return fail();
     }
     QObject::connect(job, &rv::jobs::RadioInfoJob::question, job,
                      [&ctx, parent, job](rv::link::CloneSession::Question q) {
-                         job->answer(q,
-                                     Ask(ctx, parent, rv::Msg::CheckConnection) == Answer::Retry);
+                         job->answer(q, ui::Ask(ctx, parent, rv::Msg::CheckConnection) ==
+                                            ui::Answer::Retry);
                      });
     QObject::connect(job, &rv::jobs::RadioInfoJob::finished, job,
                      [&ctx, parent, job, done](bool ok, const QString& message) {
                          if (!ok && !message.isEmpty())
-                             Tell(ctx, parent, message, rv::MsgIcon::Error);
+                             ui::Tell(ctx, parent, message, rv::MsgIcon::Error);
                          job->deleteLater();
                          if (done) done(job, ok);
                      });
     return job;
 }
 
-void TakeReadRadioInfo(AppContext& ctx, const rv::Session& radio) {
+void TakeReadRadioInfo(ui::AppContext& ctx, const rv::Session& radio) {
     rv::jobs::TakeRadioInfo(radio, ctx.session);
-    ctx.notifyEdited(nullptr, Tr(ctx, TitleText));
+    ctx.notifyEdited(nullptr, ui::Tr(ctx, TitleText));
 }
 
-void ReadRadioInfo(AppContext& ctx, QWidget* parent, std::function<void(bool)> done) {
+void ReadRadioInfo(ui::AppContext& ctx, QWidget* parent, std::function<void(bool)> done) {
     StartRadioInfoJob(
         ctx, parent,
         [&ctx](rv::jobs::RadioInfoJob& job, const QString& port, QString* error) {
@@ -102,7 +102,7 @@ void ReadRadioInfo(AppContext& ctx, QWidget* parent, std::function<void(bool)> d
         });
 }
 
-RadioInfoFields::RadioInfoFields(AppContext& ctx, const QString& formName, QWidget* parent)
+RadioInfoFields::RadioInfoFields(ui::AppContext& ctx, const QString& formName, QWidget* parent)
     : QDialog(parent), ctx_(ctx) {
     setObjectName(formName);
     model_ = new QComboBox(this);
@@ -120,9 +120,9 @@ RadioInfoFields::RadioInfoFields(AppContext& ctx, const QString& formName, QWidg
 }
 
 void RadioInfoFields::setIdentityCaptions() {
-    modelLabel_->setText(Tr(ctx_, ModelText));
-    bandLabel_->setText(Tr(ctx_, BandText));
-    serialLabel_->setText(Tr(ctx_, SerialText));
+    modelLabel_->setText(ui::Tr(ctx_, ModelText));
+    bandLabel_->setText(ui::Tr(ctx_, BandText));
+    serialLabel_->setText(ui::Tr(ctx_, SerialText));
 }
 
 void RadioInfoFields::fillBands(const QString& modelType) {
@@ -151,7 +151,7 @@ void RadioInfoFields::showIdentity() {
     serial_->setText(QString::fromStdString(doc.SerialNumber.get()));
 }
 
-FrmRadioInfo::FrmRadioInfo(AppContext& ctx, QWidget* parent)
+FrmRadioInfo::FrmRadioInfo(ui::AppContext& ctx, QWidget* parent)
     : RadioInfoFields(ctx, QStringLiteral("FrmRadioInfo"), parent) {
     serial_->setObjectName(QStringLiteral("Text1"));
     serial_->setReadOnly(true);
@@ -162,9 +162,9 @@ FrmRadioInfo::FrmRadioInfo(AppContext& ctx, QWidget* parent)
     form->addRow(bandLabel_, band_);
     form->addRow(serialLabel_, serial_);
     form->addRow(buttons);
-    setWindowTitle(Tr(ctx_, TitleText));
+    setWindowTitle(ui::Tr(ctx_, TitleText));
     setIdentityCaptions();
     showIdentity();
 }
 
-} // namespace rv::ui
+} // namespace rv::service

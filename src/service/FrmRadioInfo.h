@@ -14,8 +14,10 @@ class QLineEdit;
 class QPushButton;
 
 namespace rv::ui {
-
 class AppContext;
+}
+
+namespace rv::service {
 
 /// The bands of a model type, in list order (empty for an unknown type).
 QStringList RadioInfoBands(const QString& modelType);
@@ -26,18 +28,18 @@ using JobStart = std::function<bool(rv::jobs::RadioInfoJob&, const QString& port
 /// through the prompt; `done` gets the job (null when it did not start) and whether it succeeded.
 /// Null when it could not start (the user has been told, and `done` has run).
 rv::jobs::RadioInfoJob*
-StartRadioInfoJob(AppContext& ctx, QWidget* parent, const JobStart& start,
+StartRadioInfoJob(ui::AppContext& ctx, QWidget* parent, const JobStart& start,
                   std::function<void(const rv::jobs::RadioInfoJob*, bool)> done);
 /// Puts what a radio-information read delivered into the document, as an undo step of its own.
-void TakeReadRadioInfo(AppContext& ctx, const rv::Session& radio);
+void TakeReadRadioInfo(ui::AppContext& ctx, const rv::Session& radio);
 /// Reads the radio information and shows it in `FrmRadioInfo`.
-void ReadRadioInfo(AppContext& ctx, QWidget* parent, std::function<void(bool)> done = {});
+void ReadRadioInfo(ui::AppContext& ctx, QWidget* parent, std::function<void(bool)> done = {});
 
 /// The identity fields shared by both dialogs: model type, band and serial number.
 class RadioInfoFields : public QDialog {
     Q_OBJECT
 public:
-    RadioInfoFields(AppContext& ctx, const QString& formName, QWidget* parent);
+    RadioInfoFields(ui::AppContext& ctx, const QString& formName, QWidget* parent);
 
 protected:
     /// Shows `ModelType`, the band of `FrequencyCode` and `SerialNumber`.
@@ -48,7 +50,7 @@ protected:
     /// The band text shown for the document's band code and a model type.
     QString bandText(const QString& modelType) const;
 
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     QComboBox* model_ = nullptr;
     QComboBox* band_ = nullptr;
     QLineEdit* serial_ = nullptr;
@@ -61,7 +63,7 @@ protected:
 class FrmRadioInfo : public RadioInfoFields {
     Q_OBJECT
 public:
-    FrmRadioInfo(AppContext& ctx, QWidget* parent = nullptr);
+    FrmRadioInfo(ui::AppContext& ctx, QWidget* parent = nullptr);
 };
 
-} // namespace rv::ui
+} // namespace rv::service

@@ -4,9 +4,9 @@
 
 #include "data/Defaults.h"
 #include "data/ModelTables.h"
-#include "kit/AppContext.h"
-#include "kit/Prompt.h"
 #include "link/CloneEngine.h"
+#include "ui/AppContext.h"
+#include "ui/Prompt.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -17,7 +17,7 @@
 #include <QPushButton>
 #include <QStandardItemModel>
 
-namespace rv::ui {
+namespace rv::service {
 
 namespace {
 
@@ -35,7 +35,7 @@ const rv::LangText ConfirmText{"Write these changes to the radio?\n\n%1",
 
 } // namespace
 
-FrmRadioInfoSet::FrmRadioInfoSet(AppContext& ctx, QWidget* parent)
+FrmRadioInfoSet::FrmRadioInfoSet(ui::AppContext& ctx, QWidget* parent)
     : RadioInfoFields(ctx, QStringLiteral("FrmRadioInfoSet"), parent) {
     serial_->setObjectName(QStringLiteral("Text1_0"));
     serial_->setMaxLength(10);
@@ -71,12 +71,12 @@ FrmRadioInfoSet::FrmRadioInfoSet(AppContext& ctx, QWidget* parent)
     connect(timeSync_, &QPushButton::clicked, this, &FrmRadioInfoSet::onTimeSync);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 
-    setWindowTitle(Tr(ctx_, TitleText));
+    setWindowTitle(ui::Tr(ctx_, TitleText));
     setIdentityCaptions();
-    read_->setText(Tr(ctx_, ReadText));
-    write_->setText(Tr(ctx_, WriteText));
-    timeSync_->setText(Tr(ctx_, TimeSyncText));
-    close_->setText(Tr(ctx_, CloseText));
+    read_->setText(ui::Tr(ctx_, ReadText));
+    write_->setText(ui::Tr(ctx_, WriteText));
+    timeSync_->setText(ui::Tr(ctx_, TimeSyncText));
+    close_->setText(ui::Tr(ctx_, CloseText));
     takeShownAsRead();
 }
 
@@ -96,7 +96,7 @@ void FrmRadioInfoSet::showIdentity() {
     // The radio's band is shown as its code names it, which need not be an entry of the list.
     band_->setCurrentIndex(-1);
     band_->setPlaceholderText(bandText(model_->currentText()));
-    band_->setToolTip(Tr(ctx_, BandCodeText).arg(ctx_.doc().FrequencyCode));
+    band_->setToolTip(ui::Tr(ctx_, BandCodeText).arg(ctx_.doc().FrequencyCode));
 }
 
 void FrmRadioInfoSet::fillBands(const QString& modelType) {
@@ -190,7 +190,7 @@ void FrmRadioInfoSet::onRead() {
 void FrmRadioInfoSet::onWrite() {
     const rv::jobs::InfoEdits e = edits();
     if (e.empty()) {
-        Tell(ctx_, this, Tr(ctx_, NothingChangedText), rv::MsgIcon::None);
+        ui::Tell(ctx_, this, ui::Tr(ctx_, NothingChangedText), rv::MsgIcon::None);
         return;
     }
     if (!editsFit(e)) return;
@@ -215,10 +215,10 @@ void FrmRadioInfoSet::onWrite() {
     connect(job, &rv::jobs::RadioInfoJob::confirm, this,
             [this, job](const std::vector<rv::jobs::InfoFieldChange>& changes) {
                 const QString list = rv::jobs::InfoChangesText(changes, ctx_.lang());
-                const Answer a =
-                    ctx_.prompt().message(this, windowTitle(), Tr(ctx_, ConfirmText).arg(list),
+                const ui::Answer a =
+                    ctx_.prompt().message(this, windowTitle(), ui::Tr(ctx_, ConfirmText).arg(list),
                                           rv::MsgButtons::OkCancel, rv::MsgIcon::Question);
-                job->proceed(a == Answer::Ok);
+                job->proceed(a == ui::Answer::Ok);
             });
 }
 
@@ -244,4 +244,4 @@ bool FrmRadioInfoSet::eventFilter(QObject* o, QEvent* e) {
     return RadioInfoFields::eventFilter(o, e);
 }
 
-} // namespace rv::ui
+} // namespace rv::service

@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <vector>
 
-namespace rv::ui {
+namespace rv::service {
 
 /// "Set Radio Information": edits the radio's identity and reads or writes it.
 class FrmRadioInfoSet : public RadioInfoFields {
     Q_OBJECT
 public:
-    FrmRadioInfoSet(AppContext& ctx, QWidget* parent = nullptr);
+    FrmRadioInfoSet(ui::AppContext& ctx, QWidget* parent = nullptr);
 
     /// Copies the boxes into the document's radio-information fields. A value that does not
     /// fit its field is not stored: false, after a message naming the field and its width.
@@ -54,4 +54,4 @@ private:
     bool readHere_ = false;
 };
 
-} // namespace rv::ui
+} // namespace rv::service

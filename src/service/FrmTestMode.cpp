@@ -4,7 +4,7 @@
 #include "Lamp.h"
 #include "TestModeHost.h"
 #include "data/Conversions.h"
-#include "kit/AppContext.h"
+#include "ui/AppContext.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace rv::ui {
+namespace rv::service {
 
 namespace {
 
@@ -59,7 +59,7 @@ const SignalRow Signals[] = {
 
 } // namespace
 
-FrmTestMode::FrmTestMode(AppContext& ctx, TestModeHost& host, QWidget* parent)
+FrmTestMode::FrmTestMode(ui::AppContext& ctx, TestModeHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window), ctx_(ctx), host_(host) {
     setObjectName(QStringLiteral("FrmTestMode"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -156,7 +156,7 @@ void FrmTestMode::build() {
 }
 
 void FrmTestMode::setCaptions() {
-    auto tr = [this](const LangText& t) { return Tr(ctx_, t); };
+    auto tr = [this](const LangText& t) { return ui::Tr(ctx_, t); };
     setWindowTitle(tr(Cap.title));
     channelGroup_->setTitle(tr(Cap.channelGroup));
     signalGroup_->setTitle(tr(Cap.signalGroup));
@@ -200,8 +200,8 @@ void FrmTestMode::showChannel(int position) {
 
 void FrmTestMode::showSignal(int number) {
     const auto& row = Signals[std::clamp(number, 1, 9) - 1];
-    signalRx_->setText(Tr(ctx_, row.rx));
-    signalTx_->setText(Tr(ctx_, row.tx));
+    signalRx_->setText(ui::Tr(ctx_, row.rx));
+    signalTx_->setText(ui::Tr(ctx_, row.tx));
 }
 
 void FrmTestMode::showKey(bool released) {
@@ -285,4 +285,4 @@ void FrmTestMode::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-} // namespace rv::ui
+} // namespace rv::service

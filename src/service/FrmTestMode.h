@@ -14,8 +14,11 @@ class QPushButton;
 class QGroupBox;
 
 namespace rv::ui {
-
 class AppContext;
+}
+
+namespace rv::service {
+
 class Lamp;
 class TestModeHost;
 
@@ -24,7 +27,7 @@ class TestModeHost;
 class FrmTestMode : public QWidget {
     Q_OBJECT
 public:
-    FrmTestMode(AppContext& ctx, TestModeHost& host, QWidget* parent = nullptr);
+    FrmTestMode(ui::AppContext& ctx, TestModeHost& host, QWidget* parent = nullptr);
     ~FrmTestMode() override;
 
     /// Releases the transmitter key if it is down (and tells the radio).
@@ -50,7 +53,7 @@ private:
     void onTune();
     void openTuningWindow();
 
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     TestModeHost& host_;
     QComboBox* channel_ = nullptr;
     QComboBox* signal_ = nullptr;
@@ -75,4 +78,4 @@ private:
     QPointer<FrmTestModePara> para_;
 };
 
-} // namespace rv::ui
+} // namespace rv::service

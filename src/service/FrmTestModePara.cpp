@@ -5,8 +5,8 @@
 #include "TestModeHost.h"
 #include "TuneCurve.h"
 #include "data/Conversions.h"
-#include "kit/AppContext.h"
-#include "kit/Prompt.h"
+#include "ui/AppContext.h"
+#include "ui/Prompt.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,7 +21,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace rv::ui {
+namespace rv::service {
 
 namespace {
 
@@ -51,7 +51,7 @@ QString Mhz(double v) {
 
 } // namespace
 
-FrmTestModePara::FrmTestModePara(AppContext& ctx, TestModeHost& host, int item, QWidget* parent)
+FrmTestModePara::FrmTestModePara(ui::AppContext& ctx, TestModeHost& host, int item, QWidget* parent)
     : QDialog(parent), ctx_(ctx), host_(host), item_(item) {
     setObjectName(QStringLiteral("FrmTestModePara"));
     build();
@@ -220,18 +220,18 @@ void FrmTestModePara::showCurve() {
 }
 
 void FrmTestModePara::setCaptions() {
-    setWindowTitle(Tr(ctx_, rv::link::TuneItemName(item_)));
+    setWindowTitle(ui::Tr(ctx_, rv::link::TuneItemName(item_)));
     for (int tab = 0; tab < 6; ++tab)
-        tabs_->setTabText(tab, Tr(ctx_, rv::jobs::PointName(tab)));
-    start_->setText(Tr(ctx_, StartCaption));
-    ok_->setText(Tr(ctx_, OkCaption));
-    cancel_->setText(Tr(ctx_, CancelCaption));
-    restore_->setText(Tr(ctx_, RestoreCaption));
-    curve_->setCaptions(Tr(ctx_, FrequencyAxis), Tr(ctx_, ValueAxis), Tr(ctx_, RadioLegend),
-                        Tr(ctx_, KeptLegend));
+        tabs_->setTabText(tab, ui::Tr(ctx_, rv::jobs::PointName(tab)));
+    start_->setText(ui::Tr(ctx_, StartCaption));
+    ok_->setText(ui::Tr(ctx_, OkCaption));
+    cancel_->setText(ui::Tr(ctx_, CancelCaption));
+    restore_->setText(ui::Tr(ctx_, RestoreCaption));
+    curve_->setCaptions(ui::Tr(ctx_, FrequencyAxis), ui::Tr(ctx_, ValueAxis),
+                        ui::Tr(ctx_, RadioLegend), ui::Tr(ctx_, KeptLegend));
     for (std::size_t i = 0; i < rxLabels_.size(); ++i) {
-        rxLabels_[i]->setText(Tr(ctx_, RxCaption));
-        txLabels_[i]->setText(Tr(ctx_, TxCaption));
+        rxLabels_[i]->setText(ui::Tr(ctx_, RxCaption));
+        txLabels_[i]->setText(ui::Tr(ctx_, TxCaption));
     }
 }
 
@@ -271,7 +271,7 @@ void FrmTestModePara::ShowData() {
 void FrmTestModePara::onSlider(int tab, int value) {
     if (!host_.active()) {
         // Nothing goes out on a closed port: the slider goes back to what the radio has.
-        putBack(tab, Tr(ctx_, PortClosed).arg(value));
+        putBack(tab, ui::Tr(ctx_, PortClosed).arg(value));
         return;
     }
     reason_->clear();
@@ -291,8 +291,8 @@ void FrmTestModePara::onValueTyped(int tab) {
     if (text == QString::number(sliders_[t]->value())) return;
     bool ok = false;
     const int v = text.toInt(&ok);
-    if (!ok) return putBack(tab, Tr(ctx_, NotANumber).arg(text.left(12)));
-    if (v < 0 || v > 255) return putBack(tab, Tr(ctx_, OutOfRange).arg(v));
+    if (!ok) return putBack(tab, ui::Tr(ctx_, NotANumber).arg(text.left(12)));
+    if (v < 0 || v > 255) return putBack(tab, ui::Tr(ctx_, OutOfRange).arg(v));
     reason_->clear();
     sliders_[t]->setValue(v); // sends it, as a slider move does
     texts_[t]->setText(QString::number(sliders_[t]->value()));
@@ -400,4 +400,4 @@ void LoadDemoTuning(TestModeHost& host, int item) {
     host.engine().LoadTuneItem();
 }
 
-} // namespace rv::ui
+} // namespace rv::service

@@ -17,8 +17,11 @@ class QSlider;
 class QTabWidget;
 
 namespace rv::ui {
-
 class AppContext;
+}
+
+namespace rv::service {
+
 class Lamp;
 class TestModeHost;
 class TuneCurve;
@@ -28,7 +31,7 @@ class TuneCurve;
 class FrmTestModePara : public QDialog {
     Q_OBJECT
 public:
-    FrmTestModePara(AppContext& ctx, TestModeHost& host, int item, QWidget* parent = nullptr);
+    FrmTestModePara(ui::AppContext& ctx, TestModeHost& host, int item, QWidget* parent = nullptr);
     ~FrmTestModePara() override;
 
     /// Shows the values that have arrived from the radio for the current point.
@@ -64,7 +67,7 @@ private:
     void putBack(int tab, const QString& reason);
     void onRestore();
 
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     TestModeHost& host_;
     int item_;
     bool pttReleased_ = true;
@@ -96,4 +99,4 @@ private:
 /// that its tuning window can be shown (the help pages' picture).
 void LoadDemoTuning(TestModeHost& host, int item);
 
-} // namespace rv::ui
+} // namespace rv::service

@@ -1,6 +1,6 @@
 #include "Lamp.h"
 
-namespace rv::ui {
+namespace rv::service {
 
 Lamp::Lamp(const QString& objectName, QWidget* parent) : QLabel(parent) {
     setObjectName(objectName);
@@ -15,4 +15,4 @@ void Lamp::setColor(const QString& color) {
         QStringLiteral("border-radius: 8px; border: 1px solid #222; background: %1;").arg(fill));
 }
 
-} // namespace rv::ui
+} // namespace rv::service

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-namespace rv::ui {
+namespace rv::service {
 
 /// A round indicator lamp; its colour name is readable as the "lampColor" property.
 class Lamp : public QLabel {
@@ -27,4 +27,4 @@ template <class W> W* Named(const QString& name, QWidget* parent) {
     return w;
 }
 
-} // namespace rv::ui
+} // namespace rv::service

@@ -3,13 +3,13 @@
 #include "FrmRadioInfoSet.h"
 #include "FrmTestMode.h"
 #include "TestModeHost.h"
-#include "kit/AppContext.h"
-#include "kit/Prompt.h"
-#include "kit/RadioPort.h"
+#include "ui/AppContext.h"
+#include "ui/Prompt.h"
+#include "ui/RadioPort.h"
 
 #include <QPointer>
 
-namespace rv::ui {
+namespace rv::service {
 
 namespace {
 QPointer<TestModeHost> RunningTestMode;
@@ -38,7 +38,7 @@ bool LeaveTestModeThen(QObject* context, const std::function<void()>& then) {
     return true;
 }
 
-TestModeHost* StartTestMode(AppContext& ctx, QWidget* mainWindow, const QString& portName) {
+TestModeHost* StartTestMode(ui::AppContext& ctx, QWidget* mainWindow, const QString& portName) {
     if (RunningTestMode) {
         // One test mode at a time: an open test mode window comes to the front.
         if (RunningWindow && RunningWindow->isVisible()) {
@@ -54,7 +54,7 @@ TestModeHost* StartTestMode(AppContext& ctx, QWidget* mainWindow, const QString&
     auto* host = new TestModeHost(ctx, mainWindow, mainWindow);
     QString error;
     if (portName.isEmpty() || !host->enter(portName, &error)) {
-        Tell(ctx, mainWindow, error, rv::MsgIcon::Error);
+        ui::Tell(ctx, mainWindow, error, rv::MsgIcon::Error);
         delete host;
         return nullptr;
     }
@@ -69,18 +69,18 @@ TestModeHost* StartTestMode(AppContext& ctx, QWidget* mainWindow, const QString&
     return host;
 }
 
-void OpenTestMode(AppContext& ctx, QWidget* mainWindow) {
-    const QString port = ServicePortOrTell(ctx, mainWindow);
+void OpenTestMode(ui::AppContext& ctx, QWidget* mainWindow) {
+    const QString port = ui::ServicePortOrTell(ctx, mainWindow);
     if (!port.isEmpty()) StartTestMode(ctx, mainWindow, port);
 }
 
-void OpenRadioInfo(AppContext& ctx, QWidget* mainWindow) {
+void OpenRadioInfo(ui::AppContext& ctx, QWidget* mainWindow) {
     ReadRadioInfo(ctx, mainWindow);
 }
 
-void OpenSetRadioInfo(AppContext& ctx, QWidget* mainWindow) {
+void OpenSetRadioInfo(ui::AppContext& ctx, QWidget* mainWindow) {
     FrmRadioInfoSet dialog(ctx, mainWindow);
     dialog.exec();
 }
 
-} // namespace rv::ui
+} // namespace rv::service

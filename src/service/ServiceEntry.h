@@ -7,21 +7,24 @@ class QString;
 class QWidget;
 
 namespace rv::ui {
-
 class AppContext;
+}
+
+namespace rv::service {
+
 class TestModeHost;
 
 /// Enters test mode and shows the test mode window (the Test Mode menu entry).
-void OpenTestMode(AppContext& ctx, QWidget* mainWindow);
+void OpenTestMode(ui::AppContext& ctx, QWidget* mainWindow);
 /// Reads the radio information and shows it (Tools, Radio Information).
-void OpenRadioInfo(AppContext& ctx, QWidget* mainWindow);
+void OpenRadioInfo(ui::AppContext& ctx, QWidget* mainWindow);
 /// Shows the dialog that sets and writes the radio information (Tools, Set Radio Information).
-void OpenSetRadioInfo(AppContext& ctx, QWidget* mainWindow);
+void OpenSetRadioInfo(ui::AppContext& ctx, QWidget* mainWindow);
 
 /// Enters test mode on a given device; the test mode window follows once the radio's test
 /// channels matched. Null (after telling the user) when the port cannot be opened or test
 /// mode is already running.
-TestModeHost* StartTestMode(AppContext& ctx, QWidget* mainWindow, const QString& portName);
+TestModeHost* StartTestMode(ui::AppContext& ctx, QWidget* mainWindow, const QString& portName);
 
 /// The running test mode, or nullptr.
 TestModeHost* CurrentTestMode();
@@ -35,4 +38,4 @@ bool LeaveRunningTestMode();
 /// nothing runs, when no test mode is running.
 bool LeaveTestModeThen(QObject* context, const std::function<void()>& then);
 
-} // namespace rv::ui
+} // namespace rv::service

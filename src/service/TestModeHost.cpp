@@ -1,20 +1,20 @@
 #include "TestModeHost.h"
 
 #include "jobs/SafeWrite.h"
-#include "kit/AppContext.h"
-#include "kit/Prompt.h"
+#include "ui/AppContext.h"
+#include "ui/Prompt.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QMessageBox>
 #include <QTimer>
 
-namespace rv::ui {
+namespace rv::service {
 
 using rv::link::TestNote;
 using rv::link::TestTimer;
 
-TestModeHost::TestModeHost(AppContext& ctx, QWidget* mainWindow, QObject* parent)
+TestModeHost::TestModeHost(ui::AppContext& ctx, QWidget* mainWindow, QObject* parent)
     : TestModeLine(ctx.doc(), parent), ctx_(ctx), mainWindow_(mainWindow) {
     connect(&port_, &rv::link::SerialPort::portError, this, &TestModeHost::onPortError);
 }
@@ -28,7 +28,7 @@ TestModeHost::~TestModeHost() {
 }
 
 void TestModeHost::tell(const QString& text, rv::MsgIcon icon) {
-    Tell(ctx_, mainWindow_, text, icon);
+    ui::Tell(ctx_, mainWindow_, text, icon);
 }
 
 void TestModeHost::leave() {
@@ -117,11 +117,12 @@ void TestModeHost::note(TestNote n) {
             rv::MsgButtons::Ok, rv::MsgIcon::Error);
         break;
     case TestNote::LeaveNoAnswer:
-        Tell(ctx_, mainWindow_, rv::jobs::LeaveProblemText(false, ctx_.lang()),
-             rv::MsgIcon::Exclamation);
+        ui::Tell(ctx_, mainWindow_, rv::jobs::LeaveProblemText(false, ctx_.lang()),
+                 rv::MsgIcon::Exclamation);
         break;
     case TestNote::KeyMayBeDown:
-        Tell(ctx_, mainWindow_, rv::jobs::LeaveProblemText(true, ctx_.lang()), rv::MsgIcon::Error);
+        ui::Tell(ctx_, mainWindow_, rv::jobs::LeaveProblemText(true, ctx_.lang()),
+                 rv::MsgIcon::Error);
         break;
     }
 }
@@ -139,7 +140,7 @@ void TestModeHost::askNow() {
             questionBox_ = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     });
     const QPointer<TestModeHost> self(this);
-    const bool retry = Ask(ctx_, mainWindow_, rv::Msg::CheckConnection) == Answer::Retry;
+    const bool retry = ui::Ask(ctx_, mainWindow_, rv::Msg::CheckConnection) == ui::Answer::Retry;
     // Test mode may have ended, and this host gone, while the question was open.
     if (!self) return;
     questionBox_.clear();
@@ -158,10 +159,10 @@ void TestModeHost::onPortError(const QString& message) {
     if (questionBox_) questionBox_->close();
     releaseBlind();
     engine_.AbortTestMode();
-    Tell(ctx_, mainWindow_,
-         keyed ? message + QLatin1Char('\n') + rv::jobs::LeaveProblemText(true, ctx_.lang())
-               : message,
-         rv::MsgIcon::Error);
+    ui::Tell(ctx_, mainWindow_,
+             keyed ? message + QLatin1Char('\n') + rv::jobs::LeaveProblemText(true, ctx_.lang())
+                   : message,
+             rv::MsgIcon::Error);
 }
 
-} // namespace rv::ui
+} // namespace rv::service

@@ -13,8 +13,10 @@
 class QWidget;
 
 namespace rv::ui {
-
 class AppContext;
+}
+
+namespace rv::service {
 
 /// Test mode on a real port: the engine bound to the serial adapter, the five test-mode
 /// timers and the message boxes. Lives from `enter` until test mode ends. Its messages and
@@ -23,7 +25,7 @@ class AppContext;
 class TestModeHost : public rv::link::TestModeLine {
     Q_OBJECT
 public:
-    TestModeHost(AppContext& ctx, QWidget* mainWindow, QObject* parent = nullptr);
+    TestModeHost(ui::AppContext& ctx, QWidget* mainWindow, QObject* parent = nullptr);
     ~TestModeHost() override;
 
     /// Reads the radio's information block (who the radio is), then opens the port and
@@ -85,7 +87,7 @@ private:
 
     void onPortError(const QString& message);
 
-    AppContext& ctx_;
+    ui::AppContext& ctx_;
     QPointer<QWidget> mainWindow_;
     QString portName_;
     std::unique_ptr<rv::jobs::RadioInfoJob> info_;
@@ -97,4 +99,4 @@ private:
     QString entryAlignmentFile_;
 };
 
-} // namespace rv::ui
+} // namespace rv::service

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace rv::ui {
+namespace rv::service {
 
 namespace {
 
@@ -127,4 +127,4 @@ void TuneCurve::paintEvent(QPaintEvent*) {
     entry(radioName_, radioPen);
 }
 
-} // namespace rv::ui
+} // namespace rv::service

@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-namespace rv::ui {
+namespace rv::service {
 
 /// The values of an item's points across the band (Low to High) as a small chart: frequency
 /// in MHz across, value up; the radio's values as a solid line, a kept alignment dashed.
@@ -39,4 +39,4 @@ private:
     QString frequencyAxis_, valueAxis_, radioName_, keptName_;
 };
 
-} // namespace rv::ui
+} // namespace rv::service

@@ -6,12 +6,12 @@
 
 namespace {
 
-using M = rv::ui::ChannelTableModel;
+using M = rv::editors::ChannelTableModel;
 using rv::test::ChannelFixture;
 
 class ChannelCellRulesTest : public ChannelFixture {
 protected:
-    void paste(rv::ui::frmCommChInfo* g, int row, const QString& text) {
+    void paste(rv::editors::frmCommChInfo* g, int row, const QString& text) {
         QApplication::clipboard()->setText(text);
         g->setCurrentCell(row, M::RxFreq);
         g->pasteChannels();

@@ -5,7 +5,7 @@
 namespace {
 
 using K = rv::ChannelFieldKind;
-using M = rv::ui::ChannelTableModel;
+using M = rv::editors::ChannelTableModel;
 using rv::test::ChannelFixture;
 
 class ChannelClipboardTest : public ChannelFixture {
@@ -33,13 +33,13 @@ protected:
         ctx->markSaved();
     }
     void set(int n, K kind, const char* text) { rv::SetChannelField(session(), n, kind, text); }
-    static void key(rv::ui::frmCommChInfo* g, Qt::Key k) {
+    static void key(rv::editors::frmCommChInfo* g, Qt::Key k) {
         // Keys go to the open cell editor, or to the grid when none is open.
         QWidget* target = g->openEditor();
         if (!target) target = child<QTableView>(g, "MSFlexGrid1");
         QTest::keyClick(target, k, Qt::ControlModifier);
     }
-    static void selectRows(rv::ui::frmCommChInfo* g, int first, int last) {
+    static void selectRows(rv::editors::frmCommChInfo* g, int first, int last) {
         auto* view = child<QTableView>(g, "MSFlexGrid1");
         const auto* m = view->model();
         view->selectionModel()->select(
@@ -121,7 +121,7 @@ TEST_F(ChannelClipboardLanguageTest, RowsCopiedInEnglishPasteTheSameInChinese) {
     QTest::keyClick(g->openEditor(), Qt::Key_C, Qt::ControlModifier);
     session().CurLanguage = rv::Chinese;
     g->changeShowByLanguage();
-    g->setCurrentCell(2, rv::ui::ChannelTableModel::RxFreq);
+    g->setCurrentCell(2, rv::editors::ChannelTableModel::RxFreq);
     QTest::keyClick(g->openEditor(), Qt::Key_V, Qt::ControlModifier);
     ASSERT_NE(channel(2), nullptr);
     rv::ChannelInfo copy = *channel(2);

@@ -4,18 +4,18 @@
 
 namespace {
 
-using M = rv::ui::ChannelTableModel;
+using M = rv::editors::ChannelTableModel;
 using rv::test::ChannelFixture;
 
 class ChannelDialogTest : public ChannelFixture {
 protected:
-    QComboBox* box(rv::ui::FrmCHInfoEdit* d, int i) {
+    QComboBox* box(rv::editors::FrmCHInfoEdit* d, int i) {
         return child<QComboBox>(d, QStringLiteral("Combo2_%1").arg(i).toLatin1().constData());
     }
-    QCheckBox* check(rv::ui::FrmCHInfoEdit* d, int i) {
+    QCheckBox* check(rv::editors::FrmCHInfoEdit* d, int i) {
         return child<QCheckBox>(d, QStringLiteral("Check1_%1").arg(i).toLatin1().constData());
     }
-    void select(rv::ui::FrmCHInfoEdit* d, int chNo) {
+    void select(rv::editors::FrmCHInfoEdit* d, int chNo) {
         choose(child<QComboBox>(d, "Combo1"), QString::number(chNo));
         ASSERT_EQ(d->channel(), chNo);
     }
@@ -160,9 +160,9 @@ TEST_F(ChannelDialogTest, GridAndDialogStayInStep) {
     addChannel(2, "147");
     auto* g = openGrid();
     g->setCurrentCell(2, M::More);
-    rv::ui::FrmCHInfoEdit* d = nullptr;
+    rv::editors::FrmCHInfoEdit* d = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* e = qobject_cast<rv::ui::FrmCHInfoEdit*>(w)) d = e;
+        if (auto* e = qobject_cast<rv::editors::FrmCHInfoEdit*>(w)) d = e;
     ASSERT_NE(d, nullptr) << "the more column opens the dialog";
     EXPECT_EQ(d->channel(), 2);
 

@@ -5,7 +5,7 @@
 
 namespace {
 
-using M = rv::ui::ChannelTableModel;
+using M = rv::editors::ChannelTableModel;
 using ChannelEditKeysTest = rv::test::ChannelFixture;
 
 // Typed into the open list, a tone is an entry or refused, never its neighbour; each entry

@@ -6,8 +6,8 @@
 #include "data/Defaults.h"
 #include "editors/FrmCHInfoEdit.h"
 #include "editors/frmCommChInfo.h"
-#include "kit/AppContext.h"
 #include "support/ScriptedPrompt.h"
+#include "ui/AppContext.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -65,13 +65,13 @@ protected:
     }
     const rv::ChannelInfo* channel(int n) { return rv::ChannelOf(doc(), n); }
 
-    rv::ui::frmCommChInfo* openGrid() {
-        auto* g = new rv::ui::frmCommChInfo(*ctx);
+    rv::editors::frmCommChInfo* openGrid() {
+        auto* g = new rv::editors::frmCommChInfo(*ctx);
         g->show();
         return g;
     }
-    rv::ui::FrmCHInfoEdit* openDialog() {
-        auto* d = new rv::ui::FrmCHInfoEdit(*ctx);
+    rv::editors::FrmCHInfoEdit* openDialog() {
+        auto* d = new rv::editors::FrmCHInfoEdit(*ctx);
         d->show();
         return d;
     }
@@ -80,14 +80,14 @@ protected:
         return w->findChild<T*>(QString::fromLatin1(name));
     }
     /// The grid's open frequency editor.
-    static QLineEdit* text1(rv::ui::frmCommChInfo* g) {
+    static QLineEdit* text1(rv::editors::frmCommChInfo* g) {
         return qobject_cast<QLineEdit*>(g->openEditor());
     }
-    static QString cell(rv::ui::frmCommChInfo* g, int row, int column) {
+    static QString cell(rv::editors::frmCommChInfo* g, int row, int column) {
         auto* view = child<QTableView>(g, "MSFlexGrid1");
         return view->model()->index(row - 1, column).data().toString();
     }
-    static std::pair<int, int> current(rv::ui::frmCommChInfo* g) {
+    static std::pair<int, int> current(rv::editors::frmCommChInfo* g) {
         auto* view = child<QTableView>(g, "MSFlexGrid1");
         return {view->currentIndex().row() + 1, view->currentIndex().column()};
     }

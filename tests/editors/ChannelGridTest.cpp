@@ -4,7 +4,7 @@
 
 namespace {
 
-using M = rv::ui::ChannelTableModel;
+using M = rv::editors::ChannelTableModel;
 using rv::test::ChannelFixture;
 
 class ChannelGridTest : public ChannelFixture {};
@@ -194,7 +194,7 @@ TEST_F(ChannelGridTest, ChoosingInADropDownCommitsAndLanguageSwitchRedraws) {
 
 namespace {
 
-using M = rv::ui::ChannelTableModel;
+using M = rv::editors::ChannelTableModel;
 
 class ChannelGridFocusTest : public rv::test::ChannelFixture {};
 
@@ -245,7 +245,7 @@ TEST_F(ChannelGridDamageTest, DamagedFrequencyIsReportedOncePerFillNotPerPaint) 
     g->grab();
     g->grab();
     EXPECT_EQ(shown.size(), 1);
-    EXPECT_EQ(cell(g, 4, rv::ui::ChannelTableModel::RxFreq), "136") << "the lower band edge";
+    EXPECT_EQ(cell(g, 4, rv::editors::ChannelTableModel::RxFreq), "136") << "the lower band edge";
     g->reShow();
     EXPECT_EQ(shown.size(), 2);
 }
@@ -259,12 +259,12 @@ TEST_F(ChannelGridDamageTest, BlankRowOfAFullDamagedListSaysWhyNothingIsStored) 
         addChannel(n, "146");
     doc().Channels[4].ChNo = 0; // channel 5's record, damaged
     auto* g = openGrid();
-    g->setCurrentCell(5, rv::ui::ChannelTableModel::RxFreq);
+    g->setCurrentCell(5, rv::editors::ChannelTableModel::RxFreq);
     typeAndEnter(text1(g), "147");
     ASSERT_EQ(prompt->asked.size(), 1);
     EXPECT_TRUE(
         prompt->asked[0].startsWith("Channel not added: all 16 channel records are in use"));
-    EXPECT_EQ(cell(g, 5, rv::ui::ChannelTableModel::RxFreq), "");
+    EXPECT_EQ(cell(g, 5, rv::editors::ChannelTableModel::RxFreq), "");
 }
 
 } // namespace

@@ -4,11 +4,13 @@
 
 namespace {
 
-using M = rv::ui::ChannelTableModel;
+using M = rv::editors::ChannelTableModel;
 
 class ChannelGridTypingTest : public rv::test::ChannelFixture {
 protected:
-    QComboBox* combo(rv::ui::frmCommChInfo* g) { return qobject_cast<QComboBox*>(g->openEditor()); }
+    QComboBox* combo(rv::editors::frmCommChInfo* g) {
+        return qobject_cast<QComboBox*>(g->openEditor());
+    }
     std::string decodeText() { return rv::ToneToText(session(), channel(5)->RxCode.get()); }
 };
 

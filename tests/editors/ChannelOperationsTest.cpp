@@ -9,7 +9,7 @@
 
 namespace {
 
-using M = rv::ui::ChannelTableModel;
+using M = rv::editors::ChannelTableModel;
 using rv::test::ChannelFixture;
 
 class ChannelOperationsTest : public ChannelFixture {
@@ -37,7 +37,7 @@ TEST_F(ChannelOperationsTest, EachOperationRenumbersAndUndoesInOneStep) {
     struct Case {
         const char* name;
         int first, last; ///< the selected rows; the first is the current one
-        std::function<void(rv::ui::frmCommChInfo*)> run;
+        std::function<void(rv::editors::frmCommChInfo*)> run;
         const char* after;
         const char* undoText;
     };

@@ -27,7 +27,7 @@ rv::MemoryImage Encoded(const rv::RadioData& d) {
 /// number is set.
 QStringList Expected(const rv::SettingRow& r, const rv::Session& s) {
     if (r.kind != rv::RowKind::Number)
-        return rv::ui::Entries(rv::OfferedChoices(r, s), s.CurLanguage);
+        return rv::editors::Entries(rv::OfferedChoices(r, s), s.CurLanguage);
     QStringList out;
     if (rv::textOf(s, r.key).empty()) out << " ";
     rv::Session probe = s;
@@ -82,7 +82,7 @@ protected:
                 if (b.label) {
                     EXPECT_EQ(b.label->text(), label);
                 }
-                if (auto* box = qobject_cast<rv::ui::SettingsCombo*>(b.control)) {
+                if (auto* box = qobject_cast<rv::editors::SettingsCombo*>(b.control)) {
                     QStringList entries;
                     for (int i = 0; i < box->count(); ++i)
                         entries << box->itemText(i);
@@ -117,7 +117,7 @@ protected:
             restore(w, doc);
         };
         const QString was = Q(rv::textOf(ctx.session, key));
-        if (auto* box = qobject_cast<rv::ui::SettingsCombo*>(b.control)) {
+        if (auto* box = qobject_cast<rv::editors::SettingsCombo*>(b.control)) {
             // A long list of numbers: its ends, the stored value and an even spread between.
             const int stride = std::max(1, box->count() / 16);
             for (int i = 0; i < box->count(); ++i) {
@@ -155,7 +155,7 @@ TEST_F(SettingsBindingsTest, EveryBoundControlOffersShowsAndStoresItsRow) {
             ctx.doc() = doc.Doc;
             ctx.session.CurModelCode = doc.CurModelCode;
             ctx.session.CurLanguage = doc.CurLanguage;
-            std::unique_ptr<rv::ui::ChildWindow> w(rv::ui::CreateEditorWindow(ctx, name));
+            std::unique_ptr<rv::ui::ChildWindow> w(rv::editors::CreateEditorWindow(ctx, name));
             ASSERT_NE(w, nullptr) << name;
             w->setAttribute(Qt::WA_DeleteOnClose, false);
             const std::vector<Bound> bound = BoundControls(w.get());

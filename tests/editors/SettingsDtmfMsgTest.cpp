@@ -8,8 +8,8 @@
 #include <QTableWidget>
 
 using namespace rv::test;
-using rv::ui::FrmDTMF;
-using rv::ui::FrmEmbMsg;
+using rv::editors::FrmDTMF;
+using rv::editors::FrmEmbMsg;
 
 namespace {
 

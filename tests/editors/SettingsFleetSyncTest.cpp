@@ -6,7 +6,7 @@
 #include <QTableWidget>
 
 using namespace rv::test;
-using rv::ui::FrmFleetSync;
+using rv::editors::FrmFleetSync;
 
 namespace {
 

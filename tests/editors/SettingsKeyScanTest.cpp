@@ -4,8 +4,8 @@
 #include "SettingsTestUtil.h"
 
 using namespace rv::test;
-using rv::ui::FrmKeyAssignm;
-using rv::ui::FrmScanInfo;
+using rv::editors::FrmKeyAssignm;
+using rv::editors::FrmScanInfo;
 
 namespace {
 

@@ -41,7 +41,7 @@ TEST_F(SettingsLoadTest, OpeningAndLanguageSwitchStoreNothing) {
         const rv::RadioData before = ctx.doc();
         for (const char* name : SettingsForms) {
             QSignalSpy edited(&ctx, &rv::ui::AppContext::documentEdited);
-            std::unique_ptr<rv::ui::ChildWindow> w(rv::ui::CreateEditorWindow(ctx, name));
+            std::unique_ptr<rv::ui::ChildWindow> w(rv::editors::CreateEditorWindow(ctx, name));
             ASSERT_NE(w, nullptr) << name;
             w->setAttribute(Qt::WA_DeleteOnClose, false);
             EXPECT_EQ(w->objectName(), name);
@@ -59,7 +59,7 @@ TEST_F(SettingsLoadTest, OpeningAndLanguageSwitchStoreNothing) {
 }
 
 TEST_F(SettingsLoadTest, EachCommitTellsTheOtherViewsOnce) {
-    auto w = open<rv::ui::FrmOptFeatures>();
+    auto w = open<rv::editors::FrmOptFeatures>();
     QSignalSpy edited(&ctx, &rv::ui::AppContext::documentEdited);
     Choose(Box(w.get(), "Combo1_2"), "3");
     ASSERT_EQ(edited.count(), 1);

@@ -3,7 +3,7 @@
 #include "SettingsTestUtil.h"
 
 using namespace rv::test;
-using rv::ui::FrmOptFeatures;
+using rv::editors::FrmOptFeatures;
 
 namespace {
 

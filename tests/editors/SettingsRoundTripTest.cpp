@@ -1,6 +1,6 @@
+#include "app/Startup.h"
+#include "app/frmMain.h"
 #include "editors/FrmFleetSync.h"
-#include "shell/Startup.h"
-#include "shell/frmMain.h"
 
 #include "SettingsTestUtil.h"
 
@@ -69,9 +69,9 @@ protected:
             << "build rv52n-cli first";
         ASSERT_TRUE(dir.isValid());
         ctx.serviceMode = true; // the technician's route to DTMF, FleetSync and test frequency
-        rv::ui::StartUp(ctx, QStringLiteral(RV_BIN_DIR),
-                        QLocale(QLocale::English, QLocale::UnitedStates));
-        main = std::make_unique<rv::ui::frmMain>(ctx);
+        rv::app::StartUp(ctx, QStringLiteral(RV_BIN_DIR),
+                         QLocale(QLocale::English, QLocale::UnitedStates));
+        main = std::make_unique<rv::app::frmMain>(ctx);
         main->show();
         QApplication::setActiveWindow(main.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -133,7 +133,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    std::unique_ptr<rv::ui::frmMain> main;
+    std::unique_ptr<rv::app::frmMain> main;
 };
 
 TEST_F(SettingsRoundTripTest, OneChangeInEveryWindowSurvivesSaveAndReopen) {

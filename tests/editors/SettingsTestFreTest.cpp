@@ -6,7 +6,7 @@
 #include <QTableWidget>
 
 using namespace rv::test;
-using rv::ui::FrmTestFre;
+using rv::editors::FrmTestFre;
 
 namespace {
 

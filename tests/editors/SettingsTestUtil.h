@@ -2,8 +2,8 @@
 
 #include "data/Defaults.h"
 #include "editors/SettingsInput.h"
-#include "kit/AppContext.h"
 #include "support/ScriptedPrompt.h"
+#include "ui/AppContext.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -53,8 +53,8 @@ template <class T = QWidget> T* Child(QWidget* w, const QString& name) {
     return c;
 }
 
-inline rv::ui::SettingsCombo* Box(QWidget* w, const QString& name) {
-    return Child<rv::ui::SettingsCombo>(w, name);
+inline rv::editors::SettingsCombo* Box(QWidget* w, const QString& name) {
+    return Child<rv::editors::SettingsCombo>(w, name);
 }
 
 /// The text a box shows: the selected entry, or a stored value outside its list.
@@ -64,7 +64,7 @@ inline QString Shown(const QComboBox* box) {
 
 /// Chooses the entry with that text as a user does: opens the list, moves to the entry
 /// and presses Enter.
-inline void Choose(rv::ui::SettingsCombo* box, const QString& text) {
+inline void Choose(rv::editors::SettingsCombo* box, const QString& text) {
     const int i = box->findText(text, Qt::MatchExactly);
     ASSERT_GE(i, 0) << text.toStdString() << " is not in " << box->objectName().toStdString();
     ASSERT_TRUE(box->isEnabled()) << box->objectName().toStdString();

@@ -1,18 +1,18 @@
 // The radio's alignment kept, restored and verified, and a keyed radio left safely: through
 // the windows and a pseudo-terminal to the simulated radio.
 #include "WindowLookup.h"
+#include "app/Application.h"
+#include "app/frmMain.h"
 #include "data/Image.h"
 #include "jobs/SafeWrite.h"
-#include "kit/AppContext.h"
 #include "service/FrmAlignmentRestore.h"
 #include "service/FrmTestMode.h"
 #include "service/FrmTestModePara.h"
 #include "service/ServiceEntry.h"
 #include "service/TestModeHost.h"
-#include "shell/Application.h"
-#include "shell/frmMain.h"
 #include "sim/SimRadioPty.h"
 #include "support/ScriptedPrompt.h"
+#include "ui/AppContext.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -29,6 +29,8 @@
 #include <gtest/gtest.h>
 
 using namespace rv::ui;
+using namespace rv::service;
+using namespace rv::app;
 
 namespace {
 

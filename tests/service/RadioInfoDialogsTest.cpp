@@ -1,9 +1,9 @@
 #include "WindowLookup.h"
 #include "data/ModelTables.h"
 #include "jobs/RadioInfo.h"
-#include "kit/AppContext.h"
 #include "service/FrmRadioInfoSet.h"
 #include "support/ScriptedPrompt.h"
+#include "ui/AppContext.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 using namespace rv::ui;
+using namespace rv::service;
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include "cli/CliRunner.h"
 #include "data/Image.h"
 #include "jobs/AlignmentStore.h"
-#include "kit/AppContext.h"
 #include "service/FrmAlignmentRestore.h"
 #include "service/FrmRadioInfoSet.h"
 #include "service/FrmTestMode.h"
@@ -13,6 +12,7 @@
 #include "service/TestModeHost.h"
 #include "sim/SimRadioPty.h"
 #include "support/ScriptedPrompt.h"
+#include "ui/AppContext.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -32,6 +32,7 @@
 namespace {
 
 using namespace rv::ui;
+using namespace rv::service;
 using Frames = std::vector<std::vector<std::uint8_t>>;
 
 using rv::test::TopLevel;

@@ -2,8 +2,6 @@
 #include "WindowLookup.h"
 #include "data/Image.h"
 #include "jobs/AlignmentJob.h"
-#include "kit/AppContext.h"
-#include "kit/RadioPort.h"
 #include "service/FrmRadioInfoSet.h"
 #include "service/FrmTestMode.h"
 #include "service/FrmTestModePara.h"
@@ -11,6 +9,8 @@
 #include "service/TestModeHost.h"
 #include "sim/SimRadioPty.h"
 #include "support/ScriptedPrompt.h"
+#include "ui/AppContext.h"
+#include "ui/RadioPort.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,6 +25,7 @@
 #include <gtest/gtest.h>
 
 using namespace rv::ui;
+using namespace rv::service;
 
 namespace {
 

@@ -1,7 +1,6 @@
 // The test mode and tuning windows on a line whose radio the test plays by hand.
 #include "PtyLine.h"
 #include "WindowLookup.h"
-#include "kit/AppContext.h"
 #include "link/FakeTestPort.h"
 #include "service/FrmTestMode.h"
 #include "service/FrmTestModePara.h"
@@ -9,6 +8,7 @@
 #include "service/TestModeHost.h"
 #include "service/TuneCurve.h"
 #include "support/ScriptedPrompt.h"
+#include "ui/AppContext.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,6 +28,7 @@
 using rv::link::Bytes;
 using rv::test::Hex;
 using namespace rv::ui;
+using namespace rv::service;
 
 namespace {
 

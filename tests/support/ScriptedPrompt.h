@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kit/Prompt.h"
+#include "ui/Prompt.h"
 
 #include <QString>
 #include <QStringList>
