@@ -232,12 +232,14 @@ void FrmCHInfoEdit::commitTypedTone(int i) {
     if (!pending.isEmpty()) {
         ctx_.noteRefusedEdit();
         const auto reading = rv::ReadChannelCell(ctx_.session, BoxKinds[i], pending.toStdString());
+        // The box shows the stored value again before the message takes the focus: leaving
+        // the box then finds nothing to commit (it would otherwise take the nearest entry).
+        reShow();
         ui::Tell(
             ctx_, this,
             RefusedCellsText({{channel_, static_cast<int>(BoxKinds[i]), pending, reading.rule}},
                              ctx_.lang(), false),
             rv::MsgIcon::Exclamation);
-        reShow();
         return;
     }
     const rv::ChannelInfo* ch = rv::ChannelOf(ctx_.session.Doc, channel_);

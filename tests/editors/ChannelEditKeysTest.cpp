@@ -26,6 +26,11 @@ TEST_F(ChannelEditKeysTest, ToneTypedIntoTheOpenListIsAnEntryOrRefused) {
             auto* box = inDialog ? child<QComboBox>(d, "Combo2_0")
                                  : qobject_cast<QComboBox*>(g->openEditor());
             prompt->asked.clear();
+            // A message box takes the focus from the box it speaks of.
+            prompt->whenAsked = [box] {
+                QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+                QApplication::sendEvent(box, &out);
+            };
             box->showPopup();
             QTest::keyClicks(box->view(), keys);
             QTest::keyClick(box->view(), Qt::Key_Return);
