@@ -4,6 +4,7 @@
 #include "Conversions.h"
 #include "Decimal.h"
 #include "Defaults.h"
+#include "DocumentDiff.h"
 #include "ImageMap.h"
 #include "Strings.h"
 
@@ -1081,10 +1082,14 @@ CommitResult commitText(Session& s, std::string_view key, std::string_view text)
 }
 
 std::string AlsoChangedText(const CommitResult& result, std::string_view key, int language) {
+    // A slot that held nothing (a channel being filled) says so rather than showing a gap.
+    const std::string empty = NoneText(language);
+    const auto shown = [&](const std::string& v) { return v.empty() ? empty : v; };
     std::string out;
     for (const Change& c : result.changed)
         if (c.key != key)
-            out += (out.empty() ? "" : ", ") + c.key + " " + c.before + " → " + c.after;
+            out +=
+                (out.empty() ? "" : ", ") + c.key + " " + shown(c.before) + " → " + shown(c.after);
     if (out.empty()) return out;
     return (language == Chinese ? "同时更改：" : "also changed: ") + out;
 }

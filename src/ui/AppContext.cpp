@@ -45,9 +45,16 @@ QString StepName(const std::vector<rv::Change>& changes, int language) {
     const bool filled =
         isChannel && std::all_of(changes.begin(), changes.end(),
                                  [](const rv::Change& c) { return c.before.empty(); });
-    if (changes.size() > 1 && !filled) return area;
     const QString item = QString::fromStdString(rv::LabelOf(*first, language));
-    return isChannel ? area + QLatin1Char(' ') + item : item;
+    QString name = isChannel ? area + QLatin1Char(' ') + item : item;
+    // The first change is the one made (a setting's rows come before those it governs); the
+    // others are named with it, as a commit names them.
+    if (changes.size() > 1 && !filled) {
+        const std::string also =
+            rv::AlsoChangedText(rv::CommitResult{std::nullopt, changes}, first->key, language);
+        name += QStringLiteral(" (%1)").arg(QString::fromStdString(also));
+    }
+    return name;
 }
 
 } // namespace

@@ -176,13 +176,15 @@ TEST_F(DocumentTest, UndoAndRedoGiveBackEveryDocumentExactly) {
              QTest::keyClicks(w->findChild<QLineEdit*>("Text1"), "446");
              list->setCurrentCell(15, 0);
          },
-         "Channel 7 RX[MHz] (also changed: testfreq.7.tx  → 446.00000)",
+         "Channel 7 RX[MHz] (also changed: testfreq.7.tx (none) → 446.00000)",
          "testfreq.7.rx testfreq.7.tx"},
         {"damaged cell", [&] { typeCell(2, M::RxFreq, "446.1"); }, "Channel 2 RX Frequency",
          "channel.2.rx_frequency"},
         {"empty channel's cell", [&] { typeCell(5, M::RxFreq, "448"); }, "Channel 5 RX Frequency",
          "channel.5.rx_frequency channel.5.decode_tone …"},
-        {"coupled cell", [&] { typeCell(3, M::Dec, "None"); }, "Channel 3",
+        {"coupled cell", [&] { typeCell(3, M::Dec, "None"); },
+         "Channel 3 QT/DQT Dec (also changed: channel.3.busy_lockout QT/DQ → Carrier, "
+         "channel.3.sp_unmute QT/DQT → Carrier)",
          "channel.3.decode_tone channel.3.busy_lockout channel.3.sp_unmute"},
         {"paste",
          [&] {
