@@ -27,6 +27,7 @@ std::string S(const QString& q) {
 /// Test mode on the target: the radio's identity read first, then entered and its block
 /// kept in the backups folder as every entry does.
 struct Entered {
+    RadioTarget target; ///< outlives the job: a simulated radio ends with it
     std::unique_ptr<AlignmentJob> job;
     /// A stop request (Ctrl+C, SIGTERM) leaves test mode before the tool ends.
     std::unique_ptr<rv::link::StopSignals> stop;
@@ -34,21 +35,25 @@ struct Entered {
     QString keptAs;
 };
 
-std::optional<Entered> Enter(CliArgs& args, const RadioTarget& target, int retries) {
+std::optional<Entered> Enter(CliArgs& args) {
+    auto target = OpenTarget(args);
+    if (!target) return std::nullopt;
     Session s = MakeSession(args);
     // As in the window: a radio that does not give its information is still entered, and
     // its alignment is kept without a serial number.
-    const auto info = RunOperation(s, rv::link::ReadRadioInfo, target, args);
+    const auto info = RunOperation(s, rv::link::ReadRadioInfo, *target, args);
     if (!info.ok)
         std::fprintf(stderr, "rv52n-cli: %s %s\n", info.message.c_str(),
                      LangText{"The alignment is kept without a serial number.",
                               "校准数据将不带序号保存。"}[args.language]
                          .c_str());
     Entered e;
-    e.job = std::make_unique<AlignmentJob>(args.language, retries);
+    e.target = std::move(*target);
+    // A --retries the tool refused never gets here.
+    e.job = std::make_unique<AlignmentJob>(args.language, RetriesOf(args).value_or(2));
     e.stop = std::make_unique<rv::link::StopSignals>([job = e.job.get()] { job->giveUp(); });
     QString error;
-    if (!e.job->enter(target.device, &error)) {
+    if (!e.job->enter(e.target.device, &error)) {
         Fail(S(error));
         return std::nullopt;
     }
@@ -92,13 +97,9 @@ int Leave(AlignmentJob& job, int status) {
 } // namespace
 
 int CmdAlignmentSave(CliArgs& args) {
-    const auto retries = RetriesOf(args);
-    if (!retries) return UsageError(RetriesRefusal(), args.usage);
     if (!args.positional.empty())
         return UsageError({"no file is read", "此命令不读取文件"}, args.usage);
-    const auto target = OpenTarget(args);
-    if (!target) return 1;
-    auto e = Enter(args, *target, *retries);
+    auto e = Enter(args);
     if (!e) return 1;
     std::printf("%s %s\n", LangText{"Alignment kept as", "校准数据已保存为"}[args.language].c_str(),
                 S(e->keptAs).c_str());
@@ -115,8 +116,6 @@ int CmdAlignmentSave(CliArgs& args) {
 }
 
 int CmdAlignmentRestore(CliArgs& args) {
-    const auto retries = RetriesOf(args);
-    if (!retries) return UsageError(RetriesRefusal(), args.usage);
     if (args.positional.size() != 1)
         return UsageError({"one kept alignment is needed", "需要一个保存的校准文件"}, args.usage);
     const int lang = args.language;
@@ -124,9 +123,7 @@ int CmdAlignmentRestore(CliArgs& args) {
     QString error;
     if (!rv::jobs::LoadAlignment(QString::fromStdString(args.positional[0]), &kept, &error, lang))
         return Fail(S(error));
-    const auto target = OpenTarget(args);
-    if (!target) return 1;
-    auto e = Enter(args, *target, *retries);
+    auto e = Enter(args);
     if (!e) return 1;
     if (const QString why = rv::jobs::KeptMismatch(kept, e->now, lang); !why.isEmpty()) {
         Fail(S(why));
