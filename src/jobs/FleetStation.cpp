@@ -74,11 +74,7 @@ void FleetStation::stop() {
     }
     if (info_ && info_->isRunning()) info_->cancel();
     if (job_ && job_->isRunning()) job_->cancel();
-    if (phase_ == Phase::Held) {
-        current_.result = FleetResultWord(SafeWriteStatus::Failed);
-        current_.message = text(link::CancelledText);
-        done(current_);
-    }
+    if (phase_ == Phase::Held) fail(SafeWriteStatus::Failed, text(link::CancelledText));
 }
 
 void FleetStation::stopAfterRadio() {
@@ -100,12 +96,8 @@ void FleetStation::poll() {
         emit status(error.section(QLatin1Char('\n'), -1), -1);
         return pollTimer_.start();
     }
-    FleetRecord r;
-    r.time = QDateTime::currentDateTime();
-    r.target = target_;
-    r.result = FleetResultWord(SafeWriteStatus::PortError);
-    r.message = error;
-    done(r);
+    newRecord();
+    fail(SafeWriteStatus::PortError, error);
 }
 
 void FleetStation::onProbed() {
@@ -122,16 +114,10 @@ void FleetStation::onProbed() {
     if (!ident) {
         settleFirst();
         if (options_.repeat) return pollTimer_.start();
-        FleetRecord r;
-        r.time = QDateTime::currentDateTime();
-        r.target = target_;
-        r.result = FleetResultWord(SafeWriteStatus::NoRadio);
-        r.message = text(link::NoAnswerText);
-        return done(r);
+        newRecord();
+        return fail(SafeWriteStatus::NoRadio, text(link::NoAnswerText));
     }
-    current_ = FleetRecord{};
-    current_.time = QDateTime::currentDateTime();
-    current_.target = target_;
+    newRecord();
     current_.model = ident->modelCode;
     current_.band = ident->band;
     readInfo();
@@ -155,15 +141,9 @@ void FleetStation::readInfo() {
 void FleetStation::onInfoRead(bool ok, const QString& message) {
     if (stopping_) {
         // Stopped while the radio information was read: nothing is written.
-        current_.result = FleetResultWord(SafeWriteStatus::Failed);
-        current_.message = text(link::CancelledText);
-        return done(current_);
+        return fail(SafeWriteStatus::Failed, text(link::CancelledText));
     }
-    if (!ok) {
-        current_.result = FleetResultWord(SafeWriteStatus::NoRadio);
-        current_.message = message;
-        return done(current_);
-    }
+    if (!ok) return fail(SafeWriteStatus::NoRadio, message);
     current_.serial = rv::TrimBlanks(infoSession_.Doc.SerialNumber.get(), " \t");
     // The radio's own document first: a radio counts as programmed only with this very one.
     if (!options_.documentFor) return onDocument({});
@@ -211,11 +191,8 @@ void FleetStation::startWrite() {
     options.serial = current_.serial; // read a moment ago: no second information read
     options.historyAction = "fleet write";
     options.historyFile = QString::fromStdString(document_.DocPath);
-    if (!job_->startWrite(document_, target_.device, options, &error)) {
-        current_.result = FleetResultWord(SafeWriteStatus::PortError);
-        current_.message = error;
-        done(current_);
-    }
+    if (!job_->startWrite(document_, target_.device, options, &error))
+        fail(SafeWriteStatus::PortError, error);
 }
 
 void FleetStation::onWritten(const SafeWriteResult& r) {
@@ -225,6 +202,18 @@ void FleetStation::onWritten(const SafeWriteResult& r) {
     current_.backup = r.backupImage;
     if (!r.radioModel.empty()) current_.model = r.radioModel;
     if (!r.radioBand.empty()) current_.band = r.radioBand;
+    done(current_);
+}
+
+void FleetStation::newRecord() {
+    current_ = FleetRecord{};
+    current_.time = QDateTime::currentDateTime();
+    current_.target = target_;
+}
+
+void FleetStation::fail(SafeWriteStatus status, const QString& message) {
+    current_.result = FleetResultWord(status);
+    current_.message = message;
     done(current_);
 }
 

@@ -119,6 +119,10 @@ private:
     void settleFirst();
     void startWrite();
     void onWritten(const SafeWriteResult& r);
+    /// A record of this port for the radio now on it (or for none).
+    void newRecord();
+    /// Ends the current record with `status` and `message`.
+    void fail(SafeWriteStatus status, const QString& message);
     void done(FleetRecord record);
     void finish();
     void say(const rv::LangText& t, int percent = -1);
