@@ -20,10 +20,7 @@
 #include <QFile>
 #include <QStandardPaths>
 
-#include <QTemporaryFile>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 namespace rv::jobs {
@@ -149,31 +146,17 @@ QString AnsweredQuestionText(link::CloneSession::Question q, bool yes, int langu
 }
 
 ReadVerdict VoteOnReads(const std::vector<rv::MemoryImage>& reads) {
-    ReadVerdict v;
-    if (reads.size() < 2) return v;
-    if (reads.size() == 2 && reads[0] != reads[1]) return v;
-    if (reads.size() == 2) {
-        v.kind = ReadVerdict::Kind::Take;
-        v.image = reads[1];
-        return v;
-    }
+    using Kind = ReadVerdict::Kind;
+    if (reads.size() < 2 || (reads.size() == 2 && reads[0] != reads[1])) return {};
+    if (reads.size() == 2) return {Kind::Take, reads[1], {}, false};
     const rv::ReadVote vote = rv::VoteReads(reads[0], reads[1], reads[2]);
-    if (!vote.image) {
-        v.kind = ReadVerdict::Kind::Disagree;
-        v.unsettled = vote.addresses;
-        return v;
-    }
-    v.kind = ReadVerdict::Kind::Take;
-    v.image = *vote.image;
-    return v;
+    if (!vote.image) return {Kind::Disagree, {}, vote.addresses, false};
+    return {Kind::Take, *vote.image, {}, false};
 }
 
 ReadVerdict TakeFirstRead(const std::vector<rv::MemoryImage>& reads) {
-    ReadVerdict v;
-    if (reads.empty()) return v;
-    v.kind = ReadVerdict::Kind::Take;
-    v.image = reads.back();
-    return v;
+    if (reads.empty()) return {};
+    return {ReadVerdict::Kind::Take, reads.back(), {}, false};
 }
 
 ReadPolicy ConfirmByKeptImage(std::optional<rv::MemoryImage> kept, ReadPolicy otherwise) {
@@ -181,11 +164,7 @@ ReadPolicy ConfirmByKeptImage(std::optional<rv::MemoryImage> kept, ReadPolicy ot
     return [kept = std::move(kept),
             otherwise = std::move(otherwise)](const std::vector<rv::MemoryImage>& reads) {
         if (reads.size() != 1 || !kept || reads.front() != *kept) return otherwise(reads);
-        ReadVerdict v;
-        v.kind = ReadVerdict::Kind::Take;
-        v.image = reads.front();
-        v.matchedKept = true;
-        return v;
+        return ReadVerdict{ReadVerdict::Kind::Take, reads.front(), {}, true};
     };
 }
 
