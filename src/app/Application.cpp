@@ -84,10 +84,6 @@ void PrintWithoutScreen(int argc, char** argv) {
     }
 }
 
-} // namespace
-
-namespace {
-
 QList<FrmFleet*> FleetWindows() {
     QList<FrmFleet*> windows;
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -1,6 +1,5 @@
 #include "Captions.h"
 
-#include <QStringList>
 #include <map>
 
 namespace rv::app {

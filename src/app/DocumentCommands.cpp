@@ -9,7 +9,6 @@
 #include "ui/Prompt.h"
 
 #include <QFileInfo>
-#include <QUndoStack>
 
 namespace rv::app {
 

@@ -7,7 +7,6 @@
 #include "ui/Prompt.h"
 #include "ui/RadioPort.h"
 
-#include <QEventLoop>
 #include <QPointer>
 
 namespace rv::app {

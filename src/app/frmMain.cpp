@@ -10,15 +10,11 @@
 #include "ui/ChildWindow.h"
 #include "ui/Prompt.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QSplitter>
-#include <QStyle>
-#include <QTreeWidget>
 
 #include <algorithm>
 

@@ -8,8 +8,6 @@
 #include "link/LocalFiles.h"
 #include "link/RadioHistoryFiles.h"
 
-#include <QDir>
-
 #include <algorithm>
 #include <cstdio>
 

@@ -7,7 +7,6 @@
 #include "data/ModelTables.h"
 #include "link/LocalFiles.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace rv::cli {

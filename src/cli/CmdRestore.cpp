@@ -6,7 +6,6 @@
 #include "data/RadioHistory.h"
 #include "jobs/SafeWrite.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 

@@ -16,9 +16,7 @@
 #include <cerrno>
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
-#include <sstream>
 
 namespace rv::cli {
 

@@ -7,8 +7,6 @@
 
 #include <QFile>
 
-#include <array>
-
 namespace rv::jobs {
 
 namespace {

@@ -7,8 +7,6 @@
 #include <QTemporaryFile>
 #include <QUrl>
 
-#include <cstdio>
-
 namespace rv::jobs {
 
 namespace {
