@@ -101,16 +101,10 @@ FrmFleet::FrmFleet(ui::AppContext& ctx, const QList<rv::jobs::ProbeTarget>& port
     log_->setObjectName(QStringLiteral("txtLog"));
     log_->setReadOnly(true);
     auto* row = new QHBoxLayout;
-    for (QWidget* w : {static_cast<QWidget*>(start_), static_cast<QWidget*>(stop_),
-                       static_cast<QWidget*>(addSim_), static_cast<QWidget*>(repeat_),
-                       static_cast<QWidget*>(count_)})
-        row->addWidget(w);
-    row->addWidget(portName_);
-    row->addWidget(addPortButton);
-    row->addStretch();
-    row->addWidget(saveLog);
-    row->addWidget(close);
-    row->addWidget(help);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{start_, stop_, addSim_, repeat_, count_, portName_,
+                                         addPortButton, nullptr, saveLog, close, help})
+        w ? row->addWidget(w) : row->addStretch(); // the stretch parts the two groups
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 2);
     layout->addWidget(perRadio_, 1);

@@ -37,10 +37,6 @@ QString RememberedOtherDevice() {
     return ProgramSettings().value(OtherDeviceKey).toString();
 }
 
-void RememberOtherDevice(const QString& path) {
-    ProgramSettings().setValue(OtherDeviceKey, path);
-}
-
 FrmSetComm::FrmSetComm(ui::AppContext& ctx, QWidget* parent,
                        const QList<rv::link::PortEntry>& ports, rv::link::OpenCheck openCheck)
     : QDialog(parent), ctx_(ctx), openCheck_(std::move(openCheck)) {
@@ -172,7 +168,7 @@ bool FrmSetComm::acceptOtherDevice() {
         return false;
     }
     ctx_.CommDevice = path;
-    RememberOtherDevice(path);
+    ProgramSettings().setValue(OtherDeviceKey, path);
     return true;
 }
 

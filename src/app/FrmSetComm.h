@@ -70,6 +70,5 @@ private:
 
 /// The device remembered from the last "Other device" choice.
 QString RememberedOtherDevice();
-void RememberOtherDevice(const QString& path);
 
 } // namespace rv::app
