@@ -3,8 +3,11 @@
 #include "app/Startup.h"
 #include "app/frmMain.h"
 #include "data/DataFile.h"
+#include "sim/SimRadio.h"
+#include "sim/SimRadioPty.h"
 #include "support/ScriptedPrompt.h"
 #include "ui/AppContext.h"
+#include "ui/RadioPort.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,7 +34,7 @@ inline QStringList Items(const QComboBox* c) {
 
 /// A started program: context with a scripted prompt, start-up done from the build's program
 /// folder in the given locale, and the main window.
-class ShellTest : public ::testing::Test {
+class AppTest : public ::testing::Test {
 protected:
     void start(const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates),
                bool service = false) {
@@ -66,6 +69,28 @@ protected:
     std::unique_ptr<rv::ui::AppContext> ctx;
     ScriptedPrompt* prompt = nullptr; // owned by ctx
     std::unique_ptr<rv::app::frmMain> main;
+};
+
+/// A started program on the built-in simulated radio, fault-free and holding the demo
+/// memory; the faults a test switches on are switched off again after it.
+class SimRadioTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        // The first user of the simulated radio decides its pace: tests want it fast.
+        sim = rv::ui::ServiceSimRadio(false);
+        ASSERT_NE(sim, nullptr);
+        sim->withRadio([](rv::sim::SimRadio& r) {
+            r.faults() = {};
+            r.memory() = rv::sim::DemoRadioMemory();
+        });
+    }
+    void TearDown() override {
+        if (sim) sim->withRadio([](rv::sim::SimRadio& r) { r.faults() = {}; });
+        AppTest::TearDown();
+    }
+
+    rv::sim::SimRadioPty* sim = nullptr;
 };
 
 } // namespace rv::test

@@ -16,7 +16,7 @@
 
 #include <functional>
 
-using rv::test::ShellTest;
+using rv::test::AppTest;
 
 namespace {
 
@@ -42,7 +42,7 @@ QStringList HeaderTexts(const QTableWidget* t) {
 
 } // namespace
 
-class ChannelCsvMenuTest : public ShellTest {
+class ChannelCsvMenuTest : public AppTest {
 protected:
     QString writeCsv(const QByteArray& bytes) {
         QFile f(path("plan.csv"));

@@ -9,14 +9,14 @@
 #include <QTest>
 #include <QTimer>
 
-using rv::test::ShellTest;
+using rv::test::AppTest;
 
 namespace {
 
-class ChannelWindowsTest : public ShellTest {
+class ChannelWindowsTest : public AppTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        AppTest::SetUp();
         start();
         main->resize(1600, 1000);
         main->show();

@@ -23,13 +23,13 @@
 
 using rv::app::PlainCaption;
 using rv::test::Items;
-using rv::test::ShellTest;
+using rv::test::AppTest;
 using rv::ui::Answer;
 
-class ModelInfoTest : public ShellTest {
+class ModelInfoTest : public AppTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        AppTest::SetUp();
         start();
     }
     /// Runs the dialog the way the menu does, with `model` and `band` chosen.
@@ -92,7 +92,7 @@ TEST_F(ModelInfoTest, BandChangeClearsTheDocumentAndShowsTheNewBand) {
     EXPECT_EQ(reopened.CurBand, "450 - 520 MHz");
 }
 
-TEST_F(ShellTest, AboutShowsNameAndVersionByLanguage) {
+TEST_F(AppTest, AboutShowsNameAndVersionByLanguage) {
     start();
     rv::app::FrmAbout english(*ctx);
     EXPECT_EQ(english.objectName(), "FrmAbout2");
@@ -108,11 +108,11 @@ TEST_F(ShellTest, AboutShowsNameAndVersionByLanguage) {
         chinese.findChild<QLabel*>("lblLicence")->text().contains("GNU 通用公共许可证第 3 版"));
 }
 
-class PrintTest : public ShellTest {
+class PrintTest : public AppTest {
 protected:
     QString report() { return rv::app::BuildReportHtml(*ctx, QDate(2026, 12, 7)); }
     void SetUp() override {
-        ShellTest::SetUp();
+        AppTest::SetUp();
         start();
         auto& c = ctx->doc().Channels[0];
         c = rv::NewChannel(3);

@@ -19,7 +19,7 @@
 
 #include <functional>
 
-using rv::test::ShellTest;
+using rv::test::AppTest;
 using rv::ui::Answer;
 
 namespace {
@@ -36,10 +36,10 @@ int SquelchIn(const QString& file) {
 
 } // namespace
 
-class DocumentTest : public ShellTest {
+class DocumentTest : public AppTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        AppTest::SetUp();
         start();
     }
     /// A data file with squelch level `level`, written outside the window.

@@ -10,9 +10,9 @@
 #include <QTest>
 
 using rv::app::FrmFleet;
-using rv::test::ShellTest;
+using rv::test::AppTest;
 
-TEST_F(ShellTest, FleetWindowProgramsSimulatedRadiosAndKeepsTheLog) {
+TEST_F(AppTest, FleetWindowProgramsSimulatedRadiosAndKeepsTheLog) {
     start();
     QTemporaryDir dir;
     FrmFleet window(*ctx, {});
@@ -48,7 +48,7 @@ TEST_F(ShellTest, FleetWindowProgramsSimulatedRadiosAndKeepsTheLog) {
 }
 
 // The port list takes what --port takes, with its messages, in the user's language.
-TEST_F(ShellTest, FleetWindowTakesPortsAsTheCommandLineNamesThem) {
+TEST_F(AppTest, FleetWindowTakesPortsAsTheCommandLineNamesThem) {
     start();
     ctx->session.CurLanguage = rv::Chinese;
     ctx->CommPort = rv::ui::OtherDevicePort; // as --port /dev/null leaves it
@@ -70,7 +70,7 @@ TEST_F(ShellTest, FleetWindowTakesPortsAsTheCommandLineNamesThem) {
 
 // The "Per radio" table: a row per ticked port filled from a pattern, every value checked
 // before Start, and each radio's own value in its log row.
-TEST_F(ShellTest, FleetWindowPerRadioValuesAreCheckedBeforeStart) {
+TEST_F(AppTest, FleetWindowPerRadioValuesAreCheckedBeforeStart) {
     start();
     FrmFleet window(*ctx, {});
     window.setTiming(300, 100);

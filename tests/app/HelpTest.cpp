@@ -17,7 +17,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
-using rv::test::ShellTest;
+using rv::test::AppTest;
 
 namespace {
 
@@ -61,7 +61,7 @@ TEST(HelpPages, BothLanguagesHaveTheSameSections) {
 
 // The Help button where a window has one, F1 in every window, each to the window's section
 // of the page in the current language.
-TEST_F(ShellTest, EveryWindowsHelpLeadsToItsOwnSection) {
+TEST_F(AppTest, EveryWindowsHelpLeadsToItsOwnSection) {
     for (const int language : {rv::English, rv::Chinese}) {
         start(language == rv::Chinese ? QLocale(QLocale::Chinese, QLocale::China)
                                       : QLocale(QLocale::English, QLocale::UnitedStates),
@@ -97,7 +97,7 @@ TEST_F(ShellTest, EveryWindowsHelpLeadsToItsOwnSection) {
     }
 }
 
-TEST_F(ShellTest, F1InADialogOpensTheDialogsSection) {
+TEST_F(AppTest, F1InADialogOpensTheDialogsSection) {
     start();
     rv::app::FrmModelInfo dialog(*ctx, main.get());
     dialog.show();
@@ -111,7 +111,7 @@ TEST_F(ShellTest, F1InADialogOpensTheDialogsSection) {
 
 // Windows outside the document area get their Help button when they show; a shown window of
 // the document area opens its section once per click.
-TEST_F(ShellTest, HelpButtonsOfShownWindowsOpenTheirSectionOnce) {
+TEST_F(AppTest, HelpButtonsOfShownWindowsOpenTheirSectionOnce) {
     start();
     QDialog dialog(main.get());
     dialog.setObjectName("FrmSetComm");
@@ -129,7 +129,7 @@ TEST_F(ShellTest, HelpButtonsOfShownWindowsOpenTheirSectionOnce) {
 }
 
 // The dialogs with a section of their own have a Help button that opens it.
-TEST_F(ShellTest, DialogsHelpButtonsOpenTheirSections) {
+TEST_F(AppTest, DialogsHelpButtonsOpenTheirSections) {
     start();
     const std::pair<std::unique_ptr<QDialog>, const char*> dialogs[] = {
         {std::make_unique<rv::app::FrmModelInfo>(*ctx, main.get()), "model-information"},
@@ -148,7 +148,7 @@ TEST_F(ShellTest, DialogsHelpButtonsOpenTheirSections) {
     }
 }
 
-TEST_F(ShellTest, WithoutABrowserThePageOpensInTheProgramsOwnWindow) {
+TEST_F(AppTest, WithoutABrowserThePageOpensInTheProgramsOwnWindow) {
     start();
     prompt->hasBrowser = false;
     act("mnuHelpTopic")->trigger();

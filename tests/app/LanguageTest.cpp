@@ -9,9 +9,9 @@
 #include <QTest>
 
 using rv::test::Items;
-using rv::test::ShellTest;
+using rv::test::AppTest;
 
-class LanguageTest : public ShellTest {
+class LanguageTest : public AppTest {
 protected:
     /// Runs the Language Setup dialog: picks `choice` in the list and presses OK or Cancel.
     void choose(const QString& choice, bool ok = true) {

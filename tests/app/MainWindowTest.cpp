@@ -10,7 +10,7 @@
 #include <QToolBar>
 #include <QUrl>
 
-using rv::test::ShellTest;
+using rv::test::AppTest;
 
 namespace {
 
@@ -34,7 +34,7 @@ const char* const ServiceEntries[] = {"mnuTest",      "mnuTools",   "mnuDTMF",
 
 } // namespace
 
-TEST_F(ShellTest, StartsWithNewDocumentTitleAndChannelWindow) {
+TEST_F(AppTest, StartsWithNewDocumentTitleAndChannelWindow) {
     start();
     EXPECT_EQ(main->windowTitle(), "RV52N[7415:400 - 470 MHz][File Name:new.dat][*]");
     EXPECT_EQ(openWindows(), QStringList{"frmCommChInfo"});
@@ -43,7 +43,7 @@ TEST_F(ShellTest, StartsWithNewDocumentTitleAndChannelWindow) {
     EXPECT_EQ(main->findChild<QLabel*>("Panel3")->text(), "COM1");
 }
 
-TEST_F(ShellTest, ChineseSystemStartsInChinese) {
+TEST_F(AppTest, ChineseSystemStartsInChinese) {
     start(QLocale(QLocale::Chinese, QLocale::China));
     EXPECT_EQ(ctx->lang(), rv::Chinese);
     EXPECT_EQ(ctx->LanguageChoice, rv::Chinese);
@@ -51,7 +51,7 @@ TEST_F(ShellTest, ChineseSystemStartsInChinese) {
     EXPECT_EQ(main->findChild<QLabel*>("Panel3")->text(), "通信口1");
 }
 
-TEST_F(ShellTest, MenuCaptionsInBothLanguages) {
+TEST_F(AppTest, MenuCaptionsInBothLanguages) {
     struct Row {
         const char* name;
         const char* english;
@@ -76,7 +76,7 @@ TEST_F(ShellTest, MenuCaptionsInBothLanguages) {
         EXPECT_EQ(act(r.name)->text(), r.chinese) << r.name;
 }
 
-TEST_F(ShellTest, HiddenEntriesAndNodesStayHiddenWithoutServiceMode) {
+TEST_F(AppTest, HiddenEntriesAndNodesStayHiddenWithoutServiceMode) {
     start();
     for (const char* n : ServiceEntries)
         EXPECT_FALSE(act(n)->isVisible()) << n;
@@ -91,7 +91,7 @@ TEST_F(ShellTest, HiddenEntriesAndNodesStayHiddenWithoutServiceMode) {
     EXPECT_TRUE(act("打印")->isVisible());
 }
 
-TEST_F(ShellTest, ServiceModeShowsServiceEntriesAndNodes) {
+TEST_F(AppTest, ServiceModeShowsServiceEntriesAndNodes) {
     start(QLocale(QLocale::English, QLocale::UnitedStates), true);
     for (const char* n : ServiceEntries)
         EXPECT_TRUE(act(n)->isVisible()) << n;
@@ -100,7 +100,7 @@ TEST_F(ShellTest, ServiceModeShowsServiceEntriesAndNodes) {
               (QStringList{"N0", "N1", "N2", "N3", "N4", "N5", "N6", "N7", "N8"}));
 }
 
-TEST_F(ShellTest, TreeCaptionsFollowTheEditMenuInBothLanguages) {
+TEST_F(AppTest, TreeCaptionsFollowTheEditMenuInBothLanguages) {
     start();
     EXPECT_EQ(TreeNode(main->tree(), "N0")->text(0), "RV52N");
     EXPECT_EQ(TreeNode(main->tree(), "N1")->text(0), "Channel Information");
@@ -111,7 +111,7 @@ TEST_F(ShellTest, TreeCaptionsFollowTheEditMenuInBothLanguages) {
     EXPECT_EQ(TreeNode(main->tree(), "N3")->text(0), "键设置");
 }
 
-TEST_F(ShellTest, ToolbarHasEightButtonsWithMenuTooltips) {
+TEST_F(AppTest, ToolbarHasEightButtonsWithMenuTooltips) {
     start();
     auto* bar = main->findChild<QToolBar*>("tbToolBar");
     ASSERT_NE(bar, nullptr);
@@ -126,7 +126,7 @@ TEST_F(ShellTest, ToolbarHasEightButtonsWithMenuTooltips) {
         EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
 }
 
-TEST_F(ShellTest, TreeClickOpensOneWindowOfEachKind) {
+TEST_F(AppTest, TreeClickOpensOneWindowOfEachKind) {
     start();
     auto* node = TreeNode(main->tree(), "N2");
     emit main->tree()->itemClicked(node, 0);
@@ -141,7 +141,7 @@ TEST_F(ShellTest, TreeClickOpensOneWindowOfEachKind) {
     EXPECT_EQ(openWindows().size(), 2);
 }
 
-TEST_F(ShellTest, CloseAllWindowsLeavesNoneAndReopensFresh) {
+TEST_F(AppTest, CloseAllWindowsLeavesNoneAndReopensFresh) {
     start();
     main->showChildWindow("FrmScanInfo");
     QWidget* before = main->findWindow("frmCommChInfo");
@@ -153,7 +153,7 @@ TEST_F(ShellTest, CloseAllWindowsLeavesNoneAndReopensFresh) {
     EXPECT_NE(after, before);
 }
 
-TEST_F(ShellTest, CloseAllWindowsClosesToolWindowsButNotModalDialogs) {
+TEST_F(AppTest, CloseAllWindowsClosesToolWindowsButNotModalDialogs) {
     start();
     main->show();
     auto* tool = new QWidget(main.get(), Qt::Window);
@@ -173,7 +173,7 @@ TEST_F(ShellTest, CloseAllWindowsClosesToolWindowsButNotModalDialogs) {
     main->hide();
 }
 
-TEST_F(ShellTest, ViewEntriesToggleTheirPanels) {
+TEST_F(AppTest, ViewEntriesToggleTheirPanels) {
     start();
     main->show();
     const struct {
@@ -197,7 +197,7 @@ TEST_F(ShellTest, ViewEntriesToggleTheirPanels) {
     main->hide();
 }
 
-TEST_F(ShellTest, SplitterKeepsTheTreePanelAtLeast300Twips) {
+TEST_F(AppTest, SplitterKeepsTheTreePanelAtLeast300Twips) {
     start();
     // The placement an earlier test left behind must not decide how the space is shared.
     main->resize(967, 700);
@@ -220,7 +220,7 @@ TEST(Captions, PlainCaptionDropsAccessKeys) {
     EXPECT_EQ(rv::app::FileNameOf("new.dat"), "new.dat");
 }
 
-TEST_F(ShellTest, HelpOpensThePageOfTheCurrentLanguage) {
+TEST_F(AppTest, HelpOpensThePageOfTheCurrentLanguage) {
     start();
     act("mnuHelpTopic")->trigger();
     ctx->session.CurLanguage = rv::Chinese;
@@ -231,7 +231,7 @@ TEST_F(ShellTest, HelpOpensThePageOfTheCurrentLanguage) {
     EXPECT_TRUE(prompt->asked.isEmpty());
 }
 
-TEST_F(ShellTest, HelpWithoutItsFileSaysWhereItLooked) {
+TEST_F(AppTest, HelpWithoutItsFileSaysWhereItLooked) {
     start();
     ctx->programDir = dir.path();
     act("mnuHelpTopic")->trigger();

@@ -14,7 +14,7 @@
 
 #include <cerrno>
 
-using rv::test::ShellTest;
+using rv::test::AppTest;
 
 namespace {
 
@@ -27,7 +27,7 @@ QString Start(rv::sim::SimRadioPty& sim, bool silent) {
 
 } // namespace
 
-TEST_F(ShellTest, PortDialogTakesATypedDevicePathOnlyWhenItOpens) {
+TEST_F(AppTest, PortDialogTakesATypedDevicePathOnlyWhenItOpens) {
     start();
     rv::sim::SimRadioPty sim;
     const QString device = Start(sim, false);
@@ -62,7 +62,7 @@ TEST_F(ShellTest, PortDialogTakesATypedDevicePathOnlyWhenItOpens) {
     EXPECT_EQ(ctx->CommPort, 3);
 }
 
-TEST_F(ShellTest, FindRadioSelectsTheFirstPortWhereARadioAnswers) {
+TEST_F(AppTest, FindRadioSelectsTheFirstPortWhereARadioAnswers) {
     start();
     rv::sim::SimRadioPty silent, radio;
     const QList<rv::link::PortEntry> ports{
@@ -97,7 +97,7 @@ TEST_F(ShellTest, FindRadioSelectsTheFirstPortWhereARadioAnswers) {
     }
 }
 
-TEST_F(ShellTest, PortDialogSaysWhichGroupToJoinWhenNoPortMayBeOpened) {
+TEST_F(AppTest, PortDialogSaysWhichGroupToJoinWhenNoPortMayBeOpened) {
     start();
     rv::sim::SimRadioPty radio;
     const QList<rv::link::PortEntry> ports{{1, Start(radio, false), {}, {}, {}, {}}};

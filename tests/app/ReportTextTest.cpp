@@ -27,7 +27,7 @@ QStringList MixedWords(const QString& html) {
     return words;
 }
 
-using ReportText = rv::test::ShellTest;
+using ReportText = rv::test::AppTest;
 
 TEST_F(ReportText, PdfTextLayerGivesBackEveryPrintedWordInBothLanguages) {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));

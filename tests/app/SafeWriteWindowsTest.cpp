@@ -25,32 +25,23 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-using rv::test::ShellTest;
+using rv::test::SimRadioTest;
 using rv::ui::Answer;
 
 namespace {
 
 const QString ConfirmWrite = QStringLiteral("Write data to radio.\r\nDo you wish continue?");
 
-class SafeWriteWindows : public ShellTest {
+class SafeWriteWindows : public SimRadioTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        SimRadioTest::SetUp();
+        if (HasFatalFailure()) return;
         QDir(rv::jobs::DefaultBackupDir()).removeRecursively();
-        sim = rv::ui::ServiceSimRadio(false);
-        ASSERT_NE(sim, nullptr);
-        sim->withRadio([](rv::sim::SimRadio& r) {
-            r.faults() = {};
-            r.memory() = rv::sim::DemoRadioMemory();
-        });
         start();
         ctx->CommPort = 0;
         for (auto s : {rv::app::Safety::BackUpBeforeWriting, rv::app::Safety::VerifyAfterWriting})
             rv::app::SetSafetyChoice(s, true);
-    }
-    void TearDown() override {
-        sim->withRadio([](rv::sim::SimRadio& r) { r.faults() = {}; });
-        ShellTest::TearDown();
     }
     rv::MemoryImage memory() {
         return sim->withRadio([](rv::sim::SimRadio& r) { return r.memory(); });
@@ -58,8 +49,6 @@ protected:
     QStringList backups() const {
         return QDir(rv::jobs::DefaultBackupDir()).entryList({"*.img"}, QDir::Files);
     }
-
-    rv::sim::SimRadioPty* sim = nullptr;
 };
 
 TEST_F(SafeWriteWindows, SetupChoicesAreCheckableAndKept) {

@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QSettings>
 
-using rv::test::ShellTest;
+using rv::test::AppTest;
 
 TEST(Startup, LanguageFollowsTheSystemLocale) {
     const struct {
@@ -50,10 +50,10 @@ TEST(Startup, HelpFileOfEachLanguage) {
     EXPECT_TRUE(QFile::exists(rv::app::HelpFilePath(RV_BIN_DIR, rv::Chinese)));
 }
 
-class PlacementTest : public ShellTest {
+class PlacementTest : public AppTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        AppTest::SetUp();
         QSettings(QStringLiteral("RV52N"), QStringLiteral("RV52N")).clear();
     }
 };

@@ -13,7 +13,8 @@
 #include <QStatusBar>
 #include <QTimer>
 
-using rv::test::ShellTest;
+using rv::test::AppTest;
+using rv::test::SimRadioTest;
 using rv::ui::Answer;
 
 namespace {
@@ -25,23 +26,13 @@ const QString CheckConnection = QStringLiteral("Check Connection. Retry or Cance
 } // namespace
 
 /// Transfers with the simulated radio on a pseudo-terminal, through the real serial adapter.
-class TransferTest : public ShellTest {
+class TransferTest : public SimRadioTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
-        // The first user of the simulated radio decides its pace: tests want it fast.
-        sim = rv::ui::ServiceSimRadio(false);
-        ASSERT_NE(sim, nullptr);
-        sim->withRadio([](rv::sim::SimRadio& r) {
-            r.faults() = {};
-            r.memory() = rv::sim::DemoRadioMemory();
-        });
+        SimRadioTest::SetUp();
+        if (HasFatalFailure()) return;
         start();
         ctx->CommPort = 0;
-    }
-    void TearDown() override {
-        sim->withRadio([](rv::sim::SimRadio& r) { r.faults() = {}; });
-        ShellTest::TearDown();
     }
     int frames() {
         return sim->withRadio([](rv::sim::SimRadio& r) { return r.framesReceived(); });
@@ -54,8 +45,6 @@ protected:
         sim->withRadio(
             [n](rv::sim::SimRadio& r) { r.faults().silentAfterFrames = r.framesReceived() + n; });
     }
-
-    rv::sim::SimRadioPty* sim = nullptr;
 };
 
 TEST_F(TransferTest, ReadReplacesTheDocumentAndNamesItNewDat) {
@@ -165,7 +154,7 @@ TEST_F(TransferTest, MissingPortIsReportedWithoutConfirmation) {
     EXPECT_TRUE(prompt->asked.first().startsWith("Cannot Open Communication Port."));
 }
 
-TEST_F(ShellTest, ProgressWindowTitlesAndPercentage) {
+TEST_F(AppTest, ProgressWindowTitlesAndPercentage) {
     start();
     const struct {
         int language;
@@ -188,7 +177,7 @@ TEST_F(ShellTest, ProgressWindowTitlesAndPercentage) {
     }
 }
 
-TEST_F(ShellTest, PortDialogOffersFoundPortsAndTheSimulatedRadio) {
+TEST_F(AppTest, PortDialogOffersFoundPortsAndTheSimulatedRadio) {
     start();
     const QList<rv::link::PortEntry> ports{{1, "/dev/ttyUSB0", "adapter", {}, {}, {}},
                                            {2, "/dev/ttyS0", {}, {}, {}, {}}};
